@@ -1,0 +1,1 @@
+// Removed once the calendar code lands.

@@ -1,0 +1,27 @@
+#include "platform/ToolTips.h"
+#include <QApplication>
+#include <QProxyStyle>
+#include <QWidget>
+
+namespace {
+class ToolTipStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* opt, const QWidget* w, QStyleHintReturn* ret) const override
+    {
+        if (hint == QStyle::SH_ToolTip_WakeUpDelay) return kToolTipDelayMs;
+        return QProxyStyle::styleHint(hint, opt, w, ret);
+    }
+};
+}
+
+void InstallToolTipTiming(QApplication& app)
+{
+    app.setStyle(new ToolTipStyle(app.style()->name()));
+}
+
+void SetToolTip(QWidget* w, const QString& text)
+{
+    w->setToolTip(text);
+    w->setToolTipDuration(kToolTipShowMs);
+}
