@@ -154,7 +154,15 @@ bool CDocFrame::OpenDocumentFile(const QString& path)
 
 bool CDocFrame::DoSave(const QString& path)
 {
-    QByteArray bytes = StoreDocumentBytes(m_doc);
+    QByteArray bytes;
+    try {
+        bytes = StoreDocumentBytes(m_doc);
+    } catch (const std::exception& e) {
+        // Nothing has touched the file yet: the old one stays whole.
+        AfxMessageBox(FromQt("Failed to save document " + path + ".\n" + QString::fromUtf8(e.what())),
+                      MB_OK | MB_ICONERROR, FromQt(m_tmpl.appName), this);
+        return false;
+    }
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
         AfxMessageBox(FromQt("Failed to save document " + path + ".\n" + f.errorString()), MB_OK | MB_ICONERROR,
