@@ -1,0 +1,88 @@
+#include "holidays/HolidayList.h"
+
+#include "platform/SettingsStore.h"
+
+namespace {
+
+CString RecordKey(int i) {
+    return StrFormat("Number%03d", i);
+}
+
+}  // namespace
+
+void HolidayList::LoadFromSettings(ISettingsStore& store) {
+    m_items.clear();
+    const int count = store.GetInt(kHolidaySection, kHolidayCountKey, -1);
+    if (count < 0) {
+        PutFactoryList(store);
+        return;
+    }
+    for (int i = 1; i <= count; ++i) {
+        const CString text = store.GetString(kHolidaySection, RecordKey(i), "");
+        if (text.empty()) {
+            // A broken list is not shown in part.
+            PutFactoryList(store);
+            return;
+        }
+        Holiday holiday;
+        if (Holiday::FromText(text, holiday))
+            m_items.push_back(holiday);
+    }
+}
+
+void HolidayList::SaveToSettings(ISettingsStore& store) const {
+    store.WriteInt(kHolidaySection, kHolidayCountKey, GetCount());
+    for (int i = 0; i < GetCount(); ++i)
+        store.WriteString(kHolidaySection, RecordKey(i + 1), m_items[i].ToText());
+}
+
+void HolidayList::PutFactoryList(ISettingsStore& store) {
+    m_items.clear();
+    store.WriteInt(kHolidaySection, kHolidayCountKey, -1);
+    m_items = FactoryList();
+}
+
+std::vector<Holiday> HolidayList::FactoryList() {
+    // The names are the stored ones, spelling included.
+    return {
+        Holiday(1, 1, "New Years Day"),
+        Holiday(1, 3, 1, "Martin Luther King Day"),
+        Holiday(2, 3, 1, "Presidents Day"),
+        Holiday(2, 12, "Lincoln's BirthDay"),
+        Holiday(2, 14, "Valentines Day"),
+        Holiday(2, 22, "Washington's BirthDay"),
+        Holiday(3, 17, "St. Patrick's Day"),
+        Holiday(4, 0, 14, "Tax Day"),
+        Holiday(5, 2, 7, "Mother's Day"),
+        Holiday(5, 6, 1, "Memorial Day"),
+        Holiday(6, 14, "Flag Day"),
+        Holiday(6, 3, 7, "Father's Day"),
+        Holiday(7, 4, "Independence Day"),
+        Holiday(9, 1, 1, "Labor Day"),
+        Holiday(10, 2, 1, "Columbus Day"),
+        Holiday(10, 31, "Holloween"),
+        Holiday(11, 11, "Veterans Day"),
+        Holiday(11, 4, 4, "Thanksgiving"),
+        Holiday(12, 25, "Christmas"),
+    };
+}
+
+Holiday HolidayList::GetAt(int i) const {
+    if (i < 0 || i >= GetCount())
+        return Holiday();
+    return m_items[i];
+}
+
+bool HolidayList::SetAt(int i, const Holiday& holiday) {
+    if (i < 0 || i >= GetCount())
+        return false;
+    m_items[i] = holiday;
+    return true;
+}
+
+bool HolidayList::RemoveAt(int i) {
+    if (i < 0 || i >= GetCount())
+        return false;
+    m_items.erase(m_items.begin() + i);
+    return true;
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The user's holidays, in the order they were added; kept in the settings store, not in documents.
+#include <vector>
+#include "holidays/Holiday.h"
+#include "platform/CString.h"
+
+class CalendarDate;
+class ISettingsStore;
+
+// Section and count key of the stored list (the section's spelling is the stored one).
+inline constexpr const char* kHolidaySection = "Hollidays";
+inline constexpr const char* kHolidayCountKey = "Number";
+
+class HolidayList {
+public:
+    // When several holidays fall on the date, the earliest in the list wins. On a hit the name is
+    // copied into `name`; otherwise false and `name` is left untouched.
+    bool HolidayOn(const CalendarDate& date, CString& name) const;
+
+    // Replaces the list by the stored one. "Number" absent or negative, or a record key between
+    // 1 and the count missing or empty: the factory list (see PutFactoryList). "Number" 0: an
+    // empty list. Records with an unknown kind digit are skipped.
+    void LoadFromSettings(ISettingsStore& store);
+    // Writes "Number" = count and keys "Number001", "Number002", ... Longer lists saved before
+    // leave their extra keys behind; they are never read.
+    void SaveToSettings(ISettingsStore& store) const;
+    // Empties the list, stores "Number" = -1 (so every load brings the factory list until the
+    // list is next saved) and appends the 19 factory holidays.
+    void PutFactoryList(ISettingsStore& store);
+    // The 19 factory holidays, in their order.
+    static std::vector<Holiday> FactoryList();
+
+    // Element access. Out-of-range indexes: GetAt gives an unnamed Holiday(), SetAt and RemoveAt
+    // do nothing and return false.
+    int GetCount() const { return static_cast<int>(m_items.size()); }
+    Holiday GetAt(int i) const;
+    bool SetAt(int i, const Holiday& holiday);
+    void Add(const Holiday& holiday) { m_items.push_back(holiday); }
+    bool RemoveAt(int i);
+    void RemoveAll() { m_items.clear(); }
+    const std::vector<Holiday>& Items() const { return m_items; }
+
+private:
+    std::vector<Holiday> m_items;
+};
