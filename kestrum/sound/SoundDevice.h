@@ -1,0 +1,6 @@
+#pragma once
+#include <memory>
+#include "kestrum/sound.h"
+
+// The machine's default audio output, or null when it has none (or sound support was not built).
+std::unique_ptr<ISoundDevice> CreateDefaultSoundDevice();
