@@ -1,0 +1,26 @@
+#include "birthdays/BirthdayEntry.h"
+
+bool BirthdayEntry::ShowsOn(const CalendarDate& date, DisplaySwitches switches, int& years) const
+{
+    years = date.year - year;
+    bool qualifies = HasKind(Individual) || (switches.IsSet(DisplaySwitches::Anniversaries) && HasKind(Couple)) ||
+                     (switches.IsSet(DisplaySwitches::Notes) && HasKind(Note));
+    if (!qualifies || years < 0) return false;
+    if (!switches.IsSet(DisplaySwitches::DeadBirthdays) && date.Compare(endDate) > 0) return false;
+    return true;
+}
+
+CString BirthdayEntry::FirstName() const
+{
+    size_t blank = text.find(' ');
+    return blank == CString::npos ? text : text.substr(0, blank);
+}
+
+CString BirthdayEntry::LastName() const
+{
+    size_t end = text.find_last_not_of(' ');
+    if (end == CString::npos) return text;
+    CString trimmed = text.substr(0, end + 1);
+    size_t blank = trimmed.rfind(' ');
+    return blank == CString::npos ? trimmed : trimmed.substr(blank + 1);
+}

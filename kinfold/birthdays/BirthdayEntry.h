@@ -1,0 +1,68 @@
+#pragma once
+// One line of the birthday list: a person's birthday, a couple's wedding day or a dated note.
+#include <cstdint>
+#include "calendar/CalendarDate.h"
+#include "platform/CString.h"
+
+// The view's display choices that decide which entries are drawn, as numbered switches.
+class DisplaySwitches {
+public:
+    enum : int {
+        DeadBirthdays = 0,  // birthdays after the death date
+        Anniversaries = 1,  // couples' wedding days
+        Notes = 2,
+    };
+    DisplaySwitches() = default;
+    explicit DisplaySwitches(uint32_t bits) : m_bits(bits) {}
+
+    bool IsSet(int n) const { return n >= 0 && n < 32 && ((m_bits >> n) & 1u) != 0; }
+    void Set(int n) { if (n >= 0 && n < 32) m_bits |= 1u << n; }
+    void Clear(int n) { if (n >= 0 && n < 32) m_bits &= ~(1u << n); }
+    // Flips switch n and returns its new state.
+    bool Toggle(int n)
+    {
+        if (n < 0 || n >= 32) return false;
+        m_bits ^= 1u << n;
+        return IsSet(n);
+    }
+    uint32_t Bits() const { return m_bits; }
+    void SetBits(uint32_t bits) { m_bits = bits; }
+    bool operator==(const DisplaySwitches& o) const { return m_bits == o.m_bits; }
+
+private:
+    uint32_t m_bits = 0;
+};
+
+// The entry is its own date: the birth date, the wedding date or the note's day.
+class BirthdayEntry : public CalendarDate {
+public:
+    enum : uint16_t {
+        Individual = 0x0001,
+        Couple = 0x0004,
+        Note = 0x0008,
+    };
+
+    CString text;            // the name, "Joe+Mary Surname" or the note
+    CalendarDate endDate;    // death (a couple: the first death of the two)
+    CalendarDate otherDate;  // an individual's marriage
+    uint16_t kind = 0;
+    uint32_t recordNumber = 0;  // record in the genealogy file it came from, 0 when typed
+
+    BirthdayEntry() = default;
+    explicit BirthdayEntry(const CalendarDate& date) : CalendarDate(date.month, date.day, date.year) {}
+    BirthdayEntry(const BirthdayEntry&) = default;
+    BirthdayEntry& operator=(const BirthdayEntry&) = default;
+
+    // Whether the entry is drawn on `date`, a day with the entry's month and day; `years` is
+    // always set to the years since the entry's date (age or years of marriage).
+    bool ShowsOn(const CalendarDate& date, DisplaySwitches switches, int& years) const;
+
+    bool HasKind(uint16_t mask) const { return (kind & mask) != 0; }
+    void SetKind(uint16_t mask) { kind = (uint16_t)(kind | mask); }
+    void ClearKind(uint16_t mask) { kind = (uint16_t)(kind & ~mask); }
+    bool SameText(const BirthdayEntry& other) const { return text == other.text; }
+    // Up to the first blank.
+    CString FirstName() const;
+    // After the last blank, trailing blanks ignored.
+    CString LastName() const;
+};

@@ -1,0 +1,165 @@
+#include "birthdays/BirthdayList.h"
+#include <algorithm>
+#include "platform/Archive.h"
+
+void BirthdayList::RebuildIndex() const
+{
+    m_index.clear();
+    m_index.reserve(m_entries.size());
+    for (size_t i = 0; i < m_entries.size(); ++i) m_index.emplace(m_entries[i].text, (int)i);
+    m_indexValid = true;
+}
+
+int BirthdayList::FindByText(const CString& text) const
+{
+    if (!m_indexValid) RebuildIndex();
+    auto it = m_index.find(text);
+    return it == m_index.end() ? -1 : it->second;
+}
+
+int BirthdayList::FindByText(const BirthdayEntry& entry) const { return FindByText(entry.text); }
+
+int BirthdayList::AddOrMerge(const BirthdayEntry& entry)
+{
+    bool merged;
+    return AddOrMerge(entry, merged);
+}
+
+int BirthdayList::AddOrMerge(const BirthdayEntry& add, bool& merged)
+{
+    int i = FindByText(add);
+    merged = i >= 0;
+    if (i < 0) {
+        m_entries.push_back(add);
+        i = (int)m_entries.size() - 1;
+        m_index.emplace(add.text, i);
+        return i;
+    }
+    BirthdayEntry found = m_entries[(size_t)i];
+    if (found.otherDate.IsEmpty()) found.otherDate.Assign(add.otherDate);
+    if (found.endDate.IsEmpty()) found.endDate.Assign(add.endDate);
+    if (found.IsEmpty()) found.Assign(add);
+    found.kind = add.kind;
+    found.recordNumber = add.recordNumber;
+
+    auto settle = [&](CalendarDate& stored, const CalendarDate& offered, const char* word) {
+        if (stored.Compare(offered) == 0 || offered.IsEmpty()) return;
+        DateChoice choice = DateChoice::B;
+        if (m_chooser) choice = m_chooser(found.text, word, offered.FormatShort(), stored.FormatShort());
+        if (choice == DateChoice::A) stored.Assign(offered);
+    };
+    settle(found.endDate, add.endDate, "Death");
+    settle(found.otherDate, add.otherDate, "Married");
+    settle(found, add, "Birth");
+    m_entries[(size_t)i] = found;
+    return i;
+}
+
+void BirthdayList::SetAt(int i, const BirthdayEntry& entry)
+{
+    BirthdayEntry& e = m_entries.at((size_t)i);
+    if (e.text != entry.text) m_indexValid = false;
+    e = entry;
+}
+
+void BirthdayList::SetSize(int n)
+{
+    if (n < 0) n = 0;
+    if ((size_t)n < m_entries.size()) m_indexValid = false;
+    size_t old = m_entries.size();
+    m_entries.resize((size_t)n);
+    // New entries all have the empty text.
+    if ((size_t)n > old && m_indexValid) m_index.emplace(CString(), (int)old);
+}
+
+void BirthdayList::Swap(int i, int j)
+{
+    std::swap(m_entries.at((size_t)i), m_entries.at((size_t)j));
+    m_indexValid = false;
+}
+
+void BirthdayList::SortByDate()
+{
+    std::stable_sort(m_entries.begin(), m_entries.end(), [](const BirthdayEntry& a, const BirthdayEntry& b) {
+        if (a.month != b.month) return a.month < b.month;
+        if (a.day != b.day) return a.day < b.day;
+        return a.year < b.year;
+    });
+    m_indexValid = false;
+}
+
+int BirthdayList::NthShownOn(const CalendarDate& date, int n, DisplaySwitches switches, BirthdayEntry& entry) const
+{
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        const BirthdayEntry& e = m_entries[i];
+        int years;
+        if (e.CompareDayOfYear(date) != 0 || !e.ShowsOn(date, switches, years)) continue;
+        n -= e.HasKind(BirthdayEntry::Note) ? 2 : 1;
+        if (n < 0) {
+            entry = e;
+            return (int)i;
+        }
+    }
+    return -1;
+}
+
+int BirthdayList::SetMarriageByRecordNumber(uint32_t recordNumber, const CalendarDate& date)
+{
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        if (m_entries[i].recordNumber == recordNumber) {
+            m_entries[i].otherDate.Assign(date);
+            return (int)i;
+        }
+    }
+    return -1;
+}
+
+namespace {
+
+void StoreDate(CArchive& ar, const CalendarDate& d) { ar << (int32_t)d.month << (int32_t)d.day << (int32_t)d.year; }
+
+void LoadDate(CArchive& ar, CalendarDate& d)
+{
+    int32_t m, dd, y;
+    ar >> m >> dd >> y;
+    d.month = m;
+    d.day = dd;
+    d.year = y;
+}
+
+} // namespace
+
+void BirthdayList::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        ar << (uint32_t)m_entries.size();
+        for (const BirthdayEntry& e : m_entries) {
+            StoreDate(ar, e);
+            ar << e.text << e.recordNumber << e.kind;
+            StoreDate(ar, e.endDate);
+            StoreDate(ar, e.otherDate);
+        }
+        return;
+    }
+    // An empty file is an empty list.
+    if (ar.AtEnd()) {
+        m_entries.clear();
+        m_indexValid = false;
+        return;
+    }
+    uint32_t count;
+    ar >> count;
+    if ((uint64_t)count * kKfdMinRecordSize > ar.Remaining())
+        throw CArchiveException(CArchiveException::endOfFile, "Unexpected file format.");
+    std::vector<BirthdayEntry> loaded((size_t)count);
+    for (BirthdayEntry& e : loaded) {
+        LoadDate(ar, e);
+        ar >> e.text >> e.recordNumber >> e.kind;
+        // Older files hold Windows-1252 texts; everything here is UTF-8.
+        if (!IsValidUtf8(e.text)) e.text = Cp1252ToUtf8(e.text);
+        LoadDate(ar, e.endDate);
+        LoadDate(ar, e.otherDate);
+    }
+    m_entries = std::move(loaded);
+    m_indexValid = false;
+}

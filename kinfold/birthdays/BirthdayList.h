@@ -1,0 +1,70 @@
+#pragma once
+// The document's list of entries: merging by text, date order and the ".kfd" file format.
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+#include "birthdays/BirthdayEntry.h"
+
+class CArchive;
+
+// Answer of the "Please Choose" question: A takes the newly offered date, B keeps the stored one.
+enum class DateChoice { A, B };
+
+// Asked when a merge meets two different dates: the entry's text, the word "Death", "Married"
+// or "Birth", the new date (A) and the stored date (B), both in short form.
+using ChooseDateCallback = std::function<DateChoice(const CString& text, const CString& word,
+                                                    const CString& dateA, const CString& dateB)>;
+
+class BirthdayList {
+public:
+    BirthdayList() = default;
+
+    // Who answers merge questions; without one the stored date is kept.
+    void SetChooser(ChooseDateCallback chooser) { m_chooser = std::move(chooser); }
+    const ChooseDateCallback& Chooser() const { return m_chooser; }
+
+    // Appends the entry, or merges it into the first entry with the same text; returns its index.
+    int AddOrMerge(const BirthdayEntry& entry);
+    // As above; `merged` tells whether an existing entry took it.
+    int AddOrMerge(const BirthdayEntry& entry, bool& merged);
+    // Index of the first entry whose text equals entry.text, or -1.
+    int FindByText(const BirthdayEntry& entry) const;
+    int FindByText(const CString& text) const;
+
+    BirthdayEntry EntryAt(int i) const { return m_entries.at((size_t)i); }
+    const BirthdayEntry& operator[](int i) const { return m_entries[(size_t)i]; }
+    // Replaces entry i.
+    void SetAt(int i, const BirthdayEntry& entry);
+    void SetSize(int n);
+    int GetCount() const { return (int)m_entries.size(); }
+    int GetSize() const { return GetCount(); }
+    bool IsEmpty() const { return m_entries.empty(); }
+    void Swap(int i, int j);
+    // Month, day, year of the entries' own dates; month 0 first. Equal dates keep their order.
+    void SortByDate();
+
+    // The entry drawn in place n of the day cell of `date` (a note takes two places); its
+    // index, or -1.
+    int NthShownOn(const CalendarDate& date, int n, DisplaySwitches switches, BirthdayEntry& entry) const;
+    // Sets otherDate of the first entry with this record number; its index, or -1.
+    int SetMarriageByRecordNumber(uint32_t recordNumber, const CalendarDate& date);
+
+    // Reads or writes the ".kfd" stream. A failed read throws CArchiveException and leaves the
+    // list as it was.
+    void Serialize(CArchive& ar);
+
+    const std::vector<BirthdayEntry>& Entries() const { return m_entries; }
+
+private:
+    void RebuildIndex() const;
+
+    std::vector<BirthdayEntry> m_entries;
+    ChooseDateCallback m_chooser;
+    // Text -> first index with that text; rebuilt after changes that move or rename entries.
+    mutable std::unordered_map<CString, int> m_index;
+    mutable bool m_indexValid = true;
+};
+
+// Size in bytes of the smallest entry record (empty text).
+inline constexpr size_t kKfdMinRecordSize = 43;

@@ -1,0 +1,332 @@
+#include "birthdays/GedcomReader.h"
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <unordered_map>
+#include <vector>
+#include "birthdays/TextDecoding.h"
+
+namespace {
+
+bool IsScanSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+bool IsValueSpace(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+bool IEquals(std::string_view a, const char* b)
+{
+    size_t n = std::strlen(b);
+    if (a.size() != n) return false;
+    for (size_t i = 0; i < n; ++i) {
+        char x = a[i];
+        if (x >= 'a' && x <= 'z') x = (char)(x - 32);
+        if (x != b[i]) return false;
+    }
+    return true;
+}
+
+// One line split like "%d %s %s": words end at white space and keep at most 99 characters.
+struct GedcomLine {
+    int level = 0;
+    std::string_view first, second;
+};
+
+std::string_view ScanWord(std::string_view s, size_t& i)
+{
+    while (i < s.size() && IsScanSpace(s[i])) ++i;
+    size_t start = i;
+    while (i < s.size() && !IsScanSpace(s[i])) ++i;
+    return s.substr(start, std::min<size_t>(i - start, 99));
+}
+
+// Parses a leading integer like scanf's %d (blanks, sign, digits); false when there is none.
+bool ScanInt(std::string_view s, size_t& i, long long& value)
+{
+    while (i < s.size() && IsScanSpace(s[i])) ++i;
+    bool negative = false;
+    size_t j = i;
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) negative = s[j++] == '-';
+    if (j >= s.size() || s[j] < '0' || s[j] > '9') return false;
+    long long v = 0;
+    for (; j < s.size() && s[j] >= '0' && s[j] <= '9'; ++j)
+        if (v < (long long)INT_MAX + 1) v = v * 10 + (s[j] - '0');
+    value = negative ? -v : v;
+    i = j;
+    return true;
+}
+
+bool SplitLine(std::string_view line, GedcomLine& out)
+{
+    size_t i = 0;
+    long long level;
+    if (!ScanInt(line, i, level)) return false;
+    out.level = (int)std::max<long long>(INT_MIN, std::min<long long>(INT_MAX, level));
+    out.first = ScanWord(line, i);
+    out.second = ScanWord(line, i);
+    return true;
+}
+
+// The value after the level and the tag.
+std::string_view DateText(std::string_view line)
+{
+    size_t i = 0;
+    for (int word = 0; word < 2; ++word) {
+        while (i < line.size() && IsValueSpace(line[i])) ++i;
+        while (i < line.size() && !IsScanSpace(line[i])) ++i;
+    }
+    while (i < line.size() && IsValueSpace(line[i])) ++i;
+    return line.substr(i);
+}
+
+// The integer after a cross-reference's first two characters ("@I12@" gives 12), else 0.
+uint32_t RecordNumber(std::string_view xref)
+{
+    if (xref.size() < 2) return 0;
+    size_t i = 2;
+    long long v;
+    if (!ScanInt(xref, i, v)) return 0;
+    return (uint32_t)(int32_t)v;
+}
+
+// The text between the at signs.
+std::string_view XrefKey(std::string_view word)
+{
+    if (!word.empty() && word.front() == '@') word.remove_prefix(1);
+    if (!word.empty() && word.back() == '@') word.remove_suffix(1);
+    return word;
+}
+
+bool DayPrecise(const CalendarDate& d) { return d.day >= 1 && d.day <= 31 && d.month >= 1 && d.month <= 12; }
+
+struct Family {
+    std::string husband, wife;
+    CalendarDate marriage;
+};
+
+class Importer {
+public:
+    Importer(BirthdayList& list, GedcomImportStats& stats) : m_list(list), m_stats(stats) {}
+
+    void Line(std::string_view line)
+    {
+        GedcomLine g;
+        if (!SplitLine(line, g)) return;
+        if (g.level == 0) {
+            FinishRecord();
+            StartRecord(g);
+        } else if (m_type == Individual) {
+            IndividualLine(g, line);
+        } else if (m_type == FamilyRecord) {
+            FamilyLine(g, line);
+        }
+    }
+
+    void Finish()
+    {
+        FinishRecord();
+        m_type = None;
+        ResolveFamilies();
+    }
+
+private:
+    enum Type { None, Individual, FamilyRecord };
+
+    void StartRecord(const GedcomLine& g)
+    {
+        if (IEquals(g.second, "INDI")) {
+            m_type = Individual;
+            m_entry = BirthdayEntry();
+            m_entry.recordNumber = RecordNumber(g.first);
+            m_xref.assign(XrefKey(g.first));
+            m_nameSeen = m_inBirth = m_inDeath = m_birthSeen = false;
+            ++m_stats.individuals;
+        } else if (IEquals(g.second, "FAM")) {
+            m_type = FamilyRecord;
+            m_family = Family();
+            m_inMarriage = false;
+            ++m_stats.families;
+        } else {
+            m_type = None;
+        }
+    }
+
+    void FinishRecord()
+    {
+        if (m_type == Individual) {
+            if (m_birthSeen) m_entry.kind = BirthdayEntry::Individual;
+            if (m_birthSeen && DayPrecise(m_entry)) {
+                bool merged;
+                int i = m_list.AddOrMerge(m_entry, merged);
+                ++(merged ? m_stats.merged : m_stats.added);
+                m_people[m_xref] = i;
+            }
+        } else if (m_type == FamilyRecord) {
+            if (m_family.marriage.month != 0) m_families.push_back(std::move(m_family));
+        }
+        m_type = None;
+    }
+
+    void IndividualLine(const GedcomLine& g, std::string_view line)
+    {
+        if (g.level == 1) {
+            m_inBirth = m_inDeath = false;
+            if (IEquals(g.first, "NAME")) {
+                // The first name structure is the preferred one; later ones are aliases.
+                if (!m_nameSeen) m_entry.text.assign(line.size() > 7 ? line.substr(7) : std::string_view());
+                m_nameSeen = true;
+            } else if (IEquals(g.first, "BIRT")) {
+                m_inBirth = true;
+            } else if (IEquals(g.first, "DEAT")) {
+                m_inDeath = true;
+            }
+        } else if (g.level == 2 && IEquals(g.first, "DATE")) {
+            if (m_inBirth) {
+                // A later, vaguer birth event must not replace a day-precise one.
+                if (!(m_birthSeen && DayPrecise(m_entry))) {
+                    CalendarDate d;
+                    ReadGedcomDate(DateText(line), d);
+                    m_entry.Assign(d);
+                }
+                m_birthSeen = true;
+                m_inBirth = false;
+            } else if (m_inDeath) {
+                if (!DayPrecise(m_entry.endDate)) ReadGedcomDate(DateText(line), m_entry.endDate);
+                m_inDeath = false;
+            }
+        }
+    }
+
+    void FamilyLine(const GedcomLine& g, std::string_view line)
+    {
+        if (g.level == 1) {
+            m_inMarriage = false;
+            if (IEquals(g.first, "HUSB")) m_family.husband.assign(XrefKey(g.second));
+            else if (IEquals(g.first, "WIFE")) m_family.wife.assign(XrefKey(g.second));
+            else if (IEquals(g.first, "MARR")) m_inMarriage = true;
+        } else if (g.level == 2 && IEquals(g.first, "DATE") && m_inMarriage) {
+            if (!DayPrecise(m_family.marriage)) ReadGedcomDate(DateText(line), m_family.marriage);
+            m_inMarriage = false;
+        }
+    }
+
+    int Person(const std::string& xref) const
+    {
+        if (xref.empty()) return -1;
+        auto it = m_people.find(xref);
+        return it == m_people.end() ? -1 : it->second;
+    }
+
+    void SetMarriage(int i, const CalendarDate& date)
+    {
+        BirthdayEntry e = m_list.EntryAt(i);
+        e.otherDate.Assign(date);
+        m_list.SetAt(i, e);
+    }
+
+    void ResolveFamilies()
+    {
+        for (const Family& f : m_families) {
+            int h = Person(f.husband), w = Person(f.wife);
+            if (h >= 0) SetMarriage(h, f.marriage);
+            if (w >= 0) SetMarriage(w, f.marriage);
+            if (h < 0 || w < 0) continue;
+            const BirthdayEntry& husband = m_list[h];
+            const BirthdayEntry& wife = m_list[w];
+            BirthdayEntry couple(f.marriage);
+            couple.kind = BirthdayEntry::Couple;
+            // The anniversary ends with the first death of the two.
+            couple.endDate.Assign(husband.endDate);
+            if (husband.endDate.IsEmpty() || (!wife.endDate.IsEmpty() && wife.endDate.Compare(husband.endDate) < 0))
+                couple.endDate.Assign(wife.endDate);
+            couple.text = husband.FirstName() + "+" + wife.FirstName() + " " + husband.LastName();
+            bool merged;
+            m_list.AddOrMerge(couple, merged);
+            ++(merged ? m_stats.merged : m_stats.added);
+            ++m_stats.couples;
+        }
+    }
+
+    BirthdayList& m_list;
+    GedcomImportStats& m_stats;
+    Type m_type = None;
+
+    BirthdayEntry m_entry;
+    std::string m_xref;
+    bool m_nameSeen = false, m_inBirth = false, m_inDeath = false, m_birthSeen = false;
+
+    Family m_family;
+    bool m_inMarriage = false;
+
+    std::unordered_map<std::string, int> m_people;  // cross-reference -> list index
+    std::vector<Family> m_families;                  // with a marriage month, in file order
+};
+
+} // namespace
+
+void ReadGedcomDate(std::string_view text, CalendarDate& date)
+{
+    size_t esc = text.find("@#D");
+    if (esc == std::string_view::npos) {
+        date.SetFromText(CString(text));
+        return;
+    }
+    size_t close = text.find('@', esc + 3);
+    std::string_view calendar =
+        text.substr(esc + 3, close == std::string_view::npos ? std::string_view::npos : close - esc - 3);
+    while (!calendar.empty() && calendar.back() == ' ') calendar.remove_suffix(1);
+    CString rest(text.substr(0, esc));
+    if (close != std::string_view::npos) rest += text.substr(close + 1);
+    if (IEquals(calendar, "GREGORIAN")) {
+        date.SetFromText(rest);
+    } else if (IEquals(calendar, "JULIAN")) {
+        JulianDate julian;
+        julian.SetFromText(rest);
+        if (DayPrecise(julian) && julian.year != 0) date.SetFromDayNumber(julian.DayNumber(), ReformAware);
+        else date.Assign(julian);
+    } else {
+        // A calendar we cannot convert: no date beats a wrong one.
+        date.Assign(CalendarDate());
+    }
+}
+
+GedcomImportStats ImportGedcom(std::string_view bytes, BirthdayList& list)
+{
+    GedcomImportStats stats;
+    std::string text = DecodeGedcomBytes(bytes);
+
+    // Count the questions and the answers that keep the stored date.
+    ChooseDateCallback original = list.Chooser();
+    list.SetChooser([&](const CString& t, const CString& w, const CString& a, const CString& b) {
+        ++stats.questions;
+        DateChoice c = original ? original(t, w, a, b) : DateChoice::B;
+        if (c == DateChoice::B) ++stats.conflictsKept;
+        return c;
+    });
+    struct Restore {
+        BirthdayList& list;
+        ChooseDateCallback& chooser;
+        ~Restore() { list.SetChooser(std::move(chooser)); }
+    } restore{list, original};
+
+    Importer importer(list, stats);
+    for (std::string_view line : SplitLines(text)) importer.Line(line);
+    importer.Finish();
+    return stats;
+}
+
+bool ImportGedcomFile(const std::string& path, BirthdayList& list, GedcomImportStats& stats, std::string& error)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = "Cannot open \"" + path + "\": " + std::strerror(errno);
+        return false;
+    }
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad()) {
+        error = "Cannot read \"" + path + "\".";
+        return false;
+    }
+    stats = ImportGedcom(buffer.str(), list);
+    return true;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Merges the people and married couples of a genealogy (GEDCOM) file into a birthday list.
+#include <string>
+#include <string_view>
+#include "birthdays/BirthdayList.h"
+
+struct GedcomImportStats {
+    int individuals = 0;  // INDI records read
+    int families = 0;     // FAM records read
+    int added = 0;        // entries appended to the list (people and couples)
+    int merged = 0;       // entries merged into an entry of the same text
+    int couples = 0;      // couple entries made (added or merged)
+    int questions = 0;    // merge questions asked
+    int conflictsKept = 0;  // questions answered B: the stored date was kept
+};
+
+// Reads a date value: "@#DGREGORIAN@" and no escape as usual, "@#DJULIAN@" dates through the
+// day number into the reform-aware calendar, any other calendar as an empty date.
+void ReadGedcomDate(std::string_view text, CalendarDate& date);
+
+// Merges the file's bytes (any supported character set and line end) into `list`. People
+// with a day-precise birth date are added with AddOrMerge; families, once the whole file is
+// read, set the partners' marriage dates and add couples. Merge questions go to the list's
+// chooser. The list is not sorted.
+GedcomImportStats ImportGedcom(std::string_view bytes, BirthdayList& list);
+
+// Reads the file and imports it; false with a message in `error` when it cannot be read
+// (the list is then unchanged).
+bool ImportGedcomFile(const std::string& path, BirthdayList& list, GedcomImportStats& stats, std::string& error);

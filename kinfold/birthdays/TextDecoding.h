@@ -1,0 +1,26 @@
+#pragma once
+// Character sets and line ends of genealogy files: everything is turned into UTF-8 (NFC).
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class GedcomCharset { Utf8, Utf16LE, Utf16BE, Ansel, Ansi };
+
+// The character set of a file's bytes: a byte-order mark or the zero bytes of UTF-16 first,
+// then the value of the header's CHAR line (ANSEL, ANSI / Windows-1252), else UTF-8.
+GedcomCharset DetectGedcomCharset(std::string_view bytes);
+
+// The whole file as UTF-8 without a byte-order mark, composed (NFC). For UTF-8 and
+// undeclared files, bytes that are not valid UTF-8 are read as Windows-1252.
+std::string DecodeGedcomBytes(std::string_view bytes);
+
+// ANSEL (ANSI Z39.47 with the genealogy extensions) to UTF-8; each combining mark, which
+// ANSEL writes before its letter, is moved after it.
+std::string AnselToUtf8(std::string_view bytes);
+// UTF-16 to UTF-8; unpaired surrogates and an odd last byte become U+FFFD.
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian);
+// Canonical composition of Latin, Greek and Cyrillic letters with their marks.
+std::string ComposeNfc(std::string_view utf8);
+
+// Lines ending at LF, CR LF or a lone CR; the last line needs no end. Views into `text`.
+std::vector<std::string_view> SplitLines(std::string_view text);
