@@ -1,14 +1,20 @@
 #include <QApplication>
-#include <QMainWindow>
+#include "MainFrm.h"
+#include "MarkwheelDoc.h"
 #include "platform/Settings.h"
+#include "platform/ToolTips.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     PlatformSetApplication("Markwheel");
-    QMainWindow w;
-    w.setWindowTitle("Untitled - Markwheel");
-    w.resize(600, 300);
-    w.show();
+    QApplication::setDesktopFileName("markwheel");
+    InstallToolTipTiming(app);
+    app.setWindowIcon(MarkwheelIcon());
+
+    CMarkwheelDoc doc;
+    CMainFrame frame(&doc);
+    frame.ProcessCommandLine(app.arguments());
+    frame.show();
     return app.exec();
 }
