@@ -1,0 +1,24 @@
+#pragma once
+// The batch import: kinfold --import FILE.ged [--save OUT.kfd] [DOC.kfd]
+#include <string>
+#include <vector>
+#include "birthdays/BirthdayList.h"
+
+struct ImportCommandResult {
+    int exitCode = 0;    // 0 done, 1 a file could not be read or written, 2 bad arguments
+    std::string output;  // the line for standard output (on success)
+    std::string error;   // the message for standard error (on failure)
+};
+
+// True when the command line asks for the batch import.
+bool IsImportCommand(int argc, char** argv);
+
+// Loads DOC.kfd (or starts empty), merges the GEDCOM file keeping stored dates on conflicts,
+// sorts and saves to OUT.kfd (default DOC.kfd). `args` are the arguments after the program
+// name. Nothing is written unless everything was read.
+ImportCommandResult RunImportCommand(const std::vector<std::string>& args);
+
+// Reads a ".kfd" file into `list`; false with a message (the list unchanged) when it cannot.
+bool LoadKfdFile(const std::string& path, BirthdayList& list, std::string& error);
+// Writes the list through a temporary file that then replaces `path`.
+bool SaveKfdFile(const std::string& path, BirthdayList& list, std::string& error);
