@@ -122,10 +122,11 @@ void CTreeCheck::UnDoClick()
         SetImages(it->first);
         ReflectAncestors(it->first);
     }
-    const auto last = m_Click.front();
+    // The parent hears about the item the click toggled (recorded after its subtree), not a descendant.
+    const auto clicked = m_Click.back();
     m_Click.clear();
     m_bChanged = m_bChangedCopy;
-    Notify(last.first, last.second);
+    Notify(clicked.first, clicked.second);
 }
 
 // Qt moves the selection on the press, so the item pressed and released on is the one a click toggles.
