@@ -101,8 +101,9 @@ private:
     char m_cCurrent = ' ';
     int32_t m_nBarLeft = 0, m_nBarTop = 0, m_nBarRight = 0, m_nBarBottom = 0;
 
+    bool m_bNegative = false;     // sign of the last numeric read
     int m_fd = -1;
-    int64_t m_nFilePos = 0;       // bytes handed out by rawRead/rawByte so far
+    int64_t m_nFilePos = 0;       // bytes taken from the file by the raw layer
     char* m_pRaw = nullptr;
     int m_nRawFill = 0;
     int m_nRawPos = 0;
