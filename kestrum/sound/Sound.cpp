@@ -1,7 +1,6 @@
 #include "kestrum/sound.h"
 
 #include <cerrno>
-#include <cstring>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QSlider>
@@ -9,13 +8,7 @@
 
 #include "sound/SoundDevice.h"
 
-#if __has_include(<kestrum/files.h>)
-#include <kestrum/files.h>
-static void ShowError(const char* caption) { DisplayError(caption); }
-#else
-#include "platform/MessageBox.h"
-static void ShowError(const char* caption) { AfxMessageBox(std::strerror(errno), MB_OK | MB_ICONINFORMATION, caption); }
-#endif
+#include "kestrum/files.h"
 
 ISoundBuffer::~ISoundBuffer() = default;
 ISoundDevice::~ISoundDevice() = default;
@@ -72,8 +65,10 @@ CSound::CSound(QWidget* parent) : QDialog(nullptr), m_pParent(parent)
     m_lpBuffer = m_lpDirectSound->CreateSoundBuffer(desc);
     if (m_lpBuffer)
         m_nBufferBytes = desc.bufferBytes;
-    else
-        ShowError("CreateSoundBuffer failed");
+    else {
+        errno = ENOTSUP; // the output took no such buffer; say so rather than some older error
+        DisplayError("CreateSoundBuffer failed");
+    }
 }
 
 CSound::~CSound() = default;
