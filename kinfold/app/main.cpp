@@ -1,7 +1,9 @@
 #include <QApplication>
-#include <QMainWindow>
-#include "platform/Settings.h"
+#include <QFile>
+#include <QFileInfo>
 #include <cstdio>
+#include "app/KinfoldApp.h"
+#include "platform/Settings.h"
 #include "birthdays/ImportCommand.h"
 
 int main(int argc, char** argv)
@@ -15,11 +17,12 @@ int main(int argc, char** argv)
     }
     // End of batch import.
 
+    // Printing to a file needs no screen.
+    bool printPdf = IsPrintPdfCommand(argc, argv);
+    if (printPdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+
     QApplication app(argc, argv);
     PlatformSetApplication("Kinfold");
-    QMainWindow w;
-    w.setWindowTitle("Untitled - Kinfold");
-    w.resize(900, 700);
-    w.show();
-    return app.exec();
+    if (printPdf) return RunPrintPdfCommand(app.arguments());
+    return RunKinfold(app);
 }

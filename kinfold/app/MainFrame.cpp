@@ -1,0 +1,232 @@
+#include "app/MainFrame.h"
+#include <QAction>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include "app/KinfoldDoc.h"
+#include "view/KinfoldView.h"
+
+namespace {
+DocTemplate KinfoldTemplate()
+{
+    DocTemplate t;
+    t.appName = "Kinfold";
+    t.docName = "Untitled";
+    t.filter = "Kinfold Files (*.kfd)";
+    t.extension = "kfd";
+    return t;
+}
+
+QAction* Disabled(QMenu* menu, const QString& text, const QString& shortcuts, const QString& prompt)
+{
+    QAction* a = menu->addAction(text);
+    QList<QKeySequence> keys;
+    for (const QString& k : shortcuts.split('|', Qt::SkipEmptyParts)) keys << QKeySequence(k);
+    a->setShortcuts(keys);
+    a->setStatusTip(prompt);
+    a->setEnabled(false);
+    return a;
+}
+
+const char* kIdleText = "For Help, press F1";
+}  // namespace
+
+CMainFrame::CMainFrame(CKinfoldDoc* doc, CKinfoldView* view)
+    : CDocFrame(doc, KinfoldTemplate()), m_pDoc(doc), m_pView(view ? view : new CKinfoldView(doc))
+{
+    m_pView->setParent(this);
+    setCentralWidget(m_pView);
+    CreateMenus();
+    CreateStatusBar();
+    connect(m_pView, &CKinfoldView::captionChanged, this, [this](const QString& c) {
+        m_strCaption = c;
+        RefreshTitle();
+    });
+    connect(this, &QWidget::windowTitleChanged, this, [this] { RefreshTitle(); });
+    resize(1024, 768 + 60);
+}
+
+void CMainFrame::RefreshTitle()
+{
+    QString name = m_pDoc->GetPathName().isEmpty() ? Template().docName : m_pDoc->GetTitle();
+    QString want = m_strCaption + " - " + name + (m_pDoc->IsModified() ? "*" : "");
+    if (windowTitle() != want) setWindowTitle(want);
+}
+
+void CMainFrame::CreateMenus()
+{
+    CKinfoldView* v = m_pView;
+    actNew->setStatusTip("Create a new birthday list");
+    actNew->setToolTip("New");
+    actOpen->setStatusTip("Open an existing birthday list");
+    actOpen->setToolTip("Open");
+    actSave->setStatusTip("Save the active birthday list");
+    actSave->setToolTip("Save");
+    actSaveAs->setStatusTip("Save the active birthday list with a new name");
+    actSaveAs->setToolTip("Save As");
+    actExit->setStatusTip("Quit the program; prompts to save birthday list");
+    actExit->setToolTip("Exit");
+
+    QMenu* file = menuBar()->addMenu("&File");
+    file->addAction(actNew);
+    file->addAction(actOpen);
+    file->addAction(actSave);
+    file->addAction(actSaveAs);
+    file->addSeparator();
+    file->addAction(v->Action(ID_IMPORT));
+    file->addSeparator();
+    file->addAction(v->Action(ID_FILE_PRINT));
+    file->addAction(v->Action(ID_FILE_PRINT_PREVIEW));
+    file->addAction(v->Action(ID_FILE_PRINT_SETUP));
+    file->addSeparator();
+    QAction* exitSeparator = file->addSeparator();
+    file->addAction(actExit);
+    AttachRecentFiles(file, exitSeparator);
+
+    QMenu* edit = menuBar()->addMenu("Edit");
+    edit->addAction(v->Action(ID_LIST));
+    edit->addAction(v->Action(ID_IMPORT));
+    edit->addSeparator();
+    edit->addAction(v->Action(ID_YEAR));
+    edit->addAction(v->Action(ID_TARGET));
+    edit->addAction(v->Action(ID_HOLLIDAY));
+    edit->addSeparator();
+    edit->addAction(v->Action(ID_APPLY_PROFILE));
+    edit->addSeparator();
+    Disabled(edit, "&Undo", "Ctrl+Z|Alt+Backspace", "Undo the last action");
+    Disabled(edit, "Cu&t", "Ctrl+X|Shift+Del", "Cut the selection and put it on the Clipboard");
+    Disabled(edit, "&Copy", "Ctrl+C|Ctrl+Ins", "Copy the selection and put it on the Clipboard");
+    Disabled(edit, "&Paste", "Ctrl+V|Shift+Ins", "Insert Clipboard contents");
+
+    QMenu* view = menuBar()->addMenu("&View");
+    QAction* toolbar = view->addAction("&Toolbar");
+    toolbar->setStatusTip("Show or hide the toolbar");
+    toolbar->setEnabled(false);
+    QAction* status = view->addAction("&Status Bar");
+    status->setStatusTip("Show or hide the status bar");
+    status->setCheckable(true);
+    status->setChecked(true);
+    connect(status, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+    view->addAction(v->Action(ID_OPTIONS));
+    view->addSeparator();
+    for (int id : {ID_MONDAY, ID_FIRST_NAME, ID_ANNIVERSARY, ID_DAY_COUNT, ID_PICTURES, ID_DEAD, ID_NOTES,
+                   ID_MOON_PHASE, ID_SEASONS})
+        view->addAction(v->Action(id));
+    QMenu* months = view->addMenu("Months/page");
+    months->addAction(v->Action(ID_ONE_MONTH));
+    months->addAction(v->Action(ID_SIX_MONTHS));
+    months->addAction(v->Action(ID_TWELVE_MONTHS));
+    QMenu* calendar = view->addMenu("Calendar");
+    for (int id : {ID_CAL_CURRENT, ID_CAL_OLD_STYLE, ID_CAL_MOON, ID_CAL_CHINESE}) calendar->addAction(v->Action(id));
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->addAction(v->Action(ID_APP_ABOUT));
+    QAction* index = help->addAction("Help Index");
+    index->setStatusTip("Search help Index");
+    index->setToolTip("Help index");
+    QAction* gregorian = help->addAction("Gregorian Calendar");
+    gregorian->setStatusTip("Disertation on the current calendar in use today");
+    gregorian->setToolTip("World Calendar");
+    connect(gregorian, &QAction::triggered, this, [this] { ShowHelp(0x10000 + ID_HELP_GREGORIAN); });
+    QAction* about = help->addAction("About Kinfold");
+    connect(about, &QAction::triggered, this, [this] { ShowHelp(0x10000 + ID_HELP_ABOUT_KINFOLD); });
+    QAction* plans = help->addAction("Future Plans");
+    plans->setStatusTip("My plans for upgrades and other stuff");
+    plans->setToolTip("Your Dreaming");
+    connect(plans, &QAction::triggered, this, [this] { ShowHelp(0x10000 + ID_HELP_FUTURE_PLANS); });
+    // F1 and the help index do nothing; Shift+F1 would enter click-for-help mode.
+    QAction* f1 = new QAction(this);
+    f1->setShortcut(QKeySequence(Qt::Key_F1));
+    addAction(f1);
+    QAction* whatsThis = new QAction(this);
+    whatsThis->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    addAction(whatsThis);
+
+    for (int id : {ID_PREV_YEAR, ID_PREV_MONTH, ID_NOW, ID_NEXT_MONTH, ID_NEXT_YEAR}) menuBar()->addAction(v->Action(id));
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    for (const char* key : {"CAP", "NUM", "SCRL"}) {
+        auto* l = new QLabel(key, bar);
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l->setEnabled(false);
+        bar->addPermanentWidget(l);
+    }
+    bar->showMessage(kIdleText);
+    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& text) {
+        if (text.isEmpty()) bar->showMessage(kIdleText);
+    });
+}
+
+void CMainFrame::OnDocumentReady()
+{
+    m_pView->OnInitialUpdate();
+    RefreshTitle();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* e)
+{
+    CDocFrame::closeEvent(e);
+}
+
+QString CMainFrame::HelpText(int contextNumber)
+{
+    switch (contextNumber) {
+    case 0x10000 + ID_HELP_GREGORIAN:
+        return "<h3>The Gregorian calendar</h3>"
+               "<p>The calendar in civil use today counts 365 days in a common year and 366 in a leap year. "
+               "A year is a leap year when it divides by 4, except the century years, which are leap years "
+               "only when they divide by 400: 1900 was not a leap year, 2000 was.</p>"
+               "<p>It replaced the Julian calendar, which made every fourth year a leap year and so ran "
+               "ahead of the seasons by about three days in four hundred years. When the reform came in "
+               "October 1582, ten days were left out: Thursday 4 October was followed by Friday 15 October. "
+               "Kinfold shows months up to October 1582 in the Julian calendar by itself and titles them "
+               "\"Julian\"; the Old style calendar shows any month as it would have been kept where the "
+               "reform came late (Britain and its colonies changed in 1752). In the Old style the year "
+               "began in March, so January to March carry both years, as in February 1699/0.</p>"
+               "<p>The Moon calendar starts every month on the day after a new moon; a year that holds "
+               "thirteen new moons ends with a Blue Moon. The Year of the Snake calendar uses the same "
+               "months and names each year by its animal.</p>";
+    case 0x10000 + ID_HELP_ABOUT_KINFOLD:
+        return "<h3>Kinfold</h3>"
+               "<p>Kinfold keeps a list of birthdays, wedding anniversaries and dated notes and draws them "
+               "into month calendars: one, six or twelve months to a page, on the screen and on paper.</p>"
+               "<p>Each day shows its number, the holiday of the day on the bottom line and above it the "
+               "people of the day with their ages. The corner of a day can show the start of a season or a "
+               "quarter of the moon, or the days to or from a target date.</p>"
+               "<p>Use the buttons on the menu bar to move by month and year, the View menu to choose what "
+               "is shown, and the Edit menu to change the list and the holidays. Lists are saved as .kfd "
+               "files and can take in people from a GEDCOM file of a genealogy program.</p>";
+    case 0x10000 + ID_HELP_FUTURE_PLANS:
+        return "<h3>Future plans</h3>"
+               "<ul><li>Printing the list of names as well as the calendar.</li>"
+               "<li>Reminders a few days before a birthday.</li>"
+               "<li>More calendars, and holidays that follow Easter.</li></ul>";
+    default:
+        return QString();
+    }
+}
+
+void CMainFrame::ShowHelp(int contextNumber)
+{
+    QString text = HelpText(contextNumber);
+    if (text.isEmpty()) return;
+    QDialog dlg(this);
+    dlg.setWindowTitle("Kinfold Help");
+    auto* layout = new QVBoxLayout(&dlg);
+    auto* browser = new QTextBrowser(&dlg);
+    browser->setHtml(text);
+    layout->addWidget(browser);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dlg);
+    connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
+    layout->addWidget(buttons);
+    dlg.resize(520, 420);
+    dlg.exec();
+}

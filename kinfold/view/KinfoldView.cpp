@@ -1,0 +1,851 @@
+#include "view/KinfoldView.h"
+#include <QAction>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPageSetupDialog>
+#include <QTimer>
+#include <QToolTip>
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <cstdlib>
+#include <ctime>
+#include <random>
+#include "app/KinfoldDoc.h"
+#include "calendar/MoonDate.h"
+#include "platform/Settings.h"
+#include "platform/TextCodec.h"
+#include "view/core/DayCell.h"
+
+namespace {
+QColor Colour(unsigned c)
+{
+    return QColor((int)(c & 0xFF), (int)((c >> 8) & 0xFF), (int)((c >> 16) & 0xFF));
+}
+
+QRect Box(int left, int top, int right, int bottom)
+{
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
+GregorianDate TodayDate()
+{
+    QDate d = QDate::currentDate();
+    return GregorianDate(d.month(), d.day(), d.year());
+}
+
+// The printer, kept for the session so that print setup choices last.
+QPrinter& SessionPrinter()
+{
+    static QPrinter* printer = [] {
+        auto* p = new QPrinter(QPrinter::HighResolution);
+        p->setPageOrientation(QPageLayout::Landscape);
+        return p;
+    }();
+    return *printer;
+}
+}  // namespace
+
+CKinfoldView::CKinfoldView(CKinfoldDoc* doc, QWidget* parent) : QWidget(parent), m_pDoc(doc)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setMinimumSize(200, 150);
+    m_Today = TodayDate();
+    m_nYear = m_Today.year;
+    m_nMonth = m_Today.month;
+    m_tipTimer = new QTimer(this);
+    m_tipTimer->setSingleShot(true);
+    m_tipTimer->setInterval(500);
+    connect(m_tipTimer, &QTimer::timeout, this, [this] {
+        if (!m_strTip.isEmpty() && underMouse())
+            QToolTip::showText(mapToGlobal(m_ptMouse), m_strTip, this, QRect(), 5000);
+    });
+    CreateActions();
+    m_nFontPercent = -1;
+    SetFontScale(100);
+}
+
+CKinfoldView::~CKinfoldView()
+{
+    SaveDisplayOptions();
+}
+
+// ---------------------------------------------------------------- commands
+
+QAction* CKinfoldView::AddAction(int id, const QString& text, const QString& prompt, bool checkable)
+{
+    auto* a = new QAction(text, this);
+    int nl = prompt.indexOf('\n');
+    a->setStatusTip(nl < 0 ? prompt : prompt.left(nl));
+    if (nl >= 0) a->setToolTip(prompt.mid(nl + 1));
+    a->setCheckable(checkable);
+    a->setData(id);
+    m_actions[id] = a;
+    return a;
+}
+
+QAction* CKinfoldView::Action(int id) const
+{
+    auto it = m_actions.find(id);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+void CKinfoldView::SetCheck(int id, bool on)
+{
+    if (QAction* a = Action(id)) a->setChecked(on);
+}
+
+void CKinfoldView::CreateActions()
+{
+    auto on = [this](QAction* a, auto fn) { connect(a, &QAction::triggered, this, fn); };
+    on(AddAction(ID_NEXT_MONTH, " Month>", "Advance Month\nNext Month"), [this] { OnNextMonth(); });
+    on(AddAction(ID_PREV_MONTH, "<Month", "Sets Month to previous\nLast Month"), [this] { OnPrevMonth(); });
+    on(AddAction(ID_NEXT_YEAR, "Year>>", "Advance Year\nNext Year"), [this] { OnNextYear(); });
+    on(AddAction(ID_PREV_YEAR, "<<Year", "Gets previous year\nLast Year"), [this] { OnPrevYear(); });
+    on(AddAction(ID_NOW, "Now", "Sets Year and Month to current\nThis Month this Year"), [this] { OnNow(); });
+    on(AddAction(ID_YEAR, "Year", "Type in Any year any month\nAny Year Any Month"), [this] { OnYear(); });
+    on(AddAction(ID_TARGET, "Target", "Display count of days until (or since) a given date\nDay Number"),
+       [this] { OnTarget(); });
+    on(AddAction(ID_DEAD, "Dead", "Birthdays after death date\nBirthdays", true),
+       [this] { ToggleSwitch(ID_DEAD, DisplaySwitches::DeadBirthdays); });
+    on(AddAction(ID_MONDAY, "Monday", "Monday as first day of the week\nStart Week", true),
+       [this] { Toggle(ID_MONDAY, m_Options.bStartMonday); });
+    on(AddAction(ID_FIRST_NAME, "First Name", "Display first name only\nBirthday", true),
+       [this] { Toggle(ID_FIRST_NAME, m_Options.bShortNames); });
+    on(AddAction(ID_ANNIVERSARY, "Anniversary", "Display anniversaries\nMarriage", true),
+       [this] { ToggleSwitch(ID_ANNIVERSARY, DisplaySwitches::Anniversaries); });
+    on(AddAction(ID_DAY_COUNT, "Day Count", "Days from target\\Countdown", true),
+       [this] { Toggle(ID_DAY_COUNT, m_Options.bCountdown); });
+    on(AddAction(ID_PICTURES, "Pictures", "Use pictures for calandar background\nBackground", true),
+       [this] { Toggle(ID_PICTURES, m_Options.bPictures); });
+    on(AddAction(ID_NOTES, "Notes", "Notes\nView notes on calendar", true),
+       [this] { ToggleSwitch(ID_NOTES, DisplaySwitches::Notes); });
+    on(AddAction(ID_MOON_PHASE, "Moon Phase", "Show start of moon quarter\nQuarter", true),
+       [this] { Toggle(ID_MOON_PHASE, m_Options.bMoonPhase); });
+    on(AddAction(ID_SEASONS, "Seasons", "Start of seasons\nSeason", true),
+       [this] { Toggle(ID_SEASONS, m_Options.bSeasons); });
+    on(AddAction(ID_ONE_MONTH, "1", "One month per page/nNormal"), [this] { SetMonthsPerPage(1); });
+    on(AddAction(ID_SIX_MONTHS, "6", "Six months per page\nsix minths"), [this] { SetMonthsPerPage(6); });
+    on(AddAction(ID_TWELVE_MONTHS, "12", "Twelve months per page\nYear"), [this] { SetMonthsPerPage(12); });
+    on(AddAction(ID_CAL_CURRENT, "Current", "Our current calendar\nCurrent", true), [this] { SetCalendarType(0); });
+    on(AddAction(ID_CAL_OLD_STYLE, "Old style", "used until 1400 or 1700\nOld style", true),
+       [this] { SetCalendarType(1); });
+    on(AddAction(ID_CAL_MOON, "Moon", "Each month starts at new moon\nMoon", true), [this] { SetCalendarType(2); });
+    on(AddAction(ID_CAL_CHINESE, "Year of the Snake", "Chinise callendar for fun\nYear of the Snake", true),
+       [this] { SetCalendarType(3); });
+    on(AddAction(ID_OPTIONS, "Options", "Brings up the Opions Setting Dialog box\nPersistent Options"),
+       [this] { OnOptions(); });
+    on(AddAction(ID_APPLY_PROFILE, "Apply Profile", "Set options to last saved profile\nApply options"),
+       [this] { LoadDisplayOptions(); });
+    on(AddAction(ID_LIST, "List", "See and edit list of Names\nEdit names"), [this] { OnList(); });
+    on(AddAction(ID_IMPORT, "Import",
+                 "Load birthdays from a Gedcom file generated by a Genealogy program\nGedcom File"),
+       [this] { OnImport(); });
+    on(AddAction(ID_HOLLIDAY, "Holliday", "add change or delete hollidays\nHolliday list"), [this] { OnHolliday(); });
+    QAction* print = AddAction(ID_FILE_PRINT, "&Print...\tCtrl+P", "Print the active Calendar\nPrint");
+    print->setText("&Print...");
+    print->setShortcut(QKeySequence("Ctrl+P"));
+    on(print, [this] { OnFilePrint(); });
+    on(AddAction(ID_FILE_PRINT_PREVIEW, "Print Pre&view", "Display Calendar as printed\nPrint Preview"),
+       [this] { OnFilePrintPreview(); });
+    on(AddAction(ID_FILE_PRINT_SETUP, "P&rint Setup...", "Change the printer and printing options\nPrint Setup"),
+       [this] { OnFilePrintSetup(); });
+    // Taken here and ignored, so that the application's about box never shows.
+    AddAction(ID_APP_ABOUT, "&About Birthdays...", "");
+}
+
+void CKinfoldView::Redraw()
+{
+    m_bRedraw = true;
+    update();
+}
+
+void CKinfoldView::Toggle(int id, bool& flag)
+{
+    flag = !flag;
+    SetCheck(id, flag);
+    Redraw();
+}
+
+void CKinfoldView::ToggleSwitch(int id, int n)
+{
+    SetCheck(id, m_Options.switches.Toggle(n));
+    Redraw();
+}
+
+int CKinfoldView::MonthsInYear(int year) const
+{
+    return m_nCalendarType >= kMoon ? MoonMonthsInYear(year) : 12;
+}
+
+void CKinfoldView::OnNextMonth()
+{
+    NextMonthOf(m_nMonth, m_nYear, MonthsInYear(m_nYear));
+    Redraw();
+}
+
+void CKinfoldView::OnPrevMonth()
+{
+    PrevMonthOf(m_nMonth, m_nYear, [this](int y) { return MonthsInYear(y); });
+    Redraw();
+}
+
+void CKinfoldView::OnNextYear()
+{
+    m_nYear = StepYear(m_nYear, 1);
+    Redraw();
+}
+
+void CKinfoldView::OnPrevYear()
+{
+    m_nYear = StepYear(m_nYear, -1);
+    Redraw();
+}
+
+void CKinfoldView::OnNow()
+{
+    m_Today = TodayDate();
+    if (m_nCalendarType >= kMoon) {
+        MoonDate moon(m_Today.DayNumber());
+        m_nYear = moon.year;
+        m_nMonth = moon.month;
+    } else {
+        m_nYear = m_Today.year;
+        m_nMonth = m_Today.month;
+    }
+    Redraw();
+}
+
+void CKinfoldView::ShowMonth(int year, int month)
+{
+    m_nYear = year == 0 ? 1 : year;
+    m_nMonth = std::clamp(month, 1, 12);
+    Redraw();
+}
+
+void CKinfoldView::SetMonthsPerPage(int months)
+{
+    m_nMonthsPerPage = months;
+    SetFontScale(months == 1 ? 100 : months == 6 ? 50 : 33);
+    Redraw();
+}
+
+void CKinfoldView::NextMonth()
+{
+    int m = m_PageDate.month, y = m_PageDate.year;
+    NextMonthOf(m, y, MonthsInYear(y));
+    m_PageDate = CalendarDate(m, 1, y);
+}
+
+// ---------------------------------------------------------------- options
+
+void CKinfoldView::CalendarTypeMenuChecks()
+{
+    SetCheck(ID_CAL_CURRENT, m_nCalendarType == 0);
+    SetCheck(ID_CAL_OLD_STYLE, m_nCalendarType == 1);
+    SetCheck(ID_CAL_MOON, m_nCalendarType == 2);
+    SetCheck(ID_CAL_CHINESE, m_nCalendarType == 3);
+}
+
+void CKinfoldView::LoadDisplayOptions()
+{
+    ::LoadDisplayOptions(AppSettings(), m_nCalendarType, m_Options);
+    for (int i = 0; i < DisplayFontCount; ++i) m_nEffectiveSize[i] = m_Options.fonts[i].size;
+    SetCheck(ID_DEAD, m_Options.switches.IsSet(DisplaySwitches::DeadBirthdays));
+    SetCheck(ID_MONDAY, m_Options.bStartMonday);
+    SetCheck(ID_FIRST_NAME, m_Options.bShortNames);
+    SetCheck(ID_ANNIVERSARY, m_Options.switches.IsSet(DisplaySwitches::Anniversaries));
+    SetCheck(ID_NOTES, m_Options.switches.IsSet(DisplaySwitches::Notes));
+    SetCheck(ID_DAY_COUNT, m_Options.bCountdown);
+    SetCheck(ID_PICTURES, m_Options.bPictures);
+    SetCheck(ID_MOON_PHASE, m_Options.bMoonPhase);
+    SetCheck(ID_SEASONS, m_Options.bSeasons);
+    CalendarTypeMenuChecks();
+    Redraw();
+}
+
+void CKinfoldView::SaveDisplayOptions()
+{
+    SetFontScale(100);
+    ::SaveDisplayOptions(AppSettings(), m_nCalendarType, m_Options);
+}
+
+void CKinfoldView::SetCalendarType(int type)
+{
+    if (type == m_nCalendarType) {
+        CalendarTypeMenuChecks();
+        return;
+    }
+    SaveDisplayOptions();
+    m_nCalendarType = type;
+    LoadDisplayOptions();
+    Redraw();
+}
+
+void CKinfoldView::SetFontScale(int percent)
+{
+    if (percent == m_nFontPercent) return;
+    int sizes[DisplayFontCount];
+    LoadDisplayFontSizes(AppSettings(), m_nCalendarType, sizes);
+    for (int i = 0; i < DisplayFontCount; ++i) m_nEffectiveSize[i] = sizes[i] * percent / 100;
+    m_nFontPercent = percent;
+}
+
+void CKinfoldView::OnInitialUpdate()
+{
+    LoadDisplayOptions();
+    FindPictures();
+    AssignMonthPictures((unsigned)std::time(nullptr));
+    m_Holidays.LoadFromSettings(AppSettings());
+    m_bRedraw = true;
+    m_nTipEntry = -1;
+    m_strTip.clear();
+    update();
+}
+
+// ---------------------------------------------------------------- pictures
+
+void CKinfoldView::FindPictures()
+{
+    // Bounded, so that a start in a large folder (a home folder) stays quick.
+    const int maxDepth = 4;
+    int budget = 20000;
+    std::function<void(const QString&, int)> walk = [&](const QString& folder, int depth) {
+        QDir dir(folder);
+        const QFileInfoList list = dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                                                     QDir::Unsorted);
+        for (const QFileInfo& fi : list) {
+            if (--budget < 0) return;
+            if (fi.isDir()) {
+                if (!fi.isSymLink() && depth < maxDepth) walk(fi.filePath(), depth + 1);
+                continue;
+            }
+            QString lower = fi.fileName().toLower();
+            if (lower.contains(".bmp") || lower.contains(".png") || lower.contains(".jpg") || lower.contains(".jpeg")) {
+                m_Pictures.push_back(FromQt(fi.fileName()));
+                m_PicturePaths.push_back(FromQt(fi.filePath()));
+            }
+        }
+    };
+    walk(QDir::currentPath(), 0);
+}
+
+void CKinfoldView::AssignMonthPictures(unsigned seed)
+{
+    int n = (int)m_Pictures.size();
+    if (n < 13) {
+        for (int k = 1; k <= 12; ++k) m_nMonthPicture[k] = n == 0 ? 0 : (k - 1) % n;
+    } else {
+        std::mt19937 rng(seed);
+        m_nMonthPicture[1] = (int)(rng() % (unsigned)n);
+        for (int k = 2; k <= 12; ++k) {
+            int pick = 0;
+            for (int attempt = 0; attempt < 11; ++attempt) {
+                pick = (int)(rng() % (unsigned)n);
+                bool used = false;
+                for (int j = 1; j < k; ++j) used = used || m_nMonthPicture[j] == pick;
+                if (!used) break;
+            }
+            m_nMonthPicture[k] = pick;
+        }
+    }
+    // A thirteenth moon month shows the picture of the first.
+    m_nMonthPicture[13] = m_nMonthPicture[1];
+}
+
+void CKinfoldView::SetCaption(const QString& caption)
+{
+    if (caption == m_strCaption) return;
+    m_strCaption = caption;
+    emit captionChanged(caption);
+}
+
+void CKinfoldView::DrawPicture(QPainter& dc)
+{
+    int month = m_PageDate.month;
+    if (month < 1 || month > 13) return;
+    int k = m_nMonthPicture[month];
+    if (k < 0 || k >= (int)m_Pictures.size()) return;
+    QString full = ToQt(m_PicturePaths[(size_t)k]);
+    // The caption is the picture's name without its extension.
+    QString name = QFileInfo(full).fileName();
+    int dot = name.indexOf('.');
+    SetCaption(dot < 0 ? name : name.left(dot));
+    if (m_nPrintMode == 2) return;
+    QImage img(full);
+    if (img.isNull()) return;
+    int bw = img.width(), bh = img.height(), w = m_nBlockWidth, h = m_nBlockHeight;
+    if (w <= 0 || h <= 0) return;
+    int t = w * bh / h;
+    QRect src = bw < t ? QRect(0, 0, bw, h * bw / w) : QRect(0, 0, t, bh);
+    QRect dst(m_x0 - m_nLeftInForce, m_y0 - m_nTopInForce, w, h);
+    dc.drawImage(dst, img, src);
+}
+
+// ---------------------------------------------------------------- drawing
+
+void CKinfoldView::SelectPointFont(QPainter& dc, const CString& face, int size)
+{
+    if (size <= 0) return;
+    QFont f = face.empty() ? QFont() : QFont(ToQt(face));
+    f.setPointSizeF(size / 10.0);
+    dc.setFont(f);
+}
+
+void CKinfoldView::SelectStyle(QPainter& dc, DisplayFontId id)
+{
+    SelectPointFont(dc, m_Options.fonts[id].face, m_nEffectiveSize[id]);
+    dc.setPen(Colour((unsigned)m_Options.fonts[id].color));
+}
+
+bool CKinfoldView::MayShrinkTo(int size) const
+{
+    return m_nPrintMode == 1 ? size >= 2 * m_nLineHeight : size >= 4 * m_nLineHeight;
+}
+
+void CKinfoldView::FitOneLine(QPainter& dc, const CString& face, int size, const QRect& box, const QString& text)
+{
+    (void)text;
+    for (;;) {
+        SelectPointFont(dc, face, size);
+        if (dc.fontMetrics().height() <= box.height()) return;
+        size -= 5;
+        if (size <= 0 || !MayShrinkTo(size)) return;
+    }
+}
+
+void CKinfoldView::FitWrapped(QPainter& dc, const CString& face, int size, const QRect& box, const QString& text)
+{
+    for (;;) {
+        SelectPointFont(dc, face, size);
+        QRect need = dc.fontMetrics().boundingRect(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+        if (need.height() <= box.height()) return;
+        size -= 5;
+        if (size <= 0 || !MayShrinkTo(size)) return;
+    }
+}
+
+void CKinfoldView::BuildDayIndex()
+{
+    m_DayIndex = DayOrderIndex(m_pDoc->List());
+}
+
+void CKinfoldView::PreparePrintedPage(int& W, int& H)
+{
+    m_nLineWidth = PrintLineWidth(m_nPrintScale);
+    int m = m_PageDate.month, y = m_PageDate.year;
+    PrintedPageMonth(m, y, m_nPageCounter, m_nMonthsPerPage);
+    m_PageDate = CalendarDate(m, 1, y);
+    ++m_nPageCounter;
+    W = m_nPrintableWidth;
+    H = PrintedPageHeight(m_nPrintableWidth, m_nPrintableHeight, m_nMonthsPerPage);
+    m_nLeftInForce += 20;
+    m_nTopInForce += 20;
+    m_nRightInForce += 20;
+    m_nBottomInForce += 20;
+    m_x0 = m_nLeftInForce;
+    m_y0 = m_nTopInForce;
+}
+
+void CKinfoldView::OnDraw(QPainter& dc, int W, int H)
+{
+    const bool printed = m_nPrintMode != 0;
+    m_nLeftInForce = m_Options.nLeft;
+    m_nTopInForce = m_Options.nTop;
+    m_nRightInForce = m_Options.nRight;
+    m_nBottomInForce = m_Options.nBottom;
+    m_x0 = m_nLeftInForce;
+    m_y0 = m_nTopInForce;
+    m_nLineWidth = 3;
+    m_bNameUnderMouse = false;
+
+    dc.save();
+    // Paper is white already; a frame of the window's size does not belong on it.
+    if (!printed) {
+        dc.setPen(QPen(Qt::black, 1));
+        dc.setBrush(Qt::white);
+        dc.drawRect(0, 0, W - 1, H - 1);
+    }
+    dc.setBrush(Qt::NoBrush);
+    m_Today = TodayDate();
+    m_PageDate = CalendarDate(m_nMonth, 1, m_nYear);
+    if (printed) PreparePrintedPage(W, H);
+
+    BlockGrid grid = LayoutBlocks(m_nMonthsPerPage, W, H, m_nPrintScale, printed);
+    if (grid.fontPercent >= 0) SetFontScale(grid.fontPercent);
+
+    SelectStyle(dc, DayNameFont);
+    m_nDayNameHeight = DayNameRowHeight(dc.fontMetrics().boundingRect("Sunday").height(), m_nLineWidth);
+    SelectStyle(dc, NameFont);
+    m_nLineHeight = std::max(1, dc.fontMetrics().height());
+    dc.setBackgroundMode(Qt::TransparentMode);
+    dc.setBackground(Qt::white);
+    BuildDayIndex();
+
+    m_nBlockWidth = grid.blockWidth;
+    m_nBlockHeight = grid.blockHeight;
+    if (m_nPrintMode == 0) SetLastBlockSize(m_nBlockWidth, m_nBlockHeight);
+    int left = m_x0;
+    for (int r = 0; r < grid.rows; ++r) {
+        for (int c = 0; c < grid.columns; ++c) {
+            DrawMonth(dc);
+            NextMonth();
+            m_x0 += grid.blockWidth;
+        }
+        m_x0 = left;
+        m_y0 += grid.blockHeight;
+    }
+    if (!m_bNameUnderMouse && m_nTipEntry != -1) {
+        m_nTipEntry = -1;
+        m_strTip.clear();
+    }
+    dc.restore();
+}
+
+void CKinfoldView::LayoutScreenPage(int W, int H)
+{
+    BlockGrid grid = LayoutBlocks(m_nMonthsPerPage, W, H, 100, false);
+    SetLastBlockSize(grid.blockWidth, grid.blockHeight);
+}
+
+void CKinfoldView::DrawMonth(QPainter& dc)
+{
+    int month = m_PageDate.month, year = m_PageDate.year;
+    if (m_bAutoOldStyle) m_nCalendarType = ReformCalendarType(m_nCalendarType, month, year);
+
+    std::unique_ptr<CalendarDate> first;
+    switch (m_nCalendarType) {
+    case kCurrent: first = std::make_unique<GregorianDate>(month, 1, year); break;
+    case kOldStyle: first = std::make_unique<JulianDate>(month, 1, year); break;
+    default: first = std::make_unique<MoonDate>(month, 1, year); break;
+    }
+    GregorianDate cellDate(first->DayNumber());
+
+    if (m_Options.bPictures) DrawPicture(dc);
+    else SetCaption("Hearthday");
+
+    MonthGeometry g = MonthBlockGeometry(m_x0, m_y0, m_nBlockWidth, m_nBlockHeight, m_nRightInForce,
+                                         m_nBottomInForce, m_nDayNameHeight, m_nLineWidth);
+    m_nColumnWidth = std::max(1, g.columnWidth);
+    m_nRowHeight = std::max(1, g.rowHeight);
+    DrawGrid(dc);
+    DrawHeadings(dc);
+
+    m_nDaysInMonth = first->DaysInThisMonth();
+    m_nStartCell = StartCell(first->Weekday());
+    bool reform = IsReformMonth(m_nCalendarType, month, year);
+    int cell = m_nStartCell;
+    for (int d = 1; d <= m_nDaysInMonth; ++d) {
+        if (reform && d > 4 && d < 15) continue;
+        if (cell > 41) break;
+        DrawDayCell(dc, cell++, d, cellDate);
+        cellDate.AddDays(1);
+    }
+}
+
+void CKinfoldView::DrawGrid(QPainter& dc)
+{
+    const int x0 = m_x0, y0 = m_y0, w = m_nBlockWidth, h = m_nBlockHeight;
+    const int D = m_nDayNameHeight, cw = m_nColumnWidth, rh = m_nRowHeight;
+    QPen pen(Colour((unsigned)m_Options.crLine), m_nLineWidth, Qt::SolidLine, Qt::FlatCap);
+    dc.setPen(pen);
+    for (int k = 0;; ++k) {
+        int x = x0 + k * cw;
+        if (x > x0 + w) break;
+        if (k >= 1 && k <= 4) {
+            dc.drawLine(x, y0, x, y0 + D);
+            dc.drawLine(x, y0 + D + rh, x, y0 + D + 6 * rh);
+        } else {
+            dc.drawLine(x, y0, x, y0 + D + 6 * rh);
+        }
+    }
+    for (int j = 0;; ++j) {
+        int y = y0 + D + j * rh;
+        if (y > y0 + h) break;
+        dc.drawLine(x0, y, x0 + 7 * cw, y);
+    }
+    dc.drawLine(x0, y0, x0 + 7 * cw, y0);
+}
+
+void CKinfoldView::DrawHeadings(QPainter& dc)
+{
+    const int x0 = m_x0, y0 = m_y0, D = m_nDayNameHeight, cw = m_nColumnWidth, rh = m_nRowHeight;
+    SelectStyle(dc, DayNameFont);
+    int first = m_Options.bStartMonday ? 1 : 0;
+    for (int i = 0; i < 7; ++i)
+        dc.drawText(Box(x0 + i * cw, y0, x0 + (i + 1) * cw, y0 + D), Qt::AlignCenter | Qt::TextSingleLine,
+                    ToQt(m_Options.weekDayNames[first + i]));
+    SelectStyle(dc, TitleFont);
+    int month = m_PageDate.month;
+    CString name = month >= 0 && month <= 13 ? m_Options.monthNames[month] : m_Options.monthNames[0];
+    dc.drawText(Box(x0, y0 + D, x0 + 5 * cw, y0 + D + rh), Qt::AlignCenter | Qt::TextSingleLine,
+                ToQt(MonthTitle(m_nCalendarType, name, month, m_PageDate.year)));
+}
+
+void CKinfoldView::DrawDayCell(QPainter& dc, int cell, int day, const CalendarDate& date)
+{
+    MonthGeometry g;
+    g.x0 = m_x0;
+    g.y0 = m_y0;
+    g.columnWidth = m_nColumnWidth;
+    g.rowHeight = m_nRowHeight;
+    g.dayNameHeight = m_nDayNameHeight;
+    g.lineWidth = m_nLineWidth;
+    CellBox b = CellBoxOf(g, cell);
+    const unsigned titleColour = (unsigned)m_Options.fonts[TitleFont].color;
+
+    if (date.Compare(m_Today) == 0 && date.year == m_Today.year) {
+        if (m_nPrintMode != 2) dc.setPen(QPen(Colour(titleColour), m_nLineWidth));
+        dc.setBrush(Qt::NoBrush);
+        dc.drawRect(QRect(QPoint(b.left, b.top), QPoint(b.right, b.bottom)));
+    }
+    SelectStyle(dc, DayNumberFont);
+    dc.drawText(Box(b.left, b.top, b.right, b.bottom), Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine,
+                QString::number(day));
+    if (m_Options.bPictures) dc.setBackgroundMode(Qt::OpaqueMode);
+
+    CornerText corner = DayCornerText(date, m_Options, m_nCalendarType);
+    if (corner.kind == CornerKind::SeasonOrMoon) {
+        SelectStyle(dc, NameFont);
+        dc.setPen(Colour(titleColour));
+    } else if (corner.kind != CornerKind::None) {
+        SelectStyle(dc, DayCountFont);
+    }
+    if (corner.kind != CornerKind::None)
+        dc.drawText(Box(b.left, b.top, b.right, b.bottom), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                    ToQt(corner.text));
+
+    const CString& nameFace = m_Options.fonts[NameFont].face;
+    const int nameSize = m_nEffectiveSize[NameFont];
+    std::vector<CellLine> lines = StackCellLines(date, m_pDoc->List(), m_DayIndex, m_Holidays, m_Options, b.top,
+                                                 b.bottom, m_nLineHeight);
+    for (const CellLine& l : lines) {
+        QRect box = Box(b.left, l.top, b.right, l.bottom);
+        QString text = ToQt(l.text);
+        switch (l.kind) {
+        case CellLine::HolidayLine:
+            dc.setPen(Colour((unsigned)m_Options.fonts[DayNumberFont].color));
+            FitOneLine(dc, nameFace, nameSize, box, text);
+            dc.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+            break;
+        case CellLine::NoteLine:
+            dc.setPen(Colour(titleColour));
+            FitWrapped(dc, nameFace, nameSize, box, text);
+            dc.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+            break;
+        case CellLine::NameLine: {
+            dc.setPen(Colour((unsigned)m_Options.fonts[NameFont].color));
+            if (m_nPrintMode == 0 && m_ptMouse.x() >= b.left && m_ptMouse.x() <= b.right && m_ptMouse.y() >= l.top &&
+                m_ptMouse.y() <= l.bottom) {
+                m_bNameUnderMouse = true;
+                if (m_nTipEntry != l.entry) {
+                    m_strTip = ToQt(EntryTip(m_pDoc->List()[l.entry], l.years));
+                    m_bRedraw = true;
+                    m_nTipEntry = l.entry;
+                }
+            }
+            FitOneLine(dc, nameFace, nameSize, box, text);
+            dc.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+            break;
+        }
+        }
+    }
+}
+
+void CKinfoldView::RenderPage(QImage& image)
+{
+    QPainter p(&image);
+    int saved = m_nPrintMode;
+    m_nPrintMode = 0;
+    OnDraw(p, image.width(), image.height());
+    m_nPrintMode = saved;
+}
+
+int CKinfoldView::DayAt(QPoint pt, int* offsetInRow) const
+{
+    int x = pt.x(), y = pt.y();
+    int c = x >= m_Options.nLeft ? (x - m_Options.nLeft) / m_nColumnWidth : -1;
+    int r = -1, o = 0;
+    if (y >= m_Options.nTop + m_Options.nHeader) {
+        r = (y - m_Options.nTop - m_Options.nHeader) / m_nRowHeight;
+        o = (y - m_Options.nTop - m_Options.nHeader) % m_nRowHeight;
+    }
+    if (c < 0 || c > 6 || r < 0 || r > 5) return 0;
+    int d = 7 * r + c - m_nStartCell + 1;
+    if (d < 1 || d > m_nDaysInMonth) return 0;
+    if (offsetInRow) *offsetInRow = o;
+    return d;
+}
+
+// ---------------------------------------------------------------- window events
+
+void CKinfoldView::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    QString tipBefore = m_strTip;
+    try {
+        OnDraw(p, width(), height());
+    } catch (...) {
+        p.end();
+        return;
+    }
+    m_bRedraw = false;
+    if (m_strTip != tipBefore) {
+        if (m_strTip.isEmpty()) {
+            m_tipTimer->stop();
+            QToolTip::hideText();
+        } else {
+            m_tipTimer->start();
+        }
+    }
+}
+
+void CKinfoldView::mouseMoveEvent(QMouseEvent* e)
+{
+    m_ptMouse = e->position().toPoint();
+    Redraw();
+    QWidget::mouseMoveEvent(e);
+}
+
+void CKinfoldView::leaveEvent(QEvent* e)
+{
+    m_ptMouse = QPoint(-1, -1);
+    Redraw();
+    QWidget::leaveEvent(e);
+}
+
+void CKinfoldView::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton) OnDayClicked(e->position().toPoint());
+    QWidget::mousePressEvent(e);
+}
+
+void CKinfoldView::resizeEvent(QResizeEvent* e)
+{
+    m_bRedraw = true;
+    QWidget::resizeEvent(e);
+}
+
+// ---------------------------------------------------------------- printing
+
+void CKinfoldView::BeginPrinting(QPrinter& printer)
+{
+    QPageLayout layout = printer.pageLayout();
+    bool portrait = layout.orientation() == QPageLayout::Portrait;
+    int code = layout.pageSize().windowsId();
+    PaperSize paper;
+    if (code >= 1 && code <= 41) {
+        paper = PaperSizeOf(code);
+    } else {
+        QSizeF mm = layout.pageSize().size(QPageSize::Millimeter);
+        paper.width = (int)(mm.width() * 10);
+        paper.length = (int)(mm.height() * 10);
+        if (paper.width <= 0 || paper.length <= 0) paper = PaperSizeOf(1);
+    }
+    int xDpi, yDpi;
+    PrintResolution(printer.resolution(), printer.resolution(), xDpi, yDpi);
+    PrintableArea(portrait, paper, xDpi, yDpi, m_nPrintableWidth, m_nPrintableHeight);
+    // The area left by those edges is what the page's margins leave.
+    QMarginsF margins = portrait ? QMarginsF(0.25, 0.35, 0.25, 0.35) : QMarginsF(0.4, 0.25, 0.4, 0.25);
+    printer.setFullPage(false);
+    printer.setPageMargins(margins, QPageLayout::Inch);
+    m_nPrintScale = PrintScaleFor(m_nPrintableWidth, m_nPrintableHeight, m_nLastBlockWidth, m_nLastBlockHeight);
+    m_nPrintMode = 1;
+}
+
+void CKinfoldView::EndPrinting()
+{
+    m_nPrintScale = 100;
+    m_nPrintMode = 0;
+    m_bRedraw = true;
+    update();
+}
+
+bool CKinfoldView::PrintPages(QPrinter& printer, int fromPage, int toPage, bool preview)
+{
+    int pages = 12 / std::max(1, m_nMonthsPerPage);
+    if (fromPage < 1) fromPage = 1;
+    if (toPage < 1 || toPage > pages) toPage = pages;
+    if (fromPage > toPage) return false;
+    BeginPrinting(printer);
+    QPainter p;
+    if (!p.begin(&printer)) {
+        EndPrinting();
+        return false;
+    }
+    int savedType = m_nCalendarType;
+    for (int page = fromPage; page <= toPage; ++page) {
+        if (page > fromPage) printer.newPage();
+        // Each page shows its own months, whichever pages were chosen.
+        m_nPageCounter = page - 1;
+        m_nCalendarType = savedType;
+        m_nPrintMode = preview ? 2 : 1;
+        OnDraw(p, m_nPrintableWidth, m_nPrintableHeight);
+    }
+    p.end();
+    m_nCalendarType = savedType;
+    EndPrinting();
+    return true;
+}
+
+void CKinfoldView::OnFilePrint()
+{
+    QPrinter& printer = SessionPrinter();
+    int pages = 12 / std::max(1, m_nMonthsPerPage);
+    m_nPageCounter = 0;
+    QPrintDialog dlg(&printer, this);
+    dlg.setMinMax(1, pages);
+    dlg.setFromTo(1, pages);
+    if (dlg.exec() != QDialog::Accepted) return;
+    int from = 1, to = pages;
+    if (printer.printRange() == QPrinter::PageRange) {
+        from = printer.fromPage();
+        to = printer.toPage();
+    }
+    PrintPages(printer, from, to);
+}
+
+void CKinfoldView::OnFilePrintPreview()
+{
+    QPrinter& printer = SessionPrinter();
+    QPrintPreviewDialog dlg(&printer, this);
+    dlg.setWindowTitle("Print Preview");
+    connect(&dlg, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { PrintPages(*p, 1, 0, true); });
+    dlg.resize(1000, 760);
+    dlg.exec();
+    m_nPrintMode = 0;
+    Redraw();
+}
+
+void CKinfoldView::OnFilePrintSetup()
+{
+    QPageSetupDialog dlg(&SessionPrinter(), this);
+    dlg.exec();
+}
+
+QString CKinfoldView::PrintToPdf(const PrintRequest& request)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(request.outputPdf);
+    printer.setResolution(300);
+    QPageSize size(QPageSize::id(request.paperCode));
+    if (!size.isValid()) size = QPageSize(QPageSize::Letter);
+    printer.setPageSize(size);
+    printer.setPageOrientation(request.portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
+    printer.setCreator("Kinfold");
+    printer.setDocName("Kinfold");
+    m_nPageCounter = 0;
+    if (!PrintPages(printer, request.fromPage, request.toPage)) return "Cannot write " + request.outputPdf;
+    return QString();
+}

@@ -1,0 +1,204 @@
+#pragma once
+// The calendar view: one page of 1, 6 or 12 months on the screen, in print preview, on the printer
+// and in PDF files, all through one drawing routine.
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+#include <map>
+#include <vector>
+#include "birthdays/BirthdayEntry.h"
+#include "calendar/CalendarDate.h"
+#include "holidays/HolidayList.h"
+#include "platform/CString.h"
+#include "view/core/DisplayOptions.h"
+#include "view/core/PageLayout.h"
+
+class CKinfoldDoc;
+class QAction;
+class QPainter;
+class QPrinter;
+class QPaintDevice;
+class QTimer;
+
+// Command identifiers of the view's menu items.
+enum KinfoldCommand : int {
+    ID_NEXT_MONTH = 32797, ID_PREV_MONTH = 32796, ID_NEXT_YEAR = 32798, ID_PREV_YEAR = 32795,
+    ID_NOW = 32791, ID_YEAR = 32799, ID_TARGET = 32792, ID_DEAD = 32803, ID_MONDAY = 32785,
+    ID_FIRST_NAME = 32786, ID_ANNIVERSARY = 32787, ID_DAY_COUNT = 32800, ID_PICTURES = 32802,
+    ID_NOTES = 32804, ID_MOON_PHASE = 32807, ID_SEASONS = 32808, ID_ONE_MONTH = 32814,
+    ID_SIX_MONTHS = 32815, ID_TWELVE_MONTHS = 32816, ID_CAL_CURRENT = 32810, ID_CAL_OLD_STYLE = 32811,
+    ID_CAL_MOON = 32812, ID_CAL_CHINESE = 32813, ID_OPTIONS = 32801, ID_APPLY_PROFILE = 12321,
+    ID_LIST = 32793, ID_IMPORT = 32794, ID_HOLLIDAY = 32806, ID_FILE_PRINT = 57607,
+    ID_FILE_PRINT_DIRECT = 57608, ID_FILE_PRINT_PREVIEW = 57609, ID_FILE_PRINT_SETUP = 57606,
+    ID_APP_ABOUT = 57664,
+};
+
+// What the headless printer is asked for.
+struct PrintRequest {
+    QString outputPdf;     // empty: the printer chosen in the dialog
+    int paperCode = 1;     // Letter
+    bool portrait = false;
+    int fromPage = 1;
+    int toPage = 0;        // 0: all pages of one year
+};
+
+class CKinfoldView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CKinfoldView(CKinfoldDoc* doc, QWidget* parent = nullptr);
+    ~CKinfoldView() override;
+
+    CKinfoldDoc* GetDocument() const { return m_pDoc; }
+    HolidayList& Holidays() { return m_Holidays; }
+
+    // Menu commands, created by the view so that it can keep their check marks.
+    QAction* Action(int id) const;
+
+    // At start and after every New or Open.
+    virtual void OnInitialUpdate();
+
+    // ---- display options of the current profile (the calendar type) ----
+    void LoadDisplayOptions();
+    void SaveDisplayOptions();
+    void SetCalendarType(int type);
+    void SetFontScale(int percent);
+
+    // ---- navigation ----
+    void OnNextMonth();
+    void OnPrevMonth();
+    void OnNextYear();
+    void OnPrevYear();
+    void OnNow();
+    void SetMonthsPerPage(int months);
+    // Shows a month of the current calendar type (what the year chooser sets).
+    void ShowMonth(int year, int month);
+    void NextMonth();
+
+    // ---- dialog commands: filled in by the dialogs' code ----
+    virtual void OnList() {}
+    virtual void OnImport() {}
+    virtual void OnHolliday() {}
+    virtual void OnOptions() {}
+    virtual void OnYear() {}
+    virtual void OnTarget() {}
+    virtual void OnDayClicked(QPoint /*pt*/) {}
+
+    // ---- printing ----
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    void OnFilePrintSetup();
+    // Prints pages [from, to] of one year onto a prepared printer; false when nothing was printed.
+    bool PrintPages(QPrinter& printer, int fromPage, int toPage, bool preview = false);
+    // Sets up a PDF printer for the request and prints into it; returns an error text or "".
+    QString PrintToPdf(const PrintRequest& request);
+    // The block size of the last screen drawing (the print scale reads it).
+    void SetLastBlockSize(int w, int h) { m_nLastBlockWidth = w; m_nLastBlockHeight = h; }
+    // Lays out a page of W x H without drawing it, to fix the block size as a screen drawing would.
+    void LayoutScreenPage(int W, int H);
+
+    // ---- drawing ----
+    // Draws a whole page of W x H onto the painter (screen or preview mode, or a printed page).
+    void OnDraw(QPainter& dc, int W, int H);
+    // Renders the page into an image of its size (tests, benchmarks).
+    void RenderPage(QImage& image);
+
+    int StartCell(int weekday) const { return ::StartCell(weekday, m_Options.bStartMonday); }
+    // Day cell of the last drawn month under a point, or 0 (for the click on a day).
+    int DayAt(QPoint pt, int* offsetInRow = nullptr) const;
+
+    // Layout of the last drawn month, for mapping clicks.
+    int ColumnWidth() const { return m_nColumnWidth; }
+    int RowHeight() const { return m_nRowHeight; }
+    int LastStartCell() const { return m_nStartCell; }
+    int LastDaysInMonth() const { return m_nDaysInMonth; }
+
+    // The caption the drawing asks for ("Hearthday", or the picture's name).
+    QString Caption() const { return m_strCaption; }
+    QString TipText() const { return m_strTip; }
+
+    // ---- state (names as in the rest of the program) ----
+    int m_nMonthsPerPage = 1;
+    int m_nYear = 2000, m_nMonth = 1;
+    int m_nCalendarType = 0;
+    bool m_bAutoOldStyle = true;
+    bool m_bStartMonday = false;
+    // The display options of the current profile (margins, switches, fonts, names).
+    DisplayOptions m_Options;
+    // Font sizes after the font percentage, by DisplayFontId.
+    int m_nEffectiveSize[DisplayFontCount] = {360, 120, 150, 80, 100};
+    int m_nFontPercent = 100;
+    int m_nPrintMode = 0;     // 0 screen, 1 printing, 2 print preview
+    int m_nPrintScale = 100;
+    int m_nPrintableWidth = 0, m_nPrintableHeight = 0;
+    int m_nPageCounter = 0;
+    bool m_bRedraw = true;
+
+    int m_nLineHeight = 16;
+    QPoint m_ptMouse{-1, -1};
+    bool m_bNameUnderMouse = false;
+    int m_nTipEntry = -1;
+    std::vector<CString> m_Pictures;
+    std::vector<CString> m_PicturePaths;   // where each picture was found
+    int m_nMonthPicture[14] = {};
+
+    void FindPictures();
+    void AssignMonthPictures(unsigned seed);
+
+signals:
+    void captionChanged(const QString& caption);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+
+private:
+    void CreateActions();
+    QAction* AddAction(int id, const QString& text, const QString& prompt, bool checkable = false);
+    void SetCheck(int id, bool on);
+    void Redraw();
+    void Toggle(int id, bool& flag);
+    void ToggleSwitch(int id, int n);
+    int MonthsInYear(int year) const;
+    void CalendarTypeMenuChecks();
+
+    void DrawMonth(QPainter& dc);
+    void DrawGrid(QPainter& dc);
+    void DrawHeadings(QPainter& dc);
+    void DrawDayCell(QPainter& dc, int cell, int day, const CalendarDate& date);
+    void DrawPicture(QPainter& dc);
+    void SelectPointFont(QPainter& dc, const CString& face, int size);
+    void SelectStyle(QPainter& dc, DisplayFontId id);
+    bool MayShrinkTo(int size) const;
+    void FitOneLine(QPainter& dc, const CString& face, int size, const QRect& box, const QString& text);
+    void FitWrapped(QPainter& dc, const CString& face, int size, const QRect& box, const QString& text);
+    void BuildDayIndex();
+    void SetCaption(const QString& caption);
+    void BeginPrinting(QPrinter& printer);
+    void EndPrinting();
+    void PreparePrintedPage(int& W, int& H);
+
+    CKinfoldDoc* m_pDoc;
+    HolidayList m_Holidays;
+    std::map<int, QAction*> m_actions;
+    QString m_strCaption;
+    QString m_strTip;
+    QTimer* m_tipTimer = nullptr;
+
+    // Values of the page being drawn.
+    CalendarDate m_PageDate;      // the month being drawn (its own calendar's numbering)
+    GregorianDate m_Today;
+    int m_x0 = 0, m_y0 = 0;
+    int m_nRightInForce = 5, m_nBottomInForce = 5, m_nLeftInForce = 5, m_nTopInForce = 5;
+    int m_nLineWidth = 3;
+    int m_nDayNameHeight = 20;
+    int m_nBlockWidth = 0, m_nBlockHeight = 0;
+    int m_nColumnWidth = 1, m_nRowHeight = 1;
+    int m_nStartCell = 0, m_nDaysInMonth = 0;
+    int m_nLastBlockWidth = 1024, m_nLastBlockHeight = 768;
+    int m_nScreenLineHeight = 16;
+    // Indexes of the document's entries, ordered by month and day (list order within a day).
+    std::vector<int> m_DayIndex;
+};

@@ -1,0 +1,95 @@
+#include "view/core/DayCell.h"
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include "calendar/MoonDate.h"
+
+CornerText DayCornerText(const CalendarDate& date, const DisplayOptions& o, int calendarType)
+{
+    CornerText c;
+    if (o.bSeasons) c.text = SeasonName(date.SeasonStartOn());
+    if (o.bMoonPhase) c.text += QuarterName(date.MoonQuarterOn());
+    if (!c.text.empty()) {
+        c.kind = CornerKind::SeasonOrMoon;
+    } else if (o.bCountdown) {
+        double diff = std::trunc(date.DayNumber() - o.dTarget);
+        long long days = std::llabs((long long)diff);
+        c.kind = CornerKind::DayCount;
+        c.text = StrFormat("%lld", days);
+    } else if (calendarType != 0) {
+        c.kind = CornerKind::CivilDate;
+        c.text = date.FormatShort();
+    }
+    return c;
+}
+
+CString EntryLabel(const BirthdayEntry& e, int years, bool shortNames, int ageMode)
+{
+    CString name = shortNames ? e.FirstName() : e.text;
+    if (ageMode == 0 || (ageMode == 1 && years < 18)) return StrFormat("%s (%d)", name.c_str(), years);
+    return name + " ";
+}
+
+CString EntryTip(const BirthdayEntry& e, int years)
+{
+    return StrFormat("%s %d %s", e.text.c_str(), years,
+                     e.HasKind(BirthdayEntry::Individual) ? "Birthday" : "Anniversary");
+}
+
+std::vector<int> DayOrderIndex(const BirthdayList& list)
+{
+    const auto& entries = list.Entries();
+    std::vector<int> idx(entries.size());
+    for (size_t i = 0; i < idx.size(); ++i) idx[i] = (int)i;
+    std::stable_sort(idx.begin(), idx.end(), [&](int a, int b) {
+        const BirthdayEntry& x = entries[(size_t)a];
+        const BirthdayEntry& y = entries[(size_t)b];
+        return x.month != y.month ? x.month < y.month : x.day < y.day;
+    });
+    return idx;
+}
+
+std::vector<CellLine> StackCellLines(const CalendarDate& date, const BirthdayList& list,
+                                     const std::vector<int>& dayIndex, const HolidayList& holidays,
+                                     const DisplayOptions& o, int top, int bottom, int lineHeight)
+{
+    std::vector<CellLine> lines;
+    CString holiday;
+    if (holidays.HolidayOn(date, holiday)) {
+        CellLine l;
+        l.kind = CellLine::HolidayLine;
+        l.text = holiday;
+        l.top = bottom - lineHeight;
+        l.bottom = bottom;
+        bottom = l.top;
+        lines.push_back(l);
+    }
+    const auto& entries = list.Entries();
+    auto first = std::lower_bound(dayIndex.begin(), dayIndex.end(), 0, [&](int i, int) {
+        const BirthdayEntry& e = entries[(size_t)i];
+        return e.month != date.month ? e.month < date.month : e.day < date.day;
+    });
+    for (auto it = first; it != dayIndex.end(); ++it) {
+        const BirthdayEntry& e = entries[(size_t)*it];
+        if (e.month != date.month || e.day != date.day) break;
+        int years = 0;
+        if (!e.ShowsOn(date, o.switches, years)) continue;
+        CellLine l;
+        l.entry = *it;
+        l.years = years;
+        l.bottom = bottom;
+        if (e.HasKind(BirthdayEntry::Note)) {
+            l.kind = CellLine::NoteLine;
+            l.text = e.text;
+            l.top = bottom - 2 * lineHeight;
+        } else {
+            l.kind = CellLine::NameLine;
+            l.text = EntryLabel(e, years, o.bShortNames, o.nAgeMode);
+            l.top = bottom - lineHeight;
+        }
+        bottom = l.top;
+        lines.push_back(l);
+        if (bottom < top) break;
+    }
+    return lines;
+}
