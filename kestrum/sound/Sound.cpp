@@ -45,6 +45,7 @@ CSound::CSound(QWidget* parent) : QDialog(nullptr), m_pParent(parent)
     m_Slider = new QSlider(Qt::Vertical, this);
     m_Slider->setObjectName(QStringLiteral("volume"));
     m_Slider->setTickPosition(QSlider::NoTicks);
+    m_Slider->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_Slider);
