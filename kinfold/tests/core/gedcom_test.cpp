@@ -1,0 +1,414 @@
+#include <gtest/gtest.h>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include "birthdays/GedcomReader.h"
+#include "birthdays/TextDecoding.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+BirthdayList Import(const std::string& text, GedcomImportStats* stats = nullptr)
+{
+    BirthdayList list;
+    GedcomImportStats s = ImportGedcom(text, list);
+    if (stats) *stats = s;
+    return list;
+}
+
+const BirthdayEntry* Find(const BirthdayList& list, const CString& text)
+{
+    int i = list.FindByText(text);
+    return i < 0 ? nullptr : &list[i];
+}
+
+std::string Indi(const char* xref, const char* name, const char* birth, const char* death = nullptr)
+{
+    std::string s = std::string("0 @") + xref + "@ INDI\n1 NAME " + name + "\n1 SEX M\n";
+    if (birth) s += std::string("1 BIRT\n2 DATE ") + birth + "\n2 PLAC Here\n";
+    if (death) s += std::string("1 DEAT\n2 DATE ") + death + "\n";
+    return s;
+}
+
+std::string Fam(const char* xref, const char* husb, const char* wife, const char* marr)
+{
+    std::string s = std::string("0 @") + xref + "@ FAM\n1 HUSB @" + husb + "@\n1 WIFE @" + wife + "@\n";
+    if (marr) s += std::string("1 MARR\n2 DATE ") + marr + "\n2 PLAC There\n";
+    return s;
+}
+
+void ExpectDate(const CalendarDate& d, int month, int day, int year)
+{
+    EXPECT_EQ(d.month, month);
+    EXPECT_EQ(d.day, day);
+    EXPECT_EQ(d.year, year);
+}
+
+const std::string kHead = "0 HEAD\n1 CHAR UTF-8\n";
+
+} // namespace
+
+TEST(GedcomImport, OneIndividual)
+{
+    BirthdayList list = Import(kHead + Indi("I1", "John /Smith/", "12 JAN 1950", "3 MAR 1999") + "0 TRLR\n");
+    ASSERT_EQ(list.GetCount(), 1);
+    const BirthdayEntry& e = list[0];
+    EXPECT_EQ(e.text, "John /Smith/");
+    ExpectDate(e, 1, 12, 1950);
+    ExpectDate(e.endDate, 3, 3, 1999);
+    EXPECT_TRUE(e.otherDate.IsEmpty());
+    EXPECT_EQ(e.kind, BirthdayEntry::Individual);
+    EXPECT_EQ(e.recordNumber, 1u);
+}
+
+TEST(GedcomImport, OnlyDayPreciseBirthsAndTheirFields)
+{
+    BirthdayList list = Import(kHead + Indi("I1", "Abt /One/", "ABT 1950") + Indi("I2", "Jan /Two/", "JAN 1950") +
+                               Indi("I3", "Year /Three/", "1950") + Indi("I4", "None /Four/", nullptr) +
+                               Indi("I5", "Padded /Five/", "  5 AUG 1901") + Indi("I0109", "Zero /Pad/", "02 JAN 1876") +
+                               "0 TRLR\n");
+    ASSERT_EQ(list.GetCount(), 2);
+    ExpectDate(list[0], 8, 5, 1901);
+    EXPECT_EQ(list[1].recordNumber, 109u);
+    ExpectDate(list[1], 1, 2, 1876);
+}
+
+TEST(GedcomImport, FamiliesMakeCouples)
+{
+    std::string people = Indi("I1", "John /Smith/", "12 JAN 1950", "3 MAR 1999") +
+                         Indi("I2", "Mary /Jones/", "3 FEB 1952", "4 APR 1990") + Indi("I3", "Ann /Lee/", "1 JAN 1960");
+    BirthdayList list = Import(kHead + people + Fam("F1", "I1", "I2", "5 JUN 1975") + Fam("F2", "I1", "I3", nullptr) +
+                               Fam("F3", "I3", "I9", "7 JUL 1980") + "0 TRLR\n");
+    ASSERT_EQ(list.GetCount(), 4);
+    const BirthdayEntry* couple = Find(list, "John+Mary /Smith/");
+    ASSERT_TRUE(couple);
+    EXPECT_EQ(couple->kind, BirthdayEntry::Couple);
+    ExpectDate(*couple, 6, 5, 1975);
+    // The first death of the two ends the anniversaries.
+    ExpectDate(couple->endDate, 4, 4, 1990);
+    ExpectDate(Find(list, "John /Smith/")->otherDate, 6, 5, 1975);
+    ExpectDate(Find(list, "Mary /Jones/")->otherDate, 6, 5, 1975);
+    // A family without a date adds nothing; a partner missing from the list still gives the
+    // other one the marriage date.
+    ExpectDate(Find(list, "Ann /Lee/")->otherDate, 7, 7, 1980);
+}
+
+TEST(GedcomImport, ReimportMergesWithoutQuestionsAndDuplicatesAsk)
+{
+    std::string file = kHead + Indi("I1", "John /Smith/", "12 JAN 1950") + Indi("I2", "Mary /Jones/", "3 FEB 1952") +
+                       Fam("F1", "I1", "I2", "5 JUN 1975") + "0 TRLR\n";
+    BirthdayList list;
+    int asked = 0;
+    list.SetChooser([&](const CString&, const CString&, const CString&, const CString&) {
+        ++asked;
+        return DateChoice::A;
+    });
+    GedcomImportStats first = ImportGedcom(file, list);
+    GedcomImportStats second = ImportGedcom(file, list);
+    EXPECT_EQ(first.added, 3);
+    EXPECT_EQ(second.added, 0);
+    EXPECT_EQ(second.merged, 3);
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(list.GetCount(), 3);
+
+    GedcomImportStats twins =
+        ImportGedcom(kHead + Indi("I7", "John /Smith/", "13 JAN 1950") + "0 TRLR\n", list);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(twins.questions, 1);
+    EXPECT_EQ(twins.conflictsKept, 0);
+    EXPECT_EQ(Find(list, "John /Smith/")->day, 13);
+    EXPECT_EQ(Find(list, "John /Smith/")->recordNumber, 7u);
+    // The import leaves the list's own chooser in place.
+    EXPECT_TRUE(list.Chooser());
+}
+
+TEST(GedcomMends, LineEndsAndMissingTrailer)
+{
+    std::string lf = kHead + Indi("I1", "John /Smith/", "12 JAN 1950") + Indi("I2", "Mary /Jones/", "3 FEB 1952");
+    std::string cr = lf, crlf;
+    for (char& c : cr)
+        if (c == '\n') c = '\r';
+    for (char c : lf) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (const std::string& text : {lf, cr, crlf, lf + "0 TRLR", cr + "0 TRLR\r", crlf + "0 TRLR\r\n"}) {
+        BirthdayList list = Import(text);
+        ASSERT_EQ(list.GetCount(), 2);
+        EXPECT_EQ(list[1].text, "Mary /Jones/");
+        ExpectDate(list[1], 2, 3, 1952);
+    }
+    EXPECT_EQ(SplitLines("a\rb\r\nc\n\nd").size(), 5u);
+    EXPECT_EQ(SplitLines("a\n").size(), 1u);
+}
+
+TEST(GedcomMends, MarriageDateOnlyFromMarr)
+{
+    std::string people = Indi("I1", "John /Smith/", "12 JAN 1950") + Indi("I2", "Mary /Jones/", "3 FEB 1952") +
+                         Indi("I3", "Tom /Brown/", "1 MAR 1940") + Indi("I4", "Sue /Green/", "2 APR 1942") +
+                         Indi("I5", "Bo /Gray/", "3 MAY 1930") + Indi("I6", "Di /Pink/", "4 JUN 1931");
+    std::string families =
+        // Events before the partners.
+        "0 @F1@ FAM\n1 ENGA\n2 DATE 1 JAN 1974\n1 MARR\n2 DATE 5 JUN 1975\n1 HUSB @I1@\n1 WIFE @I2@\n"
+        // A change date after the partners and no marriage.
+        "0 @F2@ FAM\n1 HUSB @I3@\n1 WIFE @I4@\n1 CHAN\n2 DATE 23 JUL 2009\n"
+        // A divorce after the marriage, in lower-case tags.
+        "0 @F3@ FAM\n1 husb @I5@\n1 wife @I6@\n1 marr\n2 date 9 SEP 1950\n1 DIV\n2 DATE 1 OCT 1960\n";
+    BirthdayList list = Import(kHead + people + families + "0 TRLR\n");
+    EXPECT_EQ(list.GetCount(), 8);
+    ExpectDate(*Find(list, "John+Mary /Smith/"), 6, 5, 1975);
+    EXPECT_FALSE(Find(list, "Tom+Sue /Brown/"));
+    EXPECT_TRUE(Find(list, "Tom /Brown/")->otherDate.IsEmpty());
+    ExpectDate(*Find(list, "Bo+Di /Gray/"), 9, 9, 1950);
+}
+
+TEST(GedcomMends, WholeCrossReferencesMatchPartners)
+{
+    BirthdayList list = Import(kHead + Indi("PERSON1", "Joe /Torture/", "1 JAN 1960") +
+                               Indi("PERSON2", "Ann /Torture/", "2 FEB 1962") +
+                               Fam("FAMILY1", "PERSON1", "PERSON2", "3 MAR 1985") + "0 TRLR\n");
+    ASSERT_EQ(list.GetCount(), 3);
+    EXPECT_EQ(list[0].recordNumber, 0u);
+    EXPECT_EQ(list[1].recordNumber, 0u);
+    ASSERT_TRUE(Find(list, "Joe+Ann /Torture/"));
+    ExpectDate(list[0].otherDate, 3, 3, 1985);
+}
+
+TEST(GedcomMends, FirstNameAndFirstPreciseDatesWin)
+{
+    std::string rec = "0 @I1@ INDI\n1 NAME Joseph Tag /Torture/\n1 NAME William Joseph /Torture/\n"
+                      "1 BIRT\n2 DATE 1850\n1 BIRT\n2 DATE 27 AUG 1853\n1 BIRT\n2 DATE 1857\n1 BIRT\n2 DATE ABT 1855\n"
+                      "1 DEAT\n2 DATE 4 MAY 1933\n1 DEAT\n2 DATE 1934\n";
+    // The working entry starts empty: a nameless person does not inherit the name before it.
+    std::string nameless = "0 @I2@ INDI\n1 BIRT\n2 DATE 5 MAY 1905\n";
+    BirthdayList list = Import(kHead + rec + nameless + "0 TRLR\n");
+    ASSERT_EQ(list.GetCount(), 2);
+    EXPECT_EQ(list[0].text, "Joseph Tag /Torture/");
+    ExpectDate(list[0], 8, 27, 1853);
+    ExpectDate(list[0].endDate, 5, 4, 1933);
+    EXPECT_EQ(list[1].text, "");
+    EXPECT_TRUE(list[1].endDate.IsEmpty());
+
+    // Before a precise date, each date replaces the one before.
+    BirthdayList vague = Import(kHead + "0 @I1@ INDI\n1 NAME A\n1 BIRT\n2 DATE 5 MAY 1905\n1 BIRT\n2 DATE 1906\n"
+                                        "0 @I2@ INDI\n1 NAME B\n1 BIRT\n2 DATE 1906\n1 BIRT\n2 DATE 6 JUN 1906\n"
+                                        "1 DEAT\n2 DATE 1950\n1 DEAT\n2 DATE 7 JUL 1951\n");
+    ASSERT_EQ(vague.GetCount(), 2);
+    ExpectDate(vague[0], 5, 5, 1905);
+    ExpectDate(vague[1], 6, 6, 1906);
+    ExpectDate(vague[1].endDate, 7, 7, 1951);
+}
+
+TEST(GedcomMends, BareNameLineAndOddLines)
+{
+    BirthdayList list = Import(kHead + "\n   \nnot a line\n0 @I1@ INDI\n1 NAME\n1 BIRT\n2 DATE 1 JAN 1900\n"
+                                       "2 DATE 2 FEB 1901\n3 DATE 3 MAR 1902\n0 @I2@ INDI\n1 NAME X\n");
+    ASSERT_EQ(list.GetCount(), 1);
+    EXPECT_EQ(list[0].text, "");
+    ExpectDate(list[0], 1, 1, 1900);
+}
+
+TEST(GedcomMends, CharacterSets)
+{
+    const std::string eacute = "\xC3\xA9";
+    auto name = [](const std::string& bytes) {
+        BirthdayList list = Import(bytes);
+        return list.GetCount() == 1 ? list[0].text : CString("<none>");
+    };
+    std::string body = "0 @I1@ INDI\n1 NAME Ren@ /X/\n1 BIRT\n2 DATE 1 JAN 1900\n0 TRLR\n";
+    auto with = [&](const std::string& head, const std::string& e) {
+        std::string s = head + body;
+        s.replace(s.find('@', s.find("Ren")), 1, e);
+        return s;
+    };
+    // UTF-8 with and without its mark; a decomposed accent is composed.
+    EXPECT_EQ(name(with(kHead, eacute)), "Ren" + eacute + " /X/");
+    EXPECT_EQ(name("\xEF\xBB\xBF" + with(kHead, eacute)), "Ren" + eacute + " /X/");
+    EXPECT_EQ(name(with(kHead, "e\xCC\x81")), "Ren" + eacute + " /X/");
+    // Undeclared bytes that are not UTF-8 are Windows-1252; so is CHAR ANSI.
+    EXPECT_EQ(name(with("0 HEAD\n", "\xE9")), "Ren" + eacute + " /X/");
+    EXPECT_EQ(name(with("0 HEAD\n1 CHAR ANSI\n", "\x80")), "Ren\xE2\x82\xAC /X/");
+    // ANSEL: the mark comes before its letter.
+    std::string ansel = "0 HEAD\n1 CHAR ANSEL\n";
+    EXPECT_EQ(name(with(ansel, "\xE2" "e")), "Ren" + eacute + " /X/");
+    EXPECT_EQ(name(with(ansel, "\xF2\xE3" "e")), "Ren\xE1\xBB\x87 /X/");     // e with dot below and circumflex
+    EXPECT_EQ(name(with(ansel, "\xE3\xF2" "e")), "Ren\xE1\xBB\x87 /X/");     // either order
+    EXPECT_EQ(name(with(ansel, "\xA1\xB2\xE8" "u")), "Ren\xC5\x81\xC3\xB8\xC3\xBC /X/");
+    EXPECT_EQ(name(with(ansel, "\xE2" "q")), "Renq\xCC\x81 /X/");            // no precomposed form
+    EXPECT_EQ(name(with(ansel, "e")), "Rene /X/");
+
+    // UTF-16 both ways, with a mark or found by its zero bytes.
+    std::u16string u16 = u"0 HEAD\n1 CHAR UNICODE\n0 @I1@ INDI\n1 NAME Ren\u00E9 \u0141/\U0001F600/\n1 BIRT\n2 DATE 1 JAN 1900\n";
+    auto encode = [&](bool be, bool bom) {
+        std::string out;
+        if (bom) out += be ? "\xFE\xFF" : "\xFF\xFE";
+        for (char16_t c : u16) {
+            char hi = (char)(c >> 8), lo = (char)(c & 0xFF);
+            out += be ? std::string{hi, lo} : std::string{lo, hi};
+        }
+        return out;
+    };
+    for (bool be : {false, true})
+        for (bool bom : {false, true})
+            EXPECT_EQ(name(encode(be, bom)), "Ren" + eacute + " \xC5\x81/\xF0\x9F\x98\x80/") << be << bom;
+    EXPECT_EQ(DetectGedcomCharset(encode(true, false)), GedcomCharset::Utf16BE);
+    EXPECT_EQ(Utf16ToUtf8(std::string("\x00\xD8\x41\x00\x42", 5), false), "\xEF\xBF\xBD" "A\xEF\xBF\xBD");
+
+    // Pure ASCII passes unchanged, whatever the header says.
+    std::string ascii = "plain ASCII /text/ 123";
+    EXPECT_EQ(AnselToUtf8(ascii), ascii);
+    EXPECT_EQ(DecodeGedcomBytes(ascii), ascii);
+}
+
+TEST(GedcomMends, CalendarEscapes)
+{
+    CalendarDate d;
+    ReadGedcomDate("@#DJULIAN@ 25 DEC 1642", d);
+    ExpectDate(d, 1, 4, 1643);
+    ReadGedcomDate("@#DJULIAN@ 5 MAR 1500", d);  // before the reform the Julian date stands
+    ExpectDate(d, 3, 5, 1500);
+    ReadGedcomDate("@#DJULIAN@ 1642", d);
+    ExpectDate(d, 0, 0, 1642);
+    ReadGedcomDate("@#DJULIAN@ DEC 1642", d);
+    ExpectDate(d, 12, 0, 1642);
+    ReadGedcomDate("@#DGREGORIAN@ 1 JAN 1700", d);
+    ExpectDate(d, 1, 1, 1700);
+    ReadGedcomDate("@#DHEBREW@ 5 TSH 5700", d);
+    EXPECT_TRUE(d.IsEmpty());
+    ReadGedcomDate("@#DFRENCH R@ 2 PLUV 1", d);
+    ExpectDate(d, 0, 0, 0);
+    ReadGedcomDate("ABT @#DROMAN@ 5 MAY 700", d);
+    ExpectDate(d, 0, 0, 0);
+
+    BirthdayList list = Import(kHead + Indi("I1", "Isaac /Newton/", "@#DJULIAN@ 25 DEC 1642", "@#DJULIAN@ 20 MAR 1726") +
+                               Indi("I2", "Louis /Capet/", "23 AUG 1754", "@#DFRENCH R@ 2 PLUV 1") +
+                               Indi("I3", "Moshe /Levi/", "@#DHEBREW@ 5 TSH 5700"));
+    ASSERT_EQ(list.GetCount(), 2);
+    ExpectDate(list[0], 1, 4, 1643);
+    ExpectDate(list[0].endDate, 3, 31, 1726);
+    EXPECT_TRUE(list[1].endDate.IsEmpty());
+}
+
+TEST(GedcomMends, FamiliesBeforeTheirPartners)
+{
+    std::string file = kHead + Fam("F2", "I3", "I4", "2 FEB 1902") + Fam("F1", "I1", "I2", "1 JAN 1901") +
+                       Indi("I1", "Al /A/", "1 MAY 1880") + Indi("I2", "Bea /B/", "2 MAY 1880") +
+                       Indi("I3", "Cy /C/", "3 MAY 1880") + Indi("I4", "Di /D/", "4 MAY 1880");
+    GedcomImportStats stats;
+    BirthdayList list = Import(file, &stats);
+    ASSERT_EQ(list.GetCount(), 6);
+    // In file order: F2's couple comes first.
+    EXPECT_EQ(list[4].text, "Cy+Di /C/");
+    EXPECT_EQ(list[5].text, "Al+Bea /A/");
+    ExpectDate(list[0].otherDate, 1, 1, 1901);
+    EXPECT_EQ(stats.couples, 2);
+    EXPECT_EQ(stats.individuals, 4);
+    EXPECT_EQ(stats.families, 2);
+}
+
+// The real files in the shared test data folder.
+class GedcomFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = fs::path(KQ_TESTDATA) / "gedcom";
+        if (!fs::exists(folder / "royal92.ged")) GTEST_SKIP() << "no GEDCOM test files in " << folder;
+    }
+    BirthdayList Load(const char* name, GedcomImportStats& stats)
+    {
+        BirthdayList list;
+        std::string error;
+        EXPECT_TRUE(ImportGedcomFile((folder / name).string(), list, stats, error)) << error;
+        return list;
+    }
+    fs::path folder;
+};
+
+TEST_F(GedcomFiles, CountsPerFile)
+{
+    struct Expect {
+        int individuals, families, people, couples, added, merged, questions;
+    };
+    // people: entries of persons with a day-precise birth, after same-name merging.
+    const std::map<std::string, Expect> expected = {
+        {"royal92.ged", {3010, 1422, 431, 123, 554, 35, 63}},
+        {"willis.ged", {761, 293, 208, 32, 240, 9, 16}},
+        {"EnglishTudorRoyalFamily.ged", {347, 200, 56, 9, 65, 8, 15}},
+        {"bourbon.ged", {303, 139, 43, 10, 53, 5, 8}},
+        {"kennedy.ged", {208, 75, 112, 30, 142, 1, 1}},
+        {"john_of_sea_20101009.ged", {61, 27, 3, 0, 3, 0, 0}},
+        {"gramps31_sample.ged", {42, 15, 34, 8, 42, 1, 2}},
+        {"TGC55CLF.ged", {15, 7, 7, 0, 7, 0, 0}},
+        {"TGC55C.ged", {15, 7, 7, 0, 7, 0, 0}},
+    };
+    for (const auto& [file, want] : expected) {
+        SCOPED_TRACE(file);
+        GedcomImportStats s;
+        BirthdayList list = Load(file.c_str(), s);
+        int people = 0, couples = 0;
+        for (const BirthdayEntry& e : list.Entries()) {
+            people += e.kind == BirthdayEntry::Individual;
+            couples += e.kind == BirthdayEntry::Couple;
+            EXPECT_TRUE(e.day >= 1 && e.day <= 31 || e.kind == BirthdayEntry::Couple) << e.text;
+            EXPECT_TRUE(IsValidUtf8(e.text)) << e.text;
+            EXPECT_NE(e.text.rfind("\xEF\xBB\xBF", 0), 0u);
+        }
+        EXPECT_EQ(s.individuals, want.individuals);
+        EXPECT_EQ(s.families, want.families);
+        EXPECT_EQ(people, want.people);
+        EXPECT_EQ(couples, want.couples);
+        EXPECT_EQ(list.GetCount(), people + couples);
+        EXPECT_EQ(s.added, want.added);
+        EXPECT_EQ(s.merged, want.merged);
+        EXPECT_EQ(s.questions, want.questions);
+        EXPECT_EQ(s.conflictsKept, want.questions);
+    }
+}
+
+TEST_F(GedcomFiles, KnownPeopleAndCouples)
+{
+    GedcomImportStats s;
+    BirthdayList kennedy = Load("kennedy.ged", s);
+    const BirthdayEntry* jfk = Find(kennedy, "John Fitzgerald /KENNEDY/");
+    ASSERT_TRUE(jfk);
+    ExpectDate(*jfk, 5, 29, 1917);
+    ExpectDate(jfk->endDate, 11, 22, 1963);
+    ExpectDate(jfk->otherDate, 9, 12, 1953);
+    const BirthdayEntry* couple = Find(kennedy, "John+Jacqueline /KENNEDY/");
+    ASSERT_TRUE(couple);
+    ExpectDate(*couple, 9, 12, 1953);
+    ExpectDate(couple->endDate, 11, 22, 1963);
+
+    BirthdayList willis = Load("willis.ged", s);
+    const BirthdayEntry* almeda = Find(willis, "Almeda Susan /Layne/");
+    ASSERT_TRUE(almeda);
+    ExpectDate(*almeda, 8, 27, 1853);
+    EXPECT_EQ(almeda->recordNumber, 5137u);
+
+    BirthdayList bourbon = Load("bourbon.ged", s);
+    const BirthdayEntry* mt = Find(bourbon, "Marie-Th\xC3\xA9r\xC3\xA8se /HABSBOURG/");
+    ASSERT_TRUE(mt);
+    ExpectDate(mt->otherDate, 6, 9, 1660);
+    const BirthdayEntry* louis16 = Find(bourbon, "Louis XVI /CAPET/");
+    ASSERT_TRUE(louis16);
+    EXPECT_TRUE(louis16->endDate.IsEmpty());  // a Republican-calendar death date
+    const BirthdayEntry* louis14 = Find(bourbon, "Louis+Fran\xC3\xA7oise /CAPET/");
+    ASSERT_TRUE(louis14);
+    ExpectDate(louis14->endDate, 9, 1, 1715);
+
+    BirthdayList tudor = Load("EnglishTudorRoyalFamily.ged", s);
+    const BirthdayEntry* catherine = Find(tudor, "Catherine of /Aragon/");
+    ASSERT_TRUE(catherine);
+    ExpectDate(*catherine, 12, 5, 1485);
+
+    BirthdayList royal = Load("royal92.ged", s);
+    const BirthdayEntry* victoria = Find(royal, "Victoria  /Hanover/");
+    ASSERT_TRUE(victoria);
+    ExpectDate(*victoria, 5, 24, 1819);
+    EXPECT_EQ(victoria->recordNumber, 1u);
+
+    // Same content, CR-only and CR LF line ends.
+    BirthdayList cr = Load("TGC55C.ged", s), crlf = Load("TGC55CLF.ged", s);
+    ASSERT_EQ(cr.GetCount(), crlf.GetCount());
+    for (int i = 0; i < cr.GetCount(); ++i) EXPECT_EQ(cr[i].text, crlf[i].text);
+    EXPECT_TRUE(Find(cr, "Joseph Tag /Torture/"));
+    EXPECT_FALSE(Find(cr, "William Joseph /Torture/"));
+}
