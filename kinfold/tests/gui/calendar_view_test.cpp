@@ -1,0 +1,378 @@
+// The calendar view: what day cells show, navigation, options kept per profile, and printing to PDF.
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include "app/KinfoldApp.h"
+#include "app/KinfoldDoc.h"
+#include "app/MainFrame.h"
+#include "calendar/MoonDate.h"
+#include "platform/Archive.h"
+#include "platform/MessageBox.h"
+#include "platform/Settings.h"
+#include "view/KinfoldView.h"
+#include "view/core/DayCell.h"
+
+namespace {
+BirthdayEntry Person(int m, int d, int y, const char* text, uint16_t kind = BirthdayEntry::Individual)
+{
+    BirthdayEntry e(CalendarDate(m, d, y));
+    e.text = text;
+    e.kind = kind;
+    return e;
+}
+
+class ViewTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetAppSettings(&store);
+        SetMessageBoxAnswerer([](const MessageBoxRequest&) { return IDOK; });
+    }
+    void TearDown() override { SetAppSettings(nullptr); }
+    MemorySettingsStore store;
+};
+}  // namespace
+
+TEST(DayCell, CornerTextOrder)
+{
+    DisplayOptions o;
+    // Find a day that starts a season and has a full moon, and one with a quarter only.
+    GregorianDate both, moonOnly;
+    for (GregorianDate d(1, 1, 1990); d.year < 2040 && (both.IsEmpty() || moonOnly.IsEmpty()); d.AddDays(1)) {
+        int s = d.SeasonStartOn(), q = d.MoonQuarterOn();
+        if (s > 0 && q == 3 && both.IsEmpty()) both = d;
+        if (s == 0 && q > 0 && moonOnly.IsEmpty()) moonOnly = d;
+    }
+    ASSERT_FALSE(both.IsEmpty());
+    o.bSeasons = o.bMoonPhase = o.bCountdown = true;
+    CornerText c = DayCornerText(both, o, 0);
+    EXPECT_EQ(c.kind, CornerKind::SeasonOrMoon);
+    EXPECT_EQ(c.text, CString(SeasonName(both.SeasonStartOn())) + " FM");
+    c = DayCornerText(moonOnly, o, 0);
+    EXPECT_EQ(c.text.substr(0, 1), " ");
+    EXPECT_EQ(c.text.size(), 3u);
+
+    // With no season or quarter, the day count; the target day itself and its neighbours.
+    o.bSeasons = o.bMoonPhase = false;
+    GregorianDate target(6, 15, 2010);
+    o.dTarget = target.DayNumber();
+    GregorianDate before(6, 14, 2010), after(6, 16, 2010), later(7, 15, 2010);
+    EXPECT_EQ(DayCornerText(target, o, 0).text, "0");
+    EXPECT_EQ(DayCornerText(before, o, 0).text, "1");
+    EXPECT_EQ(DayCornerText(after, o, 0).text, "1");
+    EXPECT_EQ(DayCornerText(later, o, 0).text, "30");
+    EXPECT_EQ(DayCornerText(later, o, 0).kind, CornerKind::DayCount);
+
+    // Else the civil date in the other calendars, nothing in the current one.
+    o.bCountdown = false;
+    EXPECT_EQ(DayCornerText(GregorianDate(3, 5, 2010), o, 1).text, "3/5/2010");
+    EXPECT_EQ(DayCornerText(GregorianDate(3, 5, 2010), o, 2).kind, CornerKind::CivilDate);
+    EXPECT_EQ(DayCornerText(GregorianDate(3, 5, 2010), o, 0).kind, CornerKind::None);
+}
+
+TEST(DayCell, AgesAndSwitches)
+{
+    BirthdayList list;
+    list.AddOrMerge(Person(3, 5, 2000, "Lena Park"));
+    BirthdayEntry dead = Person(3, 5, 1950, "Old Hans");
+    dead.endDate = CalendarDate(3, 10, 1990);
+    list.AddOrMerge(dead);
+    list.AddOrMerge(Person(3, 5, 1980, "Joe+Mary Brown", BirthdayEntry::Couple));
+    list.AddOrMerge(Person(3, 5, 2010, "Call the plumber about the kitchen sink", BirthdayEntry::Note));
+    list.AddOrMerge(Person(3, 6, 1990, "Other Day"));
+    std::vector<int> index = DayOrderIndex(list);
+    HolidayList none;
+    DisplayOptions o;
+
+    auto labels = [&](const GregorianDate& d, int top = -10000) {
+        std::vector<CString> out;
+        for (const CellLine& l : StackCellLines(d, list, index, none, o, top, 1000, 20)) out.push_back(l.text);
+        return out;
+    };
+    // Ages on, first names only (the defaults); the dead, couples and notes are off.
+    EXPECT_EQ(labels(GregorianDate(3, 5, 2010)), std::vector<CString>{"Lena (10)"});
+    EXPECT_TRUE(labels(GregorianDate(3, 5, 1999)).empty());
+    o.nAgeMode = 1;
+    EXPECT_EQ(labels(GregorianDate(3, 5, 2017)), std::vector<CString>{"Lena (17)"});
+    EXPECT_EQ(labels(GregorianDate(3, 5, 2020)), std::vector<CString>{"Lena "});
+    o.nAgeMode = 2;
+    EXPECT_EQ(labels(GregorianDate(3, 5, 2010)), std::vector<CString>{"Lena "});
+    o.nAgeMode = 0;
+    o.bShortNames = false;
+    EXPECT_EQ(labels(GregorianDate(3, 5, 2010)), std::vector<CString>{"Lena Park (10)"});
+
+    o.switches.Set(DisplaySwitches::DeadBirthdays);
+    o.switches.Set(DisplaySwitches::Anniversaries);
+    o.switches.Set(DisplaySwitches::Notes);
+    auto lines = StackCellLines(GregorianDate(3, 5, 2010), list, index, none, o, -10000, 1000, 20);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[1].text, "Old Hans (60)");
+    EXPECT_EQ(lines[2].text, "Joe+Mary Brown (30)");
+    EXPECT_EQ(lines[3].kind, CellLine::NoteLine);
+    EXPECT_EQ(lines[3].bottom - lines[3].top, 40);  // a note takes two lines
+    // Bottom-up: each line sits on the one before.
+    EXPECT_EQ(lines[0].bottom, 1000);
+    EXPECT_EQ(lines[1].bottom, lines[0].top);
+
+    // A full cell stops: a cell of 50 units holds the first three lines (the third overflows).
+    EXPECT_EQ(labels(GregorianDate(3, 5, 2010), 950).size(), 3u);
+
+    // The holiday takes the bottom line.
+    HolidayList holidays;
+    holidays.Add(Holiday(3, 5, "Test Day"));
+    lines = StackCellLines(GregorianDate(3, 5, 2010), list, index, holidays, o, 950, 1000, 20);
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0].kind, CellLine::HolidayLine);
+    EXPECT_EQ(lines[0].text, "Test Day");
+    EXPECT_EQ(lines[0].bottom, 1000);
+    EXPECT_EQ(lines[1].text, "Lena Park (10)");
+
+    // The tip names the whole text, the years and what is celebrated.
+    EXPECT_EQ(EntryTip(list[0], 10), "Lena Park 10 Birthday");
+    EXPECT_EQ(EntryTip(list[2], 30), "Joe+Mary Brown 30 Anniversary");
+}
+
+TEST(DayCell, UnsortedListsStillShowEveryEntry)
+{
+    BirthdayList list;
+    list.AddOrMerge(Person(12, 1, 2000, "Zed"));
+    list.AddOrMerge(Person(1, 1, 2000, "Amy"));
+    list.AddOrMerge(Person(12, 1, 1990, "Bob"));
+    std::vector<int> index = DayOrderIndex(list);
+    HolidayList none;
+    DisplayOptions o;
+    auto lines = StackCellLines(GregorianDate(12, 1, 2010), list, index, none, o, -1000, 0, 10);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].text, "Zed (10)");  // list order within the day
+    EXPECT_EQ(lines[1].text, "Bob (20)");
+}
+
+TEST_F(ViewTest, NavigationSkipsYearZeroAndKeepsMoonMonths)
+{
+    CKinfoldDoc doc;
+    CKinfoldView view(&doc);
+    view.OnInitialUpdate();
+    view.m_nYear = 1;
+    view.m_nMonth = 1;
+    view.OnPrevMonth();
+    EXPECT_EQ(view.m_nYear, -1);
+    EXPECT_EQ(view.m_nMonth, 12);
+    view.OnNextMonth();
+    EXPECT_EQ(view.m_nYear, 1);
+    EXPECT_EQ(view.m_nMonth, 1);
+    view.OnPrevYear();
+    EXPECT_EQ(view.m_nYear, -1);
+    view.OnNextYear();
+    EXPECT_EQ(view.m_nYear, 1);
+
+    view.SetCalendarType(kMoon);
+    view.m_nYear = 2000;
+    view.m_nMonth = 12;
+    view.OnNextMonth();
+    EXPECT_EQ(view.m_nMonth, 13);  // moon year 2000 has thirteen months
+    view.OnNextYear();
+    EXPECT_EQ(view.m_nMonth, 13);
+    EXPECT_EQ(view.m_nYear, 2001);
+    view.OnNextMonth();
+    EXPECT_EQ(view.m_nMonth, 1);
+    EXPECT_EQ(view.m_nYear, 2002);
+    view.OnPrevMonth();
+    EXPECT_EQ(view.m_nMonth, 12);  // 2001 has twelve
+
+    view.OnNow();
+    GregorianDate today(QDate::currentDate().month(), QDate::currentDate().day(), QDate::currentDate().year());
+    MoonDate moon(today.DayNumber());
+    EXPECT_EQ(view.m_nMonth, moon.month);
+}
+
+TEST_F(ViewTest, ReformMonthSwitchesToOldStyle)
+{
+    CKinfoldDoc doc;
+    CKinfoldView view(&doc);
+    view.OnInitialUpdate();
+    view.m_nYear = 1582;
+    view.m_nMonth = 10;
+    QImage img(1024, 768, QImage::Format_RGB32);
+    view.RenderPage(img);
+    EXPECT_EQ(view.m_nCalendarType, kOldStyle);
+    EXPECT_EQ(view.LastDaysInMonth(), 31);
+    // 1 October 1582 (Julian) was a Monday: day 1 in cell 8 with a Sunday week.
+    EXPECT_EQ(view.LastStartCell(), 8);
+    view.m_nMonth = 11;
+    view.RenderPage(img);
+    EXPECT_EQ(view.m_nCalendarType, kCurrent);
+    EXPECT_EQ(view.Caption(), "Hearthday");
+}
+
+TEST_F(ViewTest, OptionsLoadedPerProfileAndSavedOnClose)
+{
+    store.WriteInt("Options", "Notes", 1);
+    store.WriteInt("Options1", "StartWeekMonday", 1);
+    {
+        CKinfoldDoc doc;
+        CKinfoldView view(&doc);
+        view.OnInitialUpdate();
+        EXPECT_TRUE(view.m_Options.switches.IsSet(DisplaySwitches::Notes));
+        EXPECT_TRUE(view.Action(ID_NOTES)->isChecked());
+        EXPECT_TRUE(view.Action(ID_CAL_CURRENT)->isChecked());
+        view.Action(ID_DEAD)->trigger();
+        EXPECT_TRUE(view.Action(ID_DEAD)->isChecked());
+        view.Action(ID_CAL_OLD_STYLE)->trigger();
+        EXPECT_EQ(view.m_nCalendarType, kOldStyle);
+        EXPECT_TRUE(view.m_Options.bStartMonday);
+        EXPECT_FALSE(view.m_Options.switches.IsSet(DisplaySwitches::Notes));
+        EXPECT_TRUE(view.Action(ID_CAL_OLD_STYLE)->isChecked());
+        EXPECT_FALSE(view.Action(ID_CAL_CURRENT)->isChecked());
+        view.Action(ID_FIRST_NAME)->trigger();
+    }
+    // The switch flipped in profile 0 was saved when leaving it, profile 1's on closing.
+    EXPECT_EQ(store.GetInt("Options", "IncludeDead", 0), 1);
+    EXPECT_EQ(store.GetInt("Options1", "ShortNames", 1), 0);
+    EXPECT_EQ(store.GetInt("Options1", "StartWeekMonday", 0), 1);
+}
+
+TEST_F(ViewTest, MultiMonthPagesScaleFontsAndStepMonths)
+{
+    CKinfoldDoc doc;
+    doc.List().AddOrMerge(Person(2, 14, 1990, "Valentina"));
+    CKinfoldView view(&doc);
+    view.OnInitialUpdate();
+    view.m_nYear = 2024;
+    view.m_nMonth = 11;
+    view.SetMonthsPerPage(12);
+    QImage img(1600, 1200, QImage::Format_RGB32);
+    view.RenderPage(img);
+    EXPECT_EQ(view.m_nFontPercent, 25);
+    EXPECT_EQ(view.m_nEffectiveSize[TitleFont], 90);
+    // The last block drawn is October of the next year.
+    GregorianDate oct(10, 1, 2025);
+    EXPECT_EQ(view.LastStartCell(), StartCell(oct.Weekday(), false));
+    view.SetMonthsPerPage(6);
+    QImage tall(800, 1200, QImage::Format_RGB32);
+    view.RenderPage(tall);
+    EXPECT_EQ(view.m_nFontPercent, 50);
+    view.SetMonthsPerPage(1);
+    EXPECT_EQ(view.m_nFontPercent, 100);
+    EXPECT_EQ(view.m_nEffectiveSize[TitleFont], 360);
+    if (qEnvironmentVariableIsSet("KINFOLD_SHOTS")) {
+        view.SetMonthsPerPage(12);
+        view.RenderPage(img);
+        img.save(qEnvironmentVariable("KINFOLD_SHOTS") + "/twelve.png");
+    }
+}
+
+TEST_F(ViewTest, ZeroLengthStartFileOpensAsEmptyList)
+{
+    QTemporaryDir dir;
+    QString path = dir.filePath("Kinfold.kfd");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    CKinfoldDoc doc;
+    doc.List().AddOrMerge(Person(1, 1, 2000, "Someone"));
+    EXPECT_EQ(CDocFrame::LoadDocumentBytes(&doc, QByteArray()), QString());
+    EXPECT_EQ(doc.List().GetCount(), 0);
+    // A short file is an error, and the list stays as it was.
+    doc.List().AddOrMerge(Person(1, 1, 2000, "Someone"));
+    EXPECT_NE(CDocFrame::LoadDocumentBytes(&doc, QByteArray("\x02\x00\x00\x00", 4)), QString());
+    EXPECT_EQ(doc.List().GetCount(), 1);
+}
+
+TEST_F(ViewTest, PrintPdfArguments)
+{
+    PrintPdfOptions o;
+    EXPECT_EQ(ParsePrintPdfArgs({"kinfold", "--print-pdf", "a.pdf", "--year", "2026", "--month", "3",
+                                 "--months-per-page", "6", "--calendar", "2", "--paper", "A4", "--portrait", "x.kfd"},
+                                o),
+              QString());
+    EXPECT_EQ(o.output, "a.pdf");
+    EXPECT_EQ(o.year, 2026);
+    EXPECT_EQ(o.month, 3);
+    EXPECT_EQ(o.monthsPerPage, 6);
+    EXPECT_EQ(o.calendar, 2);
+    EXPECT_EQ(o.paperCode, 9);
+    EXPECT_TRUE(o.portrait);
+    EXPECT_EQ(o.document, "x.kfd");
+    PrintPdfOptions bad;
+    EXPECT_NE(ParsePrintPdfArgs({"kinfold", "--print-pdf"}, bad), QString());
+    EXPECT_NE(ParsePrintPdfArgs({"kinfold", "--print-pdf", "a.pdf", "--months-per-page", "4"}, bad), QString());
+    EXPECT_NE(ParsePrintPdfArgs({"kinfold", "--print-pdf", "a.pdf", "--year", "0"}, bad), QString());
+    EXPECT_NE(ParsePrintPdfArgs({"kinfold", "--print-pdf", "a.pdf", "--paper", "Napkin"}, bad), QString());
+    EXPECT_NE(ParsePrintPdfArgs({"kinfold", "--print-pdf", "a.pdf", "--month", "13"}, bad), QString());
+    EXPECT_NE(ParsePrintPdfArgs({"kinfold", "--print-pdf", "a.pdf", "--bogus"}, bad), QString());
+}
+
+namespace {
+QString PdfPageText(const QString& pdf, int page)
+{
+    QProcess p;
+    p.start("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+}  // namespace
+
+TEST_F(ViewTest, PdfOfASmallList)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+    QTemporaryDir dir;
+    CKinfoldDoc doc;
+    doc.List().AddOrMerge(Person(12, 8, 1950, "Ann Smith"));
+    doc.List().AddOrMerge(Person(12, 8, 1980, "Joe+Mary Brown", BirthdayEntry::Couple));
+    doc.List().AddOrMerge(Person(3, 5, 2000, "Lena Park"));
+    doc.List().SortByDate();
+    CArchive ar;
+    doc.Serialize(ar);
+    QString kfd = dir.filePath("small.kfd");
+    QFile f(kfd);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(ar.Buffer().data(), (qint64)ar.Buffer().size());
+    f.close();
+
+    PrintPdfOptions o;
+    o.output = dir.filePath("year.pdf");
+    o.year = 2026;
+    o.month = 12;
+    o.document = kfd;
+    ASSERT_EQ(PrintPdf(o), QString());
+    QString dec = PdfPageText(o.output, 1);
+    EXPECT_TRUE(dec.contains("December 2026")) << dec.toStdString();
+    EXPECT_TRUE(dec.contains("Ann (76)"));
+    EXPECT_TRUE(dec.contains("Christmas"));
+    EXPECT_FALSE(dec.contains("Joe+Mary"));  // anniversaries are off by default
+    QString mar = PdfPageText(o.output, 4);
+    EXPECT_TRUE(mar.contains("March 2027"));
+    EXPECT_TRUE(mar.contains("Lena (27)"));
+    EXPECT_FALSE(mar.contains("Ann"));
+    EXPECT_TRUE(PdfPageText(o.output, 12).contains("November 2027"));
+    EXPECT_TRUE(PdfPageText(o.output, 13).isEmpty());
+
+    // Six months to a page: two pages; anniversaries from the stored options.
+    store.WriteInt("Options", "Marriage", 1);
+    o.monthsPerPage = 6;
+    o.output = dir.filePath("half.pdf");
+    ASSERT_EQ(PrintPdf(o), QString());
+    QString first = PdfPageText(o.output, 1);
+    EXPECT_TRUE(first.contains("Joe+Mary (46)"));
+    EXPECT_TRUE(first.contains("May 2027"));
+    EXPECT_TRUE(PdfPageText(o.output, 2).contains("June 2027"));
+    EXPECT_TRUE(PdfPageText(o.output, 3).isEmpty());
+
+    o.document = dir.filePath("missing.kfd");
+    EXPECT_NE(PrintPdf(o), QString());
+}
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir settings;
+    PlatformSetApplication("Kinfold");
+    PlatformSetSettingsFolder(settings.path());
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
