@@ -10,17 +10,6 @@
 #include "platform/Settings.h"
 
 namespace {
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "sound_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    static QTemporaryDir settings;
-    static bool once = (PlatformSetSettingsFolder(settings.path()), true);
-    (void)once;
-    return app;
-}
 
 struct FakeBuffer : ISoundBuffer {
     explicit FakeBuffer(unsigned long bytes, int* alive) : bytes(bytes), alive(alive) { ++*alive; }
@@ -56,7 +45,6 @@ class SoundTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        App();
         SetMessageBoxAnswerer([this](const MessageBoxRequest& r) {
             boxes.push_back(r);
             return IDOK;
@@ -185,3 +173,15 @@ TEST_F(SoundTest, ThePlatformDeviceBuildsOrIsAbsentQuietly)
     }
 }
 } // namespace
+
+// The application must outlive every widget and go before Qt's own statics.
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // test discovery runs us without the test's environment
+    QApplication app(argc, argv);
+    QTemporaryDir settings;
+    PlatformSetSettingsFolder(settings.path());
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

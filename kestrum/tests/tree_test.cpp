@@ -10,17 +10,6 @@
 #include "platform/Settings.h"
 
 namespace {
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "tree_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    static QTemporaryDir settings;
-    static bool once = (PlatformSetSettingsFolder(settings.path()), true);
-    (void)once;
-    return app;
-}
 
 // Collects the notifications a check tree posts to its parent.
 class Parent : public QWidget {
@@ -54,7 +43,6 @@ class TreeTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        App();
         parent = std::make_unique<Parent>();
         parent->resize(300, 400);
         tree = new CTreeCheck(parent.get());
@@ -353,3 +341,15 @@ TEST_F(TreeTest, ElevenDistinctPictures)
     }
 }
 } // namespace
+
+// The application must outlive every widget and go before Qt's own statics.
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // test discovery runs us without the test's environment
+    QApplication app(argc, argv);
+    QTemporaryDir settings;
+    PlatformSetSettingsFolder(settings.path());
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
