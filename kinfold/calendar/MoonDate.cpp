@@ -91,8 +91,14 @@ double MoonPhase(double J)
 
 int QuarterChange(double J)
 {
-    double p1 = MoonPhase(J - 1);
-    double p2 = MoonPhase(J);
+    // Pages walk day by day, so today's second phase is tomorrow's first.
+    thread_local double memoJ = std::nan("");
+    thread_local double memoPhase = 0.0;
+    double before = J - 1;
+    double p1 = before == memoJ ? memoPhase : MoonPhase(before);
+    double p2 = J == memoJ ? memoPhase : MoonPhase(J);
+    memoJ = J;
+    memoPhase = p2;
     if (p2 < p1)
         return NewMoon;
     if (p1 <= 0.25 && 0.25 < p2)

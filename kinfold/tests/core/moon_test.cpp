@@ -110,6 +110,21 @@ TEST(Moon, QuartersFollowInOrderAtMonthlySpacing)
     EXPECT_NEAR(quarters, 201 * 365.2425 / 29.530589 * 4, 4);
 }
 
+TEST(Moon, QuarterCodesDoNotDependOnCallOrder)
+{
+    const double start = Jd(2010, 1, 1);
+    std::vector<int> forward;
+    for (int i = 0; i < 400; ++i)
+        forward.push_back(QuarterChange(start + i));
+    for (int i = 399; i >= 0; --i)
+        ASSERT_EQ(QuarterChange(start + i), forward[i]) << i;
+    for (int i = 0; i < 400; i += 2) {
+        ASSERT_EQ(QuarterChange(start + i), forward[i]);
+        ASSERT_EQ(QuarterChange(start + i + 0.25), QuarterChange(start + i + 0.25));
+        ASSERT_EQ(QuarterChange(start + i), forward[i]);
+    }
+}
+
 TEST(Seasons, PublishedInstantsOf2000)
 {
     EXPECT_NEAR(SeasonInstant(2000, SpringStart), Jd(2000, 3, 20) + (7 * 60 + 35) / 1440.0, 2 / 1440.0);
