@@ -1,6 +1,9 @@
 // Day arithmetic and the texts and colours of the four modes at chosen instants, with injected zones.
 #include <gtest/gtest.h>
+#include <cstdlib>
+#include <ctime>
 #include <functional>
+#include <string>
 #include "core/Countdown.h"
 #include "platform/CTime.h"
 
@@ -289,4 +292,20 @@ TEST(Defaults, NextLocalNewYear)
     d = MarkwheelDefaults(z);
     EXPECT_EQ(d.year, 2028);
     EXPECT_EQ(d.title, "Year 2028");
+}
+
+TEST(SystemTime, UsesTheProcessZoneWithItsDaylightSaving)
+{
+    // A rule string, so that no zone database and not the machine's own zone is involved.
+    const char* old = getenv("TZ");
+    std::string saved = old ? old : "";
+    setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
+    tzset();
+    EXPECT_EQ(SystemTime().UtcOffsetAt(Utc(2026, 7, 1)), -4 * 3600);
+    EXPECT_EQ(SystemTime().UtcOffsetAt(Utc(2026, 1, 1)), -5 * 3600);
+    EXPECT_EQ(TargetUtcSeconds(Target(2027, 1, 1), SystemTime()), Utc(2027, 1, 1, 5));
+    EXPECT_EQ(TargetUtcSeconds(Target(2026, 7, 4, 21), SystemTime()), Utc(2026, 7, 5, 1));
+    if (old) setenv("TZ", saved.c_str(), 1);
+    else unsetenv("TZ");
+    tzset();
 }
