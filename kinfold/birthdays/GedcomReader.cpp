@@ -2,6 +2,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <unordered_map>
@@ -309,13 +310,18 @@ GedcomImportStats ImportGedcom(std::string_view bytes, BirthdayList& list)
     } restore{list, original};
 
     Importer importer(list, stats);
-    for (std::string_view line : SplitLines(text)) importer.Line(line);
+    ForEachLine(text, [&](std::string_view line) { importer.Line(line); });
     importer.Finish();
     return stats;
 }
 
 bool ImportGedcomFile(const std::string& path, BirthdayList& list, GedcomImportStats& stats, std::string& error)
 {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        error = "Cannot read \"" + path + "\": it is a folder.";
+        return false;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         error = "Cannot open \"" + path + "\": " + std::strerror(errno);

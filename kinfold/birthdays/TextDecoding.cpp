@@ -467,16 +467,6 @@ std::string DecodeGedcomBytes(std::string_view bytes)
 std::vector<std::string_view> SplitLines(std::string_view text)
 {
     std::vector<std::string_view> lines;
-    lines.reserve(text.size() / 24 + 1);
-    size_t start = 0;
-    const size_t n = text.size();
-    for (size_t i = 0; i < n; ++i) {
-        char c = text[i];
-        if (c != '\n' && c != '\r') continue;
-        lines.push_back(text.substr(start, i - start));
-        if (c == '\r' && i + 1 < n && text[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < n) lines.push_back(text.substr(start));
+    ForEachLine(text, [&](std::string_view line) { lines.push_back(line); });
     return lines;
 }

@@ -24,3 +24,19 @@ std::string ComposeNfc(std::string_view utf8);
 
 // Lines ending at LF, CR LF or a lone CR; the last line needs no end. Views into `text`.
 std::vector<std::string_view> SplitLines(std::string_view text);
+
+// Calls fn(line) for each line as SplitLines gives them, without building the list.
+template <class Fn>
+void ForEachLine(std::string_view text, Fn&& fn)
+{
+    size_t start = 0;
+    const size_t n = text.size();
+    for (size_t i = 0; i < n; ++i) {
+        char c = text[i];
+        if (c != '\n' && c != '\r') continue;
+        fn(text.substr(start, i - start));
+        if (c == '\r' && i + 1 < n && text[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < n) fn(text.substr(start));
+}
