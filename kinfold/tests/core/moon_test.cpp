@@ -118,10 +118,10 @@ TEST(Moon, QuarterCodesDoNotDependOnCallOrder)
         forward.push_back(QuarterChange(start + i));
     for (int i = 399; i >= 0; --i)
         ASSERT_EQ(QuarterChange(start + i), forward[i]) << i;
-    for (int i = 0; i < 400; i += 2) {
-        ASSERT_EQ(QuarterChange(start + i), forward[i]);
-        ASSERT_EQ(QuarterChange(start + i + 0.25), QuarterChange(start + i + 0.25));
-        ASSERT_EQ(QuarterChange(start + i), forward[i]);
+    for (int i = 1; i < 400; ++i) {
+        QuarterChange(start + i + 37.25);
+        ASSERT_EQ(QuarterChange(start + i - 1), forward[i - 1]) << i;
+        ASSERT_EQ(QuarterChange(start + i), forward[i]) << i;
     }
 }
 
