@@ -79,6 +79,14 @@ std::string_view DateText(std::string_view line)
     return line.substr(i);
 }
 
+// What follows the tag and one blank: the eighth character on for "1 NAME ...", also when
+// the line is indented or its level has two digits.
+std::string_view NameText(std::string_view line, std::string_view tag)
+{
+    size_t end = (size_t)(tag.data() - line.data()) + tag.size();
+    return end + 1 < line.size() ? line.substr(end + 1) : std::string_view();
+}
+
 // The integer after a cross-reference's first two characters ("@I12@" gives 12), else 0.
 uint32_t RecordNumber(std::string_view xref)
 {
@@ -173,7 +181,7 @@ private:
             m_inBirth = m_inDeath = false;
             if (IEquals(g.first, "NAME")) {
                 // The first name structure is the preferred one; later ones are aliases.
-                if (!m_nameSeen) m_entry.text.assign(line.size() > 7 ? line.substr(7) : std::string_view());
+                if (!m_nameSeen) m_entry.text.assign(NameText(line, g.first));
                 m_nameSeen = true;
             } else if (IEquals(g.first, "BIRT")) {
                 m_inBirth = true;

@@ -446,7 +446,14 @@ std::string DecodeGedcomBytes(std::string_view bytes)
         text = Utf16ToUtf8(bom ? bytes.substr(2) : bytes, be);
         break;
     }
-    case GedcomCharset::Ansel: text = AnselToUtf8(bytes); break;
+    case GedcomCharset::Ansel: {
+        // Files exported as UTF-8 under an ANSEL header exist; real ANSEL is never valid UTF-8
+        // with multi-byte characters (its marks are followed by plain letters).
+        CString raw(bytes);
+        bool utf8 = IsValidUtf8(raw) && std::any_of(raw.begin(), raw.end(), [](char c) { return (unsigned char)c >= 0x80; });
+        text = utf8 ? std::move(raw) : AnselToUtf8(bytes);
+        break;
+    }
     case GedcomCharset::Ansi: text = Cp1252ToUtf8(CString(bytes)); break;
     case GedcomCharset::Utf8: {
         std::string_view body = bytes;

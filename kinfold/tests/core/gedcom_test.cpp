@@ -123,7 +123,7 @@ TEST(GedcomImport, ReimportMergesWithoutQuestionsAndDuplicatesAsk)
     EXPECT_TRUE(list.Chooser());
 }
 
-TEST(GedcomMends, LineEndsAndMissingTrailer)
+TEST(GedcomQuirks, LineEndsAndMissingTrailer)
 {
     std::string lf = kHead + Indi("I1", "John /Smith/", "12 JAN 1950") + Indi("I2", "Mary /Jones/", "3 FEB 1952");
     std::string cr = lf, crlf;
@@ -140,7 +140,7 @@ TEST(GedcomMends, LineEndsAndMissingTrailer)
     EXPECT_EQ(SplitLines("a\n").size(), 1u);
 }
 
-TEST(GedcomMends, MarriageDateOnlyFromMarr)
+TEST(GedcomQuirks, MarriageDateOnlyFromMarr)
 {
     std::string people = Indi("I1", "John /Smith/", "12 JAN 1950") + Indi("I2", "Mary /Jones/", "3 FEB 1952") +
                          Indi("I3", "Tom /Brown/", "1 MAR 1940") + Indi("I4", "Sue /Green/", "2 APR 1942") +
@@ -160,7 +160,7 @@ TEST(GedcomMends, MarriageDateOnlyFromMarr)
     ExpectDate(*Find(list, "Bo+Di /Gray/"), 9, 9, 1950);
 }
 
-TEST(GedcomMends, WholeCrossReferencesMatchPartners)
+TEST(GedcomQuirks, WholeCrossReferencesMatchPartners)
 {
     BirthdayList list = Import(kHead + Indi("PERSON1", "Joe /Torture/", "1 JAN 1960") +
                                Indi("PERSON2", "Ann /Torture/", "2 FEB 1962") +
@@ -172,7 +172,7 @@ TEST(GedcomMends, WholeCrossReferencesMatchPartners)
     ExpectDate(list[0].otherDate, 3, 3, 1985);
 }
 
-TEST(GedcomMends, FirstNameAndFirstPreciseDatesWin)
+TEST(GedcomQuirks, FirstNameAndFirstPreciseDatesWin)
 {
     std::string rec = "0 @I1@ INDI\n1 NAME Joseph Tag /Torture/\n1 NAME William Joseph /Torture/\n"
                       "1 BIRT\n2 DATE 1850\n1 BIRT\n2 DATE 27 AUG 1853\n1 BIRT\n2 DATE 1857\n1 BIRT\n2 DATE ABT 1855\n"
@@ -197,16 +197,21 @@ TEST(GedcomMends, FirstNameAndFirstPreciseDatesWin)
     ExpectDate(vague[1].endDate, 7, 7, 1951);
 }
 
-TEST(GedcomMends, BareNameLineAndOddLines)
+TEST(GedcomQuirks, BareNameLineAndOddLines)
 {
     BirthdayList list = Import(kHead + "\n   \nnot a line\n0 @I1@ INDI\n1 NAME\n1 BIRT\n2 DATE 1 JAN 1900\n"
                                        "2 DATE 2 FEB 1901\n3 DATE 3 MAR 1902\n0 @I2@ INDI\n1 NAME X\n");
     ASSERT_EQ(list.GetCount(), 1);
     EXPECT_EQ(list[0].text, "");
     ExpectDate(list[0], 1, 1, 1900);
+
+    // An indented line or a two-digit level keeps the whole name.
+    BirthdayList odd = Import(kHead + "0 @I1@ INDI\n  01 NAME Al /Bo/\n1 BIRT\n2 DATE 1 JAN 1900\n");
+    ASSERT_EQ(odd.GetCount(), 1);
+    EXPECT_EQ(odd[0].text, "Al /Bo/");
 }
 
-TEST(GedcomMends, CharacterSets)
+TEST(GedcomQuirks, CharacterSets)
 {
     const std::string eacute = "\xC3\xA9";
     auto name = [](const std::string& bytes) {
@@ -234,6 +239,8 @@ TEST(GedcomMends, CharacterSets)
     EXPECT_EQ(name(with(ansel, "\xA1\xB2\xE8" "u")), "Ren\xC5\x81\xC3\xB8\xC3\xBC /X/");
     EXPECT_EQ(name(with(ansel, "\xE2" "q")), "Renq\xCC\x81 /X/");            // no precomposed form
     EXPECT_EQ(name(with(ansel, "e")), "Rene /X/");
+    // UTF-8 under an ANSEL header is still UTF-8.
+    EXPECT_EQ(name(with(ansel, eacute)), "Ren" + eacute + " /X/");
 
     // UTF-16 both ways, with a mark or found by its zero bytes.
     std::u16string u16 = u"0 HEAD\n1 CHAR UNICODE\n0 @I1@ INDI\n1 NAME Ren\u00E9 \u0141/\U0001F600/\n1 BIRT\n2 DATE 1 JAN 1900\n";
@@ -258,7 +265,7 @@ TEST(GedcomMends, CharacterSets)
     EXPECT_EQ(DecodeGedcomBytes(ascii), ascii);
 }
 
-TEST(GedcomMends, CalendarEscapes)
+TEST(GedcomQuirks, CalendarEscapes)
 {
     CalendarDate d;
     ReadGedcomDate("@#DJULIAN@ 25 DEC 1642", d);
@@ -287,7 +294,7 @@ TEST(GedcomMends, CalendarEscapes)
     EXPECT_TRUE(list[1].endDate.IsEmpty());
 }
 
-TEST(GedcomMends, FamiliesBeforeTheirPartners)
+TEST(GedcomQuirks, FamiliesBeforeTheirPartners)
 {
     std::string file = kHead + Fam("F2", "I3", "I4", "2 FEB 1902") + Fam("F1", "I1", "I2", "1 JAN 1901") +
                        Indi("I1", "Al /A/", "1 MAY 1880") + Indi("I2", "Bea /B/", "2 MAY 1880") +
