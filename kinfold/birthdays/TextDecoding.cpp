@@ -404,13 +404,11 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian)
     return out;
 }
 
-std::string ComposeNfc(std::string_view utf8)
+namespace {
+
+void ComposeInto(std::string& out, std::string_view utf8)
 {
-    // Marks U+0300-U+036F all start with 0xCC or 0xCD; without them there is nothing to do.
-    if (utf8.find_first_of("\xCC\xCD") == std::string_view::npos) return std::string(utf8);
     std::u32string cps = DecodeUtf8(utf8);
-    std::string out;
-    out.reserve(utf8.size());
     size_t i = 0;
     while (i < cps.size()) {
         char32_t starter = cps[i++];
@@ -431,6 +429,29 @@ std::string ComposeNfc(std::string_view utf8)
         PutUtf8(out, starter);
         for (char32_t m : kept) PutUtf8(out, m);
         i = j;
+    }
+}
+
+} // namespace
+
+std::string ComposeNfc(std::string_view utf8)
+{
+    // Marks U+0300-U+036F all start with 0xCC or 0xCD; without them there is nothing to do.
+    size_t mark = utf8.find_first_of("\xCC\xCD");
+    if (mark == std::string_view::npos) return std::string(utf8);
+    std::string out;
+    out.reserve(utf8.size());
+    // Line by line from the first line with a mark, so that a large file is never widened whole.
+    size_t start = utf8.rfind('\n', mark);
+    start = start == std::string_view::npos ? 0 : start + 1;
+    out.append(utf8.substr(0, start));
+    while (start < utf8.size()) {
+        size_t end = utf8.find('\n', start);
+        end = end == std::string_view::npos ? utf8.size() : end + 1;
+        std::string_view line = utf8.substr(start, end - start);
+        if (line.find_first_of("\xCC\xCD") == std::string_view::npos) out.append(line);
+        else ComposeInto(out, line);
+        start = end;
     }
     return out;
 }
