@@ -49,7 +49,7 @@ void WriteFile(const fs::path& p, const std::string& bytes)
     std::ofstream(p, std::ios::binary) << bytes;
 }
 
-class TempFolder : public ::testing::Test {
+class KfdFiles : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -171,7 +171,7 @@ TEST(KfdFormat, LegacyWindows1252TextsReadAsUtf8)
     EXPECT_EQ(back[0].text, "M\xC3\xBCller");
 }
 
-TEST_F(TempFolder, ImportCommandMergesSortsAndSaves)
+TEST_F(KfdFiles, ImportCommandMergesSortsAndSaves)
 {
     WriteFile(P("a.ged"), kSmallGedcom);
     ImportCommandResult r = RunImportCommand({"--import", P("a.ged"), "--save", P("out.kfd")});
@@ -199,7 +199,7 @@ TEST_F(TempFolder, ImportCommandMergesSortsAndSaves)
     EXPECT_EQ(merged[merged.FindByText("John /Smith/")].day, 13);
 }
 
-TEST_F(TempFolder, ImportCommandFailuresWriteNothing)
+TEST_F(KfdFiles, ImportCommandFailuresWriteNothing)
 {
     WriteFile(P("a.ged"), kSmallGedcom);
     WriteFile(P("bad.kfd"), std::string("\x05\x00\x00\x00", 4));
