@@ -19,6 +19,8 @@ public:
     void SetTag(const CString& tag);
     // Seconds from now to the alarm (negative once it has passed).
     CTimeSpan Compare(const CTime& now) const { return moment - now; }
+    // Edits the alarm in the "Set Alarm" dialog; returns the new set flag (Cancel disarms).
+    int Dialog(class QWidget* parent = nullptr);
 
     CTimeZone zone;
     CTime moment;

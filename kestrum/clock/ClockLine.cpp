@@ -1,0 +1,226 @@
+#include "kestrum/clockline.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+bool StartsAt(const CString& s, size_t pos, const char* what)
+{
+    return s.compare(pos, std::char_traits<char>::length(what), what) == 0;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// An element begins here: "/p(", "/tz(", "/a(", "/n(" or "/o" with its number.
+bool ElementAt(const CString& s, size_t pos)
+{
+    return StartsAt(s, pos, "/p(") || StartsAt(s, pos, "/tz(") || StartsAt(s, pos, "/a(")
+        || StartsAt(s, pos, "/n(") || (StartsAt(s, pos, "/o") && pos + 2 < s.size() && IsDigit(s[pos + 2]));
+}
+
+// The text from pos up to the next ')' (or the end); pos moves past the ')'.
+CString Bracketed(const CString& s, size_t& pos)
+{
+    size_t end = s.find(')', pos);
+    if (end == CString::npos) {
+        CString t = s.substr(pos);
+        pos = s.size();
+        return t;
+    }
+    CString t = s.substr(pos, end - pos);
+    pos = end + 1;
+    return t;
+}
+
+}  // namespace
+
+size_t ClockElementsStart(const CString& command)
+{
+    if (!command.empty() && ElementAt(command, 0)) return 0;
+    size_t p = command.find(" /p(");
+    if (p != CString::npos) return p + 1;
+    return CString::npos;
+}
+
+ClockCommand ParseClockCommand(const CString& command)
+{
+    ClockCommand c;
+    size_t pos = ClockElementsStart(command);
+    if (pos == CString::npos) return c;
+    const size_t n = command.size();
+    // Walk element by element so that nothing inside a bracket (an alarm message, a name) is
+    // mistaken for an element; text between elements is skipped.
+    while (pos < n) {
+        if (StartsAt(command, pos, "/p(")) {
+            pos += 3;
+            CString t = Bracketed(command, pos);
+            if (!c.hasPlace) c.hasPlace = true, c.place = t;
+        } else if (StartsAt(command, pos, "/tz(")) {
+            pos += 4;
+            CString t = Bracketed(command, pos);
+            if (!c.hasZone) c.hasZone = true, c.zone = t;
+        } else if (StartsAt(command, pos, "/a(")) {
+            pos += 3;
+            CString t = Bracketed(command, pos);
+            if (!c.hasAlarm) c.hasAlarm = true, c.alarm = t;
+        } else if (StartsAt(command, pos, "/n(")) {
+            pos += 3;
+            CString t = Bracketed(command, pos);
+            if (!c.hasName) c.hasName = true, c.name = t;
+        } else if (StartsAt(command, pos, "/o")) {
+            pos += 2;
+            int face = 0;
+            size_t digits = 0;
+            while (pos < n && IsDigit(command[pos])) {
+                if (digits < 9) face = face * 10 + (command[pos] - '0');
+                ++digits;
+                ++pos;
+            }
+            if (!c.hasFace) c.hasFace = true, c.face = face;
+        } else {
+            ++pos;
+        }
+    }
+    return c;
+}
+
+bool ParseClockPlacement(const CString& tag, int& left, int& top, int& width, int& height)
+{
+    int l = 0, t = 0, w = 0, h = 0;
+    if (std::sscanf(tag.c_str(), "%d,%d,%d,%d", &l, &t, &w, &h) != 4) return false;
+    if (w <= 0 || h <= 0) return false;
+    left = l, top = t, width = w, height = h;
+    return true;
+}
+
+CString MakeClockPlacement(int left, int top, int width, int height)
+{
+    return StrFormat("%d,%d,%d,%d", left, top, width, height);
+}
+
+CString MakeRestartLine(const CString& program, const CString& place, int face, const CString& zoneTag,
+                        const CString* alarmTag, const CString& name)
+{
+    CString line = program + " /p(" + place + ")";
+    if (face != 0) line += "/o" + std::to_string(face);
+    line += "/tz(" + zoneTag + ")";
+    if (alarmTag) line += "/a(" + *alarmTag + ")";
+    line += "/n(" + name + ")";
+    return line;
+}
+
+CString MakeNewClockCommand(int face, const CString& zoneTag, const CString* alarmTag, const CString& city)
+{
+    CString cmd = "/o" + std::to_string(face) + "/tz(" + zoneTag + ")";
+    if (alarmTag) cmd += "/a(" + *alarmTag + ")";
+    cmd += "/n(" + city + ")";
+    return cmd;
+}
+
+bool RestartLineIsFor(const CString& line, const CString& name)
+{
+    return line.find("/n(" + name + ")") != CString::npos;
+}
+
+std::vector<CString> RestartLinesWithout(const std::vector<CString>& lines, const CString& name)
+{
+    std::vector<CString> kept;
+    for (const CString& l : lines)
+        if (!RestartLineIsFor(l, name)) kept.push_back(l);
+    return kept;
+}
+
+CString ClockShortName(const CString& name)
+{
+    return name.substr(0, name.find(','));
+}
+
+CString ClockAmPm(int hour)
+{
+    return hour < 12 ? "AM" : "PM";
+}
+
+CString ClockTill(bool alarmSet, int64_t s)
+{
+    if (!alarmSet) return CString();
+    const long long d = s / 86400;
+    if (d > 10) return StrFormat(" %lldd", d);
+    if (d >= 1) return StrFormat(" %lldd %lldh", d, (long long)(s / 3600 - d * 24));
+    const long long h = s / 3600;
+    const long long m = s / 60 - (s / 3600) * 60;
+    if (h >= 1) return StrFormat(" %lldh %lldm", h, m);
+    if (m >= 1) return StrFormat(" %lldm %llds", m, (long long)(s % 60));
+    return StrFormat(" %llds", (long long)(s % 60));
+}
+
+CString ClockDigitalText(int face, int hour, int minute, int second)
+{
+    if (face == 4) {
+        int h12 = hour % 12;
+        if (h12 == 0) h12 = 12;
+        return StrFormat("%02d:%02d:%02d %s", h12, minute, second, ClockAmPm(hour).c_str());
+    }
+    if (face == 5) return StrFormat("%02d:%02d:%02d", hour, minute, second);
+    return CString();
+}
+
+CString ClockWeekday(int w)
+{
+    static const char* const names[7] = {"Saturday", "Sunday", "Monday", "Tuesday", "Wenesday", "Thursday", "Friday"};
+    return names[(((w + 1) % 7) + 7) % 7];
+}
+
+double ClockHourAngle(int hour, int minute)
+{
+    return (hour * 60 + minute) * 1.570796 / 180;
+}
+
+double ClockMinuteAngle(int minute)
+{
+    return minute * 18.849552 / 180;
+}
+
+double ClockSecondAngle(int second)
+{
+    return second * 18.849552 / 180;
+}
+
+double ClockDegrees(double degrees)
+{
+    return degrees * 3.141592 / 180;
+}
+
+ClockPoint ClockPolar(int xc, int yc, double length, double angle)
+{
+    ClockPoint p;
+    p.x = xc + (int)std::trunc(length * std::sin(angle));
+    p.y = yc - (int)std::trunc(length * std::cos(angle));
+    return p;
+}
+
+int ClockRadius(int face, int w, int h)
+{
+    const int m = w < h ? w : h;
+    switch (face) {
+    case 0:
+    case 1:
+    case 3: return m / 2 - 4;
+    case 2: return (m / 2) * 3 / 5;
+    default: return 0;
+    }
+}
+
+int ClockFitFontSize(int w, int h, const ClockMeasure& measure)
+{
+    int s = h * 20;
+    int last = s;
+    for (;;) {
+        int tw = 0, th = 0;
+        last = s;
+        measure(s, tw, th);
+        if (tw <= w && th <= h) return s;
+        s -= 10;
+        if (s < 40) return last;
+    }
+}

@@ -1,0 +1,167 @@
+#include "kestrum/clock.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "platform/TextCodec.h"
+#include "platform/ToolTips.h"
+
+CWhatCity::CWhatCity(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle("What city?");
+    if (auto* clock = qobject_cast<CClockDlg*>(parent)) m_pHost = clock->GetHost();
+    else m_pHost = parent;
+
+    m_List = new QListWidget(this);
+    m_List->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_OK = new QPushButton("OK", this);
+    m_OK->setDefault(true);
+    m_New = new QPushButton("New", this);
+    m_Cancel = new QPushButton("Cancel", this);
+    m_AlarmButton = new QPushButton("Alarm", this);
+    m_Faces = new QComboBox(this);
+    m_Faces->addItems({"Clasic", "Modern", "Photo", "Icon", "Digital", "24 Hour"});
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(m_OK);
+    buttons->addWidget(m_New);
+    buttons->addWidget(m_Cancel);
+    buttons->addWidget(m_AlarmButton);
+    buttons->addSpacing(8);
+    buttons->addWidget(m_Faces);
+    buttons->addStretch(1);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(m_List, 1);
+    layout->addLayout(buttons);
+    resize(340, 300);
+
+    connect(m_OK, &QPushButton::clicked, this, [this] { OnOK(); });
+    connect(m_New, &QPushButton::clicked, this, [this] { OnClockNew(); });
+    connect(m_Cancel, &QPushButton::clicked, this, [this] { reject(); });
+    connect(m_AlarmButton, &QPushButton::clicked, this, [this] { OnForalarm(); });
+    connect(m_List, &QListWidget::itemDoubleClicked, this, [this] { OnOK(); });
+}
+
+CWhatCity::~CWhatCity() = default;
+
+void CWhatCity::SetArray(const CString& prompt)
+{
+    m_strPrompt = prompt;
+    if (!prompt.empty()) setWindowTitle(ToQt(prompt));
+}
+
+void CWhatCity::OnInitDialog()
+{
+    QStringList names;
+    names.reserve(m_Table.GetSize());
+    for (int i = 0; i < m_Table.GetSize(); ++i) names << ToQt(m_Table[i].name);
+    // Alphabetical without regard to letter case, the same on every machine.
+    std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    m_List->clear();
+    m_List->addItems(names);
+    SelectCurrent(false);
+    if (!m_strPrompt.empty()) setWindowTitle(ToQt(m_strPrompt));
+    m_Faces->setCurrentIndex(m_nFace >= 0 && m_nFace < m_Faces->count() ? m_nFace : -1);
+
+    SetToolTip(m_List, "Select a city.");
+    SetToolTip(m_OK, "Set current clock for selected city and close");
+    SetToolTip(m_New, "Create a new clock for selected city");
+    SetToolTip(m_Cancel, "Delete the current clock and close");
+    SetToolTip(m_AlarmButton, "Setup an alarm time relitive to selected city");
+    SetToolTip(m_Faces, "Select clock appearance");
+    m_bInitialised = true;
+}
+
+void CWhatCity::SelectCurrent(bool keepScroll)
+{
+    const int scroll = m_List->verticalScrollBar()->value();
+    const QString current = ToQt(m_strCity);
+    int found = -1;
+    for (int i = 0; i < m_List->count(); ++i) {
+        if (m_List->item(i)->text().startsWith(current, Qt::CaseInsensitive)) {
+            found = i;
+            break;
+        }
+    }
+    m_List->clearSelection();
+    if (found >= 0) {
+        m_List->setCurrentRow(found);
+        if (!keepScroll) m_List->scrollToItem(m_List->item(found), QAbstractItemView::PositionAtCenter);
+    } else {
+        m_List->setCurrentRow(-1);
+    }
+    if (keepScroll) m_List->verticalScrollBar()->setValue(scroll);
+}
+
+CString CWhatCity::SelectedCity() const
+{
+    const QList<QListWidgetItem*> sel = m_List->selectedItems();
+    if (sel.isEmpty()) return CString();
+    return FromQt(sel.first()->text());
+}
+
+int CWhatCity::exec()
+{
+    if (!m_bInitialised) OnInitDialog();
+    adjustSize();
+    QPoint mouse = QCursor::pos();
+    QRect r(QPoint(0, 0), size());
+    r.moveCenter(mouse);
+    if (QScreen* s = QGuiApplication::screenAt(mouse)) {
+        QRect avail = s->availableGeometry();
+        r.moveLeft(std::max(avail.left(), std::min(r.left(), avail.right() - r.width())));
+        r.moveTop(std::max(avail.top(), std::min(r.top(), avail.bottom() - r.height())));
+    }
+    move(r.topLeft());
+    return QDialog::exec();
+}
+
+void CWhatCity::OnOK()
+{
+    // Without a selected city there is nothing to set the clock to.
+    CString city = SelectedCity();
+    if (city.empty()) return;
+    if (m_Faces->currentIndex() >= 0) m_nFace = m_Faces->currentIndex();
+    m_strCity = city;
+    accept();
+}
+
+void CWhatCity::OnForalarm()
+{
+    CString city = SelectedCity();
+    if (city.empty()) return;
+    m_Alarm.zone = m_Table.GetZone(city);
+    m_Alarm.Dialog(this);
+}
+
+void CWhatCity::OnClockNew()
+{
+    CString city = SelectedCity();
+    if (city.empty()) return;
+    int face = m_Faces->currentIndex();
+    if (face < 0) face = 0;
+    CString alarmTag;
+    if (m_Alarm.set) alarmTag = m_Alarm.GetTag();
+    CString command = MakeNewClockCommand(face, m_Table.GetZone(city).GetTag(), m_Alarm.set ? &alarmTag : nullptr, city);
+    QObject* target = m_pHost ? m_pHost.data() : QCoreApplication::instance();
+    if (target) QCoreApplication::postEvent(target, new CClockMessage(WM_CLOCK_NEW, command, nullptr));
+    // Back to the current clock's own city and face.
+    SelectCurrent(true);
+    m_Faces->setCurrentIndex(m_nFace >= 0 && m_nFace < m_Faces->count() ? m_nFace : -1);
+}
+
+void CWhatCity::ReleaseMem()
+{
+    m_Table.Unload();
+}

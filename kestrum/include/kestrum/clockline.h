@@ -1,0 +1,80 @@
+#pragma once
+// The Qt-free half of the clock window: its restart line (read and made), the texts it shows and
+// the geometry of its faces. Everything here is plain arithmetic on values so that it can be
+// checked, and fed arbitrary input, without a window.
+#include <cstdint>
+#include <functional>
+#include <vector>
+#include "platform/CString.h"
+#include "kestrum/export.h"
+
+// The elements found in a restart line or a new-clock fragment. Each element is taken from its
+// first occurrence; the texts are those between the element's bracket and the next ')'.
+struct KESTRUM_API ClockCommand {
+    bool hasPlace = false;   // "/p(" left,top,width,height ")"
+    CString place;
+    bool hasFace = false;    // "/o" digits
+    int face = 0;
+    bool hasZone = false;    // "/tz(" tag ")"
+    CString zone;
+    bool hasAlarm = false;   // "/a(" tag ")"
+    CString alarm;
+    bool hasName = false;    // "/n(" name ")" (or to the end)
+    CString name;
+};
+
+// Where the elements of a command begin: at the start when the text begins with an element,
+// else at the first "/p(" that follows a blank (the program path comes before it); npos when the
+// text holds no elements. A path such as /opt/... or /home/olga/... is therefore never read.
+KESTRUM_API size_t ClockElementsStart(const CString& command);
+// Reads the elements of a restart line, a new-clock fragment or an empty text. Never throws.
+KESTRUM_API ClockCommand ParseClockCommand(const CString& command);
+
+// Window placement "%d,%d,%d,%d": false unless four integers are there and the size is positive.
+KESTRUM_API bool ParseClockPlacement(const CString& tag, int& left, int& top, int& width, int& height);
+KESTRUM_API CString MakeClockPlacement(int left, int top, int width, int height);
+
+// program " /p(" place ")" ["/o" face] "/tz(" zone ")" ["/a(" alarm ")"] "/n(" name ")"
+// The face element is left out for face 0 and the alarm element when no alarm is set.
+KESTRUM_API CString MakeRestartLine(const CString& program, const CString& place, int face,
+                                    const CString& zoneTag, const CString* alarmTag, const CString& name);
+// "/o" face (always, also 0) "/tz(" zone ")" ["/a(" alarm ")"] "/n(" city ")"
+KESTRUM_API CString MakeNewClockCommand(int face, const CString& zoneTag, const CString* alarmTag,
+                                        const CString& city);
+// True when the line is the stored line of the clock named name.
+KESTRUM_API bool RestartLineIsFor(const CString& line, const CString& name);
+// The lines that remain when the clock named name takes its line out.
+KESTRUM_API std::vector<CString> RestartLinesWithout(const std::vector<CString>& lines, const CString& name);
+// The title form of a city: the name up to its first ','.
+KESTRUM_API CString ClockShortName(const CString& name);
+
+// "AM" before noon, else "PM".
+KESTRUM_API CString ClockAmPm(int hour);
+// The time left to the alarm as the title shows it (" 12d", " 3d 4h", " 2h 5m", " 1m 5s", " 9s");
+// empty when no alarm is set.
+KESTRUM_API CString ClockTill(bool alarmSet, int64_t seconds);
+// Face 4: "03:07:09 PM"; face 5: "15:07:09"; any other face: empty.
+KESTRUM_API CString ClockDigitalText(int face, int hour, int minute, int second);
+// Weekday name for w = 0 (Sunday) .. 6 (Saturday).
+KESTRUM_API CString ClockWeekday(int w);
+
+// Angles in radians, clockwise from twelve o'clock, as the hands are drawn.
+KESTRUM_API double ClockHourAngle(int hour, int minute);
+KESTRUM_API double ClockMinuteAngle(int minute);
+KESTRUM_API double ClockSecondAngle(int second);
+KESTRUM_API double ClockDegrees(double degrees);
+
+struct KESTRUM_API ClockPoint {
+    int x = 0, y = 0;
+    bool operator==(const ClockPoint&) const = default;
+};
+// The point at length from the centre in the direction angle (truncated toward zero).
+KESTRUM_API ClockPoint ClockPolar(int xc, int yc, double length, double angle);
+// Radius of the analogue faces 0 to 3 for a client area of w by h; 0 for the digital faces.
+KESTRUM_API int ClockRadius(int face, int w, int h);
+
+// The fitted digital font size in tenths of a point: from twice the client height in points down
+// by one point until the text fits; never below 4 points. measure gives the text's width and height
+// at a size.
+using ClockMeasure = std::function<void(int tenths, int& width, int& height)>;
+KESTRUM_API int ClockFitFontSize(int w, int h, const ClockMeasure& measure);
