@@ -330,6 +330,26 @@ TEST_F(TreeTest, SpaceTogglesTheSelectedItemAndArrowsToggleNothing)
     EXPECT_EQ(notes[0].data, 20ul);
 }
 
+TEST_F(TreeTest, ItemsRemovedThroughTheInheritedCallsLeaveNoStaleParent)
+{
+    tree->AddItem(0, "a", 1);
+    tree->AddItem(1, "a1", 2);
+    Show();
+    Click(TextPoint(tree->topLevelItem(0)));
+    delete tree->takeTopLevelItem(0);
+    HTREEITEM deep = tree->AddItem(2, "deep", 3);
+    ASSERT_EQ(tree->topLevelItemCount(), 1);
+    HTREEITEM fresh = tree->topLevelItem(0); // a new placeholder, not the deleted "a"
+    EXPECT_EQ(tree->GetItemData(fresh), 9999ul);
+    ASSERT_EQ(fresh->childCount(), 1);
+    EXPECT_EQ(deep->parent(), fresh->child(0));
+    tree->clear();
+    EXPECT_EQ(tree->GetCount(), 0);
+    HTREEITEM top = tree->AddItem(0, "again", 4);
+    tree->SetCheck(top, 1);
+    EXPECT_EQ(tree->GetCount(), 1);
+}
+
 TEST_F(TreeTest, ElevenDistinctPictures)
 {
     const auto& images = tree->GetImageList();

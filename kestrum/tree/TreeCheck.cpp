@@ -1,5 +1,6 @@
 #include "kestrum/tree.h"
 
+#include <vector>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -11,7 +12,10 @@ CTreeCheck::CTreeCheck(QWidget* parent) : CTreeControl(parent)
     connect(this, &QTreeWidget::itemCollapsed, this, expanded);
 }
 
-CTreeCheck::~CTreeCheck() = default;
+CTreeCheck::~CTreeCheck()
+{
+    disconnect(model(), nullptr, this, nullptr); // no removal may reach the members gone with this part
+}
 
 void CTreeCheck::SetImages(HTREEITEM item)
 {
@@ -177,4 +181,12 @@ void CTreeCheck::keyPressEvent(QKeyEvent* event)
         return;
     }
     CTreeControl::keyPressEvent(event);
+}
+
+void CTreeCheck::ForgetItem(HTREEITEM item)
+{
+    std::erase_if(m_Click, [item](const auto& record) { return record.first == item; });
+    if (m_hPressed == item)
+        m_hPressed = nullptr;
+    CTreeControl::ForgetItem(item);
 }

@@ -52,9 +52,25 @@ CTreeControl::CTreeControl(QWidget* parent)
         if (current)
             m_hCurrent = current;
     });
+    // Nothing here removes items, but the inherited calls (clear, takeTopLevelItem, delete) can.
+    connect(model(), &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex& parent, int first, int last) {
+                HTREEITEM owner = parent.isValid() ? itemFromIndex(parent) : nullptr;
+                auto forget = [this](auto& self, HTREEITEM item) -> void {
+                    for (int c = 0; c < item->childCount(); ++c)
+                        self(self, item->child(c));
+                    ForgetItem(item);
+                };
+                for (int row = first; row <= last; ++row)
+                    if (HTREEITEM item = owner ? owner->child(row) : topLevelItem(row))
+                        forget(forget, item);
+            });
 }
 
-CTreeControl::~CTreeControl() = default;
+CTreeControl::~CTreeControl()
+{
+    disconnect(model(), nullptr, this, nullptr); // the model outlives this part of the object
+}
 
 QIcon CTreeControl::IconFor(int image, int selectedImage)
 {
@@ -213,4 +229,15 @@ void CTreeControl::SetCheckState(HTREEITEM item, int state)
 {
     if (item)
         item->setData(0, CheckRole, state ? 1 : 0);
+}
+
+void CTreeControl::ForgetItem(HTREEITEM item)
+{
+    for (size_t k = 0; k < m_Levels.size(); ++k)
+        if (m_Levels[k] == item) {
+            m_Levels.resize(k);
+            break;
+        }
+    if (m_hCurrent == item)
+        m_hCurrent = nullptr;
 }

@@ -73,6 +73,8 @@ protected:
     HTREEITEM ItemFromIndex(unsigned i);
     HTREEITEM Find(HTREEITEM item, int& n);
     void SetCheckState(HTREEITEM item, int state);
+    // Called for each item the inherited tree calls are about to delete, so no handle is kept past it.
+    virtual void ForgetItem(HTREEITEM item);
 
     HTREEITEM m_hCurrent = nullptr;
 
@@ -112,6 +114,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void ForgetItem(HTREEITEM item) override;
 
 private:
     void UnDoClick();
