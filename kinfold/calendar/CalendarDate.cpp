@@ -8,9 +8,9 @@
 
 namespace {
 
-int FloorDiv(int a, int b)
+long long FloorDiv(long long a, long long b)
 {
-    int q = a / b;
+    long long q = a / b;
     if ((a % b != 0) && ((a < 0) != (b < 0)))
         --q;
     return q;
@@ -28,7 +28,7 @@ double AlmanacDayNumber(int year, int month, int day, bool gregorian)
     long long b = 0;
     if (gregorian) {
         // Floor, not truncation: otherwise years below -100 come out a day off.
-        int a = FloorDiv(static_cast<int>(y), 100);
+        long long a = FloorDiv(y, 100);
         b = 2 - a + FloorDiv(a, 4);
     }
     // Floor keeps the count continuous before 4716 BC, where truncation would bend it.
@@ -120,6 +120,11 @@ const char* MonthName(int month)
     return (month >= 1 && month <= 12) ? MonthNames[month - 1] : "";
 }
 
+bool IsUsableDayNumber(double J)
+{
+    return std::isfinite(J) && std::fabs(J) < 5.0e11;
+}
+
 bool IsGregorianLeapYear(int year)
 {
     return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
@@ -170,6 +175,11 @@ int CalendarDate::Weekday() const
 
 void CalendarDate::SetFromDayNumber(double J, CalendarRule rule)
 {
+    if (!IsUsableDayNumber(J)) {
+        // Beyond any representable year: leave an empty date rather than overflow.
+        year = day = month = 0;
+        return;
+    }
     double Z = std::floor(J + 0.5);
     double F = (J + 0.5) - Z;
     double A = Z;

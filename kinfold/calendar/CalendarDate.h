@@ -105,6 +105,9 @@ protected:
     void SetFromOwnDayNumber(double dayNumber) override;
 };
 
+// True for finite day numbers whose dates fit the year field (about 1.3 billion years each way).
+bool IsUsableDayNumber(double dayNumber);
+
 // True for Gregorian leap years (signed years: -4, 0, 4 are leap years).
 bool IsGregorianLeapYear(int year);
 bool IsJulianLeapYear(int year);

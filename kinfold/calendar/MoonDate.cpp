@@ -58,7 +58,8 @@ double SolveKepler(double m, double ecc)
 {
     m *= kDegToRad;
     double e = m;
-    for (;;) {
+    // Converges in a handful of passes for any orbit; the cap stops a NaN from spinning forever.
+    for (int pass = 0; pass < 100; ++pass) {
         double delta = e - ecc * std::sin(e) - m;
         e -= delta / (1.0 - ecc * std::cos(e));
         if (std::fabs(delta) <= 0.000001)
@@ -377,6 +378,11 @@ MoonDate::MoonDate(double J)
 
 void MoonDate::SetFromOwnDayNumber(double J)
 {
+    if (!IsUsableDayNumber(J) || std::fabs(J) > 1.0e9) {
+        year = day = month = 0;
+        newYear = 0.0;
+        return;
+    }
     SetFromDayNumber(J, ReformAware);
     newYear = MoonNewYear(year);
     if (J < newYear) {

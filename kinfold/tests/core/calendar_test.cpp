@@ -1,6 +1,8 @@
 // Civil calendar dates: day numbers, their inverse, weekdays, month lengths and date texts.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "calendar/CalendarDate.h"
 
 namespace {
@@ -123,6 +125,10 @@ TEST(DayNumber, RulesAroundTheReform)
     EXPECT_EQ(FromDayNumber(2299159.5, AlwaysGregorian), (Ymd{1582, 10, 14}));
     EXPECT_EQ(Fields(GregorianDate(2451544.5)), (Ymd{2000, 1, 1}));
     EXPECT_EQ(Fields(JulianDate(2451544.5)), (Ymd{1999, 12, 19}));
+    // Day numbers no year can hold give an empty date.
+    EXPECT_TRUE(GregorianDate(1e300).IsEmpty());
+    EXPECT_TRUE(JulianDate(std::nan("")).IsEmpty());
+    EXPECT_TRUE(GregorianDate(-HUGE_VAL).IsEmpty());
 }
 
 TEST(Weekday, KnownDaysAndUnbrokenCycle)

@@ -83,6 +83,9 @@ TEST(Moon, PhaseStaysInRangeAndKeplerSolves)
         EXPECT_NEAR(e - 0.016718 * std::sin(e), m * std::numbers::pi / 180, 1e-9) << m;
         EXPECT_NEAR(SolveKepler(m, 0.0), m * std::numbers::pi / 180, 1e-12);
     }
+    EXPECT_TRUE(std::isnan(SolveKepler(std::nan(""), 0.016718)));
+    EXPECT_EQ(QuarterChange(HUGE_VAL), NoQuarter);
+    EXPECT_EQ(SeasonChange(std::nan("")), NoSeason);
     EXPECT_NEAR(SolveKepler(100, 0.9) - 0.9 * std::sin(SolveKepler(100, 0.9)), 100 * std::numbers::pi / 180, 1e-6);
 }
 
@@ -288,6 +291,8 @@ TEST(MoonCalendar, FieldChangesAndDayArithmetic)
     EXPECT_EQ(last.year, 2000);
     EXPECT_EQ(last.month, 13);
     EXPECT_EQ(last.day, 29);
+    EXPECT_TRUE(MoonDate(HUGE_VAL).IsEmpty());
+    EXPECT_TRUE(MoonDate(1e12).IsEmpty());
     // A civil date's marks come from its civil day.
     EXPECT_EQ(MoonDate(2451549.5).MoonQuarterOn(), NewMoon);
 }
