@@ -93,6 +93,11 @@ CClockDlg::CClockDlg(QWidget* parent)
 
 CClockDlg::~CClockDlg() = default;
 
+QIcon CClockDlg::Icon()
+{
+    return ClockIcon();
+}
+
 // ---- placement -----------------------------------------------------------------------------------
 
 CString CClockDlg::GetTag() const

@@ -77,6 +77,8 @@ public:
     // Frees the drawing caches and tells the host to destroy this clock.
     void Quit();
     void GoMin();
+    // The clock's icon, for hosts that want it for themselves.
+    static QIcon Icon();
 
     static CString AmPm(int hour) { return ClockAmPm(hour); }
     CString Till() const;

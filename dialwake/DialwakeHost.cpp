@@ -1,0 +1,142 @@
+#include "DialwakeHost.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QSystemTrayIcon>
+#include <algorithm>
+
+#include "SoundsWindow.h"
+#include "kestrum/clock.h"
+#include "kestrum/settings.h"
+#include "platform/TextCodec.h"
+
+DialwakeHost::DialwakeHost(QWidget* parent) : QMainWindow(parent)
+{
+    setWindowTitle("Dialwake");
+    auto* actNew = new QAction("New clock...", this);
+    auto* actSounds = new QAction("Sounds...", this);
+    auto* actQuit = new QAction("Quit", this);
+    connect(actNew, &QAction::triggered, this, [this] { NewClock(); });
+    connect(actSounds, &QAction::triggered, this, [this] { ShowSounds(); });
+    // Quitting keeps every clock's line: they all come back next time.
+    connect(actQuit, &QAction::triggered, qApp, &QApplication::quit);
+
+    auto* central = new QWidget(this);
+    auto* row = new QHBoxLayout(central);
+    for (QAction* a : {actNew, actSounds, actQuit}) {
+        auto* b = new QPushButton(a->text(), central);
+        connect(b, &QPushButton::clicked, a, &QAction::trigger);
+        row->addWidget(b);
+    }
+    setCentralWidget(central);
+
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        auto* menu = new QMenu(this);
+        menu->addAction(actNew);
+        menu->addAction(actSounds);
+        menu->addSeparator();
+        menu->addAction(actQuit);
+        m_tray = new QSystemTrayIcon(this);
+        m_tray->setIcon(QApplication::windowIcon());
+        m_tray->setToolTip("Dialwake");
+        m_tray->setContextMenu(menu);
+        connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
+            if (r == QSystemTrayIcon::Trigger || r == QSystemTrayIcon::DoubleClick) NewClock();
+        });
+    }
+}
+
+DialwakeHost::~DialwakeHost()
+{
+    // Clocks closed by the host keep their lines.
+    for (CClockDlg* c : m_clocks) delete c;
+    m_clocks.clear();
+    delete m_sounds;
+}
+
+void DialwakeHost::Start(const QStringList& commands)
+{
+    if (m_tray) {
+        m_tray->show();
+    } else {
+        // No tray here: a small window in the bottom left corner stands in for it.
+        adjustSize();
+        if (QScreen* s = QGuiApplication::primaryScreen()) {
+            QRect a = s->availableGeometry();
+            move(a.left() + 8, a.bottom() - frameGeometry().height() - 8);
+        }
+        show();
+    }
+    // The file is read whole before any clock rewrites it.
+    std::vector<CString> lines = CClockDlg::ReadRestartFile();
+    for (const QString& c : commands) lines.push_back(FromQt(c));
+    if (lines.empty()) lines.push_back(CString());
+    for (const CString& line : lines) MakeClock(line);
+}
+
+CClockDlg* DialwakeHost::MakeClock(const CString& command)
+{
+    auto* clock = new CClockDlg(this);
+    m_clocks.push_back(clock);
+    clock->SetZone(command);
+    return clock;
+}
+
+void DialwakeHost::NewClock()
+{
+    CWhatCity dlg(this);
+    CString home;
+    GetProfile("Home", "City", home);
+    dlg.m_strCity = home;
+    dlg.m_Alarm.moment = CTime::GetCurrentTime();
+    bool ok = dlg.exec() == QDialog::Accepted;
+    if (ok) {
+        CString alarmTag;
+        if (dlg.m_Alarm.set) alarmTag = dlg.m_Alarm.GetTag();
+        CString command = MakeNewClockCommand(dlg.m_nFace, dlg.m_Table.GetZone(dlg.m_strCity).GetTag(),
+                                              dlg.m_Alarm.set ? &alarmTag : nullptr, dlg.m_strCity);
+        dlg.ReleaseMem();
+        MakeClock(command);
+    } else {
+        dlg.ReleaseMem();
+    }
+}
+
+void DialwakeHost::ShowSounds()
+{
+    if (!m_sounds) m_sounds = new SoundsWindow;
+    m_sounds->show();
+    m_sounds->raise();
+    m_sounds->activateWindow();
+}
+
+void DialwakeHost::customEvent(QEvent* e)
+{
+    if (e->type() == static_cast<QEvent::Type>(WM_CLOCK_NEW)) {
+        MakeClock(static_cast<CClockMessage*>(e)->Text());
+        return;
+    }
+    if (e->type() == static_cast<QEvent::Type>(WM_CLOCK_QUIT)) {
+        CClockDlg* clock = static_cast<CClockMessage*>(e)->Clock();
+        auto it = std::find(m_clocks.begin(), m_clocks.end(), clock);
+        if (it != m_clocks.end()) {
+            m_clocks.erase(it);
+            clock->deleteLater();
+        }
+        if (m_clocks.empty() && m_quitWhenEmpty) qApp->quit();
+        return;
+    }
+    QMainWindow::customEvent(e);
+}
+
+void DialwakeHost::closeEvent(QCloseEvent* e)
+{
+    e->accept();
+    qApp->quit();
+}
