@@ -301,6 +301,8 @@ CString Browse(const CString& title, const CString& folder)
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // "Here" need not exist: opening a folder and accepting "Here" picks that folder.
     dialog.setFileMode(QFileDialog::AnyFile);
+    // The "Here" convention needs the dialog's own name box; system dialogs may not offer one.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.selectFile(QStringLiteral("Here"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return "Here";
     return FromQt(dialog.selectedFiles().first());
