@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
+#include "platform/Settings.h"
 
 namespace {
 // Answers the next modal file dialog once it is shown.
@@ -55,6 +56,9 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The file dialog keeps its history in the user's settings: keep it in a folder of our own.
+    QTemporaryDir settings;
+    PlatformSetSettingsFolder(settings.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
