@@ -3,7 +3,7 @@
 
 #include "kestrum/alarm.h"
 
-TEST(Alarm, TagRoundTrip)
+TEST(AlarmValue, TagRoundTrip)
 {
     CAlarm a;
     EXPECT_EQ(a.set, 0);
@@ -30,7 +30,7 @@ TEST(Alarm, TagRoundTrip)
     }
 }
 
-TEST(Alarm, SetTagArmsOnlyWithAMessage)
+TEST(AlarmValue, SetTagArmsOnlyWithAMessage)
 {
     CAlarm a;
     a.SetTag("946684800|Test");
@@ -51,7 +51,7 @@ TEST(Alarm, SetTagArmsOnlyWithAMessage)
     EXPECT_EQ(a.set, 0);
 }
 
-TEST(Alarm, CompareAndCopy)
+TEST(AlarmValue, CompareAndCopy)
 {
     CAlarm a;
     a.moment = CTime::FromSeconds(1000000);

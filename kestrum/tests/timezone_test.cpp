@@ -23,7 +23,7 @@ const char kRules[] =
     "AU=3600(First.Sun.Oct.2:00)-(First.Sun.Apr.3:00)\n"
     "[Zones]\n";
 
-class TempFiles : public ::testing::Test {
+class TimeZoneTable : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -131,7 +131,7 @@ TEST(TimeZone, EqualityNeedsOffsetAndRule)
     EXPECT_FALSE(a == c);
 }
 
-TEST_F(TempFiles, LoadsRulesZonesAndCities)
+TEST_F(TimeZoneTable, LoadsRulesZonesAndCities)
 {
     CTimeZoneArray table(Write("TimeZones.txt", std::string(kRules) +
         "(GMT-05:00) New York, United States DST=US\n"
@@ -186,7 +186,7 @@ TEST_F(TempFiles, LoadsRulesZonesAndCities)
     EXPECT_EQ(table.Find(other), -1);
 }
 
-TEST_F(TempFiles, SectionsAndLineEndings)
+TEST_F(TimeZoneTable, SectionsAndLineEndings)
 {
     // CR LF endings, blank lines, no section title before the rules, a closing section.
     CTimeZoneArray table(Write("crlf.txt",
@@ -212,7 +212,7 @@ TEST_F(TempFiles, SectionsAndLineEndings)
     EXPECT_FALSE(missing.Load((m_dir / "no-such-file.txt").string()));
 }
 
-TEST_F(TempFiles, LoadingAgainAppendsOnlyNewCities)
+TEST_F(TimeZoneTable, LoadingAgainAppendsOnlyNewCities)
 {
     CString first = Write("a.txt", std::string(kRules) + "(GMT-05:00) New York DST=US\n(GMT+01:00) Paris\n");
     CString second = Write("b.txt", std::string(kRules) + "(GMT+02:00) Paris\n(GMT+09:00) Tokyo\n");
@@ -231,7 +231,7 @@ TEST_F(TempFiles, LoadingAgainAppendsOnlyNewCities)
     EXPECT_EQ(table.Find("Tokyo"), -1);
 }
 
-TEST_F(TempFiles, MissingFileAsksToRetryOrCancel)
+TEST_F(TimeZoneTable, MissingFileAsksToRetryOrCancel)
 {
     CString file = Write("TimeZones.txt", std::string(kRules) + "(GMT+09:00) Tokyo\n");
     CTimeZoneArray::SetFilePath("");
@@ -262,7 +262,7 @@ TEST_F(TempFiles, MissingFileAsksToRetryOrCancel)
     EXPECT_EQ(CTimeZoneArray::GetFilePath(), "");
 }
 
-TEST_F(TempFiles, TheShippedFileIsFoundBesideTheProgram)
+TEST_F(TimeZoneTable, TheShippedFileIsFoundBesideTheProgram)
 {
     // Run from an empty folder: the search falls back on the library's data folders.
     fs::path saved = fs::current_path();
