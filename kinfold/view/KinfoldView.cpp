@@ -22,6 +22,7 @@
 #include <random>
 #include "app/KinfoldDoc.h"
 #include "calendar/MoonDate.h"
+#include "kestrum/files.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
 #include "view/core/DayCell.h"
@@ -338,6 +339,7 @@ void CKinfoldView::FindPictures()
         }
     };
     walk(QDir::currentPath(), 0);
+    m_PictureCache.clear();
 }
 
 void CKinfoldView::AssignMonthPictures(unsigned seed)
@@ -376,13 +378,22 @@ void CKinfoldView::DrawPicture(QPainter& dc)
     if (month < 1 || month > 13) return;
     int k = m_nMonthPicture[month];
     if (k < 0 || k >= (int)m_Pictures.size()) return;
-    QString full = ToQt(m_PicturePaths[(size_t)k]);
-    // The caption is the picture's name without its extension.
-    QString name = QFileInfo(full).fileName();
-    int dot = name.indexOf('.');
-    SetCaption(dot < 0 ? name : name.left(dot));
+    auto cached = m_PictureCache.find(k);
+    if (cached == m_PictureCache.end()) {
+        // Looked up and decoded once: a repaint follows every mouse move.
+        CachedPicture c;
+        CString found = Path(m_Pictures[(size_t)k]);
+        c.fullName = ToQt(found.empty() ? m_PicturePaths[(size_t)k] : found);
+        c.image = QImage(c.fullName);
+        cached = m_PictureCache.emplace(k, c).first;
+    }
+    // The caption is the picture's full name without its extension.
+    const QString& full = cached->second.fullName;
+    int slash = full.lastIndexOf('/');
+    int dot = full.indexOf('.', slash + 1);
+    SetCaption(dot < 0 ? full : full.left(dot));
     if (m_nPrintMode == 2) return;
-    QImage img(full);
+    const QImage& img = cached->second.image;
     if (img.isNull()) return;
     int bw = img.width(), bh = img.height(), w = m_nBlockWidth, h = m_nBlockHeight;
     if (w <= 0 || h <= 0) return;

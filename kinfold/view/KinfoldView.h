@@ -1,6 +1,7 @@
 #pragma once
 // The calendar view: one page of 1, 6 or 12 months on the screen, in print preview, on the printer
 // and in PDF files, all through one drawing routine.
+#include <QImage>
 #include <QPoint>
 #include <QString>
 #include <QWidget>
@@ -201,4 +202,9 @@ private:
     int m_nScreenLineHeight = 16;
     // Indexes of the document's entries, ordered by month and day (list order within a day).
     std::vector<int> m_DayIndex;
+    struct CachedPicture {
+        QString fullName;
+        QImage image;
+    };
+    std::map<int, CachedPicture> m_PictureCache;
 };

@@ -1,7 +1,9 @@
 // The calendar view: what day cells show, navigation, options kept per profile, and printing to PDF.
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
@@ -304,6 +306,55 @@ TEST_F(ViewTest, PrintPdfArguments)
     EXPECT_NE(ParsePrintPdfArgs({"kinfold", "--print-pdf", "a.pdf", "--paper", "Napkin"}, bad), QString());
     EXPECT_NE(ParsePrintPdfArgs({"kinfold", "--print-pdf", "a.pdf", "--month", "13"}, bad), QString());
     EXPECT_NE(ParsePrintPdfArgs({"kinfold", "--print-pdf", "a.pdf", "--bogus"}, bad), QString());
+}
+
+TEST_F(ViewTest, PicturesFoundBoundedAndDrawnBehindTheMonth)
+{
+    QTemporaryDir dir;
+    QString old = QDir::currentPath();
+    QDir root(dir.path());
+    ASSERT_TRUE(root.mkpath("a/b/c/d/e"));
+    QImage red(64, 48, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(dir.filePath("a/Summer.png")));
+    ASSERT_TRUE(red.save(dir.filePath("a/b/c/d/Deep.PNG")));
+    ASSERT_TRUE(red.save(dir.filePath("a/b/c/d/e/TooDeep.png")));
+    QFile broken(dir.filePath("Broken.bmp"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a picture");
+    broken.close();
+    QFile text(dir.filePath("notes.txt"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.close();
+    QDir::setCurrent(dir.path());
+
+    CKinfoldDoc doc;
+    CKinfoldView view(&doc);
+    view.FindPictures();
+    std::vector<CString> names = view.m_Pictures;
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<CString>{"Broken.bmp", "Deep.PNG", "Summer.png"}));
+    view.AssignMonthPictures(1);
+    for (int k = 1; k <= 12; ++k) EXPECT_EQ(view.m_nMonthPicture[k], (k - 1) % 3);
+
+    // Put the good picture on January and draw it.
+    int summer = (int)(std::find(view.m_Pictures.begin(), view.m_Pictures.end(), "Summer.png") - view.m_Pictures.begin());
+    int bad = (int)(std::find(view.m_Pictures.begin(), view.m_Pictures.end(), "Broken.bmp") - view.m_Pictures.begin());
+    view.m_nMonthPicture[1] = summer;
+    view.m_nMonthPicture[2] = bad;
+    view.m_Options.bPictures = true;
+    view.m_nYear = 2030;
+    view.m_nMonth = 1;
+    QImage img(400, 300, QImage::Format_RGB32);
+    view.RenderPage(img);
+    EXPECT_TRUE(view.Caption().endsWith("/Summer")) << view.Caption().toStdString();
+    EXPECT_EQ(QColor(img.pixel(190, 240)), QColor(Qt::red));
+    // A picture that does not load is left out; the caption still names it.
+    view.m_nMonth = 2;
+    view.RenderPage(img);
+    EXPECT_TRUE(view.Caption().endsWith("/Broken"));
+    EXPECT_EQ(QColor(img.pixel(190, 240)), QColor(Qt::white));
+    QDir::setCurrent(old);
 }
 
 namespace {
