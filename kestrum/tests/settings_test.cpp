@@ -46,6 +46,8 @@ TEST_P(ProfileTest, MissingValuesLeaveTheVariable)
     bool b = true;
     EXPECT_TRUE(GetProfile("S", "none", b));
     EXPECT_EQ(GetProfile("S", "none"), 0);
+    long wide = 1L << 40;
+    EXPECT_EQ(GetProfile("S", "none", wide), 1L << 40);
 }
 
 TEST_P(ProfileTest, IntegersRoundTripInTheirWidth)

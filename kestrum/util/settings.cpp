@@ -60,13 +60,16 @@ unsigned int& GetProfile(const CString& section, const CString& key, unsigned in
     return v = (uint32_t)ReadInt(section, key, (int32_t)v);
 }
 
+// long is wider than the stored value here: a missing value must not cut the variable.
 long& GetProfile(const CString& section, const CString& key, long& v)
 {
+    if (!AppSettings().Contains(section, key)) return v;
     return v = ReadInt(section, key, (int32_t)v);
 }
 
 unsigned long& GetProfile(const CString& section, const CString& key, unsigned long& v)
 {
+    if (!AppSettings().Contains(section, key)) return v;
     return v = (uint32_t)ReadInt(section, key, (int32_t)v);
 }
 
