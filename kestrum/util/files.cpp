@@ -102,19 +102,24 @@ bool Search(const CString& top, const CString& name, Matcher match, CString& res
         if (!seen.insert({st.st_dev, st.st_ino}).second) continue;
         DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
         if (!dir) continue;
-        std::vector<CString> names;
+        // The listing's own type spares a stat per entry; links and unknown types are looked up.
+        std::vector<std::pair<CString, unsigned char>> names;
         while (dirent* d = ::readdir(dir)) {
             if (!std::strcmp(d->d_name, ".") || !std::strcmp(d->d_name, "..")) continue;
-            names.emplace_back(d->d_name);
+            names.emplace_back(d->d_name, d->d_type);
             if (++entries >= kMaxEntries) break;
         }
         ::closedir(dir);
         std::sort(names.begin(), names.end());
-        for (const CString& n : names) {
+        for (const auto& [n, type] : names) {
             CString full = Join(folder, n);
-            struct stat es {};
-            if (::stat(full.c_str(), &es) != 0) continue;
-            if (S_ISDIR(es.st_mode)) {
+            bool isDir = type == DT_DIR;
+            if (type != DT_DIR && type != DT_REG) {
+                struct stat es {};
+                if (::stat(full.c_str(), &es) != 0) continue;
+                isDir = S_ISDIR(es.st_mode);
+            }
+            if (isDir) {
                 if (depth < kMaxDepth) queue.emplace_back(full, depth + 1);
             } else if (match(n, name)) {
                 result = full;
