@@ -1,0 +1,578 @@
+// The clock window, its city chooser and the alarm dialog, on the offscreen platform. The restart
+// file lives in a temporary XDG_DATA_HOME and the settings in a temporary folder.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimeEdit>
+#include <QTimer>
+#include <cstdlib>
+#include <ctime>
+#include <functional>
+
+#include "kestrum/clock.h"
+#include "kestrum/format.h"
+#include "kestrum/settings.h"
+#include "platform/MessageBox.h"
+#include "platform/Settings.h"
+#include "platform/TextCodec.h"
+
+namespace {
+
+const char kZones[] =
+    "[Daylight]\n"
+    "US=3600(2.Sun.Mar.2:00)-(First.Sun.Nov.2:00)\n"
+    "[Zones]\n"
+    "(GMT+09:00) Tokyo, Japan\n"
+    "(GMT+09:00) tokyo bay\n"
+    "(GMT-05:00) New York DST=US\n"
+    "(GMT) London\n"
+    "(GMT-07:00) Denver, Colorado DST=US\n";
+
+QTemporaryDir& Temp()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+QApplication& App()
+{
+    static bool env = [] {
+        qputenv("XDG_DATA_HOME", (Temp().path() + "/data").toUtf8());
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return true;
+    }();
+    (void)env;
+    static int argc = 1;
+    static char name[] = "clock_test";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    static bool once = [] {
+        PlatformSetSettingsFolder(Temp().path() + "/settings");
+        QString zones = Temp().path() + "/TimeZones.txt";
+        QFile f(zones);
+        f.open(QIODevice::WriteOnly);
+        f.write(kZones);
+        f.close();
+        CTimeZoneArray::SetFilePath(FromQt(zones));
+        return true;
+    }();
+    (void)once;
+    return app;
+}
+
+// Stands in for the host's main window and keeps what the clocks post to it.
+class Host : public QWidget {
+public:
+    std::vector<CString> fragments;
+    std::vector<CClockDlg*> quits;
+
+    void Take() { QCoreApplication::sendPostedEvents(this); }
+
+protected:
+    void customEvent(QEvent* e) override
+    {
+        if (e->type() == static_cast<QEvent::Type>(WM_CLOCK_NEW))
+            fragments.push_back(static_cast<CClockMessage*>(e)->Text());
+        else if (e->type() == static_cast<QEvent::Type>(WM_CLOCK_QUIT))
+            quits.push_back(static_cast<CClockMessage*>(e)->Clock());
+    }
+};
+
+// Acts on the next modal dialog of type D as soon as it is up.
+template <typename D>
+QTimer* WhenModal(std::function<void(D*)> act)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            act(d);
+        }
+    });
+    timer->start();
+    return timer;
+}
+
+void SelectCity(CWhatCity* dlg, const QString& city)
+{
+    auto items = dlg->GetList()->findItems(city, Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1);
+    dlg->GetList()->setCurrentItem(items.first());
+}
+
+CTime Utc(int y, int mo, int d, int h, int mi, int s) { return CTime::FromUtc(y, mo, d, h, mi, s); }
+
+// The application exists before the fixture's windows.
+struct AppFirst {
+    AppFirst() { App(); }
+};
+
+class ClockTest : public ::testing::Test, private AppFirst {
+protected:
+    void SetUp() override
+    {
+        App();
+        QFile::remove(ToQt(CClockDlg::RestartFilePath()));
+        AppSettings().RemoveSection("Home");
+        boxes.clear();
+        SetMessageBoxAnswerer([this](const MessageBoxRequest& r) {
+            boxes.push_back(r.text);
+            return IDOK;
+        });
+    }
+    void TearDown() override
+    {
+        for (CClockDlg* c : clocks) delete c;
+        SetMessageBoxAnswerer({});
+    }
+
+    CClockDlg* Make(const CString& command)
+    {
+        auto* c = new CClockDlg(&host);
+        clocks.push_back(c);
+        c->SetZone(command);
+        return c;
+    }
+
+    std::vector<CString> Lines() { return CClockDlg::ReadRestartFile(); }
+
+    Host host;
+    std::vector<CClockDlg*> clocks;
+    std::vector<CString> boxes;
+};
+
+}  // namespace
+
+TEST_F(ClockTest, RestartLineBringsTheSameClockBack)
+{
+    CClockDlg* c = Make("/usr/bin/dialwake /p(30,40,150,140)/o4/tz(32400|nu0)/a(4102444800|New century)/n(Tokyo, Japan)");
+    EXPECT_EQ(c->GetName(), "Tokyo, Japan");
+    EXPECT_EQ(c->GetFace(), 4);
+    EXPECT_EQ(c->GetZone().offset, 32400);
+    EXPECT_TRUE(c->GetAlarm().set);
+    EXPECT_EQ(c->GetAlarm().moment.GetTime(), 4102444800LL);
+    EXPECT_EQ(c->GetTag(), "30,40,150,140");
+    EXPECT_TRUE(boxes.empty());
+
+    std::vector<CString> lines = Lines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], c->GetRestartLine());
+    EXPECT_NE(lines[0].find("/p(30,40,150,140)/o4/tz(32400|nu0)/a(4102444800|New century)/n(Tokyo, Japan)"),
+              CString::npos);
+
+    // The stored line, given to another clock, makes the same clock.
+    CClockDlg* again = Make(lines[0]);
+    EXPECT_EQ(again->GetRestartLine(), lines[0]);
+    EXPECT_EQ(Lines().size(), 1u);
+}
+
+TEST_F(ClockTest, FaceZeroLineHasNoFaceElement)
+{
+    CClockDlg* c = Make("/o0/tz(0|nu0)/n(London)");
+    EXPECT_EQ(c->GetFace(), 0);
+    std::vector<CString> lines = Lines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].find("/o"), CString::npos);
+    EXPECT_EQ(Make(lines[0])->GetFace(), 0);
+}
+
+TEST_F(ClockTest, FragmentSetsTheFaceChosenInNew)
+{
+    CClockDlg* c = Make("/o5/tz(-18000|US3600|131337|131726)/n(New York)");
+    EXPECT_EQ(c->GetFace(), 5);
+    EXPECT_EQ(c->GetZone().offset, -18000);
+    EXPECT_FALSE(c->GetAlarm().set);
+}
+
+TEST_F(ClockTest, PathsHoldingElementLettersAreNotRead)
+{
+    CClockDlg* c = Make("/opt/olga/dialwake /p(30,40,150,140)/tz(0|nu0)/n(London)");
+    EXPECT_EQ(c->GetFace(), 0);
+    EXPECT_EQ(c->GetName(), "London");
+}
+
+TEST_F(ClockTest, MissingZoneIsReportedAndTheClockRunsAtUtc)
+{
+    CClockDlg* c = Make("/o1/n(Lima, Peru)");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], "No timezone found");
+    EXPECT_EQ(c->GetZone().offset, 0);
+    c->Tick(Utc(2026, 7, 1, 12, 0, 0));
+    EXPECT_EQ(c->LocalFields().hour, 12);
+}
+
+TEST_F(ClockTest, HomeSettingsServeAnEmptyCommand)
+{
+    SetProfile("Home", "City", "Denver, Colorado");
+    SetProfile("Home", "Zone", "-25200|US3600|131337|131726");
+    CClockDlg* c = Make("");
+    EXPECT_EQ(c->GetName(), "Denver, Colorado");
+    EXPECT_EQ(c->GetZone().offset, -25200);
+    ASSERT_EQ(Lines().size(), 1u);
+}
+
+TEST_F(ClockTest, FirstClockAsksForTheHomeCity)
+{
+    QString title;
+    std::unique_ptr<QTimer> t(WhenModal<CWhatCity>([&](CWhatCity* d) {
+        title = d->windowTitle();
+        SelectCity(d, "London");
+        d->GetFaces()->setCurrentIndex(3);
+        d->OnOK();
+    }));
+    CClockDlg* c = Make("");
+    EXPECT_EQ(title, "Choose a city in your timezone.");
+    EXPECT_EQ(c->GetName(), "London");
+    EXPECT_EQ(c->GetFace(), 3);
+    CString city, zone;
+    EXPECT_EQ(GetProfile("Home", "City", city), "London");
+    EXPECT_EQ(GetProfile("Home", "Zone", zone), "0|nu0");
+    host.Take();
+    EXPECT_TRUE(host.quits.empty());
+}
+
+TEST_F(ClockTest, CancelledFirstChooserQuitsTheClock)
+{
+    std::unique_ptr<QTimer> t(WhenModal<CWhatCity>([](CWhatCity* d) { d->reject(); }));
+    CClockDlg* c = Make("");
+    host.Take();
+    ASSERT_EQ(host.quits.size(), 1u);
+    EXPECT_EQ(host.quits[0], c);
+    EXPECT_TRUE(Lines().empty());
+}
+
+TEST_F(ClockTest, TwoClocksOfOneCityShareOneLine)
+{
+    CClockDlg* a = Make("/o1/tz(32400|nu0)/n(Tokyo, Japan)");
+    Make("/o4/tz(32400|nu0)/n(Tokyo, Japan)");
+    Make("/o0/tz(0|nu0)/n(London)");
+    std::vector<CString> lines = Lines();
+    ASSERT_EQ(lines.size(), 2u);
+    a->ClearRestart();
+    a->SetRestart();
+    lines = Lines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[0].find("/n(London)"), CString::npos);
+    EXPECT_EQ(lines[1], a->GetRestartLine());
+    EXPECT_NE(lines[1].find("/o1/"), CString::npos);
+}
+
+TEST_F(ClockTest, AlarmFiresOnceAndLeavesTheLine)
+{
+    const int64_t at = 2000000000;
+    CClockDlg* c = Make(StrFormat("/o0/tz(32400|nu0)/a(%lld|Tea time)/n(Tokyo, Japan)", (long long)at));
+    c->Tick(CTime::FromSeconds(at - 5));
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(c->GetTitleText(), "Tokyo 5s");
+    EXPECT_NE(Lines()[0].find("/a("), CString::npos);
+
+    c->Tick(CTime::FromSeconds(at));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], "Tea time");
+    EXPECT_FALSE(c->GetAlarm().set);
+    EXPECT_EQ(c->GetTitleText(), "Tokyo");
+    ASSERT_EQ(Lines().size(), 1u);
+    EXPECT_EQ(Lines()[0].find("/a("), CString::npos);
+
+    c->Tick(CTime::FromSeconds(at + 1));
+    EXPECT_EQ(boxes.size(), 1u);
+}
+
+TEST_F(ClockTest, AlarmInTheNextCenturyNeitherFiresNorWraps)
+{
+    CClockDlg* c = Make("/o0/tz(0|nu0)/a(4102444800|Next century)/n(London)");
+    c->Tick(Utc(2026, 12, 8, 0, 0, 0));
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(c->GetAlarm().set);
+    EXPECT_EQ(c->GetSecondsToAlarm(), 4102444800LL - 1796688000LL);
+    EXPECT_EQ(c->GetTitleText(), "London 26687d");
+}
+
+TEST_F(ClockTest, TitlesWithAndWithoutTheTime)
+{
+    CClockDlg* c = Make("/o0/tz(-25200|nu0)/n(Denver, Colorado)");
+    CAlarm a;
+    a.moment = Utc(2026, 1, 10, 14, 5, 30);
+    a.message = "Meeting";
+    a.set = 1;
+    c->Tick(Utc(2026, 1, 10, 12, 0, 0));
+    c->SetAlarm(a);
+    EXPECT_EQ(c->GetTitleText(), "Denver 2h 5m");
+    EXPECT_EQ(c->GetRunningTitle(), "Denver 05:00:00  2h 5m");
+    CClockDlg* london = Make("/o0/tz(0|nu0)/n(London)");
+    london->Tick(Utc(2026, 1, 10, 14, 3, 5));
+    EXPECT_EQ(london->GetRunningTitle(), "London 14:03:05 ");
+}
+
+TEST_F(ClockTest, EachClockKeepsItsOwnCityTime)
+{
+    CClockDlg* tokyo = Make("/o0/tz(32400|nu0)/n(Tokyo, Japan)");
+    CClockDlg* york = Make("/o0/tz(-18000|US3600|131337|131726)/n(New York)");
+    const char* old = std::getenv("TZ");
+    CString saved = old ? old : "";
+    setenv("TZ", "Pacific/Chatham", 1);
+    tzset();
+    for (CClockDlg* c : {tokyo, york}) c->Tick(Utc(2026, 7, 1, 12, 0, 0));
+    EXPECT_EQ(tokyo->LocalFields().hour, 21);
+    EXPECT_EQ(york->LocalFields().hour, 8);  // daylight saving in July
+    for (CClockDlg* c : {tokyo, york}) c->Tick(Utc(2026, 1, 1, 12, 0, 0));
+    EXPECT_EQ(york->LocalFields().hour, 7);
+    EXPECT_EQ(tokyo->LocalFields().hour, 21);
+    EXPECT_EQ(tokyo->LocalFields().dayOfWeek, 5);  // Thursday
+    if (old) setenv("TZ", saved.c_str(), 1);
+    else unsetenv("TZ");
+    tzset();
+}
+
+TEST_F(ClockTest, UnreadableOrUnseenPlaceCentresTheClock)
+{
+    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    CClockDlg* c = Make("prog /p(10,20,30)/tz(0|nu0)/n(London)");
+    EXPECT_LE((c->frameGeometry().center() - centre).manhattanLength(), 2);
+    c->SetTag("-9000,-9000,100,100");
+    EXPECT_LE((c->frameGeometry().center() - centre).manhattanLength(), 2);
+    c->SetTag("12,34,150,160");
+    EXPECT_EQ(c->GetTag(), "12,34,150,160");
+}
+
+TEST_F(ClockTest, FacesPaint)
+{
+    CClockDlg* c = Make("/o1/tz(0|nu0)/n(London)");
+    c->resize(120, 120);
+    c->Tick(Utc(2026, 1, 10, 15, 30, 0));
+    auto render = [&] {
+        QImage img(c->size(), QImage::Format_ARGB32);
+        img.fill(Qt::magenta);
+        QPainter p(&img);
+        c->DrawClock(p);
+        return img;
+    };
+    const QRgb window = c->palette().color(QPalette::Window).rgb();
+    // "Modern" has no dial: the window colour lies under the hands, never what was there before.
+    QImage img = render();
+    EXPECT_EQ(img.pixel(2, 2), window);
+    EXPECT_EQ(img.pixel(117, 117), window);
+    EXPECT_EQ(c->windowTitle(), "London");
+
+    c->SetFace(0);
+    img = render();
+    QColor rim = img.pixelColor(101, 19);  // half way between two ticks
+    EXPECT_GT(rim.green(), 200);
+    EXPECT_LT(rim.red(), 100);
+    EXPECT_EQ(img.pixel(35, 85), qRgb(255, 255, 255));  // the dial, clear of texts and hands
+    c->SetFace(2);
+    img = render();
+    EXPECT_NE(img.pixel(5, 5), window);
+    for (int face : {4, 5}) {
+        c->SetFace(face);
+        img = render();
+        int dark = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (qGray(img.pixel(x, y)) < 80) ++dark;
+        EXPECT_GT(dark, 20) << face;
+    }
+    // A tiny digital clock still paints.
+    c->resize(20, 8);
+    render();
+}
+
+TEST_F(ClockTest, PlainClickMinimisesAndDragMoves)
+{
+    CClockDlg* c = Make("prog /p(100,100,120,120)/tz(0|nu0)/n(London)");
+    const QPoint start = c->pos();
+    auto send = [&](QEvent::Type type, QPoint p, Qt::MouseButton b, Qt::MouseButtons bs) {
+        QMouseEvent e(type, QPointF(p), QPointF(c->mapToGlobal(p)), b, bs, Qt::NoModifier);
+        QCoreApplication::sendEvent(c, &e);
+    };
+    send(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, {30, 25}, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, {10, 10}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(c->pos(), start + QPoint(20, 15));
+    EXPECT_FALSE(c->windowState() & Qt::WindowMinimized);
+    ASSERT_EQ(Lines().size(), 1u);
+    EXPECT_NE(Lines()[0].find(StrFormat("/p(%d,%d,", start.x() + 20, start.y() + 15)), CString::npos);
+
+    send(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, {10, 10}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_TRUE(c->windowState() & Qt::WindowMinimized);
+    EXPECT_EQ(c->GetPaintCount(), 0);
+}
+
+TEST_F(ClockTest, SetupKeepsOrRemovesTheClock)
+{
+    CClockDlg* c = Make("/o0/tz(0|nu0)/n(London)");
+    Make("/o0/tz(32400|nu0)/n(Tokyo, Japan)");
+    std::unique_ptr<QTimer> t(WhenModal<CWhatCity>([](CWhatCity* d) {
+        SelectCity(d, "New York");
+        d->GetFaces()->setCurrentIndex(5);
+        d->OnOK();
+    }));
+    c->Setup();
+    EXPECT_EQ(c->GetName(), "New York");
+    EXPECT_EQ(c->GetFace(), 5);
+    EXPECT_EQ(c->GetZone().offset, -18000);
+    std::vector<CString> lines = Lines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[1].find("/o5/tz(-18000|US3600|"), CString::npos);
+
+    t.reset(WhenModal<CWhatCity>([](CWhatCity* d) { d->reject(); }));
+    c->Setup();
+    host.Take();
+    ASSERT_EQ(host.quits.size(), 1u);
+    EXPECT_EQ(host.quits[0], c);
+    lines = Lines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find("/n(Tokyo, Japan)"), CString::npos);
+}
+
+TEST_F(ClockTest, ChooserSelectsByPrefixIgnoringCase)
+{
+    CWhatCity dlg(&host);
+    dlg.m_strCity = "Tokyo";
+    dlg.m_nFace = 4;
+    dlg.OnInitDialog();
+    EXPECT_EQ(dlg.GetList()->count(), 5);
+    EXPECT_EQ(dlg.GetList()->item(0)->text(), "Denver, Colorado");
+    EXPECT_EQ(dlg.SelectedCity(), "tokyo bay");
+    EXPECT_EQ(dlg.GetFaces()->currentIndex(), 4);
+    EXPECT_EQ(dlg.GetFaces()->itemText(0), "Clasic");
+    EXPECT_EQ(dlg.windowTitle(), "What city?");
+}
+
+TEST_F(ClockTest, ChooserNewPostsAFragmentAndReturnsToTheClock)
+{
+    CWhatCity dlg(&host);
+    dlg.m_strCity = "London";
+    dlg.m_nFace = 2;
+    dlg.OnInitDialog();
+    SelectCity(&dlg, "New York");
+    dlg.GetFaces()->setCurrentIndex(0);
+    dlg.OnClockNew();
+    host.Take();
+    ASSERT_EQ(host.fragments.size(), 1u);
+    EXPECT_EQ(host.fragments[0], "/o0/tz(" + dlg.m_Table.GetZone("New York").GetTag() + ")/n(New York)");
+    EXPECT_EQ(dlg.SelectedCity(), "London");
+    EXPECT_EQ(dlg.GetFaces()->currentIndex(), 2);
+
+    dlg.m_Alarm.set = 1;
+    dlg.m_Alarm.moment = CTime::FromSeconds(946684800);
+    dlg.m_Alarm.message = "Test";
+    dlg.OnClockNew();
+    host.Take();
+    ASSERT_EQ(host.fragments.size(), 2u);
+    EXPECT_EQ(host.fragments[1], "/o2/tz(0|nu0)/a(946684800|Test)/n(London)");
+}
+
+TEST_F(ClockTest, ChooserWithoutSelectionDoesNothing)
+{
+    CWhatCity dlg(&host);
+    dlg.m_strCity = "Atlantis";
+    dlg.OnInitDialog();
+    EXPECT_EQ(dlg.SelectedCity(), "");
+    int alarms = 0;
+    std::unique_ptr<QTimer> t(WhenModal<CSetAllarm>([&](CSetAllarm* d) {
+        ++alarms;
+        d->reject();
+    }));
+    dlg.OnOK();
+    dlg.OnClockNew();
+    dlg.OnForalarm();
+    QCoreApplication::processEvents();
+    host.Take();
+    EXPECT_NE(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(dlg.m_strCity, "Atlantis");
+    EXPECT_TRUE(host.fragments.empty());
+    EXPECT_EQ(alarms, 0);
+}
+
+TEST_F(ClockTest, ChooserAlarmCancelledLeavesNoAlarm)
+{
+    CWhatCity dlg(&host);
+    dlg.m_strCity = "Tokyo, Japan";
+    dlg.m_Alarm.set = 1;
+    dlg.m_Alarm.message = "Old";
+    dlg.OnInitDialog();
+    CTimeZone seen;
+    std::unique_ptr<QTimer> t(WhenModal<CSetAllarm>([&](CSetAllarm* d) {
+        seen = d->m_Zone;
+        d->reject();
+    }));
+    dlg.OnForalarm();
+    EXPECT_EQ(seen.offset, 32400);
+    EXPECT_FALSE(dlg.m_Alarm.set);
+    dlg.OnOK();
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(dlg.m_strCity, "Tokyo, Japan");
+}
+
+TEST_F(ClockTest, AlarmDialogReadsTheMomentInTheZonesTime)
+{
+    CAlarm a;
+    a.zone.SetTag("32400|nu0");
+    a.moment = Utc(2030, 1, 1, 18, 4, 5);
+    a.message = "Old";
+    QDate shownDate;
+    QTime shownTime;
+    std::unique_ptr<QTimer> t(WhenModal<CSetAllarm>([&](CSetAllarm* d) {
+        shownDate = d->GetDatePicker()->date();
+        shownTime = d->GetTimePicker()->time();
+        EXPECT_EQ(d->GetMessageField()->text(), "Old");
+        d->GetTimePicker()->setTime(QTime(4, 0, 0));
+        d->GetMessageField()->setText("Call (home)");
+        d->OnOK();
+    }));
+    EXPECT_EQ(a.Dialog(), 1);
+    EXPECT_EQ(shownDate, QDate(2030, 1, 2));
+    EXPECT_EQ(shownTime, QTime(3, 4, 5));
+    EXPECT_EQ(a.set, 1);
+    EXPECT_EQ(a.message, "Call [home]");
+    EXPECT_EQ(a.moment, Utc(2030, 1, 1, 19, 0, 0));
+
+    // With daylight saving: 9:00 on 4 July in New York is 13:00 UTC.
+    a.zone.SetTag("-18000|US3600|131337|131726");
+    t.reset(WhenModal<CSetAllarm>([&](CSetAllarm* d) {
+        d->GetDatePicker()->setDate(QDate(2026, 7, 4));
+        d->GetTimePicker()->setTime(QTime(9, 0, 0));
+        d->OnOK();
+    }));
+    a.Dialog();
+    EXPECT_EQ(a.moment, Utc(2026, 7, 4, 13, 0, 0));
+
+    // Cancel disarms.
+    t.reset(WhenModal<CSetAllarm>([](CSetAllarm* d) { d->reject(); }));
+    EXPECT_EQ(a.Dialog(), 0);
+    EXPECT_EQ(a.set, 0);
+}
+
+TEST_F(ClockTest, AlarmDialogRemarks)
+{
+    CSetAllarm dlg;
+    dlg.m_Zone.SetTag("32400|nu0");
+    const CTime now = Utc(2026, 3, 1, 12, 0, 0);
+    dlg.m_Date = dlg.m_Time = now - CTimeSpan(1);
+    dlg.UpdateRemark(now);
+    EXPECT_EQ(dlg.m_strRemark, "That date/time has already occured");
+    EXPECT_EQ(dlg.GetRemarkLabel()->text(), "That date/time has already occured");
+
+    dlg.m_Date = dlg.m_Time = now + CTimeSpan(90);
+    dlg.UpdateRemark(now);
+    EXPECT_EQ(dlg.m_strRemark, "Occurs in " + String(CTimeSpan(90)) + " from now 03/01/26 21:00:00");
+
+    dlg.m_Date = dlg.m_Time = now;
+    dlg.UpdateRemark(now);
+    EXPECT_EQ(dlg.m_strRemark.rfind("Occurs in ", 0), 0u);
+}

@@ -1,0 +1,200 @@
+// The clock's restart line and its drawing arithmetic, without a window.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "kestrum/clockline.h"
+
+TEST(ClockTill, SpansAsTheTitleShowsThem)
+{
+    EXPECT_EQ(ClockTill(false, 7500), "");
+    EXPECT_EQ(ClockTill(true, 2 * 3600 + 5 * 60), " 2h 5m");
+    EXPECT_EQ(ClockTill(true, 10 * 86400 + 23 * 3600 + 59), " 10d 23h");
+    EXPECT_EQ(ClockTill(true, 11 * 86400), " 11d");
+    EXPECT_EQ(ClockTill(true, 86400), " 1d 0h");
+    EXPECT_EQ(ClockTill(true, 65), " 1m 5s");
+    EXPECT_EQ(ClockTill(true, 59), " 59s");
+    EXPECT_EQ(ClockTill(true, 0), " 0s");
+    // An alarm on 1 January 2100 seen from 8 December 2026 neither wraps nor goes negative.
+    const int64_t from2026 = 4102444800LL - 1796688000LL;
+    EXPECT_EQ(ClockTill(true, from2026), " 26687d");
+}
+
+TEST(ClockFaces, DigitalTextsAtMidnightAndNoon)
+{
+    EXPECT_EQ(ClockDigitalText(4, 0, 0, 0), "12:00:00 AM");
+    EXPECT_EQ(ClockDigitalText(4, 0, 0, 5), "12:00:05 AM");
+    EXPECT_EQ(ClockDigitalText(4, 12, 0, 0), "12:00:00 PM");
+    EXPECT_EQ(ClockDigitalText(4, 15, 7, 9), "03:07:09 PM");
+    EXPECT_EQ(ClockDigitalText(4, 11, 59, 59), "11:59:59 AM");
+    EXPECT_EQ(ClockDigitalText(5, 0, 0, 0), "00:00:00");
+    EXPECT_EQ(ClockDigitalText(5, 12, 0, 0), "12:00:00");
+    EXPECT_EQ(ClockDigitalText(5, 15, 7, 9), "15:07:09");
+    EXPECT_EQ(ClockDigitalText(0, 15, 7, 9), "");
+    EXPECT_EQ(ClockAmPm(11), "AM");
+    EXPECT_EQ(ClockAmPm(12), "PM");
+}
+
+TEST(ClockFaces, WeekdayNamesKeepTheirOrderAndSpelling)
+{
+    EXPECT_EQ(ClockWeekday(0), "Sunday");
+    EXPECT_EQ(ClockWeekday(3), "Wenesday");
+    EXPECT_EQ(ClockWeekday(6), "Saturday");
+}
+
+TEST(ClockFaces, HandAngles)
+{
+    const double deg = 3.141592 / 180;
+    // 15:30: the hour hand has run 465 degrees, which points where 105 degrees does.
+    EXPECT_NEAR(ClockHourAngle(15, 30), 465 * deg, 1e-9);
+    ClockPoint h = ClockPolar(100, 100, 50, ClockHourAngle(15, 30));
+    ClockPoint h105 = ClockPolar(100, 100, 50, 105 * deg);
+    EXPECT_NEAR(h.x, h105.x, 1);
+    EXPECT_NEAR(h.y, h105.y, 1);
+    EXPECT_GT(h.x, 100);
+    EXPECT_GT(h.y, 100);  // a little below three o'clock
+    EXPECT_NEAR(ClockMinuteAngle(15), 90 * deg, 1e-9);
+    EXPECT_NEAR(ClockSecondAngle(45), 270 * deg, 1e-9);
+    // End points are truncated toward the centre.
+    EXPECT_EQ(ClockPolar(60, 60, 40, ClockMinuteAngle(0)), (ClockPoint {60, 20}));
+    EXPECT_EQ(ClockPolar(60, 60, 40, ClockMinuteAngle(30)), (ClockPoint {60, 99}));
+    ClockPoint nine = ClockPolar(60, 60, 40, ClockSecondAngle(45));
+    EXPECT_EQ(nine.x, 21);
+    EXPECT_EQ(nine.y, 60);
+}
+
+TEST(ClockFaces, RadiusFollowsTheShorterSide)
+{
+    EXPECT_EQ(ClockRadius(0, 200, 100), 46);
+    EXPECT_EQ(ClockRadius(1, 100, 200), 46);
+    EXPECT_EQ(ClockRadius(2, 200, 100), 30);
+    EXPECT_EQ(ClockRadius(3, 121, 121), 56);
+    EXPECT_EQ(ClockRadius(4, 200, 100), 0);
+}
+
+TEST(ClockFaces, DigitalFontIsFittedAndStopsAtFourPoints)
+{
+    // A text 6 units wide per tenth of a point and 1.5 units high.
+    int calls = 0;
+    auto measure = [&](int tenths, int& w, int& h) {
+        ++calls;
+        w = tenths * 6 / 10;
+        h = tenths * 15 / 100;
+    };
+    int s = ClockFitFontSize(120, 120, measure);
+    EXPECT_EQ(s, 200);  // from 2400 down until 6 × 20 fits 120
+    EXPECT_EQ(calls, (2400 - 200) / 10 + 1);
+    // A tiny window keeps 4 points although the text still overflows.
+    EXPECT_EQ(ClockFitFontSize(3, 10, measure), 40);
+    // A window too low for even the first try stops at once.
+    EXPECT_EQ(ClockFitFontSize(0, 1, measure), 20);
+}
+
+TEST(RestartLine, ElementsOnlyAfterTheProgramPath)
+{
+    ClockCommand c = ParseClockCommand("/opt/dialwake/bin/dialwake /p(10,20,130,140)/tz(3600|nu0)/n(Oslo, Norway)");
+    EXPECT_FALSE(c.hasFace);
+    EXPECT_EQ(c.face, 0);
+    EXPECT_EQ(c.place, "10,20,130,140");
+    EXPECT_EQ(c.zone, "3600|nu0");
+    EXPECT_EQ(c.name, "Oslo, Norway");
+
+    c = ParseClockCommand("/home/olga/dialwake /p(1,2,3,4)/o5/tz(0|nu0)/n(London)");
+    EXPECT_TRUE(c.hasFace);
+    EXPECT_EQ(c.face, 5);
+
+    c = ParseClockCommand("C:\\Dialwake\\Dialwake.exe /p(1,2,3,4)/o2/tz(0|nu0)/n(London)");
+    EXPECT_EQ(c.face, 2);
+    EXPECT_EQ(c.name, "London");
+}
+
+TEST(RestartLine, NewClockFragmentStartsWithItsFace)
+{
+    ClockCommand c = ParseClockCommand("/o3/tz(32400|nu0)/a(946684800|Wake up)/n(Tokyo, Japan)");
+    EXPECT_TRUE(c.hasFace);
+    EXPECT_EQ(c.face, 3);
+    EXPECT_FALSE(c.hasPlace);
+    EXPECT_EQ(c.alarm, "946684800|Wake up");
+    EXPECT_EQ(c.name, "Tokyo, Japan");
+
+    EXPECT_EQ(MakeNewClockCommand(0, "0|nu0", nullptr, "London"), "/o0/tz(0|nu0)/n(London)");
+    CString alarm = "5|Tea";
+    EXPECT_EQ(MakeNewClockCommand(4, "0|nu0", &alarm, "London"), "/o4/tz(0|nu0)/a(5|Tea)/n(London)");
+    EXPECT_EQ(ParseClockCommand(MakeNewClockCommand(0, "0|nu0", nullptr, "London")).face, 0);
+}
+
+TEST(RestartLine, BracketContentsAreNeverReadAsElements)
+{
+    ClockCommand c = ParseClockCommand("prog /p(1,2,3,4)/tz(0|nu0)/a(100|see /o5 and /n(x)/n(Real)");
+    EXPECT_FALSE(c.hasFace);
+    EXPECT_EQ(c.alarm, "100|see /o5 and /n(x");
+    EXPECT_EQ(c.name, "Real");
+}
+
+TEST(RestartLine, EmptyAndElementlessCommands)
+{
+    ClockCommand c = ParseClockCommand("");
+    EXPECT_FALSE(c.hasName || c.hasPlace || c.hasFace || c.hasZone || c.hasAlarm);
+    c = ParseClockCommand("/usr/bin/dialwake");
+    EXPECT_FALSE(c.hasName || c.hasFace);
+    // A name without its closing bracket runs to the end.
+    c = ParseClockCommand("/o1/n(Lima, Peru");
+    EXPECT_EQ(c.name, "Lima, Peru");
+    EXPECT_FALSE(c.hasZone);
+}
+
+TEST(RestartLine, MadeAndReadBack)
+{
+    CString alarm = "4102444800|New century";
+    CString line = MakeRestartLine("/usr/bin/dialwake", MakeClockPlacement(120, 80, 126, 131), 4,
+                                   "-18000|US3600|131337|131726", &alarm, "New York");
+    EXPECT_EQ(line, "/usr/bin/dialwake /p(120,80,126,131)/o4/tz(-18000|US3600|131337|131726)"
+                    "/a(4102444800|New century)/n(New York)");
+    ClockCommand c = ParseClockCommand(line);
+    EXPECT_EQ(c.face, 4);
+    EXPECT_EQ(c.zone, "-18000|US3600|131337|131726");
+    EXPECT_EQ(c.alarm, alarm);
+    EXPECT_EQ(c.name, "New York");
+
+    // Face 0 and no alarm: neither element is written.
+    line = MakeRestartLine("/usr/bin/dialwake", "1,2,3,4", 0, "0|nu0", nullptr, "London");
+    EXPECT_EQ(line, "/usr/bin/dialwake /p(1,2,3,4)/tz(0|nu0)/n(London)");
+    c = ParseClockCommand(line);
+    EXPECT_FALSE(c.hasFace);
+    EXPECT_FALSE(c.hasAlarm);
+
+    // A name holding ')' comes back cut at it.
+    line = MakeRestartLine("/usr/bin/dialwake", "1,2,3,4", 0, "0|nu0", nullptr, "Odd) Name");
+    EXPECT_EQ(ParseClockCommand(line).name, "Odd");
+}
+
+TEST(RestartLine, Placement)
+{
+    int l = -1, t = -1, w = -1, h = -1;
+    EXPECT_TRUE(ParseClockPlacement("-10,20,130,140", l, t, w, h));
+    EXPECT_EQ(l, -10);
+    EXPECT_EQ(t, 20);
+    EXPECT_EQ(w, 130);
+    EXPECT_EQ(h, 140);
+    EXPECT_FALSE(ParseClockPlacement("10,20,130", l, t, w, h));
+    EXPECT_FALSE(ParseClockPlacement("", l, t, w, h));
+    EXPECT_FALSE(ParseClockPlacement("10,20,0,140", l, t, w, h));
+    EXPECT_EQ(l, -10);  // untouched by a failed read
+    EXPECT_EQ(MakeClockPlacement(-3, 4, 5, 6), "-3,4,5,6");
+}
+
+TEST(RestartLine, OneLinePerCityName)
+{
+    std::vector<CString> lines = {
+        "p /p(1,2,3,4)/tz(0|nu0)/n(York)",
+        "p /p(1,2,3,4)/tz(0|nu0)/n(New York)",
+        "p /p(5,6,7,8)/o4/tz(0|nu0)/n(York)",
+    };
+    std::vector<CString> kept = RestartLinesWithout(lines, "York");
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0], lines[1]);
+    EXPECT_TRUE(RestartLineIsFor(lines[1], "New York"));
+    EXPECT_FALSE(RestartLineIsFor(lines[1], "York"));
+    EXPECT_EQ(ClockShortName("Denver, Colorado"), "Denver");
+    EXPECT_EQ(ClockShortName("Denver"), "Denver");
+}
