@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -70,6 +71,11 @@ void CWhatCity::OnInitDialog()
     });
     m_List->clear();
     m_List->addItems(names);
+    // Wide enough for the longest name, so that no sideways scrolling is needed.
+    const int wide = m_List->sizeHintForColumn(0) + m_List->verticalScrollBar()->sizeHint().width()
+        + 2 * m_List->frameWidth() + 8;
+    m_List->setMinimumWidth(std::min(std::max(wide, 160), 480));
+    m_List->setMinimumHeight(240);
     SelectCurrent(false);
     if (!m_strPrompt.empty()) setWindowTitle(ToQt(m_strPrompt));
     m_Faces->setCurrentIndex(m_nFace >= 0 && m_nFace < m_Faces->count() ? m_nFace : -1);
@@ -114,7 +120,8 @@ CString CWhatCity::SelectedCity() const
 int CWhatCity::exec()
 {
     if (!m_bInitialised) OnInitDialog();
-    adjustSize();
+    if (layout()) layout()->activate();
+    resize(sizeHint());
     QPoint mouse = QCursor::pos();
     QRect r(QPoint(0, 0), size());
     r.moveCenter(mouse);
@@ -124,6 +131,11 @@ int CWhatCity::exec()
         r.moveTop(std::max(avail.top(), std::min(r.top(), avail.bottom() - r.height())));
     }
     move(r.topLeft());
+    // The list can only bring its selection into view once it has its final size.
+    QTimer::singleShot(0, this, [this] {
+        if (QListWidgetItem* item = m_List->currentItem())
+            m_List->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+    });
     return QDialog::exec();
 }
 
