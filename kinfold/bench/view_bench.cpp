@@ -1,0 +1,84 @@
+// Rendering calendar pages of a list of 5,000 birthdays spread over the year, as a paint does,
+// and printing a year into a PDF.
+#include <benchmark/benchmark.h>
+#include <QApplication>
+#include <QImage>
+#include <QTemporaryDir>
+#include <memory>
+#include <random>
+#include "app/KinfoldDoc.h"
+#include "platform/Settings.h"
+#include "view/KinfoldView.h"
+
+namespace {
+QApplication& App()
+{
+    static int argc = 1;
+    static char name[] = "kinfold_bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        auto* a = new QApplication(argc, argv);
+        static QTemporaryDir settings;
+        PlatformSetApplication("Kinfold");
+        PlatformSetSettingsFolder(settings.path());
+        return a;
+    }();
+    return *app;
+}
+
+std::unique_ptr<CKinfoldDoc> BigList()
+{
+    auto doc = std::make_unique<CKinfoldDoc>();
+    std::mt19937 rng(7);
+    for (int i = 0; i < 5000; ++i) {
+        int month = 1 + (int)(rng() % 12), day = 1 + (int)(rng() % 28), year = 1920 + (int)(rng() % 100);
+        BirthdayEntry e(CalendarDate(month, day, year));
+        e.text = "Person" + std::to_string(i) + " Surname";
+        e.kind = i % 10 == 0 ? BirthdayEntry::Couple : BirthdayEntry::Individual;
+        doc->List().AddOrMerge(e);
+    }
+    doc->List().SortByDate();
+    return doc;
+}
+
+void RenderPage(benchmark::State& state, int monthsPerPage)
+{
+    App();
+    auto doc = BigList();
+    CKinfoldView view(doc.get());
+    view.OnInitialUpdate();
+    view.m_nYear = 2026;
+    view.m_nMonth = 1;
+    view.SetMonthsPerPage(monthsPerPage);
+    QImage image(1600, 1200, QImage::Format_RGB32);
+    for (auto _ : state) {
+        view.RenderPage(image);
+        benchmark::DoNotOptimize(image.bits());
+    }
+}
+
+void BM_RenderOneMonth(benchmark::State& state) { RenderPage(state, 1); }
+void BM_RenderTwelveMonths(benchmark::State& state) { RenderPage(state, 12); }
+
+void BM_PrintYearToPdf(benchmark::State& state)
+{
+    App();
+    auto doc = BigList();
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        CKinfoldView view(doc.get());
+        view.OnInitialUpdate();
+        view.m_nYear = 2026;
+        view.m_nMonth = 1;
+        view.LayoutScreenPage(1024, 768);
+        PrintRequest r;
+        r.outputPdf = dir.filePath("year.pdf");
+        benchmark::DoNotOptimize(view.PrintToPdf(r));
+    }
+}
+}  // namespace
+
+BENCHMARK(BM_RenderOneMonth)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderTwelveMonths)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintYearToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
