@@ -76,13 +76,13 @@ public:
     void NextMonth();
 
     // ---- dialog commands: filled in by the dialogs' code ----
-    virtual void OnList() {}
-    virtual void OnImport() {}
-    virtual void OnHolliday() {}
-    virtual void OnOptions() {}
-    virtual void OnYear() {}
-    virtual void OnTarget() {}
-    virtual void OnDayClicked(QPoint /*pt*/) {}
+    virtual void OnList();
+    virtual void OnImport();
+    virtual void OnHolliday();
+    virtual void OnOptions();
+    virtual void OnYear();
+    virtual void OnTarget();
+    virtual void OnDayClicked(QPoint pt);
 
     // ---- printing ----
     void OnFilePrint();
@@ -112,6 +112,11 @@ public:
     int RowHeight() const { return m_nRowHeight; }
     int LastStartCell() const { return m_nStartCell; }
     int LastDaysInMonth() const { return m_nDaysInMonth; }
+    int LineHeight() const { return m_nLineHeight; }
+    // Box of a cell of the first block of the last screen drawing (one month per page: the page).
+    QRect CellRect(int cell) const;
+    int DayNameHeight() const { return m_nDayNameHeight; }
+    int LineWidth() const { return m_nLineWidth; }
 
     // The caption the drawing asks for ("Hearthday", or the picture's name).
     QString Caption() const { return m_strCaption; }

@@ -1,0 +1,157 @@
+#include "app/BirthdayEditDlg.h"
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDate>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include "platform/TextCodec.h"
+#include "platform/ToolTips.h"
+
+namespace {
+const char* const kColumnTitles[3] = {"Begin", "Other", "End"};
+const char* const kDateTips[3][3] = {
+    {"Birth year.", "Birth month.", "Birth day of month."},
+    {"Marriage year.", "Marriage month.", "Marriage day of month."},
+    {"Death year.", "Death month.", "Death day of month."},
+};
+}  // namespace
+
+CBirthdayEditDlg::CBirthdayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
+{
+    setWindowTitle("Birthday Edit");
+    auto* top = new QHBoxLayout(this);
+    auto* body = new QVBoxLayout;
+    top->addLayout(body, 1);
+
+    auto* kinds = new QGroupBox(this);
+    auto* kindsLayout = new QVBoxLayout(kinds);
+    auto* group = new QButtonGroup(this);
+    const char* const labels[3] = {"Individual birthday", "Couple (Joe+Mary) Wedding date",
+                                   "Note (Dr at 4PM) display date"};
+    for (int k = 0; k < 3; ++k) {
+        m_ctlKind[k] = new QRadioButton(labels[k], kinds);
+        group->addButton(m_ctlKind[k], k);
+        kindsLayout->addWidget(m_ctlKind[k]);
+        SetToolTip(m_ctlKind[k], "Choose type of object.");
+    }
+    connect(group, &QButtonGroup::idClicked, this, [this](int k) { ApplyLayout(k); });
+    auto* kindRow = new QHBoxLayout;
+    kindRow->addWidget(kinds);
+    m_ctlDelete = new QCheckBox("Delete this item", this);
+    SetToolTip(m_ctlDelete, "Remove this object.");
+    kindRow->addWidget(m_ctlDelete, 0, Qt::AlignTop);
+    body->addLayout(kindRow);
+
+    auto* textRow = new QHBoxLayout;
+    auto* textLabel = new QLabel("Display Text", this);
+    SetToolTip(textLabel, "Description");
+    m_ctlText = new QLineEdit(this);
+    SetToolTip(m_ctlText, "Name if individual");
+    textLabel->setBuddy(m_ctlText);
+    textRow->addWidget(textLabel);
+    textRow->addWidget(m_ctlText, 1);
+    body->addLayout(textRow);
+
+    auto* columns = new QHBoxLayout;
+    const char* const fieldLabels[3] = {"Year", "Month", "Day"};
+    for (int c = 0; c < 3; ++c) {
+        m_ctlColumn[c] = new QGroupBox(kColumnTitles[c], this);
+        auto* form = new QFormLayout(m_ctlColumn[c]);
+        for (int f = 0; f < 3; ++f) {
+            m_ctlDate[c][f] = new CSpinEdit(m_ctlColumn[c]);
+            m_ctlDate[c][f]->setMinimumWidth(f == 0 ? 80 : 56);
+            SetToolTip(m_ctlDate[c][f], kDateTips[c][f]);
+            form->addRow(fieldLabels[f], m_ctlDate[c][f]);
+        }
+        columns->addWidget(m_ctlColumn[c]);
+    }
+    columns->addStretch(1);
+    body->addLayout(columns);
+
+    auto* buttons = new QVBoxLayout;
+    m_btnOk = new QPushButton("OK", this);
+    m_btnCancel = new QPushButton("Cancel", this);
+    m_btnOk->setDefault(true);
+    SetToolTip(m_btnOk, kTipOk);
+    SetToolTip(m_btnCancel, kTipCancelValues);
+    buttons->addWidget(m_btnOk);
+    buttons->addWidget(m_btnCancel);
+    buttons->addStretch(1);
+    top->addLayout(buttons);
+    connect(m_btnOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CBirthdayEditDlg::ApplyLayout(int kind)
+{
+    static const char* const titles[3][3] = {
+        {"Birth", "Marriage", "Death"},
+        {"Marriage", "", ""},
+        {"Date", "", ""},
+    };
+    if (kind < 0 || kind > 2) kind = KindIndividual;
+    for (int c = 0; c < 3; ++c) m_ctlColumn[c]->setTitle(titles[kind][c]);
+    // Hidden columns keep their values; OK reads them all the same.
+    m_ctlColumn[1]->setVisible(kind == KindIndividual);
+    m_ctlColumn[2]->setVisible(kind == KindIndividual);
+}
+
+int CBirthdayEditDlg::SelectedKind() const
+{
+    for (int k = 0; k < 3; ++k)
+        if (m_ctlKind[k]->isChecked()) return k;
+    return KindIndividual;
+}
+
+void CBirthdayEditDlg::OnInitDialog()
+{
+    for (int c = 0; c < 3; ++c) {
+        m_ctlDate[c][1]->SetRange(1, 12);
+        m_ctlDate[c][2]->SetRange(1, 31);
+    }
+    m_ctlText->setText(ToQt(m_Entry.text));
+    int kind = m_Entry.HasKind(BirthdayEntry::Note)     ? KindNote
+               : m_Entry.HasKind(BirthdayEntry::Couple) ? KindCouple
+                                                        : KindIndividual;
+    m_ctlKind[kind]->setChecked(true);
+    ApplyLayout(kind);
+    CalendarDate first = m_Entry;
+    if (first.year == 0) {
+        QDate today = QDate::currentDate();
+        first = CalendarDate(today.month(), today.day(), today.year());
+    }
+    const CalendarDate dates[3] = {first, m_Entry.otherDate, m_Entry.endDate};
+    for (int c = 0; c < 3; ++c) {
+        m_ctlDate[c][0]->SetValue(dates[c].year);
+        m_ctlDate[c][1]->SetValue(dates[c].month);
+        m_ctlDate[c][2]->SetValue(dates[c].day);
+        m_ctlDate[c][0]->SetRange(first.year - 100, first.year + 100);
+    }
+    m_ctlDelete->setChecked(m_bDelete);
+    m_ctlText->setFocus();
+}
+
+bool CBirthdayEditDlg::OnOK()
+{
+    int v[3][3];
+    for (int c = 0; c < 3; ++c)
+        for (int f = 0; f < 3; ++f)
+            if (!ReadIntegerField(m_ctlDate[c][f], v[c][f])) return false;
+    CalendarDate* dates[3] = {&m_Entry, &m_Entry.otherDate, &m_Entry.endDate};
+    for (int c = 0; c < 3; ++c) {
+        dates[c]->year = v[c][0];
+        dates[c]->month = v[c][1];
+        dates[c]->day = v[c][2];
+    }
+    m_Entry.text = FromQt(m_ctlText->text());
+    m_Entry.ClearKind(BirthdayEntry::Note | BirthdayEntry::Individual | BirthdayEntry::Couple);
+    static const uint16_t bits[3] = {BirthdayEntry::Individual, BirthdayEntry::Couple, BirthdayEntry::Note};
+    m_Entry.SetKind(bits[SelectedKind()]);
+    m_bDelete = m_ctlDelete->isChecked();
+    return true;
+}

@@ -1,0 +1,141 @@
+#include "app/DialogSupport.h"
+#include <QLineEdit>
+#include <algorithm>
+#include <QShowEvent>
+#include "platform/CString.h"
+#include "platform/MessageBox.h"
+#include "platform/TextCodec.h"
+
+CKinfoldDialog::CKinfoldDialog(QWidget* parent) : QDialog(parent)
+{
+    setModal(true);
+    // No "?" button in the title bar: the dialogs have no context help.
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+void CKinfoldDialog::showEvent(QShowEvent* e)
+{
+    if (!m_bInitialised) {
+        m_bInitialised = true;
+        OnInitDialog();
+    }
+    QDialog::showEvent(e);
+}
+
+void CKinfoldDialog::accept()
+{
+    if (OnOK()) QDialog::accept();
+}
+
+void CKinfoldDialog::done(int result)
+{
+    // The next run fills the controls again from the values.
+    m_bInitialised = false;
+    QDialog::done(result);
+}
+
+CSpinEdit::CSpinEdit(QWidget* parent, bool digitsOnly) : QAbstractSpinBox(parent), m_bDigitsOnly(digitsOnly)
+{
+    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+    setKeyboardTracking(true);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &CSpinEdit::edited);
+}
+
+void CSpinEdit::SetRange(int lo, int hi)
+{
+    m_nLower = std::min(lo, hi);
+    m_nUpper = std::max(lo, hi);
+    update();
+}
+
+void CSpinEdit::SetValue(int value)
+{
+    lineEdit()->setText(QString::number(value));
+}
+
+void CSpinEdit::SetText(const QString& text)
+{
+    lineEdit()->setText(text);
+}
+
+QString CSpinEdit::Text() const
+{
+    return lineEdit()->text();
+}
+
+void CSpinEdit::stepBy(int steps)
+{
+    int v = 0;
+    // Text that is no number starts the arrows at the bottom of the range.
+    if (!ParseInteger(Text(), v)) v = m_nLower - (steps > 0 ? 1 : 0);
+    long long next = (long long)v + steps;
+    if (next < m_nLower) next = m_nLower;
+    if (next > m_nUpper) next = m_nUpper;
+    SetValue((int)next);
+    lineEdit()->selectAll();
+    emit edited();
+}
+
+QAbstractSpinBox::StepEnabled CSpinEdit::stepEnabled() const
+{
+    int v = 0;
+    if (!ParseInteger(Text(), v)) return StepUpEnabled | StepDownEnabled;
+    StepEnabled e = StepNone;
+    if (v < m_nUpper) e |= StepUpEnabled;
+    if (v > m_nLower) e |= StepDownEnabled;
+    return e;
+}
+
+QValidator::State CSpinEdit::validate(QString& input, int&) const
+{
+    if (!m_bDigitsOnly) return QValidator::Acceptable;
+    for (QChar c : input)
+        if (c < '0' || c > '9') return QValidator::Invalid;
+    return QValidator::Acceptable;
+}
+
+bool ParseInteger(const QString& text, int& value)
+{
+    QString t = text.trimmed();
+    if (t.isEmpty()) return false;
+    int i = 0;
+    if (t[0] == '+' || t[0] == '-') i = 1;
+    if (i >= t.size()) return false;
+    for (int k = i; k < t.size(); ++k)
+        if (t[k] < '0' || t[k] > '9') return false;
+    bool ok = false;
+    int v = t.toInt(&ok, 10);
+    if (!ok) return false;
+    value = v;
+    return true;
+}
+
+namespace {
+void Refuse(QLineEdit* field, const CString& text)
+{
+    AfxMessageBox(text, MB_OK | MB_ICONWARNING, CString(), field ? field->window() : nullptr);
+    if (field) {
+        field->setFocus();
+        field->selectAll();
+    }
+}
+}  // namespace
+
+bool ReadIntegerField(QLineEdit* field, int& value)
+{
+    if (ParseInteger(field->text(), value)) return true;
+    Refuse(field, "Please enter an integer.");
+    return false;
+}
+
+bool ReadIntegerField(CSpinEdit* field, int& value)
+{
+    return ReadIntegerField(field->Edit(), value);
+}
+
+bool CheckIntegerRange(CSpinEdit* field, int value, int lo, int hi)
+{
+    if (value >= lo && value <= hi) return true;
+    Refuse(field->Edit(), StrFormat("Please enter an integer between %d and %d.", lo, hi));
+    return false;
+}

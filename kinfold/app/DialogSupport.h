@@ -1,0 +1,75 @@
+#pragma once
+// What the program's dialogs share: values exchanged when the dialog opens and on OK, the
+// framework's refusal of bad numbers, and a number field whose arrows are bounded while the
+// typed text is not.
+#include <QAbstractSpinBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QString>
+
+class QPushButton;
+class QWidget;
+
+// A modal dialog in the framework's manner: OnInitDialog fills the controls each time it opens,
+// OnOK reads them back and may refuse (the dialog then stays open); Cancel, Escape and the close
+// box read nothing.
+class CKinfoldDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit CKinfoldDialog(QWidget* parent = nullptr);
+
+    void accept() override;
+    void done(int result) override;
+
+protected:
+    virtual void OnInitDialog() {}
+    // False keeps the dialog open.
+    virtual bool OnOK() { return true; }
+    void showEvent(QShowEvent* e) override;
+
+private:
+    bool m_bInitialised = false;
+};
+
+// A number field with up and down arrows. The arrows and the arrow keys stay within the range;
+// typed text is left alone and read on OK. With digitsOnly nothing but digits can be typed.
+class CSpinEdit : public QAbstractSpinBox {
+    Q_OBJECT
+public:
+    explicit CSpinEdit(QWidget* parent = nullptr, bool digitsOnly = false);
+
+    void SetRange(int lo, int hi);
+    int Lower() const { return m_nLower; }
+    int Upper() const { return m_nUpper; }
+    void SetValue(int value);
+    void SetText(const QString& text);
+    QString Text() const;
+    QLineEdit* Edit() const { return lineEdit(); }
+
+    void stepBy(int steps) override;
+    QValidator::State validate(QString& input, int& pos) const override;
+
+signals:
+    void edited();
+
+protected:
+    StepEnabled stepEnabled() const override;
+
+private:
+    int m_nLower = 0, m_nUpper = 100;
+    bool m_bDigitsOnly;
+};
+
+// The framework's reading of an integer field: optional blanks and sign, then digits only.
+bool ParseInteger(const QString& text, int& value);
+// Reads the field; on failure says "Please enter an integer.", selects the field and returns false.
+bool ReadIntegerField(CSpinEdit* field, int& value);
+bool ReadIntegerField(QLineEdit* field, int& value);
+// On a value outside [lo, hi] says "Please enter an integer between lo and hi.", selects the
+// field and returns false.
+bool CheckIntegerRange(CSpinEdit* field, int value, int lo, int hi);
+
+// The tips of the usual buttons.
+inline constexpr const char* kTipOk = "Use value as currently set.";
+inline constexpr const char* kTipCancelValue = "Use original value.";
+inline constexpr const char* kTipCancelValues = "Use original values.";

@@ -1,0 +1,103 @@
+#include "app/HolidayListDlg.h"
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include "app/HolidayEditDlg.h"
+#include "holidays/HolidayList.h"
+#include "platform/Settings.h"
+#include "platform/TextCodec.h"
+#include "platform/ToolTips.h"
+
+CHolidayListDlg::CHolidayListDlg(HolidayList& list, QWidget* parent) : CKinfoldDialog(parent), m_List(list)
+{
+    setWindowTitle("Edit Holliday list");
+    auto* layout = new QHBoxLayout(this);
+    m_ctlList = new QListWidget(this);
+    m_ctlList->setMinimumSize(240, 300);
+    SetToolTip(m_ctlList, "List of hollidays.");
+    layout->addWidget(m_ctlList, 1);
+
+    auto* buttons = new QVBoxLayout;
+    m_btnOk = new QPushButton("OK", this);
+    m_btnEdit = new QPushButton("Edit", this);
+    m_btnNew = new QPushButton("New", this);
+    m_btnDelete = new QPushButton("Delete", this);
+    m_btnReset = new QPushButton("Reset", this);
+    m_btnOk->setDefault(true);
+    SetToolTip(m_btnOk, kTipOk);
+    SetToolTip(m_btnEdit, "Screen to change currently selected holliday.");
+    SetToolTip(m_btnNew, "Screen to enter a new holliday.");
+    SetToolTip(m_btnDelete, "Remove selected holliday.");
+    SetToolTip(m_btnReset, "Put in the initial factory settings.");
+    buttons->addWidget(m_btnOk);
+    buttons->addSpacing(12);
+    for (QPushButton* b : {m_btnEdit, m_btnNew, m_btnDelete, m_btnReset}) buttons->addWidget(b);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+
+    connect(m_btnOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_btnEdit, &QPushButton::clicked, this, &CHolidayListDlg::OnEdit);
+    connect(m_btnNew, &QPushButton::clicked, this, &CHolidayListDlg::OnNew);
+    connect(m_btnDelete, &QPushButton::clicked, this, &CHolidayListDlg::OnDelete);
+    connect(m_btnReset, &QPushButton::clicked, this, &CHolidayListDlg::OnReset);
+    connect(m_ctlList, &QListWidget::itemDoubleClicked, this, [this] { OnEdit(); });
+}
+
+void CHolidayListDlg::Refill(int select)
+{
+    m_ctlList->clear();
+    for (const Holiday& h : m_List.Items()) m_ctlList->addItem(ToQt(h.name));
+    if (select >= 0 && select < m_ctlList->count()) m_ctlList->setCurrentRow(select);
+}
+
+int CHolidayListDlg::Selected() const
+{
+    QListWidgetItem* item = m_ctlList->currentItem();
+    return item && item->isSelected() ? m_ctlList->row(item) : -1;
+}
+
+void CHolidayListDlg::OnInitDialog()
+{
+    Refill();
+    m_ctlList->setFocus();
+}
+
+void CHolidayListDlg::OnEdit()
+{
+    int i = Selected();
+    if (i < 0) return;
+    Holiday h = m_List.GetAt(i);
+    if (!EditHoliday(h, this)) return;
+    m_List.SetAt(i, h);
+    Refill(i);
+}
+
+void CHolidayListDlg::OnNew()
+{
+    Holiday h;
+    if (!EditHoliday(h, this)) return;
+    m_List.Add(h);
+    Refill(m_List.GetCount() - 1);
+}
+
+void CHolidayListDlg::OnDelete()
+{
+    int i = Selected();
+    if (i < 0) return;
+    m_List.RemoveAt(i);
+    delete m_ctlList->takeItem(i);
+}
+
+void CHolidayListDlg::OnReset()
+{
+    m_List.PutFactoryList(AppSettings());
+    Refill();
+}
+
+void CHolidayListDlg::done(int result)
+{
+    // Every change is already in effect; closing in any way keeps it.
+    m_List.SaveToSettings(AppSettings());
+    CKinfoldDialog::done(result);
+}

@@ -1,0 +1,36 @@
+#pragma once
+// "Edit Holliday list": the holidays in list order with Edit, New, Delete and Reset. It works on
+// the live list and stores it however it is closed; there is no Cancel.
+#include "app/DialogSupport.h"
+
+class HolidayList;
+class QListWidget;
+
+class CHolidayListDlg : public CKinfoldDialog {
+    Q_OBJECT
+public:
+    explicit CHolidayListDlg(HolidayList& list, QWidget* parent = nullptr);
+
+    void OnEdit();
+    void OnNew();
+    void OnDelete();
+    void OnReset();
+
+    void done(int result) override;
+
+    QListWidget* m_ctlList = nullptr;
+    QPushButton* m_btnOk = nullptr;
+    QPushButton* m_btnEdit = nullptr;
+    QPushButton* m_btnNew = nullptr;
+    QPushButton* m_btnDelete = nullptr;
+    QPushButton* m_btnReset = nullptr;
+
+protected:
+    void OnInitDialog() override;
+
+private:
+    void Refill(int select = -1);
+    int Selected() const;
+
+    HolidayList& m_List;
+};

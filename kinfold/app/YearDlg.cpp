@@ -1,0 +1,53 @@
+#include "app/YearDlg.h"
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include "calendar/CalendarDate.h"
+#include "platform/ToolTips.h"
+
+CYearDlg::CYearDlg(QWidget* parent) : CKinfoldDialog(parent)
+{
+    setWindowTitle("Choose a Year");
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(new QLabel("Select a year to use", this), 0, 0, 1, 2);
+    m_ctlYear = new CSpinEdit(this);
+    // The arrows stay in this range; any whole number can be typed.
+    m_ctlYear->SetRange(1900, 2199);
+    SetToolTip(m_ctlYear, "Enter any year (no limits).");
+    grid->addWidget(m_ctlYear, 1, 0);
+    m_ctlMonth = new QComboBox(this);
+    m_ctlMonth->addItem("No Change");
+    for (const char* name : MonthNames) m_ctlMonth->addItem(name);
+    m_ctlMonth->setMaxVisibleItems(13);
+    SetToolTip(m_ctlMonth, "Select month.");
+    grid->addWidget(m_ctlMonth, 1, 1);
+
+    m_btnOk = new QPushButton("OK", this);
+    m_btnCancel = new QPushButton("Cancel", this);
+    m_btnOk->setDefault(true);
+    SetToolTip(m_btnOk, kTipOk);
+    SetToolTip(m_btnCancel, kTipCancelValue);
+    grid->addWidget(m_btnOk, 0, 2);
+    grid->addWidget(m_btnCancel, 1, 2);
+    connect(m_btnOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CYearDlg::OnInitDialog()
+{
+    m_ctlYear->SetValue(m_nYear);
+    m_ctlMonth->setCurrentIndex(m_nMonth >= 0 && m_nMonth <= 12 ? m_nMonth : 0);
+    m_ctlYear->setFocus();
+    m_ctlYear->Edit()->selectAll();
+}
+
+bool CYearDlg::OnOK()
+{
+    int year = 0;
+    if (!ReadIntegerField(m_ctlYear, year)) return false;
+    m_nYear = year;
+    int sel = m_ctlMonth->currentIndex();
+    if (sel >= 1 && sel <= 12) m_nMonth = sel;
+    return true;
+}

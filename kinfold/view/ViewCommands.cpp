@@ -1,0 +1,185 @@
+// The view's commands that open dialogs: the names list, the genealogy import, the holidays,
+// the options sheet, the year chooser, the target date and the click on a day.
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <functional>
+#include "app/BirthdayEditDlg.h"
+#include "app/BirthdayNamesDlg.h"
+#include "app/EditDateDlg.h"
+#include "app/HolidayListDlg.h"
+#include "app/KinfoldDoc.h"
+#include "app/OptionsSheet.h"
+#include "app/PleaseChooseDlg.h"
+#include "app/YearDlg.h"
+#include "birthdays/GedcomReader.h"
+#include "platform/Document.h"
+#include "platform/MessageBox.h"
+#include "platform/Settings.h"
+#include "platform/TextCodec.h"
+#include "view/KinfoldView.h"
+#include "view/ViewCommands.h"
+#include "view/core/DayClick.h"
+
+namespace {
+// Removes entry i; the later entries move up one place.
+void RemoveEntry(BirthdayList& list, int i)
+{
+    int n = list.GetCount();
+    if (i < 0 || i >= n) return;
+    for (int j = i; j + 1 < n; ++j) list.SetAt(j, list[j + 1]);
+    list.SetSize(n - 1);
+}
+}  // namespace
+
+QString FindGedcomFolder(const QString& start, int maxDepth, int maxEntries)
+{
+    int budget = maxEntries;
+    QString found;
+    std::function<bool(const QString&, int)> walk = [&](const QString& folder, int depth) {
+        const QFileInfoList list = QDir(folder).entryInfoList(
+            QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Unsorted);
+        for (const QFileInfo& fi : list) {
+            if (--budget < 0) return true;
+            if (fi.isDir()) {
+                if (!fi.isSymLink() && depth < maxDepth && walk(fi.filePath(), depth + 1)) return true;
+                continue;
+            }
+            const QString name = fi.fileName();
+            if (!name.startsWith('.') && name.toLower().contains(".ged")) {
+                found = fi.absolutePath();
+                return true;
+            }
+        }
+        return false;
+    };
+    walk(start, 0);
+    return found.isEmpty() ? start : found;
+}
+
+void CKinfoldView::OnList()
+{
+    CBirthdayNamesDlg dlg(GetDocument(), this);
+    if (dlg.exec() != QDialog::Accepted) return;
+    m_bRedraw = true;
+    update();
+}
+
+void CKinfoldView::OnImport()
+{
+    const QString workingFolder = QDir::currentPath();
+    // Bounded, so that a start in a large folder (a home folder) stays quick.
+    const QString startFolder = FindGedcomFolder(workingFolder, 4, 20000);
+    QString path = CDocFrame::fileDialogHook
+                       ? CDocFrame::fileDialogHook(false, startFolder)
+                       : QFileDialog::getOpenFileName(this, "Open", startFolder, "Gedcom file (*.ged)");
+    if (!path.isEmpty()) {
+        BirthdayList& list = GetDocument()->List();
+        if (!list.IsEmpty() &&
+            AfxMessageBox("Name list is not empty.  Do you want to merge the file into your current list?",
+                          MB_YESNO | MB_ICONQUESTION, CString(), this) != IDYES) {
+            AfxMessageBox("You may save the current list by selecting save or save as on the file menu then clear "
+                          "the curren list by selecting new in the file menu.",
+                          MB_OK, CString(), this);
+            QDir::setCurrent(workingFolder);
+            return;
+        }
+        ScopedPleaseChoose ask(list, this);
+        GedcomImportStats stats;
+        std::string error;
+        if (ImportGedcomFile(FromQt(path), list, stats, error)) {
+            list.SortByDate();
+            GetDocument()->SetModifiedFlag(true);
+        } else {
+            AfxMessageBox(error, MB_OK | MB_ICONERROR, CString(), this);
+        }
+    }
+    m_bRedraw = true;
+    update();
+    QDir::setCurrent(workingFolder);
+}
+
+void CKinfoldView::OnHolliday()
+{
+    CHolidayListDlg dlg(Holidays(), this);
+    dlg.exec();
+    m_bRedraw = true;
+    update();
+}
+
+void CKinfoldView::OnOptions()
+{
+    COptions sheet("Options", this, 0);
+    sheet.SetProfileNumber(m_nCalendarType);
+    if (sheet.exec() == QDialog::Accepted) LoadDisplayOptions();
+}
+
+void CKinfoldView::OnYear()
+{
+    CYearDlg dlg(this);
+    dlg.m_nYear = m_nYear;
+    dlg.m_nMonth = m_nMonth;
+    if (dlg.exec() != QDialog::Accepted) return;
+    // Year 0 becomes 1 and the month is kept within 1 to 12.
+    ShowMonth(dlg.m_nYear, dlg.m_nMonth);
+}
+
+void CKinfoldView::OnTarget()
+{
+    GregorianDate date(m_Options.dTarget);
+    EditDate(date, this);
+    // Also after Cancel: the target is set again from the unchanged date.
+    if (date.month == 0) {
+        m_Options.bCountdown = false;
+        return;
+    }
+    m_Options.dTarget = GregorianDate(date.month, date.day, date.year).DayNumber();
+    m_Options.bCountdown = true;
+    SaveTargetOptions(AppSettings(), m_nCalendarType, m_Options);
+    m_bRedraw = true;
+    update();
+}
+
+void CKinfoldView::OnDayClicked(QPoint pt)
+{
+    ScreenPage page;
+    page.monthsPerPage = m_nMonthsPerPage;
+    page.width = width();
+    page.height = height();
+    page.left = m_Options.nLeft;
+    page.top = m_Options.nTop;
+    page.right = m_Options.nRight;
+    page.bottom = m_Options.nBottom;
+    page.dayNameHeight = DayNameHeight();
+    page.lineWidth = LineWidth();
+    page.year = m_nYear;
+    page.month = m_nMonth;
+    page.calendarType = m_nCalendarType;
+    page.autoOldStyle = m_bAutoOldStyle;
+    page.startMonday = m_Options.bStartMonday;
+    DayUnderPoint hit;
+    if (!FindDayAt(page, pt.x(), pt.y(), hit)) return;
+
+    // The entry drawn under the mouse, found with the same stacking the drawing uses.
+    BirthdayList& list = GetDocument()->List();
+    std::vector<CellLine> lines = StackCellLines(hit.civil, list, DayOrderIndex(list), Holidays(), m_Options,
+                                                 hit.box.top, hit.box.bottom, m_nLineHeight);
+    int index = EntryAtLine(lines, pt.y());
+
+    CBirthdayEditDlg dlg(this);
+    dlg.m_Entry = index >= 0 ? list.EntryAt(index) : BirthdayEntry(hit.civil);
+    dlg.m_bDelete = false;
+    if (dlg.exec() != QDialog::Accepted) return;
+    if (dlg.m_bDelete) {
+        RemoveEntry(list, index);
+    } else if (index < 0) {
+        ScopedPleaseChoose ask(list, this);
+        list.AddOrMerge(dlg.m_Entry);
+    } else {
+        list.SetAt(index, dlg.m_Entry);
+    }
+    list.SortByDate();
+    m_bRedraw = true;
+    update();
+    GetDocument()->SetModifiedFlag(true);
+}

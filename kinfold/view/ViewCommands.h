@@ -1,0 +1,7 @@
+#pragma once
+// Helpers of the view's dialog commands.
+#include <QString>
+
+// The folder of the first ".ged" file (names starting with "." left out) in a depth-first walk of
+// `start`, at most maxDepth folders down and maxEntries entries in all; `start` when none is found.
+QString FindGedcomFolder(const QString& start, int maxDepth = 4, int maxEntries = 20000);
