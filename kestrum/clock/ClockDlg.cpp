@@ -472,7 +472,8 @@ void CClockDlg::DrawClock(QPainter& dc)
     case 3: {
         dc.save();
         dc.setRenderHint(QPainter::SmoothPixmapTransform);
-        dc.drawPixmap(QRect(0, 0, W, H), m_Icon.pixmap(32, 32));
+        if (m_IconDial.isNull()) m_IconDial = ClockIconDial(128);
+        dc.drawPixmap(QRect(0, 0, W, H), m_IconDial);
         dc.restore();
         break;
     }

@@ -9,7 +9,7 @@
 
 namespace {
 
-QPixmap IconPixmap(int size)
+QPixmap IconPixmap(int size, bool hands = true)
 {
     QPixmap pm(size, size);
     pm.fill(Qt::transparent);
@@ -30,6 +30,10 @@ QPixmap IconPixmap(int size)
         p.drawLine(QPointF(16 * s + r1 * std::sin(a), 16 * s - r1 * std::cos(a)),
                    QPointF(16 * s + r2 * std::sin(a), 16 * s - r2 * std::cos(a)));
     }
+    if (!hands) {
+        p.end();
+        return pm;
+    }
     // Ten past ten, as clocks in pictures show.
     p.setPen(QPen(QColor(0, 0, 40), 2.2 * s, Qt::SolidLine, Qt::RoundCap));
     double ah = (10 + 10 / 60.0) * M_PI / 6, am = 10 * M_PI / 30;
@@ -39,6 +43,7 @@ QPixmap IconPixmap(int size)
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(200, 0, 0));
     p.drawEllipse(QPointF(16 * s, 16 * s), 1.5 * s, 1.5 * s);
+    p.end();
     return pm;
 }
 
@@ -49,6 +54,11 @@ QIcon ClockIcon()
     QIcon icon;
     for (int size : {16, 32, 64, 128}) icon.addPixmap(IconPixmap(size));
     return icon;
+}
+
+QPixmap ClockIconDial(int size)
+{
+    return IconPixmap(size, false);
 }
 
 QImage ClockPhoto()

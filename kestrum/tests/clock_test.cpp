@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -128,8 +130,10 @@ protected:
         QFile::remove(ToQt(CClockDlg::RestartFilePath()));
         AppSettings().RemoveSection("Home");
         boxes.clear();
+        captions.clear();
         SetMessageBoxAnswerer([this](const MessageBoxRequest& r) {
             boxes.push_back(r.text);
+            captions.push_back(r.caption);
             return IDOK;
         });
     }
@@ -152,6 +156,7 @@ protected:
     Host host;
     std::vector<CClockDlg*> clocks;
     std::vector<CString> boxes;
+    std::vector<CString> captions;
 };
 
 }  // namespace
@@ -575,4 +580,20 @@ TEST_F(ClockTest, AlarmDialogRemarks)
     dlg.m_Date = dlg.m_Time = now;
     dlg.UpdateRemark(now);
     EXPECT_EQ(dlg.m_strRemark.rfind("Occurs in ", 0), 0u);
+}
+
+TEST_F(ClockTest, RestartFileFailuresAreReportedAndTheClockRuns)
+{
+    // A folder where the file should be: it can be neither read nor written.
+    const QString path = ToQt(CClockDlg::RestartFilePath());
+    ASSERT_TRUE(QDir().mkpath(path));
+    CClockDlg* c = Make("/o0/tz(0|nu0)/n(London)");
+    EXPECT_EQ(c->GetName(), "London");
+    // The system's reason in the box, the operation in its caption.
+    ASSERT_EQ(captions.size(), 2u);
+    EXPECT_EQ(captions[0], "Failed to read Restart commands");
+    EXPECT_EQ(captions[1], "Failed to write Restart command");
+    EXPECT_FALSE(boxes[1].empty());
+    EXPECT_TRUE(QFileInfo(path).isDir());
+    QDir(path).removeRecursively();
 }

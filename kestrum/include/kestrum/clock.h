@@ -139,6 +139,7 @@ private:
     CString m_strName;
     int m_nPaintCount = 999;
     QIcon m_Icon;
+    QPixmap m_IconDial;
     bool m_bTitleNeedsTime = false;
     int m_nGrabX = 0, m_nGrabY = 0;
     bool m_bMoved = false;
