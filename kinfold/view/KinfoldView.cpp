@@ -289,6 +289,8 @@ void CKinfoldView::SetCalendarType(int type)
     }
     SaveDisplayOptions();
     m_nCalendarType = type;
+    // A thirteenth moon month has no counterpart in the civil calendars.
+    if (type < kMoon && m_nMonth > 12) m_nMonth = 12;
     LoadDisplayOptions();
     Redraw();
 }
@@ -680,6 +682,19 @@ void CKinfoldView::RenderPage(QImage& image)
     m_nPrintMode = 0;
     OnDraw(p, image.width(), image.height());
     m_nPrintMode = saved;
+}
+
+QRect CKinfoldView::CellRect(int cell) const
+{
+    MonthGeometry g;
+    g.x0 = m_Options.nLeft;
+    g.y0 = m_Options.nTop;
+    g.columnWidth = m_nColumnWidth;
+    g.rowHeight = m_nRowHeight;
+    g.dayNameHeight = m_nDayNameHeight;
+    g.lineWidth = m_nLineWidth;
+    CellBox b = CellBoxOf(g, cell);
+    return QRect(QPoint(b.left, b.top), QPoint(b.right, b.bottom));
 }
 
 int CKinfoldView::DayAt(QPoint pt, int* offsetInRow) const

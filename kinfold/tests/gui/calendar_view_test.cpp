@@ -5,6 +5,7 @@
 #include <QFile>
 #include <algorithm>
 #include <QImage>
+#include <QMenuBar>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -355,6 +356,83 @@ TEST_F(ViewTest, PicturesFoundBoundedAndDrawnBehindTheMonth)
     EXPECT_TRUE(view.Caption().endsWith("/Broken"));
     EXPECT_EQ(QColor(img.pixel(190, 240)), QColor(Qt::white));
     QDir::setCurrent(old);
+}
+
+TEST_F(ViewTest, HoverTipNamesTheEntryUnderTheMouse)
+{
+    CKinfoldDoc doc;
+    doc.List().AddOrMerge(Person(6, 10, 1990, "Rosa Lind"));
+    doc.List().AddOrMerge(Person(6, 10, 2000, "Ivo Lind"));
+    CKinfoldView view(&doc);
+    view.OnInitialUpdate();
+    view.m_nYear = 2030;
+    view.m_nMonth = 6;
+    QImage img(1024, 768, QImage::Format_RGB32);
+    view.RenderPage(img);
+    QRect cell = view.CellRect(view.LastStartCell() + 9);
+    // The bottom line holds the first entry of the day, the line above it the second.
+    view.m_ptMouse = QPoint(cell.left() + 5, cell.bottom() - view.LineHeight() / 2);
+    view.RenderPage(img);
+    EXPECT_EQ(view.TipText(), "Rosa Lind 40 Birthday");
+    EXPECT_EQ(view.m_nTipEntry, 0);
+    view.m_ptMouse = QPoint(cell.left() + 5, cell.bottom() - view.LineHeight() - view.LineHeight() / 2);
+    view.RenderPage(img);
+    EXPECT_EQ(view.TipText(), "Ivo Lind 30 Birthday");
+    // Off every name, the tip is cleared.
+    view.m_ptMouse = QPoint(cell.left() + 5, cell.top() + 2);
+    view.RenderPage(img);
+    EXPECT_EQ(view.TipText(), QString());
+    EXPECT_EQ(view.m_nTipEntry, -1);
+}
+
+TEST_F(ViewTest, MainWindowOpensListsAndKeepsMenus)
+{
+    QTemporaryDir dir;
+    CKinfoldDoc doc;
+    doc.List().AddOrMerge(Person(4, 1, 1970, "April Fool"));
+    CArchive ar;
+    doc.Serialize(ar);
+    QString path = dir.filePath("fools.kfd");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(ar.Buffer().data(), (qint64)ar.Buffer().size());
+    f.close();
+
+    auto* frameDoc = new CKinfoldDoc;
+    {
+        CMainFrame frame(frameDoc);
+        ASSERT_TRUE(frame.OpenDocumentFile(path));
+        EXPECT_EQ(frameDoc->List().GetCount(), 1);
+        QImage img(800, 600, QImage::Format_RGB32);
+        frame.View()->RenderPage(img);
+        EXPECT_TRUE(frame.windowTitle().startsWith("Hearthday - fools.kfd")) << frame.windowTitle().toStdString();
+        // Menus in their order, with the navigation commands on the menu bar itself.
+        QStringList top;
+        for (QAction* a : frame.menuBar()->actions()) top << a->text();
+        EXPECT_EQ(top, (QStringList{"&File", "Edit", "&View", "&Help", "<<Year", "<Month", "Now", " Month>", "Year>>"}));
+        EXPECT_EQ(frame.View()->Action(ID_NEXT_MONTH)->statusTip(), "Advance Month");
+        EXPECT_EQ(frame.View()->Action(ID_DAY_COUNT)->statusTip(), "Days from target\\Countdown");
+        // The dialog commands are present, waiting for their dialogs.
+        for (int id : {ID_LIST, ID_IMPORT, ID_HOLLIDAY, ID_OPTIONS, ID_YEAR, ID_TARGET})
+            EXPECT_NE(frame.View()->Action(id), nullptr);
+        EXPECT_FALSE(CMainFrame::HelpText(0x18016).isEmpty());
+        EXPECT_TRUE(CMainFrame::HelpText(0x18000).isEmpty());
+        ASSERT_TRUE(frame.OnFileNew());
+        EXPECT_EQ(frameDoc->List().GetCount(), 0);
+    }
+    delete frameDoc;
+}
+
+TEST_F(ViewTest, CalendarSwitchLeavesNoThirteenthCivilMonth)
+{
+    CKinfoldDoc doc;
+    CKinfoldView view(&doc);
+    view.OnInitialUpdate();
+    view.SetCalendarType(kMoon);
+    view.m_nYear = 2000;
+    view.m_nMonth = 13;
+    view.SetCalendarType(kCurrent);
+    EXPECT_EQ(view.m_nMonth, 12);
 }
 
 namespace {
