@@ -3,6 +3,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <string>
+#include <vector>
 #include "app/BirthdayEditDlg.h"
 #include "app/KinfoldDoc.h"
 #include "app/PleaseChooseDlg.h"
@@ -22,12 +25,20 @@ public:
     }
 };
 
-std::string Bytes(const BirthdayList& list)
+// The entries as stored, in an order of their own: sorting alone is no change.
+std::vector<std::string> Contents(const BirthdayList& list)
 {
-    BirthdayList copy = list;
-    CArchive ar;
-    copy.Serialize(ar);
-    return ar.Buffer();
+    std::vector<std::string> out;
+    for (int i = 0; i < list.GetCount(); ++i) {
+        BirthdayList one;
+        one.SetSize(1);
+        one.SetAt(0, list[i]);
+        CArchive ar;
+        one.Serialize(ar);
+        out.push_back(ar.Buffer());
+    }
+    std::sort(out.begin(), out.end());
+    return out;
 }
 }  // namespace
 
@@ -129,7 +140,7 @@ void CBirthdayNamesDlg::OnAdd()
 bool CBirthdayNamesDlg::OnOK()
 {
     BirthdayList& docList = m_pDoc->List();
-    const std::string before = Bytes(docList);
+    const std::vector<std::string> before = Contents(docList);
     ScopedPleaseChoose ask(docList, this);
     docList.SetSize(0);
     for (int row = 0; row < m_ctlList->count(); ++row) {
@@ -138,6 +149,6 @@ bool CBirthdayNamesDlg::OnOK()
     }
     docList.SortByDate();
     // An accepted edit is an unsaved change.
-    if (Bytes(docList) != before) m_pDoc->SetModifiedFlag(true);
+    if (Contents(docList) != before) m_pDoc->SetModifiedFlag(true);
     return true;
 }
