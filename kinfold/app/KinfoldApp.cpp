@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
+#include <memory>
 #include "app/KinfoldDoc.h"
 #include "app/MainFrame.h"
 #include "platform/Settings.h"
@@ -29,9 +30,9 @@ QString StartFile()
 int RunKinfold(QApplication& app)
 {
     InstallToolTipTiming(app);
-    auto* doc = new CKinfoldDoc;
-    auto* frame = new CMainFrame(doc);
-    frame->setAttribute(Qt::WA_DeleteOnClose);
+    // The frame goes before the document; its view writes the display options as it goes.
+    auto doc = std::make_unique<CKinfoldDoc>();
+    auto frame = std::make_unique<CMainFrame>(doc.get());
 
     QString named;
     const QStringList args = app.arguments();
@@ -46,7 +47,7 @@ int RunKinfold(QApplication& app)
     frame->show();
     frame->repaint();
     int rc = app.exec();
-    delete doc;
+    frame.reset();
     return rc;
 }
 
