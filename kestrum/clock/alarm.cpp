@@ -6,7 +6,7 @@ CAlarm::~CAlarm() = default;
 
 CString CAlarm::GetTag() const
 {
-    return StrFormat("%lld|%s", (long long)moment.GetTime(), message.c_str());
+    return StrFormat("%lld|", (long long)moment.GetTime()) + message;
 }
 
 void CAlarm::SetTag(const CString& tag)

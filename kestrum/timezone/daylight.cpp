@@ -220,7 +220,8 @@ void CDaylight::SetTag(const CString& tag)
     }
     shift = tag.size() > 2 ? (int32_t)TzLeadingInt(tag.substr(2)) : 0;
     if (shift == 0) return;
-    size_t bar = tag.find('|');
+    // The name is any two bytes, a '|' too; the fields follow it.
+    size_t bar = tag.find('|', 2);
     if (bar == CString::npos) return;
     start.SetTag(tag.substr(bar + 1));
     size_t next = tag.find('|', bar + 1);

@@ -60,7 +60,8 @@ long CTimeZone::GetSeconds(const CTime& t) const
 
 CString CTimeZone::GetTag() const
 {
-    return StrFormat("%d|%s", (int)offset, rule.GetTag().c_str());
+    // Appended, not formatted: a rule name may hold any byte, a zero too.
+    return StrFormat("%d|", (int)offset) + rule.GetTag();
 }
 
 void CTimeZone::SetTag(const CString& tag)

@@ -1,0 +1,52 @@
+// Inputs the fuzz targets found troublesome, kept as regression cases.
+#include <gtest/gtest.h>
+#include "kestrum/alarm.h"
+#include "kestrum/clockline.h"
+#include "kestrum/daylight.h"
+#include "kestrum/timezone.h"
+
+namespace {
+CString Bytes(const char* s, size_t n) { return CString(s, n); }
+}  // namespace
+
+TEST(FuzzFindingsTags, ZeroByteInRuleNameSurvivesZoneTag)
+{
+    // A restart line whose zone tag holds a zero byte in the rule name.
+    const char line[] = "/opt/dialwake/bin/dialw!a_ke /p(10,20,130,140)/tz(3633333333333333300|n\0"
+                        "10/p(1,2,3,4)/t/a(100|nu0)/n(Oslo, Norway)";
+    ClockCommand cmd = ParseClockCommand(Bytes(line, sizeof line - 1));
+    ASSERT_TRUE(cmd.hasZone);
+    CTimeZone zone;
+    zone.SetTag(cmd.zone);
+    EXPECT_EQ(zone.rule.shift, 10);
+    CTimeZone back;
+    back.SetTag(zone.GetTag());
+    EXPECT_TRUE(back == zone);
+    EXPECT_EQ(back.rule.shift, 10);
+}
+
+TEST(FuzzFindingsTags, BarInRuleNameKeepsTransitions)
+{
+    const char text[] = "\x0c\x00|AEG=+600(\xff\xff\xff\xff\xff\xff\xff\xff\x9c\x8c";
+    CDaylight rule;
+    rule.Load(Bytes(text, sizeof text - 1));
+    CDaylight back;
+    back.SetTag(rule.GetTag());
+    EXPECT_TRUE(back == rule);
+
+    CDaylight named;
+    named.SetTag("|x3600|131337|131726");
+    EXPECT_EQ(named.shift, 3600);
+    EXPECT_EQ(named.start.GetWord(), 131337u);
+    EXPECT_EQ(named.end.GetWord(), 131726u);
+}
+
+TEST(FuzzFindingsTags, AlarmMessageWithZeroByteRoundTrips)
+{
+    CAlarm alarm;
+    alarm.SetTag(Bytes("5|a\0b", 5));
+    CAlarm back;
+    back.SetTag(alarm.GetTag());
+    EXPECT_EQ(back.message, alarm.message);
+    EXPECT_EQ(back.message.size(), 3u);
+}
