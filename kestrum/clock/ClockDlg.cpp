@@ -376,7 +376,11 @@ void CClockDlg::Tick(const CTime& now)
         // never comes back once it has been shown.
         ClearRestart();
         SetRestart();
-        AfxMessageBox(m_Alarm.message, MB_OK | MB_ICONINFORMATION, ClockShortName(m_strName), this);
+        // Shown once the tick is over, so that the clock goes on ticking while the message waits.
+        const CString message = m_Alarm.message, caption = ClockShortName(m_strName);
+        QMetaObject::invokeMethod(
+            this, [this, message, caption] { AfxMessageBox(message, MB_OK | MB_ICONINFORMATION, caption, this); },
+            Qt::QueuedConnection);
     }
 }
 

@@ -280,11 +280,13 @@ TEST_F(ClockTest, AlarmFiresOnceAndLeavesTheLine)
     const int64_t at = 2000000000;
     CClockDlg* c = Make(StrFormat("/o0/tz(32400|nu0)/a(%lld|Tea time)/n(Tokyo, Japan)", (long long)at));
     c->Tick(CTime::FromSeconds(at - 5));
+    QCoreApplication::sendPostedEvents(c);
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(c->GetTitleText(), "Tokyo 5s");
     EXPECT_NE(Lines()[0].find("/a("), CString::npos);
 
     c->Tick(CTime::FromSeconds(at));
+    QCoreApplication::sendPostedEvents(c);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0], "Tea time");
     EXPECT_FALSE(c->GetAlarm().set);
@@ -293,6 +295,7 @@ TEST_F(ClockTest, AlarmFiresOnceAndLeavesTheLine)
     EXPECT_EQ(Lines()[0].find("/a("), CString::npos);
 
     c->Tick(CTime::FromSeconds(at + 1));
+    QCoreApplication::sendPostedEvents(c);
     EXPECT_EQ(boxes.size(), 1u);
 }
 
@@ -300,6 +303,7 @@ TEST_F(ClockTest, AlarmInTheNextCenturyNeitherFiresNorWraps)
 {
     CClockDlg* c = Make("/o0/tz(0|nu0)/a(4102444800|Next century)/n(London)");
     c->Tick(Utc(2026, 12, 8, 0, 0, 0));
+    QCoreApplication::sendPostedEvents(c);
     EXPECT_TRUE(boxes.empty());
     EXPECT_TRUE(c->GetAlarm().set);
     EXPECT_EQ(c->GetSecondsToAlarm(), 4102444800LL - 1796688000LL);
