@@ -1,7 +1,9 @@
 #include "kestrum/clockline.h"
 
+#include <cerrno>
+#include <climits>
 #include <cmath>
-#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -87,10 +89,23 @@ ClockCommand ParseClockCommand(const CString& command)
 
 bool ParseClockPlacement(const CString& tag, int& left, int& top, int& width, int& height)
 {
-    int l = 0, t = 0, w = 0, h = 0;
-    if (std::sscanf(tag.c_str(), "%d,%d,%d,%d", &l, &t, &w, &h) != 4) return false;
-    if (w <= 0 || h <= 0) return false;
-    left = l, top = t, width = w, height = h;
+    // Read as "%d,%d,%d,%d" would, but a number too large for an int fails instead of wrapping.
+    int v[4] = {0, 0, 0, 0};
+    const char* p = tag.c_str();
+    for (int i = 0; i < 4; ++i) {
+        if (i > 0) {
+            if (*p != ',') return false;
+            ++p;
+        }
+        char* end = nullptr;
+        errno = 0;
+        long long n = std::strtoll(p, &end, 10);
+        if (end == p || errno == ERANGE || n < INT_MIN || n > INT_MAX) return false;
+        v[i] = (int)n;
+        p = end;
+    }
+    if (v[2] <= 0 || v[3] <= 0) return false;
+    left = v[0], top = v[1], width = v[2], height = v[3];
     return true;
 }
 

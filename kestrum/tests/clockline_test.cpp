@@ -179,6 +179,8 @@ TEST(RestartLine, Placement)
     EXPECT_FALSE(ParseClockPlacement("10,20,130", l, t, w, h));
     EXPECT_FALSE(ParseClockPlacement("", l, t, w, h));
     EXPECT_FALSE(ParseClockPlacement("10,20,0,140", l, t, w, h));
+    EXPECT_FALSE(ParseClockPlacement("10,20,99999999999,140", l, t, w, h));
+    EXPECT_FALSE(ParseClockPlacement("10;20;30;40", l, t, w, h));
     EXPECT_EQ(l, -10);  // untouched by a failed read
     EXPECT_EQ(MakeClockPlacement(-3, 4, 5, 6), "-3,4,5,6");
 }
