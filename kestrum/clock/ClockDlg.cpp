@@ -113,6 +113,9 @@ void CClockDlg::SetTag(const CString& tag)
     if (ParseClockPlacement(tag, l, t, w, h) && OnSomeScreen(QRect(l, t, w, h))) {
         resize(std::max(1, w - margins.width()), std::max(1, h - margins.height()));
         move(l, t);
+        // The stored size is the outer frame. Until the frame is known, remember it, so that a
+        // clock does not grow by its frame at every start.
+        m_PendingFrame = margins.isNull() ? QSize(w, h) : QSize();
     } else {
         // A place that cannot be read or cannot be seen: the middle of the primary screen.
         QScreen* s = QGuiApplication::primaryScreen();
@@ -554,9 +557,20 @@ void CClockDlg::mouseReleaseEvent(QMouseEvent* e)
     }
 }
 
+void CClockDlg::FitPendingFrame()
+{
+    if (!m_PendingFrame.isValid()) return;
+    const QSize margins = frameGeometry().size() - size();
+    if (margins.isNull()) return;
+    const QSize frame = m_PendingFrame;
+    m_PendingFrame = QSize();
+    resize(std::max(1, frame.width() - margins.width()), std::max(1, frame.height() - margins.height()));
+}
+
 void CClockDlg::moveEvent(QMoveEvent* e)
 {
     QDialog::moveEvent(e);
+    FitPendingFrame();
     ClearRestart();
     SetRestart();
 }
@@ -564,6 +578,7 @@ void CClockDlg::moveEvent(QMoveEvent* e)
 void CClockDlg::resizeEvent(QResizeEvent* e)
 {
     QDialog::resizeEvent(e);
+    FitPendingFrame();
     // The fonts follow the window's size; the new size belongs in the restart line.
     DiscardFonts();
     ClearRestart();

@@ -123,6 +123,7 @@ protected:
 
 private:
     void DiscardFonts();
+    void FitPendingFrame();
     void PostToHost(int type, const CString& text);
 
     QPixmap m_Photo;
@@ -147,6 +148,7 @@ private:
     bool m_bQuit = false;
     QBasicTimer m_Timer;
     QPointer<QObject> m_pHost;
+    QSize m_PendingFrame;   // outer size still to apply once the frame is known
 };
 
 class KESTRUM_API CWhatCity : public QDialog {
