@@ -311,7 +311,9 @@ std::string_view HeaderCharset(std::string_view bytes)
         while (i < line.size() && IsBlank(line[i])) ++i;
         if (i == line.size() || line[i] < '0' || line[i] > '9') continue;
         int level = 0;
-        while (i < line.size() && line[i] >= '0' && line[i] <= '9') level = level * 10 + (line[i++] - '0');
+        // Held at 1000: a long run of digits is a deep level, never 0 or 1 by wrapping round.
+        while (i < line.size() && line[i] >= '0' && line[i] <= '9')
+            level = std::min(level * 10 + (line[i++] - '0'), 1000);
         while (i < line.size() && IsBlank(line[i])) ++i;
         size_t tagStart = i;
         while (i < line.size() && !IsBlank(line[i])) ++i;
