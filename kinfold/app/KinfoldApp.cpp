@@ -121,6 +121,7 @@ QString PrintPdf(const PrintPdfOptions& o)
         if (!err.isEmpty()) return "Cannot read " + o.document + ": " + err;
     }
     CKinfoldView view(&doc);
+    view.m_bSaveOptionsOnClose = false;
     view.m_nCalendarType = o.calendar;
     view.OnInitialUpdate();
     view.OnNow();

@@ -78,7 +78,7 @@ CKinfoldView::CKinfoldView(CKinfoldDoc* doc, QWidget* parent) : QWidget(parent),
 
 CKinfoldView::~CKinfoldView()
 {
-    SaveDisplayOptions();
+    if (m_bSaveOptionsOnClose) SaveDisplayOptions();
 }
 
 // ---------------------------------------------------------------- commands
@@ -507,7 +507,7 @@ void CKinfoldView::OnDraw(QPainter& dc, int W, int H)
 
     m_nBlockWidth = grid.blockWidth;
     m_nBlockHeight = grid.blockHeight;
-    if (m_nPrintMode == 0) SetLastBlockSize(m_nBlockWidth, m_nBlockHeight);
+    if (m_nPrintMode == 0) SetLastPageSize(W, H);
     int left = m_x0;
     for (int r = 0; r < grid.rows; ++r) {
         for (int c = 0; c < grid.columns; ++c) {
@@ -527,8 +527,7 @@ void CKinfoldView::OnDraw(QPainter& dc, int W, int H)
 
 void CKinfoldView::LayoutScreenPage(int W, int H)
 {
-    BlockGrid grid = LayoutBlocks(m_nMonthsPerPage, W, H, 100, false);
-    SetLastBlockSize(grid.blockWidth, grid.blockHeight);
+    SetLastPageSize(W, H);
 }
 
 void CKinfoldView::DrawMonth(QPainter& dc)
@@ -778,6 +777,9 @@ void CKinfoldView::BeginPrinting(QPrinter& printer)
         paper.length = (int)(mm.height() * 10);
         if (paper.width <= 0 || paper.length <= 0) paper = PaperSizeOf(1);
     }
+    // The printed fonts of several months a page are scaled for 300 dpi, the printers' usual
+    // resolution; finer printers would get fonts too large for their blocks.
+    printer.setResolution(300);
     int xDpi, yDpi;
     PrintResolution(printer.resolution(), printer.resolution(), xDpi, yDpi);
     PrintableArea(portrait, paper, xDpi, yDpi, m_nPrintableWidth, m_nPrintableHeight);
@@ -785,7 +787,9 @@ void CKinfoldView::BeginPrinting(QPrinter& printer)
     QMarginsF margins = portrait ? QMarginsF(0.25, 0.35, 0.25, 0.35) : QMarginsF(0.4, 0.25, 0.4, 0.25);
     printer.setFullPage(false);
     printer.setPageMargins(margins, QPageLayout::Inch);
-    m_nPrintScale = PrintScaleFor(m_nPrintableWidth, m_nPrintableHeight, m_nLastBlockWidth, m_nLastBlockHeight);
+    // Scaled against the whole page last shown, not one month block of it: the printed font
+    // percentages (print scale / 6, / 12 ...) expect a page-to-page scale.
+    m_nPrintScale = PrintScaleFor(m_nPrintableWidth, m_nPrintableHeight, m_nLastPageWidth, m_nLastPageHeight);
     m_nPrintMode = 1;
 }
 

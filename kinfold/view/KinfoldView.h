@@ -92,9 +92,9 @@ public:
     bool PrintPages(QPrinter& printer, int fromPage, int toPage, bool preview = false);
     // Sets up a PDF printer for the request and prints into it; returns an error text or "".
     QString PrintToPdf(const PrintRequest& request);
-    // The block size of the last screen drawing (the print scale reads it).
-    void SetLastBlockSize(int w, int h) { m_nLastBlockWidth = w; m_nLastBlockHeight = h; }
-    // Lays out a page of W x H without drawing it, to fix the block size as a screen drawing would.
+    // The page size of the last screen drawing (the print scale reads it).
+    void SetLastPageSize(int W, int H) { m_nLastPageWidth = W; m_nLastPageHeight = H; }
+    // Takes W x H as the last screen page without drawing it (printing with no window shown).
     void LayoutScreenPage(int W, int H);
 
     // ---- drawing ----
@@ -138,6 +138,8 @@ public:
     int m_nPrintableWidth = 0, m_nPrintableHeight = 0;
     int m_nPageCounter = 0;
     bool m_bRedraw = true;
+    // Off for batch work that must leave the user's settings alone.
+    bool m_bSaveOptionsOnClose = true;
 
     int m_nLineHeight = 16;
     QPoint m_ptMouse{-1, -1};
@@ -203,7 +205,7 @@ private:
     int m_nBlockWidth = 0, m_nBlockHeight = 0;
     int m_nColumnWidth = 1, m_nRowHeight = 1;
     int m_nStartCell = 0, m_nDaysInMonth = 0;
-    int m_nLastBlockWidth = 1024, m_nLastBlockHeight = 768;
+    int m_nLastPageWidth = 1024, m_nLastPageHeight = 768;
     int m_nScreenLineHeight = 16;
     // Indexes of the document's entries, ordered by month and day (list order within a day).
     std::vector<int> m_DayIndex;
