@@ -435,6 +435,30 @@ TEST_F(ViewTest, CalendarSwitchLeavesNoThirteenthCivilMonth)
     EXPECT_EQ(view.m_nMonth, 12);
 }
 
+TEST_F(ViewTest, PrintedYearPagesKeepScreenProportions)
+{
+    QTemporaryDir dir;
+    CKinfoldDoc doc;
+    CKinfoldView view(&doc);
+    view.OnInitialUpdate();
+    view.m_nYear = 2026;
+    view.m_nMonth = 1;
+    view.SetMonthsPerPage(12);
+    view.LayoutScreenPage(1024, 768);
+    for (bool portrait : {false, true}) {
+        PrintRequest r;
+        r.outputPdf = dir.filePath("year.pdf");
+        r.paperCode = 9;
+        r.portrait = portrait;
+        ASSERT_EQ(view.PrintToPdf(r), QString());
+        // A twelve-month page of A4 prints its fonts at about the quarter they have on screen.
+        EXPECT_GE(view.m_nFontPercent, 18) << portrait;
+        EXPECT_LE(view.m_nFontPercent, 30) << portrait;
+        EXPECT_EQ(view.m_nPrintMode, 0);
+        EXPECT_EQ(view.m_nPrintScale, 100);
+    }
+}
+
 namespace {
 QString PdfPageText(const QString& pdf, int page)
 {
