@@ -64,7 +64,6 @@ CBirthdayEditDlg::CBirthdayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
         auto* form = new QFormLayout(m_ctlColumn[c]);
         for (int f = 0; f < 3; ++f) {
             m_ctlDate[c][f] = new CSpinEdit(m_ctlColumn[c]);
-            m_ctlDate[c][f]->setMinimumWidth(f == 0 ? 80 : 56);
             SetToolTip(m_ctlDate[c][f], kDateTips[c][f]);
             form->addRow(fieldLabels[f], m_ctlDate[c][f]);
         }

@@ -2,6 +2,8 @@
 #include <QLineEdit>
 #include <algorithm>
 #include <QShowEvent>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 #include "platform/CString.h"
 #include "platform/MessageBox.h"
 #include "platform/TextCodec.h"
@@ -74,6 +76,21 @@ void CSpinEdit::stepBy(int steps)
     SetValue((int)next);
     lineEdit()->selectAll();
     emit edited();
+}
+
+QSize CSpinEdit::sizeHint() const
+{
+    ensurePolished();
+    int digits = std::max({4, (int)QString::number(m_nLower).size(), (int)QString::number(m_nUpper).size()});
+    QSize text(fontMetrics().horizontalAdvance(QString(digits + 1, '0')) + 6, lineEdit()->sizeHint().height());
+    QStyleOptionSpinBox opt;
+    initStyleOption(&opt);
+    return style()->sizeFromContents(QStyle::CT_SpinBox, &opt, text, this);
+}
+
+QSize CSpinEdit::minimumSizeHint() const
+{
+    return sizeHint();
 }
 
 QAbstractSpinBox::StepEnabled CSpinEdit::stepEnabled() const

@@ -47,6 +47,9 @@ public:
     QLineEdit* Edit() const { return lineEdit(); }
 
     void stepBy(int steps) override;
+    // Wide enough for the range's numbers and a sign.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
     QValidator::State validate(QString& input, int& pos) const override;
 
 signals:

@@ -58,6 +58,9 @@ CHolidayEditDlg::CHolidayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
     m_ctlWeekday = new QComboBox(this);
     m_ctlDay = new QLineEdit(this);
     m_ctlMonth->setMaxVisibleItems(13);
+    // The names come from the settings when the dialog opens.
+    m_ctlMonth->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_ctlWeekday->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_ctlWeekday->setMaxVisibleItems(8);
     SetToolTip(m_ctlMonth, "Choose month.");
     SetToolTip(m_ctlWeek, "Choose which week (1st..Last).");

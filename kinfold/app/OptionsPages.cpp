@@ -105,10 +105,10 @@ CPPMargins::CPPMargins(QWidget* parent) : CPropertyPage("Margins", parent)
 {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     auto field = [&](const char* label) {
         auto* f = new CSpinEdit(this);
         f->SetRange(0, 100);
-        f->setMaximumWidth(90);
         form->addRow(label, f);
         connect(f, &CSpinEdit::edited, this, [this] { SetModified(); });
         return f;

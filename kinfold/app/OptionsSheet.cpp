@@ -1,5 +1,6 @@
 #include "app/OptionsSheet.h"
 #include <QDialogButtonBox>
+#include <QIcon>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -53,6 +54,8 @@ COptions::COptions(const QString& caption, CKinfoldView* view, int firstPage)
     m_btnOk->setText("OK");
     m_btnCancel->setText("Cancel");
     m_btnApply->setText("Apply");
+    // Plain buttons, as in the program's other dialogs.
+    for (QPushButton* b : {m_btnOk, m_btnCancel, m_btnApply}) b->setIcon(QIcon());
     m_btnApply->setEnabled(false);
     layout->addWidget(box);
     connect(m_btnOk, &QPushButton::clicked, this, &QDialog::accept);
