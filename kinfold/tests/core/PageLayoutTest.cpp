@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <climits>
 #include "view/core/PageLayout.h"
 
 TEST(StartCell, DayOneBesideTheTitleOrInRowOne)
@@ -90,6 +91,8 @@ TEST(MonthStepping, SkipsYearZero)
     EXPECT_EQ(StepYear(1, -1), -1);
     EXPECT_EQ(StepYear(-1, 1), 1);
     EXPECT_EQ(StepYear(2000, 1), 2001);
+    EXPECT_EQ(StepYear(INT_MAX, 1), INT_MAX);
+    EXPECT_EQ(StepYear(INT_MIN, -1), INT_MIN);
 
     // A moon year of 13 months steps to its thirteenth month backwards.
     m = 1; y = 2001;

@@ -1,6 +1,7 @@
 #include "view/core/PageLayout.h"
 #include <algorithm>
 #include <cctype>
+#include <climits>
 #include <cstdlib>
 
 int StartCell(int weekday, bool startMonday)
@@ -67,6 +68,8 @@ int DayNameRowHeight(int textHeight, int lineWidth)
 
 int StepYear(int year, int delta)
 {
+    // The ends of the integer range stay put rather than wrap round.
+    if ((delta > 0 && year > INT_MAX - delta) || (delta < 0 && year < INT_MIN - delta)) return year;
     year += delta;
     if (year == 0) year = delta > 0 ? 1 : -1;
     return year;
