@@ -37,8 +37,8 @@ CBirthdayEditDlg::CBirthdayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
         m_ctlKind[k] = new QRadioButton(labels[k], kinds);
         group->addButton(m_ctlKind[k], k);
         kindsLayout->addWidget(m_ctlKind[k]);
-        SetToolTip(m_ctlKind[k], "Choose type of object.");
     }
+    SetToolTip(m_ctlKind[0], "Choose type of object.");
     connect(group, &QButtonGroup::idClicked, this, [this](int k) { ApplyLayout(k); });
     auto* kindRow = new QHBoxLayout;
     kindRow->addWidget(kinds);
