@@ -1,4 +1,5 @@
 #include "app/DialogSupport.h"
+#include <QLayout>
 #include <QLineEdit>
 #include <algorithm>
 #include <QShowEvent>
@@ -20,6 +21,12 @@ void CKinfoldDialog::showEvent(QShowEvent* e)
     if (!m_bInitialised) {
         m_bInitialised = true;
         OnInitDialog();
+        // Lists filled on opening may need more room than the empty controls asked for.
+        if (!m_bSized) {
+            m_bSized = true;
+            if (layout()) layout()->activate();
+            adjustSize();
+        }
     }
     QDialog::showEvent(e);
 }

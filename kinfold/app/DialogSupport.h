@@ -29,6 +29,7 @@ protected:
 
 private:
     bool m_bInitialised = false;
+    bool m_bSized = false;
 };
 
 // A number field with up and down arrows. The arrows and the arrow keys stay within the range;

@@ -110,6 +110,9 @@ void CHolidayEditDlg::OnInitDialog()
     m_ctlWeekday->clear();
     for (int d = 0; d < 8; ++d)
         m_ctlWeekday->addItem(ToQt(store.GetString(kWeekSection, kWeekDayKeys[d], kWeekDayKeys[d])));
+    // Room for the longest of the user's names.
+    m_ctlMonth->setMinimumWidth(m_ctlMonth->sizeHint().width());
+    m_ctlWeekday->setMinimumWidth(m_ctlWeekday->sizeHint().width());
 
     const Holiday& h = m_Holiday;
     m_ctlName->setText(ToQt(h.name));
