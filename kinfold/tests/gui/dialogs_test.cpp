@@ -649,7 +649,7 @@ TEST_F(Dialogs, OptionsNamesPageStoresWeekFieldOneAsSundayAndOffersTheMoonNames)
     EXPECT_EQ(o.weekDayNames[0], "Sonntag");
 }
 
-TEST_F(Dialogs, OptionsFontPageTakesFaceSizeAndColourButNotWeight)
+TEST_F(Dialogs, OptionsFontPageTakesFaceSizeAndColourAndTheLineColour)
 {
     const QStringList families = QFontDatabase::families();
     ASSERT_FALSE(families.isEmpty());
@@ -684,7 +684,7 @@ TEST_F(Dialogs, OptionsFontPageTakesFaceSizeAndColourButNotWeight)
         s->m_btnOk->click();
     });
     ASSERT_EQ(sheet.exec(), QDialog::Accepted);
-    EXPECT_EQ(ToQt(store.GetString("FontName", "Name", "")), QFontInfo(QFont(family)).family().isEmpty() ? family : family);
+    EXPECT_EQ(ToQt(store.GetString("FontName", "Name", "")), family);
     EXPECT_EQ(store.GetInt("FontSize", "Name", 0), 140);
     EXPECT_EQ(store.GetInt("FontColor", "Name", 0), 0x563412);
     EXPECT_EQ(store.GetInt("FontSize", "Month", 0), 360);
