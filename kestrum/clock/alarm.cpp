@@ -1,5 +1,7 @@
 #include "kestrum/alarm.h"
 
+#include <algorithm>
+
 #include "timezone/tzparse.h"
 
 CAlarm::~CAlarm() = default;
@@ -15,4 +17,11 @@ void CAlarm::SetTag(const CString& tag)
     size_t bar = tag.find('|');
     message = bar == CString::npos ? tag : tag.substr(bar + 1);
     set = message.empty() ? 0 : 1;
+}
+
+CTimeSpan CAlarm::Compare(const CTime& now) const
+{
+    const int64_t limit = (int64_t)1 << 61;
+    return CTimeSpan(std::clamp<int64_t>(moment.GetTime(), -limit, limit) -
+                     std::clamp<int64_t>(now.GetTime(), -limit, limit));
 }

@@ -50,3 +50,16 @@ TEST(FuzzFindingsTags, AlarmMessageWithZeroByteRoundTrips)
     EXPECT_EQ(back.message, alarm.message);
     EXPECT_EQ(back.message.size(), 3u);
 }
+
+TEST(FuzzFindingsTags, AlarmFarInThePastOrFutureDoesNotOverflow)
+{
+    CAlarm past;
+    past.SetTag("-9223372036854775807|x");
+    EXPECT_LT(past.Compare(CTime::FromSeconds(1700000000)).GetTotalSeconds(), 0);
+    CAlarm future;
+    future.SetTag("9223372036854775807|x");
+    EXPECT_GT(future.Compare(CTime::FromSeconds(-1700000000)).GetTotalSeconds(), 0);
+    CAlarm soon;
+    soon.SetTag("1700000060|tea");
+    EXPECT_EQ(soon.Compare(CTime::FromSeconds(1700000000)).GetTotalSeconds(), 60);
+}

@@ -17,8 +17,9 @@ public:
     // Moment from the leading integer, message from the text after the first '|' (the whole
     // tag without one); armed exactly when the message is not empty.
     void SetTag(const CString& tag);
-    // Seconds from now to the alarm (negative once it has passed).
-    CTimeSpan Compare(const CTime& now) const { return moment - now; }
+    // Seconds from now to the alarm (negative once it has passed); moments beyond 2^61 seconds
+    // either way count as 2^61, so that a damaged tag cannot overflow the difference.
+    CTimeSpan Compare(const CTime& now) const;
     // Edits the alarm in the "Set Alarm" dialog; returns the new set flag (Cancel disarms).
     int Dialog(class QWidget* parent = nullptr);
 
