@@ -10,10 +10,15 @@ FUZZ="$ROOT/fuzz"
 
 build() {
   install_packages
+  mkdir -p "$BUILD"
+  # Two runs may start together; one builds, the other waits for it.
+  exec 9>"$BUILD/.lock"
+  flock 9
   if [ ! -f "$BUILD/build.ninja" ]; then
     CC=clang CXX=clang++ cmake -S "$FUZZ" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || return 1
   fi
-  cmake --build "$BUILD" -j2 -- -k 0 >"$BUILD/build.log" 2>&1 || { tail -40 "$BUILD/build.log" >&2; return 1; }
+  cmake --build "$BUILD" -j2 -- -k 0 >"$BUILD/build.log" 2>&1 || { tail -40 "$BUILD/build.log" >&2; exec 9>&-; return 1; }
+  exec 9>&-
 }
 
 targets() { for f in "$FUZZ"/targets/*.cpp; do basename "$f" .cpp; done; }
