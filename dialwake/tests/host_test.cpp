@@ -32,7 +32,7 @@ QApplication& App()
     static int argc = 1;
     static char name[] = "host_test";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
+    static QApplication& app = *new QApplication(argc, argv);  // never destroyed: outlives other statics
     static bool once = (PlatformSetSettingsFolder(Temp().path() + "/settings"), true);
     (void)once;
     return app;

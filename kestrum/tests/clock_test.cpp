@@ -59,7 +59,8 @@ QApplication& App()
     static int argc = 1;
     static char name[] = "clock_test";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
+    // Never destroyed: widgets and timers held by other statics must not outlive it at exit.
+    static QApplication& app = *new QApplication(argc, argv);
     static bool once = [] {
         PlatformSetSettingsFolder(Temp().path() + "/settings");
         QString zones = Temp().path() + "/TimeZones.txt";
