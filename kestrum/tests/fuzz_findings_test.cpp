@@ -1,5 +1,10 @@
 // Inputs the fuzz targets found troublesome, kept as regression cases.
 #include <gtest/gtest.h>
+#include <unistd.h>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
 #include "kestrum/alarm.h"
 #include "kestrum/clockline.h"
 #include "kestrum/daylight.h"
@@ -62,4 +67,29 @@ TEST(FuzzFindingsTags, AlarmFarInThePastOrFutureDoesNotOverflow)
     CAlarm soon;
     soon.SetTag("1700000060|tea");
     EXPECT_EQ(soon.Compare(CTime::FromSeconds(1700000000)).GetTotalSeconds(), 60);
+}
+
+TEST(TimeZoneFileLimits, LongFileLoadsInLinearTime)
+{
+    // Every city once compared with every other: 200000 lines took minutes.
+    std::filesystem::path file =
+        std::filesystem::temp_directory_path() / ("long-zones-" + std::to_string(getpid()) + ".txt");
+    {
+        std::ofstream out(file);
+        out << "[Daylight]\nUS=3600(2.Sun.Mar.2:00)-(First.Sun.Nov.2:00)\n[Zones]\n";
+        for (int i = 0; i < 200000; ++i)
+            out << "(GMT+" << i % 14 << ":" << (i % 4) * 15 << ") City " << i << (i % 2 ? " DST=US" : "") << "\n";
+        out << "(GMT+01:00) city 7\n(GMT+1:15) Last DST=US\n";
+    }
+    auto t0 = std::chrono::steady_clock::now();
+    CTimeZoneArray table(CString(file.string()));
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    std::filesystem::remove(file);
+    EXPECT_LT(seconds, 30.0);
+    // The first city of a name wins, letter case aside; equal zones are shared.
+    EXPECT_EQ(table.GetSize(), 200001);
+    EXPECT_EQ(table.GetZoneCount(), 28);  // i % 28 decides offset and rule
+    EXPECT_EQ(table.GetZone("CITY 7").offset, 7 * 3600 + 3 * 15 * 60);
+    EXPECT_EQ(table.Find("Last"), table.Find("City 1"));
+    EXPECT_NE(table.Find("City 2"), table.Find("City 1"));
 }

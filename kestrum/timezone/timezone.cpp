@@ -1,6 +1,8 @@
 #include "kestrum/timezone.h"
 
 #include <cmath>
+#include <unordered_map>
+#include <unordered_set>
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -26,6 +28,21 @@ std::function<CString()>& Finder()
 {
     static std::function<CString()> finder;
     return finder;
+}
+
+CString LowerCase(const CString& s)
+{
+    CString lower(s);
+    for (char& c : lower) c = TzLower(c);
+    return lower;
+}
+
+// What makes two zones equal: the offset, and the shift and both transitions when there is a shift.
+CString ZoneKey(const CTimeZone& z)
+{
+    bool dst = z.rule.shift != 0;
+    return StrFormat("%d|%d|%u|%u", (int)z.offset, (int)z.rule.shift, dst ? z.rule.start.GetWord() : 0u,
+                     dst ? z.rule.end.GetWord() : 0u);
 }
 
 CString LookForFile()
@@ -124,6 +141,12 @@ bool CTimeZoneArray::Load(const CString& fileName)
     CDaylightArray rules;
     rules.Load(reader);  // consumes the zone section's title
 
+    // Cities and zones already in the table, by hash, so that a long file loads in linear time.
+    std::unordered_set<CString> cities;
+    for (const CityName& c : m_cities) cities.insert(LowerCase(c.name));
+    std::unordered_map<CString, int> zones;
+    for (size_t i = 0; i < m_zones.size(); ++i) zones.emplace(ZoneKey(m_zones[i]), (int)i);
+
     for (CString line = reader.GetLine(); !line.empty() && line[0] != '['; line = reader.GetLine()) {
         CTimeZone zone;
         size_t dst = line.find("DST=");
@@ -138,14 +161,11 @@ bool CTimeZoneArray::Load(const CString& fileName)
 
         size_t close = line.find(')');
         CString city = TzTrim(close == CString::npos ? line : line.substr(close + 1));
-        if (city.empty() || FindCity(city) >= 0) continue;  // the first city of a name wins
+        if (city.empty() || !cities.insert(LowerCase(city)).second) continue;  // the first city of a name wins
 
-        int index = Find(zone);
-        if (index < 0) {
-            m_zones.push_back(zone);
-            index = (int)m_zones.size() - 1;
-        }
-        m_cities.emplace_back(city, index);
+        auto [found, added] = zones.emplace(ZoneKey(zone), (int)m_zones.size());
+        if (added) m_zones.push_back(zone);
+        m_cities.emplace_back(city, found->second);
     }
     return true;
 }
