@@ -76,7 +76,10 @@ TEST(TimeZoneFileLimits, LongFileLoadsInLinearTime)
         std::filesystem::temp_directory_path() / ("long-zones-" + std::to_string(getpid()) + ".txt");
     {
         std::ofstream out(file);
-        out << "[Daylight]\nUS=3600(2.Sun.Mar.2:00)-(First.Sun.Nov.2:00)\n[Zones]\n";
+        // Many rules too: each zone line names one of them.
+        out << "[Daylight]\nUS=3600(2.Sun.Mar.2:00)-(First.Sun.Nov.2:00)\n";
+        for (int i = 0; i < 100000; ++i) out << "Q" << (char)('a' + i % 26) << "=1800(Mar.1.0:00)-(Oct.1.0:00)\n";
+        out << "[Zones]\n";
         for (int i = 0; i < 200000; ++i)
             out << "(GMT+" << i % 14 << ":" << (i % 4) * 15 << ") City " << i << (i % 2 ? " DST=US" : "") << "\n";
         out << "(GMT+01:00) city 7\n(GMT+1:15) Last DST=US\n";
@@ -92,4 +95,6 @@ TEST(TimeZoneFileLimits, LongFileLoadsInLinearTime)
     EXPECT_EQ(table.GetZone("CITY 7").offset, 7 * 3600 + 3 * 15 * 60);
     EXPECT_EQ(table.Find("Last"), table.Find("City 1"));
     EXPECT_NE(table.Find("City 2"), table.Find("City 1"));
+    EXPECT_EQ(table.GetZone("City 1").rule.shift, 3600);
+    EXPECT_EQ(table.GetZone("City 2").rule.shift, 0);
 }

@@ -146,6 +146,9 @@ bool CTimeZoneArray::Load(const CString& fileName)
     for (const CityName& c : m_cities) cities.insert(LowerCase(c.name));
     std::unordered_map<CString, int> zones;
     for (size_t i = 0; i < m_zones.size(); ++i) zones.emplace(ZoneKey(m_zones[i]), (int)i);
+    // The first rule of each two-letter name, as CDaylightArray::Find gives it.
+    std::unordered_map<CString, CDaylight> ruleByName;
+    for (int i = 0; i < rules.GetSize(); ++i) ruleByName.emplace(rules.GetAt(i).GetName(), rules.GetAt(i));
 
     for (CString line = reader.GetLine(); !line.empty() && line[0] != '['; line = reader.GetLine()) {
         CTimeZone zone;
@@ -153,7 +156,9 @@ bool CTimeZoneArray::Load(const CString& fileName)
         if (dst != CString::npos) {
             size_t nameEnd = line.find_first_of("\t ", dst + 4);
             if (nameEnd == CString::npos) nameEnd = line.size();
-            zone.SetDST(rules.Find(line.substr(dst + 4, nameEnd - dst - 4)));
+            CString ruleName = line.substr(dst + 4, nameEnd - dst - 4);
+            auto rule = ruleName.size() >= 2 ? ruleByName.find(ruleName.substr(0, 2)) : ruleByName.end();
+            zone.SetDST(rule == ruleByName.end() ? CDaylight() : rule->second);
             // The name goes with the one character after it.
             line.erase(dst, std::min(line.size(), nameEnd + 1) - dst);
         }
