@@ -206,13 +206,18 @@ void CalendarDate::AddDays(int n)
     SetFromOwnDayNumber(DayNumber() + n);
 }
 
+namespace {
+// -1, 0 or 1: fields read from a file may hold any int, so they are never subtracted.
+int Order(int a, int b) { return (a > b) - (a < b); }
+}  // namespace
+
 int CalendarDate::CompareDayOfYear(const CalendarDate& other) const
 {
     if (other.month == 0)
         return 0;
     if (month != other.month)
-        return month - other.month;
-    return day - other.day;
+        return Order(month, other.month);
+    return Order(day, other.day);
 }
 
 int CalendarDate::Compare(const CalendarDate& other) const
@@ -220,10 +225,10 @@ int CalendarDate::Compare(const CalendarDate& other) const
     if (other.month == 0 || year == 0 || other.year == 0)
         return 0;
     if (year != other.year)
-        return year - other.year;
+        return Order(year, other.year);
     if (month != other.month)
-        return month - other.month;
-    return day - other.day;
+        return Order(month, other.month);
+    return Order(day, other.day);
 }
 
 void CalendarDate::Assign(const CalendarDate& other)

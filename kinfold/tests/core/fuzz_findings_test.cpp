@@ -1,7 +1,9 @@
 // Inputs the fuzz targets found troublesome, kept as regression cases.
 #include <gtest/gtest.h>
 #include <string>
+#include <climits>
 #include "birthdays/GedcomReader.h"
+#include "calendar/CalendarDate.h"
 
 TEST(FuzzFindingsGedcom, LevelWithManyDigitsInTheHeader)
 {
@@ -37,4 +39,27 @@ TEST(FuzzFindingsGedcom, DeepLevelIsNotReadAsTheCharacterSetLine)
     };
     EXPECT_NE(nameUnder("4294967297 CHAR ANSEL"), nameUnder("1 CHAR ANSEL"));
     EXPECT_EQ(nameUnder("4294967297 CHAR ANSEL"), nameUnder("2 CHAR ANSEL"));
+}
+
+TEST(FuzzFindingsGedcom, CoupleEndsWithTheEarlierDeathWhateverTheYears)
+{
+    // A death year far below the int range was once subtracted from the partner's.
+    BirthdayList list;
+    ImportGedcom("0 @I1@ INDI\n1 NAME Al /X/\n1 BIRT\n2 DATE 1 JAN 1900\n1 DEAT\n2 DATE 5 MAY -99999999999\n"
+                 "0 @I2@ INDI\n1 NAME Bo /Y/\n1 BIRT\n2 DATE 2 FEB 1901\n1 DEAT\n2 DATE 30 JUL 1900\n"
+                 "0 @F1@ FAM\n1 HUSB @I2@\n1 WIFE @I1@\n1 MARR\n2 DATE 3 MAR 1920\n",
+                 list);
+    ASSERT_EQ(list.GetCount(), 3);
+    const BirthdayEntry& wife = list[0];
+    ASSERT_LT(wife.endDate.year, 0);
+    EXPECT_EQ(list[2].endDate.year, wife.endDate.year);
+}
+
+TEST(FuzzFindingsCalendar, CompareOrdersExtremeFields)
+{
+    EXPECT_LT(CalendarDate(1, 1, INT_MIN).Compare(CalendarDate(1, 1, 19)), 0);
+    EXPECT_GT(CalendarDate(1, 1, INT_MAX).Compare(CalendarDate(1, 1, -1)), 0);
+    EXPECT_LT(CalendarDate(INT_MIN, 1, 2000).Compare(CalendarDate(1, 1, 2000)), 0);
+    EXPECT_GT(CalendarDate(1, INT_MAX, 2000).CompareDayOfYear(CalendarDate(1, -5, 2000)), 0);
+    EXPECT_EQ(CalendarDate(3, 4, 5).Compare(CalendarDate(3, 4, 5)), 0);
 }
