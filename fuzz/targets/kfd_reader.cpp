@@ -25,5 +25,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(again.GetCount() == list.GetCount());
     for (int i = 0; i < list.GetCount(); ++i) FUZZ_CHECK(again[i].text == list[i].text);
     list.SortByDate();
+    // What a day cell asks of the loaded entries, on their own days and on a fixed one.
+    DisplaySwitches all;
+    all.SetBits(~0u);
+    for (int i = 0; i < list.GetCount() && i < 64; ++i) {
+        const BirthdayEntry& e = list[i];
+        int years;
+        for (int year : {e.year, 2026, -4000}) {
+            CalendarDate day(e.month, e.day, year);
+            (void)e.ShowsOn(day, all, years);
+            (void)e.ShowsOn(day, DisplaySwitches(), years);
+            BirthdayEntry shown;
+            (void)list.NthShownOn(day, i % 4, all, shown);
+        }
+    }
     return 0;
 }

@@ -1,8 +1,13 @@
 #include "birthdays/BirthdayEntry.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
 bool BirthdayEntry::ShowsOn(const CalendarDate& date, DisplaySwitches switches, int& years) const
 {
-    years = date.year - year;
+    // Years loaded from a file may be any int: the difference is taken wide and held in range.
+    years = (int)std::clamp<int64_t>((int64_t)date.year - year, INT_MIN, INT_MAX);
     bool qualifies = HasKind(Individual) || (switches.IsSet(DisplaySwitches::Anniversaries) && HasKind(Couple)) ||
                      (switches.IsSet(DisplaySwitches::Notes) && HasKind(Note));
     if (!qualifies || years < 0) return false;

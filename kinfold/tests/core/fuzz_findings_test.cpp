@@ -3,6 +3,7 @@
 #include <string>
 #include <climits>
 #include "birthdays/GedcomReader.h"
+#include "platform/Archive.h"
 #include "calendar/CalendarDate.h"
 
 TEST(FuzzFindingsGedcom, LevelWithManyDigitsInTheHeader)
@@ -62,4 +63,27 @@ TEST(FuzzFindingsCalendar, CompareOrdersExtremeFields)
     EXPECT_LT(CalendarDate(INT_MIN, 1, 2000).Compare(CalendarDate(1, 1, 2000)), 0);
     EXPECT_GT(CalendarDate(1, INT_MAX, 2000).CompareDayOfYear(CalendarDate(1, -5, 2000)), 0);
     EXPECT_EQ(CalendarDate(3, 4, 5).Compare(CalendarDate(3, 4, 5)), 0);
+}
+
+TEST(FuzzFindingsKfd, EntryOfAnyYearFromAFileIsDrawnWithoutOverflow)
+{
+    // A ".kfd" entry with year INT_MIN, asked for on its day as a day cell does.
+    std::string bytes = std::string("\x01\x00\x00\x00", 4)            // one entry
+                        + std::string("\x03\x00\x00\x00\x04\x00\x00\x00\x00\x00\x00\x80", 12)  // 3/4/INT_MIN
+                        + std::string("\x01X", 2) + std::string(4, '\0') + std::string("\x01\x00", 2)
+                        + std::string(24, '\0');
+    BirthdayList list;
+    CArchive ar(bytes);
+    list.Serialize(ar);
+    ASSERT_EQ(list.GetCount(), 1);
+    EXPECT_EQ(list[0].year, INT_MIN);
+    int years = 0;
+    EXPECT_TRUE(list[0].ShowsOn(CalendarDate(3, 4, 2026), DisplaySwitches(), years));
+    EXPECT_EQ(years, INT_MAX);
+    BirthdayEntry shown;
+    EXPECT_EQ(list.NthShownOn(CalendarDate(3, 4, 2026), 0, DisplaySwitches(), shown), 0);
+
+    BirthdayEntry future = list[0];
+    future.year = INT_MAX;
+    EXPECT_FALSE(future.ShowsOn(CalendarDate(3, 4, -5), DisplaySwitches(), years));
 }
