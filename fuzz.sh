@@ -9,7 +9,7 @@ BUILD="$ROOT/build/fuzz"
 FUZZ="$ROOT/fuzz"
 
 build() {
-  install_packages
+  install_packages >&2
   mkdir -p "$BUILD"
   # Two runs may start together; one builds, the other waits for it.
   exec 9>"$BUILD/.lock"
