@@ -72,18 +72,7 @@ CBirthdayEditDlg::CBirthdayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
     columns->addStretch(1);
     body->addLayout(columns);
 
-    auto* buttons = new QVBoxLayout;
-    m_btnOk = new QPushButton("OK", this);
-    m_btnCancel = new QPushButton("Cancel", this);
-    m_btnOk->setDefault(true);
-    SetToolTip(m_btnOk, kTipOk);
-    SetToolTip(m_btnCancel, kTipCancelValues);
-    buttons->addWidget(m_btnOk);
-    buttons->addWidget(m_btnCancel);
-    buttons->addStretch(1);
-    top->addLayout(buttons);
-    connect(m_btnOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    AddOkCancelColumn(this, top, m_btnOk, m_btnCancel);
 }
 
 void CBirthdayEditDlg::ApplyLayout(int kind)

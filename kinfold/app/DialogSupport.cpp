@@ -1,5 +1,7 @@
 #include "app/DialogSupport.h"
 #include <QLayout>
+#include <QPushButton>
+#include "platform/ToolTips.h"
 #include <QLineEdit>
 #include <algorithm>
 #include <QShowEvent>
@@ -162,4 +164,20 @@ bool CheckIntegerRange(CSpinEdit* field, int value, int lo, int hi)
     if (value >= lo && value <= hi) return true;
     Refuse(field->Edit(), StrFormat("Please enter an integer between %d and %d.", lo, hi));
     return false;
+}
+
+void AddOkCancelColumn(QDialog* dlg, QBoxLayout* into, QPushButton*& ok, QPushButton*& cancel)
+{
+    auto* buttons = new QVBoxLayout;
+    ok = new QPushButton("OK", dlg);
+    cancel = new QPushButton("Cancel", dlg);
+    ok->setDefault(true);
+    SetToolTip(ok, kTipOk);
+    SetToolTip(cancel, kTipCancelValues);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch(1);
+    into->addLayout(buttons);
+    QObject::connect(ok, &QPushButton::clicked, dlg, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, dlg, &QDialog::reject);
 }

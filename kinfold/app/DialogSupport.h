@@ -7,7 +7,9 @@
 #include <QLineEdit>
 #include <QString>
 
+class QBoxLayout;
 class QPushButton;
+class QVBoxLayout;
 class QWidget;
 
 // A modal dialog in the framework's manner: OnInitDialog fills the controls each time it opens,
@@ -77,3 +79,7 @@ bool CheckIntegerRange(CSpinEdit* field, int value, int lo, int hi);
 inline constexpr const char* kTipOk = "Use value as currently set.";
 inline constexpr const char* kTipCancelValue = "Use original value.";
 inline constexpr const char* kTipCancelValues = "Use original values.";
+
+// The column of OK (default) and Cancel buttons at the right of an edit dialog, wired to accept and
+// reject, added to `into`.
+void AddOkCancelColumn(QDialog* dlg, QBoxLayout* into, QPushButton*& ok, QPushButton*& cancel);

@@ -27,18 +27,7 @@ CEditDateDlg::CEditDateDlg(QWidget* parent) : CKinfoldDialog(parent)
     SetToolTip(m_ctlDay, "Set day of month (1-31).");
     layout->addLayout(form);
 
-    auto* buttons = new QVBoxLayout;
-    m_btnOk = new QPushButton("OK", this);
-    m_btnCancel = new QPushButton("Cancel", this);
-    m_btnOk->setDefault(true);
-    SetToolTip(m_btnOk, kTipOk);
-    SetToolTip(m_btnCancel, kTipCancelValues);
-    buttons->addWidget(m_btnOk);
-    buttons->addWidget(m_btnCancel);
-    buttons->addStretch(1);
-    layout->addLayout(buttons);
-    connect(m_btnOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    AddOkCancelColumn(this, layout, m_btnOk, m_btnCancel);
 }
 
 void CEditDateDlg::OnInitDialog()
