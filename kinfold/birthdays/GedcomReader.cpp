@@ -1,12 +1,9 @@
 #include "birthdays/GedcomReader.h"
-#include <cerrno>
 #include <climits>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <unordered_map>
 #include <vector>
+#include "birthdays/FileBytes.h"
 #include "birthdays/TextDecoding.h"
 
 namespace {
@@ -325,22 +322,8 @@ GedcomImportStats ImportGedcom(std::string_view bytes, BirthdayList& list)
 
 bool ImportGedcomFile(const std::string& path, BirthdayList& list, GedcomImportStats& stats, std::string& error)
 {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        error = "Cannot read \"" + path + "\": it is a folder.";
-        return false;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "Cannot open \"" + path + "\": " + std::strerror(errno);
-        return false;
-    }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) {
-        error = "Cannot read \"" + path + "\".";
-        return false;
-    }
-    stats = ImportGedcom(buffer.str(), list);
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes, error)) return false;
+    stats = ImportGedcom(bytes, list);
     return true;
 }

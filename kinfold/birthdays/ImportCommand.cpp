@@ -3,8 +3,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <unistd.h>
+#include "birthdays/FileBytes.h"
 #include "birthdays/GedcomReader.h"
 #include "platform/Archive.h"
 
@@ -13,28 +13,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const char* kUsage = "usage: kinfold --import FILE.ged [--save OUT.kfd] [DOC.kfd]";
-
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error)
-{
-    std::error_code ec;
-    if (fs::is_directory(path, ec)) {
-        error = "Cannot read \"" + path + "\": it is a folder.";
-        return false;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "Cannot open \"" + path + "\": " + std::strerror(errno) + ".";
-        return false;
-    }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) {
-        error = "Cannot read \"" + path + "\".";
-        return false;
-    }
-    bytes = buffer.str();
-    return true;
-}
 
 } // namespace
 

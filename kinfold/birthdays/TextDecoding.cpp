@@ -461,10 +461,11 @@ std::string ComposeNfc(std::string_view utf8)
 std::string DecodeGedcomBytes(std::string_view bytes)
 {
     std::string text;
-    switch (DetectGedcomCharset(bytes)) {
+    const GedcomCharset charset = DetectGedcomCharset(bytes);
+    switch (charset) {
     case GedcomCharset::Utf16LE:
     case GedcomCharset::Utf16BE: {
-        bool be = DetectGedcomCharset(bytes) == GedcomCharset::Utf16BE;
+        bool be = charset == GedcomCharset::Utf16BE;
         bool bom = bytes.size() >= 2 && ((unsigned char)bytes[0] == 0xFF || (unsigned char)bytes[0] == 0xFE);
         text = Utf16ToUtf8(bom ? bytes.substr(2) : bytes, be);
         break;

@@ -1,0 +1,6 @@
+#pragma once
+// Whole-file reads for the import and the command line, with a message fit for the user.
+#include <string>
+
+// The file's bytes; false with `error` set when it is a folder or cannot be opened or read.
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error);
