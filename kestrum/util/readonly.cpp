@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <type_traits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -274,53 +275,21 @@ int CReadOnly::getSigned(T& v, bool allowSign)
     return m_bEof;
 }
 
-int CReadOnly::Get(int& v)
+template <typename Width, typename T>
+int CReadOnly::getAs(T& v)
 {
-    int32_t x;
-    getSigned(x, true);
+    Width x;
+    getSigned(x, std::is_signed_v<Width>);
     v = x;
     return m_bEof;
 }
 
-int CReadOnly::Get(long& v)
-{
-    int32_t x;
-    getSigned(x, true);
-    v = x;
-    return m_bEof;
-}
-
-int CReadOnly::Get(unsigned int& v)
-{
-    uint32_t x;
-    getSigned(x, false);
-    v = x;
-    return m_bEof;
-}
-
-int CReadOnly::Get(unsigned long& v)
-{
-    uint32_t x;
-    getSigned(x, false);
-    v = x;
-    return m_bEof;
-}
-
-int CReadOnly::Get(short& v)
-{
-    int16_t x;
-    getSigned(x, true);
-    v = x;
-    return m_bEof;
-}
-
-int CReadOnly::Get(unsigned short& v)
-{
-    uint16_t x;
-    getSigned(x, false);
-    v = x;
-    return m_bEof;
-}
+int CReadOnly::Get(int& v) { return getAs<int32_t>(v); }
+int CReadOnly::Get(long& v) { return getAs<int32_t>(v); }
+int CReadOnly::Get(unsigned int& v) { return getAs<uint32_t>(v); }
+int CReadOnly::Get(unsigned long& v) { return getAs<uint32_t>(v); }
+int CReadOnly::Get(short& v) { return getAs<int16_t>(v); }
+int CReadOnly::Get(unsigned short& v) { return getAs<uint16_t>(v); }
 
 int CReadOnly::Get(double& v)
 {

@@ -87,6 +87,8 @@ private:
     int rawRead(char* dst, int len);
     bool rawByte(char& c);
     template <typename T> int getSigned(T& v, bool allowSign);
+    // Reads at the width of Width (signed or not as Width is) and widens into v.
+    template <typename Width, typename T> int getAs(T& v);
 
     int m_bOpened = 0;
     int m_bEof = 1;
