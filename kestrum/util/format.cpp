@@ -36,9 +36,14 @@ CString IntegerText(bool negative, uint64_t mag)
     return Prefixed(negative, m, kLetters[k - 1]);
 }
 
+uint64_t Magnitude(int64_t v)
+{
+    return v < 0 ? (uint64_t)0 - (uint64_t)v : (uint64_t)v;
+}
+
 CString Signed(int64_t v)
 {
-    return IntegerText(v < 0, v < 0 ? (uint64_t)0 - (uint64_t)v : (uint64_t)v);
+    return IntegerText(v < 0, Magnitude(v));
 }
 
 // Angle from the form's sign letters and a magnitude in thousandths of a second of arc.
@@ -66,11 +71,6 @@ CString Angle(int form, bool negative, uint64_t thousandths, const char* degree)
         s += StrFormat("%02d'", minutes);
     }
     return s;
-}
-
-uint64_t Magnitude(int64_t v)
-{
-    return v < 0 ? (uint64_t)0 - (uint64_t)v : (uint64_t)v;
 }
 
 bool OneOf(char c, const char* set)
