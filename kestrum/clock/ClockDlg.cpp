@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QSaveFile>
 #include <QPainter>
 #include <QScreen>
 #include <QTimerEvent>
@@ -197,20 +198,12 @@ void CClockDlg::ClearRestart()
         }
     }
     lines = RestartLinesWithout(lines, m_strName);
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) {
-        DisplayError("Error in rewriting Startup file");
-        return;
-    }
-    bool ok = true;
-    for (const CString& l : lines) {
-        CString out = l + "\n";
-        if (std::fwrite(out.data(), 1, out.size(), f) != out.size()) ok = false;
-    }
-    int err = errno;
-    if (std::fclose(f) != 0) ok = false, err = errno;
-    if (!ok) {
-        errno = err;
+    // Written aside and swapped in, so a kill mid-write cannot lose the other clocks' lines.
+    QByteArray bytes;
+    for (const CString& l : lines) bytes.append(l.data(), (qsizetype)l.size()).append('\n');
+    QSaveFile f(ToQt(path));
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
+        if (errno == 0) errno = EIO;
         DisplayError("Error in rewriting Startup file");
     }
 }
