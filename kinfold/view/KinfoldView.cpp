@@ -26,6 +26,7 @@
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
 #include "view/core/DayCell.h"
+#include "view/core/DayClick.h"
 
 namespace {
 QColor Colour(unsigned c)
@@ -535,12 +536,7 @@ void CKinfoldView::DrawMonth(QPainter& dc)
     int month = m_PageDate.month, year = m_PageDate.year;
     if (m_bAutoOldStyle) m_nCalendarType = ReformCalendarType(m_nCalendarType, month, year);
 
-    std::unique_ptr<CalendarDate> first;
-    switch (m_nCalendarType) {
-    case kCurrent: first = std::make_unique<GregorianDate>(month, 1, year); break;
-    case kOldStyle: first = std::make_unique<JulianDate>(month, 1, year); break;
-    default: first = std::make_unique<MoonDate>(month, 1, year); break;
-    }
+    std::unique_ptr<CalendarDate> first = FirstOfMonth(m_nCalendarType, month, year);
     GregorianDate cellDate(first->DayNumber());
 
     if (m_Options.bPictures) DrawPicture(dc);

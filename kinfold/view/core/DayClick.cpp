@@ -2,7 +2,6 @@
 #include <memory>
 #include "calendar/MoonDate.h"
 
-namespace {
 std::unique_ptr<CalendarDate> FirstOfMonth(int type, int month, int year)
 {
     switch (type) {
@@ -11,7 +10,6 @@ std::unique_ptr<CalendarDate> FirstOfMonth(int type, int month, int year)
     default: return std::make_unique<MoonDate>(month, 1, year);
     }
 }
-}  // namespace
 
 bool FindDayAt(const ScreenPage& page, int x, int y, DayUnderPoint& out)
 {

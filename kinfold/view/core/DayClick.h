@@ -2,6 +2,7 @@
 // Which day cell, and which entry in it, lies under a point of the screen page: the same layout
 // the screen drawing uses, block by block, so that pages of 6 and 12 months map a click to the
 // month block under it.
+#include <memory>
 #include <vector>
 #include "calendar/CalendarDate.h"
 #include "view/core/DayCell.h"
@@ -26,6 +27,9 @@ struct DayUnderPoint {
     GregorianDate civil;               // the civil date whose entries the cell shows
     CellBox box;                       // the cell, inside its grid lines
 };
+
+// The first day of a month in the given calendar (kCurrent, kOldStyle, or a moon calendar).
+std::unique_ptr<CalendarDate> FirstOfMonth(int type, int month, int year);
 
 // The day cell under (x, y); false outside every grid, on the title and on empty cells.
 bool FindDayAt(const ScreenPage& page, int x, int y, DayUnderPoint& out);
