@@ -2,11 +2,13 @@
 // A save killed at a random moment must leave the old file or the new one, whole. The test
 // program starts itself again as the saving child (child arguments first on its command line),
 // kills it with SIGKILL after a random delay, and compares the file with both versions.
+#include <gtest/gtest.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -132,6 +134,41 @@ Outcome Run(const std::string& path, Args childArgs, int runs, unsigned seed)
         else ++o.mixed;
     }
     return o;
+}
+
+// First argument of the child's command line: program, kChild, path, version, settings folder
+// ("-" when unused), ready descriptor.
+inline constexpr char kChild[] = "--kill-save-child";
+
+// Kills `runs` saves of `fileName` in a fresh temporary folder named after `folder`; every kill
+// must leave the old or the new file whole, and some must come before the new file is in place.
+inline void ExpectOldOrNewWhole(const std::string& folder, const std::string& fileName, unsigned seed,
+                                bool withSettings, int runs = 30)
+{
+    namespace fs = std::filesystem;
+    fs::path dir = fs::temp_directory_path() / (folder + "-" + std::to_string(getpid()));
+    fs::create_directories(dir);
+    const std::string path = (dir / fileName).string();
+    const std::string settings = withSettings ? (dir / "settings").string() : "-";
+    Outcome o = Run(
+        path, [&](int version) { return std::vector<std::string>{kChild, path, std::to_string(version), settings}; },
+        runs, seed);
+    std::error_code ec;
+    ASSERT_EQ(o.error, "");
+    std::printf("%d kills during a %.3f s save: %d old, %d new\n", o.runs, o.saveSeconds, o.oldWhole, o.newWhole);
+    EXPECT_EQ(o.runs, runs);
+    EXPECT_EQ(o.mixed, 0);
+    EXPECT_EQ(o.oldWhole + o.newWhole, o.runs);
+    EXPECT_GT(o.oldWhole, 0);
+    fs::remove_all(dir, ec);
+}
+
+// The test program's main: the saving child when started as one, the tests otherwise.
+inline int Main(int argc, char** argv, int (*saveAsChild)(int, char**))
+{
+    if (argc > 1 && std::string(argv[1]) == kChild) return saveAsChild(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }
 
 }  // namespace killtest

@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QString>
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 #include "../../../platform/tests/KillWhileSaving.h"
 #include "app/KinfoldDoc.h"
@@ -13,11 +11,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 
-namespace fs = std::filesystem;
-
 namespace {
-
-const char kChild[] = "--kill-save-child";
 
 // Saves a list of many thousand entries: version 0 and 1 differ in size and every text.
 int SaveAsChild(int argc, char** argv)
@@ -52,26 +46,10 @@ int SaveAsChild(int argc, char** argv)
 
 TEST(KfdKillWhileSaving, OldOrNewFileWholeNeverAMix)
 {
-    fs::path dir = fs::temp_directory_path() / ("kfd-kill-" + std::to_string(getpid()));
-    fs::create_directories(dir);
-    const std::string path = (dir / "list.kfd").string();
-    const std::string settings = (dir / "settings").string();
-    killtest::Outcome o = killtest::Run(
-        path, [&](int version) { return std::vector<std::string>{kChild, path, std::to_string(version), settings}; },
-        30, 20261209u);
-    ASSERT_EQ(o.error, "");
-    std::printf("%d kills during a %.3f s save: %d old, %d new\n", o.runs, o.saveSeconds, o.oldWhole, o.newWhole);
-    EXPECT_EQ(o.runs, 30);
-    EXPECT_EQ(o.mixed, 0);
-    EXPECT_EQ(o.oldWhole + o.newWhole, o.runs);
-    EXPECT_GT(o.oldWhole, 0);
-    std::error_code ec;
-    fs::remove_all(dir, ec);
+    killtest::ExpectOldOrNewWhole("kfd-kill", "list.kfd", 20261209u, true);
 }
 
 int main(int argc, char** argv)
 {
-    if (argc > 1 && std::string(argv[1]) == kChild) return SaveAsChild(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return killtest::Main(argc, argv, SaveAsChild);
 }
