@@ -126,6 +126,14 @@ icalcomponent* MakeEvent(const BirthdayEntry& e, EventKind kind, const CalendarE
     return event;
 }
 
+std::string Serialized(icalcomponent* component)
+{
+    char* text = icalcomponent_as_ical_string_r(component);
+    std::string out = text ? text : "";
+    icalmemory_free_buffer(text);
+    return out;
+}
+
 } // namespace
 
 std::string CalendarEventUid(const BirthdayEntry& e)
@@ -154,19 +162,25 @@ std::string ExportCalendar(const BirthdayList& list, const CalendarExportOptions
     icalcomponent_add_property(calendar, icalproperty_new_prodid("-//Quorvanth Software//Kinfold//EN"));
     icalcomponent_add_property(calendar, icalproperty_new_calscale("GREGORIAN"));
     icalcomponent_add_property(calendar, icalproperty_new_method(ICAL_METHOD_PUBLISH));
+    // The calendar's own lines, then each event written and freed on its own, which keeps the
+    // library's heap small for a long list.
+    std::string out = Serialized(calendar);
+    icalcomponent_free(calendar);
+    const std::string end = "END:VCALENDAR\r\n";
+    if (out.size() >= end.size() && out.compare(out.size() - end.size(), end.size(), end) == 0)
+        out.resize(out.size() - end.size());
+    out.reserve(out.size() + list.Entries().size() * 260);
     int count = 0;
     for (const BirthdayEntry& e : list.Entries()) {
         EventKind kind = KindOf(e, options.switches);
         if (kind == EventKind::None) continue;
         if (icalcomponent* event = MakeEvent(e, kind, options, stamp)) {
-            icalcomponent_add_component(calendar, event);
+            out += Serialized(event);
+            icalcomponent_free(event);
             ++count;
         }
     }
-    char* text = icalcomponent_as_ical_string_r(calendar);
-    std::string out = text ? text : "";
-    icalmemory_free_buffer(text);
-    icalcomponent_free(calendar);
+    out += end;
     if (events) *events = count;
     return out;
 }
