@@ -2,10 +2,13 @@
 // The Easter, substitute, nearest-weekday and one-year kinds, and their stored texts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <string>
 #include <vector>
 
 #include "calendar/CalendarDate.h"
+#include "holidays/CountrySets.h"
 #include "holidays/Holiday.h"
 #include "holidays/HolidayList.h"
 #include "platform/SettingsStore.h"
@@ -321,4 +324,35 @@ TEST(RuleStorage, MalformedNewRecordIsSkippedLikeAnUnknownKind) {
     list.LoadFromSettings(store);
     ASSERT_EQ(list.GetCount(), 1);
     EXPECT_EQ(list.GetAt(0).name, "Good Friday");
+}
+
+TEST(CountrySetTable, EverySetReadsCompletelyUnderAUniqueCode) {
+    std::vector<std::string> codes;
+    for (const CountrySet& set : CountrySets()) {
+        SCOPED_TRACE(set.code);
+        const std::string code = set.code;
+        ASSERT_EQ(code.size(), 2u);
+        EXPECT_TRUE(std::isupper((unsigned char)code[0]) && std::isupper((unsigned char)code[1]));
+        EXPECT_EQ(std::count(codes.begin(), codes.end(), code), 0);
+        codes.push_back(code);
+        EXPECT_FALSE(std::string(set.name).empty());
+        EXPECT_EQ(CountrySetHolidays(set).size(), set.lines.size());
+        for (const char* line : set.lines) {
+            Holiday h;
+            ASSERT_TRUE(Holiday::FromText(line, h)) << line;
+            EXPECT_EQ(h.ToText(), line);
+            EXPECT_FALSE(h.name.empty()) << line;
+        }
+    }
+}
+
+TEST(CountrySetTable, UnitedStatesIsTheFactoryListAndCodesIgnoreCase) {
+    const CountrySet* us = FindCountrySet("us");
+    ASSERT_NE(us, nullptr);
+    EXPECT_EQ(FindCountrySet("US"), us);
+    EXPECT_EQ(CountrySets().front().code, std::string("US"));
+    EXPECT_EQ(CountrySetHolidays(*us), HolidayList::FactoryList());
+    EXPECT_EQ(FindCountrySet("XX"), nullptr);
+    EXPECT_EQ(FindCountrySet(""), nullptr);
+    EXPECT_EQ(FindCountrySet("USA"), nullptr);
 }
