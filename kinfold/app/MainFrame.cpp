@@ -8,7 +8,7 @@
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
-#include "app/KinfoldDoc.h"
+#include "view/KinfoldDoc.h"
 #include "view/KinfoldView.h"
 
 namespace {

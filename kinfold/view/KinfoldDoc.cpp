@@ -1,4 +1,4 @@
-#include "app/KinfoldDoc.h"
+#include "view/KinfoldDoc.h"
 #include "platform/Archive.h"
 
 CKinfoldDoc::CKinfoldDoc() = default;
