@@ -36,8 +36,14 @@ Holiday Holiday::FromEaster(bool orthodox, int offset_, const CString& name_) {
 Holiday Holiday::DateRule(int kind_, int month_, int day_, int weekday_, const CString& name_) {
     Holiday h(month_, day_, name_);
     h.kind = kind_;
-    if (kind_ == WeekdayOnOrAfter || kind_ == WeekdayOnOrBefore)
+    if (h.NearWeekday())
         h.weekday = weekday_;
+    return h;
+}
+
+Holiday Holiday::OnOrAfterUnless(int month_, int day_, int weekday_, int keepWeekday_, const CString& name_) {
+    Holiday h = DateRule(WeekdayOnOrAfterUnless, month_, day_, weekday_, name_);
+    h.keepWeekday = keepWeekday_;
     return h;
 }
 
@@ -109,8 +115,10 @@ CString NewKindText(const Holiday& h) {
     default:
         text += TwoDigits(h.month, "00");
         text += TwoDigits(h.day, "99");
-        if (h.kind == Holiday::WeekdayOnOrAfter || h.kind == Holiday::WeekdayOnOrBefore)
+        if (h.NearWeekday())
             text += OneDigit(h.weekday);
+        if (h.kind == Holiday::WeekdayOnOrAfterUnless)
+            text += OneDigit(h.keepWeekday);
         break;
     }
     text += h.name;
@@ -157,8 +165,12 @@ bool NewKindFromText(const CString& text, Holiday& out) {
     default: {
         const int m = number(2);
         const int d = number(2);
-        const bool hasWeekday = h.kind == Holiday::WeekdayOnOrAfter || h.kind == Holiday::WeekdayOnOrBefore;
-        h = Holiday::DateRule(h.kind, m, d, hasWeekday ? number(1) : 0, "");
+        const int kind = h.kind;
+        h = Holiday::DateRule(kind, m, d, 0, "");
+        if (h.NearWeekday())
+            h.weekday = number(1);
+        if (kind == Holiday::WeekdayOnOrAfterUnless)
+            h.keepWeekday = number(1);
         break;
     }
     }
@@ -172,7 +184,7 @@ bool NewKindFromText(const CString& text, Holiday& out) {
 }  // namespace
 
 CString Holiday::ToText() const {
-    if (kind >= WesternEaster && kind <= OneYearDate)
+    if ((kind >= WesternEaster && kind <= OneYearDate) || kind == WeekdayOnOrAfterUnless)
         return NewKindText(*this);
     CString text;
     text += OneDigit(kind);
@@ -213,6 +225,7 @@ bool Holiday::FromText(const CString& text, Holiday& out) {
     case WeekdayOnOrAfter:
     case WeekdayOnOrBefore:
     case OneYearDate:
+    case WeekdayOnOrAfterUnless:
         return NewKindFromText(text, out);
     default:
         return false;

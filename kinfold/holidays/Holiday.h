@@ -19,6 +19,9 @@ public:
         WeekdayOnOrAfter = 7,      // the first `weekday` on or after `month`/`day`
         WeekdayOnOrBefore = 8,     // the last `weekday` on or before `month`/`day`
         OneYearDate = 9,           // `month`/`day` of `year` only
+        // As WeekdayOnOrAfter, but `month`/`day` itself when it falls on `keepWeekday` (Ireland's
+        // February holiday: the first Monday, or 1 February when that is a Friday). Stored 'A'.
+        WeekdayOnOrAfterUnless = 17,
     };
     static constexpr int kMaxEasterOffset = 99;
 
@@ -35,6 +38,11 @@ public:
     // Kinds that take a date and a weekday (kinds 5 to 8; the weekday is used by 7 and 8 only).
     static Holiday DateRule(int kind, int month, int day, int weekday, const CString& name);
     static Holiday InOneYear(int year, int month, int day, const CString& name);
+    static Holiday OnOrAfterUnless(int month, int day, int weekday, int keepWeekday, const CString& name);
+    // Whether the kind has a month, a day and a weekday to find near that day (7, 8, 'A').
+    bool NearWeekday() const {
+        return kind == WeekdayOnOrAfter || kind == WeekdayOnOrBefore || kind == WeekdayOnOrAfterUnless;
+    }
 
     // Whether the holiday's own rule places it on the date; the date's own calendar class gives
     // its weekday and month lengths. Substitute days need the whole list: HolidayList::HolidayOn.
@@ -54,12 +62,13 @@ public:
     // skipped). Digits are not validated: each position gives its character code minus '0', a
     // missing position that of a NUL, and kind 1 with week 0 comes back as kind 2 with day =
     // the weekday digit.
-    // Kinds 3 to 9 need a digit in every digit position (and '+' or '-' before an offset), else
+    // Kinds 3 to 9 and 'A' need a digit in every digit position (and '+' or '-' before an offset), else
     // false too, so every text they accept is written back unchanged:
     //   "3-02Good Friday", "4+01Easter Monday"   sign and two digits of offset
     //   "51225Christmas Day", "60427King's Day"   month, day
     //   "706206Midsummer Day", "805241Victoria Day"   month, day, weekday digit
     //   "920220624Matariki"   four digits of year, month, day
+    //   "A020115St Brigid's Day"   month, day, weekday digit, weekday digit kept on
     // An out-of-range number is written as one that matches nothing (month 00, weekday 9, year 0000), an
     // offset beyond 99 days as 99.
     static bool FromText(const CString& text, Holiday& out);
@@ -74,6 +83,7 @@ public:
     CString name;
     int offset = 0;   // days from Easter, -99..99, for kinds 3 and 4
     int year = 0;     // the one year of kind 9
+    int keepWeekday = 0;  // for WeekdayOnOrAfterUnless, 1 = Monday .. 7 = Sunday
 };
 
 // Easter Sunday of a year as a Gregorian month and day: Western by the Gregorian computus,

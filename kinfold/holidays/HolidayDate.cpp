@@ -123,12 +123,15 @@ std::optional<int> OwnDay(const Holiday& h, int year, const DayLine& line) {
         return at;
     }
     case Holiday::WeekdayOnOrAfter:
-    case Holiday::WeekdayOnOrBefore: {
+    case Holiday::WeekdayOnOrBefore:
+    case Holiday::WeekdayOnOrAfterUnless: {
         const auto at = FixedDay(h, year, line);
         if (!at || !ValidWeekday(h.weekday))
             return std::nullopt;
         const int wd = line.WeekdayAt(*at);
-        if (h.kind == Holiday::WeekdayOnOrAfter)
+        if (h.kind == Holiday::WeekdayOnOrAfterUnless && wd == h.keepWeekday)
+            return at;
+        if (h.kind != Holiday::WeekdayOnOrBefore)
             return *at + PositiveMod(h.weekday - wd, 7);
         return *at - PositiveMod(wd - h.weekday, 7);
     }

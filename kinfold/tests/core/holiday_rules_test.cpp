@@ -231,6 +231,16 @@ TEST(WeekdayRules, OnOrBeforeCanReachTheYearBefore) {
     EXPECT_EQ(DaysOf(Parse("712311x"), 2026), (std::vector<Ymd>{{2026, 1, 5}}));
 }
 
+TEST(WeekdayRules, OnOrAfterUnlessKeepsTheDateOnItsWeekday) {
+    // The first Monday in February, or 1 February when that is a Friday.
+    const Holiday brigid = Parse("A020115St Brigid's Day");
+    const Ymd expected[] = {{2023, 2, 6}, {2024, 2, 5}, {2025, 2, 3}, {2026, 2, 2}, {2027, 2, 1}, {2028, 2, 7},
+                            {2029, 2, 5}, {2030, 2, 1}, {2031, 2, 3}, {2036, 2, 1}, {2041, 2, 1}};
+    for (const Ymd& d : expected)
+        EXPECT_EQ(DaysOf(brigid, d.year), std::vector<Ymd>{d});
+    EXPECT_EQ(brigid, Holiday::OnOrAfterUnless(2, 1, 1, 5, "St Brigid's Day"));
+}
+
 TEST(OneYearRules, OnlyInTheirYear) {
     const Holiday matariki = Parse("920220624Matariki");
     EXPECT_EQ(DaysOf(matariki, 2022), (std::vector<Ymd>{{2022, 6, 24}}));
@@ -254,7 +264,7 @@ TEST(RuleTexts, EveryKindRoundTrips) {
     const char* texts[] = {
         "3-02Good Friday", "3+00Easter Sunday", "3+99x", "3-99x", "4-48Clean Monday", "4+50Whit Monday",
         "51225Christmas Day", "60427King's Day", "706206Midsummer Day", "805241Victoria Day",
-        "920220624Matariki", "500991", "7000090x", "900000000", "3+01", "51225Ünïcödé ☃",
+        "920220624Matariki", "A020115St Brigid's Day", "A020115", "500991", "7000090x", "900000000", "3+01", "51225Ünïcödé ☃",
     };
     for (const char* text : texts) {
         const Holiday h = Parse(text);
@@ -268,7 +278,7 @@ TEST(RuleTexts, EveryKindRoundTrips) {
 TEST(RuleTexts, MalformedNewRecordsAreRejected) {
     Holiday h;
     for (const char* text : {"3", "302Good Friday", "3-0", "3-0xA", "3-00x", "4 02x", "5122", "512x5x", "70620",
-                             "7062", "9202206", "92022a624x", "80524-x"})
+                             "7062", "9202206", "92022a624x", "80524-x", "A02011", "A02011x"})
         EXPECT_FALSE(Holiday::FromText(text, h)) << text;
 }
 
