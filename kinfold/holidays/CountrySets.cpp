@@ -56,11 +56,12 @@ const std::vector<CountrySet> kSets = {
         "51225Christmas Day",
         "51226Boxing Day",
     }},
-    // Organisation of Working Time Act 1997 Sch. 2 (February holiday from 2023);
-    // citizensinformation.ie. Weekend holidays: the State and banks close the next weekday.
+    // Organisation of Working Time Act 1997 Sch. 2 (February holiday from 2023: first Monday,
+    // or 1 February when a Friday); citizensinformation.ie. Weekend holidays: the State and
+    // banks close the next weekday.
     {"IE", "Ireland", {
         "50101New Year's Day",
-        "10211St Brigid's Day",
+        "A020115St Brigid's Day",
         "50317St Patrick's Day",
         "3+01Easter Monday",
         "10511May Bank Holiday",
