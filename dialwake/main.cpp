@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialwake: world clocks on the desktop. Arguments are restart lines or new-clock fragments
 // ("/o4/tz(32400|nu0)/n(Tokyo, Japan)"), each made into a clock besides those of the restart file.
 #include <QApplication>

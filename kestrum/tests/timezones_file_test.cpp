@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped TimeZones.txt against the machine's tz database, hour by hour for 2025-2030, with
 // the process's own time zone set elsewhere while the table answers.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The document's list of entries: merging by text, date order and the ".kfd" file format.
 #include <functional>

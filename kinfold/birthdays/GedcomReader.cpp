@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "birthdays/GedcomReader.h"
 #include <climits>
 #include <cstring>

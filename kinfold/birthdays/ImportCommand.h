@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The batch import: kinfold --import FILE.ged [--save OUT.kfd] [DOC.kfd]
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Character sets and line ends of genealogy files: everything is turned into UTF-8 (NFC).
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One holiday: a name and a rule that places it on one day of every year.
 #include "platform/CString.h"

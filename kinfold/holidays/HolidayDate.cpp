@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rule tests on calendar dates, kept apart from the stored forms.
 #include "calendar/CalendarDate.h"
 #include "holidays/Holiday.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user's holidays, in the order they were added; kept in the settings store, not in documents.
 #include <vector>

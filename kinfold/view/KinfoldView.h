@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calendar view: one page of 1, 6 or 12 months on the screen, in print preview, on the printer
 // and in PDF files, all through one drawing routine.

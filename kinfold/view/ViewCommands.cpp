@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view's commands that open dialogs: the names list, the genealogy import, the holidays,
 // the options sheet, the year chooser, the target date and the click on a day.
 #include <QDir>

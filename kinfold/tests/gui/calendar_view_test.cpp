@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar view: what day cells show, navigation, options kept per profile, and printing to PDF.
 #include <gtest/gtest.h>
 #include <QApplication>

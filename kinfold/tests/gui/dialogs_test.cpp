@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs on their own, driven through their controls: OK, Cancel and the close box, the
 // number checks, the entry editor's layouts, the merge question, the holiday editors and the
 // options sheet's pages.

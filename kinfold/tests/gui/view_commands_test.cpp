@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view's dialog commands end to end: the click on a day on pages of 1, 6 and 12 months, the
 // year chooser, the target date, the options sheet's Apply, the names list, the holidays and the
 // genealogy import with its merge question and start folder.

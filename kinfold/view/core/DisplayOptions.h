@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calendar view's display choices, one set per profile, and their place in the settings store.
 //
