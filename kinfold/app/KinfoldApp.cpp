@@ -6,12 +6,12 @@
 #include <QFileInfo>
 #include <cstdio>
 #include <memory>
-#include "app/KinfoldDoc.h"
 #include "app/MainFrame.h"
 #include "calendar/MoonDate.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
+#include "view/KinfoldDoc.h"
 #include "view/KinfoldView.h"
 #include "view/core/PageLayout.h"
 

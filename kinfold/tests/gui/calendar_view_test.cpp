@@ -11,12 +11,12 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include "app/KinfoldApp.h"
-#include "app/KinfoldDoc.h"
 #include "app/MainFrame.h"
 #include "calendar/MoonDate.h"
 #include "platform/Archive.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
+#include "view/KinfoldDoc.h"
 #include "view/KinfoldView.h"
 #include "view/core/DayCell.h"
 
