@@ -2,6 +2,7 @@
 #include "birthdays/VCardImport.h"
 #include <string>
 #include <unordered_set>
+#include "birthdays/ImportTexts.h"
 #include "birthdays/VCardReader.h"
 
 namespace {
@@ -84,7 +85,8 @@ VCardImportStats ImportVCards(std::string_view bytes, BirthdayList& list)
     } restore{list, original};
 
     CoupleIndex couples(list);
-    auto claim = [](const CString& text, const CalendarDate&) { return text; };
+    // Two cards of one file with one name and other dates are two people.
+    ImportTexts texts;
     auto add = [&](const BirthdayEntry& e) {
         bool merged;
         list.AddOrMerge(e, merged);
@@ -97,7 +99,7 @@ VCardImportStats ImportVCards(std::string_view bytes, BirthdayList& list)
         if (c.HasBirthday()) {
             BirthdayEntry person(c.birth);
             person.kind = BirthdayEntry::Individual;
-            person.text = claim(c.name, c.birth);
+            person.text = texts.Claim(c.name, c.birth);
             person.endDate.Assign(c.death);
             person.otherDate.Assign(c.anniversary);
             add(person);
@@ -110,7 +112,7 @@ VCardImportStats ImportVCards(std::string_view bytes, BirthdayList& list)
             BirthdayEntry couple(c.anniversary);
             couple.kind = BirthdayEntry::Couple;
             couple.endDate.Assign(c.death);
-            couple.text = claim(text, c.anniversary);
+            couple.text = texts.Claim(text, c.anniversary);
             couples.Add(c.anniversary, text);
             add(couple);
             ++stats.couples;

@@ -70,7 +70,7 @@ CalendarExportOptions Options(uint32_t switches = 0, int leapDay = 0)
 {
     CalendarExportOptions o;
     o.switches = DisplaySwitches(switches);
-    o.leapDay = leapDay;
+    o.leapDay = LeapDayRuleFromStored(leapDay);
     o.stamp = 1765000000;  // 6 December 2025
     return o;
 }

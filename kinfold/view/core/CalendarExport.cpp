@@ -5,6 +5,8 @@
 #include <cstdio>
 #include "birthdays/FileBytes.h"
 #include "platform/CString.h"
+#include "platform/SettingsStore.h"
+#include "view/core/DisplayOptions.h"
 
 namespace {
 
@@ -82,12 +84,12 @@ icalcomponent* MakeEvent(const BirthdayEntry& e, EventKind kind, const CalendarE
     icalrecurrencetype_clear(&rule);
     rule.freq = ICAL_YEARLY_RECURRENCE;
     if (month == 2 && day == 29) {
-        if (o.leapDay == 0) {
+        if (o.leapDay == LeapDayRule::February28) {
             rule.by_month[0] = 2;
             rule.by_month[1] = ICAL_RECURRENCE_ARRAY_MAX;
             rule.by_month_day[0] = -1;
             rule.by_month_day[1] = ICAL_RECURRENCE_ARRAY_MAX;
-        } else if (o.leapDay == 1) {
+        } else if (o.leapDay == LeapDayRule::March1) {
             rule.by_year_day[0] = 60;
             rule.by_year_day[1] = ICAL_RECURRENCE_ARRAY_MAX;
         }
@@ -189,4 +191,39 @@ bool ExportCalendarFile(const std::string& path, const BirthdayList& list, const
                         int& events, std::string& error)
 {
     return WriteWholeFile(path, ExportCalendar(list, options, &events), error);
+}
+
+ImportCommandResult RunExportCommand(const std::string& out, const std::string& doc, ISettingsStore& store, int64_t now)
+{
+    ImportCommandResult r;
+    auto fail = [&](int code, const std::string& message) {
+        r.exitCode = code;
+        r.error = message;
+        return r;
+    };
+    if (out.empty()) return fail(2, "--export-ics needs the name of the calendar file to write");
+    // "kinfold --export-ics family.kfd" must not write a calendar over the document.
+    std::string lower;
+    for (char c : out) lower += (char)(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    if (lower.size() >= 4 && lower.compare(lower.size() - 4, 4, ".kfd") == 0)
+        return fail(2, "--export-ics writes an iCalendar file, not \"" + out + "\" (give OUT.ics, then the document)");
+    std::string path = doc;
+    if (path.empty()) path = store.GetString("Recent File List", "File1", "");
+    if (path.empty()) path = "Kinfold.kfd";
+
+    BirthdayList list;
+    std::string bytes, error;
+    // A start file made empty at the first start is an empty list, as in the window.
+    if (!ReadWholeFile(path, bytes, error)) return fail(1, error);
+    if (!bytes.empty() && !LoadKfdFile(path, list, error)) return fail(1, error);
+
+    DisplayOptions display = LoadDisplayOptions(store, 0);
+    CalendarExportOptions options;
+    options.switches = display.switches;
+    options.leapDay = display.leapDay;
+    options.stamp = now;
+    int events = 0;
+    if (!ExportCalendarFile(out, list, options, events, error)) return fail(1, error);
+    r.output = std::to_string(events) + " events written to " + out + " (from " + path + ")";
+    return r;
 }

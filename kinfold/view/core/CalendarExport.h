@@ -5,13 +5,17 @@
 #include <cstdint>
 #include <string>
 #include "birthdays/BirthdayList.h"
+#include "birthdays/ImportCommand.h"
+#include "birthdays/LeapDay.h"
+
+class ISettingsStore;
 
 struct CalendarExportOptions {
     // Which entries the calendar shows: anniversaries and notes only when switched on; the
     // birthdays of the dead end at the death date unless their switch is on.
     DisplaySwitches switches;
-    // How 29 February is shown in common years: 0 on 28 February, 1 on 1 March, 2 not at all.
-    int leapDay = 0;
+    // Where 29 February is shown in common years, as in the calendar.
+    LeapDayRule leapDay = LeapDayRule::February28;
     // DTSTAMP of every event, seconds since 1970 UTC.
     int64_t stamp = 0;
 };
@@ -27,3 +31,8 @@ std::string ExportCalendar(const BirthdayList& list, const CalendarExportOptions
 // Writes the file through a temporary file that then replaces `path`; false with a message.
 bool ExportCalendarFile(const std::string& path, const BirthdayList& list, const CalendarExportOptions& options,
                         int& events, std::string& error);
+
+// kinfold --export-ics OUT.ics [DOC.kfd]: the entries of DOC.kfd (else of the document the
+// program opens at start) with the display options of profile 0 in `store`, stamped `now`.
+// Nothing is written unless the document was read.
+ImportCommandResult RunExportCommand(const std::string& out, const std::string& doc, ISettingsStore& store, int64_t now);
