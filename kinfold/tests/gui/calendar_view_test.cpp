@@ -286,30 +286,6 @@ TEST_F(ViewTest, ZeroLengthStartFileOpensAsEmptyList)
     EXPECT_EQ(doc.List().GetCount(), 1);
 }
 
-TEST_F(ViewTest, PrintPdfArguments)
-{
-    PrintPdfOptions o;
-    EXPECT_EQ(ParsePrintPdfArgs({"kinfold", "--print-pdf", "a.pdf", "--year", "2026", "--month", "3",
-                                 "--months-per-page", "6", "--calendar", "2", "--paper", "A4", "--portrait", "x.kfd"},
-                                o),
-              QString());
-    EXPECT_EQ(o.output, "a.pdf");
-    EXPECT_EQ(o.year, 2026);
-    EXPECT_EQ(o.month, 3);
-    EXPECT_EQ(o.monthsPerPage, 6);
-    EXPECT_EQ(o.calendar, 2);
-    EXPECT_EQ(o.paperCode, 9);
-    EXPECT_TRUE(o.portrait);
-    EXPECT_EQ(o.document, "x.kfd");
-    PrintPdfOptions bad;
-    EXPECT_NE(ParsePrintPdfArgs({"kinfold", "--print-pdf"}, bad), QString());
-    EXPECT_NE(ParsePrintPdfArgs({"kinfold", "--print-pdf", "a.pdf", "--months-per-page", "4"}, bad), QString());
-    EXPECT_NE(ParsePrintPdfArgs({"kinfold", "--print-pdf", "a.pdf", "--year", "0"}, bad), QString());
-    EXPECT_NE(ParsePrintPdfArgs({"kinfold", "--print-pdf", "a.pdf", "--paper", "Napkin"}, bad), QString());
-    EXPECT_NE(ParsePrintPdfArgs({"kinfold", "--print-pdf", "a.pdf", "--month", "13"}, bad), QString());
-    EXPECT_NE(ParsePrintPdfArgs({"kinfold", "--print-pdf", "a.pdf", "--bogus"}, bad), QString());
-}
-
 TEST_F(ViewTest, PicturesFoundBoundedAndDrawnBehindTheMonth)
 {
     QTemporaryDir dir;
