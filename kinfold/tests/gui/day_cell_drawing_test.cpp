@@ -183,6 +183,19 @@ TEST_F(DayCellDrawing, FontsStayScaledAfterEveryReloadOfTheOptions)
     QDir::setCurrent(before);
 }
 
+TEST_F(DayCellDrawing, HugeStoredFontSizesScaleWithoutOverflow)
+{
+    store.WriteInt("FontSize", "Name", 2000000000);
+    store.WriteInt("FontSize", "Month", -2000000000);
+    view->LoadDisplayOptions();
+    view->SetMonthsPerPage(6);
+    EXPECT_EQ(view->m_nEffectiveSize[NameFont], 1000000000);
+    EXPECT_EQ(view->m_nEffectiveSize[TitleFont], -1000000000);
+    view->SetFontScale(33);
+    view->LoadDisplayOptions();
+    EXPECT_EQ(view->m_nEffectiveSize[NameFont], 660000000);
+}
+
 TEST_F(DayCellDrawing, OneLineTextShrinksForItsWidthThenEndsWithAnEllipsis)
 {
     QImage img(600, 200, QImage::Format_RGB32);
