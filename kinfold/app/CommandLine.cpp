@@ -26,7 +26,7 @@ const CommandOption kOptions[] = {
     {"--landscape", nullptr, "Sideways pages, the default", "--print-pdf"},
     {"--holiday-sets", nullptr, "List the built-in country holiday sets, one a line: code, a blank, the name"},
     {"--list-holidays", "YEAR", "Print each holiday of YEAR (1-9999) as \"YYYY-MM-DD name\", from the stored list"},
-    {"--holidays", "CODE", "Use the country set CODE (see --holiday-sets), not the stored list; the stored list is left alone",
+    {"--holidays", "CODE", "Holidays of country set CODE (see --holiday-sets) for this run only",
      "--print-pdf --list-holidays"},
 };
 
