@@ -378,3 +378,26 @@ TEST(VCardImport, ReimportAddsNothingAndConflictsAsk)
     EXPECT_EQ(s.questions, 0);
     ExpectDate(noYear[noYear.FindByText("Carlos Ruiz")], 1955, 12, 24);
 }
+
+TEST(VCardImport, SameNamedCardsWithOtherDatesAreTwoPeople)
+{
+    const std::string file =
+        "BEGIN:VCARD\nFN:Ann Smith\nBDAY:19500112\nEND:VCARD\n"
+        "BEGIN:VCARD\nFN:Ann Smith\nBDAY:19750304\nEND:VCARD\n"
+        "BEGIN:VCARD\nFN:Ann Smith\nBDAY:1950-01-12\nEND:VCARD\n"  // the first one again
+        "BEGIN:VCARD\nFN:Joe Smith\nX-SPOUSE:Mary\nANNIVERSARY:19700101\nEND:VCARD\n"
+        "BEGIN:VCARD\nFN:Joe Smith\nX-SPOUSE:Mary\nANNIVERSARY:19900101\nEND:VCARD\n";
+    BirthdayList list;
+    VCardImportStats stats = ImportVCards(file, list);
+    EXPECT_EQ(stats.questions, 0);
+    ASSERT_EQ(list.GetCount(), 4);
+    ExpectDate(list[list.FindByText("Ann Smith")], 1950, 1, 12);
+    ASSERT_GE(list.FindByText("Ann Smith [1975]"), 0);
+    ExpectDate(list[list.FindByText("Ann Smith [1975]")], 1975, 3, 4);
+    ASSERT_GE(list.FindByText("Joe+Mary Smith [1990]"), 0);
+
+    // A second import finds the same texts.
+    stats = ImportVCards(file, list);
+    EXPECT_EQ(stats.added, 0);
+    EXPECT_EQ(list.GetCount(), 4);
+}
