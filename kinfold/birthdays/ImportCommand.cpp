@@ -1,14 +1,9 @@
 #include "birthdays/ImportCommand.h"
-#include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <unistd.h>
 #include "birthdays/FileBytes.h"
 #include "birthdays/GedcomReader.h"
 #include "platform/Archive.h"
-
-namespace fs = std::filesystem;
+#include "platform/DurableFile.h"
 
 namespace {
 
@@ -41,23 +36,9 @@ bool SaveKfdFile(const std::string& path, BirthdayList& list, std::string& error
 {
     CArchive ar;
     list.Serialize(ar);
-    std::string tmp = path + ".tmp" + std::to_string((long)getpid());
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (out) out.write(ar.Buffer().data(), (std::streamsize)ar.Buffer().size());
-        if (out) out.flush();
-        if (!out) {
-            error = "Cannot write \"" + path + "\": " + std::strerror(errno) + ".";
-            std::error_code ec;
-            fs::remove(tmp, ec);
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::rename(tmp, path, ec);
-    if (ec) {
-        error = "Cannot write \"" + path + "\": " + ec.message() + ".";
-        fs::remove(tmp, ec);
+    std::string why;
+    if (!ReplaceFileDurably(path, ar.Buffer(), why)) {
+        error = "Cannot write \"" + path + "\": " + why + ".";
         return false;
     }
     return true;
