@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs the parser fuzz targets (clang, libFuzzer, ASan, UBSan).
 #   ./fuzz.sh --list            build what is missing, print the target names
 #   ./fuzz.sh T S [options]     run target T for S seconds (more libFuzzer options may follow);

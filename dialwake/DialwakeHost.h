@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The clock host: brings back the clocks of the restart file, makes and destroys clocks when they
 // ask, offers a new clock and the Sounds window from a tray icon or a small window, and ends when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The host's "Sounds" window: which sounds the clocks may make, as a check-box tree.
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Markwheel's main window: menus, the target dialog, the About box and the "InUse" values.
 #include "platform/Document.h"

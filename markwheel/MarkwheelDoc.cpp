@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MarkwheelDoc.h"
 #include "core/MarkwheelFile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The countdown document: one titled target moment and a display mode.
 #include <functional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Set Target Date": title and the six fields of the target.
 #include <QAbstractSpinBox>

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Builds kestrum/timezone/TimeZones.txt from the machine's tz database.
 
 Every zone of zone.tab becomes one city, "City, Country", with a standard

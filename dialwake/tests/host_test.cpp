@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The host brings clocks back from the restart file and makes and destroys them on request.
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: xvfb-run -a -s "-screen 0 1280x1024x24" dialwake/tests/xvfb_scenario.sh first|again
 # (DIALWAKE names the program, OUT the folder for the screenshots and the temporary home.)
 # Runs dialwake as a new user would (phase "first") or starts it again (phase "again").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CalendarDate::SetFromText in each calendar, then the arithmetic a day cell does with the result.
 #include <cstddef>
 #include <cstdint>

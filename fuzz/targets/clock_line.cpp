@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock window's restart line: its elements, the placement, and the zone and alarm tags it
 // carries, read as the window reads them; then the line it would write reads back the same.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CDaylight::Load: a rule line; then its transitions in a few years and its tag's round trip.
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CDaylightTime::Load: one transition rule; then the transition in years near and far.
 #include <cstddef>
 #include <cstdint>

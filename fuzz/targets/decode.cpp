@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decode: numbers, signs, hexadecimal, booleans, angles and spans of any text.
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GEDCOM date values, calendar escapes included.
 #include <cstddef>
 #include <cstdint>

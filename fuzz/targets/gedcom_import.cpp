@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GEDCOM import: bytes in, list out, each merge question answered from the input itself.
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A holiday's stored form as the settings store hands it back: read, matched against every day
 // of a year in the two calendars, and written again.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ".kfd" reader: any bytes load or throw the archive's read error; what loads stores and
 // loads back to the same list.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ".mkw" reader: any bytes load (full or short form) or throw, leaving the data untouched; a
 // loaded target is then shown in every mode.
 #include <cstddef>

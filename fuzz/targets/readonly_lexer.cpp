@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text reader in its lexer style: the first bytes choose the reads (tokens, strings, quotes,
 // numbers, put-backs, line skips), the rest is the file.
 #include <fuzzer/FuzzedDataProvider.h>

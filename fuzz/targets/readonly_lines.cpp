@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text reader in its line style: whole lines, raw characters and blocks over any file.
 #include <cstddef>
 #include <cstdint>

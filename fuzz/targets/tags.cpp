@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The restart-line tags of a zone, a rule and an alarm: any text is read, and what is read
 // writes a tag that reads back to the same value.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "TimeZones.txt" loader over any file: rules section, zone lines, cities; then look-ups.
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Line reading over a 40 MB text file: the reader against std::getline.
 #include <kestrum/readonly.h>
 

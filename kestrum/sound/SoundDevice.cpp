@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/SoundDevice.h"
 
 // Qt Multimedia's include folder is only on the path when the library links it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The alarm value: its restart tag and the time left.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock window, its city chooser and the alarm dialog, on the offscreen platform. The restart
 // file lives in a temporary XDG_DATA_HOME and the settings in a temporary folder.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock's restart line and its drawing arithmetic, without a window.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Daylight-saving rules: parsing, packing, transition moments and the in-force decision.
 #include <gtest/gtest.h>
 

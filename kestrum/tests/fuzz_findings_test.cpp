@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inputs the fuzz targets found troublesome, kept as regression cases.
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The zone table: zone lines, the file's sections, lookups, tags and finding the file.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped TimeZones.txt: against the machine's tz database hour by hour for 2025-2030 when the
 // machine has the tzdata the table was made from, and always against the change instants of the
 // published daylight-saving rules of 2025-2027, worked out here without any tz database.

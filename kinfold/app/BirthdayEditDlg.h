@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Birthday Edit": one entry's kind, text and its three dates.
 #include "app/DialogSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/BirthdayNamesDlg.h"
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -7,11 +8,11 @@
 #include <string>
 #include <vector>
 #include "app/BirthdayEditDlg.h"
-#include "app/KinfoldDoc.h"
 #include "app/PleaseChooseDlg.h"
 #include "platform/Archive.h"
 #include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
+#include "view/KinfoldDoc.h"
 
 namespace {
 // Alphabetical without regard to case, and the same on every machine.

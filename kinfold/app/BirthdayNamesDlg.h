@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Birthday Names": every entry of the document by its text, with Edit, Delete and Add. The
 // dialog works on its own copy of the list; OK puts the copy back into the document.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program's dialogs share: values exchanged when the dialog opens and on OK, the
 // framework's refusal of bad numbers, and a number field whose arrows are bounded while the

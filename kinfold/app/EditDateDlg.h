@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Enter Date": one date's year, month and day (the view's target date).
 #include "app/DialogSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Edit Holliday list": the holidays in list order with Edit, New, Delete and Reset. It works on
 // the live list and stores it however it is closed; there is no Cancel.

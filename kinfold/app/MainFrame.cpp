@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainFrame.h"
 #include <QAction>
 #include <QCloseEvent>
@@ -8,7 +9,7 @@
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
-#include "app/KinfoldDoc.h"
+#include "view/KinfoldDoc.h"
 #include "view/KinfoldView.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The options sheet: four pages that each read their stored display options of one profile when
 // first shown and write them back on OK or Apply. The view then reloads what was written.

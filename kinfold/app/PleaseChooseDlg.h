@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Please Choose": which of two dates to keep when a merge meets two different ones.
 #include "app/DialogSupport.h"

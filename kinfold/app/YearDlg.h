@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Choose a Year": jump to any year and, optionally, another month.
 #include "app/DialogSupport.h"

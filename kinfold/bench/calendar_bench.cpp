@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar arithmetic behind one twelve-month page: for every drawn day its day
 // number, weekday and corner marks, and for a moon page the month lengths of the year.
 // "Cold" runs take a new year every iteration (a first paint: nothing cached yet);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Import of a generated family tree: 100,000 individuals and 40,000 families.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rendering calendar pages of a list of 5,000 birthdays spread over the year, as a paint does,
 // and printing a year into a PDF.
 #include <benchmark/benchmark.h>
@@ -6,8 +7,8 @@
 #include <QTemporaryDir>
 #include <memory>
 #include <random>
-#include "app/KinfoldDoc.h"
 #include "platform/Settings.h"
+#include "view/KinfoldDoc.h"
 #include "view/KinfoldView.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One line of the birthday list: a person's birthday, a couple's wedding day or a dated note.
 #include <cstdint>

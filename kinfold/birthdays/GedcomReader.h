@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Merges the people and married couples of a genealogy (GEDCOM) file into a birthday list.
 #include <string>

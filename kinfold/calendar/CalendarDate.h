@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Calendar dates in three civil calendars, tied together by the Julian day number.
 // Day numbers are doubles at 0 h of a day (an integer plus 0.5). Years count

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The moon, the seasons and year names. All times are Julian day numbers (UT, no time zone).
 #include "calendar/CalendarDate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/KinfoldView.h"
 #include <QAction>
 #include <QDate>
@@ -20,11 +21,11 @@
 #include <cstdlib>
 #include <ctime>
 #include <random>
-#include "app/KinfoldDoc.h"
 #include "calendar/MoonDate.h"
 #include "kestrum/files.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
+#include "view/KinfoldDoc.h"
 #include "view/core/DayCell.h"
 #include "view/core/DayClick.h"
 

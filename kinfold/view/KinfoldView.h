@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calendar view: one page of 1, 6 or 12 months on the screen, in print preview, on the printer
 // and in PDF files, all through one drawing routine.
@@ -75,7 +76,7 @@ public:
     void ShowMonth(int year, int month);
     void NextMonth();
 
-    // ---- dialog commands: filled in by the dialogs' code ----
+    // ---- dialog commands: defined with the dialogs (app/ViewCommands.cpp) ----
     virtual void OnList();
     virtual void OnImport();
     virtual void OnHolliday();

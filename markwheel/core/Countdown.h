@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Day arithmetic and the texts of the four display modes, free of any window system.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/MarkwheelFile.h"
 
 void StoreMarkwheel(CArchive& ar, const MarkwheelData& d)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Day arithmetic and the texts and colours of the four modes at chosen instants, with injected zones.
 #include <gtest/gtest.h>
 #include <cstdlib>

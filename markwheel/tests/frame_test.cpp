@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program shell driven offscreen: new documents ask for their target, files open and save,
 // the Format and File commands, the "InUse" values and what the view puts on the screen.
 #include <gtest/gtest.h>

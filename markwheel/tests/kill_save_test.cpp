@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A ".mkw" save killed at random moments leaves the old file or the new one, whole.
 #include <gtest/gtest.h>
 #include <QApplication>

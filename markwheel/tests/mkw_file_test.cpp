@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ".mkw" bytes both ways, the short form without the display mode, and short files.
 #include <gtest/gtest.h>
 #include "core/MarkwheelFile.h"

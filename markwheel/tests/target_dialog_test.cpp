@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Set Target Date" dialog's refusals, in their order, driven offscreen.
 #include <gtest/gtest.h>
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A save killed at a random moment must leave the old file or the new one, whole. The test
 // program starts itself again as the saving child (child arguments first on its command line),

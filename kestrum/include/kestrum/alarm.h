@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A clock's alarm: a moment, a message and the zone in whose local time it was entered.
 #include "platform/CString.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The world-clock window, its city chooser and the alarm dialog, and the two messages a clock
 // posts to its host's main window.

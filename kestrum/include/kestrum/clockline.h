@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Qt-free half of the clock window: its restart line (read and made), the texts it shows and
 // the geometry of its faces. Everything here is plain arithmetic on values so that it can be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Daylight-saving rules: a two-letter name, a shift and two yearly transitions, each a small
 // date rule such as "(Last.Sun.Oct.2:00)". Everything is reckoned at offsets the caller gives,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Symbols of the shared library are hidden unless marked.
 #if defined(KESTRUM_BUILDING)

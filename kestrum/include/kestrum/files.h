@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File search, folders, processes, clock readings, dialogs, integer rounding and process-wide flags.
 #include "platform/CString.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Short display texts for numbers, angles and spans, and Decode to read such texts back.
 #include "platform/CString.h"

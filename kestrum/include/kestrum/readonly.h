@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Forward-only reader over one text data file: whole lines, or a small lexer with one
 // character of lookahead over 4096-byte blocks (tokens, fields, quoted strings, numbers).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Typed values in the calling program's settings store; each Get falls back to the variable's own value.
 #include "platform/CString.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One sound buffer per object on the process's shared sound device, with a hidden volume window.
 #include <functional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Field readers over input file streams. Kept apart: with CString being std::string, this
 // operator>> replaces every `ifstream >> std::string` in a file that includes it.

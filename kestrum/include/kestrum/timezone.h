@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The time-zone table: cities, each with an index into a list of zones (a standard offset and a
 // daylight-saving rule), read from the data file "TimeZones.txt".

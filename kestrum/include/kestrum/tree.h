@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A tree filled from depth-tagged items (CTreeControl) and its variant with tri-state check marks (CTreeCheck).
 #include <map>

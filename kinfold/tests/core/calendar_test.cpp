@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Civil calendar dates: day numbers, their inverse, weekdays, month lengths and date texts.
 #include <gtest/gtest.h>
 

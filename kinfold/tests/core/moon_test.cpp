@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The moon, the seasons, the moon calendar and the year names.
 #include <gtest/gtest.h>
 

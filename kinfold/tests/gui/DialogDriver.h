@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drives modal dialogs from a test: acts on a dialog once its own event loop runs, answers
 // message boxes, and closes anything left open too long so that a fault fails instead of hanging.

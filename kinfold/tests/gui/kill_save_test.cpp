@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A ".kfd" save through the document frame, killed at random moments, leaves the old file or the
 // new one, whole.
 #include <gtest/gtest.h>
@@ -6,10 +7,10 @@
 #include <cstdlib>
 #include <string>
 #include "../../../platform/tests/KillWhileSaving.h"
-#include "app/KinfoldDoc.h"
 #include "platform/Document.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
+#include "view/KinfoldDoc.h"
 
 namespace {
 

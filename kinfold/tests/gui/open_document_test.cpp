@@ -13,7 +13,7 @@
 #include <QUrl>
 #include <functional>
 #include "DialogDriver.h"
-#include "app/KinfoldDoc.h"
+#include "view/KinfoldDoc.h"
 #include "app/MainFrame.h"
 #include "platform/Archive.h"
 

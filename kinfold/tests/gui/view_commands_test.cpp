@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view's dialog commands end to end: the click on a day on pages of 1, 6 and 12 months, the
 // year chooser, the target date, the options sheet's Apply, the names list, the holidays and the
 // genealogy import with its merge question and start folder.
@@ -19,16 +20,16 @@
 #include "app/BirthdayNamesDlg.h"
 #include "app/EditDateDlg.h"
 #include "app/HolidayListDlg.h"
-#include "app/KinfoldDoc.h"
 #include "app/OptionsPages.h"
 #include "app/OptionsSheet.h"
 #include "app/PleaseChooseDlg.h"
+#include "app/ViewCommands.h"
 #include "app/YearDlg.h"
 #include "calendar/MoonDate.h"
 #include "platform/Document.h"
 #include "platform/TextCodec.h"
+#include "view/KinfoldDoc.h"
 #include "view/KinfoldView.h"
-#include "view/ViewCommands.h"
 #include "view/core/PageLayout.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What one day cell of the calendar shows, worked out without drawing: the corner text, the
 // holiday and the entries of the day stacked from the bottom of the cell.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which day cell, and which entry in it, lies under a point of the screen page: the same layout
 // the screen drawing uses, block by block, so that pages of 6 and 12 months map a click to the

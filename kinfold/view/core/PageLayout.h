@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Arithmetic of the calendar page: month blocks, cells, titles, printed page sizes and month stepping.
 // Nothing here draws; the view feeds these numbers to its painter.

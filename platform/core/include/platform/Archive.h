@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The framework's serialisation stream: little-endian integers and length-prefixed byte strings.
 #include <cstdint>

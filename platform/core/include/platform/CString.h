@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 8-bit byte strings, as stored in files and settings.
 #include <string>

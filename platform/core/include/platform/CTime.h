@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Moments as seconds since 1970-01-01 00:00 UTC, 64-bit so that nothing stops in 2038.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What logic needs of the per-user settings store: typed values by section and key.
 #include <map>

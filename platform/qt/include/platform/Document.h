@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small document framework: one document bound to one main window, with New, Open, Save,
 // Save As, a recent-file list, the modified flag in the title and save prompts.

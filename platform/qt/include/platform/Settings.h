@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The per-user settings store on QSettings, under "Quorvanth Software" and the program's name.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Stored 8-bit bytes to screen text and back.
 #include <QString>

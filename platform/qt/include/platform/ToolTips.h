@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tool tips appear after 500 ms and stay 5000 ms.
 #include <QString>

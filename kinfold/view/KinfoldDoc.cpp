@@ -1,4 +1,5 @@
-#include "app/KinfoldDoc.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "view/KinfoldDoc.h"
 #include "platform/Archive.h"
 
 CKinfoldDoc::CKinfoldDoc() = default;

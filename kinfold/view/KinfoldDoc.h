@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The document: the user's birthday list, stored as a ".kfd" file.
 #include "birthdays/BirthdayList.h"

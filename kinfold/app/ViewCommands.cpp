@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view's commands that open dialogs: the names list, the genealogy import, the holidays,
 // the options sheet, the year chooser, the target date and the click on a day.
 #include <QDir>
@@ -8,17 +9,17 @@
 #include "app/BirthdayNamesDlg.h"
 #include "app/EditDateDlg.h"
 #include "app/HolidayListDlg.h"
-#include "app/KinfoldDoc.h"
 #include "app/OptionsSheet.h"
 #include "app/PleaseChooseDlg.h"
+#include "app/ViewCommands.h"
 #include "app/YearDlg.h"
 #include "birthdays/GedcomReader.h"
 #include "platform/Document.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
+#include "view/KinfoldDoc.h"
 #include "view/KinfoldView.h"
-#include "view/ViewCommands.h"
 #include "view/core/DayClick.h"
 
 namespace {
