@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include "platform/DurableFile.h"
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error)
 {
@@ -25,5 +26,15 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
         return false;
     }
     bytes = buffer.str();
+    return true;
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string& error)
+{
+    std::string why;
+    if (!ReplaceFileDurably(path, bytes, why)) {
+        error = "Cannot write \"" + path + "\": " + why + ".";
+        return false;
+    }
     return true;
 }

@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "birthdays/ImportCommand.h"
-#include <cstring>
+#include "birthdays/BirthdayImport.h"
 #include "birthdays/FileBytes.h"
-#include "birthdays/GedcomReader.h"
 #include "platform/Archive.h"
-#include "platform/DurableFile.h"
 
 namespace {
 
-const char* kUsage = "usage: kinfold --import FILE.ged [--save OUT.kfd] [DOC.kfd]";
+const char* kUsage = "usage: kinfold --import FILE [--save OUT.kfd] [DOC.kfd]";
 
 } // namespace
 
@@ -30,12 +28,7 @@ bool SaveKfdFile(const std::string& path, BirthdayList& list, std::string& error
 {
     CArchive ar;
     list.Serialize(ar);
-    std::string why;
-    if (!ReplaceFileDurably(path, ar.Buffer(), why)) {
-        error = "Cannot write \"" + path + "\": " + why + ".";
-        return false;
-    }
-    return true;
+    return WriteWholeFile(path, ar.Buffer(), error);
 }
 
 ImportCommandResult RunImportCommand(const std::vector<std::string>& args)
@@ -85,7 +78,13 @@ ImportCommandResult RunImportCommand(const std::string& ged, const std::string& 
     }
     // Conflicts keep the stored date.
     list.SetChooser([](const CString&, const CString&, const CString&, const CString&) { return DateChoice::B; });
-    GedcomImportStats stats = ImportGedcom(bytes, list);
+    BirthdayImportStats stats;
+    std::string why;
+    if (!ImportBirthdays(bytes, list, stats, why)) {
+        r.exitCode = 1;
+        r.error = "\"" + ged + "\" is neither a GEDCOM file nor a vCard file";
+        return r;
+    }
     list.SortByDate();
     if (!SaveKfdFile(save, list, r.error)) {
         r.exitCode = 1;
