@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 #include "app/BirthdayEditDlg.h"
-#include "app/KinfoldDoc.h"
 #include "app/PleaseChooseDlg.h"
 #include "platform/Archive.h"
 #include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
+#include "view/KinfoldDoc.h"
 
 namespace {
 // Alphabetical without regard to case, and the same on every machine.

@@ -3,14 +3,16 @@
 // Start-up of the program and its headless printing.
 #include <QString>
 #include <QStringList>
+#include "platform/CommandLine.h"
 
 class QApplication;
 
 // The start file when the recent-file list is empty.
 inline constexpr const char* kDefaultStartFile = "Kinfold.kfd";
 
-// Shows the main window with the start document; returns the program's exit code.
-int RunKinfold(QApplication& app);
+// Shows the main window with `document`, or the start document when it is empty; returns the
+// program's exit code.
+int RunKinfold(QApplication& app, const QString& document = QString());
 
 struct PrintPdfOptions {
     QString output;
@@ -23,11 +25,11 @@ struct PrintPdfOptions {
     QString document;       // empty: an empty list
 };
 
-bool IsPrintPdfCommand(int argc, char** argv);
 // Reads "--print-pdf OUT [--year Y] [--month M] [--months-per-page N] [--calendar T] [--paper P]
-// [--portrait] [DOC]" (args[0] is the program); an error text or "".
-QString ParsePrintPdfArgs(const QStringList& args, PrintPdfOptions& options);
+// [--portrait | --landscape] [DOC]" from a command line checked against Kinfold's options;
+// an error text naming the bad value, or "".
+QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& options);
 // Prints one year into the PDF; an error text or "".
 QString PrintPdf(const PrintPdfOptions& options);
-// Parses, prints and reports; the exit code.
-int RunPrintPdfCommand(const QStringList& args);
+// Reads, prints and reports; the exit code (2 for bad arguments, 1 when printing failed).
+int RunPrintPdfCommand(const CommandArgs& args);

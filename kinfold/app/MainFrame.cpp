@@ -9,7 +9,7 @@
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
-#include "app/KinfoldDoc.h"
+#include "view/KinfoldDoc.h"
 #include "view/KinfoldView.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <memory>
 #include <random>
-#include "app/KinfoldDoc.h"
 #include "platform/Settings.h"
+#include "view/KinfoldDoc.h"
 #include "view/KinfoldView.h"
 
 namespace {

@@ -12,7 +12,18 @@ public:
         FixedDate = 0,             // `month`/`day` every year ("Christmas" on 25 December)
         FixedDayOfWeek = 1,        // `weekday` of `week` in `month` (fourth Thursday of November)
         NextBusinessDayAfter = 2,  // first Monday-to-Friday after `day` of `month` ("Tax Day")
+        WesternEaster = 3,         // `offset` days from Easter Sunday, Gregorian computus
+        OrthodoxEaster = 4,        // `offset` days from Easter Sunday, Julian computus, on its Gregorian date
+        SubstituteForward = 5,     // `month`/`day`; on a weekend also on a later weekday (HolidayList)
+        SundayToSaturday = 6,      // `month`/`day`, kept the day before instead when that is a Sunday
+        WeekdayOnOrAfter = 7,      // the first `weekday` on or after `month`/`day`
+        WeekdayOnOrBefore = 8,     // the last `weekday` on or before `month`/`day`
+        OneYearDate = 9,           // `month`/`day` of `year` only
+        // As WeekdayOnOrAfter, but `month`/`day` itself when it falls on `keepWeekday` (Ireland's
+        // February holiday: the first Monday, or 1 February when that is a Friday). Stored 'A'.
+        WeekdayOnOrAfterUnless = 17,
     };
+    static constexpr int kMaxEasterOffset = 99;
 
     // A new, unnamed holiday: a fixed date on 1 January, so that the editor opens on a valid rule.
     Holiday();
@@ -22,12 +33,25 @@ public:
     // 7 = Sunday) in `month`. Week 0 makes a next-business-day-after rule whose day is `third`.
     Holiday(int month, int week, int third, const CString& name);
 
-    // Whether the holiday falls on the date; the date's own calendar class gives its weekday and
-    // month length.
+    // Days from Easter; `orthodox` picks the Julian computus.
+    static Holiday FromEaster(bool orthodox, int offset, const CString& name);
+    // Kinds that take a date and a weekday (kinds 5 to 8; the weekday is used by 7 and 8 only).
+    static Holiday DateRule(int kind, int month, int day, int weekday, const CString& name);
+    static Holiday InOneYear(int year, int month, int day, const CString& name);
+    static Holiday OnOrAfterUnless(int month, int day, int weekday, int keepWeekday, const CString& name);
+    // Whether the kind has a month, a day and a weekday to find near that day (7, 8, 'A').
+    bool NearWeekday() const {
+        return kind == WeekdayOnOrAfter || kind == WeekdayOnOrBefore || kind == WeekdayOnOrAfterUnless;
+    }
+
+    // Whether the holiday's own rule places it on the date; the date's own calendar class gives
+    // its weekday and month lengths. Substitute days need the whole list: HolidayList::HolidayOn.
     bool FallsOn(const CalendarDate& date) const;
-    // The same test on the parts of a date: day of month from 1, month 1..12, weekday 1 = Monday ..
-    // 7 = Sunday, and the number of days in that month.
+    // The same test on the parts of a date, for kinds 0 to 2 (others give false): day of month
+    // from 1, month 1..12, weekday 1 = Monday .. 7 = Sunday, and the number of days in that month.
     bool FallsOn(int dateMonth, int dateDay, int dateWeekday, int daysInMonth) const;
+    // Whether the rule needs the year, not just the month and day (kinds 3 to 9).
+    bool NeedsYear() const { return kind >= WesternEaster; }
 
     // The one-line stored form: the kind digit, two month digits, then two day digits (kinds 0
     // and 2) or one week and one weekday digit (kind 1), then the name, e.g. "01225Christmas",
@@ -38,14 +62,32 @@ public:
     // skipped). Digits are not validated: each position gives its character code minus '0', a
     // missing position that of a NUL, and kind 1 with week 0 comes back as kind 2 with day =
     // the weekday digit.
+    // Kinds 3 to 9 and 'A' need a digit in every digit position (and '+' or '-' before an offset), else
+    // false too, so every text they accept is written back unchanged:
+    //   "3-02Good Friday", "4+01Easter Monday"   sign and two digits of offset
+    //   "51225Christmas Day", "60427King's Day"   month, day
+    //   "706206Midsummer Day", "805241Victoria Day"   month, day, weekday digit
+    //   "920220624Matariki"   four digits of year, month, day
+    //   "A020115St Brigid's Day"   month, day, weekday digit, weekday digit kept on
+    // An out-of-range number is written as one that matches nothing (month 00, weekday 9, year 0000), an
+    // offset beyond 99 days as 99.
     static bool FromText(const CString& text, Holiday& out);
 
     bool operator==(const Holiday& other) const = default;
 
     int month = 1;    // 1..12; anything else matches nothing
-    int day = 1;      // day of month for kinds 0 and 2, else 0
+    int day = 1;      // day of month for kinds 0, 2 and 5 to 9, else 0
     int kind = FixedDate;
-    int weekday = 0;  // 1 = Monday .. 7 = Sunday for kind 1, else 0
+    int weekday = 0;  // 1 = Monday .. 7 = Sunday for kinds 1, 7 and 8, else 0
     int week = 0;     // 1..6 for kind 1, else 0
     CString name;
+    int offset = 0;   // days from Easter, -99..99, for kinds 3 and 4
+    int year = 0;     // the one year of kind 9
+    int keepWeekday = 0;  // for WeekdayOnOrAfterUnless, 1 = Monday .. 7 = Sunday
 };
+
+// Easter Sunday of a year as a Gregorian month and day: Western by the Gregorian computus,
+// Orthodox by the Julian one (its Julian date carried over to the Gregorian calendar; false when
+// that leaves the year, which happens only tens of thousands of years away).
+void WesternEasterDate(int year, int& month, int& day);
+bool OrthodoxEasterDate(int year, int& month, int& day);

@@ -12,11 +12,26 @@ class ISettingsStore;
 inline constexpr const char* kHolidaySection = "Hollidays";
 inline constexpr const char* kHolidayCountKey = "Number";
 
+// One day of a year's holidays, on the Gregorian calendar.
+struct DatedHoliday {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    CString name;
+    bool operator==(const DatedHoliday& other) const = default;
+};
+
 class HolidayList {
 public:
-    // When several holidays fall on the date, the earliest in the list wins. On a hit the name is
-    // copied into `name`; otherwise false and `name` is left untouched.
+    // When several holidays fall on the date, the earliest in the list wins. A day on which no
+    // holiday's own rule falls may still be the substitute of a weekend holiday of kind
+    // SubstituteForward: such holidays are taken in date order, and each is kept on the first
+    // Monday-to-Friday after its day that is neither a day of another holiday of the list nor an
+    // earlier holiday's substitute (25 December on a Saturday: 27th, 26 December then the 28th).
+    // On a hit the name is copied into `name`; otherwise false and `name` is left untouched.
     bool HolidayOn(const CalendarDate& date, CString& name) const;
+    // Every day of the Gregorian `year` that HolidayOn names, in date order.
+    std::vector<DatedHoliday> HolidaysInYear(int year) const;
 
     // Replaces the list by the stored one. "Number" absent or negative, or a record key between
     // 1 and the count missing or empty: the factory list (see PutFactoryList). "Number" 0: an

@@ -21,11 +21,11 @@
 #include <cstdlib>
 #include <ctime>
 #include <random>
-#include "app/KinfoldDoc.h"
 #include "calendar/MoonDate.h"
 #include "kestrum/files.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
+#include "view/KinfoldDoc.h"
 #include "view/core/DayCell.h"
 #include "view/core/DayClick.h"
 

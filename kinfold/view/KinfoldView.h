@@ -76,7 +76,7 @@ public:
     void ShowMonth(int year, int month);
     void NextMonth();
 
-    // ---- dialog commands: filled in by the dialogs' code ----
+    // ---- dialog commands: defined with the dialogs (app/ViewCommands.cpp) ----
     virtual void OnList();
     virtual void OnImport();
     virtual void OnHolliday();

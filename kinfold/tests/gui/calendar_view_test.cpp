@@ -11,12 +11,12 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include "app/KinfoldApp.h"
-#include "app/KinfoldDoc.h"
 #include "app/MainFrame.h"
 #include "calendar/MoonDate.h"
 #include "platform/Archive.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
+#include "view/KinfoldDoc.h"
 #include "view/KinfoldView.h"
 #include "view/core/DayCell.h"
 
@@ -284,30 +284,6 @@ TEST_F(ViewTest, ZeroLengthStartFileOpensAsEmptyList)
     doc.List().AddOrMerge(Person(1, 1, 2000, "Someone"));
     EXPECT_NE(CDocFrame::LoadDocumentBytes(&doc, QByteArray("\x02\x00\x00\x00", 4)), QString());
     EXPECT_EQ(doc.List().GetCount(), 1);
-}
-
-TEST_F(ViewTest, PrintPdfArguments)
-{
-    PrintPdfOptions o;
-    EXPECT_EQ(ParsePrintPdfArgs({"kinfold", "--print-pdf", "a.pdf", "--year", "2026", "--month", "3",
-                                 "--months-per-page", "6", "--calendar", "2", "--paper", "A4", "--portrait", "x.kfd"},
-                                o),
-              QString());
-    EXPECT_EQ(o.output, "a.pdf");
-    EXPECT_EQ(o.year, 2026);
-    EXPECT_EQ(o.month, 3);
-    EXPECT_EQ(o.monthsPerPage, 6);
-    EXPECT_EQ(o.calendar, 2);
-    EXPECT_EQ(o.paperCode, 9);
-    EXPECT_TRUE(o.portrait);
-    EXPECT_EQ(o.document, "x.kfd");
-    PrintPdfOptions bad;
-    EXPECT_NE(ParsePrintPdfArgs({"kinfold", "--print-pdf"}, bad), QString());
-    EXPECT_NE(ParsePrintPdfArgs({"kinfold", "--print-pdf", "a.pdf", "--months-per-page", "4"}, bad), QString());
-    EXPECT_NE(ParsePrintPdfArgs({"kinfold", "--print-pdf", "a.pdf", "--year", "0"}, bad), QString());
-    EXPECT_NE(ParsePrintPdfArgs({"kinfold", "--print-pdf", "a.pdf", "--paper", "Napkin"}, bad), QString());
-    EXPECT_NE(ParsePrintPdfArgs({"kinfold", "--print-pdf", "a.pdf", "--month", "13"}, bad), QString());
-    EXPECT_NE(ParsePrintPdfArgs({"kinfold", "--print-pdf", "a.pdf", "--bogus"}, bad), QString());
 }
 
 TEST_F(ViewTest, PicturesFoundBoundedAndDrawnBehindTheMonth)

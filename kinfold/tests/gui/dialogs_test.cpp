@@ -20,13 +20,13 @@
 #include "app/EditDateDlg.h"
 #include "app/HolidayEditDlg.h"
 #include "app/HolidayListDlg.h"
-#include "app/KinfoldDoc.h"
 #include "app/OptionsPages.h"
 #include "app/OptionsSheet.h"
 #include "app/PleaseChooseDlg.h"
 #include "app/YearDlg.h"
 #include "holidays/HolidayList.h"
 #include "platform/TextCodec.h"
+#include "view/KinfoldDoc.h"
 
 namespace {
 BirthdayEntry Person(int m, int d, int y, const char* text, uint16_t kind = BirthdayEntry::Individual)

@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <string>
 #include "../../../platform/tests/KillWhileSaving.h"
-#include "app/KinfoldDoc.h"
 #include "platform/Document.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
+#include "view/KinfoldDoc.h"
 
 namespace {
 

@@ -20,16 +20,16 @@
 #include "app/BirthdayNamesDlg.h"
 #include "app/EditDateDlg.h"
 #include "app/HolidayListDlg.h"
-#include "app/KinfoldDoc.h"
 #include "app/OptionsPages.h"
 #include "app/OptionsSheet.h"
 #include "app/PleaseChooseDlg.h"
+#include "app/ViewCommands.h"
 #include "app/YearDlg.h"
 #include "calendar/MoonDate.h"
 #include "platform/Document.h"
 #include "platform/TextCodec.h"
+#include "view/KinfoldDoc.h"
 #include "view/KinfoldView.h"
-#include "view/ViewCommands.h"
 #include "view/core/PageLayout.h"
 
 namespace {

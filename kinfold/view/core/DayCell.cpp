@@ -66,31 +66,36 @@ std::vector<CellLine> StackCellLines(const CalendarDate& date, const BirthdayLis
         lines.push_back(l);
     }
     const auto& entries = list.Entries();
-    auto first = std::lower_bound(dayIndex.begin(), dayIndex.end(), 0, [&](int i, int) {
-        const BirthdayEntry& e = entries[(size_t)i];
-        return e.month != date.month ? e.month < date.month : e.day < date.day;
-    });
-    for (auto it = first; it != dayIndex.end(); ++it) {
-        const BirthdayEntry& e = entries[(size_t)*it];
-        if (e.month != date.month || e.day != date.day) break;
-        int years = 0;
-        if (!e.ShowsOn(date, o.switches, years)) continue;
-        CellLine l;
-        l.entry = *it;
-        l.years = years;
-        l.bottom = bottom;
-        if (e.HasKind(BirthdayEntry::Note)) {
-            l.kind = CellLine::NoteLine;
-            l.text = e.text;
-            l.top = bottom - 2 * lineHeight;
-        } else {
-            l.kind = CellLine::NameLine;
-            l.text = EntryLabel(e, years, o.bShortNames, o.nAgeMode);
-            l.top = bottom - lineHeight;
+    MonthDay days[2];
+    const int dayCount = EntryDaysShownOn(date.month, date.day, date.year, o.leapDay, days);
+    for (int k = 0; k < dayCount && bottom >= top; ++k) {
+        const MonthDay own = days[k];
+        auto first = std::lower_bound(dayIndex.begin(), dayIndex.end(), 0, [&](int i, int) {
+            const BirthdayEntry& e = entries[(size_t)i];
+            return e.month != own.month ? e.month < own.month : e.day < own.day;
+        });
+        for (auto it = first; it != dayIndex.end(); ++it) {
+            const BirthdayEntry& e = entries[(size_t)*it];
+            if (e.month != own.month || e.day != own.day) break;
+            int years = 0;
+            if (!e.ShowsOn(date, o.switches, years)) continue;
+            CellLine l;
+            l.entry = *it;
+            l.years = years;
+            l.bottom = bottom;
+            if (e.HasKind(BirthdayEntry::Note)) {
+                l.kind = CellLine::NoteLine;
+                l.text = e.text;
+                l.top = bottom - 2 * lineHeight;
+            } else {
+                l.kind = CellLine::NameLine;
+                l.text = EntryLabel(e, years, o.bShortNames, o.nAgeMode);
+                l.top = bottom - lineHeight;
+            }
+            bottom = l.top;
+            lines.push_back(l);
+            if (bottom < top) break;
         }
-        bottom = l.top;
-        lines.push_back(l);
-        if (bottom < top) break;
     }
     return lines;
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/KinfoldDoc.h"
+#include "view/KinfoldDoc.h"
 #include "platform/Archive.h"
 
 CKinfoldDoc::CKinfoldDoc() = default;
