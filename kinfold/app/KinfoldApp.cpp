@@ -8,6 +8,8 @@
 #include <memory>
 #include "app/MainFrame.h"
 #include "calendar/MoonDate.h"
+#include "holidays/CountrySets.h"
+#include "holidays/HolidayList.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
@@ -60,6 +62,33 @@ bool ReadNumber(const std::string& text, int& out)
 }
 }  // namespace
 
+std::string HolidaySetByCode(const std::string& code, HolidayList& list)
+{
+    const CountrySet* set = FindCountrySet(code);
+    if (!set) return "--holidays: no country set \"" + code + "\" (see kinfold --holiday-sets)";
+    list.RemoveAll();
+    for (const Holiday& h : CountrySetHolidays(*set)) list.Add(h);
+    return "";
+}
+
+void StoredHolidays(HolidayList& list)
+{
+    // A copy to read from: loading puts the factory list in when none is stored, and says so
+    // in the store it reads.
+    ISettingsStore& store = AppSettings();
+    MemorySettingsStore copy;
+    if (store.Contains(kHolidaySection, kHolidayCountKey)) {
+        const int count = store.GetInt(kHolidaySection, kHolidayCountKey, -1);
+        copy.WriteInt(kHolidaySection, kHolidayCountKey, count);
+        for (int i = 1; i <= count; ++i) {
+            const CString key = StrFormat("Number%03d", i);
+            if (!store.Contains(kHolidaySection, key)) break;
+            copy.WriteString(kHolidaySection, key, store.GetString(kHolidaySection, key, ""));
+        }
+    }
+    list.LoadFromSettings(copy);
+}
+
 QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& o)
 {
     auto q = [](const std::string& s) { return QString::fromLocal8Bit(s); };
@@ -97,6 +126,12 @@ QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& o)
     }
     if (args.Has("--portrait") && args.Has("--landscape")) return "--portrait and --landscape cannot be used together";
     o.portrait = args.Has("--portrait");
+    if (args.Has("--holidays")) {
+        HolidayList set;
+        const std::string problem = HolidaySetByCode(args.Value("--holidays"), set);
+        if (!problem.empty()) return q(problem);
+        o.holidaySet = args.Value("--holidays");
+    }
     if (args.Files().size() > 1) return "only one document can be printed (got " + q(args.Files()[1]) + ")";
     if (!args.Files().empty()) o.document = q(args.Files()[0]);
     return QString();
@@ -116,6 +151,10 @@ QString PrintPdf(const PrintPdfOptions& o)
     view.m_bSaveOptionsOnClose = false;
     view.m_nCalendarType = o.calendar;
     view.OnInitialUpdate();
+    if (!o.holidaySet.empty()) {
+        // For this print only: nothing writes the view's list back.
+        HolidaySetByCode(o.holidaySet, view.Holidays());
+    }
     view.OnNow();
     // A year alone is printed from its first month.
     if (o.year != 0) {

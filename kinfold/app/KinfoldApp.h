@@ -3,6 +3,7 @@
 // Start-up of the program and its headless printing.
 #include <QString>
 #include <QStringList>
+#include <string>
 #include "platform/CommandLine.h"
 
 class QApplication;
@@ -23,10 +24,18 @@ struct PrintPdfOptions {
     int paperCode = 1;
     bool portrait = false;
     QString document;       // empty: an empty list
+    std::string holidaySet; // a country set's code; empty: the stored holiday list
 };
 
+class HolidayList;
+// Puts the country set of `code` (any case) in `list`; "" or a message naming the unknown code.
+std::string HolidaySetByCode(const std::string& code, HolidayList& list);
+// The stored holiday list as the calendar reads it, without writing to the store (no factory
+// list is stored on the way).
+void StoredHolidays(HolidayList& list);
+
 // Reads "--print-pdf OUT [--year Y] [--month M] [--months-per-page N] [--calendar T] [--paper P]
-// [--portrait | --landscape] [DOC]" from a command line checked against Kinfold's options;
+// [--portrait | --landscape] [--holidays CODE] [DOC]" from a command line checked against Kinfold's options;
 // an error text naming the bad value, or "".
 QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& options);
 // Prints one year into the PDF; an error text or "".
