@@ -124,7 +124,8 @@ Kinfold keeps a list of people with their birth, marriage and death dates,
 married couples and dated notes, and draws them with holidays into month
 calendars of one, six or twelve months a page, on the screen, on the printer
 and to PDF files. It offers the Gregorian, Julian and two lunar calendars,
-saves its lists as .kfd documents and merges GEDCOM genealogy files.")
+saves its lists as .kfd documents, merges GEDCOM genealogy files and vCard
+address books, and exports iCalendar events for phones.")
 set(CPACK_DEBIAN_MARKWHEEL_DESCRIPTION "countdown clock
 Markwheel counts down to a titled date and time, or up from it once it has
 passed, in large letters that fill its window. It can also show the current
