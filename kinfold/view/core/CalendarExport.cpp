@@ -214,7 +214,8 @@ ImportCommandResult RunExportCommand(const std::string& out, const std::string& 
     BirthdayList list;
     std::string bytes, error;
     // A start file made empty at the first start is an empty list, as in the window.
-    if (!ReadWholeFile(path, bytes, error)) return fail(1, error);
+    if (!ReadWholeFile(path, bytes, error))
+        return fail(1, doc.empty() ? "no DOC.kfd given, and the last document cannot be read: " + error : error);
     if (!bytes.empty() && !LoadKfdFile(path, list, error)) return fail(1, error);
 
     DisplayOptions display = LoadDisplayOptions(store, 0);
