@@ -2,6 +2,7 @@
 #pragma once
 // The calendar view: one page of 1, 6 or 12 months on the screen, in print preview, on the printer
 // and in PDF files, all through one drawing routine.
+#include <QHash>
 #include <QImage>
 #include <QPoint>
 #include <QString>
@@ -231,4 +232,21 @@ private:
         QImage image;
     };
     std::map<int, CachedPicture> m_PictureCache;
+    // Fitted lines by everything the fitting depends on: a repaint follows every mouse move and
+    // redraws the same lines.
+    struct FitKey {
+        QString face, text;
+        int size, width, height, printMode, lineHeight, dpiX, dpiY;
+        bool operator==(const FitKey&) const = default;
+        friend size_t qHash(const FitKey& k, size_t seed = 0)
+        {
+            return qHashMulti(seed, k.face, k.text, k.size, k.width, k.height, k.printMode, k.lineHeight, k.dpiX,
+                              k.dpiY);
+        }
+    };
+    struct Fitted {
+        int size;
+        QString text;
+    };
+    QHash<FitKey, Fitted> m_FitCache;
 };
