@@ -2,6 +2,7 @@
 #pragma once
 // The calendar view: one page of 1, 6 or 12 months on the screen, in print preview, on the printer
 // and in PDF files, all through one drawing routine.
+#include <QHash>
 #include <QImage>
 #include <QPoint>
 #include <QString>
@@ -34,7 +35,7 @@ enum KinfoldCommand : int {
     ID_CAL_MOON = 32812, ID_CAL_CHINESE = 32813, ID_OPTIONS = 32801, ID_APPLY_PROFILE = 12321,
     ID_LIST = 32793, ID_IMPORT = 32794, ID_HOLLIDAY = 32806, ID_FILE_PRINT = 57607,
     ID_FILE_PRINT_DIRECT = 57608, ID_FILE_PRINT_PREVIEW = 57609, ID_FILE_PRINT_SETUP = 57606,
-    ID_APP_ABOUT = 57664,
+    ID_APP_ABOUT = 57664, ID_EXPORT_CALENDAR = 32820,
 };
 
 // What the headless printer is asked for.
@@ -81,6 +82,7 @@ public:
     // ---- dialog commands: defined with the dialogs (app/ViewCommands.cpp) ----
     virtual void OnList();
     virtual void OnImport();
+    virtual void OnExportCalendar();
     virtual void OnHolliday();
     virtual void OnOptions();
     virtual void OnYear();
@@ -227,4 +229,21 @@ private:
         QImage image;
     };
     std::map<int, CachedPicture> m_PictureCache;
+    // Fitted lines by everything the fitting depends on: a repaint follows every mouse move and
+    // redraws the same lines.
+    struct FitKey {
+        QString face, text;
+        int size, width, height, printMode, lineHeight, dpiX, dpiY;
+        bool operator==(const FitKey&) const = default;
+        friend size_t qHash(const FitKey& k, size_t seed = 0)
+        {
+            return qHashMulti(seed, k.face, k.text, k.size, k.width, k.height, k.printMode, k.lineHeight, k.dpiX,
+                              k.dpiY);
+        }
+    };
+    struct Fitted {
+        int size;
+        QString text;
+    };
+    QHash<FitKey, Fitted> m_FitCache;
 };
