@@ -199,25 +199,34 @@ int CKinfoldView::MonthsInYear(int year) const
 
 void CKinfoldView::OnNextMonth()
 {
-    NextMonthOf(m_nMonth, m_nYear, MonthsInYear(m_nYear));
-    Redraw();
+    int month = m_nMonth, year = m_nYear;
+    NextMonthOf(month, year, MonthsInYear(year));
+    MoveTo(year, month);
 }
 
 void CKinfoldView::OnPrevMonth()
 {
-    PrevMonthOf(m_nMonth, m_nYear, [this](int y) { return MonthsInYear(y); });
-    Redraw();
+    int month = m_nMonth, year = m_nYear;
+    PrevMonthOf(month, year, [this](int y) { return MonthsInYear(y); });
+    MoveTo(year, month);
 }
 
 void CKinfoldView::OnNextYear()
 {
-    m_nYear = StepYear(m_nYear, 1);
-    Redraw();
+    MoveTo(StepYear(m_nYear, 1), m_nMonth);
 }
 
 void CKinfoldView::OnPrevYear()
 {
-    m_nYear = StepYear(m_nYear, -1);
+    MoveTo(StepYear(m_nYear, -1), m_nMonth);
+}
+
+void CKinfoldView::MoveTo(int year, int month)
+{
+    // At either end of the years shown the page stays put.
+    if (!IsYearInRange(year)) return;
+    m_nYear = year;
+    m_nMonth = month;
     Redraw();
 }
 
@@ -237,7 +246,9 @@ void CKinfoldView::OnNow()
 
 void CKinfoldView::ShowMonth(int year, int month)
 {
-    m_nYear = year == 0 ? 1 : year;
+    if (year == 0) year = 1;
+    if (!IsYearInRange(year)) return;
+    m_nYear = year;
     m_nMonth = std::clamp(month, 1, 12);
     Redraw();
 }
@@ -619,6 +630,8 @@ void CKinfoldView::LayoutScreenPage(int W, int H)
 void CKinfoldView::DrawMonth(QPainter& dc)
 {
     int month = m_PageDate.month, year = m_PageDate.year;
+    // A page that runs past the last year shows those months empty.
+    if (!IsYearInRange(year)) return;
     if (m_bAutoOldStyle) m_nCalendarType = ReformCalendarType(m_nCalendarType, month, year);
 
     std::unique_ptr<CalendarDate> first = FirstOfMonth(m_nCalendarType, month, year);

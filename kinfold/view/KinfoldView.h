@@ -75,8 +75,11 @@ public:
     void OnPrevYear();
     void OnNow();
     void SetMonthsPerPage(int months);
-    // Shows a month of the current calendar type (what the year chooser sets).
+    // Shows a month of the current calendar type (what the year chooser sets); year 0 shows
+    // year 1, a year out of range changes nothing.
     void ShowMonth(int year, int month);
+    // The navigation's move: nothing happens beyond the range of years.
+    void MoveTo(int year, int month);
     void NextMonth();
 
     // ---- dialog commands: defined with the dialogs (app/ViewCommands.cpp) ----
