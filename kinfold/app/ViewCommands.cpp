@@ -163,7 +163,8 @@ void CKinfoldView::OnDayClicked(QPoint pt)
 
     // The entry drawn under the mouse, found with the same stacking the drawing uses.
     BirthdayList& list = GetDocument()->List();
-    std::vector<CellLine> lines = StackCellLines(hit.civil, list, DayOrderIndex(list), Holidays(), m_Options,
+    BuildDayIndex();
+    std::vector<CellLine> lines = StackCellLines(hit.civil, list, m_DayIndex, Holidays(), m_Options,
                                                  hit.box.top, hit.box.bottom, m_nLineHeight);
     int index = EntryAtLine(lines, pt.y());
 

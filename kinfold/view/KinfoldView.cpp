@@ -263,6 +263,7 @@ void CKinfoldView::CalendarTypeMenuChecks()
 void CKinfoldView::LoadDisplayOptions()
 {
     ::LoadDisplayOptions(AppSettings(), m_nCalendarType, m_Options);
+    m_nDayIndexType = -1;  // what the index holds may follow the options
     for (int i = 0; i < DisplayFontCount; ++i) m_nEffectiveSize[i] = m_Options.fonts[i].size;
     SetCheck(ID_DEAD, m_Options.switches.IsSet(DisplaySwitches::DeadBirthdays));
     SetCheck(ID_MONDAY, m_Options.bStartMonday);
@@ -452,7 +453,18 @@ void CKinfoldView::FitWrapped(QPainter& dc, const CString& face, int size, const
 
 void CKinfoldView::BuildDayIndex()
 {
-    m_DayIndex = DayOrderIndex(m_pDoc->List());
+    // Kept between paints: a repaint follows every mouse move, and sorting a long list each
+    // time makes the hover lag.
+    const BirthdayList& list = m_pDoc->List();
+    if (m_nDayIndexType == m_nCalendarType && m_nDayIndexVersion == list.Version() &&
+        m_DayIndex.size() == (size_t)list.GetCount())
+        return;
+    m_DayIndex = DayOrderIndex(list);
+    m_nDayIndexVersion = list.Version();
+    m_nDayIndexType = m_nCalendarType;
+    // The tip's entry number may now stand for another entry, or its text have changed.
+    m_nTipEntry = -1;
+    m_strTip.clear();
 }
 
 void CKinfoldView::PreparePrintedPage(int& W, int& H)

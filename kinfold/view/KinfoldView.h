@@ -208,8 +208,11 @@ private:
     int m_nStartCell = 0, m_nDaysInMonth = 0;
     int m_nLastPageWidth = 1024, m_nLastPageHeight = 768;
     int m_nScreenLineHeight = 16;
-    // Indexes of the document's entries, ordered by month and day (list order within a day).
+    // Indexes of the document's entries, ordered by month and day (list order within a day), and
+    // the list version and calendar type they were built for.
     std::vector<int> m_DayIndex;
+    uint64_t m_nDayIndexVersion = 0;
+    int m_nDayIndexType = -1;
     struct CachedPicture {
         QString fullName;
         QImage image;

@@ -530,3 +530,45 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
+
+TEST_F(ViewTest, RepaintsFollowChangesOfTheListMadeBetweenThem)
+{
+    // The view keeps its month/day order of the list from paint to paint; every change of the
+    // list, whoever makes it, must reach the next paint.
+    CKinfoldDoc doc;
+    doc.List().AddOrMerge(Person(6, 10, 1990, "Rosa Lind"));
+    doc.List().AddOrMerge(Person(6, 12, 2000, "Ivo Lind"));
+    CKinfoldView view(&doc);
+    view.OnInitialUpdate();
+    view.m_nYear = 2030;
+    view.m_nMonth = 6;
+    QImage img(1024, 768, QImage::Format_RGB32);
+    view.RenderPage(img);
+    const QRect tenth = view.CellRect(view.LastStartCell() + 9);
+    view.m_ptMouse = QPoint(tenth.left() + 5, tenth.bottom() - view.LineHeight() / 2);
+    view.RenderPage(img);
+    EXPECT_EQ(view.TipText(), "Rosa Lind 40 Birthday");
+
+    // Same length, other order.
+    doc.List().Swap(0, 1);
+    view.RenderPage(img);
+    EXPECT_EQ(view.TipText(), "Rosa Lind 40 Birthday");
+
+    // Same length, other entries, read from a file.
+    BirthdayList other;
+    other.AddOrMerge(Person(6, 10, 1980, "Olga Berg"));
+    other.AddOrMerge(Person(6, 12, 1980, "Pia Berg"));
+    CArchive out;
+    other.Serialize(out);
+    CArchive in(out.Buffer());
+    doc.List().Serialize(in);
+    view.RenderPage(img);
+    EXPECT_EQ(view.TipText(), "Olga Berg 50 Birthday");
+
+    // A shorter list replacing it whole.
+    BirthdayList one;
+    one.AddOrMerge(Person(6, 10, 1970, "Uma Stein"));
+    doc.List() = one;
+    view.RenderPage(img);
+    EXPECT_EQ(view.TipText(), "Uma Stein 60 Birthday");
+}
