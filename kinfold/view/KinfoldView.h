@@ -12,6 +12,7 @@
 #include "calendar/CalendarDate.h"
 #include "holidays/HolidayList.h"
 #include "platform/CString.h"
+#include "view/core/DayClick.h"
 #include "view/core/DisplayOptions.h"
 #include "view/core/PageLayout.h"
 
@@ -118,6 +119,8 @@ public:
     QRect CellRect(int cell) const;
     int DayNameHeight() const { return m_nDayNameHeight; }
     int LineWidth() const { return m_nLineWidth; }
+    // The screen page as last drawn, for mapping the mouse to days and entries.
+    ScreenPage LastScreenPage() const;
 
     // The caption the drawing asks for ("Hearthday", or the picture's name).
     QString Caption() const { return m_strCaption; }
@@ -184,6 +187,8 @@ private:
     void FitOneLine(QPainter& dc, const CString& face, int size, const QRect& box, const QString& text);
     void FitWrapped(QPainter& dc, const CString& face, int size, const QRect& box, const QString& text);
     void BuildDayIndex();
+    void UpdateHoverTip();
+    void TipChanged(const QString& before);
     void SetCaption(const QString& caption);
     void BeginPrinting(QPrinter& printer);
     void EndPrinting();
@@ -218,4 +223,7 @@ private:
         QImage image;
     };
     std::map<int, CachedPicture> m_PictureCache;
+    // The last screen rendering, shown again when only the mouse moved since.
+    QImage m_Page;
+    bool m_bHoverOnly = false;
 };
