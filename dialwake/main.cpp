@@ -2,14 +2,41 @@
 // Dialwake: world clocks on the desktop. Arguments are restart lines or new-clock fragments
 // ("/o4/tz(32400|nu0)/n(Tokyo, Japan)"), each made into a clock besides those of the restart file.
 #include <QApplication>
+#include <cstdio>
 
 #include "DialwakeHost.h"
 #include "kestrum/clock.h"
+#include "platform/CommandLine.h"
 #include "platform/Settings.h"
 #include "platform/ToolTips.h"
+#include "platform/Version.h"
+
+namespace {
+const CommandOption kOptions[] = {
+    {"--help", nullptr, "Show this help and exit"},
+    {"--version", nullptr, "Show the version and exit"},
+};
+const std::string_view kUsage[] = {"dialwake [CLOCK...]   (a CLOCK is a restart line such as \"/o4/tz(32400|nu0)/n(Tokyo, Japan)\")"};
+}  // namespace
 
 int main(int argc, char** argv)
 {
+    // Answered before any window exists, so they need no display.
+    CommandArgs parsed;
+    std::string error;
+    if (!ParseCommandArgs(ArgumentsOf(argc, argv), kOptions, parsed, error)) {
+        std::fprintf(stderr, "dialwake: %s (see dialwake --help)\n", error.c_str());
+        return 2;
+    }
+    if (parsed.Has("--help")) {
+        std::fputs(CommandUsage(kUsage, kOptions).c_str(), stdout);
+        return 0;
+    }
+    if (parsed.Has("--version")) {
+        std::printf("dialwake %s\n", KQ_VERSION);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     PlatformSetApplication(QStringLiteral("Dialwake"));
     InstallToolTipTiming(app);

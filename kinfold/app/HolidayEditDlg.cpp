@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <climits>
+#include "platform/CTime.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
@@ -41,16 +42,22 @@ CHolidayEditDlg::CHolidayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
     body->addLayout(nameRow);
 
     auto* kinds = new QGroupBox(this);
-    auto* kindsLayout = new QVBoxLayout(kinds);
+    auto* kindsLayout = new QGridLayout(kinds);
     auto* group = new QButtonGroup(this);
-    const char* const labels[3] = {"Fixed date", "Fixed day of week", "Next business day after"};
-    for (int k = 0; k < 3; ++k) {
+    const char* const labels[kRuleButtons] = {
+        "Fixed date", "Fixed day of week", "Next business day after", "Days from Easter",
+        "Fixed date, on a weekend also the next free weekday", "Fixed date, on a Sunday the Saturday before",
+        "Day of week on or after the date", "Day of week on or before the date", "Date in one year only",
+        "Day of week on or after the date, or the date itself on"};
+    for (int k = 0; k < kRuleButtons; ++k) {
         m_ctlKind[k] = new QRadioButton(labels[k], kinds);
         group->addButton(m_ctlKind[k], k);
-        kindsLayout->addWidget(m_ctlKind[k]);
+        kindsLayout->addWidget(m_ctlKind[k], k % 5, k / 5);
     }
     SetToolTip(m_ctlKind[0], "Legale definition.");
-    connect(group, &QButtonGroup::idClicked, this, [this](int k) { EnableByKind(k); });
+    SetToolTip(m_ctlKind[3], "Good Friday -2, Easter Monday 1, Ascension 39, Whit Monday 50.");
+    SetToolTip(m_ctlKind[4], "As the United Kingdom keeps Christmas and Boxing Day.");
+    connect(group, &QButtonGroup::idClicked, this, [this](int k) { EnableByKind(kButtonKinds[k]); });
     body->addWidget(kinds);
 
     auto* grid = new QGridLayout;
@@ -79,15 +86,55 @@ CHolidayEditDlg::CHolidayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
     m_ctlDay->setMaximumWidth(60);
     body->addLayout(grid);
 
+    auto* more = new QGridLayout;
+    m_ctlEaster = new QComboBox(this);
+    m_ctlEaster->addItem("Western");
+    m_ctlEaster->addItem("Orthodox");
+    SetToolTip(m_ctlEaster, "Which churches' Easter.");
+    m_ctlOffset = new CSpinEdit(this);
+    m_ctlOffset->SetRange(-Holiday::kMaxEasterOffset, Holiday::kMaxEasterOffset);
+    SetToolTip(m_ctlOffset, "Days after Easter Sunday, or before it when negative.");
+    m_ctlYear = new CSpinEdit(this, true);
+    m_ctlYear->SetRange(1, 9999);
+    SetToolTip(m_ctlYear, "The one year the holiday is kept.");
+    m_ctlKeepWeekday = new QComboBox(this);
+    m_ctlKeepWeekday->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    SetToolTip(m_ctlKeepWeekday, "When the date falls on this day of week, the date itself.");
+    more->addWidget(new QLabel("Easter", this), 0, 0);
+    more->addWidget(m_ctlEaster, 1, 0);
+    more->addWidget(new QLabel("Days from Easter", this), 0, 1);
+    more->addWidget(m_ctlOffset, 1, 1);
+    more->addWidget(new QLabel("Year", this), 0, 2);
+    more->addWidget(m_ctlYear, 1, 2);
+    more->addWidget(new QLabel("Date itself on", this), 0, 3);
+    more->addWidget(m_ctlKeepWeekday, 1, 3);
+    body->addLayout(more);
+
     AddOkCancelColumn(this, top, m_btnOk, m_btnCancel);
+}
+
+int CHolidayEditDlg::ButtonOfKind(int kind)
+{
+    if (kind == Holiday::OrthodoxEaster) kind = Holiday::WesternEaster;
+    for (int k = 0; k < kRuleButtons; ++k)
+        if (kButtonKinds[k] == kind) return k;
+    return 0;
 }
 
 void CHolidayEditDlg::EnableByKind(int kind)
 {
-    bool weekRule = kind == Holiday::FixedDayOfWeek;
+    const bool easter = kind == Holiday::WesternEaster || kind == Holiday::OrthodoxEaster;
+    const bool weekRule = kind == Holiday::FixedDayOfWeek;
+    const bool nearWeekday = kind == Holiday::WeekdayOnOrAfter || kind == Holiday::WeekdayOnOrBefore ||
+                             kind == Holiday::WeekdayOnOrAfterUnless;
+    m_ctlMonth->setEnabled(!easter);
     m_ctlWeek->setEnabled(weekRule);
-    m_ctlWeekday->setEnabled(weekRule);
-    m_ctlDay->setEnabled(!weekRule);
+    m_ctlWeekday->setEnabled(weekRule || nearWeekday);
+    m_ctlDay->setEnabled(!weekRule && !easter);
+    m_ctlEaster->setEnabled(easter);
+    m_ctlOffset->setEnabled(easter);
+    m_ctlYear->setEnabled(kind == Holiday::OneYearDate);
+    m_ctlKeepWeekday->setEnabled(kind == Holiday::WeekdayOnOrAfterUnless);
 }
 
 void CHolidayEditDlg::OnInitDialog()
@@ -98,8 +145,12 @@ void CHolidayEditDlg::OnInitDialog()
     for (int m = 0; m <= 12; ++m)
         m_ctlMonth->addItem(ToQt(store.GetString(kMonthSection, kMonthKeys[m], kMonthKeys[m])));
     m_ctlWeekday->clear();
-    for (int d = 0; d < 8; ++d)
-        m_ctlWeekday->addItem(ToQt(store.GetString(kWeekSection, kWeekDayKeys[d], kWeekDayKeys[d])));
+    m_ctlKeepWeekday->clear();
+    for (int d = 0; d < 8; ++d) {
+        const QString name = ToQt(store.GetString(kWeekSection, kWeekDayKeys[d], kWeekDayKeys[d]));
+        m_ctlWeekday->addItem(name);
+        m_ctlKeepWeekday->addItem(name);
+    }
     // Room for the longest of the user's names.
     m_ctlMonth->setMinimumWidth(m_ctlMonth->sizeHint().width());
     m_ctlWeekday->setMinimumWidth(m_ctlWeekday->sizeHint().width());
@@ -111,24 +162,50 @@ void CHolidayEditDlg::OnInitDialog()
     select(m_ctlWeekday, h.weekday);
     select(m_ctlWeek, h.week);
     m_ctlDay->setText(QString::number(h.day));
-    int kind = h.kind >= 0 && h.kind <= 2 ? h.kind : 0;
-    m_ctlKind[kind]->setChecked(true);
-    EnableByKind(kind);
+    m_ctlEaster->setCurrentIndex(h.kind == Holiday::OrthodoxEaster ? 1 : 0);
+    m_ctlOffset->SetValue(h.offset);
+    // A new one-year date starts on the year it is entered in.
+    m_ctlYear->SetValue(h.kind == Holiday::OneYearDate ? h.year : CTime::GetCurrentTime().GetYear());
+    select(m_ctlKeepWeekday, h.keepWeekday);
+    const int button = ButtonOfKind(h.kind);
+    m_ctlKind[button]->setChecked(true);
+    const bool known = kButtonKinds[button] == h.kind || h.kind == Holiday::OrthodoxEaster;
+    EnableByKind(known ? h.kind : Holiday::FixedDate);
     m_ctlName->setFocus();
 }
 
 bool CHolidayEditDlg::OnOK()
 {
     // Every field is taken whatever the kind; the rule uses those its kind needs.
+    int kind = Holiday::FixedDate;
+    for (int k = 0; k < kRuleButtons; ++k)
+        if (m_ctlKind[k]->isChecked()) kind = kButtonKinds[k];
+    if (kind == Holiday::WesternEaster && m_ctlEaster->currentIndex() == 1) kind = Holiday::OrthodoxEaster;
+    int offset = m_Holiday.offset, year = m_Holiday.year;
+    if (kind == Holiday::WesternEaster || kind == Holiday::OrthodoxEaster) {
+        if (!ReadIntegerField(m_ctlOffset, offset) ||
+            !CheckIntegerRange(m_ctlOffset, offset, -Holiday::kMaxEasterOffset, Holiday::kMaxEasterOffset))
+            return false;
+    }
+    if (kind == Holiday::OneYearDate) {
+        if (!ReadIntegerField(m_ctlYear, year) || !CheckIntegerRange(m_ctlYear, year, 1, 9999)) return false;
+    }
     Holiday& h = m_Holiday;
     h.name = FromQt(m_ctlName->text());
     h.month = m_ctlMonth->currentIndex();
     h.weekday = m_ctlWeekday->currentIndex();
-    h.kind = 0;
-    for (int k = 0; k < 3; ++k)
-        if (m_ctlKind[k]->isChecked()) h.kind = k;
+    h.kind = kind;
     h.day = LeadingInteger(m_ctlDay->text());
     h.week = m_ctlWeek->currentIndex();
+    h.offset = offset;
+    h.year = year;
+    h.keepWeekday = m_ctlKeepWeekday->currentIndex();
+    if (h.NeedsYear()) {
+        // The newer kinds keep only the fields their stored text holds, so the record in the
+        // list is the one the next start reads back.
+        Holiday stored;
+        if (Holiday::FromText(h.ToText(), stored)) h = stored;
+    }
     return true;
 }
 

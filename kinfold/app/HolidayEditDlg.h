@@ -4,6 +4,7 @@
 #include "app/DialogSupport.h"
 #include "holidays/Holiday.h"
 
+class CSpinEdit;
 class QComboBox;
 class QRadioButton;
 
@@ -15,15 +16,31 @@ public:
     // Filled by the caller, read after OK.
     Holiday m_Holiday;
 
-    // Week and weekday lists for kind 1, the day field for kinds 0 and 2.
+    // The rule buttons in order; button k sets kind kButtonKinds[k] (the Easter button gives kind
+    // 3 or 4 by the Easter list).
+    static constexpr int kRuleButtons = 10;
+    static constexpr int kButtonKinds[kRuleButtons] = {
+        Holiday::FixedDate,         Holiday::FixedDayOfWeek,     Holiday::NextBusinessDayAfter,
+        Holiday::WesternEaster,     Holiday::SubstituteForward,  Holiday::SundayToSaturday,
+        Holiday::WeekdayOnOrAfter,  Holiday::WeekdayOnOrBefore,  Holiday::OneYearDate,
+        Holiday::WeekdayOnOrAfterUnless};
+    // The button of a kind (the Easter button for both Easter kinds); 0 for unknown kinds.
+    static int ButtonOfKind(int kind);
+
+    // Enables the fields the kind uses: week and weekday lists for kind 1, the day field for
+    // kinds 0 and 2, and so on; the month list for every kind that has a month.
     void EnableByKind(int kind);
 
     QLineEdit* m_ctlName = nullptr;
-    QRadioButton* m_ctlKind[3] = {};
+    QRadioButton* m_ctlKind[kRuleButtons] = {};
     QComboBox* m_ctlMonth = nullptr;    // 0 the "Error" name, 1..12 the months
     QComboBox* m_ctlWeek = nullptr;     // 0 "FBD after", 1..5 "First".."Fifth", 6 "Last"
     QComboBox* m_ctlWeekday = nullptr;  // 0 Sunday (never meant), 1 Monday .. 7 Sunday
     QLineEdit* m_ctlDay = nullptr;
+    QComboBox* m_ctlEaster = nullptr;       // 0 Western, 1 Orthodox
+    CSpinEdit* m_ctlOffset = nullptr;       // days from Easter, -99..99
+    CSpinEdit* m_ctlYear = nullptr;         // the year of a one-year date
+    QComboBox* m_ctlKeepWeekday = nullptr;  // as m_ctlWeekday: the date itself is kept on this day
     QPushButton* m_btnOk = nullptr;
     QPushButton* m_btnCancel = nullptr;
 

@@ -4,8 +4,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include "app/CountrySetDlg.h"
 #include "app/HolidayEditDlg.h"
+#include "holidays/CountrySets.h"
 #include "holidays/HolidayList.h"
+#include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
@@ -25,15 +28,17 @@ CHolidayListDlg::CHolidayListDlg(HolidayList& list, QWidget* parent) : CKinfoldD
     m_btnNew = new QPushButton("New", this);
     m_btnDelete = new QPushButton("Delete", this);
     m_btnReset = new QPushButton("Reset", this);
+    m_btnCountry = new QPushButton("Country...", this);
     m_btnOk->setDefault(true);
     SetToolTip(m_btnOk, kTipOk);
     SetToolTip(m_btnEdit, "Screen to change currently selected holliday.");
     SetToolTip(m_btnNew, "Screen to enter a new holliday.");
     SetToolTip(m_btnDelete, "Remove selected holliday.");
     SetToolTip(m_btnReset, "Put in the initial factory settings.");
+    SetToolTip(m_btnCountry, "Put in the public holidays of a country.");
     buttons->addWidget(m_btnOk);
     buttons->addSpacing(12);
-    for (QPushButton* b : {m_btnEdit, m_btnNew, m_btnDelete, m_btnReset}) buttons->addWidget(b);
+    for (QPushButton* b : {m_btnEdit, m_btnNew, m_btnDelete, m_btnReset, m_btnCountry}) buttons->addWidget(b);
     buttons->addStretch(1);
     layout->addLayout(buttons);
 
@@ -42,6 +47,7 @@ CHolidayListDlg::CHolidayListDlg(HolidayList& list, QWidget* parent) : CKinfoldD
     connect(m_btnNew, &QPushButton::clicked, this, &CHolidayListDlg::OnNew);
     connect(m_btnDelete, &QPushButton::clicked, this, &CHolidayListDlg::OnDelete);
     connect(m_btnReset, &QPushButton::clicked, this, &CHolidayListDlg::OnReset);
+    connect(m_btnCountry, &QPushButton::clicked, this, &CHolidayListDlg::OnCountry);
     connect(m_ctlList, &QListWidget::itemDoubleClicked, this, [this] { OnEdit(); });
 }
 
@@ -94,6 +100,26 @@ void CHolidayListDlg::OnReset()
 {
     m_List.PutFactoryList(AppSettings());
     Refill();
+}
+
+void CHolidayListDlg::OnCountry()
+{
+    CCountrySetDlg chooser(this);
+    if (chooser.exec() != QDialog::Accepted || !chooser.m_pChosen) return;
+    const CountrySet& set = *chooser.m_pChosen;
+    int answer = IDYES;
+    if (m_List.GetCount() > 0) {
+        answer = AfxMessageBox(StrFormat("Replace your holidays by those of %s?\n\n"
+                                         "Yes replaces the list, No adds them at its end.",
+                                         set.name),
+                               MB_YESNOCANCEL | MB_ICONQUESTION);
+    }
+    if (answer != IDYES && answer != IDNO) return;
+    if (answer == IDYES) m_List.RemoveAll();
+    const int first = m_List.GetCount();
+    for (const Holiday& h : CountrySetHolidays(set)) m_List.Add(h);
+    m_List.SaveToSettings(AppSettings());
+    Refill(first);
 }
 
 void CHolidayListDlg::done(int result)

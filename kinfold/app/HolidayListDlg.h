@@ -16,6 +16,8 @@ public:
     void OnNew();
     void OnDelete();
     void OnReset();
+    // Puts in a country's set, replacing the list or after it (the user is asked), and saves.
+    void OnCountry();
 
     void done(int result) override;
 
@@ -25,6 +27,7 @@ public:
     QPushButton* m_btnNew = nullptr;
     QPushButton* m_btnDelete = nullptr;
     QPushButton* m_btnReset = nullptr;
+    QPushButton* m_btnCountry = nullptr;
 
 protected:
     void OnInitDialog() override;

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/KinfoldApp.h"
 #include <QApplication>
+#include <QDate>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
 #include <memory>
 #include "app/MainFrame.h"
+#include "calendar/MoonDate.h"
+#include "holidays/CountrySets.h"
+#include "holidays/HolidayList.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
@@ -28,19 +32,15 @@ QString StartFile()
 }
 }  // namespace
 
-int RunKinfold(QApplication& app)
+int RunKinfold(QApplication& app, const QString& document)
 {
     InstallToolTipTiming(app);
     // The frame goes before the document; its view writes the display options as it goes.
     auto doc = std::make_unique<CKinfoldDoc>();
     auto frame = std::make_unique<CMainFrame>(doc.get());
 
-    QString named;
-    const QStringList args = app.arguments();
-    for (int i = 1; i < args.size(); ++i)
-        if (!args[i].startsWith("-")) { named = args[i]; break; }
-    if (!named.isEmpty()) {
-        if (!frame->OpenDocumentFile(named)) return 1;
+    if (!document.isEmpty()) {
+        if (!frame->OpenDocumentFile(document)) return 1;
     } else if (!frame->OpenDocumentFile(StartFile())) {
         // A start file that vanished or went bad must not keep the program from starting.
         frame->OnFileNew();
@@ -52,62 +52,88 @@ int RunKinfold(QApplication& app)
     return rc;
 }
 
-bool IsPrintPdfCommand(int argc, char** argv)
+namespace {
+// A whole number and nothing else ("12abc" and "" are no numbers).
+bool ReadNumber(const std::string& text, int& out)
 {
-    for (int i = 1; i < argc; ++i)
-        if (QString::fromLocal8Bit(argv[i]) == "--print-pdf") return true;
-    return false;
+    bool ok = false;
+    out = QString::fromStdString(text).trimmed().toInt(&ok);
+    return ok && !text.empty();
+}
+}  // namespace
+
+std::string HolidaySetByCode(const std::string& code, HolidayList& list)
+{
+    const CountrySet* set = FindCountrySet(code);
+    if (!set) return "--holidays: no country set \"" + code + "\" (see kinfold --holiday-sets)";
+    list.RemoveAll();
+    for (const Holiday& h : CountrySetHolidays(*set)) list.Add(h);
+    return "";
 }
 
-QString ParsePrintPdfArgs(const QStringList& args, PrintPdfOptions& o)
+void StoredHolidays(HolidayList& list)
 {
-    auto number = [](const QString& text, int& out) {
-        bool ok = false;
-        out = text.toInt(&ok);
-        return ok;
-    };
-    bool haveOutput = false;
-    for (int i = 1; i < args.size(); ++i) {
-        const QString& a = args[i];
-        auto value = [&](QString& out) {
-            if (i + 1 >= args.size()) return false;
-            out = args[++i];
-            return true;
-        };
-        QString v;
-        if (a == "--print-pdf") {
-            if (!value(o.output) || o.output.isEmpty()) return "--print-pdf needs an output file name";
-            haveOutput = true;
-        } else if (a == "--year") {
-            if (!value(v) || !number(v, o.year) || o.year == 0) return "--year needs a year other than 0";
-        } else if (a == "--month") {
-            if (!value(v) || !number(v, o.month) || o.month < 1 || o.month > 13)
-                return "--month needs a month from 1 to 12";
-        } else if (a == "--months-per-page") {
-            if (!value(v) || !number(v, o.monthsPerPage) ||
-                (o.monthsPerPage != 1 && o.monthsPerPage != 6 && o.monthsPerPage != 12))
-                return "--months-per-page needs 1, 6 or 12";
-        } else if (a == "--calendar") {
-            if (!value(v) || !number(v, o.calendar) || o.calendar < 0 || o.calendar > 3)
-                return "--calendar needs 0 (Current), 1 (Old style), 2 (Moon) or 3 (Year of the Snake)";
-        } else if (a == "--paper") {
-            if (!value(v)) return "--paper needs a paper name such as Letter or A4";
-            o.paperCode = PaperCodeByName(v.toStdString());
-            if (o.paperCode == 0) return "Unknown paper \"" + v + "\" (try Letter, Legal, A4, A3, A5)";
-        } else if (a == "--portrait") {
-            o.portrait = true;
-        } else if (a == "--landscape") {
-            o.portrait = false;
-        } else if (a.startsWith("-")) {
-            return "Unknown option " + a;
-        } else if (o.document.isEmpty()) {
-            o.document = a;
-        } else {
-            return "Only one document can be printed";
+    // A copy to read from: loading puts the factory list in when none is stored, and says so
+    // in the store it reads.
+    ISettingsStore& store = AppSettings();
+    MemorySettingsStore copy;
+    if (store.Contains(kHolidaySection, kHolidayCountKey)) {
+        const int count = store.GetInt(kHolidaySection, kHolidayCountKey, -1);
+        copy.WriteInt(kHolidaySection, kHolidayCountKey, count);
+        for (int i = 1; i <= count; ++i) {
+            const CString key = StrFormat("Number%03d", i);
+            if (!store.Contains(kHolidaySection, key)) break;
+            copy.WriteString(kHolidaySection, key, store.GetString(kHolidaySection, key, ""));
         }
     }
-    if (!haveOutput) return "--print-pdf needs an output file name";
-    if (o.month == 13 && o.calendar < 2) return "--month needs a month from 1 to 12";
+    list.LoadFromSettings(copy);
+}
+
+QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& o)
+{
+    auto q = [](const std::string& s) { return QString::fromLocal8Bit(s); };
+    o.output = q(args.Value("--print-pdf"));
+    if (o.output.isEmpty()) return "--print-pdf needs an output file name";
+    if (args.Has("--year")) {
+        std::string v = args.Value("--year");
+        if (!ReadNumber(v, o.year)) return "--year: \"" + q(v) + "\" is not a year";
+        if (o.year == 0) return "--year: there is no year 0 (1 BC is year -1)";
+    }
+    if (args.Has("--calendar")) {
+        std::string v = args.Value("--calendar");
+        if (!ReadNumber(v, o.calendar) || o.calendar < 0 || o.calendar > 3)
+            return "--calendar: \"" + q(v) + "\" is none of 0 (Current), 1 (Old style), 2 (Moon), 3 (Year of the Snake)";
+    }
+    if (args.Has("--month")) {
+        std::string v = args.Value("--month");
+        if (!ReadNumber(v, o.month) || o.month < 1 || o.month > 13) return "--month: \"" + q(v) + "\" is no month from 1 to 12";
+        if (o.month == 13) {
+            if (o.calendar < 2) return "--month: month 13 is only in the moon calendars (--calendar 2 or 3)";
+            int year = o.year ? o.year : QDate::currentDate().year();
+            if (MoonMonthsInYear(year) != 13)
+                return "--month: moon year " + QString::number(year) + " has 12 months";
+        }
+    }
+    if (args.Has("--months-per-page")) {
+        std::string v = args.Value("--months-per-page");
+        if (!ReadNumber(v, o.monthsPerPage) || (o.monthsPerPage != 1 && o.monthsPerPage != 6 && o.monthsPerPage != 12))
+            return "--months-per-page: \"" + q(v) + "\" is none of 1, 6 or 12";
+    }
+    if (args.Has("--paper")) {
+        std::string v = args.Value("--paper");
+        o.paperCode = PaperCodeByName(v);
+        if (o.paperCode == 0) return "--paper: unknown paper \"" + q(v) + "\" (try Letter, Legal, A4, A3, A5)";
+    }
+    if (args.Has("--portrait") && args.Has("--landscape")) return "--portrait and --landscape cannot be used together";
+    o.portrait = args.Has("--portrait");
+    if (args.Has("--holidays")) {
+        HolidayList set;
+        const std::string problem = HolidaySetByCode(args.Value("--holidays"), set);
+        if (!problem.empty()) return q(problem);
+        o.holidaySet = args.Value("--holidays");
+    }
+    if (args.Files().size() > 1) return "only one document can be printed (got " + q(args.Files()[1]) + ")";
+    if (!args.Files().empty()) o.document = q(args.Files()[0]);
     return QString();
 }
 
@@ -125,9 +151,18 @@ QString PrintPdf(const PrintPdfOptions& o)
     view.m_bSaveOptionsOnClose = false;
     view.m_nCalendarType = o.calendar;
     view.OnInitialUpdate();
+    if (!o.holidaySet.empty()) {
+        // For this print only: nothing writes the view's list back.
+        HolidaySetByCode(o.holidaySet, view.Holidays());
+    }
     view.OnNow();
-    if (o.year != 0) view.m_nYear = o.year;
-    if (o.month != 0) view.m_nMonth = o.month;
+    // A year alone is printed from its first month.
+    if (o.year != 0) {
+        view.m_nYear = o.year;
+        view.m_nMonth = o.month ? o.month : 1;
+    } else if (o.month != 0) {
+        view.m_nMonth = o.month;
+    }
     view.SetMonthsPerPage(o.monthsPerPage);
     // No screen drawing came first: the print scale takes the default window size.
     view.LayoutScreenPage(1024, 768);
@@ -138,14 +173,18 @@ QString PrintPdf(const PrintPdfOptions& o)
     return view.PrintToPdf(r);
 }
 
-int RunPrintPdfCommand(const QStringList& args)
+int RunPrintPdfCommand(const CommandArgs& args)
 {
     PrintPdfOptions o;
-    QString err = ParsePrintPdfArgs(args, o);
-    if (err.isEmpty()) err = PrintPdf(o);
+    QString err = ReadPrintPdfOptions(args, o);
+    int status = 2;
+    if (err.isEmpty()) {
+        err = PrintPdf(o);
+        status = 1;
+    }
     if (!err.isEmpty()) {
         std::fprintf(stderr, "kinfold: %s\n", err.toLocal8Bit().constData());
-        return 2;
+        return status;
     }
     return 0;
 }

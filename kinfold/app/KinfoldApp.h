@@ -3,14 +3,17 @@
 // Start-up of the program and its headless printing.
 #include <QString>
 #include <QStringList>
+#include <string>
+#include "platform/CommandLine.h"
 
 class QApplication;
 
 // The start file when the recent-file list is empty.
 inline constexpr const char* kDefaultStartFile = "Kinfold.kfd";
 
-// Shows the main window with the start document; returns the program's exit code.
-int RunKinfold(QApplication& app);
+// Shows the main window with `document`, or the start document when it is empty; returns the
+// program's exit code.
+int RunKinfold(QApplication& app, const QString& document = QString());
 
 struct PrintPdfOptions {
     QString output;
@@ -21,13 +24,21 @@ struct PrintPdfOptions {
     int paperCode = 1;
     bool portrait = false;
     QString document;       // empty: an empty list
+    std::string holidaySet; // a country set's code; empty: the stored holiday list
 };
 
-bool IsPrintPdfCommand(int argc, char** argv);
+class HolidayList;
+// Puts the country set of `code` (any case) in `list`; "" or a message naming the unknown code.
+std::string HolidaySetByCode(const std::string& code, HolidayList& list);
+// The stored holiday list as the calendar reads it, without writing to the store (no factory
+// list is stored on the way).
+void StoredHolidays(HolidayList& list);
+
 // Reads "--print-pdf OUT [--year Y] [--month M] [--months-per-page N] [--calendar T] [--paper P]
-// [--portrait] [DOC]" (args[0] is the program); an error text or "".
-QString ParsePrintPdfArgs(const QStringList& args, PrintPdfOptions& options);
+// [--portrait | --landscape] [--holidays CODE] [DOC]" from a command line checked against Kinfold's options;
+// an error text naming the bad value, or "".
+QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& options);
 // Prints one year into the PDF; an error text or "".
 QString PrintPdf(const PrintPdfOptions& options);
-// Parses, prints and reports; the exit code.
-int RunPrintPdfCommand(const QStringList& args);
+// Reads, prints and reports; the exit code (2 for bad arguments, 1 when printing failed).
+int RunPrintPdfCommand(const CommandArgs& args);

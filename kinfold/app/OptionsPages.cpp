@@ -2,6 +2,7 @@
 #include "app/OptionsPages.h"
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QFormLayout>
@@ -58,6 +59,16 @@ CPPOptions::CPPOptions(QWidget* parent) : CPropertyPage("Options", parent)
     m_ctlNotes = check("Show Notes");
     m_ctlMoonPhase = check("Show Moon Phase");
     m_ctlSeasons = check("Show Seasons");
+    auto* leapRow = new QHBoxLayout;
+    auto* leapLabel = new QLabel("29 February in other years:", this);
+    m_ctlLeapDay = new QComboBox(this);
+    m_ctlLeapDay->addItems({"Show on 28 February", "Show on 1 March", "Show in leap years only"});
+    leapLabel->setBuddy(m_ctlLeapDay);
+    leapRow->addWidget(leapLabel);
+    leapRow->addWidget(m_ctlLeapDay);
+    leapRow->addStretch(1);
+    layout->addLayout(leapRow);
+    connect(m_ctlLeapDay, &QComboBox::activated, this, [this] { SetModified(); });
     layout->addStretch(1);
 }
 
@@ -74,6 +85,7 @@ void CPPOptions::OnInitDialog()
     m_ctlNotes->setChecked(o.switches.IsSet(DisplaySwitches::Notes));
     m_ctlMoonPhase->setChecked(o.bMoonPhase);
     m_ctlSeasons->setChecked(o.bSeasons);
+    m_ctlLeapDay->setCurrentIndex(LeapDayRuleToStored(o.leapDay));
 }
 
 bool CPPOptions::DoDataExchange()
@@ -91,6 +103,7 @@ bool CPPOptions::DoDataExchange()
     o.bPictures = m_ctlPictures->isChecked();
     o.bMoonPhase = m_ctlMoonPhase->isChecked();
     o.bSeasons = m_ctlSeasons->isChecked();
+    o.leapDay = LeapDayRuleFromStored(m_ctlLeapDay->currentIndex());
     return true;
 }
 

@@ -7,6 +7,7 @@
 
 class CSpinEdit;
 class QCheckBox;
+class QComboBox;
 class QFontDialog;
 class QLabel;
 class QLineEdit;
@@ -31,6 +32,7 @@ public:
     QCheckBox* m_ctlNotes = nullptr;
     QCheckBox* m_ctlMoonPhase = nullptr;
     QCheckBox* m_ctlSeasons = nullptr;
+    QComboBox* m_ctlLeapDay = nullptr;  // item index = stored "LeapDay"
 
 protected:
     void OnInitDialog() override;

@@ -150,7 +150,8 @@ void CKinfoldView::OnDayClicked(QPoint pt)
     BirthdayList& list = GetDocument()->List();
     BuildDayIndex();
     std::vector<CellLine> lines = StackCellLines(hit.civil, list, m_DayIndex, Holidays(), m_Options,
-                                                 hit.box.top, hit.box.bottom, m_nLineHeight);
+                                                 FreeTop(hit.civil, hit.box, hit.calendarType), hit.box.bottom,
+                                                 m_nLineHeight);
     int index = EntryAtLine(lines, pt.y());
 
     CBirthdayEditDlg dlg(this);

@@ -104,16 +104,21 @@ void BirthdayList::SortByDate()
     Changed();
 }
 
-int BirthdayList::NthShownOn(const CalendarDate& date, int n, DisplaySwitches switches, BirthdayEntry& entry) const
+int BirthdayList::NthShownOn(const CalendarDate& date, int n, DisplaySwitches switches, BirthdayEntry& entry,
+                             LeapDayRule leapDay) const
 {
-    for (size_t i = 0; i < m_entries.size(); ++i) {
-        const BirthdayEntry& e = m_entries[i];
-        int years;
-        if (e.CompareDayOfYear(date) != 0 || !e.ShowsOn(date, switches, years)) continue;
-        n -= e.HasKind(BirthdayEntry::Note) ? 2 : 1;
-        if (n < 0) {
-            entry = e;
-            return (int)i;
+    MonthDay days[2];
+    const int dayCount = EntryDaysShownOn(date.month, date.day, date.year, leapDay, days);
+    for (int k = 0; k < dayCount; ++k) {
+        for (size_t i = 0; i < m_entries.size(); ++i) {
+            const BirthdayEntry& e = m_entries[i];
+            int years;
+            if (e.month != days[k].month || e.day != days[k].day || !e.ShowsOn(date, switches, years)) continue;
+            n -= e.HasKind(BirthdayEntry::Note) ? 2 : 1;
+            if (n < 0) {
+                entry = e;
+                return (int)i;
+            }
         }
     }
     return -1;

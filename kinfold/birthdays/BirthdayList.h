@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 #include "birthdays/BirthdayEntry.h"
+#include "birthdays/LeapDay.h"
 
 class CArchive;
 
@@ -45,9 +46,10 @@ public:
     // Month, day, year of the entries' own dates; month 0 first. Equal dates keep their order.
     void SortByDate();
 
-    // The entry drawn in place n of the day cell of `date` (a note takes two places); its
-    // index, or -1.
-    int NthShownOn(const CalendarDate& date, int n, DisplaySwitches switches, BirthdayEntry& entry) const;
+    // The entry drawn in place n of the day cell of the civil date `date` (a note takes two
+    // places), 29 February's entries placed by `leapDay`; its index, or -1.
+    int NthShownOn(const CalendarDate& date, int n, DisplaySwitches switches, BirthdayEntry& entry,
+                   LeapDayRule leapDay = LeapDayRule::February28) const;
     // Sets otherDate of the first entry with this record number; its index, or -1.
     int SetMarriageByRecordNumber(uint32_t recordNumber, const CalendarDate& date);
 

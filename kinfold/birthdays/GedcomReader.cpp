@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <vector>
 #include "birthdays/FileBytes.h"
+#include "birthdays/ImportTexts.h"
 #include "birthdays/TextDecoding.h"
 
 namespace {
@@ -162,10 +163,12 @@ private:
         if (m_type == Individual) {
             if (m_birthSeen) m_entry.kind = BirthdayEntry::Individual;
             if (m_birthSeen && DayPrecise(m_entry)) {
+                CString name = m_entry.text;
+                m_entry.text = m_texts.Claim(name, m_entry);
                 bool merged;
                 int i = m_list.AddOrMerge(m_entry, merged);
                 ++(merged ? m_stats.merged : m_stats.added);
-                m_people[m_xref] = i;
+                m_people[m_xref] = Person{i, std::move(name)};
             }
         } else if (m_type == FamilyRecord) {
             if (m_family.marriage.month != 0) m_families.push_back(std::move(m_family));
@@ -216,11 +219,16 @@ private:
         }
     }
 
-    int Person(const std::string& xref) const
+    struct Person {
+        int index;     // in the list
+        CString name;  // as read, without a suffix that set it apart
+    };
+
+    const Person* FindPerson(const std::string& xref) const
     {
-        if (xref.empty()) return -1;
+        if (xref.empty()) return nullptr;
         auto it = m_people.find(xref);
-        return it == m_people.end() ? -1 : it->second;
+        return it == m_people.end() ? nullptr : &it->second;
     }
 
     void SetMarriage(int i, const CalendarDate& date)
@@ -233,19 +241,24 @@ private:
     void ResolveFamilies()
     {
         for (const Family& f : m_families) {
-            int h = Person(f.husband), w = Person(f.wife);
-            if (h >= 0) SetMarriage(h, f.marriage);
-            if (w >= 0) SetMarriage(w, f.marriage);
-            if (h < 0 || w < 0) continue;
-            const BirthdayEntry& husband = m_list[h];
-            const BirthdayEntry& wife = m_list[w];
+            const Person* h = FindPerson(f.husband);
+            const Person* w = FindPerson(f.wife);
+            if (h) SetMarriage(h->index, f.marriage);
+            if (w) SetMarriage(w->index, f.marriage);
+            if (!h || !w) continue;
+            const BirthdayEntry& husband = m_list[h->index];
+            const BirthdayEntry& wife = m_list[w->index];
             BirthdayEntry couple(f.marriage);
             couple.kind = BirthdayEntry::Couple;
             // The anniversary ends with the first death of the two.
             couple.endDate.Assign(husband.endDate);
             if (husband.endDate.IsEmpty() || (!wife.endDate.IsEmpty() && wife.endDate.Compare(husband.endDate) < 0))
                 couple.endDate.Assign(wife.endDate);
-            couple.text = husband.FirstName() + "+" + wife.FirstName() + " " + husband.LastName();
+            BirthdayEntry husbandName, wifeName;
+            husbandName.text = h->name;
+            wifeName.text = w->name;
+            couple.text = m_texts.Claim(
+                husbandName.FirstName() + "+" + wifeName.FirstName() + " " + husbandName.LastName(), f.marriage);
             bool merged;
             m_list.AddOrMerge(couple, merged);
             ++(merged ? m_stats.merged : m_stats.added);
@@ -264,7 +277,8 @@ private:
     Family m_family;
     bool m_inMarriage = false;
 
-    std::unordered_map<std::string, int> m_people;  // cross-reference -> list index
+    ImportTexts m_texts;
+    std::unordered_map<std::string, Person> m_people;  // by cross-reference
     std::vector<Family> m_families;                  // with a marriage month, in file order
 };
 

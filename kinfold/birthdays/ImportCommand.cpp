@@ -17,13 +17,6 @@ const char* kUsage = "usage: kinfold --import FILE.ged [--save OUT.kfd] [DOC.kfd
 
 } // namespace
 
-bool IsImportCommand(int argc, char** argv)
-{
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--import") == 0) return true;
-    return false;
-}
-
 bool LoadKfdFile(const std::string& path, BirthdayList& list, std::string& error)
 {
     std::string bytes;
@@ -74,24 +67,30 @@ ImportCommandResult RunImportCommand(const std::vector<std::string>& args)
             std::string& target = a == "--import" ? ged : save;
             if (!target.empty()) {
                 r.exitCode = 2;
-                r.error = a + " is given twice.\n" + kUsage;
+                r.error = a + " is given twice";
                 return r;
             }
             target = args[++i];
         } else if (a.rfind("--", 0) == 0 || !doc.empty()) {
             r.exitCode = 2;
-            r.error = "Unexpected argument \"" + a + "\".\n" + kUsage;
+            r.error = "unexpected argument \"" + a + "\"";
             return r;
         } else {
             doc = a;
         }
     }
-    if (ged.empty() || (save.empty() && doc.empty())) {
+    return RunImportCommand(ged, save, doc);
+}
+
+ImportCommandResult RunImportCommand(const std::string& ged, const std::string& saveTo, const std::string& doc)
+{
+    ImportCommandResult r;
+    if (ged.empty() || (saveTo.empty() && doc.empty())) {
         r.exitCode = 2;
-        r.error = ged.empty() ? std::string(kUsage) : "No document to save to: give DOC.kfd or --save OUT.kfd.\n" + std::string(kUsage);
+        r.error = ged.empty() ? std::string(kUsage) : "no document to save to: give DOC.kfd or --save OUT.kfd";
         return r;
     }
-    if (save.empty()) save = doc;
+    const std::string save = saveTo.empty() ? doc : saveTo;
 
     BirthdayList list;
     if (!doc.empty() && !LoadKfdFile(doc, list, r.error)) {

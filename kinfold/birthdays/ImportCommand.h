@@ -11,13 +11,12 @@ struct ImportCommandResult {
     std::string error;   // the message for standard error (on failure)
 };
 
-// True when the command line asks for the batch import.
-bool IsImportCommand(int argc, char** argv);
-
 // Loads DOC.kfd (or starts empty), merges the GEDCOM file keeping stored dates on conflicts,
 // sorts and saves to OUT.kfd (default DOC.kfd). `args` are the arguments after the program
 // name. Nothing is written unless everything was read.
 ImportCommandResult RunImportCommand(const std::vector<std::string>& args);
+// The same with the arguments read: `save` or `doc` may be empty, not both.
+ImportCommandResult RunImportCommand(const std::string& ged, const std::string& save, const std::string& doc);
 
 // Reads a ".kfd" file into `list`; false with a message (the list unchanged) when it cannot.
 bool LoadKfdFile(const std::string& path, BirthdayList& list, std::string& error);

@@ -459,6 +459,24 @@ std::string ComposeNfc(std::string_view utf8)
     return out;
 }
 
+std::string MixedLinesToUtf8(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 16);
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) end = bytes.size();
+        CString line(bytes.substr(start, end - start));
+        if (IsValidUtf8(line)) out += line;
+        else out += Cp1252ToUtf8(line);
+        // Line ends are the same bytes in both.
+        if (end < bytes.size()) out += bytes[end];
+        start = end + 1;
+    }
+    return out;
+}
+
 std::string DecodeGedcomBytes(std::string_view bytes)
 {
     std::string text;
@@ -486,7 +504,7 @@ std::string DecodeGedcomBytes(std::string_view bytes)
             (unsigned char)body[2] == 0xBF)
             body.remove_prefix(3);
         CString raw(body);
-        text = IsValidUtf8(raw) ? std::move(raw) : Cp1252ToUtf8(raw);
+        text = IsValidUtf8(raw) ? std::move(raw) : MixedLinesToUtf8(body);
         break;
     }
     }

@@ -11,9 +11,13 @@ enum class GedcomCharset { Utf8, Utf16LE, Utf16BE, Ansel, Ansi };
 // then the value of the header's CHAR line (ANSEL, ANSI / Windows-1252), else UTF-8.
 GedcomCharset DetectGedcomCharset(std::string_view bytes);
 
-// The whole file as UTF-8 without a byte-order mark, composed (NFC). For UTF-8 and
-// undeclared files, bytes that are not valid UTF-8 are read as Windows-1252.
+// The whole file as UTF-8 without a byte-order mark, composed (NFC). In UTF-8 and undeclared
+// files, a line that is not valid UTF-8 is read as Windows-1252.
 std::string DecodeGedcomBytes(std::string_view bytes);
+
+// Each line (ending at CR or LF) that is valid UTF-8 as it is, every other line read as
+// Windows-1252: files written by several programs mix the two.
+std::string MixedLinesToUtf8(std::string_view bytes);
 
 // ANSEL (ANSI Z39.47 with the genealogy extensions) to UTF-8; each combining mark, which
 // ANSEL writes before its letter, is moved after it.

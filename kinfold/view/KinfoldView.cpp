@@ -12,6 +12,8 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QTextBoundaryFinder>
+#include <QTextLayout>
 #include <QPageSetupDialog>
 #include <QTimer>
 #include <QToolTip>
@@ -264,7 +266,10 @@ void CKinfoldView::LoadDisplayOptions()
 {
     ::LoadDisplayOptions(AppSettings(), m_nCalendarType, m_Options);
     m_nDayIndexType = -1;  // what the index holds may follow the options
-    for (int i = 0; i < DisplayFontCount; ++i) m_nEffectiveSize[i] = m_Options.fonts[i].size;
+    // The page keeps the percentage it is drawn at; the next SetFontScale of that same
+    // percentage would change nothing.
+    for (int i = 0; i < DisplayFontCount; ++i)
+        m_nEffectiveSize[i] = ScaledFontSize(m_Options.fonts[i].size, m_nFontPercent > 0 ? m_nFontPercent : 100);
     SetCheck(ID_DEAD, m_Options.switches.IsSet(DisplaySwitches::DeadBirthdays));
     SetCheck(ID_MONDAY, m_Options.bStartMonday);
     SetCheck(ID_FIRST_NAME, m_Options.bShortNames);
@@ -303,7 +308,7 @@ void CKinfoldView::SetFontScale(int percent)
     if (percent == m_nFontPercent) return;
     int sizes[DisplayFontCount];
     LoadDisplayFontSizes(AppSettings(), m_nCalendarType, sizes);
-    for (int i = 0; i < DisplayFontCount; ++i) m_nEffectiveSize[i] = sizes[i] * percent / 100;
+    for (int i = 0; i < DisplayFontCount; ++i) m_nEffectiveSize[i] = ScaledFontSize(sizes[i], percent);
     m_nFontPercent = percent;
 }
 
@@ -429,26 +434,94 @@ bool CKinfoldView::MayShrinkTo(int size) const
     return m_nPrintMode == 1 ? size >= 2 * m_nLineHeight : size >= 4 * m_nLineHeight;
 }
 
-void CKinfoldView::FitOneLine(QPainter& dc, const CString& face, int size, const QRect& box, const QString& text)
+namespace {
+// The longest start of the text that fits the width with "…" after it, cut between characters
+// as the reader sees them; "…" alone when nothing does.
+QString Elided(const QFontMetrics& fm, const QString& text, int width)
 {
-    (void)text;
-    for (;;) {
-        SelectPointFont(dc, face, size);
-        if (dc.fontMetrics().height() <= box.height()) return;
-        size -= 5;
-        if (size <= 0 || !MayShrinkTo(size)) return;
-    }
+    static const QString ellipsis(QChar(0x2026));
+    std::vector<int> cuts;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    for (int pos = finder.toNextBoundary(); pos > 0; pos = finder.toNextBoundary())
+        if (pos < text.size()) cuts.push_back(pos);
+    auto withEllipsis = [&](int cut) {
+        QString head = text.left(cut);
+        while (!head.isEmpty() && head.back().isSpace()) head.chop(1);
+        return head + ellipsis;
+    };
+    // The widths grow with the cut, so the last one that fits is found by halving.
+    auto fits = std::partition_point(cuts.begin(), cuts.end(),
+                                     [&](int cut) { return fm.horizontalAdvance(withEllipsis(cut)) <= width; });
+    return fits == cuts.begin() ? ellipsis : withEllipsis(*(fits - 1));
 }
 
-void CKinfoldView::FitWrapped(QPainter& dc, const CString& face, int size, const QRect& box, const QString& text)
+// A label's trailing blank is not part of what must show.
+int InkWidth(const QFontMetrics& fm, const QString& text)
+{
+    int end = text.size();
+    while (end > 0 && text[end - 1].isSpace()) --end;
+    return fm.horizontalAdvance(text.left(end));
+}
+}  // namespace
+
+QString CKinfoldView::FitOneLine(QPainter& dc, const CString& face, int size, const QRect& box, const QString& text)
 {
     for (;;) {
         SelectPointFont(dc, face, size);
-        QRect need = dc.fontMetrics().boundingRect(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-        if (need.height() <= box.height()) return;
+        const QFontMetrics fm = dc.fontMetrics();
+        if (fm.height() <= box.height() && InkWidth(fm, text) <= box.width()) return text;
         size -= 5;
-        if (size <= 0 || !MayShrinkTo(size)) return;
+        if (size <= 0 || !MayShrinkTo(size)) break;
     }
+    const QFontMetrics fm = dc.fontMetrics();
+    return InkWidth(fm, text) <= box.width() ? text : Elided(fm, text, box.width());
+}
+
+QStringList CKinfoldView::DrawWrapped(QPainter& dc, const CString& face, int size, const QRect& box,
+                                      const QString& text)
+{
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    for (;;) {
+        SelectPointFont(dc, face, size);
+        QRect need = dc.fontMetrics().boundingRect(box, flags, text);
+        if (need.height() <= box.height() && need.width() <= box.width()) {
+            dc.drawText(box, flags, text);
+            return {text};
+        }
+        size -= 5;
+        if (size <= 0 || !MayShrinkTo(size)) break;
+    }
+    // Still too large: the lines that fit, the last of them ended with "…", long words broken.
+    const QFontMetrics fm = dc.fontMetrics();
+    const int lineHeight = std::max(1, fm.height());
+    const int maxLines = std::max(1, box.height() / lineHeight);
+    QString flowing = text;
+    flowing.replace('\n', QChar::LineSeparator);
+    QTextLayout layout(flowing, dc.font(), dc.device());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    std::vector<std::pair<int, int>> spans;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(box.width());
+        spans.emplace_back(line.textStart(), line.textLength());
+        if ((int)spans.size() > maxLines) break;
+    }
+    layout.endLayout();
+    const bool cut = (int)spans.size() > maxLines;
+    if (cut) spans.resize((size_t)maxLines);
+    QStringList drawn;
+    for (size_t i = 0; i < spans.size(); ++i) {
+        const bool endsCut = cut && i + 1 == spans.size();
+        QString part = flowing.mid(spans[i].first, endsCut ? -1 : spans[i].second);
+        part.replace(QChar::LineSeparator, ' ');
+        if (endsCut) part = Elided(fm, part, box.width());
+        QRect lineBox(box.left(), box.top() + (int)i * lineHeight, box.width(), lineHeight);
+        dc.drawText(lineBox, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, part);
+        drawn << part;
+    }
+    return drawn;
 }
 
 void CKinfoldView::BuildDayIndex()
@@ -513,8 +586,13 @@ void CKinfoldView::OnDraw(QPainter& dc, int W, int H)
 
     SelectStyle(dc, DayNameFont);
     m_nDayNameHeight = DayNameRowHeight(dc.fontMetrics().boundingRect("Sunday").height(), m_nLineWidth);
+    SelectStyle(dc, DayNumberFont);
+    m_CellTopHeights.dayNumber = dc.fontMetrics().height();
+    SelectStyle(dc, DayCountFont);
+    m_CellTopHeights.dayCount = dc.fontMetrics().height();
     SelectStyle(dc, NameFont);
     m_nLineHeight = std::max(1, dc.fontMetrics().height());
+    m_CellTopHeights.seasonOrMoon = m_nLineHeight;
     dc.setBackgroundMode(Qt::TransparentMode);
     dc.setBackground(Qt::white);
     BuildDayIndex();
@@ -648,21 +726,21 @@ void CKinfoldView::DrawDayCell(QPainter& dc, int cell, int day, const CalendarDa
 
     const CString& nameFace = m_Options.fonts[NameFont].face;
     const int nameSize = m_nEffectiveSize[NameFont];
-    std::vector<CellLine> lines = StackCellLines(date, m_pDoc->List(), m_DayIndex, m_Holidays, m_Options, b.top,
-                                                 b.bottom, m_nLineHeight);
+    std::vector<CellLine> lines = StackCellLines(date, m_pDoc->List(), m_DayIndex, m_Holidays, m_Options,
+                                                 CellFreeTop(b.top, corner.kind, m_CellTopHeights), b.bottom,
+                                                 m_nLineHeight);
     for (const CellLine& l : lines) {
         QRect box = Box(b.left, l.top, b.right, l.bottom);
         QString text = ToQt(l.text);
         switch (l.kind) {
         case CellLine::HolidayLine:
             dc.setPen(Colour((unsigned)m_Options.fonts[DayNumberFont].color));
-            FitOneLine(dc, nameFace, nameSize, box, text);
-            dc.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+            dc.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                        FitOneLine(dc, nameFace, nameSize, box, text));
             break;
         case CellLine::NoteLine:
             dc.setPen(Colour(titleColour));
-            FitWrapped(dc, nameFace, nameSize, box, text);
-            dc.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+            DrawWrapped(dc, nameFace, nameSize, box, text);
             break;
         case CellLine::NameLine: {
             dc.setPen(Colour((unsigned)m_Options.fonts[NameFont].color));
@@ -675,8 +753,8 @@ void CKinfoldView::DrawDayCell(QPainter& dc, int cell, int day, const CalendarDa
                     m_nTipEntry = l.entry;
                 }
             }
-            FitOneLine(dc, nameFace, nameSize, box, text);
-            dc.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+            dc.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                        FitOneLine(dc, nameFace, nameSize, box, text));
             break;
         }
         }
@@ -703,6 +781,11 @@ QRect CKinfoldView::CellRect(int cell) const
     g.lineWidth = m_nLineWidth;
     CellBox b = CellBoxOf(g, cell);
     return QRect(QPoint(b.left, b.top), QPoint(b.right, b.bottom));
+}
+
+int CKinfoldView::FreeTop(const CalendarDate& date, const CellBox& box, int calendarType) const
+{
+    return CellFreeTop(box.top, DayCornerText(date, m_Options, calendarType).kind, m_CellTopHeights);
 }
 
 int CKinfoldView::DayAt(QPoint pt, int* offsetInRow) const
@@ -792,7 +875,8 @@ void CKinfoldView::UpdateHoverTip()
     if (m_nPrintMode == 0 && FindDayAt(LastScreenPage(), x, y, hit) && x >= hit.box.left && x <= hit.box.right) {
         BuildDayIndex();
         for (const CellLine& l : StackCellLines(hit.civil, m_pDoc->List(), m_DayIndex, m_Holidays, m_Options,
-                                                hit.box.top, hit.box.bottom, m_nLineHeight)) {
+                                                FreeTop(hit.civil, hit.box, hit.calendarType), hit.box.bottom,
+                                                m_nLineHeight)) {
             if (l.kind == CellLine::NameLine && y >= l.top && y <= l.bottom) {
                 entry = l.entry;
                 years = l.years;

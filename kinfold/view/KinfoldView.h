@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <map>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "calendar/CalendarDate.h"
 #include "holidays/HolidayList.h"
 #include "platform/CString.h"
+#include "view/core/DayCell.h"
 #include "view/core/DayClick.h"
 #include "view/core/DisplayOptions.h"
 #include "view/core/PageLayout.h"
@@ -104,6 +106,16 @@ public:
     void OnDraw(QPainter& dc, int W, int H);
     // Renders the page into an image of its size (tests, benchmarks).
     void RenderPage(QImage& image);
+    // Fonts shrink in half points down to this size (tenths of a point): 4 name lines' height
+    // on the screen and in preview, 2 on paper.
+    bool MayShrinkTo(int size) const;
+    // Selects the largest font, from `size` down to MayShrinkTo, in which the text fits the box in
+    // both directions; returns the text to draw, ended with "…" when it still does not fit.
+    QString FitOneLine(QPainter& dc, const CString& face, int size, const QRect& box, const QString& text);
+    // Draws the text word-wrapped from the top left of the box, shrunk the same way; what still
+    // does not fit is broken inside long words and cut at the last line that fits, which ends
+    // with "…". Returns the text as one item when it fits as it is, else the lines drawn.
+    QStringList DrawWrapped(QPainter& dc, const CString& face, int size, const QRect& box, const QString& text);
 
     int StartCell(int weekday) const { return ::StartCell(weekday, m_Options.bStartMonday); }
     // Day cell of the last drawn month under a point, or 0 (for the click on a day).
@@ -117,6 +129,8 @@ public:
     int LineHeight() const { return m_nLineHeight; }
     // Box of a cell of the first block of the last screen drawing (one month per page: the page).
     QRect CellRect(int cell) const;
+    // Where a cell's names may go, below its day number and corner text, as last drawn.
+    int FreeTop(const CalendarDate& date, const CellBox& box, int calendarType) const;
     int DayNameHeight() const { return m_nDayNameHeight; }
     int LineWidth() const { return m_nLineWidth; }
     // The screen page as last drawn, for mapping the mouse to days and entries.
@@ -183,9 +197,6 @@ private:
     void DrawPicture(QPainter& dc);
     void SelectPointFont(QPainter& dc, const CString& face, int size);
     void SelectStyle(QPainter& dc, DisplayFontId id);
-    bool MayShrinkTo(int size) const;
-    void FitOneLine(QPainter& dc, const CString& face, int size, const QRect& box, const QString& text);
-    void FitWrapped(QPainter& dc, const CString& face, int size, const QRect& box, const QString& text);
     void BuildDayIndex();
     void UpdateHoverTip();
     void TipChanged(const QString& before);
@@ -213,6 +224,7 @@ private:
     int m_nStartCell = 0, m_nDaysInMonth = 0;
     int m_nLastPageWidth = 1024, m_nLastPageHeight = 768;
     int m_nScreenLineHeight = 16;
+    CellTopHeights m_CellTopHeights;
     // Indexes of the document's entries, ordered by month and day (list order within a day), and
     // the list version and calendar type they were built for.
     std::vector<int> m_DayIndex;

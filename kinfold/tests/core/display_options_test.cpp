@@ -52,6 +52,7 @@ DisplayOptions Unusual(int profile) {
     o.bPictures = true;
     o.bMoonPhase = true;
     o.bSeasons = true;
+    o.leapDay = LeapDayRule::March1;
     for (int f = 0; f < DisplayFontCount; ++f) {
         o.fonts[f].face = StrFormat("Face %d", f);
         o.fonts[f].size = 200 + f;
@@ -296,7 +297,8 @@ TEST(DisplayOptionsTest, SheetPagesWriteTheKeysTheViewReads) {
     WriteOptionsPage(options, 3, DisplayOptions());
     EXPECT_EQ(KeysWritten(options, "Options3"),
               (std::vector<CString>{"SurpressAge", "Marriage", "IncludeDead", "Notes", "StartWeekMonday",
-                                    "ShortNames", "Countdown", "Target", "Pictures", "MoonPhase", "Seasons"}));
+                                    "ShortNames", "Countdown", "Target", "Pictures", "MoonPhase", "Seasons",
+                                    "LeapDay"}));
     RecordingStore names;
     WriteNamesPage(names, 0, DisplayOptions());
     EXPECT_EQ(names.written.size(), 19u);

@@ -24,6 +24,14 @@ CornerText DayCornerText(const CalendarDate& date, const DisplayOptions& o, int 
     return c;
 }
 
+int CellFreeTop(int cellTop, CornerKind corner, const CellTopHeights& h)
+{
+    int below = h.dayNumber;
+    if (corner == CornerKind::SeasonOrMoon) below = std::max(below, h.seasonOrMoon);
+    else if (corner != CornerKind::None) below = std::max(below, h.dayCount);
+    return cellTop + below;
+}
+
 CString EntryLabel(const BirthdayEntry& e, int years, bool shortNames, int ageMode)
 {
     CString name = shortNames ? e.FirstName() : e.text;
@@ -52,7 +60,7 @@ std::vector<int> DayOrderIndex(const BirthdayList& list)
 
 std::vector<CellLine> StackCellLines(const CalendarDate& date, const BirthdayList& list,
                                      const std::vector<int>& dayIndex, const HolidayList& holidays,
-                                     const DisplayOptions& o, int top, int bottom, int lineHeight)
+                                     const DisplayOptions& o, int freeTop, int bottom, int lineHeight)
 {
     std::vector<CellLine> lines;
     CString holiday;
@@ -66,31 +74,35 @@ std::vector<CellLine> StackCellLines(const CalendarDate& date, const BirthdayLis
         lines.push_back(l);
     }
     const auto& entries = list.Entries();
-    auto first = std::lower_bound(dayIndex.begin(), dayIndex.end(), 0, [&](int i, int) {
-        const BirthdayEntry& e = entries[(size_t)i];
-        return e.month != date.month ? e.month < date.month : e.day < date.day;
-    });
-    for (auto it = first; it != dayIndex.end(); ++it) {
-        const BirthdayEntry& e = entries[(size_t)*it];
-        if (e.month != date.month || e.day != date.day) break;
-        int years = 0;
-        if (!e.ShowsOn(date, o.switches, years)) continue;
-        CellLine l;
-        l.entry = *it;
-        l.years = years;
-        l.bottom = bottom;
-        if (e.HasKind(BirthdayEntry::Note)) {
-            l.kind = CellLine::NoteLine;
-            l.text = e.text;
-            l.top = bottom - 2 * lineHeight;
-        } else {
-            l.kind = CellLine::NameLine;
-            l.text = EntryLabel(e, years, o.bShortNames, o.nAgeMode);
-            l.top = bottom - lineHeight;
+    MonthDay days[2];
+    const int dayCount = EntryDaysShownOn(date.month, date.day, date.year, o.leapDay, days);
+    bool full = false;
+    for (int k = 0; k < dayCount && !full; ++k) {
+        const MonthDay own = days[k];
+        auto first = std::lower_bound(dayIndex.begin(), dayIndex.end(), 0, [&](int i, int) {
+            const BirthdayEntry& e = entries[(size_t)i];
+            return e.month != own.month ? e.month < own.month : e.day < own.day;
+        });
+        for (auto it = first; it != dayIndex.end(); ++it) {
+            const BirthdayEntry& e = entries[(size_t)*it];
+            if (e.month != own.month || e.day != own.day) break;
+            int years = 0;
+            if (!e.ShowsOn(date, o.switches, years)) continue;
+            CellLine l;
+            l.entry = *it;
+            l.years = years;
+            l.bottom = bottom;
+            l.kind = e.HasKind(BirthdayEntry::Note) ? CellLine::NoteLine : CellLine::NameLine;
+            l.top = bottom - (l.kind == CellLine::NoteLine ? 2 : 1) * lineHeight;
+            // A line above the free area would run over the day number or into the row above.
+            if (l.top < freeTop) {
+                full = true;
+                break;
+            }
+            l.text = l.kind == CellLine::NoteLine ? e.text : EntryLabel(e, years, o.bShortNames, o.nAgeMode);
+            bottom = l.top;
+            lines.push_back(l);
         }
-        bottom = l.top;
-        lines.push_back(l);
-        if (bottom < top) break;
     }
     return lines;
 }

@@ -17,6 +17,15 @@ struct CornerText {
 // date: the civil (Gregorian) date of the cell; calendarType: the type being displayed.
 CornerText DayCornerText(const CalendarDate& date, const DisplayOptions& options, int calendarType);
 
+// Line heights of the texts at the top of a cell, in surface units.
+struct CellTopHeights {
+    int dayNumber = 0;
+    int seasonOrMoon = 0;  // the corner text in the name font
+    int dayCount = 0;      // the day count or civil date in the day-count font
+};
+// The top of a cell's free area: below the day number and the corner text, whichever is lower.
+int CellFreeTop(int cellTop, CornerKind corner, const CellTopHeights& heights);
+
 // "Name (years)" or "Name " as the age mode asks.
 CString EntryLabel(const BirthdayEntry& entry, int years, bool shortNames, int ageMode);
 // The hover tip of a name: "text years Birthday|Anniversary".
@@ -36,8 +45,8 @@ struct CellLine {
 };
 
 // The lines of a cell from the bottom up: the holiday on the bottom line, then each entry of the
-// day that shows (a note on two lines) until the running bottom passes the cell's top.
-// dayIndex: DayOrderIndex of the list.
+// day that shows (a note on two lines) while it fits below freeTop (CellFreeTop); the first that
+// does not fit ends the cell. The holiday always has its line. dayIndex: DayOrderIndex of the list.
 std::vector<CellLine> StackCellLines(const CalendarDate& date, const BirthdayList& list,
                                      const std::vector<int>& dayIndex, const HolidayList& holidays,
-                                     const DisplayOptions& options, int top, int bottom, int lineHeight);
+                                     const DisplayOptions& options, int freeTop, int bottom, int lineHeight);

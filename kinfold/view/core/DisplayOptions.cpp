@@ -112,6 +112,7 @@ void LoadDisplayOptions(ISettingsStore& store, int profile, DisplayOptions& o) {
     o.bPictures = ReadBool(store, s.options, "Pictures", 0);
     o.bMoonPhase = ReadBool(store, s.options, "MoonPhase", 0);
     o.bSeasons = ReadBool(store, s.options, "Seasons", 0);
+    o.leapDay = LeapDayRuleFromStored(store.GetInt(s.options, kLeapDayKey, 0));
 
     static constexpr DisplayFontId faceOrder[] = {NameFont, DayNumberFont, DayCountFont, DayNameFont,
                                                   TitleFont};
@@ -178,6 +179,7 @@ void WriteOptionsPage(ISettingsStore& store, int profile, const DisplayOptions& 
     store.WriteInt(section, "Pictures", o.bPictures ? 1 : 0);
     store.WriteInt(section, "MoonPhase", o.bMoonPhase ? 1 : 0);
     store.WriteInt(section, "Seasons", o.bSeasons ? 1 : 0);
+    store.WriteInt(section, kLeapDayKey, LeapDayRuleToStored(o.leapDay));
 }
 
 void WriteMarginsPage(ISettingsStore& store, int profile, const DisplayOptions& o) {

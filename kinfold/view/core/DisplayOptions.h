@@ -8,6 +8,7 @@
 // LoadDisplayOptions; the options sheet reads the same value and writes each page it showed with
 // the Write...Page functions, so both sides use one key and one default for every value.
 #include "birthdays/BirthdayEntry.h"  // DisplaySwitches
+#include "birthdays/LeapDay.h"
 #include "platform/CString.h"
 
 class ISettingsStore;
@@ -89,6 +90,8 @@ struct DisplayOptions {
     bool bPictures = false;
     bool bMoonPhase = false;
     bool bSeasons = false;
+    // Where 29 February's entries go in common years ("LeapDay").
+    LeapDayRule leapDay = LeapDayRule::February28;
 
     DisplayFont fonts[DisplayFontCount];  // indexed by DisplayFontId
     int crLine = kDefaultLineColor;
@@ -113,14 +116,16 @@ void LoadDisplayFontSizes(ISettingsStore& store, int profile, int sizes[DisplayF
 
 // What the view writes on close and before switching profile: "IncludeDead", "Marriage", "Notes",
 // "StartWeekMonday", "SurpressAge", "ShortNames", "Target", "Countdown", "Pictures" in the
-// profile's Options section. "MoonPhase" and "Seasons" are written only by the options sheet.
+// profile's Options section. "MoonPhase", "Seasons" and "LeapDay" are written only by the options
+// sheet.
 void SaveDisplayOptions(ISettingsStore& store, int profile, const DisplayOptions& options);
 // What the view's Target command writes: "Target" and "Countdown".
 void SaveTargetOptions(ISettingsStore& store, int profile, const DisplayOptions& options);
 
 // The options sheet's pages, each writing only its own keys.
 // Options: "SurpressAge", "Marriage", "IncludeDead", "Notes", "StartWeekMonday", "ShortNames",
-// "Countdown", "Target" (unchanged if read by LoadDisplayOptions), "Pictures", "MoonPhase", "Seasons".
+// "Countdown", "Target" (unchanged if read by LoadDisplayOptions), "Pictures", "MoonPhase", "Seasons",
+// "LeapDay".
 void WriteOptionsPage(ISettingsStore& store, int profile, const DisplayOptions& options);
 // Margins: "Top", "Bottom", "Right", "Left" ("Header" is not edited).
 void WriteMarginsPage(ISettingsStore& store, int profile, const DisplayOptions& options);

@@ -181,6 +181,12 @@ int PrintScaleFor(int pw, int ph, int w, int h)
     return (int)std::clamp<long long>(s, 1, 100000);
 }
 
+int ScaledFontSize(int storedSize, int percent)
+{
+    const long long scaled = (long long)storedSize * percent / 100;
+    return (int)std::clamp<long long>(scaled, INT_MIN, INT_MAX);
+}
+
 int PrintedPageHeight(int width, int height, int monthsPerPage)
 {
     if (width < height && monthsPerPage == 1) return std::min(height, width * 3 / 4);

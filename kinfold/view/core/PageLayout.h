@@ -37,6 +37,10 @@ struct CellBox {
 // Box of cell i inside a block, inset by half the line width.
 CellBox CellBoxOf(const MonthGeometry& g, int cell);
 
+// A stored font size (tenths of a point) at a font percentage; sizes from a damaged settings file
+// cannot overflow.
+int ScaledFontSize(int storedSize, int percent);
+
 // Height of the day-name row from the measured height of "Sunday".
 int DayNameRowHeight(int textHeight, int lineWidth);
 

@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/CommandLine.h"
+#include <QApplication>
+#include <cstdio>
+#include "app/KinfoldApp.h"
+#include "birthdays/ImportCommand.h"
+#include "holidays/CountrySets.h"
+#include "holidays/HolidayList.h"
+#include "platform/Settings.h"
+#include "platform/Version.h"
+
+namespace {
+
+const CommandOption kOptions[] = {
+    {"--help", nullptr, "Show this help and exit"},
+    {"--version", nullptr, "Show the version and exit"},
+    {"--import", "FILE.ged", "Merge a GEDCOM file into DOC.kfd (or a new list) without a window"},
+    {"--save", "OUT.kfd", "Save the merged list to OUT.kfd instead of DOC.kfd", "--import"},
+    {"--print-pdf", "OUT.pdf", "Print twelve months of DOC.kfd (or an empty list) to a PDF file without a window"},
+    {"--year", "YEAR", "First year printed, from January unless --month is given", "--print-pdf"},
+    {"--month", "MONTH", "First month printed: 1-12, or 13 in a moon year of 13 months", "--print-pdf"},
+    {"--months-per-page", "N", "1, 6 or 12 months a page", "--print-pdf"},
+    {"--calendar", "TYPE", "0 Current, 1 Old style, 2 Moon, 3 Year of the Snake", "--print-pdf"},
+    {"--paper", "NAME", "Paper size: Letter, Legal, A4, A3, A5 and other standard names", "--print-pdf"},
+    {"--portrait", nullptr, "Upright pages", "--print-pdf"},
+    {"--landscape", nullptr, "Sideways pages, the default", "--print-pdf"},
+    {"--holiday-sets", nullptr, "List the built-in country holiday sets, one a line: code, a blank, the name"},
+    {"--list-holidays", "YEAR", "Print each holiday of YEAR (1-9999) as \"YYYY-MM-DD name\", from the stored list"},
+    {"--holidays", "CODE", "Holidays of country set CODE (see --holiday-sets) for this run only",
+     "--print-pdf --list-holidays"},
+};
+
+const std::string_view kUsageLines[] = {
+    "kinfold [DOC.kfd]",
+    "kinfold --import FILE.ged [--save OUT.kfd] [DOC.kfd]",
+    "kinfold --print-pdf OUT.pdf [--year YEAR] [--month MONTH] [--holidays CODE] [more print options] [DOC.kfd]",
+    "kinfold --holiday-sets",
+    "kinfold --list-holidays YEAR [--holidays CODE]",
+};
+
+int Fail(const std::string& message, int status = 2)
+{
+    std::fprintf(stderr, "kinfold: %s\n", message.c_str());
+    return status;
+}
+
+int RunImport(const CommandArgs& args)
+{
+    if (args.Files().size() > 1) return Fail("only one document can be merged into (got " + args.Files()[1] + ")");
+    ImportCommandResult r =
+        RunImportCommand(args.Value("--import"), args.Value("--save"), args.Files().empty() ? "" : args.Files()[0]);
+    if (r.exitCode) return Fail(r.error, r.exitCode);
+    std::printf("%s\n", r.output.c_str());
+    return 0;
+}
+
+// The year and the list of "--list-holidays YEAR [--holidays CODE]"; an error text or "".
+std::string ReadListHolidaysOptions(const CommandArgs& args, int& year, HolidayList& list)
+{
+    const std::string text = args.Value("--list-holidays");
+    bool ok = false;
+    year = QString::fromStdString(text).trimmed().toInt(&ok);
+    if (!ok || text.empty() || year < 1 || year > 9999) return "--list-holidays: \"" + text + "\" is no year from 1 to 9999";
+    if (args.Files().size() > 0) return "--list-holidays reads no document (got " + args.Files()[0] + ")";
+    if (args.Has("--holidays")) return HolidaySetByCode(args.Value("--holidays"), list);
+    StoredHolidays(list);
+    return "";
+}
+
+std::string CheckPrintPdf(const CommandArgs& args)
+{
+    PrintPdfOptions o;
+    return ReadPrintPdfOptions(args, o).toLocal8Bit().toStdString();
+}
+
+int RunHolidaySets(const CommandArgs&)
+{
+    for (const CountrySet& set : CountrySets()) std::printf("%s %s\n", set.code, set.name);
+    return 0;
+}
+
+std::string CheckListHolidays(const CommandArgs& args)
+{
+    HolidayList list;
+    int year = 0;
+    return ReadListHolidaysOptions(args, year, list);
+}
+
+int RunListHolidays(const CommandArgs& args)
+{
+    HolidayList list;
+    int year = 0;
+    const std::string problem = ReadListHolidaysOptions(args, year, list);
+    if (!problem.empty()) return Fail(problem);
+    for (const DatedHoliday& d : list.HolidaysInYear(year))
+        std::printf("%04d-%02d-%02d %s\n", d.year, d.month, d.day, d.name.c_str());
+    return 0;
+}
+
+const BatchCommand kCommands[] = {
+    {"--import", false, nullptr, RunImport},
+    {"--print-pdf", true, CheckPrintPdf, RunPrintPdfCommand},
+    {"--holiday-sets", false, nullptr, RunHolidaySets},
+    {"--list-holidays", false, CheckListHolidays, RunListHolidays},
+};
+
+std::vector<std::string> ToStd(const QStringList& list)
+{
+    std::vector<std::string> out;
+    for (const QString& s : list) out.push_back(s.toLocal8Bit().toStdString());
+    return out;
+}
+
+} // namespace
+
+std::span<const CommandOption> KinfoldOptions() { return kOptions; }
+std::span<const BatchCommand> KinfoldBatchCommands() { return kCommands; }
+std::string KinfoldUsage() { return CommandUsage(kUsageLines, kOptions); }
+
+int KinfoldMain(int argc, char** argv)
+{
+    CommandArgs args;
+    std::string error;
+    if (!ParseCommandArgs(ArgumentsOf(argc, argv), kOptions, args, error))
+        return Fail(error + " (see kinfold --help)");
+    if (args.Has("--help")) {
+        std::fputs(KinfoldUsage().c_str(), stdout);
+        return 0;
+    }
+    if (args.Has("--version")) {
+        std::printf("kinfold %s\n", KQ_VERSION);
+        return 0;
+    }
+    const BatchCommand* command = nullptr;
+    for (const BatchCommand& c : kCommands) {
+        if (!args.Has(c.option)) continue;
+        if (command) return Fail(std::string(command->option) + " and " + c.option + " cannot be used together");
+        command = &c;
+    }
+    if (command && command->check) {
+        std::string problem = command->check(args);
+        if (!problem.empty()) return Fail(problem);
+    }
+    if (command && !command->needsQt) {
+        PlatformSetApplication("Kinfold");
+        return command->run(args);
+    }
+    // A batch command draws but shows nothing: it needs no display.
+    if (command && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    PlatformSetApplication("Kinfold");
+    // Qt has taken its own options ("-platform offscreen") out of the arguments by now.
+    QStringList rest = app.arguments();
+    rest.removeFirst();
+    if (!ParseCommandArgs(ToStd(rest), kOptions, args, error)) return Fail(error);
+    if (command) return command->run(args);
+    return RunKinfold(app, args.Files().empty() ? QString() : QString::fromLocal8Bit(args.Files()[0]));
+}

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Entries are identified by their text, so one import must not give two people the same text.
+// Within one import, records with the same text and another date (birth date of a person,
+// wedding date of a couple) are other people: the first keeps the plain text, a later one gets
+// the text + " [YYYY]" (the year of its date), and when that is taken too, + " [YYYY-MM-DD]".
+// Records with the same text and the same date are one person recorded twice and get the same
+// text, so they merge. The first record keeps the plain text so that it still merges with an
+// entry of that text already in the document, and a second import of the same file finds the
+// same texts.
+#include <string>
+#include <unordered_map>
+#include "calendar/CalendarDate.h"
+#include "platform/CString.h"
+
+class ImportTexts {
+public:
+    // The text to add a record of `text` and `date` under; claims it for that date. Each
+    // record asks once, in the order of the file (GEDCOM record, vCard card).
+    CString Claim(const CString& text, const CalendarDate& date);
+
+    // Forgets every claim (a new import).
+    void Clear() { m_taken.clear(); }
+
+private:
+    struct Day {
+        int year, month, day;
+        bool operator==(const Day&) const = default;
+    };
+    // Takes `text` when it is free or held by the same day.
+    bool TryClaim(const CString& text, Day day);
+
+    std::unordered_map<std::string, Day> m_taken;
+};

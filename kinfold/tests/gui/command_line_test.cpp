@@ -1,0 +1,183 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Kinfold's command line as a user meets it: the built program run without a display.
+#include <gtest/gtest.h>
+#include <QString>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include "../../../platform/tests/RunProgram.h"
+#include "app/CommandLine.h"
+#include "app/KinfoldApp.h"
+#include "calendar/MoonDate.h"
+#include "platform/Version.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* kSmallGedcom =
+    "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Ann /Smith/\n1 BIRT\n2 DATE 12 JAN 1950\n0 TRLR\n";
+
+class KinfoldCommandLine : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir = fs::temp_directory_path() /
+              ("kinfold-cli-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    runprogram::Result Run(const std::vector<std::string>& args) { return runprogram::Run(KQ_PROGRAM, args, dir); }
+    std::string P(const char* name) const { return (dir / name).string(); }
+    std::vector<std::string> Files() const
+    {
+        std::vector<std::string> names;
+        for (const auto& e : fs::recursive_directory_iterator(dir)) names.push_back(e.path().lexically_relative(dir));
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    void Write(const char* name, const std::string& bytes)
+    {
+        std::ofstream(P(name), std::ios::binary) << bytes;
+    }
+
+    fs::path dir;
+};
+
+// A command line checked against Kinfold's table, as the program checks it.
+QString ReadOptions(const std::vector<std::string>& args, PrintPdfOptions& o)
+{
+    CommandArgs parsed;
+    std::string error;
+    if (!ParseCommandArgs(args, KinfoldOptions(), parsed, error)) return QString::fromStdString(error);
+    return ReadPrintPdfOptions(parsed, o);
+}
+
+} // namespace
+
+TEST_F(KinfoldCommandLine, HelpAndVersionNeedNoDisplayAndWriteNothing)
+{
+    runprogram::Result help = Run({"--help"});
+    EXPECT_EQ(help.status, 0) << help.err;
+    EXPECT_EQ(help.err, "");
+    // Every option on a line of its own, with its argument.
+    for (const CommandOption& o : KinfoldOptions()) {
+        std::string head = std::string("\n  ") + o.name + (o.value ? std::string(" ") + o.value : "");
+        EXPECT_NE(help.out.find(head), std::string::npos) << o.name << "\n" << help.out;
+    }
+    EXPECT_EQ(help.out.rfind("usage: kinfold", 0), 0u);
+
+    runprogram::Result version = Run({"--version"});
+    EXPECT_EQ(version.status, 0) << version.err;
+    EXPECT_EQ(version.out, std::string("kinfold ") + KQ_VERSION + "\n");
+    // Help wins over a command, which then does nothing.
+    EXPECT_EQ(Run({"--print-pdf", "x.pdf", "--help"}).status, 0);
+    EXPECT_TRUE(Files().empty()) << Files().front();
+}
+
+TEST_F(KinfoldCommandLine, BadOptionsAreOneLineAndExitTwoWithoutWritingAFile)
+{
+    const std::vector<std::vector<std::string>> bad = {
+        {"--bogus"},
+        {"--bogus", "x.kfd"},
+        {"--year", "2026"},                          // goes with --print-pdf
+        {"--print-pdf"},                             // needs its file
+        {"--print-pdf", "x.pdf", "--year", "abc"},   // not a year
+        {"--print-pdf", "x.pdf", "--month", "13"},   // no month 13 in the Current calendar
+        {"--print-pdf", "x.pdf", "--import", "a.ged"},
+        {"--import", "a.ged", "--save", "a.kfd", "--save", "b.kfd"},
+    };
+    for (const auto& args : bad) {
+        runprogram::Result r = Run(args);
+        std::string joined;
+        for (const auto& a : args) joined += a + " ";
+        EXPECT_EQ(r.status, 2) << joined << r.err;
+        EXPECT_EQ(r.out, "") << joined;
+        ASSERT_FALSE(r.err.empty()) << joined;
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << joined << r.err;
+    }
+    EXPECT_NE(Run({"--bogus"}).err.find("--bogus"), std::string::npos);
+    EXPECT_NE(Run({"--print-pdf", "x.pdf", "--year", "abc"}).err.find("\"abc\""), std::string::npos);
+    EXPECT_TRUE(Files().empty()) << Files().front();
+}
+
+TEST_F(KinfoldCommandLine, BatchCommandsRunWithoutADisplay)
+{
+    Write("a.ged", kSmallGedcom);
+    runprogram::Result imp = Run({"--import", "a.ged", "--save", "out.kfd"});
+    EXPECT_EQ(imp.status, 0) << imp.err;
+    EXPECT_EQ(imp.out.rfind("1 added", 0), 0u) << imp.out;
+    EXPECT_TRUE(fs::exists(P("out.kfd")));
+
+    runprogram::Result pdf = Run({"--print-pdf", "year.pdf", "--year", "2026", "--months-per-page", "12", "out.kfd"});
+    EXPECT_EQ(pdf.status, 0) << pdf.err;
+    std::ifstream in(P("year.pdf"), std::ios::binary);
+    std::string head(4, '\0');
+    in.read(head.data(), 4);
+    EXPECT_EQ(head, "%PDF");
+    // A year alone prints January to December of that year.
+    runprogram::Result text = runprogram::Run("/usr/bin/pdftotext", {"-f", "1", "-l", "1", "year.pdf", "-"}, dir);
+    if (text.status == 0) {
+        EXPECT_NE(text.out.find("January 2026"), std::string::npos) << text.out;
+        EXPECT_NE(text.out.find("December 2026"), std::string::npos) << text.out;
+        EXPECT_EQ(text.out.find("2027"), std::string::npos) << text.out;
+    }
+    // The toolkit's own options still reach it.
+    EXPECT_EQ(Run({"-platform", "offscreen", "--print-pdf", "b.pdf", "--year", "2026", "--months-per-page", "12"}).status, 0);
+    EXPECT_TRUE(fs::exists(P("b.pdf")));
+}
+
+TEST(PrintPdfOptions, ReadFromTheCommandLine)
+{
+    PrintPdfOptions o;
+    EXPECT_EQ(ReadOptions({"--print-pdf", "a.pdf", "--year", "2026", "--month", "3", "--months-per-page", "6",
+                           "--calendar", "2", "--paper", "A4", "--portrait", "x.kfd"},
+                          o),
+              QString());
+    EXPECT_EQ(o.output, "a.pdf");
+    EXPECT_EQ(o.year, 2026);
+    EXPECT_EQ(o.month, 3);
+    EXPECT_EQ(o.monthsPerPage, 6);
+    EXPECT_EQ(o.calendar, 2);
+    EXPECT_EQ(o.paperCode, 9);
+    EXPECT_TRUE(o.portrait);
+    EXPECT_EQ(o.document, "x.kfd");
+
+    const std::vector<std::vector<std::string>> bad = {
+        {"--print-pdf"},
+        {"--print-pdf", "a.pdf", "--months-per-page", "4"},
+        {"--print-pdf", "a.pdf", "--year", "0"},
+        {"--print-pdf", "a.pdf", "--year", "12abc"},
+        {"--print-pdf", "a.pdf", "--paper", "Napkin"},
+        {"--print-pdf", "a.pdf", "--bogus"},
+        {"--print-pdf", "a.pdf", "--portrait", "--landscape"},
+        {"--print-pdf", "a.pdf", "x.kfd", "y.kfd"},
+    };
+    for (const auto& args : bad) {
+        PrintPdfOptions b;
+        EXPECT_NE(ReadOptions(args, b), QString()) << args.back();
+    }
+}
+
+TEST(PrintPdfOptions, MonthThirteenOnlyInMoonYearsThatHaveIt)
+{
+    ASSERT_EQ(MoonMonthsInYear(2000), 13);
+    ASSERT_EQ(MoonMonthsInYear(2001), 12);
+    for (const char* calendar : {"2", "3"}) {
+        PrintPdfOptions o;
+        EXPECT_EQ(ReadOptions({"--print-pdf", "a.pdf", "--calendar", calendar, "--year", "2000", "--month", "13"}, o),
+                  QString());
+        EXPECT_EQ(o.month, 13);
+        // The order of the options does not matter.
+        EXPECT_EQ(ReadOptions({"--print-pdf", "a.pdf", "--month", "13", "--year", "2000", "--calendar", calendar}, o),
+                  QString());
+        QString err = ReadOptions({"--print-pdf", "a.pdf", "--calendar", calendar, "--year", "2001", "--month", "13"}, o);
+        EXPECT_TRUE(err.contains("2001")) << err.toStdString();
+    }
+    PrintPdfOptions o;
+    EXPECT_NE(ReadOptions({"--print-pdf", "a.pdf", "--calendar", "1", "--year", "2000", "--month", "13"}, o), QString());
+    EXPECT_NE(ReadOptions({"--print-pdf", "a.pdf", "--month", "14", "--calendar", "2"}, o), QString());
+}

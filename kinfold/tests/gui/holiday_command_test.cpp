@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The holiday commands of Kinfold's command line, run as a user runs them, without a display.
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include "../../../platform/tests/RunProgram.h"
+#include "holidays/CountrySets.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class HolidayCommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir = fs::temp_directory_path() /
+              ("kinfold-holidays-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    runprogram::Result Run(const std::vector<std::string>& args) { return runprogram::Run(KQ_PROGRAM, args, dir); }
+    std::vector<std::string> Files() const
+    {
+        std::vector<std::string> names;
+        for (const auto& e : fs::recursive_directory_iterator(dir))
+            if (e.is_regular_file()) names.push_back(e.path().lexically_relative(dir));
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    fs::path SettingsFile() const { return dir / ".config" / "Quorvanth Software" / "Kinfold.conf"; }
+    void StoreSettings(const std::string& text)
+    {
+        fs::create_directories(SettingsFile().parent_path());
+        std::ofstream(SettingsFile(), std::ios::binary) << text;
+    }
+    std::string SettingsText() const
+    {
+        std::ifstream in(SettingsFile(), std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+
+    fs::path dir;
+};
+
+}  // namespace
+
+TEST_F(HolidayCommands, SetsAreListedOneALineCodeFirst)
+{
+    runprogram::Result r = Run({"--holiday-sets"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::string expected;
+    for (const CountrySet& set : CountrySets()) expected += std::string(set.code) + " " + set.name + "\n";
+    EXPECT_EQ(r.out, expected);
+    EXPECT_EQ(r.out.rfind("US United States\n", 0), 0u);
+    EXPECT_NE(r.out.find("\nGB United Kingdom\n"), std::string::npos);
+    EXPECT_TRUE(Files().empty());
+}
+
+TEST_F(HolidayCommands, ListOfASetInDateOrderWithSubstitutes)
+{
+    // 2021: Easter 4 April; Christmas on a Saturday, Boxing Day on a Sunday.
+    runprogram::Result r = Run({"--list-holidays", "2021", "--holidays", "gb"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "2021-01-01 New Year's Day\n"
+              "2021-04-02 Good Friday\n"
+              "2021-04-05 Easter Monday\n"
+              "2021-05-03 Early May bank holiday\n"
+              "2021-05-31 Spring bank holiday\n"
+              "2021-08-30 Summer bank holiday\n"
+              "2021-12-25 Christmas Day\n"
+              "2021-12-26 Boxing Day\n"
+              "2021-12-27 Christmas Day\n"
+              "2021-12-28 Boxing Day\n");
+    EXPECT_TRUE(Files().empty());
+}
+
+TEST_F(HolidayCommands, ListOfTheStoredListLeavesTheStoreAlone)
+{
+    // Nothing stored: the factory list, and still nothing written.
+    runprogram::Result r = Run({"--list-holidays", "2024"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("2024-01-01 New Years Day\n2024-01-15 Martin Luther King Day\n", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("\n2024-04-15 Tax Day\n"), std::string::npos);  // 14 April 2024 a Sunday
+    EXPECT_TRUE(Files().empty()) << Files().front();
+
+    const std::string stored = "[Hollidays]\nNumber=3\nNumber001=51225Christmas Day\nNumber002=3-02Good Friday\n"
+                               "Number003=Z9999Some later kind\n";
+    StoreSettings(stored);
+    r = Run({"--list-holidays", "2027"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "2027-03-26 Good Friday\n2027-12-25 Christmas Day\n2027-12-27 Christmas Day\n");
+    EXPECT_EQ(SettingsText(), stored);
+}
+
+TEST_F(HolidayCommands, BadCodesYearsAndPairingsFailWithStatusTwoAndWriteNothing)
+{
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--list-holidays", "2024", "--holidays", "XX"},
+             {"--print-pdf", "out.pdf", "--holidays", "ZZ"},
+             {"--list-holidays", "twenty"},
+             {"--list-holidays", "0"},
+             {"--list-holidays", "10000"},
+             {"--list-holidays", "2024", "doc.kfd"},
+             {"--holidays", "GB"},
+             {"--holiday-sets", "--list-holidays", "2024"}}) {
+        runprogram::Result r = Run(args);
+        EXPECT_EQ(r.status, 2) << args[0] << " " << args[1];
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_TRUE(Files().empty());
+    }
+    runprogram::Result r = Run({"--list-holidays", "2024", "--holidays", "XX"});
+    EXPECT_NE(r.err.find("\"XX\""), std::string::npos) << r.err;
+}
+
+TEST_F(HolidayCommands, PrintWithASetKeepsTheStoredList)
+{
+    const std::string stored = "[Hollidays]\nNumber=1\nNumber001=00704Independence Day\n";
+    StoreSettings(stored);
+    runprogram::Result r = Run({"--print-pdf", (dir / "gb.pdf").string(), "--year", "2021", "--holidays", "GB"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_GT(fs::file_size(dir / "gb.pdf"), 1000u);
+    // The stored list is as it was (the print may store display settings of its own).
+    const std::string after = SettingsText();
+    const size_t at = after.find("[Hollidays]\n");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_EQ(after.substr(at, after.find("\n[", at + 1) == std::string::npos ? std::string::npos
+                                                                               : after.find("\n[", at + 1) + 1 - at),
+              stored);
+}

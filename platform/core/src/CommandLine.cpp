@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/CommandLine.h"
+#include <algorithm>
+
+namespace {
+
+const CommandOption* Find(std::span<const CommandOption> table, std::string_view name)
+{
+    for (const CommandOption& o : table)
+        if (name == o.name) return &o;
+    return nullptr;
+}
+
+// Whether one of the blank-separated names of `with` was given.
+bool AnyGiven(const CommandArgs& args, std::string_view with)
+{
+    size_t i = 0;
+    while (i < with.size()) {
+        size_t end = with.find(' ', i);
+        if (end == std::string_view::npos) end = with.size();
+        if (end > i && args.Has(with.substr(i, end - i))) return true;
+        i = end + 1;
+    }
+    return false;
+}
+
+std::string WithText(std::string_view with)
+{
+    std::string text;
+    size_t i = 0;
+    while (i < with.size()) {
+        size_t end = with.find(' ', i);
+        if (end == std::string_view::npos) end = with.size();
+        if (end > i) {
+            if (!text.empty()) text += " or ";
+            text.append(with.substr(i, end - i));
+        }
+        i = end + 1;
+    }
+    return text;
+}
+
+} // namespace
+
+bool CommandArgs::Has(std::string_view name) const
+{
+    return std::any_of(m_options.begin(), m_options.end(), [&](const auto& o) { return o.first == name; });
+}
+
+std::string CommandArgs::Value(std::string_view name) const
+{
+    for (const auto& o : m_options)
+        if (o.first == name) return o.second;
+    return std::string();
+}
+
+bool ParseCommandArgs(std::span<const std::string> args, std::span<const CommandOption> table, CommandArgs& out,
+                      std::string& error)
+{
+    out = CommandArgs();
+    bool optionsEnded = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (optionsEnded || a.size() < 2 || a[0] != '-') {
+            out.m_files.push_back(a);
+            continue;
+        }
+        if (a == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (a[1] != '-') {
+            out.m_others.push_back(a);
+            continue;
+        }
+        size_t eq = a.find('=');
+        std::string name = a.substr(0, eq);
+        const CommandOption* o = Find(table, name);
+        if (!o) {
+            error = "unknown option " + name;
+            return false;
+        }
+        if (out.Has(name)) {
+            error = name + " is given twice";
+            return false;
+        }
+        std::string value;
+        if (o->value) {
+            if (eq != std::string::npos) value = a.substr(eq + 1);
+            else if (i + 1 < args.size()) value = args[++i];
+            else {
+                error = name + " needs " + o->value;
+                return false;
+            }
+        } else if (eq != std::string::npos) {
+            error = name + " takes no value";
+            return false;
+        }
+        out.m_options.emplace_back(std::move(name), std::move(value));
+    }
+    for (const auto& [name, value] : out.m_options) {
+        const CommandOption* o = Find(table, name);
+        if (o->with && !AnyGiven(out, o->with)) {
+            error = name + " goes with " + WithText(o->with);
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string CommandUsage(std::span<const std::string_view> usageLines, std::span<const CommandOption> table)
+{
+    std::string text;
+    for (size_t i = 0; i < usageLines.size(); ++i) {
+        text += i == 0 ? "usage: " : "       ";
+        text.append(usageLines[i]);
+        text += '\n';
+    }
+    size_t width = 0;
+    auto head = [](const CommandOption& o) {
+        std::string h = o.name;
+        if (o.value) h = h + " " + o.value;
+        return h;
+    };
+    for (const CommandOption& o : table) width = std::max(width, head(o).size());
+    if (!usageLines.empty() && !table.empty()) text += '\n';
+    for (const CommandOption& o : table) {
+        std::string h = head(o);
+        text += "  " + h + std::string(width - h.size() + 2, ' ') + o.help;
+        if (o.with) text += " (with " + WithText(o.with) + ")";
+        text += '\n';
+    }
+    return text;
+}
+
+std::vector<std::string> ArgumentsOf(int argc, char** argv)
+{
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+    return args;
+}

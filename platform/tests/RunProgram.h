@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Runs a built program as a user would from a shell without a desktop: no DISPLAY, no
+// WAYLAND_DISPLAY, no QT_QPA_PLATFORM, and a home folder of the test's own.
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace runprogram {
+
+struct Result {
+    int status = -1;  // the exit status; -1 when the program did not exit by itself
+    std::string out, err;
+};
+
+// Runs `program` with `args` in `folder`, with HOME and the XDG folders inside `folder`.
+inline Result Run(const std::string& program, const std::vector<std::string>& args, const std::string& folder)
+{
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e) {
+        std::string v = *e;
+        std::string name = v.substr(0, v.find('='));
+        if (name == "DISPLAY" || name == "WAYLAND_DISPLAY" || name == "QT_QPA_PLATFORM" || name == "HOME" ||
+            name.rfind("XDG_", 0) == 0)
+            continue;
+        env.push_back(v);
+    }
+    env.push_back("HOME=" + folder);
+    env.push_back("XDG_CONFIG_HOME=" + folder + "/.config");
+    env.push_back("XDG_DATA_HOME=" + folder + "/.local/share");
+    env.push_back("XDG_RUNTIME_DIR=" + folder + "/.run");
+    std::vector<char*> envp, argv;
+    for (std::string& v : env) envp.push_back(v.data());
+    envp.push_back(nullptr);
+    std::vector<std::string> all{program};
+    all.insert(all.end(), args.begin(), args.end());
+    for (std::string& a : all) argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    int out[2], err[2];
+    Result r;
+    if (pipe(out) != 0 || pipe(err) != 0) return r;
+    pid_t pid = fork();
+    if (pid == 0) {
+        dup2(out[1], 1);
+        dup2(err[1], 2);
+        close(out[0]);
+        close(err[0]);
+        if (chdir(folder.c_str()) != 0) _exit(127);
+        execve(program.c_str(), argv.data(), envp.data());
+        _exit(127);
+    }
+    close(out[1]);
+    close(err[1]);
+    pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
+    int open = 2;
+    while (open > 0) {
+        if (poll(fds, 2, 120000) <= 0) break;
+        for (pollfd& p : fds) {
+            if (p.fd < 0 || !(p.revents & (POLLIN | POLLHUP))) continue;
+            char buf[4096];
+            ssize_t n = read(p.fd, buf, sizeof buf);
+            if (n > 0) (p.fd == out[0] ? r.out : r.err).append(buf, (size_t)n);
+            else {
+                close(p.fd);
+                p.fd = -1;
+                --open;
+            }
+        }
+    }
+    if (open > 0) kill(pid, SIGKILL);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    for (pollfd& p : fds)
+        if (p.fd >= 0) close(p.fd);
+    if (WIFEXITED(status) && open == 0) r.status = WEXITSTATUS(status);
+    return r;
+}
+
+} // namespace runprogram

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One table of options: what it accepts, what it refuses, and the help it prints.
+#include <gtest/gtest.h>
+#include "platform/CommandLine.h"
+
+namespace {
+
+const CommandOption kTable[] = {
+    {"--help", nullptr, "Show this help"},
+    {"--print", "OUT.pdf", "Print to a file"},
+    {"--list", nullptr, "List things"},
+    {"--year", "YEAR", "First year", "--print --list"},
+};
+
+bool Parse(std::vector<std::string> args, CommandArgs& out, std::string& error)
+{
+    return ParseCommandArgs(args, kTable, out, error);
+}
+
+} // namespace
+
+TEST(CommandArgs, OptionsValuesAndFiles)
+{
+    CommandArgs a;
+    std::string error;
+    ASSERT_TRUE(Parse({"doc.kfd", "--print", "out.pdf", "--year=2026", "-platform", "--", "--list"}, a, error)) << error;
+    EXPECT_TRUE(a.Has("--print"));
+    EXPECT_EQ(a.Value("--print"), "out.pdf");
+    EXPECT_EQ(a.Value("--year"), "2026");
+    EXPECT_FALSE(a.Has("--list"));
+    EXPECT_EQ(a.Value("--list"), "");
+    // After "--" everything is a file; a single dash is the toolkit's.
+    EXPECT_EQ(a.Files(), (std::vector<std::string>{"doc.kfd", "--list"}));
+    EXPECT_EQ(a.Others(), (std::vector<std::string>{"-platform"}));
+    // A value may itself begin with dashes; "-" alone is a file (standard input or output).
+    ASSERT_TRUE(Parse({"--print", "--odd.pdf", "-"}, a, error)) << error;
+    EXPECT_EQ(a.Value("--print"), "--odd.pdf");
+    EXPECT_EQ(a.Files(), (std::vector<std::string>{"-"}));
+    ASSERT_TRUE(Parse({}, a, error));
+    EXPECT_TRUE(a.Options().empty());
+}
+
+TEST(CommandArgs, RefusalsNameTheOption)
+{
+    const std::vector<std::pair<std::vector<std::string>, std::string>> bad = {
+        {{"--bogus"}, "--bogus"},
+        {{"--bogus=1"}, "--bogus"},
+        {{"--print"}, "--print needs OUT.pdf"},
+        {{"--print", "a", "--print", "b"}, "--print is given twice"},
+        {{"--list=yes"}, "--list takes no value"},
+        {{"--year", "2026"}, "--year goes with --print or --list"},
+    };
+    for (const auto& [args, message] : bad) {
+        CommandArgs a;
+        std::string error;
+        EXPECT_FALSE(Parse(args, a, error)) << args[0];
+        EXPECT_NE(error.find(message), std::string::npos) << error;
+        EXPECT_EQ(error.find('\n'), std::string::npos) << error;
+    }
+    CommandArgs a;
+    std::string error;
+    EXPECT_TRUE(Parse({"--list", "--year", "1"}, a, error)) << error;
+}
+
+TEST(CommandArgs, UsageHasOneAlignedLinePerOption)
+{
+    const std::string_view usage[] = {"prog [FILE]", "prog --print OUT.pdf"};
+    std::string text = CommandUsage(usage, kTable);
+    EXPECT_EQ(text,
+              "usage: prog [FILE]\n"
+              "       prog --print OUT.pdf\n"
+              "\n"
+              "  --help           Show this help\n"
+              "  --print OUT.pdf  Print to a file\n"
+              "  --list           List things\n"
+              "  --year YEAR      First year (with --print or --list)\n");
+}
