@@ -55,7 +55,7 @@ for d in "$FUZZ/dict/$T.dict" "$FUZZ/dict/${T%%_*}.dict"; do
 done
 case "$T" in
   readonly_*) OPTS+=(-max_len=10000) ;;  # crosses the reader's 4096-byte blocks
-  gedcom_import) OPTS+=(-max_len=8192) ;;
+  gedcom_import|vcard_reader) OPTS+=(-max_len=8192) ;;
   timezones_file) OPTS+=(-max_len=4096) ;;
 esac
 

@@ -109,18 +109,21 @@ void CBirthdayEditDlg::OnInitDialog()
                                                         : KindIndividual;
     m_ctlKind[kind]->setChecked(true);
     ApplyLayout(kind);
+    // A new entry starts on today; a day without a year (an address book's birthday) shows an
+    // empty year, which OK keeps.
     CalendarDate first = m_Entry;
-    if (first.year == 0) {
-        QDate today = QDate::currentDate();
-        first = CalendarDate(today.month(), today.day(), today.year());
-    }
+    const QDate today = QDate::currentDate();
+    const bool noYear = first.year == 0 && first.month != 0;
+    if (first.year == 0 && !noYear) first = CalendarDate(today.month(), today.day(), today.year());
+    const int rangeYear = noYear ? today.year() : first.year;
     const CalendarDate dates[3] = {first, m_Entry.otherDate, m_Entry.endDate};
     for (int c = 0; c < 3; ++c) {
         m_ctlDate[c][0]->SetValue(dates[c].year);
         m_ctlDate[c][1]->SetValue(dates[c].month);
         m_ctlDate[c][2]->SetValue(dates[c].day);
-        m_ctlDate[c][0]->SetRange(first.year - 100, first.year + 100);
+        m_ctlDate[c][0]->SetRange(rangeYear - 100, rangeYear + 100);
     }
+    if (noYear) m_ctlDate[0][0]->SetText(QString());
     m_ctlDelete->setChecked(m_bDelete);
     m_ctlText->setFocus();
 }
@@ -129,8 +132,14 @@ bool CBirthdayEditDlg::OnOK()
 {
     int v[3][3];
     for (int c = 0; c < 3; ++c)
-        for (int f = 0; f < 3; ++f)
+        for (int f = 0; f < 3; ++f) {
+            // An empty year of the entry's own date is a day without a year.
+            if (c == 0 && f == 0 && m_ctlDate[0][0]->Text().trimmed().isEmpty()) {
+                v[0][0] = 0;
+                continue;
+            }
             if (!ReadIntegerField(m_ctlDate[c][f], v[c][f])) return false;
+        }
     CalendarDate* dates[3] = {&m_Entry, &m_Entry.otherDate, &m_Entry.endDate};
     for (int c = 0; c < 3; ++c) {
         dates[c]->year = v[c][0];

@@ -2,20 +2,24 @@
 #include "app/CommandLine.h"
 #include <QApplication>
 #include <cstdio>
+#include <ctime>
 #include "app/KinfoldApp.h"
 #include "birthdays/ImportCommand.h"
 #include "holidays/CountrySets.h"
 #include "holidays/HolidayList.h"
 #include "platform/Settings.h"
 #include "platform/Version.h"
+#include "view/core/CalendarExport.h"
 
 namespace {
 
 const CommandOption kOptions[] = {
     {"--help", nullptr, "Show this help and exit"},
     {"--version", nullptr, "Show the version and exit"},
-    {"--import", "FILE.ged", "Merge a GEDCOM file into DOC.kfd (or a new list) without a window"},
+    {"--import", "FILE", "Merge a GEDCOM or vCard file into DOC.kfd (or a new list) without a window"},
     {"--save", "OUT.kfd", "Save the merged list to OUT.kfd instead of DOC.kfd", "--import"},
+    {"--export-ics", "OUT.ics",
+     "Write the entries the calendar shows of DOC.kfd (or the last document) as yearly iCalendar events"},
     {"--print-pdf", "OUT.pdf", "Print twelve months of DOC.kfd (or an empty list) to a PDF file without a window"},
     {"--year", "YEAR", "First year printed, from January unless --month is given", "--print-pdf"},
     {"--month", "MONTH", "First month printed: 1-12, or 13 in a moon year of 13 months", "--print-pdf"},
@@ -32,7 +36,8 @@ const CommandOption kOptions[] = {
 
 const std::string_view kUsageLines[] = {
     "kinfold [DOC.kfd]",
-    "kinfold --import FILE.ged [--save OUT.kfd] [DOC.kfd]",
+    "kinfold --import FILE [--save OUT.kfd] [DOC.kfd]",
+    "kinfold --export-ics OUT.ics [DOC.kfd]",
     "kinfold --print-pdf OUT.pdf [--year YEAR] [--month MONTH] [--holidays CODE] [more print options] [DOC.kfd]",
     "kinfold --holiday-sets",
     "kinfold --list-holidays YEAR [--holidays CODE]",
@@ -44,14 +49,29 @@ int Fail(const std::string& message, int status = 2)
     return status;
 }
 
+// The batch command's one line: its result on stdout, or its error on stderr.
+int Report(const ImportCommandResult& r)
+{
+    if (r.exitCode) return Fail(r.error, r.exitCode);
+    std::printf("%s\n", r.output.c_str());
+    return 0;
+}
+
 int RunImport(const CommandArgs& args)
 {
     if (args.Files().size() > 1) return Fail("only one document can be merged into (got " + args.Files()[1] + ")");
     ImportCommandResult r =
         RunImportCommand(args.Value("--import"), args.Value("--save"), args.Files().empty() ? "" : args.Files()[0]);
-    if (r.exitCode) return Fail(r.error, r.exitCode);
-    std::printf("%s\n", r.output.c_str());
-    return 0;
+    return Report(r);
+}
+
+int RunExport(const CommandArgs& args)
+{
+    if (args.Files().size() > 1) return Fail("only one document can be exported (got " + args.Files()[1] + ")");
+    QtSettingsStore store("Kinfold");
+    ImportCommandResult r = RunExportCommand(args.Value("--export-ics"), args.Files().empty() ? "" : args.Files()[0],
+                                             store, (int64_t)std::time(nullptr));
+    return Report(r);
 }
 
 // The year and the list of "--list-holidays YEAR [--holidays CODE]"; an error text or "".
@@ -99,6 +119,7 @@ int RunListHolidays(const CommandArgs& args)
 
 const BatchCommand kCommands[] = {
     {"--import", false, nullptr, RunImport},
+    {"--export-ics", false, nullptr, RunExport},
     {"--print-pdf", true, CheckPrintPdf, RunPrintPdfCommand},
     {"--holiday-sets", false, nullptr, RunHolidaySets},
     {"--list-holidays", false, CheckListHolidays, RunListHolidays},

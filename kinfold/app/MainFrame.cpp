@@ -80,6 +80,7 @@ void CMainFrame::CreateMenus()
     file->addAction(actSaveAs);
     file->addSeparator();
     file->addAction(v->Action(ID_IMPORT));
+    file->addAction(v->Action(ID_EXPORT_CALENDAR));
     file->addSeparator();
     file->addAction(v->Action(ID_FILE_PRINT));
     file->addAction(v->Action(ID_FILE_PRINT_PREVIEW));

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The view's commands that open dialogs: the names list, the genealogy import, the holidays,
-// the options sheet, the year chooser, the target date and the click on a day.
+// The view's commands that open dialogs: the names list, the import (GEDCOM or vCard), the
+// calendar export, the holidays, the options sheet, the year chooser, the target date and the click on a day.
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <ctime>
 #include <functional>
 #include "app/BirthdayEditDlg.h"
 #include "app/BirthdayNamesDlg.h"
@@ -13,13 +14,14 @@
 #include "app/PleaseChooseDlg.h"
 #include "app/ViewCommands.h"
 #include "app/YearDlg.h"
-#include "birthdays/GedcomReader.h"
+#include "birthdays/BirthdayImport.h"
 #include "platform/Document.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
 #include "view/KinfoldDoc.h"
 #include "view/KinfoldView.h"
+#include "view/core/CalendarExport.h"
 #include "view/core/DayClick.h"
 
 namespace {
@@ -73,7 +75,9 @@ void CKinfoldView::OnImport()
     const QString startFolder = FindGedcomFolder(workingFolder, 4, 20000);
     QString path = CDocFrame::fileDialogHook
                        ? CDocFrame::fileDialogHook(false, startFolder)
-                       : QFileDialog::getOpenFileName(this, "Open", startFolder, "Gedcom file (*.ged)");
+                       : QFileDialog::getOpenFileName(this, "Open", startFolder,
+                                                      "Birthday files (*.ged *.vcf *.vcard);;Gedcom file (*.ged);;"
+                                                      "vCard address book (*.vcf *.vcard);;All files (*)");
     if (!path.isEmpty()) {
         BirthdayList& list = GetDocument()->List();
         if (!list.IsEmpty() &&
@@ -86,9 +90,10 @@ void CKinfoldView::OnImport()
             return;
         }
         ScopedPleaseChoose ask(list, this);
-        GedcomImportStats stats;
+        // GEDCOM or vCard, told apart by what the file holds, not by its name.
+        BirthdayImportStats stats;
         std::string error;
-        if (ImportGedcomFile(FromQt(path), list, stats, error)) {
+        if (ImportBirthdayFile(FromQt(path), list, stats, error)) {
             list.SortByDate();
             GetDocument()->SetModifiedFlag(true);
         } else {
@@ -98,6 +103,29 @@ void CKinfoldView::OnImport()
     m_bRedraw = true;
     update();
     QDir::setCurrent(workingFolder);
+}
+
+void CKinfoldView::OnExportCalendar()
+{
+    // Beside the document, under its name.
+    const QString docPath = GetDocument()->GetPathName();
+    QString suggested = docPath.isEmpty() ? QDir::current().filePath("Kinfold.ics")
+                                          : QFileInfo(docPath).dir().filePath(QFileInfo(docPath).completeBaseName() + ".ics");
+    QString path = CDocFrame::fileDialogHook ? CDocFrame::fileDialogHook(true, suggested)
+                                             : QFileDialog::getSaveFileName(this, "Export Calendar", suggested,
+                                                                            "iCalendar file (*.ics);;All files (*)");
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += ".ics";
+    // What the calendar shows in profile 0: the switches in effect when it is the one shown.
+    DisplayOptions profile0 = m_nCalendarType == 0 ? m_Options : ::LoadDisplayOptions(AppSettings(), 0);
+    CalendarExportOptions options;
+    options.switches = profile0.switches;
+    options.leapDay = profile0.leapDay;
+    options.stamp = (int64_t)std::time(nullptr);
+    int events = 0;
+    std::string error;
+    if (!ExportCalendarFile(FromQt(path), GetDocument()->List(), options, events, error))
+        AfxMessageBox(error, MB_OK | MB_ICONERROR, CString(), this);
 }
 
 void CKinfoldView::OnHolliday()

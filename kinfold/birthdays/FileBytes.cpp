@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error)
 {
@@ -25,5 +26,29 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
         return false;
     }
     bytes = buffer.str();
+    return true;
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string& error)
+{
+    std::string tmp = path + ".tmp" + std::to_string((long)getpid());
+    {
+        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+        if (out) out.write(bytes.data(), (std::streamsize)bytes.size());
+        if (out) out.flush();
+        if (!out) {
+            error = "Cannot write \"" + path + "\": " + std::strerror(errno) + ".";
+            std::error_code ec;
+            std::filesystem::remove(tmp, ec);
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(tmp, path, ec);
+    if (ec) {
+        error = "Cannot write \"" + path + "\": " + ec.message() + ".";
+        std::filesystem::remove(tmp, ec);
+        return false;
+    }
     return true;
 }

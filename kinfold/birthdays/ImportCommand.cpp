@@ -1,19 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "birthdays/ImportCommand.h"
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <unistd.h>
+#include "birthdays/BirthdayImport.h"
 #include "birthdays/FileBytes.h"
-#include "birthdays/GedcomReader.h"
 #include "platform/Archive.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
-const char* kUsage = "usage: kinfold --import FILE.ged [--save OUT.kfd] [DOC.kfd]";
+const char* kUsage = "usage: kinfold --import FILE [--save OUT.kfd] [DOC.kfd]";
 
 } // namespace
 
@@ -35,26 +28,7 @@ bool SaveKfdFile(const std::string& path, BirthdayList& list, std::string& error
 {
     CArchive ar;
     list.Serialize(ar);
-    std::string tmp = path + ".tmp" + std::to_string((long)getpid());
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (out) out.write(ar.Buffer().data(), (std::streamsize)ar.Buffer().size());
-        if (out) out.flush();
-        if (!out) {
-            error = "Cannot write \"" + path + "\": " + std::strerror(errno) + ".";
-            std::error_code ec;
-            fs::remove(tmp, ec);
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::rename(tmp, path, ec);
-    if (ec) {
-        error = "Cannot write \"" + path + "\": " + ec.message() + ".";
-        fs::remove(tmp, ec);
-        return false;
-    }
-    return true;
+    return WriteWholeFile(path, ar.Buffer(), error);
 }
 
 ImportCommandResult RunImportCommand(const std::vector<std::string>& args)
@@ -104,7 +78,13 @@ ImportCommandResult RunImportCommand(const std::string& ged, const std::string& 
     }
     // Conflicts keep the stored date.
     list.SetChooser([](const CString&, const CString&, const CString&, const CString&) { return DateChoice::B; });
-    GedcomImportStats stats = ImportGedcom(bytes, list);
+    BirthdayImportStats stats;
+    std::string why;
+    if (!ImportBirthdays(bytes, list, stats, why)) {
+        r.exitCode = 1;
+        r.error = "\"" + ged + "\" is neither a GEDCOM file nor a vCard file";
+        return r;
+    }
     list.SortByDate();
     if (!SaveKfdFile(save, list, r.error)) {
         r.exitCode = 1;

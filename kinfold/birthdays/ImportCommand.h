@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The batch import: kinfold --import FILE.ged [--save OUT.kfd] [DOC.kfd]
+// The batch import: kinfold --import FILE [--save OUT.kfd] [DOC.kfd], FILE a GEDCOM or vCard file
 #include <string>
 #include <vector>
 #include "birthdays/BirthdayList.h"
@@ -11,9 +11,9 @@ struct ImportCommandResult {
     std::string error;   // the message for standard error (on failure)
 };
 
-// Loads DOC.kfd (or starts empty), merges the GEDCOM file keeping stored dates on conflicts,
-// sorts and saves to OUT.kfd (default DOC.kfd). `args` are the arguments after the program
-// name. Nothing is written unless everything was read.
+// Loads DOC.kfd (or starts empty), merges the GEDCOM or vCard file (told apart by its content)
+// keeping stored dates on conflicts, sorts and saves to OUT.kfd (default DOC.kfd). `args` are
+// the arguments after the program name. Nothing is written unless everything was read.
 ImportCommandResult RunImportCommand(const std::vector<std::string>& args);
 // The same with the arguments read: `save` or `doc` may be empty, not both.
 ImportCommandResult RunImportCommand(const std::string& ged, const std::string& save, const std::string& doc);

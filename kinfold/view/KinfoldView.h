@@ -35,7 +35,7 @@ enum KinfoldCommand : int {
     ID_CAL_MOON = 32812, ID_CAL_CHINESE = 32813, ID_OPTIONS = 32801, ID_APPLY_PROFILE = 12321,
     ID_LIST = 32793, ID_IMPORT = 32794, ID_HOLLIDAY = 32806, ID_FILE_PRINT = 57607,
     ID_FILE_PRINT_DIRECT = 57608, ID_FILE_PRINT_PREVIEW = 57609, ID_FILE_PRINT_SETUP = 57606,
-    ID_APP_ABOUT = 57664,
+    ID_APP_ABOUT = 57664, ID_EXPORT_CALENDAR = 32820,
 };
 
 // What the headless printer is asked for.
@@ -82,6 +82,7 @@ public:
     // ---- dialog commands: defined with the dialogs (app/ViewCommands.cpp) ----
     virtual void OnList();
     virtual void OnImport();
+    virtual void OnExportCalendar();
     virtual void OnHolliday();
     virtual void OnOptions();
     virtual void OnYear();

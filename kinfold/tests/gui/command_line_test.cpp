@@ -130,6 +130,50 @@ TEST_F(KinfoldCommandLine, BatchCommandsRunWithoutADisplay)
     EXPECT_TRUE(fs::exists(P("b.pdf")));
 }
 
+TEST_F(KinfoldCommandLine, AddressBooksInAndCalendarsOut)
+{
+    Write("contacts.dat", "BEGIN:VCARD\r\nVERSION:2.1\r\nFN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=C3=93lafur =\r\n"
+                          "Arnalds\r\nBDAY:19861103\r\nX-ANNIVERSARY:2012-08-18\r\nEND:VCARD\r\n"
+                          "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Leap Baby\r\nBDAY:--02-29\r\nEND:VCARD\r\n");
+    runprogram::Result imp = Run({"--import", "contacts.dat", "--save", "fam.kfd"});
+    EXPECT_EQ(imp.status, 0) << imp.err;
+    EXPECT_EQ(imp.out, "3 added, 0 merged, 0 conflicts kept (3 entries saved to fam.kfd)\n");
+    // The same file again adds nothing.
+    imp = Run({"--import", "contacts.dat", "fam.kfd"});
+    EXPECT_EQ(imp.out.rfind("0 added, 3 merged", 0), 0u) << imp.out;
+
+    // Neither GEDCOM nor vCard: one line, status 1, no file.
+    Write("list.csv", "Name,Birthday\nAnn,1950-01-12\n");
+    runprogram::Result bad = Run({"--import", "list.csv", "--save", "other.kfd"});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("neither"), std::string::npos) << bad.err;
+    EXPECT_EQ(bad.err.find('\n'), bad.err.size() - 1);
+    EXPECT_FALSE(fs::exists(P("other.kfd")));
+
+    // Profile 0's switches as stored: anniversaries on.
+    fs::create_directories(dir / ".config" / "Quorvanth Software");
+    std::ofstream(dir / ".config" / "Quorvanth Software" / "Kinfold.conf") << "[Options]\nMarriage=1\n";
+    runprogram::Result ics = Run({"--export-ics", "cal.ics", "fam.kfd"});
+    EXPECT_EQ(ics.status, 0) << ics.err;
+    EXPECT_EQ(ics.out, "3 events written to cal.ics (from fam.kfd)\n");
+    std::ifstream in(P("cal.ics"), std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_EQ(text.str().rfind("BEGIN:VCALENDAR\r\nVERSION:2.0\r\n", 0), 0u);
+    EXPECT_NE(text.str().find("SUMMARY:\xC3\x93lafur+ Arnalds (anniversary)"), std::string::npos);
+
+    // A calendar is never written over a document, nor without one.
+    auto before = fs::file_size(P("fam.kfd"));
+    runprogram::Result over = Run({"--export-ics", "fam.kfd"});
+    EXPECT_EQ(over.status, 2);
+    EXPECT_EQ(fs::file_size(P("fam.kfd")), before);
+    runprogram::Result none = Run({"--export-ics", "none.ics"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.err.find("Kinfold.kfd"), std::string::npos) << none.err;
+    EXPECT_FALSE(fs::exists(P("none.ics")));
+    EXPECT_EQ(Run({"--export-ics", "a.ics", "x.kfd", "y.kfd"}).status, 2);
+}
+
 TEST(PrintPdfOptions, ReadFromTheCommandLine)
 {
     PrintPdfOptions o;

@@ -250,6 +250,42 @@ TEST_F(Dialogs, BirthdayEditOnANewEntryOpensOnTodayAsIndividual)
     EXPECT_TRUE(dlg.m_Entry.otherDate.IsEmpty());
 }
 
+TEST_F(Dialogs, BirthdayEditShowsAndKeepsAnEmptyYear)
+{
+    CBirthdayEditDlg dlg;
+    dlg.m_Entry = Person(3, 15, 0, "Jane Appleseed");
+    const int thisYear = QDate::currentDate().year();
+    WhenModal<CBirthdayEditDlg>([&](CBirthdayEditDlg* d) {
+        EXPECT_EQ(d->m_ctlDate[0][0]->Text(), "");
+        EXPECT_EQ(d->m_ctlDate[0][1]->Text(), "3");
+        EXPECT_EQ(d->m_ctlDate[0][2]->Text(), "15");
+        EXPECT_EQ(d->m_ctlDate[0][0]->Lower(), thisYear - 100);
+        d->m_ctlDate[0][2]->SetText("16");
+        d->m_btnOk->click();
+    });
+    ASSERT_EQ(dlg.exec(), QDialog::Accepted);
+    EXPECT_EQ(dlg.m_Entry.year, 0);
+    EXPECT_EQ(dlg.m_Entry.month, 3);
+    EXPECT_EQ(dlg.m_Entry.day, 16);
+    EXPECT_TRUE(messages.empty());
+
+    // Typing a year gives the entry one; clearing it takes it away again.
+    WhenModal<CBirthdayEditDlg>([](CBirthdayEditDlg* d) {
+        d->m_ctlDate[0][0]->SetText("1961");
+        d->m_btnOk->click();
+    });
+    ASSERT_EQ(dlg.exec(), QDialog::Accepted);
+    EXPECT_EQ(dlg.m_Entry.year, 1961);
+    WhenModal<CBirthdayEditDlg>([](CBirthdayEditDlg* d) {
+        EXPECT_EQ(d->m_ctlDate[0][0]->Text(), "1961");
+        d->m_ctlDate[0][0]->SetText(" ");
+        d->m_btnOk->click();
+    });
+    ASSERT_EQ(dlg.exec(), QDialog::Accepted);
+    EXPECT_EQ(dlg.m_Entry.year, 0);
+    EXPECT_EQ(dlg.m_Entry.day, 16);
+}
+
 TEST_F(Dialogs, BirthdayEditKindLayoutsKeepTheHiddenColumns)
 {
     CBirthdayEditDlg dlg;

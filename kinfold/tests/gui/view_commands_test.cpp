@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The view's dialog commands end to end: the click on a day on pages of 1, 6 and 12 months, the
-// year chooser, the target date, the options sheet's Apply, the names list, the holidays and the
-// genealogy import with its merge question and start folder.
+// year chooser, the target date, the options sheet's Apply, the names list, the holidays, the
+// import of genealogy and address-book files with its merge question and start folder, and the
+// calendar export.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QGroupBox>
 #include <QImage>
 #include <QListWidget>
@@ -490,6 +492,80 @@ TEST_F(ImportCommand, CancelledFileDialogAndUnreadableFileChangeNothing)
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(doc.List().GetCount(), 0);
     EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(ImportCommand, AddressBooksAreToldByTheirContentNotTheirName)
+{
+    // A vCard file under a name that says nothing about it.
+    answer = folder.filePath("contacts.txt");
+    WriteFile(answer, "\xEF\xBB\xBF\r\nBEGIN:VCARD\r\nVERSION:3.0\r\nFN:Jane Appleseed\r\n"
+                      "BDAY;X-APPLE-OMIT-YEAR=1604:1604-03-15\r\nX-SPOUSE:Johnny\r\n"
+                      "ANNIVERSARY:20040605\r\nEND:VCARD\r\n");
+    view->OnImport();
+    EXPECT_TRUE(messages.empty());
+    ASSERT_EQ(doc.List().GetCount(), 2);
+    EXPECT_EQ(doc.List()[0].text, "Jane Appleseed");
+    EXPECT_EQ(doc.List()[0].year, 0);
+    EXPECT_EQ(doc.List()[1].text, "Jane+Johnny Appleseed");
+    EXPECT_TRUE(doc.IsModified());
+
+    // A file that is neither is said so, and changes nothing.
+    doc.SetModifiedFlag(false);
+    answer = folder.filePath("notes.ged");
+    WriteFile(answer, "Name,Birthday\nAnn,1950-01-12\n");
+    answers = {IDYES};
+    view->OnImport();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_NE(messages[1].find("neither a GEDCOM file"), std::string::npos) << messages[1];
+    EXPECT_EQ(doc.List().GetCount(), 2);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(ViewCommands, ExportCalendarWritesWhatProfileZeroShows)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    doc.List().AddOrMerge(Person(1, 12, 1950, "Ann Smith"));
+    doc.List().AddOrMerge(Person(6, 5, 1975, "Joe+Mary Smith", BirthdayEntry::Couple));
+    doc.SetPathName(folder.filePath("family.kfd"));
+    QString offered, answer = folder.filePath("phone");
+    CDocFrame::fileDialogHook = [&](bool save, const QString& suggested) {
+        EXPECT_TRUE(save);
+        offered = suggested;
+        return answer;
+    };
+    auto read = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
+    };
+
+    // The anniversary is shown only when switched on: the switches in effect count.
+    view->m_Options.switches.Clear(DisplaySwitches::Anniversaries);
+    view->OnExportCalendar();
+    EXPECT_EQ(offered, folder.filePath("family.ics"));
+    std::string ics = read(folder.filePath("phone.ics"));
+    EXPECT_EQ(ics.rfind("BEGIN:VCALENDAR\r\n", 0), 0u);
+    EXPECT_NE(ics.find("SUMMARY:Ann Smith (birthday)"), std::string::npos);
+    EXPECT_EQ(ics.find("anniversary"), std::string::npos);
+    view->m_Options.switches.Set(DisplaySwitches::Anniversaries);
+    view->OnExportCalendar();
+    EXPECT_NE(read(folder.filePath("phone.ics")).find("SUMMARY:Joe+Mary Smith (anniversary)"), std::string::npos);
+
+    // Shown in another profile, profile 0 as stored decides.
+    view->m_nCalendarType = 2;
+    store.WriteInt("Options", "Marriage", 0);
+    view->OnExportCalendar();
+    EXPECT_EQ(read(folder.filePath("phone.ics")).find("anniversary"), std::string::npos);
+
+    // A folder that cannot be written is said so; Cancel writes nothing.
+    answer = folder.filePath("no/such/folder/x.ics");
+    view->OnExportCalendar();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("x.ics"), std::string::npos);
+    answer.clear();
+    view->OnExportCalendar();
+    EXPECT_EQ(messages.size(), 1u);
+    CDocFrame::fileDialogHook = {};
 }
 
 TEST(GedcomFolder, BoundedSearchFindsTheFirstVisibleGedcomFile)

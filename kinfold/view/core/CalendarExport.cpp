@@ -1,0 +1,230 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "view/core/CalendarExport.h"
+#include <libical/ical.h>
+#include <algorithm>
+#include <cstdio>
+#include "birthdays/FileBytes.h"
+#include "platform/CString.h"
+#include "platform/SettingsStore.h"
+#include "view/core/DisplayOptions.h"
+
+namespace {
+
+// A year that iCalendar can write (four digits) and in which the date exists.
+bool UsableDate(int year, int month, int day)
+{
+    static const int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1) return false;
+    int last = month == 2 && IsGregorianLeapYear(year) ? 29 : days[month - 1];
+    return day <= last;
+}
+
+icaltimetype Date(int year, int month, int day)
+{
+    icaltimetype t = icaltime_null_date();
+    t.year = year;
+    t.month = month;
+    t.day = day;
+    return t;
+}
+
+bool Before(const icaltimetype& a, const icaltimetype& b)
+{
+    if (a.year != b.year) return a.year < b.year;
+    if (a.month != b.month) return a.month < b.month;
+    return a.day < b.day;
+}
+
+// The last day the calendar draws an entry that ends at `end`: the day itself, or, for a date
+// without its day, the last day of the month before.
+bool LastShownDay(const CalendarDate& end, icaltimetype& last)
+{
+    if (end.IsEmpty() || end.month < 1 || end.month > 12) return false;
+    GregorianDate d(end.month, 1, end.year);
+    if (end.day < 1) {
+        d.AddDays(-1);
+    } else {
+        d.day = std::min(end.day, d.DaysInThisMonth());
+    }
+    if (d.year < 1 || d.year > 9999) return false;
+    last = Date(d.year, d.month, d.day);
+    return true;
+}
+
+// Names and notes on one line: control characters (which iCalendar text cannot hold) become
+// blanks; a text from an old list in the Windows code page becomes UTF-8.
+std::string CalendarText(const CString& text)
+{
+    std::string s = BytesToUtf8(text);
+    for (char& c : s)
+        if ((unsigned char)c < 0x20 || c == 0x7F) c = ' ';
+    return s;
+}
+
+enum class EventKind { None, Birthday, Anniversary, Note };
+
+// As the calendar decides whether an entry is drawn at all.
+EventKind KindOf(const BirthdayEntry& e, DisplaySwitches switches)
+{
+    if (e.HasKind(BirthdayEntry::Individual)) return EventKind::Birthday;
+    if (e.HasKind(BirthdayEntry::Couple) && switches.IsSet(DisplaySwitches::Anniversaries)) return EventKind::Anniversary;
+    if (e.HasKind(BirthdayEntry::Note) && switches.IsSet(DisplaySwitches::Notes)) return EventKind::Note;
+    return EventKind::None;
+}
+
+icalcomponent* MakeEvent(const BirthdayEntry& e, EventKind kind, const CalendarExportOptions& o, icaltimetype stamp)
+{
+    const int month = e.month, day = e.day;
+    // A year not given (0), or one iCalendar cannot hold, starts in 2000, a leap year.
+    const bool knownYear = UsableDate(e.year, month, day);
+    if (!knownYear && !UsableDate(2000, month, day)) return nullptr;
+    icaltimetype start = Date(knownYear ? e.year : 2000, month, day);
+
+    icalrecurrencetype rule;
+    icalrecurrencetype_clear(&rule);
+    rule.freq = ICAL_YEARLY_RECURRENCE;
+    if (month == 2 && day == 29) {
+        if (o.leapDay == LeapDayRule::February28) {
+            rule.by_month[0] = 2;
+            rule.by_month[1] = ICAL_RECURRENCE_ARRAY_MAX;
+            rule.by_month_day[0] = -1;
+            rule.by_month_day[1] = ICAL_RECURRENCE_ARRAY_MAX;
+        } else if (o.leapDay == LeapDayRule::March1) {
+            rule.by_year_day[0] = 60;
+            rule.by_year_day[1] = ICAL_RECURRENCE_ARRAY_MAX;
+        }
+    }
+    icaltimetype until;
+    if (!o.switches.IsSet(DisplaySwitches::DeadBirthdays) && LastShownDay(e.endDate, until)) {
+        // Without a year of its own the event must still start before the death.
+        if (!knownYear && Before(until, start)) {
+            int y = until.year;
+            while (y >= 1 && !(UsableDate(y, month, day) && !Before(until, Date(y, month, day)))) --y;
+            if (y < 1) return nullptr;
+            start = Date(y, month, day);
+        }
+        rule.until = until;
+    }
+
+    std::string summary = CalendarText(e.text);
+    std::string description;
+    if (kind == EventKind::Birthday) {
+        summary += " (birthday)";
+        if (e.year != 0) description = "Born " + std::to_string(e.year);
+    } else if (kind == EventKind::Anniversary) {
+        summary += " (anniversary)";
+        if (e.year != 0) description = "Married " + std::to_string(e.year);
+    }
+
+    icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
+    icalcomponent_add_property(event, icalproperty_new_uid(CalendarEventUid(e).c_str()));
+    icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
+    icalcomponent_add_property(event, icalproperty_new_dtstart(start));
+    icalcomponent_add_property(event, icalproperty_new_rrule(rule));
+    icalcomponent_add_property(event, icalproperty_new_summary(summary.c_str()));
+    if (!description.empty()) icalcomponent_add_property(event, icalproperty_new_description(description.c_str()));
+    // A birthday is not busy time.
+    icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    return event;
+}
+
+std::string Serialized(icalcomponent* component)
+{
+    char* text = icalcomponent_as_ical_string_r(component);
+    std::string out = text ? text : "";
+    icalmemory_free_buffer(text);
+    return out;
+}
+
+} // namespace
+
+std::string CalendarEventUid(const BirthdayEntry& e)
+{
+    // FNV-1a over the text: stable across versions and machines.
+    uint64_t h = 14695981039346656037ULL;
+    for (unsigned char c : e.text) {
+        h ^= c;
+        h *= 1099511628211ULL;
+    }
+    const char* word = e.HasKind(BirthdayEntry::Individual) ? "birthday"
+                       : e.HasKind(BirthdayEntry::Couple)   ? "anniversary"
+                       : e.HasKind(BirthdayEntry::Note)     ? "note"
+                                                            : "entry";
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", (unsigned long long)h);
+    return std::string(word) + "-" + hex + "-" + std::to_string(e.text.size()) + "@kinfold";
+}
+
+std::string ExportCalendar(const BirthdayList& list, const CalendarExportOptions& options, int* events)
+{
+    icalerror_set_errors_are_fatal(0);
+    icaltimetype stamp = icaltime_from_timet_with_zone((time_t)options.stamp, 0, icaltimezone_get_utc_timezone());
+    icalcomponent* calendar = icalcomponent_new(ICAL_VCALENDAR_COMPONENT);
+    icalcomponent_add_property(calendar, icalproperty_new_version("2.0"));
+    icalcomponent_add_property(calendar, icalproperty_new_prodid("-//Quorvanth Software//Kinfold//EN"));
+    icalcomponent_add_property(calendar, icalproperty_new_calscale("GREGORIAN"));
+    icalcomponent_add_property(calendar, icalproperty_new_method(ICAL_METHOD_PUBLISH));
+    // The calendar's own lines, then each event written and freed on its own, which keeps the
+    // library's heap small for a long list.
+    std::string out = Serialized(calendar);
+    icalcomponent_free(calendar);
+    const std::string end = "END:VCALENDAR\r\n";
+    if (out.size() >= end.size() && out.compare(out.size() - end.size(), end.size(), end) == 0)
+        out.resize(out.size() - end.size());
+    out.reserve(out.size() + list.Entries().size() * 260);
+    int count = 0;
+    for (const BirthdayEntry& e : list.Entries()) {
+        EventKind kind = KindOf(e, options.switches);
+        if (kind == EventKind::None) continue;
+        if (icalcomponent* event = MakeEvent(e, kind, options, stamp)) {
+            out += Serialized(event);
+            icalcomponent_free(event);
+            ++count;
+        }
+    }
+    out += end;
+    if (events) *events = count;
+    return out;
+}
+
+bool ExportCalendarFile(const std::string& path, const BirthdayList& list, const CalendarExportOptions& options,
+                        int& events, std::string& error)
+{
+    return WriteWholeFile(path, ExportCalendar(list, options, &events), error);
+}
+
+ImportCommandResult RunExportCommand(const std::string& out, const std::string& doc, ISettingsStore& store, int64_t now)
+{
+    ImportCommandResult r;
+    auto fail = [&](int code, const std::string& message) {
+        r.exitCode = code;
+        r.error = message;
+        return r;
+    };
+    if (out.empty()) return fail(2, "--export-ics needs the name of the calendar file to write");
+    // "kinfold --export-ics family.kfd" must not write a calendar over the document.
+    std::string lower;
+    for (char c : out) lower += (char)(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    if (lower.size() >= 4 && lower.compare(lower.size() - 4, 4, ".kfd") == 0)
+        return fail(2, "--export-ics writes an iCalendar file, not \"" + out + "\" (give OUT.ics, then the document)");
+    std::string path = doc;
+    if (path.empty()) path = store.GetString("Recent File List", "File1", "");
+    if (path.empty()) path = "Kinfold.kfd";
+
+    BirthdayList list;
+    std::string bytes, error;
+    // A start file made empty at the first start is an empty list, as in the window.
+    if (!ReadWholeFile(path, bytes, error))
+        return fail(1, doc.empty() ? "no DOC.kfd given, and the last document cannot be read: " + error : error);
+    if (!bytes.empty() && !LoadKfdFile(path, list, error)) return fail(1, error);
+
+    DisplayOptions display = LoadDisplayOptions(store, 0);
+    CalendarExportOptions options;
+    options.switches = display.switches;
+    options.leapDay = display.leapDay;
+    options.stamp = now;
+    int events = 0;
+    if (!ExportCalendarFile(out, list, options, events, error)) return fail(1, error);
+    r.output = std::to_string(events) + " events written to " + out + " (from " + path + ")";
+    return r;
+}
