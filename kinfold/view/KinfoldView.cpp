@@ -12,7 +12,6 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QTextBoundaryFinder>
 #include <QTextLayout>
 #include <QPageSetupDialog>
 #include <QTimer>
@@ -200,25 +199,34 @@ int CKinfoldView::MonthsInYear(int year) const
 
 void CKinfoldView::OnNextMonth()
 {
-    NextMonthOf(m_nMonth, m_nYear, MonthsInYear(m_nYear));
-    Redraw();
+    int month = m_nMonth, year = m_nYear;
+    NextMonthOf(month, year, MonthsInYear(year));
+    MoveTo(year, month);
 }
 
 void CKinfoldView::OnPrevMonth()
 {
-    PrevMonthOf(m_nMonth, m_nYear, [this](int y) { return MonthsInYear(y); });
-    Redraw();
+    int month = m_nMonth, year = m_nYear;
+    PrevMonthOf(month, year, [this](int y) { return MonthsInYear(y); });
+    MoveTo(year, month);
 }
 
 void CKinfoldView::OnNextYear()
 {
-    m_nYear = StepYear(m_nYear, 1);
-    Redraw();
+    MoveTo(StepYear(m_nYear, 1), m_nMonth);
 }
 
 void CKinfoldView::OnPrevYear()
 {
-    m_nYear = StepYear(m_nYear, -1);
+    MoveTo(StepYear(m_nYear, -1), m_nMonth);
+}
+
+void CKinfoldView::MoveTo(int year, int month)
+{
+    // At either end of the years shown the page stays put.
+    if (!IsYearInRange(year)) return;
+    m_nYear = year;
+    m_nMonth = month;
     Redraw();
 }
 
@@ -238,7 +246,9 @@ void CKinfoldView::OnNow()
 
 void CKinfoldView::ShowMonth(int year, int month)
 {
-    m_nYear = year == 0 ? 1 : year;
+    if (year == 0) year = 1;
+    if (!IsYearInRange(year)) return;
+    m_nYear = year;
     m_nMonth = std::clamp(month, 1, 12);
     Redraw();
 }
@@ -440,24 +450,12 @@ bool CKinfoldView::MayShrinkTo(int size) const
 }
 
 namespace {
-// The longest start of the text that fits the width with "…" after it, cut between characters
-// as the reader sees them; "…" alone when nothing does.
+// The text cut to fit the width, ended with "…" (three dots in a face without that sign); "…"
+// alone when nothing more fits.
 QString Elided(const QFontMetrics& fm, const QString& text, int width)
 {
-    static const QString ellipsis(QChar(0x2026));
-    std::vector<int> cuts;
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    for (int pos = finder.toNextBoundary(); pos > 0; pos = finder.toNextBoundary())
-        if (pos < text.size()) cuts.push_back(pos);
-    auto withEllipsis = [&](int cut) {
-        QString head = text.left(cut);
-        while (!head.isEmpty() && head.back().isSpace()) head.chop(1);
-        return head + ellipsis;
-    };
-    // The widths grow with the cut, so the last one that fits is found by halving.
-    auto fits = std::partition_point(cuts.begin(), cuts.end(),
-                                     [&](int cut) { return fm.horizontalAdvance(withEllipsis(cut)) <= width; });
-    return fits == cuts.begin() ? ellipsis : withEllipsis(*(fits - 1));
+    QString cut = fm.elidedText(text, Qt::ElideRight, width);
+    return cut.isEmpty() ? QString(QChar(0x2026)) : cut;
 }
 
 // A label's trailing blank is not part of what must show.
@@ -471,15 +469,29 @@ int InkWidth(const QFontMetrics& fm, const QString& text)
 
 QString CKinfoldView::FitOneLine(QPainter& dc, const CString& face, int size, const QRect& box, const QString& text)
 {
+    const QPaintDevice* device = dc.device();
+    const FitKey key{ToQt(face),   text,          size,
+                     box.width(),  box.height(),  m_nPrintMode,
+                     m_nLineHeight, device ? device->logicalDpiX() : 0, device ? device->logicalDpiY() : 0};
+    if (auto hit = m_FitCache.constFind(key); hit != m_FitCache.cend()) {
+        SelectPointFont(dc, face, hit->size);
+        return hit->text;
+    }
     for (;;) {
         SelectPointFont(dc, face, size);
         const QFontMetrics fm = dc.fontMetrics();
-        if (fm.height() <= box.height() && InkWidth(fm, text) <= box.width()) return text;
+        if (fm.height() <= box.height() && InkWidth(fm, text) <= box.width()) break;
+        if (size - 5 <= 0 || !MayShrinkTo(size - 5)) break;
         size -= 5;
-        if (size <= 0 || !MayShrinkTo(size)) break;
     }
     const QFontMetrics fm = dc.fontMetrics();
-    return InkWidth(fm, text) <= box.width() ? text : Elided(fm, text, box.width());
+    Fitted fitted{size, InkWidth(fm, text) <= box.width() ? text : Elided(fm, text, box.width())};
+    // Without a usable size the font in effect is whatever was selected before: not a key.
+    if (size > 0) {
+        if (m_FitCache.size() >= 50000) m_FitCache.clear();
+        m_FitCache.insert(key, fitted);
+    }
+    return fitted.text;
 }
 
 QStringList CKinfoldView::DrawWrapped(QPainter& dc, const CString& face, int size, const QRect& box,
@@ -630,6 +642,8 @@ void CKinfoldView::LayoutScreenPage(int W, int H)
 void CKinfoldView::DrawMonth(QPainter& dc)
 {
     int month = m_PageDate.month, year = m_PageDate.year;
+    // A page that runs past the last year shows those months empty.
+    if (!IsYearInRange(year)) return;
     if (m_bAutoOldStyle) m_nCalendarType = ReformCalendarType(m_nCalendarType, month, year);
 
     std::unique_ptr<CalendarDate> first = FirstOfMonth(m_nCalendarType, month, year);

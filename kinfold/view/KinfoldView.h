@@ -2,6 +2,7 @@
 #pragma once
 // The calendar view: one page of 1, 6 or 12 months on the screen, in print preview, on the printer
 // and in PDF files, all through one drawing routine.
+#include <QHash>
 #include <QImage>
 #include <QPoint>
 #include <QString>
@@ -75,8 +76,11 @@ public:
     void OnPrevYear();
     void OnNow();
     void SetMonthsPerPage(int months);
-    // Shows a month of the current calendar type (what the year chooser sets).
+    // Shows a month of the current calendar type (what the year chooser sets); year 0 shows
+    // year 1, a year out of range changes nothing.
     void ShowMonth(int year, int month);
+    // The navigation's move: nothing happens beyond the range of years.
+    void MoveTo(int year, int month);
     void NextMonth();
 
     // ---- dialog commands: defined with the dialogs (app/ViewCommands.cpp) ----
@@ -236,6 +240,23 @@ private:
         QImage image;
     };
     std::map<int, CachedPicture> m_PictureCache;
+    // Fitted lines by everything the fitting depends on: a repaint follows every mouse move and
+    // redraws the same lines.
+    struct FitKey {
+        QString face, text;
+        int size, width, height, printMode, lineHeight, dpiX, dpiY;
+        bool operator==(const FitKey&) const = default;
+        friend size_t qHash(const FitKey& k, size_t seed = 0)
+        {
+            return qHashMulti(seed, k.face, k.text, k.size, k.width, k.height, k.printMode, k.lineHeight, k.dpiX,
+                              k.dpiY);
+        }
+    };
+    struct Fitted {
+        int size;
+        QString text;
+    };
+    QHash<FitKey, Fitted> m_FitCache;
     // The last screen rendering, shown again when only the mouse moved since.
     QImage m_Page;
     bool m_bHoverOnly = false;
