@@ -2,15 +2,20 @@
 # Sourced by run.sh and test.sh: installs missing Debian packages, then configures.
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
+# install_packages [PACKAGE...]: those named, else the ones of packages.txt.
 install_packages() {
-  local missing=()
-  while read -r pkg; do
-    pkg="${pkg%%#*}"; pkg="$(echo "$pkg" | tr -d '[:space:]')"
-    [ -z "$pkg" ] && continue
+  local missing=() wanted=("$@")
+  if [ ${#wanted[@]} -eq 0 ]; then
+    while read -r pkg; do
+      pkg="${pkg%%#*}"; pkg="$(echo "$pkg" | tr -d '[:space:]')"
+      [ -n "$pkg" ] && wanted+=("$pkg")
+    done < "$ROOT/packages.txt"
+  fi
+  for pkg in "${wanted[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
       missing+=("$pkg")
     fi
-  done < "$ROOT/packages.txt"
+  done
   if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
     local SUDO=""

@@ -132,8 +132,8 @@ bool Search(const CString& top, const CString& name, Matcher match, CString& res
     return false;
 }
 
-// Where the library keeps its data: beside the program, ../share/kestrum from it, and the share
-// folder beside the installed library.
+// Where the library keeps its data: beside the program, ../share/kestrum from it, the share
+// folder beside the library (a build tree), and the data folder it was installed with.
 std::vector<CString> DataFolders()
 {
     std::vector<CString> folders;
@@ -152,6 +152,9 @@ std::vector<CString> DataFolders()
         CString dir = slash == CString::npos ? CString(".") : lib.substr(0, slash);
         folders.push_back(dir + "/../share/kestrum");
     }
+#ifdef KESTRUM_DATA_DIR
+    folders.push_back(KESTRUM_DATA_DIR);
+#endif
     return folders;
 }
 
