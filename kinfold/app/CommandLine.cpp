@@ -162,6 +162,9 @@ int KinfoldMain(int argc, char** argv)
         std::string problem = command->check(args);
         if (!problem.empty()) return Fail(problem);
     }
+    // Without a toolkit to take them, single-dash arguments are mistakes ("-save").
+    if (command && !command->needsQt && !args.Others().empty())
+        return Fail("unknown option " + args.Others()[0] + " (see kinfold --help)");
     if (command && !command->needsQt) {
         PlatformSetApplication("Kinfold");
         return command->run(args);
@@ -174,6 +177,7 @@ int KinfoldMain(int argc, char** argv)
     QStringList rest = app.arguments();
     rest.removeFirst();
     if (!ParseCommandArgs(ToStd(rest), kOptions, args, error)) return Fail(error);
+    if (command && !args.Others().empty()) return Fail("unknown option " + args.Others()[0] + " (see kinfold --help)");
     if (command) return command->run(args);
     return RunKinfold(app, args.Files().empty() ? QString() : QString::fromLocal8Bit(args.Files()[0]));
 }

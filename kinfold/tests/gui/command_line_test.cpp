@@ -90,6 +90,7 @@ TEST_F(KinfoldCommandLine, BadOptionsAreOneLineAndExitTwoWithoutWritingAFile)
         {"--print-pdf", "x.pdf", "--year", "2147483647"},  // beyond the years shown
         {"--print-pdf", "x.pdf", "--import", "a.ged"},
         {"--import", "a.ged", "--save", "a.kfd", "--save", "b.kfd"},
+        {"--import", "a.ged", "-save", "a.kfd"},  // one dash: no toolkit takes it
     };
     for (const auto& args : bad) {
         runprogram::Result r = Run(args);
