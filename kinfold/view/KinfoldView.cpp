@@ -280,6 +280,7 @@ void CKinfoldView::CalendarTypeMenuChecks()
 void CKinfoldView::LoadDisplayOptions()
 {
     ::LoadDisplayOptions(AppSettings(), m_nCalendarType, m_Options);
+    m_nDayIndexType = -1;  // what the index holds may follow the options
     // The page keeps the percentage it is drawn at; the next SetFontScale of that same
     // percentage would change nothing.
     for (int i = 0; i < DisplayFontCount; ++i)
@@ -542,7 +543,18 @@ QStringList CKinfoldView::DrawWrapped(QPainter& dc, const CString& face, int siz
 
 void CKinfoldView::BuildDayIndex()
 {
-    m_DayIndex = DayOrderIndex(m_pDoc->List());
+    // Kept between paints: a repaint follows every mouse move, and sorting a long list each
+    // time makes the hover lag.
+    const BirthdayList& list = m_pDoc->List();
+    if (m_nDayIndexType == m_nCalendarType && m_nDayIndexVersion == list.Version() &&
+        m_DayIndex.size() == (size_t)list.GetCount())
+        return;
+    m_DayIndex = DayOrderIndex(list);
+    m_nDayIndexVersion = list.Version();
+    m_nDayIndexType = m_nCalendarType;
+    // The tip's entry number may now stand for another entry, or its text have changed.
+    m_nTipEntry = -1;
+    m_strTip.clear();
 }
 
 void CKinfoldView::PreparePrintedPage(int& W, int& H)
@@ -815,36 +827,106 @@ int CKinfoldView::DayAt(QPoint pt, int* offsetInRow) const
 
 void CKinfoldView::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    QString tipBefore = m_strTip;
-    try {
-        OnDraw(p, width(), height());
-    } catch (...) {
-        p.end();
-        return;
+    const qreal dpr = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * dpr).toSize();
+    // After a mouse move alone the page drawn before is still right: a 12-month page of a long
+    // list takes far longer to draw than the pointer takes to move on.
+    const bool keep = m_bHoverOnly && !m_bRedraw && m_Page.size() == pixels && m_Page.devicePixelRatio() == dpr;
+    m_bHoverOnly = false;
+    if (!keep) {
+        if (m_Page.size() != pixels) m_Page = QImage(pixels, QImage::Format_RGB32);
+        m_Page.setDevicePixelRatio(dpr);
+        QString tipBefore = m_strTip;
+        QPainter dc(&m_Page);
+        try {
+            OnDraw(dc, width(), height());
+        } catch (...) {
+            // Drawn again in full at the next paint.
+            m_Page = QImage();
+            return;
+        }
+        dc.end();
+        m_bRedraw = false;
+        TipChanged(tipBefore);
     }
-    m_bRedraw = false;
-    if (m_strTip != tipBefore) {
-        if (m_strTip.isEmpty()) {
-            m_tipTimer->stop();
-            QToolTip::hideText();
-        } else {
-            m_tipTimer->start();
+    QPainter p(this);
+    p.drawImage(0, 0, m_Page);
+}
+
+void CKinfoldView::TipChanged(const QString& before)
+{
+    if (m_strTip == before) return;
+    if (m_strTip.isEmpty()) {
+        m_tipTimer->stop();
+        QToolTip::hideText();
+    } else {
+        m_tipTimer->start();
+    }
+}
+
+ScreenPage CKinfoldView::LastScreenPage() const
+{
+    ScreenPage page;
+    page.monthsPerPage = m_nMonthsPerPage;
+    page.width = width();
+    page.height = height();
+    page.left = m_Options.nLeft;
+    page.top = m_Options.nTop;
+    page.right = m_Options.nRight;
+    page.bottom = m_Options.nBottom;
+    page.dayNameHeight = m_nDayNameHeight;
+    page.lineWidth = m_nLineWidth;
+    page.year = m_nYear;
+    page.month = m_nMonth;
+    page.calendarType = m_nCalendarType;
+    page.autoOldStyle = m_bAutoOldStyle;
+    page.startMonday = m_Options.bStartMonday;
+    return page;
+}
+
+void CKinfoldView::UpdateHoverTip()
+{
+    // The name line under the mouse, found with the stacking the drawing uses.
+    const QString before = m_strTip;
+    int entry = -1, years = 0;
+    DayUnderPoint hit;
+    const int x = m_ptMouse.x(), y = m_ptMouse.y();
+    if (m_nPrintMode == 0 && FindDayAt(LastScreenPage(), x, y, hit) && x >= hit.box.left && x <= hit.box.right) {
+        BuildDayIndex();
+        for (const CellLine& l : StackCellLines(hit.civil, m_pDoc->List(), m_DayIndex, m_Holidays, m_Options,
+                                                FreeTop(hit.civil, hit.box, hit.calendarType), hit.box.bottom,
+                                                m_nLineHeight)) {
+            if (l.kind == CellLine::NameLine && y >= l.top && y <= l.bottom) {
+                entry = l.entry;
+                years = l.years;
+            }
         }
     }
+    if (entry < 0) {
+        m_nTipEntry = -1;
+        m_strTip.clear();
+    } else if (entry != m_nTipEntry) {
+        m_strTip = ToQt(EntryTip(m_pDoc->List()[entry], years));
+        m_nTipEntry = entry;
+    }
+    TipChanged(before);
 }
 
 void CKinfoldView::mouseMoveEvent(QMouseEvent* e)
 {
     m_ptMouse = e->position().toPoint();
-    Redraw();
+    UpdateHoverTip();
+    if (!m_bRedraw) m_bHoverOnly = true;
+    update();
     QWidget::mouseMoveEvent(e);
 }
 
 void CKinfoldView::leaveEvent(QEvent* e)
 {
     m_ptMouse = QPoint(-1, -1);
-    Redraw();
+    UpdateHoverTip();
+    if (!m_bRedraw) m_bHoverOnly = true;
+    update();
     QWidget::leaveEvent(e);
 }
 
