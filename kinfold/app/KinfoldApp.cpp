@@ -98,6 +98,9 @@ QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& o)
         std::string v = args.Value("--year");
         if (!ReadNumber(v, o.year)) return "--year: \"" + q(v) + "\" is not a year";
         if (o.year == 0) return "--year: there is no year 0 (1 BC is year -1)";
+        if (!IsYearInRange(o.year))
+            return "--year: " + q(v) + " is outside the years shown, " + QString::number(kFirstYear) + " to " +
+                   QString::number(kLastYear);
     }
     if (args.Has("--calendar")) {
         std::string v = args.Value("--calendar");

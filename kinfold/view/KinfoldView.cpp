@@ -199,25 +199,34 @@ int CKinfoldView::MonthsInYear(int year) const
 
 void CKinfoldView::OnNextMonth()
 {
-    NextMonthOf(m_nMonth, m_nYear, MonthsInYear(m_nYear));
-    Redraw();
+    int month = m_nMonth, year = m_nYear;
+    NextMonthOf(month, year, MonthsInYear(year));
+    MoveTo(year, month);
 }
 
 void CKinfoldView::OnPrevMonth()
 {
-    PrevMonthOf(m_nMonth, m_nYear, [this](int y) { return MonthsInYear(y); });
-    Redraw();
+    int month = m_nMonth, year = m_nYear;
+    PrevMonthOf(month, year, [this](int y) { return MonthsInYear(y); });
+    MoveTo(year, month);
 }
 
 void CKinfoldView::OnNextYear()
 {
-    m_nYear = StepYear(m_nYear, 1);
-    Redraw();
+    MoveTo(StepYear(m_nYear, 1), m_nMonth);
 }
 
 void CKinfoldView::OnPrevYear()
 {
-    m_nYear = StepYear(m_nYear, -1);
+    MoveTo(StepYear(m_nYear, -1), m_nMonth);
+}
+
+void CKinfoldView::MoveTo(int year, int month)
+{
+    // At either end of the years shown the page stays put.
+    if (!IsYearInRange(year)) return;
+    m_nYear = year;
+    m_nMonth = month;
     Redraw();
 }
 
@@ -237,7 +246,9 @@ void CKinfoldView::OnNow()
 
 void CKinfoldView::ShowMonth(int year, int month)
 {
-    m_nYear = year == 0 ? 1 : year;
+    if (year == 0) year = 1;
+    if (!IsYearInRange(year)) return;
+    m_nYear = year;
     m_nMonth = std::clamp(month, 1, 12);
     Redraw();
 }
@@ -269,6 +280,7 @@ void CKinfoldView::CalendarTypeMenuChecks()
 void CKinfoldView::LoadDisplayOptions()
 {
     ::LoadDisplayOptions(AppSettings(), m_nCalendarType, m_Options);
+    m_nDayIndexType = -1;  // what the index holds may follow the options
     // The page keeps the percentage it is drawn at; the next SetFontScale of that same
     // percentage would change nothing.
     for (int i = 0; i < DisplayFontCount; ++i)
@@ -531,7 +543,18 @@ QStringList CKinfoldView::DrawWrapped(QPainter& dc, const CString& face, int siz
 
 void CKinfoldView::BuildDayIndex()
 {
-    m_DayIndex = DayOrderIndex(m_pDoc->List());
+    // Kept between paints: a repaint follows every mouse move, and sorting a long list each
+    // time makes the hover lag.
+    const BirthdayList& list = m_pDoc->List();
+    if (m_nDayIndexType == m_nCalendarType && m_nDayIndexVersion == list.Version() &&
+        m_DayIndex.size() == (size_t)list.GetCount())
+        return;
+    m_DayIndex = DayOrderIndex(list);
+    m_nDayIndexVersion = list.Version();
+    m_nDayIndexType = m_nCalendarType;
+    // The tip's entry number may now stand for another entry, or its text have changed.
+    m_nTipEntry = -1;
+    m_strTip.clear();
 }
 
 void CKinfoldView::PreparePrintedPage(int& W, int& H)
@@ -619,6 +642,8 @@ void CKinfoldView::LayoutScreenPage(int W, int H)
 void CKinfoldView::DrawMonth(QPainter& dc)
 {
     int month = m_PageDate.month, year = m_PageDate.year;
+    // A page that runs past the last year shows those months empty.
+    if (!IsYearInRange(year)) return;
     if (m_bAutoOldStyle) m_nCalendarType = ReformCalendarType(m_nCalendarType, month, year);
 
     std::unique_ptr<CalendarDate> first = FirstOfMonth(m_nCalendarType, month, year);
@@ -802,36 +827,106 @@ int CKinfoldView::DayAt(QPoint pt, int* offsetInRow) const
 
 void CKinfoldView::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    QString tipBefore = m_strTip;
-    try {
-        OnDraw(p, width(), height());
-    } catch (...) {
-        p.end();
-        return;
+    const qreal dpr = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * dpr).toSize();
+    // After a mouse move alone the page drawn before is still right: a 12-month page of a long
+    // list takes far longer to draw than the pointer takes to move on.
+    const bool keep = m_bHoverOnly && !m_bRedraw && m_Page.size() == pixels && m_Page.devicePixelRatio() == dpr;
+    m_bHoverOnly = false;
+    if (!keep) {
+        if (m_Page.size() != pixels) m_Page = QImage(pixels, QImage::Format_RGB32);
+        m_Page.setDevicePixelRatio(dpr);
+        QString tipBefore = m_strTip;
+        QPainter dc(&m_Page);
+        try {
+            OnDraw(dc, width(), height());
+        } catch (...) {
+            // Drawn again in full at the next paint.
+            m_Page = QImage();
+            return;
+        }
+        dc.end();
+        m_bRedraw = false;
+        TipChanged(tipBefore);
     }
-    m_bRedraw = false;
-    if (m_strTip != tipBefore) {
-        if (m_strTip.isEmpty()) {
-            m_tipTimer->stop();
-            QToolTip::hideText();
-        } else {
-            m_tipTimer->start();
+    QPainter p(this);
+    p.drawImage(0, 0, m_Page);
+}
+
+void CKinfoldView::TipChanged(const QString& before)
+{
+    if (m_strTip == before) return;
+    if (m_strTip.isEmpty()) {
+        m_tipTimer->stop();
+        QToolTip::hideText();
+    } else {
+        m_tipTimer->start();
+    }
+}
+
+ScreenPage CKinfoldView::LastScreenPage() const
+{
+    ScreenPage page;
+    page.monthsPerPage = m_nMonthsPerPage;
+    page.width = width();
+    page.height = height();
+    page.left = m_Options.nLeft;
+    page.top = m_Options.nTop;
+    page.right = m_Options.nRight;
+    page.bottom = m_Options.nBottom;
+    page.dayNameHeight = m_nDayNameHeight;
+    page.lineWidth = m_nLineWidth;
+    page.year = m_nYear;
+    page.month = m_nMonth;
+    page.calendarType = m_nCalendarType;
+    page.autoOldStyle = m_bAutoOldStyle;
+    page.startMonday = m_Options.bStartMonday;
+    return page;
+}
+
+void CKinfoldView::UpdateHoverTip()
+{
+    // The name line under the mouse, found with the stacking the drawing uses.
+    const QString before = m_strTip;
+    int entry = -1, years = 0;
+    DayUnderPoint hit;
+    const int x = m_ptMouse.x(), y = m_ptMouse.y();
+    if (m_nPrintMode == 0 && FindDayAt(LastScreenPage(), x, y, hit) && x >= hit.box.left && x <= hit.box.right) {
+        BuildDayIndex();
+        for (const CellLine& l : StackCellLines(hit.civil, m_pDoc->List(), m_DayIndex, m_Holidays, m_Options,
+                                                FreeTop(hit.civil, hit.box, hit.calendarType), hit.box.bottom,
+                                                m_nLineHeight)) {
+            if (l.kind == CellLine::NameLine && y >= l.top && y <= l.bottom) {
+                entry = l.entry;
+                years = l.years;
+            }
         }
     }
+    if (entry < 0) {
+        m_nTipEntry = -1;
+        m_strTip.clear();
+    } else if (entry != m_nTipEntry) {
+        m_strTip = ToQt(EntryTip(m_pDoc->List()[entry], years));
+        m_nTipEntry = entry;
+    }
+    TipChanged(before);
 }
 
 void CKinfoldView::mouseMoveEvent(QMouseEvent* e)
 {
     m_ptMouse = e->position().toPoint();
-    Redraw();
+    UpdateHoverTip();
+    if (!m_bRedraw) m_bHoverOnly = true;
+    update();
     QWidget::mouseMoveEvent(e);
 }
 
 void CKinfoldView::leaveEvent(QEvent* e)
 {
     m_ptMouse = QPoint(-1, -1);
-    Redraw();
+    UpdateHoverTip();
+    if (!m_bRedraw) m_bHoverOnly = true;
+    update();
     QWidget::leaveEvent(e);
 }
 

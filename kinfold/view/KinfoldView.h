@@ -15,6 +15,7 @@
 #include "holidays/HolidayList.h"
 #include "platform/CString.h"
 #include "view/core/DayCell.h"
+#include "view/core/DayClick.h"
 #include "view/core/DisplayOptions.h"
 #include "view/core/PageLayout.h"
 
@@ -75,8 +76,11 @@ public:
     void OnPrevYear();
     void OnNow();
     void SetMonthsPerPage(int months);
-    // Shows a month of the current calendar type (what the year chooser sets).
+    // Shows a month of the current calendar type (what the year chooser sets); year 0 shows
+    // year 1, a year out of range changes nothing.
     void ShowMonth(int year, int month);
+    // The navigation's move: nothing happens beyond the range of years.
+    void MoveTo(int year, int month);
     void NextMonth();
 
     // ---- dialog commands: defined with the dialogs (app/ViewCommands.cpp) ----
@@ -134,6 +138,8 @@ public:
     int FreeTop(const CalendarDate& date, const CellBox& box, int calendarType) const;
     int DayNameHeight() const { return m_nDayNameHeight; }
     int LineWidth() const { return m_nLineWidth; }
+    // The screen page as last drawn, for mapping the mouse to days and entries.
+    ScreenPage LastScreenPage() const;
 
     // The caption the drawing asks for ("Hearthday", or the picture's name).
     QString Caption() const { return m_strCaption; }
@@ -197,6 +203,8 @@ private:
     void SelectPointFont(QPainter& dc, const CString& face, int size);
     void SelectStyle(QPainter& dc, DisplayFontId id);
     void BuildDayIndex();
+    void UpdateHoverTip();
+    void TipChanged(const QString& before);
     void SetCaption(const QString& caption);
     void BeginPrinting(QPrinter& printer);
     void EndPrinting();
@@ -222,8 +230,11 @@ private:
     int m_nLastPageWidth = 1024, m_nLastPageHeight = 768;
     int m_nScreenLineHeight = 16;
     CellTopHeights m_CellTopHeights;
-    // Indexes of the document's entries, ordered by month and day (list order within a day).
+    // Indexes of the document's entries, ordered by month and day (list order within a day), and
+    // the list version and calendar type they were built for.
     std::vector<int> m_DayIndex;
+    uint64_t m_nDayIndexVersion = 0;
+    int m_nDayIndexType = -1;
     struct CachedPicture {
         QString fullName;
         QImage image;
@@ -246,4 +257,7 @@ private:
         QString text;
     };
     QHash<FitKey, Fitted> m_FitCache;
+    // The last screen rendering, shown again when only the mouse moved since.
+    QImage m_Page;
+    bool m_bHoverOnly = false;
 };

@@ -87,6 +87,7 @@ TEST_F(KinfoldCommandLine, BadOptionsAreOneLineAndExitTwoWithoutWritingAFile)
         {"--print-pdf"},                             // needs its file
         {"--print-pdf", "x.pdf", "--year", "abc"},   // not a year
         {"--print-pdf", "x.pdf", "--month", "13"},   // no month 13 in the Current calendar
+        {"--print-pdf", "x.pdf", "--year", "2147483647"},  // beyond the years shown
         {"--print-pdf", "x.pdf", "--import", "a.ged"},
         {"--import", "a.ged", "--save", "a.kfd", "--save", "b.kfd"},
     };
@@ -195,6 +196,11 @@ TEST(PrintPdfOptions, ReadFromTheCommandLine)
         {"--print-pdf", "a.pdf", "--months-per-page", "4"},
         {"--print-pdf", "a.pdf", "--year", "0"},
         {"--print-pdf", "a.pdf", "--year", "12abc"},
+        {"--print-pdf", "a.pdf", "--year", "2147483647"},
+        {"--print-pdf", "a.pdf", "--year", "-2147483647"},
+        {"--print-pdf", "a.pdf", "--year", std::to_string(kLastYear + 1)},
+        {"--print-pdf", "a.pdf", "--year", std::to_string(kFirstYear - 1)},
+        {"--print-pdf", "a.pdf", "--year", "99999999999"},
         {"--print-pdf", "a.pdf", "--paper", "Napkin"},
         {"--print-pdf", "a.pdf", "--bogus"},
         {"--print-pdf", "a.pdf", "--portrait", "--landscape"},
@@ -203,6 +209,11 @@ TEST(PrintPdfOptions, ReadFromTheCommandLine)
     for (const auto& args : bad) {
         PrintPdfOptions b;
         EXPECT_NE(ReadOptions(args, b), QString()) << args.back();
+    }
+    for (int year : {kFirstYear, kLastYear}) {
+        PrintPdfOptions b;
+        EXPECT_EQ(ReadOptions({"--print-pdf", "a.pdf", "--year", std::to_string(year)}, b), QString());
+        EXPECT_EQ(b.year, year);
     }
 }
 
