@@ -46,14 +46,6 @@ bool FileExists(const CString& path)
     return ::stat(path.c_str(), &st) == 0;
 }
 
-// True when some part of the rectangle lies on a screen.
-bool OnSomeScreen(const QRect& r)
-{
-    for (QScreen* s : QGuiApplication::screens())
-        if (s->geometry().intersects(r)) return true;
-    return false;
-}
-
 }  // namespace
 
 const CString CClockDlg::wkDay[7] = {"Saturday", "Sunday", "Monday", "Tuesday", "Wenesday", "Thursday", "Friday"};

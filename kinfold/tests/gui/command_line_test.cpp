@@ -69,6 +69,8 @@ TEST_F(KinfoldCommandLine, HelpAndVersionNeedNoDisplayAndWriteNothing)
         EXPECT_NE(help.out.find(head), std::string::npos) << o.name << "\n" << help.out;
     }
     EXPECT_EQ(help.out.rfind("usage: kinfold", 0), 0u);
+    // The years --year takes, as the calendar has them.
+    EXPECT_NE(help.out.find(std::to_string(kFirstYear) + " to " + std::to_string(kLastYear)), std::string::npos);
 
     runprogram::Result version = Run({"--version"});
     EXPECT_EQ(version.status, 0) << version.err;
@@ -90,6 +92,7 @@ TEST_F(KinfoldCommandLine, BadOptionsAreOneLineAndExitTwoWithoutWritingAFile)
         {"--print-pdf", "x.pdf", "--year", "2147483647"},  // beyond the years shown
         {"--print-pdf", "x.pdf", "--import", "a.ged"},
         {"--import", "a.ged", "--save", "a.kfd", "--save", "b.kfd"},
+        {"--import", "a.ged", "-save", "a.kfd"},  // one dash: no toolkit takes it
     };
     for (const auto& args : bad) {
         runprogram::Result r = Run(args);
