@@ -7,6 +7,8 @@
 #include "calendar/MoonDate.h"
 #include "holidays/HolidayList.h"
 #include "view/core/DayCell.h"
+#include "view/core/DayClick.h"
+#include "view/core/PageLayout.h"
 #include "view/core/DisplayOptions.h"
 
 namespace {
@@ -95,4 +97,30 @@ TEST(YearRange, HolidaysBirthdaysAndDayCountsAtBothEnds)
         long long b = std::stoll(DayCornerText(GregorianDate(6, 2, y), o, 0).text);
         EXPECT_EQ(b - a, y > 2000 ? 1 : -1);
     }
+}
+
+TEST(YearRange, ClicksOnMonthsPastTheLastYearFindNoDay)
+{
+    ScreenPage page;
+    page.monthsPerPage = 12;
+    page.width = 1200;
+    page.height = 900;
+    page.year = kLastYear;
+    page.month = 12;
+    BlockGrid grid = LayoutBlocks(12, page.width, page.height, 100, false);
+    ASSERT_GT(grid.columns, 1);
+    auto hitIn = [&](int block, DayUnderPoint& hit) {
+        int bc = block % grid.columns, br = block / grid.columns;
+        // Every cell centre of the block's grid.
+        for (int y = page.top + br * grid.blockHeight; y < page.top + (br + 1) * grid.blockHeight; y += 4)
+            for (int x = page.left + bc * grid.blockWidth; x < page.left + (bc + 1) * grid.blockWidth; x += 4)
+                if (FindDayAt(page, x, y, hit)) return true;
+        return false;
+    };
+    DayUnderPoint hit;
+    ASSERT_TRUE(hitIn(0, hit));
+    EXPECT_EQ(hit.year, kLastYear);
+    EXPECT_EQ(hit.month, 12);
+    EXPECT_FALSE(hitIn(1, hit));
+    EXPECT_FALSE(hitIn(11, hit));
 }
