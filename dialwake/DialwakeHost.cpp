@@ -75,16 +75,20 @@ void DialwakeHost::Start(const QStringList& commands)
         show();
     }
     // The file is read whole before any clock rewrites it.
-    std::vector<CString> lines = CClockDlg::ReadRestartFile();
+    std::vector<CString> lines;
+    // Lines that name no city are no clocks; they stay in the file as they are.
+    for (const CString& line : CClockDlg::ReadRestartFile())
+        if (RestartLineIsClock(line)) lines.push_back(line);
     for (const QString& c : commands) lines.push_back(FromQt(c));
     if (lines.empty()) lines.push_back(CString());
     for (const CString& line : lines) MakeClock(line);
 }
 
-CClockDlg* DialwakeHost::MakeClock(const CString& command)
+CClockDlg* DialwakeHost::MakeClock(const CString& command, const QRect& beside)
 {
     auto* clock = new CClockDlg(this);
     m_clocks.push_back(clock);
+    if (!beside.isNull()) clock->PlaceBeside(beside);
     clock->SetZone(command);
     return clock;
 }
@@ -120,7 +124,8 @@ void DialwakeHost::ShowSounds()
 void DialwakeHost::customEvent(QEvent* e)
 {
     if (e->type() == static_cast<QEvent::Type>(WM_CLOCK_NEW)) {
-        MakeClock(static_cast<CClockMessage*>(e)->Text());
+        auto* m = static_cast<CClockMessage*>(e);
+        MakeClock(m->Text(), m->Beside());
         return;
     }
     if (e->type() == static_cast<QEvent::Type>(WM_CLOCK_QUIT)) {

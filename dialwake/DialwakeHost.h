@@ -5,6 +5,7 @@
 // the last clock has gone.
 #include <QMainWindow>
 #include <QPointer>
+#include <QRect>
 #include <QStringList>
 #include <vector>
 #include "platform/CString.h"
@@ -22,8 +23,9 @@ public:
     // One clock per line of the restart file and per command (restart lines or new-clock
     // fragments given on the command line); one clock for the home city when there are none.
     void Start(const QStringList& commands = {});
-    // A clock from a restart line, a fragment or an empty text.
-    CClockDlg* MakeClock(const CString& command);
+    // A clock from a restart line, a fragment or an empty text; placed beside the window at
+    // beside when it is given and the command has no place.
+    CClockDlg* MakeClock(const CString& command, const QRect& beside = QRect());
     // Asks for a city and makes a clock for it.
     void NewClock();
     void ShowSounds();

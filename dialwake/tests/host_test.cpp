@@ -5,7 +5,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "DialwakeHost.h"
 #include "kestrum/clock.h"
@@ -34,7 +38,8 @@ QApplication& App()
     static char name[] = "host_test";
     static char* argv[] = {name, nullptr};
     static QApplication& app = *new QApplication(argc, argv);  // never destroyed: outlives other statics
-    static bool once = (PlatformSetSettingsFolder(Temp().path() + "/settings"), true);
+    static bool once = (PlatformSetSettingsFolder(Temp().path() + "/settings"),
+                        CTimeZoneArray::SetFilePath(KQ_SOURCE_DIR "/kestrum/timezone/TimeZones.txt"), true);
     (void)once;
     return app;
 }
@@ -112,4 +117,111 @@ TEST_F(HostTest, MessagesMakeAndDestroyClocks)
     EXPECT_EQ(Names(), (std::vector<CString> {"Oslo, Norway"}));
     // The quit clock's line is gone only when it went through the chooser's Cancel; Quit alone keeps it.
     EXPECT_EQ(CClockDlg::ReadRestartFile().size(), 2u);
+}
+
+namespace {
+
+// count characters of the CJK block from U+4E00 on, in UTF-8 (three bytes each).
+CString Cjk(int count, int from = 0)
+{
+    CString s;
+    for (int i = 0; i < count; ++i) {
+        const unsigned cp = 0x4E00 + (unsigned)(from + i) % 0x5000;
+        s += (char)(0xE0 | (cp >> 12));
+        s += (char)(0x80 | ((cp >> 6) & 0x3F));
+        s += (char)(0x80 | (cp & 0x3F));
+    }
+    return s;
+}
+
+}  // namespace
+
+TEST_F(HostTest, LongAlarmMessagesSurviveMovesAndARestart)
+{
+    const CString tokyoMessage = Cjk(400), osloMessage = Cjk(400, 1000);
+    ASSERT_EQ(tokyoMessage.size(), 1200u);
+    CClockDlg* tokyo = host.MakeClock("/o4/tz(32400|nu0)/a(4102444800|" + tokyoMessage + ")/n(Tokyo, Japan)");
+    CClockDlg* oslo = host.MakeClock("/o1/tz(3600|nu0)/a(4102444900|" + osloMessage + ")/n(Oslo, Norway)");
+    tokyo->move(40, 50);
+    oslo->move(300, 60);
+    tokyo->move(60, 70);
+    std::vector<CString> lines = CClockDlg::ReadRestartFile();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], oslo->GetRestartLine());
+    EXPECT_EQ(lines[1], tokyo->GetRestartLine());
+
+    // The next start: a new host reads the file.
+    for (CClockDlg* c : std::vector<CClockDlg*>(host.Clocks())) c->close();
+    QCoreApplication::sendPostedEvents(&host);
+    ASSERT_TRUE(host.Clocks().empty());
+    DialwakeHost again;
+    again.SetQuitWhenEmpty(false);
+    again.Start();
+    ASSERT_EQ(again.Clocks().size(), 2u);
+    for (CClockDlg* c : again.Clocks()) {
+        const bool isTokyo = c->GetName() == "Tokyo, Japan";
+        EXPECT_TRUE(isTokyo || c->GetName() == "Oslo, Norway") << c->GetName();
+        EXPECT_TRUE(c->GetAlarm().set);
+        EXPECT_EQ(c->GetAlarm().message, isTokyo ? tokyoMessage : osloMessage);
+        EXPECT_EQ(c->GetFace(), isTokyo ? 4 : 1);
+        EXPECT_EQ(c->frameGeometry().topLeft(), isTokyo ? QPoint(60, 70) : QPoint(300, 60));
+    }
+    EXPECT_EQ(CClockDlg::ReadRestartFile().size(), 2u);
+}
+
+TEST_F(HostTest, LinesWithoutACityAreNoClocksAndStayAsTheyAre)
+{
+    SetProfile("Home", "City", "Lima, Peru");
+    SetProfile("Home", "Zone", "-18000|nu0");
+    const QByteArray stray = "a stray note\n"
+                             "\x01\x02\xfe binary\n"
+                             "/usr/bin/dialwake /p(10,10,120,120)/tz(0|nu0)\n";
+    WriteRestartFile(stray + "/usr/bin/dialwake /p(200,10,120,120)/tz(0|nu0)/n(London)\n");
+    host.Start();
+    EXPECT_EQ(Names(), (std::vector<CString> {"London"}));
+    std::vector<CString> lines = CClockDlg::ReadRestartFile();
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "a stray note");
+    EXPECT_EQ(lines[1], "\x01\x02\xfe binary");
+    EXPECT_EQ(lines[2], "/usr/bin/dialwake /p(10,10,120,120)/tz(0|nu0)");
+
+    // With nothing but stray lines, the start is a first start: the home city.
+    for (CClockDlg* c : std::vector<CClockDlg*>(host.Clocks())) c->close();
+    QCoreApplication::sendPostedEvents(&host);
+    WriteRestartFile(stray);
+    DialwakeHost again;
+    again.SetQuitWhenEmpty(false);
+    again.Start();
+    ASSERT_EQ(again.Clocks().size(), 1u);
+    EXPECT_EQ(again.Clocks()[0]->GetName(), "Lima, Peru");
+}
+
+TEST_F(HostTest, NewInTheChooserPutsTheClockBesideIt)
+{
+    CClockDlg* london = host.MakeClock("/o0/tz(0|nu0)/n(London)");
+    QRect chooser, made;
+    bool madeOne = false;
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [&] {
+        auto* d = qobject_cast<CWhatCity*>(QApplication::activeModalWidget());
+        if (!d) return;
+        timer->stop();
+        auto items = d->GetList()->findItems("Tokyo", Qt::MatchStartsWith);
+        if (!items.isEmpty()) d->GetList()->setCurrentItem(items.first());
+        chooser = d->frameGeometry();
+        d->OnClockNew();
+        QCoreApplication::sendPostedEvents(&host);
+        madeOne = host.Clocks().size() == 2;
+        if (madeOne) made = host.Clocks()[1]->frameGeometry();
+        d->OnOK();
+    });
+    timer->start();
+    london->Setup();
+    delete timer;
+    ASSERT_TRUE(madeOne);
+    const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_FALSE(made.intersects(chooser)) << made.x() << "," << made.y() << " chooser " << chooser.x() << ","
+                                           << chooser.y() << " " << chooser.width() << "x" << chooser.height();
+    EXPECT_TRUE(avail.contains(made));
 }

@@ -21,8 +21,7 @@ if [ "$phase" = first ]; then
   xdotool mousemove 640 512; sleep 0.2
   xdotool type --delay 60 "London"; xdotool key Return; sleep 1.5
   shot 2-london
-  # Right click: the chooser; Tokyo, "Digital", New. The pointer then waits away from the
-  # chooser, so that the new clock (made where the pointer is) leaves the buttons free.
+  # Right click: the chooser; Tokyo, "Digital", New. The new clock goes beside the chooser.
   xdotool mousemove 640 512 click 3; sleep 2
   win geometry "^What city"; CX=$X; CY=$Y; CW=$WIDTH
   xdotool mousemove 150 150; sleep 0.2

@@ -24,10 +24,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         start = end + 1;
         Holiday h;
         if (!Holiday::FromText(line, h)) continue;
-        if (h.kind >= Holiday::WesternEaster) FUZZ_CHECK(h.ToText() == line);
         Holiday again;
         FUZZ_CHECK(Holiday::FromText(h.ToText(), again));
-        if (h.kind != Holiday::FixedDayOfWeek || h.week != 0) FUZZ_CHECK(again == h);
+        FUZZ_CHECK(again.name == h.name);
+        // The newer kinds accept only texts they write back unchanged; the old ones write a number
+        // that does not fit as another that matches nothing.
+        if (h.NeedsYear()) {
+            FUZZ_CHECK(h.ToText() == line);
+            FUZZ_CHECK(again == h);
+        }
         list.Add(h);
     }
     int lastMonth = 0, lastDay = 0;
@@ -37,9 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         lastMonth = d.month;
         lastDay = d.day;
     }
-    // The same rules on the Julian calendar's days.
-    JulianDate old(1, 1, year);
-    for (int i = 0; i < 366; ++i, old.AddDays(1)) {
+    // The same rules on the Julian calendar's days, across the turn of its year.
+    JulianDate old(12, 1, year);
+    for (int i = 0; i < 62; ++i, old.AddDays(1)) {
         CString name;
         (void)list.HolidayOn(old, name);
     }

@@ -7,18 +7,16 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QSaveFile>
 #include <QPainter>
 #include <QScreen>
 #include <QTimerEvent>
-#include <cerrno>
-#include <cstdio>
 #include <sys/stat.h>
 
 #include "clock/ClockPictures.h"
 #include "kestrum/files.h"
 #include "kestrum/readonly.h"
 #include "kestrum/settings.h"
+#include "platform/DurableFile.h"
 #include "platform/MessageBox.h"
 #include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
@@ -48,20 +46,12 @@ bool FileExists(const CString& path)
     return ::stat(path.c_str(), &st) == 0;
 }
 
-// True when some part of the rectangle lies on a screen.
-bool OnSomeScreen(const QRect& r)
-{
-    for (QScreen* s : QGuiApplication::screens())
-        if (s->geometry().intersects(r)) return true;
-    return false;
-}
-
 }  // namespace
 
 const CString CClockDlg::wkDay[7] = {"Saturday", "Sunday", "Monday", "Tuesday", "Wenesday", "Thursday", "Friday"};
 
-CClockMessage::CClockMessage(int type, CString text, CClockDlg* clock)
-    : QEvent(static_cast<QEvent::Type>(type)), m_text(std::move(text)), m_clock(clock)
+CClockMessage::CClockMessage(int type, CString text, CClockDlg* clock, const QRect& beside)
+    : QEvent(static_cast<QEvent::Type>(type)), m_text(std::move(text)), m_clock(clock), m_beside(beside)
 {
 }
 
@@ -112,20 +102,52 @@ void CClockDlg::SetTag(const CString& tag)
 {
     int l = 0, t = 0, w = 0, h = 0;
     const QSize margins = frameGeometry().size() - size();
-    if (ParseClockPlacement(tag, l, t, w, h) && OnSomeScreen(QRect(l, t, w, h))) {
-        resize(std::max(1, w - margins.width()), std::max(1, h - margins.height()));
-        move(l, t);
+    QScreen* screen = nullptr;
+    bool read = ParseClockPlacement(tag, l, t, w, h);
+    if (read) {
+        // The screen showing most of the stored place; none when it lies off every screen.
+        const QRect stored(QPoint(l, t), QSize(w, h));
+        int64_t best = 0;
+        for (QScreen* s : QGuiApplication::screens()) {
+            QRect common = s->availableGeometry().intersected(stored);
+            int64_t area = (int64_t)common.width() * common.height();
+            if (!common.isEmpty() && area > best) best = area, screen = s;
+        }
+    }
+    const bool seen = screen != nullptr;
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+    const ClockRect area{avail.left(), avail.top(), avail.width(), avail.height()};
+    if (read) {
+        // A damaged or outdated size never makes a window larger than the screen, and a clock
+        // half off the screen comes back onto it whole.
+        ClockRect r = ClampClockPlace({l, t, w, h}, area);
+        resize(std::max(1, r.width - margins.width()), std::max(1, r.height - margins.height()));
         // The stored size is the outer frame. Until the frame is known, remember it, so that a
         // clock does not grow by its frame at every start.
-        m_PendingFrame = margins.isNull() ? QSize(w, h) : QSize();
-    } else {
-        // A place that cannot be read or cannot be seen: the middle of the primary screen.
-        QScreen* s = QGuiApplication::primaryScreen();
-        QRect avail = s ? s->availableGeometry() : QRect(0, 0, 800, 600);
-        QSize outer = frameGeometry().size();
-        move(avail.center() - QPoint(outer.width() / 2, outer.height() / 2));
+        m_PendingFrame = margins.isNull() ? QSize(r.width, r.height) : QSize();
+        if (seen) {
+            move(r.left, r.top);
+            raise();
+            return;
+        }
     }
+    // A place that cannot be read or cannot be seen: the middle of the screen.
+    QSize outer = m_PendingFrame.isValid() ? m_PendingFrame : frameGeometry().size();
+    move(avail.center() - QPoint(outer.width() / 2, outer.height() / 2));
     raise();
+}
+
+void CClockDlg::PlaceBeside(const QRect& other)
+{
+    QScreen* s = QGuiApplication::screenAt(other.center());
+    if (!s) s = QGuiApplication::primaryScreen();
+    if (!s) return;
+    const QRect avail = s->availableGeometry();
+    const QSize outer = frameGeometry().size();
+    ClockRect r = PlaceClockBeside({other.left(), other.top(), other.width(), other.height()}, outer.width(),
+                                   outer.height(), {avail.left(), avail.top(), avail.width(), avail.height()});
+    move(r.left, r.top);
 }
 
 // ---- restart file --------------------------------------------------------------------------------
@@ -135,16 +157,33 @@ CString CClockDlg::RestartFilePath()
     return FromQt(UserDataFolder("Dialwake")) + "/Startup.File";
 }
 
+namespace {
+
+// The restart file's lines, each whole: a line may be longer than the text reader's line limit
+// (a long alarm message in a script of several bytes a character). False when the file exists
+// but cannot be read.
+bool ReadRestartLines(const CString& path, std::vector<CString>& lines)
+{
+    lines.clear();
+    CReadOnly reader(path);
+    if (!reader.Opened()) return false;
+    CString bytes;
+    char block[CReadOnly::BlockSize];
+    for (;;) {
+        int n = reader.Read(block, (int)sizeof block);
+        if (n > 0) bytes.append(block, (size_t)n);
+        if (n < (int)sizeof block) break;
+    }
+    lines = SplitRestartLines(bytes);
+    return true;
+}
+
+}  // namespace
+
 std::vector<CString> CClockDlg::ReadRestartFile()
 {
     std::vector<CString> lines;
-    CReadOnly reader(RestartFilePath());
-    if (!reader.Opened()) return lines;
-    for (;;) {
-        CString line = reader.GetLine();
-        if (line.empty() && reader.eof()) break;
-        if (!line.empty()) lines.push_back(line);
-    }
+    ReadRestartLines(RestartFilePath(), lines);
     return lines;
 }
 
@@ -161,21 +200,11 @@ void CClockDlg::SetRestart()
 {
     if (m_strName.empty() || m_bQuit) return;
     MakeDir(FromQt(UserDataFolder("Dialwake")));
-    FILE* f = std::fopen(RestartFilePath().c_str(), "ab");
-    if (!f) {
-        DisplayError("Failed to write Restart command");
-        return;
-    }
     // Each line carries its own line feed, so that a line appended after another clock's never
     // runs into it.
-    CString line = GetRestartLine() + "\n";
-    bool ok = std::fwrite(line.data(), 1, line.size(), f) == line.size();
-    int err = errno;
-    if (std::fclose(f) != 0) ok = false, err = errno;
-    if (!ok) {
-        errno = err;
+    std::string why;
+    if (!AppendFileDurably(RestartFilePath(), GetRestartLine() + "\n", why))
         DisplayError("Failed to write Restart command");
-    }
 }
 
 void CClockDlg::ClearRestart()
@@ -185,28 +214,18 @@ void CClockDlg::ClearRestart()
     const CString path = RestartFilePath();
     if (!FileExists(path)) return;
     std::vector<CString> lines;
-    {
-        CReadOnly reader(path);
-        if (!reader.Opened()) {
-            // Rewriting now would lose every other clock's line.
-            DisplayError("Failed to read Restart commands");
-            return;
-        }
-        for (;;) {
-            CString line = reader.GetLine();
-            if (line.empty() && reader.eof()) break;
-            if (!line.empty()) lines.push_back(line);
-        }
+    if (!ReadRestartLines(path, lines)) {
+        // Rewriting now would lose every other clock's line.
+        DisplayError("Failed to read Restart commands");
+        return;
     }
     lines = RestartLinesWithout(lines, m_strName);
-    // Written aside and swapped in, so a kill mid-write cannot lose the other clocks' lines.
-    QByteArray bytes;
-    for (const CString& l : lines) bytes.append(l.data(), (qsizetype)l.size()).append('\n');
-    QSaveFile f(ToQt(path));
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
-        if (errno == 0) errno = EIO;
-        DisplayError("Error in rewriting Startup file");
-    }
+    // Written aside and swapped in, so a kill or a power cut mid-write cannot lose the other
+    // clocks' lines.
+    CString bytes;
+    for (const CString& l : lines) bytes += l + "\n";
+    std::string why;
+    if (!ReplaceFileDurably(path, bytes, why)) DisplayError("Error in rewriting Startup file");
 }
 
 // ---- setup ---------------------------------------------------------------------------------------
@@ -283,8 +302,13 @@ bool CClockDlg::SetName()
     CAlarm a = m_Alarm;
     if (!a.set) a.moment = m_LastTick;
     dlg.m_Alarm = a;
+    m_pChooser = &dlg;
     bool ok = dlg.exec() == QDialog::Accepted;
+    m_pChooser = nullptr;
     if (ok) {
+        // The line stayed while the chooser was open, so that a clock outlives a host that ends
+        // meanwhile; it goes now, under the name it was stored with.
+        ClearRestart();
         m_strName = dlg.m_strCity;
         SetFace(dlg.m_nFace);
         m_Zone = dlg.m_Table.GetZone(m_strName);
@@ -298,9 +322,11 @@ bool CClockDlg::SetName()
 
 void CClockDlg::Setup()
 {
-    ClearRestart();
     DiscardFonts();
-    if (!SetName()) Quit();
+    if (!SetName()) {
+        ClearRestart();
+        Quit();
+    }
 }
 
 void CClockDlg::Quit()
@@ -369,6 +395,11 @@ void CClockDlg::Tick(const CTime& now)
     if (m_Alarm.set && m_nSecondsToAlarm <= 0) {
         if (isMinimized()) showNormal();
         m_Alarm.set = 0;
+        // An open chooser holds a copy taken before the alarm went off; OK or New must not arm
+        // it again.
+        if (m_pChooser && m_pChooser->m_Alarm.set && m_pChooser->m_Alarm.moment == m_Alarm.moment
+            && m_pChooser->m_Alarm.message == m_Alarm.message)
+            m_pChooser->m_Alarm.set = 0;
         // The line loses its alarm before the message waits for the user, so that an alarm
         // never comes back once it has been shown.
         ClearRestart();

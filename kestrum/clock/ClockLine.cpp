@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kestrum/clockline.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -134,6 +135,29 @@ CString MakeNewClockCommand(int face, const CString& zoneTag, const CString* ala
     return cmd;
 }
 
+std::vector<CString> SplitRestartLines(const CString& bytes)
+{
+    std::vector<CString> lines;
+    CString line;
+    auto finish = [&] {
+        if (!line.empty()) lines.push_back(line);
+        line.clear();
+    };
+    for (char c : bytes) {
+        if (c == '\r') continue;
+        if (c == '\n') finish();
+        else if (!line.empty() || c != ' ') line += c;
+    }
+    finish();
+    return lines;
+}
+
+bool RestartLineIsClock(const CString& line)
+{
+    ClockCommand c = ParseClockCommand(line);
+    return c.hasName && !c.name.empty();
+}
+
 bool RestartLineIsFor(const CString& line, const CString& name)
 {
     return line.find("/n(" + name + ")") != CString::npos;
@@ -150,6 +174,55 @@ std::vector<CString> RestartLinesWithout(const std::vector<CString>& lines, cons
 CString ClockShortName(const CString& name)
 {
     return name.substr(0, name.find(','));
+}
+
+namespace {
+
+// The start of a span of length n that lies within [lo, lo + room), as near to want as it can.
+int Within(int want, int n, int lo, int room)
+{
+    if (n >= room) return lo;
+    return std::clamp(want, lo, lo + room - n);
+}
+
+bool Overlap(const ClockRect& a, const ClockRect& b)
+{
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height
+        && b.top < a.top + a.height;
+}
+
+}  // namespace
+
+ClockRect ClampClockPlace(const ClockRect& place, const ClockRect& area)
+{
+    ClockRect r;
+    r.width = std::clamp(place.width, 1, std::max(1, area.width));
+    r.height = std::clamp(place.height, 1, std::max(1, area.height));
+    r.left = Within(place.left, r.width, area.left, area.width);
+    r.top = Within(place.top, r.height, area.top, area.height);
+    return r;
+}
+
+ClockRect PlaceClockBeside(const ClockRect& other, int width, int height, const ClockRect& area)
+{
+    const int gap = 8;
+    const int64_t otherRight = (int64_t)other.left + other.width, otherBottom = (int64_t)other.top + other.height;
+    const ClockRect tries[4] = {
+        {(int)std::clamp<int64_t>(otherRight + gap, INT_MIN, INT_MAX), other.top, width, height},
+        {(int)std::clamp<int64_t>((int64_t)other.left - gap - width, INT_MIN, INT_MAX), other.top, width, height},
+        {other.left, (int)std::clamp<int64_t>(otherBottom + gap, INT_MIN, INT_MAX), width, height},
+        {other.left, (int)std::clamp<int64_t>((int64_t)other.top - gap - height, INT_MIN, INT_MAX), width, height},
+    };
+    for (const ClockRect& t : tries) {
+        ClockRect r = ClampClockPlace(t, area);
+        if (!Overlap(r, other)) return r;
+    }
+    // No side has room: the corner of the area furthest from other.
+    ClockRect corner = ClampClockPlace({area.left, area.top, width, height}, area);
+    const int64_t cx = (int64_t)other.left + other.width / 2, cy = (int64_t)other.top + other.height / 2;
+    if (cx < (int64_t)area.left + area.width / 2) corner.left = area.left + std::max(0, area.width - corner.width);
+    if (cy < (int64_t)area.top + area.height / 2) corner.top = area.top + std::max(0, area.height - corner.height);
+    return corner;
 }
 
 CString ClockAmPm(int hour)

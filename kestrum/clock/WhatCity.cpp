@@ -168,7 +168,8 @@ void CWhatCity::OnClockNew()
     if (m_Alarm.set) alarmTag = m_Alarm.GetTag();
     CString command = MakeNewClockCommand(face, m_Table.GetZone(city).GetTag(), m_Alarm.set ? &alarmTag : nullptr, city);
     QObject* target = m_pHost ? m_pHost.data() : QCoreApplication::instance();
-    if (target) QCoreApplication::postEvent(target, new CClockMessage(WM_CLOCK_NEW, command, nullptr));
+    // The new clock goes beside this dialog: over it, it would hide the buttons (it stays on top).
+    if (target) QCoreApplication::postEvent(target, new CClockMessage(WM_CLOCK_NEW, command, nullptr, frameGeometry()));
     // Back to the current clock's own city and face.
     SelectCurrent(true);
     m_Faces->setCurrentIndex(m_nFace >= 0 && m_nFace < m_Faces->count() ? m_nFace : -1);

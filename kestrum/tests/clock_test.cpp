@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTimeEdit>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <functional>
@@ -30,6 +31,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
+#include "../../platform/tests/SyncRecorder.h"
 
 namespace {
 
@@ -334,7 +336,8 @@ TEST_F(ClockTest, EachClockKeepsItsOwnCityTime)
     CClockDlg* york = Make("/o0/tz(-18000|US3600|131337|131726)/n(New York)");
     const char* old = std::getenv("TZ");
     CString saved = old ? old : "";
-    setenv("TZ", "Pacific/Chatham", 1);
+    // The process runs on Chatham time, given as a rule so that no tz database is read.
+    setenv("TZ", "<+1245>-12:45<+1345>,M9.5.0/2:45,M4.1.0/3:45", 1);
     tzset();
     for (CClockDlg* c : {tokyo, york}) c->Tick(Utc(2026, 7, 1, 12, 0, 0));
     EXPECT_EQ(tokyo->LocalFields().hour, 21);
@@ -602,4 +605,109 @@ TEST_F(ClockTest, RestartFileFailuresAreReportedAndTheClockRuns)
     EXPECT_FALSE(boxes[1].empty());
     EXPECT_TRUE(QFileInfo(path).isDir());
     QDir(path).removeRecursively();
+}
+
+TEST_F(ClockTest, TheLineStaysWhileTheChooserIsOpen)
+{
+    CClockDlg* c = Make("/o0/tz(0|nu0)/a(4102444800|Later)/n(London)");
+    Make("/o0/tz(32400|nu0)/n(Tokyo, Japan)");
+    const CString line = c->GetRestartLine();
+    // A host that ends now (a logout, a kill) must find the clock and its alarm next time.
+    std::vector<CString> during;
+    std::unique_ptr<QTimer> t(WhenModal<CWhatCity>([&](CWhatCity* d) {
+        during = Lines();
+        SelectCity(d, "New York");
+        d->OnOK();
+    }));
+    c->Setup();
+    EXPECT_NE(std::find(during.begin(), during.end(), line), during.end());
+    // OK: the old line gives way to the new one.
+    std::vector<CString> after = Lines();
+    ASSERT_EQ(after.size(), 2u);
+    EXPECT_EQ(after[1], c->GetRestartLine());
+    EXPECT_NE(after[1].find("/a(4102444800|Later)/n(New York)"), CString::npos);
+
+    t.reset(WhenModal<CWhatCity>([&](CWhatCity* d) {
+        during = Lines();
+        d->reject();
+    }));
+    c->Setup();
+    EXPECT_EQ(during, after);
+    ASSERT_EQ(Lines().size(), 1u);
+    EXPECT_NE(Lines()[0].find("/n(Tokyo, Japan)"), CString::npos);
+}
+
+TEST_F(ClockTest, AnAlarmThatGoesOffWhileTheChooserIsOpenStaysOff)
+{
+    const int64_t at = 2000000000;
+    CClockDlg* c = Make(StrFormat("/o0/tz(32400|nu0)/a(%lld|Tea time)/n(Tokyo, Japan)", (long long)at));
+    std::unique_ptr<QTimer> t(WhenModal<CWhatCity>([&](CWhatCity* d) {
+        c->Tick(CTime::FromSeconds(at));
+        QCoreApplication::sendPostedEvents(c);
+        // New after it went off makes a clock without it.
+        SelectCity(d, "London");
+        d->OnClockNew();
+        d->OnOK();
+    }));
+    c->Setup();
+    EXPECT_EQ(std::count(boxes.begin(), boxes.end(), CString("Tea time")), 1);
+    EXPECT_FALSE(c->GetAlarm().set);
+    ASSERT_EQ(Lines().size(), 1u);
+    EXPECT_EQ(Lines()[0].find("/a("), CString::npos);
+    host.Take();
+    ASSERT_EQ(host.fragments.size(), 1u);
+    EXPECT_EQ(host.fragments[0].find("/a("), CString::npos);
+    c->Tick(CTime::FromSeconds(at + 1));
+    QCoreApplication::sendPostedEvents(c);
+    EXPECT_EQ(std::count(boxes.begin(), boxes.end(), CString("Tea time")), 1);
+
+    // A new alarm set in the chooser after the old one went off is the user's: it stays.
+    c->SetAlarm([&] {
+        CAlarm a;
+        a.SetTag(StrFormat("%lld|Tea time", (long long)(at + 60)));
+        return a;
+    }());
+    t.reset(WhenModal<CWhatCity>([&](CWhatCity* d) {
+        c->Tick(CTime::FromSeconds(at + 60));
+        QCoreApplication::sendPostedEvents(c);
+        d->m_Alarm.SetTag(StrFormat("%lld|Second tea", (long long)(at + 3600)));
+        d->OnOK();
+    }));
+    c->Setup();
+    EXPECT_TRUE(c->GetAlarm().set);
+    EXPECT_EQ(c->GetAlarm().message, "Second tea");
+}
+
+TEST_F(ClockTest, RestoredPlacesAreFittedToTheScreen)
+{
+    const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
+    // A damaged size: no larger than the screen.
+    CClockDlg* c = Make("prog /p(400,500,5000,4000)/tz(0|nu0)/n(London)");
+    QRect f = c->frameGeometry();
+    EXPECT_TRUE(avail.contains(f)) << f.x() << "," << f.y() << " " << f.width() << "x" << f.height();
+    EXPECT_EQ(f.size(), avail.size());
+    // Half off the screen: back onto it, its size kept.
+    c->SetTag(StrFormat("%d,%d,150,140", avail.right() - 50, avail.bottom() - 20));
+    f = c->frameGeometry();
+    EXPECT_TRUE(avail.contains(f));
+    EXPECT_EQ(f.size(), QSize(150, 140));
+    EXPECT_EQ(f.topLeft(), avail.bottomRight() - QPoint(149, 139));
+    // The fitted place is what the line keeps.
+    EXPECT_NE(Lines()[0].find(StrFormat("/p(%d,%d,150,140)", f.x(), f.y())), CString::npos);
+}
+
+TEST_F(ClockTest, RestartFileRewritesReachTheDisk)
+{
+    CClockDlg* c = Make("/o0/tz(0|nu0)/n(London)");
+    Make("/o0/tz(32400|nu0)/n(Tokyo, Japan)");
+    const std::string path = CClockDlg::RestartFilePath();
+    const std::string before = syncrec::Slurp(path);
+    syncrec::Watch(path);
+    c->ClearRestart();
+    EXPECT_TRUE(syncrec::ReplacedDurably(before, syncrec::Slurp(path)));
+    // The appended line too.
+    syncrec::Watch(path);
+    c->SetRestart();
+    ASSERT_FALSE(syncrec::Log().empty());
+    EXPECT_EQ(syncrec::Log().back().synced, syncrec::Slurp(path));
 }

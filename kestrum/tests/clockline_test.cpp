@@ -2,6 +2,7 @@
 // The clock's restart line and its drawing arithmetic, without a window.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 
 #include "kestrum/clockline.h"
@@ -200,4 +201,62 @@ TEST(RestartLine, OneLinePerCityName)
     EXPECT_FALSE(RestartLineIsFor(lines[1], "York"));
     EXPECT_EQ(ClockShortName("Denver, Colorado"), "Denver");
     EXPECT_EQ(ClockShortName("Denver"), "Denver");
+}
+
+TEST(RestartFile, LinesComeBackWholeWhateverTheirLength)
+{
+    CString longLine = "/usr/bin/dialwake /p(1,2,3,4)/tz(0|nu0)/a(4102444800|" + CString(3000, 'x') + " y)/n(Oslo)";
+    std::vector<CString> lines = SplitRestartLines("  first\r\n\n\n" + longLine + "\n   \nlast without end");
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "first");
+    EXPECT_EQ(lines[1], longLine);
+    EXPECT_EQ(lines[2], "last without end");
+    EXPECT_TRUE(SplitRestartLines("").empty());
+    EXPECT_TRUE(SplitRestartLines("\n \r\n").empty());
+    // Tabs stay, as the text reader keeps them.
+    EXPECT_EQ(SplitRestartLines("\tx\n")[0], "\tx");
+}
+
+TEST(RestartFile, OnlyLinesWithACityAreClocks)
+{
+    EXPECT_TRUE(RestartLineIsClock("/usr/bin/dialwake /p(1,2,3,4)/tz(0|nu0)/n(London)"));
+    EXPECT_TRUE(RestartLineIsClock("/o4/tz(32400|nu0)/n(Tokyo, Japan)"));
+    EXPECT_FALSE(RestartLineIsClock("/usr/bin/dialwake /p(1,2,3,4)/tz(0|nu0)"));
+    EXPECT_FALSE(RestartLineIsClock("some stray words"));
+    EXPECT_FALSE(RestartLineIsClock(CString("\x01\x02\xff/n", 5)));
+    EXPECT_FALSE(RestartLineIsClock("/usr/bin/dialwake /p(1,2,3,4)/tz(0|nu0)/n()"));
+    // A city element that is only text somewhere in a line without elements is none.
+    EXPECT_FALSE(RestartLineIsClock("a note about /n(London)"));
+}
+
+TEST(ClockPlace, RestoredPlacesFitTheScreen)
+{
+    const ClockRect screen{0, 0, 1280, 1024};
+    EXPECT_EQ(ClampClockPlace({400, 500, 100000, 100000}, screen), (ClockRect{0, 0, 1280, 1024}));
+    EXPECT_EQ(ClampClockPlace({1200, 900, 200, 200}, screen), (ClockRect{1080, 824, 200, 200}));
+    EXPECT_EQ(ClampClockPlace({-50, -60, 200, 200}, screen), (ClockRect{0, 0, 200, 200}));
+    EXPECT_EQ(ClampClockPlace({30, 40, 150, 140}, screen), (ClockRect{30, 40, 150, 140}));
+    // A second screen to the right of the first, and numbers at the ends of their range.
+    const ClockRect right{1280, 0, 1920, 1080};
+    EXPECT_EQ(ClampClockPlace({3000, 100, 300, 300}, right), (ClockRect{2900, 100, 300, 300}));
+    EXPECT_EQ(ClampClockPlace({INT_MAX, INT_MIN, INT_MAX, 1}, screen), (ClockRect{0, 0, 1280, 1}));
+}
+
+TEST(ClockPlace, NewClocksGoBesideTheChooser)
+{
+    const ClockRect screen{0, 0, 1280, 1024};
+    // Room on the right.
+    EXPECT_EQ(PlaceClockBeside({100, 100, 340, 300}, 120, 120, screen), (ClockRect{448, 100, 120, 120}));
+    // At the right edge: on the left.
+    EXPECT_EQ(PlaceClockBeside({1000, 100, 280, 300}, 120, 120, screen), (ClockRect{872, 100, 120, 120}));
+    // As wide as the screen: below, else above.
+    EXPECT_EQ(PlaceClockBeside({0, 100, 1280, 300}, 120, 120, screen), (ClockRect{0, 408, 120, 120}));
+    EXPECT_EQ(PlaceClockBeside({0, 700, 1280, 324}, 120, 120, screen), (ClockRect{0, 572, 120, 120}));
+    // Low on the screen: still wholly on it.
+    EXPECT_EQ(PlaceClockBeside({100, 950, 340, 74}, 120, 120, screen), (ClockRect{448, 904, 120, 120}));
+    // A chooser that covers the screen leaves only the corner away from its middle.
+    ClockRect r = PlaceClockBeside({0, 0, 1280, 1024}, 120, 120, screen);
+    EXPECT_EQ(r.width, 120);
+    EXPECT_GE(r.left, 0);
+    EXPECT_LE(r.left + r.width, 1280);
 }

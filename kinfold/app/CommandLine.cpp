@@ -21,7 +21,7 @@ const CommandOption kOptions[] = {
     {"--export-ics", "OUT.ics",
      "Write the entries the calendar shows of DOC.kfd (or the last document) as yearly iCalendar events"},
     {"--print-pdf", "OUT.pdf", "Print twelve months of DOC.kfd (or an empty list) to a PDF file without a window"},
-    {"--year", "YEAR", "First year printed, from January unless --month is given", "--print-pdf"},
+    {"--year", "YEAR", "First year printed, -9900 to 11400; from January unless --month is given", "--print-pdf"},
     {"--month", "MONTH", "First month printed: 1-12, or 13 in a moon year of 13 months", "--print-pdf"},
     {"--months-per-page", "N", "1, 6 or 12 months a page", "--print-pdf"},
     {"--calendar", "TYPE", "0 Current, 1 Old style, 2 Moon, 3 Year of the Snake", "--print-pdf"},
@@ -162,6 +162,9 @@ int KinfoldMain(int argc, char** argv)
         std::string problem = command->check(args);
         if (!problem.empty()) return Fail(problem);
     }
+    // Without a toolkit to take them, single-dash arguments are mistakes ("-save").
+    if (command && !command->needsQt && !args.Others().empty())
+        return Fail("unknown option " + args.Others()[0] + " (see kinfold --help)");
     if (command && !command->needsQt) {
         PlatformSetApplication("Kinfold");
         return command->run(args);
@@ -174,6 +177,7 @@ int KinfoldMain(int argc, char** argv)
     QStringList rest = app.arguments();
     rest.removeFirst();
     if (!ParseCommandArgs(ToStd(rest), kOptions, args, error)) return Fail(error);
+    if (command && !args.Others().empty()) return Fail("unknown option " + args.Others()[0] + " (see kinfold --help)");
     if (command) return command->run(args);
     return RunKinfold(app, args.Files().empty() ? QString() : QString::fromLocal8Bit(args.Files()[0]));
 }

@@ -171,27 +171,13 @@ void CKinfoldView::OnTarget()
 
 void CKinfoldView::OnDayClicked(QPoint pt)
 {
-    ScreenPage page;
-    page.monthsPerPage = m_nMonthsPerPage;
-    page.width = width();
-    page.height = height();
-    page.left = m_Options.nLeft;
-    page.top = m_Options.nTop;
-    page.right = m_Options.nRight;
-    page.bottom = m_Options.nBottom;
-    page.dayNameHeight = DayNameHeight();
-    page.lineWidth = LineWidth();
-    page.year = m_nYear;
-    page.month = m_nMonth;
-    page.calendarType = m_nCalendarType;
-    page.autoOldStyle = m_bAutoOldStyle;
-    page.startMonday = m_Options.bStartMonday;
     DayUnderPoint hit;
-    if (!FindDayAt(page, pt.x(), pt.y(), hit)) return;
+    if (!FindDayAt(LastScreenPage(), pt.x(), pt.y(), hit)) return;
 
     // The entry drawn under the mouse, found with the same stacking the drawing uses.
     BirthdayList& list = GetDocument()->List();
-    std::vector<CellLine> lines = StackCellLines(hit.civil, list, DayOrderIndex(list), Holidays(), m_Options,
+    BuildDayIndex();
+    std::vector<CellLine> lines = StackCellLines(hit.civil, list, m_DayIndex, Holidays(), m_Options,
                                                  FreeTop(hit.civil, hit.box, hit.calendarType), hit.box.bottom,
                                                  m_nLineHeight);
     int index = EntryAtLine(lines, pt.y());

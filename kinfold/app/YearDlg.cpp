@@ -47,6 +47,8 @@ bool CYearDlg::OnOK()
 {
     int year = 0;
     if (!ReadIntegerField(m_ctlYear, year)) return false;
+    // Year 0 is taken as 1 by the view; beyond the range the calendar would be wrong.
+    if (!CheckIntegerRange(m_ctlYear, year, kFirstYear, kLastYear)) return false;
     m_nYear = year;
     int sel = m_ctlMonth->currentIndex();
     if (sel >= 1 && sel <= 12) m_nMonth = sel;

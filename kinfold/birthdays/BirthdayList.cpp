@@ -1,7 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "birthdays/BirthdayList.h"
 #include <algorithm>
+#include <atomic>
 #include "platform/Archive.h"
+
+void BirthdayList::Changed()
+{
+    // One counter for all lists: a list assigned from another never takes a version that this
+    // one had with other entries.
+    static std::atomic<uint64_t> s_last{0};
+    m_version = ++s_last;
+}
 
 void BirthdayList::RebuildIndex() const
 {
@@ -34,6 +43,7 @@ int BirthdayList::AddOrMerge(const BirthdayEntry& add, bool& merged)
         m_entries.push_back(add);
         i = (int)m_entries.size() - 1;
         m_index.emplace(add.text, i);
+        Changed();
         return i;
     }
     BirthdayEntry found = m_entries[(size_t)i];
@@ -53,6 +63,7 @@ int BirthdayList::AddOrMerge(const BirthdayEntry& add, bool& merged)
     settle(found.otherDate, add.otherDate, "Married");
     settle(found, add, "Birth");
     m_entries[(size_t)i] = found;
+    Changed();
     return i;
 }
 
@@ -61,6 +72,7 @@ void BirthdayList::SetAt(int i, const BirthdayEntry& entry)
     BirthdayEntry& e = m_entries.at((size_t)i);
     if (e.text != entry.text) m_indexValid = false;
     e = entry;
+    Changed();
 }
 
 void BirthdayList::SetSize(int n)
@@ -71,12 +83,14 @@ void BirthdayList::SetSize(int n)
     m_entries.resize((size_t)n);
     // New entries all have the empty text.
     if ((size_t)n > old && m_indexValid) m_index.emplace(CString(), (int)old);
+    Changed();
 }
 
 void BirthdayList::Swap(int i, int j)
 {
     std::swap(m_entries.at((size_t)i), m_entries.at((size_t)j));
     m_indexValid = false;
+    Changed();
 }
 
 void BirthdayList::SortByDate()
@@ -87,6 +101,7 @@ void BirthdayList::SortByDate()
         return a.year < b.year;
     });
     m_indexValid = false;
+    Changed();
 }
 
 int BirthdayList::NthShownOn(const CalendarDate& date, int n, DisplaySwitches switches, BirthdayEntry& entry,
@@ -114,6 +129,7 @@ int BirthdayList::SetMarriageByRecordNumber(uint32_t recordNumber, const Calenda
     for (size_t i = 0; i < m_entries.size(); ++i) {
         if (m_entries[i].recordNumber == recordNumber) {
             m_entries[i].otherDate.Assign(date);
+            Changed();
             return (int)i;
         }
     }
@@ -151,6 +167,7 @@ void BirthdayList::Serialize(CArchive& ar)
     if (ar.AtEnd()) {
         m_entries.clear();
         m_indexValid = false;
+        Changed();
         return;
     }
     uint32_t count;
@@ -168,4 +185,5 @@ void BirthdayList::Serialize(CArchive& ar)
     }
     m_entries = std::move(loaded);
     m_indexValid = false;
+    Changed();
 }

@@ -59,14 +59,21 @@ public:
 
     const std::vector<BirthdayEntry>& Entries() const { return m_entries; }
 
+    // Changes with every change of the entries, and no two changes anywhere give the same value,
+    // so a reader may keep what it derived from the list while the version stays the same.
+    uint64_t Version() const { return m_version; }
+
 private:
     void RebuildIndex() const;
+    // Every change of m_entries calls this.
+    void Changed();
 
     std::vector<BirthdayEntry> m_entries;
     ChooseDateCallback m_chooser;
     // Text -> first index with that text; rebuilt after changes that move or rename entries.
     mutable std::unordered_map<CString, int> m_index;
     mutable bool m_indexValid = true;
+    uint64_t m_version = 0;
 };
 
 // Size in bytes of the smallest entry record (empty text).

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
+#include "platform/DurableFile.h"
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error)
 {
@@ -31,23 +31,9 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
 
 bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string& error)
 {
-    std::string tmp = path + ".tmp" + std::to_string((long)getpid());
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (out) out.write(bytes.data(), (std::streamsize)bytes.size());
-        if (out) out.flush();
-        if (!out) {
-            error = "Cannot write \"" + path + "\": " + std::strerror(errno) + ".";
-            std::error_code ec;
-            std::filesystem::remove(tmp, ec);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(tmp, path, ec);
-    if (ec) {
-        error = "Cannot write \"" + path + "\": " + ec.message() + ".";
-        std::filesystem::remove(tmp, ec);
+    std::string why;
+    if (!ReplaceFileDurably(path, bytes, why)) {
+        error = "Cannot write \"" + path + "\": " + why + ".";
         return false;
     }
     return true;

@@ -6,5 +6,6 @@
 // The file's bytes; false with `error` set when it is a folder or cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error);
 // Writes the bytes to a temporary file beside `path` that then replaces it, so a failed or
-// interrupted write leaves the old file whole; false with `error` set when it cannot.
+// interrupted write, or a power cut, leaves the old file or the new one whole; false with `error`
+// set when it cannot.
 bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string& error);

@@ -185,7 +185,10 @@ void CalendarDate::SetFromDayNumber(double J, CalendarRule rule)
     double F = (J + 0.5) - Z;
     double A = Z;
     if (rule == AlwaysGregorian || (rule == ReformAware && Z >= 2299161.0)) {
-        double alpha = std::floor((Z - 1867216.25) * (1.0 / 36524.25));
+        // A true division: on 1 March of some century years the quotient is a whole number,
+        // which a multiplication by the rounded reciprocal lands just below (1 March 6700
+        // came back as 29 February).
+        double alpha = std::floor((Z - 1867216.25) / 36524.25);
         A = Z + 1 + alpha - std::floor(alpha * 0.25);
     }
     double B = A + 1524;

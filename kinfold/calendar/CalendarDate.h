@@ -109,6 +109,16 @@ protected:
 // True for finite day numbers whose dates fit the year field (about 1.3 billion years each way).
 bool IsUsableDayNumber(double dayNumber);
 
+// The years the program shows, prints and moves between. Day numbers, weekdays, the moon and
+// the year names are exact far beyond them; the seasons are what limits them: from year -9902 to
+// 11457 every year has its four season starts, each 88 to 95 days after the one before,
+// and outside that the series they come from falls apart (a winter before its autumn, years
+// without a spring). Rounded inwards to whole centuries.
+inline constexpr int kFirstYear = -9900;
+inline constexpr int kLastYear = 11400;
+// A year from kFirstYear to kLastYear.
+inline constexpr bool IsYearInRange(int year) { return year >= kFirstYear && year <= kLastYear; }
+
 // True for Gregorian leap years (signed years: -4, 0, 4 are leap years).
 bool IsGregorianLeapYear(int year);
 bool IsJulianLeapYear(int year);

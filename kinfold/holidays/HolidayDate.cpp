@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <typeinfo>
 #include <vector>
 
 #include "calendar/CalendarDate.h"
@@ -157,57 +158,52 @@ bool OwnDayIs(const Holiday& h, const DayLine& line, int offset) {
 // A substitute kept further than this from its holiday is dropped; no calendar needs so many.
 constexpr int kSubstituteReach = 31;
 
-// The holiday whose substitute falls on the line's reference day, or nullptr. Holidays on a
-// weekend are taken in date order (list order among one day's); each gets the first weekday
-// after its day that no holiday of the list falls on and no earlier substitute has taken.
-const Holiday* SubstituteOn(const std::vector<Holiday>& items, const DayLine& line) {
-    if (line.WeekdayAt(0) >= 6)
-        return nullptr;
+// The holiday (index into `items`, -1 for none) of each day `first`..`last` of the line. A day
+// gets the first holiday of the list whose own rule falls on it; failing that it may be the
+// substitute of a weekend holiday of kind SubstituteForward. Those are taken in date order (list
+// order among one day's), and each gets the first weekday after its day that no holiday of the
+// list falls on and no earlier substitute has taken.
+std::vector<int> HolidaysOfDays(const std::vector<Holiday>& items, const DayLine& line, int first, int last) {
     // Two reaches back, so that a run of earlier substitutes is seen in full.
-    const int from = -2 * kSubstituteReach;
+    const int from = first - 2 * kSubstituteReach;
+    const auto at = [from](int day) { return static_cast<size_t>(day - from); };
+    std::vector<int> own(static_cast<size_t>(last - from + 1), -1);
     struct Source {
         int day;
         size_t index;
     };
     std::vector<Source> sources;
     for (size_t i = 0; i < items.size(); ++i) {
-        if (items[i].kind != Holiday::SubstituteForward)
-            continue;
-        for (int year = line.Year() - 1; year <= line.Year(); ++year) {
-            const auto at = OwnDay(items[i], year, line);
-            if (at && *at >= from && *at < 0 && line.WeekdayAt(*at) >= 6)
-                sources.push_back({*at, i});
+        const Holiday& h = items[i];
+        for (int year = line.Year() - 1; year - 1 <= line.Year(); ++year) {
+            if (h.kind == Holiday::OneYearDate && h.year != year)
+                continue;
+            const auto day = OwnDay(h, year, line);
+            if (!day || *day < from || *day > last)
+                continue;
+            if (own[at(*day)] < 0)
+                own[at(*day)] = static_cast<int>(i);
+            if (h.kind == Holiday::SubstituteForward && line.WeekdayAt(*day) >= 6)
+                sources.push_back({*day, i});
         }
     }
+    std::vector<int> days(own.begin() + static_cast<long>(at(first)), own.end());
     if (sources.empty())
-        return nullptr;
+        return days;
     std::sort(sources.begin(), sources.end(),
               [](const Source& a, const Source& b) { return a.day != b.day ? a.day < b.day : a.index < b.index; });
-
-    std::vector<bool> blocked(static_cast<size_t>(-from + 1), false);  // days from..0
-    for (const Holiday& h : items) {
-        if (h.kind == Holiday::OneYearDate) {
-            if (line.Covers(h.year))
-                if (const auto at = OwnDay(h, h.year, line); at && *at >= from && *at <= 0)
-                    blocked[static_cast<size_t>(*at - from)] = true;
-            continue;
-        }
-        for (int year = line.Year() - 1; year - 1 <= line.Year(); ++year)
-            if (const auto at = OwnDay(h, year, line); at && *at >= from && *at <= 0)
-                blocked[static_cast<size_t>(*at - from)] = true;
-    }
+    std::vector<bool> taken(own.size(), false);
     for (const Source& s : sources) {
         int day = s.day + 1;
-        while (day <= 0 && (line.WeekdayAt(day) >= 6 || blocked[static_cast<size_t>(day - from)]))
+        while (day <= last && (line.WeekdayAt(day) >= 6 || own[at(day)] >= 0 || taken[at(day)]))
             ++day;
-        if (day - s.day > kSubstituteReach)
+        if (day > last || day - s.day > kSubstituteReach)
             continue;
-        if (day == 0)
-            return &items[s.index];
-        if (day < 0)
-            blocked[static_cast<size_t>(day - from)] = true;
+        taken[at(day)] = true;
+        if (day >= first)
+            days[static_cast<size_t>(day - first)] = static_cast<int>(s.index);
     }
-    return nullptr;
+    return days;
 }
 
 }  // namespace
@@ -254,36 +250,45 @@ bool Holiday::FallsOn(const CalendarDate& date) const {
     return OwnDayIs(*this, DayLine(date), 0);
 }
 
+const HolidayList::YearDays& HolidayList::DaysOfYear(const CalendarDate& date) const {
+    for (const YearDays& y : m_years)
+        if (y.year == date.year && *y.calendar == typeid(date))
+            return y;
+    // A page shows two years at most; a few more serve going back and forth.
+    if (m_years.size() >= 4)
+        m_years.erase(m_years.begin());
+    const DayLine line(date);
+    const int first = line.OffsetOf(date.year, 1, 1);
+    const int last = line.OffsetOf(date.year, 12, line.DaysInMonth(12, date.year));
+    m_years.push_back({&typeid(date), date.year, HolidaysOfDays(m_items, line, first, last)});
+    return m_years.back();
+}
+
 bool HolidayList::HolidayOn(const CalendarDate& date, CString& name) const {
     if (m_items.empty())
         return false;
-    // One weekday, month length and day line serve the whole walk.
-    const int weekday = date.Weekday();
-    const int daysInMonth = date.DaysInThisMonth();
-    std::optional<DayLine> line;
-    bool substitutes = false;
-    for (const Holiday& holiday : m_items) {
-        bool hit = false;
-        if (!holiday.NeedsYear()) {
-            hit = holiday.FallsOn(date.month, date.day, weekday, daysInMonth);
-        } else {
-            if (!line)
-                line.emplace(date);
-            hit = OwnDayIs(holiday, *line, 0);
-            substitutes = substitutes || holiday.kind == Holiday::SubstituteForward;
-        }
-        if (hit) {
-            name = holiday.name;
-            return true;
-        }
+    int found = -1;
+    if (std::any_of(m_items.begin(), m_items.end(), [](const Holiday& h) { return h.NeedsYear(); })) {
+        if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > date.DaysInThisMonth())
+            return false;
+        const YearDays& year = DaysOfYear(date);
+        int dayOfYear = date.day - 1;
+        for (int m = 1; m < date.month; ++m)
+            dayOfYear += date.DaysInMonth(m, date.year);
+        if (dayOfYear >= 0 && dayOfYear < static_cast<int>(year.holiday.size()))
+            found = year.holiday[static_cast<size_t>(dayOfYear)];
+    } else {
+        // One weekday and month length serve the whole walk.
+        const int weekday = date.Weekday();
+        const int daysInMonth = date.DaysInThisMonth();
+        for (size_t i = 0; i < m_items.size() && found < 0; ++i)
+            if (m_items[i].FallsOn(date.month, date.day, weekday, daysInMonth))
+                found = static_cast<int>(i);
     }
-    if (!substitutes)
+    if (found < 0)
         return false;
-    if (const Holiday* kept = SubstituteOn(m_items, *line)) {
-        name = kept->name;
-        return true;
-    }
-    return false;
+    name = m_items[static_cast<size_t>(found)].name;
+    return true;
 }
 
 std::vector<DatedHoliday> HolidayList::HolidaysInYear(int year) const {

@@ -13,6 +13,7 @@ CString RecordKey(int i) {
 
 void HolidayList::LoadFromSettings(ISettingsStore& store) {
     m_items.clear();
+    m_years.clear();
     const int count = store.GetInt(kHolidaySection, kHolidayCountKey, -1);
     if (count < 0) {
         PutFactoryList(store);
@@ -39,6 +40,7 @@ void HolidayList::SaveToSettings(ISettingsStore& store) const {
 
 void HolidayList::PutFactoryList(ISettingsStore& store) {
     m_items.clear();
+    m_years.clear();
     store.WriteInt(kHolidaySection, kHolidayCountKey, -1);
     m_items = FactoryList();
 }
@@ -78,6 +80,7 @@ bool HolidayList::SetAt(int i, const Holiday& holiday) {
     if (i < 0 || i >= GetCount())
         return false;
     m_items[i] = holiday;
+    m_years.clear();
     return true;
 }
 
@@ -85,5 +88,6 @@ bool HolidayList::RemoveAt(int i) {
     if (i < 0 || i >= GetCount())
         return false;
     m_items.erase(m_items.begin() + i);
+    m_years.clear();
     return true;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user's holidays, in the order they were added; kept in the settings store, not in documents.
+#include <typeinfo>
 #include <vector>
 #include "holidays/Holiday.h"
 #include "platform/CString.h"
@@ -51,11 +52,27 @@ public:
     int GetCount() const { return static_cast<int>(m_items.size()); }
     Holiday GetAt(int i) const;
     bool SetAt(int i, const Holiday& holiday);
-    void Add(const Holiday& holiday) { m_items.push_back(holiday); }
+    void Add(const Holiday& holiday) {
+        m_items.push_back(holiday);
+        m_years.clear();
+    }
     bool RemoveAt(int i);
-    void RemoveAll() { m_items.clear(); }
+    void RemoveAll() {
+        m_items.clear();
+        m_years.clear();
+    }
     const std::vector<Holiday>& Items() const { return m_items; }
 
 private:
+    // The holiday of each day of one year of one calendar class (an index into m_items, -1 for
+    // none), for lists with rules that need the year: worked out once, not per day asked.
+    struct YearDays {
+        const std::type_info* calendar = nullptr;
+        int year = 0;
+        std::vector<int> holiday;
+    };
+    const YearDays& DaysOfYear(const CalendarDate& date) const;
+
     std::vector<Holiday> m_items;
+    mutable std::vector<YearDays> m_years;  // a few recent years; emptied by every change
 };

@@ -12,7 +12,6 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QTextBoundaryFinder>
 #include <QTextLayout>
 #include <QPageSetupDialog>
 #include <QTimer>
@@ -200,25 +199,34 @@ int CKinfoldView::MonthsInYear(int year) const
 
 void CKinfoldView::OnNextMonth()
 {
-    NextMonthOf(m_nMonth, m_nYear, MonthsInYear(m_nYear));
-    Redraw();
+    int month = m_nMonth, year = m_nYear;
+    NextMonthOf(month, year, MonthsInYear(year));
+    MoveTo(year, month);
 }
 
 void CKinfoldView::OnPrevMonth()
 {
-    PrevMonthOf(m_nMonth, m_nYear, [this](int y) { return MonthsInYear(y); });
-    Redraw();
+    int month = m_nMonth, year = m_nYear;
+    PrevMonthOf(month, year, [this](int y) { return MonthsInYear(y); });
+    MoveTo(year, month);
 }
 
 void CKinfoldView::OnNextYear()
 {
-    m_nYear = StepYear(m_nYear, 1);
-    Redraw();
+    MoveTo(StepYear(m_nYear, 1), m_nMonth);
 }
 
 void CKinfoldView::OnPrevYear()
 {
-    m_nYear = StepYear(m_nYear, -1);
+    MoveTo(StepYear(m_nYear, -1), m_nMonth);
+}
+
+void CKinfoldView::MoveTo(int year, int month)
+{
+    // At either end of the years shown the page stays put.
+    if (!IsYearInRange(year)) return;
+    m_nYear = year;
+    m_nMonth = month;
     Redraw();
 }
 
@@ -238,7 +246,9 @@ void CKinfoldView::OnNow()
 
 void CKinfoldView::ShowMonth(int year, int month)
 {
-    m_nYear = year == 0 ? 1 : year;
+    if (year == 0) year = 1;
+    if (!IsYearInRange(year)) return;
+    m_nYear = year;
     m_nMonth = std::clamp(month, 1, 12);
     Redraw();
 }
@@ -270,6 +280,8 @@ void CKinfoldView::CalendarTypeMenuChecks()
 void CKinfoldView::LoadDisplayOptions()
 {
     ::LoadDisplayOptions(AppSettings(), m_nCalendarType, m_Options);
+    m_nProfile = m_nCalendarType;
+    m_nDayIndexType = -1;  // what the index holds may follow the options
     // The page keeps the percentage it is drawn at; the next SetFontScale of that same
     // percentage would change nothing.
     for (int i = 0; i < DisplayFontCount; ++i)
@@ -290,20 +302,37 @@ void CKinfoldView::LoadDisplayOptions()
 void CKinfoldView::SaveDisplayOptions()
 {
     SetFontScale(100);
-    ::SaveDisplayOptions(AppSettings(), m_nCalendarType, m_Options);
+    // Into the profile the values came from, whichever calendar is in effect now. Before the
+    // first load they are defaults, and the stored ones stay.
+    if (m_nProfile >= 0) ::SaveDisplayOptions(AppSettings(), m_nProfile, m_Options);
+}
+
+void CKinfoldView::SwitchProfile(int type)
+{
+    if (m_bSaveOptionsOnClose) SaveDisplayOptions();
+    m_nCalendarType = type;
+    LoadDisplayOptions();
+}
+
+void CKinfoldView::FollowCalendarType()
+{
+    int type = m_nCalendarType;
+    if (m_bAutoOldStyle) type = ReformCalendarType(type, m_nMonth, m_nYear);
+    if (m_nProfile >= 0 && type != m_nProfile) SwitchProfile(type);
+    else m_nCalendarType = type;
 }
 
 void CKinfoldView::SetCalendarType(int type)
 {
-    if (type == m_nCalendarType) {
+    m_bAutoOldStyle = type != kOldStyle;
+    // A thirteenth moon month has no counterpart in the civil calendars.
+    if (type < kMoon && m_nMonth > 12) m_nMonth = 12;
+    const int inEffect = m_bAutoOldStyle ? ReformCalendarType(type, m_nMonth, m_nYear) : type;
+    if (inEffect == m_nCalendarType && inEffect == m_nProfile) {
         CalendarTypeMenuChecks();
         return;
     }
-    SaveDisplayOptions();
-    m_nCalendarType = type;
-    // A thirteenth moon month has no counterpart in the civil calendars.
-    if (type < kMoon && m_nMonth > 12) m_nMonth = 12;
-    LoadDisplayOptions();
+    SwitchProfile(inEffect);
     Redraw();
 }
 
@@ -439,24 +468,12 @@ bool CKinfoldView::MayShrinkTo(int size) const
 }
 
 namespace {
-// The longest start of the text that fits the width with "…" after it, cut between characters
-// as the reader sees them; "…" alone when nothing does.
+// The text cut to fit the width, ended with "…" (three dots in a face without that sign); "…"
+// alone when nothing more fits.
 QString Elided(const QFontMetrics& fm, const QString& text, int width)
 {
-    static const QString ellipsis(QChar(0x2026));
-    std::vector<int> cuts;
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    for (int pos = finder.toNextBoundary(); pos > 0; pos = finder.toNextBoundary())
-        if (pos < text.size()) cuts.push_back(pos);
-    auto withEllipsis = [&](int cut) {
-        QString head = text.left(cut);
-        while (!head.isEmpty() && head.back().isSpace()) head.chop(1);
-        return head + ellipsis;
-    };
-    // The widths grow with the cut, so the last one that fits is found by halving.
-    auto fits = std::partition_point(cuts.begin(), cuts.end(),
-                                     [&](int cut) { return fm.horizontalAdvance(withEllipsis(cut)) <= width; });
-    return fits == cuts.begin() ? ellipsis : withEllipsis(*(fits - 1));
+    QString cut = fm.elidedText(text, Qt::ElideRight, width);
+    return cut.isEmpty() ? QString(QChar(0x2026)) : cut;
 }
 
 // A label's trailing blank is not part of what must show.
@@ -470,15 +487,29 @@ int InkWidth(const QFontMetrics& fm, const QString& text)
 
 QString CKinfoldView::FitOneLine(QPainter& dc, const CString& face, int size, const QRect& box, const QString& text)
 {
+    const QPaintDevice* device = dc.device();
+    const FitKey key{ToQt(face),   text,          size,
+                     box.width(),  box.height(),  m_nPrintMode,
+                     m_nLineHeight, device ? device->logicalDpiX() : 0, device ? device->logicalDpiY() : 0};
+    if (auto hit = m_FitCache.constFind(key); hit != m_FitCache.cend()) {
+        SelectPointFont(dc, face, hit->size);
+        return hit->text;
+    }
     for (;;) {
         SelectPointFont(dc, face, size);
         const QFontMetrics fm = dc.fontMetrics();
-        if (fm.height() <= box.height() && InkWidth(fm, text) <= box.width()) return text;
+        if (fm.height() <= box.height() && InkWidth(fm, text) <= box.width()) break;
+        if (size - 5 <= 0 || !MayShrinkTo(size - 5)) break;
         size -= 5;
-        if (size <= 0 || !MayShrinkTo(size)) break;
     }
     const QFontMetrics fm = dc.fontMetrics();
-    return InkWidth(fm, text) <= box.width() ? text : Elided(fm, text, box.width());
+    Fitted fitted{size, InkWidth(fm, text) <= box.width() ? text : Elided(fm, text, box.width())};
+    // Without a usable size the font in effect is whatever was selected before: not a key.
+    if (size > 0) {
+        if (m_FitCache.size() >= 50000) m_FitCache.clear();
+        m_FitCache.insert(key, fitted);
+    }
+    return fitted.text;
 }
 
 QStringList CKinfoldView::DrawWrapped(QPainter& dc, const CString& face, int size, const QRect& box,
@@ -530,7 +561,18 @@ QStringList CKinfoldView::DrawWrapped(QPainter& dc, const CString& face, int siz
 
 void CKinfoldView::BuildDayIndex()
 {
-    m_DayIndex = DayOrderIndex(m_pDoc->List());
+    // Kept between paints: a repaint follows every mouse move, and sorting a long list each
+    // time makes the hover lag.
+    const BirthdayList& list = m_pDoc->List();
+    if (m_nDayIndexType == m_nCalendarType && m_nDayIndexVersion == list.Version() &&
+        m_DayIndex.size() == (size_t)list.GetCount())
+        return;
+    m_DayIndex = DayOrderIndex(list);
+    m_nDayIndexVersion = list.Version();
+    m_nDayIndexType = m_nCalendarType;
+    // The tip's entry number may now stand for another entry, or its text have changed.
+    m_nTipEntry = -1;
+    m_strTip.clear();
 }
 
 void CKinfoldView::PreparePrintedPage(int& W, int& H)
@@ -553,6 +595,10 @@ void CKinfoldView::PreparePrintedPage(int& W, int& H)
 void CKinfoldView::OnDraw(QPainter& dc, int W, int H)
 {
     const bool printed = m_nPrintMode != 0;
+    // The page's profile follows the calendar of its first month; the months after it may each
+    // switch calendar at the reform while they are drawn.
+    if (!printed) FollowCalendarType();
+    const int pageType = m_nCalendarType;
     m_nLeftInForce = m_Options.nLeft;
     m_nTopInForce = m_Options.nTop;
     m_nRightInForce = m_Options.nRight;
@@ -607,6 +653,7 @@ void CKinfoldView::OnDraw(QPainter& dc, int W, int H)
         m_nTipEntry = -1;
         m_strTip.clear();
     }
+    m_nCalendarType = pageType;
     dc.restore();
 }
 
@@ -618,6 +665,8 @@ void CKinfoldView::LayoutScreenPage(int W, int H)
 void CKinfoldView::DrawMonth(QPainter& dc)
 {
     int month = m_PageDate.month, year = m_PageDate.year;
+    // A page that runs past the last year shows those months empty.
+    if (!IsYearInRange(year)) return;
     if (m_bAutoOldStyle) m_nCalendarType = ReformCalendarType(m_nCalendarType, month, year);
 
     std::unique_ptr<CalendarDate> first = FirstOfMonth(m_nCalendarType, month, year);
@@ -801,36 +850,106 @@ int CKinfoldView::DayAt(QPoint pt, int* offsetInRow) const
 
 void CKinfoldView::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    QString tipBefore = m_strTip;
-    try {
-        OnDraw(p, width(), height());
-    } catch (...) {
-        p.end();
-        return;
+    const qreal dpr = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * dpr).toSize();
+    // After a mouse move alone the page drawn before is still right: a 12-month page of a long
+    // list takes far longer to draw than the pointer takes to move on.
+    const bool keep = m_bHoverOnly && !m_bRedraw && m_Page.size() == pixels && m_Page.devicePixelRatio() == dpr;
+    m_bHoverOnly = false;
+    if (!keep) {
+        if (m_Page.size() != pixels) m_Page = QImage(pixels, QImage::Format_RGB32);
+        m_Page.setDevicePixelRatio(dpr);
+        QString tipBefore = m_strTip;
+        QPainter dc(&m_Page);
+        try {
+            OnDraw(dc, width(), height());
+        } catch (...) {
+            // Drawn again in full at the next paint.
+            m_Page = QImage();
+            return;
+        }
+        dc.end();
+        m_bRedraw = false;
+        TipChanged(tipBefore);
     }
-    m_bRedraw = false;
-    if (m_strTip != tipBefore) {
-        if (m_strTip.isEmpty()) {
-            m_tipTimer->stop();
-            QToolTip::hideText();
-        } else {
-            m_tipTimer->start();
+    QPainter p(this);
+    p.drawImage(0, 0, m_Page);
+}
+
+void CKinfoldView::TipChanged(const QString& before)
+{
+    if (m_strTip == before) return;
+    if (m_strTip.isEmpty()) {
+        m_tipTimer->stop();
+        QToolTip::hideText();
+    } else {
+        m_tipTimer->start();
+    }
+}
+
+ScreenPage CKinfoldView::LastScreenPage() const
+{
+    ScreenPage page;
+    page.monthsPerPage = m_nMonthsPerPage;
+    page.width = width();
+    page.height = height();
+    page.left = m_Options.nLeft;
+    page.top = m_Options.nTop;
+    page.right = m_Options.nRight;
+    page.bottom = m_Options.nBottom;
+    page.dayNameHeight = m_nDayNameHeight;
+    page.lineWidth = m_nLineWidth;
+    page.year = m_nYear;
+    page.month = m_nMonth;
+    page.calendarType = m_nCalendarType;
+    page.autoOldStyle = m_bAutoOldStyle;
+    page.startMonday = m_Options.bStartMonday;
+    return page;
+}
+
+void CKinfoldView::UpdateHoverTip()
+{
+    // The name line under the mouse, found with the stacking the drawing uses.
+    const QString before = m_strTip;
+    int entry = -1, years = 0;
+    DayUnderPoint hit;
+    const int x = m_ptMouse.x(), y = m_ptMouse.y();
+    if (m_nPrintMode == 0 && FindDayAt(LastScreenPage(), x, y, hit) && x >= hit.box.left && x <= hit.box.right) {
+        BuildDayIndex();
+        for (const CellLine& l : StackCellLines(hit.civil, m_pDoc->List(), m_DayIndex, m_Holidays, m_Options,
+                                                FreeTop(hit.civil, hit.box, hit.calendarType), hit.box.bottom,
+                                                m_nLineHeight)) {
+            if (l.kind == CellLine::NameLine && y >= l.top && y <= l.bottom) {
+                entry = l.entry;
+                years = l.years;
+            }
         }
     }
+    if (entry < 0) {
+        m_nTipEntry = -1;
+        m_strTip.clear();
+    } else if (entry != m_nTipEntry) {
+        m_strTip = ToQt(EntryTip(m_pDoc->List()[entry], years));
+        m_nTipEntry = entry;
+    }
+    TipChanged(before);
 }
 
 void CKinfoldView::mouseMoveEvent(QMouseEvent* e)
 {
     m_ptMouse = e->position().toPoint();
-    Redraw();
+    UpdateHoverTip();
+    if (!m_bRedraw) m_bHoverOnly = true;
+    update();
     QWidget::mouseMoveEvent(e);
 }
 
 void CKinfoldView::leaveEvent(QEvent* e)
 {
     m_ptMouse = QPoint(-1, -1);
-    Redraw();
+    UpdateHoverTip();
+    if (!m_bRedraw) m_bHoverOnly = true;
+    update();
     QWidget::leaveEvent(e);
 }
 
@@ -892,6 +1011,7 @@ bool CKinfoldView::PrintPages(QPrinter& printer, int fromPage, int toPage, bool 
     if (fromPage < 1) fromPage = 1;
     if (toPage < 1 || toPage > pages) toPage = pages;
     if (fromPage > toPage) return false;
+    FollowCalendarType();
     BeginPrinting(printer);
     QPainter p;
     if (!p.begin(&printer)) {

@@ -2,6 +2,7 @@
 #pragma once
 // The calendar view: one page of 1, 6 or 12 months on the screen, in print preview, on the printer
 // and in PDF files, all through one drawing routine.
+#include <QHash>
 #include <QImage>
 #include <QPoint>
 #include <QString>
@@ -14,6 +15,7 @@
 #include "holidays/HolidayList.h"
 #include "platform/CString.h"
 #include "view/core/DayCell.h"
+#include "view/core/DayClick.h"
 #include "view/core/DisplayOptions.h"
 #include "view/core/PageLayout.h"
 
@@ -74,8 +76,11 @@ public:
     void OnPrevYear();
     void OnNow();
     void SetMonthsPerPage(int months);
-    // Shows a month of the current calendar type (what the year chooser sets).
+    // Shows a month of the current calendar type (what the year chooser sets); year 0 shows
+    // year 1, a year out of range changes nothing.
     void ShowMonth(int year, int month);
+    // The navigation's move: nothing happens beyond the range of years.
+    void MoveTo(int year, int month);
     void NextMonth();
 
     // ---- dialog commands: defined with the dialogs (app/ViewCommands.cpp) ----
@@ -133,6 +138,8 @@ public:
     int FreeTop(const CalendarDate& date, const CellBox& box, int calendarType) const;
     int DayNameHeight() const { return m_nDayNameHeight; }
     int LineWidth() const { return m_nLineWidth; }
+    // The screen page as last drawn, for mapping the mouse to days and entries.
+    ScreenPage LastScreenPage() const;
 
     // The caption the drawing asks for ("Hearthday", or the picture's name).
     QString Caption() const { return m_strCaption; }
@@ -141,7 +148,10 @@ public:
     // ---- state (names as in the rest of the program) ----
     int m_nMonthsPerPage = 1;
     int m_nYear = 2000, m_nMonth = 1;
+    // The calendar in effect, whose profile the options come from.
     int m_nCalendarType = 0;
+    // Current turns into the Old style for months up to October 1582; off while the Old style
+    // itself is chosen, which then shows every month in the Julian calendar.
     bool m_bAutoOldStyle = true;
     bool m_bStartMonday = false;
     // The display options of the current profile (margins, switches, fonts, names).
@@ -154,7 +164,7 @@ public:
     int m_nPrintableWidth = 0, m_nPrintableHeight = 0;
     int m_nPageCounter = 0;
     bool m_bRedraw = true;
-    // Off for batch work that must leave the user's settings alone.
+    // Off for batch work that must leave the user's settings alone: no options are saved then.
     bool m_bSaveOptionsOnClose = true;
 
     int m_nLineHeight = 16;
@@ -187,6 +197,8 @@ private:
     void ToggleSwitch(int id, int n);
     int MonthsInYear(int year) const;
     void CalendarTypeMenuChecks();
+    void FollowCalendarType();
+    void SwitchProfile(int type);
 
     void DrawMonth(QPainter& dc);
     void DrawGrid(QPainter& dc);
@@ -196,6 +208,8 @@ private:
     void SelectPointFont(QPainter& dc, const CString& face, int size);
     void SelectStyle(QPainter& dc, DisplayFontId id);
     void BuildDayIndex();
+    void UpdateHoverTip();
+    void TipChanged(const QString& before);
     void SetCaption(const QString& caption);
     void BeginPrinting(QPrinter& printer);
     void EndPrinting();
@@ -221,11 +235,36 @@ private:
     int m_nLastPageWidth = 1024, m_nLastPageHeight = 768;
     int m_nScreenLineHeight = 16;
     CellTopHeights m_CellTopHeights;
-    // Indexes of the document's entries, ordered by month and day (list order within a day).
+    // Indexes of the document's entries, ordered by month and day (list order within a day), and
+    // the list version and calendar type they were built for.
     std::vector<int> m_DayIndex;
+    uint64_t m_nDayIndexVersion = 0;
+    int m_nDayIndexType = -1;
     struct CachedPicture {
         QString fullName;
         QImage image;
     };
     std::map<int, CachedPicture> m_PictureCache;
+    // Fitted lines by everything the fitting depends on: a repaint follows every mouse move and
+    // redraws the same lines.
+    struct FitKey {
+        QString face, text;
+        int size, width, height, printMode, lineHeight, dpiX, dpiY;
+        bool operator==(const FitKey&) const = default;
+        friend size_t qHash(const FitKey& k, size_t seed = 0)
+        {
+            return qHashMulti(seed, k.face, k.text, k.size, k.width, k.height, k.printMode, k.lineHeight, k.dpiX,
+                              k.dpiY);
+        }
+    };
+    struct Fitted {
+        int size;
+        QString text;
+    };
+    QHash<FitKey, Fitted> m_FitCache;
+    // The profile m_Options was loaded from; -1 before the first load.
+    int m_nProfile = -1;
+    // The last screen rendering, shown again when only the mouse moved since.
+    QImage m_Page;
+    bool m_bHoverOnly = false;
 };

@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
 #include "platform/Document.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
+#include "platform/TextCodec.h"
 #include "platform/UserFolders.h"
+#include "SyncRecorder.h"
 
 namespace {
 
@@ -17,6 +21,7 @@ class LinesDoc : public CDocument {
 public:
     std::vector<CString> lines;
     bool failStore = false;
+    bool upgradeOnLoad = false;   // the load rewrites what it read, as a format upgrade would
     void Serialize(CArchive& ar) override
     {
         if (ar.IsStoring()) {
@@ -30,6 +35,7 @@ public:
             ar >> n;
             lines.assign(n, CString());
             for (auto& l : lines) ar >> l;
+            if (upgradeOnLoad) SetModifiedFlag(true);
         }
     }
     void DeleteContents() override { lines.clear(); }
@@ -104,6 +110,23 @@ TEST_F(Framework, SaveThenOpenRoundTripsAndTracksTheModifiedFlag)
     EXPECT_EQ(frame2.RecentFiles().value(0), QFileInfo(path).absoluteFilePath());
 }
 
+TEST_F(Framework, SavesReachTheDiskBeforeAndAfterTheRename)
+{
+    LinesDoc doc;
+    CDocFrame frame(&doc, {"Test", "Untitled", "Test Files (*.tst)", "tst"});
+    const QString path = dir.path() + "/durable.tst";
+    doc.lines = {"first"};
+    syncrec::Watch(path.toStdString());
+    ASSERT_TRUE(frame.DoSave(path));
+    EXPECT_TRUE(syncrec::ReplacedDurably("<none>", Read(path).toStdString()));
+
+    const QByteArray before = Read(path);
+    doc.lines = {"first", "second"};
+    syncrec::Watch(path.toStdString());
+    ASSERT_TRUE(frame.DoSave(path));
+    EXPECT_TRUE(syncrec::ReplacedDurably(before.toStdString(), Read(path).toStdString()));
+}
+
 TEST_F(Framework, ASaveThatFailsHalfwayLeavesTheOldFileWhole)
 {
     LinesDoc doc;
@@ -147,6 +170,76 @@ TEST_F(Framework, AFailedOpenKeepsTheDocumentExactlyAsItWas)
     messages.clear();
     EXPECT_FALSE(frame.OpenDocumentFile(dir.path() + "/nowhere.tst"));
     EXPECT_EQ(doc.lines.size(), 2u);
+}
+
+TEST_F(Framework, AnOpenAfterNotSavingStartsUnmodified)
+{
+    LinesDoc doc;
+    CDocFrame frame(&doc, {"Test", "Untitled", "Test Files (*.tst)", "tst"});
+    doc.lines = {"saved"};
+    QString path = dir.path() + "/clean.tst";
+    ASSERT_TRUE(frame.DoSave(path));
+
+    doc.lines = {"unsaved"};
+    doc.SetModifiedFlag();
+    answer = IDNO;
+    ASSERT_TRUE(frame.OpenDocumentFile(path));
+    EXPECT_EQ(doc.lines, (std::vector<CString>{"saved"}));
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(frame.windowTitle(), "clean.tst - Test");
+
+    // A load that changes what it read leaves the document marked, whatever came before.
+    doc.upgradeOnLoad = true;
+    ASSERT_TRUE(frame.OpenDocumentFile(path));
+    EXPECT_TRUE(doc.IsModified());
+    doc.SetModifiedFlag(false);
+    ASSERT_TRUE(frame.OpenDocumentFile(path));
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(Framework, ARecentFileThatCannotBeOpenedLeavesTheList)
+{
+    LinesDoc doc;
+    CDocFrame frame(&doc, {"Test", "Untitled", "Test Files (*.tst)", "tst"});
+    QMenu menu;
+    frame.AttachRecentFiles(&menu);
+    QString good = dir.path() + "/good.tst";
+    ASSERT_TRUE(frame.DoSave(good));
+    const QString gone = dir.path() + "/gone.tst";
+    const QString bad = Write("bad.tst", QByteArray("\x05\x00", 2));
+    frame.AddRecentFile(gone);
+    frame.AddRecentFile(bad);
+    frame.AddRecentFile(QFileInfo(good).absoluteFilePath());
+    auto entry = [&](const QString& name) -> QAction* {
+        for (QAction* a : menu.actions())
+            if (a->text().endsWith(" " + name)) return a;
+        return nullptr;
+    };
+
+    // Cancelled at the save prompt: nothing was tried, the entry stays.
+    doc.SetModifiedFlag();
+    answer = IDCANCEL;
+    ASSERT_NE(entry("gone.tst"), nullptr);
+    entry("gone.tst")->trigger();
+    EXPECT_TRUE(frame.RecentFiles().contains(gone));
+
+    answer = IDNO;
+    entry("gone.tst")->trigger();
+    ASSERT_FALSE(messages.empty());
+    EXPECT_TRUE(messages.back().rfind("Cannot open file", 0) == 0) << messages.back();
+    EXPECT_FALSE(frame.RecentFiles().contains(gone));
+    EXPECT_EQ(entry("gone.tst"), nullptr);
+
+    // Unreadable contents go the same way; the list is stored without them.
+    entry("bad.tst")->trigger();
+    EXPECT_EQ(frame.RecentFiles(), QStringList{QFileInfo(good).absoluteFilePath()});
+    QtSettingsStore s("Test");
+    EXPECT_EQ(s.GetString("Recent File List", "File1", ""), FromQt(QFileInfo(good).absoluteFilePath()));
+    EXPECT_EQ(s.GetString("Recent File List", "File2", ""), "");
+
+    entry("good.tst")->trigger();
+    EXPECT_EQ(frame.RecentFiles().size(), 1);
+    EXPECT_EQ(doc.GetPathName(), QFileInfo(good).absoluteFilePath());
 }
 
 TEST_F(Framework, SavePromptBeforeReplacingAModifiedDocument)

@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QPointer>
+#include <QRect>
 #include <memory>
 #include "platform/CString.h"
 #include "platform/CTime.h"
@@ -30,19 +31,23 @@ inline constexpr int WM_CLOCK_NEW = 10427;   // make a clock from Text(), a rest
 inline constexpr int WM_CLOCK_QUIT = 10428;  // the clock Clock() has quit: destroy it
 
 class CClockDlg;
+class CWhatCity;
 
 // The event behind both messages. The fragment travels inside the event, so the host frees it
 // by letting Qt delete the event.
 class KESTRUM_API CClockMessage : public QEvent {
 public:
-    CClockMessage(int type, CString text, CClockDlg* clock);
+    // beside: for a new clock, a window the clock must not cover (the chooser that asked for it).
+    CClockMessage(int type, CString text, CClockDlg* clock, const QRect& beside = QRect());
     ~CClockMessage() override;
     const CString& Text() const { return m_text; }
     CClockDlg* Clock() const { return m_clock; }
+    const QRect& Beside() const { return m_beside; }
 
 private:
     CString m_text;
     CClockDlg* m_clock;
+    QRect m_beside;
 };
 
 class KESTRUM_API CClockDlg : public QDialog {
@@ -58,9 +63,11 @@ public:
 
     // Window placement "left,top,width,height" of the outer frame.
     CString GetTag() const;
-    // Places the window; a tag without four numbers, or a place off every screen, centres it on
-    // the primary screen.
+    // Places the window, fitted to the screen it is on; a tag without four numbers, or a place
+    // off every screen, centres it on the primary screen.
     void SetTag(const CString& tag);
+    // Moves the window next to other (a dialog that must stay usable), on the same screen.
+    void PlaceBeside(const QRect& other);
 
     // The clock's own line in the restart file.
     CString GetRestartLine() const;
@@ -150,6 +157,7 @@ private:
     QBasicTimer m_Timer;
     QPointer<QObject> m_pHost;
     QSize m_PendingFrame;   // outer size still to apply once the frame is known
+    CWhatCity* m_pChooser = nullptr;   // this clock's chooser while it is open
 };
 
 class KESTRUM_API CWhatCity : public QDialog {

@@ -42,12 +42,30 @@ KESTRUM_API CString MakeRestartLine(const CString& program, const CString& place
 // "/o" face (always, also 0) "/tz(" zone ")" ["/a(" alarm ")"] "/n(" city ")"
 KESTRUM_API CString MakeNewClockCommand(int face, const CString& zoneTag, const CString* alarmTag,
                                         const CString& city);
+// The lines of a restart file's bytes, each whole whatever its length: a line feed ends a line,
+// carriage returns are dropped, leading blanks and empty lines are skipped.
+KESTRUM_API std::vector<CString> SplitRestartLines(const CString& bytes);
+// True when the line describes a clock: it has a city element with a city in it. Other lines
+// (stray text, damaged bytes) are no clocks.
+KESTRUM_API bool RestartLineIsClock(const CString& line);
 // True when the line is the stored line of the clock named name.
 KESTRUM_API bool RestartLineIsFor(const CString& line, const CString& name);
 // The lines that remain when the clock named name takes its line out.
 KESTRUM_API std::vector<CString> RestartLinesWithout(const std::vector<CString>& lines, const CString& name);
 // The title form of a city: the name up to its first ','.
 KESTRUM_API CString ClockShortName(const CString& name);
+
+// A window's outer frame, or a screen's area, in screen pixels.
+struct KESTRUM_API ClockRect {
+    int left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const ClockRect&) const = default;
+};
+// A restored place made to fit the area: no wider or higher than the area, and wholly on it.
+KESTRUM_API ClockRect ClampClockPlace(const ClockRect& place, const ClockRect& area);
+// A place for a window of width by height next to the window at other, on the area and clear of
+// other: to its right, else its left, else below, else above; when none is free, as far from
+// other as the area allows.
+KESTRUM_API ClockRect PlaceClockBeside(const ClockRect& other, int width, int height, const ClockRect& area);
 
 // "AM" before noon, else "PM".
 KESTRUM_API CString ClockAmPm(int hour);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <vector>
 #include "birthdays/BirthdayList.h"
+#include "platform/Archive.h"
 
 namespace {
 
@@ -266,4 +268,64 @@ TEST(BirthdayList, SetMarriageByRecordNumberTakesTheFirst)
     EXPECT_EQ(list[0].otherDate.year, 1975);
     EXPECT_TRUE(list[1].otherDate.IsEmpty());
     EXPECT_EQ(list.SetMarriageByRecordNumber(6, CalendarDate(6, 5, 1975)), -1);
+}
+
+TEST(BirthdayList, VersionMovesWithEveryChangeAndNeverRepeats)
+{
+    // The view keeps its day index while the version stays; a change that kept it would leave
+    // stale indexes behind (names missing, or read past the end of a shorter list).
+    BirthdayList list;
+    std::vector<uint64_t> seen{list.Version()};
+    auto changed = [&](const char* what) {
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), list.Version()), 0) << what;
+        seen.push_back(list.Version());
+    };
+    list.AddOrMerge(Person("Ann", 3, 4, 1950));
+    changed("add");
+    list.AddOrMerge(Person("Bob", 1, 2, 1960));
+    changed("add");
+    list.AddOrMerge(Person("Ann", 3, 4, 1950));
+    changed("merge");
+    list.SortByDate();
+    changed("sort");
+    list.Swap(0, 1);
+    changed("swap");
+    list.SetAt(0, Person("Cid", 5, 6, 1970));
+    changed("set");
+    BirthdayEntry couple = Person("Dee", 7, 8, 1980);
+    couple.recordNumber = 9;
+    list.AddOrMerge(couple);
+    changed("add");
+    list.SetMarriageByRecordNumber(9, CalendarDate(1, 1, 2000));
+    changed("marriage");
+    list.SetSize(1);
+    changed("shrink");
+    list.SetSize(2);
+    changed("grow");
+
+    CArchive out;
+    list.Serialize(out);
+    CArchive in(out.Buffer());
+    list.Serialize(in);
+    changed("load");
+    CArchive empty{std::string()};
+    list.Serialize(empty);
+    changed("load empty");
+
+    // Reading changes nothing.
+    const uint64_t before = list.Version();
+    BirthdayEntry found;
+    list.FindByText("Ann");
+    list.NthShownOn(CalendarDate(3, 4, 2000), 0, DisplaySwitches(), found);
+    CArchive again;
+    list.Serialize(again);
+    EXPECT_EQ(list.Version(), before);
+
+    // A list assigned from an older copy and changed again takes no version either had before.
+    BirthdayList copy = list;
+    list.AddOrMerge(Person("Eve", 9, 9, 1990));
+    changed("add");
+    copy.AddOrMerge(Person("Fay", 9, 9, 1990));
+    list = copy;
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), list.Version()), 0);
 }

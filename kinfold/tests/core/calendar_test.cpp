@@ -97,15 +97,18 @@ TEST(DayNumber, FirstOfEveryMonthMatchesIntegerFormula)
 
 TEST(DayNumber, SetFromDayNumberIsExactInverseUnderEveryRule)
 {
-    const double first = JulianDate(1, 1, -6000).DayNumber();
-    const double last = GregorianDate(12, 31, 6000).DayNumber();
+    // Every day of the years the program shows, each a date that exists.
+    const double first = JulianDate(1, 1, kFirstYear).DayNumber();
+    const double last = GregorianDate(12, 31, kLastYear).DayNumber();
     for (double j = first; j <= last; j += 1) {
         GregorianDate g;
         g.SetFromDayNumber(j, AlwaysGregorian);
         ASSERT_EQ(g.DayNumber(), j) << Fields(g);
+        ASSERT_LE(g.day, g.DaysInThisMonth()) << Fields(g);
         JulianDate ju;
         ju.SetFromDayNumber(j, AlwaysJulian);
         ASSERT_EQ(ju.DayNumber(), j) << Fields(ju);
+        ASSERT_LE(ju.day, ju.DaysInThisMonth()) << Fields(ju);
         CalendarDate c;
         c.SetFromDayNumber(j, ReformAware);
         ASSERT_EQ(c.DayNumber(), j) << Fields(c);

@@ -249,6 +249,42 @@ TEST(OneYearRules, OnlyInTheirYear) {
     EXPECT_TRUE(DaysOf(Parse("920230230x"), 2023).empty());  // 30 February
 }
 
+TEST(RuleKinds, OldKindsGiveTheSameDaysInAListWithNewerKinds) {
+    // A list with a rule that needs the year works out whole years at a time; the three old
+    // kinds must come out as the day-by-day test gives them.
+    HolidayList plain, mixed;
+    for (const Holiday& h : HolidayList::FactoryList()) {
+        plain.Add(h);
+        mixed.Add(h);
+    }
+    plain.Add(Holiday(2, 29, "Leap"));
+    mixed.Add(Holiday(2, 29, "Leap"));
+    mixed.Add(Holiday::InOneYear(9999, 1, 1, "Far away"));
+    for (int year = 1999; year <= 2041; ++year)
+        EXPECT_EQ(plain.HolidaysInYear(year), mixed.HolidaysInYear(year)) << year;
+    // Julian days too.
+    CString a = "-", b = "-";
+    for (JulianDate d(1, 1, 1899); d.year < 1905; d.AddDays(1)) {
+        a = b = "-";
+        plain.HolidayOn(d, a);
+        mixed.HolidayOn(d, b);
+        ASSERT_EQ(a, b) << d.FormatShort();
+    }
+}
+
+TEST(RuleKinds, ChangesToTheListAreSeenAtOnce) {
+    HolidayList list = ListOf({"3+01Easter Monday"});
+    CString name;
+    EXPECT_FALSE(list.HolidayOn(GregorianDate(12, 25, 2024), name));
+    list.Add(Holiday(12, 25, "Christmas"));
+    EXPECT_TRUE(list.HolidayOn(GregorianDate(12, 25, 2024), name));
+    list.SetAt(1, Holiday(12, 26, "Boxing Day"));
+    EXPECT_FALSE(list.HolidayOn(GregorianDate(12, 25, 2024), name));
+    list.RemoveAt(0);
+    EXPECT_FALSE(list.HolidayOn(GregorianDate(4, 1, 2024), name));
+    EXPECT_FALSE(list.HolidayOn(GregorianDate(1, 40, 2024), name));  // no such day
+}
+
 TEST(RuleKinds, OtherCalendarsUseTheirOwnDates) {
     // A Julian date is judged by its own fields and weekday.
     const Holiday kings = Parse("60427x");

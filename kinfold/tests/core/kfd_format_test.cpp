@@ -5,6 +5,7 @@
 #include "birthdays/BirthdayList.h"
 #include "birthdays/ImportCommand.h"
 #include "platform/Archive.h"
+#include "../../../platform/tests/SyncRecorder.h"
 
 namespace fs = std::filesystem;
 
@@ -224,4 +225,31 @@ TEST_F(KfdFiles, ImportCommandFailuresWriteNothing)
     EXPECT_EQ(RunImportCommand({"--import", P("a.ged"), "x.kfd", "y.kfd"}).exitCode, 2);
     EXPECT_EQ(RunImportCommand({"--import", P("a.ged"), "--bogus", "x.kfd"}).exitCode, 2);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
+}
+
+TEST_F(KfdFiles, BatchSavesReachTheDiskBeforeAndAfterTheRename)
+{
+    BirthdayList list;
+    BirthdayEntry e;
+    e.month = 5;
+    e.day = 17;
+    e.year = 1960;
+    e.kind = BirthdayEntry::Individual;
+    e.text = "Ada Lind";
+    list.SetSize(1);
+    list.SetAt(0, e);
+    std::string err;
+    syncrec::Watch(P("doc.kfd"));
+    ASSERT_TRUE(SaveKfdFile(P("doc.kfd"), list, err)) << err;
+    const std::string first = ReadFile(P("doc.kfd"));
+    EXPECT_TRUE(syncrec::ReplacedDurably("<none>", first));
+
+    e.text = "Ada Lind-Berg";
+    list.SetAt(0, e);
+    syncrec::Watch(P("doc.kfd"));
+    ASSERT_TRUE(SaveKfdFile(P("doc.kfd"), list, err)) << err;
+    EXPECT_NE(ReadFile(P("doc.kfd")), first);
+    EXPECT_TRUE(syncrec::ReplacedDurably(first, ReadFile(P("doc.kfd"))));
+    // Nothing is left beside the document.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QMenuBar>
 #include <QProcess>
+#include <QMouseEvent>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include "app/KinfoldApp.h"
@@ -19,6 +20,7 @@
 #include "view/KinfoldDoc.h"
 #include "view/KinfoldView.h"
 #include "view/core/DayCell.h"
+#include "view/core/DayClick.h"
 
 namespace {
 BirthdayEntry Person(int m, int d, int y, const char* text, uint16_t kind = BirthdayEntry::Individual)
@@ -506,4 +508,210 @@ int main(int argc, char** argv)
     PlatformSetSettingsFolder(settings.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
+}
+
+TEST_F(ViewTest, RepaintsFollowChangesOfTheListMadeBetweenThem)
+{
+    // The view keeps its month/day order of the list from paint to paint; every change of the
+    // list, whoever makes it, must reach the next paint.
+    CKinfoldDoc doc;
+    doc.List().AddOrMerge(Person(6, 10, 1990, "Rosa Lind"));
+    doc.List().AddOrMerge(Person(6, 12, 2000, "Ivo Lind"));
+    CKinfoldView view(&doc);
+    view.OnInitialUpdate();
+    view.m_nYear = 2030;
+    view.m_nMonth = 6;
+    QImage img(1024, 768, QImage::Format_RGB32);
+    view.RenderPage(img);
+    const QRect tenth = view.CellRect(view.LastStartCell() + 9);
+    view.m_ptMouse = QPoint(tenth.left() + 5, tenth.bottom() - view.LineHeight() / 2);
+    view.RenderPage(img);
+    EXPECT_EQ(view.TipText(), "Rosa Lind 40 Birthday");
+
+    // Same length, other order.
+    doc.List().Swap(0, 1);
+    view.RenderPage(img);
+    EXPECT_EQ(view.TipText(), "Rosa Lind 40 Birthday");
+
+    // Same length, other entries, read from a file.
+    BirthdayList other;
+    other.AddOrMerge(Person(6, 10, 1980, "Olga Berg"));
+    other.AddOrMerge(Person(6, 12, 1980, "Pia Berg"));
+    CArchive out;
+    other.Serialize(out);
+    CArchive in(out.Buffer());
+    doc.List().Serialize(in);
+    view.RenderPage(img);
+    EXPECT_EQ(view.TipText(), "Olga Berg 50 Birthday");
+
+    // A shorter list replacing it whole.
+    BirthdayList one;
+    one.AddOrMerge(Person(6, 10, 1970, "Uma Stein"));
+    doc.List() = one;
+    view.RenderPage(img);
+    EXPECT_EQ(view.TipText(), "Uma Stein 60 Birthday");
+}
+
+TEST_F(ViewTest, MouseMovesUpdateTheTipAndKeepTheDrawnPage)
+{
+    CKinfoldDoc doc;
+    doc.List().AddOrMerge(Person(6, 10, 1990, "Rosa Lind"));
+    doc.List().AddOrMerge(Person(6, 10, 2000, "Ivo Lind"));
+    CKinfoldView view(&doc);
+    view.OnInitialUpdate();
+    view.m_nYear = 2030;
+    view.m_nMonth = 6;
+    view.resize(1024, 768);
+    const QImage june = view.grab().toImage();
+    const QRect cell = view.CellRect(view.LastStartCell() + 9);
+    auto moveTo = [&](QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(view.mapToGlobal(at)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(&view, &move);
+    };
+
+    // The tip follows the mouse before any paint.
+    moveTo(QPoint(cell.left() + 5, cell.bottom() - view.LineHeight() / 2));
+    EXPECT_EQ(view.TipText(), "Rosa Lind 40 Birthday");
+    moveTo(QPoint(cell.left() + 5, cell.bottom() - view.LineHeight() - view.LineHeight() / 2));
+    EXPECT_EQ(view.TipText(), "Ivo Lind 30 Birthday");
+    EXPECT_EQ(view.grab().toImage(), june);
+    moveTo(QPoint(cell.left() + 5, cell.top() + 2));
+    EXPECT_EQ(view.TipText(), QString());
+    moveTo(QPoint(cell.left() + 5, cell.bottom() - view.LineHeight() / 2));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&view, &leave);
+    EXPECT_EQ(view.TipText(), QString());
+
+    // The same on a page of twelve months, in a later block.
+    view.Action(ID_TWELVE_MONTHS)->trigger();
+    view.m_nMonth = 1;
+    view.grab();
+    const ScreenPage page = view.LastScreenPage();
+    bool found = false;
+    for (int y = page.top; y < 768 && !found; y += 2) {
+        for (int x = page.left; x < 1024 && !found; x += 3) {
+            DayUnderPoint hit;
+            if (!FindDayAt(page, x, y, hit) || hit.month != 6 || hit.day != 10) continue;
+            moveTo(QPoint(hit.box.left + 2, hit.box.bottom - 1));
+            found = view.TipText() == "Rosa Lind 40 Birthday";
+        }
+    }
+    EXPECT_TRUE(found);
+
+    // A command after mouse moves draws its change.
+    view.Action(ID_ONE_MONTH)->trigger();
+    view.m_nMonth = 6;
+    view.Action(ID_NEXT_MONTH)->trigger();
+    moveTo(QPoint(cell.left() + 5, cell.top() + 2));
+    const QImage july = view.grab().toImage();
+    EXPECT_NE(july, june);
+    view.Action(ID_PREV_MONTH)->trigger();
+    EXPECT_EQ(view.grab().toImage(), june);
+}
+
+TEST_F(ViewTest, ChosenOldStyleShowsJulianMonthsAndKeepsItsProfile)
+{
+    const int target = 2460000;
+    store.WriteInt("Options", "Countdown", 1);
+    store.WriteInt("Options", "Target", target);
+    store.WriteInt("Options", "Marriage", 1);
+    store.WriteInt("Options1", "StartWeekMonday", 1);
+    {
+        CKinfoldDoc doc;
+        CKinfoldView view(&doc);
+        view.resize(1024, 768);
+        view.OnInitialUpdate();
+        view.m_nYear = 2026;
+        view.m_nMonth = 6;
+        QImage img(1024, 768, QImage::Format_RGB32);
+        view.RenderPage(img);
+        view.Action(ID_CAL_OLD_STYLE)->trigger();
+        view.RenderPage(img);
+        EXPECT_EQ(view.m_nCalendarType, kOldStyle);
+        EXPECT_TRUE(view.m_Options.bStartMonday);
+        EXPECT_FALSE(view.m_Options.bCountdown);
+
+        // February 1700 has 29 days in the Julian calendar, 28 in the Gregorian; its 1st is the
+        // civil 11 February.
+        view.m_nYear = 1700;
+        view.m_nMonth = 2;
+        view.RenderPage(img);
+        EXPECT_EQ(view.m_nCalendarType, kOldStyle);
+        EXPECT_EQ(view.LastDaysInMonth(), 29);
+        DayUnderPoint hit;
+        ASSERT_TRUE(FindDayAt(view.LastScreenPage(), view.CellRect(view.LastStartCell()).center().x(),
+                              view.CellRect(view.LastStartCell()).center().y(), hit));
+        EXPECT_EQ(hit.day, 1);
+        EXPECT_EQ(hit.calendarType, kOldStyle);
+        EXPECT_EQ(hit.civil.Compare(GregorianDate(2, 11, 1700)), 0);
+        view.Action(ID_DEAD)->trigger();
+    }
+    // Each profile keeps its own values: the Old style's switch went into its own section.
+    EXPECT_EQ(store.GetInt("Options", "Countdown", 0), 1);
+    EXPECT_EQ(store.GetInt("Options", "Target", 0), target);
+    EXPECT_EQ(store.GetInt("Options", "Marriage", 0), 1);
+    EXPECT_EQ(store.GetInt("Options", "IncludeDead", 0), 0);
+    EXPECT_EQ(store.GetInt("Options1", "IncludeDead", 0), 1);
+    EXPECT_EQ(store.GetInt("Options1", "StartWeekMonday", 0), 1);
+    EXPECT_EQ(store.GetInt("Options1", "Countdown", 0), 0);
+}
+
+TEST_F(ViewTest, TheReformSwitchChangesProfilesBothWays)
+{
+    store.WriteInt("Options", "Notes", 1);
+    store.WriteInt("Options", "Countdown", 1);
+    store.WriteInt("Options1", "StartWeekMonday", 1);
+    {
+        CKinfoldDoc doc;
+        CKinfoldView view(&doc);
+        view.OnInitialUpdate();
+        view.m_nYear = 2026;
+        view.m_nMonth = 6;
+        QImage img(1024, 768, QImage::Format_RGB32);
+        view.RenderPage(img);
+
+        // Before the reform the Current calendar shows the Old style, with that profile's options.
+        view.m_nYear = 1500;
+        view.RenderPage(img);
+        EXPECT_EQ(view.m_nCalendarType, kOldStyle);
+        EXPECT_TRUE(view.m_Options.bStartMonday);
+        EXPECT_FALSE(view.m_Options.switches.IsSet(DisplaySwitches::Notes));
+        EXPECT_TRUE(view.Action(ID_CAL_OLD_STYLE)->isChecked());
+        view.Action(ID_ANNIVERSARY)->trigger();
+
+        // Choosing Current there keeps the Old style in effect and its options.
+        view.Action(ID_CAL_CURRENT)->trigger();
+        view.RenderPage(img);
+        EXPECT_EQ(view.m_nCalendarType, kOldStyle);
+        EXPECT_TRUE(view.m_Options.switches.IsSet(DisplaySwitches::Anniversaries));
+
+        // After it, back to Current and its own options.
+        view.m_nYear = 2026;
+        view.RenderPage(img);
+        EXPECT_EQ(view.m_nCalendarType, kCurrent);
+        EXPECT_FALSE(view.m_Options.bStartMonday);
+        EXPECT_TRUE(view.m_Options.switches.IsSet(DisplaySwitches::Notes));
+        EXPECT_TRUE(view.m_Options.bCountdown);
+        EXPECT_FALSE(view.m_Options.switches.IsSet(DisplaySwitches::Anniversaries));
+        view.Action(ID_DEAD)->trigger();
+
+        // A page of twelve months across the reform takes the profile of its first month.
+        view.SetMonthsPerPage(12);
+        view.m_nYear = 1582;
+        view.m_nMonth = 1;
+        view.RenderPage(img);
+        EXPECT_EQ(view.m_nCalendarType, kOldStyle);
+        view.m_nMonth = 11;
+        view.RenderPage(img);
+        EXPECT_EQ(view.m_nCalendarType, kCurrent);
+    }
+    EXPECT_EQ(store.GetInt("Options", "IncludeDead", 0), 1);
+    EXPECT_EQ(store.GetInt("Options", "Marriage", 0), 0);
+    EXPECT_EQ(store.GetInt("Options", "Countdown", 0), 1);
+    EXPECT_EQ(store.GetInt("Options", "Notes", 0), 1);
+    EXPECT_EQ(store.GetInt("Options1", "Marriage", 0), 1);
+    EXPECT_EQ(store.GetInt("Options1", "IncludeDead", 0), 0);
+    EXPECT_EQ(store.GetInt("Options1", "Countdown", 0), 0);
+    EXPECT_EQ(store.GetInt("Options1", "StartWeekMonday", 0), 1);
 }

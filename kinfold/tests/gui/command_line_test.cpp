@@ -48,12 +48,12 @@ protected:
 };
 
 // A command line checked against Kinfold's table, as the program checks it.
-QString ReadOptions(const std::vector<std::string>& args, PrintPdfOptions& o)
+QString ReadOptions(const std::vector<std::string>& args, PrintPdfOptions& o, double today = 0)
 {
     CommandArgs parsed;
     std::string error;
     if (!ParseCommandArgs(args, KinfoldOptions(), parsed, error)) return QString::fromStdString(error);
-    return ReadPrintPdfOptions(parsed, o);
+    return ReadPrintPdfOptions(parsed, o, today);
 }
 
 } // namespace
@@ -69,6 +69,8 @@ TEST_F(KinfoldCommandLine, HelpAndVersionNeedNoDisplayAndWriteNothing)
         EXPECT_NE(help.out.find(head), std::string::npos) << o.name << "\n" << help.out;
     }
     EXPECT_EQ(help.out.rfind("usage: kinfold", 0), 0u);
+    // The years --year takes, as the calendar has them.
+    EXPECT_NE(help.out.find(std::to_string(kFirstYear) + " to " + std::to_string(kLastYear)), std::string::npos);
 
     runprogram::Result version = Run({"--version"});
     EXPECT_EQ(version.status, 0) << version.err;
@@ -87,8 +89,10 @@ TEST_F(KinfoldCommandLine, BadOptionsAreOneLineAndExitTwoWithoutWritingAFile)
         {"--print-pdf"},                             // needs its file
         {"--print-pdf", "x.pdf", "--year", "abc"},   // not a year
         {"--print-pdf", "x.pdf", "--month", "13"},   // no month 13 in the Current calendar
+        {"--print-pdf", "x.pdf", "--year", "2147483647"},  // beyond the years shown
         {"--print-pdf", "x.pdf", "--import", "a.ged"},
         {"--import", "a.ged", "--save", "a.kfd", "--save", "b.kfd"},
+        {"--import", "a.ged", "-save", "a.kfd"},  // one dash: no toolkit takes it
     };
     for (const auto& args : bad) {
         runprogram::Result r = Run(args);
@@ -195,6 +199,11 @@ TEST(PrintPdfOptions, ReadFromTheCommandLine)
         {"--print-pdf", "a.pdf", "--months-per-page", "4"},
         {"--print-pdf", "a.pdf", "--year", "0"},
         {"--print-pdf", "a.pdf", "--year", "12abc"},
+        {"--print-pdf", "a.pdf", "--year", "2147483647"},
+        {"--print-pdf", "a.pdf", "--year", "-2147483647"},
+        {"--print-pdf", "a.pdf", "--year", std::to_string(kLastYear + 1)},
+        {"--print-pdf", "a.pdf", "--year", std::to_string(kFirstYear - 1)},
+        {"--print-pdf", "a.pdf", "--year", "99999999999"},
         {"--print-pdf", "a.pdf", "--paper", "Napkin"},
         {"--print-pdf", "a.pdf", "--bogus"},
         {"--print-pdf", "a.pdf", "--portrait", "--landscape"},
@@ -203,6 +212,11 @@ TEST(PrintPdfOptions, ReadFromTheCommandLine)
     for (const auto& args : bad) {
         PrintPdfOptions b;
         EXPECT_NE(ReadOptions(args, b), QString()) << args.back();
+    }
+    for (int year : {kFirstYear, kLastYear}) {
+        PrintPdfOptions b;
+        EXPECT_EQ(ReadOptions({"--print-pdf", "a.pdf", "--year", std::to_string(year)}, b), QString());
+        EXPECT_EQ(b.year, year);
     }
 }
 
@@ -223,5 +237,13 @@ TEST(PrintPdfOptions, MonthThirteenOnlyInMoonYearsThatHaveIt)
     }
     PrintPdfOptions o;
     EXPECT_NE(ReadOptions({"--print-pdf", "a.pdf", "--calendar", "1", "--year", "2000", "--month", "13"}, o), QString());
+    // Without --year, the moon year of today: on 10 January 2001 still moon year 2000.
+    const double jan10 = GregorianDate(1, 10, 2001).DayNumber();
+    ASSERT_EQ(MoonDate(jan10).year, 2000);
+    PrintPdfOptions january, march;
+    EXPECT_EQ(ReadOptions({"--print-pdf", "a.pdf", "--calendar", "2", "--month", "13"}, january, jan10), QString());
+    EXPECT_NE(ReadOptions({"--print-pdf", "a.pdf", "--calendar", "2", "--month", "13"}, march,
+                          GregorianDate(3, 1, 2001).DayNumber()),
+              QString());
     EXPECT_NE(ReadOptions({"--print-pdf", "a.pdf", "--month", "14", "--calendar", "2"}, o), QString());
 }

@@ -189,4 +189,25 @@ TEST_F(HolidayDialogs, CountryOnAnEmptyListAsksNothing)
     EXPECT_EQ(list.Items(), CountrySetHolidays(CountrySets().back()));
 }
 
+TEST(HolidayStore, EverySetAndAwkwardNamesRoundTripThroughTheSettingsFile)
+{
+    QtSettingsStore file("HolidayRoundTrip");
+    for (const CountrySet& set : CountrySets()) {
+        HolidayList list;
+        for (const Holiday& h : CountrySetHolidays(set)) list.Add(h);
+        list.SaveToSettings(file);
+        HolidayList reread;
+        reread.LoadFromSettings(file);
+        EXPECT_EQ(reread.Items(), list.Items()) << set.code;
+    }
+    HolidayList awkward;
+    for (const char* name : {"Christmas, Boxing Day", "; not a comment", "# nor this", " leading blank",
+                             "trailing blank ", "quote \" and backslash \\", "=", "Χριστούγεννα", "@Variant(x)"})
+        awkward.Add(Holiday::FromEaster(false, 1, name));
+    awkward.SaveToSettings(file);
+    HolidayList reread;
+    reread.LoadFromSettings(file);
+    EXPECT_EQ(reread.Items(), awkward.Items());
+}
+
 KINFOLD_DIALOG_TEST_MAIN()

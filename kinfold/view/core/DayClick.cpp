@@ -27,6 +27,8 @@ bool FindDayAt(const ScreenPage& page, int x, int y, DayUnderPoint& out)
         if (k == br * grid.columns + bc) break;
         NextMonthOf(month, year, type >= kMoon ? MoonMonthsInYear(year) : 12);
     }
+    // Months past the last year are drawn empty.
+    if (!IsYearInRange(year)) return false;
 
     MonthGeometry g = MonthBlockGeometry(page.left + bc * grid.blockWidth, page.top + br * grid.blockHeight,
                                          grid.blockWidth, grid.blockHeight, page.right, page.bottom,

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QSaveFile>
+#include "platform/DurableFile.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
@@ -105,19 +106,26 @@ bool CDocFrame::OnFileOpen()
 QString CDocFrame::LoadDocumentBytes(CDocument* doc, const QByteArray& bytes)
 {
     std::function<void()> restore = doc->SaveStateForRestore();
+    const bool wasModified = doc->IsModified();
+    auto undo = [&] {
+        if (restore) restore();
+        doc->SetModifiedFlag(wasModified);
+    };
     try {
         CArchive ar(std::string(bytes.constData(), (size_t)bytes.size()));
         doc->DeleteContents();
+        // The old contents' flag is not the new contents': only the load itself may set it.
+        doc->SetModifiedFlag(false);
         doc->Serialize(ar);
         return QString();
     } catch (const CArchiveException&) {
-        if (restore) restore();
+        undo();
         return "Unexpected file format.";
     } catch (const std::bad_alloc&) {
-        if (restore) restore();
+        undo();
         return "Unexpected file format.";
     } catch (const std::exception& e) {
-        if (restore) restore();
+        undo();
         return QString::fromUtf8(e.what());
     }
 }
@@ -131,26 +139,37 @@ QByteArray CDocFrame::StoreDocumentBytes(CDocument* doc)
 
 bool CDocFrame::OpenDocumentFile(const QString& path)
 {
-    if (!SaveModified()) return false;
+    return OpenFile(path) == OpenOutcome::Opened;
+}
+
+CDocFrame::OpenOutcome CDocFrame::OpenFile(const QString& path)
+{
+    if (!SaveModified()) return OpenOutcome::Cancelled;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
         AfxMessageBox(FromQt("Cannot open file " + path + ".\n" + f.errorString()), MB_OK | MB_ICONERROR,
                       FromQt(m_tmpl.appName), this);
-        return false;
+        return OpenOutcome::Failed;
     }
     QByteArray bytes = f.readAll();
     QString err = LoadDocumentBytes(m_doc, bytes);
     if (!err.isEmpty()) {
         AfxMessageBox(FromQt(err), MB_OK | MB_ICONERROR, FromQt(m_tmpl.appName), this);
-        return false;
+        return OpenOutcome::Failed;
     }
-    bool modifiedByLoad = m_doc->IsModified();
     m_doc->SetPathName(QFileInfo(path).absoluteFilePath());
-    m_doc->SetModifiedFlag(modifiedByLoad);
     AddRecentFile(QFileInfo(path).absoluteFilePath());
     UpdateTitle();
     OnDocumentReady();
-    return true;
+    return OpenOutcome::Opened;
+}
+
+bool CDocFrame::OpenRecentFile(const QString& path)
+{
+    OpenOutcome outcome = OpenFile(path);
+    // An entry that cannot be opened only leads to the same message again.
+    if (outcome == OpenOutcome::Failed) RemoveRecentFile(path);
+    return outcome == OpenOutcome::Opened;
 }
 
 bool CDocFrame::DoSave(const QString& path)
@@ -170,6 +189,8 @@ bool CDocFrame::DoSave(const QString& path)
                       FromQt(m_tmpl.appName), this);
         return false;
     }
+    // The data reached the disk before the rename; the new name in the folder must follow it.
+    SyncFolderOf(QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString());
     m_doc->SetPathName(QFileInfo(path).absoluteFilePath());
     m_doc->SetModifiedFlag(false);
     AddRecentFile(QFileInfo(path).absoluteFilePath());
@@ -220,6 +241,13 @@ void CDocFrame::AddRecentFile(const QString& path)
     RefreshRecentMenu();
 }
 
+void CDocFrame::RemoveRecentFile(const QString& path)
+{
+    if (!m_recent.removeAll(path)) return;
+    SaveRecent();
+    RefreshRecentMenu();
+}
+
 void CDocFrame::AttachRecentFiles(QMenu* menu, QAction* before)
 {
     m_recentMenu = menu;
@@ -236,7 +264,7 @@ void CDocFrame::RefreshRecentMenu()
     for (const QString& path : m_recent) {
         QAction* a = new QAction(QString("&%1 %2").arg(i++).arg(QFileInfo(path).fileName()), this);
         a->setStatusTip("Open this document");
-        connect(a, &QAction::triggered, this, [this, path] { OpenDocumentFile(path); });
+        connect(a, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
         m_recentMenu->insertAction(m_recentSeparator, a);
         m_recentActions << a;
     }

@@ -75,6 +75,9 @@ public:
     // Recent files, in section "Recent File List" keys "File1".."File4".
     QStringList RecentFiles() const { return m_recent; }
     void AddRecentFile(const QString& path);
+    void RemoveRecentFile(const QString& path);
+    // What the recent-file entries do: open the file, and drop it from the list when it fails.
+    bool OpenRecentFile(const QString& path);
     // Puts the recent-file entries into the menu before `before` (or at the end).
     void AttachRecentFiles(QMenu* menu, QAction* before = nullptr);
 
@@ -93,6 +96,8 @@ protected:
     void dropEvent(QDropEvent* e) override;
 
 private:
+    enum class OpenOutcome { Opened, Cancelled, Failed };
+    OpenOutcome OpenFile(const QString& path);
     void LoadRecent();
     void SaveRecent();
     void RefreshRecentMenu();

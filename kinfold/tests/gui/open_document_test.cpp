@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Opening a birthday list over one with unsaved changes, by each way a file comes in, and recent
+// files that cannot be opened.
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <functional>
+#include "DialogDriver.h"
+#include "view/KinfoldDoc.h"
+#include "app/MainFrame.h"
+#include "platform/Archive.h"
+
+namespace {
+
+BirthdayEntry Person(int m, int d, int y, const char* text)
+{
+    BirthdayEntry e(CalendarDate(m, d, y));
+    e.text = text;
+    e.kind = BirthdayEntry::Individual;
+    return e;
+}
+
+QString SaveList(const QString& path, const char* name)
+{
+    CKinfoldDoc doc;
+    doc.List().AddOrMerge(Person(4, 1, 1970, name));
+    CArchive ar;
+    doc.Serialize(ar);
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(ar.Buffer().data(), (qint64)ar.Buffer().size());
+    return QFileInfo(path).absoluteFilePath();
+}
+
+QAction* RecentEntry(QMainWindow& frame, const QString& fileName)
+{
+    for (QAction* top : frame.menuBar()->actions())
+        if (top->menu())
+            for (QAction* a : top->menu()->actions())
+                if (a->text().endsWith(" " + fileName)) return a;
+    return nullptr;
+}
+
+void Drop(QWidget& w, const QString& path)
+{
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    // As a desktop delivers it: the window first takes the drag, then the drop.
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &enter);
+    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &drop);
+}
+
+class OpenDocuments : public DialogTest {
+protected:
+    void SetUp() override
+    {
+        DialogTest::SetUp();
+        QtSettingsStore("Kinfold").RemoveSection("Recent File List");
+    }
+    void TearDown() override
+    {
+        CDocFrame::fileDialogHook = {};
+        DialogTest::TearDown();
+    }
+    QTemporaryDir dir;
+};
+
+}  // namespace
+
+TEST_F(OpenDocuments, EveryWayInAfterNotSavingStartsUnmodified)
+{
+    const QString a = SaveList(dir.filePath("a.kfd"), "Ada Lind"), b = SaveList(dir.filePath("b.kfd"), "Bo Berg");
+    CKinfoldDoc doc;
+    CMainFrame frame(&doc);
+    frame.AddRecentFile(b);
+    const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+        {"menu", [&] {
+             CDocFrame::fileDialogHook = [&](bool, const QString&) { return a; };
+             frame.actOpen->trigger();
+         }},
+        {"recent file", [&] { RecentEntry(frame, "b.kfd")->trigger(); }},
+        {"drop", [&] { Drop(frame, a); }},
+        {"command line", [&] { frame.ProcessCommandLine({"kinfold", b}); }},
+    };
+    for (const auto& [way, open] : ways) {
+        doc.List().AddOrMerge(Person(7, 9, 1980, "Unsaved Change"));
+        doc.SetModifiedFlag(true);
+        messages.clear();
+        answers = {IDNO};
+        open();
+        ASSERT_EQ(messages.size(), 1u) << way;
+        EXPECT_EQ(messages[0].rfind("Save changes to ", 0), 0u) << way;
+        EXPECT_EQ(doc.List().GetCount(), 1) << way;
+        EXPECT_FALSE(doc.IsModified()) << way;
+        EXPECT_FALSE(frame.windowTitle().contains('*')) << way << ": " << frame.windowTitle().toStdString();
+    }
+}
+
+TEST_F(OpenDocuments, RecentFilesThatCannotBeOpenedLeaveTheList)
+{
+    const QString good = SaveList(dir.filePath("good.kfd"), "Ada Lind");
+    const QString gone = QFileInfo(dir.filePath("gone.kfd")).absoluteFilePath();
+    QFile bad(dir.filePath("bad.kfd"));
+    bad.open(QIODevice::WriteOnly);
+    bad.write(QByteArray("\x09\x00\x00\x00", 4));
+    bad.close();
+    CKinfoldDoc doc;
+    CMainFrame frame(&doc);
+    frame.AddRecentFile(gone);
+    frame.AddRecentFile(QFileInfo(bad).absoluteFilePath());
+    frame.AddRecentFile(good);
+
+    ASSERT_NE(RecentEntry(frame, "gone.kfd"), nullptr);
+    RecentEntry(frame, "gone.kfd")->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].rfind("Cannot open file", 0), 0u);
+    EXPECT_EQ(RecentEntry(frame, "gone.kfd"), nullptr);
+    RecentEntry(frame, "bad.kfd")->trigger();
+    EXPECT_EQ(RecentEntry(frame, "bad.kfd"), nullptr);
+    EXPECT_EQ(frame.RecentFiles(), QStringList{good});
+    // The next start finds the same list.
+    CKinfoldDoc other;
+    CMainFrame next(&other);
+    EXPECT_EQ(next.RecentFiles(), QStringList{good});
+}
+
+KINFOLD_DIALOG_TEST_MAIN()

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/DurableFile.h"
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+bool WriteAll(int fd, const std::string& bytes)
+{
+    const char* p = bytes.data();
+    size_t left = bytes.size();
+    while (left > 0) {
+        ssize_t n = ::write(fd, p, left);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = EIO;
+            return false;
+        }
+        p += n;
+        left -= (size_t)n;
+    }
+    return true;
+}
+
+bool SyncFd(int fd)
+{
+    while (::fsync(fd) != 0) {
+        if (errno != EINTR) return false;
+    }
+    return true;
+}
+
+std::string FolderOf(const std::string& path)
+{
+    size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+}  // namespace
+
+bool SyncFolderOf(const std::string& path)
+{
+    int fd = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool ok = SyncFd(fd);
+    ::close(fd);
+    return ok;
+}
+
+bool ReplaceFileDurably(const std::string& path, const std::string& bytes, std::string& error)
+{
+    static std::atomic<unsigned> serial{0};
+    // Beside the target, so that the rename stays within one file system.
+    const std::string tmp = path + ".tmp" + std::to_string((long)::getpid()) + "-" + std::to_string(serial++);
+    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    bool ok = WriteAll(fd, bytes) && SyncFd(fd);
+    int err = errno;
+    if (::close(fd) != 0 && ok) ok = false, err = errno;
+    if (ok && ::rename(tmp.c_str(), path.c_str()) != 0) ok = false, err = errno;
+    if (!ok) {
+        ::unlink(tmp.c_str());
+        error = std::strerror(err);
+        errno = err;
+        return false;
+    }
+    // The file is in place; a folder that cannot be flushed (some file systems refuse) does not
+    // undo that.
+    SyncFolderOf(path);
+    return true;
+}
+
+bool AppendFileDurably(const std::string& path, const std::string& bytes, std::string& error)
+{
+    int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    bool made = false;
+    if (fd < 0 && errno == ENOENT) {
+        fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+        made = fd >= 0;
+    }
+    if (fd < 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    bool ok = WriteAll(fd, bytes) && SyncFd(fd);
+    int err = errno;
+    if (::close(fd) != 0 && ok) ok = false, err = errno;
+    if (!ok) {
+        error = std::strerror(err);
+        errno = err;
+        return false;
+    }
+    if (made) SyncFolderOf(path);
+    return true;
+}
