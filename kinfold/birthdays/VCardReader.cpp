@@ -256,8 +256,10 @@ int GregorianDaysInMonth(int month, int year)
 }
 
 // Anniversary and spouse sources in the order they are preferred.
-enum AnniversarySource { kAnniversary, kXAnniversary, kEvolutionAnniversary, kMsAnniversary, kAbDate, kAnniversarySources };
-enum SpouseSource { kRelated, kXSpouse, kEvolutionSpouse, kMsSpouse, kAbRelatedNames, kSpouseSources };
+enum AnniversarySource {
+    kAnniversary, kXAnniversary, kEvolutionAnniversary, kMsAnniversary, kAbDate, kAndroidEvent, kAnniversarySources
+};
+enum SpouseSource { kRelated, kXSpouse, kEvolutionSpouse, kMsSpouse, kAbRelatedNames, kAndroidRelation, kSpouseSources };
 
 bool IsAnniversaryLabel(std::string_view label)
 {
@@ -324,6 +326,18 @@ public:
         } else if (IEquals(n, "X-ABRELATEDNAMES")) {
             std::string s = CleanText(Unescape(ValueText(p, m_unicodeFile), false)[0]);
             if (!p.group.empty() && !s.empty()) m_groupNames.push_back({std::string(p.group), s});
+        } else if (IEquals(n, "X-ANDROID-CUSTOM")) {
+            // Phones of the other big maker export their data rows: kind;data1;data2 (the type);...
+            // An event of type 1 is the anniversary, a relation of type 14 the spouse.
+            std::vector<std::string> f = Unescape(ValueText(p, m_unicodeFile), true);
+            if (f.size() < 3) return;
+            std::string_view type = Trim(f[2]);
+            if (f[0] == "vnd.android.cursor.item/contact_event" && type == "1") {
+                if (m_anniversary[kAndroidEvent].month == 0)
+                    ReadVCardDate(f[1], {}, false, m_anniversary[kAndroidEvent]);
+            } else if (f[0] == "vnd.android.cursor.item/relation" && type == "14") {
+                if (m_spouse[kAndroidRelation].empty()) m_spouse[kAndroidRelation] = CleanText(f[1]);
+            }
         } else if (IEquals(n, "X-ABLABEL")) {
             if (!p.group.empty())
                 m_labels.push_back({std::string(p.group), CleanText(Unescape(ValueText(p, m_unicodeFile), false)[0])});

@@ -222,7 +222,8 @@ TEST(VCardReader, NamesAnniversariesAndSpouses)
     // Each anniversary property; a labelled X-ABDATE whose label comes before or after it.
     const char* anniversaries[] = {"ANNIVERSARY:19750605", "X-ANNIVERSARY:1975-06-05", "X-EVOLUTION-ANNIVERSARY:1975-06-05",
                                    "X-MS-ANNIVERSARY:19750605", "item1.X-ABDATE:1975-06-05\nitem1.X-ABLabel:Anniversary",
-                                   "ITEM1.X-ABLABEL:_$!<Anniversary>!$_\nitem1.X-ABDATE:1975-06-05"};
+                                   "ITEM1.X-ABLABEL:_$!<Anniversary>!$_\nitem1.X-ABDATE:1975-06-05",
+                                   "X-ANDROID-CUSTOM:vnd.android.cursor.item/contact_event;1975-06-05;1;;;;;;;;;;;;;0"};
     for (const char* a : anniversaries) {
         VCardContact c = OneCard(std::string("BEGIN:VCARD\nFN:A B\n") + a + "\nEND:VCARD\n");
         ExpectDate(c.anniversary, 1975, 6, 5);
@@ -231,11 +232,18 @@ TEST(VCardReader, NamesAnniversariesAndSpouses)
     EXPECT_FALSE(OneCard("BEGIN:VCARD\nitem1.X-ABDATE:19750605\nitem1.X-ABLabel:_$!<Other>!$_\nEND:VCARD\n").HasAnniversary());
     EXPECT_FALSE(OneCard("BEGIN:VCARD\nitem1.X-ABDATE:19750605\nitem2.X-ABLabel:Anniversary\nEND:VCARD\n").HasAnniversary());
     EXPECT_FALSE(OneCard("BEGIN:VCARD\nX-ABDATE:19750605\nEND:VCARD\n").HasAnniversary());
+    // The phone's other events (type 2) and relations (6, a friend) are not.
+    EXPECT_FALSE(OneCard("BEGIN:VCARD\nX-ANDROID-CUSTOM:vnd.android.cursor.item/contact_event;--04-12;2;;;\nEND:VCARD\n")
+                     .HasAnniversary());
+    EXPECT_EQ(OneCard("BEGIN:VCARD\nX-ANDROID-CUSTOM:vnd.android.cursor.item/relation;Pal;6;;\nEND:VCARD\n").spouse, "");
+    ExpectDate(OneCard("BEGIN:VCARD\nX-ANDROID-CUSTOM:vnd.android.cursor.item/contact_event;--01-12;1;;;;0\nEND:VCARD\n")
+                   .anniversary, 0, 1, 12);
 
     const char* spouses[] = {"X-SPOUSE:Jane", "X-EVOLUTION-SPOUSE:Jane", "X-MS-SPOUSE:Jane",
                              "RELATED;TYPE=spouse;VALUE=text:Jane", "RELATED;VALUE=TEXT;TYPE=\"spouse\":Jane",
                              "item2.X-ABRELATEDNAMES:Jane\nitem2.X-ABLabel:_$!<Spouse>!$_",
-                             "item2.X-ABLabel:Spouse\nitem2.X-ABRELATEDNAMES:Jane"};
+                             "item2.X-ABLabel:Spouse\nitem2.X-ABRELATEDNAMES:Jane",
+                             "X-ANDROID-CUSTOM:vnd.android.cursor.item/relation;Jane;14;;;;;;;;;;;;;"};
     for (const char* s : spouses) EXPECT_EQ(OneCard(std::string("BEGIN:VCARD\n") + s + "\nEND:VCARD\n").spouse, "Jane") << s;
     // A RELATED without VALUE=text is a URI.
     EXPECT_EQ(OneCard("BEGIN:VCARD\nRELATED;TYPE=spouse:urn:uuid:1234\nEND:VCARD\n").spouse, "");
@@ -282,7 +290,11 @@ TEST(VCardImport, EachExportersFile)
     EXPECT_FALSE(Find(list, "No Dates Here"));
 
     list = ImportSample("phone_21.vcf");
-    EXPECT_EQ(list.GetCount(), 3);
+    EXPECT_EQ(list.GetCount(), 5);
+    ASSERT_TRUE((e = Find(list, "Chidi+Ad\xC3\xA1" "eze Okafor")));
+    ExpectDate(*e, 2005, 9, 10);
+    ASSERT_TRUE((e = Find(list, "Chidi Okafor")));
+    ExpectDate(e->otherDate, 2005, 9, 10);
     ASSERT_TRUE((e = Find(list, "\xC3\x93lafur+ Arnalds")));
     ExpectDate(*e, 2012, 8, 18);
     ASSERT_TRUE((e = Find(list, "\xC3\x93lafur Arnalds")));
