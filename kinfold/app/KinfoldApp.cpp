@@ -157,7 +157,7 @@ QString PrintPdf(const PrintPdfOptions& o)
     }
     CKinfoldView view(&doc);
     view.m_bSaveOptionsOnClose = false;
-    view.m_nCalendarType = o.calendar;
+    view.SetCalendarType(o.calendar);
     view.OnInitialUpdate();
     if (!o.holidaySet.empty()) {
         // For this print only: nothing writes the view's list back.
