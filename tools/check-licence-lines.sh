@@ -29,7 +29,7 @@ check() {
     if git -C . rev-parse --is-inside-work-tree >/dev/null 2>&1; then
       git ls-files -z
     else
-      find . -path ./build -prune -o -type f -print0 | sed -z 's|^\./||'
+      find . \( -path ./build -o -path ./.git \) -prune -o -type f -print0 | sed -z 's|^\./||'
     fi)
   return $missing
 }
@@ -45,6 +45,7 @@ self_test() {
   printf '#!/bin/sh\necho hi\n' > "$dir/a/run"
   printf 'project(x)\n' > "$dir/a/CMakeLists.txt"
   printf 'int z;\n' > "$dir/build/generated.cpp"
+  mkdir -p "$dir/.git/hooks" && printf '#!/bin/sh\n' > "$dir/.git/hooks/pre-commit.sample"
   printf 'plain data\n' > "$dir/a/notes.txt"
   out="$(check "$dir")"; rc=$?
   local want="missing licence line: a/CMakeLists.txt

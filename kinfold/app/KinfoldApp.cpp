@@ -89,7 +89,7 @@ void StoredHolidays(HolidayList& list)
     list.LoadFromSettings(copy);
 }
 
-QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& o)
+QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& o, double today)
 {
     auto q = [](const std::string& s) { return QString::fromLocal8Bit(s); };
     o.output = q(args.Value("--print-pdf"));
@@ -112,7 +112,12 @@ QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& o)
         if (!ReadNumber(v, o.month) || o.month < 1 || o.month > 13) return "--month: \"" + q(v) + "\" is no month from 1 to 12";
         if (o.month == 13) {
             if (o.calendar < 2) return "--month: month 13 is only in the moon calendars (--calendar 2 or 3)";
-            int year = o.year ? o.year : QDate::currentDate().year();
+            // Without --year the moon year of today, which in early January is last year's.
+            if (today == 0) {
+                const QDate now = QDate::currentDate();
+                today = GregorianDate(now.month(), now.day(), now.year()).DayNumber();
+            }
+            int year = o.year ? o.year : MoonDate(today).year;
             if (MoonMonthsInYear(year) != 13)
                 return "--month: moon year " + QString::number(year) + " has 12 months";
         }
@@ -152,7 +157,7 @@ QString PrintPdf(const PrintPdfOptions& o)
     }
     CKinfoldView view(&doc);
     view.m_bSaveOptionsOnClose = false;
-    view.m_nCalendarType = o.calendar;
+    view.SetCalendarType(o.calendar);
     view.OnInitialUpdate();
     if (!o.holidaySet.empty()) {
         // For this print only: nothing writes the view's list back.

@@ -37,7 +37,8 @@ void StoredHolidays(HolidayList& list);
 // Reads "--print-pdf OUT [--year Y] [--month M] [--months-per-page N] [--calendar T] [--paper P]
 // [--portrait | --landscape] [--holidays CODE] [DOC]" from a command line checked against Kinfold's options;
 // an error text naming the bad value, or "".
-QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& options);
+// `today` (0: the clock's) picks the year a moon month 13 is checked in when --year is absent.
+QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& options, double today = 0);
 // Prints one year into the PDF; an error text or "".
 QString PrintPdf(const PrintPdfOptions& options);
 // Reads, prints and reports; the exit code (2 for bad arguments, 1 when printing failed).

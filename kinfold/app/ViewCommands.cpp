@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMainWindow>
+#include <QStatusBar>
 #include <ctime>
 #include <functional>
 #include "app/BirthdayEditDlg.h"
@@ -124,8 +126,14 @@ void CKinfoldView::OnExportCalendar()
     options.stamp = (int64_t)std::time(nullptr);
     int events = 0;
     std::string error;
-    if (!ExportCalendarFile(FromQt(path), GetDocument()->List(), options, events, error))
+    if (!ExportCalendarFile(FromQt(path), GetDocument()->List(), options, events, error)) {
         AfxMessageBox(error, MB_OK | MB_ICONERROR, CString(), this);
+        return;
+    }
+    // Said where the user looks anyway, without a box to close.
+    if (auto* frame = qobject_cast<QMainWindow*>(window()))
+        frame->statusBar()->showMessage(
+            QString("%1 %2 written to %3").arg(events).arg(events == 1 ? "event" : "events").arg(path), 10000);
 }
 
 void CKinfoldView::OnHolliday()

@@ -280,6 +280,7 @@ void CKinfoldView::CalendarTypeMenuChecks()
 void CKinfoldView::LoadDisplayOptions()
 {
     ::LoadDisplayOptions(AppSettings(), m_nCalendarType, m_Options);
+    m_nProfile = m_nCalendarType;
     m_nDayIndexType = -1;  // what the index holds may follow the options
     // The page keeps the percentage it is drawn at; the next SetFontScale of that same
     // percentage would change nothing.
@@ -301,20 +302,37 @@ void CKinfoldView::LoadDisplayOptions()
 void CKinfoldView::SaveDisplayOptions()
 {
     SetFontScale(100);
-    ::SaveDisplayOptions(AppSettings(), m_nCalendarType, m_Options);
+    // Into the profile the values came from, whichever calendar is in effect now. Before the
+    // first load they are defaults, and the stored ones stay.
+    if (m_nProfile >= 0) ::SaveDisplayOptions(AppSettings(), m_nProfile, m_Options);
+}
+
+void CKinfoldView::SwitchProfile(int type)
+{
+    if (m_bSaveOptionsOnClose) SaveDisplayOptions();
+    m_nCalendarType = type;
+    LoadDisplayOptions();
+}
+
+void CKinfoldView::FollowCalendarType()
+{
+    int type = m_nCalendarType;
+    if (m_bAutoOldStyle) type = ReformCalendarType(type, m_nMonth, m_nYear);
+    if (m_nProfile >= 0 && type != m_nProfile) SwitchProfile(type);
+    else m_nCalendarType = type;
 }
 
 void CKinfoldView::SetCalendarType(int type)
 {
-    if (type == m_nCalendarType) {
+    m_bAutoOldStyle = type != kOldStyle;
+    // A thirteenth moon month has no counterpart in the civil calendars.
+    if (type < kMoon && m_nMonth > 12) m_nMonth = 12;
+    const int inEffect = m_bAutoOldStyle ? ReformCalendarType(type, m_nMonth, m_nYear) : type;
+    if (inEffect == m_nCalendarType && inEffect == m_nProfile) {
         CalendarTypeMenuChecks();
         return;
     }
-    SaveDisplayOptions();
-    m_nCalendarType = type;
-    // A thirteenth moon month has no counterpart in the civil calendars.
-    if (type < kMoon && m_nMonth > 12) m_nMonth = 12;
-    LoadDisplayOptions();
+    SwitchProfile(inEffect);
     Redraw();
 }
 
@@ -577,6 +595,10 @@ void CKinfoldView::PreparePrintedPage(int& W, int& H)
 void CKinfoldView::OnDraw(QPainter& dc, int W, int H)
 {
     const bool printed = m_nPrintMode != 0;
+    // The page's profile follows the calendar of its first month; the months after it may each
+    // switch calendar at the reform while they are drawn.
+    if (!printed) FollowCalendarType();
+    const int pageType = m_nCalendarType;
     m_nLeftInForce = m_Options.nLeft;
     m_nTopInForce = m_Options.nTop;
     m_nRightInForce = m_Options.nRight;
@@ -631,6 +653,7 @@ void CKinfoldView::OnDraw(QPainter& dc, int W, int H)
         m_nTipEntry = -1;
         m_strTip.clear();
     }
+    m_nCalendarType = pageType;
     dc.restore();
 }
 
@@ -988,6 +1011,7 @@ bool CKinfoldView::PrintPages(QPrinter& printer, int fromPage, int toPage, bool 
     if (fromPage < 1) fromPage = 1;
     if (toPage < 1 || toPage > pages) toPage = pages;
     if (fromPage > toPage) return false;
+    FollowCalendarType();
     BeginPrinting(printer);
     QPainter p;
     if (!p.begin(&printer)) {

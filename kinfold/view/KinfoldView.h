@@ -148,7 +148,10 @@ public:
     // ---- state (names as in the rest of the program) ----
     int m_nMonthsPerPage = 1;
     int m_nYear = 2000, m_nMonth = 1;
+    // The calendar in effect, whose profile the options come from.
     int m_nCalendarType = 0;
+    // Current turns into the Old style for months up to October 1582; off while the Old style
+    // itself is chosen, which then shows every month in the Julian calendar.
     bool m_bAutoOldStyle = true;
     bool m_bStartMonday = false;
     // The display options of the current profile (margins, switches, fonts, names).
@@ -161,7 +164,7 @@ public:
     int m_nPrintableWidth = 0, m_nPrintableHeight = 0;
     int m_nPageCounter = 0;
     bool m_bRedraw = true;
-    // Off for batch work that must leave the user's settings alone.
+    // Off for batch work that must leave the user's settings alone: no options are saved then.
     bool m_bSaveOptionsOnClose = true;
 
     int m_nLineHeight = 16;
@@ -194,6 +197,8 @@ private:
     void ToggleSwitch(int id, int n);
     int MonthsInYear(int year) const;
     void CalendarTypeMenuChecks();
+    void FollowCalendarType();
+    void SwitchProfile(int type);
 
     void DrawMonth(QPainter& dc);
     void DrawGrid(QPainter& dc);
@@ -257,6 +262,8 @@ private:
         QString text;
     };
     QHash<FitKey, Fitted> m_FitCache;
+    // The profile m_Options was loaded from; -1 before the first load.
+    int m_nProfile = -1;
     // The last screen rendering, shown again when only the mouse moved since.
     QImage m_Page;
     bool m_bHoverOnly = false;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Birthdays stored without a year (year 0) are drawn on their day every year, with no age.
 #include <gtest/gtest.h>
+#include "birthdays/GedcomReader.h"
 #include "view/core/DayCell.h"
 
 namespace {
@@ -51,4 +52,14 @@ TEST(NoYear, ShownEveryYearWithoutAge)
     couple.kind = BirthdayEntry::Couple;
     EXPECT_EQ(EntryTip(couple, 2024), "Joe+Mary Smith Anniversary");
     EXPECT_EQ(EntryLabel(couple, 2024, true, 0), "Joe+Mary ");
+}
+
+TEST(NoYear, GedcomDayWithoutYearToo)
+{
+    BirthdayList list;
+    ImportGedcom("0 HEAD\n0 @I1@ INDI\n1 NAME Ada /Byron/\n1 BIRT\n2 DATE 3 NOV\n0 TRLR\n", list);
+    ASSERT_EQ(list.GetCount(), 1);
+    EXPECT_EQ(list[0].year, 0);
+    DisplayOptions o;
+    EXPECT_EQ(Labels(list, GregorianDate(11, 3, 2026), o), (std::vector<CString>{"Ada "}));
 }

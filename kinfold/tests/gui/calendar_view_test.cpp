@@ -609,3 +609,122 @@ TEST_F(ViewTest, MouseMovesUpdateTheTipAndKeepTheDrawnPage)
     view.Action(ID_PREV_MONTH)->trigger();
     EXPECT_EQ(view.grab().toImage(), june);
 }
+
+TEST_F(ViewTest, ChosenOldStyleShowsJulianMonthsAndKeepsItsProfile)
+{
+    const int target = 2460000;
+    store.WriteInt("Options", "Countdown", 1);
+    store.WriteInt("Options", "Target", target);
+    store.WriteInt("Options", "Marriage", 1);
+    store.WriteInt("Options1", "StartWeekMonday", 1);
+    {
+        CKinfoldDoc doc;
+        CKinfoldView view(&doc);
+        view.resize(1024, 768);
+        view.OnInitialUpdate();
+        view.m_nYear = 2026;
+        view.m_nMonth = 6;
+        QImage img(1024, 768, QImage::Format_RGB32);
+        view.RenderPage(img);
+        view.Action(ID_CAL_OLD_STYLE)->trigger();
+        view.RenderPage(img);
+        EXPECT_EQ(view.m_nCalendarType, kOldStyle);
+        EXPECT_TRUE(view.m_Options.bStartMonday);
+        EXPECT_FALSE(view.m_Options.bCountdown);
+
+        // February 1700 has 29 days in the Julian calendar, 28 in the Gregorian; its 1st is the
+        // civil 11 February.
+        view.m_nYear = 1700;
+        view.m_nMonth = 2;
+        view.RenderPage(img);
+        EXPECT_EQ(view.m_nCalendarType, kOldStyle);
+        EXPECT_EQ(view.LastDaysInMonth(), 29);
+        DayUnderPoint hit;
+        ASSERT_TRUE(FindDayAt(view.LastScreenPage(), view.CellRect(view.LastStartCell()).center().x(),
+                              view.CellRect(view.LastStartCell()).center().y(), hit));
+        EXPECT_EQ(hit.day, 1);
+        EXPECT_EQ(hit.calendarType, kOldStyle);
+        EXPECT_EQ(hit.civil.Compare(GregorianDate(2, 11, 1700)), 0);
+        view.Action(ID_DEAD)->trigger();
+    }
+    // Each profile keeps its own values: the Old style's switch went into its own section.
+    EXPECT_EQ(store.GetInt("Options", "Countdown", 0), 1);
+    EXPECT_EQ(store.GetInt("Options", "Target", 0), target);
+    EXPECT_EQ(store.GetInt("Options", "Marriage", 0), 1);
+    EXPECT_EQ(store.GetInt("Options", "IncludeDead", 0), 0);
+    EXPECT_EQ(store.GetInt("Options1", "IncludeDead", 0), 1);
+    EXPECT_EQ(store.GetInt("Options1", "StartWeekMonday", 0), 1);
+    EXPECT_EQ(store.GetInt("Options1", "Countdown", 0), 0);
+}
+
+TEST_F(ViewTest, TheReformSwitchChangesProfilesBothWays)
+{
+    store.WriteInt("Options", "Notes", 1);
+    store.WriteInt("Options", "Countdown", 1);
+    store.WriteInt("Options1", "StartWeekMonday", 1);
+    {
+        CKinfoldDoc doc;
+        CKinfoldView view(&doc);
+        view.OnInitialUpdate();
+        view.m_nYear = 2026;
+        view.m_nMonth = 6;
+        QImage img(1024, 768, QImage::Format_RGB32);
+        view.RenderPage(img);
+
+        // Before the reform the Current calendar shows the Old style, with that profile's options.
+        view.m_nYear = 1500;
+        view.RenderPage(img);
+        EXPECT_EQ(view.m_nCalendarType, kOldStyle);
+        EXPECT_TRUE(view.m_Options.bStartMonday);
+        EXPECT_FALSE(view.m_Options.switches.IsSet(DisplaySwitches::Notes));
+        EXPECT_TRUE(view.Action(ID_CAL_OLD_STYLE)->isChecked());
+        view.Action(ID_ANNIVERSARY)->trigger();
+
+        // Choosing Current there keeps the Old style in effect and its options.
+        view.Action(ID_CAL_CURRENT)->trigger();
+        view.RenderPage(img);
+        EXPECT_EQ(view.m_nCalendarType, kOldStyle);
+        EXPECT_TRUE(view.m_Options.switches.IsSet(DisplaySwitches::Anniversaries));
+
+        // After it, back to Current and its own options.
+        view.m_nYear = 2026;
+        view.RenderPage(img);
+        EXPECT_EQ(view.m_nCalendarType, kCurrent);
+        EXPECT_FALSE(view.m_Options.bStartMonday);
+        EXPECT_TRUE(view.m_Options.switches.IsSet(DisplaySwitches::Notes));
+        EXPECT_TRUE(view.m_Options.bCountdown);
+        EXPECT_FALSE(view.m_Options.switches.IsSet(DisplaySwitches::Anniversaries));
+        view.Action(ID_DEAD)->trigger();
+
+        // A page of twelve months across the reform takes the profile of its first month.
+        view.SetMonthsPerPage(12);
+        view.m_nYear = 1582;
+        view.m_nMonth = 1;
+        view.RenderPage(img);
+        EXPECT_EQ(view.m_nCalendarType, kOldStyle);
+        view.m_nMonth = 11;
+        view.RenderPage(img);
+        EXPECT_EQ(view.m_nCalendarType, kCurrent);
+    }
+    EXPECT_EQ(store.GetInt("Options", "IncludeDead", 0), 1);
+    EXPECT_EQ(store.GetInt("Options", "Marriage", 0), 0);
+    EXPECT_EQ(store.GetInt("Options", "Countdown", 0), 1);
+    EXPECT_EQ(store.GetInt("Options", "Notes", 0), 1);
+    EXPECT_EQ(store.GetInt("Options1", "Marriage", 0), 1);
+    EXPECT_EQ(store.GetInt("Options1", "IncludeDead", 0), 0);
+    EXPECT_EQ(store.GetInt("Options1", "Countdown", 0), 0);
+    EXPECT_EQ(store.GetInt("Options1", "StartWeekMonday", 0), 1);
+}
+
+TEST_F(ViewTest, AViewThatNeverLoadedItsOptionsSavesNone)
+{
+    // Its options are the defaults, not the user's: saving them would overwrite the profile.
+    store.WriteInt("Options", "ShortNames", 0);
+    store.WriteInt("Options", "Countdown", 1);
+    {
+        CKinfoldDoc doc;
+        CKinfoldView view(&doc);
+    }
+    EXPECT_EQ(store.GetInt("Options", "ShortNames", 1), 0);
+    EXPECT_EQ(store.GetInt("Options", "Countdown", 0), 1);
+}

@@ -48,12 +48,12 @@ protected:
 };
 
 // A command line checked against Kinfold's table, as the program checks it.
-QString ReadOptions(const std::vector<std::string>& args, PrintPdfOptions& o)
+QString ReadOptions(const std::vector<std::string>& args, PrintPdfOptions& o, double today = 0)
 {
     CommandArgs parsed;
     std::string error;
     if (!ParseCommandArgs(args, KinfoldOptions(), parsed, error)) return QString::fromStdString(error);
-    return ReadPrintPdfOptions(parsed, o);
+    return ReadPrintPdfOptions(parsed, o, today);
 }
 
 } // namespace
@@ -237,5 +237,13 @@ TEST(PrintPdfOptions, MonthThirteenOnlyInMoonYearsThatHaveIt)
     }
     PrintPdfOptions o;
     EXPECT_NE(ReadOptions({"--print-pdf", "a.pdf", "--calendar", "1", "--year", "2000", "--month", "13"}, o), QString());
+    // Without --year, the moon year of today: on 10 January 2001 still moon year 2000.
+    const double jan10 = GregorianDate(1, 10, 2001).DayNumber();
+    ASSERT_EQ(MoonDate(jan10).year, 2000);
+    PrintPdfOptions january, march;
+    EXPECT_EQ(ReadOptions({"--print-pdf", "a.pdf", "--calendar", "2", "--month", "13"}, january, jan10), QString());
+    EXPECT_NE(ReadOptions({"--print-pdf", "a.pdf", "--calendar", "2", "--month", "13"}, march,
+                          GregorianDate(3, 1, 2001).DayNumber()),
+              QString());
     EXPECT_NE(ReadOptions({"--print-pdf", "a.pdf", "--month", "14", "--calendar", "2"}, o), QString());
 }

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -20,6 +21,7 @@
 #include "app/OptionsSheet.h"
 #include "view/KinfoldDoc.h"
 #include "view/KinfoldView.h"
+#include "view/core/PageLayout.h"
 
 namespace {
 BirthdayEntry Person(int m, int d, int y, const QString& text, uint16_t kind = BirthdayEntry::Individual)
@@ -183,17 +185,28 @@ TEST_F(DayCellDrawing, FontsStayScaledAfterEveryReloadOfTheOptions)
     QDir::setCurrent(before);
 }
 
-TEST_F(DayCellDrawing, HugeStoredFontSizesScaleWithoutOverflow)
+TEST_F(DayCellDrawing, HugeStoredFontSizesAreHeldToADrawableSize)
 {
     store.WriteInt("FontSize", "Name", 2000000000);
+    store.WriteInt("FontSize", "DayNumber", 400);
     store.WriteInt("FontSize", "Month", -2000000000);
     view->LoadDisplayOptions();
+    EXPECT_EQ(view->m_nEffectiveSize[NameFont], kLargestFontSize);
     view->SetMonthsPerPage(6);
-    EXPECT_EQ(view->m_nEffectiveSize[NameFont], 1000000000);
-    EXPECT_EQ(view->m_nEffectiveSize[TitleFont], -1000000000);
-    view->SetFontScale(33);
-    view->LoadDisplayOptions();
-    EXPECT_EQ(view->m_nEffectiveSize[NameFont], 660000000);
+    EXPECT_EQ(view->m_nEffectiveSize[NameFont], kLargestFontSize);
+    EXPECT_EQ(view->m_nEffectiveSize[DayNumberFont], 200);
+    EXPECT_EQ(view->m_nEffectiveSize[TitleFont], -1000000000);  // no font: the one before stays
+    view->SetMonthsPerPage(1);
+
+    // A page with such a name font is drawn in a few seconds at most (it once hung the window).
+    doc.List().AddOrMerge(Person(6, 16, 1990, "Ann"));
+    view->Holidays().Add(Holiday(6, 16, "Midsummer Eve of the Old Harbour"));
+    view->m_nYear = 2021;
+    view->m_nMonth = 6;
+    QElapsedTimer clock;
+    clock.start();
+    Render();
+    EXPECT_LT(clock.elapsed(), 20000);
 }
 
 TEST_F(DayCellDrawing, OneLineTextShrinksForItsWidthThenEndsWithAnEllipsis)

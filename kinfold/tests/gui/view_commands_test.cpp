@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
+#include <QMenuBar>
 #include <QTabWidget>
 #include <memory>
 #include "DialogDriver.h"
@@ -22,6 +24,7 @@
 #include "app/BirthdayNamesDlg.h"
 #include "app/EditDateDlg.h"
 #include "app/HolidayListDlg.h"
+#include "app/MainFrame.h"
 #include "app/OptionsPages.h"
 #include "app/OptionsSheet.h"
 #include "app/PleaseChooseDlg.h"
@@ -566,6 +569,25 @@ TEST_F(ViewCommands, ExportCalendarWritesWhatProfileZeroShows)
     view->OnExportCalendar();
     EXPECT_EQ(messages.size(), 1u);
     CDocFrame::fileDialogHook = {};
+}
+
+TEST_F(ViewCommands, FileMenuExportSaysHowManyEventsItWrote)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    auto* frameDoc = new CKinfoldDoc;
+    frameDoc->List().AddOrMerge(Person(1, 12, 1950, "Ann Smith"));
+    CMainFrame frame(frameDoc);
+    QAction* exportAction = nullptr;
+    for (QAction* a : frame.menuBar()->actions()[0]->menu()->actions())
+        if (a->text() == "Export Calendar...") exportAction = a;
+    ASSERT_TRUE(exportAction);
+    const QString path = folder.filePath("cal.ics");
+    CDocFrame::fileDialogHook = [&](bool, const QString&) { return path; };
+    exportAction->trigger();
+    CDocFrame::fileDialogHook = {};
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_EQ(frame.statusBar()->currentMessage(), "1 event written to " + path);
 }
 
 TEST(GedcomFolder, BoundedSearchFindsTheFirstVisibleGedcomFile)

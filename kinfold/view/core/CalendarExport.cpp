@@ -225,6 +225,6 @@ ImportCommandResult RunExportCommand(const std::string& out, const std::string& 
     options.stamp = now;
     int events = 0;
     if (!ExportCalendarFile(out, list, options, events, error)) return fail(1, error);
-    r.output = std::to_string(events) + " events written to " + out + " (from " + path + ")";
+    r.output = std::to_string(events) + (events == 1 ? " event" : " events") + " written to " + out + " (from " + path + ")";
     return r;
 }

@@ -184,7 +184,7 @@ int PrintScaleFor(int pw, int ph, int w, int h)
 int ScaledFontSize(int storedSize, int percent)
 {
     const long long scaled = (long long)storedSize * percent / 100;
-    return (int)std::clamp<long long>(scaled, INT_MIN, INT_MAX);
+    return (int)std::clamp<long long>(scaled, INT_MIN, kLargestFontSize);
 }
 
 int PrintedPageHeight(int width, int height, int monthsPerPage)

@@ -37,8 +37,11 @@ struct CellBox {
 // Box of cell i inside a block, inset by half the line width.
 CellBox CellBoxOf(const MonthGeometry& g, int cell);
 
-// A stored font size (tenths of a point) at a font percentage; sizes from a damaged settings file
-// cannot overflow.
+// The largest font size drawn, in tenths of a point (1000 points).
+inline constexpr int kLargestFontSize = 10000;
+// A stored font size (tenths of a point) at a font percentage, at most kLargestFontSize: a size
+// from a damaged settings file neither overflows nor makes fonts too large to draw or to shrink.
+// Sizes of 0 and below stay as they are (no font).
 int ScaledFontSize(int storedSize, int percent);
 
 // Height of the day-name row from the measured height of "Sunday".
