@@ -33,9 +33,12 @@ set(_gzipped)
 function(kq_gzip source output)
   get_filename_component(_plain "${output}" NAME_WLE)
   get_filename_component(_dir "${output}" DIRECTORY)
+  # Compressed to the side: gzip must not remove a source that only a new configure makes again.
   add_custom_command(OUTPUT "${output}"
-    COMMAND ${CMAKE_COMMAND} -E copy "${source}" "${_dir}/${_plain}"
-    COMMAND "${KQ_GZIP}" -9nf "${_dir}/${_plain}"
+    COMMAND ${CMAKE_COMMAND} -E make_directory "${_dir}/gz"
+    COMMAND ${CMAKE_COMMAND} -E copy "${source}" "${_dir}/gz/${_plain}"
+    COMMAND "${KQ_GZIP}" -9nf "${_dir}/gz/${_plain}"
+    COMMAND ${CMAKE_COMMAND} -E rename "${_dir}/gz/${_plain}.gz" "${output}"
     DEPENDS "${source}" VERBATIM)
   set(_gzipped ${_gzipped} "${output}" PARENT_SCOPE)
 endfunction()
