@@ -33,9 +33,12 @@ set(_gzipped)
 function(kq_gzip source output)
   get_filename_component(_plain "${output}" NAME_WLE)
   get_filename_component(_dir "${output}" DIRECTORY)
+  # Compressed to the side: gzip must not remove a source that only a new configure makes again.
   add_custom_command(OUTPUT "${output}"
-    COMMAND ${CMAKE_COMMAND} -E copy "${source}" "${_dir}/${_plain}"
-    COMMAND "${KQ_GZIP}" -9nf "${_dir}/${_plain}"
+    COMMAND ${CMAKE_COMMAND} -E make_directory "${_dir}/gz"
+    COMMAND ${CMAKE_COMMAND} -E copy "${source}" "${_dir}/gz/${_plain}"
+    COMMAND "${KQ_GZIP}" -9nf "${_dir}/gz/${_plain}"
+    COMMAND ${CMAKE_COMMAND} -E rename "${_dir}/gz/${_plain}.gz" "${output}"
     DEPENDS "${source}" VERBATIM)
   set(_gzipped ${_gzipped} "${output}" PARENT_SCOPE)
 endfunction()
@@ -48,7 +51,8 @@ endfunction()
 kq_install_docs(kestrum)
 
 # kq_install_program(program folder AppStreamId): the files of one program's package, from
-# <folder>/<program>.desktop, .svg, .1, -mime.xml (when there is one) and <AppStreamId>.metainfo.xml.in.
+# <folder>/<program>.desktop, .svg, .1, -mime.xml (when there is one) and <AppStreamId>.metainfo.xml.in;
+# the manual page and the AppStream data get the version filled in.
 function(kq_install_program program folder appid)
   set(dir "${PROJECT_SOURCE_DIR}/${folder}")
   install(TARGETS ${program} RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}" COMPONENT ${program})
@@ -63,7 +67,8 @@ function(kq_install_program program folder appid)
   configure_file("${dir}/${appid}.metainfo.xml.in" "${KQ_DOC_DIR}/${appid}.metainfo.xml" @ONLY)
   install(FILES "${KQ_DOC_DIR}/${appid}.metainfo.xml" DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo"
     COMPONENT ${program})
-  kq_gzip("${dir}/${program}.1" "${KQ_DOC_DIR}/man/${program}.1.gz")
+  configure_file("${dir}/${program}.1" "${KQ_DOC_DIR}/${program}.1" @ONLY)
+  kq_gzip("${KQ_DOC_DIR}/${program}.1" "${KQ_DOC_DIR}/man/${program}.1.gz")
   set(_gzipped ${_gzipped} PARENT_SCOPE)
   install(FILES "${KQ_DOC_DIR}/man/${program}.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1"
     COMPONENT ${program})

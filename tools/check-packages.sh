@@ -125,6 +125,7 @@ for p in $PACKAGES; do
       grep -qF "$want" "$metainfo" && ok || bad "$p: metainfo lacks $want"
     done
     page="$root/usr/share/man/man1/$p.1.gz"
+    gzip -dc "$page" | grep -q "^\.TH .* \"$p $VERSION\"" && ok || bad "$p: manual page does not name version $VERSION"
     out="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)" && [ -z "$out" ] \
       && ok || bad "$p: manual page warnings: $out"
   fi

@@ -158,10 +158,12 @@ void CHolidayEditDlg::OnInitDialog()
     const Holiday& h = m_Holiday;
     m_ctlName->setText(ToQt(h.name));
     auto select = [](QComboBox* box, int pos) { box->setCurrentIndex(pos >= 0 && pos < box->count() ? pos : -1); };
-    select(m_ctlMonth, h.month);
+    // An Easter rule keeps no date; switching it to a dated kind starts on 1 January.
+    const bool easter = h.kind == Holiday::WesternEaster || h.kind == Holiday::OrthodoxEaster;
+    select(m_ctlMonth, easter && h.month == 0 ? 1 : h.month);
     select(m_ctlWeekday, h.weekday);
     select(m_ctlWeek, h.week);
-    m_ctlDay->setText(QString::number(h.day));
+    m_ctlDay->setText(QString::number(easter && h.day == 0 ? 1 : h.day));
     m_ctlEaster->setCurrentIndex(h.kind == Holiday::OrthodoxEaster ? 1 : 0);
     m_ctlOffset->SetValue(h.offset);
     // A new one-year date starts on the year it is entered in.

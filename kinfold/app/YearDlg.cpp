@@ -15,7 +15,7 @@ CYearDlg::CYearDlg(QWidget* parent) : CKinfoldDialog(parent)
     m_ctlYear = new CSpinEdit(this);
     // The arrows stay in this range; any whole number can be typed.
     m_ctlYear->SetRange(1900, 2199);
-    SetToolTip(m_ctlYear, "Enter any year (no limits).");
+    SetToolTip(m_ctlYear, QString("Enter a year from %1 to %2.").arg(kFirstYear).arg(kLastYear));
     grid->addWidget(m_ctlYear, 1, 0);
     m_ctlMonth = new QComboBox(this);
     m_ctlMonth->addItem("No Change");

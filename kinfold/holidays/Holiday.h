@@ -35,7 +35,7 @@ public:
 
     // Days from Easter; `orthodox` picks the Julian computus.
     static Holiday FromEaster(bool orthodox, int offset, const CString& name);
-    // Kinds that take a date and a weekday (kinds 5 to 8; the weekday is used by 7 and 8 only).
+    // Kinds that take a date and a weekday (5 to 8 and 'A'; the weekday is used by 7, 8 and 'A').
     static Holiday DateRule(int kind, int month, int day, int weekday, const CString& name);
     static Holiday InOneYear(int year, int month, int day, const CString& name);
     static Holiday OnOrAfterUnless(int month, int day, int weekday, int keepWeekday, const CString& name);
@@ -50,7 +50,7 @@ public:
     // The same test on the parts of a date, for kinds 0 to 2 (others give false): day of month
     // from 1, month 1..12, weekday 1 = Monday .. 7 = Sunday, and the number of days in that month.
     bool FallsOn(int dateMonth, int dateDay, int dateWeekday, int daysInMonth) const;
-    // Whether the rule needs the year, not just the month and day (kinds 3 to 9).
+    // Whether the rule needs the year, not just the month and day (kinds 3 to 9 and 'A').
     bool NeedsYear() const { return kind >= WesternEaster; }
 
     // The one-line stored form: the kind digit, two month digits, then two day digits (kinds 0

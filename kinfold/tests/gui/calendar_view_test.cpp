@@ -715,3 +715,16 @@ TEST_F(ViewTest, TheReformSwitchChangesProfilesBothWays)
     EXPECT_EQ(store.GetInt("Options1", "Countdown", 0), 0);
     EXPECT_EQ(store.GetInt("Options1", "StartWeekMonday", 0), 1);
 }
+
+TEST_F(ViewTest, AViewThatNeverLoadedItsOptionsSavesNone)
+{
+    // Its options are the defaults, not the user's: saving them would overwrite the profile.
+    store.WriteInt("Options", "ShortNames", 0);
+    store.WriteInt("Options", "Countdown", 1);
+    {
+        CKinfoldDoc doc;
+        CKinfoldView view(&doc);
+    }
+    EXPECT_EQ(store.GetInt("Options", "ShortNames", 1), 0);
+    EXPECT_EQ(store.GetInt("Options", "Countdown", 0), 1);
+}

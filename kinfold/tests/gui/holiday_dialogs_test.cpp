@@ -65,6 +65,8 @@ TEST_F(HolidayDialogs, EditorWritesEveryNewKind)
     });
     EXPECT_EQ(h.ToText(), "4+50Whit Monday");
     EXPECT_EQ(h, Holiday::FromEaster(true, 50, "Whit Monday"));
+    // Switched to a fixed date, it starts from 1 January.
+    EXPECT_EQ(Edited(h, [](CHolidayEditDlg* d) { d->m_ctlKind[0]->click(); }).ToText(), "00101Whit Monday");
 
     // The two substitute ways.
     h = Edited(Holiday(12, 25, "Christmas Day"), [](CHolidayEditDlg* d) {
