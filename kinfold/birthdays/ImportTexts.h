@@ -3,7 +3,8 @@
 // Entries are identified by their text, so one import must not give two people the same text.
 // Within one import, records with the same text and another date (birth date of a person,
 // wedding date of a couple) are other people: the first keeps the plain text, a later one gets
-// the text + " [YYYY]" (the year of its date), and when that is taken too, + " [YYYY-MM-DD]".
+// the text + " [YYYY]" (the year of its date), and when that is taken too, + " [YYYY-MM-DD]"
+// (" [--MM-DD]" for a birthday without a year).
 // Records with the same text and the same date are one person recorded twice and get the same
 // text, so they merge. The first record keeps the plain text so that it still merges with an
 // entry of that text already in the document, and a second import of the same file finds the

@@ -38,3 +38,12 @@ TEST(ImportTexts, ARecordWhoseOwnTextLooksSuffixedNeverMerges)
     EXPECT_EQ(text.rfind("Ann [1950-02-03]", 0), 0u);
     EXPECT_EQ(texts.Claim("Ann", CalendarDate(2, 3, 1950)), text);
 }
+
+TEST(ImportTexts, BirthdaysWithoutAYearAreKeptApartByTheirDay)
+{
+    ImportTexts texts;
+    EXPECT_EQ(texts.Claim("Jane Doe", CalendarDate(1, 12, 1950)), "Jane Doe");
+    EXPECT_EQ(texts.Claim("Jane Doe", CalendarDate(3, 15, 0)), "Jane Doe [--03-15]");
+    EXPECT_EQ(texts.Claim("Jane Doe", CalendarDate(3, 15, 0)), "Jane Doe [--03-15]");
+    EXPECT_EQ(texts.Claim("Jane Doe", CalendarDate(4, 1, 0)), "Jane Doe [--04-01]");
+}
