@@ -32,6 +32,15 @@ QString StartFile()
 }
 }  // namespace
 
+bool OpenStartDocument(CMainFrame& frame, const QString& document)
+{
+    if (!document.isEmpty()) return frame.OpenDocumentFile(document);
+    // A start file that vanished or went bad must not keep the program from starting, nor greet
+    // every later start with the same message: it leaves the recent-file list like any other.
+    if (!frame.OpenRecentFile(StartFile())) frame.OnFileNew();
+    return true;
+}
+
 int RunKinfold(QApplication& app, const QString& document)
 {
     InstallToolTipTiming(app);
@@ -39,12 +48,7 @@ int RunKinfold(QApplication& app, const QString& document)
     auto doc = std::make_unique<CKinfoldDoc>();
     auto frame = std::make_unique<CMainFrame>(doc.get());
 
-    if (!document.isEmpty()) {
-        if (!frame->OpenDocumentFile(document)) return 1;
-    } else if (!frame->OpenDocumentFile(StartFile())) {
-        // A start file that vanished or went bad must not keep the program from starting.
-        frame->OnFileNew();
-    }
+    if (!OpenStartDocument(*frame, document)) return 1;
     frame->show();
     frame->repaint();
     int rc = app.exec();

@@ -7,6 +7,7 @@
 #include "platform/CommandLine.h"
 
 class QApplication;
+class CMainFrame;
 
 // The start file when the recent-file list is empty.
 inline constexpr const char* kDefaultStartFile = "Kinfold.kfd";
@@ -14,6 +15,9 @@ inline constexpr const char* kDefaultStartFile = "Kinfold.kfd";
 // Shows the main window with `document`, or the start document when it is empty; returns the
 // program's exit code.
 int RunKinfold(QApplication& app, const QString& document = QString());
+// Opens `document` in the frame, or when it is empty the start document (the last one used, else
+// kDefaultStartFile); false only when the named document could not be opened.
+bool OpenStartDocument(CMainFrame& frame, const QString& document);
 
 struct PrintPdfOptions {
     QString output;

@@ -14,6 +14,7 @@
 #include <functional>
 #include "DialogDriver.h"
 #include "view/KinfoldDoc.h"
+#include "app/KinfoldApp.h"
 #include "app/MainFrame.h"
 #include "platform/Archive.h"
 
@@ -131,6 +132,33 @@ TEST_F(OpenDocuments, RecentFilesThatCannotBeOpenedLeaveTheList)
     CKinfoldDoc other;
     CMainFrame next(&other);
     EXPECT_EQ(next.RecentFiles(), QStringList{good});
+}
+
+TEST_F(OpenDocuments, AStartDocumentThatCannotBeOpenedLeavesTheListOnce)
+{
+    QFile bad(dir.filePath("bad.kfd"));
+    bad.open(QIODevice::WriteOnly);
+    bad.write(QByteArray("\x09\x00\x00\x00", 4));
+    bad.close();
+    const QString badPath = QFileInfo(bad).absoluteFilePath();
+    {
+        CKinfoldDoc doc;
+        CMainFrame frame(&doc);
+        frame.AddRecentFile(badPath);
+        EXPECT_TRUE(OpenStartDocument(frame, QString()));
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_TRUE(frame.RecentFiles().isEmpty());
+        EXPECT_EQ(doc.List().GetCount(), 0);
+    }
+    // The next start does not meet the same file again.
+    messages.clear();
+    CKinfoldDoc doc;
+    CMainFrame frame(&doc);
+    EXPECT_TRUE(frame.RecentFiles().isEmpty());
+    const QString good = SaveList(dir.filePath("good.kfd"), "Ada Lind");
+    EXPECT_FALSE(OpenStartDocument(frame, dir.filePath("missing.kfd")));
+    EXPECT_TRUE(OpenStartDocument(frame, good));
+    EXPECT_EQ(doc.List().GetCount(), 1);
 }
 
 KINFOLD_DIALOG_TEST_MAIN()
