@@ -228,6 +228,25 @@ void CClockDlg::ClearRestart()
     if (!ReplaceFileDurably(path, bytes, why)) DisplayError("Error in rewriting Startup file");
 }
 
+void CClockDlg::UpdateRestart()
+{
+    if (m_strName.empty()) return;
+    MakeDir(FromQt(UserDataFolder("Dialwake")));
+    const CString path = RestartFilePath();
+    std::vector<CString> lines;
+    if (FileExists(path) && !ReadRestartLines(path, lines)) {
+        DisplayError("Failed to read Restart commands");
+        return;
+    }
+    lines = RestartLinesWithout(lines, m_strName);
+    if (!m_bQuit) lines.push_back(GetRestartLine());
+    // One swap, not a removal and an append: a kill between the two would lose this clock.
+    CString bytes;
+    for (const CString& l : lines) bytes += l + "\n";
+    std::string why;
+    if (!ReplaceFileDurably(path, bytes, why)) DisplayError("Error in rewriting Startup file");
+}
+
 // ---- setup ---------------------------------------------------------------------------------------
 
 void CClockDlg::SetFace(int face)
@@ -596,8 +615,7 @@ void CClockDlg::moveEvent(QMoveEvent* e)
 {
     QDialog::moveEvent(e);
     FitPendingFrame();
-    ClearRestart();
-    SetRestart();
+    UpdateRestart();
 }
 
 void CClockDlg::resizeEvent(QResizeEvent* e)
@@ -606,8 +624,7 @@ void CClockDlg::resizeEvent(QResizeEvent* e)
     FitPendingFrame();
     // The fonts follow the window's size; the new size belongs in the restart line.
     DiscardFonts();
-    ClearRestart();
-    SetRestart();
+    UpdateRestart();
 }
 
 void CClockDlg::closeEvent(QCloseEvent* e)

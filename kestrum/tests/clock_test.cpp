@@ -711,3 +711,19 @@ TEST_F(ClockTest, RestartFileRewritesReachTheDisk)
     ASSERT_FALSE(syncrec::Log().empty());
     EXPECT_EQ(syncrec::Log().back().synced, syncrec::Slurp(path));
 }
+
+TEST_F(ClockTest, AMoveNeverLeavesTheFileWithoutTheClock)
+{
+    CClockDlg* c = Make("/o0/tz(0|nu0)/n(London)");
+    Make("/o0/tz(32400|nu0)/n(Tokyo, Japan)");
+    const std::string path = CClockDlg::RestartFilePath();
+    syncrec::Watch(path);
+    c->move(c->pos() + QPoint(7, 5));
+    ASSERT_FALSE(syncrec::Log().empty());
+    for (const syncrec::Sync& s : syncrec::Log())
+        EXPECT_NE(s.watched.find("/n(London)"), std::string::npos) << "at a sync of " << s.path;
+    const auto lines = Lines();
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const CString& l) { return l.find("/n(London)") != CString::npos; }),
+              1);
+}

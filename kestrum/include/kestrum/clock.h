@@ -73,6 +73,8 @@ public:
     CString GetRestartLine() const;
     void SetRestart();
     void ClearRestart();
+    // Puts the clock's current line in place of its old one in a single rewrite.
+    void UpdateRestart();
     // The restart file, in the per-user Dialwake folder.
     static CString RestartFilePath();
     // The lines of the restart file (empty when there is none).
