@@ -315,19 +315,7 @@ GedcomImportStats ImportGedcom(std::string_view bytes, BirthdayList& list)
     GedcomImportStats stats;
     std::string text = DecodeGedcomBytes(bytes);
 
-    // Count the questions and the answers that keep the stored date.
-    ChooseDateCallback original = list.Chooser();
-    list.SetChooser([&](const CString& t, const CString& w, const CString& a, const CString& b) {
-        ++stats.questions;
-        DateChoice c = original ? original(t, w, a, b) : DateChoice::B;
-        if (c == DateChoice::B) ++stats.conflictsKept;
-        return c;
-    });
-    struct Restore {
-        BirthdayList& list;
-        ChooseDateCallback& chooser;
-        ~Restore() { list.SetChooser(std::move(chooser)); }
-    } restore{list, original};
+    CountedQuestions counting(list, stats.questions, stats.conflictsKept);
 
     Importer importer(list, stats);
     ForEachLine(text, [&](std::string_view line) { importer.Line(line); });

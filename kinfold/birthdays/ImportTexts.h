@@ -12,6 +12,7 @@
 #include <string>
 #include <unordered_map>
 #include "calendar/CalendarDate.h"
+#include "birthdays/BirthdayList.h"
 #include "platform/CString.h"
 
 class ImportTexts {
@@ -32,4 +33,28 @@ private:
     bool TryClaim(const CString& text, Day day);
 
     std::unordered_map<std::string, Day> m_taken;
+};
+
+// For as long as it lives, counts the merge questions an import asks of the list's chooser and
+// the answers that keep the stored date; then gives the list its own chooser back.
+class CountedQuestions {
+public:
+    CountedQuestions(BirthdayList& list, int& questions, int& conflictsKept)
+        : m_list(list), m_original(list.Chooser())
+    {
+        list.SetChooser([&questions, &conflictsKept, this](const CString& t, const CString& w, const CString& a,
+                                                           const CString& b) {
+            ++questions;
+            DateChoice c = m_original ? m_original(t, w, a, b) : DateChoice::B;
+            if (c == DateChoice::B) ++conflictsKept;
+            return c;
+        });
+    }
+    ~CountedQuestions() { m_list.SetChooser(std::move(m_original)); }
+    CountedQuestions(const CountedQuestions&) = delete;
+    CountedQuestions& operator=(const CountedQuestions&) = delete;
+
+private:
+    BirthdayList& m_list;
+    ChooseDateCallback m_original;
 };

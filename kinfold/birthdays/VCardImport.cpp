@@ -70,19 +70,7 @@ VCardImportStats ImportVCards(std::string_view bytes, BirthdayList& list)
 {
     VCardImportStats stats;
 
-    // Count the questions and the answers that keep the stored date.
-    ChooseDateCallback original = list.Chooser();
-    list.SetChooser([&](const CString& t, const CString& w, const CString& a, const CString& b) {
-        ++stats.questions;
-        DateChoice c = original ? original(t, w, a, b) : DateChoice::B;
-        if (c == DateChoice::B) ++stats.conflictsKept;
-        return c;
-    });
-    struct Restore {
-        BirthdayList& list;
-        ChooseDateCallback& chooser;
-        ~Restore() { list.SetChooser(std::move(chooser)); }
-    } restore{list, original};
+    CountedQuestions counting(list, stats.questions, stats.conflictsKept);
 
     CoupleIndex couples(list);
     // Two cards of one file with one name and other dates are two people.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A day cell's free area: below the day number and the corner text, and never above it.
+#include "../TestEntries.h"
 #include <gtest/gtest.h>
 #include <vector>
 #include "birthdays/BirthdayList.h"
@@ -7,13 +8,6 @@
 #include "view/core/DayCell.h"
 
 namespace {
-BirthdayEntry Person(int m, int d, int y, const char* text, uint16_t kind = BirthdayEntry::Individual)
-{
-    BirthdayEntry e(CalendarDate(m, d, y));
-    e.text = text;
-    e.kind = kind;
-    return e;
-}
 }  // namespace
 
 TEST(DayCellFreeArea, StartsBelowTheTallerOfDayNumberAndCornerText)

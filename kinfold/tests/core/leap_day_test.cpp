@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // 29 February in common years: the rule, its stored form, and what a day cell and a click find.
+#include "../TestEntries.h"
 #include <gtest/gtest.h>
 #include <vector>
 #include "birthdays/BirthdayList.h"
@@ -10,14 +11,6 @@
 #include "view/core/DisplayOptions.h"
 
 namespace {
-BirthdayEntry Person(int m, int d, int y, const char* text, uint16_t kind = BirthdayEntry::Individual)
-{
-    BirthdayEntry e(CalendarDate(m, d, y));
-    e.text = text;
-    e.kind = kind;
-    return e;
-}
-
 MonthDay Shown(int month, int day, int year, LeapDayRule rule)
 {
     MonthDay shown{-1, -1};

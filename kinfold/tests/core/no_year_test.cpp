@@ -1,18 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Birthdays stored without a year (year 0) are drawn on their day every year, with no age.
+#include "../TestEntries.h"
 #include <gtest/gtest.h>
 #include "birthdays/GedcomReader.h"
 #include "view/core/DayCell.h"
 
 namespace {
-
-BirthdayEntry Person(int m, int d, int y, const char* text)
-{
-    BirthdayEntry e(CalendarDate(m, d, y));
-    e.text = text;
-    e.kind = BirthdayEntry::Individual;
-    return e;
-}
 
 std::vector<CString> Labels(const BirthdayList& list, const CalendarDate& day, const DisplayOptions& o)
 {

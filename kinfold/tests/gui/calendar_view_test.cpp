@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar view: what day cells show, navigation, options kept per profile, and printing to PDF.
+#include "../TestEntries.h"
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
@@ -23,14 +24,6 @@
 #include "view/core/DayClick.h"
 
 namespace {
-BirthdayEntry Person(int m, int d, int y, const char* text, uint16_t kind = BirthdayEntry::Individual)
-{
-    BirthdayEntry e(CalendarDate(m, d, y));
-    e.text = text;
-    e.kind = kind;
-    return e;
-}
-
 class ViewTest : public ::testing::Test {
 protected:
     void SetUp() override

@@ -2,6 +2,7 @@
 // The dialogs on their own, driven through their controls: OK, Cancel and the close box, the
 // number checks, the entry editor's layouts, the merge question, the holiday editors and the
 // options sheet's pages.
+#include "../TestEntries.h"
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
@@ -29,14 +30,6 @@
 #include "view/KinfoldDoc.h"
 
 namespace {
-BirthdayEntry Person(int m, int d, int y, const char* text, uint16_t kind = BirthdayEntry::Individual)
-{
-    BirthdayEntry e(CalendarDate(m, d, y));
-    e.text = text;
-    e.kind = kind;
-    return e;
-}
-
 QStringList Lines(QListWidget* list)
 {
     QStringList out;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a birthday list over one with unsaved changes, by each way a file comes in, and recent
 // files that cannot be opened.
+#include "../TestEntries.h"
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QDropEvent>
@@ -19,14 +20,6 @@
 #include "platform/Archive.h"
 
 namespace {
-
-BirthdayEntry Person(int m, int d, int y, const char* text)
-{
-    BirthdayEntry e(CalendarDate(m, d, y));
-    e.text = text;
-    e.kind = BirthdayEntry::Individual;
-    return e;
-}
 
 QString SaveList(const QString& path, const char* name)
 {

@@ -3,6 +3,7 @@
 // year chooser, the target date, the options sheet's Apply, the names list, the holidays, the
 // import of genealogy and address-book files with its merge question and start folder, and the
 // calendar export.
+#include "../TestEntries.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -38,14 +39,6 @@
 #include "view/core/PageLayout.h"
 
 namespace {
-BirthdayEntry Person(int m, int d, int y, const char* text, uint16_t kind = BirthdayEntry::Individual)
-{
-    BirthdayEntry e(CalendarDate(m, d, y));
-    e.text = text;
-    e.kind = kind;
-    return e;
-}
-
 class ViewCommands : public DialogTest {
 protected:
     void SetUp() override
