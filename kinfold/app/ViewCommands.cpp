@@ -51,7 +51,10 @@ QString FindGedcomFolder(const QString& start, int maxDepth, int maxEntries)
                 continue;
             }
             const QString name = fi.fileName();
-            if (!name.startsWith('.') && name.toLower().contains(".ged")) {
+            const QString lower = name.toLower();
+            // Address books import as well as genealogy files.
+            if (!name.startsWith('.') &&
+                (lower.contains(".ged") || lower.endsWith(".vcf") || lower.endsWith(".vcard"))) {
                 found = fi.absolutePath();
                 return true;
             }

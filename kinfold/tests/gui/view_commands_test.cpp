@@ -600,6 +600,12 @@ TEST(GedcomFolder, BoundedSearchFindsTheFirstVisibleGedcomFile)
     QTemporaryDir other;
     QDir(other.path()).mkpath("x.ged");
     EXPECT_EQ(FindGedcomFolder(other.path()), other.path());
+    // An address book is found as a genealogy file is.
+    QTemporaryDir cards;
+    QDir(cards.path()).mkpath("phone/export");
+    QFile(cards.filePath("phone/export/Contacts.VCF")).open(QIODevice::WriteOnly);
+    EXPECT_EQ(QDir(FindGedcomFolder(cards.path())).canonicalPath(),
+              QDir(cards.filePath("phone/export")).canonicalPath());
 }
 
 KINFOLD_DIALOG_TEST_MAIN()
