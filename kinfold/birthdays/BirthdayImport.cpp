@@ -47,19 +47,11 @@ bool ImportBirthdays(std::string_view bytes, BirthdayList& list, BirthdayImportS
     stats = BirthdayImportStats();
     stats.format = DetectImportFormat(bytes);
     if (stats.format == ImportFormat::VCard) {
-        VCardImportStats v = ImportVCards(bytes, list);
-        stats.added = v.added;
-        stats.merged = v.merged;
-        stats.questions = v.questions;
-        stats.conflictsKept = v.conflictsKept;
+        static_cast<ImportCounts&>(stats) = ImportVCards(bytes, list);
         return true;
     }
     if (stats.format == ImportFormat::Gedcom) {
-        GedcomImportStats g = ImportGedcom(bytes, list);
-        stats.added = g.added;
-        stats.merged = g.merged;
-        stats.questions = g.questions;
-        stats.conflictsKept = g.conflictsKept;
+        static_cast<ImportCounts&>(stats) = ImportGedcom(bytes, list);
         return true;
     }
     error = NeitherMessage("The file");

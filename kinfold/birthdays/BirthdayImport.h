@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One import for genealogy (GEDCOM) and address-book (vCard) files, told apart by their content.
+#include "birthdays/ImportTexts.h"
 #include <string>
 #include <string_view>
 #include "birthdays/BirthdayList.h"
@@ -11,12 +12,8 @@ enum class ImportFormat { Unknown, Gedcom, VCard };
 // is GEDCOM; anything else is neither. The file's name plays no part.
 ImportFormat DetectImportFormat(std::string_view bytes);
 
-struct BirthdayImportStats {
+struct BirthdayImportStats : ImportCounts {
     ImportFormat format = ImportFormat::Unknown;
-    int added = 0;          // entries appended to the list
-    int merged = 0;         // entries merged into an entry of the same text
-    int questions = 0;      // merge questions asked
-    int conflictsKept = 0;  // questions answered B: the stored date was kept
 };
 
 // Merges the file's people and couples into `list` (unsorted). False, with the list unchanged

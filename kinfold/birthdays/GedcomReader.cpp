@@ -315,7 +315,7 @@ GedcomImportStats ImportGedcom(std::string_view bytes, BirthdayList& list)
     GedcomImportStats stats;
     std::string text = DecodeGedcomBytes(bytes);
 
-    CountedQuestions counting(list, stats.questions, stats.conflictsKept);
+    CountedQuestions counting(list, stats);
 
     Importer importer(list, stats);
     ForEachLine(text, [&](std::string_view line) { importer.Line(line); });

@@ -1,18 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Merges the people and married couples of a genealogy (GEDCOM) file into a birthday list.
+#include "birthdays/ImportTexts.h"
 #include <string>
 #include <string_view>
 #include "birthdays/BirthdayList.h"
 
-struct GedcomImportStats {
+struct GedcomImportStats : ImportCounts {
     int individuals = 0;  // INDI records read
     int families = 0;     // FAM records read
-    int added = 0;        // entries appended to the list (people and couples)
-    int merged = 0;       // entries merged into an entry of the same text
-    int couples = 0;      // couple entries made (added or merged)
-    int questions = 0;    // merge questions asked
-    int conflictsKept = 0;  // questions answered B: the stored date was kept
 };
 
 // Reads a date value: "@#DGREGORIAN@" and no escape as usual, "@#DJULIAN@" dates through the

@@ -35,14 +35,22 @@ private:
     std::unordered_map<std::string, Day> m_taken;
 };
 
+// What an import did to the list, whatever the file's kind.
+struct ImportCounts {
+    int added = 0;          // entries appended to the list (people and couples)
+    int merged = 0;         // entries merged into an entry of the same text
+    int couples = 0;        // couple entries made (added or merged)
+    int questions = 0;      // merge questions asked
+    int conflictsKept = 0;  // questions answered B: the stored date was kept
+};
+
 // For as long as it lives, counts the merge questions an import asks of the list's chooser and
 // the answers that keep the stored date; then gives the list its own chooser back.
 class CountedQuestions {
 public:
-    CountedQuestions(BirthdayList& list, int& questions, int& conflictsKept)
-        : m_list(list), m_original(list.Chooser())
+    CountedQuestions(BirthdayList& list, ImportCounts& counts) : m_list(list), m_original(list.Chooser())
     {
-        list.SetChooser([&questions, &conflictsKept, this](const CString& t, const CString& w, const CString& a,
+        list.SetChooser([&questions = counts.questions, &conflictsKept = counts.conflictsKept, this](const CString& t, const CString& w, const CString& a,
                                                            const CString& b) {
             ++questions;
             DateChoice c = m_original ? m_original(t, w, a, b) : DateChoice::B;

@@ -70,7 +70,7 @@ VCardImportStats ImportVCards(std::string_view bytes, BirthdayList& list)
 {
     VCardImportStats stats;
 
-    CountedQuestions counting(list, stats.questions, stats.conflictsKept);
+    CountedQuestions counting(list, stats);
 
     CoupleIndex couples(list);
     // Two cards of one file with one name and other dates are two people.

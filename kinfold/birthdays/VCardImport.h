@@ -1,16 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Merges the birthdays, deaths and wedding anniversaries of an address book (vCard) into a list.
+#include "birthdays/ImportTexts.h"
 #include <string_view>
 #include "birthdays/BirthdayList.h"
 
-struct VCardImportStats {
-    int cards = 0;          // cards read
-    int added = 0;          // entries appended to the list (people and couples)
-    int merged = 0;         // entries merged into an entry of the same text
-    int couples = 0;        // couple entries made (added or merged)
-    int questions = 0;      // merge questions asked
-    int conflictsKept = 0;  // questions answered B: the stored date was kept
+struct VCardImportStats : ImportCounts {
+    int cards = 0;  // cards read
 };
 
 // A card with a birthday adds a person (its anniversary is the marriage date, its death date
