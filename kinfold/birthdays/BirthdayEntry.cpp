@@ -22,6 +22,28 @@ CString BirthdayEntry::FirstName() const
     return blank == CString::npos ? text : text.substr(0, blank);
 }
 
+CString WithoutSurnameSlashes(const CString& name)
+{
+    size_t open = name.find('/');
+    if (open == CString::npos) return name;
+    size_t close = name.find('/', open + 1);
+    if (close == CString::npos) return name;
+    CString joined = name.substr(0, open) + name.substr(open + 1, close - open - 1) + name.substr(close + 1);
+    // The slashes often stood between blanks ("Richard //"): one blank between words, none at the ends.
+    CString out;
+    for (char c : joined) {
+        if (c == ' ' && (out.empty() || out.back() == ' ')) continue;
+        out += c;
+    }
+    while (!out.empty() && out.back() == ' ') out.pop_back();
+    return out;
+}
+
+CString BirthdayEntry::DisplayText() const
+{
+    return HasKind(Individual | Couple) ? WithoutSurnameSlashes(text) : text;
+}
+
 CString BirthdayEntry::LastName() const
 {
     size_t end = text.find_last_not_of(' ');

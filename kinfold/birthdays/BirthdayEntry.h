@@ -66,4 +66,11 @@ public:
     CString FirstName() const;
     // After the last blank, trailing blanks ignored.
     CString LastName() const;
+    // The text as people read it: a person's or couple's name without the GEDCOM slashes
+    // around the surname; notes as they stand.
+    CString DisplayText() const;
 };
+
+// "Anne /Mowbray/" -> "Anne Mowbray", "Richard //" -> "Richard", "/Smith/" -> "Smith"; a text
+// without a pair of slashes comes back unchanged.
+CString WithoutSurnameSlashes(const CString& name);

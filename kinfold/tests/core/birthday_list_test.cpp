@@ -115,6 +115,25 @@ TEST(BirthdayEntry, KindFlagsAndNames)
     EXPECT_TRUE(e.SameText(other));
 }
 
+TEST(BirthdayEntry, DisplayTextDropsSurnameSlashesOfPeopleOnly)
+{
+    EXPECT_EQ(WithoutSurnameSlashes("Anne /Mowbray/"), "Anne Mowbray");
+    EXPECT_EQ(WithoutSurnameSlashes("Richard //"), "Richard");
+    EXPECT_EQ(WithoutSurnameSlashes("/Smith/"), "Smith");
+    EXPECT_EQ(WithoutSurnameSlashes("John /Kennedy/ III"), "John Kennedy III");
+    EXPECT_EQ(WithoutSurnameSlashes("John+Alice /de Saint-John/"), "John+Alice de Saint-John");
+    EXPECT_EQ(WithoutSurnameSlashes("AC/DC"), "AC/DC");
+
+    BirthdayEntry note;
+    note.SetKind(BirthdayEntry::Note);
+    note.text = "Pay rent /or/ else";
+    EXPECT_EQ(note.DisplayText(), note.text);
+    BirthdayEntry couple;
+    couple.SetKind(BirthdayEntry::Couple);
+    couple.text = "John+Janet /Kennedy/";
+    EXPECT_EQ(couple.DisplayText(), "John+Janet Kennedy");
+}
+
 TEST(BirthdayList, AddOrMergeAsksOncePerDifferingDate)
 {
     BirthdayList list;
