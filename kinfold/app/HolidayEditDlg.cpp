@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <climits>
 #include "platform/CTime.h"
+#include "platform/Locale.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
@@ -140,14 +141,13 @@ void CHolidayEditDlg::EnableByKind(int kind)
 void CHolidayEditDlg::OnInitDialog()
 {
     // The user's own month and weekday names of profile 0, whatever profile the view shows.
-    ISettingsStore& store = AppSettings();
+    const DisplayOptions shown = LoadDisplayOptions(AppSettings(), 0, CurrentLocaleChoices());
     m_ctlMonth->clear();
-    for (int m = 0; m <= 12; ++m)
-        m_ctlMonth->addItem(ToQt(store.GetString(kMonthSection, kMonthKeys[m], kMonthKeys[m])));
+    for (int m = 0; m <= 12; ++m) m_ctlMonth->addItem(ToQt(shown.monthNames[m]));
     m_ctlWeekday->clear();
     m_ctlKeepWeekday->clear();
     for (int d = 0; d < 8; ++d) {
-        const QString name = ToQt(store.GetString(kWeekSection, kWeekDayKeys[d], kWeekDayKeys[d]));
+        const QString name = ToQt(shown.weekDayNames[d]);
         m_ctlWeekday->addItem(name);
         m_ctlKeepWeekday->addItem(name);
     }

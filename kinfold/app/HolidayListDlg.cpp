@@ -9,6 +9,7 @@
 #include "holidays/CountrySets.h"
 #include "holidays/HolidayList.h"
 #include "platform/MessageBox.h"
+#include "platform/Locale.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
@@ -98,7 +99,7 @@ void CHolidayListDlg::OnDelete()
 
 void CHolidayListDlg::OnReset()
 {
-    m_List.PutFactoryList(AppSettings());
+    m_List.PutFactoryList(AppSettings(), CurrentLocaleChoices());
     Refill();
 }
 

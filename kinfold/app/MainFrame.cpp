@@ -117,7 +117,7 @@ void CMainFrame::CreateMenus()
     view->addAction(v->Action(ID_OPTIONS));
     view->addSeparator();
     for (int id : {ID_MONDAY, ID_FIRST_NAME, ID_ANNIVERSARY, ID_DAY_COUNT, ID_PICTURES, ID_DEAD, ID_NOTES,
-                   ID_MOON_PHASE, ID_SEASONS})
+                   ID_MOON_PHASE, ID_SEASONS, ID_WEEK_NUMBERS})
         view->addAction(v->Action(id));
     QMenu* months = view->addMenu("Months/page");
     months->addAction(v->Action(ID_ONE_MONTH));

@@ -59,6 +59,7 @@ CPPOptions::CPPOptions(QWidget* parent) : CPropertyPage("Options", parent)
     m_ctlNotes = check("Show Notes");
     m_ctlMoonPhase = check("Show Moon Phase");
     m_ctlSeasons = check("Show Seasons");
+    m_ctlWeekNumbers = check("Show week numbers");
     auto* leapRow = new QHBoxLayout;
     auto* leapLabel = new QLabel("29 February in other years:", this);
     m_ctlLeapDay = new QComboBox(this);
@@ -85,6 +86,7 @@ void CPPOptions::OnInitDialog()
     m_ctlNotes->setChecked(o.switches.IsSet(DisplaySwitches::Notes));
     m_ctlMoonPhase->setChecked(o.bMoonPhase);
     m_ctlSeasons->setChecked(o.bSeasons);
+    m_ctlWeekNumbers->setChecked(o.bWeekNumbers);
     m_ctlLeapDay->setCurrentIndex(LeapDayRuleToStored(o.leapDay));
 }
 
@@ -103,6 +105,7 @@ bool CPPOptions::DoDataExchange()
     o.bPictures = m_ctlPictures->isChecked();
     o.bMoonPhase = m_ctlMoonPhase->isChecked();
     o.bSeasons = m_ctlSeasons->isChecked();
+    o.bWeekNumbers = m_ctlWeekNumbers->isChecked();
     o.leapDay = LeapDayRuleFromStored(m_ctlLeapDay->currentIndex());
     return true;
 }

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include "app/DialogSupport.h"
 #include "app/OptionsPages.h"
+#include "platform/Locale.h"
 #include "platform/Settings.h"
 #include "platform/ToolTips.h"
 #include "view/KinfoldView.h"
@@ -24,7 +25,7 @@ void CPropertyPage::Initialise()
 {
     if (m_bInitialised) return;
     m_bInitialised = true;
-    LoadDisplayOptions(AppSettings(), m_nProfile, m_Options);
+    LoadDisplayOptions(AppSettings(), m_nProfile, m_Options, CurrentLocaleChoices());
     OnInitDialog();
     SetModified(false);
 }

@@ -12,6 +12,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTextLayout>
 #include <QPageSetupDialog>
 #include <QTimer>
@@ -24,6 +25,7 @@
 #include <random>
 #include "calendar/MoonDate.h"
 #include "kestrum/files.h"
+#include "platform/Locale.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
 #include "view/KinfoldDoc.h"
@@ -48,10 +50,19 @@ GregorianDate TodayDate()
 }
 
 // The printer, kept for the session so that print setup choices last.
-QPrinter& SessionPrinter()
+// Letter where the locale measures in US units, A4 elsewhere.
+QPageSize LocalePaper(const LocaleChoices& locale)
 {
-    static QPrinter* printer = [] {
+    return QPageSize(locale.usPaper ? QPageSize::Letter : QPageSize::A4);
+}
+
+QPrinter& SessionPrinter(const LocaleChoices& locale)
+{
+    static QPrinter* printer = [&] {
         auto* p = new QPrinter(QPrinter::HighResolution);
+        // The chosen printer's own default paper; the locale's when there is no printer.
+        const QPageSize paper = QPrinterInfo(*p).defaultPageSize();
+        p->setPageSize(paper.isValid() ? paper : LocalePaper(locale));
         p->setPageOrientation(QPageLayout::Landscape);
         return p;
     }();
@@ -64,6 +75,7 @@ CKinfoldView::CKinfoldView(CKinfoldDoc* doc, QWidget* parent) : QWidget(parent),
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setMinimumSize(200, 150);
+    m_Locale = CurrentLocaleChoices();
     m_Today = TodayDate();
     m_nYear = m_Today.year;
     m_nMonth = m_Today.month;
@@ -138,6 +150,8 @@ void CKinfoldView::CreateActions()
        [this] { Toggle(ID_MOON_PHASE, m_Options.bMoonPhase); });
     on(AddAction(ID_SEASONS, "Seasons", "Start of seasons\nSeason", true),
        [this] { Toggle(ID_SEASONS, m_Options.bSeasons); });
+    on(AddAction(ID_WEEK_NUMBERS, "Week Numbers", "Show the number of each week in its first day\nWeek Numbers", true),
+       [this] { Toggle(ID_WEEK_NUMBERS, m_Options.bWeekNumbers); });
     on(AddAction(ID_ONE_MONTH, "1", "One month per page/nNormal"), [this] { SetMonthsPerPage(1); });
     on(AddAction(ID_SIX_MONTHS, "6", "Six months per page\nsix minths"), [this] { SetMonthsPerPage(6); });
     on(AddAction(ID_TWELVE_MONTHS, "12", "Twelve months per page\nYear"), [this] { SetMonthsPerPage(12); });
@@ -279,7 +293,7 @@ void CKinfoldView::CalendarTypeMenuChecks()
 
 void CKinfoldView::LoadDisplayOptions()
 {
-    ::LoadDisplayOptions(AppSettings(), m_nCalendarType, m_Options);
+    ::LoadDisplayOptions(AppSettings(), m_nCalendarType, m_Options, m_Locale);
     m_nProfile = m_nCalendarType;
     m_nDayIndexType = -1;  // what the index holds may follow the options
     // The page keeps the percentage it is drawn at; the next SetFontScale of that same
@@ -295,6 +309,7 @@ void CKinfoldView::LoadDisplayOptions()
     SetCheck(ID_PICTURES, m_Options.bPictures);
     SetCheck(ID_MOON_PHASE, m_Options.bMoonPhase);
     SetCheck(ID_SEASONS, m_Options.bSeasons);
+    SetCheck(ID_WEEK_NUMBERS, m_Options.bWeekNumbers);
     CalendarTypeMenuChecks();
     Redraw();
 }
@@ -304,7 +319,7 @@ void CKinfoldView::SaveDisplayOptions()
     SetFontScale(100);
     // Into the profile the values came from, whichever calendar is in effect now. Before the
     // first load they are defaults, and the stored ones stay.
-    if (m_nProfile >= 0) ::SaveDisplayOptions(AppSettings(), m_nProfile, m_Options);
+    if (m_nProfile >= 0) ::SaveDisplayOptions(AppSettings(), m_nProfile, m_Options, m_Locale);
 }
 
 void CKinfoldView::SwitchProfile(int type)
@@ -350,7 +365,7 @@ void CKinfoldView::OnInitialUpdate()
     LoadDisplayOptions();
     FindPictures();
     AssignMonthPictures((unsigned)std::time(nullptr));
-    m_Holidays.LoadFromSettings(AppSettings());
+    m_Holidays.LoadFromSettings(AppSettings(), m_Locale);
     m_bRedraw = true;
     m_nTipEntry = -1;
     m_strTip.clear();
@@ -686,12 +701,39 @@ void CKinfoldView::DrawMonth(QPainter& dc)
     m_nStartCell = StartCell(first->Weekday());
     bool reform = IsReformMonth(m_nCalendarType, month, year);
     int cell = m_nStartCell;
+    const GregorianDate firstCellDate = cellDate;
     for (int d = 1; d <= m_nDaysInMonth; ++d) {
         if (reform && d > 4 && d < 15) continue;
         if (cell > 41) break;
         DrawDayCell(dc, cell++, d, cellDate);
         cellDate.AddDays(1);
     }
+    // The row of day 1 starts before the month (or in the title area): its number goes there.
+    if (m_Options.bWeekNumbers && m_nStartCell % 7 != 0)
+        DrawWeekNumber(dc, m_nStartCell / 7 * 7, firstCellDate.DayNumber());
+}
+
+MonthGeometry CKinfoldView::BlockGeometry() const
+{
+    MonthGeometry g;
+    g.x0 = m_x0;
+    g.y0 = m_y0;
+    g.columnWidth = m_nColumnWidth;
+    g.rowHeight = m_nRowHeight;
+    g.dayNameHeight = m_nDayNameHeight;
+    g.lineWidth = m_nLineWidth;
+    return g;
+}
+
+int CKinfoldView::DrawWeekNumber(QPainter& dc, int cell, double dayNumber)
+{
+    const CellBox b = CellBoxOf(BlockGeometry(), cell);
+    SelectStyle(dc, DayCountFont);
+    // Grey, so that it reads as a guide beside the day's own texts.
+    dc.setPen(QColor(128, 128, 128));
+    const QString text = QLocale().toString(WeekNumber(dayNumber, m_Options.bStartMonday));
+    dc.drawText(Box(b.left, b.top, b.right, b.bottom), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    return dc.fontMetrics().horizontalAdvance(text + ' ');
 }
 
 void CKinfoldView::DrawGrid(QPainter& dc)
@@ -735,14 +777,7 @@ void CKinfoldView::DrawHeadings(QPainter& dc)
 
 void CKinfoldView::DrawDayCell(QPainter& dc, int cell, int day, const CalendarDate& date)
 {
-    MonthGeometry g;
-    g.x0 = m_x0;
-    g.y0 = m_y0;
-    g.columnWidth = m_nColumnWidth;
-    g.rowHeight = m_nRowHeight;
-    g.dayNameHeight = m_nDayNameHeight;
-    g.lineWidth = m_nLineWidth;
-    CellBox b = CellBoxOf(g, cell);
+    CellBox b = CellBoxOf(BlockGeometry(), cell);
     const unsigned titleColour = (unsigned)m_Options.fonts[TitleFont].color;
 
     if (date.Compare(m_Today) == 0 && date.year == m_Today.year) {
@@ -754,6 +789,7 @@ void CKinfoldView::DrawDayCell(QPainter& dc, int cell, int day, const CalendarDa
     dc.drawText(Box(b.left, b.top, b.right, b.bottom), Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine,
                 QString::number(day));
     if (m_Options.bPictures) dc.setBackgroundMode(Qt::OpaqueMode);
+    const int cornerLeft = b.left + (m_Options.bWeekNumbers && cell % 7 == 0 ? DrawWeekNumber(dc, cell, date.DayNumber()) : 0);
 
     CornerText corner = DayCornerText(date, m_Options, m_nCalendarType);
     if (corner.kind == CornerKind::SeasonOrMoon) {
@@ -763,7 +799,7 @@ void CKinfoldView::DrawDayCell(QPainter& dc, int cell, int day, const CalendarDa
         SelectStyle(dc, DayCountFont);
     }
     if (corner.kind != CornerKind::None)
-        dc.drawText(Box(b.left, b.top, b.right, b.bottom), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+        dc.drawText(Box(cornerLeft, b.top, b.right, b.bottom), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                     ToQt(corner.text));
 
     const CString& nameFace = m_Options.fonts[NameFont].face;
@@ -1035,7 +1071,7 @@ bool CKinfoldView::PrintPages(QPrinter& printer, int fromPage, int toPage, bool 
 
 void CKinfoldView::OnFilePrint()
 {
-    QPrinter& printer = SessionPrinter();
+    QPrinter& printer = SessionPrinter(m_Locale);
     int pages = 12 / std::max(1, m_nMonthsPerPage);
     m_nPageCounter = 0;
     QPrintDialog dlg(&printer, this);
@@ -1052,7 +1088,7 @@ void CKinfoldView::OnFilePrint()
 
 void CKinfoldView::OnFilePrintPreview()
 {
-    QPrinter& printer = SessionPrinter();
+    QPrinter& printer = SessionPrinter(m_Locale);
     QPrintPreviewDialog dlg(&printer, this);
     dlg.setWindowTitle("Print Preview");
     connect(&dlg, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { PrintPages(*p, 1, 0, true); });
@@ -1064,7 +1100,7 @@ void CKinfoldView::OnFilePrintPreview()
 
 void CKinfoldView::OnFilePrintSetup()
 {
-    QPageSetupDialog dlg(&SessionPrinter(), this);
+    QPageSetupDialog dlg(&SessionPrinter(m_Locale), this);
     dlg.exec();
 }
 
@@ -1074,7 +1110,7 @@ QString CKinfoldView::PrintToPdf(const PrintRequest& request)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(request.outputPdf);
     printer.setResolution(300);
-    QPageSize size(QPageSize::id(request.paperCode));
+    QPageSize size = request.paperCode ? QPageSize(QPageSize::id(request.paperCode)) : LocalePaper(m_Locale);
     if (!size.isValid()) size = QPageSize(QPageSize::Letter);
     printer.setPageSize(size);
     printer.setPageOrientation(request.portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
