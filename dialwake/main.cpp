@@ -7,14 +7,15 @@
 #include "DialwakeHost.h"
 #include "kestrum/clock.h"
 #include "platform/CommandLine.h"
+#include "platform/Locale.h"
 #include "platform/Settings.h"
 #include "platform/ToolTips.h"
 #include "platform/Version.h"
 
 namespace {
 const CommandOption kOptions[] = {
-    {"--help", nullptr, "Show this help and exit"},
-    {"--version", nullptr, "Show the version and exit"},
+    {"--help", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit")},
+    {"--version", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit")},
 };
 const std::string_view kUsage[] = {"dialwake [CLOCK...]   (a CLOCK is a restart line such as \"/o4/tz(32400|nu0)/n(Tokyo, Japan)\")"};
 }  // namespace
@@ -22,6 +23,8 @@ const std::string_view kUsage[] = {"dialwake [CLOCK...]   (a CLOCK is a restart 
 int main(int argc, char** argv)
 {
     // Answered before any window exists, so they need no display.
+    const QStringList catalogs{"dialwake", "kestrum"};
+    InstallTranslations(catalogs);
     CommandArgs parsed;
     std::string error;
     if (!ParseCommandArgs(ArgumentsOf(argc, argv), kOptions, parsed, error)) {
@@ -29,7 +32,7 @@ int main(int argc, char** argv)
         return 2;
     }
     if (parsed.Has("--help")) {
-        std::fputs(CommandUsage(kUsage, kOptions).c_str(), stdout);
+        std::fputs(CommandUsage(kUsage, kOptions, [](const char* t) { return TranslateToLocal("CommandLine", t); }).c_str(), stdout);
         return 0;
     }
     if (parsed.Has("--version")) {
@@ -38,6 +41,7 @@ int main(int argc, char** argv)
     }
 
     QApplication app(argc, argv);
+    InstallTranslations(catalogs);
     PlatformSetApplication(QStringLiteral("Dialwake"));
     InstallToolTipTiming(app);
     // Clocks come and go; the host decides when the program ends.

@@ -4,14 +4,15 @@
 #include "MainFrm.h"
 #include "MarkwheelDoc.h"
 #include "platform/CommandLine.h"
+#include "platform/Locale.h"
 #include "platform/Settings.h"
 #include "platform/ToolTips.h"
 #include "platform/Version.h"
 
 namespace {
 const CommandOption kOptions[] = {
-    {"--help", nullptr, "Show this help and exit"},
-    {"--version", nullptr, "Show the version and exit"},
+    {"--help", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit")},
+    {"--version", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit")},
 };
 const std::string_view kUsage[] = {"markwheel [TARGET.mkw]"};
 }  // namespace
@@ -19,6 +20,8 @@ const std::string_view kUsage[] = {"markwheel [TARGET.mkw]"};
 int main(int argc, char** argv)
 {
     // Answered before any window exists, so they need no display.
+    const QStringList catalogs{"markwheel", "kestrum"};
+    InstallTranslations(catalogs);
     CommandArgs args;
     std::string error;
     if (!ParseCommandArgs(ArgumentsOf(argc, argv), kOptions, args, error)) {
@@ -26,7 +29,7 @@ int main(int argc, char** argv)
         return 2;
     }
     if (args.Has("--help")) {
-        std::fputs(CommandUsage(kUsage, kOptions).c_str(), stdout);
+        std::fputs(CommandUsage(kUsage, kOptions, [](const char* t) { return TranslateToLocal("CommandLine", t); }).c_str(), stdout);
         return 0;
     }
     if (args.Has("--version")) {
@@ -35,6 +38,7 @@ int main(int argc, char** argv)
     }
 
     QApplication app(argc, argv);
+    InstallTranslations(catalogs);
     PlatformSetApplication("Markwheel");
     QApplication::setDesktopFileName("markwheel");
     InstallToolTipTiming(app);

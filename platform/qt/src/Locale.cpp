@@ -77,7 +77,9 @@ QStringList MessageLanguages(const QProcessEnvironment& env)
 QStringList TranslationFolders()
 {
     QStringList folders;
-    const QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    // The program's own folder also before the application object exists (--help).
+    const QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
+                                                     : QFileInfo("/proc/self/exe").canonicalPath();
     if (!dir.isEmpty()) {
         folders << QDir::cleanPath(dir + "/../" KQ_TRANSLATIONS_SUBDIR);
         // Test programs sit one folder deeper than the programs.
@@ -90,8 +92,24 @@ QStringList TranslationFolders()
 
 void RemoveTranslations()
 {
-    for (auto& t : Installed()) QCoreApplication::removeTranslator(t.get());
+    if (QCoreApplication::instance())
+        for (auto& t : Installed()) QCoreApplication::removeTranslator(t.get());
     Installed().clear();
+}
+
+QString Translate(const char* context, const char* text)
+{
+    if (QCoreApplication::instance()) return QCoreApplication::translate(context, text);
+    for (auto it = Installed().rbegin(); it != Installed().rend(); ++it) {
+        const QString t = (*it)->translate(context, text);
+        if (!t.isEmpty()) return t;
+    }
+    return QString::fromUtf8(text);
+}
+
+std::string TranslateToLocal(const char* context, const char* text)
+{
+    return Translate(context, text).toLocal8Bit().toStdString();
 }
 
 QString InstallTranslationsFor(const QStringList& catalogs, const QStringList& languages)
@@ -103,7 +121,7 @@ QString InstallTranslationsFor(const QStringList& catalogs, const QStringList& l
         for (const QString& folder : in) {
             auto t = std::make_unique<QTranslator>();
             if (t->load(file, folder)) {
-                QCoreApplication::installTranslator(t.get());
+                if (QCoreApplication::instance()) QCoreApplication::installTranslator(t.get());
                 Installed().push_back(std::move(t));
                 return true;
             }
@@ -118,7 +136,10 @@ QString InstallTranslationsFor(const QStringList& catalogs, const QStringList& l
         if (!shipped) continue;
         for (const QString& catalog : catalogs) load(catalog + "_" + language, folders);
         const QStringList qt{QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
-        if (!load("qtbase_" + language, qt)) load("qtbase_" + language.section('_', 0, 0), qt);
+        // Qt ships Brazilian Portuguese only; it serves Portugal's buttons better than English.
+        if (!load("qtbase_" + language, qt) && !load("qtbase_" + language.section('_', 0, 0), qt) &&
+            language.startsWith("pt"))
+            load("qtbase_pt_BR", qt);
         return language;
     }
     return QString();

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <string>
 #include "platform/LocaleChoices.h"
 
 class QProcessEnvironment;
@@ -33,3 +34,8 @@ QString InstallTranslations(const QStringList& catalogs);
 QString InstallTranslationsFor(const QStringList& catalogs, const QStringList& languages);
 // Removes what InstallTranslations installed (tests switch languages).
 void RemoveTranslations();
+// A text marked with QT_TRANSLATE_NOOP(context, text), translated; also before the application
+// object exists (--help and the batch commands run without one).
+QString Translate(const char* context, const char* text);
+// The same in the terminal's 8-bit form.
+std::string TranslateToLocal(const char* context, const char* text);
