@@ -13,7 +13,7 @@
 
 namespace {
 const CommandOption kOptions[] = {
-    {"--help", nullptr, "Show this help and exit"},
+    {"--help", nullptr, "Show this help and exit (also -h)"},
     {"--version", nullptr, "Show the version and exit"},
 };
 const std::string_view kUsage[] = {"dialwake [CLOCK...]   (a CLOCK is a restart line such as \"/o4/tz(32400|nu0)/n(Tokyo, Japan)\")"};
@@ -24,7 +24,7 @@ int main(int argc, char** argv)
     // Answered before any window exists, so they need no display.
     CommandArgs parsed;
     std::string error;
-    if (!ParseCommandArgs(ArgumentsOf(argc, argv), kOptions, parsed, error)) {
+    if (!ParseProgramArgs(ArgumentsOf(argc, argv), kOptions, parsed, error)) {
         std::fprintf(stderr, "dialwake: %s (see dialwake --help)\n", error.c_str());
         return 2;
     }
@@ -37,15 +37,17 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    QApplication app(argc, argv);
+    // Every argument was checked above; the toolkit takes none of them.
+    int toolkitArgc = 1;
+    QApplication app(toolkitArgc, argv);
     PlatformSetApplication(QStringLiteral("Dialwake"));
     InstallToolTipTiming(app);
     // Clocks come and go; the host decides when the program ends.
     app.setQuitOnLastWindowClosed(false);
     app.setWindowIcon(CClockDlg::Icon());
     DialwakeHost host;
-    QStringList args = app.arguments();
-    args.removeFirst();
+    QStringList args;
+    for (const std::string& f : parsed.Files()) args << QString::fromLocal8Bit(f);
     host.Start(args);
     return app.exec();
 }
