@@ -55,6 +55,20 @@ int64_t DayNumber(int64_t year, int month, int day)
     return year < 0 ? 1 - n : n;
 }
 
+int MwDaysInMonth(int64_t year, int month)
+{
+    static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return 31;
+    return month == 2 && MwIsLeapYear(year < 0 ? -year : year) ? 29 : kDays[month - 1];
+}
+
+bool MarkwheelFieldsInRange(const MarkwheelData& d)
+{
+    return d.month >= 1 && d.month <= 12 && d.day >= 1 && d.day <= 31 && d.hour >= 0 && d.hour <= 23 &&
+           d.minute >= 0 && d.minute <= 59 && d.second >= 0 && d.second <= 59 && d.mode >= modeCountDown &&
+           d.mode <= modeSolarTime;
+}
+
 int64_t LocalToUtc(int64_t local, const ITimeSource& zone)
 {
     // The offsets in force a day either side cover any zone with at most one change in between.

@@ -236,12 +236,17 @@ TEST_F(Frame, BrokenFileIsReportedAndChangesNothing)
 {
     doc.SetDisplayMode(modeCalendarClock);
     MarkwheelData before = doc.Data();
-    QString path = Write("broken.mkw", Bytes(before).left(10));
-    EXPECT_FALSE(frame.OpenDocumentFile(path));   // after "Save changes?" answered No
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1], "Unexpected file format.");
-    EXPECT_EQ(doc.Data(), before);
-    EXPECT_TRUE(doc.IsModified());
+    MarkwheelData month13 = before;
+    month13.month = 13;
+    for (const QByteArray& bytes : {Bytes(before).left(10), Bytes(month13)}) {
+        messages.clear();
+        QString path = Write("broken.mkw", bytes);
+        EXPECT_FALSE(frame.OpenDocumentFile(path));   // after "Save changes?" answered No
+        ASSERT_EQ(messages.size(), 2u);
+        EXPECT_EQ(messages[1], "Unexpected file format.");
+        EXPECT_EQ(doc.Data(), before);
+        EXPECT_TRUE(doc.IsModified());
+    }
 }
 
 TEST_F(Frame, SaveAsThenReopen)
