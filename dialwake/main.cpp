@@ -2,9 +2,12 @@
 // Dialwake: world clocks on the desktop. Arguments are restart lines or new-clock fragments
 // ("/o4/tz(32400|nu0)/n(Tokyo, Japan)"), each made into a clock besides those of the restart file.
 #include <QApplication>
+#include <sys/stat.h>
 #include <cstdio>
+#include <cstdlib>
 
 #include "DialwakeHost.h"
+#include "HostInstance.h"
 #include "kestrum/clock.h"
 #include "platform/CommandLine.h"
 #include "platform/Settings.h"
@@ -37,6 +40,21 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    // One host per user, display and restart file: a later start hands its arguments to the first.
+    const char* display = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    struct stat st {};
+    std::string runtimeDir = runtime && stat(runtime, &st) == 0 && S_ISDIR(st.st_mode) ? runtime : "";
+    const std::string base = HostInstanceBase(CClockDlg::RestartFilePath(),
+                                              display ? display : "", wayland ? wayland : "", runtimeDir);
+    HostInstanceLock lock(base + ".lock");
+    if (lock.Usable() && !lock.Held()) {
+        if (HandOverArguments(base + ".socket", parsed.Files(), 10000, error)) return 0;
+        std::fprintf(stderr, "dialwake: %s\n", error.c_str());
+        return 1;
+    }
+
     // Every argument was checked above; the toolkit takes none of them.
     int toolkitArgc = 1;
     QApplication app(toolkitArgc, argv);
@@ -48,6 +66,8 @@ int main(int argc, char** argv)
     DialwakeHost host;
     QStringList args;
     for (const std::string& f : parsed.Files()) args << QString::fromLocal8Bit(f);
+    if (lock.Held() && !host.ListenForLaterStarts(QString::fromLocal8Bit(base + ".socket")))
+        std::fprintf(stderr, "dialwake: later starts cannot reach this one (%s.socket)\n", base.c_str());
     host.Start(args);
     return app.exec();
 }
