@@ -26,6 +26,12 @@ public:
     virtual int64_t NowUtcMs() const = 0;
     // Seconds east of UTC in force at that UTC moment, daylight saving included.
     virtual long UtcOffsetAt(int64_t utcSeconds) const = 0;
+    // Degrees east of the zone's principal city; false when the zone is not known.
+    virtual bool ZoneLongitude(double& east) const
+    {
+        (void)east;
+        return false;
+    }
 };
 
 // The system clock and the process's time zone.
@@ -33,6 +39,7 @@ class SystemTimeSource : public ITimeSource {
 public:
     int64_t NowUtcMs() const override;
     long UtcOffsetAt(int64_t utcSeconds) const override;
+    bool ZoneLongitude(double& east) const override;
 };
 ITimeSource& SystemTime();
 
@@ -90,8 +97,10 @@ inline MarkwheelDisplay ComposeDisplay(const MarkwheelData& d, const ITimeSource
     return ComposeDisplay(d, time.NowUtcMs(), time);
 }
 
+inline constexpr int64_t kMwFixedSolarOffset = 1618;
 // Line 3 of modes 2 and 3.
 CString AmPmText(int hour, int minute, int second);
-CString SolarText(int64_t utcSeconds);
+// Solar time `offsetSeconds` ahead of UTC; without one, a fixed 26 min 58 s (for a zone not known).
+CString SolarText(int64_t utcSeconds, int64_t offsetSeconds = kMwFixedSolarOffset);
 
 inline constexpr const char* kMwClockTitle = "by Ardel Quorvanth";
