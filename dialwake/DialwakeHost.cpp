@@ -10,10 +10,12 @@
 #include <QLocalSocket>
 #include <QTimer>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 
 #include "HostInstance.h"
@@ -124,6 +126,18 @@ void DialwakeHost::ShowSounds()
     m_sounds->show();
     m_sounds->raise();
     m_sounds->activateWindow();
+}
+
+void DialwakeHost::TellPlacesCannotBeKept()
+{
+    const char* text = "This desktop runs on Wayland without XWayland, where programs cannot place their "
+                       "windows: the clocks cannot keep their places or stay on top of other windows.";
+    std::fprintf(stderr, "dialwake: %s\n", text);
+    // Not modal: the clocks run on while it is read.
+    auto* box = new QMessageBox(QMessageBox::Information, "Dialwake", text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
 }
 
 void DialwakeHost::Receive(const QStringList& commands)

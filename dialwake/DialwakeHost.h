@@ -30,6 +30,8 @@ public:
     // Asks for a city and makes a clock for it.
     void NewClock();
     void ShowSounds();
+    // On Wayland without an X server: says once that the clocks open where the desktop puts them.
+    void TellPlacesCannotBeKept();
     // A later start's arguments: a clock for each, or the chooser for a new clock when there are none.
     void Receive(const QStringList& commands);
     // Takes later starts' arguments from the local socket at `path` (a stale one is replaced).

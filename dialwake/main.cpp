@@ -2,6 +2,7 @@
 // Dialwake: world clocks on the desktop. Arguments are restart lines or new-clock fragments
 // ("/o4/tz(32400|nu0)/n(Tokyo, Japan)"), each made into a clock besides those of the restart file.
 #include <QApplication>
+#include <QGuiApplication>
 #include <sys/stat.h>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 #include "HostInstance.h"
 #include "kestrum/clock.h"
 #include "platform/CommandLine.h"
+#include "platform/DisplayChoice.h"
 #include "platform/Settings.h"
 #include "platform/ToolTips.h"
 #include "platform/Version.h"
@@ -55,6 +57,16 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    // Only X11 lets the clocks keep their places and stay on top: on a Wayland session they go
+    // through XWayland when it is there, unless the user chose a platform.
+    const DisplayEnvironment displays = DisplayEnvironmentNow();
+    const DisplayPlan plan = PlanDisplay(displays, true);
+    if (plan == DisplayPlan::none) {
+        std::fprintf(stderr, "dialwake: %s\n", NoDisplayReason(displays).c_str());
+        return 1;
+    }
+    if (plan == DisplayPlan::x11) setenv("QT_QPA_PLATFORM", "xcb", 1);
+
     // Every argument was checked above; the toolkit takes none of them.
     int toolkitArgc = 1;
     QApplication app(toolkitArgc, argv);
@@ -69,5 +81,6 @@ int main(int argc, char** argv)
     if (lock.Held() && !host.ListenForLaterStarts(QString::fromLocal8Bit(base + ".socket")))
         std::fprintf(stderr, "dialwake: later starts cannot reach this one (%s.socket)\n", base.c_str());
     host.Start(args);
+    if (QGuiApplication::platformName() == "wayland") host.TellPlacesCannotBeKept();
     return app.exec();
 }

@@ -5,6 +5,7 @@
 #include "MainFrm.h"
 #include "MarkwheelDoc.h"
 #include "platform/CommandLine.h"
+#include "platform/DisplayChoice.h"
 #include "platform/Settings.h"
 #include "platform/ToolTips.h"
 #include "platform/Version.h"
@@ -35,6 +36,11 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    const DisplayEnvironment displays = DisplayEnvironmentNow();
+    if (PlanDisplay(displays, false) == DisplayPlan::none) {
+        std::fprintf(stderr, "markwheel: %s\n", NoDisplayReason(displays).c_str());
+        return 1;
+    }
     // Every argument was checked above; the toolkit takes none of them.
     int toolkitArgc = 1;
     QApplication app(toolkitArgc, argv);

@@ -48,6 +48,11 @@ inline void ExpectHelpVersionAndRefusal(const std::string& program, const std::s
         ExpectRefused(Run(program, {file, "-x"}, dir), "-x");
         ExpectRefused(Run(program, {"--"}, dir), "--");
         for (const auto& [args, named] : refusedToo) ExpectRefused(Run(program, args, dir), named);
+        // Started with no display at all: one line and 1, not the toolkit's abort.
+        Result none = Run(program, {}, dir);
+        EXPECT_EQ(none.status, 1) << none.err;
+        EXPECT_NE(none.err.find("no display"), std::string::npos) << none.err;
+        EXPECT_EQ(none.err.find('\n'), none.err.size() - 1) << none.err;
     }
     EXPECT_TRUE(fs::is_empty(dir));
     fs::remove_all(dir);
