@@ -79,17 +79,8 @@ void StoredHolidays(HolidayList& list)
 {
     // A copy to read from: loading puts the factory list in when none is stored, and says so
     // in the store it reads.
-    ISettingsStore& store = AppSettings();
     MemorySettingsStore copy;
-    if (store.Contains(kHolidaySection, kHolidayCountKey)) {
-        const int count = store.GetInt(kHolidaySection, kHolidayCountKey, -1);
-        copy.WriteInt(kHolidaySection, kHolidayCountKey, count);
-        for (int i = 1; i <= count; ++i) {
-            const CString key = StrFormat("Number%03d", i);
-            if (!store.Contains(kHolidaySection, key)) break;
-            copy.WriteString(kHolidaySection, key, store.GetString(kHolidaySection, key, ""));
-        }
-    }
+    WriteStoredHolidayRecords(copy, ReadStoredHolidayRecords(AppSettings()));
     list.LoadFromSettings(copy);
 }
 
