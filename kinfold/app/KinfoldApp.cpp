@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <memory>
 #include "app/MainFrame.h"
+#include "birthdays/ImportCommand.h"
 #include "calendar/MoonDate.h"
 #include "holidays/CountrySets.h"
 #include "holidays/HolidayList.h"
@@ -34,7 +35,13 @@ QString StartFile()
 
 bool OpenStartDocument(CMainFrame& frame, const QString& document)
 {
-    if (!document.isEmpty()) return frame.OpenDocumentFile(document);
+    // A named file that cannot be read has been reported; the user goes on with a new list
+    // rather than losing the window.
+    if (!document.isEmpty()) {
+        if (frame.OpenDocumentFile(document)) return true;
+        frame.OnFileNew();
+        return false;
+    }
     // A start file that vanished or went bad must not keep the program from starting, nor greet
     // every later start with the same message: it leaves the recent-file list like any other.
     if (!frame.OpenRecentFile(StartFile())) frame.OnFileNew();
@@ -48,7 +55,7 @@ int RunKinfold(QApplication& app, const QString& document)
     auto doc = std::make_unique<CKinfoldDoc>();
     auto frame = std::make_unique<CMainFrame>(doc.get());
 
-    if (!OpenStartDocument(*frame, document)) return 1;
+    OpenStartDocument(*frame, document);
     frame->show();
     frame->repaint();
     int rc = app.exec();
@@ -144,12 +151,9 @@ QString PrintPdf(const PrintPdfOptions& o)
 {
     CKinfoldDoc doc;
     doc.OnNewDocument();
-    if (!o.document.isEmpty()) {
-        QFile f(o.document);
-        if (!f.open(QIODevice::ReadOnly)) return "Cannot open " + o.document + ": " + f.errorString();
-        QString err = CDocFrame::LoadDocumentBytes(&doc, f.readAll());
-        if (!err.isEmpty()) return "Cannot read " + o.document + ": " + err;
-    }
+    std::string error;
+    if (!o.document.isEmpty() && !LoadKfdFile(QFile::encodeName(o.document).toStdString(), doc.List(), error))
+        return QString::fromLocal8Bit(error);
     CKinfoldView view(&doc);
     view.m_bSaveOptionsOnClose = false;
     view.SetCalendarType(o.calendar);

@@ -16,7 +16,8 @@ inline constexpr const char* kDefaultStartFile = "Kinfold.kfd";
 // program's exit code.
 int RunKinfold(QApplication& app, const QString& document = QString());
 // Opens `document` in the frame, or when it is empty the start document (the last one used, else
-// kDefaultStartFile); false only when the named document could not be opened.
+// kDefaultStartFile); a file that cannot be opened is reported and leaves a new document. False
+// only when the named document could not be opened.
 bool OpenStartDocument(CMainFrame& frame, const QString& document);
 
 struct PrintPdfOptions {

@@ -178,6 +178,29 @@ TEST_F(KinfoldCommandLine, AddressBooksInAndCalendarsOut)
     EXPECT_EQ(Run({"--export-ics", "a.ics", "x.kfd", "y.kfd"}).status, 2);
 }
 
+TEST_F(KinfoldCommandLine, ADamagedDocumentOrAFolderIsRefusedInTheSameWordsByEveryCommand)
+{
+    // The window says the same (open_document_test).
+    Write("bad.kfd", std::string("\x09\x00\x00\x00", 4));
+    fs::create_directories(dir / "folder.kfd");
+    Write("a.ged", kSmallGedcom);
+    const std::pair<std::string, std::string> cases[] = {
+        {P("bad.kfd"), "\"" + P("bad.kfd") + "\" is not a Kinfold document or is damaged."},
+        {P("folder.kfd"), "Cannot read \"" + P("folder.kfd") + "\": it is a folder."},
+    };
+    for (const auto& [doc, words] : cases) {
+        for (const std::vector<std::string>& args : {std::vector<std::string>{"--import", P("a.ged"), doc},
+                                                     {"--export-ics", P("out.ics"), doc},
+                                                     {"--print-pdf", P("out.pdf"), doc}}) {
+            runprogram::Result r = Run(args);
+            EXPECT_EQ(r.status, 1) << args[0] << " " << doc;
+            EXPECT_EQ(r.err, "kinfold: " + words + "\n") << args[0];
+        }
+    }
+    EXPECT_FALSE(fs::exists(P("out.ics")));
+    EXPECT_FALSE(fs::exists(P("out.pdf")));
+}
+
 TEST(PrintPdfOptions, ReadFromTheCommandLine)
 {
     PrintPdfOptions o;
