@@ -456,6 +456,33 @@ TEST_F(NamesDialog, ListsTheTextsAlphabeticallyAndOkWithoutChangeKeepsTheDocumen
     EXPECT_EQ(doc.List()[1].text, "Bob");
 }
 
+TEST_F(NamesDialog, EntriesWithDatesThatCannotBeAreMarkedUntilMended)
+{
+    // As an older file may hold them.
+    doc.List().SetAt(doc.List().FindByText(CString("Bob")), Person(4, 31, 1980, "Bob"));
+    CBirthdayNamesDlg dlg(&doc);
+    WhenModal<CBirthdayNamesDlg>([](CBirthdayNamesDlg* d) {
+        auto marked = [d] {
+            QStringList names;
+            for (int i = 0; i < d->m_ctlList->count(); ++i)
+                if (!d->m_ctlList->item(i)->icon().isNull() && d->m_ctlList->item(i)->toolTip() == kImpossibleDateTip)
+                    names << d->m_ctlList->item(i)->text();
+            return names;
+        };
+        EXPECT_EQ(marked(), QStringList{"Bob"});
+        Select(d->m_ctlList, "Bob");
+        WhenModal<CBirthdayEditDlg>([](CBirthdayEditDlg* e) {
+            e->m_ctlDate[0][2]->SetText("30");
+            e->m_btnOk->click();
+        });
+        d->m_btnEdit->click();
+        EXPECT_TRUE(marked().isEmpty());
+        d->m_btnOk->click();
+    });
+    ASSERT_EQ(dlg.exec(), QDialog::Accepted);
+    EXPECT_EQ(doc.List()[doc.List().FindByText(CString("Bob"))].day, 30);
+}
+
 TEST_F(NamesDialog, AddingAnExistingTextMergesAndShowsItTwiceUntilOk)
 {
     CBirthdayNamesDlg dlg(&doc);
