@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <memory>
 #include "app/MainFrame.h"
+#include "birthdays/DateCheck.h"
 #include "birthdays/ImportCommand.h"
 #include "calendar/MoonDate.h"
 #include "holidays/CountrySets.h"
@@ -147,7 +148,7 @@ QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& o, double 
     return QString();
 }
 
-QString PrintPdf(const PrintPdfOptions& o)
+QString PrintPdf(const PrintPdfOptions& o, int* leftOut)
 {
     CKinfoldDoc doc;
     doc.OnNewDocument();
@@ -177,6 +178,7 @@ QString PrintPdf(const PrintPdfOptions& o)
     r.outputPdf = o.output;
     r.paperCode = o.paperCode;
     r.portrait = o.portrait;
+    if (leftOut) *leftOut = view.EntriesLeftOut();
     return view.PrintToPdf(r);
 }
 
@@ -184,14 +186,16 @@ int RunPrintPdfCommand(const CommandArgs& args)
 {
     PrintPdfOptions o;
     QString err = ReadPrintPdfOptions(args, o);
-    int status = 2;
+    int status = 2, leftOut = 0;
     if (err.isEmpty()) {
-        err = PrintPdf(o);
+        err = PrintPdf(o, &leftOut);
         status = 1;
     }
     if (!err.isEmpty()) {
         std::fprintf(stderr, "kinfold: %s\n", err.toLocal8Bit().constData());
         return status;
     }
+    // The print's one line, only when it has something to say.
+    if (leftOut) std::printf("%s\n", LeftOutText(leftOut).c_str());
     return 0;
 }

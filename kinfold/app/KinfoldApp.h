@@ -44,7 +44,8 @@ void StoredHolidays(HolidayList& list);
 // an error text naming the bad value, or "".
 // `today` (0: the clock's) picks the year a moon month 13 is checked in when --year is absent.
 QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& options, double today = 0);
-// Prints one year into the PDF; an error text or "".
-QString PrintPdf(const PrintPdfOptions& options);
+// Prints one year into the PDF; an error text or "". `leftOut` receives how many entries the
+// print left out as their dates cannot be.
+QString PrintPdf(const PrintPdfOptions& options, int* leftOut = nullptr);
 // Reads, prints and reports; the exit code (2 for bad arguments, 1 when printing failed).
 int RunPrintPdfCommand(const CommandArgs& args);

@@ -54,6 +54,9 @@ CMainFrame::CMainFrame(CKinfoldDoc* doc, CKinfoldView* view)
         RefreshTitle();
     });
     connect(this, &QWidget::windowTitleChanged, this, [this] { RefreshTitle(); });
+    connect(m_pView, &CKinfoldView::statusMessage, this, [this](const QString& text) {
+        statusBar()->showMessage(text, 10000);
+    });
     resize(1024, 768 + 60);
 }
 

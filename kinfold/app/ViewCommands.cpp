@@ -17,6 +17,7 @@
 #include "app/ViewCommands.h"
 #include "app/YearDlg.h"
 #include "birthdays/BirthdayImport.h"
+#include "birthdays/DateCheck.h"
 #include "platform/Document.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
@@ -151,7 +152,9 @@ void CViewDialogs::ExportCalendar(CKinfoldView& view)
         AfxMessageBox(error, MB_OK | MB_ICONERROR, CString(), &view);
         return;
     }
-    ShowStatus(view, QString("%1 %2 written to %3").arg(events).arg(events == 1 ? "event" : "events").arg(path));
+    QString said = QString("%1 %2 written to %3").arg(events).arg(events == 1 ? "event" : "events").arg(path);
+    if (int n = CountOnNoDay(view.GetDocument()->List(), options.switches)) said += "; " + ToQt(LeftOutText(n));
+    ShowStatus(view, said);
 }
 
 void CViewDialogs::Holidays(CKinfoldView& view)

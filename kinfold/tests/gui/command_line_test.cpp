@@ -5,9 +5,11 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 #include "../../../platform/tests/RunProgram.h"
 #include "app/CommandLine.h"
 #include "app/KinfoldApp.h"
+#include "birthdays/ImportCommand.h"
 #include "calendar/MoonDate.h"
 #include "platform/Version.h"
 
@@ -199,6 +201,29 @@ TEST_F(KinfoldCommandLine, ADamagedDocumentOrAFolderIsRefusedInTheSameWordsByEve
     }
     EXPECT_FALSE(fs::exists(P("out.ics")));
     EXPECT_FALSE(fs::exists(P("out.pdf")));
+}
+
+TEST_F(KinfoldCommandLine, PrintAndExportSayHowManyEntriesTheyLeaveOut)
+{
+    // An older list with a day April does not have and a month 13.
+    BirthdayList list;
+    for (const auto& [m, d, text] : {std::tuple{4, 31, "April 31"}, {13, 2, "Month 13"}, {5, 5, "Fine"}}) {
+        BirthdayEntry e(CalendarDate(m, d, 1980));
+        e.text = text;
+        e.kind = BirthdayEntry::Individual;
+        list.AddOrMerge(e);
+    }
+    std::string error;
+    ASSERT_TRUE(SaveKfdFile(P("old.kfd"), list, error)) << error;
+    const std::string said = "2 entries left out, as their dates cannot be (mend them with Edit > List)\n";
+    runprogram::Result ics = Run({"--export-ics", "cal.ics", "old.kfd"});
+    EXPECT_EQ(ics.status, 0) << ics.err;
+    EXPECT_EQ(ics.out, "1 event written to cal.ics (from old.kfd); " + said);
+    runprogram::Result pdf = Run({"--print-pdf", "cal.pdf", "--year", "2024", "old.kfd"});
+    EXPECT_EQ(pdf.status, 0) << pdf.err;
+    EXPECT_EQ(pdf.out, said);
+    // A print with nothing left out says nothing, as before.
+    EXPECT_EQ(Run({"--print-pdf", "empty.pdf", "--year", "2024"}).out, "");
 }
 
 TEST(PrintPdfOptions, ReadFromTheCommandLine)

@@ -609,6 +609,25 @@ TEST_F(ViewCommands, FileMenuExportSaysHowManyEventsItWrote)
     EXPECT_EQ(frame.statusBar()->currentMessage(), "1 event written to " + path);
 }
 
+TEST_F(ViewCommands, PrintPreviewAndExportSayHowManyEntriesTheyLeaveOut)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    auto* frameDoc = new CKinfoldDoc;
+    frameDoc->List().AddOrMerge(Person(1, 12, 1950, "Ann Smith"));
+    frameDoc->List().AddOrMerge(Person(2, 30, 1950, "From an old file"));
+    CMainFrame frame(frameDoc);
+    const QString said = "1 entry left out, as its date cannot be (mend it with Edit > List)";
+    WhenModal<QDialog>([](QDialog* d) { d->reject(); });
+    frame.View()->OnFilePrintPreview();
+    EXPECT_EQ(frame.statusBar()->currentMessage(), said);
+    const QString path = folder.filePath("cal.ics");
+    CDocFrame::fileDialogHook = [&](bool, const QString&) { return path; };
+    frame.View()->OnExportCalendar();
+    CDocFrame::fileDialogHook = {};
+    EXPECT_EQ(frame.statusBar()->currentMessage(), "1 event written to " + path + "; " + said);
+}
+
 TEST(GedcomFolder, BoundedSearchFindsTheFirstVisibleGedcomFile)
 {
     QTemporaryDir root;
