@@ -90,6 +90,9 @@ void CBirthdayNamesDlg::AddLine(const CString& text, int index)
     // Older lists may hold dates the editor refuses: marked, so that they are found and mended.
     if (index >= 0 && index < m_List.GetCount() && HasImpossibleDate(m_List[index])) {
         item->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+        // No taller than a line, so that the list keeps its spacing.
+        const int h = m_ctlList->fontMetrics().height();
+        m_ctlList->setIconSize(QSize(h, h));
         item->setToolTip(kImpossibleDateTip);
     }
     m_ctlList->addItem(item);
