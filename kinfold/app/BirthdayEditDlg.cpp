@@ -24,7 +24,7 @@ const char* const kDateTips[3][3] = {
 
 CBirthdayEditDlg::CBirthdayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
 {
-    setWindowTitle("Birthday Edit");
+    setWindowTitle(tr("Birthday Edit"));
     auto* top = new QHBoxLayout(this);
     auto* body = new QVBoxLayout;
     top->addLayout(body, 1);
@@ -39,20 +39,20 @@ CBirthdayEditDlg::CBirthdayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
         group->addButton(m_ctlKind[k], k);
         kindsLayout->addWidget(m_ctlKind[k]);
     }
-    SetToolTip(m_ctlKind[0], "Choose type of object.");
+    SetToolTip(m_ctlKind[0], tr("Choose type of object."));
     connect(group, &QButtonGroup::idClicked, this, [this](int k) { ApplyLayout(k); });
     auto* kindRow = new QHBoxLayout;
     kindRow->addWidget(kinds);
-    m_ctlDelete = new QCheckBox("Delete this item", this);
-    SetToolTip(m_ctlDelete, "Remove this object.");
+    m_ctlDelete = new QCheckBox(tr("Delete this item"), this);
+    SetToolTip(m_ctlDelete, tr("Remove this object."));
     kindRow->addWidget(m_ctlDelete, 0, Qt::AlignTop);
     body->addLayout(kindRow);
 
     auto* textRow = new QHBoxLayout;
-    auto* textLabel = new QLabel("Display Text", this);
-    SetToolTip(textLabel, "Description");
+    auto* textLabel = new QLabel(tr("Display Text"), this);
+    SetToolTip(textLabel, tr("Description"));
     m_ctlText = new QLineEdit(this);
-    SetToolTip(m_ctlText, "Name if individual");
+    SetToolTip(m_ctlText, tr("Name if individual"));
     textLabel->setBuddy(m_ctlText);
     textRow->addWidget(textLabel);
     textRow->addWidget(m_ctlText, 1);

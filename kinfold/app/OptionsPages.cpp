@@ -61,9 +61,9 @@ CPPOptions::CPPOptions(QWidget* parent) : CPropertyPage("Options", parent)
     m_ctlSeasons = check("Show Seasons");
     m_ctlWeekNumbers = check("Show week numbers");
     auto* leapRow = new QHBoxLayout;
-    auto* leapLabel = new QLabel("29 February in other years:", this);
+    auto* leapLabel = new QLabel(tr("29 February in other years:"), this);
     m_ctlLeapDay = new QComboBox(this);
-    m_ctlLeapDay->addItems({"Show on 28 February", "Show on 1 March", "Show in leap years only"});
+    m_ctlLeapDay->addItems({tr("Show on 28 February"), tr("Show on 1 March"), tr("Show in leap years only")});
     leapLabel->setBuddy(m_ctlLeapDay);
     leapRow->addWidget(leapLabel);
     leapRow->addWidget(m_ctlLeapDay);
@@ -184,8 +184,8 @@ CFontColorDlg::CFontColorDlg(const QString& title, const DisplayFont& font, QWid
     connect(m_ctlFont, &QDialog::accepted, this, &QDialog::accept);
 
     auto* row = new QHBoxLayout;
-    m_btnColor = new QPushButton("Color...", this);
-    row->addWidget(new QLabel("Color", this));
+    m_btnColor = new QPushButton(tr("Color..."), this);
+    row->addWidget(new QLabel(tr("Color"), this));
     row->addWidget(m_btnColor);
     row->addStretch(1);
     layout->addLayout(row);
@@ -193,7 +193,7 @@ CFontColorDlg::CFontColorDlg(const QString& title, const DisplayFont& font, QWid
     connect(m_btnColor, &QPushButton::clicked, this, [this] {
         QColorDialog dlg(m_color, this);
         dlg.setOption(QColorDialog::DontUseNativeDialog);
-        dlg.setWindowTitle("Color");
+        dlg.setWindowTitle(tr("Color"));
         if (dlg.exec() == QDialog::Accepted) SetColor(dlg.currentColor());
     });
 
@@ -224,12 +224,12 @@ DisplayFont CFontColorDlg::Chosen() const
 CPPFont::CPPFont(QWidget* parent) : CPropertyPage("Font", parent)
 {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("Press button to change the indicated font, size, and color.", this));
+    layout->addWidget(new QLabel(tr("Press button to change the indicated font, size, and color."), this));
     auto* grid = new QGridLayout;
     const char* const labels[DisplayFontCount] = {"Month and Year", "Day of Week Name", "Day number", "Day counter",
                                                   "Name of person"};
     for (int i = 0; i < DisplayFontCount; ++i) {
-        m_btnFont[i] = new QPushButton("Font", this);
+        m_btnFont[i] = new QPushButton(tr("Font"), this);
         m_ctlSample[i] = new QLabel(this);
         m_ctlSample[i]->setMinimumWidth(200);
         grid->addWidget(m_btnFont[i], i, 0);
@@ -237,7 +237,7 @@ CPPFont::CPPFont(QWidget* parent) : CPropertyPage("Font", parent)
         grid->addWidget(m_ctlSample[i], i, 2);
         connect(m_btnFont[i], &QPushButton::clicked, this, [this, i] { OnFont(i); });
     }
-    m_btnLineColor = new QPushButton("Line Color", this);
+    m_btnLineColor = new QPushButton(tr("Line Color"), this);
     m_ctlLineSample = new QLabel(this);
     m_ctlLineSample->setFixedSize(60, 16);
     grid->addWidget(m_btnLineColor, DisplayFontCount, 0);
@@ -278,7 +278,7 @@ void CPPFont::OnLineColor()
 {
     QColorDialog dlg(ColorFromRef(m_Options.crLine), this);
     dlg.setOption(QColorDialog::DontUseNativeDialog);
-    dlg.setWindowTitle("Line Color");
+    dlg.setWindowTitle(tr("Line Color"));
     if (dlg.exec() != QDialog::Accepted) return;
     m_Options.crLine = RefFromColor(dlg.currentColor());
     ShowSamples();
@@ -295,14 +295,14 @@ void CPPFont::OnApply()
 CPPNames::CPPNames(QWidget* parent) : CPropertyPage("Name", parent)
 {
     auto* layout = new QHBoxLayout(this);
-    auto* week = new QGroupBox("Week Days", this);
+    auto* week = new QGroupBox(tr("Week Days"), this);
     auto* weekForm = new QFormLayout(week);
     for (int i = 0; i < 7; ++i) {
         m_ctlWeekDay[i] = new QLineEdit(week);
         weekForm->addRow(QString::number(i + 1), m_ctlWeekDay[i]);
         connect(m_ctlWeekDay[i], &QLineEdit::textEdited, this, [this] { SetModified(); });
     }
-    auto* months = new QGroupBox("Months", this);
+    auto* months = new QGroupBox(tr("Months"), this);
     auto* monthGrid = new QGridLayout(months);
     for (int m = 0; m < 12; ++m) {
         m_ctlMonth[m] = new QLineEdit(months);

@@ -126,67 +126,67 @@ void CKinfoldView::SetCheck(int id, bool on)
 void CKinfoldView::CreateActions()
 {
     auto on = [this](QAction* a, auto fn) { connect(a, &QAction::triggered, this, fn); };
-    on(AddAction(ID_NEXT_MONTH, " Month>", "Advance Month\nNext Month"), [this] { OnNextMonth(); });
-    on(AddAction(ID_PREV_MONTH, "<Month", "Sets Month to previous\nLast Month"), [this] { OnPrevMonth(); });
-    on(AddAction(ID_NEXT_YEAR, "Year>>", "Advance Year\nNext Year"), [this] { OnNextYear(); });
-    on(AddAction(ID_PREV_YEAR, "<<Year", "Gets previous year\nLast Year"), [this] { OnPrevYear(); });
-    on(AddAction(ID_NOW, "Now", "Sets Year and Month to current\nThis Month this Year"), [this] { OnNow(); });
-    on(AddAction(ID_YEAR, "Year", "Type in Any year any month\nAny Year Any Month"), [this] { OnYear(); });
-    on(AddAction(ID_TARGET, "Target", "Display count of days until (or since) a given date\nDay Number"),
+    on(AddAction(ID_NEXT_MONTH, tr(" Month>"), tr("Advance Month\nNext Month")), [this] { OnNextMonth(); });
+    on(AddAction(ID_PREV_MONTH, tr("<Month"), tr("Sets Month to previous\nLast Month")), [this] { OnPrevMonth(); });
+    on(AddAction(ID_NEXT_YEAR, tr("Year>>"), tr("Advance Year\nNext Year")), [this] { OnNextYear(); });
+    on(AddAction(ID_PREV_YEAR, tr("<<Year"), tr("Gets previous year\nLast Year")), [this] { OnPrevYear(); });
+    on(AddAction(ID_NOW, tr("Now"), tr("Sets Year and Month to current\nThis Month this Year")), [this] { OnNow(); });
+    on(AddAction(ID_YEAR, tr("Year"), tr("Type in Any year any month\nAny Year Any Month")), [this] { OnYear(); });
+    on(AddAction(ID_TARGET, tr("Target"), tr("Display count of days until (or since) a given date\nDay Number")),
        [this] { OnTarget(); });
-    on(AddAction(ID_DEAD, "Dead", "Birthdays after death date\nBirthdays", true),
+    on(AddAction(ID_DEAD, tr("Dead"), tr("Birthdays after death date\nBirthdays"), true),
        [this] { ToggleSwitch(ID_DEAD, DisplaySwitches::DeadBirthdays); });
-    on(AddAction(ID_MONDAY, "Monday", "Monday as first day of the week\nStart Week", true),
+    on(AddAction(ID_MONDAY, tr("Monday"), tr("Monday as first day of the week\nStart Week"), true),
        [this] { Toggle(ID_MONDAY, m_Options.bStartMonday); });
-    on(AddAction(ID_FIRST_NAME, "First Name", "Display first name only\nBirthday", true),
+    on(AddAction(ID_FIRST_NAME, tr("First Name"), tr("Display first name only\nBirthday"), true),
        [this] { Toggle(ID_FIRST_NAME, m_Options.bShortNames); });
-    on(AddAction(ID_ANNIVERSARY, "Anniversary", "Display anniversaries\nMarriage", true),
+    on(AddAction(ID_ANNIVERSARY, tr("Anniversary"), tr("Display anniversaries\nMarriage"), true),
        [this] { ToggleSwitch(ID_ANNIVERSARY, DisplaySwitches::Anniversaries); });
-    on(AddAction(ID_DAY_COUNT, "Day Count", "Days from target\\Countdown", true),
+    on(AddAction(ID_DAY_COUNT, tr("Day Count"), tr("Days from target\\Countdown"), true),
        [this] { Toggle(ID_DAY_COUNT, m_Options.bCountdown); });
-    on(AddAction(ID_PICTURES, "Pictures", "Use pictures for calandar background\nBackground", true),
+    on(AddAction(ID_PICTURES, tr("Pictures"), tr("Use pictures for calandar background\nBackground"), true),
        [this] { Toggle(ID_PICTURES, m_Options.bPictures); });
-    on(AddAction(ID_NOTES, "Notes", "Notes\nView notes on calendar", true),
+    on(AddAction(ID_NOTES, tr("Notes"), tr("Notes\nView notes on calendar"), true),
        [this] { ToggleSwitch(ID_NOTES, DisplaySwitches::Notes); });
-    on(AddAction(ID_MOON_PHASE, "Moon Phase", "Show start of moon quarter\nQuarter", true),
+    on(AddAction(ID_MOON_PHASE, tr("Moon Phase"), tr("Show start of moon quarter\nQuarter"), true),
        [this] { Toggle(ID_MOON_PHASE, m_Options.bMoonPhase); });
-    on(AddAction(ID_SEASONS, "Seasons", "Start of seasons\nSeason", true),
+    on(AddAction(ID_SEASONS, tr("Seasons"), tr("Start of seasons\nSeason"), true),
        [this] { Toggle(ID_SEASONS, m_Options.bSeasons); });
-    on(AddAction(ID_WEEK_NUMBERS, "Week Numbers", "Show the number of each week in its first day\nWeek Numbers", true),
+    on(AddAction(ID_WEEK_NUMBERS, tr("Week Numbers"), tr("Show the number of each week in its first day\nWeek Numbers"), true),
        [this] { Toggle(ID_WEEK_NUMBERS, m_Options.bWeekNumbers); });
-    on(AddAction(ID_ONE_MONTH, "1", "One month per page/nNormal"), [this] { SetMonthsPerPage(1); });
-    on(AddAction(ID_SIX_MONTHS, "6", "Six months per page\nsix minths"), [this] { SetMonthsPerPage(6); });
-    on(AddAction(ID_TWELVE_MONTHS, "12", "Twelve months per page\nYear"), [this] { SetMonthsPerPage(12); });
-    on(AddAction(ID_CAL_CURRENT, "Current", "Our current calendar\nCurrent", true), [this] { SetCalendarType(0); });
-    on(AddAction(ID_CAL_OLD_STYLE, "Old style", "used until 1400 or 1700\nOld style", true),
+    on(AddAction(ID_ONE_MONTH, tr("1"), tr("One month per page/nNormal")), [this] { SetMonthsPerPage(1); });
+    on(AddAction(ID_SIX_MONTHS, tr("6"), tr("Six months per page\nsix minths")), [this] { SetMonthsPerPage(6); });
+    on(AddAction(ID_TWELVE_MONTHS, tr("12"), tr("Twelve months per page\nYear")), [this] { SetMonthsPerPage(12); });
+    on(AddAction(ID_CAL_CURRENT, tr("Current"), tr("Our current calendar\nCurrent"), true), [this] { SetCalendarType(0); });
+    on(AddAction(ID_CAL_OLD_STYLE, tr("Old style"), tr("used until 1400 or 1700\nOld style"), true),
        [this] { SetCalendarType(1); });
-    on(AddAction(ID_CAL_MOON, "Moon", "Each month starts at new moon\nMoon", true), [this] { SetCalendarType(2); });
-    on(AddAction(ID_CAL_CHINESE, "Year of the Snake", "Chinise callendar for fun\nYear of the Snake", true),
+    on(AddAction(ID_CAL_MOON, tr("Moon"), tr("Each month starts at new moon\nMoon"), true), [this] { SetCalendarType(2); });
+    on(AddAction(ID_CAL_CHINESE, tr("Year of the Snake"), tr("Chinise callendar for fun\nYear of the Snake"), true),
        [this] { SetCalendarType(3); });
-    on(AddAction(ID_OPTIONS, "Options", "Brings up the Opions Setting Dialog box\nPersistent Options"),
+    on(AddAction(ID_OPTIONS, tr("Options"), tr("Brings up the Opions Setting Dialog box\nPersistent Options")),
        [this] { OnOptions(); });
-    on(AddAction(ID_APPLY_PROFILE, "Apply Profile", "Set options to last saved profile\nApply options"),
+    on(AddAction(ID_APPLY_PROFILE, tr("Apply Profile"), tr("Set options to last saved profile\nApply options")),
        [this] { LoadDisplayOptions(); });
-    on(AddAction(ID_LIST, "List", "See and edit list of Names\nEdit names"), [this] { OnList(); });
-    on(AddAction(ID_IMPORT, "Import",
-                 "Load birthdays from a Gedcom file generated by a Genealogy program, or from a vCard address "
-                 "book\nImport"),
+    on(AddAction(ID_LIST, tr("List"), tr("See and edit list of Names\nEdit names")), [this] { OnList(); });
+    on(AddAction(ID_IMPORT, tr("Import"),
+                 tr("Load birthdays from a Gedcom file generated by a Genealogy program, or from a vCard address "
+                 "book\nImport")),
        [this] { OnImport(); });
-    on(AddAction(ID_EXPORT_CALENDAR, "Export Calendar...",
-                 "Save the birthdays, anniversaries and notes shown as an iCalendar file for phone and web "
-                 "calendars\nExport Calendar"),
+    on(AddAction(ID_EXPORT_CALENDAR, tr("Export Calendar..."),
+                 tr("Save the birthdays, anniversaries and notes shown as an iCalendar file for phone and web "
+                 "calendars\nExport Calendar")),
        [this] { OnExportCalendar(); });
-    on(AddAction(ID_HOLLIDAY, "Holliday", "add change or delete hollidays\nHolliday list"), [this] { OnHolliday(); });
-    QAction* print = AddAction(ID_FILE_PRINT, "&Print...\tCtrl+P", "Print the active Calendar\nPrint");
-    print->setText("&Print...");
+    on(AddAction(ID_HOLLIDAY, tr("Holliday"), tr("add change or delete hollidays\nHolliday list")), [this] { OnHolliday(); });
+    QAction* print = AddAction(ID_FILE_PRINT, tr("&Print...\tCtrl+P"), tr("Print the active Calendar\nPrint"));
+    print->setText(tr("&Print..."));
     print->setShortcut(QKeySequence("Ctrl+P"));
     on(print, [this] { OnFilePrint(); });
-    on(AddAction(ID_FILE_PRINT_PREVIEW, "Print Pre&view", "Display Calendar as printed\nPrint Preview"),
+    on(AddAction(ID_FILE_PRINT_PREVIEW, tr("Print Pre&view"), tr("Display Calendar as printed\nPrint Preview")),
        [this] { OnFilePrintPreview(); });
-    on(AddAction(ID_FILE_PRINT_SETUP, "P&rint Setup...", "Change the printer and printing options\nPrint Setup"),
+    on(AddAction(ID_FILE_PRINT_SETUP, tr("P&rint Setup..."), tr("Change the printer and printing options\nPrint Setup")),
        [this] { OnFilePrintSetup(); });
     // Taken here and ignored, so that the application's about box never shows.
-    AddAction(ID_APP_ABOUT, "&About Birthdays...", "");
+    AddAction(ID_APP_ABOUT, tr("&About Birthdays..."), "");
 }
 
 void CKinfoldView::Redraw()
@@ -1115,7 +1115,7 @@ void CKinfoldView::OnFilePrintPreview()
 {
     QPrinter& printer = SessionPrinter(m_Locale);
     QPrintPreviewDialog dlg(&printer, this);
-    dlg.setWindowTitle("Print Preview");
+    dlg.setWindowTitle(tr("Print Preview"));
     connect(&dlg, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { PrintPages(*p, 1, 0, true); });
     dlg.resize(1000, 760);
     dlg.exec();
