@@ -166,7 +166,7 @@ void CViewDialogs::Holidays(CKinfoldView& view)
 
 void CViewDialogs::Options(CKinfoldView& view)
 {
-    COptions sheet("Options", &view, 0);
+    COptions sheet(CKinfoldView::tr("Options"), &view, 0);
     sheet.SetProfileNumber(view.m_nCalendarType);
     if (sheet.exec() == QDialog::Accepted) view.LoadDisplayOptions();
 }

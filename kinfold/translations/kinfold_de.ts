@@ -841,6 +841,49 @@ Druckereinrichtung</translation>
         <source>Line Color</source>
         <translation>Linienfarbe</translation>
     </message>
+    <message>
+        <source>Month and Year</source>
+        <translation>Monat und Jahr</translation>
+    </message>
+    <message>
+        <source>Day of Week Name</source>
+        <translation>Name des Wochentags</translation>
+    </message>
+    <message>
+        <source>Day number</source>
+        <translation>Tageszahl</translation>
+    </message>
+    <message>
+        <source>Day counter</source>
+        <translation>Tageszähler</translation>
+    </message>
+    <message>
+        <source>Name of person</source>
+        <translation>Name der Person</translation>
+    </message>
+</context>
+<context>
+    <name>CPPMargins</name>
+    <message>
+        <source>Margins</source>
+        <translation>Ränder</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
 </context>
 <context>
     <name>CPPNames</name>
@@ -851,6 +894,10 @@ Druckereinrichtung</translation>
     <message>
         <source>Months</source>
         <translation>Monate</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
     </message>
 </context>
 <context>
@@ -870,6 +917,62 @@ Druckereinrichtung</translation>
     <message>
         <source>Show in leap years only</source>
         <translation>Nur in Schaltjahren zeigen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Display Ages</source>
+        <translation>Alter anzeigen</translation>
+    </message>
+    <message>
+        <source>Display Ages when under 18</source>
+        <translation>Alter nur unter 18 anzeigen</translation>
+    </message>
+    <message>
+        <source>Do not display ages</source>
+        <translation>Kein Alter anzeigen</translation>
+    </message>
+    <message>
+        <source>Include birthdays of the dead</source>
+        <translation>Geburtstage Verstorbener einbeziehen</translation>
+    </message>
+    <message>
+        <source>Start the week on Monday rather than Sunday</source>
+        <translation>Die Woche mit Montag statt Sonntag beginnen</translation>
+    </message>
+    <message>
+        <source>Use first name only</source>
+        <translation>Nur den Vornamen verwenden</translation>
+    </message>
+    <message>
+        <source>Show anniversary</source>
+        <translation>Hochzeitstage zeigen</translation>
+    </message>
+    <message>
+        <source>Show day count (to or from target date)</source>
+        <translation>Tageszähler zeigen (bis zum oder seit dem Zieldatum)</translation>
+    </message>
+    <message>
+        <source>Show pictures</source>
+        <translation>Bilder zeigen</translation>
+    </message>
+    <message>
+        <source>Show Notes</source>
+        <translation>Notizen zeigen</translation>
+    </message>
+    <message>
+        <source>Show Moon Phase</source>
+        <translation>Mondphase zeigen</translation>
+    </message>
+    <message>
+        <source>Show Seasons</source>
+        <translation>Jahreszeiten zeigen</translation>
+    </message>
+    <message>
+        <source>Show week numbers</source>
+        <translation>Kalenderwochen zeigen</translation>
     </message>
 </context>
 <context>

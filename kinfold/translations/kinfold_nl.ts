@@ -811,6 +811,49 @@ Print Setup</source>
         <source>Line Color</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Month and Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day of Week Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of person</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CPPMargins</name>
+    <message>
+        <source>Margins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CPPNames</name>
@@ -820,6 +863,10 @@ Print Setup</source>
     </message>
     <message>
         <source>Months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -839,6 +886,62 @@ Print Setup</source>
     </message>
     <message>
         <source>Show in leap years only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display Ages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display Ages when under 18</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not display ages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Include birthdays of the dead</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start the week on Monday rather than Sunday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use first name only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show anniversary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show day count (to or from target date)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Moon Phase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Seasons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show week numbers</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
