@@ -257,6 +257,17 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>usage:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Kestrum</name>
     <message>
         <source>Failed to write Restart command</source>

@@ -256,6 +256,17 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>usage:</source>
+        <translation>Aufruf:</translation>
+    </message>
+    <message>
+        <source>with</source>
+        <translation>mit</translation>
+    </message>
+</context>
+<context>
     <name>Kestrum</name>
     <message>
         <source>Failed to write Restart command</source>

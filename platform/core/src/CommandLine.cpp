@@ -134,9 +134,9 @@ bool ParseProgramArgs(std::span<const std::string> args, std::span<const Command
 std::string CommandUsage(std::span<const std::string_view> usageLines, std::span<const CommandOption> table,
                          CommandTextTranslator translate)
 {
-    auto tr = [translate](const char* t) { return translate ? translate(t) : std::string(t); };
+    auto say = [translate](const char* t) { return translate ? translate(t) : std::string(t); };
     std::string text;
-    const std::string usage = tr(QT_TRANSLATE_NOOP("CommandLine", "usage:")) + " ";
+    const std::string usage = say(QT_TRANSLATE_NOOP("CommandLine", "usage:")) + " ";
     for (size_t i = 0; i < usageLines.size(); ++i) {
         text += i == 0 ? usage : std::string(usage.size(), ' ');
         text.append(usageLines[i]);
@@ -152,8 +152,8 @@ std::string CommandUsage(std::span<const std::string_view> usageLines, std::span
     if (!usageLines.empty() && !table.empty()) text += '\n';
     for (const CommandOption& o : table) {
         std::string h = head(o);
-        text += "  " + h + std::string(width - h.size() + 2, ' ') + tr(o.help);
-        if (o.with) text += " (" + tr(QT_TRANSLATE_NOOP("CommandLine", "with")) + " " + WithText(o.with) + ")";
+        text += "  " + h + std::string(width - h.size() + 2, ' ') + say(o.help);
+        if (o.with) text += " (" + say(QT_TRANSLATE_NOOP("CommandLine", "with")) + " " + WithText(o.with) + ")";
         text += '\n';
     }
     return text;
