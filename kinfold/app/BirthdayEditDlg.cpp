@@ -14,7 +14,7 @@
 #include "platform/ToolTips.h"
 
 namespace {
-const char* const kColumnTitles[3] = {"Begin", "Other", "End"};
+const char* const kColumnTitles[3] = {QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Begin"), QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Other"), QT_TRANSLATE_NOOP("CBirthdayEditDlg", "End")};
 const char* const kDateTips[3][3] = {
     {"Birth year.", "Birth month.", "Birth day of month."},
     {"Marriage year.", "Marriage month.", "Marriage day of month."},
@@ -32,10 +32,10 @@ CBirthdayEditDlg::CBirthdayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
     auto* kinds = new QGroupBox(this);
     auto* kindsLayout = new QVBoxLayout(kinds);
     auto* group = new QButtonGroup(this);
-    const char* const labels[3] = {"Individual birthday", "Couple (Joe+Mary) Wedding date",
-                                   "Note (Dr at 4PM) display date"};
+    const char* const labels[3] = {QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Individual birthday"), QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Couple (Joe+Mary) Wedding date"),
+                                   QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Note (Dr at 4PM) display date")};
     for (int k = 0; k < 3; ++k) {
-        m_ctlKind[k] = new QRadioButton(labels[k], kinds);
+        m_ctlKind[k] = new QRadioButton(tr(labels[k]), kinds);
         group->addButton(m_ctlKind[k], k);
         kindsLayout->addWidget(m_ctlKind[k]);
     }
@@ -59,14 +59,14 @@ CBirthdayEditDlg::CBirthdayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
     body->addLayout(textRow);
 
     auto* columns = new QHBoxLayout;
-    const char* const fieldLabels[3] = {"Year", "Month", "Day"};
+    const char* const fieldLabels[3] = {QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Year"), QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Month"), QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Day")};
     for (int c = 0; c < 3; ++c) {
-        m_ctlColumn[c] = new QGroupBox(kColumnTitles[c], this);
+        m_ctlColumn[c] = new QGroupBox(tr(kColumnTitles[c]), this);
         auto* form = new QFormLayout(m_ctlColumn[c]);
         for (int f = 0; f < 3; ++f) {
             m_ctlDate[c][f] = new CSpinEdit(m_ctlColumn[c]);
             SetToolTip(m_ctlDate[c][f], kDateTips[c][f]);
-            form->addRow(fieldLabels[f], m_ctlDate[c][f]);
+            form->addRow(tr(fieldLabels[f]), m_ctlDate[c][f]);
         }
         columns->addWidget(m_ctlColumn[c]);
     }

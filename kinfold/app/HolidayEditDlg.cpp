@@ -46,12 +46,12 @@ CHolidayEditDlg::CHolidayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
     auto* kindsLayout = new QGridLayout(kinds);
     auto* group = new QButtonGroup(this);
     const char* const labels[kRuleButtons] = {
-        "Fixed date", "Fixed day of week", "Next business day after", "Days from Easter",
-        "Fixed date, on a weekend also the next free weekday", "Fixed date, on a Sunday the Saturday before",
-        "Day of week on or after the date", "Day of week on or before the date", "Date in one year only",
-        "Day of week on or after the date, or the date itself on"};
+        QT_TRANSLATE_NOOP("CHolidayEditDlg", "Fixed date"), QT_TRANSLATE_NOOP("CHolidayEditDlg", "Fixed day of week"), QT_TRANSLATE_NOOP("CHolidayEditDlg", "Next business day after"), QT_TRANSLATE_NOOP("CHolidayEditDlg", "Days from Easter"),
+        QT_TRANSLATE_NOOP("CHolidayEditDlg", "Fixed date, on a weekend also the next free weekday"), QT_TRANSLATE_NOOP("CHolidayEditDlg", "Fixed date, on a Sunday the Saturday before"),
+        QT_TRANSLATE_NOOP("CHolidayEditDlg", "Day of week on or after the date"), QT_TRANSLATE_NOOP("CHolidayEditDlg", "Day of week on or before the date"), QT_TRANSLATE_NOOP("CHolidayEditDlg", "Date in one year only"),
+        QT_TRANSLATE_NOOP("CHolidayEditDlg", "Day of week on or after the date, or the date itself on")};
     for (int k = 0; k < kRuleButtons; ++k) {
-        m_ctlKind[k] = new QRadioButton(labels[k], kinds);
+        m_ctlKind[k] = new QRadioButton(tr(labels[k]), kinds);
         group->addButton(m_ctlKind[k], k);
         kindsLayout->addWidget(m_ctlKind[k], k % 5, k / 5);
     }
@@ -75,7 +75,11 @@ CHolidayEditDlg::CHolidayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
     SetToolTip(m_ctlWeek, tr("Choose which week (1st..Last)."));
     SetToolTip(m_ctlWeekday, tr("Choose day of week."));
     SetToolTip(m_ctlDay, tr("Looking for a number here."));
-    for (const char* w : {"FBD after", "First", "Second", "Third", "Fourth", "Fifth", "Last"}) m_ctlWeek->addItem(w);
+    for (const char* w : {QT_TRANSLATE_NOOP("CHolidayEditDlg", "FBD after"), QT_TRANSLATE_NOOP("CHolidayEditDlg", "First"),
+                          QT_TRANSLATE_NOOP("CHolidayEditDlg", "Second"), QT_TRANSLATE_NOOP("CHolidayEditDlg", "Third"),
+                          QT_TRANSLATE_NOOP("CHolidayEditDlg", "Fourth"), QT_TRANSLATE_NOOP("CHolidayEditDlg", "Fifth"),
+                          QT_TRANSLATE_NOOP("CHolidayEditDlg", "Last")})
+        m_ctlWeek->addItem(tr(w));
     grid->addWidget(new QLabel(tr("Month"), this), 0, 0);
     grid->addWidget(m_ctlMonth, 1, 0);
     grid->addWidget(new QLabel(tr("Week"), this), 0, 1);

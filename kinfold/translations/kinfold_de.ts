@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
     <name>CBirthdayEditDlg</name>
@@ -29,6 +30,42 @@
     <message>
         <source>Name if individual</source>
         <translation>Name einer Person</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Weitere</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Individual birthday</source>
+        <translation>Geburtstag einer Person</translation>
+    </message>
+    <message>
+        <source>Couple (Joe+Mary) Wedding date</source>
+        <translation>Paar (Joe+Mary) Hochzeitsdatum</translation>
+    </message>
+    <message>
+        <source>Note (Dr at 4PM) display date</source>
+        <translation>Notiz (Arzt um 16 Uhr) Anzeigedatum</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
     </message>
 </context>
 <context>
@@ -201,7 +238,7 @@
         <translation>Orthodox</translation>
     </message>
     <message>
-        <source>Which churches' Easter.</source>
+        <source>Which churches&apos; Easter.</source>
         <translation>Das Ostern welcher Kirchen.</translation>
     </message>
     <message>
@@ -231,6 +268,70 @@
     <message>
         <source>Date itself on</source>
         <translation>Datum selbst am</translation>
+    </message>
+    <message>
+        <source>Fixed date</source>
+        <translation>Festes Datum</translation>
+    </message>
+    <message>
+        <source>Fixed day of week</source>
+        <translation>Fester Wochentag</translation>
+    </message>
+    <message>
+        <source>Next business day after</source>
+        <translation>Nächster Werktag nach</translation>
+    </message>
+    <message>
+        <source>Fixed date, on a weekend also the next free weekday</source>
+        <translation>Festes Datum, am Wochenende auch der nächste freie Werktag</translation>
+    </message>
+    <message>
+        <source>Fixed date, on a Sunday the Saturday before</source>
+        <translation>Festes Datum, an einem Sonntag der Samstag davor</translation>
+    </message>
+    <message>
+        <source>Day of week on or after the date</source>
+        <translation>Wochentag am oder nach dem Datum</translation>
+    </message>
+    <message>
+        <source>Day of week on or before the date</source>
+        <translation>Wochentag am oder vor dem Datum</translation>
+    </message>
+    <message>
+        <source>Date in one year only</source>
+        <translation>Datum in nur einem Jahr</translation>
+    </message>
+    <message>
+        <source>Day of week on or after the date, or the date itself on</source>
+        <translation>Wochentag am oder nach dem Datum, oder das Datum selbst am</translation>
+    </message>
+    <message>
+        <source>FBD after</source>
+        <translation>Werktag nach</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Erste</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Zweite</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation>Dritte</translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <translation>Vierte</translation>
+    </message>
+    <message>
+        <source>Fifth</source>
+        <translation>Fünfte</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Letzte</translation>
     </message>
 </context>
 <context>
@@ -632,6 +733,26 @@ Druckereinrichtung</translation>
         <source>Print Preview</source>
         <translation>Druckvorschau</translation>
     </message>
+    <message>
+        <source>Birthday files (*.ged *.vcf *.vcard);;Gedcom file (*.ged);;vCard address book (*.vcf *.vcard);;All files (*)</source>
+        <translation>Geburtstagsdateien (*.ged *.vcf *.vcard);;GEDCOM-Datei (*.ged);;vCard-Adressbuch (*.vcf *.vcard);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Name list is not empty.  Do you want to merge the file into your current list?</source>
+        <translation>Die Namensliste ist nicht leer.  Soll die Datei mit der aktuellen Liste zusammengeführt werden?</translation>
+    </message>
+    <message>
+        <source>You may save the current list by selecting save or save as on the file menu then clear the curren list by selecting new in the file menu.</source>
+        <translation>Sie können die aktuelle Liste mit Speichern oder Speichern unter im Menü Datei sichern und sie dann mit Neu im Menü Datei leeren.</translation>
+    </message>
+    <message>
+        <source>Export Calendar</source>
+        <translation>Kalender exportieren</translation>
+    </message>
+    <message>
+        <source>iCalendar file (*.ics);;All files (*)</source>
+        <translation>iCalendar-Datei (*.ics);;Alle Dateien (*)</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -796,7 +917,7 @@ Druckereinrichtung</translation>
         <translation>Träumereien</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;The Gregorian calendar&lt;/h3&gt;&lt;p&gt;The calendar in civil use today counts 365 days in a common year and 366 in a leap year. A year is a leap year when it divides by 4, except the century years, which are leap years only when they divide by 400: 1900 was not a leap year, 2000 was.&lt;/p&gt;&lt;p&gt;It replaced the Julian calendar, which made every fourth year a leap year and so ran ahead of the seasons by about three days in four hundred years. When the reform came in October 1582, ten days were left out: Thursday 4 October was followed by Friday 15 October. Kinfold shows months up to October 1582 in the Julian calendar by itself and titles them "Julian"; the Old style calendar shows any month as it would have been kept where the reform came late (Britain and its colonies changed in 1752). In the Old style the year began in March, so January to March carry both years, as in February 1699/0.&lt;/p&gt;&lt;p&gt;The Moon calendar starts every month on the day after a new moon; a year that holds thirteen new moons ends with a Blue Moon. The Year of the Snake calendar uses the same months and names each year by its animal.&lt;/p&gt;</source>
+        <source>&lt;h3&gt;The Gregorian calendar&lt;/h3&gt;&lt;p&gt;The calendar in civil use today counts 365 days in a common year and 366 in a leap year. A year is a leap year when it divides by 4, except the century years, which are leap years only when they divide by 400: 1900 was not a leap year, 2000 was.&lt;/p&gt;&lt;p&gt;It replaced the Julian calendar, which made every fourth year a leap year and so ran ahead of the seasons by about three days in four hundred years. When the reform came in October 1582, ten days were left out: Thursday 4 October was followed by Friday 15 October. Kinfold shows months up to October 1582 in the Julian calendar by itself and titles them &quot;Julian&quot;; the Old style calendar shows any month as it would have been kept where the reform came late (Britain and its colonies changed in 1752). In the Old style the year began in March, so January to March carry both years, as in February 1699/0.&lt;/p&gt;&lt;p&gt;The Moon calendar starts every month on the day after a new moon; a year that holds thirteen new moons ends with a Blue Moon. The Year of the Snake calendar uses the same months and names each year by its animal.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Der gregorianische Kalender&lt;/h3&gt;&lt;p&gt;Der heute bürgerlich gebrauchte Kalender zählt 365 Tage im Gemeinjahr und 366 im Schaltjahr. Ein Jahr ist ein Schaltjahr, wenn es durch 4 teilbar ist, außer den Jahrhundertjahren, die nur Schaltjahre sind, wenn sie durch 400 teilbar sind: 1900 war kein Schaltjahr, 2000 war eines.&lt;/p&gt;&lt;p&gt;Er löste den julianischen Kalender ab, der jedes vierte Jahr zum Schaltjahr machte und so den Jahreszeiten in vierhundert Jahren um etwa drei Tage vorauslief. Bei der Reform im Oktober 1582 wurden zehn Tage ausgelassen: Auf Donnerstag, den 4. Oktober, folgte Freitag, der 15. Oktober. Kinfold zeigt Monate bis Oktober 1582 von selbst im julianischen Kalender und überschreibt sie mit „Julian“; der Kalender Alter Stil zeigt jeden Monat so, wie er dort geführt wurde, wo die Reform spät kam (Großbritannien und seine Kolonien wechselten 1752). Im Alten Stil begann das Jahr im März, daher tragen Januar bis März beide Jahre, wie in February 1699/0.&lt;/p&gt;&lt;p&gt;Der Mondkalender beginnt jeden Monat am Tag nach einem Neumond; ein Jahr mit dreizehn Neumonden endet mit einem Blue Moon. Der Kalender Jahr der Schlange nutzt dieselben Monate und benennt jedes Jahr nach seinem Tier.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -1060,7 +1181,7 @@ Druckereinrichtung</translation>
         <translation>0 Heutiger, 1 Alter Stil, 2 Mond, 3 Jahr der Schlange</translation>
     </message>
     <message>
-        <source>Paper size: Letter, Legal, A4, A3, A5 and other standard names; the locale's (Letter or A4) when not given</source>
+        <source>Paper size: Letter, Legal, A4, A3, A5 and other standard names; the locale&apos;s (Letter or A4) when not given</source>
         <translation>Papierformat: Letter, Legal, A4, A3, A5 und andere Standardnamen; ohne Angabe das des Gebietsschemas (Letter oder A4)</translation>
     </message>
     <message>
@@ -1072,7 +1193,7 @@ Druckereinrichtung</translation>
         <translation>Querformat, die Voreinstellung</translation>
     </message>
     <message>
-        <source>Each week row's number in its first cell</source>
+        <source>Each week row&apos;s number in its first cell</source>
         <translation>Die Nummer jeder Wochenzeile in ihrer ersten Zelle</translation>
     </message>
     <message>
@@ -1080,7 +1201,7 @@ Druckereinrichtung</translation>
         <translation>Die eingebauten Feiertage der Länder auflisten, eines je Zeile: Kürzel, Leerzeichen, Name</translation>
     </message>
     <message>
-        <source>Print each holiday of YEAR (1-9999) as "YYYY-MM-DD name", from the stored list</source>
+        <source>Print each holiday of YEAR (1-9999) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
         <translation>Jeden Feiertag des Jahres YEAR (1–9999) als „YYYY-MM-DD Name“ ausgeben, aus der gespeicherten Liste</translation>
     </message>
     <message>

@@ -31,6 +31,42 @@
         <source>Name if individual</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Begin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Individual birthday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Couple (Joe+Mary) Wedding date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note (Dr at 4PM) display date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CBirthdayNamesDlg</name>
@@ -231,6 +267,70 @@
     </message>
     <message>
         <source>Date itself on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed day of week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next business day after</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed date, on a weekend also the next free weekday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed date, on a Sunday the Saturday before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day of week on or after the date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day of week on or before the date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date in one year only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day of week on or after the date, or the date itself on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FBD after</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fifth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -600,6 +700,26 @@ Print Setup</source>
     </message>
     <message>
         <source>Print Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birthday files (*.ged *.vcf *.vcard);;Gedcom file (*.ged);;vCard address book (*.vcf *.vcard);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name list is not empty.  Do you want to merge the file into your current list?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You may save the current list by selecting save or save as on the file menu then clear the curren list by selecting new in the file menu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iCalendar file (*.ics);;All files (*)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
