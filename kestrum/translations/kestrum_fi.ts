@@ -186,7 +186,7 @@
     </message>
     <message>
         <source>Occurs in %1 from now %2</source>
-        <translation>Tapahtuu %1 kuluttua nyt-hetkestä %2</translation>
+        <translation>Tapahtuu %1 kuluttua (nyt %2)</translation>
     </message>
 </context>
 <context>
