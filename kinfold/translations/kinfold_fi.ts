@@ -463,7 +463,7 @@ Mikä tahansa vuosi ja kuukausi</translation>
         <source>Display count of days until (or since) a given date
 Day Number</source>
         <translation>Näytä päivien määrä annettuun päivään (tai siitä lähtien)
-Päivämäärä</translation>
+Päivien määrä</translation>
     </message>
     <message>
         <source>Dead</source>
