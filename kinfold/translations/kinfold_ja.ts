@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>Date itself on</source>
-        <translation>日付そのもの (曜日):</translation>
+        <translation>次の曜日なら日付そのもの:</translation>
     </message>
     <message>
         <source>Fixed date</source>
@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>Next business day after</source>
-        <translation>次の日の後の最初の営業日:</translation>
+        <translation>次の日付の後の最初の営業日:</translation>
     </message>
     <message>
         <source>Fixed date, on a weekend also the next free weekday</source>
@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>FBD after</source>
-        <translation>次の後の最初の営業日:</translation>
+        <translation>次の日付の後の営業日:</translation>
     </message>
     <message>
         <source>First</source>
