@@ -238,7 +238,7 @@
         <translation>Pravoslavné</translation>
     </message>
     <message>
-        <source>Which churches' Easter.</source>
+        <source>Which churches&apos; Easter.</source>
         <translation>Velikonoce kterých církví.</translation>
     </message>
     <message>
@@ -917,7 +917,7 @@ Nastavení tisku</translation>
         <translation>Snění</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;The Gregorian calendar&lt;/h3&gt;&lt;p&gt;The calendar in civil use today counts 365 days in a common year and 366 in a leap year. A year is a leap year when it divides by 4, except the century years, which are leap years only when they divide by 400: 1900 was not a leap year, 2000 was.&lt;/p&gt;&lt;p&gt;It replaced the Julian calendar, which made every fourth year a leap year and so ran ahead of the seasons by about three days in four hundred years. When the reform came in October 1582, ten days were left out: Thursday 4 October was followed by Friday 15 October. Kinfold shows months up to October 1582 in the Julian calendar by itself and titles them "Julian"; the Old style calendar shows any month as it would have been kept where the reform came late (Britain and its colonies changed in 1752). In the Old style the year began in March, so January to March carry both years, as in February 1699/0.&lt;/p&gt;&lt;p&gt;The Moon calendar starts every month on the day after a new moon; a year that holds thirteen new moons ends with a Blue Moon. The Year of the Snake calendar uses the same months and names each year by its animal.&lt;/p&gt;</source>
+        <source>&lt;h3&gt;The Gregorian calendar&lt;/h3&gt;&lt;p&gt;The calendar in civil use today counts 365 days in a common year and 366 in a leap year. A year is a leap year when it divides by 4, except the century years, which are leap years only when they divide by 400: 1900 was not a leap year, 2000 was.&lt;/p&gt;&lt;p&gt;It replaced the Julian calendar, which made every fourth year a leap year and so ran ahead of the seasons by about three days in four hundred years. When the reform came in October 1582, ten days were left out: Thursday 4 October was followed by Friday 15 October. Kinfold shows months up to October 1582 in the Julian calendar by itself and titles them &quot;Julian&quot;; the Old style calendar shows any month as it would have been kept where the reform came late (Britain and its colonies changed in 1752). In the Old style the year began in March, so January to March carry both years, as in February 1699/0.&lt;/p&gt;&lt;p&gt;The Moon calendar starts every month on the day after a new moon; a year that holds thirteen new moons ends with a Blue Moon. The Year of the Snake calendar uses the same months and names each year by its animal.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Gregoriánský kalendář&lt;/h3&gt;&lt;p&gt;Kalendář, který se dnes používá v občanském životě, počítá 365 dní v obyčejném roce a 366 v přestupném. Rok je přestupný, je-li dělitelný 4, s výjimkou let končících století, která jsou přestupná, jen jsou-li dělitelná 400: rok 1900 přestupný nebyl, rok 2000 ano.&lt;/p&gt;&lt;p&gt;Nahradil juliánský kalendář, v němž byl přestupný každý čtvrtý rok, takže se za čtyři sta let předbíhal před ročními obdobími asi o tři dny. Při reformě v říjnu 1582 bylo vynecháno deset dní: po čtvrtku 4. října následoval pátek 15. října. Kinfold sám zobrazuje měsíce do října 1582 v juliánském kalendáři a označuje je „Julian“; kalendář ve starém stylu zobrazuje každý měsíc tak, jak by se počítal tam, kam reforma dorazila pozdě (Británie a její kolonie přešly v roce 1752). Ve starém stylu začínal rok v březnu, a proto leden až březen nesou oba roky, jako ve February 1699/0.&lt;/p&gt;&lt;p&gt;Lunární kalendář začíná každý měsíc den po novu; rok, v němž je třináct novů, končí měsícem Blue Moon. Kalendář Rok hada používá tytéž měsíce a každý rok pojmenovává podle jeho zvířete.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -1181,7 +1181,7 @@ Nastavení tisku</translation>
         <translation>0 Současný, 1 Starý styl, 2 Měsíc, 3 Rok hada</translation>
     </message>
     <message>
-        <source>Paper size: Letter, Legal, A4, A3, A5 and other standard names; the locale's (Letter or A4) when not given</source>
+        <source>Paper size: Letter, Legal, A4, A3, A5 and other standard names; the locale&apos;s (Letter or A4) when not given</source>
         <translation>Velikost papíru: Letter, Legal, A4, A3, A5 a další standardní názvy; není-li zadána, podle národního prostředí (Letter nebo A4)</translation>
     </message>
     <message>
@@ -1193,7 +1193,7 @@ Nastavení tisku</translation>
         <translation>Stránky na šířku (výchozí)</translation>
     </message>
     <message>
-        <source>Each week row's number in its first cell</source>
+        <source>Each week row&apos;s number in its first cell</source>
         <translation>Číslo každého řádku týdne v jeho první buňce</translation>
     </message>
     <message>
@@ -1201,7 +1201,7 @@ Nastavení tisku</translation>
         <translation>Vypsat vestavěné sady svátků zemí, jednu na řádek: kód, mezera, název</translation>
     </message>
     <message>
-        <source>Print each holiday of YEAR (1-9999) as "YYYY-MM-DD name", from the stored list</source>
+        <source>Print each holiday of YEAR (1-9999) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
         <translation>Vypsat každý svátek roku YEAR (1–9999) jako „YYYY-MM-DD název“ z uloženého seznamu</translation>
     </message>
     <message>

@@ -238,7 +238,7 @@
         <translation>Ορθόδοξο</translation>
     </message>
     <message>
-        <source>Which churches' Easter.</source>
+        <source>Which churches&apos; Easter.</source>
         <translation>Το Πάσχα ποιων Εκκλησιών.</translation>
     </message>
     <message>
@@ -917,8 +917,8 @@ Print Setup</source>
         <translation>Όνειρα</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;The Gregorian calendar&lt;/h3&gt;&lt;p&gt;The calendar in civil use today counts 365 days in a common year and 366 in a leap year. A year is a leap year when it divides by 4, except the century years, which are leap years only when they divide by 400: 1900 was not a leap year, 2000 was.&lt;/p&gt;&lt;p&gt;It replaced the Julian calendar, which made every fourth year a leap year and so ran ahead of the seasons by about three days in four hundred years. When the reform came in October 1582, ten days were left out: Thursday 4 October was followed by Friday 15 October. Kinfold shows months up to October 1582 in the Julian calendar by itself and titles them "Julian"; the Old style calendar shows any month as it would have been kept where the reform came late (Britain and its colonies changed in 1752). In the Old style the year began in March, so January to March carry both years, as in February 1699/0.&lt;/p&gt;&lt;p&gt;The Moon calendar starts every month on the day after a new moon; a year that holds thirteen new moons ends with a Blue Moon. The Year of the Snake calendar uses the same months and names each year by its animal.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Το γρηγοριανό ημερολόγιο&lt;/h3&gt;&lt;p&gt;Το ημερολόγιο που χρησιμοποιείται σήμερα στον πολιτικό βίο μετρά 365 ημέρες σε κοινό έτος και 366 σε δίσεκτο. Ένα έτος είναι δίσεκτο όταν διαιρείται με το 4, εκτός από τα έτη των αιώνων, που είναι δίσεκτα μόνο όταν διαιρούνται με το 400: το 1900 δεν ήταν δίσεκτο, το 2000 ήταν.&lt;/p&gt;&lt;p&gt;Αντικατέστησε το ιουλιανό ημερολόγιο, που έκανε δίσεκτο κάθε τέταρτο έτος και έτσι προπορευόταν των εποχών κατά περίπου τρεις ημέρες σε τετρακόσια χρόνια. Με τη μεταρρύθμιση του Οκτωβρίου 1582 παραλείφθηκαν δέκα ημέρες: μετά την Πέμπτη 4 Οκτωβρίου ακολούθησε η Παρασκευή 15 Οκτωβρίου. Το Kinfold δείχνει από μόνο του τους μήνες έως τον Οκτώβριο 1582 στο ιουλιανό ημερολόγιο και τους τιτλοφορεί «Julian»· το παλαιό ημερολόγιο δείχνει κάθε μήνα όπως θα τηρούνταν εκεί όπου η μεταρρύθμιση ήρθε αργά (η Βρετανία και οι αποικίες της άλλαξαν το 1752). Στο παλαιό ημερολόγιο το έτος άρχιζε τον Μάρτιο, γι' αυτό ο Ιανουάριος έως ο Μάρτιος φέρουν και τα δύο έτη, όπως στο February 1699/0.&lt;/p&gt;&lt;p&gt;Το σεληνιακό ημερολόγιο αρχίζει κάθε μήνα την ημέρα μετά τη νέα σελήνη· ένα έτος με δεκατρείς νέες σελήνες τελειώνει με ένα Blue Moon. Το ημερολόγιο του Έτους του Φιδιού χρησιμοποιεί τους ίδιους μήνες και ονομάζει κάθε έτος με το ζώο του.&lt;/p&gt;</translation>
+        <source>&lt;h3&gt;The Gregorian calendar&lt;/h3&gt;&lt;p&gt;The calendar in civil use today counts 365 days in a common year and 366 in a leap year. A year is a leap year when it divides by 4, except the century years, which are leap years only when they divide by 400: 1900 was not a leap year, 2000 was.&lt;/p&gt;&lt;p&gt;It replaced the Julian calendar, which made every fourth year a leap year and so ran ahead of the seasons by about three days in four hundred years. When the reform came in October 1582, ten days were left out: Thursday 4 October was followed by Friday 15 October. Kinfold shows months up to October 1582 in the Julian calendar by itself and titles them &quot;Julian&quot;; the Old style calendar shows any month as it would have been kept where the reform came late (Britain and its colonies changed in 1752). In the Old style the year began in March, so January to March carry both years, as in February 1699/0.&lt;/p&gt;&lt;p&gt;The Moon calendar starts every month on the day after a new moon; a year that holds thirteen new moons ends with a Blue Moon. The Year of the Snake calendar uses the same months and names each year by its animal.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Το γρηγοριανό ημερολόγιο&lt;/h3&gt;&lt;p&gt;Το ημερολόγιο που χρησιμοποιείται σήμερα στον πολιτικό βίο μετρά 365 ημέρες σε κοινό έτος και 366 σε δίσεκτο. Ένα έτος είναι δίσεκτο όταν διαιρείται με το 4, εκτός από τα έτη των αιώνων, που είναι δίσεκτα μόνο όταν διαιρούνται με το 400: το 1900 δεν ήταν δίσεκτο, το 2000 ήταν.&lt;/p&gt;&lt;p&gt;Αντικατέστησε το ιουλιανό ημερολόγιο, που έκανε δίσεκτο κάθε τέταρτο έτος και έτσι προπορευόταν των εποχών κατά περίπου τρεις ημέρες σε τετρακόσια χρόνια. Με τη μεταρρύθμιση του Οκτωβρίου 1582 παραλείφθηκαν δέκα ημέρες: μετά την Πέμπτη 4 Οκτωβρίου ακολούθησε η Παρασκευή 15 Οκτωβρίου. Το Kinfold δείχνει από μόνο του τους μήνες έως τον Οκτώβριο 1582 στο ιουλιανό ημερολόγιο και τους τιτλοφορεί «Julian»· το παλαιό ημερολόγιο δείχνει κάθε μήνα όπως θα τηρούνταν εκεί όπου η μεταρρύθμιση ήρθε αργά (η Βρετανία και οι αποικίες της άλλαξαν το 1752). Στο παλαιό ημερολόγιο το έτος άρχιζε τον Μάρτιο, γι&apos; αυτό ο Ιανουάριος έως ο Μάρτιος φέρουν και τα δύο έτη, όπως στο February 1699/0.&lt;/p&gt;&lt;p&gt;Το σεληνιακό ημερολόγιο αρχίζει κάθε μήνα την ημέρα μετά τη νέα σελήνη· ένα έτος με δεκατρείς νέες σελήνες τελειώνει με ένα Blue Moon. Το ημερολόγιο του Έτους του Φιδιού χρησιμοποιεί τους ίδιους μήνες και ονομάζει κάθε έτος με το ζώο του.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Kinfold&lt;/h3&gt;&lt;p&gt;Kinfold keeps a list of birthdays, wedding anniversaries and dated notes and draws them into month calendars: one, six or twelve months to a page, on the screen and on paper.&lt;/p&gt;&lt;p&gt;Each day shows its number, the holiday of the day on the bottom line and above it the people of the day with their ages. The corner of a day can show the start of a season or a quarter of the moon, or the days to or from a target date.&lt;/p&gt;&lt;p&gt;Use the buttons on the menu bar to move by month and year, the View menu to choose what is shown, and the Edit menu to change the list and the holidays. Lists are saved as .kfd files and can take in people from a GEDCOM file of a genealogy program.&lt;/p&gt;</source>
@@ -1181,7 +1181,7 @@ Print Setup</source>
         <translation>0 Τρέχον, 1 Παλαιό ημερολόγιο, 2 Σελήνη, 3 Έτος του Φιδιού</translation>
     </message>
     <message>
-        <source>Paper size: Letter, Legal, A4, A3, A5 and other standard names; the locale's (Letter or A4) when not given</source>
+        <source>Paper size: Letter, Legal, A4, A3, A5 and other standard names; the locale&apos;s (Letter or A4) when not given</source>
         <translation>Μέγεθος χαρτιού: Letter, Legal, A4, A3, A5 και άλλα τυπικά ονόματα· αν δεν δοθεί, εκείνο των τοπικών ρυθμίσεων (Letter ή A4)</translation>
     </message>
     <message>
@@ -1193,7 +1193,7 @@ Print Setup</source>
         <translation>Οριζόντιες σελίδες (προεπιλογή)</translation>
     </message>
     <message>
-        <source>Each week row's number in its first cell</source>
+        <source>Each week row&apos;s number in its first cell</source>
         <translation>Ο αριθμός κάθε γραμμής εβδομάδας στο πρώτο της κελί</translation>
     </message>
     <message>
@@ -1201,7 +1201,7 @@ Print Setup</source>
         <translation>Λίστα των ενσωματωμένων συνόλων αργιών ανά χώρα, ένα ανά γραμμή: κωδικός, κενό, όνομα</translation>
     </message>
     <message>
-        <source>Print each holiday of YEAR (1-9999) as "YYYY-MM-DD name", from the stored list</source>
+        <source>Print each holiday of YEAR (1-9999) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
         <translation>Εκτύπωση κάθε αργίας του έτους YEAR (1–9999) ως «YYYY-MM-DD όνομα», από την αποθηκευμένη λίστα</translation>
     </message>
     <message>

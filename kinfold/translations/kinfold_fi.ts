@@ -238,7 +238,7 @@
         <translation>Ortodoksinen</translation>
     </message>
     <message>
-        <source>Which churches' Easter.</source>
+        <source>Which churches&apos; Easter.</source>
         <translation>Minkä kirkkojen pääsiäinen.</translation>
     </message>
     <message>
@@ -917,7 +917,7 @@ Tulostimen asetukset</translation>
         <translation>Haaveita</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;The Gregorian calendar&lt;/h3&gt;&lt;p&gt;The calendar in civil use today counts 365 days in a common year and 366 in a leap year. A year is a leap year when it divides by 4, except the century years, which are leap years only when they divide by 400: 1900 was not a leap year, 2000 was.&lt;/p&gt;&lt;p&gt;It replaced the Julian calendar, which made every fourth year a leap year and so ran ahead of the seasons by about three days in four hundred years. When the reform came in October 1582, ten days were left out: Thursday 4 October was followed by Friday 15 October. Kinfold shows months up to October 1582 in the Julian calendar by itself and titles them "Julian"; the Old style calendar shows any month as it would have been kept where the reform came late (Britain and its colonies changed in 1752). In the Old style the year began in March, so January to March carry both years, as in February 1699/0.&lt;/p&gt;&lt;p&gt;The Moon calendar starts every month on the day after a new moon; a year that holds thirteen new moons ends with a Blue Moon. The Year of the Snake calendar uses the same months and names each year by its animal.&lt;/p&gt;</source>
+        <source>&lt;h3&gt;The Gregorian calendar&lt;/h3&gt;&lt;p&gt;The calendar in civil use today counts 365 days in a common year and 366 in a leap year. A year is a leap year when it divides by 4, except the century years, which are leap years only when they divide by 400: 1900 was not a leap year, 2000 was.&lt;/p&gt;&lt;p&gt;It replaced the Julian calendar, which made every fourth year a leap year and so ran ahead of the seasons by about three days in four hundred years. When the reform came in October 1582, ten days were left out: Thursday 4 October was followed by Friday 15 October. Kinfold shows months up to October 1582 in the Julian calendar by itself and titles them &quot;Julian&quot;; the Old style calendar shows any month as it would have been kept where the reform came late (Britain and its colonies changed in 1752). In the Old style the year began in March, so January to March carry both years, as in February 1699/0.&lt;/p&gt;&lt;p&gt;The Moon calendar starts every month on the day after a new moon; a year that holds thirteen new moons ends with a Blue Moon. The Year of the Snake calendar uses the same months and names each year by its animal.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Gregoriaaninen kalenteri&lt;/h3&gt;&lt;p&gt;Nykyisin siviilikäytössä oleva kalenteri laskee tavalliseen vuoteen 365 päivää ja karkausvuoteen 366. Vuosi on karkausvuosi, kun se on jaollinen neljällä, paitsi vuosisadan vaihteen vuodet, jotka ovat karkausvuosia vain, kun ne ovat jaollisia 400:lla: 1900 ei ollut karkausvuosi, 2000 oli.&lt;/p&gt;&lt;p&gt;Se korvasi juliaanisen kalenterin, jossa joka neljäs vuosi oli karkausvuosi ja joka siksi edisti vuodenaikoihin nähden noin kolme päivää neljässäsadassa vuodessa. Kun uudistus tuli lokakuussa 1582, kymmenen päivää jätettiin pois: torstaita 4. lokakuuta seurasi perjantai 15. lokakuuta. Kinfold näyttää kuukaudet lokakuuhun 1582 asti itsestään juliaanisessa kalenterissa ja otsikoi ne ”Julian”; vanhan luvun kalenteri näyttää minkä tahansa kuukauden sellaisena kuin sitä olisi pidetty siellä, minne uudistus tuli myöhään (Iso-Britannia siirtomaineen vaihtoi vuonna 1752). Vanhan luvun mukaan vuosi alkoi maaliskuussa, joten tammi–maaliskuulla on molemmat vuodet, kuten February 1699/0.&lt;/p&gt;&lt;p&gt;Kuukalenteri aloittaa jokaisen kuukauden uutta kuuta seuraavana päivänä; vuosi, jossa on kolmetoista uutta kuuta, päättyy Blue Mooniin. Käärmeen vuoden kalenteri käyttää samoja kuukausia ja nimeää jokaisen vuoden sen eläimen mukaan.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -1181,7 +1181,7 @@ Tulostimen asetukset</translation>
         <translation>0 Nykyinen, 1 Vanha luku, 2 Kuu, 3 Käärmeen vuosi</translation>
     </message>
     <message>
-        <source>Paper size: Letter, Legal, A4, A3, A5 and other standard names; the locale's (Letter or A4) when not given</source>
+        <source>Paper size: Letter, Legal, A4, A3, A5 and other standard names; the locale&apos;s (Letter or A4) when not given</source>
         <translation>Paperikoko: Letter, Legal, A4, A3, A5 ja muut vakionimet; jos ei annettu, maa-asetuksen koko (Letter tai A4)</translation>
     </message>
     <message>
@@ -1193,7 +1193,7 @@ Tulostimen asetukset</translation>
         <translation>Vaakasuuntaiset sivut (oletus)</translation>
     </message>
     <message>
-        <source>Each week row's number in its first cell</source>
+        <source>Each week row&apos;s number in its first cell</source>
         <translation>Kunkin viikkorivin numero sen ensimmäisessä solussa</translation>
     </message>
     <message>
@@ -1201,7 +1201,7 @@ Tulostimen asetukset</translation>
         <translation>Luettele sisäänrakennetut maiden juhlapäiväjoukot, yksi riville: koodi, välilyönti, nimi</translation>
     </message>
     <message>
-        <source>Print each holiday of YEAR (1-9999) as "YYYY-MM-DD name", from the stored list</source>
+        <source>Print each holiday of YEAR (1-9999) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
         <translation>Tulosta vuoden YEAR (1–9999) jokainen juhlapäivä muodossa ”YYYY-MM-DD nimi” tallennetusta luettelosta</translation>
     </message>
     <message>

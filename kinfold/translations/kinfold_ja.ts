@@ -238,7 +238,7 @@
         <translation>正教会</translation>
     </message>
     <message>
-        <source>Which churches' Easter.</source>
+        <source>Which churches&apos; Easter.</source>
         <translation>どの教会の復活祭か。</translation>
     </message>
     <message>
@@ -917,7 +917,7 @@ Print Setup</source>
         <translation>夢</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;The Gregorian calendar&lt;/h3&gt;&lt;p&gt;The calendar in civil use today counts 365 days in a common year and 366 in a leap year. A year is a leap year when it divides by 4, except the century years, which are leap years only when they divide by 400: 1900 was not a leap year, 2000 was.&lt;/p&gt;&lt;p&gt;It replaced the Julian calendar, which made every fourth year a leap year and so ran ahead of the seasons by about three days in four hundred years. When the reform came in October 1582, ten days were left out: Thursday 4 October was followed by Friday 15 October. Kinfold shows months up to October 1582 in the Julian calendar by itself and titles them "Julian"; the Old style calendar shows any month as it would have been kept where the reform came late (Britain and its colonies changed in 1752). In the Old style the year began in March, so January to March carry both years, as in February 1699/0.&lt;/p&gt;&lt;p&gt;The Moon calendar starts every month on the day after a new moon; a year that holds thirteen new moons ends with a Blue Moon. The Year of the Snake calendar uses the same months and names each year by its animal.&lt;/p&gt;</source>
+        <source>&lt;h3&gt;The Gregorian calendar&lt;/h3&gt;&lt;p&gt;The calendar in civil use today counts 365 days in a common year and 366 in a leap year. A year is a leap year when it divides by 4, except the century years, which are leap years only when they divide by 400: 1900 was not a leap year, 2000 was.&lt;/p&gt;&lt;p&gt;It replaced the Julian calendar, which made every fourth year a leap year and so ran ahead of the seasons by about three days in four hundred years. When the reform came in October 1582, ten days were left out: Thursday 4 October was followed by Friday 15 October. Kinfold shows months up to October 1582 in the Julian calendar by itself and titles them &quot;Julian&quot;; the Old style calendar shows any month as it would have been kept where the reform came late (Britain and its colonies changed in 1752). In the Old style the year began in March, so January to March carry both years, as in February 1699/0.&lt;/p&gt;&lt;p&gt;The Moon calendar starts every month on the day after a new moon; a year that holds thirteen new moons ends with a Blue Moon. The Year of the Snake calendar uses the same months and names each year by its animal.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;グレゴリオ暦&lt;/h3&gt;&lt;p&gt;現在、日常に使われている暦では、平年は 365 日、うるう年は 366 日です。4 で割り切れる年はうるう年ですが、100 で割り切れる年は 400 で割り切れる場合に限りうるう年です。1900 年はうるう年ではなく、2000 年はうるう年でした。&lt;/p&gt;&lt;p&gt;グレゴリオ暦はユリウス暦に代わるものです。ユリウス暦は 4 年ごとにうるう年を置いたため、400 年でおよそ 3 日、季節より先に進んでしまいました。1582 年 10 月の改暦では 10 日が省かれ、10 月 4 日 (木) の翌日は 10 月 15 日 (金) となりました。Kinfold は 1582 年 10 月までの月を自動的にユリウス暦で表示し、「Julian」と題を付けます。旧暦法の暦は、改暦が遅れた地域 (英国とその植民地は 1752 年に切り替え) で使われていたとおりに各月を表示します。旧暦法では年が 3 月に始まったため、1 月から 3 月には February 1699/0 のように両方の年が付きます。&lt;/p&gt;&lt;p&gt;月暦では、各月が新月の翌日に始まります。新月が 13 回ある年は Blue Moon で終わります。巳年の暦は同じ月を使い、各年をその年の動物で呼びます。&lt;/p&gt;</translation>
     </message>
     <message>
@@ -1181,7 +1181,7 @@ Print Setup</source>
         <translation>0 現行暦、1 旧暦法、2 月暦、3 巳年</translation>
     </message>
     <message>
-        <source>Paper size: Letter, Legal, A4, A3, A5 and other standard names; the locale's (Letter or A4) when not given</source>
+        <source>Paper size: Letter, Legal, A4, A3, A5 and other standard names; the locale&apos;s (Letter or A4) when not given</source>
         <translation>用紙サイズ: Letter、Legal、A4、A3、A5 などの標準名。指定しなければロケールの用紙 (Letter または A4)</translation>
     </message>
     <message>
@@ -1193,7 +1193,7 @@ Print Setup</source>
         <translation>横向きのページ (既定)</translation>
     </message>
     <message>
-        <source>Each week row's number in its first cell</source>
+        <source>Each week row&apos;s number in its first cell</source>
         <translation>各週の行の番号を最初のセルに表示</translation>
     </message>
     <message>
@@ -1201,7 +1201,7 @@ Print Setup</source>
         <translation>組み込みの国別祝日セットを 1 行に 1 つずつ一覧表示 (コード、空白、名前)</translation>
     </message>
     <message>
-        <source>Print each holiday of YEAR (1-9999) as "YYYY-MM-DD name", from the stored list</source>
+        <source>Print each holiday of YEAR (1-9999) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
         <translation>保存された一覧から、YEAR 年 (1～9999) の各祝日を「YYYY-MM-DD 名前」の形で出力</translation>
     </message>
     <message>

@@ -238,7 +238,7 @@
         <translation>Prawosławna</translation>
     </message>
     <message>
-        <source>Which churches' Easter.</source>
+        <source>Which churches&apos; Easter.</source>
         <translation>Wielkanoc których Kościołów.</translation>
     </message>
     <message>
@@ -917,7 +917,7 @@ Ustawienia wydruku</translation>
         <translation>Marzenia</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;The Gregorian calendar&lt;/h3&gt;&lt;p&gt;The calendar in civil use today counts 365 days in a common year and 366 in a leap year. A year is a leap year when it divides by 4, except the century years, which are leap years only when they divide by 400: 1900 was not a leap year, 2000 was.&lt;/p&gt;&lt;p&gt;It replaced the Julian calendar, which made every fourth year a leap year and so ran ahead of the seasons by about three days in four hundred years. When the reform came in October 1582, ten days were left out: Thursday 4 October was followed by Friday 15 October. Kinfold shows months up to October 1582 in the Julian calendar by itself and titles them "Julian"; the Old style calendar shows any month as it would have been kept where the reform came late (Britain and its colonies changed in 1752). In the Old style the year began in March, so January to March carry both years, as in February 1699/0.&lt;/p&gt;&lt;p&gt;The Moon calendar starts every month on the day after a new moon; a year that holds thirteen new moons ends with a Blue Moon. The Year of the Snake calendar uses the same months and names each year by its animal.&lt;/p&gt;</source>
+        <source>&lt;h3&gt;The Gregorian calendar&lt;/h3&gt;&lt;p&gt;The calendar in civil use today counts 365 days in a common year and 366 in a leap year. A year is a leap year when it divides by 4, except the century years, which are leap years only when they divide by 400: 1900 was not a leap year, 2000 was.&lt;/p&gt;&lt;p&gt;It replaced the Julian calendar, which made every fourth year a leap year and so ran ahead of the seasons by about three days in four hundred years. When the reform came in October 1582, ten days were left out: Thursday 4 October was followed by Friday 15 October. Kinfold shows months up to October 1582 in the Julian calendar by itself and titles them &quot;Julian&quot;; the Old style calendar shows any month as it would have been kept where the reform came late (Britain and its colonies changed in 1752). In the Old style the year began in March, so January to March carry both years, as in February 1699/0.&lt;/p&gt;&lt;p&gt;The Moon calendar starts every month on the day after a new moon; a year that holds thirteen new moons ends with a Blue Moon. The Year of the Snake calendar uses the same months and names each year by its animal.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Kalendarz gregoriański&lt;/h3&gt;&lt;p&gt;Kalendarz używany dziś w życiu cywilnym liczy 365 dni w roku zwykłym i 366 w roku przestępnym. Rok jest przestępny, gdy dzieli się przez 4, z wyjątkiem lat kończących stulecie, które są przestępne tylko wtedy, gdy dzielą się przez 400: rok 1900 nie był przestępny, rok 2000 był.&lt;/p&gt;&lt;p&gt;Zastąpił on kalendarz juliański, w którym co czwarty rok był przestępny, przez co w ciągu czterystu lat wyprzedzał pory roku o mniej więcej trzy dni. Gdy w październiku 1582 roku przeprowadzono reformę, pominięto dziesięć dni: po czwartku 4 października nastąpił piątek 15 października. Kinfold sam pokazuje miesiące do października 1582 w kalendarzu juliańskim i opisuje je jako „Julian”; kalendarz w starym stylu pokazuje każdy miesiąc tak, jak liczono go tam, gdzie reforma przyszła późno (Wielka Brytania i jej kolonie zmieniły kalendarz w 1752 roku). W starym stylu rok zaczynał się w marcu, dlatego miesiące od stycznia do marca noszą oba lata, jak w February 1699/0.&lt;/p&gt;&lt;p&gt;Kalendarz księżycowy zaczyna każdy miesiąc w dniu po nowiu; rok, w którym wypada trzynaście nowiów, kończy się miesiącem Blue Moon. Kalendarz Roku Węża używa tych samych miesięcy i nazywa każdy rok jego zwierzęciem.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -1181,7 +1181,7 @@ Ustawienia wydruku</translation>
         <translation>0 Obecny, 1 Stary styl, 2 Księżyc, 3 Rok Węża</translation>
     </message>
     <message>
-        <source>Paper size: Letter, Legal, A4, A3, A5 and other standard names; the locale's (Letter or A4) when not given</source>
+        <source>Paper size: Letter, Legal, A4, A3, A5 and other standard names; the locale&apos;s (Letter or A4) when not given</source>
         <translation>Rozmiar papieru: Letter, Legal, A4, A3, A5 i inne standardowe nazwy; gdy nie podano, rozmiar z ustawień regionalnych (Letter lub A4)</translation>
     </message>
     <message>
@@ -1193,7 +1193,7 @@ Ustawienia wydruku</translation>
         <translation>Strony poziome (domyślnie)</translation>
     </message>
     <message>
-        <source>Each week row's number in its first cell</source>
+        <source>Each week row&apos;s number in its first cell</source>
         <translation>Numer każdego wiersza tygodnia w jego pierwszej komórce</translation>
     </message>
     <message>
@@ -1201,7 +1201,7 @@ Ustawienia wydruku</translation>
         <translation>Wypisz wbudowane zestawy świąt krajów, po jednym w wierszu: kod, spacja, nazwa</translation>
     </message>
     <message>
-        <source>Print each holiday of YEAR (1-9999) as "YYYY-MM-DD name", from the stored list</source>
+        <source>Print each holiday of YEAR (1-9999) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
         <translation>Wypisz każde święto roku YEAR (1–9999) jako „YYYY-MM-DD nazwa” z zapisanej listy</translation>
     </message>
     <message>
