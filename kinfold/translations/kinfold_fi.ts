@@ -858,7 +858,7 @@ Tulostimen asetukset</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation>&amp;Tilarivi</translation>
+        <translation>Ti&amp;larivi</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
