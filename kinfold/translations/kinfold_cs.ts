@@ -1190,7 +1190,7 @@ Nastavení tisku</translation>
     </message>
     <message>
         <source>Sideways pages, the default</source>
-        <translation>Stránky na šířku (výchozí)</translation>
+        <translation>Stránky na šířku, výchozí</translation>
     </message>
     <message>
         <source>Each week row&apos;s number in its first cell</source>

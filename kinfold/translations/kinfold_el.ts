@@ -1190,7 +1190,7 @@ Print Setup</source>
     </message>
     <message>
         <source>Sideways pages, the default</source>
-        <translation>Οριζόντιες σελίδες (προεπιλογή)</translation>
+        <translation>Οριζόντιες σελίδες, η προεπιλογή</translation>
     </message>
     <message>
         <source>Each week row&apos;s number in its first cell</source>

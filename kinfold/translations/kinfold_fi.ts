@@ -1190,7 +1190,7 @@ Tulostimen asetukset</translation>
     </message>
     <message>
         <source>Sideways pages, the default</source>
-        <translation>Vaakasuuntaiset sivut (oletus)</translation>
+        <translation>Vaakasuuntaiset sivut, oletus</translation>
     </message>
     <message>
         <source>Each week row&apos;s number in its first cell</source>

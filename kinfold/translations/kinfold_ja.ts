@@ -1190,7 +1190,7 @@ Print Setup</source>
     </message>
     <message>
         <source>Sideways pages, the default</source>
-        <translation>横向きのページ (既定)</translation>
+        <translation>横向きのページ、既定</translation>
     </message>
     <message>
         <source>Each week row&apos;s number in its first cell</source>

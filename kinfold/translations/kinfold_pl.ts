@@ -1190,7 +1190,7 @@ Ustawienia wydruku</translation>
     </message>
     <message>
         <source>Sideways pages, the default</source>
-        <translation>Strony poziome (domyślnie)</translation>
+        <translation>Strony poziome, domyślnie</translation>
     </message>
     <message>
         <source>Each week row&apos;s number in its first cell</source>
