@@ -147,8 +147,8 @@ TEST_F(HostTest, LongAlarmMessagesSurviveMovesAndARestart)
     tokyo->move(60, 70);
     std::vector<CString> lines = CClockDlg::ReadRestartFile();
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], oslo->GetRestartLine());
-    EXPECT_EQ(lines[1], tokyo->GetRestartLine());
+    EXPECT_EQ(lines[0], tokyo->GetRestartLine());
+    EXPECT_EQ(lines[1], oslo->GetRestartLine());
 
     // The next start: a new host reads the file.
     for (CClockDlg* c : std::vector<CClockDlg*>(host.Clocks())) c->close();

@@ -285,7 +285,7 @@ void CClockDlg::SwapRestart(const CString& line)
         m_bClaimLine = false;
         int holders = 0;
         for (CClockDlg* c : LiveClocks())
-            if (c != this && c->m_strStoredLine == m_strStoredLine) ++holders;
+            if (c != this && !c->m_bQuit && c->m_strStoredLine == m_strStoredLine) ++holders;
         if (CountRestartLine(bytes, m_strStoredLine) <= holders) m_strStoredLine.clear();
     }
     // The clock's line is told by its whole text, so two clocks of one city keep a line each.
