@@ -12,6 +12,7 @@
 #include <QTimerEvent>
 #include <algorithm>
 #include <cerrno>
+#include <memory>
 #include <ctime>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -49,12 +50,6 @@ std::vector<CClockDlg*>& LiveClocks()
 {
     static std::vector<CClockDlg*> clocks;
     return clocks;
-}
-
-bool FileExists(const CString& path)
-{
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
 }
 
 }  // namespace
@@ -178,12 +173,49 @@ namespace {
 
 enum class ReadResult { Missing, Read, Failed };
 
+// The bytes last read or written, with what the file looked like then: the clocks of one start
+// read a large file once, not once each.
+struct RestartCache {
+    CString path;
+    struct stat st {};
+    std::shared_ptr<const CString> bytes;
+};
+
+RestartCache& Cache()
+{
+    static RestartCache cache;
+    return cache;
+}
+
+bool SameFile(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size
+        && a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+}
+
+std::shared_ptr<const CString> Remember(const CString& path, CString bytes)
+{
+    RestartCache& c = Cache();
+    auto shared = std::make_shared<const CString>(std::move(bytes));
+    const bool regular = ::stat(path.c_str(), &c.st) == 0 && S_ISREG(c.st.st_mode);
+    c.path = path;
+    c.bytes = regular ? shared : nullptr;
+    return shared;
+}
+
 // The restart file's bytes as stored. A read that the system breaks off counts as failed, so
 // that no rewrite is made from part of the file.
-ReadResult ReadRestartBytes(const CString& path, CString& bytes)
+ReadResult ReadRestartBytes(const CString& path, std::shared_ptr<const CString>& shared)
 {
-    bytes.clear();
-    if (!FileExists(path)) return ReadResult::Missing;
+    shared = std::make_shared<const CString>();
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return ReadResult::Missing;
+    const RestartCache& cache = Cache();
+    if (cache.bytes && cache.path == path && SameFile(cache.st, st)) {
+        shared = cache.bytes;
+        return ReadResult::Read;
+    }
+    CString bytes;
     CReadOnly reader(path);
     if (!reader.Opened()) return ReadResult::Failed;
     char block[64 * 1024];
@@ -192,7 +224,9 @@ ReadResult ReadRestartBytes(const CString& path, CString& bytes)
         if (n > 0) bytes.append(block, (size_t)n);
         if (n < (int)sizeof block) break;
     }
-    return reader.Failed() ? ReadResult::Failed : ReadResult::Read;
+    if (reader.Failed()) return ReadResult::Failed;
+    shared = Remember(path, std::move(bytes));
+    return ReadResult::Read;
 }
 
 // A restart file the user made read-only is left as it is.
@@ -243,9 +277,9 @@ void ReportUnknownCity(const CString& city)
 
 std::vector<CString> CClockDlg::ReadRestartFile()
 {
-    CString bytes;
+    std::shared_ptr<const CString> bytes;
     ReadRestartBytes(RestartFilePath(), bytes);
-    return SplitRestartLines(bytes);
+    return SplitRestartLines(*bytes);
 }
 
 CString CClockDlg::GetRestartLine() const
@@ -273,8 +307,8 @@ void CClockDlg::RemoveRestart()
 void CClockDlg::SwapRestart(const CString& line)
 {
     const CString path = RestartFilePath();
-    CString bytes;
-    if (ReadRestartBytes(path, bytes) == ReadResult::Failed) {
+    std::shared_ptr<const CString> read;
+    if (ReadRestartBytes(path, read) == ReadResult::Failed) {
         // Rewriting now would lose every line not read.
         ReportRestartFault("Failed to read Restart commands");
         return;
@@ -286,8 +320,11 @@ void CClockDlg::SwapRestart(const CString& line)
         int holders = 0;
         for (CClockDlg* c : LiveClocks())
             if (c != this && !c->m_bQuit && c->m_strStoredLine == m_strStoredLine) ++holders;
-        if (CountRestartLine(bytes, m_strStoredLine) <= holders) m_strStoredLine.clear();
+        if (holders > 0 && CountRestartLine(*read, m_strStoredLine) <= holders) m_strStoredLine.clear();
     }
+    // A line that is already there as it is needs no rewrite (nor a copy of a large file).
+    if (!line.empty() && line == m_strStoredLine && CountRestartLine(*read, line) > 0) return;
+    CString bytes = *read;
     // The clock's line is told by its whole text, so two clocks of one city keep a line each.
     if (!SwapRestartLine(bytes, m_strStoredLine, line)) {
         m_strStoredLine = line;
@@ -307,6 +344,7 @@ void CClockDlg::SwapRestart(const CString& line)
         return;
     }
     g_bRestartFaultShown = false;
+    Remember(path, std::move(bytes));
     m_strStoredLine = line;
 }
 

@@ -9,9 +9,12 @@
 
 namespace {
 
+// Compared a character at a time: most tries fail at the first or second one.
 bool StartsAt(const CString& s, size_t pos, const char* what)
 {
-    return s.compare(pos, std::char_traits<char>::length(what), what) == 0;
+    for (size_t i = 0; what[i]; ++i)
+        if (pos + i >= s.size() || s[pos + i] != what[i]) return false;
+    return true;
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -83,7 +86,9 @@ ClockCommand ParseClockCommand(const CString& command)
             }
             if (!c.hasFace) c.hasFace = true, c.face = face;
         } else {
-            ++pos;
+            // Every element starts with '/': a long line of other text is passed over at once.
+            pos = command.find('/', pos + 1);
+            if (pos == CString::npos) break;
         }
     }
     return c;
@@ -135,40 +140,6 @@ CString MakeNewClockCommand(int face, const CString& zoneTag, const CString* ala
     return cmd;
 }
 
-std::vector<CString> SplitRestartLines(const CString& bytes)
-{
-    std::vector<CString> lines;
-    CString line;
-    auto finish = [&] {
-        if (!line.empty()) lines.push_back(line);
-        line.clear();
-    };
-    for (char c : bytes) {
-        if (c == '\r') continue;
-        if (c == '\n') finish();
-        else if (!line.empty() || c != ' ') line += c;
-    }
-    finish();
-    return lines;
-}
-
-bool RestartLineIsClock(const CString& line)
-{
-    ClockCommand c = ParseClockCommand(line);
-    return c.hasName && !c.name.empty();
-}
-
-CString RestartLineText(const CString& stored)
-{
-    CString text;
-    text.reserve(stored.size());
-    for (char c : stored) {
-        if (c == '\r' || c == '\n' || (c == ' ' && text.empty())) continue;
-        text += c;
-    }
-    return text;
-}
-
 namespace {
 
 // Calls take(begin, end) for each stored line of bytes, its line feed included; stops when take
@@ -198,7 +169,47 @@ bool StoredLineIs(const CString& bytes, size_t begin, size_t end, const CString&
     return j == line.size();
 }
 
+// The text of the stored line bytes[begin, end): without its leading blanks, carriage returns
+// and line feed.
+CString StoredLineText(const CString& bytes, size_t begin, size_t end)
+{
+    while (begin < end && bytes[begin] == ' ') ++begin;
+    CString text;
+    text.reserve(end - begin);
+    // Whole runs between carriage returns at a time: a long line costs a few copies.
+    while (begin < end) {
+        size_t cut = begin;
+        while (cut < end && bytes[cut] != '\r' && bytes[cut] != '\n') ++cut;
+        text.append(bytes, begin, cut - begin);
+        begin = cut + 1;
+    }
+    return text;
+}
+
 }  // namespace
+
+std::vector<CString> SplitRestartLines(const CString& bytes)
+{
+    std::vector<CString> lines;
+    EachStoredLine(bytes, [&](size_t b, size_t e) {
+        CString text = StoredLineText(bytes, b, e);
+        if (!text.empty()) lines.push_back(std::move(text));
+        return false;
+    });
+    return lines;
+}
+
+bool RestartLineIsClock(const CString& line)
+{
+    ClockCommand c = ParseClockCommand(line);
+    return c.hasName && !c.name.empty();
+}
+
+CString RestartLineText(const CString& stored)
+{
+    return StoredLineText(stored, 0, stored.size());
+}
+
 
 int CountRestartLine(const CString& bytes, const CString& line)
 {
