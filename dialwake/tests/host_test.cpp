@@ -12,6 +12,9 @@
 #include <QTimer>
 
 #include "DialwakeHost.h"
+#include "SoundsWindow.h"
+#include "kestrum/tree.h"
+#include <QKeyEvent>
 #include "kestrum/clock.h"
 #include "kestrum/settings.h"
 #include "platform/MessageBox.h"
@@ -224,4 +227,25 @@ TEST_F(HostTest, NewInTheChooserPutsTheClockBesideIt)
     EXPECT_FALSE(made.intersects(chooser)) << made.x() << "," << made.y() << " chooser " << chooser.x() << ","
                                            << chooser.y() << " " << chooser.width() << "x" << chooser.height();
     EXPECT_TRUE(avail.contains(made));
+}
+
+TEST_F(HostTest, SoundChoicesAreRemembered)
+{
+    auto find = [](CTreeCheck* tree, const char* text) {
+        QList<QTreeWidgetItem*> items = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+        return items.isEmpty() ? nullptr : items.first();
+    };
+    {
+        SoundsWindow w;
+        QTreeWidgetItem* ring = find(w.Tree(), "Ring");
+        ASSERT_TRUE(ring);
+        EXPECT_FALSE(w.Tree()->GetCheck(ring));
+        w.Tree()->setCurrentItem(ring);
+        QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+        QCoreApplication::sendEvent(w.Tree(), &space);
+        QCoreApplication::sendPostedEvents(&w);
+    }
+    SoundsWindow again;
+    EXPECT_TRUE(again.Tree()->GetCheck(find(again.Tree(), "Ring")));
+    EXPECT_FALSE(again.Tree()->GetCheck(find(again.Tree(), "Tick every second")));
 }
