@@ -867,3 +867,69 @@ TEST_F(ClockTest, AMoveNeverLeavesTheFileWithoutTheClock)
                             [](const CString& l) { return l.find("/n(London)") != CString::npos; }),
               1);
 }
+
+TEST_F(ClockTest, NewClocksCascadeAndBadFacesAreMended)
+{
+    CClockDlg* first = Make("/o9/tz(0|nu0)/n(London)");
+    EXPECT_EQ(first->GetFace(), 0);
+    EXPECT_EQ(Lines()[0].find("/o"), CString::npos);
+    CClockDlg* second = Make("/o1/tz(0|nu0)/n(London)");
+    CClockDlg* third = Make("/o1/tz(0|nu0)/n(London)");
+    EXPECT_EQ(second->pos(), first->pos() + QPoint(24, 24));
+    EXPECT_EQ(third->pos(), second->pos() + QPoint(24, 24));
+    // Beside the chooser too, never on a clock already there.
+    const QRect chooser(400, 300, 300, 260);
+    auto beside = [&] {
+        auto* c = new CClockDlg(&host);
+        clocks.push_back(c);
+        c->PlaceBeside(chooser);
+        c->SetZone("/o0/tz(0|nu0)/n(Oslo)");
+        return c;
+    };
+    CClockDlg* a = beside();
+    CClockDlg* b = beside();
+    EXPECT_FALSE(a->frameGeometry().intersects(chooser));
+    EXPECT_NE(a->pos(), b->pos());
+}
+
+TEST_F(ClockTest, TipAlarmMarkAndChooserSearch)
+{
+    const char* old = std::getenv("TZ");
+    CString saved = old ? old : "";
+    setenv("TZ", "<+01>-1", 1);
+    tzset();
+    CClockDlg* c = Make("/o4/tz(32400|nu0)/n(Tokyo, Japan)");
+    c->Tick(Utc(2026, 7, 1, 16, 30, 0));
+    EXPECT_EQ(c->GetTipText(), "Tokyo, Japan: +8 h, tomorrow 01:30\nClick to minimize.  RIGHT click for setup.");
+    auto render = [&] {
+        QImage img(c->size(), QImage::Format_ARGB32);
+        QPainter p(&img);
+        c->DrawClock(p);
+        return img;
+    };
+    const QImage plain = render();
+    CAlarm a;
+    a.SetTag(StrFormat("%lld|Call home", (long long)Utc(2026, 7, 1, 18, 35, 0).GetTime()));
+    c->SetAlarm(a);
+    EXPECT_EQ(c->GetTipText(),
+              "Tokyo, Japan: +8 h, tomorrow 01:30\nAlarm in 2h 5m: Call home\nClick to minimize.  RIGHT click for setup.");
+    EXPECT_NE(render().pixel(c->width() - 8, 8), plain.pixel(c->width() - 8, 8));
+    if (old) setenv("TZ", saved.c_str(), 1);
+    else unsetenv("TZ");
+    tzset();
+
+    // The chooser's search field filters as the user types; OK takes the first city shown.
+    CWhatCity dlg(&host);
+    dlg.m_strCity = "London";
+    dlg.OnInitDialog();
+    dlg.GetSearch()->setText("TOK");
+    int shown = 0;
+    for (int i = 0; i < dlg.GetList()->count(); ++i) shown += !dlg.GetList()->item(i)->isHidden();
+    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(dlg.SelectedCity(), "tokyo bay");
+    dlg.GetSearch()->setText("atlantis");
+    EXPECT_EQ(dlg.SelectedCity(), "");
+    dlg.GetSearch()->setText("york");
+    dlg.OnOK();
+    EXPECT_EQ(dlg.m_strCity, "New York");
+}
