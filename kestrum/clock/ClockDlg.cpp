@@ -446,14 +446,19 @@ void CClockDlg::PlaceNewClock()
     // The title bar's height, so that each clock of the cascade shows its title.
     const int step = std::max(24, frameGeometry().height() - height());
     ClockRect want{f.left(), f.top(), f.width(), f.height()};
+    auto areaAt = [](const QRect& r) {
+        QScreen* s = QGuiApplication::screenAt(r.center());
+        if (!s) s = QGuiApplication::primaryScreen();
+        const QRect a = s ? s->availableGeometry() : QRect(0, 0, 800, 600);
+        return ClockRect{a.left(), a.top(), a.width(), a.height()};
+    };
+    // In a row beside the last clock, so that every face stays in view.
     if (!m_bPlacedBeside && last) {
         const QRect l = last->frameGeometry();
-        want.left = l.left() + step, want.top = l.top() + step;
+        want = NextClockPlace({l.left(), l.top(), l.width(), l.height()}, want.width, want.height, areaAt(l), 8);
     }
-    QScreen* s = QGuiApplication::screenAt(QPoint(want.left + want.width / 2, want.top + want.height / 2));
-    if (!s) s = QGuiApplication::primaryScreen();
-    const QRect avail = s ? s->availableGeometry() : QRect(0, 0, 800, 600);
-    ClockRect r = CascadeClockPlace(want, others, {avail.left(), avail.top(), avail.width(), avail.height()}, step);
+    const ClockRect area = areaAt(QRect(want.left, want.top, want.width, want.height));
+    ClockRect r = CascadeClockPlace(want, others, area, step);
     move(r.left, r.top);
 }
 

@@ -277,6 +277,20 @@ ClockRect ClampClockPlace(const ClockRect& place, const ClockRect& area)
     return r;
 }
 
+ClockRect NextClockPlace(const ClockRect& last, int width, int height, const ClockRect& area, int gap)
+{
+    const int64_t areaRight = (int64_t)area.left + area.width, areaBottom = (int64_t)area.top + area.height;
+    const int64_t right = (int64_t)last.left + last.width + gap;
+    ClockRect r{area.left, area.top, width, height};
+    if (right + width <= areaRight) {
+        r.left = (int)right, r.top = last.top;
+    } else {
+        const int64_t below = (int64_t)last.top + last.height + gap;
+        if (below + height <= areaBottom) r.top = (int)below;
+    }
+    return ClampClockPlace(r, area);
+}
+
 ClockRect CascadeClockPlace(const ClockRect& want, const std::vector<ClockRect>& others, const ClockRect& area,
                             int step)
 {

@@ -875,8 +875,8 @@ TEST_F(ClockTest, NewClocksCascadeAndBadFacesAreMended)
     EXPECT_EQ(Lines()[0].find("/o"), CString::npos);
     CClockDlg* second = Make("/o1/tz(0|nu0)/n(London)");
     CClockDlg* third = Make("/o1/tz(0|nu0)/n(London)");
-    EXPECT_EQ(second->pos(), first->pos() + QPoint(24, 24));
-    EXPECT_EQ(third->pos(), second->pos() + QPoint(24, 24));
+    EXPECT_EQ(second->pos(), first->pos() + QPoint(first->frameGeometry().width() + 8, 0));
+    EXPECT_EQ(third->pos(), second->pos() + QPoint(second->frameGeometry().width() + 8, 0));
     // Beside the chooser too, never on a clock already there.
     const QRect chooser(400, 300, 300, 260);
     auto beside = [&] {

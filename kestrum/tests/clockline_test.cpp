@@ -275,6 +275,10 @@ TEST(ClockPlace, NewClocksCascadeAndNeverCoverAnother)
     const std::vector<ClockRect> others = {{100, 100, 120, 120}, {124, 124, 120, 120}, {300, 40, 120, 120}};
     EXPECT_EQ(CascadeClockPlace({100, 100, 120, 120}, others, screen, 24), (ClockRect{148, 148, 120, 120}));
     EXPECT_EQ(CascadeClockPlace({110, 95, 120, 120}, others, screen, 24), (ClockRect{158, 143, 120, 120}));
+    // A row beside the last clock, then the next row, then the top left again.
+    EXPECT_EQ(NextClockPlace({100, 100, 120, 120}, 130, 130, screen, 8), (ClockRect{228, 100, 130, 130}));
+    EXPECT_EQ(NextClockPlace({1100, 100, 120, 120}, 130, 130, screen, 8), (ClockRect{0, 228, 130, 130}));
+    EXPECT_EQ(NextClockPlace({1100, 900, 120, 120}, 130, 130, screen, 8), (ClockRect{0, 0, 130, 130}));
     // At the bottom of the screen the cascade starts again at the top.
     ClockRect r = CascadeClockPlace({1160, 904, 120, 120}, {{1160, 904, 120, 120}}, screen, 24);
     EXPECT_EQ(r, (ClockRect{24, 0, 120, 120}));

@@ -67,6 +67,9 @@ struct KESTRUM_API ClockRect {
 };
 // A restored place made to fit the area: no wider or higher than the area, and wholly on it.
 KESTRUM_API ClockRect ClampClockPlace(const ClockRect& place, const ClockRect& area);
+// Where a clock made after the one at last goes: gap to its right, else at the start of the row
+// below it, else at the area's top left; always wholly on the area.
+KESTRUM_API ClockRect NextClockPlace(const ClockRect& last, int width, int height, const ClockRect& area, int gap);
 // Where a new clock goes: at want, or, while that corner is within step / 2 of another clock's,
 // step further down and to the right; back to the area's top left when it runs off the area.
 KESTRUM_API ClockRect CascadeClockPlace(const ClockRect& want, const std::vector<ClockRect>& others,
