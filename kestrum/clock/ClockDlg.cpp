@@ -19,6 +19,7 @@
 
 #include "clock/ClockPictures.h"
 #include "kestrum/files.h"
+#include "kestrum/notify.h"
 #include "kestrum/readonly.h"
 #include "kestrum/settings.h"
 #include "platform/DurableFile.h"
@@ -574,12 +575,33 @@ void CClockDlg::Tick(const CTime& now)
 
 namespace {
 
+struct NotifierSlot {
+    bool chosen = false;
+    std::shared_ptr<Notifier> notifier;
+};
+
+NotifierSlot& TheNotifier()
+{
+    static NotifierSlot slot;
+    if (!slot.chosen) {
+        slot.chosen = true;
+        slot.notifier = std::shared_ptr<Notifier>(MakeDesktopNotifier(2000));
+    }
+    return slot;
+}
+
 bool SameAlarm(const CAlarm& a, const CAlarm& b)
 {
     return a.set && b.set && a.moment == b.moment && a.message == b.message;
 }
 
 }  // namespace
+
+void CClockDlg::SetNotifier(std::shared_ptr<Notifier> notifier)
+{
+    TheNotifier().chosen = true;
+    TheNotifier().notifier = std::move(notifier);
+}
 
 void CClockDlg::Ring()
 {
@@ -591,6 +613,20 @@ void CClockDlg::Ring()
     connect(m_pRing, &CAlarmRing::Snoozed, this, [this] { SnoozeAlarm(); });
     m_pRing->show();
     m_pRing->raise();
+    // Also where the desktop shows its notifications, when a service runs; the window stays
+    // the place to answer it.
+    if (const std::shared_ptr<Notifier> notifier = TheNotifier().notifier) {
+        const CTimeFields t = LocalFields();
+        Notification n;
+        n.summary = m_Alarm.message;
+        n.body = StrFormat("%s, %02d:%02d", m_strName.c_str(), t.hour, t.minute);
+        n.appName = "Dialwake";
+        n.icon = "dialwake";
+        n.desktopEntry = "dialwake";
+        n.timeoutMs = 0;
+        std::string why;
+        notifier->Notify(n, why);
+    }
 }
 
 void CClockDlg::EndRing()

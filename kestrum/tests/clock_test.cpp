@@ -28,6 +28,7 @@
 
 #include "kestrum/clock.h"
 #include "kestrum/format.h"
+#include "kestrum/notify.h"
 #include "kestrum/settings.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
@@ -134,6 +135,8 @@ protected:
         App();
         QFile::remove(ToQt(CClockDlg::RestartFilePath()));
         AppSettings().RemoveSection("Home");
+        notes = std::make_shared<RecordingNotifier>();
+        CClockDlg::SetNotifier(notes);
         boxes.clear();
         captions.clear();
         SetMessageBoxAnswerer([this](const MessageBoxRequest& r) {
@@ -159,6 +162,7 @@ protected:
     std::vector<CString> Lines() { return CClockDlg::ReadRestartFile(); }
 
     Host host;
+    std::shared_ptr<RecordingNotifier> notes;
     std::vector<CClockDlg*> clocks;
     std::vector<CString> boxes;
     std::vector<CString> captions;
@@ -378,6 +382,9 @@ TEST_F(ClockTest, AlarmRingsOnceSnoozesAndLeavesTheLineWhenDismissed)
     ASSERT_TRUE(ring);
     EXPECT_EQ(ring->GetMessageText(), "Tea time");
     EXPECT_EQ(ring->GetSnooze()->text(), "Snooze");
+    ASSERT_EQ(notes->shown.size(), 1u);
+    EXPECT_EQ(notes->shown[0].summary, "Tea time");
+    EXPECT_EQ(notes->shown[0].body, "Tokyo, Japan, 12:33");
     // Until the user answers, the alarm stays in the line (a kill now brings it back) and it
     // rings once.
     c->Tick(CTime::FromSeconds(at + 1));

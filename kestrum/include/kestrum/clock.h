@@ -33,6 +33,7 @@ inline constexpr int WM_CLOCK_QUIT = 10428;  // the clock Clock() has quit: dest
 class CClockDlg;
 class CWhatCity;
 class CAlarmRing;
+class Notifier;
 
 // The event behind both messages. The fragment travels inside the event, so the host frees it
 // by letting Qt delete the event.
@@ -109,6 +110,9 @@ public:
     static constexpr int kSnoozeSeconds = 600;
     void DismissAlarm();
     void SnoozeAlarm();
+    // Where an alarm that goes off is also shown as a desktop notification, when a service takes
+    // it; by default the session's notification service, null for none (tests give their own).
+    static void SetNotifier(std::shared_ptr<Notifier> notifier);
     // The window of the alarm that is going off; null when none is.
     CAlarmRing* GetRinging() const { return m_pRing; }
     // The tip: the city, how far its time is from the local time, its day and time, the alarm.
