@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QMenu>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -496,10 +497,33 @@ int CClockDlg::SetName()
 void CClockDlg::Setup()
 {
     DiscardFonts();
-    if (SetName() == CWhatCity::Delete) {
-        Quit();
-        RemoveRestart();
-    }
+    if (SetName() == CWhatCity::Delete) DeleteClock();
+}
+
+void CClockDlg::DeleteClock()
+{
+    Quit();
+    RemoveRestart();
+}
+
+void CClockDlg::FillMenu(QMenu& menu)
+{
+    // One line per item; the first is what a right click has always led to.
+    QAction* setup = menu.addAction("Setup...", this, [this] { Setup(); });
+    menu.setDefaultAction(setup);
+    menu.addAction("Minimize", this, [this] { GoMin(); });
+    menu.addSeparator();
+    menu.addAction("Delete this clock...", this, [this] {
+        if (AfxMessageBox("Delete this clock?", MB_YESNO | MB_ICONQUESTION, ClockShortName(m_strName), this) == IDYES)
+            DeleteClock();
+    });
+}
+
+void CClockDlg::ShowMenu(const QPoint& globalPos)
+{
+    QMenu menu(this);
+    FillMenu(menu);
+    menu.exec(globalPos);
 }
 
 void CClockDlg::Quit()
@@ -862,7 +886,7 @@ void CClockDlg::mouseReleaseEvent(QMouseEvent* e)
             GoMin();
         }
     } else if (e->button() == Qt::RightButton) {
-        Setup();
+        ShowMenu(e->globalPosition().toPoint());
     }
 }
 

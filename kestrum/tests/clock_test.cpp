@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -939,4 +940,30 @@ TEST_F(ClockTest, TipAlarmMarkAndChooserSearch)
     dlg.GetSearch()->setText("york");
     dlg.OnOK();
     EXPECT_EQ(dlg.m_strCity, "New York");
+}
+
+TEST_F(ClockTest, TheClocksMenu)
+{
+    CClockDlg* c = Make("/o0/tz(0|nu0)/n(London)");
+    Make("/o0/tz(0|nu0)/n(Oslo)");
+    QMenu menu;
+    c->FillMenu(menu);
+    QStringList texts;
+    for (QAction* a : menu.actions())
+        if (!a->isSeparator()) texts << a->text();
+    EXPECT_EQ(texts, QStringList({"Setup...", "Minimize", "Delete this clock..."}));
+    EXPECT_EQ(menu.defaultAction()->text(), "Setup...");
+    SetMessageBoxAnswerer([this](const MessageBoxRequest& r) {
+        boxes.push_back(r.text);
+        return boxes.size() == 1 ? IDNO : IDYES;
+    });
+    menu.actions().last()->trigger();
+    host.Take();
+    EXPECT_TRUE(host.quits.empty());
+    menu.actions().last()->trigger();
+    host.Take();
+    EXPECT_EQ(boxes, std::vector<CString>({"Delete this clock?", "Delete this clock?"}));
+    ASSERT_EQ(host.quits.size(), 1u);
+    ASSERT_EQ(Lines().size(), 1u);
+    EXPECT_NE(Lines()[0].find("/n(Oslo)"), CString::npos);
 }

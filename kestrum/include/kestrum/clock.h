@@ -23,6 +23,7 @@ class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPushButton;
 class QTimeEdit;
 
@@ -88,9 +89,14 @@ public:
     // QDialog::Rejected (Escape or the close button: the clock stays as it was) or
     // CWhatCity::Delete (the user asked to delete the clock).
     int SetName();
-    // What a right click does: the chooser, and Quit with the line removed when the user deletes
-    // the clock there.
+    // The city chooser, and Quit with the line removed when the user deletes the clock there.
     void Setup();
+    // The clock's menu, which a right click opens: "Setup..." (Setup), "Minimize" and
+    // "Delete this clock..." (asks first). Items are added to it in FillMenu.
+    void FillMenu(QMenu& menu);
+    void ShowMenu(const QPoint& globalPos);
+    // Quit, and the clock's line leaves the restart file.
+    void DeleteClock();
     // Frees the drawing caches and tells the host to destroy this clock.
     void Quit();
     void GoMin();
