@@ -122,6 +122,12 @@ void SelectCity(CWhatCity* dlg, const QString& city)
     dlg->GetList()->setCurrentItem(items.first());
 }
 
+void Mouse(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButton b, Qt::MouseButtons bs)
+{
+    QMouseEvent e(type, QPointF(p), QPointF(w->mapToGlobal(p)), b, bs, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}
+
 CTime Utc(int y, int mo, int d, int h, int mi, int s) { return CTime::FromUtc(y, mo, d, h, mi, s); }
 
 // The application exists before the fixture's windows.
@@ -346,10 +352,7 @@ TEST_F(ClockTest, EveryChangeRewritesTheLineInOneSwap)
         c->GetRinging()->GetOK()->click();
     });
     watchEachSync("drag", [&] {
-        auto send = [&](QEvent::Type type, QPoint p, Qt::MouseButton b, Qt::MouseButtons bs) {
-            QMouseEvent e(type, QPointF(p), QPointF(c->mapToGlobal(p)), b, bs, Qt::NoModifier);
-            QCoreApplication::sendEvent(c, &e);
-        };
+        auto send = [&](QEvent::Type type, QPoint p, Qt::MouseButton b, Qt::MouseButtons bs) { Mouse(c, type, p, b, bs); };
         send(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
         send(QEvent::MouseMove, {30, 25}, Qt::NoButton, Qt::LeftButton);
         send(QEvent::MouseButtonRelease, {30, 25}, Qt::LeftButton, Qt::NoButton);
@@ -516,10 +519,7 @@ TEST_F(ClockTest, PlainClickMinimisesAndDragMoves)
 {
     CClockDlg* c = Make("prog /p(100,100,120,120)/tz(0|nu0)/n(London)");
     const QPoint start = c->pos();
-    auto send = [&](QEvent::Type type, QPoint p, Qt::MouseButton b, Qt::MouseButtons bs) {
-        QMouseEvent e(type, QPointF(p), QPointF(c->mapToGlobal(p)), b, bs, Qt::NoModifier);
-        QCoreApplication::sendEvent(c, &e);
-    };
+    auto send = [&](QEvent::Type type, QPoint p, Qt::MouseButton b, Qt::MouseButtons bs) { Mouse(c, type, p, b, bs); };
     send(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
     send(QEvent::MouseMove, {30, 25}, Qt::NoButton, Qt::LeftButton);
     send(QEvent::MouseButtonRelease, {10, 10}, Qt::LeftButton, Qt::NoButton);
