@@ -531,6 +531,7 @@ void CClockDlg::Quit()
     if (m_bQuit) return;
     m_bQuit = true;
     m_Timer.stop();
+    EndRing();
     m_Photo = QPixmap();
     m_nPhotoWidth = m_nPhotoHeight = 0;
     DiscardFonts();

@@ -159,7 +159,7 @@ template <typename Take> void EachStoredLine(const CString& bytes, Take take)
 bool StoredLineIs(const CString& bytes, size_t begin, size_t end, const CString& line)
 {
     size_t i = begin, j = 0;
-    while (i < end && bytes[i] == ' ') ++i;
+    while (i < end && (bytes[i] == ' ' || bytes[i] == '\r')) ++i;
     for (; i < end; ++i) {
         const char c = bytes[i];
         if (c == '\r' || c == '\n') continue;
@@ -173,7 +173,8 @@ bool StoredLineIs(const CString& bytes, size_t begin, size_t end, const CString&
 // and line feed.
 CString StoredLineText(const CString& bytes, size_t begin, size_t end)
 {
-    while (begin < end && bytes[begin] == ' ') ++begin;
+    // Carriage returns are never part of the text, so blanks after one still lead the line.
+    while (begin < end && (bytes[begin] == ' ' || bytes[begin] == '\r')) ++begin;
     CString text;
     text.reserve(end - begin);
     // Whole runs between carriage returns at a time: a long line costs a few copies.

@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -58,11 +59,25 @@ CWhatCity::CWhatCity(QWidget* parent) : QDialog(parent)
     connect(m_New, &QPushButton::clicked, this, [this] { OnClockNew(); });
     connect(m_Cancel, &QPushButton::clicked, this, [this] { OnCancel(); });
     connect(m_Search, &QLineEdit::textChanged, this, [this](const QString& text) { Filter(text); });
+    m_Search->installEventFilter(this);
     connect(m_AlarmButton, &QPushButton::clicked, this, [this] { OnForalarm(); });
     connect(m_List, &QListWidget::itemDoubleClicked, this, [this] { OnOK(); });
 }
 
 CWhatCity::~CWhatCity() = default;
+
+bool CWhatCity::eventFilter(QObject* watched, QEvent* e)
+{
+    // The arrow keys in the search field move through the cities it shows.
+    if (watched == m_Search && e->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+            QCoreApplication::sendEvent(m_List, e);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, e);
+}
 
 void CWhatCity::SetArray(const CString& prompt)
 {

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -937,6 +938,10 @@ TEST_F(ClockTest, TipAlarmMarkAndChooserSearch)
     EXPECT_EQ(dlg.SelectedCity(), "tokyo bay");
     dlg.GetSearch()->setText("atlantis");
     EXPECT_EQ(dlg.SelectedCity(), "");
+    dlg.GetSearch()->setText("tok");
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QCoreApplication::sendEvent(dlg.GetSearch(), &down);
+    EXPECT_EQ(dlg.SelectedCity(), "Tokyo, Japan");
     dlg.GetSearch()->setText("york");
     dlg.OnOK();
     EXPECT_EQ(dlg.m_strCity, "New York");

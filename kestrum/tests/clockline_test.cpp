@@ -206,6 +206,7 @@ TEST(RestartFile, ASwapChangesOneLineAndKeepsEveryOtherByte)
     EXPECT_FALSE(SwapRestartLine(bytes, "gone", CString()));
     EXPECT_EQ(CountRestartLine(a + "\n " + a + "\r\nx\n", a), 2);
     EXPECT_EQ(RestartLineText("  x y\r\n"), "x y");
+    EXPECT_EQ(RestartLineText("\r  x\r"), "x");
     EXPECT_EQ(ClockShortName("Denver, Colorado"), "Denver");
     EXPECT_EQ(ClockShortName("Denver"), "Denver");
 }

@@ -271,6 +271,9 @@ public:
 
     int exec() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
     void SelectCurrent(bool keepScroll);
     void Filter(const QString& text);
