@@ -21,16 +21,17 @@ if [ "$phase" = first ]; then
   xdotool mousemove 640 512; sleep 0.2
   xdotool type --delay 60 "London"; xdotool key Return; sleep 1.5
   shot 2-london
-  # Right click: the chooser; Tokyo, "Digital", New. The new clock goes beside the chooser.
-  xdotool mousemove 640 512 click 3; sleep 2
+  # Right click: the clock's menu, whose Setup... opens the chooser; there Tokyo, "Digital", New.
+  # The new clock goes beside the chooser.
+  xdotool mousemove 640 512 click 3; sleep 1; xdotool key Return; sleep 2
   win geometry "^What city"; CX=$X; CY=$Y; CW=$WIDTH
   xdotool mousemove 150 150; sleep 0.2
-  xdotool type --delay 60 "Tokyo"; xdotool key Tab Tab Tab Tab Tab; xdotool type D; sleep 0.2
+  xdotool type --delay 60 "Tokyo"; xdotool key Tab Tab Tab Tab Tab Tab; xdotool type D; sleep 0.2
   xdotool key shift+Tab shift+Tab shift+Tab space; sleep 1.5
   shot 3-tokyo-new
   # Still in the chooser: New York with an alarm about a minute and a half away, then OK.
-  xdotool key shift+Tab shift+Tab; xdotool type --delay 60 "New York"
-  xdotool key Tab Tab Tab Tab space; sleep 1.5
+  xdotool key shift+Tab shift+Tab shift+Tab ctrl+a; xdotool type --delay 60 "New York"
+  xdotool key Tab Tab Tab Tab Tab space; sleep 1.5
   win geometry "^Set Alarm"
   xdotool mousemove $((X + WIDTH - 60)) $((Y + 21)) click 1; sleep 0.2; xdotool key Up Up; sleep 0.3
   xdotool mousemove $((X + WIDTH / 2)) $((Y + 50)) click 1; sleep 0.2

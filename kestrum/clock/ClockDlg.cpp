@@ -523,7 +523,8 @@ void CClockDlg::ShowMenu(const QPoint& globalPos)
 {
     QMenu menu(this);
     FillMenu(menu);
-    menu.exec(globalPos);
+    // Under the pointer and active, so that a right click and Enter still lead to the setup.
+    menu.exec(globalPos, menu.defaultAction());
 }
 
 void CClockDlg::Quit()
