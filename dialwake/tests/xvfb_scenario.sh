@@ -42,7 +42,7 @@ if [ "$phase" = first ]; then
   # A third clock from the host's window: London again, "Modern".
   win geometry "^Dialwake$"
   xdotool mousemove $((X + 47)) $((Y + 48)) click 1; sleep 2
-  xdotool key Tab Tab Tab Tab Tab; xdotool type M; xdotool key Return; sleep 1.5
+  xdotool key Tab Tab Tab Tab Tab Tab; xdotool type M; xdotool key Return; sleep 1.5
   # Spread the clocks out by dragging them.
   i=0
   for name in "^Tokyo" "^New York" "^London"; do

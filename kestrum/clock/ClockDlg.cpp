@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QTimerEvent>
 #include <algorithm>
 #include <cerrno>
@@ -524,6 +525,7 @@ void CClockDlg::ShowMenu(const QPoint& globalPos)
     QMenu menu(this);
     FillMenu(menu);
     // Under the pointer and active, so that a right click and Enter still lead to the setup.
+    QTimer::singleShot(0, &menu, [&menu] { menu.setActiveAction(menu.defaultAction()); });
     menu.exec(globalPos, menu.defaultAction());
 }
 
