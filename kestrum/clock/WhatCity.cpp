@@ -109,7 +109,8 @@ void CWhatCity::OnInitDialog()
     SetToolTip(m_List, "Select a city.");
     SetToolTip(m_OK, "Set current clock for selected city and close");
     SetToolTip(m_New, "Create a new clock for selected city");
-    SetToolTip(m_Cancel, "Delete the current clock and close");
+    // Only a clock that exists can be deleted; a chooser for a clock still to be made just closes.
+    SetToolTip(m_Cancel, m_bDeletes ? "Delete the current clock and close" : "Close without making a clock");
     SetToolTip(m_AlarmButton, "Setup an alarm time relitive to selected city");
     SetToolTip(m_Faces, "Select clock appearance");
     m_bInitialised = true;
