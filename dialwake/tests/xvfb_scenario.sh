@@ -21,9 +21,8 @@ if [ "$phase" = first ]; then
   xdotool mousemove 640 512; sleep 0.2
   xdotool type --delay 60 "London"; xdotool key Return; sleep 1.5
   shot 2-london
-  # Right click: the clock's menu, whose Setup... opens the chooser; there Tokyo, "Digital", New.
-  # The new clock goes beside the chooser.
-  xdotool mousemove 640 512 click 3; sleep 1; xdotool key Return; sleep 2
+  # Right click: the chooser; Tokyo, "Digital", New. The new clock goes beside the chooser.
+  xdotool mousemove 640 512 click 3; sleep 2
   win geometry "^What city"; CX=$X; CY=$Y; CW=$WIDTH
   xdotool mousemove 150 150; sleep 0.2
   xdotool type --delay 60 "Tokyo"; xdotool key Tab Tab Tab Tab Tab Tab; xdotool type D; sleep 0.2

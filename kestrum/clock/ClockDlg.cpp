@@ -4,13 +4,11 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QMenu>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
 #include <QTimerEvent>
 #include <algorithm>
 #include <cerrno>
@@ -19,6 +17,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "clock/ClockMenu.h"
 #include "clock/ClockPictures.h"
 #include "kestrum/files.h"
 #include "kestrum/notify.h"
@@ -89,6 +88,7 @@ CClockDlg::CClockDlg(QWidget* parent)
     move(r.topLeft());
     LiveClocks().push_back(this);
     UpdateTip();
+    InstallClockMenu(this);
     m_Timer.start(kTickMs, this);
     show();
 }
@@ -507,28 +507,6 @@ void CClockDlg::DeleteClock()
     RemoveRestart();
 }
 
-void CClockDlg::FillMenu(QMenu& menu)
-{
-    // One line per item; the first is what a right click has always led to.
-    QAction* setup = menu.addAction("Setup...", this, [this] { Setup(); });
-    menu.setDefaultAction(setup);
-    menu.addAction("Minimize", this, [this] { GoMin(); });
-    menu.addSeparator();
-    menu.addAction("Delete this clock...", this, [this] {
-        if (AfxMessageBox("Delete this clock?", MB_YESNO | MB_ICONQUESTION, ClockShortName(m_strName), this) == IDYES)
-            DeleteClock();
-    });
-}
-
-void CClockDlg::ShowMenu(const QPoint& globalPos)
-{
-    QMenu menu(this);
-    FillMenu(menu);
-    // Under the pointer and active, so that a right click and Enter still lead to the setup.
-    QTimer::singleShot(0, &menu, [&menu] { menu.setActiveAction(menu.defaultAction()); });
-    menu.exec(globalPos, menu.defaultAction());
-}
-
 void CClockDlg::Quit()
 {
     if (m_bQuit) return;
@@ -889,8 +867,9 @@ void CClockDlg::mouseReleaseEvent(QMouseEvent* e)
         } else {
             GoMin();
         }
-    } else if (e->button() == Qt::RightButton) {
-        ShowMenu(e->globalPosition().toPoint());
+    } else if (e->button() == Qt::RightButton && !(e->modifiers() & Qt::ControlModifier)) {
+        // With Ctrl the clock's menu opened instead.
+        Setup();
     }
 }
 

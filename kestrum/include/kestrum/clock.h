@@ -23,7 +23,6 @@ class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QMenu;
 class QPushButton;
 class QTimeEdit;
 
@@ -91,10 +90,6 @@ public:
     int SetName();
     // The city chooser, and Quit with the line removed when the user deletes the clock there.
     void Setup();
-    // The clock's menu, which a right click opens: "Setup..." (Setup), "Minimize" and
-    // "Delete this clock..." (asks first). Items are added to it in FillMenu.
-    void FillMenu(QMenu& menu);
-    void ShowMenu(const QPoint& globalPos);
     // Quit, and the clock's line leaves the restart file.
     void DeleteClock();
     // Frees the drawing caches and tells the host to destroy this clock.
