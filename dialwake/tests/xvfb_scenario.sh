@@ -13,6 +13,8 @@ shot() { import -window root $out/$phase-$1.png; }
 # win geometry NAME: X, Y, WIDTH, HEIGHT of the first visible window so named.
 win() { local w=$(xdotool search --onlyvisible --name "$2" | head -1); eval $(xdotool getwindowgeometry --shell $w); }
 titles() { for w in $(xdotool search --onlyvisible --name "."); do echo "  $(xdotool getwindowname $w) $(xdotool getwindowgeometry $w | grep -o 'Position: [0-9,]*')"; done; }
+# The first clock opens where the pointer is.
+xdotool mousemove 640 512
 "$prog" > $out/$phase.log 2>&1 &
 pid=$!
 sleep 4
