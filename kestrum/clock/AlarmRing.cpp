@@ -18,10 +18,10 @@ CAlarmRing::CAlarmRing(QWidget* parent, const CString& caption, const CString& m
     m_Text = new QLabel(ToQt(message), this);
     m_Text->setWordWrap(true);
     m_Text->setTextFormat(Qt::PlainText);
-    m_OK = new QPushButton("OK", this);
+    m_OK = new QPushButton(CClockDlg::tr("OK"), this);
     m_OK->setDefault(true);
-    m_Snooze = new QPushButton("Snooze", this);
-    m_Snooze->setToolTip("Ring again in 10 minutes");
+    m_Snooze = new QPushButton(CClockDlg::tr("Snooze"), this);
+    m_Snooze->setToolTip(CClockDlg::tr("Ring again in 10 minutes"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_OK);

@@ -268,7 +268,7 @@ void ReportUnknownCity(const CString& city)
     QMetaObject::invokeMethod(
         QCoreApplication::instance(),
         [] {
-            CString text = "No timezone found for:";
+            CString text = FromQt(CClockDlg::tr("No timezone found for:"));
             for (const CString& c : UnknownCities()) text += "\n" + c;
             UnknownCities().clear();
             AfxMessageBox(text, MB_OK | MB_ICONWARNING);
@@ -313,7 +313,7 @@ void CClockDlg::SwapRestart(const CString& line)
     std::shared_ptr<const CString> read;
     if (ReadRestartBytes(path, read) == ReadResult::Failed) {
         // Rewriting now would lose every line not read.
-        ReportRestartFault("Failed to read Restart commands");
+        ReportRestartFault(QT_TRANSLATE_NOOP("Kestrum", "Failed to read Restart commands"));
         return;
     }
     if (m_bClaimLine) {
@@ -335,7 +335,7 @@ void CClockDlg::SwapRestart(const CString& line)
     }
     if (IsReadOnly(path)) {
         errno = EACCES;
-        ReportRestartFault("Failed to write Restart command");
+        ReportRestartFault(QT_TRANSLATE_NOOP("Kestrum", "Failed to write Restart command"));
         return;
     }
     MakeDir(FromQt(UserDataFolder("Dialwake")));
@@ -343,7 +343,7 @@ void CClockDlg::SwapRestart(const CString& line)
     // file or the new one, never a file without this clock or the others.
     std::string why;
     if (!ReplaceFileDurably(path, bytes, why)) {
-        ReportRestartFault("Error in rewriting Startup file");
+        ReportRestartFault(QT_TRANSLATE_NOOP("Kestrum", "Error in rewriting Startup file"));
         return;
     }
     g_bRestartFaultShown = false;
@@ -384,7 +384,7 @@ void CClockDlg::SetZone(const CString& command)
         } else {
             CWhatCity dlg(this);
             dlg.SetHost(m_pHost);
-            dlg.SetArray("Choose a city in your timezone.");
+            dlg.SetArray(FromQt(tr("Choose a city in your timezone.")));
             dlg.m_nFace = m_nFace;
             dlg.m_Alarm.moment = m_LastTick;
             bool ok = dlg.exec() == QDialog::Accepted;
@@ -678,10 +678,10 @@ void CClockDlg::UpdateTip()
     localtime_r(&t, &local);
     CString tip = ClockTipText(m_strName, now, m_Zone.GetOffset(m_LastTick), local.tm_gmtoff);
     if (m_Alarm.set) {
-        tip += m_pRing ? CString("\nAlarm now") : "\nAlarm in" + Till();
+        tip += "\n" + FromQt(m_pRing ? tr("Alarm now") : tr("Alarm in %1").arg(ToQt(Till()).trimmed()));
         if (!m_Alarm.message.empty()) tip += ": " + m_Alarm.message;
     }
-    tip += "\nClick to minimize.  RIGHT click for setup.";
+    tip += "\n" + FromQt(tr("Click to minimize.  RIGHT click for setup."));
     if (tip != m_strTip) {
         m_strTip = tip;
         SetToolTip(this, ToQt(tip));
@@ -770,7 +770,7 @@ void CClockDlg::DrawClock(QPainter& dc)
         }
         dc.setFont(m_SecondFont);
         dc.drawText(QRect(0, 0, W, yc * 6 / 5), Qt::AlignCenter | Qt::TextSingleLine,
-                    ToQt(ClockWeekday(t.dayOfWeek - 1)));
+                    tr(ClockWeekday(t.dayOfWeek - 1).c_str()));
         break;
     }
     case 2:

@@ -14,9 +14,9 @@ QMenu* MakeClockMenu(CClockDlg* clock)
 {
     auto* menu = new QMenu(clock);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    QAction* setup = menu->addAction("City, face and alarm...");
+    QAction* setup = menu->addAction(CClockDlg::tr("City, face and alarm...", "menu clock"));
     QObject::connect(setup, &QAction::triggered, clock, [clock] { clock->Setup(); });
-    QAction* login = menu->addAction("Start at login");
+    QAction* login = menu->addAction(CClockDlg::tr("Start at login", "menu clock"));
     login->setCheckable(true);
     login->setChecked(StartsAtLogin(AutostartPlacesOfUser(), kClockHostAutostart));
     QObject::connect(login, &QAction::toggled, clock, [clock](bool on) {
@@ -26,9 +26,9 @@ QMenu* MakeClockMenu(CClockDlg* clock)
             AfxMessageBox(CString(error), MB_OK | MB_ICONWARNING, "Dialwake", clock);
     });
     menu->addSeparator();
-    QObject::connect(menu->addAction("Minimize"), &QAction::triggered, clock, [clock] { clock->GoMin(); });
-    QObject::connect(menu->addAction("Delete this clock..."), &QAction::triggered, clock, [clock] {
-        if (AfxMessageBox("Delete this clock?", MB_YESNO | MB_ICONQUESTION, ClockShortName(clock->GetName()), clock)
+    QObject::connect(menu->addAction(CClockDlg::tr("Minimize", "menu clock")), &QAction::triggered, clock, [clock] { clock->GoMin(); });
+    QObject::connect(menu->addAction(CClockDlg::tr("Delete this clock...", "menu clock")), &QAction::triggered, clock, [clock] {
+        if (AfxMessageBox(FromQt(CClockDlg::tr("Delete this clock?")), MB_YESNO | MB_ICONQUESTION, ClockShortName(clock->GetName()), clock)
             == IDYES)
             clock->DeleteClock();
     });

@@ -22,22 +22,22 @@
 
 CWhatCity::CWhatCity(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle("What city?");
+    setWindowTitle(tr("What city?"));
     if (auto* clock = qobject_cast<CClockDlg*>(parent)) m_pHost = clock->GetHost();
     else m_pHost = parent;
 
     m_Search = new QLineEdit(this);
-    m_Search->setPlaceholderText("Search");
+    m_Search->setPlaceholderText(tr("Search"));
     m_Search->setClearButtonEnabled(true);
     m_List = new QListWidget(this);
     m_List->setSelectionMode(QAbstractItemView::SingleSelection);
     m_OK = new QPushButton("OK", this);
     m_OK->setDefault(true);
-    m_New = new QPushButton("New", this);
-    m_Cancel = new QPushButton("Cancel", this);
-    m_AlarmButton = new QPushButton("Alarm", this);
+    m_New = new QPushButton(tr("New"), this);
+    m_Cancel = new QPushButton(tr("Cancel"), this);
+    m_AlarmButton = new QPushButton(tr("Alarm"), this);
     m_Faces = new QComboBox(this);
-    m_Faces->addItems({"Clasic", "Modern", "Photo", "Icon", "Digital", "24 Hour"});
+    m_Faces->addItems({tr("Clasic"), tr("Modern"), tr("Photo"), tr("Icon"), tr("Digital"), tr("24 Hour")});
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(m_OK);
@@ -105,14 +105,14 @@ void CWhatCity::OnInitDialog()
     if (!m_strPrompt.empty()) setWindowTitle(ToQt(m_strPrompt));
     m_Faces->setCurrentIndex(m_nFace >= 0 && m_nFace < m_Faces->count() ? m_nFace : -1);
 
-    SetToolTip(m_Search, "Type part of a city's name to find it.");
-    SetToolTip(m_List, "Select a city.");
-    SetToolTip(m_OK, "Set current clock for selected city and close");
-    SetToolTip(m_New, "Create a new clock for selected city");
+    SetToolTip(m_Search, tr("Type part of a city's name to find it."));
+    SetToolTip(m_List, tr("Select a city."));
+    SetToolTip(m_OK, tr("Set current clock for selected city and close"));
+    SetToolTip(m_New, tr("Create a new clock for selected city"));
     // Only a clock that exists can be deleted; a chooser for a clock still to be made just closes.
-    SetToolTip(m_Cancel, m_bDeletes ? "Delete the current clock and close" : "Close without making a clock");
-    SetToolTip(m_AlarmButton, "Setup an alarm time relitive to selected city");
-    SetToolTip(m_Faces, "Select clock appearance");
+    SetToolTip(m_Cancel, m_bDeletes ? tr("Delete the current clock and close") : tr("Close without making a clock"));
+    SetToolTip(m_AlarmButton, tr("Setup an alarm time relitive to selected city"));
+    SetToolTip(m_Faces, tr("Select clock appearance"));
     m_bInitialised = true;
 }
 
@@ -173,7 +173,9 @@ void CWhatCity::OnCancel()
         reject();
         return;
     }
-    if (AfxMessageBox("Delete this clock?", MB_YESNO | MB_ICONQUESTION, "What city?", this) == IDYES) done(Delete);
+    if (AfxMessageBox(FromQt(CClockDlg::tr("Delete this clock?")), MB_YESNO | MB_ICONQUESTION, FromQt(windowTitle()), this)
+        == IDYES)
+        done(Delete);
 }
 
 int CWhatCity::exec()
