@@ -12,10 +12,6 @@
         <translation>Vyberte město ve svém časovém pásmu.</translation>
     </message>
     <message>
-        <source>No timezone found</source>
-        <translation>Časové pásmo nenalezeno</translation>
-    </message>
-    <message>
         <source>Saturday</source>
         <translation>sobota</translation>
     </message>
@@ -52,6 +48,44 @@
         <source>Start at login</source>
         <comment>menu clock</comment>
         <translation>Spouštět po přihlášení</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Odložit</translation>
+    </message>
+    <message>
+        <source>Ring again in 10 minutes</source>
+        <translation>Zazvonit znovu za 10 minut</translation>
+    </message>
+    <message>
+        <source>No timezone found for:</source>
+        <translation>Časové pásmo nenalezeno pro:</translation>
+    </message>
+    <message>
+        <source>Alarm now</source>
+        <translation>Budík nyní</translation>
+    </message>
+    <message>
+        <source>Alarm in %1</source>
+        <translation>Budík za %1</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <comment>menu clock</comment>
+        <translation>Minimalizovat</translation>
+    </message>
+    <message>
+        <source>Delete this clock...</source>
+        <comment>menu clock</comment>
+        <translation>Smazat tyto hodiny…</translation>
+    </message>
+    <message>
+        <source>Delete this clock?</source>
+        <translation>Smazat tyto hodiny?</translation>
     </message>
 </context>
 <context>
@@ -188,6 +222,18 @@
         <source>Occurs in %1 from now %2</source>
         <translation>Nastane za %1 od nynějška (%2)</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Odstranit</translation>
+    </message>
+    <message>
+        <source>Close without changing the alarm.</source>
+        <translation>Zavřít beze změny budíku.</translation>
+    </message>
+    <message>
+        <source>That date/time has already passed. Choose a later time for the alarm.</source>
+        <translation>Toto datum a čas už uplynuly. Zvolte pro budík pozdější čas.</translation>
+    </message>
 </context>
 <context>
     <name>CWhatCity</name>
@@ -254,6 +300,18 @@
     <message>
         <source>Select clock appearance</source>
         <translation>Vybrat vzhled hodin</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Hledat</translation>
+    </message>
+    <message>
+        <source>Type part of a city&apos;s name to find it.</source>
+        <translation>Zadejte část názvu města, abyste je našli.</translation>
+    </message>
+    <message>
+        <source>Close without making a clock</source>
+        <translation>Zavřít bez vytvoření hodin</translation>
     </message>
 </context>
 <context>

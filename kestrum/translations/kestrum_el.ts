@@ -12,10 +12,6 @@
         <translation>Επιλέξτε μια πόλη στη ζώνη ώρας σας.</translation>
     </message>
     <message>
-        <source>No timezone found</source>
-        <translation>Δεν βρέθηκε ζώνη ώρας</translation>
-    </message>
-    <message>
         <source>Saturday</source>
         <translation>Σάββατο</translation>
     </message>
@@ -52,6 +48,44 @@
         <source>Start at login</source>
         <comment>menu clock</comment>
         <translation>Εκκίνηση κατά τη σύνδεση</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Εντάξει</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Αναβολή</translation>
+    </message>
+    <message>
+        <source>Ring again in 10 minutes</source>
+        <translation>Νέο κουδούνισμα σε 10 λεπτά</translation>
+    </message>
+    <message>
+        <source>No timezone found for:</source>
+        <translation>Δεν βρέθηκε ζώνη ώρας για:</translation>
+    </message>
+    <message>
+        <source>Alarm now</source>
+        <translation>Ξυπνητήρι τώρα</translation>
+    </message>
+    <message>
+        <source>Alarm in %1</source>
+        <translation>Ξυπνητήρι σε %1</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <comment>menu clock</comment>
+        <translation>Ελαχιστοποίηση</translation>
+    </message>
+    <message>
+        <source>Delete this clock...</source>
+        <comment>menu clock</comment>
+        <translation>Διαγραφή αυτού του ρολογιού…</translation>
+    </message>
+    <message>
+        <source>Delete this clock?</source>
+        <translation>Διαγραφή αυτού του ρολογιού;</translation>
     </message>
 </context>
 <context>
@@ -188,6 +222,18 @@
         <source>Occurs in %1 from now %2</source>
         <translation>Συμβαίνει σε %1 από τώρα (%2)</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Αφαίρεση</translation>
+    </message>
+    <message>
+        <source>Close without changing the alarm.</source>
+        <translation>Κλείσιμο χωρίς αλλαγή του ξυπνητηριού.</translation>
+    </message>
+    <message>
+        <source>That date/time has already passed. Choose a later time for the alarm.</source>
+        <translation>Αυτή η ημερομηνία και ώρα έχει ήδη περάσει. Επιλέξτε μεταγενέστερη ώρα για το ξυπνητήρι.</translation>
+    </message>
 </context>
 <context>
     <name>CWhatCity</name>
@@ -254,6 +300,18 @@
     <message>
         <source>Select clock appearance</source>
         <translation>Επιλογή εμφάνισης ρολογιού</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Αναζήτηση</translation>
+    </message>
+    <message>
+        <source>Type part of a city&apos;s name to find it.</source>
+        <translation>Πληκτρολογήστε μέρος του ονόματος μιας πόλης για να τη βρείτε.</translation>
+    </message>
+    <message>
+        <source>Close without making a clock</source>
+        <translation>Κλείσιμο χωρίς δημιουργία ρολογιού</translation>
     </message>
 </context>
 <context>

@@ -12,10 +12,6 @@
         <translation>Valitse aikavyöhykkeesi kaupunki.</translation>
     </message>
     <message>
-        <source>No timezone found</source>
-        <translation>Aikavyöhykettä ei löytynyt</translation>
-    </message>
-    <message>
         <source>Saturday</source>
         <translation>lauantai</translation>
     </message>
@@ -52,6 +48,44 @@
         <source>Start at login</source>
         <comment>menu clock</comment>
         <translation>Käynnistä kirjauduttaessa</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Torkku</translation>
+    </message>
+    <message>
+        <source>Ring again in 10 minutes</source>
+        <translation>Soita uudelleen 10 minuutin kuluttua</translation>
+    </message>
+    <message>
+        <source>No timezone found for:</source>
+        <translation>Aikavyöhykettä ei löytynyt kohteelle:</translation>
+    </message>
+    <message>
+        <source>Alarm now</source>
+        <translation>Herätys nyt</translation>
+    </message>
+    <message>
+        <source>Alarm in %1</source>
+        <translation>Herätys %1 kuluttua</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <comment>menu clock</comment>
+        <translation>Pienennä</translation>
+    </message>
+    <message>
+        <source>Delete this clock...</source>
+        <comment>menu clock</comment>
+        <translation>Poista tämä kello…</translation>
+    </message>
+    <message>
+        <source>Delete this clock?</source>
+        <translation>Poistetaanko tämä kello?</translation>
     </message>
 </context>
 <context>
@@ -188,6 +222,18 @@
         <source>Occurs in %1 from now %2</source>
         <translation>Tapahtuu %1 kuluttua (nyt %2)</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Poista</translation>
+    </message>
+    <message>
+        <source>Close without changing the alarm.</source>
+        <translation>Sulje muuttamatta herätystä.</translation>
+    </message>
+    <message>
+        <source>That date/time has already passed. Choose a later time for the alarm.</source>
+        <translation>Tämä ajankohta on jo mennyt. Valitse herätykselle myöhäisempi aika.</translation>
+    </message>
 </context>
 <context>
     <name>CWhatCity</name>
@@ -254,6 +300,18 @@
     <message>
         <source>Select clock appearance</source>
         <translation>Valitse kellon ulkoasu</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Hae</translation>
+    </message>
+    <message>
+        <source>Type part of a city&apos;s name to find it.</source>
+        <translation>Etsi kaupunkia kirjoittamalla osa sen nimestä.</translation>
+    </message>
+    <message>
+        <source>Close without making a clock</source>
+        <translation>Sulje luomatta kelloa</translation>
     </message>
 </context>
 <context>

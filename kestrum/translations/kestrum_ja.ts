@@ -12,10 +12,6 @@
         <translation>お使いのタイムゾーンの都市を選んでください。</translation>
     </message>
     <message>
-        <source>No timezone found</source>
-        <translation>タイムゾーンが見つかりません</translation>
-    </message>
-    <message>
         <source>Saturday</source>
         <translation>土曜日</translation>
     </message>
@@ -52,6 +48,44 @@
         <source>Start at login</source>
         <comment>menu clock</comment>
         <translation>ログイン時に起動</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>スヌーズ</translation>
+    </message>
+    <message>
+        <source>Ring again in 10 minutes</source>
+        <translation>10 分後にもう一度鳴らす</translation>
+    </message>
+    <message>
+        <source>No timezone found for:</source>
+        <translation>タイムゾーンが見つかりません:</translation>
+    </message>
+    <message>
+        <source>Alarm now</source>
+        <translation>アラーム中</translation>
+    </message>
+    <message>
+        <source>Alarm in %1</source>
+        <translation>アラームまで %1</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <comment>menu clock</comment>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Delete this clock...</source>
+        <comment>menu clock</comment>
+        <translation>この時計を削除...</translation>
+    </message>
+    <message>
+        <source>Delete this clock?</source>
+        <translation>この時計を削除しますか?</translation>
     </message>
 </context>
 <context>
@@ -188,6 +222,18 @@
         <source>Occurs in %1 from now %2</source>
         <translation>今から %1 後に鳴ります (現在 %2)</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Close without changing the alarm.</source>
+        <translation>アラームを変更せずに閉じます。</translation>
+    </message>
+    <message>
+        <source>That date/time has already passed. Choose a later time for the alarm.</source>
+        <translation>その日時はすでに過ぎています。アラームにはもっと後の時刻を選んでください。</translation>
+    </message>
 </context>
 <context>
     <name>CWhatCity</name>
@@ -254,6 +300,18 @@
     <message>
         <source>Select clock appearance</source>
         <translation>時計の外観を選びます</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Type part of a city&apos;s name to find it.</source>
+        <translation>都市名の一部を入力すると検索できます。</translation>
+    </message>
+    <message>
+        <source>Close without making a clock</source>
+        <translation>時計を作成せずに閉じます</translation>
     </message>
 </context>
 <context>

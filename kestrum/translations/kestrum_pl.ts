@@ -12,10 +12,6 @@
         <translation>Wybierz miasto w swojej strefie czasowej.</translation>
     </message>
     <message>
-        <source>No timezone found</source>
-        <translation>Nie znaleziono strefy czasowej</translation>
-    </message>
-    <message>
         <source>Saturday</source>
         <translation>sobota</translation>
     </message>
@@ -52,6 +48,44 @@
         <source>Start at login</source>
         <comment>menu clock</comment>
         <translation>Uruchamiaj po zalogowaniu</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Drzemka</translation>
+    </message>
+    <message>
+        <source>Ring again in 10 minutes</source>
+        <translation>Zadzwoń ponownie za 10 minut</translation>
+    </message>
+    <message>
+        <source>No timezone found for:</source>
+        <translation>Nie znaleziono strefy czasowej dla:</translation>
+    </message>
+    <message>
+        <source>Alarm now</source>
+        <translation>Alarm teraz</translation>
+    </message>
+    <message>
+        <source>Alarm in %1</source>
+        <translation>Alarm za %1</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <comment>menu clock</comment>
+        <translation>Minimalizuj</translation>
+    </message>
+    <message>
+        <source>Delete this clock...</source>
+        <comment>menu clock</comment>
+        <translation>Usuń ten zegar…</translation>
+    </message>
+    <message>
+        <source>Delete this clock?</source>
+        <translation>Usunąć ten zegar?</translation>
     </message>
 </context>
 <context>
@@ -188,6 +222,18 @@
         <source>Occurs in %1 from now %2</source>
         <translation>Nastąpi za %1, licząc od teraz (%2)</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Close without changing the alarm.</source>
+        <translation>Zamknij bez zmiany budzika.</translation>
+    </message>
+    <message>
+        <source>That date/time has already passed. Choose a later time for the alarm.</source>
+        <translation>Ta data i godzina już minęły. Wybierz późniejszą godzinę budzika.</translation>
+    </message>
 </context>
 <context>
     <name>CWhatCity</name>
@@ -254,6 +300,18 @@
     <message>
         <source>Select clock appearance</source>
         <translation>Wybierz wygląd zegara</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Szukaj</translation>
+    </message>
+    <message>
+        <source>Type part of a city&apos;s name to find it.</source>
+        <translation>Wpisz część nazwy miasta, aby je znaleźć.</translation>
+    </message>
+    <message>
+        <source>Close without making a clock</source>
+        <translation>Zamknij bez tworzenia zegara</translation>
     </message>
 </context>
 <context>
