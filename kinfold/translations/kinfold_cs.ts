@@ -1018,7 +1018,7 @@ Nastavení tisku</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation>Název</translation>
+        <translation>Názvy</translation>
     </message>
 </context>
 <context>

@@ -1018,7 +1018,7 @@ Print Setup</source>
     </message>
     <message>
         <source>Name</source>
-        <translation>Όνομα</translation>
+        <translation>Ονόματα</translation>
     </message>
 </context>
 <context>

@@ -1018,7 +1018,7 @@ Tulostimen asetukset</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation>Nimi</translation>
+        <translation>Nimet</translation>
     </message>
 </context>
 <context>

@@ -1018,7 +1018,7 @@ Print Setup</source>
     </message>
     <message>
         <source>Name</source>
-        <translation>名前</translation>
+        <translation>名称</translation>
     </message>
 </context>
 <context>

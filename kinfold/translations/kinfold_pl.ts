@@ -1018,7 +1018,7 @@ Ustawienia wydruku</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation>Nazwa</translation>
+        <translation>Nazwy</translation>
     </message>
 </context>
 <context>
