@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>Date itself on</source>
-        <translation>次の曜日なら日付そのもの:</translation>
+        <translation>この曜日なら日付そのもの</translation>
     </message>
     <message>
         <source>Fixed date</source>
@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>Next business day after</source>
-        <translation>次の日付の後の最初の営業日:</translation>
+        <translation>指定日の翌営業日</translation>
     </message>
     <message>
         <source>Fixed date, on a weekend also the next free weekday</source>
@@ -303,11 +303,11 @@
     </message>
     <message>
         <source>Day of week on or after the date, or the date itself on</source>
-        <translation>日付以降の最初の指定曜日、または次の曜日なら日付そのもの:</translation>
+        <translation>日付以降の最初の指定曜日、または指定の曜日なら日付そのもの</translation>
     </message>
     <message>
         <source>FBD after</source>
-        <translation>次の日付の後の営業日:</translation>
+        <translation>指定日の翌営業日</translation>
     </message>
     <message>
         <source>First</source>
