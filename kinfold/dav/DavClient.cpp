@@ -404,6 +404,8 @@ AccountSyncResult SyncAccount(Account& account, BirthdayList& list, IDavTranspor
         result.counts.malformed += counts.malformed;
         result.counts.touched |= counts.touched;
     }
+    // A book whose first read failed has no state yet.
+    states.erase(std::remove_if(states.begin(), states.end(), [](const BookState& s) { return s.url.empty(); }), states.end());
     account.bookStates = StoreBookStates(states);
     if (result.fault.exitCode || !account.publish) return result;
 
