@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QMenuBar>
+#include "app/AccountsDlg.h"
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -81,6 +82,12 @@ void CMainFrame::CreateMenus()
     file->addSeparator();
     file->addAction(v->Action(ID_IMPORT));
     file->addAction(v->Action(ID_EXPORT_CALENDAR));
+    QAction* accounts = file->addAction("Accounts...");
+    accounts->setStatusTip("Add, change or remove the address books read and the calendar published to");
+    connect(accounts, &QAction::triggered, this, [this] { CAccountsDlg(this).exec(); });
+    QAction* sync = file->addAction("Sync Now");
+    sync->setStatusTip("Read the accounts' address books into the list and publish its birthdays");
+    connect(sync, &QAction::triggered, this, [this] { SyncNow(false); });
     file->addSeparator();
     file->addAction(v->Action(ID_FILE_PRINT));
     file->addAction(v->Action(ID_FILE_PRINT_PREVIEW));
@@ -165,6 +172,13 @@ void CMainFrame::CreateStatusBar()
     connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& text) {
         if (text.isEmpty()) bar->showMessage(kIdleText);
     });
+}
+
+void CMainFrame::SyncNow(bool atStart)
+{
+    SyncDocumentWithAccounts(this, *m_pDoc, atStart);
+    m_pView->update();
+    RefreshTitle();
 }
 
 void CMainFrame::OnDocumentReady()

@@ -50,7 +50,7 @@ int AccountNumber(const std::string& text, int count)
 std::string AccountLabel(const Account& a) { return a.user + " at " + a.server; }
 
 std::vector<AccountOutcome> SyncAllAccounts(BirthdayList& list, ISettingsStore& store, ISecretStore& secrets,
-                                            const PasswordAsker& ask, int64_t now)
+                                            const PasswordAsker& ask, int64_t now, bool keepAsked)
 {
     std::vector<AccountOutcome> out;
     std::vector<Account> accounts = LoadAccounts(store);
@@ -65,8 +65,9 @@ std::vector<AccountOutcome> SyncAllAccounts(BirthdayList& list, ISettingsStore& 
         AccountOutcome o;
         o.account = accounts[i];
         std::string password, error;
-        bool have = secrets.Read(o.account.SecretKey(), password, error) == ISecretStore::Ok;
-        if (!have) have = ask && ask(o.account, false, password);
+        const bool stored = secrets.Read(o.account.SecretKey(), password, error) == ISecretStore::Ok;
+        bool have = stored || (ask && ask(o.account, false, password));
+        bool asked = !stored;
         for (int attempt = 0;; ++attempt) {
             if (!have) {
                 o.result.fault = {3, "no password for " + AccountLabel(o.account) +
@@ -77,8 +78,11 @@ std::vector<AccountOutcome> SyncAllAccounts(BirthdayList& list, ISettingsStore& 
             o.result = SyncAccount(o.account, list, transport, exportIcs);
             // The window asks again when the server refused the password.
             if (!o.result.fault.PasswordRefused() || attempt == 2 || !ask || !ask(o.account, true, password)) break;
+            asked = true;
             o.result = AccountSyncResult();
         }
+        if (keepAsked && asked && have && !o.result.fault.PasswordRefused())
+            secrets.Write(o.account.SecretKey(), password, error);
         SaveAccount(store, (int)i + 1, o.account);
         out.push_back(std::move(o));
     }

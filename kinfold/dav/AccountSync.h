@@ -22,9 +22,10 @@ struct AccountOutcome {
 
 // Every account of `store` in turn: its address books into the list, the list's events (the
 // calendar export with display profile 0 of `store`, stamped `now`) onto its calendar. The
-// accounts' states are written back to the store as each ends.
+// accounts' states are written back to the store as each ends. With `keepAsked`, a password
+// asked for that the server took goes into the secret store (where there is one).
 std::vector<AccountOutcome> SyncAllAccounts(BirthdayList& list, ISettingsStore& store, ISecretStore& secrets,
-                                            const PasswordAsker& ask, int64_t now);
+                                            const PasswordAsker& ask, int64_t now, bool keepAsked = false);
 
 // "ann at https://dav.example.org/"
 std::string AccountLabel(const Account& account);

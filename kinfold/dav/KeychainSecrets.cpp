@@ -60,3 +60,15 @@ ISecretStore::Result KeychainSecrets::Remove(const std::string& key, std::string
     job.setKey(QString::fromStdString(key));
     return Run(job, error);
 }
+
+namespace {
+ISecretStore* g_secrets = nullptr;
+} // namespace
+
+ISecretStore& AppSecrets()
+{
+    static KeychainSecrets desktop;
+    return g_secrets ? *g_secrets : desktop;
+}
+
+void SetAppSecrets(ISecretStore* secrets) { g_secrets = secrets; }

@@ -9,3 +9,8 @@ public:
     Result Write(const std::string& key, const std::string& password, std::string& error) override;
     Result Remove(const std::string& key, std::string& error) override;
 };
+
+// The process's secret store: the desktop's, unless a test put its own in place (nullptr puts
+// the desktop's back).
+ISecretStore& AppSecrets();
+void SetAppSecrets(ISecretStore* secrets);
