@@ -215,6 +215,8 @@ void CAccountsDlg::Edit(int row)
     // A new address or user starts afresh: what was seen belongs to the old one.
     if (!isNew && (a.server != m_accounts[(size_t)row].server || a.user != m_accounts[(size_t)row].user)) {
         a.bookStates.clear();
+        a.found.clear();
+        a.foundAt = 0;
         a.published.clear();
         a.calendar.clear();
     }

@@ -135,6 +135,9 @@ int RunAddAccount(const CommandArgs& args)
     if (secrets.Write(a.SecretKey(), password, error) != ISecretStore::Ok)
         std::fprintf(stderr, "kinfold: the password was not kept (%s); give it at each sync with --sync --password-stdin\n",
                      error.c_str());
+    // The first sync need not ask again.
+    a.found = StoreFindings(findings);
+    a.foundAt = (long long)std::time(nullptr);
     accounts.push_back(a);
     SaveAccounts(store, accounts);
     std::printf("account %zu: %s, %zu address %s%s\n", accounts.size(), AccountLabel(a).c_str(), findings.books.size(),

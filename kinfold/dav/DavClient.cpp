@@ -2,6 +2,7 @@
 #include "dav/DavClient.h"
 #include <QUrl>
 #include <algorithm>
+#include <ctime>
 #include <set>
 #include "dav/DavXml.h"
 
@@ -11,6 +12,8 @@ namespace {
 constexpr size_t kCardsPerRequest = 250;
 constexpr size_t kRequestsAtOnce = 4;
 constexpr size_t kPublishAtOnce = 16;
+// How long the collections found are trusted before the server is asked again.
+constexpr long long kFindingsKeptFor = 24 * 3600;
 
 QUrl Url(const std::string& s) { return QUrl::fromEncoded(QByteArray::fromStdString(s)); }
 std::string Text(const QUrl& u) { return u.toString(QUrl::FullyEncoded).toStdString(); }
@@ -379,13 +382,66 @@ bool DavClient::Publish(const std::string& calendar, const std::vector<CalendarR
     return true;
 }
 
+namespace {
+
+// Tabs and line ends would break the lines of the settings text.
+std::string OneField(std::string s)
+{
+    for (char& c : s)
+        if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+    return s;
+}
+
+} // namespace
+
+std::string StoreFindings(const DavFindings& f)
+{
+    std::string out = "H\t" + OneField(f.calendarHome) + "\n";
+    for (const DavCollection& c : f.books)
+        out += "B\t" + OneField(c.url) + "\t" + (c.syncReport ? "1" : "0") + "\t" + OneField(c.name) + "\n";
+    for (const DavCollection& c : f.calendars)
+        out += "C\t" + OneField(c.url) + "\t" + (c.syncReport ? "1" : "0") + "\t" + OneField(c.name) + "\n";
+    return out;
+}
+
+bool LoadFindings(const std::string& text, DavFindings& f)
+{
+    f = DavFindings();
+    bool any = false;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t nl = text.find('\n', start);
+        if (nl == std::string::npos) nl = text.size();
+        std::vector<std::string> fields;
+        for (size_t a = start; a <= nl;) {
+            size_t tab = std::min(text.find('\t', a), nl);
+            fields.push_back(text.substr(a, tab - a));
+            a = tab + 1;
+        }
+        start = nl + 1;
+        if (fields.size() == 2 && fields[0] == "H") {
+            f.calendarHome = fields[1];
+            any = true;
+        } else if (fields.size() == 4 && (fields[0] == "B" || fields[0] == "C") && !fields[1].empty()) {
+            (fields[0] == "B" ? f.books : f.calendars).push_back({fields[1], fields[3], fields[2] == "1"});
+            any = true;
+        }
+    }
+    return any;
+}
+
 AccountSyncResult SyncAccount(Account& account, BirthdayList& list, IDavTransport& transport,
                               const std::function<std::string(const BirthdayList&)>& exportIcs)
 {
     AccountSyncResult result;
     DavClient client(transport);
     DavFindings findings;
-    if (!client.Discover(account.server, findings, result.fault)) return result;
+    const long long now = (long long)std::time(nullptr);
+    if (now - account.foundAt > kFindingsKeptFor || now < account.foundAt || !LoadFindings(account.found, findings)) {
+        if (!client.Discover(account.server, findings, result.fault)) return result;
+        account.found = StoreFindings(findings);
+        account.foundAt = now;
+    }
 
     std::vector<BookState> states = LoadBookStates(account.bookStates);
     for (const DavCollection& book : findings.books) {
@@ -397,7 +453,11 @@ AccountSyncResult SyncAccount(Account& account, BirthdayList& list, IDavTranspor
             it = states.end() - 1;
         }
         CardSyncCounts counts;
-        if (!client.ReadBook(book, list, *it, counts, result.fault)) break;
+        if (!client.ReadBook(book, list, *it, counts, result.fault)) {
+            // Perhaps moved or removed: the next sync asks the server again.
+            account.foundAt = 0;
+            break;
+        }
         result.counts.added += counts.added;
         result.counts.changed += counts.changed;
         result.counts.removed += counts.removed;
@@ -409,11 +469,20 @@ AccountSyncResult SyncAccount(Account& account, BirthdayList& list, IDavTranspor
     account.bookStates = StoreBookStates(states);
     if (result.fault.exitCode || !account.publish) return result;
 
+    const std::string calendar = account.calendar;
     if (!client.FindOrMakeCalendar(findings, account.calendar, result.fault)) return result;
+    // A calendar made now is one more finding.
+    if (account.calendar != calendar &&
+        std::none_of(findings.calendars.begin(), findings.calendars.end(),
+                     [&](const DavCollection& c) { return c.url == account.calendar; })) {
+        findings.calendars.push_back({account.calendar, kPublishedCalendarName, false});
+        account.found = StoreFindings(findings);
+    }
     PublishedEvents published = LoadPublished(account.published);
     std::vector<CalendarResource> events = SplitCalendar(exportIcs(list));
     const bool done = client.Publish(account.calendar, events, published, result.fault);
     account.published = StorePublished(published);
+    if (!done) account.foundAt = 0;
     if (done) result.events = (int)events.size();
     return result;
 }

@@ -71,6 +71,10 @@ private:
     IDavTransport& m_transport;
 };
 
+// The findings as one settings text, and back; false when the text holds none.
+std::string StoreFindings(const DavFindings& findings);
+bool LoadFindings(const std::string& text, DavFindings& findings);
+
 // The fault of a reply that got no HTTP answer or an error status; false when it is neither.
 bool DavFaultOf(const DavRequest& request, const DavReply& reply, DavFault& fault);
 
@@ -81,7 +85,8 @@ struct AccountSyncResult {
 };
 
 // One account's sync: its address books into the list, then the events `exportIcs` makes of
-// the list onto its calendar. The account's states follow what was done.
+// the list onto its calendar. The account's states follow what was done. The server is asked
+// for its collections again once a day, and when one of them is gone.
 AccountSyncResult SyncAccount(Account& account, BirthdayList& list, IDavTransport& transport,
                               const std::function<std::string(const BirthdayList&)>& exportIcs);
 // "2 added, 1 changed, 0 removed, 340 events published"

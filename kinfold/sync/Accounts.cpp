@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sync/Accounts.h"
+#include <cstdlib>
 #include "platform/SettingsStore.h"
 
 namespace {
@@ -42,6 +43,8 @@ std::vector<Account> LoadAccounts(ISettingsStore& store)
         a.calendar = store.GetString(kAccountsSection, Key(i, "Calendar"), "");
         a.bookStates = store.GetString(kAccountsSection, Key(i, "Address book state"), "");
         a.published = store.GetString(kAccountsSection, Key(i, "Published"), "");
+        a.found = store.GetString(kAccountsSection, Key(i, "Collections"), "");
+        a.foundAt = std::atoll(store.GetString(kAccountsSection, Key(i, "Collections found"), "0").c_str());
         out.push_back(std::move(a));
     }
     return out;
@@ -56,6 +59,8 @@ void SaveAccount(ISettingsStore& store, int i, const Account& a)
     store.WriteString(kAccountsSection, Key(i, "Calendar"), a.calendar);
     store.WriteString(kAccountsSection, Key(i, "Address book state"), a.bookStates);
     store.WriteString(kAccountsSection, Key(i, "Published"), a.published);
+    store.WriteString(kAccountsSection, Key(i, "Collections"), a.found);
+    store.WriteString(kAccountsSection, Key(i, "Collections found"), std::to_string(a.foundAt));
 }
 
 void SaveAccounts(ISettingsStore& store, const std::vector<Account>& accounts)

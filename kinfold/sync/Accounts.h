@@ -17,6 +17,8 @@ struct Account {
     std::string calendar;              // the calendar published to, once found or made
     std::string bookStates;            // StoreBookStates of the books read
     std::string published;             // StorePublished of the events on the calendar
+    std::string found;                 // the collections the server had when last asked
+    long long foundAt = 0;             // when that was, seconds since 1970
 
     // The key of the account's password in the secret store.
     std::string SecretKey() const { return user + "@" + server; }
