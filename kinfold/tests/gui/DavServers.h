@@ -10,6 +10,7 @@
 #include <unistd.h>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -88,15 +89,25 @@ public:
 // Debian's radicale with user "ann", password "secret", on a free port.
 class Radicale {
 public:
-    // A message naming what failed, or "".
-    std::string Start(const std::filesystem::path& folder)
+    // A message naming what failed, or "". With `tls`, HTTPS with a self-made certificate for
+    // the name "kinfold-test.invalid", which no client trusts.
+    std::string Start(const std::filesystem::path& folder, bool tls = false)
     {
         dir = folder;
+        this->tls = tls;
         std::filesystem::create_directories(dir / "storage");
         if (!port) port = FreePort();
         std::ofstream(dir / "users") << "ann:secret\n";
-        std::ofstream(dir / "config") << "[server]\nhosts = 127.0.0.1:" << port
-                                      << "\n[auth]\ntype = htpasswd\nhtpasswd_filename = " << (dir / "users").string()
+        std::string ssl;
+        if (tls) {
+            const std::string cert = (dir / "cert.pem").string(), key = (dir / "key.pem").string();
+            const std::string make = "openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=kinfold-test.invalid "
+                                     "-keyout " + key + " -out " + cert + " >/dev/null 2>&1";
+            if (std::system(make.c_str()) != 0) return "cannot make a certificate with openssl";
+            ssl = "ssl = True\ncertificate = " + cert + "\nkey = " + key + "\n";
+        }
+        std::ofstream(dir / "config") << "[server]\nhosts = 127.0.0.1:" << port << "\n" << ssl
+                                      << "[auth]\ntype = htpasswd\nhtpasswd_filename = " << (dir / "users").string()
                                       << "\nhtpasswd_encryption = plain\ndelay = 0\n[storage]\nfilesystem_folder = "
                                       << (dir / "storage").string()
                                       << "\n[rights]\ntype = owner_only\n[web]\ntype = none\n[logging]\nlevel = warning\n";
@@ -105,7 +116,10 @@ public:
         return "";
     }
     void Stop() { process.Stop(); }
-    std::string Url(const std::string& path = "/") const { return "http://127.0.0.1:" + std::to_string(port) + path; }
+    std::string Url(const std::string& path = "/") const
+    {
+        return std::string(tls ? "https" : "http") + "://127.0.0.1:" + std::to_string(port) + path;
+    }
 
     // curl as ann; the body of the answer, and the HTTP status in `status`.
     std::string Curl(const std::string& method, const std::string& path, const std::string& body = "",
@@ -113,7 +127,7 @@ public:
     {
         std::filesystem::path in = dir / "curl-body";
         std::ofstream(in, std::ios::binary) << body;
-        std::string cmd = "curl -s -u ann:secret -X " + method + " " + headers + " --data-binary @" + in.string() +
+        std::string cmd = std::string("curl -s ") + (tls ? "-k " : "") + "-u ann:secret -X " + method + " " + headers + " --data-binary @" + in.string() +
                           " -w '\\n%{http_code}' '" + Url(path) + "'";
         std::string out;
         if (std::FILE* p = popen(cmd.c_str(), "r")) {
@@ -158,10 +172,12 @@ public:
 
     std::filesystem::path dir;
     int port = 0;
+    bool tls = false;
     Child process;
 };
 
-// Answers every request with `reply` (raw bytes, HTTP or not), then closes.
+// Answers every request with `reply` (raw bytes, HTTP or not), then closes; with an empty reply
+// it says nothing for a minute.
 class NonsenseServer {
 public:
     std::string Start(const std::filesystem::path& folder, const std::string& reply)
@@ -169,14 +185,16 @@ public:
         port = FreePort();
         std::ofstream(folder / "reply", std::ios::binary) << reply;
         const std::string script =
-            "import socket,sys\n"
+            "import socket,sys,time\n"
             "r=open(sys.argv[2],'rb').read()\n"
             "s=socket.socket();s.setsockopt(socket.SOL_SOCKET,socket.SO_REUSEADDR,1)\n"
             "s.bind(('127.0.0.1',int(sys.argv[1])));s.listen(8)\n"
             "while True:\n"
             "  c,_=s.accept();c.settimeout(2)\n"
             "  try:\n"
-            "    c.recv(65536);c.sendall(r)\n"
+            "    c.recv(65536)\n"
+            "    if not r: time.sleep(60)\n"
+            "    c.sendall(r)\n"
             "  except Exception: pass\n"
             "  c.close()\n";
         if (!process.Start({"python3", "-c", script, std::to_string(port), (folder / "reply").string()},

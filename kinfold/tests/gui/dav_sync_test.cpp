@@ -257,6 +257,47 @@ TEST_F(DavSync, FaultsLeaveTheDocumentWholeAndTheNextSyncGoesOn)
     EXPECT_EQ(resumed.out, "1 added, 0 changed, 0 removed, 2 events published\n") << resumed.err;
 }
 
+TEST_F(DavSync, CertificatesTimeOutsAndConflictsEachGetTheirAnswer)
+{
+    // A certificate nobody vouches for is refused, and named.
+    davtest::Radicale secure;
+    ASSERT_EQ(secure.Start(dir / "secure", true), "");
+    runprogram::Result tls = Run({"--add-account", secure.Url(), "--user", "ann"}, "secret\n");
+    EXPECT_EQ(tls.status, 1);
+    EXPECT_NE(tls.err.find("\"kinfold-test.invalid\""), std::string::npos) << tls.err;
+    EXPECT_NE(tls.err.find("not accepted"), std::string::npos) << tls.err;
+    EXPECT_EQ(Run({"--accounts"}).out, "");
+
+    // A server that takes the connection and says nothing.
+    int argc = 1;
+    char name[] = "test";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    davtest::NonsenseServer silent;
+    ASSERT_EQ(silent.Start(dir, ""), "");
+    QtDavTransport impatient("ann", "secret", 300);
+    DavFindings findings;
+    DavFault fault;
+    EXPECT_FALSE(DavClient(impatient).Discover(silent.Url(), findings, fault));
+    EXPECT_EQ(fault.exitCode, 4);
+    EXPECT_NE(fault.message.find("did not answer"), std::string::npos) << fault.message;
+
+    // Someone else changed the published event: read again, then put once more.
+    server.PutCard("/ann/contacts/ann.vcf", kAnn);
+    ASSERT_EQ(AddAccount().status, 0);
+    ASSERT_EQ(Sync().status, 0);
+    const std::vector<std::string> events = Events();
+    ASSERT_EQ(events.size(), 1u);
+    std::string theirs = server.Curl("GET", "/ann/birthdays/" + events[0]);
+    theirs.replace(theirs.find("SUMMARY:"), 8, "SUMMARY:Changed elsewhere ");
+    server.Curl("PUT", "/ann/birthdays/" + events[0], theirs, nullptr, "-H 'Content-Type: text/calendar'");
+    server.PutCard("/ann/contacts/ann.vcf", "UID:ann\r\nFN:Ann Smith\r\nBDAY:1950-01-13\r\n");
+    runprogram::Result conflict = Sync();
+    EXPECT_EQ(conflict.out, "0 added, 1 changed, 0 removed, 1 event published\n") << conflict.err;
+    EXPECT_NE(server.Curl("GET", "/ann/birthdays/" + events[0]).find("DTSTART;VALUE=DATE:19500113"), std::string::npos);
+    EXPECT_EQ(Events(), events);
+}
+
 TEST_F(DavSync, PasswordsLiveInTheSecretStore)
 {
     server.PutCard("/ann/contacts/ann.vcf", kAnn);
