@@ -92,7 +92,10 @@ std::vector<DavReply> DavClient::Send(std::vector<DavRequest>& requests)
         for (int hops = 0; hops < 5 && replies[i].fault == DavReply::None && IsRedirect(replies[i].status); ++hops) {
             const std::string to = replies[i].Header("location");
             if (to.empty()) break;
-            requests[i].url = Resolve(requests[i].url, to);
+            // The password goes along: only to the same server, and never from https to http.
+            const QUrl from = Url(requests[i].url), next = Url(Resolve(requests[i].url, to));
+            if (next.host() != from.host() || (from.scheme() == "https" && next.scheme() != "https")) break;
+            requests[i].url = Text(next);
             replies[i] = m_transport.SendOne(requests[i]);
         }
     }
@@ -193,6 +196,20 @@ bool DavClient::Discover(const std::string& server, DavFindings& out, DavFault& 
     return true;
 }
 
+namespace {
+
+void AddListing(const DavCollection& book, const Multistatus& ms, CardListing& listing)
+{
+    for (const DavItem& item : ms.items) {
+        const std::string href = Resolve(book.url, item.href);
+        if (!InCollection(href, book.url) || item.collection) continue;
+        if (item.status == 404) listing.removed.push_back(href);
+        else listing.cards.emplace_back(href, item.etag);
+    }
+}
+
+} // namespace
+
 bool DavClient::ReadListing(const DavCollection& book, const std::string& token, CardListing& listing,
                             std::string& newToken, DavFault& fault)
 {
@@ -207,15 +224,25 @@ bool DavClient::ReadListing(const DavCollection& book, const std::string& token,
         if (!Multi(q, r, ms, fault)) return false;
         listing.complete = token.empty();
         newToken = ms.syncToken;
+        // A server may give the changes in parts (507 on the collection itself): ask for the rest.
+        for (int part = 0; part < 1000; ++part) {
+            auto more = std::find_if(ms.items.begin(), ms.items.end(), [&](const DavItem& i) {
+                return i.status == 507 && WithSlash(Resolve(book.url, i.href)) == book.url;
+            });
+            if (more == ms.items.end() || newToken.empty()) break;
+            ms.items.erase(more);
+            AddListing(book, ms, listing);
+            DavRequest next = Request("REPORT", book.url, davxml::SyncCollection(newToken), 0);
+            DavReply nr = SendOne(next);
+            Multistatus rest;
+            if (!Multi(next, nr, rest, fault)) return false;
+            ms = std::move(rest);
+            newToken = ms.syncToken;
+        }
     } else if (!Propfind(book.url, 1, davxml::EtagPropfind(), ms, fault)) {
         return false;
     }
-    for (const DavItem& item : ms.items) {
-        const std::string href = Resolve(book.url, item.href);
-        if (!InCollection(href, book.url) || item.collection) continue;
-        if (item.status == 404) listing.removed.push_back(href);
-        else listing.cards.emplace_back(href, item.etag);
-    }
+    AddListing(book, ms, listing);
     return true;
 }
 
