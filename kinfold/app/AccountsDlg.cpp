@@ -235,13 +235,17 @@ void SyncDocumentWithAccounts(QWidget* parent, CKinfoldDoc& doc, bool atStart)
     }
     auto* frame = qobject_cast<QMainWindow*>(parent);
     if (frame) frame->statusBar()->showMessage("Syncing with the accounts...");
-    PasswordAsker ask = [parent](const Account& a, bool refused, std::string& password) {
+    QProgressDialog* waiting = nullptr;
+    PasswordAsker ask = [parent, &waiting](const Account& a, bool refused, std::string& password) {
+        // The question goes before the busy note, which would hide it and block its input.
+        if (waiting) waiting->hide();
         QApplication::restoreOverrideCursor();
         bool ok = false;
         const QString prompt = Q((refused ? "The server refused the password of " : "Password of ") + AccountLabel(a) +
                                  (refused ? ". Password:" : ":"));
         QString text = QInputDialog::getText(parent, "Sync Now", prompt, QLineEdit::Password, QString(), &ok);
         QApplication::setOverrideCursor(Qt::WaitCursor);
+        if (waiting) waiting->show();
         password = text.toStdString();
         return ok && !text.isEmpty();
     };
@@ -250,9 +254,12 @@ void SyncDocumentWithAccounts(QWidget* parent, CKinfoldDoc& doc, bool atStart)
         // Modal, so that nothing else changes the list while the network is waited for.
         QProgressDialog progress("Syncing with the accounts...", QString(), 0, 0, parent);
         progress.setWindowModality(Qt::ApplicationModal);
-        progress.setMinimumDuration(500);
+        // Shown now: once shown, it no longer comes up by itself over a password question.
+        progress.show();
+        waiting = &progress;
         BusyCursor busy;
         outcomes = SyncAllAccounts(doc.List(), AppSettings(), AppSecrets(), ask, (int64_t)std::time(nullptr), true);
+        waiting = nullptr;
     }
     std::string lines, faults;
     for (const AccountOutcome& o : outcomes) {
