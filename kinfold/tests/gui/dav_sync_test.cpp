@@ -188,7 +188,13 @@ TEST_F(DavSync, RefusedPasswordsAndMissingServersKeepNothing)
     ASSERT_EQ(nonsense.Start(dir, "\x01\x02 this is no HTTP\r\n\r\n"), "");
     EXPECT_EQ(Run({"--add-account", nonsense.Url(), "--user", "ann"}, "secret\n").status, 4);
     EXPECT_EQ(Run({"--accounts"}).out, "");
-    EXPECT_EQ(Run({"--add-account", server.Url(), "--user", "ann", "--password-stdin"}).status, 2);
+    // Bad arguments: one line, exit 2, nothing written.
+    for (std::vector<std::string> bad : {std::vector<std::string>{"--add-account", server.Url(), "--user", "ann", "--password-stdin"},
+                                         {"--remove-account", "9"}, {"--sync", "--user", "ann"}, {"--accounts", "x.kfd"}}) {
+        runprogram::Result r = Run(bad);
+        EXPECT_EQ(r.status, 2) << bad[0];
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
 
     server.PutCard("/ann/contacts/ann.vcf", kAnn);
     ASSERT_EQ(AddAccount().status, 0);
