@@ -3,12 +3,14 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <string>
 #include <vector>
 #include "app/BirthdayEditDlg.h"
 #include "app/PleaseChooseDlg.h"
+#include "birthdays/DateCheck.h"
 #include "platform/Archive.h"
 #include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
@@ -45,23 +47,23 @@ std::vector<std::string> Contents(const BirthdayList& list)
 
 CBirthdayNamesDlg::CBirthdayNamesDlg(CKinfoldDoc* doc, QWidget* parent) : CKinfoldDialog(parent), m_pDoc(doc)
 {
-    setWindowTitle("Birthday Names");
+    setWindowTitle(tr("Birthday Names"));
     auto* layout = new QHBoxLayout(this);
     m_ctlList = new QListWidget(this);
     m_ctlList->setSortingEnabled(true);
     m_ctlList->setMinimumSize(260, 280);
-    SetToolTip(m_ctlList, "The List of Birthdays.");
+    SetToolTip(m_ctlList, tr("The List of Birthdays."));
     layout->addWidget(m_ctlList, 1);
 
     auto* buttons = new QVBoxLayout;
-    m_btnEdit = new QPushButton("Edit", this);
-    m_btnDelete = new QPushButton("Delete", this);
-    m_btnAdd = new QPushButton("Add", this);
-    m_btnOk = new QPushButton("OK", this);
-    m_btnCancel = new QPushButton("Cancel", this);
-    SetToolTip(m_btnEdit, "Modify object.");
-    SetToolTip(m_btnDelete, "Delete selected object.");
-    SetToolTip(m_btnAdd, "Create a new object.");
+    m_btnEdit = new QPushButton(tr("Edit"), this);
+    m_btnDelete = new QPushButton(tr("Delete"), this);
+    m_btnAdd = new QPushButton(tr("Add"), this);
+    m_btnOk = new QPushButton(tr("OK"), this);
+    m_btnCancel = new QPushButton(tr("Cancel"), this);
+    SetToolTip(m_btnEdit, tr("Modify object."));
+    SetToolTip(m_btnDelete, tr("Delete selected object."));
+    SetToolTip(m_btnAdd, tr("Create a new object."));
     SetToolTip(m_btnOk, kTipOk);
     SetToolTip(m_btnCancel, kTipCancelValue);
     m_btnOk->setDefault(true);
@@ -85,6 +87,14 @@ void CBirthdayNamesDlg::AddLine(const CString& text, int index)
 {
     auto* item = new NameItem(ToQt(text));
     item->setData(Qt::UserRole, index);
+    // Older lists may hold dates the editor refuses: marked, so that they are found and mended.
+    if (index >= 0 && index < m_List.GetCount() && HasImpossibleDate(m_List[index])) {
+        item->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+        // No taller than a line, so that the list keeps its spacing.
+        const int h = m_ctlList->fontMetrics().height();
+        m_ctlList->setIconSize(QSize(h, h));
+        item->setToolTip(kImpossibleDateTip);
+    }
     m_ctlList->addItem(item);
 }
 

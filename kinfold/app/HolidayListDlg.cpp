@@ -9,40 +9,45 @@
 #include "holidays/CountrySets.h"
 #include "holidays/HolidayList.h"
 #include "platform/MessageBox.h"
+#include "platform/Locale.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
 
 CHolidayListDlg::CHolidayListDlg(HolidayList& list, QWidget* parent) : CKinfoldDialog(parent), m_List(list)
 {
-    setWindowTitle("Edit Holliday list");
+    setWindowTitle(tr("Edit Holliday list"));
     auto* layout = new QHBoxLayout(this);
     m_ctlList = new QListWidget(this);
     m_ctlList->setMinimumSize(240, 300);
-    SetToolTip(m_ctlList, "List of hollidays.");
+    SetToolTip(m_ctlList, tr("List of hollidays."));
     layout->addWidget(m_ctlList, 1);
 
     auto* buttons = new QVBoxLayout;
-    m_btnOk = new QPushButton("OK", this);
-    m_btnEdit = new QPushButton("Edit", this);
-    m_btnNew = new QPushButton("New", this);
-    m_btnDelete = new QPushButton("Delete", this);
-    m_btnReset = new QPushButton("Reset", this);
-    m_btnCountry = new QPushButton("Country...", this);
+    m_btnOk = new QPushButton(tr("OK"), this);
+    m_btnCancel = new QPushButton(tr("Cancel"), this);
+    m_btnEdit = new QPushButton(tr("Edit"), this);
+    m_btnNew = new QPushButton(tr("New"), this);
+    m_btnDelete = new QPushButton(tr("Delete"), this);
+    m_btnReset = new QPushButton(tr("Reset"), this);
+    m_btnCountry = new QPushButton(tr("Country..."), this);
     m_btnOk->setDefault(true);
     SetToolTip(m_btnOk, kTipOk);
-    SetToolTip(m_btnEdit, "Screen to change currently selected holliday.");
-    SetToolTip(m_btnNew, "Screen to enter a new holliday.");
-    SetToolTip(m_btnDelete, "Remove selected holliday.");
-    SetToolTip(m_btnReset, "Put in the initial factory settings.");
-    SetToolTip(m_btnCountry, "Put in the public holidays of a country.");
+    SetToolTip(m_btnCancel, kTipCancelValues);
+    SetToolTip(m_btnEdit, tr("Screen to change currently selected holliday."));
+    SetToolTip(m_btnNew, tr("Screen to enter a new holliday."));
+    SetToolTip(m_btnDelete, tr("Remove selected holliday."));
+    SetToolTip(m_btnReset, tr("Put in the initial factory settings."));
+    SetToolTip(m_btnCountry, tr("Put in the public holidays of a country."));
     buttons->addWidget(m_btnOk);
+    buttons->addWidget(m_btnCancel);
     buttons->addSpacing(12);
     for (QPushButton* b : {m_btnEdit, m_btnNew, m_btnDelete, m_btnReset, m_btnCountry}) buttons->addWidget(b);
     buttons->addStretch(1);
     layout->addLayout(buttons);
 
     connect(m_btnOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_btnCancel, &QPushButton::clicked, this, &CHolidayListDlg::OnCancel);
     connect(m_btnEdit, &QPushButton::clicked, this, &CHolidayListDlg::OnEdit);
     connect(m_btnNew, &QPushButton::clicked, this, &CHolidayListDlg::OnNew);
     connect(m_btnDelete, &QPushButton::clicked, this, &CHolidayListDlg::OnDelete);
@@ -66,6 +71,9 @@ int CHolidayListDlg::Selected() const
 
 void CHolidayListDlg::OnInitDialog()
 {
+    m_Opened = m_List.Items();
+    m_Stored = ReadStoredHolidayRecords(AppSettings());
+    m_bCancelled = false;
     Refill();
     m_ctlList->setFocus();
 }
@@ -98,7 +106,7 @@ void CHolidayListDlg::OnDelete()
 
 void CHolidayListDlg::OnReset()
 {
-    m_List.PutFactoryList(AppSettings());
+    m_List.PutFactoryList(AppSettings(), CurrentLocaleChoices());
     Refill();
 }
 
@@ -122,9 +130,19 @@ void CHolidayListDlg::OnCountry()
     Refill(first);
 }
 
+void CHolidayListDlg::OnCancel()
+{
+    // Country and Reset wrote to the store already; both go back as well as the list.
+    m_List.RemoveAll();
+    for (const Holiday& h : m_Opened) m_List.Add(h);
+    WriteStoredHolidayRecords(AppSettings(), m_Stored);
+    m_bCancelled = true;
+    reject();
+}
+
 void CHolidayListDlg::done(int result)
 {
-    // Every change is already in effect; closing in any way keeps it.
-    m_List.SaveToSettings(AppSettings());
+    // Every change is already in effect; closing by any way but Cancel keeps it.
+    if (!m_bCancelled) m_List.SaveToSettings(AppSettings());
     CKinfoldDialog::done(result);
 }

@@ -16,7 +16,8 @@ inline constexpr const char* kDefaultStartFile = "Kinfold.kfd";
 // program's exit code.
 int RunKinfold(QApplication& app, const QString& document = QString());
 // Opens `document` in the frame, or when it is empty the start document (the last one used, else
-// kDefaultStartFile); false only when the named document could not be opened.
+// kDefaultStartFile); a file that cannot be opened is reported and leaves a new document. False
+// only when the named document could not be opened.
 bool OpenStartDocument(CMainFrame& frame, const QString& document);
 
 struct PrintPdfOptions {
@@ -25,8 +26,9 @@ struct PrintPdfOptions {
     int month = 0;
     int monthsPerPage = 1;
     int calendar = 0;
-    int paperCode = 1;
+    int paperCode = 0;      // 0: the locale's paper
     bool portrait = false;
+    bool weekNumbers = false;
     QString document;       // empty: an empty list
     std::string holidaySet; // a country set's code; empty: the stored holiday list
 };
@@ -39,11 +41,12 @@ std::string HolidaySetByCode(const std::string& code, HolidayList& list);
 void StoredHolidays(HolidayList& list);
 
 // Reads "--print-pdf OUT [--year Y] [--month M] [--months-per-page N] [--calendar T] [--paper P]
-// [--portrait | --landscape] [--holidays CODE] [DOC]" from a command line checked against Kinfold's options;
+// [--portrait | --landscape] [--holidays CODE] [--week-numbers] [DOC]" from a command line checked against Kinfold's options;
 // an error text naming the bad value, or "".
 // `today` (0: the clock's) picks the year a moon month 13 is checked in when --year is absent.
 QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& options, double today = 0);
-// Prints one year into the PDF; an error text or "".
-QString PrintPdf(const PrintPdfOptions& options);
+// Prints one year into the PDF; an error text or "". `leftOut` receives how many entries the
+// print left out as their dates cannot be.
+QString PrintPdf(const PrintPdfOptions& options, int* leftOut = nullptr);
 // Reads, prints and reports; the exit code (2 for bad arguments, 1 when printing failed).
 int RunPrintPdfCommand(const CommandArgs& args);

@@ -37,13 +37,13 @@ enum KinfoldCommand : int {
     ID_CAL_MOON = 32812, ID_CAL_CHINESE = 32813, ID_OPTIONS = 32801, ID_APPLY_PROFILE = 12321,
     ID_LIST = 32793, ID_IMPORT = 32794, ID_HOLLIDAY = 32806, ID_FILE_PRINT = 57607,
     ID_FILE_PRINT_DIRECT = 57608, ID_FILE_PRINT_PREVIEW = 57609, ID_FILE_PRINT_SETUP = 57606,
-    ID_APP_ABOUT = 57664, ID_EXPORT_CALENDAR = 32820,
+    ID_APP_ABOUT = 57664, ID_EXPORT_CALENDAR = 32820, ID_WEEK_NUMBERS = 32821,
 };
 
 // What the headless printer is asked for.
 struct PrintRequest {
     QString outputPdf;     // empty: the printer chosen in the dialog
-    int paperCode = 1;     // Letter
+    int paperCode = 1;     // Letter; 0: the locale's paper (Letter or A4)
     bool portrait = false;
     int fromPage = 1;
     int toPage = 0;        // 0: all pages of one year
@@ -57,6 +57,8 @@ public:
 
     CKinfoldDoc* GetDocument() const { return m_pDoc; }
     HolidayList& Holidays() { return m_Holidays; }
+    // The locale's names, first weekday and holidays, taken from QLocale() when the view is made.
+    const LocaleChoices& Locale() const { return m_Locale; }
 
     // Menu commands, created by the view so that it can keep their check marks.
     QAction* Action(int id) const;
@@ -109,6 +111,9 @@ public:
     bool PrintPages(QPrinter& printer, int fromPage, int toPage, bool preview = false);
     // Sets up a PDF printer for the request and prints into it; returns an error text or "".
     QString PrintToPdf(const PrintRequest& request);
+    // The entries the page cannot draw as their dates are no day of any year (which a print
+    // leaves out), with the switches in effect.
+    int EntriesLeftOut() const;
     // The page size of the last screen drawing (the print scale reads it).
     void SetLastPageSize(int W, int H) { m_nLastPageWidth = W; m_nLastPageHeight = H; }
     // Takes W x H as the last screen page without drawing it (printing with no window shown).
@@ -188,6 +193,8 @@ public:
 
 signals:
     void captionChanged(const QString& caption);
+    // A short message for the window's status bar.
+    void statusMessage(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -211,6 +218,10 @@ private:
     void DrawGrid(QPainter& dc);
     void DrawHeadings(QPainter& dc);
     void DrawDayCell(QPainter& dc, int cell, int day, const CalendarDate& date);
+    // The geometry of the month block being drawn.
+    MonthGeometry BlockGeometry() const;
+    // Draws the week number of the day at the top left of a cell; the width it took.
+    int DrawWeekNumber(QPainter& dc, int cell, double dayNumber);
     void DrawPicture(QPainter& dc);
     void SelectPointFont(QPainter& dc, const CString& face, int size);
     void SelectStyle(QPainter& dc, DisplayFontId id);
@@ -220,11 +231,13 @@ private:
     void SetCaption(const QString& caption);
     void BeginPrinting(QPrinter& printer);
     void EndPrinting();
+    void SayWhatWasLeftOut();
     void PreparePrintedPage(int& W, int& H);
 
     CKinfoldDoc* m_pDoc;
     IViewDialogs* m_pDialogs = nullptr;
     HolidayList m_Holidays;
+    LocaleChoices m_Locale;
     std::map<int, QAction*> m_actions;
     QString m_strCaption;
     QString m_strTip;

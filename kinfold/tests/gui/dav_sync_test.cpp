@@ -40,7 +40,7 @@ protected:
     runprogram::Result Run(std::vector<std::string> args, const std::string& input = "")
     {
         args.insert(args.begin(), {"-u", "DBUS_SESSION_BUS_ADDRESS", KQ_PROGRAM});
-        return runprogram::Run("/usr/bin/env", args, Home(), &input);
+        return runprogram::Run("/usr/bin/env", args, Home(), {}, &input);
     }
     runprogram::Result Sync(const std::string& password = "secret")
     {
@@ -313,7 +313,7 @@ TEST_F(DavSync, PasswordsLiveInTheSecretStore)
                                    "printf kinfold-test | gnome-keyring-daemon --unlock --components=secrets "
                                    ">/dev/null 2>&1 || exit 70; exec \"$@\"",
                                    "sh", KQ_PROGRAM});
-        return runprogram::Run("/usr/bin/env", args, Home(), &input);
+        return runprogram::Run("/usr/bin/env", args, Home(), {}, &input);
     };
     runprogram::Result add = inSession({"--add-account", server.Url(), "--user", "ann"}, "secret\n");
     ASSERT_NE(add.status, 70) << "cannot start gnome-keyring-daemon on a private session bus";
