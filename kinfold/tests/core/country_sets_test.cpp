@@ -104,29 +104,29 @@ struct NamedDay {
     const char* name;
 };
 
-// Substitute days carry their holiday's name; local names as each country writes them.
+// Substitute days carry their holiday's name and "(substitute day)", as the official lists; local names as each country writes them.
 const NamedDay kNamedDays[] = {
-    {"CA", 2029, 7, 2, "Canada Day"},  // 1 July a Sunday: 2 July by the Holidays Act
-    {"CA", 2028, 11, 13, "Remembrance Day"},
-    {"GB", 2026, 12, 28, "Boxing Day"},
-    {"GB", 2027, 12, 27, "Christmas Day"},
-    {"GB", 2027, 12, 28, "Boxing Day"},
+    {"CA", 2029, 7, 2, "Canada Day (substitute day)"},  // 1 July a Sunday: 2 July by the Holidays Act
+    {"CA", 2028, 11, 13, "Remembrance Day (substitute day)"},
+    {"GB", 2026, 12, 28, "Boxing Day (substitute day)"},
+    {"GB", 2027, 12, 27, "Christmas Day (substitute day)"},
+    {"GB", 2027, 12, 28, "Boxing Day (substitute day)"},
     {"GB", 2022, 12, 26, "Boxing Day"},  // Christmas on a Sunday: Boxing Day stays Monday
-    {"GB", 2022, 12, 27, "Christmas Day"},
-    {"GB", 2028, 1, 3, "New Year's Day"},
-    {"IE", 2026, 12, 28, "St Stephen's Day"},
-    {"IE", 2029, 3, 19, "St Patrick's Day"},
+    {"GB", 2022, 12, 27, "Christmas Day (substitute day)"},
+    {"GB", 2028, 1, 3, "New Year's Day (substitute day)"},
+    {"IE", 2026, 12, 28, "St Stephen's Day (substitute day)"},
+    {"IE", 2029, 3, 19, "St Patrick's Day (substitute day)"},
     {"IE", 2027, 2, 1, "St Brigid's Day"},
     {"IE", 2030, 2, 1, "St Brigid's Day"},  // a Friday: kept that day, not on Monday 4th
     {"IE", 2025, 10, 27, "October Bank Holiday"},
-    {"AU", 2025, 1, 27, "Australia Day"},
+    {"AU", 2025, 1, 27, "Australia Day (substitute day)"},
     {"AU", 2026, 4, 25, "Anzac Day"},
     {"AU", 2027, 6, 14, "King's Birthday"},
-    {"NZ", 2027, 1, 4, "Day after New Year's Day"},
-    {"NZ", 2027, 2, 8, "Waitangi Day"},
-    {"NZ", 2026, 4, 27, "Anzac Day"},
-    {"NZ", 2028, 1, 3, "New Year's Day"},
-    {"NZ", 2028, 1, 4, "Day after New Year's Day"},
+    {"NZ", 2027, 1, 4, "Day after New Year's Day (substitute day)"},
+    {"NZ", 2027, 2, 8, "Waitangi Day (substitute day)"},
+    {"NZ", 2026, 4, 27, "Anzac Day (substitute day)"},
+    {"NZ", 2028, 1, 3, "New Year's Day (substitute day)"},
+    {"NZ", 2028, 1, 4, "Day after New Year's Day (substitute day)"},
     {"NZ", 2026, 7, 10, "Matariki"},
     {"DE", 2026, 10, 3, "Tag der Deutschen Einheit"},
     {"DE", 2027, 5, 6, "Christi Himmelfahrt"},

@@ -78,8 +78,8 @@ TEST_F(HolidayCommands, ListOfASetInDateOrderWithSubstitutes)
               "2021-08-30 Summer bank holiday\n"
               "2021-12-25 Christmas Day\n"
               "2021-12-26 Boxing Day\n"
-              "2021-12-27 Christmas Day\n"
-              "2021-12-28 Boxing Day\n");
+              "2021-12-27 Christmas Day (substitute day)\n"
+              "2021-12-28 Boxing Day (substitute day)\n");
     EXPECT_TRUE(Files().empty());
 }
 
@@ -97,7 +97,7 @@ TEST_F(HolidayCommands, ListOfTheStoredListLeavesTheStoreAlone)
     StoreSettings(stored);
     r = Run({"--list-holidays", "2027"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "2027-03-26 Good Friday\n2027-12-25 Christmas Day\n2027-12-27 Christmas Day\n");
+    EXPECT_EQ(r.out, "2027-03-26 Good Friday\n2027-12-25 Christmas Day\n2027-12-27 Christmas Day (substitute day)\n");
     EXPECT_EQ(SettingsText(), stored);
 }
 
