@@ -4,10 +4,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QFileDialog>
 #include "app/CountrySetDlg.h"
+#include "app/KinfoldApp.h"
 #include "app/HolidayEditDlg.h"
 #include "holidays/CountrySets.h"
 #include "holidays/HolidayList.h"
+#include "platform/Document.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
@@ -29,6 +32,7 @@ CHolidayListDlg::CHolidayListDlg(HolidayList& list, QWidget* parent) : CKinfoldD
     m_btnDelete = new QPushButton("Delete", this);
     m_btnReset = new QPushButton("Reset", this);
     m_btnCountry = new QPushButton("Country...", this);
+    m_btnFromFile = new QPushButton("From file...", this);
     m_btnOk->setDefault(true);
     SetToolTip(m_btnOk, kTipOk);
     SetToolTip(m_btnEdit, "Screen to change currently selected holliday.");
@@ -36,9 +40,10 @@ CHolidayListDlg::CHolidayListDlg(HolidayList& list, QWidget* parent) : CKinfoldD
     SetToolTip(m_btnDelete, "Remove selected holliday.");
     SetToolTip(m_btnReset, "Put in the initial factory settings.");
     SetToolTip(m_btnCountry, "Put in the public holidays of a country.");
+    SetToolTip(m_btnFromFile, "Add the all-day events of a calendar file (.ics).");
     buttons->addWidget(m_btnOk);
     buttons->addSpacing(12);
-    for (QPushButton* b : {m_btnEdit, m_btnNew, m_btnDelete, m_btnReset, m_btnCountry}) buttons->addWidget(b);
+    for (QPushButton* b : {m_btnEdit, m_btnNew, m_btnDelete, m_btnReset, m_btnCountry, m_btnFromFile}) buttons->addWidget(b);
     buttons->addStretch(1);
     layout->addLayout(buttons);
 
@@ -48,6 +53,7 @@ CHolidayListDlg::CHolidayListDlg(HolidayList& list, QWidget* parent) : CKinfoldD
     connect(m_btnDelete, &QPushButton::clicked, this, &CHolidayListDlg::OnDelete);
     connect(m_btnReset, &QPushButton::clicked, this, &CHolidayListDlg::OnReset);
     connect(m_btnCountry, &QPushButton::clicked, this, &CHolidayListDlg::OnCountry);
+    connect(m_btnFromFile, &QPushButton::clicked, this, &CHolidayListDlg::OnFromFile);
     connect(m_ctlList, &QListWidget::itemDoubleClicked, this, [this] { OnEdit(); });
 }
 
@@ -120,6 +126,26 @@ void CHolidayListDlg::OnCountry()
     for (const Holiday& h : CountrySetHolidays(set)) m_List.Add(h);
     m_List.SaveToSettings(AppSettings());
     Refill(first);
+}
+
+void CHolidayListDlg::OnFromFile()
+{
+    const QString path = CDocFrame::fileDialogHook
+                             ? CDocFrame::fileDialogHook(false, QString())
+                             : QFileDialog::getOpenFileName(this, "From file", QString(),
+                                                            "iCalendar files (*.ics *.ical);;All files (*)");
+    if (path.isEmpty()) return;
+    const int first = m_List.GetCount();
+    std::string line;
+    int status = 0;
+    const std::string problem = AddHolidaysFromFile(path.toLocal8Bit().toStdString(), m_List, line, status);
+    if (!problem.empty()) {
+        AfxMessageBox(problem, MB_OK | MB_ICONWARNING, CString(), this);
+        return;
+    }
+    m_List.SaveToSettings(AppSettings());
+    Refill(first);
+    AfxMessageBox(line, MB_OK | MB_ICONINFORMATION, CString(), this);
 }
 
 void CHolidayListDlg::done(int result)
