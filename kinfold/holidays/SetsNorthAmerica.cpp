@@ -42,5 +42,73 @@ std::vector<CountrySet> NorthAmericaSets() {
             "51225Christmas Day",
             "51226Boxing Day",
         }},
+        // The provinces and territories: the general holidays of each one's own employment
+        // standards law, kept on the federal set's days; weekend substitutes as the federal set
+        // shows them.
+        // Alberta: Employment Standards Code s. 25 (Family Day from 1990).
+        {"CA-AB", "Canada, Alberta", {
+            "Y19900000" "10231Family Day",
+        }, "CA", {"National Day for Truth and Reconciliation", "Boxing Day"}},
+        // British Columbia: Employment Standards Act s. 1 (Family Day from 2013, on the third
+        // Monday from 2019; 30 September from 2023).
+        {"CA-BC", "Canada, British Columbia", {
+            "Y20132018" "10221Family Day",
+            "Y20190000" "10231Family Day",
+            "10811British Columbia Day",
+            "Y20230000" "00930National Day for Truth and Reconciliation",
+        }, "CA", {"National Day for Truth and Reconciliation", "Boxing Day"}},
+        // Manitoba: Employment Standards Code s. 1 (Louis Riel Day from 2008; 30 September from
+        // 2023); Remembrance Day falls under its own act.
+        {"CA-MB", "Canada, Manitoba", {
+            "Y20080000" "10231Louis Riel Day",
+            "Y20230000" "00930National Day for Truth and Reconciliation",
+        }, "CA", {"National Day for Truth and Reconciliation", "Remembrance Day", "Boxing Day"}},
+        // New Brunswick: Employment Standards Act s. 1 (Family Day from 2018).
+        {"CA-NB", "Canada, New Brunswick", {
+            "Y20180000" "10231Family Day",
+            "10811New Brunswick Day",
+        }, "CA", {"Victoria Day", "National Day for Truth and Reconciliation", "Thanksgiving Day", "Boxing Day"}},
+        // Newfoundland and Labrador: Labour Standards Act s. 14.
+        {"CA-NL", "Canada, Newfoundland and Labrador", {}, "CA",
+         {"Victoria Day", "National Day for Truth and Reconciliation", "Thanksgiving Day", "Boxing Day"}},
+        // Nova Scotia: Labour Standards Code s. 41 (Heritage Day from 2015); Remembrance Day Act.
+        {"CA-NS", "Canada, Nova Scotia", {
+            "Y20150000" "10231Heritage Day",
+        }, "CA", {"Victoria Day", "National Day for Truth and Reconciliation", "Thanksgiving Day", "Boxing Day"}},
+        // Northwest Territories: Employment Standards Act s. 1 (21 June from 2001; 30 September
+        // from 2022).
+        {"CA-NT", "Canada, Northwest Territories", {
+            "Y20010000" "00621National Indigenous Peoples Day",
+            "10811Civic Holiday",
+            "Y20220000" "00930National Day for Truth and Reconciliation",
+        }, "CA", {"National Day for Truth and Reconciliation", "Boxing Day"}},
+        // Ontario: Employment Standards Act, 2000 s. 1 (Family Day from 2008).
+        {"CA-ON", "Canada, Ontario", {
+            "Y20080000" "10231Family Day",
+        }, "CA", {"National Day for Truth and Reconciliation", "Remembrance Day"}},
+        // Prince Edward Island: Employment Standards Act s. 1 (Islander Day from 2009;
+        // 30 September from 2022; the day of mourning of 19 September 2022).
+        {"CA-PE", "Canada, Prince Edward Island", {
+            "Y20090000" "10231Islander Day",
+            "Y20220000" "00930National Day for Truth and Reconciliation",
+            "920220919National Day of Mourning",
+        }, "CA", {"Victoria Day", "National Day for Truth and Reconciliation", "Thanksgiving Day", "Boxing Day"}},
+        // Quebec: Loi sur les normes du travail art. 60 (Good Friday or Easter Monday as the
+        // employer chooses; the Patriots' Day from 2003) and Loi sur la fête nationale (24 June).
+        {"CA-QC", "Canada, Quebec", {
+            "Y20030000" "805241National Patriots' Day",
+            "Y19770000" "00624Fête nationale",
+        }, "CA", {"Victoria Day", "National Day for Truth and Reconciliation", "Remembrance Day", "Boxing Day"}},
+        // Saskatchewan: Saskatchewan Employment Act s. 2-1 (Family Day from 2007).
+        {"CA-SK", "Canada, Saskatchewan", {
+            "Y20070000" "10231Family Day",
+            "10811Saskatchewan Day",
+        }, "CA", {"National Day for Truth and Reconciliation", "Boxing Day"}},
+        // Yukon: Employment Standards Act s. 1 (21 June from 2017; 30 September from 2023).
+        {"CA-YT", "Canada, Yukon", {
+            "Y20170000" "00621National Indigenous Peoples Day",
+            "10831Discovery Day",
+            "Y20230000" "00930National Day for Truth and Reconciliation",
+        }, "CA", {"National Day for Truth and Reconciliation", "Boxing Day"}},
     };
 }
