@@ -60,7 +60,7 @@ CHolidayListDlg::CHolidayListDlg(HolidayList& list, QWidget* parent) : CKinfoldD
 void CHolidayListDlg::Refill(int select)
 {
     m_ctlList->clear();
-    for (const Holiday& h : m_List.Items()) m_ctlList->addItem(ToQt(h.name));
+    for (const Holiday& h : m_List.Items()) m_ctlList->addItem(ToQt(h.Label()));
     if (select >= 0 && select < m_ctlList->count()) m_ctlList->setCurrentRow(select);
 }
 

@@ -71,6 +71,21 @@ Holiday Holiday::InYears(int first, int last) const {
     return h;
 }
 
+CString Holiday::Label() const {
+    CString label = name;
+    if (kind == NotInYear)
+        label += StrFormat(" (not on %04d-%02d-%02d)", year, month, day);
+    else if (kind == OneYearDate)
+        label += StrFormat(" (%04d-%02d-%02d)", year, month, day);
+    if (firstYear && lastYear)
+        label += StrFormat(" (%d-%d)", firstYear, lastYear);
+    else if (firstYear)
+        label += StrFormat(" (from %d)", firstYear);
+    else if (lastYear)
+        label += StrFormat(" (until %d)", lastYear);
+    return label;
+}
+
 const char* Holiday::SubstituteSuffix() const {
     if (kind == SubstituteForward)
         return " (substitute day)";

@@ -65,6 +65,10 @@ public:
     bool KeptIn(int y) const { return (firstYear == 0 || y >= firstYear) && (lastYear == 0 || y <= lastYear); }
     // Kinds that place no day of their own but act on the rest of the list (D, E, F).
     bool ActsOnList() const { return kind == SundayToNextFree || kind == BetweenHolidays || kind == NotInYear; }
+    // The name as the list dialog shows it: with the years it is kept in ("Canada Day (from
+    // 2021)", "(until 1990)", "(1971-1977)"), a one-year date with its date ("Matariki
+    // (2022-06-24)") and NotInYear with the day it cancels ("Early May (not on 2020-05-04)").
+    CString Label() const;
     // What a substitute or observed day adds to the holiday's name ("" for kinds without one).
     const char* SubstituteSuffix() const;
     // Whether the kind has a month, a day and a weekday to find near that day (7, 8, 'A').

@@ -315,6 +315,15 @@ TEST(YearRules, KeptFromTheFirstToTheLastYear) {
     EXPECT_TRUE(Days(boxing, 2021, 12, 12).empty());
 }
 
+TEST(YearRules, LabelsNameTheYears) {
+    EXPECT_EQ(Parse("Y2021000000930Truth").Label(), "Truth (from 2021)");
+    EXPECT_EQ(Parse("Y00001990" "00617Einheit").Label(), "Einheit (until 1990)");
+    EXPECT_EQ(Parse("Y19711977" "11041Veterans Day").Label(), "Veterans Day (1971-1977)");
+    EXPECT_EQ(Parse("F20200504Early May").Label(), "Early May (not on 2020-05-04)");
+    EXPECT_EQ(Parse("920220624Matariki").Label(), "Matariki (2022-06-24)");
+    EXPECT_EQ(Parse("01225Christmas").Label(), "Christmas");
+}
+
 TEST(ObservedRules, FridayBeforeSaturdayAndMondayAfterSunday) {
     const HolidayList july = ListOf({"B0704Independence Day"});
     EXPECT_EQ(Days(july, 2020, 7, 7), (Strings{"07-03 Independence Day (observed)", "07-04 Independence Day"}));
