@@ -244,9 +244,10 @@ bool HolidaysFromICalendar(const std::string& bytes, std::vector<Holiday>& out, 
             const icalrecurrencetype r = icalproperty_get_rrule(rrule);
             if (YearlyRule(r, start, h)) {
                 h.name = name;
-                // A rule that starts with the event's own day: it began that year.
-                const Holiday placed = h.InYears(start.year, LastYear(r, start));
-                found.push_back(placed.firstYear <= 1 && placed.lastYear == 0 ? h : placed);
+                // An open-ended rule stays a plain one, which older versions read too; one that
+                // ends is kept from its first year to its last.
+                const int last = LastYear(r, start);
+                found.push_back(last ? h.InYears(start.year, last) : h);
                 continue;
             }
         }

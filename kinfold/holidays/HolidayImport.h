@@ -16,8 +16,8 @@ struct HolidayImportCounts {
 };
 
 // Reads `bytes` as one iCalendar object. Each all-day VEVENT becomes: a yearly event on a fixed
-// date a fixed-date rule, a yearly one on a weekday of a week of a month that rule (each kept
-// from its first year and up to its UNTIL or COUNT), a single event a one-year date, anything
+// date a fixed-date rule, a yearly one on a weekday of a week of a month that rule (one with an
+// UNTIL or COUNT kept from its first year to its last), a single event a one-year date, anything
 // else its days from 1900 to 2100 as one-year dates. False, with `error` set and nothing
 // appended, for a text that is no iCalendar object, that libical reads with parse errors, or
 // that lacks its END:VCALENDAR.
