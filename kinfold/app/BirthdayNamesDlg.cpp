@@ -47,23 +47,23 @@ std::vector<std::string> Contents(const BirthdayList& list)
 
 CBirthdayNamesDlg::CBirthdayNamesDlg(CKinfoldDoc* doc, QWidget* parent) : CKinfoldDialog(parent), m_pDoc(doc)
 {
-    setWindowTitle("Birthday Names");
+    setWindowTitle(tr("Birthday Names"));
     auto* layout = new QHBoxLayout(this);
     m_ctlList = new QListWidget(this);
     m_ctlList->setSortingEnabled(true);
     m_ctlList->setMinimumSize(260, 280);
-    SetToolTip(m_ctlList, "The List of Birthdays.");
+    SetToolTip(m_ctlList, tr("The List of Birthdays."));
     layout->addWidget(m_ctlList, 1);
 
     auto* buttons = new QVBoxLayout;
-    m_btnEdit = new QPushButton("Edit", this);
-    m_btnDelete = new QPushButton("Delete", this);
-    m_btnAdd = new QPushButton("Add", this);
-    m_btnOk = new QPushButton("OK", this);
-    m_btnCancel = new QPushButton("Cancel", this);
-    SetToolTip(m_btnEdit, "Modify object.");
-    SetToolTip(m_btnDelete, "Delete selected object.");
-    SetToolTip(m_btnAdd, "Create a new object.");
+    m_btnEdit = new QPushButton(tr("Edit"), this);
+    m_btnDelete = new QPushButton(tr("Delete"), this);
+    m_btnAdd = new QPushButton(tr("Add"), this);
+    m_btnOk = new QPushButton(tr("OK"), this);
+    m_btnCancel = new QPushButton(tr("Cancel"), this);
+    SetToolTip(m_btnEdit, tr("Modify object."));
+    SetToolTip(m_btnDelete, tr("Delete selected object."));
+    SetToolTip(m_btnAdd, tr("Create a new object."));
     SetToolTip(m_btnOk, kTipOk);
     SetToolTip(m_btnCancel, kTipCancelValue);
     m_btnOk->setDefault(true);

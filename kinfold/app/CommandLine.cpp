@@ -7,6 +7,7 @@
 #include "birthdays/ImportCommand.h"
 #include "holidays/CountrySets.h"
 #include "holidays/HolidayList.h"
+#include "platform/Locale.h"
 #include "platform/Settings.h"
 #include "platform/Version.h"
 #include "view/core/CalendarExport.h"
@@ -14,25 +15,26 @@
 namespace {
 
 const CommandOption kOptions[] = {
-    {"--help", nullptr, "Show this help and exit"},
-    {"--version", nullptr, "Show the version and exit"},
-    {"--import", "FILE", "Merge a GEDCOM or vCard file into DOC.kfd (or a new list) without a window"},
-    {"--save", "OUT.kfd", "Save the merged list to OUT.kfd instead of DOC.kfd", "--import"},
+    {"--help", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit")},
+    {"--version", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit")},
+    {"--import", "FILE", QT_TRANSLATE_NOOP("CommandLine", "Merge a GEDCOM or vCard file into DOC.kfd (or a new list) without a window")},
+    {"--save", "OUT.kfd", QT_TRANSLATE_NOOP("CommandLine", "Save the merged list to OUT.kfd instead of DOC.kfd"), "--import"},
     {"--export-ics", "OUT.ics",
-     "Write the entries the calendar shows of DOC.kfd (or the last document) as yearly iCalendar events"},
-    {"--print-pdf", "OUT.pdf", "Print twelve months of DOC.kfd (or an empty list) to a PDF file without a window"},
-    {"--year", "YEAR", "First year printed, -9900 to 11400; from January unless --month is given", "--print-pdf"},
-    {"--month", "MONTH", "First month printed: 1-12, or 13 in a moon year of 13 months", "--print-pdf"},
-    {"--months-per-page", "N", "1, 6 or 12 months a page", "--print-pdf"},
-    {"--calendar", "TYPE", "0 Current, 1 Old style, 2 Moon, 3 Year of the Snake", "--print-pdf"},
-    {"--paper", "NAME", "Paper size: Letter, Legal, A4, A3, A5 and other standard names", "--print-pdf"},
-    {"--portrait", nullptr, "Upright pages", "--print-pdf"},
-    {"--landscape", nullptr, "Sideways pages, the default", "--print-pdf"},
-    {"--holiday-sets", nullptr, "List the built-in country holiday sets, one a line: code, a blank, the name"},
-    {"--list-holidays", "YEAR", "Print each holiday of YEAR (-9900 to 11400) as \"YYYY-MM-DD name\", from the stored list"},
+     QT_TRANSLATE_NOOP("CommandLine", "Write the entries the calendar shows of DOC.kfd (or the last document) as yearly iCalendar events")},
+    {"--print-pdf", "OUT.pdf", QT_TRANSLATE_NOOP("CommandLine", "Print twelve months of DOC.kfd (or an empty list) to a PDF file without a window")},
+    {"--year", "YEAR", QT_TRANSLATE_NOOP("CommandLine", "First year printed, -9900 to 11400; from January unless --month is given"), "--print-pdf"},
+    {"--month", "MONTH", QT_TRANSLATE_NOOP("CommandLine", "First month printed: 1-12, or 13 in a moon year of 13 months"), "--print-pdf"},
+    {"--months-per-page", "N", QT_TRANSLATE_NOOP("CommandLine", "1, 6 or 12 months a page"), "--print-pdf"},
+    {"--calendar", "TYPE", QT_TRANSLATE_NOOP("CommandLine", "0 Current, 1 Old style, 2 Moon, 3 Year of the Snake"), "--print-pdf"},
+    {"--paper", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Paper size: Letter, Legal, A4, A3, A5 and other standard names; the locale's (Letter or A4) when not given"), "--print-pdf"},
+    {"--portrait", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Upright pages"), "--print-pdf"},
+    {"--landscape", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Sideways pages, the default"), "--print-pdf"},
+    {"--week-numbers", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Each week row's number in its first cell"), "--print-pdf"},
+    {"--holiday-sets", nullptr, QT_TRANSLATE_NOOP("CommandLine", "List the built-in country holiday sets, one a line: code, a blank, the name")},
+    {"--list-holidays", "YEAR", QT_TRANSLATE_NOOP("CommandLine", "Print each holiday of YEAR (-9900 to 11400) as \"YYYY-MM-DD name\", from the stored list")},
     {"--import-holidays", "FILE.ics",
-     "Add the all-day events of an iCalendar file to the stored holiday list (timed events are skipped)"},
-    {"--holidays", "CODE", "Holidays of country set CODE (see --holiday-sets) for this run only",
+     QT_TRANSLATE_NOOP("CommandLine", "Add the all-day events of an iCalendar file to the stored holiday list (timed events are skipped)")},
+    {"--holidays", "CODE", QT_TRANSLATE_NOOP("CommandLine", "Holidays of country set CODE (see --holiday-sets) for this run only"),
      "--print-pdf --list-holidays"},
 };
 
@@ -154,10 +156,16 @@ std::vector<std::string> ToStd(const QStringList& list)
 
 std::span<const CommandOption> KinfoldOptions() { return kOptions; }
 std::span<const BatchCommand> KinfoldBatchCommands() { return kCommands; }
-std::string KinfoldUsage() { return CommandUsage(kUsageLines, kOptions); }
+std::string KinfoldUsage()
+{
+    return CommandUsage(kUsageLines, kOptions, [](const char* t) { return TranslateToLocal("CommandLine", t); });
+}
 
 int KinfoldMain(int argc, char** argv)
 {
+    // The messages before the application object exists (--help, batch commands) are translated too.
+    const QStringList catalogs{"kinfold", "kestrum"};
+    InstallTranslations(catalogs);
     CommandArgs args;
     std::string error;
     if (!ParseCommandArgs(ArgumentsOf(argc, argv), kOptions, args, error))
@@ -190,6 +198,7 @@ int KinfoldMain(int argc, char** argv)
     // A batch command draws but shows nothing: it needs no display.
     if (command && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    InstallTranslations(catalogs);
     PlatformSetApplication("Kinfold");
     // Qt has taken its own options ("-platform offscreen") out of the arguments by now.
     QStringList rest = app.arguments();

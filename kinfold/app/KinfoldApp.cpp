@@ -14,6 +14,7 @@
 #include "holidays/CountrySets.h"
 #include "holidays/HolidayImport.h"
 #include "holidays/HolidayList.h"
+#include "platform/Locale.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
@@ -121,7 +122,7 @@ void StoredHolidays(HolidayList& list)
     // in the store it reads.
     MemorySettingsStore copy;
     WriteStoredHolidayRecords(copy, ReadStoredHolidayRecords(AppSettings()));
-    list.LoadFromSettings(copy);
+    list.LoadFromSettings(copy, CurrentLocaleChoices());
 }
 
 QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& o, double today)
@@ -167,6 +168,7 @@ QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& o, double 
     }
     if (args.Has("--portrait") && args.Has("--landscape")) return "--portrait and --landscape cannot be used together";
     o.portrait = args.Has("--portrait");
+    o.weekNumbers = args.Has("--week-numbers");
     if (args.Has("--holidays")) {
         HolidayList set;
         const std::string problem = HolidaySetByCode(args.Value("--holidays"), set);
@@ -193,6 +195,7 @@ QString PrintPdf(const PrintPdfOptions& o, int* leftOut)
         // For this print only: nothing writes the view's list back.
         HolidaySetByCode(o.holidaySet, view.Holidays());
     }
+    if (o.weekNumbers) view.m_Options.bWeekNumbers = true;
     view.OnNow();
     // A year alone is printed from its first month.
     if (o.year != 0) {

@@ -29,11 +29,19 @@ bool SameCode(const CString& code, const char* own) {
     return true;
 }
 
-void AppendLines(const std::vector<const char*>& lines, std::vector<Holiday>& holidays) {
-    for (const char* line : lines) {
+// The set's own lines, under its names in `language` when it has them.
+void AppendLines(const CountrySet& set, const CString& language, std::vector<Holiday>& holidays) {
+    const std::vector<const char*>* names = nullptr;
+    for (const CountrySetNames& other : set.otherNames)
+        if (language == other.language && other.names.size() == set.lines.size())
+            names = &other.names;
+    for (size_t i = 0; i < set.lines.size(); ++i) {
         Holiday h;
-        if (Holiday::FromText(line, h))
-            holidays.push_back(h);
+        if (!Holiday::FromText(set.lines[i], h))
+            continue;
+        if (names)
+            h.name = (*names)[i];
+        holidays.push_back(h);
     }
 }
 
@@ -51,18 +59,23 @@ const CountrySet* FindCountrySet(const CString& code) {
     return nullptr;
 }
 
-std::vector<Holiday> CountrySetHolidays(const CountrySet& set) {
+std::vector<Holiday> CountrySetHolidays(const CountrySet& set, const CString& language) {
     std::vector<Holiday> holidays;
-    if (set.country) {
-        if (const CountrySet* country = FindCountrySet(set.country))
-            AppendLines(country->lines, holidays);
-        holidays.erase(std::remove_if(holidays.begin(), holidays.end(),
-                                      [&set](const Holiday& h) {
-                                          return std::find(set.dropped.begin(), set.dropped.end(), h.name) !=
-                                                 set.dropped.end();
-                                      }),
-                       holidays.end());
+    if (const CountrySet* country = set.country ? FindCountrySet(set.country) : nullptr) {
+        // Dropped by the country's own names, shown in the language asked for.
+        std::vector<Holiday> plain, named;
+        AppendLines(*country, "", plain);
+        AppendLines(*country, language, named);
+        for (size_t i = 0; i < plain.size() && i < named.size(); ++i)
+            if (std::find(set.dropped.begin(), set.dropped.end(), plain[i].name) == set.dropped.end())
+                holidays.push_back(named[i]);
     }
-    AppendLines(set.lines, holidays);
+    AppendLines(set, language, holidays);
     return holidays;
+}
+
+const CountrySet* LocaleCountrySet(const CString& territory) {
+    if (territory.size() != 2 || territory == "US")
+        return nullptr;
+    return FindCountrySet(territory);
 }

@@ -41,6 +41,21 @@ std::vector<CountrySet> NorthAmericaSets() {
             "51111Remembrance Day",
             "51225Christmas Day",
             "51226Boxing Day",
+        }, nullptr, {}, {
+            // Code canadien du travail, art. 166 (« jour férié »), and the French names the
+            // Government of Canada gives them.
+            {"fr", {
+                "Jour de l'An",
+                "Vendredi saint",
+                "Fête de Victoria",
+                "Fête du Canada",
+                "Fête du Travail",
+                "Journée nationale de la vérité et de la réconciliation",
+                "Action de grâces",
+                "Jour du Souvenir",
+                "Noël",
+                "Lendemain de Noël",
+            }},
         }},
         // The provinces and territories: the general holidays of each one's own employment
         // standards law, kept on the federal set's days; weekend substitutes as the federal set
