@@ -32,7 +32,9 @@ const CommandOption kOptions[] = {
     {"--landscape", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Sideways pages, the default"), "--print-pdf"},
     {"--week-numbers", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Each week row's number in its first cell"), "--print-pdf"},
     {"--holiday-sets", nullptr, QT_TRANSLATE_NOOP("CommandLine", "List the built-in country holiday sets, one a line: code, a blank, the name")},
-    {"--list-holidays", "YEAR", QT_TRANSLATE_NOOP("CommandLine", "Print each holiday of YEAR (1-9999) as \"YYYY-MM-DD name\", from the stored list")},
+    {"--list-holidays", "YEAR", QT_TRANSLATE_NOOP("CommandLine", "Print each holiday of YEAR (-9900 to 11400) as \"YYYY-MM-DD name\", from the stored list")},
+    {"--import-holidays", "FILE.ics",
+     QT_TRANSLATE_NOOP("CommandLine", "Add the all-day events of an iCalendar file to the stored holiday list (timed events are skipped)")},
     {"--holidays", "CODE", QT_TRANSLATE_NOOP("CommandLine", "Holidays of country set CODE (see --holiday-sets) for this run only"),
      "--print-pdf --list-holidays"},
     {"--add-account", "URL",
@@ -53,6 +55,7 @@ const std::string_view kUsageLines[] = {
     "kinfold --print-pdf OUT.pdf [--year YEAR] [--month MONTH] [--holidays CODE] [more print options] [DOC.kfd]",
     "kinfold --holiday-sets",
     "kinfold --list-holidays YEAR [--holidays CODE]",
+    "kinfold --import-holidays FILE.ics",
     "kinfold --add-account URL --user NAME [--no-publish]",
     "kinfold --accounts | --remove-account N",
     "kinfold --sync [--password-stdin] [DOC.kfd]",
@@ -92,10 +95,8 @@ int RunExport(const CommandArgs& args)
 // The year and the list of "--list-holidays YEAR [--holidays CODE]"; an error text or "".
 std::string ReadListHolidaysOptions(const CommandArgs& args, int& year, HolidayList& list)
 {
-    const std::string text = args.Value("--list-holidays");
-    bool ok = false;
-    year = QString::fromStdString(text).trimmed().toInt(&ok);
-    if (!ok || text.empty() || year < 1 || year > 9999) return "--list-holidays: \"" + text + "\" is no year from 1 to 9999";
+    const QString problem = ReadYearOption("--list-holidays", args.Value("--list-holidays"), year);
+    if (!problem.isEmpty()) return problem.toLocal8Bit().toStdString();
     if (args.Files().size() > 0) return "--list-holidays reads no document (got " + args.Files()[0] + ")";
     if (args.Has("--holidays")) return HolidaySetByCode(args.Value("--holidays"), list);
     StoredHolidays(list);
@@ -128,7 +129,23 @@ int RunListHolidays(const CommandArgs& args)
     const std::string problem = ReadListHolidaysOptions(args, year, list);
     if (!problem.empty()) return Fail(problem);
     for (const DatedHoliday& d : list.HolidaysInYear(year))
-        std::printf("%04d-%02d-%02d %s\n", d.year, d.month, d.day, d.name.c_str());
+        std::printf("%s%04d-%02d-%02d %s\n", d.year < 0 ? "-" : "", d.year < 0 ? -d.year : d.year, d.month, d.day,
+                    d.name.c_str());
+    return 0;
+}
+
+int RunImportHolidays(const CommandArgs& args)
+{
+    if (!args.Files().empty()) return Fail("--import-holidays reads no document (got " + args.Files()[0] + ")");
+    // The list in effect: the stored one, or the factory list when none is stored.
+    HolidayList list;
+    StoredHolidays(list);
+    std::string line;
+    int status = 0;
+    const std::string problem = AddHolidaysFromFile(args.Value("--import-holidays"), list, line, status);
+    if (!problem.empty()) return Fail(problem, status);
+    list.SaveToSettings(AppSettings());
+    std::printf("%s\n", line.c_str());
     return 0;
 }
 
@@ -138,6 +155,7 @@ const BatchCommand kCommands[] = {
     {"--print-pdf", true, CheckPrintPdf, RunPrintPdfCommand},
     {"--holiday-sets", false, nullptr, RunHolidaySets},
     {"--list-holidays", false, CheckListHolidays, RunListHolidays},
+    {"--import-holidays", false, nullptr, RunImportHolidays},
     {"--add-account", false, CheckAccountCommand, RunAddAccount},
     {"--accounts", false, CheckAccountCommand, RunListAccounts},
     {"--remove-account", false, CheckAccountCommand, RunRemoveAccount},
