@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <ctime>
 #include "app/KinfoldApp.h"
+#include "app/ReminderCommands.h"
 #include "birthdays/ImportCommand.h"
 #include "holidays/CountrySets.h"
 #include "holidays/HolidayList.h"
@@ -20,6 +21,11 @@ const CommandOption kOptions[] = {
     {"--save", "OUT.kfd", "Save the merged list to OUT.kfd instead of DOC.kfd", "--import"},
     {"--export-ics", "OUT.ics",
      "Write the entries the calendar shows of DOC.kfd (or the last document) as yearly iCalendar events"},
+    {"--no-alarms", nullptr, "Leave the reminders' alarms out of the events", "--export-ics"},
+    {"--upcoming", "[DAYS]",
+     "Print the events of today and the next DAYS days (default 14, at most 366) of DOC.kfd (or the last document)"},
+    {"--remind", nullptr, "Show a desktop notification for every reminder of DOC.kfd (or the watched document) now due"},
+    {"--now", "YYYY-MM-DD[THH:MM]", "Take this local date and time (00:00 without one) for now", "--upcoming --remind"},
     {"--print-pdf", "OUT.pdf", "Print twelve months of DOC.kfd (or an empty list) to a PDF file without a window"},
     {"--year", "YEAR", "First year printed, -9900 to 11400; from January unless --month is given", "--print-pdf"},
     {"--month", "MONTH", "First month printed: 1-12, or 13 in a moon year of 13 months", "--print-pdf"},
@@ -30,14 +36,17 @@ const CommandOption kOptions[] = {
     {"--landscape", nullptr, "Sideways pages, the default", "--print-pdf"},
     {"--holiday-sets", nullptr, "List the built-in country holiday sets, one a line: code, a blank, the name"},
     {"--list-holidays", "YEAR", "Print each holiday of YEAR (1-9999) as \"YYYY-MM-DD name\", from the stored list"},
-    {"--holidays", "CODE", "Holidays of country set CODE (see --holiday-sets) for this run only",
-     "--print-pdf --list-holidays"},
+    {"--holidays", "CODE",
+     "Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also \"stored\"",
+     "--print-pdf --list-holidays --upcoming"},
 };
 
 const std::string_view kUsageLines[] = {
     "kinfold [DOC.kfd]",
     "kinfold --import FILE [--save OUT.kfd] [DOC.kfd]",
-    "kinfold --export-ics OUT.ics [DOC.kfd]",
+    "kinfold --export-ics OUT.ics [--no-alarms] [DOC.kfd]",
+    "kinfold --upcoming [DAYS] [--holidays CODE|stored] [--now YYYY-MM-DD[THH:MM]] [DOC.kfd]",
+    "kinfold --remind [--now YYYY-MM-DD[THH:MM]] [DOC.kfd]",
     "kinfold --print-pdf OUT.pdf [--year YEAR] [--month MONTH] [--holidays CODE] [more print options] [DOC.kfd]",
     "kinfold --holiday-sets",
     "kinfold --list-holidays YEAR [--holidays CODE]",
@@ -123,6 +132,8 @@ const BatchCommand kCommands[] = {
     {"--print-pdf", true, CheckPrintPdf, RunPrintPdfCommand},
     {"--holiday-sets", false, nullptr, RunHolidaySets},
     {"--list-holidays", false, CheckListHolidays, RunListHolidays},
+    {"--upcoming", false, CheckUpcoming, RunUpcoming},
+    {"--remind", false, CheckRemind, RunRemind},
 };
 
 std::vector<std::string> ToStd(const QStringList& list)
@@ -142,7 +153,7 @@ int KinfoldMain(int argc, char** argv)
 {
     CommandArgs args;
     std::string error;
-    if (!ParseCommandArgs(ArgumentsOf(argc, argv), kOptions, args, error))
+    if (!ParseCommandArgs(WithUpcomingDays(ArgumentsOf(argc, argv)), kOptions, args, error))
         return Fail(error + " (see kinfold --help)");
     if (args.Has("--help")) {
         std::fputs(KinfoldUsage().c_str(), stdout);
@@ -176,7 +187,7 @@ int KinfoldMain(int argc, char** argv)
     // Qt has taken its own options ("-platform offscreen") out of the arguments by now.
     QStringList rest = app.arguments();
     rest.removeFirst();
-    if (!ParseCommandArgs(ToStd(rest), kOptions, args, error)) return Fail(error);
+    if (!ParseCommandArgs(WithUpcomingDays(ToStd(rest)), kOptions, args, error)) return Fail(error);
     if (command && !args.Others().empty()) return Fail("unknown option " + args.Others()[0] + " (see kinfold --help)");
     if (command) return command->run(args);
     return RunKinfold(app, args.Files().empty() ? QString() : QString::fromLocal8Bit(args.Files()[0]));
