@@ -79,7 +79,7 @@ int RunExport(const CommandArgs& args)
     if (args.Files().size() > 1) return Fail("only one document can be exported (got " + args.Files()[1] + ")");
     QtSettingsStore store("Kinfold");
     ImportCommandResult r = RunExportCommand(args.Value("--export-ics"), args.Files().empty() ? "" : args.Files()[0],
-                                             store, (int64_t)std::time(nullptr));
+                                             store, (int64_t)std::time(nullptr), !args.Has("--no-alarms"));
     return Report(r);
 }
 

@@ -154,3 +154,23 @@ TEST_F(ReminderCommands, WithoutAServiceTheyArePrintedAndSwitchedOffNothingHappe
     EXPECT_EQ(r.out, "Lea Leap (27): in 2 days, Sunday 28 February\nNoyear Ned: in 5 days, Wednesday 3 March\n"
                      "Bob Jones (27): in 7 days, Friday 5 March\n");
 }
+
+TEST_F(ReminderCommands, TheExportCarriesTheRemindersAsAlarmsUnlessToldNot)
+{
+    auto alarms = [&](const std::vector<std::string>& args) {
+        runprogram::Result r = Run(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        std::ifstream in(dir / "out.ics");
+        std::stringstream s;
+        s << in.rdbuf();
+        fs::remove(dir / "out.ics");
+        const std::string text = s.str();
+        int n = 0;
+        for (size_t at = text.find("BEGIN:VALARM"); at != std::string::npos; at = text.find("BEGIN:VALARM", at + 1)) ++n;
+        return n;
+    };
+    EXPECT_EQ(alarms({"--export-ics", "out.ics", "fam.kfd"}), 4 * 3) << "four birthdays (one ends), three lead days";
+    EXPECT_EQ(alarms({"--export-ics", "out.ics", "--no-alarms", "fam.kfd"}), 0);
+    Settings("[Reminders]\nEnabled=0\n");
+    EXPECT_EQ(alarms({"--export-ics", "out.ics", "fam.kfd"}), 0);
+}
