@@ -54,7 +54,7 @@ CUpcomingDlg::CUpcomingDlg(const BirthdayList& list, const EventRules& rules, co
     m_ctlEvents = new QTreeWidget(this);
     m_ctlEvents->setRootIsDecorated(false);
     m_ctlEvents->setHeaderLabels({"Date", "Event", "When"});
-    m_ctlEvents->setMinimumSize(460, 300);
+    m_ctlEvents->setMinimumSize(620, 300);
     SetToolTip(m_ctlEvents, "The birthdays, anniversaries and notes of today and the next 30 days.");
     const std::vector<DayEvent> events = EventsOfDays(list, rules, today, 30);
     for (const DayEvent& e : events) {
