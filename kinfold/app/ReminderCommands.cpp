@@ -172,7 +172,8 @@ int RunRemind(const CommandArgs& args)
     const ReminderSettings settings = LoadReminderSettings(store);
     if (!settings.enabled) return 0;
     const std::string path = DocumentOf(args, store, settings.document);
-    if (path.empty()) return Fail("--remind: no DOC.kfd given, no document chosen for reminders and none used before", 2);
+    // A new user's login entry and timer: nothing to remind of yet, which is no failure.
+    if (path.empty()) return Fail("--remind: no document used yet, so no reminders", 0);
     BirthdayList list;
     std::string error;
     if (!LoadList(path, list, error)) return Fail(error, 1);

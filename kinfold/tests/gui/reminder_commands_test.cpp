@@ -142,6 +142,12 @@ TEST_F(ReminderCommands, WithoutAServiceTheyArePrintedAndSwitchedOffNothingHappe
     r = Run({"--remind", "--now", "2027-03-05T11:00", "fam.kfd"});
     EXPECT_EQ(r.out, "") << "printed counts as shown";
 
+    Settings("");
+    r = Run({"--remind"});
+    EXPECT_EQ(r.status, 0) << "a new user's timer has nothing to remind of";
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+
     Settings("[Reminders]\nEnabled=0\n");
     r = Run({"--remind", "--now", "2027-03-05T10:00", "fam.kfd"});
     EXPECT_EQ(r.status, 0);
