@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 #include "../../../platform/tests/RunProgram.h"
 #include "../TestEntries.h"
 #include "birthdays/ImportCommand.h"
@@ -179,4 +180,21 @@ TEST_F(ReminderCommands, TheExportCarriesTheRemindersAsAlarmsUnlessToldNot)
     EXPECT_EQ(alarms({"--export-ics", "out.ics", "--no-alarms", "fam.kfd"}), 0);
     Settings("[Reminders]\nEnabled=0\n");
     EXPECT_EQ(alarms({"--export-ics", "out.ics", "fam.kfd"}), 0);
+}
+
+TEST_F(ReminderCommands, TwoRunsAtOnceShowEachReminderOnce)
+{
+    // The login entry and the timer at the same moment: the second waits for the first, then
+    // finds everything recorded.
+    for (int round = 0; round < 3; ++round) {
+        fs::remove(dir / ".config" / "Quorvanth Software" / "Kinfold.conf");
+        runprogram::Result a, b;
+        std::thread other([&] { a = Run({"--remind", "--now", "2027-02-26T09:00", "fam.kfd"}); });
+        b = Run({"--remind", "--now", "2027-02-26T09:00", "fam.kfd"});
+        other.join();
+        EXPECT_EQ(a.status, 0);
+        EXPECT_EQ(b.status, 0);
+        EXPECT_EQ(std::count(a.out.begin(), a.out.end(), '\n') + std::count(b.out.begin(), b.out.end(), '\n'), 3)
+            << a.out << "--\n" << b.out;
+    }
 }
