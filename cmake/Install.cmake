@@ -86,10 +86,11 @@ kq_install_program(kinfold kinfold/app/desktop com.quorvanth.Kinfold)
 # after the computer was off) from a user timer that the package enables for every user.
 set(KQ_KINFOLD_PROGRAM "${CMAKE_INSTALL_FULL_BINDIR}/kinfold")
 configure_file(packaging/kinfold-reminders.service.in "${KQ_DOC_DIR}/kinfold-reminders.service" @ONLY)
+# /etc/xdg/autostart for the /usr prefix of the packages, <prefix>/etc/xdg/autostart otherwise.
 install(FILES packaging/kinfold-reminders.desktop DESTINATION "${CMAKE_INSTALL_FULL_SYSCONFDIR}/xdg/autostart"
   COMPONENT kinfold)
 install(FILES "${KQ_DOC_DIR}/kinfold-reminders.service" packaging/kinfold-reminders.timer
-  DESTINATION "${CMAKE_INSTALL_PREFIX}/lib/systemd/user" COMPONENT kinfold)
+  DESTINATION lib/systemd/user COMPONENT kinfold)
 # The maintainer scripts enable the timer on install, mask it on remove and forget it on purge.
 foreach(_control postinst postrm conffiles)
   configure_file(packaging/kinfold.${_control} "${KQ_DOC_DIR}/kinfold-control/${_control}" COPYONLY)
