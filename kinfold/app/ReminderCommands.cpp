@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ReminderCommands.h"
 #include <sys/file.h>
+#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 #include <QCoreApplication>
