@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include <vector>
 #include "app/BirthdayEditDlg.h"
 #include "app/PleaseChooseDlg.h"
+#include "birthdays/DateCheck.h"
 #include "platform/Archive.h"
 #include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
@@ -147,6 +149,14 @@ void CBirthdayNamesDlg::AddLine(const BirthdayEntry& entry, int index)
     item->setData(Qt::UserRole, index);
     item->setData(kDateRole, EntryDateText(entry));
     item->setHidden(!Matches(item));
+    // Older lists may hold dates the editor refuses: marked, so that they are found and mended.
+    if (index >= 0 && index < m_List.GetCount() && HasImpossibleDate(m_List[index])) {
+        item->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+        // No taller than a line, so that the list keeps its spacing.
+        const int h = m_ctlList->fontMetrics().height();
+        m_ctlList->setIconSize(QSize(h, h));
+        item->setToolTip(kImpossibleDateTip);
+    }
     m_ctlList->addItem(item);
 }
 

@@ -12,6 +12,9 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 
+// The tip of a line whose entry has a date that cannot be.
+inline constexpr const char* kImpossibleDateTip = "A date of this entry cannot be: Edit to mend it.";
+
 class CBirthdayNamesDlg : public CKinfoldDialog {
     Q_OBJECT
 public:

@@ -128,7 +128,7 @@ void CExportCalendarDlg::UpdateStatus()
     m_ctlStatus->setText(QString("%1 %2; %3.")
                              .arg(events)
                              .arg(events == 1 ? "event" : "events")
-                             .arg(QString::fromStdString(LeftOutText(left))));
+                             .arg(QString::fromStdString(ExportLeftOutText(left))));
 }
 
 // ---------------------------------------------------------------- Reminders page

@@ -90,8 +90,6 @@ ImportCommandResult RunImportCommand(const std::string& ged, const std::string& 
         r.exitCode = 1;
         return r;
     }
-    r.output = std::to_string(stats.added) + " added, " + std::to_string(stats.merged) + " merged, " +
-               std::to_string(stats.conflictsKept) + " conflicts kept (" + std::to_string(list.GetCount()) +
-               " entries saved to " + save + ")";
+    r.output = ImportCountsText(stats) + " (" + std::to_string(list.GetCount()) + " entries saved to " + save + ")";
     return r;
 }

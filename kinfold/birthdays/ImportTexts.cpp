@@ -24,3 +24,9 @@ CString ImportTexts::Claim(const CString& text, const CalendarDate& date)
         if (TryClaim(numbered, day)) return numbered;
     }
 }
+
+std::string ImportCountsText(const ImportCounts& counts)
+{
+    return std::to_string(counts.added) + " added, " + std::to_string(counts.merged) + " merged, " +
+           std::to_string(counts.conflictsKept) + " conflicts kept";
+}

@@ -44,6 +44,9 @@ struct ImportCounts {
     int conflictsKept = 0;  // questions answered B: the stored date was kept
 };
 
+// "3 added, 1 merged, 0 conflicts kept": the counts as the command line and the window say them.
+std::string ImportCountsText(const ImportCounts& counts);
+
 // For as long as it lives, counts the merge questions an import asks of the list's chooser and
 // the answers that keep the stored date; then gives the list its own chooser back.
 class CountedQuestions {

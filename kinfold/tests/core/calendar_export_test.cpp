@@ -308,11 +308,11 @@ TEST(CalendarExport, WhatWasLeftOutIsCounted)
     list.AddOrMerge(Entry("Dentist", BirthdayEntry::Note, 2024, 3, 1));
     CalendarLeftOut left;
     EXPECT_EQ(CalendarEvents(list, Options(), &left).size(), 2u);
-    EXPECT_EQ(LeftOutText(left), "left out: 1 anniversary, 1 note, 1 entry without a usable date; "
-                                 "1 birthday ends at the death date");
+    EXPECT_EQ(ExportLeftOutText(left), "left out: 1 anniversary, 1 note; 1 entry left out, as its date cannot be "
+                                       "(mend it with Edit > List); 1 birthday ends at the death date");
     CalendarExportOptions o = Options(kAnniversaries | kNotes | kDead);
     o.birthdays = false;
     EXPECT_EQ(CalendarEvents(list, o, &left).size(), 2u);
-    EXPECT_EQ(LeftOutText(left), "left out: 3 birthdays");
-    EXPECT_EQ(LeftOutText(CalendarLeftOut{}), "nothing left out");
+    EXPECT_EQ(ExportLeftOutText(left), "left out: 3 birthdays");
+    EXPECT_EQ(ExportLeftOutText(CalendarLeftOut{}), "nothing left out");
 }

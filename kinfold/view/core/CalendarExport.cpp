@@ -3,6 +3,7 @@
 #include <libical/ical.h>
 #include <algorithm>
 #include <cstdio>
+#include "birthdays/DateCheck.h"
 #include "birthdays/FileBytes.h"
 #include "platform/CString.h"
 #include "platform/SettingsStore.h"
@@ -241,7 +242,7 @@ std::string ExportCalendar(const BirthdayList& list, const CalendarExportOptions
     return CalendarFileText(events, options.stamp);
 }
 
-std::string LeftOutText(const CalendarLeftOut& l)
+std::string ExportLeftOutText(const CalendarLeftOut& l)
 {
     std::string out;
     auto add = [&](int n, const char* one, const char* many) {
@@ -251,8 +252,8 @@ std::string LeftOutText(const CalendarLeftOut& l)
     add(l.birthdays, "birthday", "birthdays");
     add(l.anniversaries, "anniversary", "anniversaries");
     add(l.notes, "note", "notes");
-    add(l.undated, "entry without a usable date", "entries without a usable date");
-    out = out.empty() ? "nothing left out" : "left out: " + out;
+    out = !out.empty() ? "left out: " + out : l.undated > 0 ? "" : "nothing left out";
+    if (l.undated > 0) out += (out.empty() ? "" : "; ") + LeftOutText(l.undated);
     if (l.endedAtDeath > 0)
         out += "; " + std::to_string(l.endedAtDeath) + (l.endedAtDeath == 1 ? " birthday ends" : " birthdays end") +
                " at the death date";
@@ -304,5 +305,6 @@ ImportCommandResult RunExportCommand(const std::string& out, const std::string& 
     int events = 0;
     if (!ExportCalendarFile(out, list, options, events, error)) return fail(1, error);
     r.output = std::to_string(events) + (events == 1 ? " event" : " events") + " written to " + out + " (from " + path + ")";
+    if (int n = CountOnNoDay(list, options.switches)) r.output += "; " + LeftOutText(n);
     return r;
 }

@@ -46,10 +46,11 @@ struct CalendarEvent {
 struct CalendarLeftOut {
     int birthdays = 0, anniversaries = 0, notes = 0;
     int endedAtDeath = 0;  // birthdays that stop at the death date
-    int undated = 0;       // entries with a date no calendar can hold (31 April, month 0)
+    int undated = 0;       // entries on no day of any year (31 April, month 0)
 };
-// "left out: 4 anniversaries, 2 notes; 3 birthdays end at the death date", or "nothing left out".
-std::string LeftOutText(const CalendarLeftOut& leftOut);
+// "left out: 4 anniversaries, 2 notes; 3 birthdays end at the death date", or "nothing left
+// out"; entries on no day as the print says them.
+std::string ExportLeftOutText(const CalendarLeftOut& leftOut);
 
 // The identity of an entry in a calendar: its kind and text, so an entry keeps its UID from
 // one export to the next and a phone updates it instead of adding a copy.
