@@ -27,9 +27,9 @@
 DialwakeHost::DialwakeHost(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle("Dialwake");
-    auto* actNew = new QAction("New clock...", this);
-    auto* actSounds = new QAction("Sounds...", this);
-    auto* actQuit = new QAction("Quit", this);
+    auto* actNew = new QAction(tr("New clock..."), this);
+    auto* actSounds = new QAction(tr("Sounds..."), this);
+    auto* actQuit = new QAction(tr("Quit"), this);
     connect(actNew, &QAction::triggered, this, [this] { NewClock(); });
     connect(actSounds, &QAction::triggered, this, [this] { ShowSounds(); });
     // Quitting keeps every clock's line: they all come back next time.

@@ -19,25 +19,25 @@ struct SoundEntry {
 
 // Ids below 100 are groups; the others name one sound.
 const SoundEntry kSounds[] = {
-    {0, "Clock", 1},
-    {1, "Tick every second", 101},
-    {1, "Bong on the hour", 102},
-    {1, "Quarter chimes", 103},
-    {0, "Alarm", 2},
-    {1, "Ring", 201},
-    {1, "Measure of music", 202},
-    {1, "Repeat until answered", 203},
-    {0, "Countdown", 3},
-    {1, "Last ten seconds", 301},
+    {0, QT_TRANSLATE_NOOP("SoundsWindow", "Clock"), 1},
+    {1, QT_TRANSLATE_NOOP("SoundsWindow", "Tick every second"), 101},
+    {1, QT_TRANSLATE_NOOP("SoundsWindow", "Bong on the hour"), 102},
+    {1, QT_TRANSLATE_NOOP("SoundsWindow", "Quarter chimes"), 103},
+    {0, QT_TRANSLATE_NOOP("SoundsWindow", "Alarm"), 2},
+    {1, QT_TRANSLATE_NOOP("SoundsWindow", "Ring"), 201},
+    {1, QT_TRANSLATE_NOOP("SoundsWindow", "Measure of music"), 202},
+    {1, QT_TRANSLATE_NOOP("SoundsWindow", "Repeat until answered"), 203},
+    {0, QT_TRANSLATE_NOOP("SoundsWindow", "Countdown"), 3},
+    {1, QT_TRANSLATE_NOOP("SoundsWindow", "Last ten seconds"), 301},
 };
 } // namespace
 
 SoundsWindow::SoundsWindow(QWidget* parent) : QWidget(parent)
 {
-    setWindowTitle(QStringLiteral("Sounds"));
+    setWindowTitle(tr("Sounds"));
     m_pTree = new CTreeCheck(this);
     for (const SoundEntry& s : kSounds)
-        m_pTree->AddItem(s.depth, s.text, s.id);
+        m_pTree->AddItem(s.depth, FromQt(tr(s.text)).c_str(), s.id);
     m_pTree->expandAll();
 
     m_pChange = new QLabel(tr("Click a sound to switch it on or off."), this);
@@ -84,7 +84,7 @@ bool SoundsWindow::event(QEvent* e)
         QString name = QString::number(n->WParam());
         for (const SoundEntry& s : kSounds)
             if (s.id == n->WParam())
-                name = ToQt(s.text);
+                name = tr(s.text);
         m_pChange->setText(tr("%1: %2").arg(name, (n->LParam() & 1) ? tr("on") : tr("off")));
         return true;
     }

@@ -11,6 +11,7 @@
 #include "HostInstance.h"
 #include "kestrum/clock.h"
 #include "platform/CommandLine.h"
+#include "platform/Locale.h"
 #include "platform/DisplayChoice.h"
 #include "platform/Settings.h"
 #include "platform/ToolTips.h"
@@ -18,8 +19,8 @@
 
 namespace {
 const CommandOption kOptions[] = {
-    {"--help", nullptr, "Show this help and exit (also -h)"},
-    {"--version", nullptr, "Show the version and exit"},
+    {"--help", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit (also -h)")},
+    {"--version", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit")},
 };
 const std::string_view kUsage[] = {"dialwake [CLOCK...]   (a CLOCK is a restart line such as \"/o4/tz(32400|nu0)/n(Tokyo, Japan)\")"};
 }  // namespace
@@ -27,6 +28,8 @@ const std::string_view kUsage[] = {"dialwake [CLOCK...]   (a CLOCK is a restart 
 int main(int argc, char** argv)
 {
     // Answered before any window exists, so they need no display.
+    const QStringList catalogs{"dialwake", "kestrum"};
+    InstallTranslations(catalogs);
     CommandArgs parsed;
     std::string error;
     if (!ParseProgramArgs(ArgumentsOf(argc, argv), kOptions, parsed, error)) {
@@ -34,7 +37,7 @@ int main(int argc, char** argv)
         return 2;
     }
     if (parsed.Has("--help")) {
-        std::fputs(CommandUsage(kUsage, kOptions).c_str(), stdout);
+        std::fputs(CommandUsage(kUsage, kOptions, [](const char* t) { return TranslateToLocal("CommandLine", t); }).c_str(), stdout);
         return 0;
     }
     if (parsed.Has("--version")) {
@@ -70,6 +73,7 @@ int main(int argc, char** argv)
     // Every argument was checked above; the toolkit takes none of them.
     int toolkitArgc = 1;
     QApplication app(toolkitArgc, argv);
+    InstallTranslations(catalogs);
     PlatformSetApplication(QStringLiteral("Dialwake"));
     InstallToolTipTiming(app);
     // Clocks come and go; the host decides when the program ends.

@@ -22,8 +22,8 @@ DocTemplate CMainFrame::MarkwheelTemplate()
 {
     DocTemplate t;
     t.appName = "Markwheel";
-    t.docName = "Untitled";
-    t.filter = "Markwheel Files (*.mkw)";
+    t.docName = tr("Untitled");
+    t.filter = tr("Markwheel Files (*.mkw)");
     t.extension = "mkw";
     return t;
 }
@@ -52,7 +52,7 @@ static QAction* MakeAction(QObject* owner, const QString& text, const QString& p
 
 void CMainFrame::BuildMenus()
 {
-    QMenu* file = menuBar()->addMenu("&File");
+    QMenu* file = menuBar()->addMenu(tr("&File", "menu bar"));
     file->addAction(actNew);
     file->addAction(actOpen);
     file->addAction(actSave);
@@ -60,7 +60,7 @@ void CMainFrame::BuildMenus()
     file->addSeparator();
     QAction* recentEnd = file->addSeparator();
     AttachRecentFiles(file, recentEnd);
-    actReset = MakeAction(this, "Reset", "Clear the InUse list\nInUse");
+    actReset = MakeAction(this, tr("Reset", "menu File"), tr("Clear the InUse list\nInUse"));
     connect(actReset, &QAction::triggered, this, [this] { OnReset(); });
     file->addAction(actReset);
     file->addSeparator();
@@ -69,37 +69,39 @@ void CMainFrame::BuildMenus()
     connect(actExit, &QAction::triggered, this, [this] { OnAppExit(); });
     file->addAction(actExit);
 
-    QMenu* edit = menuBar()->addMenu("&Edit");
-    actUndo = MakeAction(this, "&Undo", "Undo the last action\nUndo");
+    QMenu* edit = menuBar()->addMenu(tr("&Edit", "menu bar"));
+    actUndo = MakeAction(this, tr("&Undo", "menu Edit"), tr("Undo the last action\nUndo"));
     actUndo->setShortcut(QKeySequence("Ctrl+Z"));
-    actCut = MakeAction(this, "Cu&t", "Cut the selection and put it on the Clipboard\nCut");
+    actCut = MakeAction(this, tr("Cu&t", "menu Edit"), tr("Cut the selection and put it on the Clipboard\nCut"));
     actCut->setShortcuts({QKeySequence("Ctrl+X"), QKeySequence("Shift+Del")});
-    actCopy = MakeAction(this, "&Copy", "Copy the selection and put it on the Clipboard\nCopy");
+    actCopy = MakeAction(this, tr("&Copy", "menu Edit"), tr("Copy the selection and put it on the Clipboard\nCopy"));
     actCopy->setShortcuts({QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Ins")});
-    actPaste = MakeAction(this, "&Paste", "Insert Clipboard contents\nPaste");
+    actPaste = MakeAction(this, tr("&Paste", "menu Edit"), tr("Insert Clipboard contents\nPaste"));
     actPaste->setShortcuts({QKeySequence("Ctrl+V"), QKeySequence("Shift+Ins")});
     for (QAction* a : {actUndo, actCut, actCopy, actPaste}) {
         a->setEnabled(false);
         edit->addAction(a);
     }
     edit->addSeparator();
-    actChange = MakeAction(this, "Change", "Change current target date\nDate");
+    actChange = MakeAction(this, tr("Change", "menu Edit"), tr("Change current target date\nDate"));
     connect(actChange, &QAction::triggered, this, [this] { OnChange(); });
     edit->addAction(actChange);
 
-    QMenu* format = menuBar()->addMenu("Format");
-    const char* labels[4] = {"Count down", "Calendar clock", "Calendar Clock AM/PM", "Solar Time"};
-    const char* prompts[4] = {"Count down/up to target date/time\nor up", "Day, Date and Time\nToday",
-                              "Same as Calendar Clock with AM PM indecators\\m\nAM PM",
-                              "At 12 Noon sun is directly overhead\n Sun Dial"};
+    QMenu* format = menuBar()->addMenu(tr("Format", "menu bar"));
+    const QString labels[4] = {tr("Count down", "menu Format"), tr("Calendar clock", "menu Format"),
+                               tr("Calendar Clock AM/PM", "menu Format"), tr("Solar Time", "menu Format")};
+    const QString prompts[4] = {tr("Count down/up to target date/time\nor up"), tr("Day, Date and Time\nToday"),
+                                tr("Same as Calendar Clock with AM PM indecators\\m\nAM PM"),
+                                tr("At 12 Noon sun is directly overhead\n Sun Dial")};
     for (int i = 0; i < 4; ++i) {
         actMode[i] = MakeAction(this, labels[i], prompts[i]);
         connect(actMode[i], &QAction::triggered, this, [this, i] { OnDisplayMode(i); });
         format->addAction(actMode[i]);
     }
 
-    QMenu* help = menuBar()->addMenu("&Help");
-    actAbout = MakeAction(this, "&About Markwheel...", "Display program information, version number and copyright\nAbout");
+    QMenu* help = menuBar()->addMenu(tr("&Help", "menu bar"));
+    actAbout = MakeAction(this, tr("&About Markwheel...", "menu Help"),
+                          tr("Display program information, version number and copyright\nAbout"));
     connect(actAbout, &QAction::triggered, this, [this] { OnAppAbout(); });
     help->addAction(actAbout);
 
@@ -164,14 +166,14 @@ void CMainFrame::OnAppExit()
 void CMainFrame::OnAppAbout()
 {
     QDialog dlg(this);
-    dlg.setWindowTitle("About Markwheel");
+    dlg.setWindowTitle(tr("About Markwheel"));
     dlg.setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     QLabel* icon = new QLabel(&dlg);
     icon->setPixmap(MarkwheelIcon().pixmap(32, 32));
-    QLabel* text = new QLabel("Markwheel Version 1.0", &dlg);
+    QLabel* text = new QLabel(tr("Markwheel Version 1.0"), &dlg);
     text->setObjectName("version");
     QDialogButtonBox* ok = new QDialogButtonBox(QDialogButtonBox::Ok, &dlg);
-    ok->button(QDialogButtonBox::Ok)->setText("OK");
+    ok->button(QDialogButtonBox::Ok)->setText(tr("OK"));
     connect(ok, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
     QHBoxLayout* row = new QHBoxLayout;
     row->addWidget(icon);

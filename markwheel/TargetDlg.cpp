@@ -72,37 +72,37 @@ QAbstractSpinBox::StepEnabled CIntSpin::stepEnabled() const
 
 CSetTargetDlg::CSetTargetDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle("Set Target Date");
+    setWindowTitle(tr("Set Target Date"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     m_editTitle = new QLineEdit(this);
     m_editTitle->setObjectName("Title");
-    SetToolTip(m_editTitle, "Shown as the window title while counting");
+    SetToolTip(m_editTitle, tr("Shown as the window title while counting"));
     auto makeSpin = [this](const char* name, int lo, int hi, const QString& tip) {
         CIntSpin* s = new CIntSpin(lo, hi, this);
         s->setObjectName(name);
         SetToolTip(s, tip);
         return s;
     };
-    m_spinYear = makeSpin("Year", -6000, 6000, "Year of the target; negative years are before year 1");
-    m_spinMonth = makeSpin("Month", 1, 12, "Month, 1 to 12");
-    m_spinDay = makeSpin("Day", 1, 31, "Day of the month, 1 to 31");
-    m_spinHour = makeSpin("Hour", 0, 23, "Hour, 0 to 23 (local time)");
-    m_spinMinute = makeSpin("Minute", 0, 59, "Minute, 0 to 59");
-    m_spinSecond = makeSpin("Second", 0, 59, "Second, 0 to 59");
+    m_spinYear = makeSpin("Year", -6000, 6000, tr("Year of the target; negative years are before year 1"));
+    m_spinMonth = makeSpin("Month", 1, 12, tr("Month, 1 to 12"));
+    m_spinDay = makeSpin("Day", 1, 31, tr("Day of the month, 1 to 31"));
+    m_spinHour = makeSpin("Hour", 0, 23, tr("Hour, 0 to 23 (local time)"));
+    m_spinMinute = makeSpin("Minute", 0, 59, tr("Minute, 0 to 59"));
+    m_spinSecond = makeSpin("Second", 0, 59, tr("Second, 0 to 59"));
 
     QFormLayout* form = new QFormLayout;
-    form->addRow("Title", m_editTitle);
-    form->addRow("Year", m_spinYear);
-    form->addRow("Month", m_spinMonth);
-    form->addRow("Day", m_spinDay);
-    form->addRow("Hour", m_spinHour);
-    form->addRow("Minute", m_spinMinute);
-    form->addRow("Second", m_spinSecond);
+    form->addRow(tr("Title"), m_editTitle);
+    form->addRow(tr("Year"), m_spinYear);
+    form->addRow(tr("Month"), m_spinMonth);
+    form->addRow(tr("Day"), m_spinDay);
+    form->addRow(tr("Hour"), m_spinHour);
+    form->addRow(tr("Minute"), m_spinMinute);
+    form->addRow(tr("Second"), m_spinSecond);
 
     QDialogButtonBox* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText("OK");
-    buttons->button(QDialogButtonBox::Cancel)->setText("Cancel");
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &CSetTargetDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CSetTargetDlg::reject);
 
@@ -145,9 +145,9 @@ bool CSetTargetDlg::SaveAndValidate()
         CString message;
         // The day's bound is that of the month and year above it: 30 February is no date.
         int upper = f.spin == m_spinDay ? MwDaysInMonth(values[0], values[1]) : f.spin->Upper();
-        if (!f.spin->Value(values[i])) message = "Please enter an integer.";
+        if (!f.spin->Value(values[i])) message = FromQt(tr("Please enter an integer."));
         else if (f.ranged && (values[i] < f.spin->Lower() || values[i] > upper))
-            message = StrFormat("Please enter an integer between %d and %d.", f.spin->Lower(), upper);
+            message = FromQt(tr("Please enter an integer between %1 and %2.").arg(f.spin->Lower()).arg(upper));
         if (!message.empty()) {
             AfxMessageBox(message, MB_OK | MB_ICONWARNING, "Markwheel", this);
             f.spin->setFocus();

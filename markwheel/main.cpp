@@ -5,6 +5,7 @@
 #include "MainFrm.h"
 #include "MarkwheelDoc.h"
 #include "platform/CommandLine.h"
+#include "platform/Locale.h"
 #include "platform/DisplayChoice.h"
 #include "platform/Settings.h"
 #include "platform/ToolTips.h"
@@ -12,8 +13,8 @@
 
 namespace {
 const CommandOption kOptions[] = {
-    {"--help", nullptr, "Show this help and exit (also -h)"},
-    {"--version", nullptr, "Show the version and exit"},
+    {"--help", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit (also -h)")},
+    {"--version", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit")},
 };
 const std::string_view kUsage[] = {"markwheel [TARGET.mkw]"};
 }  // namespace
@@ -21,6 +22,8 @@ const std::string_view kUsage[] = {"markwheel [TARGET.mkw]"};
 int main(int argc, char** argv)
 {
     // Answered before any window exists, so they need no display.
+    const QStringList catalogs{"markwheel", "kestrum"};
+    InstallTranslations(catalogs);
     CommandArgs args;
     std::string error;
     if (!ParseProgramArgs(ArgumentsOf(argc, argv), kOptions, args, error, 1)) {
@@ -28,7 +31,7 @@ int main(int argc, char** argv)
         return 2;
     }
     if (args.Has("--help")) {
-        std::fputs(CommandUsage(kUsage, kOptions).c_str(), stdout);
+        std::fputs(CommandUsage(kUsage, kOptions, [](const char* t) { return TranslateToLocal("CommandLine", t); }).c_str(), stdout);
         return 0;
     }
     if (args.Has("--version")) {
@@ -44,6 +47,7 @@ int main(int argc, char** argv)
     // Every argument was checked above; the toolkit takes none of them.
     int toolkitArgc = 1;
     QApplication app(toolkitArgc, argv);
+    InstallTranslations(catalogs);
     PlatformSetApplication("Markwheel");
     QApplication::setDesktopFileName("markwheel");
     InstallToolTipTiming(app);

@@ -79,7 +79,7 @@ CClockDlg::CClockDlg(QWidget* parent)
         r.moveTop(std::max(avail.top(), std::min(r.top(), avail.bottom() - kStartSide)));
     }
     move(r.topLeft());
-    SetToolTip(this, "Click to minimize.  RIGHT click for setup.");
+    SetToolTip(this, tr("Click to minimize.  RIGHT click for setup."));
     InstallClockMenu(this);
     m_Timer.start(kTickMs, this);
     show();
@@ -206,7 +206,7 @@ void CClockDlg::SetRestart()
     // runs into it.
     std::string why;
     if (!AppendFileDurably(RestartFilePath(), GetRestartLine() + "\n", why))
-        DisplayError("Failed to write Restart command");
+        DisplayError(QT_TRANSLATE_NOOP("Kestrum", "Failed to write Restart command"));
 }
 
 void CClockDlg::ClearRestart()
@@ -218,7 +218,7 @@ void CClockDlg::ClearRestart()
     std::vector<CString> lines;
     if (!ReadRestartLines(path, lines)) {
         // Rewriting now would lose every other clock's line.
-        DisplayError("Failed to read Restart commands");
+        DisplayError(QT_TRANSLATE_NOOP("Kestrum", "Failed to read Restart commands"));
         return;
     }
     lines = RestartLinesWithout(lines, m_strName);
@@ -227,7 +227,7 @@ void CClockDlg::ClearRestart()
     CString bytes;
     for (const CString& l : lines) bytes += l + "\n";
     std::string why;
-    if (!ReplaceFileDurably(path, bytes, why)) DisplayError("Error in rewriting Startup file");
+    if (!ReplaceFileDurably(path, bytes, why)) DisplayError(QT_TRANSLATE_NOOP("Kestrum", "Error in rewriting Startup file"));
 }
 
 void CClockDlg::UpdateRestart()
@@ -237,7 +237,7 @@ void CClockDlg::UpdateRestart()
     const CString path = RestartFilePath();
     std::vector<CString> lines;
     if (FileExists(path) && !ReadRestartLines(path, lines)) {
-        DisplayError("Failed to read Restart commands");
+        DisplayError(QT_TRANSLATE_NOOP("Kestrum", "Failed to read Restart commands"));
         return;
     }
     lines = RestartLinesWithout(lines, m_strName);
@@ -246,7 +246,7 @@ void CClockDlg::UpdateRestart()
     CString bytes;
     for (const CString& l : lines) bytes += l + "\n";
     std::string why;
-    if (!ReplaceFileDurably(path, bytes, why)) DisplayError("Error in rewriting Startup file");
+    if (!ReplaceFileDurably(path, bytes, why)) DisplayError(QT_TRANSLATE_NOOP("Kestrum", "Error in rewriting Startup file"));
 }
 
 // ---- setup ---------------------------------------------------------------------------------------
@@ -278,7 +278,7 @@ void CClockDlg::SetZone(const CString& command)
         } else {
             CWhatCity dlg(this);
             dlg.SetHost(m_pHost);
-            dlg.SetArray("Choose a city in your timezone.");
+            dlg.SetArray(FromQt(tr("Choose a city in your timezone.")));
             dlg.m_nFace = m_nFace;
             dlg.m_Alarm.moment = m_LastTick;
             bool ok = dlg.exec() == QDialog::Accepted;
@@ -306,7 +306,7 @@ void CClockDlg::SetZone(const CString& command)
             SetAlarm(a);
         }
         if (c.hasZone) m_Zone.SetTag(c.zone);
-        else AfxMessageBox("No timezone found", MB_OK, CString(), this);
+        else AfxMessageBox(FromQt(tr("No timezone found")), MB_OK, CString(), this);
     }
     if (m_Alarm.set) m_nSecondsToAlarm = m_Alarm.Compare(m_LastTick).GetTotalSeconds();
     ClearRestart();
@@ -515,7 +515,7 @@ void CClockDlg::DrawClock(QPainter& dc)
         }
         dc.setFont(m_SecondFont);
         dc.drawText(QRect(0, 0, W, yc * 6 / 5), Qt::AlignCenter | Qt::TextSingleLine,
-                    ToQt(ClockWeekday(t.dayOfWeek - 1)));
+                    tr(ClockWeekday(t.dayOfWeek - 1).c_str()));
         break;
     }
     case 2:

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kestrum/clockline.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -256,7 +257,12 @@ CString ClockDigitalText(int face, int hour, int minute, int second)
 
 CString ClockWeekday(int w)
 {
-    static const char* const names[7] = {"Saturday", "Sunday", "Monday", "Tuesday", "Wenesday", "Thursday", "Friday"};
+    // Translated where the clock draws them.
+    static const char* const names[7] = {
+        QT_TRANSLATE_NOOP("CClockDlg", "Saturday"), QT_TRANSLATE_NOOP("CClockDlg", "Sunday"),
+        QT_TRANSLATE_NOOP("CClockDlg", "Monday"),   QT_TRANSLATE_NOOP("CClockDlg", "Tuesday"),
+        QT_TRANSLATE_NOOP("CClockDlg", "Wenesday"), QT_TRANSLATE_NOOP("CClockDlg", "Thursday"),
+        QT_TRANSLATE_NOOP("CClockDlg", "Friday")};
     return names[(((w + 1) % 7) + 7) % 7];
 }
 

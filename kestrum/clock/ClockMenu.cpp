@@ -14,9 +14,9 @@ QMenu* MakeClockMenu(CClockDlg* clock)
 {
     auto* menu = new QMenu(clock);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    QAction* setup = menu->addAction("City, face and alarm...");
+    QAction* setup = menu->addAction(CClockDlg::tr("City, face and alarm...", "menu clock"));
     QObject::connect(setup, &QAction::triggered, clock, [clock] { clock->Setup(); });
-    QAction* login = menu->addAction("Start at login");
+    QAction* login = menu->addAction(CClockDlg::tr("Start at login", "menu clock"));
     login->setCheckable(true);
     login->setChecked(StartsAtLogin(AutostartPlacesOfUser(), kClockHostAutostart));
     QObject::connect(login, &QAction::toggled, clock, [clock](bool on) {

@@ -40,7 +40,7 @@ CTime ZoneLocalToUtc(const CTimeZone& zone, int64_t year, int month, int day, in
 
 CSetAllarm::CSetAllarm(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle("Set Alarm");
+    setWindowTitle(tr("Set Alarm"));
     m_DatePicker = new QDateEdit(this);
     m_DatePicker->setCalendarPopup(true);
     m_DatePicker->setAlignment(Qt::AlignRight);
@@ -50,13 +50,13 @@ CSetAllarm::CSetAllarm(QWidget* parent) : QDialog(parent)
     m_TimePicker->setDisplayFormat("HH:mm:ss");
     m_MessageField = new QLineEdit(this);
     m_MessageField->setMaxLength(kMaxMessage);
-    m_RemarkLabel = new QLabel("Remark", this);
+    m_RemarkLabel = new QLabel(tr("Remark"), this);
     m_RemarkLabel->setWordWrap(true);
     m_RemarkLabel->setMinimumHeight(2 * m_RemarkLabel->fontMetrics().height());
     m_RemarkLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_Set = new QPushButton("Set", this);
+    m_Set = new QPushButton(tr("Set"), this);
     m_Set->setDefault(true);
-    m_CancelButton = new QPushButton("Cancel", this);
+    m_CancelButton = new QPushButton(tr("Cancel"), this);
 
     auto* pickers = new QHBoxLayout;
     pickers->addWidget(m_DatePicker, 1);
@@ -104,11 +104,11 @@ void CSetAllarm::DoDataExchange(bool save)
 void CSetAllarm::OnInitDialog()
 {
     DoDataExchange(false);
-    SetToolTip(m_MessageField, "Enter message you wnat to see at Alarm time.");
-    SetToolTip(m_Set, "Set the alarm to trigger at given time.");
-    SetToolTip(m_CancelButton, "Cancel the alarm.");
-    SetToolTip(m_DatePicker, "Set date of alarm.");
-    SetToolTip(m_TimePicker, "Set time of alarm.");
+    SetToolTip(m_MessageField, tr("Enter message you wnat to see at Alarm time."));
+    SetToolTip(m_Set, tr("Set the alarm to trigger at given time."));
+    SetToolTip(m_CancelButton, tr("Cancel the alarm."));
+    SetToolTip(m_DatePicker, tr("Set date of alarm."));
+    SetToolTip(m_TimePicker, tr("Set time of alarm."));
 }
 
 int CSetAllarm::exec()
@@ -134,10 +134,10 @@ CTime CSetAllarm::ChosenMoment() const
 void CSetAllarm::UpdateRemark(const CTime& now)
 {
     CTimeSpan span = ChosenMoment() - now;
-    if (span < CTimeSpan(0)) m_strRemark = "That date/time has already occured";
+    if (span < CTimeSpan(0)) m_strRemark = FromQt(tr("That date/time has already occured"));
     else
-        m_strRemark = StrFormat("Occurs in %s from now %s", String(span).c_str(),
-                                CTime::Format(ZoneFields(m_Zone, now), "%c").c_str());
+        m_strRemark = FromQt(tr("Occurs in %1 from now %2")
+                                 .arg(ToQt(String(span)), ToQt(CTime::Format(ZoneFields(m_Zone, now), "%c"))));
     m_RemarkLabel->setText(ToQt(m_strRemark));
 }
 

@@ -19,7 +19,7 @@
 
 CWhatCity::CWhatCity(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle("What city?");
+    setWindowTitle(tr("What city?"));
     if (auto* clock = qobject_cast<CClockDlg*>(parent)) m_pHost = clock->GetHost();
     else m_pHost = parent;
 
@@ -27,11 +27,11 @@ CWhatCity::CWhatCity(QWidget* parent) : QDialog(parent)
     m_List->setSelectionMode(QAbstractItemView::SingleSelection);
     m_OK = new QPushButton("OK", this);
     m_OK->setDefault(true);
-    m_New = new QPushButton("New", this);
-    m_Cancel = new QPushButton("Cancel", this);
-    m_AlarmButton = new QPushButton("Alarm", this);
+    m_New = new QPushButton(tr("New"), this);
+    m_Cancel = new QPushButton(tr("Cancel"), this);
+    m_AlarmButton = new QPushButton(tr("Alarm"), this);
     m_Faces = new QComboBox(this);
-    m_Faces->addItems({"Clasic", "Modern", "Photo", "Icon", "Digital", "24 Hour"});
+    m_Faces->addItems({tr("Clasic"), tr("Modern"), tr("Photo"), tr("Icon"), tr("Digital"), tr("24 Hour")});
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(m_OK);
@@ -81,12 +81,12 @@ void CWhatCity::OnInitDialog()
     if (!m_strPrompt.empty()) setWindowTitle(ToQt(m_strPrompt));
     m_Faces->setCurrentIndex(m_nFace >= 0 && m_nFace < m_Faces->count() ? m_nFace : -1);
 
-    SetToolTip(m_List, "Select a city.");
-    SetToolTip(m_OK, "Set current clock for selected city and close");
-    SetToolTip(m_New, "Create a new clock for selected city");
-    SetToolTip(m_Cancel, "Delete the current clock and close");
-    SetToolTip(m_AlarmButton, "Setup an alarm time relitive to selected city");
-    SetToolTip(m_Faces, "Select clock appearance");
+    SetToolTip(m_List, tr("Select a city."));
+    SetToolTip(m_OK, tr("Set current clock for selected city and close"));
+    SetToolTip(m_New, tr("Create a new clock for selected city"));
+    SetToolTip(m_Cancel, tr("Delete the current clock and close"));
+    SetToolTip(m_AlarmButton, tr("Setup an alarm time relitive to selected city"));
+    SetToolTip(m_Faces, tr("Select clock appearance"));
     m_bInitialised = true;
 }
 

@@ -69,7 +69,7 @@ CSound::CSound(QWidget* parent) : QDialog(nullptr), m_pParent(parent)
         m_nBufferBytes = desc.bufferBytes;
     else {
         errno = ENOTSUP; // the output took no such buffer; say so rather than some older error
-        DisplayError("CreateSoundBuffer failed");
+        DisplayError(QT_TRANSLATE_NOOP("Kestrum", "CreateSoundBuffer failed"));
     }
 }
 

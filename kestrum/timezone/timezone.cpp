@@ -12,12 +12,13 @@
 #include "kestrum/format.h"
 #include "kestrum/readonly.h"
 #include "platform/MessageBox.h"
+#include "platform/TextCodec.h"
 #include "timezone/tzparse.h"
 
 namespace {
 
 const char kFileName[] = "TimeZones.txt";
-const char kMissing[] = "You are missing, TimeZones.txt, a required file.";
+const char kMissing[] = QT_TRANSLATE_NOOP("Kestrum", "You are missing, TimeZones.txt, a required file.");
 
 CString& RememberedPath()
 {
@@ -124,7 +125,7 @@ void CTimeZoneArray::Load()
     while (path.empty()) {
         path = LookForFile();
         if (!path.empty()) break;
-        if (AfxMessageBox(kMissing, MB_RETRYCANCEL | MB_ICONWARNING) != IDRETRY) {
+        if (AfxMessageBox(FromQt(QCoreApplication::translate("Kestrum", kMissing)), MB_RETRYCANCEL | MB_ICONWARNING) != IDRETRY) {
             if (QCoreApplication* app = QCoreApplication::instance())
                 QMetaObject::invokeMethod(app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
             return;

@@ -16,6 +16,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFont>
 #include <QPainter>
@@ -261,7 +262,9 @@ void SpawnNoWait(const CString& command)
 void DisplayError(const char* caption)
 {
     int code = errno;
-    AfxMessageBox(std::strerror(code), MB_OK | MB_ICONINFORMATION, caption ? caption : "");
+    // Callers mark their captions in context "Kestrum".
+    AfxMessageBox(std::strerror(code), MB_OK | MB_ICONINFORMATION,
+                  caption ? FromQt(QCoreApplication::translate("Kestrum", caption)) : CString());
 }
 
 double SystemTime()

@@ -14,7 +14,7 @@
 #include "platform/ToolTips.h"
 
 namespace {
-const char* const kColumnTitles[3] = {"Begin", "Other", "End"};
+const char* const kColumnTitles[3] = {QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Begin"), QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Other"), QT_TRANSLATE_NOOP("CBirthdayEditDlg", "End")};
 const char* const kDateTips[3][3] = {
     {"Birth year.", "Birth month.", "Birth day of month."},
     {"Marriage year.", "Marriage month.", "Marriage day of month."},
@@ -24,7 +24,7 @@ const char* const kDateTips[3][3] = {
 
 CBirthdayEditDlg::CBirthdayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
 {
-    setWindowTitle("Birthday Edit");
+    setWindowTitle(tr("Birthday Edit"));
     auto* top = new QHBoxLayout(this);
     auto* body = new QVBoxLayout;
     top->addLayout(body, 1);
@@ -32,41 +32,41 @@ CBirthdayEditDlg::CBirthdayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
     auto* kinds = new QGroupBox(this);
     auto* kindsLayout = new QVBoxLayout(kinds);
     auto* group = new QButtonGroup(this);
-    const char* const labels[3] = {"Individual birthday", "Couple (Joe+Mary) Wedding date",
-                                   "Note (Dr at 4PM) display date"};
+    const char* const labels[3] = {QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Individual birthday"), QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Couple (Joe+Mary) Wedding date"),
+                                   QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Note (Dr at 4PM) display date")};
     for (int k = 0; k < 3; ++k) {
-        m_ctlKind[k] = new QRadioButton(labels[k], kinds);
+        m_ctlKind[k] = new QRadioButton(tr(labels[k]), kinds);
         group->addButton(m_ctlKind[k], k);
         kindsLayout->addWidget(m_ctlKind[k]);
     }
-    SetToolTip(m_ctlKind[0], "Choose type of object.");
+    SetToolTip(m_ctlKind[0], tr("Choose type of object."));
     connect(group, &QButtonGroup::idClicked, this, [this](int k) { ApplyLayout(k); });
     auto* kindRow = new QHBoxLayout;
     kindRow->addWidget(kinds);
-    m_ctlDelete = new QCheckBox("Delete this item", this);
-    SetToolTip(m_ctlDelete, "Remove this object.");
+    m_ctlDelete = new QCheckBox(tr("Delete this item"), this);
+    SetToolTip(m_ctlDelete, tr("Remove this object."));
     kindRow->addWidget(m_ctlDelete, 0, Qt::AlignTop);
     body->addLayout(kindRow);
 
     auto* textRow = new QHBoxLayout;
-    auto* textLabel = new QLabel("Display Text", this);
-    SetToolTip(textLabel, "Description");
+    auto* textLabel = new QLabel(tr("Display Text"), this);
+    SetToolTip(textLabel, tr("Description"));
     m_ctlText = new QLineEdit(this);
-    SetToolTip(m_ctlText, "Name if individual");
+    SetToolTip(m_ctlText, tr("Name if individual"));
     textLabel->setBuddy(m_ctlText);
     textRow->addWidget(textLabel);
     textRow->addWidget(m_ctlText, 1);
     body->addLayout(textRow);
 
     auto* columns = new QHBoxLayout;
-    const char* const fieldLabels[3] = {"Year", "Month", "Day"};
+    const char* const fieldLabels[3] = {QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Year"), QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Month"), QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Day")};
     for (int c = 0; c < 3; ++c) {
-        m_ctlColumn[c] = new QGroupBox(kColumnTitles[c], this);
+        m_ctlColumn[c] = new QGroupBox(tr(kColumnTitles[c]), this);
         auto* form = new QFormLayout(m_ctlColumn[c]);
         for (int f = 0; f < 3; ++f) {
             m_ctlDate[c][f] = new CSpinEdit(m_ctlColumn[c]);
             SetToolTip(m_ctlDate[c][f], kDateTips[c][f]);
-            form->addRow(fieldLabels[f], m_ctlDate[c][f]);
+            form->addRow(tr(fieldLabels[f]), m_ctlDate[c][f]);
         }
         columns->addWidget(m_ctlColumn[c]);
     }

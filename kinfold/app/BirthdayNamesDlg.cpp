@@ -91,32 +91,32 @@ std::vector<std::string> Contents(const BirthdayList& list)
 CBirthdayNamesDlg::CBirthdayNamesDlg(CKinfoldDoc* doc, QWidget* parent)
     : CKinfoldDialog(parent), m_pDoc(doc), m_Collator(CollationLocale())
 {
-    setWindowTitle("Birthday Names");
+    setWindowTitle(tr("Birthday Names"));
     auto* layout = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
     m_ctlSearch = new QLineEdit(this);
-    m_ctlSearch->setPlaceholderText("Search");
+    m_ctlSearch->setPlaceholderText(tr("Search"));
     m_ctlSearch->setClearButtonEnabled(true);
-    SetToolTip(m_ctlSearch, "Show only the entries whose text or date holds these letters.");
+    SetToolTip(m_ctlSearch, tr("Show only the entries whose text or date holds these letters."));
     left->addWidget(m_ctlSearch);
     m_ctlList = new QListWidget(this);
     m_ctlList->setSortingEnabled(true);
     m_ctlList->setMinimumSize(340, 280);
     m_ctlList->setItemDelegate(new DateDelegate(m_ctlList));
     m_ctlList->setUniformItemSizes(true);
-    SetToolTip(m_ctlList, "The List of Birthdays.");
+    SetToolTip(m_ctlList, tr("The List of Birthdays."));
     left->addWidget(m_ctlList, 1);
     layout->addLayout(left, 1);
 
     auto* buttons = new QVBoxLayout;
-    m_btnEdit = new QPushButton("Edit", this);
-    m_btnDelete = new QPushButton("Delete", this);
-    m_btnAdd = new QPushButton("Add", this);
-    m_btnOk = new QPushButton("OK", this);
-    m_btnCancel = new QPushButton("Cancel", this);
-    SetToolTip(m_btnEdit, "Modify object.");
-    SetToolTip(m_btnDelete, "Delete selected object.");
-    SetToolTip(m_btnAdd, "Create a new object.");
+    m_btnEdit = new QPushButton(tr("Edit"), this);
+    m_btnDelete = new QPushButton(tr("Delete"), this);
+    m_btnAdd = new QPushButton(tr("Add"), this);
+    m_btnOk = new QPushButton(tr("OK"), this);
+    m_btnCancel = new QPushButton(tr("Cancel"), this);
+    SetToolTip(m_btnEdit, tr("Modify object."));
+    SetToolTip(m_btnDelete, tr("Delete selected object."));
+    SetToolTip(m_btnAdd, tr("Create a new object."));
     SetToolTip(m_btnOk, kTipOk);
     SetToolTip(m_btnCancel, kTipCancelValue);
     m_btnOk->setDefault(true);

@@ -8,6 +8,7 @@
 #include "birthdays/ImportCommand.h"
 #include "holidays/CountrySets.h"
 #include "holidays/HolidayList.h"
+#include "platform/Locale.h"
 #include "platform/Settings.h"
 #include "platform/Version.h"
 #include "view/core/CalendarExport.h"
@@ -15,29 +16,31 @@
 namespace {
 
 const CommandOption kOptions[] = {
-    {"--help", nullptr, "Show this help and exit"},
-    {"--version", nullptr, "Show the version and exit"},
-    {"--import", "FILE", "Merge a GEDCOM or vCard file into DOC.kfd (or a new list) without a window"},
-    {"--save", "OUT.kfd", "Save the merged list to OUT.kfd instead of DOC.kfd", "--import"},
+    {"--help", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit")},
+    {"--version", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit")},
+    {"--import", "FILE", QT_TRANSLATE_NOOP("CommandLine", "Merge a GEDCOM or vCard file into DOC.kfd (or a new list) without a window")},
+    {"--save", "OUT.kfd", QT_TRANSLATE_NOOP("CommandLine", "Save the merged list to OUT.kfd instead of DOC.kfd"), "--import"},
     {"--export-ics", "OUT.ics",
-     "Write the entries the calendar shows of DOC.kfd (or the last document) as yearly iCalendar events"},
-    {"--no-alarms", nullptr, "Leave the reminders' alarms out of the events", "--export-ics"},
+     QT_TRANSLATE_NOOP("CommandLine", "Write the entries the calendar shows of DOC.kfd (or the last document) as yearly iCalendar events")},
+    {"--no-alarms", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Leave the reminders' alarms out of the events"), "--export-ics"},
     {"--upcoming", "[DAYS]",
-     "Print the events of today and the next DAYS days (default 14, at most 366) of DOC.kfd (or the last document)"},
-    {"--remind", nullptr, "Show a desktop notification for every reminder of DOC.kfd (or the watched document) now due"},
-    {"--now", "YYYY-MM-DD[THH:MM]", "Take this local date and time (00:00 without one) for now", "--upcoming --remind"},
-    {"--print-pdf", "OUT.pdf", "Print twelve months of DOC.kfd (or an empty list) to a PDF file without a window"},
-    {"--year", "YEAR", "First year printed, -9900 to 11400; from January unless --month is given", "--print-pdf"},
-    {"--month", "MONTH", "First month printed: 1-12, or 13 in a moon year of 13 months", "--print-pdf"},
-    {"--months-per-page", "N", "1, 6 or 12 months a page", "--print-pdf"},
-    {"--calendar", "TYPE", "0 Current, 1 Old style, 2 Moon, 3 Year of the Snake", "--print-pdf"},
-    {"--paper", "NAME", "Paper size: Letter, Legal, A4, A3, A5 and other standard names", "--print-pdf"},
-    {"--portrait", nullptr, "Upright pages", "--print-pdf"},
-    {"--landscape", nullptr, "Sideways pages, the default", "--print-pdf"},
-    {"--holiday-sets", nullptr, "List the built-in country holiday sets, one a line: code, a blank, the name"},
-    {"--list-holidays", "YEAR", "Print each holiday of YEAR (1-9999) as \"YYYY-MM-DD name\", from the stored list"},
-    {"--holidays", "CODE",
-     "Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also \"stored\"",
+     QT_TRANSLATE_NOOP("CommandLine", "Print the events of today and the next DAYS days (default 14, at most 366) of DOC.kfd (or the last document)")},
+    {"--remind", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "Show a desktop notification for every reminder of DOC.kfd (or the watched document) now due")},
+    {"--now", "YYYY-MM-DD[THH:MM]", QT_TRANSLATE_NOOP("CommandLine", "Take this local date and time (00:00 without one) for now"),
+     "--upcoming --remind"},
+    {"--print-pdf", "OUT.pdf", QT_TRANSLATE_NOOP("CommandLine", "Print twelve months of DOC.kfd (or an empty list) to a PDF file without a window")},
+    {"--year", "YEAR", QT_TRANSLATE_NOOP("CommandLine", "First year printed, -9900 to 11400; from January unless --month is given"), "--print-pdf"},
+    {"--month", "MONTH", QT_TRANSLATE_NOOP("CommandLine", "First month printed: 1-12, or 13 in a moon year of 13 months"), "--print-pdf"},
+    {"--months-per-page", "N", QT_TRANSLATE_NOOP("CommandLine", "1, 6 or 12 months a page"), "--print-pdf"},
+    {"--calendar", "TYPE", QT_TRANSLATE_NOOP("CommandLine", "0 Current, 1 Old style, 2 Moon, 3 Year of the Snake"), "--print-pdf"},
+    {"--paper", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Paper size: Letter, Legal, A4, A3, A5 and other standard names; the locale's (Letter or A4) when not given"), "--print-pdf"},
+    {"--portrait", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Upright pages"), "--print-pdf"},
+    {"--landscape", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Sideways pages, the default"), "--print-pdf"},
+    {"--week-numbers", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Each week row's number in its first cell"), "--print-pdf"},
+    {"--holiday-sets", nullptr, QT_TRANSLATE_NOOP("CommandLine", "List the built-in country holiday sets, one a line: code, a blank, the name")},
+    {"--list-holidays", "YEAR", QT_TRANSLATE_NOOP("CommandLine", "Print each holiday of YEAR (1-9999) as \"YYYY-MM-DD name\", from the stored list")},
+    {"--holidays", "CODE", QT_TRANSLATE_NOOP("CommandLine", "Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also \"stored\""),
      "--print-pdf --list-holidays --upcoming"},
 };
 
@@ -147,10 +150,16 @@ std::vector<std::string> ToStd(const QStringList& list)
 
 std::span<const CommandOption> KinfoldOptions() { return kOptions; }
 std::span<const BatchCommand> KinfoldBatchCommands() { return kCommands; }
-std::string KinfoldUsage() { return CommandUsage(kUsageLines, kOptions); }
+std::string KinfoldUsage()
+{
+    return CommandUsage(kUsageLines, kOptions, [](const char* t) { return TranslateToLocal("CommandLine", t); });
+}
 
 int KinfoldMain(int argc, char** argv)
 {
+    // The messages before the application object exists (--help, batch commands) are translated too.
+    const QStringList catalogs{"kinfold", "kestrum"};
+    InstallTranslations(catalogs);
     CommandArgs args;
     std::string error;
     if (!ParseCommandArgs(WithUpcomingDays(ArgumentsOf(argc, argv)), kOptions, args, error))
@@ -183,6 +192,7 @@ int KinfoldMain(int argc, char** argv)
     // A batch command draws but shows nothing: it needs no display.
     if (command && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    InstallTranslations(catalogs);
     PlatformSetApplication("Kinfold");
     // Qt has taken its own options ("-platform offscreen") out of the arguments by now.
     QStringList rest = app.arguments();

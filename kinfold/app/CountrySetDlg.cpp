@@ -9,11 +9,11 @@
 
 CCountrySetDlg::CCountrySetDlg(QWidget* parent) : CKinfoldDialog(parent)
 {
-    setWindowTitle("Country");
+    setWindowTitle(tr("Country"));
     auto* layout = new QHBoxLayout(this);
     m_ctlList = new QListWidget(this);
     m_ctlList->setMinimumSize(220, 280);
-    SetToolTip(m_ctlList, "The public holidays of which country.");
+    SetToolTip(m_ctlList, tr("The public holidays of which country."));
     layout->addWidget(m_ctlList, 1);
     AddOkCancelColumn(this, layout, m_btnOk, m_btnCancel);
     connect(m_ctlList, &QListWidget::itemDoubleClicked, this, [this] { accept(); });

@@ -194,8 +194,8 @@ bool CheckDateFields(const QString& date, CSpinEdit* monthField, CSpinEdit* dayF
 void AddOkCancelColumn(QDialog* dlg, QBoxLayout* into, QPushButton*& ok, QPushButton*& cancel)
 {
     auto* buttons = new QVBoxLayout;
-    ok = new QPushButton("OK", dlg);
-    cancel = new QPushButton("Cancel", dlg);
+    ok = new QPushButton(QDialog::tr("OK"), dlg);
+    cancel = new QPushButton(QDialog::tr("Cancel"), dlg);
     ok->setDefault(true);
     SetToolTip(ok, kTipOk);
     SetToolTip(cancel, kTipCancelValues);

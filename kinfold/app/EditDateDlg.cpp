@@ -10,7 +10,7 @@
 
 CEditDateDlg::CEditDateDlg(QWidget* parent) : CKinfoldDialog(parent)
 {
-    setWindowTitle("Enter Date");
+    setWindowTitle(tr("Enter Date"));
     auto* layout = new QHBoxLayout(this);
     auto* form = new QFormLayout;
     // Digits only: no sign can be typed.
@@ -20,12 +20,12 @@ CEditDateDlg::CEditDateDlg(QWidget* parent) : CKinfoldDialog(parent)
     m_ctlYear->SetRange(1970, 2038);
     m_ctlMonth->SetRange(0, 12);
     m_ctlDay->SetRange(0, 31);
-    form->addRow("Year", m_ctlYear);
-    form->addRow("Month", m_ctlMonth);
-    form->addRow("Day", m_ctlDay);
-    SetToolTip(m_ctlYear, "Set desired year, do not abbreviate.");
-    SetToolTip(m_ctlMonth, "Set month number (1-12).");
-    SetToolTip(m_ctlDay, "Set day of month (1-31).");
+    form->addRow(tr("Year"), m_ctlYear);
+    form->addRow(tr("Month"), m_ctlMonth);
+    form->addRow(tr("Day"), m_ctlDay);
+    SetToolTip(m_ctlYear, tr("Set desired year, do not abbreviate."));
+    SetToolTip(m_ctlMonth, tr("Set month number (1-12)."));
+    SetToolTip(m_ctlDay, tr("Set day of month (1-31)."));
     layout->addLayout(form);
 
     AddOkCancelColumn(this, layout, m_btnOk, m_btnCancel);

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <climits>
 #include "platform/CTime.h"
+#include "platform/Locale.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
@@ -29,15 +30,15 @@ int LeadingInteger(const QString& text)
 
 CHolidayEditDlg::CHolidayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
 {
-    setWindowTitle("Edit Holliday");
+    setWindowTitle(tr("Edit Holliday"));
     auto* top = new QHBoxLayout(this);
     auto* body = new QVBoxLayout;
     top->addLayout(body, 1);
 
     auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(new QLabel("Name", this));
+    nameRow->addWidget(new QLabel(tr("Name"), this));
     m_ctlName = new QLineEdit(this);
-    SetToolTip(m_ctlName, "For example Christmas.");
+    SetToolTip(m_ctlName, tr("For example Christmas."));
     nameRow->addWidget(m_ctlName, 1);
     body->addLayout(nameRow);
 
@@ -45,18 +46,18 @@ CHolidayEditDlg::CHolidayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
     auto* kindsLayout = new QGridLayout(kinds);
     auto* group = new QButtonGroup(this);
     const char* const labels[kRuleButtons] = {
-        "Fixed date", "Fixed day of week", "Next business day after", "Days from Easter",
-        "Fixed date, on a weekend also the next free weekday", "Fixed date, on a Sunday the Saturday before",
-        "Day of week on or after the date", "Day of week on or before the date", "Date in one year only",
-        "Day of week on or after the date, or the date itself on"};
+        QT_TRANSLATE_NOOP("CHolidayEditDlg", "Fixed date"), QT_TRANSLATE_NOOP("CHolidayEditDlg", "Fixed day of week"), QT_TRANSLATE_NOOP("CHolidayEditDlg", "Next business day after"), QT_TRANSLATE_NOOP("CHolidayEditDlg", "Days from Easter"),
+        QT_TRANSLATE_NOOP("CHolidayEditDlg", "Fixed date, on a weekend also the next free weekday"), QT_TRANSLATE_NOOP("CHolidayEditDlg", "Fixed date, on a Sunday the Saturday before"),
+        QT_TRANSLATE_NOOP("CHolidayEditDlg", "Day of week on or after the date"), QT_TRANSLATE_NOOP("CHolidayEditDlg", "Day of week on or before the date"), QT_TRANSLATE_NOOP("CHolidayEditDlg", "Date in one year only"),
+        QT_TRANSLATE_NOOP("CHolidayEditDlg", "Day of week on or after the date, or the date itself on")};
     for (int k = 0; k < kRuleButtons; ++k) {
-        m_ctlKind[k] = new QRadioButton(labels[k], kinds);
+        m_ctlKind[k] = new QRadioButton(tr(labels[k]), kinds);
         group->addButton(m_ctlKind[k], k);
         kindsLayout->addWidget(m_ctlKind[k], k % 5, k / 5);
     }
-    SetToolTip(m_ctlKind[0], "Legale definition.");
-    SetToolTip(m_ctlKind[3], "Good Friday -2, Easter Monday 1, Ascension 39, Whit Monday 50.");
-    SetToolTip(m_ctlKind[4], "As the United Kingdom keeps Christmas and Boxing Day.");
+    SetToolTip(m_ctlKind[0], tr("Legale definition."));
+    SetToolTip(m_ctlKind[3], tr("Good Friday -2, Easter Monday 1, Ascension 39, Whit Monday 50."));
+    SetToolTip(m_ctlKind[4], tr("As the United Kingdom keeps Christmas and Boxing Day."));
     connect(group, &QButtonGroup::idClicked, this, [this](int k) { EnableByKind(kButtonKinds[k]); });
     body->addWidget(kinds);
 
@@ -70,43 +71,47 @@ CHolidayEditDlg::CHolidayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
     m_ctlMonth->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_ctlWeekday->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_ctlWeekday->setMaxVisibleItems(8);
-    SetToolTip(m_ctlMonth, "Choose month.");
-    SetToolTip(m_ctlWeek, "Choose which week (1st..Last).");
-    SetToolTip(m_ctlWeekday, "Choose day of week.");
-    SetToolTip(m_ctlDay, "Looking for a number here.");
-    for (const char* w : {"FBD after", "First", "Second", "Third", "Fourth", "Fifth", "Last"}) m_ctlWeek->addItem(w);
-    grid->addWidget(new QLabel("Month", this), 0, 0);
+    SetToolTip(m_ctlMonth, tr("Choose month."));
+    SetToolTip(m_ctlWeek, tr("Choose which week (1st..Last)."));
+    SetToolTip(m_ctlWeekday, tr("Choose day of week."));
+    SetToolTip(m_ctlDay, tr("Looking for a number here."));
+    for (const char* w : {QT_TRANSLATE_NOOP("CHolidayEditDlg", "FBD after"), QT_TRANSLATE_NOOP("CHolidayEditDlg", "First"),
+                          QT_TRANSLATE_NOOP("CHolidayEditDlg", "Second"), QT_TRANSLATE_NOOP("CHolidayEditDlg", "Third"),
+                          QT_TRANSLATE_NOOP("CHolidayEditDlg", "Fourth"), QT_TRANSLATE_NOOP("CHolidayEditDlg", "Fifth"),
+                          QT_TRANSLATE_NOOP("CHolidayEditDlg", "Last")})
+        m_ctlWeek->addItem(tr(w));
+    grid->addWidget(new QLabel(tr("Month"), this), 0, 0);
     grid->addWidget(m_ctlMonth, 1, 0);
-    grid->addWidget(new QLabel("Week", this), 0, 1);
+    grid->addWidget(new QLabel(tr("Week"), this), 0, 1);
     grid->addWidget(m_ctlWeek, 1, 1);
-    grid->addWidget(new QLabel("Day of week", this), 0, 2);
+    grid->addWidget(new QLabel(tr("Day of week"), this), 0, 2);
     grid->addWidget(m_ctlWeekday, 1, 2);
-    grid->addWidget(new QLabel("Day", this), 0, 3);
+    grid->addWidget(new QLabel(tr("Day"), this), 0, 3);
     grid->addWidget(m_ctlDay, 1, 3);
     m_ctlDay->setMaximumWidth(60);
     body->addLayout(grid);
 
     auto* more = new QGridLayout;
     m_ctlEaster = new QComboBox(this);
-    m_ctlEaster->addItem("Western");
-    m_ctlEaster->addItem("Orthodox");
-    SetToolTip(m_ctlEaster, "Which churches' Easter.");
+    m_ctlEaster->addItem(tr("Western"));
+    m_ctlEaster->addItem(tr("Orthodox"));
+    SetToolTip(m_ctlEaster, tr("Which churches' Easter."));
     m_ctlOffset = new CSpinEdit(this);
     m_ctlOffset->SetRange(-Holiday::kMaxEasterOffset, Holiday::kMaxEasterOffset);
-    SetToolTip(m_ctlOffset, "Days after Easter Sunday, or before it when negative.");
+    SetToolTip(m_ctlOffset, tr("Days after Easter Sunday, or before it when negative."));
     m_ctlYear = new CSpinEdit(this, true);
     m_ctlYear->SetRange(1, 9999);
-    SetToolTip(m_ctlYear, "The one year the holiday is kept.");
+    SetToolTip(m_ctlYear, tr("The one year the holiday is kept."));
     m_ctlKeepWeekday = new QComboBox(this);
     m_ctlKeepWeekday->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    SetToolTip(m_ctlKeepWeekday, "When the date falls on this day of week, the date itself.");
-    more->addWidget(new QLabel("Easter", this), 0, 0);
+    SetToolTip(m_ctlKeepWeekday, tr("When the date falls on this day of week, the date itself."));
+    more->addWidget(new QLabel(tr("Easter"), this), 0, 0);
     more->addWidget(m_ctlEaster, 1, 0);
-    more->addWidget(new QLabel("Days from Easter", this), 0, 1);
+    more->addWidget(new QLabel(tr("Days from Easter"), this), 0, 1);
     more->addWidget(m_ctlOffset, 1, 1);
-    more->addWidget(new QLabel("Year", this), 0, 2);
+    more->addWidget(new QLabel(tr("Year"), this), 0, 2);
     more->addWidget(m_ctlYear, 1, 2);
-    more->addWidget(new QLabel("Date itself on", this), 0, 3);
+    more->addWidget(new QLabel(tr("Date itself on"), this), 0, 3);
     more->addWidget(m_ctlKeepWeekday, 1, 3);
     body->addLayout(more);
 
@@ -140,14 +145,13 @@ void CHolidayEditDlg::EnableByKind(int kind)
 void CHolidayEditDlg::OnInitDialog()
 {
     // The user's own month and weekday names of profile 0, whatever profile the view shows.
-    ISettingsStore& store = AppSettings();
+    const DisplayOptions shown = LoadDisplayOptions(AppSettings(), 0, CurrentLocaleChoices());
     m_ctlMonth->clear();
-    for (int m = 0; m <= 12; ++m)
-        m_ctlMonth->addItem(ToQt(store.GetString(kMonthSection, kMonthKeys[m], kMonthKeys[m])));
+    for (int m = 0; m <= 12; ++m) m_ctlMonth->addItem(ToQt(shown.monthNames[m]));
     m_ctlWeekday->clear();
     m_ctlKeepWeekday->clear();
     for (int d = 0; d < 8; ++d) {
-        const QString name = ToQt(store.GetString(kWeekSection, kWeekDayKeys[d], kWeekDayKeys[d]));
+        const QString name = ToQt(shown.weekDayNames[d]);
         m_ctlWeekday->addItem(name);
         m_ctlKeepWeekday->addItem(name);
     }

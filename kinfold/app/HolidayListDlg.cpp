@@ -9,35 +9,36 @@
 #include "holidays/CountrySets.h"
 #include "holidays/HolidayList.h"
 #include "platform/MessageBox.h"
+#include "platform/Locale.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
 
 CHolidayListDlg::CHolidayListDlg(HolidayList& list, QWidget* parent) : CKinfoldDialog(parent), m_List(list)
 {
-    setWindowTitle("Edit Holliday list");
+    setWindowTitle(tr("Edit Holliday list"));
     auto* layout = new QHBoxLayout(this);
     m_ctlList = new QListWidget(this);
     m_ctlList->setMinimumSize(240, 300);
-    SetToolTip(m_ctlList, "List of hollidays.");
+    SetToolTip(m_ctlList, tr("List of hollidays."));
     layout->addWidget(m_ctlList, 1);
 
     auto* buttons = new QVBoxLayout;
-    m_btnOk = new QPushButton("OK", this);
-    m_btnCancel = new QPushButton("Cancel", this);
-    m_btnEdit = new QPushButton("Edit", this);
-    m_btnNew = new QPushButton("New", this);
-    m_btnDelete = new QPushButton("Delete", this);
-    m_btnReset = new QPushButton("Reset", this);
-    m_btnCountry = new QPushButton("Country...", this);
+    m_btnOk = new QPushButton(tr("OK"), this);
+    m_btnCancel = new QPushButton(tr("Cancel"), this);
+    m_btnEdit = new QPushButton(tr("Edit"), this);
+    m_btnNew = new QPushButton(tr("New"), this);
+    m_btnDelete = new QPushButton(tr("Delete"), this);
+    m_btnReset = new QPushButton(tr("Reset"), this);
+    m_btnCountry = new QPushButton(tr("Country..."), this);
     m_btnOk->setDefault(true);
     SetToolTip(m_btnOk, kTipOk);
     SetToolTip(m_btnCancel, kTipCancelValues);
-    SetToolTip(m_btnEdit, "Screen to change currently selected holliday.");
-    SetToolTip(m_btnNew, "Screen to enter a new holliday.");
-    SetToolTip(m_btnDelete, "Remove selected holliday.");
-    SetToolTip(m_btnReset, "Put in the initial factory settings.");
-    SetToolTip(m_btnCountry, "Put in the public holidays of a country.");
+    SetToolTip(m_btnEdit, tr("Screen to change currently selected holliday."));
+    SetToolTip(m_btnNew, tr("Screen to enter a new holliday."));
+    SetToolTip(m_btnDelete, tr("Remove selected holliday."));
+    SetToolTip(m_btnReset, tr("Put in the initial factory settings."));
+    SetToolTip(m_btnCountry, tr("Put in the public holidays of a country."));
     buttons->addWidget(m_btnOk);
     buttons->addWidget(m_btnCancel);
     buttons->addSpacing(12);
@@ -105,7 +106,7 @@ void CHolidayListDlg::OnDelete()
 
 void CHolidayListDlg::OnReset()
 {
-    m_List.PutFactoryList(AppSettings());
+    m_List.PutFactoryList(AppSettings(), CurrentLocaleChoices());
     Refill();
 }
 

@@ -12,6 +12,7 @@
 #include "calendar/MoonDate.h"
 #include "holidays/CountrySets.h"
 #include "holidays/HolidayList.h"
+#include "platform/Locale.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
@@ -89,7 +90,7 @@ void StoredHolidays(HolidayList& list)
     // in the store it reads.
     MemorySettingsStore copy;
     WriteStoredHolidayRecords(copy, ReadStoredHolidayRecords(AppSettings()));
-    list.LoadFromSettings(copy);
+    list.LoadFromSettings(copy, CurrentLocaleChoices());
 }
 
 QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& o, double today)
@@ -137,6 +138,7 @@ QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& o, double 
     }
     if (args.Has("--portrait") && args.Has("--landscape")) return "--portrait and --landscape cannot be used together";
     o.portrait = args.Has("--portrait");
+    o.weekNumbers = args.Has("--week-numbers");
     if (args.Has("--holidays")) {
         HolidayList set;
         const std::string problem = HolidaySetByCode(args.Value("--holidays"), set);
@@ -163,6 +165,7 @@ QString PrintPdf(const PrintPdfOptions& o, int* leftOut)
         // For this print only: nothing writes the view's list back.
         HolidaySetByCode(o.holidaySet, view.Holidays());
     }
+    if (o.weekNumbers) view.m_Options.bWeekNumbers = true;
     view.OnNow();
     // A year alone is printed from its first month.
     if (o.year != 0) {

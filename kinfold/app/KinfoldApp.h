@@ -26,8 +26,9 @@ struct PrintPdfOptions {
     int month = 0;
     int monthsPerPage = 1;
     int calendar = 0;
-    int paperCode = 1;
+    int paperCode = 0;      // 0: the locale's paper
     bool portrait = false;
+    bool weekNumbers = false;
     QString document;       // empty: an empty list
     std::string holidaySet; // a country set's code; empty: the stored holiday list
 };
@@ -40,7 +41,7 @@ std::string HolidaySetByCode(const std::string& code, HolidayList& list);
 void StoredHolidays(HolidayList& list);
 
 // Reads "--print-pdf OUT [--year Y] [--month M] [--months-per-page N] [--calendar T] [--paper P]
-// [--portrait | --landscape] [--holidays CODE] [DOC]" from a command line checked against Kinfold's options;
+// [--portrait | --landscape] [--holidays CODE] [--week-numbers] [DOC]" from a command line checked against Kinfold's options;
 // an error text naming the bad value, or "".
 // `today` (0: the clock's) picks the year a moon month 13 is checked in when --year is absent.
 QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& options, double today = 0);

@@ -20,8 +20,8 @@ DocTemplate KinfoldTemplate()
 {
     DocTemplate t;
     t.appName = "Kinfold";
-    t.docName = "Untitled";
-    t.filter = "Kinfold Files (*.kfd)";
+    t.docName = CDocFrame::tr("Untitled");
+    t.filter = CMainFrame::tr("Kinfold Files (*.kfd)");
     t.extension = "kfd";
     return t;
 }
@@ -37,7 +37,7 @@ QAction* Disabled(QMenu* menu, const QString& text, const QString& shortcuts, co
     return a;
 }
 
-const char* kIdleText = "For Help, press F1";
+const char* kIdleText = QT_TRANSLATE_NOOP("CMainFrame", "For Help, press F1");
 }  // namespace
 
 CMainFrame::CMainFrame(CKinfoldDoc* doc, CKinfoldView* view)
@@ -70,18 +70,18 @@ void CMainFrame::RefreshTitle()
 void CMainFrame::CreateMenus()
 {
     CKinfoldView* v = m_pView;
-    actNew->setStatusTip("Create a new birthday list");
-    actNew->setToolTip("New");
-    actOpen->setStatusTip("Open an existing birthday list");
-    actOpen->setToolTip("Open");
-    actSave->setStatusTip("Save the active birthday list");
-    actSave->setToolTip("Save");
-    actSaveAs->setStatusTip("Save the active birthday list with a new name");
-    actSaveAs->setToolTip("Save As");
-    actExit->setStatusTip("Quit the program; prompts to save birthday list");
-    actExit->setToolTip("Exit");
+    actNew->setStatusTip(tr("Create a new birthday list"));
+    actNew->setToolTip(tr("New"));
+    actOpen->setStatusTip(tr("Open an existing birthday list"));
+    actOpen->setToolTip(tr("Open"));
+    actSave->setStatusTip(tr("Save the active birthday list"));
+    actSave->setToolTip(tr("Save"));
+    actSaveAs->setStatusTip(tr("Save the active birthday list with a new name"));
+    actSaveAs->setToolTip(tr("Save As"));
+    actExit->setStatusTip(tr("Quit the program; prompts to save birthday list"));
+    actExit->setToolTip(tr("Exit"));
 
-    QMenu* file = menuBar()->addMenu("&File");
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addAction(actNew);
     file->addAction(actOpen);
     file->addAction(actSave);
@@ -98,7 +98,7 @@ void CMainFrame::CreateMenus()
     file->addAction(actExit);
     AttachRecentFiles(file, exitSeparator);
 
-    QMenu* edit = menuBar()->addMenu("Edit");
+    QMenu* edit = menuBar()->addMenu(tr("Edit"));
     edit->addAction(v->Action(ID_LIST));
     edit->addAction(v->Action(ID_IMPORT));
     edit->addSeparator();
@@ -108,17 +108,17 @@ void CMainFrame::CreateMenus()
     edit->addSeparator();
     edit->addAction(v->Action(ID_APPLY_PROFILE));
     edit->addSeparator();
-    Disabled(edit, "&Undo", "Ctrl+Z|Alt+Backspace", "Undo the last action");
-    Disabled(edit, "Cu&t", "Ctrl+X|Shift+Del", "Cut the selection and put it on the Clipboard");
-    Disabled(edit, "&Copy", "Ctrl+C|Ctrl+Ins", "Copy the selection and put it on the Clipboard");
-    Disabled(edit, "&Paste", "Ctrl+V|Shift+Ins", "Insert Clipboard contents");
+    Disabled(edit, tr("&Undo"), "Ctrl+Z|Alt+Backspace", tr("Undo the last action"));
+    Disabled(edit, tr("Cu&t"), "Ctrl+X|Shift+Del", tr("Cut the selection and put it on the Clipboard"));
+    Disabled(edit, tr("&Copy"), "Ctrl+C|Ctrl+Ins", tr("Copy the selection and put it on the Clipboard"));
+    Disabled(edit, tr("&Paste"), "Ctrl+V|Shift+Ins", tr("Insert Clipboard contents"));
 
-    QMenu* view = menuBar()->addMenu("&View");
-    QAction* toolbar = view->addAction("&Toolbar");
-    toolbar->setStatusTip("Show or hide the toolbar");
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    QAction* toolbar = view->addAction(tr("&Toolbar"));
+    toolbar->setStatusTip(tr("Show or hide the toolbar"));
     toolbar->setEnabled(false);
-    QAction* status = view->addAction("&Status Bar");
-    status->setStatusTip("Show or hide the status bar");
+    QAction* status = view->addAction(tr("&Status Bar"));
+    status->setStatusTip(tr("Show or hide the status bar"));
     status->setCheckable(true);
     status->setChecked(true);
     connect(status, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
@@ -126,29 +126,29 @@ void CMainFrame::CreateMenus()
     view->addAction(v->Action(ID_UPCOMING));
     view->addSeparator();
     for (int id : {ID_MONDAY, ID_FIRST_NAME, ID_ANNIVERSARY, ID_DAY_COUNT, ID_PICTURES, ID_DEAD, ID_NOTES,
-                   ID_MOON_PHASE, ID_SEASONS})
+                   ID_MOON_PHASE, ID_SEASONS, ID_WEEK_NUMBERS})
         view->addAction(v->Action(id));
-    QMenu* months = view->addMenu("Months/page");
+    QMenu* months = view->addMenu(tr("Months/page"));
     months->addAction(v->Action(ID_ONE_MONTH));
     months->addAction(v->Action(ID_SIX_MONTHS));
     months->addAction(v->Action(ID_TWELVE_MONTHS));
-    QMenu* calendar = view->addMenu("Calendar");
+    QMenu* calendar = view->addMenu(tr("Calendar"));
     for (int id : {ID_CAL_CURRENT, ID_CAL_OLD_STYLE, ID_CAL_MOON, ID_CAL_CHINESE}) calendar->addAction(v->Action(id));
 
-    QMenu* help = menuBar()->addMenu("&Help");
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(v->Action(ID_APP_ABOUT));
-    QAction* index = help->addAction("Help Index");
-    index->setStatusTip("Search help Index");
-    index->setToolTip("Help index");
-    QAction* gregorian = help->addAction("Gregorian Calendar");
-    gregorian->setStatusTip("Disertation on the current calendar in use today");
-    gregorian->setToolTip("World Calendar");
+    QAction* index = help->addAction(tr("Help Index"));
+    index->setStatusTip(tr("Search help Index"));
+    index->setToolTip(tr("Help index"));
+    QAction* gregorian = help->addAction(tr("Gregorian Calendar"));
+    gregorian->setStatusTip(tr("Disertation on the current calendar in use today"));
+    gregorian->setToolTip(tr("World Calendar"));
     connect(gregorian, &QAction::triggered, this, [this] { ShowHelp(0x10000 + ID_HELP_GREGORIAN); });
-    QAction* about = help->addAction("About Kinfold");
+    QAction* about = help->addAction(tr("About Kinfold"));
     connect(about, &QAction::triggered, this, [this] { ShowHelp(0x10000 + ID_HELP_ABOUT_KINFOLD); });
-    QAction* plans = help->addAction("Future Plans");
-    plans->setStatusTip("My plans for upgrades and other stuff");
-    plans->setToolTip("Your Dreaming");
+    QAction* plans = help->addAction(tr("Future Plans"));
+    plans->setStatusTip(tr("My plans for upgrades and other stuff"));
+    plans->setToolTip(tr("Your Dreaming"));
     connect(plans, &QAction::triggered, this, [this] { ShowHelp(0x10000 + ID_HELP_FUTURE_PLANS); });
     // F1 and the help index do nothing; Shift+F1 would enter click-for-help mode.
     QAction* f1 = new QAction(this);
@@ -170,9 +170,9 @@ void CMainFrame::CreateStatusBar()
         l->setEnabled(false);
         bar->addPermanentWidget(l);
     }
-    bar->showMessage(kIdleText);
+    bar->showMessage(tr(kIdleText));
     connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& text) {
-        if (text.isEmpty()) bar->showMessage(kIdleText);
+        if (text.isEmpty()) bar->showMessage(tr(kIdleText));
     });
 }
 
@@ -200,7 +200,7 @@ QString CMainFrame::HelpText(int contextNumber)
 {
     switch (contextNumber) {
     case 0x10000 + ID_HELP_GREGORIAN:
-        return "<h3>The Gregorian calendar</h3>"
+        return tr("<h3>The Gregorian calendar</h3>"
                "<p>The calendar in civil use today counts 365 days in a common year and 366 in a leap year. "
                "A year is a leap year when it divides by 4, except the century years, which are leap years "
                "only when they divide by 400: 1900 was not a leap year, 2000 was.</p>"
@@ -213,9 +213,9 @@ QString CMainFrame::HelpText(int contextNumber)
                "began in March, so January to March carry both years, as in February 1699/0.</p>"
                "<p>The Moon calendar starts every month on the day after a new moon; a year that holds "
                "thirteen new moons ends with a Blue Moon. The Year of the Snake calendar uses the same "
-               "months and names each year by its animal.</p>";
+               "months and names each year by its animal.</p>");
     case 0x10000 + ID_HELP_ABOUT_KINFOLD:
-        return "<h3>Kinfold</h3>"
+        return tr("<h3>Kinfold</h3>"
                "<p>Kinfold keeps a list of birthdays, wedding anniversaries and dated notes and draws them "
                "into month calendars: one, six or twelve months to a page, on the screen and on paper.</p>"
                "<p>Each day shows its number, the holiday of the day on the bottom line and above it the "
@@ -223,12 +223,12 @@ QString CMainFrame::HelpText(int contextNumber)
                "quarter of the moon, or the days to or from a target date.</p>"
                "<p>Use the buttons on the menu bar to move by month and year, the View menu to choose what "
                "is shown, and the Edit menu to change the list and the holidays. Lists are saved as .kfd "
-               "files and can take in people from a GEDCOM file of a genealogy program.</p>";
+               "files and can take in people from a GEDCOM file of a genealogy program.</p>");
     case 0x10000 + ID_HELP_FUTURE_PLANS:
-        return "<h3>Future plans</h3>"
+        return tr("<h3>Future plans</h3>"
                "<ul><li>Printing the list of names as well as the calendar.</li>"
                "<li>Reminders a few days before a birthday.</li>"
-               "<li>More calendars, and holidays that follow Easter.</li></ul>";
+               "<li>More calendars, and holidays that follow Easter.</li></ul>");
     default:
         return QString();
     }
@@ -239,7 +239,7 @@ void CMainFrame::ShowHelp(int contextNumber)
     QString text = HelpText(contextNumber);
     if (text.isEmpty()) return;
     QDialog dlg(this);
-    dlg.setWindowTitle("Kinfold Help");
+    dlg.setWindowTitle(tr("Kinfold Help"));
     auto* layout = new QVBoxLayout(&dlg);
     auto* browser = new QTextBrowser(&dlg);
     browser->setHtml(text);

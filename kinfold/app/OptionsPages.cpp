@@ -32,37 +32,40 @@ int RefFromColor(const QColor& color)
 
 // ---------------------------------------------------------------- Options
 
-CPPOptions::CPPOptions(QWidget* parent) : CPropertyPage("Options", parent)
+CPPOptions::CPPOptions(QWidget* parent) : CPropertyPage(tr("Options"), parent)
 {
     auto* layout = new QVBoxLayout(this);
     auto* ages = new QGroupBox(this);
     auto* agesLayout = new QVBoxLayout(ages);
-    const char* const ageLabels[3] = {"Display Ages", "Display Ages when under 18", "Do not display ages"};
+    const char* const ageLabels[3] = {QT_TRANSLATE_NOOP("CPPOptions", "Display Ages"),
+                                      QT_TRANSLATE_NOOP("CPPOptions", "Display Ages when under 18"),
+                                      QT_TRANSLATE_NOOP("CPPOptions", "Do not display ages")};
     for (int i = 0; i < 3; ++i) {
-        m_ctlAges[i] = new QRadioButton(ageLabels[i], ages);
+        m_ctlAges[i] = new QRadioButton(tr(ageLabels[i]), ages);
         agesLayout->addWidget(m_ctlAges[i]);
         connect(m_ctlAges[i], &QRadioButton::clicked, this, [this] { SetModified(); });
     }
     layout->addWidget(ages);
     auto check = [&](const char* label) {
-        auto* c = new QCheckBox(label, this);
+        auto* c = new QCheckBox(tr(label), this);
         layout->addWidget(c);
         connect(c, &QCheckBox::clicked, this, [this] { SetModified(); });
         return c;
     };
-    m_ctlIncludeDead = check("Include birthdays of the dead");
-    m_ctlStartMonday = check("Start the week on Monday rather than Sunday");
-    m_ctlShortNames = check("Use first name only");
-    m_ctlMarriage = check("Show anniversary");
-    m_ctlCountdown = check("Show day count (to or from target date)");
-    m_ctlPictures = check("Show pictures");
-    m_ctlNotes = check("Show Notes");
-    m_ctlMoonPhase = check("Show Moon Phase");
-    m_ctlSeasons = check("Show Seasons");
+    m_ctlIncludeDead = check(QT_TRANSLATE_NOOP("CPPOptions", "Include birthdays of the dead"));
+    m_ctlStartMonday = check(QT_TRANSLATE_NOOP("CPPOptions", "Start the week on Monday rather than Sunday"));
+    m_ctlShortNames = check(QT_TRANSLATE_NOOP("CPPOptions", "Use first name only"));
+    m_ctlMarriage = check(QT_TRANSLATE_NOOP("CPPOptions", "Show anniversary"));
+    m_ctlCountdown = check(QT_TRANSLATE_NOOP("CPPOptions", "Show day count (to or from target date)"));
+    m_ctlPictures = check(QT_TRANSLATE_NOOP("CPPOptions", "Show pictures"));
+    m_ctlNotes = check(QT_TRANSLATE_NOOP("CPPOptions", "Show Notes"));
+    m_ctlMoonPhase = check(QT_TRANSLATE_NOOP("CPPOptions", "Show Moon Phase"));
+    m_ctlSeasons = check(QT_TRANSLATE_NOOP("CPPOptions", "Show Seasons"));
+    m_ctlWeekNumbers = check(QT_TRANSLATE_NOOP("CPPOptions", "Show week numbers"));
     auto* leapRow = new QHBoxLayout;
-    auto* leapLabel = new QLabel("29 February in other years:", this);
+    auto* leapLabel = new QLabel(tr("29 February in other years:"), this);
     m_ctlLeapDay = new QComboBox(this);
-    m_ctlLeapDay->addItems({"Show on 28 February", "Show on 1 March", "Show in leap years only"});
+    m_ctlLeapDay->addItems({tr("Show on 28 February"), tr("Show on 1 March"), tr("Show in leap years only")});
     leapLabel->setBuddy(m_ctlLeapDay);
     leapRow->addWidget(leapLabel);
     leapRow->addWidget(m_ctlLeapDay);
@@ -85,6 +88,7 @@ void CPPOptions::OnInitDialog()
     m_ctlNotes->setChecked(o.switches.IsSet(DisplaySwitches::Notes));
     m_ctlMoonPhase->setChecked(o.bMoonPhase);
     m_ctlSeasons->setChecked(o.bSeasons);
+    m_ctlWeekNumbers->setChecked(o.bWeekNumbers);
     m_ctlLeapDay->setCurrentIndex(LeapDayRuleToStored(o.leapDay));
 }
 
@@ -103,6 +107,7 @@ bool CPPOptions::DoDataExchange()
     o.bPictures = m_ctlPictures->isChecked();
     o.bMoonPhase = m_ctlMoonPhase->isChecked();
     o.bSeasons = m_ctlSeasons->isChecked();
+    o.bWeekNumbers = m_ctlWeekNumbers->isChecked();
     o.leapDay = LeapDayRuleFromStored(m_ctlLeapDay->currentIndex());
     return true;
 }
@@ -115,7 +120,7 @@ void CPPOptions::OnApply()
 
 // ---------------------------------------------------------------- Margins
 
-CPPMargins::CPPMargins(QWidget* parent) : CPropertyPage("Margins", parent)
+CPPMargins::CPPMargins(QWidget* parent) : CPropertyPage(tr("Margins"), parent)
 {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
@@ -123,14 +128,14 @@ CPPMargins::CPPMargins(QWidget* parent) : CPropertyPage("Margins", parent)
     auto field = [&](const char* label) {
         auto* f = new CSpinEdit(this);
         f->SetRange(0, 100);
-        form->addRow(label, f);
+        form->addRow(tr(label), f);
         connect(f, &CSpinEdit::edited, this, [this] { SetModified(); });
         return f;
     };
-    m_ctlTop = field("Top");
-    m_ctlLeft = field("Left");
-    m_ctlRight = field("Right");
-    m_ctlBottom = field("Bottom");
+    m_ctlTop = field(QT_TRANSLATE_NOOP("CPPMargins", "Top"));
+    m_ctlLeft = field(QT_TRANSLATE_NOOP("CPPMargins", "Left"));
+    m_ctlRight = field(QT_TRANSLATE_NOOP("CPPMargins", "Right"));
+    m_ctlBottom = field(QT_TRANSLATE_NOOP("CPPMargins", "Bottom"));
     layout->addLayout(form);
     layout->addStretch(1);
 }
@@ -181,8 +186,8 @@ CFontColorDlg::CFontColorDlg(const QString& title, const DisplayFont& font, QWid
     connect(m_ctlFont, &QDialog::accepted, this, &QDialog::accept);
 
     auto* row = new QHBoxLayout;
-    m_btnColor = new QPushButton("Color...", this);
-    row->addWidget(new QLabel("Color", this));
+    m_btnColor = new QPushButton(tr("Color..."), this);
+    row->addWidget(new QLabel(tr("Color"), this));
     row->addWidget(m_btnColor);
     row->addStretch(1);
     layout->addLayout(row);
@@ -190,7 +195,7 @@ CFontColorDlg::CFontColorDlg(const QString& title, const DisplayFont& font, QWid
     connect(m_btnColor, &QPushButton::clicked, this, [this] {
         QColorDialog dlg(m_color, this);
         dlg.setOption(QColorDialog::DontUseNativeDialog);
-        dlg.setWindowTitle("Color");
+        dlg.setWindowTitle(tr("Color"));
         if (dlg.exec() == QDialog::Accepted) SetColor(dlg.currentColor());
     });
 
@@ -218,23 +223,25 @@ DisplayFont CFontColorDlg::Chosen() const
     return d;
 }
 
-CPPFont::CPPFont(QWidget* parent) : CPropertyPage("Font", parent)
+CPPFont::CPPFont(QWidget* parent) : CPropertyPage(tr("Font"), parent)
 {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("Press button to change the indicated font, size, and color.", this));
+    layout->addWidget(new QLabel(tr("Press button to change the indicated font, size, and color."), this));
     auto* grid = new QGridLayout;
-    const char* const labels[DisplayFontCount] = {"Month and Year", "Day of Week Name", "Day number", "Day counter",
-                                                  "Name of person"};
+    const char* const labels[DisplayFontCount] = {
+        QT_TRANSLATE_NOOP("CPPFont", "Month and Year"), QT_TRANSLATE_NOOP("CPPFont", "Day of Week Name"),
+        QT_TRANSLATE_NOOP("CPPFont", "Day number"), QT_TRANSLATE_NOOP("CPPFont", "Day counter"),
+        QT_TRANSLATE_NOOP("CPPFont", "Name of person")};
     for (int i = 0; i < DisplayFontCount; ++i) {
-        m_btnFont[i] = new QPushButton("Font", this);
+        m_btnFont[i] = new QPushButton(tr("Font"), this);
         m_ctlSample[i] = new QLabel(this);
         m_ctlSample[i]->setMinimumWidth(200);
         grid->addWidget(m_btnFont[i], i, 0);
-        grid->addWidget(new QLabel(labels[i], this), i, 1);
+        grid->addWidget(new QLabel(tr(labels[i]), this), i, 1);
         grid->addWidget(m_ctlSample[i], i, 2);
         connect(m_btnFont[i], &QPushButton::clicked, this, [this, i] { OnFont(i); });
     }
-    m_btnLineColor = new QPushButton("Line Color", this);
+    m_btnLineColor = new QPushButton(tr("Line Color"), this);
     m_ctlLineSample = new QLabel(this);
     m_ctlLineSample->setFixedSize(60, 16);
     grid->addWidget(m_btnLineColor, DisplayFontCount, 0);
@@ -264,7 +271,7 @@ void CPPFont::OnInitDialog()
 void CPPFont::OnFont(int element)
 {
     if (element < 0 || element >= DisplayFontCount) return;
-    CFontColorDlg dlg("Font", m_Options.fonts[element], this);
+    CFontColorDlg dlg(tr("Font"), m_Options.fonts[element], this);
     if (dlg.exec() != QDialog::Accepted) return;
     m_Options.fonts[element] = dlg.Chosen();
     ShowSamples();
@@ -275,7 +282,7 @@ void CPPFont::OnLineColor()
 {
     QColorDialog dlg(ColorFromRef(m_Options.crLine), this);
     dlg.setOption(QColorDialog::DontUseNativeDialog);
-    dlg.setWindowTitle("Line Color");
+    dlg.setWindowTitle(tr("Line Color"));
     if (dlg.exec() != QDialog::Accepted) return;
     m_Options.crLine = RefFromColor(dlg.currentColor());
     ShowSamples();
@@ -289,17 +296,17 @@ void CPPFont::OnApply()
 
 // ---------------------------------------------------------------- Names
 
-CPPNames::CPPNames(QWidget* parent) : CPropertyPage("Name", parent)
+CPPNames::CPPNames(QWidget* parent) : CPropertyPage(tr("Name"), parent)
 {
     auto* layout = new QHBoxLayout(this);
-    auto* week = new QGroupBox("Week Days", this);
+    auto* week = new QGroupBox(tr("Week Days"), this);
     auto* weekForm = new QFormLayout(week);
     for (int i = 0; i < 7; ++i) {
         m_ctlWeekDay[i] = new QLineEdit(week);
         weekForm->addRow(QString::number(i + 1), m_ctlWeekDay[i]);
         connect(m_ctlWeekDay[i], &QLineEdit::textEdited, this, [this] { SetModified(); });
     }
-    auto* months = new QGroupBox("Months", this);
+    auto* months = new QGroupBox(tr("Months"), this);
     auto* monthGrid = new QGridLayout(months);
     for (int m = 0; m < 12; ++m) {
         m_ctlMonth[m] = new QLineEdit(months);

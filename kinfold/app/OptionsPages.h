@@ -32,6 +32,7 @@ public:
     QCheckBox* m_ctlNotes = nullptr;
     QCheckBox* m_ctlMoonPhase = nullptr;
     QCheckBox* m_ctlSeasons = nullptr;
+    QCheckBox* m_ctlWeekNumbers = nullptr;
     QComboBox* m_ctlLeapDay = nullptr;  // item index = stored "LeapDay"
 
 protected:

@@ -8,6 +8,7 @@
 #include "app/DialogSupport.h"
 #include "app/OptionsPages.h"
 #include "app/ReminderDialogs.h"
+#include "platform/Locale.h"
 #include "platform/Settings.h"
 #include "platform/ToolTips.h"
 #include "view/KinfoldView.h"
@@ -25,7 +26,7 @@ void CPropertyPage::Initialise()
 {
     if (m_bInitialised) return;
     m_bInitialised = true;
-    LoadDisplayOptions(AppSettings(), m_nProfile, m_Options);
+    LoadDisplayOptions(AppSettings(), m_nProfile, m_Options, CurrentLocaleChoices());
     OnInitDialog();
     SetModified(false);
 }
@@ -54,9 +55,9 @@ COptions::COptions(const QString& caption, CKinfoldView* view, int firstPage)
     m_btnOk = box->addButton(QDialogButtonBox::Ok);
     m_btnCancel = box->addButton(QDialogButtonBox::Cancel);
     m_btnApply = box->addButton(QDialogButtonBox::Apply);
-    m_btnOk->setText("OK");
-    m_btnCancel->setText("Cancel");
-    m_btnApply->setText("Apply");
+    m_btnOk->setText(tr("OK"));
+    m_btnCancel->setText(tr("Cancel"));
+    m_btnApply->setText(tr("Apply"));
     // Plain buttons, as in the program's other dialogs.
     for (QPushButton* b : {m_btnOk, m_btnCancel, m_btnApply}) b->setIcon(QIcon());
     m_btnApply->setEnabled(false);

@@ -8,7 +8,7 @@
 
 CPleaseChooseDlg::CPleaseChooseDlg(QWidget* parent) : CKinfoldDialog(parent)
 {
-    setWindowTitle("Please Choose");
+    setWindowTitle(tr("Please Choose"));
     auto* layout = new QVBoxLayout(this);
     m_ctlTitle = new QLabel(this);
     m_ctlTitle->setAlignment(Qt::AlignCenter);
@@ -18,12 +18,12 @@ CPleaseChooseDlg::CPleaseChooseDlg(QWidget* parent) : CKinfoldDialog(parent)
     layout->addWidget(m_ctlTitle);
 
     auto* line = new QHBoxLayout;
-    line->addWidget(new QLabel("Two dates given for", this));
+    line->addWidget(new QLabel(tr("Two dates given for"), this));
     m_ctlKind = new QLabel(this);
     line->addWidget(m_ctlKind);
     line->addStretch(1);
     layout->addLayout(line);
-    layout->addWidget(new QLabel("Please choose the correct one.", this));
+    layout->addWidget(new QLabel(tr("Please choose the correct one."), this));
 
     auto* grid = new QGridLayout;
     m_ctlDateA = new QLabel(this);

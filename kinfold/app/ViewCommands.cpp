@@ -100,9 +100,9 @@ void CViewDialogs::Import(CKinfoldView& view)
     const QString startFolder = FindGedcomFolder(workingFolder, 4, 20000);
     QString path = CDocFrame::fileDialogHook
                        ? CDocFrame::fileDialogHook(false, startFolder)
-                       : QFileDialog::getOpenFileName(&view, "Import", startFolder,
-                                                      "Birthday files (*.ged *.vcf *.vcard);;Gedcom file (*.ged);;"
-                                                      "vCard address book (*.vcf *.vcard);;All files (*)");
+                       : QFileDialog::getOpenFileName(&view, CKinfoldView::tr("Import"), startFolder,
+                                                      CKinfoldView::tr("Birthday files (*.ged *.vcf *.vcard);;Gedcom file (*.ged);;"
+                                                      "vCard address book (*.vcf *.vcard);;All files (*)"));
     QDir::setCurrent(workingFolder);
     if (path.isEmpty()) return;
     // GEDCOM or vCard, told apart by what the file holds, not by its name; a file that is
@@ -114,10 +114,10 @@ void CViewDialogs::Import(CKinfoldView& view)
     }
     BirthdayList& list = view.GetDocument()->List();
     if (!list.IsEmpty() &&
-        AfxMessageBox("Name list is not empty.  Do you want to merge the file into your current list?",
+        AfxMessageBox(FromQt(CKinfoldView::tr("Name list is not empty.  Do you want to merge the file into your current list?")),
                       MB_YESNO | MB_ICONQUESTION, CString(), &view) != IDYES) {
-        AfxMessageBox("You may save the current list by selecting save or save as on the file menu then clear "
-                      "the curren list by selecting new in the file menu.",
+        AfxMessageBox(FromQt(CKinfoldView::tr("You may save the current list by selecting save or save as on the file menu then clear "
+                                              "the curren list by selecting new in the file menu.")),
                       MB_OK, CString(), &view);
         return;
     }
@@ -156,8 +156,8 @@ void CViewDialogs::ExportCalendar(CKinfoldView& view)
     QString suggested = docPath.isEmpty() ? QDir::current().filePath("Kinfold.ics")
                                           : QFileInfo(docPath).dir().filePath(QFileInfo(docPath).completeBaseName() + ".ics");
     QString path = CDocFrame::fileDialogHook ? CDocFrame::fileDialogHook(true, suggested)
-                                             : QFileDialog::getSaveFileName(&view, "Export Calendar", suggested,
-                                                                            "iCalendar file (*.ics);;All files (*)");
+                                             : QFileDialog::getSaveFileName(&view, CKinfoldView::tr("Export Calendar"), suggested,
+                                                                            CKinfoldView::tr("iCalendar file (*.ics);;All files (*)"));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += ".ics";
     CalendarLeftOut left;
@@ -192,7 +192,7 @@ void CViewDialogs::Holidays(CKinfoldView& view)
 
 void CViewDialogs::Options(CKinfoldView& view)
 {
-    COptions sheet("Options", &view, 0);
+    COptions sheet(CKinfoldView::tr("Options"), &view, 0);
     sheet.SetProfileNumber(view.m_nCalendarType);
     if (sheet.exec() == QDialog::Accepted) view.LoadDisplayOptions();
 }

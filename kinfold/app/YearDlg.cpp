@@ -9,23 +9,23 @@
 
 CYearDlg::CYearDlg(QWidget* parent) : CKinfoldDialog(parent)
 {
-    setWindowTitle("Choose a Year");
+    setWindowTitle(tr("Choose a Year"));
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel("Select a year to use", this), 0, 0, 1, 2);
+    grid->addWidget(new QLabel(tr("Select a year to use"), this), 0, 0, 1, 2);
     m_ctlYear = new CSpinEdit(this);
     // The arrows stay in this range; any whole number can be typed.
     m_ctlYear->SetRange(1900, 2199);
     SetToolTip(m_ctlYear, QString("Enter a year from %1 to %2.").arg(kFirstYear).arg(kLastYear));
     grid->addWidget(m_ctlYear, 1, 0);
     m_ctlMonth = new QComboBox(this);
-    m_ctlMonth->addItem("No Change");
+    m_ctlMonth->addItem(tr("No Change"));
     for (const char* name : MonthNames) m_ctlMonth->addItem(name);
     m_ctlMonth->setMaxVisibleItems(13);
-    SetToolTip(m_ctlMonth, "Select month.");
+    SetToolTip(m_ctlMonth, tr("Select month."));
     grid->addWidget(m_ctlMonth, 1, 1);
 
-    m_btnOk = new QPushButton("OK", this);
-    m_btnCancel = new QPushButton("Cancel", this);
+    m_btnOk = new QPushButton(tr("OK"), this);
+    m_btnCancel = new QPushButton(tr("Cancel"), this);
     m_btnOk->setDefault(true);
     SetToolTip(m_btnOk, kTipOk);
     SetToolTip(m_btnCancel, kTipCancelValue);

@@ -43,6 +43,21 @@ const std::vector<CountrySet> kSets = {
         "51111Remembrance Day",
         "51225Christmas Day",
         "51226Boxing Day",
+    }, {
+        // Code canadien du travail, art. 166 (« jour férié »), and the French names the
+        // Government of Canada gives them.
+        {"fr", {
+            "Jour de l'An",
+            "Vendredi saint",
+            "Fête de Victoria",
+            "Fête du Canada",
+            "Fête du Travail",
+            "Journée nationale de la vérité et de la réconciliation",
+            "Action de grâces",
+            "Jour du Souvenir",
+            "Noël",
+            "Lendemain de Noël",
+        }},
     }},
     // gov.uk/bank-holidays; Banking and Financial Dealings Act 1971 Sch. 1 and the yearly
     // proclamations (England and Wales).
@@ -259,12 +274,25 @@ const CountrySet* FindCountrySet(const CString& code) {
     return nullptr;
 }
 
-std::vector<Holiday> CountrySetHolidays(const CountrySet& set) {
+std::vector<Holiday> CountrySetHolidays(const CountrySet& set, const CString& language) {
+    const std::vector<const char*>* names = nullptr;
+    for (const CountrySetNames& other : set.otherNames)
+        if (language == other.language && other.names.size() == set.lines.size())
+            names = &other.names;
     std::vector<Holiday> holidays;
-    for (const char* line : set.lines) {
+    for (size_t i = 0; i < set.lines.size(); ++i) {
         Holiday h;
-        if (Holiday::FromText(line, h))
-            holidays.push_back(h);
+        if (!Holiday::FromText(set.lines[i], h))
+            continue;
+        if (names)
+            h.name = (*names)[i];
+        holidays.push_back(h);
     }
     return holidays;
+}
+
+const CountrySet* LocaleCountrySet(const CString& territory) {
+    if (territory.size() != 2 || territory == "US")
+        return nullptr;
+    return FindCountrySet(territory);
 }

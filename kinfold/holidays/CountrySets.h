@@ -6,15 +6,26 @@
 #include "holidays/Holiday.h"
 #include "platform/CString.h"
 
+// The names of a set's holidays in another of the country's languages, in list order.
+struct CountrySetNames {
+    const char* language;            // ISO 639 two letters, "fr"
+    std::vector<const char*> names;  // one per line of the set
+};
+
 struct CountrySet {
     const char* code;                // ISO 3166 two letters, "GB"
     const char* name;                // English name of the country, "United Kingdom"
     std::vector<const char*> lines;  // stored texts (Holiday::FromText), in list order
+    std::vector<CountrySetNames> otherNames = {};
 };
 
 // Every set, in the order they are offered.
 const std::vector<CountrySet>& CountrySets();
 // The set of a code in any case; nullptr when there is none.
 const CountrySet* FindCountrySet(const CString& code);
-// The set's holidays; a line FromText rejects is left out (the tests see that none is).
-std::vector<Holiday> CountrySetHolidays(const CountrySet& set);
+// The set's holidays; a line FromText rejects is left out (the tests see that none is). With a
+// language the set carries other names for ("fr" for Canada), the holidays carry those names.
+std::vector<Holiday> CountrySetHolidays(const CountrySet& set, const CString& language = "");
+// The set of a locale's territory ("AT" for de_AT), nullptr when there is none. The United States
+// has none: its holidays are the factory list's.
+const CountrySet* LocaleCountrySet(const CString& territory);

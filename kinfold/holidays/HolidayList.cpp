@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "holidays/HolidayList.h"
 
+#include "holidays/CountrySets.h"
 #include "platform/SettingsStore.h"
 
 namespace {
@@ -11,19 +12,19 @@ CString RecordKey(int i) {
 
 }  // namespace
 
-void HolidayList::LoadFromSettings(ISettingsStore& store) {
+void HolidayList::LoadFromSettings(ISettingsStore& store, const LocaleChoices& locale) {
     m_items.clear();
     m_years.clear();
     const int count = store.GetInt(kHolidaySection, kHolidayCountKey, -1);
     if (count < 0) {
-        PutFactoryList(store);
+        PutFactoryList(store, locale);
         return;
     }
     for (int i = 1; i <= count; ++i) {
         const CString text = store.GetString(kHolidaySection, RecordKey(i), "");
         if (text.empty()) {
             // A broken list is not shown in part.
-            PutFactoryList(store);
+            PutFactoryList(store, locale);
             return;
         }
         Holiday holiday;
@@ -38,11 +39,17 @@ void HolidayList::SaveToSettings(ISettingsStore& store) const {
         store.WriteString(kHolidaySection, RecordKey(i + 1), m_items[i].ToText());
 }
 
-void HolidayList::PutFactoryList(ISettingsStore& store) {
+void HolidayList::PutFactoryList(ISettingsStore& store, const LocaleChoices& locale) {
     m_items.clear();
     m_years.clear();
     store.WriteInt(kHolidaySection, kHolidayCountKey, -1);
-    m_items = FactoryList();
+    m_items = LocaleFactoryList(locale);
+}
+
+std::vector<Holiday> HolidayList::LocaleFactoryList(const LocaleChoices& locale) {
+    if (const CountrySet* set = LocaleCountrySet(locale.territory))
+        return CountrySetHolidays(*set, locale.language);
+    return FactoryList();
 }
 
 std::vector<Holiday> HolidayList::FactoryList() {

@@ -5,6 +5,7 @@
 #include <vector>
 #include "holidays/Holiday.h"
 #include "platform/CString.h"
+#include "platform/LocaleChoices.h"
 
 class CalendarDate;
 class ISettingsStore;
@@ -36,16 +37,21 @@ public:
 
     // Replaces the list by the stored one. "Number" absent or negative, or a record key between
     // 1 and the count missing or empty: the factory list (see PutFactoryList). "Number" 0: an
-    // empty list. Records with an unknown kind digit are skipped.
-    void LoadFromSettings(ISettingsStore& store);
+    // empty list. Records with an unknown kind digit are skipped. The locale picks what stands in
+    // for the factory list (LocaleFactoryList).
+    void LoadFromSettings(ISettingsStore& store, const LocaleChoices& locale = LocaleChoices::System());
     // Writes "Number" = count and keys "Number001", "Number002", ... Longer lists saved before
     // leave their extra keys behind; they are never read.
     void SaveToSettings(ISettingsStore& store) const;
     // Empties the list, stores "Number" = -1 (so every load brings the factory list until the
-    // list is next saved) and appends the 19 factory holidays.
-    void PutFactoryList(ISettingsStore& store);
+    // list is next saved) and appends the locale's factory list.
+    void PutFactoryList(ISettingsStore& store, const LocaleChoices& locale = LocaleChoices::System());
     // The 19 factory holidays, in their order.
     static std::vector<Holiday> FactoryList();
+    // The country set of the locale's territory, named in the locale's language where the set
+    // carries that language (Canada in French for fr_CA); the factory list for the United States,
+    // "C" and territories without a set. Regions are never picked from a locale.
+    static std::vector<Holiday> LocaleFactoryList(const LocaleChoices& locale);
 
     // Element access. Out-of-range indexes: GetAt gives an unnamed Holiday(), SetAt and RemoveAt
     // do nothing and return false.

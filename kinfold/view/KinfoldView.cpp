@@ -12,6 +12,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTextLayout>
 #include <QPageSetupDialog>
 #include <QTimer>
@@ -25,6 +26,7 @@
 #include "birthdays/DateCheck.h"
 #include "calendar/MoonDate.h"
 #include "kestrum/files.h"
+#include "platform/Locale.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
 #include "view/KinfoldDoc.h"
@@ -50,10 +52,19 @@ GregorianDate TodayDate()
 }
 
 // The printer, kept for the session so that print setup choices last.
-QPrinter& SessionPrinter()
+// Letter where the locale measures in US units, A4 elsewhere.
+QPageSize LocalePaper(const LocaleChoices& locale)
 {
-    static QPrinter* printer = [] {
+    return QPageSize(locale.usPaper ? QPageSize::Letter : QPageSize::A4);
+}
+
+QPrinter& SessionPrinter(const LocaleChoices& locale)
+{
+    static QPrinter* printer = [&] {
         auto* p = new QPrinter(QPrinter::HighResolution);
+        // The chosen printer's own default paper; the locale's when there is no printer.
+        const QPageSize paper = QPrinterInfo(*p).defaultPageSize();
+        p->setPageSize(paper.isValid() ? paper : LocalePaper(locale));
         p->setPageOrientation(QPageLayout::Landscape);
         return p;
     }();
@@ -66,6 +77,7 @@ CKinfoldView::CKinfoldView(CKinfoldDoc* doc, QWidget* parent) : QWidget(parent),
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setMinimumSize(200, 150);
+    m_Locale = CurrentLocaleChoices();
     m_Today = TodayDate();
     m_nYear = m_Today.year;
     m_nMonth = m_Today.month;
@@ -114,68 +126,70 @@ void CKinfoldView::SetCheck(int id, bool on)
 void CKinfoldView::CreateActions()
 {
     auto on = [this](QAction* a, auto fn) { connect(a, &QAction::triggered, this, fn); };
-    on(AddAction(ID_NEXT_MONTH, " Month>", "Advance Month\nNext Month"), [this] { OnNextMonth(); });
-    on(AddAction(ID_PREV_MONTH, "<Month", "Sets Month to previous\nLast Month"), [this] { OnPrevMonth(); });
-    on(AddAction(ID_NEXT_YEAR, "Year>>", "Advance Year\nNext Year"), [this] { OnNextYear(); });
-    on(AddAction(ID_PREV_YEAR, "<<Year", "Gets previous year\nLast Year"), [this] { OnPrevYear(); });
-    on(AddAction(ID_NOW, "Now", "Sets Year and Month to current\nThis Month this Year"), [this] { OnNow(); });
-    on(AddAction(ID_YEAR, "Year", "Type in Any year any month\nAny Year Any Month"), [this] { OnYear(); });
-    on(AddAction(ID_TARGET, "Target", "Display count of days until (or since) a given date\nDay Number"),
+    on(AddAction(ID_NEXT_MONTH, tr(" Month>"), tr("Advance Month\nNext Month")), [this] { OnNextMonth(); });
+    on(AddAction(ID_PREV_MONTH, tr("<Month"), tr("Sets Month to previous\nLast Month")), [this] { OnPrevMonth(); });
+    on(AddAction(ID_NEXT_YEAR, tr("Year>>"), tr("Advance Year\nNext Year")), [this] { OnNextYear(); });
+    on(AddAction(ID_PREV_YEAR, tr("<<Year"), tr("Gets previous year\nLast Year")), [this] { OnPrevYear(); });
+    on(AddAction(ID_NOW, tr("Now"), tr("Sets Year and Month to current\nThis Month this Year")), [this] { OnNow(); });
+    on(AddAction(ID_YEAR, tr("Year"), tr("Type in Any year any month\nAny Year Any Month")), [this] { OnYear(); });
+    on(AddAction(ID_TARGET, tr("Target"), tr("Display count of days until (or since) a given date\nDay Number")),
        [this] { OnTarget(); });
-    on(AddAction(ID_DEAD, "Dead", "Birthdays after death date\nBirthdays", true),
+    on(AddAction(ID_DEAD, tr("Dead"), tr("Birthdays after death date\nBirthdays"), true),
        [this] { ToggleSwitch(ID_DEAD, DisplaySwitches::DeadBirthdays); });
-    on(AddAction(ID_MONDAY, "Monday", "Monday as first day of the week\nStart Week", true),
+    on(AddAction(ID_MONDAY, tr("Monday"), tr("Monday as first day of the week\nStart Week"), true),
        [this] { Toggle(ID_MONDAY, m_Options.bStartMonday); });
-    on(AddAction(ID_FIRST_NAME, "First Name", "Display first name only\nBirthday", true),
+    on(AddAction(ID_FIRST_NAME, tr("First Name"), tr("Display first name only\nBirthday"), true),
        [this] { Toggle(ID_FIRST_NAME, m_Options.bShortNames); });
-    on(AddAction(ID_ANNIVERSARY, "Anniversary", "Display anniversaries\nMarriage", true),
+    on(AddAction(ID_ANNIVERSARY, tr("Anniversary"), tr("Display anniversaries\nMarriage"), true),
        [this] { ToggleSwitch(ID_ANNIVERSARY, DisplaySwitches::Anniversaries); });
-    on(AddAction(ID_DAY_COUNT, "Day Count", "Days from target\\Countdown", true),
+    on(AddAction(ID_DAY_COUNT, tr("Day Count"), tr("Days from target\\Countdown"), true),
        [this] { Toggle(ID_DAY_COUNT, m_Options.bCountdown); });
-    on(AddAction(ID_PICTURES, "Pictures", "Use pictures for calandar background\nBackground", true),
+    on(AddAction(ID_PICTURES, tr("Pictures"), tr("Use pictures for calandar background\nBackground"), true),
        [this] { Toggle(ID_PICTURES, m_Options.bPictures); });
-    on(AddAction(ID_NOTES, "Notes", "Notes\nView notes on calendar", true),
+    on(AddAction(ID_NOTES, tr("Notes"), tr("Notes\nView notes on calendar"), true),
        [this] { ToggleSwitch(ID_NOTES, DisplaySwitches::Notes); });
-    on(AddAction(ID_MOON_PHASE, "Moon Phase", "Show start of moon quarter\nQuarter", true),
+    on(AddAction(ID_MOON_PHASE, tr("Moon Phase"), tr("Show start of moon quarter\nQuarter"), true),
        [this] { Toggle(ID_MOON_PHASE, m_Options.bMoonPhase); });
-    on(AddAction(ID_SEASONS, "Seasons", "Start of seasons\nSeason", true),
+    on(AddAction(ID_SEASONS, tr("Seasons"), tr("Start of seasons\nSeason"), true),
        [this] { Toggle(ID_SEASONS, m_Options.bSeasons); });
-    on(AddAction(ID_ONE_MONTH, "1", "One month per page/nNormal"), [this] { SetMonthsPerPage(1); });
-    on(AddAction(ID_SIX_MONTHS, "6", "Six months per page\nsix minths"), [this] { SetMonthsPerPage(6); });
-    on(AddAction(ID_TWELVE_MONTHS, "12", "Twelve months per page\nYear"), [this] { SetMonthsPerPage(12); });
-    on(AddAction(ID_CAL_CURRENT, "Current", "Our current calendar\nCurrent", true), [this] { SetCalendarType(0); });
-    on(AddAction(ID_CAL_OLD_STYLE, "Old style", "used until 1400 or 1700\nOld style", true),
+    on(AddAction(ID_WEEK_NUMBERS, tr("Week Numbers"), tr("Show the number of each week in its first day\nWeek Numbers"), true),
+       [this] { Toggle(ID_WEEK_NUMBERS, m_Options.bWeekNumbers); });
+    on(AddAction(ID_ONE_MONTH, tr("1"), tr("One month per page/nNormal")), [this] { SetMonthsPerPage(1); });
+    on(AddAction(ID_SIX_MONTHS, tr("6"), tr("Six months per page\nsix minths")), [this] { SetMonthsPerPage(6); });
+    on(AddAction(ID_TWELVE_MONTHS, tr("12"), tr("Twelve months per page\nYear")), [this] { SetMonthsPerPage(12); });
+    on(AddAction(ID_CAL_CURRENT, tr("Current"), tr("Our current calendar\nCurrent"), true), [this] { SetCalendarType(0); });
+    on(AddAction(ID_CAL_OLD_STYLE, tr("Old style"), tr("used until 1400 or 1700\nOld style"), true),
        [this] { SetCalendarType(1); });
-    on(AddAction(ID_CAL_MOON, "Moon", "Each month starts at new moon\nMoon", true), [this] { SetCalendarType(2); });
-    on(AddAction(ID_CAL_CHINESE, "Year of the Snake", "Chinise callendar for fun\nYear of the Snake", true),
+    on(AddAction(ID_CAL_MOON, tr("Moon"), tr("Each month starts at new moon\nMoon"), true), [this] { SetCalendarType(2); });
+    on(AddAction(ID_CAL_CHINESE, tr("Year of the Snake"), tr("Chinise callendar for fun\nYear of the Snake"), true),
        [this] { SetCalendarType(3); });
-    on(AddAction(ID_OPTIONS, "Options", "Brings up the Opions Setting Dialog box\nPersistent Options"),
+    on(AddAction(ID_OPTIONS, tr("Options"), tr("Brings up the Opions Setting Dialog box\nPersistent Options")),
        [this] { OnOptions(); });
-    on(AddAction(ID_APPLY_PROFILE, "Apply Profile", "Set options to last saved profile\nApply options"),
+    on(AddAction(ID_APPLY_PROFILE, tr("Apply Profile"), tr("Set options to last saved profile\nApply options")),
        [this] { LoadDisplayOptions(); });
-    on(AddAction(ID_LIST, "List", "See and edit list of Names\nEdit names"), [this] { OnList(); });
-    on(AddAction(ID_IMPORT, "Import",
-                 "Load birthdays from a Gedcom file generated by a Genealogy program, or from a vCard address "
-                 "book\nImport"),
+    on(AddAction(ID_LIST, tr("List"), tr("See and edit list of Names\nEdit names")), [this] { OnList(); });
+    on(AddAction(ID_IMPORT, tr("Import"),
+                 tr("Load birthdays from a Gedcom file generated by a Genealogy program, or from a vCard address "
+                 "book\nImport")),
        [this] { OnImport(); });
-    on(AddAction(ID_EXPORT_CALENDAR, "Export Calendar...",
-                 "Save the birthdays, anniversaries and notes shown as an iCalendar file for phone and web "
-                 "calendars\nExport Calendar"),
+    on(AddAction(ID_EXPORT_CALENDAR, tr("Export Calendar..."),
+                 tr("Save the birthdays, anniversaries and notes shown as an iCalendar file for phone and web "
+                 "calendars\nExport Calendar")),
        [this] { OnExportCalendar(); });
-    on(AddAction(ID_UPCOMING, "Upcoming...",
-                 "List the birthdays, anniversaries and notes of the next 30 days\nUpcoming"),
+    on(AddAction(ID_UPCOMING, tr("Upcoming..."),
+                 tr("List the birthdays, anniversaries and notes of the next 30 days\nUpcoming")),
        [this] { OnUpcoming(); });
-    on(AddAction(ID_HOLLIDAY, "Holliday", "add change or delete hollidays\nHolliday list"), [this] { OnHolliday(); });
-    QAction* print = AddAction(ID_FILE_PRINT, "&Print...\tCtrl+P", "Print the active Calendar\nPrint");
-    print->setText("&Print...");
+    on(AddAction(ID_HOLLIDAY, tr("Holliday"), tr("add change or delete hollidays\nHolliday list")), [this] { OnHolliday(); });
+    QAction* print = AddAction(ID_FILE_PRINT, tr("&Print...\tCtrl+P"), tr("Print the active Calendar\nPrint"));
+    print->setText(tr("&Print..."));
     print->setShortcut(QKeySequence("Ctrl+P"));
     on(print, [this] { OnFilePrint(); });
-    on(AddAction(ID_FILE_PRINT_PREVIEW, "Print Pre&view", "Display Calendar as printed\nPrint Preview"),
+    on(AddAction(ID_FILE_PRINT_PREVIEW, tr("Print Pre&view"), tr("Display Calendar as printed\nPrint Preview")),
        [this] { OnFilePrintPreview(); });
-    on(AddAction(ID_FILE_PRINT_SETUP, "P&rint Setup...", "Change the printer and printing options\nPrint Setup"),
+    on(AddAction(ID_FILE_PRINT_SETUP, tr("P&rint Setup..."), tr("Change the printer and printing options\nPrint Setup")),
        [this] { OnFilePrintSetup(); });
     // Taken here and ignored, so that the application's about box never shows.
-    AddAction(ID_APP_ABOUT, "&About Birthdays...", "");
+    AddAction(ID_APP_ABOUT, tr("&About Birthdays..."), "");
 }
 
 void CKinfoldView::Redraw()
@@ -295,7 +309,7 @@ void CKinfoldView::CalendarTypeMenuChecks()
 
 void CKinfoldView::LoadDisplayOptions()
 {
-    ::LoadDisplayOptions(AppSettings(), m_nCalendarType, m_Options);
+    ::LoadDisplayOptions(AppSettings(), m_nCalendarType, m_Options, m_Locale);
     m_nProfile = m_nCalendarType;
     m_nDayIndexType = -1;  // what the index holds may follow the options
     // The page keeps the percentage it is drawn at; the next SetFontScale of that same
@@ -311,6 +325,7 @@ void CKinfoldView::LoadDisplayOptions()
     SetCheck(ID_PICTURES, m_Options.bPictures);
     SetCheck(ID_MOON_PHASE, m_Options.bMoonPhase);
     SetCheck(ID_SEASONS, m_Options.bSeasons);
+    SetCheck(ID_WEEK_NUMBERS, m_Options.bWeekNumbers);
     CalendarTypeMenuChecks();
     Redraw();
 }
@@ -320,7 +335,7 @@ void CKinfoldView::SaveDisplayOptions()
     SetFontScale(100);
     // Into the profile the values came from, whichever calendar is in effect now. Before the
     // first load they are defaults, and the stored ones stay.
-    if (m_nProfile >= 0) ::SaveDisplayOptions(AppSettings(), m_nProfile, m_Options);
+    if (m_nProfile >= 0) ::SaveDisplayOptions(AppSettings(), m_nProfile, m_Options, m_Locale);
 }
 
 void CKinfoldView::SwitchProfile(int type)
@@ -366,7 +381,7 @@ void CKinfoldView::OnInitialUpdate()
     LoadDisplayOptions();
     FindPictures();
     AssignMonthPictures((unsigned)std::time(nullptr));
-    m_Holidays.LoadFromSettings(AppSettings());
+    m_Holidays.LoadFromSettings(AppSettings(), m_Locale);
     m_bRedraw = true;
     m_nTipEntry = -1;
     m_strTip.clear();
@@ -702,12 +717,39 @@ void CKinfoldView::DrawMonth(QPainter& dc)
     m_nStartCell = StartCell(first->Weekday());
     bool reform = IsReformMonth(m_nCalendarType, month, year);
     int cell = m_nStartCell;
+    const GregorianDate firstCellDate = cellDate;
     for (int d = 1; d <= m_nDaysInMonth; ++d) {
         if (reform && d > 4 && d < 15) continue;
         if (cell > 41) break;
         DrawDayCell(dc, cell++, d, cellDate);
         cellDate.AddDays(1);
     }
+    // The row of day 1 starts before the month (or in the title area): its number goes there.
+    if (m_Options.bWeekNumbers && m_nStartCell % 7 != 0)
+        DrawWeekNumber(dc, m_nStartCell / 7 * 7, firstCellDate.DayNumber());
+}
+
+MonthGeometry CKinfoldView::BlockGeometry() const
+{
+    MonthGeometry g;
+    g.x0 = m_x0;
+    g.y0 = m_y0;
+    g.columnWidth = m_nColumnWidth;
+    g.rowHeight = m_nRowHeight;
+    g.dayNameHeight = m_nDayNameHeight;
+    g.lineWidth = m_nLineWidth;
+    return g;
+}
+
+int CKinfoldView::DrawWeekNumber(QPainter& dc, int cell, double dayNumber)
+{
+    const CellBox b = CellBoxOf(BlockGeometry(), cell);
+    SelectStyle(dc, DayCountFont);
+    // Grey, so that it reads as a guide beside the day's own texts.
+    dc.setPen(QColor(128, 128, 128));
+    const QString text = QLocale().toString(WeekNumber(dayNumber, m_Options.bStartMonday));
+    dc.drawText(Box(b.left, b.top, b.right, b.bottom), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    return dc.fontMetrics().horizontalAdvance(text + ' ');
 }
 
 void CKinfoldView::DrawGrid(QPainter& dc)
@@ -751,14 +793,7 @@ void CKinfoldView::DrawHeadings(QPainter& dc)
 
 void CKinfoldView::DrawDayCell(QPainter& dc, int cell, int day, const CalendarDate& date)
 {
-    MonthGeometry g;
-    g.x0 = m_x0;
-    g.y0 = m_y0;
-    g.columnWidth = m_nColumnWidth;
-    g.rowHeight = m_nRowHeight;
-    g.dayNameHeight = m_nDayNameHeight;
-    g.lineWidth = m_nLineWidth;
-    CellBox b = CellBoxOf(g, cell);
+    CellBox b = CellBoxOf(BlockGeometry(), cell);
     const unsigned titleColour = (unsigned)m_Options.fonts[TitleFont].color;
 
     if (date.Compare(m_Today) == 0 && date.year == m_Today.year) {
@@ -770,6 +805,7 @@ void CKinfoldView::DrawDayCell(QPainter& dc, int cell, int day, const CalendarDa
     dc.drawText(Box(b.left, b.top, b.right, b.bottom), Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine,
                 QString::number(day));
     if (m_Options.bPictures) dc.setBackgroundMode(Qt::OpaqueMode);
+    const int cornerLeft = b.left + (m_Options.bWeekNumbers && cell % 7 == 0 ? DrawWeekNumber(dc, cell, date.DayNumber()) : 0);
 
     CornerText corner = DayCornerText(date, m_Options, m_nCalendarType);
     if (corner.kind == CornerKind::SeasonOrMoon) {
@@ -779,7 +815,7 @@ void CKinfoldView::DrawDayCell(QPainter& dc, int cell, int day, const CalendarDa
         SelectStyle(dc, DayCountFont);
     }
     if (corner.kind != CornerKind::None)
-        dc.drawText(Box(b.left, b.top, b.right, b.bottom), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+        dc.drawText(Box(cornerLeft, b.top, b.right, b.bottom), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                     ToQt(corner.text));
 
     const CString& nameFace = m_Options.fonts[NameFont].face;
@@ -1064,7 +1100,7 @@ bool CKinfoldView::PrintPages(QPrinter& printer, int fromPage, int toPage, bool 
 
 void CKinfoldView::OnFilePrint()
 {
-    QPrinter& printer = SessionPrinter();
+    QPrinter& printer = SessionPrinter(m_Locale);
     int pages = 12 / std::max(1, m_nMonthsPerPage);
     m_nPageCounter = 0;
     QPrintDialog dlg(&printer, this);
@@ -1081,9 +1117,9 @@ void CKinfoldView::OnFilePrint()
 
 void CKinfoldView::OnFilePrintPreview()
 {
-    QPrinter& printer = SessionPrinter();
+    QPrinter& printer = SessionPrinter(m_Locale);
     QPrintPreviewDialog dlg(&printer, this);
-    dlg.setWindowTitle("Print Preview");
+    dlg.setWindowTitle(tr("Print Preview"));
     connect(&dlg, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { PrintPages(*p, 1, 0, true); });
     dlg.resize(1000, 760);
     dlg.exec();
@@ -1104,7 +1140,7 @@ void CKinfoldView::SayWhatWasLeftOut()
 
 void CKinfoldView::OnFilePrintSetup()
 {
-    QPageSetupDialog dlg(&SessionPrinter(), this);
+    QPageSetupDialog dlg(&SessionPrinter(m_Locale), this);
     dlg.exec();
 }
 
@@ -1114,7 +1150,7 @@ QString CKinfoldView::PrintToPdf(const PrintRequest& request)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(request.outputPdf);
     printer.setResolution(300);
-    QPageSize size(QPageSize::id(request.paperCode));
+    QPageSize size = request.paperCode ? QPageSize(QPageSize::id(request.paperCode)) : LocalePaper(m_Locale);
     if (!size.isValid()) size = QPageSize(QPageSize::Letter);
     printer.setPageSize(size);
     printer.setPageOrientation(request.portrait ? QPageLayout::Portrait : QPageLayout::Landscape);

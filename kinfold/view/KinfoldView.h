@@ -37,13 +37,13 @@ enum KinfoldCommand : int {
     ID_CAL_MOON = 32812, ID_CAL_CHINESE = 32813, ID_OPTIONS = 32801, ID_APPLY_PROFILE = 12321,
     ID_LIST = 32793, ID_IMPORT = 32794, ID_HOLLIDAY = 32806, ID_FILE_PRINT = 57607,
     ID_FILE_PRINT_DIRECT = 57608, ID_FILE_PRINT_PREVIEW = 57609, ID_FILE_PRINT_SETUP = 57606,
-    ID_APP_ABOUT = 57664, ID_EXPORT_CALENDAR = 32820, ID_UPCOMING = 32821,
+    ID_APP_ABOUT = 57664, ID_EXPORT_CALENDAR = 32820, ID_WEEK_NUMBERS = 32821, ID_UPCOMING = 32822,
 };
 
 // What the headless printer is asked for.
 struct PrintRequest {
     QString outputPdf;     // empty: the printer chosen in the dialog
-    int paperCode = 1;     // Letter
+    int paperCode = 1;     // Letter; 0: the locale's paper (Letter or A4)
     bool portrait = false;
     int fromPage = 1;
     int toPage = 0;        // 0: all pages of one year
@@ -57,6 +57,8 @@ public:
 
     CKinfoldDoc* GetDocument() const { return m_pDoc; }
     HolidayList& Holidays() { return m_Holidays; }
+    // The locale's names, first weekday and holidays, taken from QLocale() when the view is made.
+    const LocaleChoices& Locale() const { return m_Locale; }
 
     // Menu commands, created by the view so that it can keep their check marks.
     QAction* Action(int id) const;
@@ -217,6 +219,10 @@ private:
     void DrawGrid(QPainter& dc);
     void DrawHeadings(QPainter& dc);
     void DrawDayCell(QPainter& dc, int cell, int day, const CalendarDate& date);
+    // The geometry of the month block being drawn.
+    MonthGeometry BlockGeometry() const;
+    // Draws the week number of the day at the top left of a cell; the width it took.
+    int DrawWeekNumber(QPainter& dc, int cell, double dayNumber);
     void DrawPicture(QPainter& dc);
     void SelectPointFont(QPainter& dc, const CString& face, int size);
     void SelectStyle(QPainter& dc, DisplayFontId id);
@@ -232,6 +238,7 @@ private:
     CKinfoldDoc* m_pDoc;
     IViewDialogs* m_pDialogs = nullptr;
     HolidayList m_Holidays;
+    LocaleChoices m_Locale;
     std::map<int, QAction*> m_actions;
     QString m_strCaption;
     QString m_strTip;

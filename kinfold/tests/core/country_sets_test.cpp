@@ -204,3 +204,40 @@ TEST(CountrySets, GreeceFollowsOrthodoxEaster) {
     EXPECT_EQ(NameOn("GR", 2027, 3, 29), "(none)");
     EXPECT_EQ(NameOn("GR", 2027, 5, 3), "Δευτέρα του Πάσχα");
 }
+
+TEST(CountrySetsTest, TheLocaleTerritoryPicksWhatStandsForTheFactoryList) {
+    auto locale = [](const char* territory, const char* language) {
+        LocaleChoices c;
+        c.territory = territory;
+        c.language = language;
+        return c;
+    };
+    auto firstName = [](const LocaleChoices& c) { return HolidayList::LocaleFactoryList(c).front().name; };
+    EXPECT_EQ(firstName(locale("AT", "de")), "Neujahr");
+    EXPECT_EQ(firstName(locale("CA", "en")), "New Year's Day");
+    EXPECT_EQ(firstName(locale("CA", "fr")), "Jour de l'An");
+    EXPECT_EQ(HolidayList::LocaleFactoryList(locale("US", "en")), HolidayList::FactoryList());
+    EXPECT_EQ(HolidayList::LocaleFactoryList(locale("BR", "pt")), HolidayList::FactoryList());
+    EXPECT_EQ(HolidayList::LocaleFactoryList(LocaleChoices::System()), HolidayList::FactoryList());
+    // Every other language of a set names each of its holidays, on the same days.
+    for (const CountrySet& set : CountrySets())
+        for (const CountrySetNames& other : set.otherNames) {
+            ASSERT_EQ(other.names.size(), set.lines.size()) << set.code << " " << other.language;
+            EXPECT_EQ(CountrySetHolidays(set, other.language).size(), CountrySetHolidays(set).size());
+        }
+    EXPECT_EQ(NameOn("CA", 2026, 7, 1), "Canada Day");
+
+    // Loaded from an empty store, or one that says "factory list": the locale's set, and the store
+    // keeps saying so, so that another locale brings its own.
+    MemorySettingsStore store;
+    HolidayList list;
+    list.LoadFromSettings(store, locale("CA", "fr"));
+    EXPECT_EQ(list.GetAt(3).name, "Fête du Canada");
+    EXPECT_EQ(store.GetInt(kHolidaySection, kHolidayCountKey, 0), -1);
+    list.LoadFromSettings(store, locale("US", "en"));
+    EXPECT_EQ(list.GetAt(0).name, "New Years Day");
+    // A stored list is the user's, whatever the locale.
+    list.SaveToSettings(store);
+    list.LoadFromSettings(store, locale("DE", "de"));
+    EXPECT_EQ(list.GetAt(0).name, "New Years Day");
+}

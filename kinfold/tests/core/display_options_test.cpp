@@ -52,6 +52,7 @@ DisplayOptions Unusual(int profile) {
     o.bPictures = true;
     o.bMoonPhase = true;
     o.bSeasons = true;
+    o.bWeekNumbers = true;
     o.leapDay = LeapDayRule::March1;
     for (int f = 0; f < DisplayFontCount; ++f) {
         o.fonts[f].face = StrFormat("Face %d", f);
@@ -225,7 +226,7 @@ TEST(DisplayOptionsTest, SaveWritesTheSwitchesButNotMoonPhaseOrSeasons) {
         SaveDisplayOptions(store, p, o);
         const std::vector<CString> expected = {"IncludeDead", "Marriage", "Notes",    "StartWeekMonday",
                                                "SurpressAge", "ShortNames", "Target", "Countdown",
-                                               "Pictures"};
+                                               "Pictures",    "WeekNumbers"};
         EXPECT_EQ(KeysWritten(store, DisplaySectionsFor(p).options), expected);
 
         // What was saved reads back; the two sheet-only switches fall back to their stored state.
@@ -298,7 +299,7 @@ TEST(DisplayOptionsTest, SheetPagesWriteTheKeysTheViewReads) {
     EXPECT_EQ(KeysWritten(options, "Options3"),
               (std::vector<CString>{"SurpressAge", "Marriage", "IncludeDead", "Notes", "StartWeekMonday",
                                     "ShortNames", "Countdown", "Target", "Pictures", "MoonPhase", "Seasons",
-                                    "LeapDay"}));
+                                    "LeapDay", "WeekNumbers"}));
     RecordingStore names;
     WriteNamesPage(names, 0, DisplayOptions());
     EXPECT_EQ(names.written.size(), 19u);
@@ -335,4 +336,43 @@ TEST(DisplayOptionsTest, SheetOptionsPageKeepsTheTargetAndMoonNamesPageKeepsMoon
     WriteNamesPage(store, 0, renamed);
     EXPECT_EQ(store.GetString("Week", "Sunday", ""), "Sonntag");
     EXPECT_EQ(LoadDisplayOptions(store, 0).weekDayNames[7], "Sonntag");
+}
+
+TEST(DisplayOptionsTest, TheLocaleNamesAndStartsTheWeekUnlessTheUserStoredOwn) {
+    LocaleChoices pl;
+    pl.monthNames[1] = "styczeń";
+    pl.monthNames[12] = "grudzień";
+    for (int m = 2; m < 12; ++m)
+        pl.monthNames[m] = StrFormat("m%d", m);
+    const char* const days[7] = {"niedziela", "poniedziałek", "wtorek", "środa", "czwartek", "piątek", "sobota"};
+    for (int d = 0; d < 7; ++d)
+        pl.weekDayNames[d] = days[d];
+    pl.weekStartsMonday = true;
+
+    MemorySettingsStore store;
+    DisplayOptions o = LoadDisplayOptions(store, 0, pl);
+    EXPECT_EQ(o.monthNames[1], "styczeń");
+    EXPECT_EQ(o.monthNames[0], "Error");
+    EXPECT_EQ(o.weekDayNames[1], "poniedziałek");
+    EXPECT_EQ(o.weekDayNames[7], "niedziela");
+    EXPECT_TRUE(o.bStartMonday);
+    // The moon profile keeps its moon names.
+    EXPECT_EQ(LoadDisplayOptions(store, kMoonProfile, pl).monthNames[1], DefaultMonthName(kMoonProfile, 1));
+    // The system's texts where the locale gives none (English, "C").
+    EXPECT_EQ(LoadDisplayOptions(store, 0, LocaleChoices::System()).monthNames[12], "December");
+
+    // Saving does not freeze the locale's week start into the store; a changed one is stored
+    // and then wins over the locale.
+    SaveDisplayOptions(store, 0, o, pl);
+    EXPECT_FALSE(store.Contains("Options", "StartWeekMonday"));
+    o.bStartMonday = false;
+    SaveDisplayOptions(store, 0, o, pl);
+    EXPECT_FALSE(LoadDisplayOptions(store, 0, pl).bStartMonday);
+
+    store.WriteString("Month", "December", "Gwiazdka");
+    store.WriteString("Week", "Sunday", "Nd");
+    o = LoadDisplayOptions(store, 0, pl);
+    EXPECT_EQ(o.monthNames[12], "Gwiazdka");
+    EXPECT_EQ(o.weekDayNames[0], "Nd");
+    EXPECT_EQ(o.weekDayNames[1], "poniedziałek");
 }

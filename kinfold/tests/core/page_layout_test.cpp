@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 #include <climits>
+#include "calendar/CalendarDate.h"
 #include "view/core/PageLayout.h"
 
 TEST(StartCell, DayOneBesideTheTitleOrInRowOne)
@@ -192,4 +193,24 @@ TEST(Calendars, ReformSwitchAndTitles)
     EXPECT_STREQ(YearAnimal(2000), "Dragon");
     EXPECT_STREQ(YearAnimal(1996), "Rat");
     EXPECT_STREQ(YearAnimal(-1), "Sheep");
+}
+
+TEST(WeekNumbers, AroundNewYear)
+{
+    auto week = [](int y, int m, int d, bool monday) { return WeekNumber(GregorianDate(m, d, y).DayNumber(), monday); };
+    // ISO weeks: the week of 28 December 2026 (a Monday) is 53, that of 4 January 2027 is 1; the
+    // days between belong to week 53 of 2026.
+    EXPECT_EQ(week(2026, 12, 28, true), 53);
+    EXPECT_EQ(week(2027, 1, 3, true), 53);
+    EXPECT_EQ(week(2027, 1, 4, true), 1);
+    EXPECT_EQ(week(2021, 1, 1, true), 53);
+    EXPECT_EQ(week(2024, 12, 30, true), 1);
+    EXPECT_EQ(week(2026, 1, 1, true), 1);
+    // Sunday weeks: week 1 holds 1 January, so 27 December 2026 already starts week 1.
+    EXPECT_EQ(week(2026, 12, 26, false), 52);
+    EXPECT_EQ(week(2026, 12, 27, false), 1);
+    EXPECT_EQ(week(2027, 1, 2, false), 1);
+    EXPECT_EQ(week(2027, 1, 3, false), 2);
+    EXPECT_EQ(week(2027, 1, 4, false), 2);
+    EXPECT_EQ(week(2022, 12, 31, false), 53);  // a Saturday: 1 January 2023 starts a new week
 }

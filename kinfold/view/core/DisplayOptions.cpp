@@ -31,6 +31,13 @@ bool ReadBool(ISettingsStore& store, const CString& section, const char* key, in
     return store.GetInt(section, key, def) != 0;
 }
 
+void WriteStartMonday(ISettingsStore& store, const CString& section, const DisplayOptions& o,
+                      const LocaleChoices& locale) {
+    if (!store.Contains(section, "StartWeekMonday") && o.bStartMonday == locale.weekStartsMonday)
+        return;
+    store.WriteInt(section, "StartWeekMonday", o.bStartMonday ? 1 : 0);
+}
+
 }  // namespace
 
 CString ProfileSection(const CString& base, int profile) {
@@ -85,8 +92,19 @@ DisplayOptions DisplayOptions::Defaults(int profile) {
     return options;
 }
 
-void LoadDisplayOptions(ISettingsStore& store, int profile, DisplayOptions& o) {
+void ApplyLocaleDefaults(DisplayOptions& o, int profile, const LocaleChoices& locale) {
+    o.bStartMonday = locale.weekStartsMonday;
+    for (int i = 0; i < 8; ++i)
+        o.weekDayNames[i] = locale.HasNames() ? locale.weekDayNames[i % 7] : CString(kWeekDayKeys[i]);
+    for (int m = 0; m < 14; ++m) {
+        const bool own = locale.HasNames() && profile != kMoonProfile && m >= 1 && m <= 12;
+        o.monthNames[m] = own ? locale.monthNames[m] : CString(DefaultMonthName(profile, m));
+    }
+}
+
+void LoadDisplayOptions(ISettingsStore& store, int profile, DisplayOptions& o, const LocaleChoices& locale) {
     const DisplaySections s = DisplaySectionsFor(profile);
+    ApplyLocaleDefaults(o, profile, locale);
 
     o.nTop = store.GetInt(s.margins, "Top", 5);
     o.nBottom = store.GetInt(s.margins, "Bottom", 5);
@@ -103,7 +121,7 @@ void LoadDisplayOptions(ISettingsStore& store, int profile, DisplayOptions& o) {
     readSwitch(DisplaySwitches::DeadBirthdays, "IncludeDead");
     readSwitch(DisplaySwitches::Anniversaries, "Marriage");
     readSwitch(DisplaySwitches::Notes, "Notes");
-    o.bStartMonday = ReadBool(store, s.options, "StartWeekMonday", 0);
+    o.bStartMonday = ReadBool(store, s.options, "StartWeekMonday", o.bStartMonday ? 1 : 0);
     const int ageMode = store.GetInt(s.options, "SurpressAge", 0);
     o.nAgeMode = (ageMode == 0 || ageMode == 1) ? ageMode : 2;
     o.bShortNames = ReadBool(store, s.options, "ShortNames", 1);
@@ -112,6 +130,7 @@ void LoadDisplayOptions(ISettingsStore& store, int profile, DisplayOptions& o) {
     o.bPictures = ReadBool(store, s.options, "Pictures", 0);
     o.bMoonPhase = ReadBool(store, s.options, "MoonPhase", 0);
     o.bSeasons = ReadBool(store, s.options, "Seasons", 0);
+    o.bWeekNumbers = ReadBool(store, s.options, "WeekNumbers", 0);
     o.leapDay = LeapDayRuleFromStored(store.GetInt(s.options, kLeapDayKey, 0));
 
     static constexpr DisplayFontId faceOrder[] = {NameFont, DayNumberFont, DayCountFont, DayNameFont,
@@ -130,14 +149,14 @@ void LoadDisplayOptions(ISettingsStore& store, int profile, DisplayOptions& o) {
     o.crLine = store.GetInt(s.fontColor, kLineColorKey, kDefaultLineColor);
 
     for (int i = 0; i < 8; ++i)
-        o.weekDayNames[i] = store.GetString(s.week, kWeekDayKeys[i], kWeekDayKeys[i]);
+        o.weekDayNames[i] = store.GetString(s.week, kWeekDayKeys[i], o.weekDayNames[i]);
     for (int m = 0; m < 14; ++m)
-        o.monthNames[m] = store.GetString(s.month, kMonthKeys[m], DefaultMonthName(profile, m));
+        o.monthNames[m] = store.GetString(s.month, kMonthKeys[m], o.monthNames[m]);
 }
 
-DisplayOptions LoadDisplayOptions(ISettingsStore& store, int profile) {
+DisplayOptions LoadDisplayOptions(ISettingsStore& store, int profile, const LocaleChoices& locale) {
     DisplayOptions options;
-    LoadDisplayOptions(store, profile, options);
+    LoadDisplayOptions(store, profile, options, locale);
     return options;
 }
 
@@ -147,17 +166,18 @@ void LoadDisplayFontSizes(ISettingsStore& store, int profile, int sizes[DisplayF
         sizes[f] = store.GetInt(section, kDisplayFontKeys[f].sizeKey, kDisplayFontKeys[f].defaultSize);
 }
 
-void SaveDisplayOptions(ISettingsStore& store, int profile, const DisplayOptions& o) {
+void SaveDisplayOptions(ISettingsStore& store, int profile, const DisplayOptions& o, const LocaleChoices& locale) {
     const CString section = ProfileSection(kOptionsSection, profile);
     store.WriteInt(section, "IncludeDead", o.switches.IsSet(DisplaySwitches::DeadBirthdays) ? 1 : 0);
     store.WriteInt(section, "Marriage", o.switches.IsSet(DisplaySwitches::Anniversaries) ? 1 : 0);
     store.WriteInt(section, "Notes", o.switches.IsSet(DisplaySwitches::Notes) ? 1 : 0);
-    store.WriteInt(section, "StartWeekMonday", o.bStartMonday ? 1 : 0);
+    WriteStartMonday(store, section, o, locale);
     store.WriteInt(section, "SurpressAge", o.nAgeMode);
     store.WriteInt(section, "ShortNames", o.bShortNames ? 1 : 0);
     store.WriteInt(section, "Target", TargetToStored(o.dTarget));
     store.WriteInt(section, "Countdown", o.bCountdown ? 1 : 0);
     store.WriteInt(section, "Pictures", o.bPictures ? 1 : 0);
+    store.WriteInt(section, "WeekNumbers", o.bWeekNumbers ? 1 : 0);
 }
 
 void SaveTargetOptions(ISettingsStore& store, int profile, const DisplayOptions& o) {
@@ -180,6 +200,7 @@ void WriteOptionsPage(ISettingsStore& store, int profile, const DisplayOptions& 
     store.WriteInt(section, "MoonPhase", o.bMoonPhase ? 1 : 0);
     store.WriteInt(section, "Seasons", o.bSeasons ? 1 : 0);
     store.WriteInt(section, kLeapDayKey, LeapDayRuleToStored(o.leapDay));
+    store.WriteInt(section, "WeekNumbers", o.bWeekNumbers ? 1 : 0);
 }
 
 void WriteMarginsPage(ISettingsStore& store, int profile, const DisplayOptions& o) {

@@ -10,6 +10,7 @@
 #include "birthdays/BirthdayEntry.h"  // DisplaySwitches
 #include "birthdays/LeapDay.h"
 #include "platform/CString.h"
+#include "platform/LocaleChoices.h"
 
 class ISettingsStore;
 
@@ -90,6 +91,8 @@ struct DisplayOptions {
     bool bPictures = false;
     bool bMoonPhase = false;
     bool bSeasons = false;
+    // Each week row's number in its first cell ("WeekNumbers").
+    bool bWeekNumbers = false;
     // Where 29 February's entries go in common years ("LeapDay").
     LeapDayRule leapDay = LeapDayRule::February28;
 
@@ -108,24 +111,31 @@ struct DisplayOptions {
 };
 
 // Reads every value of the profile; missing values take their defaults. A stored "SurpressAge"
-// other than 0 or 1 reads as 2 (no ages).
-void LoadDisplayOptions(ISettingsStore& store, int profile, DisplayOptions& options);
-DisplayOptions LoadDisplayOptions(ISettingsStore& store, int profile);
+// other than 0 or 1 reads as 2 (no ages). The locale gives the defaults of the week-day and month
+// names (not the moon names) and of "StartWeekMonday".
+void LoadDisplayOptions(ISettingsStore& store, int profile, DisplayOptions& options,
+                        const LocaleChoices& locale = LocaleChoices::System());
+DisplayOptions LoadDisplayOptions(ISettingsStore& store, int profile,
+                                  const LocaleChoices& locale = LocaleChoices::System());
+// The names and first weekday a profile shows when none are stored.
+void ApplyLocaleDefaults(DisplayOptions& options, int profile, const LocaleChoices& locale);
 // The stored (unscaled) font sizes alone, by DisplayFontId, for rescaling the fonts.
 void LoadDisplayFontSizes(ISettingsStore& store, int profile, int sizes[DisplayFontCount]);
 
 // What the view writes on close and before switching profile: "IncludeDead", "Marriage", "Notes",
 // "StartWeekMonday", "SurpressAge", "ShortNames", "Target", "Countdown", "Pictures" in the
-// profile's Options section. "MoonPhase", "Seasons" and "LeapDay" are written only by the options
-// sheet.
-void SaveDisplayOptions(ISettingsStore& store, int profile, const DisplayOptions& options);
+// profile's Options section, and "WeekNumbers". "MoonPhase", "Seasons" and "LeapDay" are written only
+// by the options sheet. A week start that is the locale's and was never stored stays unstored, so
+// that it follows the locale.
+void SaveDisplayOptions(ISettingsStore& store, int profile, const DisplayOptions& options,
+                        const LocaleChoices& locale = LocaleChoices::System());
 // What the view's Target command writes: "Target" and "Countdown".
 void SaveTargetOptions(ISettingsStore& store, int profile, const DisplayOptions& options);
 
 // The options sheet's pages, each writing only its own keys.
 // Options: "SurpressAge", "Marriage", "IncludeDead", "Notes", "StartWeekMonday", "ShortNames",
 // "Countdown", "Target" (unchanged if read by LoadDisplayOptions), "Pictures", "MoonPhase", "Seasons",
-// "LeapDay".
+// "LeapDay", "WeekNumbers".
 void WriteOptionsPage(ISettingsStore& store, int profile, const DisplayOptions& options);
 // Margins: "Top", "Bottom", "Right", "Left" ("Header" is not edited).
 void WriteMarginsPage(ISettingsStore& store, int profile, const DisplayOptions& options);

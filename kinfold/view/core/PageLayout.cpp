@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/core/PageLayout.h"
+#include "calendar/CalendarDate.h"
 #include <algorithm>
 #include <cctype>
 #include <climits>
@@ -203,6 +204,25 @@ int ReformCalendarType(int type, int month, int year)
 bool IsReformMonth(int type, int month, int year)
 {
     return type == kOldStyle && year == 1582 && month == 10;
+}
+
+int WeekNumber(double dayNumber, bool startMonday)
+{
+    const GregorianDate date(dayNumber);
+    // Days since the week's first day: 0 .. 6.
+    const int sinceStart = startMonday ? date.Weekday() - 1 : date.Weekday() % 7;
+    const double weekStart = date.DayNumber() - sinceStart;
+    if (startMonday) {
+        // The ISO week belongs to the year of its Thursday; week 1 is the one holding 4 January.
+        const GregorianDate thursday(weekStart + 3);
+        const double jan1 = GregorianDate(1, 1, thursday.year).DayNumber();
+        return static_cast<int>((thursday.DayNumber() - jan1) / 7) + 1;
+    }
+    // The week holding the next 1 January is already week 1 of that year.
+    const GregorianDate saturday(weekStart + 6);
+    const GregorianDate jan1(1, 1, saturday.year);
+    const double firstWeekStart = jan1.DayNumber() - jan1.Weekday() % 7;
+    return static_cast<int>((weekStart - firstWeekStart) / 7) + 1;
 }
 
 const char* YearAnimal(int year)

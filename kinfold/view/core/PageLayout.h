@@ -96,6 +96,11 @@ int ReformCalendarType(int type, int month, int year);
 // True for October 1582 in the Old style: days 5 to 14 are skipped.
 bool IsReformMonth(int type, int month, int year);
 
+// Number of the week holding a Gregorian day (day number at 0 h). Weeks starting on Monday are
+// ISO 8601 weeks (week 1 holds the year's first Thursday; 28 December 2026 is in week 53);
+// weeks starting on Sunday count from the week holding 1 January as week 1 of that year.
+int WeekNumber(double dayNumber, bool startMonday);
+
 // Chinese year animal of a year (non-negative remainder also for early years).
 const char* YearAnimal(int year);
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/CommandLine.h"
+#include "platform/Translate.h"
 #include <algorithm>
 
 namespace {
@@ -130,11 +131,14 @@ bool ParseProgramArgs(std::span<const std::string> args, std::span<const Command
     return true;
 }
 
-std::string CommandUsage(std::span<const std::string_view> usageLines, std::span<const CommandOption> table)
+std::string CommandUsage(std::span<const std::string_view> usageLines, std::span<const CommandOption> table,
+                         CommandTextTranslator translate)
 {
+    auto say = [translate](const char* t) { return translate ? translate(t) : std::string(t); };
     std::string text;
+    const std::string usage = say(QT_TRANSLATE_NOOP("CommandLine", "usage:")) + " ";
     for (size_t i = 0; i < usageLines.size(); ++i) {
-        text += i == 0 ? "usage: " : "       ";
+        text += i == 0 ? usage : std::string(usage.size(), ' ');
         text.append(usageLines[i]);
         text += '\n';
     }
@@ -148,8 +152,8 @@ std::string CommandUsage(std::span<const std::string_view> usageLines, std::span
     if (!usageLines.empty() && !table.empty()) text += '\n';
     for (const CommandOption& o : table) {
         std::string h = head(o);
-        text += "  " + h + std::string(width - h.size() + 2, ' ') + o.help;
-        if (o.with) text += " (with " + WithText(o.with) + ")";
+        text += "  " + h + std::string(width - h.size() + 2, ' ') + say(o.help);
+        if (o.with) text += " (" + say(QT_TRANSLATE_NOOP("CommandLine", "with")) + " " + WithText(o.with) + ")";
         text += '\n';
     }
     return text;

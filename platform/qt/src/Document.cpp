@@ -33,27 +33,27 @@ QString CDocument::GetTitle() const
 CDocFrame::CDocFrame(CDocument* doc, DocTemplate tmpl, QWidget* parent)
     : QMainWindow(parent), m_doc(doc), m_tmpl(std::move(tmpl))
 {
-    if (m_tmpl.docName.isEmpty()) m_tmpl.docName = "Untitled";
+    if (m_tmpl.docName.isEmpty()) m_tmpl.docName = tr("Untitled");
     setAcceptDrops(true);
     m_doc->onChanged = [this] { UpdateTitle(); };
 
-    actNew = new QAction("&New", this);
+    actNew = new QAction(tr("&New", "menu File"), this);
     actNew->setShortcut(QKeySequence("Ctrl+N"));
-    actNew->setStatusTip("Create a new document");
+    actNew->setStatusTip(tr("Create a new document"));
     connect(actNew, &QAction::triggered, this, [this] { OnFileNew(); });
-    actOpen = new QAction("&Open...", this);
+    actOpen = new QAction(tr("&Open...", "menu File"), this);
     actOpen->setShortcut(QKeySequence("Ctrl+O"));
-    actOpen->setStatusTip("Open an existing document");
+    actOpen->setStatusTip(tr("Open an existing document"));
     connect(actOpen, &QAction::triggered, this, [this] { OnFileOpen(); });
-    actSave = new QAction("&Save", this);
+    actSave = new QAction(tr("&Save", "menu File"), this);
     actSave->setShortcut(QKeySequence("Ctrl+S"));
-    actSave->setStatusTip("Save the active document");
+    actSave->setStatusTip(tr("Save the active document"));
     connect(actSave, &QAction::triggered, this, [this] { OnFileSave(); });
-    actSaveAs = new QAction("Save &As...", this);
-    actSaveAs->setStatusTip("Save the active document with a new name");
+    actSaveAs = new QAction(tr("Save &As...", "menu File"), this);
+    actSaveAs->setStatusTip(tr("Save the active document with a new name"));
     connect(actSaveAs, &QAction::triggered, this, [this] { OnFileSaveAs(); });
-    actExit = new QAction("E&xit", this);
-    actExit->setStatusTip("Quit the application; prompts to save documents");
+    actExit = new QAction(tr("E&xit", "menu File"), this);
+    actExit->setStatusTip(tr("Quit the application; prompts to save documents"));
     connect(actExit, &QAction::triggered, this, [this] { close(); });
     LoadRecent();
 }
@@ -68,7 +68,7 @@ bool CDocFrame::SaveModified()
 {
     if (!m_doc->IsModified()) return true;
     QString name = m_doc->GetPathName().isEmpty() ? m_tmpl.docName : QFileInfo(m_doc->GetPathName()).fileName();
-    int r = AfxMessageBox(FromQt("Save changes to " + name + "?"), MB_YESNOCANCEL | MB_ICONQUESTION,
+    int r = AfxMessageBox(FromQt(tr("Save changes to %1?").arg(name)), MB_YESNOCANCEL | MB_ICONQUESTION,
                           FromQt(m_tmpl.appName), this);
     if (r == IDCANCEL) return false;
     if (r == IDNO) return true;
@@ -89,9 +89,9 @@ bool CDocFrame::OnFileNew()
 static QString AskFile(QWidget* parent, bool save, const QString& suggested, const DocTemplate& t)
 {
     if (CDocFrame::fileDialogHook) return CDocFrame::fileDialogHook(save, suggested);
-    QString filter = t.filter + ";;All Files (*)";
-    if (!save) return QFileDialog::getOpenFileName(parent, "Open", suggested, filter);
-    QString path = QFileDialog::getSaveFileName(parent, "Save As", suggested, filter);
+    QString filter = t.filter + ";;" + CDocFrame::tr("All Files (*)");
+    if (!save) return QFileDialog::getOpenFileName(parent, CDocFrame::tr("Open"), suggested, filter);
+    QString path = QFileDialog::getSaveFileName(parent, CDocFrame::tr("Save As"), suggested, filter);
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty() && !t.extension.isEmpty()) path += "." + t.extension;
     return path;
 }
@@ -120,10 +120,10 @@ QString CDocFrame::LoadDocumentBytes(CDocument* doc, const QByteArray& bytes)
         return QString();
     } catch (const CArchiveException&) {
         undo();
-        return "Unexpected file format.";
+        return tr("Unexpected file format.");
     } catch (const std::bad_alloc&) {
         undo();
-        return "Unexpected file format.";
+        return tr("Unexpected file format.");
     } catch (const std::exception& e) {
         undo();
         return QString::fromUtf8(e.what());
@@ -145,7 +145,7 @@ bool CDocFrame::OpenDocumentFile(const QString& path)
 QString CDocFrame::ReadDocumentFile(const QString& path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return "Cannot open file " + path + ".\n" + f.errorString();
+    if (!f.open(QIODevice::ReadOnly)) return tr("Cannot open file %1.").arg(path) + "\n" + f.errorString();
     return LoadDocumentBytes(m_doc, f.readAll());
 }
 
@@ -179,13 +179,13 @@ bool CDocFrame::DoSave(const QString& path)
         bytes = StoreDocumentBytes(m_doc);
     } catch (const std::exception& e) {
         // Nothing has touched the file yet: the old one stays whole.
-        AfxMessageBox(FromQt("Failed to save document " + path + ".\n" + QString::fromUtf8(e.what())),
+        AfxMessageBox(FromQt(tr("Failed to save document %1.").arg(path) + "\n" + QString::fromUtf8(e.what())),
                       MB_OK | MB_ICONERROR, FromQt(m_tmpl.appName), this);
         return false;
     }
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
-        AfxMessageBox(FromQt("Failed to save document " + path + ".\n" + f.errorString()), MB_OK | MB_ICONERROR,
+        AfxMessageBox(FromQt(tr("Failed to save document %1.").arg(path) + "\n" + f.errorString()), MB_OK | MB_ICONERROR,
                       FromQt(m_tmpl.appName), this);
         return false;
     }
@@ -263,13 +263,13 @@ void CDocFrame::RefreshRecentMenu()
     int i = 1;
     for (const QString& path : m_recent) {
         QAction* a = new QAction(QString("&%1 %2").arg(i++).arg(QFileInfo(path).fileName()), this);
-        a->setStatusTip("Open this document");
+        a->setStatusTip(tr("Open this document"));
         connect(a, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
         m_recentMenu->insertAction(m_recentSeparator, a);
         m_recentActions << a;
     }
     if (m_recent.isEmpty()) {
-        QAction* a = new QAction("Recent File", this);
+        QAction* a = new QAction(tr("Recent File"), this);
         a->setEnabled(false);
         m_recentMenu->insertAction(m_recentSeparator, a);
         m_recentActions << a;

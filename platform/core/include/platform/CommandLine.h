@@ -50,8 +50,11 @@ bool ParseProgramArgs(std::span<const std::string> args, std::span<const Command
                       std::string& error, size_t maxFiles = static_cast<size_t>(-1));
 
 // The usage lines, a blank line, then one line per option: name and placeholder, its help and
-// the options it goes with.
-std::string CommandUsage(std::span<const std::string_view> usageLines, std::span<const CommandOption> table);
+// the options it goes with. `translate` (when given) turns each help line and the words around
+// them into the user's language; the help lines are marked in context "CommandLine".
+using CommandTextTranslator = std::string (*)(const char* text);
+std::string CommandUsage(std::span<const std::string_view> usageLines, std::span<const CommandOption> table,
+                         CommandTextTranslator translate = nullptr);
 
 // The arguments after the program name.
 std::vector<std::string> ArgumentsOf(int argc, char** argv);

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every shipped language loads, translates the menus, and keeps each menu's accelerators apart;
+// the language follows the environment as desktop programs read it.
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcessEnvironment>
+#include <QSet>
+#include <memory>
+#include "app/MainFrame.h"
+#include "platform/Locale.h"
+#include "platform/MessageBox.h"
+#include "platform/Settings.h"
+#include "view/KinfoldDoc.h"
+
+namespace {
+// The letter after a single '&', lower case; 0 when there is none.
+QChar Accelerator(const QString& text)
+{
+    for (int i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '&') continue;
+        if (text[i + 1] == '&') { ++i; continue; }
+        return text[i + 1].toLower();
+    }
+    return QChar();
+}
+
+void ExpectUniqueAccelerators(QMenu* menu, const QString& language)
+{
+    QSet<QChar> seen;
+    for (QAction* a : menu->actions()) {
+        if (a->isSeparator()) continue;
+        const QChar letter = Accelerator(a->text());
+        if (letter.isNull()) continue;
+        EXPECT_FALSE(seen.contains(letter)) << language.toStdString() << ": " << a->text().toStdString() << " in "
+                                            << menu->title().toStdString();
+        seen.insert(letter);
+        if (a->menu()) ExpectUniqueAccelerators(a->menu(), language);
+    }
+}
+}  // namespace
+
+TEST(Translations, EveryShippedLanguageTranslatesTheMenus)
+{
+    MemorySettingsStore store;
+    SetAppSettings(&store);
+    for (const QString& language : QString(KQ_SHIPPED_LANGUAGES).split(';', Qt::SkipEmptyParts)) {
+        ASSERT_EQ(InstallTranslationsFor({"kinfold", "kestrum"}, {language}), language);
+        CKinfoldDoc doc;
+        auto frame = std::make_unique<CMainFrame>(&doc);
+        QStringList titles;
+        for (QAction* a : frame->menuBar()->actions())
+            if (a->menu()) titles << a->menu()->title();
+        EXPECT_FALSE(titles.contains("&File")) << language.toStdString();
+        EXPECT_FALSE(titles.contains("&View")) << language.toStdString();
+        ExpectUniqueAccelerators(frame->menuBar()->actions().first()->menu(), language);
+        for (QAction* a : frame->menuBar()->actions())
+            if (a->menu()) ExpectUniqueAccelerators(a->menu(), language);
+        frame.reset();
+    }
+    RemoveTranslations();
+    CKinfoldDoc doc;
+    CMainFrame english(&doc);
+    EXPECT_EQ(english.menuBar()->actions().first()->menu()->title(), "&File");
+    SetAppSettings(nullptr);
+}
+
+TEST(Translations, TheLanguageComesFromTheEnvironment)
+{
+    auto languages = [](std::initializer_list<std::pair<const char*, const char*>> vars) {
+        QProcessEnvironment env;
+        for (const auto& [name, value] : vars) env.insert(name, value);
+        return MessageLanguages(env);
+    };
+    EXPECT_EQ(languages({{"LANG", "de_DE.UTF-8"}}), (QStringList{"de_DE", "de"}));
+    EXPECT_EQ(languages({{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_CA.UTF-8"}}), (QStringList{"fr_CA", "fr"}));
+    EXPECT_EQ(languages({{"LC_ALL", "ja_JP.UTF-8"}, {"LC_MESSAGES", "fr_CA"}}), (QStringList{"ja_JP", "ja"}));
+    EXPECT_EQ(languages({{"LANGUAGE", "sv:nl"}, {"LANG", "de_DE.UTF-8"}}),
+              (QStringList{"sv", "nl", "de_DE", "de"}));
+    // LANGUAGE does not outrank a "C" locale; Norwegian is read as Bokmål.
+    EXPECT_EQ(languages({{"LANGUAGE", "sv"}, {"LANG", "C.UTF-8"}}), QStringList());
+    EXPECT_EQ(languages({{"LANG", "no_NO.UTF-8"}}), (QStringList{"nb_NO", "nb"}));
+    // A language that is not shipped leaves the messages English.
+    EXPECT_EQ(InstallTranslationsFor({"kinfold", "kestrum"}, {"xx", "en_GB"}), QString());
+}
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    PlatformSetApplication("Kinfold");
+    SetMessageBoxAnswerer([](const MessageBoxRequest&) { return IDOK; });
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,1223 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>CBirthdayEditDlg</name>
+    <message>
+        <source>Birthday Edit</source>
+        <translation>Geburtstag bearbeiten</translation>
+    </message>
+    <message>
+        <source>Choose type of object.</source>
+        <translation>Art des Eintrags wählen.</translation>
+    </message>
+    <message>
+        <source>Delete this item</source>
+        <translation>Diesen Eintrag löschen</translation>
+    </message>
+    <message>
+        <source>Remove this object.</source>
+        <translation>Diesen Eintrag entfernen.</translation>
+    </message>
+    <message>
+        <source>Display Text</source>
+        <translation>Angezeigter Text</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Name if individual</source>
+        <translation>Name einer Person</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Weitere</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Individual birthday</source>
+        <translation>Geburtstag einer Person</translation>
+    </message>
+    <message>
+        <source>Couple (Joe+Mary) Wedding date</source>
+        <translation>Paar (Joe+Mary) Hochzeitsdatum</translation>
+    </message>
+    <message>
+        <source>Note (Dr at 4PM) display date</source>
+        <translation>Notiz (Arzt um 16 Uhr) Anzeigedatum</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+</context>
+<context>
+    <name>CBirthdayNamesDlg</name>
+    <message>
+        <source>Birthday Names</source>
+        <translation>Geburtstagsliste</translation>
+    </message>
+    <message>
+        <source>The List of Birthdays.</source>
+        <translation>Die Liste der Geburtstage.</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Modify object.</source>
+        <translation>Eintrag ändern.</translation>
+    </message>
+    <message>
+        <source>Delete selected object.</source>
+        <translation>Gewählten Eintrag löschen.</translation>
+    </message>
+    <message>
+        <source>Create a new object.</source>
+        <translation>Neuen Eintrag anlegen.</translation>
+    </message>
+</context>
+<context>
+    <name>CCountrySetDlg</name>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>The public holidays of which country.</source>
+        <translation>Die gesetzlichen Feiertage welchen Landes.</translation>
+    </message>
+</context>
+<context>
+    <name>CDocFrame</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+</context>
+<context>
+    <name>CEditDateDlg</name>
+    <message>
+        <source>Enter Date</source>
+        <translation>Datum eingeben</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Set desired year, do not abbreviate.</source>
+        <translation>Gewünschtes Jahr eingeben, nicht abkürzen.</translation>
+    </message>
+    <message>
+        <source>Set month number (1-12).</source>
+        <translation>Monatszahl eingeben (1–12).</translation>
+    </message>
+    <message>
+        <source>Set day of month (1-31).</source>
+        <translation>Tag des Monats eingeben (1–31).</translation>
+    </message>
+</context>
+<context>
+    <name>CFontColorDlg</name>
+    <message>
+        <source>Color...</source>
+        <translation>Farbe …</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+</context>
+<context>
+    <name>CHolidayEditDlg</name>
+    <message>
+        <source>Edit Holliday</source>
+        <translation>Feiertag bearbeiten</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>For example Christmas.</source>
+        <translation>Zum Beispiel Weihnachten.</translation>
+    </message>
+    <message>
+        <source>Legale definition.</source>
+        <translation>Gesetzliche Festlegung.</translation>
+    </message>
+    <message>
+        <source>Good Friday -2, Easter Monday 1, Ascension 39, Whit Monday 50.</source>
+        <translation>Karfreitag -2, Ostermontag 1, Christi Himmelfahrt 39, Pfingstmontag 50.</translation>
+    </message>
+    <message>
+        <source>As the United Kingdom keeps Christmas and Boxing Day.</source>
+        <translation>Wie das Vereinigte Königreich Weihnachten und den Boxing Day begeht.</translation>
+    </message>
+    <message>
+        <source>Choose month.</source>
+        <translation>Monat wählen.</translation>
+    </message>
+    <message>
+        <source>Choose which week (1st..Last).</source>
+        <translation>Woche wählen (1. bis letzte).</translation>
+    </message>
+    <message>
+        <source>Choose day of week.</source>
+        <translation>Wochentag wählen.</translation>
+    </message>
+    <message>
+        <source>Looking for a number here.</source>
+        <translation>Hier wird eine Zahl erwartet.</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>Day of week</source>
+        <translation>Wochentag</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Western</source>
+        <translation>Westlich</translation>
+    </message>
+    <message>
+        <source>Orthodox</source>
+        <translation>Orthodox</translation>
+    </message>
+    <message>
+        <source>Which churches&apos; Easter.</source>
+        <translation>Das Ostern welcher Kirchen.</translation>
+    </message>
+    <message>
+        <source>Days after Easter Sunday, or before it when negative.</source>
+        <translation>Tage nach dem Ostersonntag, negativ davor.</translation>
+    </message>
+    <message>
+        <source>The one year the holiday is kept.</source>
+        <translation>Das eine Jahr, in dem der Feiertag gilt.</translation>
+    </message>
+    <message>
+        <source>When the date falls on this day of week, the date itself.</source>
+        <translation>Fällt das Datum auf diesen Wochentag, gilt das Datum selbst.</translation>
+    </message>
+    <message>
+        <source>Easter</source>
+        <translation>Ostern</translation>
+    </message>
+    <message>
+        <source>Days from Easter</source>
+        <translation>Tage ab Ostern</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Date itself on</source>
+        <translation>Datum selbst am</translation>
+    </message>
+    <message>
+        <source>Fixed date</source>
+        <translation>Festes Datum</translation>
+    </message>
+    <message>
+        <source>Fixed day of week</source>
+        <translation>Fester Wochentag</translation>
+    </message>
+    <message>
+        <source>Next business day after</source>
+        <translation>Nächster Werktag nach</translation>
+    </message>
+    <message>
+        <source>Fixed date, on a weekend also the next free weekday</source>
+        <translation>Festes Datum, am Wochenende auch der nächste freie Werktag</translation>
+    </message>
+    <message>
+        <source>Fixed date, on a Sunday the Saturday before</source>
+        <translation>Festes Datum, an einem Sonntag der Samstag davor</translation>
+    </message>
+    <message>
+        <source>Day of week on or after the date</source>
+        <translation>Wochentag am oder nach dem Datum</translation>
+    </message>
+    <message>
+        <source>Day of week on or before the date</source>
+        <translation>Wochentag am oder vor dem Datum</translation>
+    </message>
+    <message>
+        <source>Date in one year only</source>
+        <translation>Datum in nur einem Jahr</translation>
+    </message>
+    <message>
+        <source>Day of week on or after the date, or the date itself on</source>
+        <translation>Wochentag am oder nach dem Datum, oder das Datum selbst am</translation>
+    </message>
+    <message>
+        <source>FBD after</source>
+        <translation>Werktag nach</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Erste</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Zweite</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation>Dritte</translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <translation>Vierte</translation>
+    </message>
+    <message>
+        <source>Fifth</source>
+        <translation>Fünfte</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Letzte</translation>
+    </message>
+</context>
+<context>
+    <name>CHolidayListDlg</name>
+    <message>
+        <source>Edit Holliday list</source>
+        <translation>Feiertagsliste bearbeiten</translation>
+    </message>
+    <message>
+        <source>List of hollidays.</source>
+        <translation>Liste der Feiertage.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Country...</source>
+        <translation>Land …</translation>
+    </message>
+    <message>
+        <source>Screen to change currently selected holliday.</source>
+        <translation>Den gewählten Feiertag ändern.</translation>
+    </message>
+    <message>
+        <source>Screen to enter a new holliday.</source>
+        <translation>Einen neuen Feiertag eingeben.</translation>
+    </message>
+    <message>
+        <source>Remove selected holliday.</source>
+        <translation>Gewählten Feiertag entfernen.</translation>
+    </message>
+    <message>
+        <source>Put in the initial factory settings.</source>
+        <translation>Die Werkseinstellung wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Put in the public holidays of a country.</source>
+        <translation>Die gesetzlichen Feiertage eines Landes übernehmen.</translation>
+    </message>
+</context>
+<context>
+    <name>CKinfoldView</name>
+    <message>
+        <source> Month&gt;</source>
+        <translation> Monat&gt;</translation>
+    </message>
+    <message>
+        <source>Advance Month
+Next Month</source>
+        <translation>Einen Monat vor
+Nächster Monat</translation>
+    </message>
+    <message>
+        <source>&lt;Month</source>
+        <translation>&lt;Monat</translation>
+    </message>
+    <message>
+        <source>Sets Month to previous
+Last Month</source>
+        <translation>Einen Monat zurück
+Voriger Monat</translation>
+    </message>
+    <message>
+        <source>Year&gt;&gt;</source>
+        <translation>Jahr&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Advance Year
+Next Year</source>
+        <translation>Ein Jahr vor
+Nächstes Jahr</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;Year</source>
+        <translation>&lt;&lt;Jahr</translation>
+    </message>
+    <message>
+        <source>Gets previous year
+Last Year</source>
+        <translation>Ein Jahr zurück
+Voriges Jahr</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Sets Year and Month to current
+This Month this Year</source>
+        <translation>Zum aktuellen Jahr und Monat
+Dieser Monat, dieses Jahr</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Type in Any year any month
+Any Year Any Month</source>
+        <translation>Beliebiges Jahr und beliebigen Monat eingeben
+Jedes Jahr, jeder Monat</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Zieldatum</translation>
+    </message>
+    <message>
+        <source>Display count of days until (or since) a given date
+Day Number</source>
+        <translation>Tage bis zu (oder seit) einem Datum anzeigen
+Tageszahl</translation>
+    </message>
+    <message>
+        <source>Dead</source>
+        <translation>Verstorbene</translation>
+    </message>
+    <message>
+        <source>Birthdays after death date
+Birthdays</source>
+        <translation>Geburtstage nach dem Todestag
+Geburtstage</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Monday as first day of the week
+Start Week</source>
+        <translation>Montag als erster Tag der Woche
+Wochenbeginn</translation>
+    </message>
+    <message>
+        <source>First Name</source>
+        <translation>Vorname</translation>
+    </message>
+    <message>
+        <source>Display first name only
+Birthday</source>
+        <translation>Nur den Vornamen anzeigen
+Geburtstag</translation>
+    </message>
+    <message>
+        <source>Anniversary</source>
+        <translation>Hochzeitstag</translation>
+    </message>
+    <message>
+        <source>Display anniversaries
+Marriage</source>
+        <translation>Hochzeitstage anzeigen
+Hochzeit</translation>
+    </message>
+    <message>
+        <source>Day Count</source>
+        <translation>Tageszähler</translation>
+    </message>
+    <message>
+        <source>Days from target\Countdown</source>
+        <translation>Tage ab Zieldatum\Countdown</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>Use pictures for calandar background
+Background</source>
+        <translation>Bilder als Kalenderhintergrund
+Hintergrund</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Notes
+View notes on calendar</source>
+        <translation>Notizen
+Notizen im Kalender zeigen</translation>
+    </message>
+    <message>
+        <source>Moon Phase</source>
+        <translation>Mondphase</translation>
+    </message>
+    <message>
+        <source>Show start of moon quarter
+Quarter</source>
+        <translation>Beginn der Mondviertel zeigen
+Viertel</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <translation>Jahreszeiten</translation>
+    </message>
+    <message>
+        <source>Start of seasons
+Season</source>
+        <translation>Beginn der Jahreszeiten
+Jahreszeit</translation>
+    </message>
+    <message>
+        <source>Week Numbers</source>
+        <translation>Kalenderwochen</translation>
+    </message>
+    <message>
+        <source>Show the number of each week in its first day
+Week Numbers</source>
+        <translation>Die Nummer jeder Woche in ihrem ersten Tag zeigen
+Kalenderwochen</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>One month per page/nNormal</source>
+        <translation>Ein Monat pro Seite/nNormal</translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>Six months per page
+six minths</source>
+        <translation>Sechs Monate pro Seite
+sechs Monate</translation>
+    </message>
+    <message>
+        <source>12</source>
+        <translation>12</translation>
+    </message>
+    <message>
+        <source>Twelve months per page
+Year</source>
+        <translation>Zwölf Monate pro Seite
+Jahr</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Heutiger</translation>
+    </message>
+    <message>
+        <source>Our current calendar
+Current</source>
+        <translation>Unser heutiger Kalender
+Heutiger</translation>
+    </message>
+    <message>
+        <source>Old style</source>
+        <translation>Alter Stil</translation>
+    </message>
+    <message>
+        <source>used until 1400 or 1700
+Old style</source>
+        <translation>bis 1400 oder 1700 gebraucht
+Alter Stil</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Mond</translation>
+    </message>
+    <message>
+        <source>Each month starts at new moon
+Moon</source>
+        <translation>Jeder Monat beginnt mit dem Neumond
+Mond</translation>
+    </message>
+    <message>
+        <source>Year of the Snake</source>
+        <translation>Jahr der Schlange</translation>
+    </message>
+    <message>
+        <source>Chinise callendar for fun
+Year of the Snake</source>
+        <translation>Chinesischer Kalender zum Spaß
+Jahr der Schlange</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Brings up the Opions Setting Dialog box
+Persistent Options</source>
+        <translation>Öffnet den Dialog der Optionen
+Dauerhafte Optionen</translation>
+    </message>
+    <message>
+        <source>Apply Profile</source>
+        <translation>Profil anwenden</translation>
+    </message>
+    <message>
+        <source>Set options to last saved profile
+Apply options</source>
+        <translation>Optionen auf das zuletzt gespeicherte Profil setzen
+Optionen anwenden</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>See and edit list of Names
+Edit names</source>
+        <translation>Namensliste ansehen und bearbeiten
+Namen bearbeiten</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Load birthdays from a Gedcom file generated by a Genealogy program, or from a vCard address book
+Import</source>
+        <translation>Geburtstage aus einer GEDCOM-Datei eines Genealogieprogramms oder aus einem vCard-Adressbuch laden
+Importieren</translation>
+    </message>
+    <message>
+        <source>Export Calendar...</source>
+        <translation>Kalender exportieren …</translation>
+    </message>
+    <message>
+        <source>Save the birthdays, anniversaries and notes shown as an iCalendar file for phone and web calendars
+Export Calendar</source>
+        <translation>Die gezeigten Geburtstage, Hochzeitstage und Notizen als iCalendar-Datei für Telefon- und Webkalender speichern
+Kalender exportieren</translation>
+    </message>
+    <message>
+        <source>Holliday</source>
+        <translation>Feiertage</translation>
+    </message>
+    <message>
+        <source>add change or delete hollidays
+Holliday list</source>
+        <translation>Feiertage hinzufügen, ändern oder löschen
+Feiertagsliste</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Drucken …	Strg+P</translation>
+    </message>
+    <message>
+        <source>Print the active Calendar
+Print</source>
+        <translation>Den Kalender drucken
+Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken …</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Druck&amp;vorschau</translation>
+    </message>
+    <message>
+        <source>Display Calendar as printed
+Print Preview</source>
+        <translation>Den Kalender wie gedruckt zeigen
+Druckvorschau</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Drucker&amp;einrichtung …</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options
+Print Setup</source>
+        <translation>Drucker und Druckoptionen ändern
+Druckereinrichtung</translation>
+    </message>
+    <message>
+        <source>&amp;About Birthdays...</source>
+        <translation>Ü&amp;ber Geburtstage …</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Birthday files (*.ged *.vcf *.vcard);;Gedcom file (*.ged);;vCard address book (*.vcf *.vcard);;All files (*)</source>
+        <translation>Geburtstagsdateien (*.ged *.vcf *.vcard);;GEDCOM-Datei (*.ged);;vCard-Adressbuch (*.vcf *.vcard);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Name list is not empty.  Do you want to merge the file into your current list?</source>
+        <translation>Die Namensliste ist nicht leer.  Soll die Datei mit der aktuellen Liste zusammengeführt werden?</translation>
+    </message>
+    <message>
+        <source>You may save the current list by selecting save or save as on the file menu then clear the curren list by selecting new in the file menu.</source>
+        <translation>Sie können die aktuelle Liste mit Speichern oder Speichern unter im Menü Datei sichern und sie dann mit Neu im Menü Datei leeren.</translation>
+    </message>
+    <message>
+        <source>Export Calendar</source>
+        <translation>Kalender exportieren</translation>
+    </message>
+    <message>
+        <source>iCalendar file (*.ics);;All files (*)</source>
+        <translation>iCalendar-Datei (*.ics);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Kinfold Files (*.kfd)</source>
+        <translation>Kinfold-Dateien (*.kfd)</translation>
+    </message>
+    <message>
+        <source>For Help, press F1</source>
+        <translation>Hilfe mit F1</translation>
+    </message>
+    <message>
+        <source>Create a new birthday list</source>
+        <translation>Eine neue Geburtstagsliste anlegen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open an existing birthday list</source>
+        <translation>Eine vorhandene Geburtstagsliste öffnen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save the active birthday list</source>
+        <translation>Die Geburtstagsliste speichern</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save the active birthday list with a new name</source>
+        <translation>Die Geburtstagsliste unter neuem Namen speichern</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Quit the program; prompts to save birthday list</source>
+        <translation>Das Programm beenden; fragt nach dem Speichern der Liste</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo the last action</source>
+        <translation>Die letzte Aktion zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard</source>
+        <translation>Die Auswahl ausschneiden und in die Zwischenablage legen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the selection and put it on the Clipboard</source>
+        <translation>Die Auswahl in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>E&amp;infügen</translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents</source>
+        <translation>Den Inhalt der Zwischenablage einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar</source>
+        <translation>Die Werkzeugleiste zeigen oder verbergen</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;Statusleiste</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation>Die Statusleiste zeigen oder verbergen</translation>
+    </message>
+    <message>
+        <source>Months/page</source>
+        <translation>Monate/Seite</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Help Index</source>
+        <translation>Hilfeindex</translation>
+    </message>
+    <message>
+        <source>Search help Index</source>
+        <translation>Im Hilfeindex suchen</translation>
+    </message>
+    <message>
+        <source>Help index</source>
+        <translation>Hilfeindex</translation>
+    </message>
+    <message>
+        <source>Gregorian Calendar</source>
+        <translation>Gregorianischer Kalender</translation>
+    </message>
+    <message>
+        <source>Disertation on the current calendar in use today</source>
+        <translation>Abhandlung über den heute gebräuchlichen Kalender</translation>
+    </message>
+    <message>
+        <source>World Calendar</source>
+        <translation>Weltkalender</translation>
+    </message>
+    <message>
+        <source>About Kinfold</source>
+        <translation>Über Kinfold</translation>
+    </message>
+    <message>
+        <source>Future Plans</source>
+        <translation>Zukunftspläne</translation>
+    </message>
+    <message>
+        <source>My plans for upgrades and other stuff</source>
+        <translation>Meine Pläne für Erweiterungen und anderes</translation>
+    </message>
+    <message>
+        <source>Your Dreaming</source>
+        <translation>Träumereien</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The Gregorian calendar&lt;/h3&gt;&lt;p&gt;The calendar in civil use today counts 365 days in a common year and 366 in a leap year. A year is a leap year when it divides by 4, except the century years, which are leap years only when they divide by 400: 1900 was not a leap year, 2000 was.&lt;/p&gt;&lt;p&gt;It replaced the Julian calendar, which made every fourth year a leap year and so ran ahead of the seasons by about three days in four hundred years. When the reform came in October 1582, ten days were left out: Thursday 4 October was followed by Friday 15 October. Kinfold shows months up to October 1582 in the Julian calendar by itself and titles them &quot;Julian&quot;; the Old style calendar shows any month as it would have been kept where the reform came late (Britain and its colonies changed in 1752). In the Old style the year began in March, so January to March carry both years, as in February 1699/0.&lt;/p&gt;&lt;p&gt;The Moon calendar starts every month on the day after a new moon; a year that holds thirteen new moons ends with a Blue Moon. The Year of the Snake calendar uses the same months and names each year by its animal.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Der gregorianische Kalender&lt;/h3&gt;&lt;p&gt;Der heute bürgerlich gebrauchte Kalender zählt 365 Tage im Gemeinjahr und 366 im Schaltjahr. Ein Jahr ist ein Schaltjahr, wenn es durch 4 teilbar ist, außer den Jahrhundertjahren, die nur Schaltjahre sind, wenn sie durch 400 teilbar sind: 1900 war kein Schaltjahr, 2000 war eines.&lt;/p&gt;&lt;p&gt;Er löste den julianischen Kalender ab, der jedes vierte Jahr zum Schaltjahr machte und so den Jahreszeiten in vierhundert Jahren um etwa drei Tage vorauslief. Bei der Reform im Oktober 1582 wurden zehn Tage ausgelassen: Auf Donnerstag, den 4. Oktober, folgte Freitag, der 15. Oktober. Kinfold zeigt Monate bis Oktober 1582 von selbst im julianischen Kalender und überschreibt sie mit „Julian“; der Kalender Alter Stil zeigt jeden Monat so, wie er dort geführt wurde, wo die Reform spät kam (Großbritannien und seine Kolonien wechselten 1752). Im Alten Stil begann das Jahr im März, daher tragen Januar bis März beide Jahre, wie in February 1699/0.&lt;/p&gt;&lt;p&gt;Der Mondkalender beginnt jeden Monat am Tag nach einem Neumond; ein Jahr mit dreizehn Neumonden endet mit einem Blue Moon. Der Kalender Jahr der Schlange nutzt dieselben Monate und benennt jedes Jahr nach seinem Tier.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Kinfold&lt;/h3&gt;&lt;p&gt;Kinfold keeps a list of birthdays, wedding anniversaries and dated notes and draws them into month calendars: one, six or twelve months to a page, on the screen and on paper.&lt;/p&gt;&lt;p&gt;Each day shows its number, the holiday of the day on the bottom line and above it the people of the day with their ages. The corner of a day can show the start of a season or a quarter of the moon, or the days to or from a target date.&lt;/p&gt;&lt;p&gt;Use the buttons on the menu bar to move by month and year, the View menu to choose what is shown, and the Edit menu to change the list and the holidays. Lists are saved as .kfd files and can take in people from a GEDCOM file of a genealogy program.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Kinfold&lt;/h3&gt;&lt;p&gt;Kinfold führt eine Liste von Geburtstagen, Hochzeitstagen und datierten Notizen und zeichnet sie in Monatskalender: ein, sechs oder zwölf Monate pro Seite, auf dem Bildschirm und auf Papier.&lt;/p&gt;&lt;p&gt;Jeder Tag zeigt seine Zahl, den Feiertag des Tages in der untersten Zeile und darüber die Menschen des Tages mit ihrem Alter. Die Ecke eines Tages kann den Beginn einer Jahreszeit oder eines Mondviertels zeigen, oder die Tage bis zu oder seit einem Zieldatum.&lt;/p&gt;&lt;p&gt;Mit den Knöpfen der Menüleiste wechseln Sie Monat und Jahr, im Menü Ansicht wählen Sie, was gezeigt wird, und im Menü Bearbeiten ändern Sie die Liste und die Feiertage. Listen werden als .kfd-Dateien gespeichert und können Personen aus einer GEDCOM-Datei eines Genealogieprogramms aufnehmen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Future plans&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;Printing the list of names as well as the calendar.&lt;/li&gt;&lt;li&gt;Reminders a few days before a birthday.&lt;/li&gt;&lt;li&gt;More calendars, and holidays that follow Easter.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;h3&gt;Zukunftspläne&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;Die Namensliste ebenso drucken wie den Kalender.&lt;/li&gt;&lt;li&gt;Erinnerungen einige Tage vor einem Geburtstag.&lt;/li&gt;&lt;li&gt;Weitere Kalender und Feiertage, die Ostern folgen.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>Kinfold Help</source>
+        <translation>Kinfold-Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>COptions</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+</context>
+<context>
+    <name>CPPFont</name>
+    <message>
+        <source>Press button to change the indicated font, size, and color.</source>
+        <translation>Knopf drücken, um Schrift, Größe und Farbe zu ändern.</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Line Color</source>
+        <translation>Linienfarbe</translation>
+    </message>
+    <message>
+        <source>Month and Year</source>
+        <translation>Monat und Jahr</translation>
+    </message>
+    <message>
+        <source>Day of Week Name</source>
+        <translation>Name des Wochentags</translation>
+    </message>
+    <message>
+        <source>Day number</source>
+        <translation>Tageszahl</translation>
+    </message>
+    <message>
+        <source>Day counter</source>
+        <translation>Tageszähler</translation>
+    </message>
+    <message>
+        <source>Name of person</source>
+        <translation>Name der Person</translation>
+    </message>
+</context>
+<context>
+    <name>CPPMargins</name>
+    <message>
+        <source>Margins</source>
+        <translation>Ränder</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+</context>
+<context>
+    <name>CPPNames</name>
+    <message>
+        <source>Week Days</source>
+        <translation>Wochentage</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Monate</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+</context>
+<context>
+    <name>CPPOptions</name>
+    <message>
+        <source>29 February in other years:</source>
+        <translation>29. Februar in anderen Jahren:</translation>
+    </message>
+    <message>
+        <source>Show on 28 February</source>
+        <translation>Am 28. Februar zeigen</translation>
+    </message>
+    <message>
+        <source>Show on 1 March</source>
+        <translation>Am 1. März zeigen</translation>
+    </message>
+    <message>
+        <source>Show in leap years only</source>
+        <translation>Nur in Schaltjahren zeigen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Display Ages</source>
+        <translation>Alter anzeigen</translation>
+    </message>
+    <message>
+        <source>Display Ages when under 18</source>
+        <translation>Alter nur unter 18 anzeigen</translation>
+    </message>
+    <message>
+        <source>Do not display ages</source>
+        <translation>Kein Alter anzeigen</translation>
+    </message>
+    <message>
+        <source>Include birthdays of the dead</source>
+        <translation>Geburtstage Verstorbener einbeziehen</translation>
+    </message>
+    <message>
+        <source>Start the week on Monday rather than Sunday</source>
+        <translation>Die Woche mit Montag statt Sonntag beginnen</translation>
+    </message>
+    <message>
+        <source>Use first name only</source>
+        <translation>Nur den Vornamen verwenden</translation>
+    </message>
+    <message>
+        <source>Show anniversary</source>
+        <translation>Hochzeitstage zeigen</translation>
+    </message>
+    <message>
+        <source>Show day count (to or from target date)</source>
+        <translation>Tageszähler zeigen (bis zum oder seit dem Zieldatum)</translation>
+    </message>
+    <message>
+        <source>Show pictures</source>
+        <translation>Bilder zeigen</translation>
+    </message>
+    <message>
+        <source>Show Notes</source>
+        <translation>Notizen zeigen</translation>
+    </message>
+    <message>
+        <source>Show Moon Phase</source>
+        <translation>Mondphase zeigen</translation>
+    </message>
+    <message>
+        <source>Show Seasons</source>
+        <translation>Jahreszeiten zeigen</translation>
+    </message>
+    <message>
+        <source>Show week numbers</source>
+        <translation>Kalenderwochen zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>CPleaseChooseDlg</name>
+    <message>
+        <source>Please Choose</source>
+        <translation>Bitte wählen</translation>
+    </message>
+    <message>
+        <source>Two dates given for</source>
+        <translation>Zwei Daten angegeben für</translation>
+    </message>
+    <message>
+        <source>Please choose the correct one.</source>
+        <translation>Bitte das richtige wählen.</translation>
+    </message>
+</context>
+<context>
+    <name>CYearDlg</name>
+    <message>
+        <source>Choose a Year</source>
+        <translation>Jahr wählen</translation>
+    </message>
+    <message>
+        <source>Select a year to use</source>
+        <translation>Ein Jahr wählen</translation>
+    </message>
+    <message>
+        <source>No Change</source>
+        <translation>Unverändert</translation>
+    </message>
+    <message>
+        <source>Select month.</source>
+        <translation>Monat wählen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Show this help and exit</source>
+        <translation>Diese Hilfe zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>Show the version and exit</source>
+        <translation>Die Version zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>Merge a GEDCOM or vCard file into DOC.kfd (or a new list) without a window</source>
+        <translation>Eine GEDCOM- oder vCard-Datei ohne Fenster in DOC.kfd (oder eine neue Liste) übernehmen</translation>
+    </message>
+    <message>
+        <source>Save the merged list to OUT.kfd instead of DOC.kfd</source>
+        <translation>Die zusammengeführte Liste in OUT.kfd statt in DOC.kfd speichern</translation>
+    </message>
+    <message>
+        <source>Write the entries the calendar shows of DOC.kfd (or the last document) as yearly iCalendar events</source>
+        <translation>Die Einträge, die der Kalender aus DOC.kfd (oder dem letzten Dokument) zeigt, als jährliche iCalendar-Termine schreiben</translation>
+    </message>
+    <message>
+        <source>Print twelve months of DOC.kfd (or an empty list) to a PDF file without a window</source>
+        <translation>Zwölf Monate von DOC.kfd (oder einer leeren Liste) ohne Fenster in eine PDF-Datei drucken</translation>
+    </message>
+    <message>
+        <source>First year printed, -9900 to 11400; from January unless --month is given</source>
+        <translation>Erstes gedrucktes Jahr, -9900 bis 11400; ab Januar, wenn --month fehlt</translation>
+    </message>
+    <message>
+        <source>First month printed: 1-12, or 13 in a moon year of 13 months</source>
+        <translation>Erster gedruckter Monat: 1–12, oder 13 in einem Mondjahr mit 13 Monaten</translation>
+    </message>
+    <message>
+        <source>1, 6 or 12 months a page</source>
+        <translation>1, 6 oder 12 Monate pro Seite</translation>
+    </message>
+    <message>
+        <source>0 Current, 1 Old style, 2 Moon, 3 Year of the Snake</source>
+        <translation>0 Heutiger, 1 Alter Stil, 2 Mond, 3 Jahr der Schlange</translation>
+    </message>
+    <message>
+        <source>Paper size: Letter, Legal, A4, A3, A5 and other standard names; the locale&apos;s (Letter or A4) when not given</source>
+        <translation>Papierformat: Letter, Legal, A4, A3, A5 und andere Standardnamen; ohne Angabe das des Gebietsschemas (Letter oder A4)</translation>
+    </message>
+    <message>
+        <source>Upright pages</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>Sideways pages, the default</source>
+        <translation>Querformat, die Voreinstellung</translation>
+    </message>
+    <message>
+        <source>Each week row&apos;s number in its first cell</source>
+        <translation>Die Nummer jeder Wochenzeile in ihrer ersten Zelle</translation>
+    </message>
+    <message>
+        <source>List the built-in country holiday sets, one a line: code, a blank, the name</source>
+        <translation>Die eingebauten Feiertage der Länder auflisten, eines je Zeile: Kürzel, Leerzeichen, Name</translation>
+    </message>
+    <message>
+        <source>Print each holiday of YEAR (1-9999) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
+        <translation>Jeden Feiertag des Jahres YEAR (1–9999) als „YYYY-MM-DD Name“ ausgeben, aus der gespeicherten Liste</translation>
+    </message>
+    <message>
+        <source>Holidays of country set CODE (see --holiday-sets) for this run only</source>
+        <translation>Feiertage des Landes CODE (siehe --holiday-sets) nur für diesen Aufruf</translation>
+    </message>
+</context>
+<context>
+    <name>QDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+</TS>
