@@ -711,7 +711,8 @@ TEST_F(Dialogs, OptionsSheetWritesOnlyThePagesShownInItsProfile)
     sheet.SetProfileNumber(2);
     WhenModal<COptions>([](COptions* s) {
         EXPECT_EQ(s->windowTitle(), "Options");
-        EXPECT_EQ(s->m_ctlTabs->count(), 4);
+        EXPECT_EQ(s->m_ctlTabs->count(), 5);
+        EXPECT_EQ(s->m_ctlTabs->tabText(4), "Reminders");
         EXPECT_EQ(s->m_ctlTabs->tabText(3), "Name");
         EXPECT_FALSE(s->m_btnApply->isEnabled());
         s->m_pOptions->m_ctlSeasons->click();
