@@ -2,6 +2,7 @@
 #include "birthdays/GedcomReader.h"
 #include <climits>
 #include <cstring>
+#include <tuple>
 #include <unordered_map>
 #include <vector>
 #include "birthdays/FileBytes.h"
@@ -106,6 +107,62 @@ std::string_view XrefKey(std::string_view word)
 
 bool DayPrecise(const CalendarDate& d) { return d.day >= 1 && d.day <= 31 && d.month >= 1 && d.month <= 12; }
 
+// The one of two end (death) dates that ends first; a date known only to the month or the year
+// lasts to the end of it. An empty date ends nothing.
+const CalendarDate& FirstEnd(const CalendarDate& a, const CalendarDate& b)
+{
+    if (a.IsEmpty() || b.IsEmpty()) return a.IsEmpty() ? b : a;
+    auto key = [](const CalendarDate& d) {
+        return std::tuple(d.year, d.month == 0 ? 13 : d.month, d.month == 0 || d.day == 0 ? 32 : d.day);
+    };
+    return key(b) < key(a) ? b : a;
+}
+
+// The surname as GEDCOM marks it, slashes included ("/de Saint-John/"); after the last blank
+// for a name without slashes.
+CString Surname(const CString& name)
+{
+    size_t open = name.find('/');
+    size_t close = open == CString::npos ? CString::npos : name.find('/', open + 1);
+    if (close == CString::npos) {
+        BirthdayEntry e;
+        e.text = name;
+        return e.LastName();
+    }
+    return name.substr(open, close - open + 1);
+}
+
+CString FirstNameOf(const CString& name)
+{
+    BirthdayEntry e;
+    e.text = name;
+    return e.FirstName();
+}
+
+// The first word before the surname; a name without a given name ("/Smith/") gives its surname.
+CString GivenFirstName(const CString& name)
+{
+    CString first = FirstNameOf(name);
+    size_t slash = first.find('/');
+    if (slash == CString::npos) return first;
+    if (slash > 0) return first.substr(0, slash);
+    return FirstNameOf(WithoutSurnameSlashes(name));
+}
+
+// "John+Janet /Kennedy/" from "John /Kennedy/ III" and "Janet /Lee/".
+CString CoupleText(const CString& husband, const CString& wife)
+{
+    return GivenFirstName(husband) + "+" + GivenFirstName(wife) + " " + Surname(husband);
+}
+
+// The text earlier imports made: the surname was the husband's last word.
+CString OldCoupleText(const CString& husband, const CString& wife)
+{
+    BirthdayEntry h;
+    h.text = husband;
+    return FirstNameOf(husband) + "+" + FirstNameOf(wife) + " " + h.LastName();
+}
+
 struct Family {
     std::string husband, wife;
     CalendarDate marriage;
@@ -168,7 +225,10 @@ private:
                 bool merged;
                 int i = m_list.AddOrMerge(m_entry, merged);
                 ++(merged ? m_stats.merged : m_stats.added);
-                m_people[m_xref] = Person{i, std::move(name)};
+                m_people[m_xref] = Person{i, std::move(name), m_entry.endDate};
+            } else {
+                // Not in the list, but still a partner whose name a couple takes.
+                m_people.try_emplace(m_xref, Person{-1, m_entry.text, m_entry.endDate});
             }
         } else if (m_type == FamilyRecord) {
             if (m_family.marriage.month != 0) m_families.push_back(std::move(m_family));
@@ -194,16 +254,21 @@ private:
                 // A later, vaguer birth event must not replace a day-precise one.
                 if (!(m_birthSeen && DayPrecise(m_entry))) {
                     CalendarDate d;
-                    ReadGedcomDate(DateText(line), d);
+                    ReadDate(line, d);
                     m_entry.Assign(d);
                 }
                 m_birthSeen = true;
                 m_inBirth = false;
             } else if (m_inDeath) {
-                if (!DayPrecise(m_entry.endDate)) ReadGedcomDate(DateText(line), m_entry.endDate);
+                if (!DayPrecise(m_entry.endDate)) ReadDate(line, m_entry.endDate);
                 m_inDeath = false;
             }
         }
+    }
+
+    void ReadDate(std::string_view line, CalendarDate& date)
+    {
+        if (!ReadGedcomDate(DateText(line), date)) ++m_stats.yearsRefused;
     }
 
     void FamilyLine(const GedcomLine& g, std::string_view line)
@@ -214,14 +279,15 @@ private:
             else if (IEquals(g.first, "WIFE")) m_family.wife.assign(XrefKey(g.second));
             else if (IEquals(g.first, "MARR")) m_inMarriage = true;
         } else if (g.level == 2 && IEquals(g.first, "DATE") && m_inMarriage) {
-            if (!DayPrecise(m_family.marriage)) ReadGedcomDate(DateText(line), m_family.marriage);
+            if (!DayPrecise(m_family.marriage)) ReadDate(line, m_family.marriage);
             m_inMarriage = false;
         }
     }
 
     struct Person {
-        int index;     // in the list
-        CString name;  // as read, without a suffix that set it apart
+        int index;           // in the list; -1 when left out for lack of a birth day
+        CString name;        // as read, without a suffix that set it apart
+        CalendarDate death;  // as read
     };
 
     const Person* FindPerson(const std::string& xref) const
@@ -243,27 +309,40 @@ private:
         for (const Family& f : m_families) {
             const Person* h = FindPerson(f.husband);
             const Person* w = FindPerson(f.wife);
-            if (h) SetMarriage(h->index, f.marriage);
-            if (w) SetMarriage(w->index, f.marriage);
+            if (h && h->index >= 0) SetMarriage(h->index, f.marriage);
+            if (w && w->index >= 0) SetMarriage(w->index, f.marriage);
             if (!h || !w) continue;
-            const BirthdayEntry& husband = m_list[h->index];
-            const BirthdayEntry& wife = m_list[w->index];
             BirthdayEntry couple(f.marriage);
             couple.kind = BirthdayEntry::Couple;
             // The anniversary ends with the first death of the two.
-            couple.endDate.Assign(husband.endDate);
-            if (husband.endDate.IsEmpty() || (!wife.endDate.IsEmpty() && wife.endDate.Compare(husband.endDate) < 0))
-                couple.endDate.Assign(wife.endDate);
-            BirthdayEntry husbandName, wifeName;
-            husbandName.text = h->name;
-            wifeName.text = w->name;
-            couple.text = m_texts.Claim(
-                husbandName.FirstName() + "+" + wifeName.FirstName() + " " + husbandName.LastName(), f.marriage);
+            couple.endDate.Assign(FirstEnd(DeathOf(*h), DeathOf(*w)));
+            const CString text = CoupleText(h->name, w->name);
+            couple.text = m_texts.Claim(text, f.marriage);
+            AdoptOldCoupleText(couple, text, OldCoupleText(h->name, w->name));
             bool merged;
             m_list.AddOrMerge(couple, merged);
             ++(merged ? m_stats.merged : m_stats.added);
             ++m_stats.couples;
         }
+    }
+
+    const CalendarDate& DeathOf(const Person& p) const { return p.index >= 0 ? m_list[p.index].endDate : p.death; }
+
+    // Earlier imports took the surname after the husband's last blank ("John+Janet III" for
+    // John /Kennedy/ III). A couple of that text with the same wedding day is this couple: it
+    // takes the new text and merges instead of staying beside it.
+    void AdoptOldCoupleText(const BirthdayEntry& couple, const CString& text, const CString& oldText)
+    {
+        if (oldText == text || m_list.FindByText(couple.text) >= 0) return;
+        int i = m_list.FindByText(oldText + couple.text.substr(text.size()));
+        if (i < 0) return;
+        const BirthdayEntry& old = m_list[i];
+        if (!old.HasKind(BirthdayEntry::Couple) || old.year != couple.year || old.month != couple.month ||
+            old.day != couple.day)
+            return;
+        BirthdayEntry renamed = old;
+        renamed.text = couple.text;
+        m_list.SetAt(i, renamed);
     }
 
     BirthdayList& m_list;
@@ -284,30 +363,91 @@ private:
 
 } // namespace
 
-void ReadGedcomDate(std::string_view text, CalendarDate& date)
+namespace {
+
+bool IsQualifier(std::string_view word)
 {
+    if (!word.empty() && word.back() == '.') word.remove_suffix(1);
+    for (const char* q : {"ABT", "CAL", "EST", "BEF", "AFT", "INT", "FROM", "TO", "BET"})
+        if (IEquals(word, q)) return true;
+    return false;
+}
+
+bool IsBeforeChrist(std::string_view word)
+{
+    for (const char* bc : {"B.C.", "B.C", "BC", "BCE", "(B.C.)"})
+        if (IEquals(word, bc)) return true;
+    return false;
+}
+
+// The words of the date a value names: without a leading qualifier, up to the end of a
+// range's first date ("AND", "TO", a lone "-") or an INT date's phrase; `bc` when its year
+// is marked as before Christ.
+std::string_view FirstDate(std::string_view text, bool& bc)
+{
+    bc = false;
+    size_t i = 0, start = std::string_view::npos, end = 0;
+    bool first = true;
+    while (i < text.size()) {
+        while (i < text.size() && IsScanSpace(text[i])) ++i;
+        if (i >= text.size()) break;
+        size_t w = i;
+        while (i < text.size() && !IsScanSpace(text[i])) ++i;
+        std::string_view word = text.substr(w, i - w);
+        if (first && IsQualifier(word)) {
+            first = false;
+            continue;
+        }
+        first = false;
+        if (IsBeforeChrist(word)) {
+            bc = true;
+            break;
+        }
+        if (word[0] == '(' || word == "-" || IEquals(word, "AND") || IEquals(word, "TO")) break;
+        if (start == std::string_view::npos) start = w;
+        end = i;
+    }
+    return start == std::string_view::npos ? std::string_view() : text.substr(start, end - start);
+}
+
+} // namespace
+
+bool ReadGedcomDate(std::string_view value, CalendarDate& date)
+{
+    bool bc;
+    std::string_view text = FirstDate(value, bc);
     size_t esc = text.find("@#D");
     if (esc == std::string_view::npos) {
         date.SetFromText(CString(text));
-        return;
-    }
-    size_t close = text.find('@', esc + 3);
-    std::string_view calendar =
-        text.substr(esc + 3, close == std::string_view::npos ? std::string_view::npos : close - esc - 3);
-    while (!calendar.empty() && calendar.back() == ' ') calendar.remove_suffix(1);
-    CString rest(text.substr(0, esc));
-    if (close != std::string_view::npos) rest += text.substr(close + 1);
-    if (IEquals(calendar, "GREGORIAN")) {
-        date.SetFromText(rest);
-    } else if (IEquals(calendar, "JULIAN")) {
-        JulianDate julian;
-        julian.SetFromText(rest);
-        if (DayPrecise(julian) && julian.year != 0) date.SetFromDayNumber(julian.DayNumber(), ReformAware);
-        else date.Assign(julian);
     } else {
-        // A calendar we cannot convert: no date beats a wrong one.
-        date.Assign(CalendarDate());
+        size_t close = text.find('@', esc + 3);
+        std::string_view calendar =
+            text.substr(esc + 3, close == std::string_view::npos ? std::string_view::npos : close - esc - 3);
+        while (!calendar.empty() && calendar.back() == ' ') calendar.remove_suffix(1);
+        CString rest(text.substr(0, esc));
+        if (close != std::string_view::npos) rest += text.substr(close + 1);
+        if (IEquals(calendar, "GREGORIAN")) {
+            date.SetFromText(rest);
+        } else if (IEquals(calendar, "JULIAN")) {
+            JulianDate julian;
+            julian.SetFromText(rest);
+            if (bc) julian.year = -julian.year;
+            bc = false;
+            if (DayPrecise(julian) && julian.year != 0 && IsYearInRange(julian.year))
+                date.SetFromDayNumber(julian.DayNumber(), ReformAware);
+            else
+                date.Assign(julian);
+        } else {
+            // A calendar we cannot convert: no date beats a wrong one.
+            date.Assign(CalendarDate());
+        }
     }
+    if (bc) date.year = -date.year;
+    if (date.year != 0 && !IsYearInRange(date.year)) {
+        date.Assign(CalendarDate());
+        return false;
+    }
+    return true;
 }
 
 GedcomImportStats ImportGedcom(std::string_view bytes, BirthdayList& list)

@@ -11,9 +11,13 @@ struct GedcomImportStats : ImportCounts {
     int families = 0;     // FAM records read
 };
 
-// Reads a date value: "@#DGREGORIAN@" and no escape as usual, "@#DJULIAN@" dates through the
-// day number into the reform-aware calendar, any other calendar as an empty date.
-void ReadGedcomDate(std::string_view text, CalendarDate& date);
+// Reads a date value as the date it names: a qualifier (ABT, CAL, EST, BEF, AFT, INT) is
+// dropped, a range (FROM .. TO .., BET .. AND ..) gives its first date, an INT date's phrase
+// and the second year of a dual year ("1699/00", "1456-1457") are left out, "n B.C." is the
+// year -n. "@#DGREGORIAN@" and no escape as usual, "@#DJULIAN@" dates through the day number
+// into the reform-aware calendar, any other calendar as an empty date. A year outside
+// kFirstYear..kLastYear gives an empty date and false.
+bool ReadGedcomDate(std::string_view text, CalendarDate& date);
 
 // Merges the file's bytes (any supported character set and line end) into `list`. People
 // with a day-precise birth date are added with AddOrMerge; families, once the whole file is

@@ -42,6 +42,7 @@ struct ImportCounts {
     int couples = 0;        // couple entries made (added or merged)
     int questions = 0;      // merge questions asked
     int conflictsKept = 0;  // questions answered B: the stored date was kept
+    int yearsRefused = 0;   // dates left out for a year outside kFirstYear..kLastYear
 };
 
 // For as long as it lives, counts the merge questions an import asks of the list's chooser and
