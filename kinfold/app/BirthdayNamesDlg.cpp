@@ -95,7 +95,7 @@ void CBirthdayNamesDlg::OnInitDialog()
     const BirthdayList& docList = m_pDoc->List();
     for (int i = 0; i < docList.GetCount(); ++i) {
         const BirthdayEntry& e = docList[i];
-        AddLine(e.text, m_List.AddOrMerge(e));
+        AddLine(e.DisplayText(), m_List.AddOrMerge(e));
     }
     m_ctlList->setFocus();
 }
@@ -114,7 +114,7 @@ void CBirthdayNamesDlg::EditSelected(bool presetDelete)
     delete m_ctlList->takeItem(m_ctlList->row(item));
     if (!dlg.m_bDelete) {
         m_List.SetAt(index, dlg.m_Entry);
-        AddLine(dlg.m_Entry.text, index);
+        AddLine(dlg.m_Entry.DisplayText(), index);
     }
     m_ctlList->update();
 }
@@ -135,7 +135,7 @@ void CBirthdayNamesDlg::OnAdd()
     dlg.m_Entry = BirthdayEntry();
     dlg.m_bDelete = false;
     if (dlg.exec() != QDialog::Accepted || dlg.m_bDelete) return;
-    AddLine(dlg.m_Entry.text, m_List.AddOrMerge(dlg.m_Entry));
+    AddLine(dlg.m_Entry.DisplayText(), m_List.AddOrMerge(dlg.m_Entry));
 }
 
 bool CBirthdayNamesDlg::OnOK()

@@ -56,7 +56,7 @@ int BirthdayList::AddOrMerge(const BirthdayEntry& add, bool& merged)
     auto settle = [&](CalendarDate& stored, const CalendarDate& offered, const char* word) {
         if (stored.Compare(offered) == 0 || offered.IsEmpty()) return;
         DateChoice choice = DateChoice::B;
-        if (m_chooser) choice = m_chooser(found.text, word, offered.FormatShort(), stored.FormatShort());
+        if (m_chooser) choice = m_chooser(found.DisplayText(), word, offered.FormatShort(), stored.FormatShort());
         if (choice == DateChoice::A) stored.Assign(offered);
     };
     settle(found.endDate, add.endDate, "Death");

@@ -13,7 +13,8 @@ class CArchive;
 // Answer of the "Please Choose" question: A takes the newly offered date, B keeps the stored one.
 enum class DateChoice { A, B };
 
-// Asked when a merge meets two different dates: the entry's text, the word "Death", "Married"
+// Asked when a merge meets two different dates: the entry's text as people read it
+// (BirthdayEntry::DisplayText), the word "Death", "Married"
 // or "Birth", the new date (A) and the stored date (B), both in short form.
 using ChooseDateCallback = std::function<DateChoice(const CString& text, const CString& word,
                                                     const CString& dateA, const CString& dateB)>;

@@ -169,6 +169,11 @@ TEST(BirthdayList, AddOrMergeAsksOncePerDifferingDate)
     list.AddOrMerge(Person("Ann", 12, 24, 1950));
     EXPECT_EQ(list[0].day, 24);
     EXPECT_EQ(list.GetCount(), 2);
+
+    // The question names the person as people read the name.
+    list.AddOrMerge(Person("Anne /Mowbray/", 12, 10, 1472));
+    list.AddOrMerge(Person("Anne /Mowbray/", 12, 11, 1472));
+    EXPECT_EQ(rec.asked.back().text, "Anne Mowbray");
 }
 
 TEST(BirthdayList, MergeFillsEmptyDatesAndAsksInOrder)

@@ -186,7 +186,7 @@ TEST(CalendarExport, NoYearAndLeapDay)
 TEST(CalendarExport, DeathEndsBirthdaysUnlessDeadShown)
 {
     BirthdayList list;
-    BirthdayEntry dead = Entry("Grace Hopper", BirthdayEntry::Individual, 1906, 12, 9);
+    BirthdayEntry dead = Entry("Grace /Hopper/", BirthdayEntry::Individual, 1906, 12, 9);
     dead.endDate = CalendarDate(1, 1, 1992);
     list.AddOrMerge(dead);
     BirthdayEntry monthOnly = Entry("Month Only", BirthdayEntry::Individual, 1950, 3, 20);

@@ -102,7 +102,7 @@ icalcomponent* MakeEvent(const BirthdayEntry& e, EventKind kind, const CalendarE
         rule.until = until;
     }
 
-    std::string summary = CalendarText(e.text);
+    std::string summary = CalendarText(e.DisplayText());
     std::string description;
     if (kind == EventKind::Birthday) {
         summary += " (birthday)";
