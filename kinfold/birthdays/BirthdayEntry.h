@@ -53,6 +53,8 @@ public:
     explicit BirthdayEntry(const CalendarDate& date) : CalendarDate(date.month, date.day, date.year) {}
     BirthdayEntry(const BirthdayEntry&) = default;
     BirthdayEntry& operator=(const BirthdayEntry&) = default;
+    BirthdayEntry(BirthdayEntry&&) = default;
+    BirthdayEntry& operator=(BirthdayEntry&&) = default;
 
     // Whether the entry is drawn on `date`, a day with the entry's month and day; `years` is
     // always set to the years since the entry's date (age or years of marriage).

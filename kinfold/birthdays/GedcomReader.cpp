@@ -2,12 +2,13 @@
 #include "birthdays/GedcomReader.h"
 #include <climits>
 #include <cstring>
+#include <filesystem>
 #include <tuple>
-#include <unordered_map>
 #include <vector>
 #include "birthdays/FileBytes.h"
 #include "birthdays/ImportTexts.h"
 #include "birthdays/TextDecoding.h"
+#include "birthdays/TextTable.h"
 
 namespace {
 
@@ -163,10 +164,13 @@ CString OldCoupleText(const CString& husband, const CString& wife)
     return FirstNameOf(husband) + "+" + FirstNameOf(wife) + " " + h.LastName();
 }
 
+// A family with its partners by cross-reference number and its marriage date.
 struct Family {
-    std::string husband, wife;
-    CalendarDate marriage;
+    uint32_t husband, wife;
+    int year, month, day;
 };
+
+constexpr uint32_t kNoXref = UINT32_MAX;
 
 class Importer {
 public:
@@ -202,12 +206,13 @@ private:
             m_type = Individual;
             m_entry = BirthdayEntry();
             m_entry.recordNumber = RecordNumber(g.first);
-            m_xref.assign(XrefKey(g.first));
+            m_xref = Xref(g.first);
             m_nameSeen = m_inBirth = m_inDeath = m_birthSeen = false;
             ++m_stats.individuals;
         } else if (IEquals(g.second, "FAM")) {
             m_type = FamilyRecord;
-            m_family = Family();
+            m_husband = m_wife = kNoXref;
+            m_marriage = CalendarDate();
             m_inMarriage = false;
             ++m_stats.families;
         } else {
@@ -219,19 +224,22 @@ private:
     {
         if (m_type == Individual) {
             if (m_birthSeen) m_entry.kind = BirthdayEntry::Individual;
+            bool added;
+            const uint32_t name = m_names.Add(m_entry.text, added);
+            const CalendarDate& d = m_entry.endDate;
             if (m_birthSeen && DayPrecise(m_entry)) {
-                CString name = m_entry.text;
-                m_entry.text = m_texts.Claim(name, m_entry);
+                m_entry.text = m_texts.Claim(m_entry.text, m_entry);
                 bool merged;
                 int i = m_list.AddOrMerge(m_entry, merged);
                 ++(merged ? m_stats.merged : m_stats.added);
-                m_people[m_xref] = Person{i, std::move(name), m_entry.endDate};
-            } else {
+                if (m_xref != kNoXref) m_people[m_xref] = Person{i, name, d.year, d.month, d.day};
+            } else if (m_xref != kNoXref && m_people[m_xref].index == kNotIndividual) {
                 // Not in the list, but still a partner whose name a couple takes.
-                m_people.try_emplace(m_xref, Person{-1, m_entry.text, m_entry.endDate});
+                m_people[m_xref] = Person{-1, name, d.year, d.month, d.day};
             }
         } else if (m_type == FamilyRecord) {
-            if (m_family.marriage.month != 0) m_families.push_back(std::move(m_family));
+            if (m_marriage.month != 0)
+                m_families.push_back(Family{m_husband, m_wife, m_marriage.year, m_marriage.month, m_marriage.day});
         }
         m_type = None;
     }
@@ -275,50 +283,82 @@ private:
     {
         if (g.level == 1) {
             m_inMarriage = false;
-            if (IEquals(g.first, "HUSB")) m_family.husband.assign(XrefKey(g.second));
-            else if (IEquals(g.first, "WIFE")) m_family.wife.assign(XrefKey(g.second));
+            if (IEquals(g.first, "HUSB")) m_husband = Xref(g.second);
+            else if (IEquals(g.first, "WIFE")) m_wife = Xref(g.second);
             else if (IEquals(g.first, "MARR")) m_inMarriage = true;
         } else if (g.level == 2 && IEquals(g.first, "DATE") && m_inMarriage) {
-            if (!DayPrecise(m_family.marriage)) ReadDate(line, m_family.marriage);
+            if (!DayPrecise(m_marriage)) ReadDate(line, m_marriage);
             m_inMarriage = false;
         }
     }
 
+    static constexpr int kNotIndividual = -2;
     struct Person {
-        int index;           // in the list; -1 when left out for lack of a birth day
-        CString name;        // as read, without a suffix that set it apart
-        CalendarDate death;  // as read
+        int index = kNotIndividual;  // in the list; -1 when left out for lack of a birth day
+        uint32_t name = 0;           // in m_names: as read, without a suffix that set it apart
+        int deathYear = 0, deathMonth = 0, deathDay = 0;  // as read
     };
 
-    const Person* FindPerson(const std::string& xref) const
+    // The number of a cross-reference ("@I12@" and "I12" alike); kNoXref for none.
+    uint32_t Xref(std::string_view word)
     {
-        if (xref.empty()) return nullptr;
-        auto it = m_people.find(xref);
-        return it == m_people.end() ? nullptr : &it->second;
+        std::string_view key = XrefKey(word);
+        if (key.empty()) return kNoXref;
+        // Most files number their records after one letter ("I12"): those are looked up by
+        // their number, which spares a big tree most of the hashing.
+        size_t digits = 0;
+        while (digits < key.size() && key[digits] >= 'A' && key[digits] <= 'Z') ++digits;
+        const std::string_view prefix = key.substr(0, digits);
+        uint32_t number = 0;
+        bool numbered = digits < key.size() && key[digits] != '0' && key.size() - digits <= 7;
+        for (size_t i = digits; numbered && i < key.size(); ++i) {
+            numbered = key[i] >= '0' && key[i] <= '9';
+            number = number * 10 + (uint32_t)(key[i] - '0');
+        }
+        if (numbered && m_numberPrefix.empty() && !prefix.empty()) m_numberPrefix.assign(prefix);
+        if (numbered && prefix == m_numberPrefix) {
+            // In pages, so that a few far-off numbers cost a page each, not the whole range.
+            std::vector<uint32_t>& page = m_byNumber[number / kPage];
+            if (page.empty()) page.assign(kPage, 0);
+            uint32_t& id = page[number % kPage];
+            if (id == 0) {
+                m_people.emplace_back();
+                id = (uint32_t)m_people.size();
+            }
+            return id - 1;
+        }
+        bool added;
+        const uint32_t id = m_xrefs.Add(key, added);
+        if (added) {
+            m_people.emplace_back();
+            m_xrefIds.push_back((uint32_t)m_people.size() - 1);
+        }
+        return m_xrefIds[id];
     }
 
-    void SetMarriage(int i, const CalendarDate& date)
+    const Person* FindPerson(uint32_t xref) const
     {
-        BirthdayEntry e = m_list.EntryAt(i);
-        e.otherDate.Assign(date);
-        m_list.SetAt(i, e);
+        if (xref == kNoXref || m_people[xref].index == kNotIndividual) return nullptr;
+        return &m_people[xref];
     }
 
     void ResolveFamilies()
     {
         for (const Family& f : m_families) {
+            const CalendarDate marriage(f.month, f.day, f.year);
             const Person* h = FindPerson(f.husband);
             const Person* w = FindPerson(f.wife);
-            if (h && h->index >= 0) SetMarriage(h->index, f.marriage);
-            if (w && w->index >= 0) SetMarriage(w->index, f.marriage);
+            if (h && h->index >= 0) m_list.SetOtherDateAt(h->index, marriage);
+            if (w && w->index >= 0) m_list.SetOtherDateAt(w->index, marriage);
             if (!h || !w) continue;
-            BirthdayEntry couple(f.marriage);
+            BirthdayEntry couple(marriage);
             couple.kind = BirthdayEntry::Couple;
             // The anniversary ends with the first death of the two.
             couple.endDate.Assign(FirstEnd(DeathOf(*h), DeathOf(*w)));
-            const CString text = CoupleText(h->name, w->name);
-            couple.text = m_texts.Claim(text, f.marriage);
-            AdoptOldCoupleText(couple, text, OldCoupleText(h->name, w->name));
+            const CString husband(m_names.Text(h->name)), wife(m_names.Text(w->name));
+            const CString text = CoupleText(husband, wife);
+            couple.text = m_texts.Claim(text, marriage);
+            AdoptOldCoupleText(couple, text, OldCoupleText(husband, wife));
             bool merged;
             m_list.AddOrMerge(couple, merged);
             ++(merged ? m_stats.merged : m_stats.added);
@@ -326,7 +366,10 @@ private:
         }
     }
 
-    const CalendarDate& DeathOf(const Person& p) const { return p.index >= 0 ? m_list[p.index].endDate : p.death; }
+    CalendarDate DeathOf(const Person& p) const
+    {
+        return p.index >= 0 ? m_list[p.index].endDate : CalendarDate(p.deathMonth, p.deathDay, p.deathYear);
+    }
 
     // Earlier imports took the surname after the husband's last blank ("John+Janet III" for
     // John /Kennedy/ III). A couple of that text with the same wedding day is this couple: it
@@ -350,15 +393,25 @@ private:
     Type m_type = None;
 
     BirthdayEntry m_entry;
-    std::string m_xref;
+    uint32_t m_xref = kNoXref;
     bool m_nameSeen = false, m_inBirth = false, m_inDeath = false, m_birthSeen = false;
 
-    Family m_family;
+    uint32_t m_husband = kNoXref, m_wife = kNoXref;
+    CalendarDate m_marriage;
     bool m_inMarriage = false;
 
     ImportTexts m_texts;
-    std::unordered_map<std::string, Person> m_people;  // by cross-reference
-    std::vector<Family> m_families;                  // with a marriage month, in file order
+    // Every cross-reference met gets a number, its place in m_people: those of the form
+    // m_numberPrefix + a number (no leading zero, at most 7 digits) through m_byNumber (that
+    // place + 1), the others through m_xrefs and m_xrefIds.
+    static constexpr uint32_t kPage = 4096;
+    std::string m_numberPrefix;
+    std::vector<std::vector<uint32_t>> m_byNumber = std::vector<std::vector<uint32_t>>(10000000 / kPage + 1);
+    TextTable m_xrefs;
+    std::vector<uint32_t> m_xrefIds;
+    std::vector<Person> m_people;
+    TextTable m_names;
+    std::vector<Family> m_families;  // with a marriage month, in file order
 };
 
 } // namespace
@@ -450,23 +503,172 @@ bool ReadGedcomDate(std::string_view value, CalendarDate& date)
     return true;
 }
 
+namespace {
+
+constexpr size_t kHeadBytes = 64 * 1024;  // enough to see the header's CHAR line
+constexpr size_t kPieceBytes = 1 << 20;
+
+bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
+
+bool StartsWithBom(std::string_view s) { return s.size() >= 3 && s.substr(0, 3) == "\xEF\xBB\xBF"; }
+
+// Decodes and parses a file's bytes as they come. UTF-8, Windows-1252 and undeclared files are
+// decoded a piece of whole lines at a time, which gives what decoding the whole file gives
+// (their decoding never looks beyond a line); UTF-16 and ANSEL files are decoded whole.
+class GedcomStream {
+public:
+    GedcomStream(BirthdayList& list, GedcomImportStats& stats) : m_importer(list, stats) {}
+
+    void Feed(std::string_view bytes)
+    {
+        if (m_mode == Mode::Undecided) {
+            m_pending.append(bytes);
+            if (m_pending.size() >= kHeadBytes) Decide();
+        } else if (m_mode == Mode::Whole) {
+            m_pending.append(bytes);
+        } else {
+            Lines(bytes, false);
+        }
+    }
+
+    void Finish()
+    {
+        if (m_mode == Mode::Undecided) Decide();
+        if (m_mode == Mode::Whole) {
+            std::string text = DecodeGedcomBytes(m_pending);
+            std::string().swap(m_pending);
+            ForEachLine(text, [&](std::string_view line) { m_importer.Line(line); });
+        } else {
+            Lines({}, true);
+        }
+        m_importer.Finish();
+    }
+
+private:
+    enum class Mode { Undecided, Whole, Pieces };
+
+    void Decide()
+    {
+        m_charset = DetectGedcomCharset(m_pending);
+        const bool whole = m_charset != GedcomCharset::Utf8 && m_charset != GedcomCharset::Ansi;
+        m_mode = whole ? Mode::Whole : Mode::Pieces;
+        if (whole) return;
+        std::string head;
+        head.swap(m_pending);
+        Lines(head, false);
+    }
+
+    // Parses the whole lines of what is pending and `bytes`; keeps an unfinished last line
+    // for later, unless this is the end.
+    void Lines(std::string_view bytes, bool last)
+    {
+        if (!m_pending.empty()) {
+            size_t end = 0;
+            while (end < bytes.size() && !IsLineEnd(bytes[end])) ++end;
+            if (end == bytes.size() && !last) {
+                m_pending.append(bytes);
+                return;
+            }
+            const size_t cut = end < bytes.size() ? end + 1 : end;
+            m_pending.append(bytes.substr(0, cut));
+            bytes.remove_prefix(cut);
+            std::string line;
+            line.swap(m_pending);
+            Parse(line);
+        }
+        if (last) {
+            Parse(bytes);
+            return;
+        }
+        size_t end = bytes.size();
+        while (end > 0 && !IsLineEnd(bytes[end - 1])) --end;
+        Parse(bytes.substr(0, end));
+        m_pending.assign(bytes.substr(end));
+    }
+
+    // Parses bytes that end at a line end (or at the end of the file), a piece at a time.
+    void Parse(std::string_view bytes)
+    {
+        while (!bytes.empty()) {
+            size_t n = std::min(bytes.size(), kPieceBytes);
+            while (n < bytes.size() && !IsLineEnd(bytes[n - 1])) ++n;
+            Piece(bytes.substr(0, n));
+            bytes.remove_prefix(n);
+        }
+    }
+
+    void Piece(std::string_view raw)
+    {
+        if (m_first && m_charset == GedcomCharset::Utf8 && StartsWithBom(raw)) raw.remove_prefix(3);
+        std::string decoded;
+        std::string_view text = raw;
+        if (m_charset == GedcomCharset::Ansi) {
+            decoded = Cp1252ToUtf8(CString(raw));
+            text = decoded;
+        } else if (!IsValidUtf8(CString(raw))) {
+            decoded = MixedLinesToUtf8(raw);
+            text = decoded;
+        }
+        if (m_first && StartsWithBom(text)) text.remove_prefix(3);
+        m_first = false;
+        std::string composed;
+        if (HasCombiningMarkBytes(text)) {
+            composed = ComposeNfc(text);
+            text = composed;
+        }
+        ForEachLine(text, [&](std::string_view line) { m_importer.Line(line); });
+    }
+
+    Importer m_importer;
+    Mode m_mode = Mode::Undecided;
+    GedcomCharset m_charset = GedcomCharset::Utf8;
+    bool m_first = true;
+    std::string m_pending;
+};
+
+// Room in the list for as many people and couples as a file of `bytes` can hold, so that a
+// big tree is not moved, and held twice, each time the list grows. A record takes 60 bytes or
+// more; room that is never used is never touched.
+void ReserveForRecords(BirthdayList& list, uintmax_t bytes)
+{
+    list.Reserve(list.Entries().size() + (size_t)std::min<uintmax_t>(bytes / 60, 50000000));
+}
+
+} // namespace
+
 GedcomImportStats ImportGedcom(std::string_view bytes, BirthdayList& list)
 {
     GedcomImportStats stats;
-    std::string text = DecodeGedcomBytes(bytes);
-
     CountedQuestions counting(list, stats);
-
-    Importer importer(list, stats);
-    ForEachLine(text, [&](std::string_view line) { importer.Line(line); });
-    importer.Finish();
+    GedcomStream stream(list, stats);
+    ReserveForRecords(list, bytes.size());
+    stream.Feed(bytes);
+    stream.Finish();
     return stats;
 }
 
 bool ImportGedcomFile(const std::string& path, BirthdayList& list, GedcomImportStats& stats, std::string& error)
 {
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes, error)) return false;
-    stats = ImportGedcom(bytes, list);
-    return true;
+    std::FILE* f = OpenForReading(path, error);
+    if (!f) return false;
+    stats = GedcomImportStats();
+    bool ok = true;
+    {
+        CountedQuestions counting(list, stats);
+        GedcomStream stream(list, stats);
+        std::error_code ec;
+        const auto size = std::filesystem::file_size(path, ec);
+        if (!ec) ReserveForRecords(list, size);
+        std::string buffer(4 * kPieceBytes, '\0');
+        while (true) {
+            const size_t n = std::fread(buffer.data(), 1, buffer.size(), f);
+            if (n > 0) stream.Feed(std::string_view(buffer.data(), n));
+            if (n < buffer.size()) break;
+        }
+        ok = !std::ferror(f);
+        if (ok) stream.Finish();
+    }
+    std::fclose(f);
+    if (!ok) error = "Cannot read \"" + path + "\".";
+    return ok;
 }

@@ -25,6 +25,7 @@ bool ReadGedcomDate(std::string_view text, CalendarDate& date);
 // chooser. The list is not sorted.
 GedcomImportStats ImportGedcom(std::string_view bytes, BirthdayList& list);
 
-// Reads the file and imports it; false with a message in `error` when it cannot be read
-// (the list is then unchanged).
+// Reads the file a piece at a time and imports it; false with a message in `error` when it
+// cannot be opened (the list is then unchanged) or a read fails part way (the list then holds
+// what was merged before it, and is not to be kept).
 bool ImportGedcomFile(const std::string& path, BirthdayList& list, GedcomImportStats& stats, std::string& error);

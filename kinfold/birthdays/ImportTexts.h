@@ -9,10 +9,13 @@
 // text, so they merge. The first record keeps the plain text so that it still merges with an
 // entry of that text already in the document, and a second import of the same file finds the
 // same texts.
+#include <cstdint>
 #include <string>
-#include <unordered_map>
+#include <string_view>
+#include <vector>
 #include "calendar/CalendarDate.h"
 #include "birthdays/BirthdayList.h"
+#include "birthdays/TextTable.h"
 #include "platform/CString.h"
 
 class ImportTexts {
@@ -22,7 +25,11 @@ public:
     CString Claim(const CString& text, const CalendarDate& date);
 
     // Forgets every claim (a new import).
-    void Clear() { m_taken.clear(); }
+    void Clear()
+    {
+        m_texts.Clear();
+        m_days.clear();
+    }
 
 private:
     struct Day {
@@ -30,9 +37,10 @@ private:
         bool operator==(const Day&) const = default;
     };
     // Takes `text` when it is free or held by the same day.
-    bool TryClaim(const CString& text, Day day);
+    bool TryClaim(std::string_view text, Day day);
 
-    std::unordered_map<std::string, Day> m_taken;
+    TextTable m_texts;
+    std::vector<Day> m_days;  // by text number
 };
 
 // What an import did to the list, whatever the file's kind.

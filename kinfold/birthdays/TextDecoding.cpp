@@ -439,11 +439,19 @@ void ComposeInto(std::string& out, std::string_view utf8)
 
 } // namespace
 
+bool HasCombiningMarkBytes(std::string_view utf8)
+{
+    // One pass (find_first_of looks for each byte of its set apart).
+    for (char c : utf8)
+        if ((unsigned char)c == 0xCC || (unsigned char)c == 0xCD) return true;
+    return false;
+}
+
 std::string ComposeNfc(std::string_view utf8)
 {
     // Marks U+0300-U+036F all start with 0xCC or 0xCD; without them there is nothing to do.
+    if (!HasCombiningMarkBytes(utf8)) return std::string(utf8);
     size_t mark = utf8.find_first_of("\xCC\xCD");
-    if (mark == std::string_view::npos) return std::string(utf8);
     std::string out;
     out.reserve(utf8.size());
     // Line by line from the first line with a mark, so that a large file is never widened whole.

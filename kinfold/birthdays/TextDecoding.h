@@ -28,6 +28,9 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian);
 // GB18030, Big5, ...) as UTF-8; a byte sequence the set does not have becomes U+FFFD. False
 // when the name is unknown.
 bool CharsetToUtf8(std::string_view bytes, const std::string& charset, std::string& out);
+// Whether the UTF-8 text holds a byte that begins a combining mark U+0300-U+036F (0xCC, 0xCD),
+// the marks ComposeNfc composes.
+bool HasCombiningMarkBytes(std::string_view utf8);
 // Canonical composition of Latin, Greek and Cyrillic letters with their marks.
 std::string ComposeNfc(std::string_view utf8);
 

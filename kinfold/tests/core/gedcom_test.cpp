@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <unistd.h>
 #include "birthdays/GedcomReader.h"
 #include "birthdays/TextDecoding.h"
 
@@ -476,6 +477,40 @@ TEST(GedcomQuirks, FamiliesBeforeTheirPartners)
     EXPECT_EQ(stats.couples, 2);
     EXPECT_EQ(stats.individuals, 4);
     EXPECT_EQ(stats.families, 2);
+}
+
+TEST(GedcomQuirks, BigFilesReadInPiecesAsWhole)
+{
+    // Over 4 MB, so that pieces and reads end inside lines and between CR and LF.
+    std::string file = "\xEF\xBB\xBF" "0 HEAD\r\n1 CHAR UTF-8\r\n";
+    const char* ends[] = {"\n", "\r\n", "\r"};
+    for (int i = 1; i <= 60000; ++i) {
+        std::string rec = "0 @I" + std::to_string(i) + "@ INDI\n1 NAME P" + std::to_string(i) + " /Piece/\n1 BIRT\n2 DATE " +
+                          std::to_string(1 + i % 28) + " MAR " + std::to_string(1800 + i % 200) +
+                          "\n2 NOTE " + std::string(40, 'x') + "\n";
+        for (char c : rec) file += c == '\n' ? std::string(ends[i % 3]) : std::string(1, c);
+    }
+    file += "0 @I70000@ INDI\n1 NAME Ren\xE9 /Cp/\n1 BIRT\n2 DATE 1 JAN 1900\n"
+            "0 @I70001@ INDI\n1 NAME Zoe\xCC\x88 /Nfc/\n1 BIRT\n2 DATE 2 JAN 1900\n"
+            "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I70000@\n1 MARR\n2 DATE 3 MAR 1950\n0 TRLR";
+    ASSERT_GT(file.size(), 4u << 20);
+    const fs::path path = fs::temp_directory_path() / ("kinfold_gedcom_pieces_" + std::to_string(::getpid()) + ".ged");
+    { std::ofstream(path, std::ios::binary) << file; }
+    BirthdayList fromFile;
+    GedcomImportStats stats;
+    std::string error;
+    ASSERT_TRUE(ImportGedcomFile(path.string(), fromFile, stats, error)) << error;
+    fs::remove(path);
+    BirthdayList fromBytes = Import(file);
+    ASSERT_EQ(fromFile.GetCount(), 60003);
+    ASSERT_EQ(fromBytes.GetCount(), 60003);
+    for (int i = 0; i < fromFile.GetCount(); ++i) ASSERT_EQ(fromFile[i].text, fromBytes[i].text);
+    EXPECT_EQ(fromFile[0].text, "P1 /Piece/");
+    ExpectDate(*Find(fromFile, "P59999 /Piece/"), 3, 24, 1999);
+    EXPECT_TRUE(Find(fromFile, "Ren\xC3\xA9 /Cp/"));
+    EXPECT_TRUE(Find(fromFile, "Zo\xC3\xAB /Nfc/"));
+    EXPECT_TRUE(Find(fromFile, "P1+Ren\xC3\xA9 /Piece/"));
+    EXPECT_EQ(stats.individuals, 60002);
 }
 
 // The real files in the shared test data folder.
