@@ -9,6 +9,7 @@
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include "app/ViewCommands.h"
 #include "view/KinfoldDoc.h"
 #include "view/KinfoldView.h"
 
@@ -41,6 +42,8 @@ CMainFrame::CMainFrame(CKinfoldDoc* doc, CKinfoldView* view)
     : CDocFrame(doc, KinfoldTemplate()), m_pDoc(doc), m_pView(view ? view : new CKinfoldView(doc))
 {
     m_pView->setParent(this);
+    // The view's commands open the program's dialogs.
+    if (!m_pView->Dialogs()) m_pView->SetDialogs(&KinfoldDialogs());
     setCentralWidget(m_pView);
     CreateMenus();
     CreateStatusBar();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The view's commands that open dialogs: the names list, the import (GEDCOM or vCard), the
+// The dialogs behind the view's commands: the names list, the import (GEDCOM or vCard), the
 // calendar export, the holidays, the options sheet, the year chooser, the target date and the click on a day.
 #include <QDir>
 #include <QFileDialog>
@@ -24,7 +24,6 @@
 #include "view/KinfoldDoc.h"
 #include "view/KinfoldView.h"
 #include "view/core/CalendarExport.h"
-#include "view/core/DayClick.h"
 
 namespace {
 // Removes entry i; the later entries move up one place.
@@ -35,6 +34,18 @@ void RemoveEntry(BirthdayList& list, int i)
     for (int j = i; j + 1 < n; ++j) list.SetAt(j, list[j + 1]);
     list.SetSize(n - 1);
 }
+
+class CViewDialogs : public IViewDialogs {
+public:
+    void List(CKinfoldView& view) override;
+    void Import(CKinfoldView& view) override;
+    void ExportCalendar(CKinfoldView& view) override;
+    void Holidays(CKinfoldView& view) override;
+    void Options(CKinfoldView& view) override;
+    void Year(CKinfoldView& view) override;
+    void Target(CKinfoldView& view) override;
+    void DayClicked(CKinfoldView& view, const QPoint& pt) override;
+};
 }  // namespace
 
 QString FindGedcomFolder(const QString& start, int maxDepth, int maxEntries)
@@ -65,148 +76,143 @@ QString FindGedcomFolder(const QString& start, int maxDepth, int maxEntries)
     return found.isEmpty() ? start : found;
 }
 
-void CKinfoldView::OnList()
+void CViewDialogs::List(CKinfoldView& view)
 {
-    CBirthdayNamesDlg dlg(GetDocument(), this);
+    CBirthdayNamesDlg dlg(view.GetDocument(), &view);
     if (dlg.exec() != QDialog::Accepted) return;
-    m_bRedraw = true;
-    update();
+    view.Redraw();
 }
 
-void CKinfoldView::OnImport()
+void CViewDialogs::Import(CKinfoldView& view)
 {
     const QString workingFolder = QDir::currentPath();
     // Bounded, so that a start in a large folder (a home folder) stays quick.
     const QString startFolder = FindGedcomFolder(workingFolder, 4, 20000);
     QString path = CDocFrame::fileDialogHook
                        ? CDocFrame::fileDialogHook(false, startFolder)
-                       : QFileDialog::getOpenFileName(this, "Open", startFolder,
+                       : QFileDialog::getOpenFileName(&view, "Open", startFolder,
                                                       "Birthday files (*.ged *.vcf *.vcard);;Gedcom file (*.ged);;"
                                                       "vCard address book (*.vcf *.vcard);;All files (*)");
     if (!path.isEmpty()) {
-        BirthdayList& list = GetDocument()->List();
+        BirthdayList& list = view.GetDocument()->List();
         if (!list.IsEmpty() &&
             AfxMessageBox("Name list is not empty.  Do you want to merge the file into your current list?",
-                          MB_YESNO | MB_ICONQUESTION, CString(), this) != IDYES) {
+                          MB_YESNO | MB_ICONQUESTION, CString(), &view) != IDYES) {
             AfxMessageBox("You may save the current list by selecting save or save as on the file menu then clear "
                           "the curren list by selecting new in the file menu.",
-                          MB_OK, CString(), this);
+                          MB_OK, CString(), &view);
             QDir::setCurrent(workingFolder);
             return;
         }
-        ScopedPleaseChoose ask(list, this);
+        ScopedPleaseChoose ask(list, &view);
         // GEDCOM or vCard, told apart by what the file holds, not by its name.
         BirthdayImportStats stats;
         std::string error;
         if (ImportBirthdayFile(FromQt(path), list, stats, error)) {
             list.SortByDate();
-            GetDocument()->SetModifiedFlag(true);
+            view.GetDocument()->SetModifiedFlag(true);
         } else {
-            AfxMessageBox(error, MB_OK | MB_ICONERROR, CString(), this);
+            AfxMessageBox(error, MB_OK | MB_ICONERROR, CString(), &view);
         }
     }
-    m_bRedraw = true;
-    update();
+    view.Redraw();
     QDir::setCurrent(workingFolder);
 }
 
-void CKinfoldView::OnExportCalendar()
+void CViewDialogs::ExportCalendar(CKinfoldView& view)
 {
     // Beside the document, under its name.
-    const QString docPath = GetDocument()->GetPathName();
+    const QString docPath = view.GetDocument()->GetPathName();
     QString suggested = docPath.isEmpty() ? QDir::current().filePath("Kinfold.ics")
                                           : QFileInfo(docPath).dir().filePath(QFileInfo(docPath).completeBaseName() + ".ics");
     QString path = CDocFrame::fileDialogHook ? CDocFrame::fileDialogHook(true, suggested)
-                                             : QFileDialog::getSaveFileName(this, "Export Calendar", suggested,
+                                             : QFileDialog::getSaveFileName(&view, "Export Calendar", suggested,
                                                                             "iCalendar file (*.ics);;All files (*)");
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += ".ics";
     // What the calendar shows in profile 0: the switches in effect when it is the one shown.
-    DisplayOptions profile0 = m_nCalendarType == 0 ? m_Options : ::LoadDisplayOptions(AppSettings(), 0);
+    DisplayOptions profile0 = view.m_nCalendarType == 0 ? view.m_Options : ::LoadDisplayOptions(AppSettings(), 0);
     CalendarExportOptions options;
     options.switches = profile0.switches;
     options.leapDay = profile0.leapDay;
     options.stamp = (int64_t)std::time(nullptr);
     int events = 0;
     std::string error;
-    if (!ExportCalendarFile(FromQt(path), GetDocument()->List(), options, events, error)) {
-        AfxMessageBox(error, MB_OK | MB_ICONERROR, CString(), this);
+    if (!ExportCalendarFile(FromQt(path), view.GetDocument()->List(), options, events, error)) {
+        AfxMessageBox(error, MB_OK | MB_ICONERROR, CString(), &view);
         return;
     }
     // Said where the user looks anyway, without a box to close.
-    if (auto* frame = qobject_cast<QMainWindow*>(window()))
+    if (auto* frame = qobject_cast<QMainWindow*>(view.window()))
         frame->statusBar()->showMessage(
             QString("%1 %2 written to %3").arg(events).arg(events == 1 ? "event" : "events").arg(path), 10000);
 }
 
-void CKinfoldView::OnHolliday()
+void CViewDialogs::Holidays(CKinfoldView& view)
 {
-    CHolidayListDlg dlg(Holidays(), this);
+    CHolidayListDlg dlg(view.Holidays(), &view);
     dlg.exec();
-    m_bRedraw = true;
-    update();
+    view.Redraw();
 }
 
-void CKinfoldView::OnOptions()
+void CViewDialogs::Options(CKinfoldView& view)
 {
-    COptions sheet("Options", this, 0);
-    sheet.SetProfileNumber(m_nCalendarType);
-    if (sheet.exec() == QDialog::Accepted) LoadDisplayOptions();
+    COptions sheet("Options", &view, 0);
+    sheet.SetProfileNumber(view.m_nCalendarType);
+    if (sheet.exec() == QDialog::Accepted) view.LoadDisplayOptions();
 }
 
-void CKinfoldView::OnYear()
+void CViewDialogs::Year(CKinfoldView& view)
 {
-    CYearDlg dlg(this);
-    dlg.m_nYear = m_nYear;
-    dlg.m_nMonth = m_nMonth;
+    CYearDlg dlg(&view);
+    dlg.m_nYear = view.m_nYear;
+    dlg.m_nMonth = view.m_nMonth;
     if (dlg.exec() != QDialog::Accepted) return;
     // Year 0 becomes 1 and the month is kept within 1 to 12.
-    ShowMonth(dlg.m_nYear, dlg.m_nMonth);
+    view.ShowMonth(dlg.m_nYear, dlg.m_nMonth);
 }
 
-void CKinfoldView::OnTarget()
+void CViewDialogs::Target(CKinfoldView& view)
 {
-    GregorianDate date(m_Options.dTarget);
-    EditDate(date, this);
+    GregorianDate date(view.m_Options.dTarget);
+    EditDate(date, &view);
     // Also after Cancel: the target is set again from the unchanged date.
     if (date.month == 0) {
-        m_Options.bCountdown = false;
+        view.m_Options.bCountdown = false;
         return;
     }
-    m_Options.dTarget = GregorianDate(date.month, date.day, date.year).DayNumber();
-    m_Options.bCountdown = true;
-    SaveTargetOptions(AppSettings(), m_nCalendarType, m_Options);
-    m_bRedraw = true;
-    update();
+    view.m_Options.dTarget = GregorianDate(date.month, date.day, date.year).DayNumber();
+    view.m_Options.bCountdown = true;
+    SaveTargetOptions(AppSettings(), view.m_nCalendarType, view.m_Options);
+    view.Redraw();
 }
 
-void CKinfoldView::OnDayClicked(QPoint pt)
+void CViewDialogs::DayClicked(CKinfoldView& view, const QPoint& pt)
 {
-    DayUnderPoint hit;
-    if (!FindDayAt(LastScreenPage(), pt.x(), pt.y(), hit)) return;
+    GregorianDate civil;
+    int index = -1;
+    if (!view.EntryUnderPoint(pt, civil, index)) return;
 
-    // The entry drawn under the mouse, found with the same stacking the drawing uses.
-    BirthdayList& list = GetDocument()->List();
-    BuildDayIndex();
-    std::vector<CellLine> lines = StackCellLines(hit.civil, list, m_DayIndex, Holidays(), m_Options,
-                                                 FreeTop(hit.civil, hit.box, hit.calendarType), hit.box.bottom,
-                                                 m_nLineHeight);
-    int index = EntryAtLine(lines, pt.y());
-
-    CBirthdayEditDlg dlg(this);
-    dlg.m_Entry = index >= 0 ? list.EntryAt(index) : BirthdayEntry(hit.civil);
+    BirthdayList& list = view.GetDocument()->List();
+    CBirthdayEditDlg dlg(&view);
+    dlg.m_Entry = index >= 0 ? list.EntryAt(index) : BirthdayEntry(civil);
     dlg.m_bDelete = false;
     if (dlg.exec() != QDialog::Accepted) return;
     if (dlg.m_bDelete) {
         RemoveEntry(list, index);
     } else if (index < 0) {
-        ScopedPleaseChoose ask(list, this);
+        ScopedPleaseChoose ask(list, &view);
         list.AddOrMerge(dlg.m_Entry);
     } else {
         list.SetAt(index, dlg.m_Entry);
     }
     list.SortByDate();
-    m_bRedraw = true;
-    update();
-    GetDocument()->SetModifiedFlag(true);
+    view.Redraw();
+    view.GetDocument()->SetModifiedFlag(true);
+}
+
+IViewDialogs& KinfoldDialogs()
+{
+    static CViewDialogs dialogs;
+    return dialogs;
 }

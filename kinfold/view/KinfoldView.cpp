@@ -27,6 +27,7 @@
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
 #include "view/KinfoldDoc.h"
+#include "view/ViewDialogs.h"
 #include "view/core/DayCell.h"
 #include "view/core/DayClick.h"
 
@@ -178,6 +179,16 @@ void CKinfoldView::Redraw()
     m_bRedraw = true;
     update();
 }
+
+// The dialogs are the shell's; the view only says which one the command wants.
+void CKinfoldView::OnList() { if (m_pDialogs) m_pDialogs->List(*this); }
+void CKinfoldView::OnImport() { if (m_pDialogs) m_pDialogs->Import(*this); }
+void CKinfoldView::OnExportCalendar() { if (m_pDialogs) m_pDialogs->ExportCalendar(*this); }
+void CKinfoldView::OnHolliday() { if (m_pDialogs) m_pDialogs->Holidays(*this); }
+void CKinfoldView::OnOptions() { if (m_pDialogs) m_pDialogs->Options(*this); }
+void CKinfoldView::OnYear() { if (m_pDialogs) m_pDialogs->Year(*this); }
+void CKinfoldView::OnTarget() { if (m_pDialogs) m_pDialogs->Target(*this); }
+void CKinfoldView::OnDayClicked(QPoint pt) { if (m_pDialogs) m_pDialogs->DayClicked(*this, pt); }
 
 void CKinfoldView::Toggle(int id, bool& flag)
 {
@@ -933,6 +944,19 @@ void CKinfoldView::UpdateHoverTip()
         m_nTipEntry = entry;
     }
     TipChanged(before);
+}
+
+bool CKinfoldView::EntryUnderPoint(QPoint pt, GregorianDate& civil, int& index)
+{
+    DayUnderPoint hit;
+    if (!FindDayAt(LastScreenPage(), pt.x(), pt.y(), hit)) return false;
+    BuildDayIndex();
+    std::vector<CellLine> lines = StackCellLines(hit.civil, m_pDoc->List(), m_DayIndex, m_Holidays, m_Options,
+                                                 FreeTop(hit.civil, hit.box, hit.calendarType), hit.box.bottom,
+                                                 m_nLineHeight);
+    civil = hit.civil;
+    index = EntryAtLine(lines, pt.y());
+    return true;
 }
 
 void CKinfoldView::mouseMoveEvent(QMouseEvent* e)

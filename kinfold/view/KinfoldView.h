@@ -20,6 +20,7 @@
 #include "view/core/PageLayout.h"
 
 class CKinfoldDoc;
+class IViewDialogs;
 class QAction;
 class QPainter;
 class QPrinter;
@@ -83,15 +84,22 @@ public:
     void MoveTo(int year, int month);
     void NextMonth();
 
-    // ---- dialog commands: defined with the dialogs (app/ViewCommands.cpp) ----
-    virtual void OnList();
-    virtual void OnImport();
-    virtual void OnExportCalendar();
-    virtual void OnHolliday();
-    virtual void OnOptions();
-    virtual void OnYear();
-    virtual void OnTarget();
-    virtual void OnDayClicked(QPoint pt);
+    // ---- dialog commands: passed to the dialogs the shell gave (nothing happens without) ----
+    void SetDialogs(IViewDialogs* dialogs) { m_pDialogs = dialogs; }
+    IViewDialogs* Dialogs() const { return m_pDialogs; }
+    void OnList();
+    void OnImport();
+    void OnExportCalendar();
+    void OnHolliday();
+    void OnOptions();
+    void OnYear();
+    void OnTarget();
+    void OnDayClicked(QPoint pt);
+    // The day under a point of the last screen drawing and the index of the entry drawn there
+    // (-1 for none), found with the stacking the drawing uses; false when the point is on no day.
+    bool EntryUnderPoint(QPoint pt, GregorianDate& civil, int& index);
+    // Redraws after a change of the list, the holidays or the options.
+    void Redraw();
 
     // ---- printing ----
     void OnFilePrint();
@@ -192,7 +200,6 @@ private:
     void CreateActions();
     QAction* AddAction(int id, const QString& text, const QString& prompt, bool checkable = false);
     void SetCheck(int id, bool on);
-    void Redraw();
     void Toggle(int id, bool& flag);
     void ToggleSwitch(int id, int n);
     int MonthsInYear(int year) const;
@@ -216,6 +223,7 @@ private:
     void PreparePrintedPage(int& W, int& H);
 
     CKinfoldDoc* m_pDoc;
+    IViewDialogs* m_pDialogs = nullptr;
     HolidayList m_Holidays;
     std::map<int, QAction*> m_actions;
     QString m_strCaption;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Includes run one way: app -> view -> the Qt-free cores. The view and the cores share a library
-// with the program shell, so only this scan notices an include that points the other way.
+// Includes run one way: app -> view -> the Qt-free cores. The link of the view's own tests catches
+// a call into the shell; only this scan notices an include that points the other way.
 #include <gtest/gtest.h>
 #include <filesystem>
 #include <fstream>

@@ -19,6 +19,7 @@
 #include "app/BirthdayEditDlg.h"
 #include "app/OptionsPages.h"
 #include "app/OptionsSheet.h"
+#include "app/ViewCommands.h"
 #include "view/KinfoldDoc.h"
 #include "view/KinfoldView.h"
 #include "view/core/PageLayout.h"
@@ -52,6 +53,7 @@ protected:
     {
         DialogTest::SetUp();
         view = std::make_unique<CKinfoldView>(&doc);
+        view->SetDialogs(&KinfoldDialogs());
         view->resize(1400, 1000);
         view->LoadDisplayOptions();
     }

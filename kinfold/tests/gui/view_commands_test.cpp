@@ -45,6 +45,7 @@ protected:
     {
         DialogTest::SetUp();
         view = std::make_unique<CKinfoldView>(&doc);
+        view->SetDialogs(&KinfoldDialogs());
         view->resize(1400, 1000);
         view->LoadDisplayOptions();
         view->m_nYear = 2021;
