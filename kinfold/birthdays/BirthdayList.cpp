@@ -226,8 +226,6 @@ int BirthdayList::SetMarriageByRecordNumber(uint32_t recordNumber, const Calenda
 
 namespace {
 
-void StoreDate(CArchive& ar, const CalendarDate& d) { ar << (int32_t)d.month << (int32_t)d.day << (int32_t)d.year; }
-
 void LoadDate(CArchive& ar, CalendarDate& d)
 {
     int32_t m, dd, y;
@@ -246,11 +244,22 @@ void BirthdayList::Serialize(CArchive& ar)
         for (const BirthdayEntry& e : m_entries) bytes += kKfdMinRecordSize + (e.text.size() < 255 ? 0 : 6) + e.text.size();
         ar.Reserve(bytes);
         ar << (uint32_t)m_entries.size();
+        // The fixed fields around the text go out in two blocks each, not one call per number.
         for (const BirthdayEntry& e : m_entries) {
-            StoreDate(ar, e);
-            ar << e.text << e.recordNumber << e.kind;
-            StoreDate(ar, e.endDate);
-            StoreDate(ar, e.otherDate);
+            char head[12], tail[30];
+            size_t n = 0;
+            auto put = [&](char* out, uint32_t v, int bytes) {
+                for (int i = 0; i < bytes; ++i) out[n++] = (char)(v >> (8 * i));
+            };
+            for (int v : {e.month, e.day, e.year}) put(head, (uint32_t)v, 4);
+            ar.Write(head, n);
+            ar << e.text;
+            n = 0;
+            put(tail, e.recordNumber, 4);
+            put(tail, e.kind, 2);
+            for (int v : {e.endDate.month, e.endDate.day, e.endDate.year, e.otherDate.month, e.otherDate.day, e.otherDate.year})
+                put(tail, (uint32_t)v, 4);
+            ar.Write(tail, n);
         }
         return;
     }

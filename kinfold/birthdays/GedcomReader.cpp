@@ -225,7 +225,7 @@ private:
         if (m_type == Individual) {
             if (m_birthSeen) m_entry.kind = BirthdayEntry::Individual;
             bool added;
-            const uint32_t name = m_names.Add(m_entry.text, added);
+            const TextTable::Handle name = m_names.Add(m_entry.text, added);
             const CalendarDate& d = m_entry.endDate;
             if (m_birthSeen && DayPrecise(m_entry)) {
                 m_entry.text = m_texts.Claim(m_entry.text, m_entry);
@@ -295,7 +295,7 @@ private:
     static constexpr int kNotIndividual = -2;
     struct Person {
         int index = kNotIndividual;  // in the list; -1 when left out for lack of a birth day
-        uint32_t name = 0;           // in m_names: as read, without a suffix that set it apart
+        TextTable::Handle name = 0;  // in m_names: as read, without a suffix that set it apart
         int deathYear = 0, deathMonth = 0, deathDay = 0;  // as read
     };
 
@@ -328,12 +328,12 @@ private:
             return id - 1;
         }
         bool added;
-        const uint32_t id = m_xrefs.Add(key, added);
+        int& place = m_xrefs.Numbers(m_xrefs.Add(key, added))[0];
         if (added) {
             m_people.emplace_back();
-            m_xrefIds.push_back((uint32_t)m_people.size() - 1);
+            place = (int)m_people.size() - 1;
         }
-        return m_xrefIds[id];
+        return (uint32_t)place;
     }
 
     const Person* FindPerson(uint32_t xref) const
@@ -403,12 +403,11 @@ private:
     ImportTexts m_texts;
     // Every cross-reference met gets a number, its place in m_people: those of the form
     // m_numberPrefix + a number (no leading zero, at most 7 digits) through m_byNumber (that
-    // place + 1), the others through m_xrefs and m_xrefIds.
+    // place + 1), the others through m_xrefs (the place is its first number).
     static constexpr uint32_t kPage = 4096;
     std::string m_numberPrefix;
     std::vector<std::vector<uint32_t>> m_byNumber = std::vector<std::vector<uint32_t>>(10000000 / kPage + 1);
     TextTable m_xrefs;
-    std::vector<uint32_t> m_xrefIds;
     std::vector<Person> m_people;
     TextTable m_names;
     std::vector<Family> m_families;  // with a marriage month, in file order

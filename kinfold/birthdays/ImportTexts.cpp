@@ -4,9 +4,9 @@
 bool ImportTexts::TryClaim(std::string_view text, Day day)
 {
     bool added;
-    const uint32_t id = m_texts.Add(text, added);
-    if (added) m_days.push_back(day);
-    return m_days[id] == day;
+    std::array<int, 3>& held = m_texts.Numbers(m_texts.Add(text, added));
+    if (added) held = {day.year, day.month, day.day};
+    return held == std::array<int, 3>{day.year, day.month, day.day};
 }
 
 CString ImportTexts::Claim(const CString& text, const CalendarDate& date)

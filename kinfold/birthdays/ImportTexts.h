@@ -28,7 +28,6 @@ public:
     void Clear()
     {
         m_texts.Clear();
-        m_days.clear();
     }
 
 private:
@@ -39,8 +38,7 @@ private:
     // Takes `text` when it is free or held by the same day.
     bool TryClaim(std::string_view text, Day day);
 
-    TextTable m_texts;
-    std::vector<Day> m_days;  // by text number
+    TextTable m_texts;  // each with the day that claimed it
 };
 
 // What an import did to the list, whatever the file's kind.
