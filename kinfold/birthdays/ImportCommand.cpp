@@ -101,6 +101,7 @@ ImportCommandResult RunImportCommand(const std::string& ged, const std::string& 
             return r;
         }
         static_cast<ImportCounts&>(stats) = g;
+        stats.format = ImportFormat::Gedcom;
     } else if (!ImportBirthdays(bytes, list, stats, why)) {
         r.exitCode = 1;
         r.error = "\"" + ged + "\" is neither a GEDCOM file nor a vCard file";
