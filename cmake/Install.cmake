@@ -85,6 +85,18 @@ kq_install_program(kinfold kinfold/app/desktop com.quorvanth.Kinfold)
 kq_install_program(markwheel markwheel/desktop com.quorvanth.Markwheel)
 if(TARGET dialwake)
   kq_install_program(dialwake dialwake/desktop com.quorvanth.Dialwake)
+  # The clocks come back at login (/etc/xdg/autostart for the prefix /usr): a configuration file,
+  # which the user's own entry of the same name overrides.
+  set(KQ_AUTOSTART_DIR "${CMAKE_INSTALL_FULL_SYSCONFDIR}/xdg/autostart")
+  install(FILES dialwake/desktop/dialwake-autostart.desktop DESTINATION "${KQ_AUTOSTART_DIR}"
+    RENAME dialwake.desktop COMPONENT dialwake)
+  file(WRITE "${KQ_DOC_DIR}/dialwake/conffiles" "${KQ_AUTOSTART_DIR}/dialwake.desktop\n")
+  set(CPACK_DEBIAN_DIALWAKE_PACKAGE_CONTROL_EXTRA "${KQ_DOC_DIR}/dialwake/conffiles")
+  if(BUILD_TESTING)
+    add_test(NAME dialwake_autostart_entry
+      COMMAND bash "${PROJECT_SOURCE_DIR}/tools/check-desktop-entry.sh"
+        "${PROJECT_SOURCE_DIR}/dialwake/desktop/dialwake-autostart.desktop" dialwake)
+  endif()
 endif()
 add_custom_target(kq_packaging_docs ALL DEPENDS ${_gzipped})
 if(BUILD_TESTING)

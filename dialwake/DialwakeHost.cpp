@@ -6,12 +6,19 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QTimer>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <algorithm>
+#include <cstdio>
+#include <memory>
 
+#include "HostInstance.h"
 #include "SoundsWindow.h"
 #include "kestrum/clock.h"
 #include "kestrum/settings.h"
@@ -119,6 +126,61 @@ void DialwakeHost::ShowSounds()
     m_sounds->show();
     m_sounds->raise();
     m_sounds->activateWindow();
+}
+
+void DialwakeHost::TellPlacesCannotBeKept()
+{
+    const char* text = "This desktop runs on Wayland without XWayland, where programs cannot place their "
+                       "windows: the clocks cannot keep their places or stay on top of other windows.";
+    std::fprintf(stderr, "dialwake: %s\n", text);
+    // Not modal: the clocks run on while it is read.
+    auto* box = new QMessageBox(QMessageBox::Information, "Dialwake", text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}
+
+void DialwakeHost::Receive(const QStringList& commands)
+{
+    if (commands.isEmpty()) {
+        // After the hand-over is answered: the chooser waits for the user.
+        QTimer::singleShot(0, this, [this] { NewClock(); });
+        return;
+    }
+    for (const QString& c : commands) MakeClock(FromQt(c));
+}
+
+bool DialwakeHost::ListenForLaterStarts(const QString& path)
+{
+    delete m_server;
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    // Only the lock's holder gets here, so a socket in the way was left by a host that was killed.
+    QLocalServer::removeServer(path);
+    if (!m_server->listen(path)) return false;
+    connect(m_server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+            auto buffer = std::make_shared<std::string>();
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket, buffer] {
+                QByteArray bytes = socket->readAll();
+                buffer->append(bytes.constData(), (size_t)bytes.size());
+                std::vector<std::string> args;
+                HandOverParse parse = DecodeHandOver(*buffer, args);
+                // A restart line is at most a few kilobytes; far more is no later start of ours.
+                if (parse == HandOverParse::incomplete && buffer->size() < (64u << 20)) return;
+                if (parse == HandOverParse::complete) {
+                    socket->write(kHandOverTaken);
+                    socket->flush();
+                    QStringList commands;
+                    for (const std::string& a : args) commands << QString::fromLocal8Bit(a.data(), (qsizetype)a.size());
+                    Receive(commands);
+                }
+                socket->disconnectFromServer();
+            });
+        }
+    });
+    return true;
 }
 
 void DialwakeHost::customEvent(QEvent* e)

@@ -11,6 +11,7 @@
 #include "platform/CString.h"
 
 class CClockDlg;
+class QLocalServer;
 class QSystemTrayIcon;
 class SoundsWindow;
 
@@ -29,6 +30,12 @@ public:
     // Asks for a city and makes a clock for it.
     void NewClock();
     void ShowSounds();
+    // On Wayland without an X server: says once that the clocks open where the desktop puts them.
+    void TellPlacesCannotBeKept();
+    // A later start's arguments: a clock for each, or the chooser for a new clock when there are none.
+    void Receive(const QStringList& commands);
+    // Takes later starts' arguments from the local socket at `path` (a stale one is replaced).
+    bool ListenForLaterStarts(const QString& path);
 
     const std::vector<CClockDlg*>& Clocks() const { return m_clocks; }
     // Whether the host quits the application when its last clock goes (tests turn it off).
@@ -41,6 +48,7 @@ protected:
 private:
     std::vector<CClockDlg*> m_clocks;
     QSystemTrayIcon* m_tray = nullptr;
+    QLocalServer* m_server = nullptr;
     QPointer<SoundsWindow> m_sounds;
     bool m_quitWhenEmpty = true;
 };

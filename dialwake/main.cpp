@@ -2,18 +2,23 @@
 // Dialwake: world clocks on the desktop. Arguments are restart lines or new-clock fragments
 // ("/o4/tz(32400|nu0)/n(Tokyo, Japan)"), each made into a clock besides those of the restart file.
 #include <QApplication>
+#include <QGuiApplication>
+#include <sys/stat.h>
 #include <cstdio>
+#include <cstdlib>
 
 #include "DialwakeHost.h"
+#include "HostInstance.h"
 #include "kestrum/clock.h"
 #include "platform/CommandLine.h"
+#include "platform/DisplayChoice.h"
 #include "platform/Settings.h"
 #include "platform/ToolTips.h"
 #include "platform/Version.h"
 
 namespace {
 const CommandOption kOptions[] = {
-    {"--help", nullptr, "Show this help and exit"},
+    {"--help", nullptr, "Show this help and exit (also -h)"},
     {"--version", nullptr, "Show the version and exit"},
 };
 const std::string_view kUsage[] = {"dialwake [CLOCK...]   (a CLOCK is a restart line such as \"/o4/tz(32400|nu0)/n(Tokyo, Japan)\")"};
@@ -24,7 +29,7 @@ int main(int argc, char** argv)
     // Answered before any window exists, so they need no display.
     CommandArgs parsed;
     std::string error;
-    if (!ParseCommandArgs(ArgumentsOf(argc, argv), kOptions, parsed, error)) {
+    if (!ParseProgramArgs(ArgumentsOf(argc, argv), kOptions, parsed, error)) {
         std::fprintf(stderr, "dialwake: %s (see dialwake --help)\n", error.c_str());
         return 2;
     }
@@ -37,15 +42,45 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    QApplication app(argc, argv);
+    // One host per user, display and restart file: a later start hands its arguments to the first.
+    const char* display = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    struct stat st {};
+    std::string runtimeDir = runtime && stat(runtime, &st) == 0 && S_ISDIR(st.st_mode) ? runtime : "";
+    const std::string base = HostInstanceBase(CClockDlg::RestartFilePath(),
+                                              display ? display : "", wayland ? wayland : "", runtimeDir);
+    HostInstanceLock lock(base + ".lock");
+    if (lock.Usable() && !lock.Held()) {
+        if (HandOverArguments(base + ".socket", parsed.Files(), 10000, error)) return 0;
+        std::fprintf(stderr, "dialwake: %s\n", error.c_str());
+        return 1;
+    }
+
+    // Only X11 lets the clocks keep their places and stay on top: on a Wayland session they go
+    // through XWayland when it is there, unless the user chose a platform.
+    const DisplayEnvironment displays = DisplayEnvironmentNow();
+    const DisplayPlan plan = PlanDisplay(displays, true);
+    if (plan == DisplayPlan::none) {
+        std::fprintf(stderr, "dialwake: %s\n", NoDisplayReason(displays).c_str());
+        return 1;
+    }
+    if (plan == DisplayPlan::x11) setenv("QT_QPA_PLATFORM", "xcb", 1);
+
+    // Every argument was checked above; the toolkit takes none of them.
+    int toolkitArgc = 1;
+    QApplication app(toolkitArgc, argv);
     PlatformSetApplication(QStringLiteral("Dialwake"));
     InstallToolTipTiming(app);
     // Clocks come and go; the host decides when the program ends.
     app.setQuitOnLastWindowClosed(false);
     app.setWindowIcon(CClockDlg::Icon());
     DialwakeHost host;
-    QStringList args = app.arguments();
-    args.removeFirst();
+    QStringList args;
+    for (const std::string& f : parsed.Files()) args << QString::fromLocal8Bit(f);
+    if (lock.Held() && !host.ListenForLaterStarts(QString::fromLocal8Bit(base + ".socket")))
+        std::fprintf(stderr, "dialwake: later starts cannot reach this one (%s.socket)\n", base.c_str());
     host.Start(args);
+    if (QGuiApplication::platformName() == "wayland") host.TellPlacesCannotBeKept();
     return app.exec();
 }

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <climits>
+#include "core/Countdown.h"
 #include "platform/MessageBox.h"
 #include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
@@ -142,9 +143,11 @@ bool CSetTargetDlg::SaveAndValidate()
     for (int i = 0; i < 6; ++i) {
         const Field& f = fields[i];
         CString message;
+        // The day's bound is that of the month and year above it: 30 February is no date.
+        int upper = f.spin == m_spinDay ? MwDaysInMonth(values[0], values[1]) : f.spin->Upper();
         if (!f.spin->Value(values[i])) message = "Please enter an integer.";
-        else if (f.ranged && (values[i] < f.spin->Lower() || values[i] > f.spin->Upper()))
-            message = StrFormat("Please enter an integer between %d and %d.", f.spin->Lower(), f.spin->Upper());
+        else if (f.ranged && (values[i] < f.spin->Lower() || values[i] > upper))
+            message = StrFormat("Please enter an integer between %d and %d.", f.spin->Lower(), upper);
         if (!message.empty()) {
             AfxMessageBox(message, MB_OK | MB_ICONWARNING, "Markwheel", this);
             f.spin->setFocus();

@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QFileInfo>
 #include <cstdio>
 #include "MainFrm.h"
 #include "MarkwheelDoc.h"
 #include "platform/CommandLine.h"
+#include "platform/DisplayChoice.h"
 #include "platform/Settings.h"
 #include "platform/ToolTips.h"
 #include "platform/Version.h"
 
 namespace {
 const CommandOption kOptions[] = {
-    {"--help", nullptr, "Show this help and exit"},
+    {"--help", nullptr, "Show this help and exit (also -h)"},
     {"--version", nullptr, "Show the version and exit"},
 };
 const std::string_view kUsage[] = {"markwheel [TARGET.mkw]"};
@@ -21,7 +23,7 @@ int main(int argc, char** argv)
     // Answered before any window exists, so they need no display.
     CommandArgs args;
     std::string error;
-    if (!ParseCommandArgs(ArgumentsOf(argc, argv), kOptions, args, error)) {
+    if (!ParseProgramArgs(ArgumentsOf(argc, argv), kOptions, args, error, 1)) {
         std::fprintf(stderr, "markwheel: %s (see markwheel --help)\n", error.c_str());
         return 2;
     }
@@ -34,7 +36,14 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    QApplication app(argc, argv);
+    const DisplayEnvironment displays = DisplayEnvironmentNow();
+    if (PlanDisplay(displays, false) == DisplayPlan::none) {
+        std::fprintf(stderr, "markwheel: %s\n", NoDisplayReason(displays).c_str());
+        return 1;
+    }
+    // Every argument was checked above; the toolkit takes none of them.
+    int toolkitArgc = 1;
+    QApplication app(toolkitArgc, argv);
     PlatformSetApplication("Markwheel");
     QApplication::setDesktopFileName("markwheel");
     InstallToolTipTiming(app);
@@ -42,7 +51,10 @@ int main(int argc, char** argv)
 
     CMarkwheelDoc doc;
     CMainFrame frame(&doc);
-    frame.ProcessCommandLine(app.arguments());
+    QStringList commandLine{app.applicationFilePath()};
+    // An absolute path, so that a file named "-x.mkw" (given after "--") is not taken for an option.
+    for (const std::string& f : args.Files()) commandLine << QFileInfo(QString::fromLocal8Bit(f)).absoluteFilePath();
+    frame.ProcessCommandLine(commandLine);
     frame.show();
     return app.exec();
 }

@@ -27,7 +27,8 @@ FILES[markwheel]="/usr/bin/markwheel /usr/share/applications/markwheel.desktop
   /usr/share/metainfo/com.quorvanth.Markwheel.metainfo.xml /usr/share/man/man1/markwheel.1.gz"
 FILES[dialwake]="/usr/bin/dialwake /usr/share/applications/dialwake.desktop
   /usr/share/icons/hicolor/scalable/apps/dialwake.svg
-  /usr/share/metainfo/com.quorvanth.Dialwake.metainfo.xml /usr/share/man/man1/dialwake.1.gz"
+  /usr/share/metainfo/com.quorvanth.Dialwake.metainfo.xml /usr/share/man/man1/dialwake.1.gz
+  /etc/xdg/autostart/dialwake.desktop"
 PACKAGES="kestrum kinfold markwheel dialwake"
 
 # ---- the set of packages ----
@@ -124,6 +125,11 @@ for p in $PACKAGES; do
                 "<launchable type=\"desktop-id\">$p.desktop</launchable>" "<release version=\"$VERSION\"" '<summary>' '<description>'; do
       grep -qF "$want" "$metainfo" && ok || bad "$p: metainfo lacks $want"
     done
+    if [ "$p" = dialwake ]; then
+      out="$(bash "$(dirname "$0")/check-desktop-entry.sh" "$root/etc/xdg/autostart/dialwake.desktop" dialwake 2>&1)" \
+        && ok || bad "$p: autostart entry: $out"
+      dpkg-deb -I "$deb" conffiles 2>/dev/null | grep -qx /etc/xdg/autostart/dialwake.desktop && ok || bad "$p: the autostart entry is no conffile"
+    fi
     page="$root/usr/share/man/man1/$p.1.gz"
     gzip -dc "$page" | grep -q "^\.TH .* \"$p $VERSION\"" && ok || bad "$p: manual page does not name version $VERSION"
     out="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)" && [ -z "$out" ] \

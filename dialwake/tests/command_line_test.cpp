@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Dialwake's --help, --version and unknown options, run without a display.
+// Dialwake's --help, --version and refused arguments, run without a display.
 #include "../../platform/tests/SmallCommandLine.h"
 
-TEST(DialwakeCommandLine, HelpVersionAndUnknownOptions)
+TEST(DialwakeCommandLine, HelpVersionAndRefusals)
 {
-    runprogram::ExpectHelpVersionAndRefusal(KQ_PROGRAM, "dialwake", "/o4");
+    runprogram::ExpectHelpVersionAndRefusal(KQ_PROGRAM, "dialwake", "/o4", true);
 }

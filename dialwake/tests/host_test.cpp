@@ -225,3 +225,25 @@ TEST_F(HostTest, NewInTheChooserPutsTheClockBesideIt)
                                            << chooser.y() << " " << chooser.width() << "x" << chooser.height();
     EXPECT_TRUE(avail.contains(made));
 }
+
+TEST_F(HostTest, ALaterStartMakesItsClocksOrAsksForOne)
+{
+    host.Receive({"/o1/tz(3600|nu0)/n(Oslo, Norway)"});
+    EXPECT_EQ(Names(), (std::vector<CString> {"Oslo, Norway"}));
+    // Without clocks: the chooser for a new one, once the hand-over is answered.
+    bool asked = false;
+    QTimer timer;
+    timer.setInterval(5);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (auto* d = qobject_cast<CWhatCity*>(QApplication::activeModalWidget())) {
+            asked = true;
+            d->reject();
+        }
+    });
+    timer.start();
+    host.Receive({});
+    EXPECT_FALSE(asked);
+    for (int i = 0; i < 100 && !asked; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(Names(), (std::vector<CString> {"Oslo, Norway"}));
+}

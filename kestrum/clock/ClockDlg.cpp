@@ -12,6 +12,7 @@
 #include <QTimerEvent>
 #include <sys/stat.h>
 
+#include "clock/ClockMenu.h"
 #include "clock/ClockPictures.h"
 #include "kestrum/files.h"
 #include "kestrum/readonly.h"
@@ -79,6 +80,7 @@ CClockDlg::CClockDlg(QWidget* parent)
     }
     move(r.topLeft());
     SetToolTip(this, "Click to minimize.  RIGHT click for setup.");
+    InstallClockMenu(this);
     m_Timer.start(kTickMs, this);
     show();
 }
@@ -596,7 +598,8 @@ void CClockDlg::mouseReleaseEvent(QMouseEvent* e)
         } else {
             GoMin();
         }
-    } else if (e->button() == Qt::RightButton) {
+    } else if (e->button() == Qt::RightButton && !(e->modifiers() & Qt::ControlModifier)) {
+        // With Ctrl the clock's menu opened instead.
         Setup();
     }
 }

@@ -140,6 +140,13 @@ bool CBirthdayEditDlg::OnOK()
             }
             if (!ReadIntegerField(m_ctlDate[c][f], v[c][f])) return false;
         }
+    // A date that cannot be would never be drawn. The marriage and death may be missing or
+    // partial; the columns a kind hides keep what they held and are not asked about.
+    const int kind = SelectedKind();
+    for (int c = 0; c < (kind == KindIndividual ? 3 : 1); ++c)
+        if (!CheckDateFields(m_ctlColumn[c]->title(), m_ctlDate[c][1], m_ctlDate[c][2], v[c][1], v[c][2], v[c][0],
+                             c > 0))
+            return false;
     CalendarDate* dates[3] = {&m_Entry, &m_Entry.otherDate, &m_Entry.endDate};
     for (int c = 0; c < 3; ++c) {
         dates[c]->year = v[c][0];
@@ -149,7 +156,7 @@ bool CBirthdayEditDlg::OnOK()
     m_Entry.text = FromQt(m_ctlText->text());
     m_Entry.ClearKind(BirthdayEntry::Note | BirthdayEntry::Individual | BirthdayEntry::Couple);
     static const uint16_t bits[3] = {BirthdayEntry::Individual, BirthdayEntry::Couple, BirthdayEntry::Note};
-    m_Entry.SetKind(bits[SelectedKind()]);
+    m_Entry.SetKind(bits[kind]);
     m_bDelete = m_ctlDelete->isChecked();
     return true;
 }

@@ -3,12 +3,14 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <string>
 #include <vector>
 #include "app/BirthdayEditDlg.h"
 #include "app/PleaseChooseDlg.h"
+#include "birthdays/DateCheck.h"
 #include "platform/Archive.h"
 #include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
@@ -85,6 +87,14 @@ void CBirthdayNamesDlg::AddLine(const CString& text, int index)
 {
     auto* item = new NameItem(ToQt(text));
     item->setData(Qt::UserRole, index);
+    // Older lists may hold dates the editor refuses: marked, so that they are found and mended.
+    if (index >= 0 && index < m_List.GetCount() && HasImpossibleDate(m_List[index])) {
+        item->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+        // No taller than a line, so that the list keeps its spacing.
+        const int h = m_ctlList->fontMetrics().height();
+        m_ctlList->setIconSize(QSize(h, h));
+        item->setToolTip(kImpossibleDateTip);
+    }
     m_ctlList->addItem(item);
 }
 

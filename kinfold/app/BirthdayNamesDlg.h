@@ -8,6 +8,9 @@
 class CKinfoldDoc;
 class QListWidget;
 
+// The tip of a line whose entry has a date that cannot be.
+inline constexpr const char* kImpossibleDateTip = "A date of this entry cannot be: Edit to mend it.";
+
 class CBirthdayNamesDlg : public CKinfoldDialog {
     Q_OBJECT
 public:

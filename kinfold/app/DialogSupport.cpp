@@ -8,6 +8,7 @@
 #include <QShowEvent>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
+#include "birthdays/DateCheck.h"
 #include "platform/CString.h"
 #include "platform/MessageBox.h"
 #include "platform/TextCodec.h"
@@ -164,6 +165,29 @@ bool CheckIntegerRange(CSpinEdit* field, int value, int lo, int hi)
 {
     if (value >= lo && value <= hi) return true;
     Refuse(field->Edit(), StrFormat("Please enter an integer between %d and %d.", lo, hi));
+    return false;
+}
+
+bool CheckDateFields(const QString& date, CSpinEdit* monthField, CSpinEdit* dayField, int month, int day, int year,
+                     bool partial)
+{
+    static const char* const kMonths[12] = {"January", "February", "March",     "April",   "May",      "June",
+                                            "July",    "August",   "September", "October", "November", "December"};
+    const DateField wrong = partial ? CheckPartialDate(month, day, year) : CheckDate(month, day, year);
+    if (wrong == DateField::None) return true;
+    const QString of = date.isEmpty() ? QString() : " of \"" + date + "\"";
+    if (wrong == DateField::Month) {
+        Refuse(monthField->Edit(),
+               FromQt("The month" + of + " must be 1 to 12" + (partial ? ", or 0 with day 0 when it is not known." : ".")));
+        return false;
+    }
+    const QString name = kMonths[month - 1];
+    const QString when = year == 0 ? name + " without a year" : name + " " + QString::number(year);
+    Refuse(dayField->Edit(), FromQt(QString("The day%1 cannot be %2: %3 has %4 days.")
+                                        .arg(of)
+                                        .arg(day)
+                                        .arg(when)
+                                        .arg(CivilDaysInMonth(month, year))));
     return false;
 }
 

@@ -76,6 +76,12 @@ bool ReadIntegerField(QLineEdit* field, int& value);
 // field and returns false.
 bool CheckIntegerRange(CSpinEdit* field, int value, int lo, int hi);
 
+// Refuses a date that cannot be: says which field of which date (`date` is the column's title, or
+// "" for a dialog's only date) and why, selects the field and returns false. With `partial` a
+// missing date, a year alone and a month without its day are taken too.
+bool CheckDateFields(const QString& date, CSpinEdit* monthField, CSpinEdit* dayField, int month, int day, int year,
+                     bool partial = false);
+
 // The tips of the usual buttons.
 inline constexpr const char* kTipOk = "Use value as currently set.";
 inline constexpr const char* kTipCancelValue = "Use original value.";

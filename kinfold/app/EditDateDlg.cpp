@@ -46,6 +46,8 @@ bool CEditDateDlg::OnOK()
     if (!ReadIntegerField(m_ctlYear, year)) return false;
     if (!ReadIntegerField(m_ctlMonth, month) || !CheckIntegerRange(m_ctlMonth, month, 0, 12)) return false;
     if (!ReadIntegerField(m_ctlDay, day) || !CheckIntegerRange(m_ctlDay, day, 0, 31)) return false;
+    // Month 0 is no date at all (it turns the day count off); any other must exist.
+    if (month != 0 && !CheckDateFields(QString(), m_ctlMonth, m_ctlDay, month, day, year)) return false;
     m_nYear = year;
     m_nMonth = month;
     m_nDay = day;

@@ -24,6 +24,7 @@ CHolidayListDlg::CHolidayListDlg(HolidayList& list, QWidget* parent) : CKinfoldD
 
     auto* buttons = new QVBoxLayout;
     m_btnOk = new QPushButton("OK", this);
+    m_btnCancel = new QPushButton("Cancel", this);
     m_btnEdit = new QPushButton("Edit", this);
     m_btnNew = new QPushButton("New", this);
     m_btnDelete = new QPushButton("Delete", this);
@@ -31,18 +32,21 @@ CHolidayListDlg::CHolidayListDlg(HolidayList& list, QWidget* parent) : CKinfoldD
     m_btnCountry = new QPushButton("Country...", this);
     m_btnOk->setDefault(true);
     SetToolTip(m_btnOk, kTipOk);
+    SetToolTip(m_btnCancel, kTipCancelValues);
     SetToolTip(m_btnEdit, "Screen to change currently selected holliday.");
     SetToolTip(m_btnNew, "Screen to enter a new holliday.");
     SetToolTip(m_btnDelete, "Remove selected holliday.");
     SetToolTip(m_btnReset, "Put in the initial factory settings.");
     SetToolTip(m_btnCountry, "Put in the public holidays of a country.");
     buttons->addWidget(m_btnOk);
+    buttons->addWidget(m_btnCancel);
     buttons->addSpacing(12);
     for (QPushButton* b : {m_btnEdit, m_btnNew, m_btnDelete, m_btnReset, m_btnCountry}) buttons->addWidget(b);
     buttons->addStretch(1);
     layout->addLayout(buttons);
 
     connect(m_btnOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_btnCancel, &QPushButton::clicked, this, &CHolidayListDlg::OnCancel);
     connect(m_btnEdit, &QPushButton::clicked, this, &CHolidayListDlg::OnEdit);
     connect(m_btnNew, &QPushButton::clicked, this, &CHolidayListDlg::OnNew);
     connect(m_btnDelete, &QPushButton::clicked, this, &CHolidayListDlg::OnDelete);
@@ -66,6 +70,9 @@ int CHolidayListDlg::Selected() const
 
 void CHolidayListDlg::OnInitDialog()
 {
+    m_Opened = m_List.Items();
+    m_Stored = ReadStoredHolidayRecords(AppSettings());
+    m_bCancelled = false;
     Refill();
     m_ctlList->setFocus();
 }
@@ -122,9 +129,19 @@ void CHolidayListDlg::OnCountry()
     Refill(first);
 }
 
+void CHolidayListDlg::OnCancel()
+{
+    // Country and Reset wrote to the store already; both go back as well as the list.
+    m_List.RemoveAll();
+    for (const Holiday& h : m_Opened) m_List.Add(h);
+    WriteStoredHolidayRecords(AppSettings(), m_Stored);
+    m_bCancelled = true;
+    reject();
+}
+
 void CHolidayListDlg::done(int result)
 {
-    // Every change is already in effect; closing in any way keeps it.
-    m_List.SaveToSettings(AppSettings());
+    // Every change is already in effect; closing by any way but Cancel keeps it.
+    if (!m_bCancelled) m_List.SaveToSettings(AppSettings());
     CKinfoldDialog::done(result);
 }

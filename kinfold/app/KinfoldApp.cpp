@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <memory>
 #include "app/MainFrame.h"
+#include "birthdays/DateCheck.h"
+#include "birthdays/ImportCommand.h"
 #include "calendar/MoonDate.h"
 #include "holidays/CountrySets.h"
 #include "holidays/HolidayList.h"
@@ -34,7 +36,13 @@ QString StartFile()
 
 bool OpenStartDocument(CMainFrame& frame, const QString& document)
 {
-    if (!document.isEmpty()) return frame.OpenDocumentFile(document);
+    // A named file that cannot be read has been reported; the user goes on with a new list
+    // rather than losing the window.
+    if (!document.isEmpty()) {
+        if (frame.OpenDocumentFile(document)) return true;
+        frame.OnFileNew();
+        return false;
+    }
     // A start file that vanished or went bad must not keep the program from starting, nor greet
     // every later start with the same message: it leaves the recent-file list like any other.
     if (!frame.OpenRecentFile(StartFile())) frame.OnFileNew();
@@ -48,7 +56,7 @@ int RunKinfold(QApplication& app, const QString& document)
     auto doc = std::make_unique<CKinfoldDoc>();
     auto frame = std::make_unique<CMainFrame>(doc.get());
 
-    if (!OpenStartDocument(*frame, document)) return 1;
+    OpenStartDocument(*frame, document);
     frame->show();
     frame->repaint();
     int rc = app.exec();
@@ -79,17 +87,8 @@ void StoredHolidays(HolidayList& list)
 {
     // A copy to read from: loading puts the factory list in when none is stored, and says so
     // in the store it reads.
-    ISettingsStore& store = AppSettings();
     MemorySettingsStore copy;
-    if (store.Contains(kHolidaySection, kHolidayCountKey)) {
-        const int count = store.GetInt(kHolidaySection, kHolidayCountKey, -1);
-        copy.WriteInt(kHolidaySection, kHolidayCountKey, count);
-        for (int i = 1; i <= count; ++i) {
-            const CString key = StrFormat("Number%03d", i);
-            if (!store.Contains(kHolidaySection, key)) break;
-            copy.WriteString(kHolidaySection, key, store.GetString(kHolidaySection, key, ""));
-        }
-    }
+    WriteStoredHolidayRecords(copy, ReadStoredHolidayRecords(AppSettings()));
     list.LoadFromSettings(copy);
 }
 
@@ -149,16 +148,13 @@ QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& o, double 
     return QString();
 }
 
-QString PrintPdf(const PrintPdfOptions& o)
+QString PrintPdf(const PrintPdfOptions& o, int* leftOut)
 {
     CKinfoldDoc doc;
     doc.OnNewDocument();
-    if (!o.document.isEmpty()) {
-        QFile f(o.document);
-        if (!f.open(QIODevice::ReadOnly)) return "Cannot open " + o.document + ": " + f.errorString();
-        QString err = CDocFrame::LoadDocumentBytes(&doc, f.readAll());
-        if (!err.isEmpty()) return "Cannot read " + o.document + ": " + err;
-    }
+    std::string error;
+    if (!o.document.isEmpty() && !LoadKfdFile(QFile::encodeName(o.document).toStdString(), doc.List(), error))
+        return QString::fromLocal8Bit(error);
     CKinfoldView view(&doc);
     view.m_bSaveOptionsOnClose = false;
     view.SetCalendarType(o.calendar);
@@ -182,6 +178,7 @@ QString PrintPdf(const PrintPdfOptions& o)
     r.outputPdf = o.output;
     r.paperCode = o.paperCode;
     r.portrait = o.portrait;
+    if (leftOut) *leftOut = view.EntriesLeftOut();
     return view.PrintToPdf(r);
 }
 
@@ -189,14 +186,16 @@ int RunPrintPdfCommand(const CommandArgs& args)
 {
     PrintPdfOptions o;
     QString err = ReadPrintPdfOptions(args, o);
-    int status = 2;
+    int status = 2, leftOut = 0;
     if (err.isEmpty()) {
-        err = PrintPdf(o);
+        err = PrintPdf(o, &leftOut);
         status = 1;
     }
     if (!err.isEmpty()) {
         std::fprintf(stderr, "kinfold: %s\n", err.toLocal8Bit().constData());
         return status;
     }
+    // The print's one line, only when it has something to say.
+    if (leftOut) std::printf("%s\n", LeftOutText(leftOut).c_str());
     return 0;
 }

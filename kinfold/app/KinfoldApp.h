@@ -16,7 +16,8 @@ inline constexpr const char* kDefaultStartFile = "Kinfold.kfd";
 // program's exit code.
 int RunKinfold(QApplication& app, const QString& document = QString());
 // Opens `document` in the frame, or when it is empty the start document (the last one used, else
-// kDefaultStartFile); false only when the named document could not be opened.
+// kDefaultStartFile); a file that cannot be opened is reported and leaves a new document. False
+// only when the named document could not be opened.
 bool OpenStartDocument(CMainFrame& frame, const QString& document);
 
 struct PrintPdfOptions {
@@ -43,7 +44,8 @@ void StoredHolidays(HolidayList& list);
 // an error text naming the bad value, or "".
 // `today` (0: the clock's) picks the year a moon month 13 is checked in when --year is absent.
 QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& options, double today = 0);
-// Prints one year into the PDF; an error text or "".
-QString PrintPdf(const PrintPdfOptions& options);
+// Prints one year into the PDF; an error text or "". `leftOut` receives how many entries the
+// print left out as their dates cannot be.
+QString PrintPdf(const PrintPdfOptions& options, int* leftOut = nullptr);
 // Reads, prints and reports; the exit code (2 for bad arguments, 1 when printing failed).
 int RunPrintPdfCommand(const CommandArgs& args);

@@ -4,12 +4,14 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include "app/ViewCommands.h"
+#include "birthdays/ImportCommand.h"
 #include "view/KinfoldDoc.h"
 #include "view/KinfoldView.h"
 
@@ -52,6 +54,9 @@ CMainFrame::CMainFrame(CKinfoldDoc* doc, CKinfoldView* view)
         RefreshTitle();
     });
     connect(this, &QWidget::windowTitleChanged, this, [this] { RefreshTitle(); });
+    connect(m_pView, &CKinfoldView::statusMessage, this, [this](const QString& text) {
+        statusBar()->showMessage(text, 10000);
+    });
     resize(1024, 768 + 60);
 }
 
@@ -174,6 +179,15 @@ void CMainFrame::OnDocumentReady()
 {
     m_pView->OnInitialUpdate();
     RefreshTitle();
+}
+
+QString CMainFrame::ReadDocumentFile(const QString& path)
+{
+    std::string error;
+    if (!LoadKfdFile(QFile::encodeName(path).toStdString(), m_pDoc->List(), error))
+        return QString::fromLocal8Bit(error);
+    m_pDoc->SetModifiedFlag(false);
+    return QString();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* e)

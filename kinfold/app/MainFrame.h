@@ -30,6 +30,8 @@ public:
 
 protected:
     void OnDocumentReady() override;
+    // In the batch commands' words, so that a file is refused alike everywhere.
+    QString ReadDocumentFile(const QString& path) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:

@@ -17,6 +17,7 @@
 #include "app/ViewCommands.h"
 #include "app/YearDlg.h"
 #include "birthdays/BirthdayImport.h"
+#include "birthdays/DateCheck.h"
 #include "platform/Document.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
@@ -33,6 +34,12 @@ void RemoveEntry(BirthdayList& list, int i)
     if (i < 0 || i >= n) return;
     for (int j = i; j + 1 < n; ++j) list.SetAt(j, list[j + 1]);
     list.SetSize(n - 1);
+}
+
+// Said where the user looks anyway, without a box to close.
+void ShowStatus(CKinfoldView& view, const QString& text)
+{
+    if (auto* frame = qobject_cast<QMainWindow*>(view.window())) frame->statusBar()->showMessage(text, 10000);
 }
 
 class CViewDialogs : public IViewDialogs {
@@ -90,33 +97,36 @@ void CViewDialogs::Import(CKinfoldView& view)
     const QString startFolder = FindGedcomFolder(workingFolder, 4, 20000);
     QString path = CDocFrame::fileDialogHook
                        ? CDocFrame::fileDialogHook(false, startFolder)
-                       : QFileDialog::getOpenFileName(&view, "Open", startFolder,
+                       : QFileDialog::getOpenFileName(&view, "Import", startFolder,
                                                       "Birthday files (*.ged *.vcf *.vcard);;Gedcom file (*.ged);;"
                                                       "vCard address book (*.vcf *.vcard);;All files (*)");
-    if (!path.isEmpty()) {
-        BirthdayList& list = view.GetDocument()->List();
-        if (!list.IsEmpty() &&
-            AfxMessageBox("Name list is not empty.  Do you want to merge the file into your current list?",
-                          MB_YESNO | MB_ICONQUESTION, CString(), &view) != IDYES) {
-            AfxMessageBox("You may save the current list by selecting save or save as on the file menu then clear "
-                          "the curren list by selecting new in the file menu.",
-                          MB_OK, CString(), &view);
-            QDir::setCurrent(workingFolder);
-            return;
-        }
-        ScopedPleaseChoose ask(list, &view);
-        // GEDCOM or vCard, told apart by what the file holds, not by its name.
-        BirthdayImportStats stats;
-        std::string error;
-        if (ImportBirthdayFile(FromQt(path), list, stats, error)) {
-            list.SortByDate();
-            view.GetDocument()->SetModifiedFlag(true);
-        } else {
-            AfxMessageBox(error, MB_OK | MB_ICONERROR, CString(), &view);
-        }
-    }
-    view.Redraw();
     QDir::setCurrent(workingFolder);
+    if (path.isEmpty()) return;
+    // GEDCOM or vCard, told apart by what the file holds, not by its name; a file that is
+    // neither needs no answer about merging.
+    std::string bytes, error;
+    if (!ReadImportFile(FromQt(path), bytes, error)) {
+        AfxMessageBox(error, MB_OK | MB_ICONERROR, CString(), &view);
+        return;
+    }
+    BirthdayList& list = view.GetDocument()->List();
+    if (!list.IsEmpty() &&
+        AfxMessageBox("Name list is not empty.  Do you want to merge the file into your current list?",
+                      MB_YESNO | MB_ICONQUESTION, CString(), &view) != IDYES) {
+        AfxMessageBox("You may save the current list by selecting save or save as on the file menu then clear "
+                      "the curren list by selecting new in the file menu.",
+                      MB_OK, CString(), &view);
+        return;
+    }
+    BirthdayImportStats stats;
+    {
+        ScopedPleaseChoose ask(list, &view);
+        ImportBirthdays(bytes, list, stats, error);
+    }
+    list.SortByDate();
+    view.GetDocument()->SetModifiedFlag(true);
+    view.Redraw();
+    ShowStatus(view, ToQt(ImportCountsText(stats)) + QString(" (%1 entries in the list)").arg(list.GetCount()));
 }
 
 void CViewDialogs::ExportCalendar(CKinfoldView& view)
@@ -142,10 +152,9 @@ void CViewDialogs::ExportCalendar(CKinfoldView& view)
         AfxMessageBox(error, MB_OK | MB_ICONERROR, CString(), &view);
         return;
     }
-    // Said where the user looks anyway, without a box to close.
-    if (auto* frame = qobject_cast<QMainWindow*>(view.window()))
-        frame->statusBar()->showMessage(
-            QString("%1 %2 written to %3").arg(events).arg(events == 1 ? "event" : "events").arg(path), 10000);
+    QString said = QString("%1 %2 written to %3").arg(events).arg(events == 1 ? "event" : "events").arg(path);
+    if (int n = CountOnNoDay(view.GetDocument()->List(), options.switches)) said += "; " + ToQt(LeftOutText(n));
+    ShowStatus(view, said);
 }
 
 void CViewDialogs::Holidays(CKinfoldView& view)

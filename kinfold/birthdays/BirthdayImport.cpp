@@ -58,11 +58,16 @@ bool ImportBirthdays(std::string_view bytes, BirthdayList& list, BirthdayImportS
     return false;
 }
 
+bool ReadImportFile(const std::string& path, std::string& bytes, std::string& error)
+{
+    if (!ReadWholeFile(path, bytes, error)) return false;
+    if (DetectImportFormat(bytes) != ImportFormat::Unknown) return true;
+    error = NeitherMessage("\"" + path + "\"");
+    return false;
+}
+
 bool ImportBirthdayFile(const std::string& path, BirthdayList& list, BirthdayImportStats& stats, std::string& error)
 {
     std::string bytes;
-    if (!ReadWholeFile(path, bytes, error)) return false;
-    if (ImportBirthdays(bytes, list, stats, error)) return true;
-    error = NeitherMessage("\"" + path + "\"");
-    return false;
+    return ReadImportFile(path, bytes, error) && ImportBirthdays(bytes, list, stats, error);
 }

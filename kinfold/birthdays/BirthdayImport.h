@@ -19,5 +19,8 @@ struct BirthdayImportStats : ImportCounts {
 // Merges the file's people and couples into `list` (unsorted). False, with the list unchanged
 // and a message in `error`, when the bytes are neither GEDCOM nor vCard.
 bool ImportBirthdays(std::string_view bytes, BirthdayList& list, BirthdayImportStats& stats, std::string& error);
+// Reads the file and checks that it is one of the two; false with a message when it cannot be
+// read or is neither.
+bool ReadImportFile(const std::string& path, std::string& bytes, std::string& error);
 // Reads the file and imports it; false with a message when it cannot be read or is neither.
 bool ImportBirthdayFile(const std::string& path, BirthdayList& list, BirthdayImportStats& stats, std::string& error);

@@ -11,13 +11,6 @@ const char* kUsage = "usage: kinfold --import FILE [--save OUT.kfd] [DOC.kfd]";
 
 } // namespace
 
-std::string YearsRefusedText(const ImportCounts& counts)
-{
-    if (counts.yearsRefused == 0) return {};
-    return StrFormat(", %d %s with a year outside %d..%d left out", counts.yearsRefused,
-                     counts.yearsRefused == 1 ? "date" : "dates", kFirstYear, kLastYear);
-}
-
 bool LoadKfdFile(const std::string& path, BirthdayList& list, std::string& error)
 {
     std::string bytes;
@@ -112,9 +105,6 @@ ImportCommandResult RunImportCommand(const std::string& ged, const std::string& 
         r.exitCode = 1;
         return r;
     }
-    r.output = std::to_string(stats.added) + " added, " + std::to_string(stats.merged) + " merged, " +
-               std::to_string(stats.conflictsKept) + " conflicts kept" + YearsRefusedText(stats) + " (" +
-               std::to_string(list.GetCount()) +
-               " entries saved to " + save + ")";
+    r.output = ImportCountsText(stats) + " (" + std::to_string(list.GetCount()) + " entries saved to " + save + ")";
     return r;
 }

@@ -19,9 +19,6 @@ ImportCommandResult RunImportCommand(const std::vector<std::string>& args);
 // The same with the arguments read: `save` or `doc` may be empty, not both.
 ImportCommandResult RunImportCommand(const std::string& ged, const std::string& save, const std::string& doc);
 
-// ", N dates with a year outside -9900..11400 left out" for the import's line; empty for none.
-std::string YearsRefusedText(const ImportCounts& counts);
-
 // Reads a ".kfd" file into `list`; false with a message (the list unchanged) when it cannot.
 bool LoadKfdFile(const std::string& path, BirthdayList& list, std::string& error);
 // Writes the list through a temporary file that then replaces `path`.

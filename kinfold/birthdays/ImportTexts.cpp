@@ -28,3 +28,13 @@ CString ImportTexts::Claim(const CString& text, const CalendarDate& date)
         if (TryClaim(numbered, day)) return numbered;
     }
 }
+
+std::string ImportCountsText(const ImportCounts& counts)
+{
+    return std::to_string(counts.added) + " added, " + std::to_string(counts.merged) + " merged, " +
+           std::to_string(counts.conflictsKept) + " conflicts kept" +
+           (counts.yearsRefused == 0
+                ? std::string()
+                : StrFormat(", %d %s with a year outside %d..%d left out", counts.yearsRefused,
+                            counts.yearsRefused == 1 ? "date" : "dates", kFirstYear, kLastYear));
+}

@@ -51,6 +51,10 @@ struct ImportCounts {
     int yearsRefused = 0;   // dates left out for a year outside kFirstYear..kLastYear
 };
 
+// "3 added, 1 merged, 0 conflicts kept" (and ", 2 dates with a year outside -9900..11400 left out"
+// when there are such): the counts as the command line and the window say them.
+std::string ImportCountsText(const ImportCounts& counts);
+
 // For as long as it lives, counts the merge questions an import asks of the list's chooser and
 // the answers that keep the stored date; then gives the list its own chooser back.
 class CountedQuestions {

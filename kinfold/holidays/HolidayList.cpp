@@ -91,3 +91,20 @@ bool HolidayList::RemoveAt(int i) {
     m_years.clear();
     return true;
 }
+
+StoredHolidayRecords ReadStoredHolidayRecords(ISettingsStore& store) {
+    StoredHolidayRecords stored;
+    stored.count = store.GetInt(kHolidaySection, kHolidayCountKey, -1);
+    for (int i = 1; i <= stored.count; ++i) {
+        if (!store.Contains(kHolidaySection, RecordKey(i)))
+            break;
+        stored.records.push_back(store.GetString(kHolidaySection, RecordKey(i), ""));
+    }
+    return stored;
+}
+
+void WriteStoredHolidayRecords(ISettingsStore& store, const StoredHolidayRecords& stored) {
+    store.WriteInt(kHolidaySection, kHolidayCountKey, stored.count);
+    for (size_t i = 0; i < stored.records.size(); ++i)
+        store.WriteString(kHolidaySection, RecordKey((int)i + 1), stored.records[i]);
+}

@@ -76,3 +76,12 @@ private:
     std::vector<Holiday> m_items;
     mutable std::vector<YearDays> m_years;  // a few recent years; emptied by every change
 };
+
+// The stored list's count and records byte for byte, to be put back as they were: "Number" and
+// "Number001" up to the count (an absent count is kept as -1, which reads the same).
+struct StoredHolidayRecords {
+    int count = -1;
+    std::vector<CString> records;
+};
+StoredHolidayRecords ReadStoredHolidayRecords(ISettingsStore& store);
+void WriteStoredHolidayRecords(ISettingsStore& store, const StoredHolidayRecords& stored);

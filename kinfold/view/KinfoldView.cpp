@@ -22,6 +22,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <random>
+#include "birthdays/DateCheck.h"
 #include "calendar/MoonDate.h"
 #include "kestrum/files.h"
 #include "platform/Settings.h"
@@ -1071,7 +1072,7 @@ void CKinfoldView::OnFilePrint()
         from = printer.fromPage();
         to = printer.toPage();
     }
-    PrintPages(printer, from, to);
+    if (PrintPages(printer, from, to)) SayWhatWasLeftOut();
 }
 
 void CKinfoldView::OnFilePrintPreview()
@@ -1084,6 +1085,17 @@ void CKinfoldView::OnFilePrintPreview()
     dlg.exec();
     m_nPrintMode = 0;
     Redraw();
+    SayWhatWasLeftOut();
+}
+
+int CKinfoldView::EntriesLeftOut() const
+{
+    return CountOnNoDay(m_pDoc->List(), m_Options.switches);
+}
+
+void CKinfoldView::SayWhatWasLeftOut()
+{
+    if (int n = EntriesLeftOut()) emit statusMessage(ToQt(LeftOutText(n)));
 }
 
 void CKinfoldView::OnFilePrintSetup()

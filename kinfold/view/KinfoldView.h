@@ -109,6 +109,9 @@ public:
     bool PrintPages(QPrinter& printer, int fromPage, int toPage, bool preview = false);
     // Sets up a PDF printer for the request and prints into it; returns an error text or "".
     QString PrintToPdf(const PrintRequest& request);
+    // The entries the page cannot draw as their dates are no day of any year (which a print
+    // leaves out), with the switches in effect.
+    int EntriesLeftOut() const;
     // The page size of the last screen drawing (the print scale reads it).
     void SetLastPageSize(int W, int H) { m_nLastPageWidth = W; m_nLastPageHeight = H; }
     // Takes W x H as the last screen page without drawing it (printing with no window shown).
@@ -188,6 +191,8 @@ public:
 
 signals:
     void captionChanged(const QString& caption);
+    // A short message for the window's status bar.
+    void statusMessage(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -220,6 +225,7 @@ private:
     void SetCaption(const QString& caption);
     void BeginPrinting(QPrinter& printer);
     void EndPrinting();
+    void SayWhatWasLeftOut();
     void PreparePrintedPage(int& W, int& H);
 
     CKinfoldDoc* m_pDoc;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Countdown.h"
+#include "core/SolarTime.h"
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <ctime>
 #include "platform/CTime.h"
@@ -20,6 +22,11 @@ long SystemTimeSource::UtcOffsetAt(int64_t utcSeconds) const
     time_t now = time(nullptr);
     if (localtime_r(&now, &tmv)) return tmv.tm_gmtoff;
     return 0;
+}
+
+bool SystemTimeSource::ZoneLongitude(double& east) const
+{
+    return SystemZoneLongitude(east);
 }
 
 ITimeSource& SystemTime()
@@ -53,6 +60,20 @@ int64_t DayNumber(int64_t year, int month, int day)
     }
     n += (int64_t)day - 1;
     return year < 0 ? 1 - n : n;
+}
+
+int MwDaysInMonth(int64_t year, int month)
+{
+    static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return 31;
+    return month == 2 && MwIsLeapYear(year < 0 ? -year : year) ? 29 : kDays[month - 1];
+}
+
+bool MarkwheelFieldsInRange(const MarkwheelData& d)
+{
+    return d.month >= 1 && d.month <= 12 && d.day >= 1 && d.day <= 31 && d.hour >= 0 && d.hour <= 23 &&
+           d.minute >= 0 && d.minute <= 59 && d.second >= 0 && d.second <= 59 && d.mode >= modeCountDown &&
+           d.mode <= modeSolarTime;
 }
 
 int64_t LocalToUtc(int64_t local, const ITimeSource& zone)
@@ -142,11 +163,10 @@ CString AmPmText(int hour, int minute, int second)
     return StrFormat("%2d:%02d:%02d %s", Hour12(hour), minute, second, hour < 12 ? "AM" : "PM");
 }
 
-CString SolarText(int64_t utcSeconds)
+CString SolarText(int64_t utcSeconds, int64_t offsetSeconds)
 {
-    // Noon when the sun stands highest, a fixed 26 min 58 s ahead of UTC; wraps at midnight.
-    int64_t x = (utcSeconds % 86400 + 86400) % 86400 + 1618;
-    x %= 86400;
+    // Noon when the sun stands highest; wraps at midnight.
+    int64_t x = ((utcSeconds + offsetSeconds) % 86400 + 86400) % 86400;
     int u = (int)(x / 3600);
     return StrFormat("%d:%02d:%02d %s solar", Hour12(u), (int)(x / 60 % 60), (int)(x % 60), u < 12 ? "AM" : "PM");
 }
@@ -177,10 +197,13 @@ MarkwheelDisplay ComposeDisplay(const MarkwheelData& d, int64_t nowUtcMs, const 
         out.lines[2] = AmPmText(f.hour, f.minute, f.second);
         out.colour = kMwBlack;
         break;
-    default:
-        out.lines[2] = SolarText(nowS);
+    default: {
+        double east = 0;
+        out.lines[2] = zone.ZoneLongitude(east) ? SolarText(nowS, std::llround(SolarOffsetSeconds(nowS, east)))
+                                                : SolarText(nowS);
         out.colour = kMwBlue;
         break;
+    }
     }
     return out;
 }

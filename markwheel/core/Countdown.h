@@ -26,6 +26,12 @@ public:
     virtual int64_t NowUtcMs() const = 0;
     // Seconds east of UTC in force at that UTC moment, daylight saving included.
     virtual long UtcOffsetAt(int64_t utcSeconds) const = 0;
+    // Degrees east of the zone's principal city; false when the zone is not known.
+    virtual bool ZoneLongitude(double& east) const
+    {
+        (void)east;
+        return false;
+    }
 };
 
 // The system clock and the process's time zone.
@@ -33,6 +39,7 @@ class SystemTimeSource : public ITimeSource {
 public:
     int64_t NowUtcMs() const override;
     long UtcOffsetAt(int64_t utcSeconds) const override;
+    bool ZoneLongitude(double& east) const override;
 };
 ITimeSource& SystemTime();
 
@@ -42,6 +49,8 @@ bool MwIsLeapYear(int64_t year);
 // counts backwards as 1 minus the count of its positive twin. Day and month are not checked against each
 // other: 31 February is the 31st day after 31 January.
 int64_t DayNumber(int64_t year, int month, int day);
+// Days of a month 1-12 of a year (as DayNumber counts it, a negative year as its positive twin).
+int MwDaysInMonth(int64_t year, int month);
 inline constexpr int64_t kDayNumber1970 = 719162;
 
 // Wall-clock seconds (as if at UTC) to the UTC moment, with the zone's offset in force at that wall time.
@@ -55,6 +64,10 @@ struct MarkwheelData {
     int32_t second = 0, minute = 0, hour = 0, day = 1, month = 1, year = 1;
     bool operator==(const MarkwheelData&) const = default;
 };
+
+// Whether each field lies in its range (month 1-12, day 1-31, hour 0-23, minute and second 0-59,
+// mode 0-3); years are free and the day is not checked against the month, as older versions wrote.
+bool MarkwheelFieldsInRange(const MarkwheelData& d);
 
 // A new document: 1 January of the next local year at 00:00:00, titled "Year %d", counting down.
 MarkwheelData MarkwheelDefaults(const ITimeSource& time);
@@ -84,8 +97,10 @@ inline MarkwheelDisplay ComposeDisplay(const MarkwheelData& d, const ITimeSource
     return ComposeDisplay(d, time.NowUtcMs(), time);
 }
 
+inline constexpr int64_t kMwFixedSolarOffset = 1618;
 // Line 3 of modes 2 and 3.
 CString AmPmText(int hour, int minute, int second);
-CString SolarText(int64_t utcSeconds);
+// Solar time `offsetSeconds` ahead of UTC; without one, a fixed 26 min 58 s (for a zone not known).
+CString SolarText(int64_t utcSeconds, int64_t offsetSeconds = kMwFixedSolarOffset);
 
 inline constexpr const char* kMwClockTitle = "by Ardel Quorvanth";

@@ -12,6 +12,8 @@ bool LoadMarkwheel(CArchive& ar, MarkwheelData& d)
     ar >> r.title >> r.year >> r.month >> r.day >> r.hour >> r.minute >> r.second;
     bool shortForm = ar.AtEnd();
     if (!shortForm) ar >> r.mode;
+    if (!MarkwheelFieldsInRange(r))
+        throw CArchiveException(CArchiveException::badFormat, "Unexpected file format.");
     d = r;
     return shortForm;
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Markwheel's --help, --version and unknown options, run without a display.
+// Markwheel's --help, --version and refused arguments, run without a display.
 #include "../../platform/tests/SmallCommandLine.h"
 
-TEST(MarkwheelCommandLine, HelpVersionAndUnknownOptions)
+TEST(MarkwheelCommandLine, HelpVersionAndRefusals)
 {
-    runprogram::ExpectHelpVersionAndRefusal(KQ_PROGRAM, "markwheel", "t.mkw");
+    runprogram::ExpectHelpVersionAndRefusal(KQ_PROGRAM, "markwheel", "t.mkw", true, {{{"a.mkw", "b.mkw"}, "b.mkw"}});
 }

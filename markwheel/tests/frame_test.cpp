@@ -236,12 +236,17 @@ TEST_F(Frame, BrokenFileIsReportedAndChangesNothing)
 {
     doc.SetDisplayMode(modeCalendarClock);
     MarkwheelData before = doc.Data();
-    QString path = Write("broken.mkw", Bytes(before).left(10));
-    EXPECT_FALSE(frame.OpenDocumentFile(path));   // after "Save changes?" answered No
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1], "Unexpected file format.");
-    EXPECT_EQ(doc.Data(), before);
-    EXPECT_TRUE(doc.IsModified());
+    MarkwheelData month13 = before;
+    month13.month = 13;
+    for (const QByteArray& bytes : {Bytes(before).left(10), Bytes(month13)}) {
+        messages.clear();
+        QString path = Write("broken.mkw", bytes);
+        EXPECT_FALSE(frame.OpenDocumentFile(path));   // after "Save changes?" answered No
+        ASSERT_EQ(messages.size(), 2u);
+        EXPECT_EQ(messages[1], "Unexpected file format.");
+        EXPECT_EQ(doc.Data(), before);
+        EXPECT_TRUE(doc.IsModified());
+    }
 }
 
 TEST_F(Frame, SaveAsThenReopen)
@@ -345,4 +350,39 @@ TEST(FontFitter, SteadyTextsCostTwoMeasurementsAPaint)
     int before = fit.Measurements();
     fit.Fit("1:23:45.7", {800, 600});
     EXPECT_LE(fit.Measurements() - before, 2);
+}
+
+TEST(View, TicksRepaintOnlyWhatChangedAndMatchAWholePaint)
+{
+    App();
+    FakeTime time;
+    CMarkwheelDoc doc(&time);   // counting down to next New Year
+    time.nowMs += 300;   // so that the next tenths change one digit
+    CMarkwheelView view(&doc), fresh(&doc);
+    for (CMarkwheelView* v : {&view, &fresh}) {
+        v->setAttribute(Qt::WA_DontShowOnScreen);
+        v->show();
+    }
+    for (QSize size : {QSize(800, 600), QSize(1600, 1000)}) {
+        view.resize(size);
+        fresh.resize(size);
+        QCoreApplication::processEvents();
+        QImage shown(size, QImage::Format_ARGB32_Premultiplied), whole(size, QImage::Format_ARGB32_Premultiplied);
+        view.render(&shown);
+        for (int step : {100, 100, 900, 59000, 100}) {
+            time.nowMs += step;
+            view.Tick();
+            const QRect changed = view.LastTickRegion().boundingRect();
+            ASSERT_FALSE(changed.isEmpty()) << step;
+            // A tenth of a second redraws one digit's place, not the window.
+            if (step == 100) EXPECT_LT(changed.width() * changed.height() * 10, size.width() * size.height()) << step;
+            // Drawn over what was there, the changed parts give the picture of a whole paint.
+            view.render(&shown, changed.topLeft(), view.LastTickRegion());
+            fresh.Refresh();
+            fresh.render(&whole);
+            ASSERT_EQ(shown, whole) << "after " << step << " ms at " << size.width() << "x" << size.height();
+        }
+        view.Tick();
+        EXPECT_TRUE(view.LastTickRegion().isEmpty());   // the same moment: nothing to draw
+    }
 }

@@ -106,3 +106,42 @@ TEST(MkwFile, ShorterFilesAreRefusedAndChangeNothing)
     CArchive in(std::string("\xFF\xFF\xFF\xFF\xFF\xFF\x7F", 7));
     EXPECT_THROW(LoadMarkwheel(in, d), CArchiveException);
 }
+
+TEST(MkwFile, FieldsOutOfRangeAreRefusedAndChangeNothing)
+{
+    struct Case { const char* what; int32_t MarkwheelData::*field; int32_t value; };
+    const Case bad[] = {
+        {"month 13", &MarkwheelData::month, 13}, {"month 0", &MarkwheelData::month, 0},
+        {"day 32", &MarkwheelData::day, 32},     {"day 0", &MarkwheelData::day, 0},
+        {"hour 25", &MarkwheelData::hour, 25},   {"hour -1", &MarkwheelData::hour, -1},
+        {"minute 60", &MarkwheelData::minute, 60}, {"second 60", &MarkwheelData::second, 60},
+        {"mode 4", &MarkwheelData::mode, 4},     {"mode -1", &MarkwheelData::mode, -1},
+    };
+    for (const Case& c : bad) {
+        MarkwheelData written = Sample();
+        written.*c.field = c.value;
+        CArchive out;
+        StoreMarkwheel(out, written);
+        MarkwheelData d;
+        d.title = "kept";
+        MarkwheelData before = d;
+        CArchive in(out.Buffer());
+        EXPECT_THROW(LoadMarkwheel(in, d), CArchiveException) << c.what;
+        EXPECT_EQ(d, before) << c.what;
+    }
+    // The short form is checked as well; any year and 31 February, as older versions let through, still open.
+    MarkwheelData shortBad = Sample();
+    shortBad.hour = 24;
+    MarkwheelData d;
+    CArchive in(std::string("\x01x", 2) + FieldBytes(shortBad));
+    EXPECT_THROW(LoadMarkwheel(in, d), CArchiveException);
+    MarkwheelData odd = Sample();
+    odd.year = 12000;
+    odd.month = 2;
+    odd.day = 31;
+    CArchive out;
+    StoreMarkwheel(out, odd);
+    CArchive back(out.Buffer());
+    EXPECT_FALSE(LoadMarkwheel(back, d));
+    EXPECT_EQ(d, odd);
+}

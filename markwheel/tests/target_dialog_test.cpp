@@ -169,7 +169,7 @@ TEST_F(TargetDialog, ChecksRunInOrderAndStopAtTheFirst)
 
     messages.clear();
     Type(dlg.m_spinMonth, "2");
-    Type(dlg.m_spinDay, "31");   // not checked against the month
+    Type(dlg.m_spinDay, "28");
     EXPECT_FALSE(PressOk());
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "Please enter an integer between 0 and 59.");
@@ -177,7 +177,33 @@ TEST_F(TargetDialog, ChecksRunInOrderAndStopAtTheFirst)
 
     Type(dlg.m_spinSecond, "59");
     EXPECT_TRUE(PressOk());
-    EXPECT_EQ(dlg.m_nDay, 31);
+    EXPECT_EQ(dlg.m_nDay, 28);
+}
+
+TEST_F(TargetDialog, TheDayMustExistInItsMonth)
+{
+    struct Case { const char *year, *month, *day; int last; };
+    const Case refused[] = {
+        {"2027", "2", "29", 28}, {"2028", "2", "30", 29}, {"1900", "2", "29", 28}, {"2027", "4", "31", 30},
+        {"2027", "11", "31", 30},
+    };
+    for (const Case& c : refused) {
+        messages.clear();
+        Type(dlg.m_spinYear, c.year);
+        Type(dlg.m_spinMonth, c.month);
+        Type(dlg.m_spinDay, c.day);
+        EXPECT_FALSE(PressOk()) << c.year << "-" << c.month << "-" << c.day;
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0], StrFormat("Please enter an integer between 1 and %d.", c.last));
+        EXPECT_TRUE(Focused(dlg.m_spinDay));
+    }
+    const Case accepted[] = {{"2028", "2", "29", 0}, {"2000", "2", "29", 0}, {"2027", "12", "31", 0}};
+    for (const Case& c : accepted) {
+        Type(dlg.m_spinYear, c.year);
+        Type(dlg.m_spinMonth, c.month);
+        Type(dlg.m_spinDay, c.day);
+        EXPECT_TRUE(PressOk()) << c.year << "-" << c.month << "-" << c.day;
+    }
 }
 
 TEST_F(TargetDialog, ArrowsStepWithinTheRange)

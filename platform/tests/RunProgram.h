@@ -21,8 +21,9 @@ struct Result {
     std::string out, err;
 };
 
-// Runs `program` with `args` in `folder`, with HOME and the XDG folders inside `folder`.
-inline Result Run(const std::string& program, const std::vector<std::string>& args, const std::string& folder)
+// The environment of a program run in `folder`: HOME and the XDG folders inside it, no display,
+// then `extra` ("NAME=value").
+inline std::vector<std::string> Environment(const std::string& folder, const std::vector<std::string>& extra = {})
 {
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
@@ -37,6 +38,14 @@ inline Result Run(const std::string& program, const std::vector<std::string>& ar
     env.push_back("XDG_CONFIG_HOME=" + folder + "/.config");
     env.push_back("XDG_DATA_HOME=" + folder + "/.local/share");
     env.push_back("XDG_RUNTIME_DIR=" + folder + "/.run");
+    env.insert(env.end(), extra.begin(), extra.end());
+    return env;
+}
+
+// In a child after fork: runs `program` in `folder` with `env`, or ends with 127.
+[[noreturn]] inline void ExecIn(const std::string& program, const std::vector<std::string>& args,
+                                const std::string& folder, std::vector<std::string> env)
+{
     std::vector<char*> envp, argv;
     for (std::string& v : env) envp.push_back(v.data());
     envp.push_back(nullptr);
@@ -44,7 +53,31 @@ inline Result Run(const std::string& program, const std::vector<std::string>& ar
     all.insert(all.end(), args.begin(), args.end());
     for (std::string& a : all) argv.push_back(a.data());
     argv.push_back(nullptr);
+    if (chdir(folder.c_str()) == 0) execve(program.c_str(), argv.data(), envp.data());
+    _exit(127);
+}
 
+// Starts `program` in the background (output to `log`); its process id, to be stopped by the caller.
+inline pid_t Spawn(const std::string& program, const std::vector<std::string>& args, const std::string& folder,
+                   const std::vector<std::string>& extraEnv, const std::string& log = "/dev/null")
+{
+    pid_t pid = fork();
+    if (pid == 0) {
+        int fd = open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
+        if (fd >= 0) {
+            dup2(fd, 1);
+            dup2(fd, 2);
+        }
+        ExecIn(program, args, folder, Environment(folder, extraEnv));
+    }
+    return pid;
+}
+
+// Runs `program` with `args` in `folder`, with HOME and the XDG folders inside `folder`.
+inline Result Run(const std::string& program, const std::vector<std::string>& args, const std::string& folder,
+                  const std::vector<std::string>& extraEnv = {})
+{
+    std::vector<std::string> env = Environment(folder, extraEnv);
     int out[2], err[2];
     Result r;
     if (pipe(out) != 0 || pipe(err) != 0) return r;
@@ -54,9 +87,7 @@ inline Result Run(const std::string& program, const std::vector<std::string>& ar
         dup2(err[1], 2);
         close(out[0]);
         close(err[0]);
-        if (chdir(folder.c_str()) != 0) _exit(127);
-        execve(program.c_str(), argv.data(), envp.data());
-        _exit(127);
+        ExecIn(program, args, folder, env);
     }
     close(out[1]);
     close(err[1]);

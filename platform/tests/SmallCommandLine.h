@@ -11,8 +11,22 @@
 
 namespace runprogram {
 
+// One line on standard error naming `named`, exit 2, nothing on standard output.
+inline void ExpectRefused(const Result& r, const std::string& named)
+{
+    EXPECT_EQ(r.status, 2) << named << ": " << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find(named), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
+}
+
 // `name` is the program's name as it prints it; `file` a bare argument it would otherwise open.
-inline void ExpectHelpVersionAndRefusal(const std::string& program, const std::string& name, const std::string& file)
+// Programs that hand nothing to the toolkit also take "-h" for "--help" and refuse any other
+// single-dash argument and a "--" with nothing after it; `refusedToo` are further command lines
+// they refuse, each with the text its message names.
+inline void ExpectHelpVersionAndRefusal(const std::string& program, const std::string& name, const std::string& file,
+                                        bool strict = false,
+                                        const std::vector<std::pair<std::vector<std::string>, std::string>>& refusedToo = {})
 {
     namespace fs = std::filesystem;
     fs::path dir = fs::temp_directory_path() / (name + "-cli-" + std::to_string(::getpid()));
@@ -25,11 +39,21 @@ inline void ExpectHelpVersionAndRefusal(const std::string& program, const std::s
     Result version = Run(program, {"--version"}, dir);
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, name + " " + KQ_VERSION + "\n");
-    Result bad = Run(program, {"--bogus", file}, dir);
-    EXPECT_EQ(bad.status, 2);
-    EXPECT_EQ(bad.out, "");
-    EXPECT_NE(bad.err.find("--bogus"), std::string::npos);
-    EXPECT_EQ(bad.err.find('\n'), bad.err.size() - 1) << bad.err;
+    ExpectRefused(Run(program, {"--bogus", file}, dir), "--bogus");
+    if (strict) {
+        Result shortHelp = Run(program, {"-h"}, dir);
+        EXPECT_EQ(shortHelp.status, 0) << shortHelp.err;
+        EXPECT_EQ(shortHelp.out, help.out);
+        ExpectRefused(Run(program, {"-platform", "offscreen", file}, dir), "-platform");
+        ExpectRefused(Run(program, {file, "-x"}, dir), "-x");
+        ExpectRefused(Run(program, {"--"}, dir), "--");
+        for (const auto& [args, named] : refusedToo) ExpectRefused(Run(program, args, dir), named);
+        // Started with no display at all: one line and 1, not the toolkit's abort.
+        Result none = Run(program, {}, dir);
+        EXPECT_EQ(none.status, 1) << none.err;
+        EXPECT_NE(none.err.find("no display"), std::string::npos) << none.err;
+        EXPECT_EQ(none.err.find('\n'), none.err.size() - 1) << none.err;
+    }
     EXPECT_TRUE(fs::is_empty(dir));
     fs::remove_all(dir);
 }

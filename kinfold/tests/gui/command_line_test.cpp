@@ -5,9 +5,11 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 #include "../../../platform/tests/RunProgram.h"
 #include "app/CommandLine.h"
 #include "app/KinfoldApp.h"
+#include "birthdays/ImportCommand.h"
 #include "calendar/MoonDate.h"
 #include "platform/Version.h"
 
@@ -176,6 +178,52 @@ TEST_F(KinfoldCommandLine, AddressBooksInAndCalendarsOut)
     EXPECT_NE(none.err.find("Kinfold.kfd"), std::string::npos) << none.err;
     EXPECT_FALSE(fs::exists(P("none.ics")));
     EXPECT_EQ(Run({"--export-ics", "a.ics", "x.kfd", "y.kfd"}).status, 2);
+}
+
+TEST_F(KinfoldCommandLine, ADamagedDocumentOrAFolderIsRefusedInTheSameWordsByEveryCommand)
+{
+    // The window says the same (open_document_test).
+    Write("bad.kfd", std::string("\x09\x00\x00\x00", 4));
+    fs::create_directories(dir / "folder.kfd");
+    Write("a.ged", kSmallGedcom);
+    const std::pair<std::string, std::string> cases[] = {
+        {P("bad.kfd"), "\"" + P("bad.kfd") + "\" is not a Kinfold document or is damaged."},
+        {P("folder.kfd"), "Cannot read \"" + P("folder.kfd") + "\": it is a folder."},
+    };
+    for (const auto& [doc, words] : cases) {
+        for (const std::vector<std::string>& args : {std::vector<std::string>{"--import", P("a.ged"), doc},
+                                                     {"--export-ics", P("out.ics"), doc},
+                                                     {"--print-pdf", P("out.pdf"), doc}}) {
+            runprogram::Result r = Run(args);
+            EXPECT_EQ(r.status, 1) << args[0] << " " << doc;
+            EXPECT_EQ(r.err, "kinfold: " + words + "\n") << args[0];
+        }
+    }
+    EXPECT_FALSE(fs::exists(P("out.ics")));
+    EXPECT_FALSE(fs::exists(P("out.pdf")));
+}
+
+TEST_F(KinfoldCommandLine, PrintAndExportSayHowManyEntriesTheyLeaveOut)
+{
+    // An older list with a day April does not have and a month 13.
+    BirthdayList list;
+    for (const auto& [m, d, text] : {std::tuple{4, 31, "April 31"}, {13, 2, "Month 13"}, {5, 5, "Fine"}}) {
+        BirthdayEntry e(CalendarDate(m, d, 1980));
+        e.text = text;
+        e.kind = BirthdayEntry::Individual;
+        list.AddOrMerge(e);
+    }
+    std::string error;
+    ASSERT_TRUE(SaveKfdFile(P("old.kfd"), list, error)) << error;
+    const std::string said = "2 entries left out, as their dates cannot be (mend them with Edit > List)\n";
+    runprogram::Result ics = Run({"--export-ics", "cal.ics", "old.kfd"});
+    EXPECT_EQ(ics.status, 0) << ics.err;
+    EXPECT_EQ(ics.out, "1 event written to cal.ics (from old.kfd); " + said);
+    runprogram::Result pdf = Run({"--print-pdf", "cal.pdf", "--year", "2024", "old.kfd"});
+    EXPECT_EQ(pdf.status, 0) << pdf.err;
+    EXPECT_EQ(pdf.out, said);
+    // A print with nothing left out says nothing, as before.
+    EXPECT_EQ(Run({"--print-pdf", "empty.pdf", "--year", "2024"}).out, "");
 }
 
 TEST(PrintPdfOptions, ReadFromTheCommandLine)

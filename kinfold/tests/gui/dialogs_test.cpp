@@ -129,6 +129,32 @@ TEST_F(Dialogs, EnterDateRefusesMonth13AndDay32AndAcceptsYear12000)
     EXPECT_EQ(date.day, 31);
 }
 
+TEST_F(Dialogs, EnterDateRefusesADayItsMonthDoesNotHave)
+{
+    GregorianDate date(7, 4, 2000);
+    WhenModal<CEditDateDlg>([&](CEditDateDlg* d) {
+        for (const char* day : {"31", "0"}) {
+            d->m_ctlMonth->SetText("4");
+            d->m_ctlDay->SetText(day);
+            d->m_btnOk->click();
+            EXPECT_TRUE(d->isVisible()) << day;
+        }
+        d->m_ctlYear->SetText("1900");
+        d->m_ctlMonth->SetText("2");
+        d->m_ctlDay->SetText("29");
+        d->m_btnOk->click();
+        EXPECT_TRUE(d->isVisible());
+        d->m_ctlYear->SetText("2024");
+        d->m_btnOk->click();
+    });
+    EditDate(date);
+    EXPECT_EQ(messages, (std::vector<CString>{"The day cannot be 31: April 2000 has 30 days.",
+                                              "The day cannot be 0: April 2000 has 30 days.",
+                                              "The day cannot be 29: February 1900 has 28 days."}));
+    EXPECT_EQ(date.month * 100 + date.day, 229);
+    EXPECT_EQ(date.year, 2024);
+}
+
 TEST_F(Dialogs, EnterDateTakesDigitsOnlyAndCancelKeepsTheDate)
 {
     GregorianDate date(7, 4, 2000);
@@ -318,6 +344,60 @@ TEST_F(Dialogs, BirthdayEditKindLayoutsKeepTheHiddenColumns)
     EXPECT_EQ(dlg.exec(), QDialog::Rejected);
 }
 
+TEST_F(Dialogs, BirthdayEditRefusesDatesThatCannotBeNamingTheField)
+{
+    CBirthdayEditDlg dlg;
+    dlg.m_Entry = Person(3, 9, 1950, "Joe");
+    // Each case is refused and the dialog stays open, until the last, which it takes.
+    WhenModal<CBirthdayEditDlg>([](CBirthdayEditDlg* d) {
+        auto set = [d](int c, const char* y, const char* m, const char* day) {
+            d->m_ctlDate[c][0]->SetText(y);
+            d->m_ctlDate[c][1]->SetText(m);
+            d->m_ctlDate[c][2]->SetText(day);
+        };
+        auto refusedOk = [d] {
+            d->m_btnOk->click();
+            EXPECT_TRUE(d->isVisible());
+        };
+        set(0, "1950", "13", "9");
+        refusedOk();
+        set(0, "1950", "4", "31");   // April has 30
+        refusedOk();
+        set(0, "1950", "4", "0");
+        refusedOk();
+        set(0, "1900", "2", "29");   // no leap year in the Gregorian calendar
+        refusedOk();
+        set(0, "1500", "2", "29");   // a leap year in the Julian calendar
+        set(2, "2010", "2", "30");
+        refusedOk();
+        set(2, "2010", "0", "0");    // a death year alone
+        set(1, "1975", "0", "5");
+        refusedOk();
+        set(1, "1975", "6", "0");    // a wedding month without its day
+        d->m_btnOk->click();
+    });
+    ASSERT_EQ(dlg.exec(), QDialog::Accepted);
+    EXPECT_EQ(messages, (std::vector<CString>{"The month of \"Birth\" must be 1 to 12.",
+                                              "The day of \"Birth\" cannot be 31: April 1950 has 30 days.",
+                                              "The day of \"Birth\" cannot be 0: April 1950 has 30 days.",
+                                              "The day of \"Birth\" cannot be 29: February 1900 has 28 days.",
+                                              "The day of \"Death\" cannot be 30: February 2010 has 28 days.",
+                                              "The month of \"Marriage\" must be 1 to 12, or 0 with day 0 when it "
+                                              "is not known."}));
+    EXPECT_EQ(dlg.m_Entry.Compare(CalendarDate(2, 29, 1500)), 0);
+    EXPECT_EQ(dlg.m_Entry.endDate.year, 2010);
+    EXPECT_EQ(dlg.m_Entry.otherDate.month, 6);
+
+    // Without a year 29 February is a birthday; a couple's hidden columns are not asked about.
+    dlg.m_Entry = Person(2, 29, 0, "Leap");
+    dlg.m_Entry.endDate = CalendarDate(2, 30, 2001);
+    dlg.m_Entry.kind = BirthdayEntry::Couple;
+    messages.clear();
+    WhenModal<CBirthdayEditDlg>([](CBirthdayEditDlg* d) { d->m_btnOk->click(); });
+    ASSERT_EQ(dlg.exec(), QDialog::Accepted);
+    EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(Dialogs, BirthdayEditRefusesTextInNumberFieldsAndCancelChangesNothing)
 {
     CBirthdayEditDlg dlg;
@@ -386,6 +466,33 @@ TEST_F(NamesDialog, ListsTheTextsAlphabeticallyAndOkWithoutChangeKeepsTheDocumen
     // Sorted by date after OK.
     EXPECT_EQ(doc.List()[0].text, "ann");
     EXPECT_EQ(doc.List()[1].text, "Bob");
+}
+
+TEST_F(NamesDialog, EntriesWithDatesThatCannotBeAreMarkedUntilMended)
+{
+    // As an older file may hold them.
+    doc.List().SetAt(doc.List().FindByText(CString("Bob")), Person(4, 31, 1980, "Bob"));
+    CBirthdayNamesDlg dlg(&doc);
+    WhenModal<CBirthdayNamesDlg>([](CBirthdayNamesDlg* d) {
+        auto marked = [d] {
+            QStringList names;
+            for (int i = 0; i < d->m_ctlList->count(); ++i)
+                if (!d->m_ctlList->item(i)->icon().isNull() && d->m_ctlList->item(i)->toolTip() == kImpossibleDateTip)
+                    names << d->m_ctlList->item(i)->text();
+            return names;
+        };
+        EXPECT_EQ(marked(), QStringList{"Bob"});
+        Select(d->m_ctlList, "Bob");
+        WhenModal<CBirthdayEditDlg>([](CBirthdayEditDlg* e) {
+            e->m_ctlDate[0][2]->SetText("30");
+            e->m_btnOk->click();
+        });
+        d->m_btnEdit->click();
+        EXPECT_TRUE(marked().isEmpty());
+        d->m_btnOk->click();
+    });
+    ASSERT_EQ(dlg.exec(), QDialog::Accepted);
+    EXPECT_EQ(doc.List()[doc.List().FindByText(CString("Bob"))].day, 30);
 }
 
 TEST_F(NamesDialog, AddingAnExistingTextMergesAndShowsItTwiceUntilOk)

@@ -191,6 +191,54 @@ TEST_F(HolidayDialogs, CountryOnAnEmptyListAsksNothing)
     EXPECT_EQ(list.Items(), CountrySetHolidays(CountrySets().back()));
 }
 
+TEST_F(HolidayDialogs, CancelPutsBackTheListAndTheStoredListAsOpened)
+{
+    HolidayList list;
+    list.Add(Holiday(1, 2, "Mine"));
+    list.Add(Holiday(12, 25, "Christmas"));
+    list.SaveToSettings(store);
+    const auto storedBefore = store.values;
+    CHolidayListDlg dlg(list);
+    answers = {IDYES};
+    WhenModal<CHolidayListDlg>([&](CHolidayListDlg* d) {
+        d->m_ctlList->setCurrentRow(0);
+        d->m_btnDelete->click();
+        d->m_btnReset->click();
+        // A country set is stored at once.
+        WhenModal<CCountrySetDlg>([](CCountrySetDlg* c) {
+            c->m_ctlList->setCurrentRow(RowOf(c->m_ctlList, "United States (US)"));
+            c->m_btnOk->click();
+        });
+        d->m_btnCountry->click();
+        ASSERT_NE(store.values, storedBefore);
+        d->m_btnCancel->click();
+    });
+    EXPECT_EQ(dlg.exec(), QDialog::Rejected);
+    EXPECT_EQ(list.Items(), (std::vector<Holiday>{Holiday(1, 2, "Mine"), Holiday(12, 25, "Christmas")}));
+    HolidayList reread;
+    reread.LoadFromSettings(store);
+    EXPECT_EQ(reread.Items(), list.Items());
+
+    // The factory list stays the factory list, and OK after a Cancel saves again.
+    store.values.clear();
+    list.LoadFromSettings(store);
+    WhenModal<CHolidayListDlg>([&](CHolidayListDlg* d) {
+        d->m_ctlList->setCurrentRow(0);
+        d->m_btnDelete->click();
+        d->m_btnCancel->click();
+    });
+    dlg.exec();
+    EXPECT_EQ(store.GetInt("Hollidays", "Number", 0), -1);
+    EXPECT_EQ(list.Items(), HolidayList::FactoryList());
+    WhenModal<CHolidayListDlg>([&](CHolidayListDlg* d) {
+        d->m_ctlList->setCurrentRow(0);
+        d->m_btnDelete->click();
+        d->m_btnOk->click();
+    });
+    dlg.exec();
+    EXPECT_EQ(store.GetInt("Hollidays", "Number", 0), 18);
+}
+
 TEST(HolidayStore, EverySetAndAwkwardNamesRoundTripThroughTheSettingsFile)
 {
     QtSettingsStore file("HolidayRoundTrip");

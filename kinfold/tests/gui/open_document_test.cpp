@@ -4,6 +4,7 @@
 #include "../TestEntries.h"
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -18,6 +19,7 @@
 #include "app/KinfoldApp.h"
 #include "app/MainFrame.h"
 #include "platform/Archive.h"
+#include "platform/TextCodec.h"
 
 namespace {
 
@@ -116,7 +118,7 @@ TEST_F(OpenDocuments, RecentFilesThatCannotBeOpenedLeaveTheList)
     ASSERT_NE(RecentEntry(frame, "gone.kfd"), nullptr);
     RecentEntry(frame, "gone.kfd")->trigger();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].rfind("Cannot open file", 0), 0u);
+    EXPECT_EQ(messages[0], "Cannot open \"" + FromQt(gone) + "\": No such file or directory.");
     EXPECT_EQ(RecentEntry(frame, "gone.kfd"), nullptr);
     RecentEntry(frame, "bad.kfd")->trigger();
     EXPECT_EQ(RecentEntry(frame, "bad.kfd"), nullptr);
@@ -149,9 +151,43 @@ TEST_F(OpenDocuments, AStartDocumentThatCannotBeOpenedLeavesTheListOnce)
     CMainFrame frame(&doc);
     EXPECT_TRUE(frame.RecentFiles().isEmpty());
     const QString good = SaveList(dir.filePath("good.kfd"), "Ada Lind");
-    EXPECT_FALSE(OpenStartDocument(frame, dir.filePath("missing.kfd")));
     EXPECT_TRUE(OpenStartDocument(frame, good));
     EXPECT_EQ(doc.List().GetCount(), 1);
+}
+
+TEST_F(OpenDocuments, ADamagedFileOrAFolderIsNamedWithItsReasonAndLeavesANewDocument)
+{
+    // In the batch commands' words (command_line_test).
+    QFile bad(dir.filePath("bad.kfd"));
+    bad.open(QIODevice::WriteOnly);
+    bad.write(QByteArray("\x09\x00\x00\x00", 4));
+    bad.close();
+    QDir(dir.path()).mkdir("folder.kfd");
+    const QString badPath = dir.filePath("bad.kfd"), folder = dir.filePath("folder.kfd");
+    const CString damaged = "\"" + FromQt(badPath) + "\" is not a Kinfold document or is damaged.";
+    const CString isFolder = "Cannot read \"" + FromQt(folder) + "\": it is a folder.";
+    const std::pair<QString, CString> named[] = {
+        {badPath, damaged}, {folder, isFolder}, {dir.filePath("missing.kfd"), ""}};
+    for (const auto& [path, words] : named) {
+        CKinfoldDoc doc;
+        CMainFrame frame(&doc);
+        doc.List().AddOrMerge(Person(7, 9, 1980, "Before"));
+        messages.clear();
+        EXPECT_FALSE(OpenStartDocument(frame, path));
+        ASSERT_EQ(messages.size(), 1u);
+        if (!words.empty()) EXPECT_EQ(messages[0], words);
+        // The window goes on with a new, empty list.
+        EXPECT_EQ(doc.List().GetCount(), 0) << path.toStdString();
+        EXPECT_TRUE(doc.GetPathName().isEmpty());
+    }
+    // A folder in the recent list is named the same way.
+    CKinfoldDoc doc;
+    CMainFrame frame(&doc);
+    frame.AddRecentFile(QFileInfo(folder).absoluteFilePath());
+    messages.clear();
+    RecentEntry(frame, "folder.kfd")->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Cannot read \"" + FromQt(QFileInfo(folder).absoluteFilePath()) + "\": it is a folder.");
 }
 
 KINFOLD_DIALOG_TEST_MAIN()

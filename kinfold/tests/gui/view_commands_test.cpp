@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QGroupBox>
@@ -506,16 +507,40 @@ TEST_F(ImportCommand, AddressBooksAreToldByTheirContentNotTheirName)
     EXPECT_EQ(doc.List()[1].text, "Jane+Johnny Appleseed");
     EXPECT_TRUE(doc.IsModified());
 
-    // A file that is neither is said so, and changes nothing.
+    // A file that is neither, or that cannot be read, is said so before any question about
+    // merging, and changes nothing.
     doc.SetModifiedFlag(false);
     answer = folder.filePath("notes.ged");
     WriteFile(answer, "Name,Birthday\nAnn,1950-01-12\n");
+    for (const QString& bad : {answer, folder.filePath("missing.ged"), folder.filePath("tree")}) {
+        answer = bad;
+        messages.clear();
+        answers = {IDYES};
+        view->OnImport();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_NE(messages[0].find(FromQt(bad)), std::string::npos) << messages[0];
+        EXPECT_EQ(doc.List().GetCount(), 2);
+        EXPECT_FALSE(doc.IsModified());
+    }
+}
+
+TEST_F(ImportCommand, TheWindowSaysTheCountsTheCommandLinePrints)
+{
+    CDocFrame::fileDialogHook = {};
+    auto* frameDoc = new CKinfoldDoc;
+    frameDoc->List().AddOrMerge(Person(3, 4, 1952, "Mary /Jones/"));
+    CMainFrame frame(frameDoc);
+    // The file dialog is the Import's own.
+    WhenModal<QFileDialog>([this](QFileDialog* d) {
+        EXPECT_EQ(d->windowTitle(), "Import");
+        d->selectFile(gedPath);
+        QMetaObject::invokeMethod(d, "accept");
+    });
     answers = {IDYES};
-    view->OnImport();
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_NE(messages[1].find("neither a GEDCOM file"), std::string::npos) << messages[1];
-    EXPECT_EQ(doc.List().GetCount(), 2);
-    EXPECT_FALSE(doc.IsModified());
+    WhenModal<CPleaseChooseDlg>([](CPleaseChooseDlg* d) { d->m_btnB->click(); });
+    frame.View()->OnImport();
+    EXPECT_EQ(frameDoc->List().GetCount(), 3);
+    EXPECT_EQ(frame.statusBar()->currentMessage(), "2 added, 1 merged, 1 conflicts kept (3 entries in the list)");
 }
 
 TEST_F(ViewCommands, ExportCalendarWritesWhatProfileZeroShows)
@@ -582,6 +607,25 @@ TEST_F(ViewCommands, FileMenuExportSaysHowManyEventsItWrote)
     CDocFrame::fileDialogHook = {};
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_EQ(frame.statusBar()->currentMessage(), "1 event written to " + path);
+}
+
+TEST_F(ViewCommands, PrintPreviewAndExportSayHowManyEntriesTheyLeaveOut)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    auto* frameDoc = new CKinfoldDoc;
+    frameDoc->List().AddOrMerge(Person(1, 12, 1950, "Ann Smith"));
+    frameDoc->List().AddOrMerge(Person(2, 30, 1950, "From an old file"));
+    CMainFrame frame(frameDoc);
+    const QString said = "1 entry left out, as its date cannot be (mend it with Edit > List)";
+    WhenModal<QDialog>([](QDialog* d) { d->reject(); });
+    frame.View()->OnFilePrintPreview();
+    EXPECT_EQ(frame.statusBar()->currentMessage(), said);
+    const QString path = folder.filePath("cal.ics");
+    CDocFrame::fileDialogHook = [&](bool, const QString&) { return path; };
+    frame.View()->OnExportCalendar();
+    CDocFrame::fileDialogHook = {};
+    EXPECT_EQ(frame.statusBar()->currentMessage(), "1 event written to " + path + "; " + said);
 }
 
 TEST(GedcomFolder, BoundedSearchFindsTheFirstVisibleGedcomFile)

@@ -3,6 +3,7 @@
 #include <libical/ical.h>
 #include <algorithm>
 #include <cstdio>
+#include "birthdays/DateCheck.h"
 #include "birthdays/FileBytes.h"
 #include "platform/CString.h"
 #include "platform/SettingsStore.h"
@@ -222,5 +223,6 @@ ImportCommandResult RunExportCommand(const std::string& out, const std::string& 
     int events = 0;
     if (!ExportCalendarFile(out, list, options, events, error)) return fail(1, error);
     r.output = std::to_string(events) + (events == 1 ? " event" : " events") + " written to " + out + " (from " + path + ")";
+    if (int n = CountOnNoDay(list, options.switches)) r.output += "; " + LeftOutText(n);
     return r;
 }

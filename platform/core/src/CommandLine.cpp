@@ -108,6 +108,28 @@ bool ParseCommandArgs(std::span<const std::string> args, std::span<const Command
     return true;
 }
 
+bool ParseProgramArgs(std::span<const std::string> args, std::span<const CommandOption> table, CommandArgs& out,
+                      std::string& error, size_t maxFiles)
+{
+    std::vector<std::string> given(args.begin(), args.end());
+    auto end = std::find(given.begin(), given.end(), std::string("--"));
+    if (end != given.end() && end + 1 == given.end()) {
+        error = "-- must be followed by a file";
+        return false;
+    }
+    std::replace(given.begin(), end, std::string("-h"), std::string("--help"));
+    if (!ParseCommandArgs(given, table, out, error)) return false;
+    if (!out.Others().empty()) {
+        error = "unknown option " + out.Others()[0];
+        return false;
+    }
+    if (out.Files().size() > maxFiles) {
+        error = "unexpected argument " + out.Files()[maxFiles];
+        return false;
+    }
+    return true;
+}
+
 std::string CommandUsage(std::span<const std::string_view> usageLines, std::span<const CommandOption> table)
 {
     std::string text;

@@ -142,17 +142,17 @@ bool CDocFrame::OpenDocumentFile(const QString& path)
     return OpenFile(path) == OpenOutcome::Opened;
 }
 
+QString CDocFrame::ReadDocumentFile(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return "Cannot open file " + path + ".\n" + f.errorString();
+    return LoadDocumentBytes(m_doc, f.readAll());
+}
+
 CDocFrame::OpenOutcome CDocFrame::OpenFile(const QString& path)
 {
     if (!SaveModified()) return OpenOutcome::Cancelled;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        AfxMessageBox(FromQt("Cannot open file " + path + ".\n" + f.errorString()), MB_OK | MB_ICONERROR,
-                      FromQt(m_tmpl.appName), this);
-        return OpenOutcome::Failed;
-    }
-    QByteArray bytes = f.readAll();
-    QString err = LoadDocumentBytes(m_doc, bytes);
+    QString err = ReadDocumentFile(path);
     if (!err.isEmpty()) {
         AfxMessageBox(FromQt(err), MB_OK | MB_ICONERROR, FromQt(m_tmpl.appName), this);
         return OpenOutcome::Failed;

@@ -43,6 +43,12 @@ private:
 bool ParseCommandArgs(std::span<const std::string> args, std::span<const CommandOption> table, CommandArgs& out,
                       std::string& error);
 
+// For programs that give the toolkit nothing: as ParseCommandArgs, but "-h" stands for "--help",
+// any other single-dash argument and a "--" with nothing after it are refused, and so are more
+// than `maxFiles` files.
+bool ParseProgramArgs(std::span<const std::string> args, std::span<const CommandOption> table, CommandArgs& out,
+                      std::string& error, size_t maxFiles = static_cast<size_t>(-1));
+
 // The usage lines, a blank line, then one line per option: name and placeholder, its help and
 // the options it goes with.
 std::string CommandUsage(std::span<const std::string_view> usageLines, std::span<const CommandOption> table);

@@ -90,6 +90,9 @@ public:
 protected:
     // Hooks for the program: a new or opened document is ready to be shown.
     virtual void OnDocumentReady() {}
+    // Reads the file into the document, which a failure leaves as it was; the message for the
+    // user (naming the file), or "".
+    virtual QString ReadDocumentFile(const QString& path);
     void UpdateTitle();
     void closeEvent(QCloseEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
