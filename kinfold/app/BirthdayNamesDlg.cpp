@@ -145,7 +145,7 @@ QString EntryDateText(const BirthdayEntry& e)
 
 void CBirthdayNamesDlg::AddLine(const BirthdayEntry& entry, int index)
 {
-    auto* item = new NameItem(ToQt(entry.text), m_Collator);
+    auto* item = new NameItem(ToQt(entry.DisplayText()), m_Collator);
     item->setData(Qt::UserRole, index);
     item->setData(kDateRole, EntryDateText(entry));
     item->setHidden(!Matches(item));

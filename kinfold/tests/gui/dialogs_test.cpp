@@ -441,6 +441,18 @@ protected:
     CKinfoldDoc doc;
 };
 
+TEST_F(NamesDialog, ShowsNamesWithoutSurnameSlashesAndKeepsTheStoredTexts)
+{
+    doc.List().AddOrMerge(Person(12, 10, 1472, "Anne /Mowbray/"));
+    CBirthdayNamesDlg dlg(&doc);
+    WhenModal<CBirthdayNamesDlg>([](CBirthdayNamesDlg* d) {
+        EXPECT_EQ(Lines(d->m_ctlList), (QStringList{"ann", "Anne Mowbray", "Bob", "Carl"}));
+        d->m_btnOk->click();
+    });
+    ASSERT_EQ(dlg.exec(), QDialog::Accepted);
+    EXPECT_GE(doc.List().FindByText("Anne /Mowbray/"), 0);
+}
+
 TEST_F(NamesDialog, ListsTheTextsAlphabeticallyAndOkWithoutChangeKeepsTheDocumentClean)
 {
     CBirthdayNamesDlg dlg(&doc);

@@ -461,7 +461,7 @@ TEST_F(ImportCommand, YesMergesAndAsksWhichOfTwoDatesToKeep)
     doc.List().AddOrMerge(Person(3, 4, 1952, "Mary /Jones/"));
     answers = {IDYES};
     WhenModal<CPleaseChooseDlg>([](CPleaseChooseDlg* d) {
-        EXPECT_EQ(d->m_ctlTitle->text(), "Mary /Jones/");
+        EXPECT_EQ(d->m_ctlTitle->text(), "Mary Jones");
         EXPECT_EQ(d->m_ctlKind->text(), "Birth");
         EXPECT_EQ(d->m_ctlDateA->text(), "3/3/1952");
         EXPECT_EQ(d->m_ctlDateB->text(), "3/4/1952");

@@ -38,16 +38,12 @@ bool Before(const icaltimetype& a, const icaltimetype& b)
 }
 
 // The last day the calendar draws an entry that ends at `end`: the day itself, or, for a date
-// without its day, the last day of the month before.
+// without its day or its month, the last day of that month or year.
 bool LastShownDay(const CalendarDate& end, icaltimetype& last)
 {
-    if (end.IsEmpty() || end.month < 1 || end.month > 12) return false;
-    GregorianDate d(end.month, 1, end.year);
-    if (end.day < 1) {
-        d.AddDays(-1);
-    } else {
-        d.day = std::min(end.day, d.DaysInThisMonth());
-    }
+    if (end.IsEmpty() || end.month < 0 || end.month > 12) return false;
+    GregorianDate d(end.month == 0 ? 12 : end.month, 1, end.year);
+    d.day = end.day < 1 || end.month == 0 ? d.DaysInThisMonth() : std::min(end.day, d.DaysInThisMonth());
     if (d.year < 1 || d.year > 9999) return false;
     last = Date(d.year, d.month, d.day);
     return true;
@@ -105,7 +101,7 @@ bool MakeEvent(const BirthdayEntry& e, EventKind kind, const CalendarExportOptio
     ev.month = start.month;
     ev.day = start.day;
     ev.uid = CalendarEventUid(e);
-    ev.summary = CalendarText(e.text);
+    ev.summary = CalendarText(e.DisplayText());
     if (kind == EventKind::Birthday) {
         ev.summary += " (birthday)";
         if (e.year != 0) ev.description = "Born " + std::to_string(e.year);
