@@ -233,6 +233,8 @@ int BirthdayList::SetMarriageByRecordNumber(uint32_t recordNumber, const Calenda
 
 namespace {
 
+void StoreDate(CArchive& ar, const CalendarDate& d) { ar << (int32_t)d.month << (int32_t)d.day << (int32_t)d.year; }
+
 void LoadDate(CArchive& ar, CalendarDate& d)
 {
     int32_t m, dd, y;

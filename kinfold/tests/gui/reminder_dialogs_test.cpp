@@ -104,7 +104,7 @@ TEST_F(ReminderDialogs, TheNamesListSortsByTheLanguageAndFiltersAsTheUserTypes)
     {
         CBirthdayNamesDlg dlg(&doc);
         WhenModal<CBirthdayNamesDlg>([&](CBirthdayNamesDlg* d) {
-            EXPECT_EQ(Shown(d->m_ctlList), (QStringList{"Ann Jonsson", "Bob /Jones/", "Otto", "Zoe Berg", asa}));
+            EXPECT_EQ(Shown(d->m_ctlList), (QStringList{"Ann Jonsson", "Bob Jones", "Otto", "Zoe Berg", asa}));
             d->m_btnCancel->click();
         });
         dlg.exec();
@@ -115,7 +115,7 @@ TEST_F(ReminderDialogs, TheNamesListSortsByTheLanguageAndFiltersAsTheUserTypes)
         EXPECT_EQ(Shown(d->m_ctlList).first(), "Ann Jonsson");
         EXPECT_EQ(Shown(d->m_ctlList)[1], asa);
         TypeInto(d->m_ctlSearch, "jon");
-        EXPECT_EQ(Shown(d->m_ctlList), (QStringList{"Ann Jonsson", "Bob /Jones/"}));
+        EXPECT_EQ(Shown(d->m_ctlList), (QStringList{"Ann Jonsson", "Bob Jones"}));
         d->m_ctlSearch->clear();
         TypeInto(d->m_ctlSearch, "--07");
         EXPECT_EQ(Shown(d->m_ctlList), QStringList{"Otto"}) << "a day without a year is found by its date";
