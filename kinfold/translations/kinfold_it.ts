@@ -806,7 +806,7 @@ Impostazioni di stampa</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;File</translation>
+        <translation>F&amp;ile</translation>
     </message>
     <message>
         <source>Edit</source>

@@ -14,7 +14,7 @@
     <message>
         <source>&amp;File</source>
         <comment>menu bar</comment>
-        <translation>&amp;File</translation>
+        <translation>F&amp;ile</translation>
     </message>
     <message>
         <source>Reset</source>
