@@ -39,7 +39,7 @@
     </message>
     <message>
         <source>Bong on the hour</source>
-        <translation>Coup à chaque heure</translation>
+        <translation>Coup de gong à chaque heure</translation>
     </message>
     <message>
         <source>Quarter chimes</source>

@@ -51,7 +51,7 @@
     <message>
         <source>Start at login</source>
         <comment>menu clock</comment>
-        <translation>Iniciar al acceder</translation>
+        <translation>Abrir al iniciar sesión</translation>
     </message>
 </context>
 <context>

@@ -51,7 +51,7 @@
     <message>
         <source>Start at login</source>
         <comment>menu clock</comment>
-        <translation>Démarrer à la connexion</translation>
+        <translation>Lancer à l&apos;ouverture de session</translation>
     </message>
 </context>
 <context>

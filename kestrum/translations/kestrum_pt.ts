@@ -51,7 +51,7 @@
     <message>
         <source>Start at login</source>
         <comment>menu clock</comment>
-        <translation>Iniciar ao entrar</translation>
+        <translation>Abrir ao iniciar a sessão</translation>
     </message>
 </context>
 <context>

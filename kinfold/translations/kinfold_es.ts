@@ -437,7 +437,7 @@ Año anterior</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation>Ahora</translation>
+        <translation>Hoy</translation>
     </message>
     <message>
         <source>Sets Year and Month to current
@@ -457,7 +457,7 @@ Cualquier año, cualquier mes</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation>Objetivo</translation>
+        <translation>Fecha objetivo</translation>
     </message>
     <message>
         <source>Display count of days until (or since) a given date

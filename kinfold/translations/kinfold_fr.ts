@@ -437,7 +437,7 @@ Année précédente</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation>Maintenant</translation>
+        <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Sets Year and Month to current
@@ -457,7 +457,7 @@ Toute année, tout mois</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation>Cible</translation>
+        <translation>Date cible</translation>
     </message>
     <message>
         <source>Display count of days until (or since) a given date

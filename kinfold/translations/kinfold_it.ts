@@ -437,7 +437,7 @@ Anno precedente</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation>Adesso</translation>
+        <translation>Oggi</translation>
     </message>
     <message>
         <source>Sets Year and Month to current
@@ -457,7 +457,7 @@ Qualsiasi anno, qualsiasi mese</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation>Obiettivo</translation>
+        <translation>Data obiettivo</translation>
     </message>
     <message>
         <source>Display count of days until (or since) a given date

@@ -437,7 +437,7 @@ Ano anterior</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation>Agora</translation>
+        <translation>Hoje</translation>
     </message>
     <message>
         <source>Sets Year and Month to current
@@ -457,7 +457,7 @@ Qualquer ano, qualquer mês</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation>Alvo</translation>
+        <translation>Data-alvo</translation>
     </message>
     <message>
         <source>Display count of days until (or since) a given date
