@@ -12,10 +12,6 @@
         <translation>Elija una ciudad de su zona horaria.</translation>
     </message>
     <message>
-        <source>No timezone found</source>
-        <translation>No se encontró ninguna zona horaria</translation>
-    </message>
-    <message>
         <source>Saturday</source>
         <translation>sábado</translation>
     </message>
@@ -52,6 +48,44 @@
         <source>Start at login</source>
         <comment>menu clock</comment>
         <translation>Abrir al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Posponer</translation>
+    </message>
+    <message>
+        <source>Ring again in 10 minutes</source>
+        <translation>Volver a sonar dentro de 10 minutos</translation>
+    </message>
+    <message>
+        <source>No timezone found for:</source>
+        <translation>No se encontró ninguna zona horaria para:</translation>
+    </message>
+    <message>
+        <source>Alarm now</source>
+        <translation>Alarma ahora</translation>
+    </message>
+    <message>
+        <source>Alarm in %1</source>
+        <translation>Alarma dentro de %1</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <comment>menu clock</comment>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Delete this clock...</source>
+        <comment>menu clock</comment>
+        <translation>Eliminar este reloj…</translation>
+    </message>
+    <message>
+        <source>Delete this clock?</source>
+        <translation>¿Eliminar este reloj?</translation>
     </message>
 </context>
 <context>
@@ -188,6 +222,18 @@
         <source>Occurs in %1 from now %2</source>
         <translation>Ocurre dentro de %1 a partir de ahora %2</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Close without changing the alarm.</source>
+        <translation>Cerrar sin cambiar la alarma.</translation>
+    </message>
+    <message>
+        <source>That date/time has already passed. Choose a later time for the alarm.</source>
+        <translation>Esa fecha y hora ya ha pasado. Elija una hora posterior para la alarma.</translation>
+    </message>
 </context>
 <context>
     <name>CWhatCity</name>
@@ -254,6 +300,18 @@
     <message>
         <source>Select clock appearance</source>
         <translation>Elegir el aspecto del reloj</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Type part of a city&apos;s name to find it.</source>
+        <translation>Escriba parte del nombre de una ciudad para encontrarla.</translation>
+    </message>
+    <message>
+        <source>Close without making a clock</source>
+        <translation>Cerrar sin crear un reloj</translation>
     </message>
 </context>
 <context>

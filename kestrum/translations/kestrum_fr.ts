@@ -12,10 +12,6 @@
         <translation>Choisissez une ville de votre fuseau horaire.</translation>
     </message>
     <message>
-        <source>No timezone found</source>
-        <translation>Aucun fuseau horaire trouvé</translation>
-    </message>
-    <message>
         <source>Saturday</source>
         <translation>samedi</translation>
     </message>
@@ -52,6 +48,44 @@
         <source>Start at login</source>
         <comment>menu clock</comment>
         <translation>Lancer à l&apos;ouverture de session</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Répéter</translation>
+    </message>
+    <message>
+        <source>Ring again in 10 minutes</source>
+        <translation>Sonner à nouveau dans 10 minutes</translation>
+    </message>
+    <message>
+        <source>No timezone found for:</source>
+        <translation>Aucun fuseau horaire trouvé pour :</translation>
+    </message>
+    <message>
+        <source>Alarm now</source>
+        <translation>Alarme maintenant</translation>
+    </message>
+    <message>
+        <source>Alarm in %1</source>
+        <translation>Alarme dans %1</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <comment>menu clock</comment>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Delete this clock...</source>
+        <comment>menu clock</comment>
+        <translation>Supprimer cette horloge…</translation>
+    </message>
+    <message>
+        <source>Delete this clock?</source>
+        <translation>Supprimer cette horloge ?</translation>
     </message>
 </context>
 <context>
@@ -188,6 +222,18 @@
         <source>Occurs in %1 from now %2</source>
         <translation>Aura lieu dans %1 à partir de maintenant %2</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Close without changing the alarm.</source>
+        <translation>Fermer sans modifier l&apos;alarme.</translation>
+    </message>
+    <message>
+        <source>That date/time has already passed. Choose a later time for the alarm.</source>
+        <translation>Cette date et heure est déjà passée. Choisissez une heure plus tardive pour l&apos;alarme.</translation>
+    </message>
 </context>
 <context>
     <name>CWhatCity</name>
@@ -254,6 +300,18 @@
     <message>
         <source>Select clock appearance</source>
         <translation>Choisir l&apos;apparence de l&apos;horloge</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Type part of a city&apos;s name to find it.</source>
+        <translation>Saisissez une partie du nom d&apos;une ville pour la trouver.</translation>
+    </message>
+    <message>
+        <source>Close without making a clock</source>
+        <translation>Fermer sans créer d&apos;horloge</translation>
     </message>
 </context>
 <context>

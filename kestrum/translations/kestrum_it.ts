@@ -12,10 +12,6 @@
         <translation>Scegliere una città del proprio fuso orario.</translation>
     </message>
     <message>
-        <source>No timezone found</source>
-        <translation>Nessun fuso orario trovato</translation>
-    </message>
-    <message>
         <source>Saturday</source>
         <translation>sabato</translation>
     </message>
@@ -52,6 +48,44 @@
         <source>Start at login</source>
         <comment>menu clock</comment>
         <translation>Avvia all&apos;accesso</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Posticipa</translation>
+    </message>
+    <message>
+        <source>Ring again in 10 minutes</source>
+        <translation>Suona di nuovo tra 10 minuti</translation>
+    </message>
+    <message>
+        <source>No timezone found for:</source>
+        <translation>Nessun fuso orario trovato per:</translation>
+    </message>
+    <message>
+        <source>Alarm now</source>
+        <translation>Sveglia adesso</translation>
+    </message>
+    <message>
+        <source>Alarm in %1</source>
+        <translation>Sveglia tra %1</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <comment>menu clock</comment>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
+        <source>Delete this clock...</source>
+        <comment>menu clock</comment>
+        <translation>Elimina questo orologio…</translation>
+    </message>
+    <message>
+        <source>Delete this clock?</source>
+        <translation>Eliminare questo orologio?</translation>
     </message>
 </context>
 <context>
@@ -188,6 +222,18 @@
         <source>Occurs in %1 from now %2</source>
         <translation>Avviene tra %1 da adesso %2</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Close without changing the alarm.</source>
+        <translation>Chiude senza modificare la sveglia.</translation>
+    </message>
+    <message>
+        <source>That date/time has already passed. Choose a later time for the alarm.</source>
+        <translation>Quella data e ora è già passata. Scegliere un&apos;ora successiva per la sveglia.</translation>
+    </message>
 </context>
 <context>
     <name>CWhatCity</name>
@@ -254,6 +300,18 @@
     <message>
         <source>Select clock appearance</source>
         <translation>Sceglie l&apos;aspetto dell&apos;orologio</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Type part of a city&apos;s name to find it.</source>
+        <translation>Digitare parte del nome di una città per trovarla.</translation>
+    </message>
+    <message>
+        <source>Close without making a clock</source>
+        <translation>Chiude senza creare un orologio</translation>
     </message>
 </context>
 <context>

@@ -12,10 +12,6 @@
         <translation>Escolha uma cidade do seu fuso horário.</translation>
     </message>
     <message>
-        <source>No timezone found</source>
-        <translation>Nenhum fuso horário encontrado</translation>
-    </message>
-    <message>
         <source>Saturday</source>
         <translation>sábado</translation>
     </message>
@@ -52,6 +48,44 @@
         <source>Start at login</source>
         <comment>menu clock</comment>
         <translation>Abrir ao iniciar a sessão</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Soneca</translation>
+    </message>
+    <message>
+        <source>Ring again in 10 minutes</source>
+        <translation>Tocar novamente em 10 minutos</translation>
+    </message>
+    <message>
+        <source>No timezone found for:</source>
+        <translation>Nenhum fuso horário encontrado para:</translation>
+    </message>
+    <message>
+        <source>Alarm now</source>
+        <translation>Alarme agora</translation>
+    </message>
+    <message>
+        <source>Alarm in %1</source>
+        <translation>Alarme em %1</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <comment>menu clock</comment>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Delete this clock...</source>
+        <comment>menu clock</comment>
+        <translation>Excluir este relógio…</translation>
+    </message>
+    <message>
+        <source>Delete this clock?</source>
+        <translation>Excluir este relógio?</translation>
     </message>
 </context>
 <context>
@@ -188,6 +222,18 @@
         <source>Occurs in %1 from now %2</source>
         <translation>Ocorre em %1 a partir de agora %2</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Close without changing the alarm.</source>
+        <translation>Fechar sem alterar o alarme.</translation>
+    </message>
+    <message>
+        <source>That date/time has already passed. Choose a later time for the alarm.</source>
+        <translation>Essa data e hora já passou. Escolha um horário posterior para o alarme.</translation>
+    </message>
 </context>
 <context>
     <name>CWhatCity</name>
@@ -254,6 +300,18 @@
     <message>
         <source>Select clock appearance</source>
         <translation>Escolher a aparência do relógio</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Pesquisar</translation>
+    </message>
+    <message>
+        <source>Type part of a city&apos;s name to find it.</source>
+        <translation>Digite parte do nome de uma cidade para encontrá-la.</translation>
+    </message>
+    <message>
+        <source>Close without making a clock</source>
+        <translation>Fechar sem criar um relógio</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include <ctime>
 #include "app/KinfoldApp.h"
 #include "birthdays/ImportCommand.h"
+#include "dav/AccountSync.h"
 #include "holidays/CountrySets.h"
 #include "holidays/HolidayList.h"
 #include "platform/Locale.h"
@@ -34,6 +35,15 @@ const CommandOption kOptions[] = {
     {"--list-holidays", "YEAR", QT_TRANSLATE_NOOP("CommandLine", "Print each holiday of YEAR (1-9999) as \"YYYY-MM-DD name\", from the stored list")},
     {"--holidays", "CODE", QT_TRANSLATE_NOOP("CommandLine", "Holidays of country set CODE (see --holiday-sets) for this run only"),
      "--print-pdf --list-holidays"},
+    {"--add-account", "URL",
+     "Add a CardDAV/CalDAV account (a server's root or one collection); the password is read from standard input"},
+    {"--user", "NAME", "The account's user name", "--add-account"},
+    {"--no-publish", nullptr, "Only read the address books, publish no calendar", "--add-account"},
+    {"--accounts", nullptr, "List the accounts, one a line, with their numbers"},
+    {"--remove-account", "N", "Remove account N (see --accounts) and its password"},
+    {"--sync", nullptr, "Read every account's address books into DOC.kfd (or the last document) and publish its birthdays"},
+    {"--password-stdin", nullptr, "Read the accounts' passwords from standard input, one a line, instead of the secret store",
+     "--sync"},
 };
 
 const std::string_view kUsageLines[] = {
@@ -43,6 +53,9 @@ const std::string_view kUsageLines[] = {
     "kinfold --print-pdf OUT.pdf [--year YEAR] [--month MONTH] [--holidays CODE] [more print options] [DOC.kfd]",
     "kinfold --holiday-sets",
     "kinfold --list-holidays YEAR [--holidays CODE]",
+    "kinfold --add-account URL --user NAME [--no-publish]",
+    "kinfold --accounts | --remove-account N",
+    "kinfold --sync [--password-stdin] [DOC.kfd]",
 };
 
 int Fail(const std::string& message, int status = 2)
@@ -125,6 +138,10 @@ const BatchCommand kCommands[] = {
     {"--print-pdf", true, CheckPrintPdf, RunPrintPdfCommand},
     {"--holiday-sets", false, nullptr, RunHolidaySets},
     {"--list-holidays", false, CheckListHolidays, RunListHolidays},
+    {"--add-account", false, CheckAccountCommand, RunAddAccount},
+    {"--accounts", false, CheckAccountCommand, RunListAccounts},
+    {"--remove-account", false, CheckAccountCommand, RunRemoveAccount},
+    {"--sync", false, CheckAccountCommand, RunSync},
 };
 
 std::vector<std::string> ToStd(const QStringList& list)

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 #include "app/MainFrame.h"
@@ -60,6 +61,8 @@ int RunKinfold(QApplication& app, const QString& document)
     OpenStartDocument(*frame, document);
     frame->show();
     frame->repaint();
+    // Once at start, when the window stands: the address books may have changed since.
+    QTimer::singleShot(0, frame.get(), [f = frame.get()] { f->SyncNow(true); });
     int rc = app.exec();
     frame.reset();
     return rc;

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include "app/AccountsDlg.h"
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -89,6 +90,12 @@ void CMainFrame::CreateMenus()
     file->addSeparator();
     file->addAction(v->Action(ID_IMPORT));
     file->addAction(v->Action(ID_EXPORT_CALENDAR));
+    QAction* accounts = file->addAction("Accounts...");
+    accounts->setStatusTip("Add, change or remove the address books read and the calendar published to");
+    connect(accounts, &QAction::triggered, this, [this] { CAccountsDlg(this).exec(); });
+    QAction* sync = file->addAction("Sync Now");
+    sync->setStatusTip("Read the accounts' address books into the list and publish its birthdays");
+    connect(sync, &QAction::triggered, this, [this] { SyncNow(false); });
     file->addSeparator();
     file->addAction(v->Action(ID_FILE_PRINT));
     file->addAction(v->Action(ID_FILE_PRINT_PREVIEW));
@@ -173,6 +180,13 @@ void CMainFrame::CreateStatusBar()
     connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& text) {
         if (text.isEmpty()) bar->showMessage(tr(kIdleText));
     });
+}
+
+void CMainFrame::SyncNow(bool atStart)
+{
+    SyncDocumentWithAccounts(this, *m_pDoc, atStart);
+    m_pView->update();
+    RefreshTitle();
 }
 
 void CMainFrame::OnDocumentReady()

@@ -86,6 +86,13 @@ void BirthdayList::SetSize(int n)
     Changed();
 }
 
+void BirthdayList::RemoveAt(int i)
+{
+    m_entries.erase(m_entries.begin() + (ptrdiff_t)(size_t)i);
+    m_indexValid = false;
+    Changed();
+}
+
 void BirthdayList::Swap(int i, int j)
 {
     std::swap(m_entries.at((size_t)i), m_entries.at((size_t)j));
@@ -149,6 +156,55 @@ void LoadDate(CArchive& ar, CalendarDate& d)
     d.year = y;
 }
 
+// After the last entry: the magic, then for each tied entry its index and its tie.
+const char kTieMagic[4] = {'K', 'F', 'T', '1'};
+
+void StoreTies(CArchive& ar, const std::vector<BirthdayEntry>& entries)
+{
+    uint32_t tied = 0;
+    for (const BirthdayEntry& e : entries) tied += e.tie.IsSet() ? 1 : 0;
+    if (tied == 0) return;
+    ar.Write(kTieMagic, sizeof kTieMagic);
+    ar << tied;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const CardTie& t = entries[i].tie;
+        if (!t.IsSet()) continue;
+        ar << (uint32_t)i << CString(t.href) << CString(t.etag) << t.text << t.kind;
+        StoreDate(ar, t.date);
+        StoreDate(ar, t.endDate);
+        StoreDate(ar, t.otherDate);
+    }
+}
+
+// Ties that cannot be read are dropped, not the document: a sync ties the entries again.
+void LoadTies(CArchive& ar, std::vector<BirthdayEntry>& entries)
+{
+    char magic[4];
+    if (ar.Remaining() < sizeof magic + 4) return;
+    ar.Read(magic, sizeof magic);
+    if (std::string(magic, 4) != std::string(kTieMagic, 4)) return;
+    std::vector<std::pair<uint32_t, CardTie>> ties;
+    try {
+        uint32_t tied;
+        ar >> tied;
+        for (uint32_t k = 0; k < tied; ++k) {
+            uint32_t i;
+            CardTie t;
+            CString href, etag;
+            ar >> i >> href >> etag >> t.text >> t.kind;
+            t.href = href;
+            t.etag = etag;
+            LoadDate(ar, t.date);
+            LoadDate(ar, t.endDate);
+            LoadDate(ar, t.otherDate);
+            if (i < entries.size() && !href.empty()) ties.emplace_back(i, std::move(t));
+        }
+    } catch (const CArchiveException&) {
+        return;
+    }
+    for (auto& [i, t] : ties) entries[i].tie = std::move(t);
+}
+
 } // namespace
 
 void BirthdayList::Serialize(CArchive& ar)
@@ -161,6 +217,7 @@ void BirthdayList::Serialize(CArchive& ar)
             StoreDate(ar, e.endDate);
             StoreDate(ar, e.otherDate);
         }
+        StoreTies(ar, m_entries);
         return;
     }
     // An empty file is an empty list.
@@ -183,6 +240,7 @@ void BirthdayList::Serialize(CArchive& ar)
         LoadDate(ar, e.endDate);
         LoadDate(ar, e.otherDate);
     }
+    LoadTies(ar, loaded);
     m_entries = std::move(loaded);
     m_indexValid = false;
     Changed();

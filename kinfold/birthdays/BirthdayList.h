@@ -39,6 +39,8 @@ public:
     // Replaces entry i.
     void SetAt(int i, const BirthdayEntry& entry);
     void SetSize(int n);
+    // Removes entry i; the entries after it move up.
+    void RemoveAt(int i);
     int GetCount() const { return (int)m_entries.size(); }
     int GetSize() const { return GetCount(); }
     bool IsEmpty() const { return m_entries.empty(); }
@@ -54,7 +56,8 @@ public:
     int SetMarriageByRecordNumber(uint32_t recordNumber, const CalendarDate& date);
 
     // Reads or writes the ".kfd" stream. A failed read throws CArchiveException and leaves the
-    // list as it was.
+    // list as it was. The entries' card ties follow the last entry, where older readers stop;
+    // a list without ties is written exactly as before.
     void Serialize(CArchive& ar);
 
     const std::vector<BirthdayEntry>& Entries() const { return m_entries; }

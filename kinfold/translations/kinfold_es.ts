@@ -1018,7 +1018,7 @@ Configurar impresión</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation>Nombre</translation>
+        <translation>Nombres</translation>
     </message>
 </context>
 <context>

@@ -1018,7 +1018,7 @@ Configuration de l&apos;impression</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation>Nom</translation>
+        <translation>Noms</translation>
     </message>
 </context>
 <context>

@@ -1018,7 +1018,7 @@ Impostazioni di stampa</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation>Nome</translation>
+        <translation>Nomi</translation>
     </message>
 </context>
 <context>

@@ -1018,7 +1018,7 @@ Configurar impressão</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation>Nome</translation>
+        <translation>Nomes</translation>
     </message>
 </context>
 <context>
