@@ -130,6 +130,7 @@ void CMainFrame::CreateMenus()
     status->setChecked(true);
     connect(status, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
     view->addAction(v->Action(ID_OPTIONS));
+    view->addAction(v->Action(ID_UPCOMING));
     view->addSeparator();
     for (int id : {ID_MONDAY, ID_FIRST_NAME, ID_ANNIVERSARY, ID_DAY_COUNT, ID_PICTURES, ID_DEAD, ID_NOTES,
                    ID_MOON_PHASE, ID_SEASONS, ID_WEEK_NUMBERS})

@@ -12,8 +12,17 @@ bool BirthdayEntry::ShowsOn(const CalendarDate& date, DisplaySwitches switches, 
     bool qualifies = HasKind(Individual) || (switches.IsSet(DisplaySwitches::Anniversaries) && HasKind(Couple)) ||
                      (switches.IsSet(DisplaySwitches::Notes) && HasKind(Note));
     if (!qualifies || years < 0) return false;
-    if (!switches.IsSet(DisplaySwitches::DeadBirthdays) && date.Compare(endDate) > 0) return false;
+    if (!switches.IsSet(DisplaySwitches::DeadBirthdays) && EndedBy(date)) return false;
     return true;
+}
+
+bool BirthdayEntry::EndedBy(const CalendarDate& date) const
+{
+    if (endDate.IsEmpty() || date.IsEmpty()) return false;
+    if (date.year != endDate.year) return date.year > endDate.year;
+    if (endDate.month == 0) return false;
+    if (date.month != endDate.month) return date.month > endDate.month;
+    return endDate.day != 0 && date.day > endDate.day;
 }
 
 CString BirthdayEntry::FirstName() const

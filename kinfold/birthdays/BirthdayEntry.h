@@ -72,10 +72,15 @@ public:
     explicit BirthdayEntry(const CalendarDate& date) : CalendarDate(date.month, date.day, date.year) {}
     BirthdayEntry(const BirthdayEntry&) = default;
     BirthdayEntry& operator=(const BirthdayEntry&) = default;
+    BirthdayEntry(BirthdayEntry&&) = default;
+    BirthdayEntry& operator=(BirthdayEntry&&) = default;
 
     // Whether the entry is drawn on `date`, a day with the entry's month and day; `years` is
     // always set to the years since the entry's date (age or years of marriage).
     bool ShowsOn(const CalendarDate& date, DisplaySwitches switches, int& years) const;
+    // Whether `date` lies after the end (death) date: after its day, or, for a date known only
+    // to the month or the year, after that month or year. Never with an empty end date.
+    bool EndedBy(const CalendarDate& date) const;
 
     bool HasKind(uint16_t mask) const { return (kind & mask) != 0; }
     void SetKind(uint16_t mask) { kind = (uint16_t)(kind | mask); }
