@@ -110,6 +110,14 @@
         <source>Create a new object.</source>
         <translation>Crear una entrada nueva.</translation>
     </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Show only the entries whose text or date holds these letters.</source>
+        <translation>Mostrar solo las entradas cuyo texto o fecha contiene estos caracteres.</translation>
+    </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
@@ -333,6 +341,74 @@
         <source>Last</source>
         <translation>Última</translation>
     </message>
+    <message>
+        <source>Fixed date, on a weekend also the Friday before or Monday after (observed)</source>
+        <translation>Fecha fija, en fin de semana también el viernes anterior o el lunes siguiente (trasladado)</translation>
+    </message>
+    <message>
+        <source>Day the season begins (equinox or solstice)</source>
+        <translation>Día en que empieza la estación (equinoccio o solsticio)</translation>
+    </message>
+    <message>
+        <source>A holiday on a Sunday: the next free day</source>
+        <translation>Un festivo en domingo: el siguiente día libre</translation>
+    </message>
+    <message>
+        <source>A day between two holidays</source>
+        <translation>Un día entre dos festivos</translation>
+    </message>
+    <message>
+        <source>Not on the date in one year (moved)</source>
+        <translation>No en la fecha en un año (trasladado)</translation>
+    </message>
+    <message>
+        <source>As the United States observe their federal holidays.</source>
+        <translation>Como Estados Unidos observa sus festivos federales.</translation>
+    </message>
+    <message>
+        <source>Choose March or September for the equinoxes, June or December for the solstices.</source>
+        <translation>Elija marzo o septiembre para los equinoccios, junio o diciembre para los solsticios.</translation>
+    </message>
+    <message>
+        <source>For the whole list, as Japan keeps its holidays; the name is the day&apos;s.</source>
+        <translation>Para toda la lista, como Japón celebra sus festivos; el nombre es el del día.</translation>
+    </message>
+    <message>
+        <source>For the whole list; the day of week chosen is left out.</source>
+        <translation>Para toda la lista; el día de la semana elegido se excluye.</translation>
+    </message>
+    <message>
+        <source>The holiday of this name is not kept on the date in the year given.</source>
+        <translation>El festivo de este nombre no se celebra en su fecha el año indicado.</translation>
+    </message>
+    <message>
+        <source>Hours from UT of the local time (Japan 9).</source>
+        <translation>Horas de diferencia de la hora local respecto a UT (Japón 9).</translation>
+    </message>
+    <message>
+        <source>Hours from UT</source>
+        <translation>Horas respecto a UT</translation>
+    </message>
+    <message>
+        <source>First year the holiday is kept; empty for always.</source>
+        <translation>Primer año en que se celebra el festivo; vacío para siempre.</translation>
+    </message>
+    <message>
+        <source>Last year the holiday is kept; empty for always.</source>
+        <translation>Último año en que se celebra el festivo; vacío para siempre.</translation>
+    </message>
+    <message>
+        <source>Kept from year</source>
+        <translation>Se celebra desde el año</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>hasta</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first.</source>
+        <translation>El último año es anterior al primero.</translation>
+    </message>
 </context>
 <context>
     <name>CHolidayListDlg</name>
@@ -391,6 +467,22 @@
     <message>
         <source>Put in the public holidays of a country.</source>
         <translation>Poner los días festivos de un país.</translation>
+    </message>
+    <message>
+        <source>From file...</source>
+        <translation>Desde archivo…</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of a calendar file (.ics).</source>
+        <translation>Añadir los eventos de día completo de un archivo de calendario (.ics).</translation>
+    </message>
+    <message>
+        <source>From file</source>
+        <translation>Desde archivo</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics *.ical);;All files (*)</source>
+        <translation>Archivos iCalendar (*.ics *.ical);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
@@ -752,6 +844,16 @@ Configurar impresión</translation>
     <message>
         <source>iCalendar file (*.ics);;All files (*)</source>
         <translation>Archivo iCalendar (*.ics);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Upcoming...</source>
+        <translation>Próximos…</translation>
+    </message>
+    <message>
+        <source>List the birthdays, anniversaries and notes of the next 30 days
+Upcoming</source>
+        <translation>Listar los cumpleaños, aniversarios y notas de los próximos 30 días
+Próximos</translation>
     </message>
 </context>
 <context>
@@ -1201,12 +1303,32 @@ Configurar impresión</translation>
         <translation>Listar los conjuntos de festivos de países incluidos, uno por línea: código, un espacio, el nombre</translation>
     </message>
     <message>
-        <source>Print each holiday of YEAR (1-9999) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
-        <translation>Mostrar cada festivo de YEAR (1-9999) como «YYYY-MM-DD nombre», de la lista guardada</translation>
+        <source>Leave the reminders&apos; alarms out of the events</source>
+        <translation>Dejar las alarmas de los recordatorios fuera de los eventos</translation>
     </message>
     <message>
-        <source>Holidays of country set CODE (see --holiday-sets) for this run only</source>
-        <translation>Festivos del país CODE (véase --holiday-sets) solo para esta ejecución</translation>
+        <source>Print the events of today and the next DAYS days (default 14, at most 366) of DOC.kfd (or the last document)</source>
+        <translation>Mostrar los eventos de hoy y de los DAYS días siguientes (14 de forma predeterminada, 366 como máximo) de DOC.kfd (o del último documento)</translation>
+    </message>
+    <message>
+        <source>Show a desktop notification for every reminder of DOC.kfd (or the watched document) now due</source>
+        <translation>Mostrar una notificación de escritorio por cada recordatorio vencido de DOC.kfd (o del documento vigilado)</translation>
+    </message>
+    <message>
+        <source>Take this local date and time (00:00 without one) for now</source>
+        <translation>Tomar esta fecha y hora locales (00:00 si no se indica hora) como el momento actual</translation>
+    </message>
+    <message>
+        <source>Print each holiday of YEAR (-9900 to 11400) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
+        <translation>Mostrar cada festivo de YEAR (-9900 a 11400) como «YYYY-MM-DD nombre», de la lista guardada</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of an iCalendar file to the stored holiday list (timed events are skipped)</source>
+        <translation>Añadir los eventos de día completo de un archivo iCalendar a la lista de festivos guardada (los eventos con hora se omiten)</translation>
+    </message>
+    <message>
+        <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
+        <translation>Festivos del país CODE (véase --holiday-sets) solo para esta ejecución; con --upcoming también &quot;stored&quot;</translation>
     </message>
 </context>
 <context>

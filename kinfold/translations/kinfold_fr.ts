@@ -110,6 +110,14 @@
         <source>Create a new object.</source>
         <translation>Créer une nouvelle entrée.</translation>
     </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Show only the entries whose text or date holds these letters.</source>
+        <translation>N&apos;afficher que les entrées dont le texte ou la date contient ces caractères.</translation>
+    </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
@@ -333,6 +341,74 @@
         <source>Last</source>
         <translation>Dernière</translation>
     </message>
+    <message>
+        <source>Fixed date, on a weekend also the Friday before or Monday after (observed)</source>
+        <translation>Date fixe, un week-end aussi le vendredi précédent ou le lundi suivant (observé)</translation>
+    </message>
+    <message>
+        <source>Day the season begins (equinox or solstice)</source>
+        <translation>Jour où commence la saison (équinoxe ou solstice)</translation>
+    </message>
+    <message>
+        <source>A holiday on a Sunday: the next free day</source>
+        <translation>Un jour férié un dimanche : le jour libre suivant</translation>
+    </message>
+    <message>
+        <source>A day between two holidays</source>
+        <translation>Un jour entre deux jours fériés</translation>
+    </message>
+    <message>
+        <source>Not on the date in one year (moved)</source>
+        <translation>Pas à la date une certaine année (déplacé)</translation>
+    </message>
+    <message>
+        <source>As the United States observe their federal holidays.</source>
+        <translation>Comme les États-Unis observent leurs jours fériés fédéraux.</translation>
+    </message>
+    <message>
+        <source>Choose March or September for the equinoxes, June or December for the solstices.</source>
+        <translation>Choisissez mars ou septembre pour les équinoxes, juin ou décembre pour les solstices.</translation>
+    </message>
+    <message>
+        <source>For the whole list, as Japan keeps its holidays; the name is the day&apos;s.</source>
+        <translation>Pour toute la liste, comme le Japon observe ses jours fériés ; le nom est celui du jour.</translation>
+    </message>
+    <message>
+        <source>For the whole list; the day of week chosen is left out.</source>
+        <translation>Pour toute la liste ; le jour de la semaine choisi est exclu.</translation>
+    </message>
+    <message>
+        <source>The holiday of this name is not kept on the date in the year given.</source>
+        <translation>Le jour férié de ce nom n&apos;est pas observé à sa date l&apos;année indiquée.</translation>
+    </message>
+    <message>
+        <source>Hours from UT of the local time (Japan 9).</source>
+        <translation>Décalage en heures de l&apos;heure locale par rapport à UT (Japon 9).</translation>
+    </message>
+    <message>
+        <source>Hours from UT</source>
+        <translation>Heures par rapport à UT</translation>
+    </message>
+    <message>
+        <source>First year the holiday is kept; empty for always.</source>
+        <translation>Première année où le jour férié est observé ; vide pour toujours.</translation>
+    </message>
+    <message>
+        <source>Last year the holiday is kept; empty for always.</source>
+        <translation>Dernière année où le jour férié est observé ; vide pour toujours.</translation>
+    </message>
+    <message>
+        <source>Kept from year</source>
+        <translation>Observé de l&apos;année</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first.</source>
+        <translation>La dernière année précède la première.</translation>
+    </message>
 </context>
 <context>
     <name>CHolidayListDlg</name>
@@ -391,6 +467,22 @@
     <message>
         <source>Put in the public holidays of a country.</source>
         <translation>Reprendre les jours fériés d&apos;un pays.</translation>
+    </message>
+    <message>
+        <source>From file...</source>
+        <translation>Depuis un fichier…</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of a calendar file (.ics).</source>
+        <translation>Ajouter les événements d&apos;une journée entière d&apos;un fichier d&apos;agenda (.ics).</translation>
+    </message>
+    <message>
+        <source>From file</source>
+        <translation>Depuis un fichier</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics *.ical);;All files (*)</source>
+        <translation>Fichiers iCalendar (*.ics *.ical);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
@@ -752,6 +844,16 @@ Configuration de l&apos;impression</translation>
     <message>
         <source>iCalendar file (*.ics);;All files (*)</source>
         <translation>Fichier iCalendar (*.ics);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Upcoming...</source>
+        <translation>Prochainement…</translation>
+    </message>
+    <message>
+        <source>List the birthdays, anniversaries and notes of the next 30 days
+Upcoming</source>
+        <translation>Lister les anniversaires, anniversaires de mariage et notes des 30 prochains jours
+Prochainement</translation>
     </message>
 </context>
 <context>
@@ -1201,12 +1303,32 @@ Configuration de l&apos;impression</translation>
         <translation>Lister les jours fériés intégrés des pays, un par ligne : code, une espace, le nom</translation>
     </message>
     <message>
-        <source>Print each holiday of YEAR (1-9999) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
-        <translation>Afficher chaque jour férié de YEAR (1-9999) sous la forme « YYYY-MM-DD nom », d&apos;après la liste enregistrée</translation>
+        <source>Leave the reminders&apos; alarms out of the events</source>
+        <translation>Ne pas inclure les alarmes des rappels dans les événements</translation>
     </message>
     <message>
-        <source>Holidays of country set CODE (see --holiday-sets) for this run only</source>
-        <translation>Jours fériés du pays CODE (voir --holiday-sets) pour cette exécution seulement</translation>
+        <source>Print the events of today and the next DAYS days (default 14, at most 366) of DOC.kfd (or the last document)</source>
+        <translation>Afficher les événements d&apos;aujourd&apos;hui et des DAYS jours suivants (14 par défaut, 366 au plus) de DOC.kfd (ou du dernier document)</translation>
+    </message>
+    <message>
+        <source>Show a desktop notification for every reminder of DOC.kfd (or the watched document) now due</source>
+        <translation>Afficher une notification de bureau pour chaque rappel échu de DOC.kfd (ou du document surveillé)</translation>
+    </message>
+    <message>
+        <source>Take this local date and time (00:00 without one) for now</source>
+        <translation>Prendre cette date et heure locales (00:00 sans heure) comme maintenant</translation>
+    </message>
+    <message>
+        <source>Print each holiday of YEAR (-9900 to 11400) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
+        <translation>Afficher chaque jour férié de YEAR (-9900 à 11400) sous la forme « YYYY-MM-DD nom », d&apos;après la liste enregistrée</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of an iCalendar file to the stored holiday list (timed events are skipped)</source>
+        <translation>Ajouter les événements d&apos;une journée entière d&apos;un fichier iCalendar à la liste des jours fériés enregistrée (les événements avec heure sont ignorés)</translation>
+    </message>
+    <message>
+        <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
+        <translation>Jours fériés du pays CODE (voir --holiday-sets) pour cette exécution seulement ; avec --upcoming aussi &quot;stored&quot;</translation>
     </message>
 </context>
 <context>

@@ -110,6 +110,14 @@
         <source>Create a new object.</source>
         <translation>Crea una nuova voce.</translation>
     </message>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Show only the entries whose text or date holds these letters.</source>
+        <translation>Mostra solo le voci il cui testo o data contiene questi caratteri.</translation>
+    </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
@@ -333,6 +341,74 @@
         <source>Last</source>
         <translation>Ultima</translation>
     </message>
+    <message>
+        <source>Fixed date, on a weekend also the Friday before or Monday after (observed)</source>
+        <translation>Data fissa, nel fine settimana anche il venerdì prima o il lunedì dopo (osservato)</translation>
+    </message>
+    <message>
+        <source>Day the season begins (equinox or solstice)</source>
+        <translation>Giorno in cui inizia la stagione (equinozio o solstizio)</translation>
+    </message>
+    <message>
+        <source>A holiday on a Sunday: the next free day</source>
+        <translation>Una festività di domenica: il giorno libero successivo</translation>
+    </message>
+    <message>
+        <source>A day between two holidays</source>
+        <translation>Un giorno tra due festività</translation>
+    </message>
+    <message>
+        <source>Not on the date in one year (moved)</source>
+        <translation>Non alla data in un anno (spostato)</translation>
+    </message>
+    <message>
+        <source>As the United States observe their federal holidays.</source>
+        <translation>Come gli Stati Uniti osservano le loro festività federali.</translation>
+    </message>
+    <message>
+        <source>Choose March or September for the equinoxes, June or December for the solstices.</source>
+        <translation>Scegliere marzo o settembre per gli equinozi, giugno o dicembre per i solstizi.</translation>
+    </message>
+    <message>
+        <source>For the whole list, as Japan keeps its holidays; the name is the day&apos;s.</source>
+        <translation>Per tutto l&apos;elenco, come il Giappone osserva le sue festività; il nome è quello del giorno.</translation>
+    </message>
+    <message>
+        <source>For the whole list; the day of week chosen is left out.</source>
+        <translation>Per tutto l&apos;elenco; il giorno della settimana scelto è escluso.</translation>
+    </message>
+    <message>
+        <source>The holiday of this name is not kept on the date in the year given.</source>
+        <translation>La festività con questo nome non si osserva alla sua data nell&apos;anno indicato.</translation>
+    </message>
+    <message>
+        <source>Hours from UT of the local time (Japan 9).</source>
+        <translation>Ore di differenza dell&apos;ora locale da UT (Giappone 9).</translation>
+    </message>
+    <message>
+        <source>Hours from UT</source>
+        <translation>Ore da UT</translation>
+    </message>
+    <message>
+        <source>First year the holiday is kept; empty for always.</source>
+        <translation>Primo anno in cui vale la festività; vuoto per sempre.</translation>
+    </message>
+    <message>
+        <source>Last year the holiday is kept; empty for always.</source>
+        <translation>Ultimo anno in cui vale la festività; vuoto per sempre.</translation>
+    </message>
+    <message>
+        <source>Kept from year</source>
+        <translation>Valido dall&apos;anno</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>al</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first.</source>
+        <translation>L&apos;ultimo anno precede il primo.</translation>
+    </message>
 </context>
 <context>
     <name>CHolidayListDlg</name>
@@ -391,6 +467,22 @@
     <message>
         <source>Put in the public holidays of a country.</source>
         <translation>Inserisce le festività di un paese.</translation>
+    </message>
+    <message>
+        <source>From file...</source>
+        <translation>Da file…</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of a calendar file (.ics).</source>
+        <translation>Aggiunge gli eventi di un&apos;intera giornata di un file di calendario (.ics).</translation>
+    </message>
+    <message>
+        <source>From file</source>
+        <translation>Da file</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics *.ical);;All files (*)</source>
+        <translation>File iCalendar (*.ics *.ical);;Tutti i file (*)</translation>
     </message>
 </context>
 <context>
@@ -752,6 +844,16 @@ Impostazioni di stampa</translation>
     <message>
         <source>iCalendar file (*.ics);;All files (*)</source>
         <translation>File iCalendar (*.ics);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Upcoming...</source>
+        <translation>Prossimi…</translation>
+    </message>
+    <message>
+        <source>List the birthdays, anniversaries and notes of the next 30 days
+Upcoming</source>
+        <translation>Elenca compleanni, anniversari e note dei prossimi 30 giorni
+Prossimi</translation>
     </message>
 </context>
 <context>
@@ -1201,12 +1303,32 @@ Impostazioni di stampa</translation>
         <translation>Elenca gli insiemi di festività dei paesi inclusi, uno per riga: codice, uno spazio, il nome</translation>
     </message>
     <message>
-        <source>Print each holiday of YEAR (1-9999) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
-        <translation>Stampa ogni festività di YEAR (1-9999) come «YYYY-MM-DD nome», dall&apos;elenco salvato</translation>
+        <source>Leave the reminders&apos; alarms out of the events</source>
+        <translation>Esclude dagli eventi gli avvisi dei promemoria</translation>
     </message>
     <message>
-        <source>Holidays of country set CODE (see --holiday-sets) for this run only</source>
-        <translation>Festività del paese CODE (vedi --holiday-sets) solo per questa esecuzione</translation>
+        <source>Print the events of today and the next DAYS days (default 14, at most 366) of DOC.kfd (or the last document)</source>
+        <translation>Stampa gli eventi di oggi e dei DAYS giorni successivi (14 in modo predefinito, al massimo 366) di DOC.kfd (o dell&apos;ultimo documento)</translation>
+    </message>
+    <message>
+        <source>Show a desktop notification for every reminder of DOC.kfd (or the watched document) now due</source>
+        <translation>Mostra una notifica del desktop per ogni promemoria scaduto di DOC.kfd (o del documento sorvegliato)</translation>
+    </message>
+    <message>
+        <source>Take this local date and time (00:00 without one) for now</source>
+        <translation>Usa questa data e ora locali (00:00 se manca l&apos;ora) come adesso</translation>
+    </message>
+    <message>
+        <source>Print each holiday of YEAR (-9900 to 11400) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
+        <translation>Stampa ogni festività di YEAR (da -9900 a 11400) come «YYYY-MM-DD nome», dall&apos;elenco salvato</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of an iCalendar file to the stored holiday list (timed events are skipped)</source>
+        <translation>Aggiunge gli eventi di un&apos;intera giornata di un file iCalendar all&apos;elenco delle festività salvato (gli eventi con orario sono ignorati)</translation>
+    </message>
+    <message>
+        <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
+        <translation>Festività del paese CODE (vedi --holiday-sets) solo per questa esecuzione; con --upcoming anche &quot;stored&quot;</translation>
     </message>
 </context>
 <context>

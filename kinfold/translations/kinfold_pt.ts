@@ -110,6 +110,14 @@
         <source>Create a new object.</source>
         <translation>Criar uma nova entrada.</translation>
     </message>
+    <message>
+        <source>Search</source>
+        <translation>Pesquisar</translation>
+    </message>
+    <message>
+        <source>Show only the entries whose text or date holds these letters.</source>
+        <translation>Mostrar apenas as entradas cujo texto ou data contém estes caracteres.</translation>
+    </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
@@ -333,6 +341,74 @@
         <source>Last</source>
         <translation>Última</translation>
     </message>
+    <message>
+        <source>Fixed date, on a weekend also the Friday before or Monday after (observed)</source>
+        <translation>Data fixa, no fim de semana também a sexta-feira anterior ou a segunda-feira seguinte (observado)</translation>
+    </message>
+    <message>
+        <source>Day the season begins (equinox or solstice)</source>
+        <translation>Dia em que começa a estação (equinócio ou solstício)</translation>
+    </message>
+    <message>
+        <source>A holiday on a Sunday: the next free day</source>
+        <translation>Um feriado num domingo: o próximo dia livre</translation>
+    </message>
+    <message>
+        <source>A day between two holidays</source>
+        <translation>Um dia entre dois feriados</translation>
+    </message>
+    <message>
+        <source>Not on the date in one year (moved)</source>
+        <translation>Não na data em um ano (transferido)</translation>
+    </message>
+    <message>
+        <source>As the United States observe their federal holidays.</source>
+        <translation>Como os Estados Unidos observam seus feriados federais.</translation>
+    </message>
+    <message>
+        <source>Choose March or September for the equinoxes, June or December for the solstices.</source>
+        <translation>Escolha março ou setembro para os equinócios, junho ou dezembro para os solstícios.</translation>
+    </message>
+    <message>
+        <source>For the whole list, as Japan keeps its holidays; the name is the day&apos;s.</source>
+        <translation>Para toda a lista, como o Japão observa seus feriados; o nome é o do dia.</translation>
+    </message>
+    <message>
+        <source>For the whole list; the day of week chosen is left out.</source>
+        <translation>Para toda a lista; o dia da semana escolhido é excluído.</translation>
+    </message>
+    <message>
+        <source>The holiday of this name is not kept on the date in the year given.</source>
+        <translation>O feriado com este nome não é observado na data no ano indicado.</translation>
+    </message>
+    <message>
+        <source>Hours from UT of the local time (Japan 9).</source>
+        <translation>Horas de diferença da hora local em relação a UT (Japão 9).</translation>
+    </message>
+    <message>
+        <source>Hours from UT</source>
+        <translation>Horas em relação a UT</translation>
+    </message>
+    <message>
+        <source>First year the holiday is kept; empty for always.</source>
+        <translation>Primeiro ano em que o feriado é observado; vazio para sempre.</translation>
+    </message>
+    <message>
+        <source>Last year the holiday is kept; empty for always.</source>
+        <translation>Último ano em que o feriado é observado; vazio para sempre.</translation>
+    </message>
+    <message>
+        <source>Kept from year</source>
+        <translation>Observado do ano</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>até</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first.</source>
+        <translation>O último ano é anterior ao primeiro.</translation>
+    </message>
 </context>
 <context>
     <name>CHolidayListDlg</name>
@@ -391,6 +467,22 @@
     <message>
         <source>Put in the public holidays of a country.</source>
         <translation>Inserir os feriados de um país.</translation>
+    </message>
+    <message>
+        <source>From file...</source>
+        <translation>De arquivo…</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of a calendar file (.ics).</source>
+        <translation>Adicionar os eventos de dia inteiro de um arquivo de calendário (.ics).</translation>
+    </message>
+    <message>
+        <source>From file</source>
+        <translation>De arquivo</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics *.ical);;All files (*)</source>
+        <translation>Arquivos iCalendar (*.ics *.ical);;Todos os arquivos (*)</translation>
     </message>
 </context>
 <context>
@@ -752,6 +844,16 @@ Configurar impressão</translation>
     <message>
         <source>iCalendar file (*.ics);;All files (*)</source>
         <translation>Arquivo iCalendar (*.ics);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Upcoming...</source>
+        <translation>Próximos…</translation>
+    </message>
+    <message>
+        <source>List the birthdays, anniversaries and notes of the next 30 days
+Upcoming</source>
+        <translation>Listar os aniversários, bodas e notas dos próximos 30 dias
+Próximos</translation>
     </message>
 </context>
 <context>
@@ -1201,12 +1303,32 @@ Configurar impressão</translation>
         <translation>Listar os conjuntos de feriados de países embutidos, um por linha: código, um espaço, o nome</translation>
     </message>
     <message>
-        <source>Print each holiday of YEAR (1-9999) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
-        <translation>Imprimir cada feriado de YEAR (1-9999) como “YYYY-MM-DD nome”, da lista salva</translation>
+        <source>Leave the reminders&apos; alarms out of the events</source>
+        <translation>Deixar os alarmes dos lembretes fora dos eventos</translation>
     </message>
     <message>
-        <source>Holidays of country set CODE (see --holiday-sets) for this run only</source>
-        <translation>Feriados do país CODE (veja --holiday-sets) apenas para esta execução</translation>
+        <source>Print the events of today and the next DAYS days (default 14, at most 366) of DOC.kfd (or the last document)</source>
+        <translation>Imprimir os eventos de hoje e dos próximos DAYS dias (14 por padrão, no máximo 366) de DOC.kfd (ou do último documento)</translation>
+    </message>
+    <message>
+        <source>Show a desktop notification for every reminder of DOC.kfd (or the watched document) now due</source>
+        <translation>Mostrar uma notificação da área de trabalho para cada lembrete vencido de DOC.kfd (ou do documento observado)</translation>
+    </message>
+    <message>
+        <source>Take this local date and time (00:00 without one) for now</source>
+        <translation>Usar esta data e hora locais (00:00 sem hora) como agora</translation>
+    </message>
+    <message>
+        <source>Print each holiday of YEAR (-9900 to 11400) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
+        <translation>Imprimir cada feriado de YEAR (-9900 a 11400) como “YYYY-MM-DD nome”, da lista salva</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of an iCalendar file to the stored holiday list (timed events are skipped)</source>
+        <translation>Adicionar os eventos de dia inteiro de um arquivo iCalendar à lista de feriados salva (eventos com horário são ignorados)</translation>
+    </message>
+    <message>
+        <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
+        <translation>Feriados do país CODE (veja --holiday-sets) apenas para esta execução; com --upcoming também &quot;stored&quot;</translation>
     </message>
 </context>
 <context>
