@@ -5,105 +5,105 @@
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit (also -h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar esta ayuda y salir (también -h)</translation>
     </message>
     <message>
         <source>Show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la versión y salir</translation>
     </message>
 </context>
 <context>
     <name>DialwakeHost</name>
     <message>
         <source>New clock...</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj nuevo…</translation>
     </message>
     <message>
         <source>Sounds...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonidos…</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
 </context>
 <context>
     <name>SoundsWindow</name>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj</translation>
     </message>
     <message>
         <source>Tick every second</source>
-        <translation type="unfinished"></translation>
+        <translation>Tictac cada segundo</translation>
     </message>
     <message>
         <source>Bong on the hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Campanada a la hora en punto</translation>
     </message>
     <message>
         <source>Quarter chimes</source>
-        <translation type="unfinished"></translation>
+        <translation>Carillón de los cuartos</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma</translation>
     </message>
     <message>
         <source>Ring</source>
-        <translation type="unfinished"></translation>
+        <translation>Timbre</translation>
     </message>
     <message>
         <source>Measure of music</source>
-        <translation type="unfinished"></translation>
+        <translation>Un compás de música</translation>
     </message>
     <message>
         <source>Repeat until answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir hasta que se responda</translation>
     </message>
     <message>
         <source>Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta atrás</translation>
     </message>
     <message>
         <source>Last ten seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos diez segundos</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonidos</translation>
     </message>
     <message>
         <source>Click a sound to switch it on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en un sonido para activarlo o desactivarlo.</translation>
     </message>
     <message>
         <source>Sound output ready: %1 s buffer at %2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida de sonido lista: búfer de %1 s a %2 Hz</translation>
     </message>
     <message>
         <source>No sound output on this machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay salida de sonido en este equipo.</translation>
     </message>
     <message>
         <source>&amp;Volume...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volumen…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>activado</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>desactivado</translation>
     </message>
 </context>
 </TS>

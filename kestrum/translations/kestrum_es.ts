@@ -5,347 +5,347 @@
     <name>CClockDlg</name>
     <message>
         <source>Click to minimize.  RIGHT click for setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para minimizar.  Clic DERECHO para configurar.</translation>
     </message>
     <message>
         <source>Choose a city in your timezone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una ciudad de su zona horaria.</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>sábado</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>domingo</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>lunes</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>martes</translation>
     </message>
     <message>
         <source>Wenesday</source>
-        <translation type="unfinished"></translation>
+        <translation>miércoles</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>jueves</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>viernes</translation>
     </message>
     <message>
         <source>City, face and alarm...</source>
         <comment>menu clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ciudad, esfera y alarma…</translation>
     </message>
     <message>
         <source>Start at login</source>
         <comment>menu clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Abrir al iniciar sesión</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>Posponer</translation>
     </message>
     <message>
         <source>Ring again in 10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a sonar dentro de 10 minutos</translation>
     </message>
     <message>
         <source>No timezone found for:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ninguna zona horaria para:</translation>
     </message>
     <message>
         <source>Alarm now</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma ahora</translation>
     </message>
     <message>
         <source>Alarm in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma dentro de %1</translation>
     </message>
     <message>
         <source>Minimize</source>
         <comment>menu clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Delete this clock...</source>
         <comment>menu clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar este reloj…</translation>
     </message>
     <message>
         <source>Delete this clock?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar este reloj?</translation>
     </message>
 </context>
 <context>
     <name>CDocFrame</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin título</translation>
     </message>
     <message>
         <source>&amp;New</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>Create a new document</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear un documento nuevo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir…</translation>
     </message>
     <message>
         <source>Open an existing document</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un documento existente</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Save the active document</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el documento activo</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;como…</translation>
     </message>
     <message>
         <source>Save the active document with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el documento activo con otro nombre</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de la aplicación; pregunta si guardar los documentos</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios en %1?</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>Unexpected file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de archivo inesperado.</translation>
     </message>
     <message>
         <source>Cannot open file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo %1.</translation>
     </message>
     <message>
         <source>Failed to save document %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el documento %1.</translation>
     </message>
     <message>
         <source>Open this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir este documento</translation>
     </message>
     <message>
         <source>Recent File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo reciente</translation>
     </message>
 </context>
 <context>
     <name>CSetAllarm</name>
     <message>
         <source>Set Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Programar alarma</translation>
     </message>
     <message>
         <source>Remark</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Programar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Enter message you wnat to see at Alarm time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el mensaje que quiere ver a la hora de la alarma.</translation>
     </message>
     <message>
         <source>Set the alarm to trigger at given time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programar la alarma para que suene a la hora indicada.</translation>
     </message>
     <message>
         <source>Cancel the alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar la alarma.</translation>
     </message>
     <message>
         <source>Set date of alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijar la fecha de la alarma.</translation>
     </message>
     <message>
         <source>Set time of alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijar la hora de la alarma.</translation>
     </message>
     <message>
         <source>That date/time has already occured</source>
-        <translation type="unfinished"></translation>
+        <translation>Esa fecha y hora ya ha pasado</translation>
     </message>
     <message>
         <source>Occurs in %1 from now %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocurre dentro de %1 a partir de ahora %2</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>Close without changing the alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar sin cambiar la alarma.</translation>
     </message>
     <message>
         <source>That date/time has already passed. Choose a later time for the alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esa fecha y hora ya ha pasado. Elija una hora posterior para la alarma.</translation>
     </message>
 </context>
 <context>
     <name>CWhatCity</name>
     <message>
         <source>What city?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué ciudad?</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma</translation>
     </message>
     <message>
         <source>Clasic</source>
-        <translation type="unfinished"></translation>
+        <translation>Clásico</translation>
     </message>
     <message>
         <source>Modern</source>
-        <translation type="unfinished"></translation>
+        <translation>Moderno</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icono</translation>
     </message>
     <message>
         <source>Digital</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital</translation>
     </message>
     <message>
         <source>24 Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>24 horas</translation>
     </message>
     <message>
         <source>Select a city.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una ciudad.</translation>
     </message>
     <message>
         <source>Set current clock for selected city and close</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar este reloj a la ciudad seleccionada y cerrar</translation>
     </message>
     <message>
         <source>Create a new clock for selected city</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear un reloj nuevo para la ciudad seleccionada</translation>
     </message>
     <message>
         <source>Delete the current clock and close</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar este reloj y cerrar</translation>
     </message>
     <message>
         <source>Setup an alarm time relitive to selected city</source>
-        <translation type="unfinished"></translation>
+        <translation>Programar una alarma en la hora de la ciudad seleccionada</translation>
     </message>
     <message>
         <source>Select clock appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir el aspecto del reloj</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Type part of a city&apos;s name to find it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba parte del nombre de una ciudad para encontrarla.</translation>
     </message>
     <message>
         <source>Close without making a clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar sin crear un reloj</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>uso:</translation>
     </message>
     <message>
         <source>with</source>
-        <translation type="unfinished"></translation>
+        <translation>con</translation>
     </message>
 </context>
 <context>
     <name>Kestrum</name>
     <message>
         <source>Failed to write Restart command</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir la orden de reinicio</translation>
     </message>
     <message>
         <source>Failed to read Restart commands</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron leer las órdenes de reinicio</translation>
     </message>
     <message>
         <source>Error in rewriting Startup file</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al reescribir el archivo de inicio</translation>
     </message>
     <message>
         <source>CreateSoundBuffer failed</source>
-        <translation type="unfinished"></translation>
+        <translation>CreateSoundBuffer ha fallado</translation>
     </message>
     <message>
         <source>You are missing, TimeZones.txt, a required file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta TimeZones.txt, un archivo necesario.</translation>
     </message>
 </context>
 </TS>

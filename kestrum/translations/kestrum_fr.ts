@@ -5,347 +5,347 @@
     <name>CClockDlg</name>
     <message>
         <source>Click to minimize.  RIGHT click for setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquer pour réduire.  Clic DROIT pour configurer.</translation>
     </message>
     <message>
         <source>Choose a city in your timezone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une ville de votre fuseau horaire.</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>samedi</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>dimanche</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>lundi</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>mardi</translation>
     </message>
     <message>
         <source>Wenesday</source>
-        <translation type="unfinished"></translation>
+        <translation>mercredi</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>jeudi</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>vendredi</translation>
     </message>
     <message>
         <source>City, face and alarm...</source>
         <comment>menu clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ville, cadran et alarme…</translation>
     </message>
     <message>
         <source>Start at login</source>
         <comment>menu clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lancer à l&apos;ouverture de session</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>Répéter</translation>
     </message>
     <message>
         <source>Ring again in 10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonner à nouveau dans 10 minutes</translation>
     </message>
     <message>
         <source>No timezone found for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fuseau horaire trouvé pour :</translation>
     </message>
     <message>
         <source>Alarm now</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme maintenant</translation>
     </message>
     <message>
         <source>Alarm in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme dans %1</translation>
     </message>
     <message>
         <source>Minimize</source>
         <comment>menu clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>Delete this clock...</source>
         <comment>menu clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer cette horloge…</translation>
     </message>
     <message>
         <source>Delete this clock?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer cette horloge ?</translation>
     </message>
 </context>
 <context>
     <name>CDocFrame</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre</translation>
     </message>
     <message>
         <source>&amp;New</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>Create a new document</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un nouveau document</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir…</translation>
     </message>
     <message>
         <source>Open an existing document</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un document existant</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save the active document</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le document actif</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous…</translation>
     </message>
     <message>
         <source>Save the active document with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le document actif sous un nouveau nom</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter l&apos;application ; propose d&apos;enregistrer les documents</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications de %1 ?</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Unexpected file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de fichier inattendu.</translation>
     </message>
     <message>
         <source>Cannot open file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier %1.</translation>
     </message>
     <message>
         <source>Failed to save document %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;enregistrement du document %1.</translation>
     </message>
     <message>
         <source>Open this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir ce document</translation>
     </message>
     <message>
         <source>Recent File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier récent</translation>
     </message>
 </context>
 <context>
     <name>CSetAllarm</name>
     <message>
         <source>Set Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler l&apos;alarme</translation>
     </message>
     <message>
         <source>Remark</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Enter message you wnat to see at Alarm time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le message à afficher à l&apos;heure de l&apos;alarme.</translation>
     </message>
     <message>
         <source>Set the alarm to trigger at given time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler l&apos;alarme pour qu&apos;elle sonne à l&apos;heure indiquée.</translation>
     </message>
     <message>
         <source>Cancel the alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler l&apos;alarme.</translation>
     </message>
     <message>
         <source>Set date of alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler la date de l&apos;alarme.</translation>
     </message>
     <message>
         <source>Set time of alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler l&apos;heure de l&apos;alarme.</translation>
     </message>
     <message>
         <source>That date/time has already occured</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette date et heure est déjà passée</translation>
     </message>
     <message>
         <source>Occurs in %1 from now %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aura lieu dans %1 à partir de maintenant %2</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Close without changing the alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer sans modifier l&apos;alarme.</translation>
     </message>
     <message>
         <source>That date/time has already passed. Choose a later time for the alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette date et heure est déjà passée. Choisissez une heure plus tardive pour l&apos;alarme.</translation>
     </message>
 </context>
 <context>
     <name>CWhatCity</name>
     <message>
         <source>What city?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle ville ?</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme</translation>
     </message>
     <message>
         <source>Clasic</source>
-        <translation type="unfinished"></translation>
+        <translation>Classique</translation>
     </message>
     <message>
         <source>Modern</source>
-        <translation type="unfinished"></translation>
+        <translation>Moderne</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Photo</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône</translation>
     </message>
     <message>
         <source>Digital</source>
-        <translation type="unfinished"></translation>
+        <translation>Numérique</translation>
     </message>
     <message>
         <source>24 Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>24 heures</translation>
     </message>
     <message>
         <source>Select a city.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez une ville.</translation>
     </message>
     <message>
         <source>Set current clock for selected city and close</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler cette horloge sur la ville sélectionnée et fermer</translation>
     </message>
     <message>
         <source>Create a new clock for selected city</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer une nouvelle horloge pour la ville sélectionnée</translation>
     </message>
     <message>
         <source>Delete the current clock and close</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer cette horloge et fermer</translation>
     </message>
     <message>
         <source>Setup an alarm time relitive to selected city</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler une alarme à l&apos;heure de la ville sélectionnée</translation>
     </message>
     <message>
         <source>Select clock appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir l&apos;apparence de l&apos;horloge</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Type part of a city&apos;s name to find it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une partie du nom d&apos;une ville pour la trouver.</translation>
     </message>
     <message>
         <source>Close without making a clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer sans créer d&apos;horloge</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation :</translation>
     </message>
     <message>
         <source>with</source>
-        <translation type="unfinished"></translation>
+        <translation>avec</translation>
     </message>
 </context>
 <context>
     <name>Kestrum</name>
     <message>
         <source>Failed to write Restart command</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire la commande de redémarrage</translation>
     </message>
     <message>
         <source>Failed to read Restart commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les commandes de redémarrage</translation>
     </message>
     <message>
         <source>Error in rewriting Startup file</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de la réécriture du fichier de démarrage</translation>
     </message>
     <message>
         <source>CreateSoundBuffer failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de CreateSoundBuffer</translation>
     </message>
     <message>
         <source>You are missing, TimeZones.txt, a required file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque TimeZones.txt, un fichier requis.</translation>
     </message>
 </context>
 </TS>

@@ -5,1188 +5,1341 @@
     <name>CBirthdayEditDlg</name>
     <message>
         <source>Birthday Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar cumpleaños</translation>
     </message>
     <message>
         <source>Choose type of object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el tipo de entrada.</translation>
     </message>
     <message>
         <source>Delete this item</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar esta entrada</translation>
     </message>
     <message>
         <source>Remove this object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar esta entrada.</translation>
     </message>
     <message>
         <source>Display Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto mostrado</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Name if individual</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de una persona</translation>
     </message>
     <message>
         <source>Begin</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Individual birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumpleaños de una persona</translation>
     </message>
     <message>
         <source>Couple (Joe+Mary) Wedding date</source>
-        <translation type="unfinished"></translation>
+        <translation>Pareja (Joe+Mary) fecha de boda</translation>
     </message>
     <message>
         <source>Note (Dr at 4PM) display date</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota (médico a las 16:00) fecha mostrada</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día</translation>
     </message>
 </context>
 <context>
     <name>CBirthdayNamesDlg</name>
     <message>
         <source>Birthday Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de cumpleaños</translation>
     </message>
     <message>
         <source>The List of Birthdays.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de cumpleaños.</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Modify object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificar la entrada.</translation>
     </message>
     <message>
         <source>Delete selected object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar la entrada seleccionada.</translation>
     </message>
     <message>
         <source>Create a new object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una entrada nueva.</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Show only the entries whose text or date holds these letters.</source>
+        <translation>Mostrar solo las entradas cuyo texto o fecha contiene estos caracteres.</translation>
     </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>País</translation>
     </message>
     <message>
         <source>The public holidays of which country.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los días festivos de qué país.</translation>
     </message>
 </context>
 <context>
     <name>CDocFrame</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin título</translation>
     </message>
 </context>
 <context>
     <name>CEditDateDlg</name>
     <message>
         <source>Enter Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir fecha</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día</translation>
     </message>
     <message>
         <source>Set desired year, do not abbreviate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el año deseado, sin abreviar.</translation>
     </message>
     <message>
         <source>Set month number (1-12).</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el número del mes (1-12).</translation>
     </message>
     <message>
         <source>Set day of month (1-31).</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el día del mes (1-31).</translation>
     </message>
 </context>
 <context>
     <name>CFontColorDlg</name>
     <message>
         <source>Color...</source>
-        <translation type="unfinished"></translation>
+        <translation>Color…</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
 </context>
 <context>
     <name>CHolidayEditDlg</name>
     <message>
         <source>Edit Holliday</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar día festivo</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>For example Christmas.</source>
-        <translation type="unfinished"></translation>
+        <translation>Por ejemplo, Navidad.</translation>
     </message>
     <message>
         <source>Legale definition.</source>
-        <translation type="unfinished"></translation>
+        <translation>Definición legal.</translation>
     </message>
     <message>
         <source>Good Friday -2, Easter Monday 1, Ascension 39, Whit Monday 50.</source>
-        <translation type="unfinished"></translation>
+        <translation>Viernes Santo -2, lunes de Pascua 1, Ascensión 39, lunes de Pentecostés 50.</translation>
     </message>
     <message>
         <source>As the United Kingdom keeps Christmas and Boxing Day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Como el Reino Unido celebra Navidad y el Boxing Day.</translation>
     </message>
     <message>
         <source>Choose month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el mes.</translation>
     </message>
     <message>
         <source>Choose which week (1st..Last).</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la semana (1.ª a última).</translation>
     </message>
     <message>
         <source>Choose day of week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el día de la semana.</translation>
     </message>
     <message>
         <source>Looking for a number here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí se espera un número.</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana</translation>
     </message>
     <message>
         <source>Day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de la semana</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día</translation>
     </message>
     <message>
         <source>Western</source>
-        <translation type="unfinished"></translation>
+        <translation>Occidental</translation>
     </message>
     <message>
         <source>Orthodox</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortodoxa</translation>
     </message>
     <message>
         <source>Which churches&apos; Easter.</source>
-        <translation type="unfinished"></translation>
+        <translation>La Pascua de qué iglesias.</translation>
     </message>
     <message>
         <source>Days after Easter Sunday, or before it when negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Días después del Domingo de Pascua, o antes si es negativo.</translation>
     </message>
     <message>
         <source>The one year the holiday is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>El único año en que se celebra el festivo.</translation>
     </message>
     <message>
         <source>When the date falls on this day of week, the date itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si la fecha cae en este día de la semana, la fecha misma.</translation>
     </message>
     <message>
         <source>Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Pascua</translation>
     </message>
     <message>
         <source>Days from Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Días desde Pascua</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año</translation>
     </message>
     <message>
         <source>Date itself on</source>
-        <translation type="unfinished"></translation>
+        <translation>La fecha misma en</translation>
     </message>
     <message>
         <source>Fixed date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha fija</translation>
     </message>
     <message>
         <source>Fixed day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de la semana fijo</translation>
     </message>
     <message>
         <source>Next business day after</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente día laborable después de</translation>
     </message>
     <message>
         <source>Fixed date, on a weekend also the next free weekday</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha fija, en fin de semana también el siguiente día laborable libre</translation>
     </message>
     <message>
         <source>Fixed date, on a Sunday the Saturday before</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha fija, en domingo el sábado anterior</translation>
     </message>
     <message>
         <source>Day of week on or after the date</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de la semana en la fecha o después</translation>
     </message>
     <message>
         <source>Day of week on or before the date</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de la semana en la fecha o antes</translation>
     </message>
     <message>
         <source>Date in one year only</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de un solo año</translation>
     </message>
     <message>
         <source>Day of week on or after the date, or the date itself on</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de la semana en la fecha o después, o la fecha misma en</translation>
     </message>
     <message>
         <source>FBD after</source>
-        <translation type="unfinished"></translation>
+        <translation>Día laborable después de</translation>
     </message>
     <message>
         <source>First</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>Segunda</translation>
     </message>
     <message>
         <source>Third</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercera</translation>
     </message>
     <message>
         <source>Fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuarta</translation>
     </message>
     <message>
         <source>Fifth</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinta</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Última</translation>
+    </message>
+    <message>
+        <source>Fixed date, on a weekend also the Friday before or Monday after (observed)</source>
+        <translation>Fecha fija, en fin de semana también el viernes anterior o el lunes siguiente (trasladado)</translation>
+    </message>
+    <message>
+        <source>Day the season begins (equinox or solstice)</source>
+        <translation>Día en que empieza la estación (equinoccio o solsticio)</translation>
+    </message>
+    <message>
+        <source>A holiday on a Sunday: the next free day</source>
+        <translation>Un festivo en domingo: el siguiente día libre</translation>
+    </message>
+    <message>
+        <source>A day between two holidays</source>
+        <translation>Un día entre dos festivos</translation>
+    </message>
+    <message>
+        <source>Not on the date in one year (moved)</source>
+        <translation>No en la fecha en un año (trasladado)</translation>
+    </message>
+    <message>
+        <source>As the United States observe their federal holidays.</source>
+        <translation>Como Estados Unidos observa sus festivos federales.</translation>
+    </message>
+    <message>
+        <source>Choose March or September for the equinoxes, June or December for the solstices.</source>
+        <translation>Elija marzo o septiembre para los equinoccios, junio o diciembre para los solsticios.</translation>
+    </message>
+    <message>
+        <source>For the whole list, as Japan keeps its holidays; the name is the day&apos;s.</source>
+        <translation>Para toda la lista, como Japón celebra sus festivos; el nombre es el del día.</translation>
+    </message>
+    <message>
+        <source>For the whole list; the day of week chosen is left out.</source>
+        <translation>Para toda la lista; el día de la semana elegido se excluye.</translation>
+    </message>
+    <message>
+        <source>The holiday of this name is not kept on the date in the year given.</source>
+        <translation>El festivo de este nombre no se celebra en su fecha el año indicado.</translation>
+    </message>
+    <message>
+        <source>Hours from UT of the local time (Japan 9).</source>
+        <translation>Horas de diferencia de la hora local respecto a UT (Japón 9).</translation>
+    </message>
+    <message>
+        <source>Hours from UT</source>
+        <translation>Horas respecto a UT</translation>
+    </message>
+    <message>
+        <source>First year the holiday is kept; empty for always.</source>
+        <translation>Primer año en que se celebra el festivo; vacío para siempre.</translation>
+    </message>
+    <message>
+        <source>Last year the holiday is kept; empty for always.</source>
+        <translation>Último año en que se celebra el festivo; vacío para siempre.</translation>
+    </message>
+    <message>
+        <source>Kept from year</source>
+        <translation>Se celebra desde el año</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>hasta</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first.</source>
+        <translation>El último año es anterior al primero.</translation>
     </message>
 </context>
 <context>
     <name>CHolidayListDlg</name>
     <message>
         <source>Edit Holliday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar la lista de festivos</translation>
     </message>
     <message>
         <source>List of hollidays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de días festivos.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <source>Country...</source>
-        <translation type="unfinished"></translation>
+        <translation>País…</translation>
     </message>
     <message>
         <source>Screen to change currently selected holliday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el festivo seleccionado.</translation>
     </message>
     <message>
         <source>Screen to enter a new holliday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir un festivo nuevo.</translation>
     </message>
     <message>
         <source>Remove selected holliday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar el festivo seleccionado.</translation>
     </message>
     <message>
         <source>Put in the initial factory settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer los valores de fábrica.</translation>
     </message>
     <message>
         <source>Put in the public holidays of a country.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner los días festivos de un país.</translation>
+    </message>
+    <message>
+        <source>From file...</source>
+        <translation>Desde archivo…</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of a calendar file (.ics).</source>
+        <translation>Añadir los eventos de día completo de un archivo de calendario (.ics).</translation>
+    </message>
+    <message>
+        <source>From file</source>
+        <translation>Desde archivo</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics *.ical);;All files (*)</source>
+        <translation>Archivos iCalendar (*.ics *.ical);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
     <name>CKinfoldView</name>
     <message>
         <source> Month&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> Mes&gt;</translation>
     </message>
     <message>
         <source>Advance Month
 Next Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzar un mes
+Mes siguiente</translation>
     </message>
     <message>
         <source>&lt;Month</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Mes</translation>
     </message>
     <message>
         <source>Sets Month to previous
 Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Retroceder un mes
+Mes anterior</translation>
     </message>
     <message>
         <source>Year&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Año&gt;&gt;</translation>
     </message>
     <message>
         <source>Advance Year
 Next Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzar un año
+Año siguiente</translation>
     </message>
     <message>
         <source>&lt;&lt;Year</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;Año</translation>
     </message>
     <message>
         <source>Gets previous year
 Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Retroceder un año
+Año anterior</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoy</translation>
     </message>
     <message>
         <source>Sets Year and Month to current
 This Month this Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir al año y mes actuales
+Este mes, este año</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año</translation>
     </message>
     <message>
         <source>Type in Any year any month
 Any Year Any Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir cualquier año y cualquier mes
+Cualquier año, cualquier mes</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha objetivo</translation>
     </message>
     <message>
         <source>Display count of days until (or since) a given date
 Day Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los días que faltan hasta (o pasaron desde) una fecha
+Número de días</translation>
     </message>
     <message>
         <source>Dead</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallecidos</translation>
     </message>
     <message>
         <source>Birthdays after death date
 Birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumpleaños después de la fecha de defunción
+Cumpleaños</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunes</translation>
     </message>
     <message>
         <source>Monday as first day of the week
 Start Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunes como primer día de la semana
+Inicio de semana</translation>
     </message>
     <message>
         <source>First Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de pila</translation>
     </message>
     <message>
         <source>Display first name only
 Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar solo el nombre de pila
+Cumpleaños</translation>
     </message>
     <message>
         <source>Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>Aniversarios</translation>
     </message>
     <message>
         <source>Display anniversaries
 Marriage</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar aniversarios de boda
+Boda</translation>
     </message>
     <message>
         <source>Day Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta de días</translation>
     </message>
     <message>
         <source>Days from target\Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Días desde el objetivo\Cuenta atrás</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes</translation>
     </message>
     <message>
         <source>Use pictures for calandar background
 Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar imágenes como fondo del calendario
+Fondo</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Notes
 View notes on calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas
+Ver las notas en el calendario</translation>
     </message>
     <message>
         <source>Moon Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase lunar</translation>
     </message>
     <message>
         <source>Show start of moon quarter
 Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el inicio de los cuartos lunares
+Cuarto</translation>
     </message>
     <message>
         <source>Seasons</source>
-        <translation type="unfinished"></translation>
+        <translation>Estaciones</translation>
     </message>
     <message>
         <source>Start of seasons
 Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio de las estaciones
+Estación</translation>
     </message>
     <message>
         <source>Week Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números de semana</translation>
     </message>
     <message>
         <source>Show the number of each week in its first day
 Week Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el número de cada semana en su primer día
+Números de semana</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>One month per page/nNormal</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mes por página/nNormal</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>Six months per page
 six minths</source>
-        <translation type="unfinished"></translation>
+        <translation>Seis meses por página
+seis meses</translation>
     </message>
     <message>
         <source>12</source>
-        <translation type="unfinished"></translation>
+        <translation>12</translation>
     </message>
     <message>
         <source>Twelve months per page
 Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Doce meses por página
+Año</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Actual</translation>
     </message>
     <message>
         <source>Our current calendar
 Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuestro calendario actual
+Actual</translation>
     </message>
     <message>
         <source>Old style</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo antiguo</translation>
     </message>
     <message>
         <source>used until 1400 or 1700
 Old style</source>
-        <translation type="unfinished"></translation>
+        <translation>usado hasta 1400 o 1700
+Estilo antiguo</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna</translation>
     </message>
     <message>
         <source>Each month starts at new moon
 Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada mes empieza con la luna nueva
+Luna</translation>
     </message>
     <message>
         <source>Year of the Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>Año de la Serpiente</translation>
     </message>
     <message>
         <source>Chinise callendar for fun
 Year of the Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario chino por diversión
+Año de la Serpiente</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Brings up the Opions Setting Dialog box
 Persistent Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre el cuadro de diálogo de opciones
+Opciones permanentes</translation>
     </message>
     <message>
         <source>Apply Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar perfil</translation>
     </message>
     <message>
         <source>Set options to last saved profile
 Apply options</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner las opciones del último perfil guardado
+Aplicar opciones</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <source>See and edit list of Names
 Edit names</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver y editar la lista de nombres
+Editar nombres</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Load birthdays from a Gedcom file generated by a Genealogy program, or from a vCard address book
 Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar cumpleaños de un archivo GEDCOM de un programa de genealogía o de una libreta de direcciones vCard
+Importar</translation>
     </message>
     <message>
         <source>Export Calendar...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar calendario…</translation>
     </message>
     <message>
         <source>Save the birthdays, anniversaries and notes shown as an iCalendar file for phone and web calendars
 Export Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar los cumpleaños, aniversarios y notas mostrados como archivo iCalendar para calendarios del teléfono y web
+Exportar calendario</translation>
     </message>
     <message>
         <source>Holliday</source>
-        <translation type="unfinished"></translation>
+        <translation>Festivos</translation>
     </message>
     <message>
         <source>add change or delete hollidays
 Holliday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir, cambiar o eliminar festivos
+Lista de festivos</translation>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir…	Ctrl+P</translation>
     </message>
     <message>
         <source>Print the active Calendar
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir el calendario
+Imprimir</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir…</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista previa de impresión</translation>
     </message>
     <message>
         <source>Display Calendar as printed
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el calendario tal como se imprimirá
+Vista previa de impresión</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configu&amp;rar impresión…</translation>
     </message>
     <message>
         <source>Change the printer and printing options
 Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la impresora y las opciones de impresión
+Configurar impresión</translation>
     </message>
     <message>
         <source>&amp;About Birthdays...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Cumpleaños…</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de impresión</translation>
     </message>
     <message>
         <source>Birthday files (*.ged *.vcf *.vcard);;Gedcom file (*.ged);;vCard address book (*.vcf *.vcard);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de cumpleaños (*.ged *.vcf *.vcard);;Archivo GEDCOM (*.ged);;Libreta de direcciones vCard (*.vcf *.vcard);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Name list is not empty.  Do you want to merge the file into your current list?</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de nombres no está vacía.  ¿Quiere combinar el archivo con la lista actual?</translation>
     </message>
     <message>
         <source>You may save the current list by selecting save or save as on the file menu then clear the curren list by selecting new in the file menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede guardar la lista actual con Guardar o Guardar como en el menú Archivo y después vaciarla con Nuevo en el menú Archivo.</translation>
     </message>
     <message>
         <source>Export Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar calendario</translation>
     </message>
     <message>
         <source>iCalendar file (*.ics);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo iCalendar (*.ics);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Upcoming...</source>
+        <translation>Próximos…</translation>
+    </message>
+    <message>
+        <source>List the birthdays, anniversaries and notes of the next 30 days
+Upcoming</source>
+        <translation>Listar los cumpleaños, aniversarios y notas de los próximos 30 días
+Próximos</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Kinfold Files (*.kfd)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de Kinfold (*.kfd)</translation>
     </message>
     <message>
         <source>For Help, press F1</source>
-        <translation type="unfinished"></translation>
+        <translation>Para obtener ayuda, pulse F1</translation>
     </message>
     <message>
         <source>Create a new birthday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una lista de cumpleaños nueva</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>Open an existing birthday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir una lista de cumpleaños existente</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save the active birthday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la lista de cumpleaños</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Save the active birthday list with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la lista de cumpleaños con otro nombre</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>Quit the program; prompts to save birthday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir del programa; pregunta si guardar la lista</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer la última acción</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor&amp;tar</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar la selección y ponerla en el portapapeles</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la selección en el portapapeles</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>Insert Clipboard contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar el contenido del portapapeles</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barra de herramientas</translation>
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la barra de herramientas</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de e&amp;stado</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la barra de estado</translation>
     </message>
     <message>
         <source>Months/page</source>
-        <translation type="unfinished"></translation>
+        <translation>Meses/página</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>Help Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice de la ayuda</translation>
     </message>
     <message>
         <source>Search help Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en el índice de la ayuda</translation>
     </message>
     <message>
         <source>Help index</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice de la ayuda</translation>
     </message>
     <message>
         <source>Gregorian Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario gregoriano</translation>
     </message>
     <message>
         <source>Disertation on the current calendar in use today</source>
-        <translation type="unfinished"></translation>
+        <translation>Disertación sobre el calendario en uso hoy</translation>
     </message>
     <message>
         <source>World Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario mundial</translation>
     </message>
     <message>
         <source>About Kinfold</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Kinfold</translation>
     </message>
     <message>
         <source>Future Plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Planes futuros</translation>
     </message>
     <message>
         <source>My plans for upgrades and other stuff</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis planes de mejoras y otras cosas</translation>
     </message>
     <message>
         <source>Your Dreaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Está soñando</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The Gregorian calendar&lt;/h3&gt;&lt;p&gt;The calendar in civil use today counts 365 days in a common year and 366 in a leap year. A year is a leap year when it divides by 4, except the century years, which are leap years only when they divide by 400: 1900 was not a leap year, 2000 was.&lt;/p&gt;&lt;p&gt;It replaced the Julian calendar, which made every fourth year a leap year and so ran ahead of the seasons by about three days in four hundred years. When the reform came in October 1582, ten days were left out: Thursday 4 October was followed by Friday 15 October. Kinfold shows months up to October 1582 in the Julian calendar by itself and titles them &quot;Julian&quot;; the Old style calendar shows any month as it would have been kept where the reform came late (Britain and its colonies changed in 1752). In the Old style the year began in March, so January to March carry both years, as in February 1699/0.&lt;/p&gt;&lt;p&gt;The Moon calendar starts every month on the day after a new moon; a year that holds thirteen new moons ends with a Blue Moon. The Year of the Snake calendar uses the same months and names each year by its animal.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;El calendario gregoriano&lt;/h3&gt;&lt;p&gt;El calendario de uso civil hoy cuenta 365 días en un año común y 366 en un año bisiesto. Un año es bisiesto cuando es divisible por 4, salvo los años seculares, que solo son bisiestos cuando son divisibles por 400: 1900 no fue bisiesto, 2000 sí.&lt;/p&gt;&lt;p&gt;Sustituyó al calendario juliano, que hacía bisiesto cada cuarto año y así se adelantaba a las estaciones unos tres días cada cuatrocientos años. Con la reforma de octubre de 1582 se omitieron diez días: al jueves 4 de octubre le siguió el viernes 15 de octubre. Kinfold muestra por sí mismo los meses hasta octubre de 1582 en el calendario juliano y los titula «Julian»; el calendario Estilo antiguo muestra cualquier mes como se habría llevado donde la reforma llegó tarde (Gran Bretaña y sus colonias cambiaron en 1752). En el Estilo antiguo el año empezaba en marzo, por lo que de enero a marzo llevan ambos años, como en February 1699/0.&lt;/p&gt;&lt;p&gt;El calendario Luna empieza cada mes el día siguiente a una luna nueva; un año que contiene trece lunas nuevas termina con una Blue Moon. El calendario Año de la Serpiente usa los mismos meses y nombra cada año por su animal.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Kinfold&lt;/h3&gt;&lt;p&gt;Kinfold keeps a list of birthdays, wedding anniversaries and dated notes and draws them into month calendars: one, six or twelve months to a page, on the screen and on paper.&lt;/p&gt;&lt;p&gt;Each day shows its number, the holiday of the day on the bottom line and above it the people of the day with their ages. The corner of a day can show the start of a season or a quarter of the moon, or the days to or from a target date.&lt;/p&gt;&lt;p&gt;Use the buttons on the menu bar to move by month and year, the View menu to choose what is shown, and the Edit menu to change the list and the holidays. Lists are saved as .kfd files and can take in people from a GEDCOM file of a genealogy program.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Kinfold&lt;/h3&gt;&lt;p&gt;Kinfold lleva una lista de cumpleaños, aniversarios de boda y notas con fecha y los dibuja en calendarios mensuales: uno, seis o doce meses por página, en la pantalla y en papel.&lt;/p&gt;&lt;p&gt;Cada día muestra su número, el festivo del día en la línea inferior y encima las personas del día con su edad. La esquina de un día puede mostrar el inicio de una estación o de un cuarto lunar, o los días hasta o desde una fecha objetivo.&lt;/p&gt;&lt;p&gt;Use los botones de la barra de menús para moverse por meses y años, el menú Ver para elegir qué se muestra y el menú Editar para cambiar la lista y los festivos. Las listas se guardan como archivos .kfd y pueden incorporar personas de un archivo GEDCOM de un programa de genealogía.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Future plans&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;Printing the list of names as well as the calendar.&lt;/li&gt;&lt;li&gt;Reminders a few days before a birthday.&lt;/li&gt;&lt;li&gt;More calendars, and holidays that follow Easter.&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Planes futuros&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;Imprimir la lista de nombres además del calendario.&lt;/li&gt;&lt;li&gt;Recordatorios unos días antes de un cumpleaños.&lt;/li&gt;&lt;li&gt;Más calendarios, y festivos que siguen a la Pascua.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
         <source>Kinfold Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Kinfold</translation>
     </message>
 </context>
 <context>
     <name>COptions</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
 </context>
 <context>
     <name>CPPFont</name>
     <message>
         <source>Press button to change the indicated font, size, and color.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse el botón para cambiar la fuente, el tamaño y el color indicados.</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <source>Line Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de las líneas</translation>
     </message>
     <message>
         <source>Month and Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes y año</translation>
     </message>
     <message>
         <source>Day of Week Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del día de la semana</translation>
     </message>
     <message>
         <source>Day number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número del día</translation>
     </message>
     <message>
         <source>Day counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Contador de días</translation>
     </message>
     <message>
         <source>Name of person</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la persona</translation>
     </message>
 </context>
 <context>
     <name>CPPMargins</name>
     <message>
         <source>Margins</source>
-        <translation type="unfinished"></translation>
+        <translation>Márgenes</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Superior</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierdo</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecho</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Inferior</translation>
     </message>
 </context>
 <context>
     <name>CPPNames</name>
     <message>
         <source>Week Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Días de la semana</translation>
     </message>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Meses</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres</translation>
     </message>
 </context>
 <context>
     <name>CPPOptions</name>
     <message>
         <source>29 February in other years:</source>
-        <translation type="unfinished"></translation>
+        <translation>El 29 de febrero en otros años:</translation>
     </message>
     <message>
         <source>Show on 28 February</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el 28 de febrero</translation>
     </message>
     <message>
         <source>Show on 1 March</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el 1 de marzo</translation>
     </message>
     <message>
         <source>Show in leap years only</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar solo en años bisiestos</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Display Ages</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar edades</translation>
     </message>
     <message>
         <source>Display Ages when under 18</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar edades de menores de 18</translation>
     </message>
     <message>
         <source>Do not display ages</source>
-        <translation type="unfinished"></translation>
+        <translation>No mostrar edades</translation>
     </message>
     <message>
         <source>Include birthdays of the dead</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir cumpleaños de fallecidos</translation>
     </message>
     <message>
         <source>Start the week on Monday rather than Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar la semana en lunes en vez de domingo</translation>
     </message>
     <message>
         <source>Use first name only</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar solo el nombre de pila</translation>
     </message>
     <message>
         <source>Show anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar aniversarios de boda</translation>
     </message>
     <message>
         <source>Show day count (to or from target date)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la cuenta de días (hasta o desde la fecha objetivo)</translation>
     </message>
     <message>
         <source>Show pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar imágenes</translation>
     </message>
     <message>
         <source>Show Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar notas</translation>
     </message>
     <message>
         <source>Show Moon Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la fase lunar</translation>
     </message>
     <message>
         <source>Show Seasons</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar las estaciones</translation>
     </message>
     <message>
         <source>Show week numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los números de semana</translation>
     </message>
 </context>
 <context>
     <name>CPleaseChooseDlg</name>
     <message>
         <source>Please Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija</translation>
     </message>
     <message>
         <source>Two dates given for</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos fechas indicadas para</translation>
     </message>
     <message>
         <source>Please choose the correct one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la correcta.</translation>
     </message>
 </context>
 <context>
     <name>CYearDlg</name>
     <message>
         <source>Choose a Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir un año</translation>
     </message>
     <message>
         <source>Select a year to use</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el año que quiere usar</translation>
     </message>
     <message>
         <source>No Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin cambios</translation>
     </message>
     <message>
         <source>Select month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el mes.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar esta ayuda y salir</translation>
     </message>
     <message>
         <source>Show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la versión y salir</translation>
     </message>
     <message>
         <source>Merge a GEDCOM or vCard file into DOC.kfd (or a new list) without a window</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinar un archivo GEDCOM o vCard con DOC.kfd (o una lista nueva) sin ventana</translation>
     </message>
     <message>
         <source>Save the merged list to OUT.kfd instead of DOC.kfd</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la lista combinada en OUT.kfd en vez de DOC.kfd</translation>
     </message>
     <message>
         <source>Write the entries the calendar shows of DOC.kfd (or the last document) as yearly iCalendar events</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir las entradas que el calendario muestra de DOC.kfd (o del último documento) como eventos anuales de iCalendar</translation>
     </message>
     <message>
         <source>Print twelve months of DOC.kfd (or an empty list) to a PDF file without a window</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir doce meses de DOC.kfd (o de una lista vacía) en un archivo PDF sin ventana</translation>
     </message>
     <message>
         <source>First year printed, -9900 to 11400; from January unless --month is given</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer año impreso, de -9900 a 11400; desde enero salvo que se indique --month</translation>
     </message>
     <message>
         <source>First month printed: 1-12, or 13 in a moon year of 13 months</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer mes impreso: 1-12, o 13 en un año lunar de 13 meses</translation>
     </message>
     <message>
         <source>1, 6 or 12 months a page</source>
-        <translation type="unfinished"></translation>
+        <translation>1, 6 o 12 meses por página</translation>
     </message>
     <message>
         <source>0 Current, 1 Old style, 2 Moon, 3 Year of the Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>0 Actual, 1 Estilo antiguo, 2 Luna, 3 Año de la Serpiente</translation>
     </message>
     <message>
         <source>Paper size: Letter, Legal, A4, A3, A5 and other standard names; the locale&apos;s (Letter or A4) when not given</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del papel: Letter, Legal, A4, A3, A5 y otros nombres estándar; si no se indica, el de la configuración regional (Letter o A4)</translation>
     </message>
     <message>
         <source>Upright pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas en vertical</translation>
     </message>
     <message>
         <source>Sideways pages, the default</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas en horizontal, el valor predeterminado</translation>
     </message>
     <message>
         <source>Each week row&apos;s number in its first cell</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de cada fila de semana en su primera celda</translation>
     </message>
     <message>
         <source>List the built-in country holiday sets, one a line: code, a blank, the name</source>
-        <translation type="unfinished"></translation>
+        <translation>Listar los conjuntos de festivos de países incluidos, uno por línea: código, un espacio, el nombre</translation>
     </message>
     <message>
-        <source>Print each holiday of YEAR (1-9999) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
-        <translation type="unfinished"></translation>
+        <source>Leave the reminders&apos; alarms out of the events</source>
+        <translation>Dejar las alarmas de los recordatorios fuera de los eventos</translation>
     </message>
     <message>
-        <source>Holidays of country set CODE (see --holiday-sets) for this run only</source>
-        <translation type="unfinished"></translation>
+        <source>Print the events of today and the next DAYS days (default 14, at most 366) of DOC.kfd (or the last document)</source>
+        <translation>Mostrar los eventos de hoy y de los DAYS días siguientes (14 de forma predeterminada, 366 como máximo) de DOC.kfd (o del último documento)</translation>
+    </message>
+    <message>
+        <source>Show a desktop notification for every reminder of DOC.kfd (or the watched document) now due</source>
+        <translation>Mostrar una notificación de escritorio por cada recordatorio vencido de DOC.kfd (o del documento vigilado)</translation>
+    </message>
+    <message>
+        <source>Take this local date and time (00:00 without one) for now</source>
+        <translation>Tomar esta fecha y hora locales (00:00 si no se indica hora) como el momento actual</translation>
+    </message>
+    <message>
+        <source>Print each holiday of YEAR (-9900 to 11400) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
+        <translation>Mostrar cada festivo de YEAR (-9900 a 11400) como «YYYY-MM-DD nombre», de la lista guardada</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of an iCalendar file to the stored holiday list (timed events are skipped)</source>
+        <translation>Añadir los eventos de día completo de un archivo iCalendar a la lista de festivos guardada (los eventos con hora se omiten)</translation>
+    </message>
+    <message>
+        <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
+        <translation>Festivos del país CODE (véase --holiday-sets) solo para esta ejecución; con --upcoming también &quot;stored&quot;</translation>
     </message>
 </context>
 <context>
     <name>QDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

@@ -5,1188 +5,1341 @@
     <name>CBirthdayEditDlg</name>
     <message>
         <source>Birthday Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;anniversaire</translation>
     </message>
     <message>
         <source>Choose type of object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le type d&apos;entrée.</translation>
     </message>
     <message>
         <source>Delete this item</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer cette entrée</translation>
     </message>
     <message>
         <source>Remove this object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer cette entrée.</translation>
     </message>
     <message>
         <source>Display Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte affiché</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Name if individual</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d&apos;une personne</translation>
     </message>
     <message>
         <source>Begin</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Individual birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Anniversaire d&apos;une personne</translation>
     </message>
     <message>
         <source>Couple (Joe+Mary) Wedding date</source>
-        <translation type="unfinished"></translation>
+        <translation>Couple (Joe+Mary) date du mariage</translation>
     </message>
     <message>
         <source>Note (Dr at 4PM) display date</source>
-        <translation type="unfinished"></translation>
+        <translation>Note (médecin à 16 h) date affichée</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour</translation>
     </message>
 </context>
 <context>
     <name>CBirthdayNamesDlg</name>
     <message>
         <source>Birthday Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des anniversaires</translation>
     </message>
     <message>
         <source>The List of Birthdays.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des anniversaires.</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Modify object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;entrée.</translation>
     </message>
     <message>
         <source>Delete selected object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;entrée sélectionnée.</translation>
     </message>
     <message>
         <source>Create a new object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer une nouvelle entrée.</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Show only the entries whose text or date holds these letters.</source>
+        <translation>N&apos;afficher que les entrées dont le texte ou la date contient ces caractères.</translation>
     </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays</translation>
     </message>
     <message>
         <source>The public holidays of which country.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les jours fériés de quel pays.</translation>
     </message>
 </context>
 <context>
     <name>CDocFrame</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre</translation>
     </message>
 </context>
 <context>
     <name>CEditDateDlg</name>
     <message>
         <source>Enter Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir la date</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour</translation>
     </message>
     <message>
         <source>Set desired year, do not abbreviate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l&apos;année voulue, sans l&apos;abréger.</translation>
     </message>
     <message>
         <source>Set month number (1-12).</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le numéro du mois (1-12).</translation>
     </message>
     <message>
         <source>Set day of month (1-31).</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le jour du mois (1-31).</translation>
     </message>
 </context>
 <context>
     <name>CFontColorDlg</name>
     <message>
         <source>Color...</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur…</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
 </context>
 <context>
     <name>CHolidayEditDlg</name>
     <message>
         <source>Edit Holliday</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le jour férié</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>For example Christmas.</source>
-        <translation type="unfinished"></translation>
+        <translation>Par exemple Noël.</translation>
     </message>
     <message>
         <source>Legale definition.</source>
-        <translation type="unfinished"></translation>
+        <translation>Définition légale.</translation>
     </message>
     <message>
         <source>Good Friday -2, Easter Monday 1, Ascension 39, Whit Monday 50.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendredi saint -2, lundi de Pâques 1, Ascension 39, lundi de Pentecôte 50.</translation>
     </message>
     <message>
         <source>As the United Kingdom keeps Christmas and Boxing Day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comme le Royaume-Uni observe Noël et le Boxing Day.</translation>
     </message>
     <message>
         <source>Choose month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le mois.</translation>
     </message>
     <message>
         <source>Choose which week (1st..Last).</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la semaine (1re à dernière).</translation>
     </message>
     <message>
         <source>Choose day of week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le jour de la semaine.</translation>
     </message>
     <message>
         <source>Looking for a number here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre est attendu ici.</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semaine</translation>
     </message>
     <message>
         <source>Day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour de la semaine</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour</translation>
     </message>
     <message>
         <source>Western</source>
-        <translation type="unfinished"></translation>
+        <translation>Occidentale</translation>
     </message>
     <message>
         <source>Orthodox</source>
-        <translation type="unfinished"></translation>
+        <translation>Orthodoxe</translation>
     </message>
     <message>
         <source>Which churches&apos; Easter.</source>
-        <translation type="unfinished"></translation>
+        <translation>La Pâques de quelles Églises.</translation>
     </message>
     <message>
         <source>Days after Easter Sunday, or before it when negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours après le dimanche de Pâques, ou avant s&apos;il est négatif.</translation>
     </message>
     <message>
         <source>The one year the holiday is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;unique année où le jour férié est observé.</translation>
     </message>
     <message>
         <source>When the date falls on this day of week, the date itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si la date tombe ce jour de la semaine, la date elle-même.</translation>
     </message>
     <message>
         <source>Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Pâques</translation>
     </message>
     <message>
         <source>Days from Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours depuis Pâques</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année</translation>
     </message>
     <message>
         <source>Date itself on</source>
-        <translation type="unfinished"></translation>
+        <translation>La date elle-même le</translation>
     </message>
     <message>
         <source>Fixed date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date fixe</translation>
     </message>
     <message>
         <source>Fixed day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour de la semaine fixe</translation>
     </message>
     <message>
         <source>Next business day after</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour ouvré suivant après</translation>
     </message>
     <message>
         <source>Fixed date, on a weekend also the next free weekday</source>
-        <translation type="unfinished"></translation>
+        <translation>Date fixe, un week-end aussi le jour ouvré libre suivant</translation>
     </message>
     <message>
         <source>Fixed date, on a Sunday the Saturday before</source>
-        <translation type="unfinished"></translation>
+        <translation>Date fixe, un dimanche le samedi précédent</translation>
     </message>
     <message>
         <source>Day of week on or after the date</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour de la semaine à la date ou après</translation>
     </message>
     <message>
         <source>Day of week on or before the date</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour de la semaine à la date ou avant</translation>
     </message>
     <message>
         <source>Date in one year only</source>
-        <translation type="unfinished"></translation>
+        <translation>Date d&apos;une seule année</translation>
     </message>
     <message>
         <source>Day of week on or after the date, or the date itself on</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour de la semaine à la date ou après, ou la date elle-même le</translation>
     </message>
     <message>
         <source>FBD after</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour ouvré après</translation>
     </message>
     <message>
         <source>First</source>
-        <translation type="unfinished"></translation>
+        <translation>Première</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuxième</translation>
     </message>
     <message>
         <source>Third</source>
-        <translation type="unfinished"></translation>
+        <translation>Troisième</translation>
     </message>
     <message>
         <source>Fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatrième</translation>
     </message>
     <message>
         <source>Fifth</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinquième</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière</translation>
+    </message>
+    <message>
+        <source>Fixed date, on a weekend also the Friday before or Monday after (observed)</source>
+        <translation>Date fixe, un week-end aussi le vendredi précédent ou le lundi suivant (observé)</translation>
+    </message>
+    <message>
+        <source>Day the season begins (equinox or solstice)</source>
+        <translation>Jour où commence la saison (équinoxe ou solstice)</translation>
+    </message>
+    <message>
+        <source>A holiday on a Sunday: the next free day</source>
+        <translation>Un jour férié un dimanche : le jour libre suivant</translation>
+    </message>
+    <message>
+        <source>A day between two holidays</source>
+        <translation>Un jour entre deux jours fériés</translation>
+    </message>
+    <message>
+        <source>Not on the date in one year (moved)</source>
+        <translation>Pas à la date une certaine année (déplacé)</translation>
+    </message>
+    <message>
+        <source>As the United States observe their federal holidays.</source>
+        <translation>Comme les États-Unis observent leurs jours fériés fédéraux.</translation>
+    </message>
+    <message>
+        <source>Choose March or September for the equinoxes, June or December for the solstices.</source>
+        <translation>Choisissez mars ou septembre pour les équinoxes, juin ou décembre pour les solstices.</translation>
+    </message>
+    <message>
+        <source>For the whole list, as Japan keeps its holidays; the name is the day&apos;s.</source>
+        <translation>Pour toute la liste, comme le Japon observe ses jours fériés ; le nom est celui du jour.</translation>
+    </message>
+    <message>
+        <source>For the whole list; the day of week chosen is left out.</source>
+        <translation>Pour toute la liste ; le jour de la semaine choisi est exclu.</translation>
+    </message>
+    <message>
+        <source>The holiday of this name is not kept on the date in the year given.</source>
+        <translation>Le jour férié de ce nom n&apos;est pas observé à sa date l&apos;année indiquée.</translation>
+    </message>
+    <message>
+        <source>Hours from UT of the local time (Japan 9).</source>
+        <translation>Décalage en heures de l&apos;heure locale par rapport à UT (Japon 9).</translation>
+    </message>
+    <message>
+        <source>Hours from UT</source>
+        <translation>Heures par rapport à UT</translation>
+    </message>
+    <message>
+        <source>First year the holiday is kept; empty for always.</source>
+        <translation>Première année où le jour férié est observé ; vide pour toujours.</translation>
+    </message>
+    <message>
+        <source>Last year the holiday is kept; empty for always.</source>
+        <translation>Dernière année où le jour férié est observé ; vide pour toujours.</translation>
+    </message>
+    <message>
+        <source>Kept from year</source>
+        <translation>Observé de l&apos;année</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first.</source>
+        <translation>La dernière année précède la première.</translation>
     </message>
 </context>
 <context>
     <name>CHolidayListDlg</name>
     <message>
         <source>Edit Holliday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la liste des jours fériés</translation>
     </message>
     <message>
         <source>List of hollidays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des jours fériés.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Country...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays…</translation>
     </message>
     <message>
         <source>Screen to change currently selected holliday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le jour férié sélectionné.</translation>
     </message>
     <message>
         <source>Screen to enter a new holliday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir un nouveau jour férié.</translation>
     </message>
     <message>
         <source>Remove selected holliday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le jour férié sélectionné.</translation>
     </message>
     <message>
         <source>Put in the initial factory settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir les réglages d&apos;usine.</translation>
     </message>
     <message>
         <source>Put in the public holidays of a country.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre les jours fériés d&apos;un pays.</translation>
+    </message>
+    <message>
+        <source>From file...</source>
+        <translation>Depuis un fichier…</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of a calendar file (.ics).</source>
+        <translation>Ajouter les événements d&apos;une journée entière d&apos;un fichier d&apos;agenda (.ics).</translation>
+    </message>
+    <message>
+        <source>From file</source>
+        <translation>Depuis un fichier</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics *.ical);;All files (*)</source>
+        <translation>Fichiers iCalendar (*.ics *.ical);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
     <name>CKinfoldView</name>
     <message>
         <source> Month&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> Mois&gt;</translation>
     </message>
     <message>
         <source>Advance Month
 Next Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancer d&apos;un mois
+Mois suivant</translation>
     </message>
     <message>
         <source>&lt;Month</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Mois</translation>
     </message>
     <message>
         <source>Sets Month to previous
 Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Reculer d&apos;un mois
+Mois précédent</translation>
     </message>
     <message>
         <source>Year&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Année&gt;&gt;</translation>
     </message>
     <message>
         <source>Advance Year
 Next Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancer d&apos;un an
+Année suivante</translation>
     </message>
     <message>
         <source>&lt;&lt;Year</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;Année</translation>
     </message>
     <message>
         <source>Gets previous year
 Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Reculer d&apos;un an
+Année précédente</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Sets Year and Month to current
 This Month this Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller au mois et à l&apos;année en cours
+Ce mois-ci, cette année</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année</translation>
     </message>
     <message>
         <source>Type in Any year any month
 Any Year Any Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir une année et un mois quelconques
+Toute année, tout mois</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation type="unfinished"></translation>
+        <translation>Date cible</translation>
     </message>
     <message>
         <source>Display count of days until (or since) a given date
 Day Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le nombre de jours jusqu&apos;à (ou depuis) une date
+Nombre de jours</translation>
     </message>
     <message>
         <source>Dead</source>
-        <translation type="unfinished"></translation>
+        <translation>Défunts</translation>
     </message>
     <message>
         <source>Birthdays after death date
 Birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Anniversaires après la date du décès
+Anniversaires</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lundi</translation>
     </message>
     <message>
         <source>Monday as first day of the week
 Start Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Lundi comme premier jour de la semaine
+Début de semaine</translation>
     </message>
     <message>
         <source>First Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Prénom</translation>
     </message>
     <message>
         <source>Display first name only
 Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher seulement le prénom
+Anniversaire</translation>
     </message>
     <message>
         <source>Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>Mariages</translation>
     </message>
     <message>
         <source>Display anniversaries
 Marriage</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les anniversaires de mariage
+Mariage</translation>
     </message>
     <message>
         <source>Day Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Décompte</translation>
     </message>
     <message>
         <source>Days from target\Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours depuis la cible\Compte à rebours</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Images</translation>
     </message>
     <message>
         <source>Use pictures for calandar background
 Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser des images comme fond du calendrier
+Fond</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Notes
 View notes on calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes
+Afficher les notes dans le calendrier</translation>
     </message>
     <message>
         <source>Moon Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase de la lune</translation>
     </message>
     <message>
         <source>Show start of moon quarter
 Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le début des quartiers de lune
+Quartier</translation>
     </message>
     <message>
         <source>Seasons</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisons</translation>
     </message>
     <message>
         <source>Start of seasons
 Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Début des saisons
+Saison</translation>
     </message>
     <message>
         <source>Week Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéros de semaine</translation>
     </message>
     <message>
         <source>Show the number of each week in its first day
 Week Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le numéro de chaque semaine dans son premier jour
+Numéros de semaine</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>One month per page/nNormal</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mois par page/nNormal</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>Six months per page
 six minths</source>
-        <translation type="unfinished"></translation>
+        <translation>Six mois par page
+six mois</translation>
     </message>
     <message>
         <source>12</source>
-        <translation type="unfinished"></translation>
+        <translation>12</translation>
     </message>
     <message>
         <source>Twelve months per page
 Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Douze mois par page
+Année</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Actuel</translation>
     </message>
     <message>
         <source>Our current calendar
 Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Notre calendrier actuel
+Actuel</translation>
     </message>
     <message>
         <source>Old style</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancien style</translation>
     </message>
     <message>
         <source>used until 1400 or 1700
 Old style</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisé jusqu&apos;en 1400 ou 1700
+Ancien style</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune</translation>
     </message>
     <message>
         <source>Each month starts at new moon
 Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque mois commence à la nouvelle lune
+Lune</translation>
     </message>
     <message>
         <source>Year of the Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>Année du Serpent</translation>
     </message>
     <message>
         <source>Chinise callendar for fun
 Year of the Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier chinois pour le plaisir
+Année du Serpent</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Brings up the Opions Setting Dialog box
 Persistent Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre la boîte de dialogue des options
+Options permanentes</translation>
     </message>
     <message>
         <source>Apply Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer le profil</translation>
     </message>
     <message>
         <source>Set options to last saved profile
 Apply options</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir les options du dernier profil enregistré
+Appliquer les options</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>See and edit list of Names
 Edit names</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir et modifier la liste des noms
+Modifier les noms</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>Load birthdays from a Gedcom file generated by a Genealogy program, or from a vCard address book
 Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger des anniversaires depuis un fichier GEDCOM d&apos;un logiciel de généalogie ou depuis un carnet d&apos;adresses vCard
+Importer</translation>
     </message>
     <message>
         <source>Export Calendar...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le calendrier…</translation>
     </message>
     <message>
         <source>Save the birthdays, anniversaries and notes shown as an iCalendar file for phone and web calendars
 Export Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les anniversaires, anniversaires de mariage et notes affichés dans un fichier iCalendar pour les agendas de téléphone et web
+Exporter le calendrier</translation>
     </message>
     <message>
         <source>Holliday</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours fériés</translation>
     </message>
     <message>
         <source>add change or delete hollidays
 Holliday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter, modifier ou supprimer des jours fériés
+Liste des jours fériés</translation>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer…	Ctrl+P</translation>
     </message>
     <message>
         <source>Print the active Calendar
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le calendrier
+Imprimer</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer…</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu a&amp;vant impression</translation>
     </message>
     <message>
         <source>Display Calendar as printed
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le calendrier tel qu&apos;il sera imprimé
+Aperçu avant impression</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configu&amp;ration de l&apos;impression…</translation>
     </message>
     <message>
         <source>Change the printer and printing options
 Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer d&apos;imprimante et d&apos;options d&apos;impression
+Configuration de l&apos;impression</translation>
     </message>
     <message>
         <source>&amp;About Birthdays...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos des anniversaires…</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu avant impression</translation>
     </message>
     <message>
         <source>Birthday files (*.ged *.vcf *.vcard);;Gedcom file (*.ged);;vCard address book (*.vcf *.vcard);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers d&apos;anniversaires (*.ged *.vcf *.vcard);;Fichier GEDCOM (*.ged);;Carnet d&apos;adresses vCard (*.vcf *.vcard);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Name list is not empty.  Do you want to merge the file into your current list?</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des noms n&apos;est pas vide.  Voulez-vous fusionner le fichier avec la liste actuelle ?</translation>
     </message>
     <message>
         <source>You may save the current list by selecting save or save as on the file menu then clear the curren list by selecting new in the file menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez enregistrer la liste actuelle avec Enregistrer ou Enregistrer sous dans le menu Fichier, puis la vider avec Nouveau dans le menu Fichier.</translation>
     </message>
     <message>
         <source>Export Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le calendrier</translation>
     </message>
     <message>
         <source>iCalendar file (*.ics);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier iCalendar (*.ics);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Upcoming...</source>
+        <translation>Prochainement…</translation>
+    </message>
+    <message>
+        <source>List the birthdays, anniversaries and notes of the next 30 days
+Upcoming</source>
+        <translation>Lister les anniversaires, anniversaires de mariage et notes des 30 prochains jours
+Prochainement</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Kinfold Files (*.kfd)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Kinfold (*.kfd)</translation>
     </message>
     <message>
         <source>For Help, press F1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour obtenir de l&apos;aide, appuyez sur F1</translation>
     </message>
     <message>
         <source>Create a new birthday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer une nouvelle liste d&apos;anniversaires</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Open an existing birthday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une liste d&apos;anniversaires existante</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save the active birthday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la liste d&apos;anniversaires</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Save the active birthday list with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la liste d&apos;anniversaires sous un nouveau nom</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Quit the program; prompts to save birthday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le programme ; propose d&apos;enregistrer la liste</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Édition</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la dernière action</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper la sélection et la placer dans le presse-papiers</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la sélection dans le presse-papiers</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>Insert Clipboard contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer le contenu du presse-papiers</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la barre d&apos;outils</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;é&amp;tat</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la barre d&apos;état</translation>
     </message>
     <message>
         <source>Months/page</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois/page</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>Help Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index de l&apos;aide</translation>
     </message>
     <message>
         <source>Search help Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans l&apos;index de l&apos;aide</translation>
     </message>
     <message>
         <source>Help index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index de l&apos;aide</translation>
     </message>
     <message>
         <source>Gregorian Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier grégorien</translation>
     </message>
     <message>
         <source>Disertation on the current calendar in use today</source>
-        <translation type="unfinished"></translation>
+        <translation>Exposé sur le calendrier en usage aujourd&apos;hui</translation>
     </message>
     <message>
         <source>World Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier universel</translation>
     </message>
     <message>
         <source>About Kinfold</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Kinfold</translation>
     </message>
     <message>
         <source>Future Plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Projets</translation>
     </message>
     <message>
         <source>My plans for upgrades and other stuff</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes projets d&apos;améliorations et d&apos;autres choses</translation>
     </message>
     <message>
         <source>Your Dreaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous rêvez</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The Gregorian calendar&lt;/h3&gt;&lt;p&gt;The calendar in civil use today counts 365 days in a common year and 366 in a leap year. A year is a leap year when it divides by 4, except the century years, which are leap years only when they divide by 400: 1900 was not a leap year, 2000 was.&lt;/p&gt;&lt;p&gt;It replaced the Julian calendar, which made every fourth year a leap year and so ran ahead of the seasons by about three days in four hundred years. When the reform came in October 1582, ten days were left out: Thursday 4 October was followed by Friday 15 October. Kinfold shows months up to October 1582 in the Julian calendar by itself and titles them &quot;Julian&quot;; the Old style calendar shows any month as it would have been kept where the reform came late (Britain and its colonies changed in 1752). In the Old style the year began in March, so January to March carry both years, as in February 1699/0.&lt;/p&gt;&lt;p&gt;The Moon calendar starts every month on the day after a new moon; a year that holds thirteen new moons ends with a Blue Moon. The Year of the Snake calendar uses the same months and names each year by its animal.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Le calendrier grégorien&lt;/h3&gt;&lt;p&gt;Le calendrier civil en usage aujourd&apos;hui compte 365 jours dans une année commune et 366 dans une année bissextile. Une année est bissextile si elle est divisible par 4, sauf les années séculaires, qui ne sont bissextiles que si elles sont divisibles par 400 : 1900 n&apos;était pas bissextile, 2000 l&apos;était.&lt;/p&gt;&lt;p&gt;Il a remplacé le calendrier julien, qui faisait de chaque quatrième année une année bissextile et prenait ainsi environ trois jours d&apos;avance sur les saisons en quatre cents ans. Lors de la réforme d&apos;octobre 1582, dix jours furent omis : le jeudi 4 octobre fut suivi du vendredi 15 octobre. Kinfold affiche de lui-même les mois jusqu&apos;à octobre 1582 dans le calendrier julien et les intitule « Julian » ; le calendrier Ancien style affiche chaque mois tel qu&apos;il aurait été tenu là où la réforme est arrivée tard (la Grande-Bretagne et ses colonies ont changé en 1752). Dans l&apos;Ancien style, l&apos;année commençait en mars, si bien que janvier à mars portent les deux années, comme dans February 1699/0.&lt;/p&gt;&lt;p&gt;Le calendrier Lune commence chaque mois le lendemain d&apos;une nouvelle lune ; une année qui compte treize nouvelles lunes se termine par une Blue Moon. Le calendrier Année du Serpent utilise les mêmes mois et nomme chaque année d&apos;après son animal.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Kinfold&lt;/h3&gt;&lt;p&gt;Kinfold keeps a list of birthdays, wedding anniversaries and dated notes and draws them into month calendars: one, six or twelve months to a page, on the screen and on paper.&lt;/p&gt;&lt;p&gt;Each day shows its number, the holiday of the day on the bottom line and above it the people of the day with their ages. The corner of a day can show the start of a season or a quarter of the moon, or the days to or from a target date.&lt;/p&gt;&lt;p&gt;Use the buttons on the menu bar to move by month and year, the View menu to choose what is shown, and the Edit menu to change the list and the holidays. Lists are saved as .kfd files and can take in people from a GEDCOM file of a genealogy program.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Kinfold&lt;/h3&gt;&lt;p&gt;Kinfold tient une liste d&apos;anniversaires, d&apos;anniversaires de mariage et de notes datées et les dessine dans des calendriers mensuels : un, six ou douze mois par page, à l&apos;écran et sur papier.&lt;/p&gt;&lt;p&gt;Chaque jour affiche son numéro, le jour férié du jour sur la dernière ligne et au-dessus les personnes du jour avec leur âge. Le coin d&apos;un jour peut afficher le début d&apos;une saison ou d&apos;un quartier de lune, ou les jours jusqu&apos;à une date cible ou depuis celle-ci.&lt;/p&gt;&lt;p&gt;Utilisez les boutons de la barre de menus pour passer d&apos;un mois ou d&apos;une année à l&apos;autre, le menu Affichage pour choisir ce qui est affiché et le menu Édition pour modifier la liste et les jours fériés. Les listes sont enregistrées dans des fichiers .kfd et peuvent reprendre des personnes d&apos;un fichier GEDCOM d&apos;un logiciel de généalogie.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Future plans&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;Printing the list of names as well as the calendar.&lt;/li&gt;&lt;li&gt;Reminders a few days before a birthday.&lt;/li&gt;&lt;li&gt;More calendars, and holidays that follow Easter.&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Projets&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;Imprimer la liste des noms aussi bien que le calendrier.&lt;/li&gt;&lt;li&gt;Des rappels quelques jours avant un anniversaire.&lt;/li&gt;&lt;li&gt;D&apos;autres calendriers, et des jours fériés qui suivent Pâques.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
         <source>Kinfold Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Kinfold</translation>
     </message>
 </context>
 <context>
     <name>COptions</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
 </context>
 <context>
     <name>CPPFont</name>
     <message>
         <source>Press button to change the indicated font, size, and color.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur le bouton pour changer la police, la taille et la couleur indiquées.</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>Line Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur des lignes</translation>
     </message>
     <message>
         <source>Month and Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois et année</translation>
     </message>
     <message>
         <source>Day of Week Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du jour de la semaine</translation>
     </message>
     <message>
         <source>Day number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro du jour</translation>
     </message>
     <message>
         <source>Day counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Compteur de jours</translation>
     </message>
     <message>
         <source>Name of person</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la personne</translation>
     </message>
 </context>
 <context>
     <name>CPPMargins</name>
     <message>
         <source>Margins</source>
-        <translation type="unfinished"></translation>
+        <translation>Marges</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas</translation>
     </message>
 </context>
 <context>
     <name>CPPNames</name>
     <message>
         <source>Week Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours de la semaine</translation>
     </message>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms</translation>
     </message>
 </context>
 <context>
     <name>CPPOptions</name>
     <message>
         <source>29 February in other years:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le 29 février les autres années :</translation>
     </message>
     <message>
         <source>Show on 28 February</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le 28 février</translation>
     </message>
     <message>
         <source>Show on 1 March</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le 1er mars</translation>
     </message>
     <message>
         <source>Show in leap years only</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher seulement les années bissextiles</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Display Ages</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les âges</translation>
     </message>
     <message>
         <source>Display Ages when under 18</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les âges en dessous de 18 ans</translation>
     </message>
     <message>
         <source>Do not display ages</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas afficher les âges</translation>
     </message>
     <message>
         <source>Include birthdays of the dead</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclure les anniversaires des défunts</translation>
     </message>
     <message>
         <source>Start the week on Monday rather than Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer la semaine le lundi plutôt que le dimanche</translation>
     </message>
     <message>
         <source>Use first name only</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser seulement le prénom</translation>
     </message>
     <message>
         <source>Show anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les anniversaires de mariage</translation>
     </message>
     <message>
         <source>Show day count (to or from target date)</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le décompte (jusqu&apos;à la date cible ou depuis)</translation>
     </message>
     <message>
         <source>Show pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les images</translation>
     </message>
     <message>
         <source>Show Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les notes</translation>
     </message>
     <message>
         <source>Show Moon Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la phase de la lune</translation>
     </message>
     <message>
         <source>Show Seasons</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les saisons</translation>
     </message>
     <message>
         <source>Show week numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les numéros de semaine</translation>
     </message>
 </context>
 <context>
     <name>CPleaseChooseDlg</name>
     <message>
         <source>Please Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir</translation>
     </message>
     <message>
         <source>Two dates given for</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux dates indiquées pour</translation>
     </message>
     <message>
         <source>Please choose the correct one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir la bonne.</translation>
     </message>
 </context>
 <context>
     <name>CYearDlg</name>
     <message>
         <source>Choose a Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une année</translation>
     </message>
     <message>
         <source>Select a year to use</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez l&apos;année à utiliser</translation>
     </message>
     <message>
         <source>No Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Inchangé</translation>
     </message>
     <message>
         <source>Select month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez le mois.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cette aide et quitter</translation>
     </message>
     <message>
         <source>Show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la version et quitter</translation>
     </message>
     <message>
         <source>Merge a GEDCOM or vCard file into DOC.kfd (or a new list) without a window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner un fichier GEDCOM ou vCard dans DOC.kfd (ou une nouvelle liste) sans fenêtre</translation>
     </message>
     <message>
         <source>Save the merged list to OUT.kfd instead of DOC.kfd</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la liste fusionnée dans OUT.kfd au lieu de DOC.kfd</translation>
     </message>
     <message>
         <source>Write the entries the calendar shows of DOC.kfd (or the last document) as yearly iCalendar events</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les entrées que le calendrier affiche de DOC.kfd (ou du dernier document) comme événements iCalendar annuels</translation>
     </message>
     <message>
         <source>Print twelve months of DOC.kfd (or an empty list) to a PDF file without a window</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer douze mois de DOC.kfd (ou d&apos;une liste vide) dans un fichier PDF sans fenêtre</translation>
     </message>
     <message>
         <source>First year printed, -9900 to 11400; from January unless --month is given</source>
-        <translation type="unfinished"></translation>
+        <translation>Première année imprimée, de -9900 à 11400 ; à partir de janvier sauf si --month est indiqué</translation>
     </message>
     <message>
         <source>First month printed: 1-12, or 13 in a moon year of 13 months</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier mois imprimé : 1-12, ou 13 dans une année lunaire de 13 mois</translation>
     </message>
     <message>
         <source>1, 6 or 12 months a page</source>
-        <translation type="unfinished"></translation>
+        <translation>1, 6 ou 12 mois par page</translation>
     </message>
     <message>
         <source>0 Current, 1 Old style, 2 Moon, 3 Year of the Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>0 Actuel, 1 Ancien style, 2 Lune, 3 Année du Serpent</translation>
     </message>
     <message>
         <source>Paper size: Letter, Legal, A4, A3, A5 and other standard names; the locale&apos;s (Letter or A4) when not given</source>
-        <translation type="unfinished"></translation>
+        <translation>Format du papier : Letter, Legal, A4, A3, A5 et autres noms standard ; celui de la langue et région (Letter ou A4) s&apos;il n&apos;est pas indiqué</translation>
     </message>
     <message>
         <source>Upright pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages en portrait</translation>
     </message>
     <message>
         <source>Sideways pages, the default</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages en paysage, par défaut</translation>
     </message>
     <message>
         <source>Each week row&apos;s number in its first cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro de chaque ligne de semaine dans sa première case</translation>
     </message>
     <message>
         <source>List the built-in country holiday sets, one a line: code, a blank, the name</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister les jours fériés intégrés des pays, un par ligne : code, une espace, le nom</translation>
     </message>
     <message>
-        <source>Print each holiday of YEAR (1-9999) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
-        <translation type="unfinished"></translation>
+        <source>Leave the reminders&apos; alarms out of the events</source>
+        <translation>Ne pas inclure les alarmes des rappels dans les événements</translation>
     </message>
     <message>
-        <source>Holidays of country set CODE (see --holiday-sets) for this run only</source>
-        <translation type="unfinished"></translation>
+        <source>Print the events of today and the next DAYS days (default 14, at most 366) of DOC.kfd (or the last document)</source>
+        <translation>Afficher les événements d&apos;aujourd&apos;hui et des DAYS jours suivants (14 par défaut, 366 au plus) de DOC.kfd (ou du dernier document)</translation>
+    </message>
+    <message>
+        <source>Show a desktop notification for every reminder of DOC.kfd (or the watched document) now due</source>
+        <translation>Afficher une notification de bureau pour chaque rappel échu de DOC.kfd (ou du document surveillé)</translation>
+    </message>
+    <message>
+        <source>Take this local date and time (00:00 without one) for now</source>
+        <translation>Prendre cette date et heure locales (00:00 sans heure) comme maintenant</translation>
+    </message>
+    <message>
+        <source>Print each holiday of YEAR (-9900 to 11400) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
+        <translation>Afficher chaque jour férié de YEAR (-9900 à 11400) sous la forme « YYYY-MM-DD nom », d&apos;après la liste enregistrée</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of an iCalendar file to the stored holiday list (timed events are skipped)</source>
+        <translation>Ajouter les événements d&apos;une journée entière d&apos;un fichier iCalendar à la liste des jours fériés enregistrée (les événements avec heure sont ignorés)</translation>
+    </message>
+    <message>
+        <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
+        <translation>Jours fériés du pays CODE (voir --holiday-sets) pour cette exécution seulement ; avec --upcoming aussi &quot;stored&quot;</translation>
     </message>
 </context>
 <context>
     <name>QDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 </TS>

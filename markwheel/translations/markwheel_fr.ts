@@ -5,239 +5,250 @@
     <name>CMainFrame</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre</translation>
     </message>
     <message>
         <source>Markwheel Files (*.mkw)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Markwheel (*.mkw)</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <comment>menu bar</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>Reset</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Clear the InUse list
 InUse</source>
-        <translation type="unfinished"></translation>
+        <translation>Vider la liste des fichiers en cours
+En cours</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <comment>menu bar</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Édition</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
         <comment>menu Edit</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Undo the last action
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la dernière action
+Annuler</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
         <comment>menu Edit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper la sélection et la placer dans le presse-papiers
+Couper</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
         <comment>menu Edit</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la sélection dans le presse-papiers
+Copier</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
         <comment>menu Edit</comment>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>Insert Clipboard contents
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer le contenu du presse-papiers
+Coller</translation>
     </message>
     <message>
         <source>Change</source>
         <comment>menu Edit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Change current target date
 Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la date cible
+Date</translation>
     </message>
     <message>
         <source>Format</source>
         <comment>menu bar</comment>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Count down</source>
         <comment>menu Format</comment>
-        <translation type="unfinished"></translation>
+        <translation>Compte à rebours</translation>
     </message>
     <message>
         <source>Calendar clock</source>
         <comment>menu Format</comment>
-        <translation type="unfinished"></translation>
+        <translation>Horloge calendrier</translation>
     </message>
     <message>
         <source>Calendar Clock AM/PM</source>
         <comment>menu Format</comment>
-        <translation type="unfinished"></translation>
+        <translation>Horloge calendrier AM/PM</translation>
     </message>
     <message>
         <source>Solar Time</source>
         <comment>menu Format</comment>
-        <translation type="unfinished"></translation>
+        <translation>Heure solaire</translation>
     </message>
     <message>
         <source>Count down/up to target date/time
 or up</source>
-        <translation type="unfinished"></translation>
+        <translation>Décompter jusqu&apos;à la date et heure cible, ou compter depuis
+ou croissant</translation>
     </message>
     <message>
         <source>Day, Date and Time
 Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour, date et heure
+Aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Same as Calendar Clock with AM PM indecators\m
 AM PM</source>
-        <translation type="unfinished"></translation>
+        <translation>Comme l&apos;horloge calendrier, avec indicateurs AM/PM\m
+AM PM</translation>
     </message>
     <message>
         <source>At 12 Noon sun is directly overhead
  Sun Dial</source>
-        <translation type="unfinished"></translation>
+        <translation>À midi, le soleil est au plus haut
+ Cadran solaire</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <comment>menu bar</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;About Markwheel...</source>
         <comment>menu Help</comment>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Markwheel…</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les informations sur le programme, le numéro de version et le copyright
+À propos</translation>
     </message>
     <message>
         <source>About Markwheel</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Markwheel</translation>
     </message>
     <message>
         <source>Markwheel Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Markwheel version 1.0</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CSetTargetDlg</name>
     <message>
         <source>Set Target Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir la date cible</translation>
     </message>
     <message>
         <source>Shown as the window title while counting</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiché comme titre de la fenêtre pendant le décompte</translation>
     </message>
     <message>
         <source>Year of the target; negative years are before year 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Année de la cible ; les années négatives précèdent l&apos;an 1</translation>
     </message>
     <message>
         <source>Month, 1 to 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois, de 1 à 12</translation>
     </message>
     <message>
         <source>Day of the month, 1 to 31</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour du mois, de 1 à 31</translation>
     </message>
     <message>
         <source>Hour, 0 to 23 (local time)</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure, de 0 à 23 (heure locale)</translation>
     </message>
     <message>
         <source>Minute, 0 to 59</source>
-        <translation type="unfinished"></translation>
+        <translation>Minute, de 0 à 59</translation>
     </message>
     <message>
         <source>Second, 0 to 59</source>
-        <translation type="unfinished"></translation>
+        <translation>Seconde, de 0 à 59</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minute</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>Seconde</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre entier.</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre entier entre %1 et %2.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit (also -h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cette aide et quitter (aussi -h)</translation>
     </message>
     <message>
         <source>Show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la version et quitter</translation>
     </message>
 </context>
 </TS>

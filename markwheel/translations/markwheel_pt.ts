@@ -5,239 +5,250 @@
     <name>CMainFrame</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem título</translation>
     </message>
     <message>
         <source>Markwheel Files (*.mkw)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos do Markwheel (*.mkw)</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <comment>menu bar</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>Reset</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>Redefinir</translation>
     </message>
     <message>
         <source>Clear the InUse list
 InUse</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar a lista de arquivos em uso
+Em uso</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <comment>menu bar</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
         <comment>menu Edit</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desfazer</translation>
     </message>
     <message>
         <source>Undo the last action
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfazer a última ação
+Desfazer</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
         <comment>menu Edit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Recor&amp;tar</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Recortar a seleção e colocá-la na área de transferência
+Recortar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
         <comment>menu Edit</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar a seleção para a área de transferência
+Copiar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
         <comment>menu Edit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;lar</translation>
     </message>
     <message>
         <source>Insert Clipboard contents
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir o conteúdo da área de transferência
+Colar</translation>
     </message>
     <message>
         <source>Change</source>
         <comment>menu Edit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Alterar</translation>
     </message>
     <message>
         <source>Change current target date
 Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterar a data-alvo
+Data</translation>
     </message>
     <message>
         <source>Format</source>
         <comment>menu bar</comment>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Count down</source>
         <comment>menu Format</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contagem regressiva</translation>
     </message>
     <message>
         <source>Calendar clock</source>
         <comment>menu Format</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relógio calendário</translation>
     </message>
     <message>
         <source>Calendar Clock AM/PM</source>
         <comment>menu Format</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relógio calendário AM/PM</translation>
     </message>
     <message>
         <source>Solar Time</source>
         <comment>menu Format</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hora solar</translation>
     </message>
     <message>
         <source>Count down/up to target date/time
 or up</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar regressiva ou progressivamente até a data e hora-alvo
+ou progressiva</translation>
     </message>
     <message>
         <source>Day, Date and Time
 Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia, data e hora
+Hoje</translation>
     </message>
     <message>
         <source>Same as Calendar Clock with AM PM indecators\m
 AM PM</source>
-        <translation type="unfinished"></translation>
+        <translation>Igual ao relógio calendário, com indicadores AM/PM\m
+AM PM</translation>
     </message>
     <message>
         <source>At 12 Noon sun is directly overhead
  Sun Dial</source>
-        <translation type="unfinished"></translation>
+        <translation>Ao meio-dia o sol está a pino
+ Relógio de sol</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <comment>menu bar</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <source>&amp;About Markwheel...</source>
         <comment>menu Help</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o Markwheel…</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Exibir informações do programa, número da versão e direitos autorais
+Sobre</translation>
     </message>
     <message>
         <source>About Markwheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Markwheel</translation>
     </message>
     <message>
         <source>Markwheel Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Markwheel versão 1.0</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CSetTargetDlg</name>
     <message>
         <source>Set Target Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Definir a data-alvo</translation>
     </message>
     <message>
         <source>Shown as the window title while counting</source>
-        <translation type="unfinished"></translation>
+        <translation>Exibido como título da janela durante a contagem</translation>
     </message>
     <message>
         <source>Year of the target; negative years are before year 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano do alvo; anos negativos são anteriores ao ano 1</translation>
     </message>
     <message>
         <source>Month, 1 to 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Mês, de 1 a 12</translation>
     </message>
     <message>
         <source>Day of the month, 1 to 31</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia do mês, de 1 a 31</translation>
     </message>
     <message>
         <source>Hour, 0 to 23 (local time)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora, de 0 a 23 (hora local)</translation>
     </message>
     <message>
         <source>Minute, 0 to 59</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuto, de 0 a 59</translation>
     </message>
     <message>
         <source>Second, 0 to 59</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo, de 0 a 59</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mês</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuto</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um número inteiro.</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um número inteiro entre %1 e %2.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit (also -h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar esta ajuda e sair (também -h)</translation>
     </message>
     <message>
         <source>Show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar a versão e sair</translation>
     </message>
 </context>
 </TS>
