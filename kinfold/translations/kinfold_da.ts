@@ -717,7 +717,7 @@ Udskriftseksempel</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation>Ud&amp;skriftsopsætning…</translation>
+        <translation>Udskrifts&amp;opsætning…</translation>
     </message>
     <message>
         <source>Change the printer and printing options

@@ -693,7 +693,7 @@ Liste over helligdager</translation>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
-        <translation>&amp;Skriv ut …	Ctrl+P</translation>
+        <translation>Skriv &amp;ut …	Ctrl+P</translation>
     </message>
     <message>
         <source>Print the active Calendar
@@ -703,7 +703,7 @@ Skriv ut</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;Skriv ut …</translation>
+        <translation>Skriv &amp;ut …</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
@@ -717,7 +717,7 @@ Forhåndsvisning</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation>&amp;Utskriftsoppsett …</translation>
+        <translation>U&amp;tskriftsoppsett …</translation>
     </message>
     <message>
         <source>Change the printer and printing options

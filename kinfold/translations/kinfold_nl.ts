@@ -693,7 +693,7 @@ Lijst met feestdagen</translation>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
-        <translation>&amp;Afdrukken…	Ctrl+P</translation>
+        <translation>Af&amp;drukken…	Ctrl+P</translation>
     </message>
     <message>
         <source>Print the active Calendar
@@ -703,7 +703,7 @@ Afdrukken</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;Afdrukken…</translation>
+        <translation>Af&amp;drukken…</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
