@@ -17,7 +17,7 @@ struct SoundEntry {
     unsigned long id;
 };
 
-// Ids below 100 are groups; the others name one sound.
+// Ids below CSound::kFirstSoundId (100) are groups; the others name one sound.
 const SoundEntry kSounds[] = {
     {0, QT_TRANSLATE_NOOP("SoundsWindow", "Clock"), 1},
     {1, QT_TRANSLATE_NOOP("SoundsWindow", "Tick every second"), 101},
@@ -39,6 +39,7 @@ SoundsWindow::SoundsWindow(QWidget* parent) : QWidget(parent)
     for (const SoundEntry& s : kSounds)
         m_pTree->AddItem(s.depth, FromQt(tr(s.text)).c_str(), s.id);
     m_pTree->expandAll();
+    CSound::RestoreChoices(*m_pTree);
 
     m_pChange = new QLabel(tr("Click a sound to switch it on or off."), this);
     m_pSound = new CSound(this);
@@ -86,6 +87,7 @@ bool SoundsWindow::event(QEvent* e)
             if (s.id == n->WParam())
                 name = tr(s.text);
         m_pChange->setText(tr("%1: %2").arg(name, (n->LParam() & 1) ? tr("on") : tr("off")));
+        CSound::StoreChoices(*m_pTree);
         return true;
     }
     return QWidget::event(e);

@@ -12,6 +12,9 @@
 #include <QTimer>
 
 #include "DialwakeHost.h"
+#include "SoundsWindow.h"
+#include "kestrum/tree.h"
+#include <QKeyEvent>
 #include "kestrum/clock.h"
 #include "kestrum/settings.h"
 #include "platform/MessageBox.h"
@@ -147,8 +150,8 @@ TEST_F(HostTest, LongAlarmMessagesSurviveMovesAndARestart)
     tokyo->move(60, 70);
     std::vector<CString> lines = CClockDlg::ReadRestartFile();
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], oslo->GetRestartLine());
-    EXPECT_EQ(lines[1], tokyo->GetRestartLine());
+    EXPECT_EQ(lines[0], tokyo->GetRestartLine());
+    EXPECT_EQ(lines[1], oslo->GetRestartLine());
 
     // The next start: a new host reads the file.
     for (CClockDlg* c : std::vector<CClockDlg*>(host.Clocks())) c->close();
@@ -246,4 +249,25 @@ TEST_F(HostTest, ALaterStartMakesItsClocksOrAsksForOne)
     for (int i = 0; i < 100 && !asked; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     EXPECT_TRUE(asked);
     EXPECT_EQ(Names(), (std::vector<CString> {"Oslo, Norway"}));
+}
+
+TEST_F(HostTest, SoundChoicesAreRemembered)
+{
+    auto find = [](CTreeCheck* tree, const char* text) {
+        QList<QTreeWidgetItem*> items = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+        return items.isEmpty() ? nullptr : items.first();
+    };
+    {
+        SoundsWindow w;
+        QTreeWidgetItem* ring = find(w.Tree(), "Ring");
+        ASSERT_TRUE(ring);
+        EXPECT_FALSE(w.Tree()->GetCheck(ring));
+        w.Tree()->setCurrentItem(ring);
+        QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+        QCoreApplication::sendEvent(w.Tree(), &space);
+        QCoreApplication::sendPostedEvents(&w);
+    }
+    SoundsWindow again;
+    EXPECT_TRUE(again.Tree()->GetCheck(find(again.Tree(), "Ring")));
+    EXPECT_FALSE(again.Tree()->GetCheck(find(again.Tree(), "Tick every second")));
 }

@@ -13,6 +13,8 @@ shot() { import -window root $out/$phase-$1.png; }
 # win geometry NAME: X, Y, WIDTH, HEIGHT of the first visible window so named.
 win() { local w=$(xdotool search --onlyvisible --name "$2" | head -1); eval $(xdotool getwindowgeometry --shell $w); }
 titles() { for w in $(xdotool search --onlyvisible --name "."); do echo "  $(xdotool getwindowname $w) $(xdotool getwindowgeometry $w | grep -o 'Position: [0-9,]*')"; done; }
+# The first clock opens where the pointer is.
+xdotool mousemove 640 512
 "$prog" > $out/$phase.log 2>&1 &
 pid=$!
 sleep 4
@@ -25,12 +27,12 @@ if [ "$phase" = first ]; then
   xdotool mousemove 640 512 click 3; sleep 2
   win geometry "^What city"; CX=$X; CY=$Y; CW=$WIDTH
   xdotool mousemove 150 150; sleep 0.2
-  xdotool type --delay 60 "Tokyo"; xdotool key Tab Tab Tab Tab Tab; xdotool type D; sleep 0.2
+  xdotool type --delay 60 "Tokyo"; xdotool key Tab Tab Tab Tab Tab Tab; xdotool type D; sleep 0.2
   xdotool key shift+Tab shift+Tab shift+Tab space; sleep 1.5
   shot 3-tokyo-new
   # Still in the chooser: New York with an alarm about a minute and a half away, then OK.
-  xdotool key shift+Tab shift+Tab; xdotool type --delay 60 "New York"
-  xdotool key Tab Tab Tab Tab space; sleep 1.5
+  xdotool key shift+Tab shift+Tab shift+Tab ctrl+a; xdotool type --delay 60 "New York"
+  xdotool key Tab Tab Tab Tab Tab space; sleep 1.5
   win geometry "^Set Alarm"
   xdotool mousemove $((X + WIDTH - 60)) $((Y + 21)) click 1; sleep 0.2; xdotool key Up Up; sleep 0.3
   xdotool mousemove $((X + WIDTH / 2)) $((Y + 50)) click 1; sleep 0.2
@@ -41,7 +43,7 @@ if [ "$phase" = first ]; then
   # A third clock from the host's window: London again, "Modern".
   win geometry "^Dialwake$"
   xdotool mousemove $((X + 47)) $((Y + 48)) click 1; sleep 2
-  xdotool key Tab Tab Tab Tab Tab; xdotool type M; xdotool key Return; sleep 1.5
+  xdotool key Tab Tab Tab Tab Tab Tab; xdotool type M; xdotool key Return; sleep 1.5
   # Spread the clocks out by dragging them.
   i=0
   for name in "^Tokyo" "^New York" "^London"; do

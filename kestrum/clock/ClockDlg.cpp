@@ -10,11 +10,17 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimerEvent>
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+#include <ctime>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "clock/ClockMenu.h"
 #include "clock/ClockPictures.h"
 #include "kestrum/files.h"
+#include "kestrum/notify.h"
 #include "kestrum/readonly.h"
 #include "kestrum/settings.h"
 #include "platform/DurableFile.h"
@@ -41,10 +47,11 @@ QFont DefaultFontAt(int tenths)
     return f;
 }
 
-bool FileExists(const CString& path)
+// The clocks of this process, oldest first.
+std::vector<CClockDlg*>& LiveClocks()
 {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
+    static std::vector<CClockDlg*> clocks;
+    return clocks;
 }
 
 }  // namespace
@@ -79,13 +86,18 @@ CClockDlg::CClockDlg(QWidget* parent)
         r.moveTop(std::max(avail.top(), std::min(r.top(), avail.bottom() - kStartSide)));
     }
     move(r.topLeft());
-    SetToolTip(this, tr("Click to minimize.  RIGHT click for setup."));
+    LiveClocks().push_back(this);
+    UpdateTip();
     InstallClockMenu(this);
     m_Timer.start(kTickMs, this);
     show();
 }
 
-CClockDlg::~CClockDlg() = default;
+CClockDlg::~CClockDlg()
+{
+    auto& live = LiveClocks();
+    live.erase(std::remove(live.begin(), live.end(), this), live.end());
+}
 
 QIcon CClockDlg::Icon()
 {
@@ -147,6 +159,7 @@ void CClockDlg::PlaceBeside(const QRect& other)
     if (!s) return;
     const QRect avail = s->availableGeometry();
     const QSize outer = frameGeometry().size();
+    m_bPlacedBeside = true;
     ClockRect r = PlaceClockBeside({other.left(), other.top(), other.width(), other.height()}, outer.width(),
                                    outer.height(), {avail.left(), avail.top(), avail.width(), avail.height()});
     move(r.left, r.top);
@@ -161,32 +174,115 @@ CString CClockDlg::RestartFilePath()
 
 namespace {
 
-// The restart file's lines, each whole: a line may be longer than the text reader's line limit
-// (a long alarm message in a script of several bytes a character). False when the file exists
-// but cannot be read.
-bool ReadRestartLines(const CString& path, std::vector<CString>& lines)
+enum class ReadResult { Missing, Read, Failed };
+
+// The bytes last read or written, with what the file looked like then: the clocks of one start
+// read a large file once, not once each.
+struct RestartCache {
+    CString path;
+    struct stat st {};
+    std::shared_ptr<const CString> bytes;
+};
+
+RestartCache& Cache()
 {
-    lines.clear();
-    CReadOnly reader(path);
-    if (!reader.Opened()) return false;
+    static RestartCache cache;
+    return cache;
+}
+
+bool SameFile(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size
+        && a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+}
+
+std::shared_ptr<const CString> Remember(const CString& path, CString bytes)
+{
+    RestartCache& c = Cache();
+    auto shared = std::make_shared<const CString>(std::move(bytes));
+    const bool regular = ::stat(path.c_str(), &c.st) == 0 && S_ISREG(c.st.st_mode);
+    c.path = path;
+    c.bytes = regular ? shared : nullptr;
+    return shared;
+}
+
+// The restart file's bytes as stored. A read that the system breaks off counts as failed, so
+// that no rewrite is made from part of the file.
+ReadResult ReadRestartBytes(const CString& path, std::shared_ptr<const CString>& shared)
+{
+    shared = std::make_shared<const CString>();
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return ReadResult::Missing;
+    const RestartCache& cache = Cache();
+    if (cache.bytes && cache.path == path && SameFile(cache.st, st)) {
+        shared = cache.bytes;
+        return ReadResult::Read;
+    }
     CString bytes;
-    char block[CReadOnly::BlockSize];
+    CReadOnly reader(path);
+    if (!reader.Opened()) return ReadResult::Failed;
+    char block[64 * 1024];
     for (;;) {
         int n = reader.Read(block, (int)sizeof block);
         if (n > 0) bytes.append(block, (size_t)n);
         if (n < (int)sizeof block) break;
     }
-    lines = SplitRestartLines(bytes);
-    return true;
+    if (reader.Failed()) return ReadResult::Failed;
+    shared = Remember(path, std::move(bytes));
+    return ReadResult::Read;
+}
+
+// A restart file the user made read-only is left as it is.
+bool IsReadOnly(const CString& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return false;
+    return (st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
+// One message for a fault of the restart file, not one per clock: the next is shown only after
+// a rewrite has worked again.
+bool g_bRestartFaultShown = false;
+
+void ReportRestartFault(const char* caption)
+{
+    if (g_bRestartFaultShown) return;
+    g_bRestartFaultShown = true;
+    DisplayError(caption);
+}
+
+// Cities of restart lines without a zone that the table does not know; one message names them
+// all once the clocks of this round are made.
+std::vector<CString>& UnknownCities()
+{
+    static std::vector<CString> cities;
+    return cities;
+}
+
+void ReportUnknownCity(const CString& city)
+{
+    std::vector<CString>& cities = UnknownCities();
+    if (std::find(cities.begin(), cities.end(), city) != cities.end()) return;
+    cities.push_back(city);
+    if (cities.size() > 1 || !QCoreApplication::instance()) return;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [] {
+            CString text = FromQt(CClockDlg::tr("No timezone found for:"));
+            for (const CString& c : UnknownCities()) text += "\n" + c;
+            UnknownCities().clear();
+            AfxMessageBox(text, MB_OK | MB_ICONWARNING);
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace
 
 std::vector<CString> CClockDlg::ReadRestartFile()
 {
-    std::vector<CString> lines;
-    ReadRestartLines(RestartFilePath(), lines);
-    return lines;
+    std::shared_ptr<const CString> bytes;
+    ReadRestartBytes(RestartFilePath(), bytes);
+    return SplitRestartLines(*bytes);
 }
 
 CString CClockDlg::GetRestartLine() const
@@ -198,61 +294,69 @@ CString CClockDlg::GetRestartLine() const
     return MakeRestartLine(program, GetTag(), m_nFace, m_Zone.GetTag(), m_Alarm.set ? &alarmTag : nullptr, m_strName);
 }
 
-void CClockDlg::SetRestart()
-{
-    if (m_strName.empty() || m_bQuit) return;
-    MakeDir(FromQt(UserDataFolder("Dialwake")));
-    // Each line carries its own line feed, so that a line appended after another clock's never
-    // runs into it.
-    std::string why;
-    if (!AppendFileDurably(RestartFilePath(), GetRestartLine() + "\n", why))
-        DisplayError(QT_TRANSLATE_NOOP("Kestrum", "Failed to write Restart command"));
-}
-
-void CClockDlg::ClearRestart()
-{
-    if (m_strName.empty()) return;
-    MakeDir(FromQt(UserDataFolder("Dialwake")));
-    const CString path = RestartFilePath();
-    if (!FileExists(path)) return;
-    std::vector<CString> lines;
-    if (!ReadRestartLines(path, lines)) {
-        // Rewriting now would lose every other clock's line.
-        DisplayError(QT_TRANSLATE_NOOP("Kestrum", "Failed to read Restart commands"));
-        return;
-    }
-    lines = RestartLinesWithout(lines, m_strName);
-    // Written aside and swapped in, so a kill or a power cut mid-write cannot lose the other
-    // clocks' lines.
-    CString bytes;
-    for (const CString& l : lines) bytes += l + "\n";
-    std::string why;
-    if (!ReplaceFileDurably(path, bytes, why)) DisplayError(QT_TRANSLATE_NOOP("Kestrum", "Error in rewriting Startup file"));
-}
-
 void CClockDlg::UpdateRestart()
 {
-    if (m_strName.empty()) return;
-    MakeDir(FromQt(UserDataFolder("Dialwake")));
+    // While the clock is being set up its moves wait for the one rewrite at the end; a clock
+    // without a city, or whose city has no known zone, has no line of its own to write.
+    if (m_nHoldRestart > 0 || m_bQuit || m_strName.empty() || !m_bZoneKnown) return;
+    SwapRestart(GetRestartLine());
+}
+
+void CClockDlg::RemoveRestart()
+{
+    SwapRestart(CString());
+}
+
+void CClockDlg::SwapRestart(const CString& line)
+{
     const CString path = RestartFilePath();
-    std::vector<CString> lines;
-    if (FileExists(path) && !ReadRestartLines(path, lines)) {
-        DisplayError(QT_TRANSLATE_NOOP("Kestrum", "Failed to read Restart commands"));
+    std::shared_ptr<const CString> read;
+    if (ReadRestartBytes(path, read) == ReadResult::Failed) {
+        // Rewriting now would lose every line not read.
+        ReportRestartFault(QT_TRANSLATE_NOOP("Kestrum", "Failed to read Restart commands"));
         return;
     }
-    lines = RestartLinesWithout(lines, m_strName);
-    if (!m_bQuit) lines.push_back(GetRestartLine());
-    // One swap, not a removal and an append: a kill between the two would lose this clock.
-    CString bytes;
-    for (const CString& l : lines) bytes += l + "\n";
+    if (m_bClaimLine) {
+        // The line the clock was made from is its own unless other clocks already hold every
+        // copy of it (the same line given twice).
+        m_bClaimLine = false;
+        int holders = 0;
+        for (CClockDlg* c : LiveClocks())
+            if (c != this && !c->m_bQuit && c->m_strStoredLine == m_strStoredLine) ++holders;
+        if (holders > 0 && CountRestartLine(*read, m_strStoredLine) <= holders) m_strStoredLine.clear();
+    }
+    // A line that is already there as it is needs no rewrite (nor a copy of a large file).
+    if (!line.empty() && line == m_strStoredLine && CountRestartLine(*read, line) > 0) return;
+    CString bytes = *read;
+    // The clock's line is told by its whole text, so two clocks of one city keep a line each.
+    if (!SwapRestartLine(bytes, m_strStoredLine, line)) {
+        m_strStoredLine = line;
+        return;
+    }
+    if (IsReadOnly(path)) {
+        errno = EACCES;
+        ReportRestartFault(QT_TRANSLATE_NOOP("Kestrum", "Failed to write Restart command"));
+        return;
+    }
+    MakeDir(FromQt(UserDataFolder("Dialwake")));
+    // Written aside and swapped in: a kill or a power cut at any moment leaves either the old
+    // file or the new one, never a file without this clock or the others.
     std::string why;
-    if (!ReplaceFileDurably(path, bytes, why)) DisplayError(QT_TRANSLATE_NOOP("Kestrum", "Error in rewriting Startup file"));
+    if (!ReplaceFileDurably(path, bytes, why)) {
+        ReportRestartFault(QT_TRANSLATE_NOOP("Kestrum", "Error in rewriting Startup file"));
+        return;
+    }
+    g_bRestartFaultShown = false;
+    Remember(path, std::move(bytes));
+    m_strStoredLine = line;
 }
 
 // ---- setup ---------------------------------------------------------------------------------------
 
 void CClockDlg::SetFace(int face)
 {
+    // A face outside the six (a damaged line) would draw nothing: the first face instead.
+    if (face < 0 || face > 5) face = 0;
     if (face != m_nFace) DiscardFonts();
     m_nFace = face;
     update();
@@ -262,12 +366,14 @@ void CClockDlg::SetAlarm(const CAlarm& alarm)
 {
     m_Alarm = alarm;
     if (m_Alarm.set) m_nSecondsToAlarm = m_Alarm.Compare(m_LastTick).GetTotalSeconds();
+    UpdateTip();
     update();
 }
 
 void CClockDlg::SetZone(const CString& command)
 {
     ClockCommand c = ParseClockCommand(command);
+    ++m_nHoldRestart;
     if (!c.hasName) {
         CString city, zone;
         GetProfile("Home", "City", city);
@@ -292,62 +398,113 @@ void CClockDlg::SetZone(const CString& command)
             }
             dlg.ReleaseMem();
             if (!ok) {
+                --m_nHoldRestart;
                 Quit();
                 return;
             }
         }
+        PlaceNewClock();
     } else {
+        // The line this clock comes from is the one it rewrites from now on.
+        m_strStoredLine = RestartLineText(command);
+        m_bClaimLine = true;
         m_strName = c.name;
         if (c.hasPlace) SetTag(c.place);
+        else PlaceNewClock();
         if (c.hasFace) SetFace(c.face);
         if (c.hasAlarm) {
             CAlarm a;
             a.SetTag(c.alarm);
             SetAlarm(a);
         }
-        if (c.hasZone) m_Zone.SetTag(c.zone);
-        else AfxMessageBox(FromQt(tr("No timezone found")), MB_OK, CString(), this);
+        if (c.hasZone) {
+            m_Zone.SetTag(c.zone);
+        } else {
+            // A city the table knows needs no zone in its line.
+            CTimeZoneArray table;
+            m_bZoneKnown = table.FindCity(m_strName) >= 0;
+            if (m_bZoneKnown) m_Zone = table.GetZone(m_strName);
+            else ReportUnknownCity(m_strName);
+        }
     }
     if (m_Alarm.set) m_nSecondsToAlarm = m_Alarm.Compare(m_LastTick).GetTotalSeconds();
-    ClearRestart();
-    SetRestart();
+    --m_nHoldRestart;
+    UpdateRestart();
+    UpdateTip();
     update();
 }
 
-bool CClockDlg::SetName()
+void CClockDlg::PlaceNewClock()
+{
+    CClockDlg* last = nullptr;
+    std::vector<ClockRect> others;
+    for (CClockDlg* c : LiveClocks()) {
+        if (c == this || c->m_bQuit) continue;
+        const QRect f = c->frameGeometry();
+        others.push_back({f.left(), f.top(), f.width(), f.height()});
+        last = c;
+    }
+    QRect f = frameGeometry();
+    if (m_PendingFrame.isValid()) f.setSize(m_PendingFrame);
+    // The title bar's height, so that each clock of the cascade shows its title.
+    const int step = std::max(24, frameGeometry().height() - height());
+    ClockRect want{f.left(), f.top(), f.width(), f.height()};
+    auto areaAt = [](const QRect& r) {
+        QScreen* s = QGuiApplication::screenAt(r.center());
+        if (!s) s = QGuiApplication::primaryScreen();
+        const QRect a = s ? s->availableGeometry() : QRect(0, 0, 800, 600);
+        return ClockRect{a.left(), a.top(), a.width(), a.height()};
+    };
+    // In a row beside the last clock, so that every face stays in view.
+    if (!m_bPlacedBeside && last) {
+        const QRect l = last->frameGeometry();
+        want = NextClockPlace({l.left(), l.top(), l.width(), l.height()}, want.width, want.height, areaAt(l), 8);
+    }
+    const ClockRect area = areaAt(QRect(want.left, want.top, want.width, want.height));
+    ClockRect r = CascadeClockPlace(want, others, area, step);
+    move(r.left, r.top);
+}
+
+int CClockDlg::SetName()
 {
     CWhatCity dlg(this);
     dlg.SetHost(m_pHost);
+    dlg.SetDeletes(true);
     dlg.m_strCity = m_strName;
     dlg.m_nFace = m_nFace;
     CAlarm a = m_Alarm;
     if (!a.set) a.moment = m_LastTick;
     dlg.m_Alarm = a;
     m_pChooser = &dlg;
-    bool ok = dlg.exec() == QDialog::Accepted;
+    const int result = dlg.exec();
     m_pChooser = nullptr;
-    if (ok) {
+    if (result == QDialog::Accepted) {
         // The line stayed while the chooser was open, so that a clock outlives a host that ends
-        // meanwhile; it goes now, under the name it was stored with.
-        ClearRestart();
+        // meanwhile; now the new line takes its place in one rewrite.
+        ++m_nHoldRestart;
         m_strName = dlg.m_strCity;
         SetFace(dlg.m_nFace);
         m_Zone = dlg.m_Table.GetZone(m_strName);
+        m_bZoneKnown = true;
         SetAlarm(dlg.m_Alarm);
-        SetRestart();
+        --m_nHoldRestart;
+        UpdateRestart();
         update();
     }
     dlg.ReleaseMem();
-    return ok;
+    return result;
 }
 
 void CClockDlg::Setup()
 {
     DiscardFonts();
-    if (!SetName()) {
-        ClearRestart();
-        Quit();
-    }
+    if (SetName() == CWhatCity::Delete) DeleteClock();
+}
+
+void CClockDlg::DeleteClock()
+{
+    Quit();
+    RemoveRestart();
 }
 
 void CClockDlg::Quit()
@@ -355,6 +512,7 @@ void CClockDlg::Quit()
     if (m_bQuit) return;
     m_bQuit = true;
     m_Timer.stop();
+    EndRing();
     m_Photo = QPixmap();
     m_nPhotoWidth = m_nPhotoHeight = 0;
     DiscardFonts();
@@ -391,7 +549,8 @@ CTimeFields CClockDlg::LocalFields() const
 
 CString CClockDlg::Till() const
 {
-    return ClockTill(m_Alarm.set != 0, m_nSecondsToAlarm);
+    // A ringing alarm shows no time past it.
+    return ClockTill(m_Alarm.set != 0, std::max<int64_t>(0, m_nSecondsToAlarm));
 }
 
 CString CClockDlg::GetTitleText() const
@@ -413,23 +572,119 @@ void CClockDlg::Tick(const CTime& now)
     if (m_bTitleNeedsTime) setWindowTitle(ToQt(GetRunningTitle()));
     m_bTitleNeedsTime = true;
     update();
-    if (m_Alarm.set && m_nSecondsToAlarm <= 0) {
+    if (m_Alarm.set && m_nSecondsToAlarm <= 0 && !m_pRing) {
         if (isMinimized()) showNormal();
-        m_Alarm.set = 0;
-        // An open chooser holds a copy taken before the alarm went off; OK or New must not arm
-        // it again.
-        if (m_pChooser && m_pChooser->m_Alarm.set && m_pChooser->m_Alarm.moment == m_Alarm.moment
-            && m_pChooser->m_Alarm.message == m_Alarm.message)
-            m_pChooser->m_Alarm.set = 0;
-        // The line loses its alarm before the message waits for the user, so that an alarm
-        // never comes back once it has been shown.
-        ClearRestart();
-        SetRestart();
-        // Shown once the tick is over, so that the clock goes on ticking while the message waits.
-        const CString message = m_Alarm.message, caption = ClockShortName(m_strName);
-        QMetaObject::invokeMethod(
-            this, [this, message, caption] { AfxMessageBox(message, MB_OK | MB_ICONINFORMATION, caption, this); },
-            Qt::QueuedConnection);
+        Ring();
+    }
+    UpdateTip();
+}
+
+namespace {
+
+struct NotifierSlot {
+    bool chosen = false;
+    std::shared_ptr<Notifier> notifier;
+};
+
+NotifierSlot& TheNotifier()
+{
+    static NotifierSlot slot;
+    if (!slot.chosen) {
+        slot.chosen = true;
+        slot.notifier = std::shared_ptr<Notifier>(MakeDesktopNotifier(2000));
+    }
+    return slot;
+}
+
+bool SameAlarm(const CAlarm& a, const CAlarm& b)
+{
+    return a.set && b.set && a.moment == b.moment && a.message == b.message;
+}
+
+}  // namespace
+
+void CClockDlg::SetNotifier(std::shared_ptr<Notifier> notifier)
+{
+    TheNotifier().chosen = true;
+    TheNotifier().notifier = std::move(notifier);
+}
+
+void CClockDlg::Ring()
+{
+    // The alarm stays in the line until the user answers, so that one that rings while the
+    // host is ended comes back at the next start.
+    m_RungAlarm = m_Alarm;
+    m_pRing = new CAlarmRing(this, ClockShortName(m_strName), m_Alarm.message);
+    connect(m_pRing, &CAlarmRing::Dismissed, this, [this] { DismissAlarm(); });
+    connect(m_pRing, &CAlarmRing::Snoozed, this, [this] { SnoozeAlarm(); });
+    m_pRing->show();
+    m_pRing->raise();
+    // Also where the desktop shows its notifications, when a service runs; the window stays
+    // the place to answer it.
+    if (const std::shared_ptr<Notifier> notifier = TheNotifier().notifier) {
+        const CTimeFields t = LocalFields();
+        Notification n;
+        n.summary = m_Alarm.message;
+        n.body = StrFormat("%s, %02d:%02d", m_strName.c_str(), t.hour, t.minute);
+        n.appName = "Dialwake";
+        n.icon = "dialwake";
+        n.desktopEntry = "dialwake";
+        n.timeoutMs = 0;
+        std::string why;
+        notifier->Notify(n, why);
+    }
+}
+
+void CClockDlg::EndRing()
+{
+    if (m_pRing) {
+        m_pRing->hide();
+        m_pRing->deleteLater();
+    }
+    m_pRing = nullptr;
+}
+
+void CClockDlg::DismissAlarm()
+{
+    EndRing();
+    // An alarm set anew meanwhile (in the chooser) is not the one that rang.
+    if (SameAlarm(m_Alarm, m_RungAlarm)) m_Alarm.set = 0;
+    // An open chooser holds a copy taken before; its OK or New must not arm it again.
+    if (m_pChooser && SameAlarm(m_pChooser->m_Alarm, m_RungAlarm)) m_pChooser->m_Alarm.set = 0;
+    m_RungAlarm = CAlarm();
+    UpdateRestart();
+    UpdateTip();
+    update();
+}
+
+void CClockDlg::SnoozeAlarm()
+{
+    EndRing();
+    const CTime later = m_LastTick + CTimeSpan(kSnoozeSeconds);
+    if (SameAlarm(m_Alarm, m_RungAlarm)) m_Alarm.moment = later;
+    if (m_pChooser && SameAlarm(m_pChooser->m_Alarm, m_RungAlarm)) m_pChooser->m_Alarm.moment = later;
+    m_RungAlarm = CAlarm();
+    if (m_Alarm.set) m_nSecondsToAlarm = m_Alarm.Compare(m_LastTick).GetTotalSeconds();
+    UpdateRestart();
+    UpdateTip();
+    update();
+}
+
+void CClockDlg::UpdateTip()
+{
+    const int64_t now = m_LastTick.GetTime();
+    struct tm local {};
+    const time_t t = (time_t)now;
+    localtime_r(&t, &local);
+    CString tip = ClockTipText(m_strName, now, m_Zone.GetOffset(m_LastTick), local.tm_gmtoff);
+    if (m_Alarm.set) {
+        tip += "\n" + FromQt(m_pRing ? tr("Alarm now") : tr("Alarm in %1").arg(ToQt(Till()).trimmed()));
+        if (!m_Alarm.message.empty()) tip += ": " + m_Alarm.message;
+    }
+    tip += "\n" + FromQt(tr("Click to minimize.  RIGHT click for setup."));
+    if (tip != m_strTip) {
+        m_strTip = tip;
+        SetToolTip(this, ToQt(tip));
     }
 }
 
@@ -544,6 +799,7 @@ void CClockDlg::DrawClock(QPainter& dc)
         }
         dc.setFont(m_SecondFont);
         dc.drawText(QRect(0, 0, W, H), Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip, text);
+        DrawAlarmMark(dc);
         return;
     }
     default:
@@ -562,6 +818,20 @@ void CClockDlg::DrawClock(QPainter& dc)
     ClockPoint sp = ClockPolar(xc, yc, R, ClockSecondAngle(t.second));
     dc.setPen(QPen(kSecondColour, 1));
     dc.drawLine(centre, QPoint(sp.x, sp.y));
+    if (m_nFace >= 2) DrawAlarmMark(dc);
+}
+
+void CClockDlg::DrawAlarmMark(QPainter& dc)
+{
+    // The faces without the "A" show an armed alarm as a small dot in the top right corner.
+    if (!m_Alarm.set) return;
+    const int r = std::max(3, std::min(width(), height()) / 14);
+    dc.save();
+    dc.setRenderHint(QPainter::Antialiasing);
+    dc.setPen(QPen(QColor(96, 48, 0), 1));
+    dc.setBrush(m_pRing ? QColor(255, 64, 0) : QColor(255, 176, 0));
+    dc.drawEllipse(QPoint(width() - r - 3, r + 3), r, r);
+    dc.restore();
 }
 
 // ---- mouse and window ----------------------------------------------------------------------------
@@ -593,8 +863,7 @@ void CClockDlg::mouseReleaseEvent(QMouseEvent* e)
         bool moved = m_bMoved;
         m_bDragging = false;
         if (moved) {
-            ClearRestart();
-            SetRestart();
+            UpdateRestart();
         } else {
             GoMin();
         }

@@ -10,9 +10,12 @@
 
 namespace {
 
+// Compared a character at a time: most tries fail at the first or second one.
 bool StartsAt(const CString& s, size_t pos, const char* what)
 {
-    return s.compare(pos, std::char_traits<char>::length(what), what) == 0;
+    for (size_t i = 0; what[i]; ++i)
+        if (pos + i >= s.size() || s[pos + i] != what[i]) return false;
+    return true;
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -84,7 +87,9 @@ ClockCommand ParseClockCommand(const CString& command)
             }
             if (!c.hasFace) c.hasFace = true, c.face = face;
         } else {
-            ++pos;
+            // Every element starts with '/': a long line of other text is passed over at once.
+            pos = command.find('/', pos + 1);
+            if (pos == CString::npos) break;
         }
     }
     return c;
@@ -136,20 +141,63 @@ CString MakeNewClockCommand(int face, const CString& zoneTag, const CString* ala
     return cmd;
 }
 
+namespace {
+
+// Calls take(begin, end) for each stored line of bytes, its line feed included; stops when take
+// returns true.
+template <typename Take> void EachStoredLine(const CString& bytes, Take take)
+{
+    size_t begin = 0;
+    while (begin < bytes.size()) {
+        size_t nl = bytes.find('\n', begin);
+        size_t end = nl == CString::npos ? bytes.size() : nl + 1;
+        if (take(begin, end)) return;
+        begin = end;
+    }
+}
+
+// Whether bytes[begin, end) is a stored line with the text line, compared without copying.
+bool StoredLineIs(const CString& bytes, size_t begin, size_t end, const CString& line)
+{
+    size_t i = begin, j = 0;
+    while (i < end && (bytes[i] == ' ' || bytes[i] == '\r')) ++i;
+    for (; i < end; ++i) {
+        const char c = bytes[i];
+        if (c == '\r' || c == '\n') continue;
+        if (j >= line.size() || line[j] != c) return false;
+        ++j;
+    }
+    return j == line.size();
+}
+
+// The text of the stored line bytes[begin, end): without its leading blanks, carriage returns
+// and line feed.
+CString StoredLineText(const CString& bytes, size_t begin, size_t end)
+{
+    // Carriage returns are never part of the text, so blanks after one still lead the line.
+    while (begin < end && (bytes[begin] == ' ' || bytes[begin] == '\r')) ++begin;
+    CString text;
+    text.reserve(end - begin);
+    // Whole runs between carriage returns at a time: a long line costs a few copies.
+    while (begin < end) {
+        size_t cut = begin;
+        while (cut < end && bytes[cut] != '\r' && bytes[cut] != '\n') ++cut;
+        text.append(bytes, begin, cut - begin);
+        begin = cut + 1;
+    }
+    return text;
+}
+
+}  // namespace
+
 std::vector<CString> SplitRestartLines(const CString& bytes)
 {
     std::vector<CString> lines;
-    CString line;
-    auto finish = [&] {
-        if (!line.empty()) lines.push_back(line);
-        line.clear();
-    };
-    for (char c : bytes) {
-        if (c == '\r') continue;
-        if (c == '\n') finish();
-        else if (!line.empty() || c != ' ') line += c;
-    }
-    finish();
+    EachStoredLine(bytes, [&](size_t b, size_t e) {
+        CString text = StoredLineText(bytes, b, e);
+        if (!text.empty()) lines.push_back(std::move(text));
+        return false;
+    });
     return lines;
 }
 
@@ -159,17 +207,44 @@ bool RestartLineIsClock(const CString& line)
     return c.hasName && !c.name.empty();
 }
 
-bool RestartLineIsFor(const CString& line, const CString& name)
+CString RestartLineText(const CString& stored)
 {
-    return line.find("/n(" + name + ")") != CString::npos;
+    return StoredLineText(stored, 0, stored.size());
 }
 
-std::vector<CString> RestartLinesWithout(const std::vector<CString>& lines, const CString& name)
+
+int CountRestartLine(const CString& bytes, const CString& line)
 {
-    std::vector<CString> kept;
-    for (const CString& l : lines)
-        if (!RestartLineIsFor(l, name)) kept.push_back(l);
-    return kept;
+    int n = 0;
+    if (line.empty()) return 0;
+    EachStoredLine(bytes, [&](size_t b, size_t e) {
+        if (StoredLineIs(bytes, b, e, line)) ++n;
+        return false;
+    });
+    return n;
+}
+
+bool SwapRestartLine(CString& bytes, const CString& old, const CString& line)
+{
+    size_t at = CString::npos, atEnd = 0;
+    if (!old.empty()) {
+        EachStoredLine(bytes, [&](size_t b, size_t e) {
+            if (!StoredLineIs(bytes, b, e, old)) return false;
+            at = b, atEnd = e;
+            return true;
+        });
+    }
+    if (at != CString::npos) {
+        CString with = line.empty() ? CString() : line + "\n";
+        if (bytes.compare(at, atEnd - at, with) == 0) return false;
+        bytes.replace(at, atEnd - at, with);
+        return true;
+    }
+    if (line.empty()) return false;
+    // A last line without a line end gets one, so that the new line does not run into it.
+    if (!bytes.empty() && bytes.back() != '\n') bytes += '\n';
+    bytes += line + "\n";
+    return true;
 }
 
 CString ClockShortName(const CString& name)
@@ -201,6 +276,43 @@ ClockRect ClampClockPlace(const ClockRect& place, const ClockRect& area)
     r.height = std::clamp(place.height, 1, std::max(1, area.height));
     r.left = Within(place.left, r.width, area.left, area.width);
     r.top = Within(place.top, r.height, area.top, area.height);
+    return r;
+}
+
+ClockRect NextClockPlace(const ClockRect& last, int width, int height, const ClockRect& area, int gap)
+{
+    const int64_t areaRight = (int64_t)area.left + area.width, areaBottom = (int64_t)area.top + area.height;
+    const int64_t right = (int64_t)last.left + last.width + gap;
+    ClockRect r{area.left, area.top, width, height};
+    if (right + width <= areaRight) {
+        r.left = (int)right, r.top = last.top;
+    } else {
+        const int64_t below = (int64_t)last.top + last.height + gap;
+        if (below + height <= areaBottom) r.top = (int)below;
+    }
+    return ClampClockPlace(r, area);
+}
+
+ClockRect CascadeClockPlace(const ClockRect& want, const std::vector<ClockRect>& others, const ClockRect& area,
+                            int step)
+{
+    step = std::max(step, 2);
+    ClockRect r = ClampClockPlace(want, area);
+    auto taken = [&](const ClockRect& p) {
+        return std::any_of(others.begin(), others.end(), [&](const ClockRect& o) {
+            return std::abs((int64_t)o.left - p.left) < step / 2 + 1 && std::abs((int64_t)o.top - p.top) < step / 2 + 1;
+        });
+    };
+    // Bounded: at most one step past each other clock, and a new column at each wrap.
+    int wraps = 0;
+    for (size_t tries = 0; tries <= others.size() && taken(r); ++tries) {
+        ClockRect next = r;
+        next.left += step, next.top += step;
+        if ((int64_t)next.left + next.width > (int64_t)area.left + area.width
+            || (int64_t)next.top + next.height > (int64_t)area.top + area.height)
+            next.left = area.left + ++wraps * step, next.top = area.top;
+        r = ClampClockPlace(next, area);
+    }
     return r;
 }
 
@@ -242,6 +354,26 @@ CString ClockTill(bool alarmSet, int64_t s)
     if (h >= 1) return StrFormat(" %lldh %lldm", h, m);
     if (m >= 1) return StrFormat(" %lldm %llds", m, (long long)(s % 60));
     return StrFormat(" %llds", (long long)(s % 60));
+}
+
+CString ClockTipText(const CString& name, int64_t now, long clockOffset, long localOffset)
+{
+    const long diff = clockOffset - localOffset;
+    const long a = diff < 0 ? -diff : diff;
+    CString ahead = diff == 0 ? CString("0 h")
+        : a % 3600 == 0 ? StrFormat("%c%ld h", diff < 0 ? '-' : '+', a / 3600)
+                        : StrFormat("%c%ld:%02ld h", diff < 0 ? '-' : '+', a / 3600, a % 3600 / 60);
+    auto dayOf = [](int64_t t) { return t >= 0 ? t / 86400 : -((-t + 86399) / 86400); };
+    const int64_t there = now + clockOffset;
+    const int64_t days = dayOf(there) - dayOf(now + localOffset);
+    CString day = days == 0 ? CString("today")
+        : days == 1         ? CString("tomorrow")
+        : days == -1        ? CString("yesterday")
+                            : StrFormat("%lld days %s", (long long)(days < 0 ? -days : days),
+                                        days < 0 ? "earlier" : "later");
+    const int64_t secondOfDay = there - dayOf(there) * 86400;
+    return StrFormat("%s: %s, %s %02d:%02d", name.c_str(), ahead.c_str(), day.c_str(), (int)(secondOfDay / 3600),
+                     (int)(secondOfDay % 3600 / 60));
 }
 
 CString ClockDigitalText(int face, int hour, int minute, int second)

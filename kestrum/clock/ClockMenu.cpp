@@ -25,6 +25,13 @@ QMenu* MakeClockMenu(CClockDlg* clock)
         if (!SetStartAtLogin(AutostartPlacesOfUser(), kClockHostAutostart, on, program, error))
             AfxMessageBox(CString(error), MB_OK | MB_ICONWARNING, "Dialwake", clock);
     });
+    menu->addSeparator();
+    QObject::connect(menu->addAction(CClockDlg::tr("Minimize", "menu clock")), &QAction::triggered, clock, [clock] { clock->GoMin(); });
+    QObject::connect(menu->addAction(CClockDlg::tr("Delete this clock...", "menu clock")), &QAction::triggered, clock, [clock] {
+        if (AfxMessageBox(FromQt(CClockDlg::tr("Delete this clock?")), MB_YESNO | MB_ICONQUESTION, ClockShortName(clock->GetName()), clock)
+            == IDYES)
+            clock->DeleteClock();
+    });
     return menu;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The clock's own menu: the setup and whether the clocks start at login. It opens from the
+// The clock's own menu: the setup, whether the clocks start at login, minimising and deleting
+// the clock; items are added in MakeClockMenu. It opens from the
 // keyboard's menu key (or Shift+F10) and on a right click with Ctrl held; a plain right click
 // opens the city chooser as it always has.
 class CClockDlg;

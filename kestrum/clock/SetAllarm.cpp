@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "kestrum/format.h"
+#include "platform/MessageBox.h"
 #include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
 
@@ -57,11 +58,13 @@ CSetAllarm::CSetAllarm(QWidget* parent) : QDialog(parent)
     m_Set = new QPushButton(tr("Set"), this);
     m_Set->setDefault(true);
     m_CancelButton = new QPushButton(tr("Cancel"), this);
+    m_RemoveButton = new QPushButton(tr("Remove"), this);
 
     auto* pickers = new QHBoxLayout;
     pickers->addWidget(m_DatePicker, 1);
     pickers->addWidget(m_TimePicker, 1);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_RemoveButton);
     buttons->addStretch(1);
     buttons->addWidget(m_Set);
     buttons->addWidget(m_CancelButton);
@@ -74,6 +77,7 @@ CSetAllarm::CSetAllarm(QWidget* parent) : QDialog(parent)
 
     connect(m_Set, &QPushButton::clicked, this, [this] { OnOK(); });
     connect(m_CancelButton, &QPushButton::clicked, this, [this] { reject(); });
+    connect(m_RemoveButton, &QPushButton::clicked, this, [this] { OnRemove(); });
     connect(m_DatePicker, &QDateEdit::dateChanged, this, [this] { OnDatetimechange(); });
     connect(m_TimePicker, &QTimeEdit::timeChanged, this, [this] { OnDatetimechange(); });
 }
@@ -106,7 +110,8 @@ void CSetAllarm::OnInitDialog()
     DoDataExchange(false);
     SetToolTip(m_MessageField, tr("Enter message you wnat to see at Alarm time."));
     SetToolTip(m_Set, tr("Set the alarm to trigger at given time."));
-    SetToolTip(m_CancelButton, tr("Cancel the alarm."));
+    SetToolTip(m_CancelButton, tr("Close without changing the alarm."));
+    SetToolTip(m_RemoveButton, tr("Cancel the alarm."));
     SetToolTip(m_DatePicker, tr("Set date of alarm."));
     SetToolTip(m_TimePicker, tr("Set time of alarm."));
 }
@@ -121,7 +126,18 @@ int CSetAllarm::exec()
 void CSetAllarm::OnOK()
 {
     DoDataExchange(true);
+    // An alarm in the past would go off at once; the user is asked for a later time instead.
+    if (ChosenMoment() < CTime::GetCurrentTime()) {
+        AfxMessageBox(FromQt(tr("That date/time has already passed. Choose a later time for the alarm.")),
+                      MB_OK | MB_ICONWARNING, FromQt(windowTitle()), this);
+        return;
+    }
     accept();
+}
+
+void CSetAllarm::OnRemove()
+{
+    done(Remove);
 }
 
 CTime CSetAllarm::ChosenMoment() const
@@ -156,7 +172,8 @@ int CAlarm::Dialog(QWidget* parent)
     dlg.m_Time = moment;
     dlg.m_strMessage = message;
     dlg.m_strRemark.clear();
-    if (dlg.exec() == QDialog::Accepted) {
+    const int result = dlg.exec();
+    if (result == QDialog::Accepted) {
         set = 1;
         CString m = dlg.m_strMessage;
         for (char& c : m) {
@@ -165,7 +182,7 @@ int CAlarm::Dialog(QWidget* parent)
         }
         message = m;
         moment = dlg.ChosenMoment();
-    } else {
+    } else if (result == CSetAllarm::Remove) {
         set = 0;
     }
     return set;

@@ -6,6 +6,8 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
@@ -14,6 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/MessageBox.h"
 #include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
 
@@ -23,6 +26,9 @@ CWhatCity::CWhatCity(QWidget* parent) : QDialog(parent)
     if (auto* clock = qobject_cast<CClockDlg*>(parent)) m_pHost = clock->GetHost();
     else m_pHost = parent;
 
+    m_Search = new QLineEdit(this);
+    m_Search->setPlaceholderText(tr("Search"));
+    m_Search->setClearButtonEnabled(true);
     m_List = new QListWidget(this);
     m_List->setSelectionMode(QAbstractItemView::SingleSelection);
     m_OK = new QPushButton("OK", this);
@@ -41,19 +47,37 @@ CWhatCity::CWhatCity(QWidget* parent) : QDialog(parent)
     buttons->addSpacing(8);
     buttons->addWidget(m_Faces);
     buttons->addStretch(1);
+    auto* cities = new QVBoxLayout;
+    cities->addWidget(m_Search);
+    cities->addWidget(m_List, 1);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(m_List, 1);
+    layout->addLayout(cities, 1);
     layout->addLayout(buttons);
     resize(340, 300);
 
     connect(m_OK, &QPushButton::clicked, this, [this] { OnOK(); });
     connect(m_New, &QPushButton::clicked, this, [this] { OnClockNew(); });
-    connect(m_Cancel, &QPushButton::clicked, this, [this] { reject(); });
+    connect(m_Cancel, &QPushButton::clicked, this, [this] { OnCancel(); });
+    connect(m_Search, &QLineEdit::textChanged, this, [this](const QString& text) { Filter(text); });
+    m_Search->installEventFilter(this);
     connect(m_AlarmButton, &QPushButton::clicked, this, [this] { OnForalarm(); });
     connect(m_List, &QListWidget::itemDoubleClicked, this, [this] { OnOK(); });
 }
 
 CWhatCity::~CWhatCity() = default;
+
+bool CWhatCity::eventFilter(QObject* watched, QEvent* e)
+{
+    // The arrow keys in the search field move through the cities it shows.
+    if (watched == m_Search && e->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+            QCoreApplication::sendEvent(m_List, e);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, e);
+}
 
 void CWhatCity::SetArray(const CString& prompt)
 {
@@ -81,10 +105,12 @@ void CWhatCity::OnInitDialog()
     if (!m_strPrompt.empty()) setWindowTitle(ToQt(m_strPrompt));
     m_Faces->setCurrentIndex(m_nFace >= 0 && m_nFace < m_Faces->count() ? m_nFace : -1);
 
+    SetToolTip(m_Search, tr("Type part of a city's name to find it."));
     SetToolTip(m_List, tr("Select a city."));
     SetToolTip(m_OK, tr("Set current clock for selected city and close"));
     SetToolTip(m_New, tr("Create a new clock for selected city"));
-    SetToolTip(m_Cancel, tr("Delete the current clock and close"));
+    // Only a clock that exists can be deleted; a chooser for a clock still to be made just closes.
+    SetToolTip(m_Cancel, m_bDeletes ? tr("Delete the current clock and close") : tr("Close without making a clock"));
     SetToolTip(m_AlarmButton, tr("Setup an alarm time relitive to selected city"));
     SetToolTip(m_Faces, tr("Select clock appearance"));
     m_bInitialised = true;
@@ -114,8 +140,42 @@ void CWhatCity::SelectCurrent(bool keepScroll)
 CString CWhatCity::SelectedCity() const
 {
     const QList<QListWidgetItem*> sel = m_List->selectedItems();
-    if (sel.isEmpty()) return CString();
+    // A city the search has hidden is not what the user sees chosen.
+    if (sel.isEmpty() || sel.first()->isHidden()) return CString();
     return FromQt(sel.first()->text());
+}
+
+void CWhatCity::Filter(const QString& text)
+{
+    const QString wanted = text.trimmed();
+    QListWidgetItem* firstShown = nullptr;
+    for (int i = 0; i < m_List->count(); ++i) {
+        QListWidgetItem* item = m_List->item(i);
+        const bool shown = wanted.isEmpty() || item->text().contains(wanted, Qt::CaseInsensitive);
+        item->setHidden(!shown);
+        if (shown && !firstShown) firstShown = item;
+    }
+    // The selection follows the filter, so that OK takes a city the user can see.
+    QListWidgetItem* current = m_List->currentItem();
+    if (current && current->isSelected() && !current->isHidden()) {
+        m_List->scrollToItem(current);
+    } else if (firstShown) {
+        m_List->setCurrentItem(firstShown);
+        m_List->scrollToItem(firstShown);
+    } else {
+        m_List->clearSelection();
+    }
+}
+
+void CWhatCity::OnCancel()
+{
+    if (!m_bDeletes) {
+        reject();
+        return;
+    }
+    if (AfxMessageBox(FromQt(CClockDlg::tr("Delete this clock?")), MB_YESNO | MB_ICONQUESTION, FromQt(windowTitle()), this)
+        == IDYES)
+        done(Delete);
 }
 
 int CWhatCity::exec()

@@ -14,8 +14,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimeEdit>
@@ -27,6 +31,7 @@
 
 #include "kestrum/clock.h"
 #include "kestrum/format.h"
+#include "kestrum/notify.h"
 #include "kestrum/settings.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
@@ -119,6 +124,12 @@ void SelectCity(CWhatCity* dlg, const QString& city)
     dlg->GetList()->setCurrentItem(items.first());
 }
 
+void Mouse(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButton b, Qt::MouseButtons bs)
+{
+    QMouseEvent e(type, QPointF(p), QPointF(w->mapToGlobal(p)), b, bs, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}
+
 CTime Utc(int y, int mo, int d, int h, int mi, int s) { return CTime::FromUtc(y, mo, d, h, mi, s); }
 
 // The application exists before the fixture's windows.
@@ -133,6 +144,8 @@ protected:
         App();
         QFile::remove(ToQt(CClockDlg::RestartFilePath()));
         AppSettings().RemoveSection("Home");
+        notes = std::make_shared<RecordingNotifier>();
+        CClockDlg::SetNotifier(notes);
         boxes.clear();
         captions.clear();
         SetMessageBoxAnswerer([this](const MessageBoxRequest& r) {
@@ -158,6 +171,7 @@ protected:
     std::vector<CString> Lines() { return CClockDlg::ReadRestartFile(); }
 
     Host host;
+    std::shared_ptr<RecordingNotifier> notes;
     std::vector<CClockDlg*> clocks;
     std::vector<CString> boxes;
     std::vector<CString> captions;
@@ -185,7 +199,6 @@ TEST_F(ClockTest, RestartLineBringsTheSameClockBack)
     // The stored line, given to another clock, makes the same clock.
     CClockDlg* again = Make(lines[0]);
     EXPECT_EQ(again->GetRestartLine(), lines[0]);
-    EXPECT_EQ(Lines().size(), 1u);
 }
 
 TEST_F(ClockTest, FaceZeroLineHasNoFaceElement)
@@ -213,14 +226,25 @@ TEST_F(ClockTest, PathsHoldingElementLettersAreNotRead)
     EXPECT_EQ(c->GetName(), "London");
 }
 
-TEST_F(ClockTest, MissingZoneIsReportedAndTheClockRunsAtUtc)
+TEST_F(ClockTest, AMissingZoneComesFromTheTableOrOneMessage)
 {
-    CClockDlg* c = Make("/o1/n(Lima, Peru)");
+    // A city the table knows needs no zone, and no message.
+    CClockDlg* tokyo = Make("/o1/n(tokyo, japan)");
+    EXPECT_EQ(tokyo->GetZone().offset, 32400);
+    EXPECT_NE(Lines()[0].find("/tz(32400|"), CString::npos);
+    // Unknown cities: one message names them all; their lines stay as they were, without a zone.
+    const CString lima = "prog /p(10,10,120,120)/o1/n(Lima, Peru)";
+    Make(lima);
+    CClockDlg* atlantis = Make("/n(Atlantis)");
+    QCoreApplication::sendPostedEvents();
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0], "No timezone found");
-    EXPECT_EQ(c->GetZone().offset, 0);
-    c->Tick(Utc(2026, 7, 1, 12, 0, 0));
-    EXPECT_EQ(c->LocalFields().hour, 12);
+    EXPECT_EQ(boxes[0], "No timezone found for:\nLima, Peru\nAtlantis");
+    EXPECT_FALSE(atlantis->IsZoneKnown());
+    std::vector<CString> lines = Lines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const CString& l) { return l.find("/tz()") != CString::npos; }), 0);
+    atlantis->Tick(Utc(2026, 7, 1, 12, 0, 0));
+    EXPECT_EQ(atlantis->LocalFields().hour, 12);
 }
 
 TEST_F(ClockTest, HomeSettingsServeAnEmptyCommand)
@@ -263,44 +287,133 @@ TEST_F(ClockTest, CancelledFirstChooserQuitsTheClock)
     EXPECT_TRUE(Lines().empty());
 }
 
-TEST_F(ClockTest, TwoClocksOfOneCityShareOneLine)
+TEST_F(ClockTest, TwoClocksOfOneCityEachKeepTheirLine)
 {
     CClockDlg* a = Make("/o1/tz(32400|nu0)/n(Tokyo, Japan)");
-    Make("/o4/tz(32400|nu0)/n(Tokyo, Japan)");
+    CClockDlg* b = Make("/o4/tz(32400|nu0)/a(4102444800|Tea)/n(Tokyo, Japan)");
     Make("/o0/tz(0|nu0)/n(London)");
+    EXPECT_NE(a->pos(), b->pos());
+    a->move(a->pos() + QPoint(3, 4));
+    b->SetFace(5);
+    b->UpdateRestart();
     std::vector<CString> lines = Lines();
-    ASSERT_EQ(lines.size(), 2u);
-    a->ClearRestart();
-    a->SetRestart();
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], a->GetRestartLine());
+    EXPECT_EQ(lines[1], b->GetRestartLine());
+    // After a restart each comes back as it was, face, place and alarm; a line given once more
+    // makes a clock with a line of its own.
+    for (CClockDlg* old : clocks) delete old;
+    clocks.clear();
+    for (const CString& line : {lines[0], lines[1], lines[1]}) Make(line);
+    EXPECT_EQ(clocks[0]->GetRestartLine(), lines[0]);
+    EXPECT_EQ(clocks[1]->GetRestartLine(), lines[1]);
+    EXPECT_EQ(Lines().size(), 4u);
+    clocks[1]->move(clocks[1]->pos() + QPoint(1, 1));
+    clocks[2]->move(clocks[2]->pos() + QPoint(2, 2));
     lines = Lines();
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_NE(lines[0].find("/n(London)"), CString::npos);
-    EXPECT_EQ(lines[1], a->GetRestartLine());
-    EXPECT_NE(lines[1].find("/o1/"), CString::npos);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), clocks[1]->GetRestartLine()), 1);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), clocks[2]->GetRestartLine()), 1);
 }
 
-TEST_F(ClockTest, AlarmFiresOnceAndLeavesTheLine)
+TEST_F(ClockTest, EveryChangeRewritesTheLineInOneSwap)
+{
+    // Lines that are no clocks keep their bytes: a note, blank lines, carriage returns.
+    const QString path = ToQt(CClockDlg::RestartFilePath());
+    QDir().mkpath(QFileInfo(path).path());
+    const std::string london = "prog /p(100,100,120,120)/tz(0|nu0)/a(2000000000|Tea)/n(London)";
+    const std::string head = "# my clocks\r\n\n \r\n";
+    const std::string tail = "prog /p(300,300,120,120)/tz(32400|nu0)/n(Tokyo, Japan)\r\n\nstray\r";
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write((head + london + "\n" + tail).c_str());
+    }
+    auto watchEachSync = [&](const char* what, const std::function<void()>& act) {
+        syncrec::Watch(path.toStdString());
+        act();
+        for (const syncrec::Sync& s : syncrec::Log()) {
+            if (s.folder) continue;
+            EXPECT_NE(s.watched.find("/n(London)"), std::string::npos) << what;
+            EXPECT_EQ(s.watched.rfind(head, 0), 0u) << what;
+            EXPECT_EQ(s.watched.substr(s.watched.size() - tail.size()), tail) << what;
+        }
+    };
+    CClockDlg* c = nullptr;
+    watchEachSync("start", [&] { c = Make(CString(london)); });
+    watchEachSync("chooser", [&] {
+        std::unique_ptr<QTimer> t(WhenModal<CWhatCity>([](CWhatCity* d) {
+            d->GetFaces()->setCurrentIndex(2);
+            d->OnOK();
+        }));
+        c->Setup();
+    });
+    watchEachSync("alarm", [&] {
+        c->Tick(CTime::FromSeconds(2000000000));
+        ASSERT_TRUE(c->GetRinging());
+        c->GetRinging()->GetOK()->click();
+    });
+    watchEachSync("drag", [&] {
+        auto send = [&](QEvent::Type type, QPoint p, Qt::MouseButton b, Qt::MouseButtons bs) { Mouse(c, type, p, b, bs); };
+        send(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
+        send(QEvent::MouseMove, {30, 25}, Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, {30, 25}, Qt::LeftButton, Qt::NoButton);
+    });
+    const std::string now = syncrec::Slurp(path.toStdString());
+    EXPECT_EQ(now, head + c->GetRestartLine() + "\n" + tail);
+    EXPECT_NE(now.find("/o2/"), std::string::npos);
+    EXPECT_EQ(now.find("/a("), std::string::npos);
+
+    // A read that fails part way writes nothing: here the file is a name for memory that
+    // cannot be read.
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QFile::link("/proc/self/mem", path));
+    c->SetFace(4);
+    c->UpdateRestart();
+    EXPECT_TRUE(QFileInfo(path).isSymLink());
+    EXPECT_NE(std::find(captions.begin(), captions.end(), CString("Failed to read Restart commands")), captions.end());
+    QFile::remove(path);
+}
+
+TEST_F(ClockTest, AlarmRingsOnceSnoozesAndLeavesTheLineWhenDismissed)
 {
     const int64_t at = 2000000000;
     CClockDlg* c = Make(StrFormat("/o0/tz(32400|nu0)/a(%lld|Tea time)/n(Tokyo, Japan)", (long long)at));
     c->Tick(CTime::FromSeconds(at - 5));
-    QCoreApplication::sendPostedEvents(c);
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_FALSE(c->GetRinging());
     EXPECT_EQ(c->GetTitleText(), "Tokyo 5s");
-    EXPECT_NE(Lines()[0].find("/a("), CString::npos);
 
     c->Tick(CTime::FromSeconds(at));
-    QCoreApplication::sendPostedEvents(c);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0], "Tea time");
+    CAlarmRing* ring = c->GetRinging();
+    ASSERT_TRUE(ring);
+    EXPECT_EQ(ring->GetMessageText(), "Tea time");
+    EXPECT_EQ(ring->GetSnooze()->text(), "Snooze");
+    ASSERT_EQ(notes->shown.size(), 1u);
+    EXPECT_EQ(notes->shown[0].summary, "Tea time");
+    EXPECT_EQ(notes->shown[0].body, "Tokyo, Japan, 12:33");
+    // Until the user answers, the alarm stays in the line (a kill now brings it back) and it
+    // rings once.
+    c->Tick(CTime::FromSeconds(at + 1));
+    EXPECT_EQ(c->GetRinging(), ring);
+    EXPECT_EQ(c->GetTitleText(), "Tokyo 0s");
+    EXPECT_NE(Lines()[0].find(StrFormat("/a(%lld|Tea time)", (long long)at)), CString::npos);
+
+    ring->GetSnooze()->click();
+    EXPECT_FALSE(c->GetRinging());
+    EXPECT_EQ(c->GetAlarm().moment.GetTime(), at + 1 + 600);
+    EXPECT_NE(Lines()[0].find(StrFormat("/a(%lld|Tea time)", (long long)(at + 601))), CString::npos);
+    c->Tick(CTime::FromSeconds(at + 600));
+    EXPECT_FALSE(c->GetRinging());
+    c->Tick(CTime::FromSeconds(at + 601));
+    ASSERT_TRUE(c->GetRinging());
+    c->GetRinging()->close();   // the close button: as OK
     EXPECT_FALSE(c->GetAlarm().set);
     EXPECT_EQ(c->GetTitleText(), "Tokyo");
     ASSERT_EQ(Lines().size(), 1u);
     EXPECT_EQ(Lines()[0].find("/a("), CString::npos);
-
-    c->Tick(CTime::FromSeconds(at + 1));
-    QCoreApplication::sendPostedEvents(c);
-    EXPECT_EQ(boxes.size(), 1u);
+    c->Tick(CTime::FromSeconds(at + 700));
+    EXPECT_FALSE(c->GetRinging());
+    EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(ClockTest, AlarmInTheNextCenturyNeitherFiresNorWraps)
@@ -408,10 +521,7 @@ TEST_F(ClockTest, PlainClickMinimisesAndDragMoves)
 {
     CClockDlg* c = Make("prog /p(100,100,120,120)/tz(0|nu0)/n(London)");
     const QPoint start = c->pos();
-    auto send = [&](QEvent::Type type, QPoint p, Qt::MouseButton b, Qt::MouseButtons bs) {
-        QMouseEvent e(type, QPointF(p), QPointF(c->mapToGlobal(p)), b, bs, Qt::NoModifier);
-        QCoreApplication::sendEvent(c, &e);
-    };
+    auto send = [&](QEvent::Type type, QPoint p, Qt::MouseButton b, Qt::MouseButtons bs) { Mouse(c, type, p, b, bs); };
     send(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
     send(QEvent::MouseMove, {30, 25}, Qt::NoButton, Qt::LeftButton);
     send(QEvent::MouseButtonRelease, {10, 10}, Qt::LeftButton, Qt::NoButton);
@@ -441,10 +551,25 @@ TEST_F(ClockTest, SetupKeepsOrRemovesTheClock)
     EXPECT_EQ(c->GetZone().offset, -18000);
     std::vector<CString> lines = Lines();
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_NE(lines[1].find("/o5/tz(-18000|US3600|"), CString::npos);
+    EXPECT_NE(lines[0].find("/o5/tz(-18000|US3600|"), CString::npos);
 
+    // Escape, the close button and "No" to the question leave the clock as it was.
     t.reset(WhenModal<CWhatCity>([](CWhatCity* d) { d->reject(); }));
     c->Setup();
+    t.reset(WhenModal<CWhatCity>([](CWhatCity* d) { d->close(); }));
+    c->Setup();
+    SetMessageBoxAnswerer([this](const MessageBoxRequest& r) {
+        boxes.push_back(r.text);
+        return boxes.size() == 1 ? IDNO : IDYES;
+    });
+    boxes.clear();
+    t.reset(WhenModal<CWhatCity>([](CWhatCity* d) {
+        d->OnCancel();
+        EXPECT_TRUE(d->isVisible());
+        d->OnCancel();
+    }));
+    c->Setup();
+    EXPECT_EQ(boxes, std::vector<CString>({"Delete this clock?", "Delete this clock?"}));
     host.Take();
     ASSERT_EQ(host.quits.size(), 1u);
     EXPECT_EQ(host.quits[0], c);
@@ -513,7 +638,7 @@ TEST_F(ClockTest, ChooserWithoutSelectionDoesNothing)
     EXPECT_EQ(alarms, 0);
 }
 
-TEST_F(ClockTest, ChooserAlarmCancelledLeavesNoAlarm)
+TEST_F(ClockTest, ChooserAlarmCancelKeepsAndRemoveDisarms)
 {
     CWhatCity dlg(&host);
     dlg.m_strCity = "Tokyo, Japan";
@@ -527,6 +652,10 @@ TEST_F(ClockTest, ChooserAlarmCancelledLeavesNoAlarm)
     }));
     dlg.OnForalarm();
     EXPECT_EQ(seen.offset, 32400);
+    EXPECT_TRUE(dlg.m_Alarm.set);
+    EXPECT_EQ(dlg.m_Alarm.message, "Old");
+    t.reset(WhenModal<CSetAllarm>([](CSetAllarm* d) { d->GetRemoveButton()->click(); }));
+    dlg.OnForalarm();
     EXPECT_FALSE(dlg.m_Alarm.set);
     dlg.OnOK();
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
@@ -559,17 +688,27 @@ TEST_F(ClockTest, AlarmDialogReadsTheMomentInTheZonesTime)
     // With daylight saving: 9:00 on 4 July in New York is 13:00 UTC.
     a.zone.SetTag("-18000|US3600|131337|131726");
     t.reset(WhenModal<CSetAllarm>([&](CSetAllarm* d) {
-        d->GetDatePicker()->setDate(QDate(2026, 7, 4));
+        d->GetDatePicker()->setDate(QDate(2099, 7, 4));
         d->GetTimePicker()->setTime(QTime(9, 0, 0));
         d->OnOK();
     }));
     a.Dialog();
-    EXPECT_EQ(a.moment, Utc(2026, 7, 4, 13, 0, 0));
+    EXPECT_EQ(a.moment, Utc(2099, 7, 4, 13, 0, 0));
 
-    // Cancel disarms.
-    t.reset(WhenModal<CSetAllarm>([](CSetAllarm* d) { d->reject(); }));
-    EXPECT_EQ(a.Dialog(), 0);
-    EXPECT_EQ(a.set, 0);
+    // A moment already past is refused with a message; the dialog stays, and its Cancel keeps
+    // the alarm as it was.
+    bool stayed = false;
+    t.reset(WhenModal<CSetAllarm>([&](CSetAllarm* d) {
+        d->GetDatePicker()->setDate(QDate(2001, 1, 1));
+        d->OnOK();
+        stayed = d->isVisible();
+        d->reject();
+    }));
+    EXPECT_EQ(a.Dialog(), 1);
+    EXPECT_TRUE(stayed);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find("already passed"), CString::npos);
+    EXPECT_EQ(a.moment, Utc(2099, 7, 4, 13, 0, 0));
 }
 
 TEST_F(ClockTest, AlarmDialogRemarks)
@@ -597,14 +736,25 @@ TEST_F(ClockTest, RestartFileFailuresAreReportedAndTheClockRuns)
     const QString path = ToQt(CClockDlg::RestartFilePath());
     ASSERT_TRUE(QDir().mkpath(path));
     CClockDlg* c = Make("/o0/tz(0|nu0)/n(London)");
+    Make("/o0/tz(0|nu0)/n(Oslo)");
     EXPECT_EQ(c->GetName(), "London");
-    // The system's reason in the box, the operation in its caption.
-    ASSERT_EQ(captions.size(), 2u);
+    // The system's reason in the box, the operation in its caption; once, not once per clock.
+    ASSERT_EQ(captions.size(), 1u);
     EXPECT_EQ(captions[0], "Failed to read Restart commands");
-    EXPECT_EQ(captions[1], "Failed to write Restart command");
-    EXPECT_FALSE(boxes[1].empty());
+    EXPECT_FALSE(boxes[0].empty());
     EXPECT_TRUE(QFileInfo(path).isDir());
     QDir(path).removeRecursively();
+
+    // A read-only file stays as it is, with one message for all the clocks.
+    Make("/o0/tz(0|nu0)/n(Rome)");
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    const CString before = CString(syncrec::Slurp(path.toStdString()));
+    captions.clear();
+    for (const char* city : {"Paris", "Madrid", "Lisbon"}) Make(StrFormat("/o0/tz(0|nu0)/n(%s)", city));
+    c->move(c->pos() + QPoint(5, 5));
+    EXPECT_EQ(captions, std::vector<CString>({"Failed to write Restart command"}));
+    EXPECT_EQ(CString(syncrec::Slurp(path.toStdString())), before);
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 TEST_F(ClockTest, TheLineStaysWhileTheChooserIsOpen)
@@ -621,16 +771,17 @@ TEST_F(ClockTest, TheLineStaysWhileTheChooserIsOpen)
     }));
     c->Setup();
     EXPECT_NE(std::find(during.begin(), during.end(), line), during.end());
-    // OK: the old line gives way to the new one.
+    // OK: the new line takes the old one's place.
     std::vector<CString> after = Lines();
     ASSERT_EQ(after.size(), 2u);
-    EXPECT_EQ(after[1], c->GetRestartLine());
-    EXPECT_NE(after[1].find("/a(4102444800|Later)/n(New York)"), CString::npos);
+    EXPECT_EQ(after[0], c->GetRestartLine());
+    EXPECT_NE(after[0].find("/a(4102444800|Later)/n(New York)"), CString::npos);
 
     t.reset(WhenModal<CWhatCity>([&](CWhatCity* d) {
         during = Lines();
-        d->reject();
+        d->OnCancel();
     }));
+    SetMessageBoxAnswerer([](const MessageBoxRequest&) { return IDYES; });
     c->Setup();
     EXPECT_EQ(during, after);
     ASSERT_EQ(Lines().size(), 1u);
@@ -641,27 +792,29 @@ TEST_F(ClockTest, AnAlarmThatGoesOffWhileTheChooserIsOpenStaysOff)
 {
     const int64_t at = 2000000000;
     CClockDlg* c = Make(StrFormat("/o0/tz(32400|nu0)/a(%lld|Tea time)/n(Tokyo, Japan)", (long long)at));
+    int rings = 0;
     std::unique_ptr<QTimer> t(WhenModal<CWhatCity>([&](CWhatCity* d) {
         c->Tick(CTime::FromSeconds(at));
-        QCoreApplication::sendPostedEvents(c);
-        // New after it went off makes a clock without it.
+        rings += c->GetRinging() != nullptr;
+        c->Tick(CTime::FromSeconds(at + 1));
+        c->DismissAlarm();
+        // New after it was dismissed makes a clock without it.
         SelectCity(d, "London");
         d->OnClockNew();
         d->OnOK();
     }));
     c->Setup();
-    EXPECT_EQ(std::count(boxes.begin(), boxes.end(), CString("Tea time")), 1);
+    EXPECT_EQ(rings, 1);
     EXPECT_FALSE(c->GetAlarm().set);
     ASSERT_EQ(Lines().size(), 1u);
     EXPECT_EQ(Lines()[0].find("/a("), CString::npos);
     host.Take();
     ASSERT_EQ(host.fragments.size(), 1u);
     EXPECT_EQ(host.fragments[0].find("/a("), CString::npos);
-    c->Tick(CTime::FromSeconds(at + 1));
-    QCoreApplication::sendPostedEvents(c);
-    EXPECT_EQ(std::count(boxes.begin(), boxes.end(), CString("Tea time")), 1);
+    c->Tick(CTime::FromSeconds(at + 2));
+    EXPECT_FALSE(c->GetRinging());
 
-    // A new alarm set in the chooser after the old one went off is the user's: it stays.
+    // A new alarm set in the chooser while the old one rang is the user's: it stays.
     c->SetAlarm([&] {
         CAlarm a;
         a.SetTag(StrFormat("%lld|Tea time", (long long)(at + 60)));
@@ -669,11 +822,12 @@ TEST_F(ClockTest, AnAlarmThatGoesOffWhileTheChooserIsOpenStaysOff)
     }());
     t.reset(WhenModal<CWhatCity>([&](CWhatCity* d) {
         c->Tick(CTime::FromSeconds(at + 60));
-        QCoreApplication::sendPostedEvents(c);
         d->m_Alarm.SetTag(StrFormat("%lld|Second tea", (long long)(at + 3600)));
         d->OnOK();
     }));
     c->Setup();
+    ASSERT_TRUE(c->GetRinging());
+    c->DismissAlarm();
     EXPECT_TRUE(c->GetAlarm().set);
     EXPECT_EQ(c->GetAlarm().message, "Second tea");
 }
@@ -703,13 +857,9 @@ TEST_F(ClockTest, RestartFileRewritesReachTheDisk)
     const std::string path = CClockDlg::RestartFilePath();
     const std::string before = syncrec::Slurp(path);
     syncrec::Watch(path);
-    c->ClearRestart();
+    c->SetFace(3);
+    c->UpdateRestart();
     EXPECT_TRUE(syncrec::ReplacedDurably(before, syncrec::Slurp(path)));
-    // The appended line too.
-    syncrec::Watch(path);
-    c->SetRestart();
-    ASSERT_FALSE(syncrec::Log().empty());
-    EXPECT_EQ(syncrec::Log().back().synced, syncrec::Slurp(path));
 }
 
 TEST_F(ClockTest, AMoveNeverLeavesTheFileWithoutTheClock)
@@ -726,4 +876,103 @@ TEST_F(ClockTest, AMoveNeverLeavesTheFileWithoutTheClock)
     EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
                             [](const CString& l) { return l.find("/n(London)") != CString::npos; }),
               1);
+}
+
+TEST_F(ClockTest, NewClocksCascadeAndBadFacesAreMended)
+{
+    CClockDlg* first = Make("/o9/tz(0|nu0)/n(London)");
+    EXPECT_EQ(first->GetFace(), 0);
+    EXPECT_EQ(Lines()[0].find("/o"), CString::npos);
+    CClockDlg* second = Make("/o1/tz(0|nu0)/n(London)");
+    CClockDlg* third = Make("/o1/tz(0|nu0)/n(London)");
+    EXPECT_EQ(second->pos(), first->pos() + QPoint(first->frameGeometry().width() + 8, 0));
+    EXPECT_EQ(third->pos(), second->pos() + QPoint(second->frameGeometry().width() + 8, 0));
+    // Beside the chooser too, never on a clock already there.
+    const QRect chooser(400, 300, 300, 260);
+    auto beside = [&] {
+        auto* c = new CClockDlg(&host);
+        clocks.push_back(c);
+        c->PlaceBeside(chooser);
+        c->SetZone("/o0/tz(0|nu0)/n(Oslo)");
+        return c;
+    };
+    CClockDlg* a = beside();
+    CClockDlg* b = beside();
+    EXPECT_FALSE(a->frameGeometry().intersects(chooser));
+    EXPECT_NE(a->pos(), b->pos());
+}
+
+TEST_F(ClockTest, TipAlarmMarkAndChooserSearch)
+{
+    const char* old = std::getenv("TZ");
+    CString saved = old ? old : "";
+    setenv("TZ", "<+01>-1", 1);
+    tzset();
+    CClockDlg* c = Make("/o4/tz(32400|nu0)/n(Tokyo, Japan)");
+    c->Tick(Utc(2026, 7, 1, 16, 30, 0));
+    EXPECT_EQ(c->GetTipText(), "Tokyo, Japan: +8 h, tomorrow 01:30\nClick to minimize.  RIGHT click for setup.");
+    auto render = [&] {
+        QImage img(c->size(), QImage::Format_ARGB32);
+        QPainter p(&img);
+        c->DrawClock(p);
+        return img;
+    };
+    const QImage plain = render();
+    CAlarm a;
+    a.SetTag(StrFormat("%lld|Call home", (long long)Utc(2026, 7, 1, 18, 35, 0).GetTime()));
+    c->SetAlarm(a);
+    EXPECT_EQ(c->GetTipText(),
+              "Tokyo, Japan: +8 h, tomorrow 01:30\nAlarm in 2h 5m: Call home\nClick to minimize.  RIGHT click for setup.");
+    EXPECT_NE(render().pixel(c->width() - 8, 8), plain.pixel(c->width() - 8, 8));
+    if (old) setenv("TZ", saved.c_str(), 1);
+    else unsetenv("TZ");
+    tzset();
+
+    // The chooser's search field filters as the user types; OK takes the first city shown.
+    CWhatCity dlg(&host);
+    dlg.m_strCity = "London";
+    dlg.OnInitDialog();
+    dlg.GetSearch()->setText("TOK");
+    int shown = 0;
+    for (int i = 0; i < dlg.GetList()->count(); ++i) shown += !dlg.GetList()->item(i)->isHidden();
+    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(dlg.SelectedCity(), "tokyo bay");
+    dlg.GetSearch()->setText("atlantis");
+    EXPECT_EQ(dlg.SelectedCity(), "");
+    dlg.GetSearch()->setText("tok");
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QCoreApplication::sendEvent(dlg.GetSearch(), &down);
+    EXPECT_EQ(dlg.SelectedCity(), "Tokyo, Japan");
+    dlg.GetSearch()->setText("york");
+    dlg.OnOK();
+    EXPECT_EQ(dlg.m_strCity, "New York");
+}
+
+TEST_F(ClockTest, TheClocksMenuDeletesAfterAsking)
+{
+    CClockDlg* c = Make("/o0/tz(0|nu0)/n(London)");
+    Make("/o0/tz(0|nu0)/n(Oslo)");
+    auto deleteItem = [&] {
+        for (QMenu* old : c->findChildren<QMenu*>()) delete old;
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(10, 10), c->mapToGlobal(QPoint(10, 10)));
+        QApplication::sendEvent(c, &key);
+        QMenu* menu = c->findChild<QMenu*>();
+        for (QAction* a : menu ? menu->actions() : QList<QAction*>())
+            if (a->text() == "Delete this clock...") return a;
+        return static_cast<QAction*>(nullptr);
+    };
+    SetMessageBoxAnswerer([this](const MessageBoxRequest& r) {
+        boxes.push_back(r.text);
+        return boxes.size() == 1 ? IDNO : IDYES;
+    });
+    ASSERT_TRUE(deleteItem());
+    deleteItem()->trigger();
+    host.Take();
+    EXPECT_TRUE(host.quits.empty());
+    deleteItem()->trigger();
+    host.Take();
+    EXPECT_EQ(boxes, std::vector<CString>({"Delete this clock?", "Delete this clock?"}));
+    ASSERT_EQ(host.quits.size(), 1u);
+    ASSERT_EQ(Lines().size(), 1u);
+    EXPECT_NE(Lines()[0].find("/n(Oslo)"), CString::npos);
 }

@@ -187,18 +187,26 @@ TEST(RestartLine, Placement)
     EXPECT_EQ(MakeClockPlacement(-3, 4, 5, 6), "-3,4,5,6");
 }
 
-TEST(RestartLine, OneLinePerCityName)
+TEST(RestartFile, ASwapChangesOneLineAndKeepsEveryOtherByte)
 {
-    std::vector<CString> lines = {
-        "p /p(1,2,3,4)/tz(0|nu0)/n(York)",
-        "p /p(1,2,3,4)/tz(0|nu0)/n(New York)",
-        "p /p(5,6,7,8)/o4/tz(0|nu0)/n(York)",
-    };
-    std::vector<CString> kept = RestartLinesWithout(lines, "York");
-    ASSERT_EQ(kept.size(), 1u);
-    EXPECT_EQ(kept[0], lines[1]);
-    EXPECT_TRUE(RestartLineIsFor(lines[1], "New York"));
-    EXPECT_FALSE(RestartLineIsFor(lines[1], "York"));
+    const CString a = "p /p(1,2,3,4)/tz(0|nu0)/n(York)";
+    const CString b = "p /p(9,9,3,4)/tz(0|nu0)/n(York)";
+    const CString file = "# note\r\n\n  " + a + "\r\n" + b + "\n\n\xff junk";
+    CString bytes = file;
+    // Two clocks of one city: each line is told by its whole text.
+    EXPECT_TRUE(SwapRestartLine(bytes, b, "p /p(5,5,3,4)/tz(0|nu0)/n(York)"));
+    EXPECT_EQ(bytes, "# note\r\n\n  " + a + "\r\np /p(5,5,3,4)/tz(0|nu0)/n(York)\n\n\xff junk");
+    // The stored text is found without its blanks and carriage return; it goes, nothing else.
+    EXPECT_TRUE(SwapRestartLine(bytes, a, CString()));
+    EXPECT_EQ(bytes, "# note\r\n\np /p(5,5,3,4)/tz(0|nu0)/n(York)\n\n\xff junk");
+    // A line that is not there is added, after a line end for the unterminated last line.
+    EXPECT_TRUE(SwapRestartLine(bytes, "gone", a));
+    EXPECT_EQ(bytes, "# note\r\n\np /p(5,5,3,4)/tz(0|nu0)/n(York)\n\n\xff junk\n" + a + "\n");
+    EXPECT_FALSE(SwapRestartLine(bytes, a, a));
+    EXPECT_FALSE(SwapRestartLine(bytes, "gone", CString()));
+    EXPECT_EQ(CountRestartLine(a + "\n " + a + "\r\nx\n", a), 2);
+    EXPECT_EQ(RestartLineText("  x y\r\n"), "x y");
+    EXPECT_EQ(RestartLineText("\r  x\r"), "x");
     EXPECT_EQ(ClockShortName("Denver, Colorado"), "Denver");
     EXPECT_EQ(ClockShortName("Denver"), "Denver");
 }
@@ -259,4 +267,31 @@ TEST(ClockPlace, NewClocksGoBesideTheChooser)
     EXPECT_EQ(r.width, 120);
     EXPECT_GE(r.left, 0);
     EXPECT_LE(r.left + r.width, 1280);
+}
+
+TEST(ClockPlace, NewClocksCascadeAndNeverCoverAnother)
+{
+    const ClockRect screen{0, 0, 1280, 1024};
+    EXPECT_EQ(CascadeClockPlace({100, 100, 120, 120}, {}, screen, 24), (ClockRect{100, 100, 120, 120}));
+    const std::vector<ClockRect> others = {{100, 100, 120, 120}, {124, 124, 120, 120}, {300, 40, 120, 120}};
+    EXPECT_EQ(CascadeClockPlace({100, 100, 120, 120}, others, screen, 24), (ClockRect{148, 148, 120, 120}));
+    EXPECT_EQ(CascadeClockPlace({110, 95, 120, 120}, others, screen, 24), (ClockRect{158, 143, 120, 120}));
+    // A row beside the last clock, then the next row, then the top left again.
+    EXPECT_EQ(NextClockPlace({100, 100, 120, 120}, 130, 130, screen, 8), (ClockRect{228, 100, 130, 130}));
+    EXPECT_EQ(NextClockPlace({1100, 100, 120, 120}, 130, 130, screen, 8), (ClockRect{0, 228, 130, 130}));
+    EXPECT_EQ(NextClockPlace({1100, 900, 120, 120}, 130, 130, screen, 8), (ClockRect{0, 0, 130, 130}));
+    // At the bottom of the screen the cascade starts again at the top.
+    ClockRect r = CascadeClockPlace({1160, 904, 120, 120}, {{1160, 904, 120, 120}}, screen, 24);
+    EXPECT_EQ(r, (ClockRect{24, 0, 120, 120}));
+}
+
+TEST(ClockTip, OffsetFromLocalTimeAndTheDay)
+{
+    // 2026-07-01 16:30 UTC: 17:30 in a local zone at +1 h, 01:30 the next day in Tokyo.
+    const int64_t now = 1782923400;
+    EXPECT_EQ(ClockTipText("Tokyo, Japan", now, 9 * 3600, 3600), "Tokyo, Japan: +8 h, tomorrow 01:30");
+    EXPECT_EQ(ClockTipText("Kathmandu", now, 20700, 0), "Kathmandu: +5:45 h, today 22:15");
+    EXPECT_EQ(ClockTipText("Denver", now, -6 * 3600, 13 * 3600), "Denver: -19 h, yesterday 10:30");
+    EXPECT_EQ(ClockTipText("London", now, 3600, 3600), "London: 0 h, today 17:30");
+    EXPECT_EQ(ClockTipText("Baker", now + 18 * 3600, -12 * 3600, 14 * 3600), "Baker: -26 h, 2 days earlier 22:30");
 }

@@ -158,6 +158,21 @@ TEST_F(ReadOnlyTest, FolderIsNotOpened)
     EXPECT_EQ(r.eof(), 1);
 }
 
+TEST_F(ReadOnlyTest, AReadErrorIsToldFromTheEnd)
+{
+    // Memory at address 0 cannot be read: the system reports an error, not an end.
+    CReadOnly broken("/proc/self/mem");
+    char buf[16];
+    ASSERT_EQ(broken.Opened(), 1);
+    EXPECT_EQ(broken.Read(buf, 16), 0);
+    EXPECT_EQ(broken.eof(), 1);
+    EXPECT_EQ(broken.Failed(), 1);
+    CReadOnly whole(Write("one line"));
+    EXPECT_EQ(whole.Read(buf, 16), 8);
+    EXPECT_EQ(whole.eof(), 1);
+    EXPECT_EQ(whole.Failed(), 0);
+}
+
 TEST_F(ReadOnlyTest, TokensSkipSeparatorsAndOneComment)
 {
     CReadOnly r(Write("alpha, beta;comment\n gamma"));

@@ -12,10 +12,6 @@
         <translation>Eine Stadt Ihrer Zeitzone wählen.</translation>
     </message>
     <message>
-        <source>No timezone found</source>
-        <translation>Keine Zeitzone gefunden</translation>
-    </message>
-    <message>
         <source>Saturday</source>
         <translation>Samstag</translation>
     </message>
@@ -52,6 +48,44 @@
         <source>Start at login</source>
         <comment>menu clock</comment>
         <translation>Bei der Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Schlummern</translation>
+    </message>
+    <message>
+        <source>Ring again in 10 minutes</source>
+        <translation>In 10 Minuten erneut klingeln</translation>
+    </message>
+    <message>
+        <source>No timezone found for:</source>
+        <translation>Keine Zeitzone gefunden für:</translation>
+    </message>
+    <message>
+        <source>Alarm now</source>
+        <translation>Alarm jetzt</translation>
+    </message>
+    <message>
+        <source>Alarm in %1</source>
+        <translation>Alarm in %1</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <comment>menu clock</comment>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Delete this clock...</source>
+        <comment>menu clock</comment>
+        <translation>Diese Uhr löschen...</translation>
+    </message>
+    <message>
+        <source>Delete this clock?</source>
+        <translation>Diese Uhr löschen?</translation>
     </message>
 </context>
 <context>
@@ -188,6 +222,18 @@
         <source>Occurs in %1 from now %2</source>
         <translation>Tritt in %1 ein, ab jetzt %2</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Close without changing the alarm.</source>
+        <translation>Schließen, ohne den Alarm zu ändern.</translation>
+    </message>
+    <message>
+        <source>That date/time has already passed. Choose a later time for the alarm.</source>
+        <translation>Dieser Zeitpunkt ist bereits vorbei. Wählen Sie eine spätere Zeit für den Alarm.</translation>
+    </message>
 </context>
 <context>
     <name>CWhatCity</name>
@@ -254,6 +300,18 @@
     <message>
         <source>Select clock appearance</source>
         <translation>Aussehen der Uhr wählen</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Type part of a city&apos;s name to find it.</source>
+        <translation>Geben Sie einen Teil des Stadtnamens ein, um sie zu finden.</translation>
+    </message>
+    <message>
+        <source>Close without making a clock</source>
+        <translation>Schließen, ohne eine Uhr anzulegen</translation>
     </message>
 </context>
 <context>

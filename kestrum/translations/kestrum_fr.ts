@@ -12,10 +12,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No timezone found</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Saturday</source>
         <translation type="unfinished"></translation>
     </message>
@@ -51,6 +47,44 @@
     <message>
         <source>Start at login</source>
         <comment>menu clock</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ring again in 10 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No timezone found for:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <comment>menu clock</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete this clock...</source>
+        <comment>menu clock</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete this clock?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -188,6 +222,18 @@
         <source>Occurs in %1 from now %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close without changing the alarm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That date/time has already passed. Choose a later time for the alarm.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CWhatCity</name>
@@ -253,6 +299,18 @@
     </message>
     <message>
         <source>Select clock appearance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type part of a city&apos;s name to find it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close without making a clock</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -60,6 +60,7 @@ int CReadOnly::rawRead(char* dst, int len)
         ssize_t n = ::read(m_fd, dst + done, (size_t)(len - done));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
+            if (n < 0) m_bFailed = 1;
             m_bRawEnd = true;
             break;
         }
@@ -79,6 +80,7 @@ bool CReadOnly::rawByte(char& c)
             ssize_t n = ::read(m_fd, m_pRaw, kRawSize);
             if (n < 0 && errno == EINTR) continue;
             if (n <= 0) {
+                if (n < 0) m_bFailed = 1;
                 m_bRawEnd = true;
                 return false;
             }

@@ -21,7 +21,8 @@ public:
     // Seconds from now to the alarm (negative once it has passed); moments beyond 2^61 seconds
     // either way count as 2^61, so that a damaged tag cannot overflow the difference.
     CTimeSpan Compare(const CTime& now) const;
-    // Edits the alarm in the "Set Alarm" dialog; returns the new set flag (Cancel disarms).
+    // Edits the alarm in the "Set Alarm" dialog; returns the new set flag. Cancel leaves the
+    // alarm as it was; its "Remove" disarms it.
     int Dialog(class QWidget* parent = nullptr);
 
     CTimeZone zone;

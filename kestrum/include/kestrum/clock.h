@@ -32,6 +32,8 @@ inline constexpr int WM_CLOCK_QUIT = 10428;  // the clock Clock() has quit: dest
 
 class CClockDlg;
 class CWhatCity;
+class CAlarmRing;
+class Notifier;
 
 // The event behind both messages. The fragment travels inside the event, so the host frees it
 // by letting Qt delete the event.
@@ -71,19 +73,25 @@ public:
 
     // The clock's own line in the restart file.
     CString GetRestartLine() const;
-    void SetRestart();
-    void ClearRestart();
-    // Puts the clock's current line in place of its old one in a single rewrite.
+    // Puts the clock's current line in place of its old one in a single rewrite; the first
+    // write of a new clock adds it. Lines of other clocks, and lines that are no clocks, keep
+    // their bytes. Nothing is written when the file could not be read whole.
     void UpdateRestart();
+    // Takes the clock's line out of the restart file (the clock is deleted).
+    void RemoveRestart();
     // The restart file, in the per-user Dialwake folder.
     static CString RestartFilePath();
     // The lines of the restart file (empty when there is none).
     static std::vector<CString> ReadRestartFile();
 
-    // Runs the city chooser for this clock; true when the user pressed OK.
-    bool SetName();
-    // What a right click does: the chooser, and Quit when it is cancelled.
+    // Runs the city chooser for this clock: QDialog::Accepted (the clock takes the choice),
+    // QDialog::Rejected (Escape or the close button: the clock stays as it was) or
+    // CWhatCity::Delete (the user asked to delete the clock).
+    int SetName();
+    // The city chooser, and Quit with the line removed when the user deletes the clock there.
     void Setup();
+    // Quit, and the clock's line leaves the restart file.
+    void DeleteClock();
     // Frees the drawing caches and tells the host to destroy this clock.
     void Quit();
     void GoMin();
@@ -97,6 +105,19 @@ public:
 
     // One tick at the given moment: the time, the title while no paint comes, the alarm.
     void Tick(const CTime& now);
+
+    // The alarm that went off: OK ends it, Snooze moves it kSnoozeSeconds past the last tick.
+    // It stays in the restart line until one of them is chosen.
+    static constexpr int kSnoozeSeconds = 600;
+    void DismissAlarm();
+    void SnoozeAlarm();
+    // Where an alarm that goes off is also shown as a desktop notification, when a service takes
+    // it; by default the session's notification service, null for none (tests give their own).
+    static void SetNotifier(std::shared_ptr<Notifier> notifier);
+    // The window of the alarm that is going off; null when none is.
+    CAlarmRing* GetRinging() const { return m_pRing; }
+    // The tip: the city, how far its time is from the local time, its day and time, the alarm.
+    const CString& GetTipText() const { return m_strTip; }
 
     // The title as the paint sets it: the short name and Till().
     CString GetTitleText() const;
@@ -116,6 +137,8 @@ public:
     QObject* GetHost() const { return m_pHost; }
     // The clock's local time at its last tick.
     CTimeFields LocalFields() const;
+    // False while the clock's city has no known zone: it then keeps its old line untouched.
+    bool IsZoneKnown() const { return m_bZoneKnown; }
 
     static const CString wkDay[7];
 
@@ -135,6 +158,12 @@ private:
     void DiscardFonts();
     void FitPendingFrame();
     void PostToHost(int type, const CString& text);
+    void SwapRestart(const CString& line);
+    void PlaceNewClock();
+    void Ring();
+    void EndRing();
+    void UpdateTip();
+    void DrawAlarmMark(class QPainter& dc);
 
     QPixmap m_Photo;
     int m_nPhotoWidth = 0, m_nPhotoHeight = 0;
@@ -160,13 +189,52 @@ private:
     QPointer<QObject> m_pHost;
     QSize m_PendingFrame;   // outer size still to apply once the frame is known
     CWhatCity* m_pChooser = nullptr;   // this clock's chooser while it is open
+    CString m_strStoredLine;   // the text of this clock's line in the restart file; empty: none yet
+    bool m_bClaimLine = false;   // the stored line is the command the clock came from, not yet checked
+    int m_nHoldRestart = 0;      // set-up in progress: its moves wait for its one rewrite
+    bool m_bZoneKnown = true;
+    bool m_bPlacedBeside = false;
+    CAlarmRing* m_pRing = nullptr;
+    CAlarm m_RungAlarm;   // the alarm as it was when it went off
+    CString m_strTip;
+};
+
+// The window of an alarm going off: its message, "OK" and "Snooze". Escape and the close
+// button count as OK.
+class KESTRUM_API CAlarmRing : public QDialog {
+    Q_OBJECT
+public:
+    CAlarmRing(QWidget* parent, const CString& caption, const CString& message);
+    ~CAlarmRing() override;
+    QPushButton* GetOK() const { return m_OK; }
+    QPushButton* GetSnooze() const { return m_Snooze; }
+    QString GetMessageText() const;
+
+signals:
+    void Dismissed();
+    void Snoozed();
+
+protected:
+    void reject() override;
+
+private:
+    QLabel* m_Text = nullptr;
+    QPushButton* m_OK = nullptr;
+    QPushButton* m_Snooze = nullptr;
+    bool m_bAnswered = false;
 };
 
 class KESTRUM_API CWhatCity : public QDialog {
     Q_OBJECT
 public:
+    // The result when the user deleted the clock with "Cancel".
+    enum { Delete = 2 };
+
     explicit CWhatCity(QWidget* parent = nullptr);
     ~CWhatCity() override;
+
+    // For an existing clock, "Cancel" deletes it once the user confirms; otherwise it only closes.
+    void SetDeletes(bool deletes) { m_bDeletes = deletes; }
 
     // A non-empty prompt becomes the title.
     void SetArray(const CString& prompt);
@@ -178,6 +246,7 @@ public:
     void OnOK();
     void OnForalarm();
     void OnClockNew();
+    void OnCancel();
 
     // Where "New" posts its fragment (the host's main window).
     void SetHost(QObject* host) { m_pHost = host; }
@@ -190,14 +259,21 @@ public:
 
     QListWidget* GetList() const { return m_List; }
     QComboBox* GetFaces() const { return m_Faces; }
+    // Filters the list as the user types: cities whose name holds the text, letter case ignored.
+    QLineEdit* GetSearch() const { return m_Search; }
     // The selected city's name, empty when none is selected.
     CString SelectedCity() const;
 
     int exec() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
     void SelectCurrent(bool keepScroll);
+    void Filter(const QString& text);
 
+    QLineEdit* m_Search = nullptr;
     QListWidget* m_List = nullptr;
     QComboBox* m_Faces = nullptr;
     QPushButton* m_OK = nullptr;
@@ -206,11 +282,15 @@ private:
     QPushButton* m_AlarmButton = nullptr;
     QPointer<QObject> m_pHost;
     bool m_bInitialised = false;
+    bool m_bDeletes = false;
 };
 
 class KESTRUM_API CSetAllarm : public QDialog {
     Q_OBJECT
 public:
+    // The result when the user removed the alarm.
+    enum { Remove = 2 };
+
     explicit CSetAllarm(QWidget* parent = nullptr);
     ~CSetAllarm() override;
 
@@ -225,7 +305,9 @@ public:
     // Puts the values into the controls (true) or takes them back (false).
     void DoDataExchange(bool save);
     void OnInitDialog();
+    // Takes the values and closes, unless the moment has already passed (a message says so).
     void OnOK();
+    void OnRemove();
     // A picker changed: the remark tells how far away the chosen moment is from now.
     void OnDatetimechange();
     void UpdateRemark(const CTime& now);
@@ -236,6 +318,7 @@ public:
     QTimeEdit* GetTimePicker() const { return m_TimePicker; }
     QLineEdit* GetMessageField() const { return m_MessageField; }
     QLabel* GetRemarkLabel() const { return m_RemarkLabel; }
+    QPushButton* GetRemoveButton() const { return m_RemoveButton; }
 
     int exec() override;
 
@@ -246,6 +329,7 @@ private:
     QLabel* m_RemarkLabel = nullptr;
     QPushButton* m_Set = nullptr;
     QPushButton* m_CancelButton = nullptr;
+    QPushButton* m_RemoveButton = nullptr;
     bool m_bExchanging = false;
 };
 

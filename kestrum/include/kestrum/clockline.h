@@ -48,10 +48,15 @@ KESTRUM_API std::vector<CString> SplitRestartLines(const CString& bytes);
 // True when the line describes a clock: it has a city element with a city in it. Other lines
 // (stray text, damaged bytes) are no clocks.
 KESTRUM_API bool RestartLineIsClock(const CString& line);
-// True when the line is the stored line of the clock named name.
-KESTRUM_API bool RestartLineIsFor(const CString& line, const CString& name);
-// The lines that remain when the clock named name takes its line out.
-KESTRUM_API std::vector<CString> RestartLinesWithout(const std::vector<CString>& lines, const CString& name);
+// The text a stored line is told by: without its line end, carriage returns and leading blanks,
+// as SplitRestartLines gives it.
+KESTRUM_API CString RestartLineText(const CString& stored);
+// How many lines of a restart file's bytes have the text line.
+KESTRUM_API int CountRestartLine(const CString& bytes, const CString& line);
+// A clock's one change to the restart file: the first line whose text is old becomes line (or
+// goes, when line is empty); without such a line, line is added at the end. Every other line
+// keeps its bytes. False when the bytes stay as they were.
+KESTRUM_API bool SwapRestartLine(CString& bytes, const CString& old, const CString& line);
 // The title form of a city: the name up to its first ','.
 KESTRUM_API CString ClockShortName(const CString& name);
 
@@ -62,6 +67,13 @@ struct KESTRUM_API ClockRect {
 };
 // A restored place made to fit the area: no wider or higher than the area, and wholly on it.
 KESTRUM_API ClockRect ClampClockPlace(const ClockRect& place, const ClockRect& area);
+// Where a clock made after the one at last goes: gap to its right, else at the start of the row
+// below it, else at the area's top left; always wholly on the area.
+KESTRUM_API ClockRect NextClockPlace(const ClockRect& last, int width, int height, const ClockRect& area, int gap);
+// Where a new clock goes: at want, or, while that corner is within step / 2 of another clock's,
+// step further down and to the right; back to the area's top left when it runs off the area.
+KESTRUM_API ClockRect CascadeClockPlace(const ClockRect& want, const std::vector<ClockRect>& others,
+                                        const ClockRect& area, int step);
 // A place for a window of width by height next to the window at other, on the area and clear of
 // other: to its right, else its left, else below, else above; when none is free, as far from
 // other as the area allows.
@@ -72,6 +84,9 @@ KESTRUM_API CString ClockAmPm(int hour);
 // The time left to the alarm as the title shows it (" 12d", " 3d 4h", " 2h 5m", " 1m 5s", " 9s");
 // empty when no alarm is set.
 KESTRUM_API CString ClockTill(bool alarmSet, int64_t seconds);
+// The clock's tip: "Tokyo, Japan: +8 h, tomorrow 01:30", the city, how far its time is ahead of
+// the local time (offsets in seconds east of UTC at now) and its day and time of day there.
+KESTRUM_API CString ClockTipText(const CString& name, int64_t now, long clockOffset, long localOffset);
 // Face 4: "03:07:09 PM"; face 5: "15:07:09"; any other face: empty.
 KESTRUM_API CString ClockDigitalText(int face, int hour, int minute, int second);
 // Weekday name for w = 0 (Sunday) .. 6 (Saturday).

@@ -42,6 +42,8 @@ public:
 
     int Opened() const { return m_bOpened; }
     int eof() const { return m_bEof; }
+    // Non-zero once the system reported an error reading the file: the end came early.
+    int Failed() const { return m_bFailed; }
     const CString& GetFileName() const { return m_strName; }
     uint32_t GetLength() const { return m_nLength; }
     int GetBlockReads() const { return m_nBlockReads; }
@@ -111,4 +113,5 @@ private:
     int m_nRawFill = 0;
     int m_nRawPos = 0;
     bool m_bRawEnd = false;
+    int m_bFailed = 0;
 };

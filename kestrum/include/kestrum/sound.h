@@ -7,6 +7,7 @@
 #include <QPointer>
 #include "kestrum/export.h"
 
+class CTreeCheck;
 class QSlider;
 class QWidget;
 
@@ -53,6 +54,13 @@ public:
     static ISoundDevice* SCreate();
     // Replaces the way the device is made and drops the current one (tests; empty: the platform's).
     static void SetDeviceFactory(SoundDeviceFactory factory);
+
+    // The choices of a host's Sounds window, a check-box tree whose items with data of
+    // kFirstSoundId or more are sounds: stored in the settings (section "Sounds", "Sound" and the
+    // id: 1 on, 0 off) and put back into the tree; sounds never stored keep their check.
+    static constexpr unsigned long kFirstSoundId = 100;
+    static void StoreChoices(const CTreeCheck& tree);
+    static void RestoreChoices(CTreeCheck& tree);
 
     void AddTick();
     void AddBong();
