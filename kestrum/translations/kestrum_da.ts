@@ -12,10 +12,6 @@
         <translation>Vælg en by i din tidszone.</translation>
     </message>
     <message>
-        <source>No timezone found</source>
-        <translation>Ingen tidszone fundet</translation>
-    </message>
-    <message>
         <source>Saturday</source>
         <translation>lørdag</translation>
     </message>
@@ -52,6 +48,44 @@
         <source>Start at login</source>
         <comment>menu clock</comment>
         <translation>Start ved login</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Snooze</translation>
+    </message>
+    <message>
+        <source>Ring again in 10 minutes</source>
+        <translation>Ring igen om 10 minutter</translation>
+    </message>
+    <message>
+        <source>No timezone found for:</source>
+        <translation>Ingen tidszone fundet for:</translation>
+    </message>
+    <message>
+        <source>Alarm now</source>
+        <translation>Alarm nu</translation>
+    </message>
+    <message>
+        <source>Alarm in %1</source>
+        <translation>Alarm om %1</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <comment>menu clock</comment>
+        <translation>Minimér</translation>
+    </message>
+    <message>
+        <source>Delete this clock...</source>
+        <comment>menu clock</comment>
+        <translation>Slet dette ur…</translation>
+    </message>
+    <message>
+        <source>Delete this clock?</source>
+        <translation>Slet dette ur?</translation>
     </message>
 </context>
 <context>
@@ -188,6 +222,18 @@
         <source>Occurs in %1 from now %2</source>
         <translation>Indtræffer om %1, fra nu %2</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Fjern</translation>
+    </message>
+    <message>
+        <source>Close without changing the alarm.</source>
+        <translation>Luk uden at ændre alarmen.</translation>
+    </message>
+    <message>
+        <source>That date/time has already passed. Choose a later time for the alarm.</source>
+        <translation>Det tidspunkt er allerede passeret. Vælg et senere tidspunkt for alarmen.</translation>
+    </message>
 </context>
 <context>
     <name>CWhatCity</name>
@@ -254,6 +300,18 @@
     <message>
         <source>Select clock appearance</source>
         <translation>Vælg urets udseende</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Søg</translation>
+    </message>
+    <message>
+        <source>Type part of a city&apos;s name to find it.</source>
+        <translation>Skriv en del af en bys navn for at finde den.</translation>
+    </message>
+    <message>
+        <source>Close without making a clock</source>
+        <translation>Luk uden at oprette et ur</translation>
     </message>
 </context>
 <context>

@@ -12,10 +12,6 @@
         <translation>Velg en by i din tidssone.</translation>
     </message>
     <message>
-        <source>No timezone found</source>
-        <translation>Fant ingen tidssone</translation>
-    </message>
-    <message>
         <source>Saturday</source>
         <translation>lørdag</translation>
     </message>
@@ -52,6 +48,44 @@
         <source>Start at login</source>
         <comment>menu clock</comment>
         <translation>Start ved innlogging</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Slumre</translation>
+    </message>
+    <message>
+        <source>Ring again in 10 minutes</source>
+        <translation>Ring igjen om 10 minutter</translation>
+    </message>
+    <message>
+        <source>No timezone found for:</source>
+        <translation>Fant ingen tidssone for:</translation>
+    </message>
+    <message>
+        <source>Alarm now</source>
+        <translation>Alarm nå</translation>
+    </message>
+    <message>
+        <source>Alarm in %1</source>
+        <translation>Alarm om %1</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <comment>menu clock</comment>
+        <translation>Minimer</translation>
+    </message>
+    <message>
+        <source>Delete this clock...</source>
+        <comment>menu clock</comment>
+        <translation>Slett denne klokken …</translation>
+    </message>
+    <message>
+        <source>Delete this clock?</source>
+        <translation>Slette denne klokken?</translation>
     </message>
 </context>
 <context>
@@ -188,6 +222,18 @@
         <source>Occurs in %1 from now %2</source>
         <translation>Inntreffer om %1, fra nå %2</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Fjern</translation>
+    </message>
+    <message>
+        <source>Close without changing the alarm.</source>
+        <translation>Lukk uten å endre alarmen.</translation>
+    </message>
+    <message>
+        <source>That date/time has already passed. Choose a later time for the alarm.</source>
+        <translation>Det tidspunktet er allerede passert. Velg et senere tidspunkt for alarmen.</translation>
+    </message>
 </context>
 <context>
     <name>CWhatCity</name>
@@ -254,6 +300,18 @@
     <message>
         <source>Select clock appearance</source>
         <translation>Velg klokkens utseende</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Søk</translation>
+    </message>
+    <message>
+        <source>Type part of a city&apos;s name to find it.</source>
+        <translation>Skriv en del av navnet på en by for å finne den.</translation>
+    </message>
+    <message>
+        <source>Close without making a clock</source>
+        <translation>Lukk uten å lage en klokke</translation>
     </message>
 </context>
 <context>

@@ -12,10 +12,6 @@
         <translation>Kies een stad in uw tijdzone.</translation>
     </message>
     <message>
-        <source>No timezone found</source>
-        <translation>Geen tijdzone gevonden</translation>
-    </message>
-    <message>
         <source>Saturday</source>
         <translation>zaterdag</translation>
     </message>
@@ -52,6 +48,44 @@
         <source>Start at login</source>
         <comment>menu clock</comment>
         <translation>Starten bij aanmelden</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Sluimeren</translation>
+    </message>
+    <message>
+        <source>Ring again in 10 minutes</source>
+        <translation>Over 10 minuten opnieuw afgaan</translation>
+    </message>
+    <message>
+        <source>No timezone found for:</source>
+        <translation>Geen tijdzone gevonden voor:</translation>
+    </message>
+    <message>
+        <source>Alarm now</source>
+        <translation>Wekker nu</translation>
+    </message>
+    <message>
+        <source>Alarm in %1</source>
+        <translation>Wekker over %1</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <comment>menu clock</comment>
+        <translation>Minimaliseren</translation>
+    </message>
+    <message>
+        <source>Delete this clock...</source>
+        <comment>menu clock</comment>
+        <translation>Deze klok verwijderen…</translation>
+    </message>
+    <message>
+        <source>Delete this clock?</source>
+        <translation>Deze klok verwijderen?</translation>
     </message>
 </context>
 <context>
@@ -188,6 +222,18 @@
         <source>Occurs in %1 from now %2</source>
         <translation>Gaat af over %1, vanaf nu %2</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Close without changing the alarm.</source>
+        <translation>Sluiten zonder de wekker te wijzigen.</translation>
+    </message>
+    <message>
+        <source>That date/time has already passed. Choose a later time for the alarm.</source>
+        <translation>Dat tijdstip is al voorbij. Kies een later tijdstip voor de wekker.</translation>
+    </message>
 </context>
 <context>
     <name>CWhatCity</name>
@@ -254,6 +300,18 @@
     <message>
         <source>Select clock appearance</source>
         <translation>Uiterlijk van de klok kiezen</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message>
+        <source>Type part of a city&apos;s name to find it.</source>
+        <translation>Typ een deel van de naam van een stad om haar te vinden.</translation>
+    </message>
+    <message>
+        <source>Close without making a clock</source>
+        <translation>Sluiten zonder een klok te maken</translation>
     </message>
 </context>
 <context>

@@ -12,10 +12,6 @@
         <translation>Välj en stad i din tidszon.</translation>
     </message>
     <message>
-        <source>No timezone found</source>
-        <translation>Ingen tidszon hittades</translation>
-    </message>
-    <message>
         <source>Saturday</source>
         <translation>lördag</translation>
     </message>
@@ -52,6 +48,44 @@
         <source>Start at login</source>
         <comment>menu clock</comment>
         <translation>Starta vid inloggning</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Snooza</translation>
+    </message>
+    <message>
+        <source>Ring again in 10 minutes</source>
+        <translation>Ring igen om 10 minuter</translation>
+    </message>
+    <message>
+        <source>No timezone found for:</source>
+        <translation>Ingen tidszon hittades för:</translation>
+    </message>
+    <message>
+        <source>Alarm now</source>
+        <translation>Alarm nu</translation>
+    </message>
+    <message>
+        <source>Alarm in %1</source>
+        <translation>Alarm om %1</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <comment>menu clock</comment>
+        <translation>Minimera</translation>
+    </message>
+    <message>
+        <source>Delete this clock...</source>
+        <comment>menu clock</comment>
+        <translation>Ta bort den här klockan…</translation>
+    </message>
+    <message>
+        <source>Delete this clock?</source>
+        <translation>Ta bort den här klockan?</translation>
     </message>
 </context>
 <context>
@@ -188,6 +222,18 @@
         <source>Occurs in %1 from now %2</source>
         <translation>Inträffar om %1, från nu %2</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Ta bort</translation>
+    </message>
+    <message>
+        <source>Close without changing the alarm.</source>
+        <translation>Stäng utan att ändra alarmet.</translation>
+    </message>
+    <message>
+        <source>That date/time has already passed. Choose a later time for the alarm.</source>
+        <translation>Den tidpunkten har redan passerat. Välj en senare tid för alarmet.</translation>
+    </message>
 </context>
 <context>
     <name>CWhatCity</name>
@@ -254,6 +300,18 @@
     <message>
         <source>Select clock appearance</source>
         <translation>Välj klockans utseende</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Sök</translation>
+    </message>
+    <message>
+        <source>Type part of a city&apos;s name to find it.</source>
+        <translation>Skriv en del av en stads namn för att hitta den.</translation>
+    </message>
+    <message>
+        <source>Close without making a clock</source>
+        <translation>Stäng utan att skapa en klocka</translation>
     </message>
 </context>
 <context>
