@@ -82,6 +82,26 @@ function(kq_install_program program folder appid)
   endif()
 endfunction()
 kq_install_program(kinfold kinfold/app/desktop com.quorvanth.Kinfold)
+# Reminders come by themselves: at login from the autostart entry, and every hour (catching up
+# after the computer was off) from a user timer that the package enables for every user.
+set(KQ_KINFOLD_PROGRAM "${CMAKE_INSTALL_FULL_BINDIR}/kinfold")
+configure_file(packaging/kinfold-reminders.service.in "${KQ_DOC_DIR}/kinfold-reminders.service" @ONLY)
+# /etc/xdg/autostart for the /usr prefix of the packages, <prefix>/etc/xdg/autostart otherwise.
+install(FILES packaging/kinfold-reminders.desktop DESTINATION "${CMAKE_INSTALL_FULL_SYSCONFDIR}/xdg/autostart"
+  COMPONENT kinfold)
+install(FILES "${KQ_DOC_DIR}/kinfold-reminders.service" packaging/kinfold-reminders.timer
+  DESTINATION lib/systemd/user COMPONENT kinfold)
+# The maintainer scripts enable the timer on install, mask it on remove and forget it on purge.
+foreach(_control postinst postrm conffiles)
+  configure_file(packaging/kinfold.${_control} "${KQ_DOC_DIR}/kinfold-control/${_control}" COPYONLY)
+endforeach()
+set(CPACK_DEBIAN_KINFOLD_PACKAGE_CONTROL_EXTRA
+  "${KQ_DOC_DIR}/kinfold-control/postinst;${KQ_DOC_DIR}/kinfold-control/postrm;${KQ_DOC_DIR}/kinfold-control/conffiles")
+if(BUILD_TESTING)
+  add_test(NAME reminder_units COMMAND bash "${PROJECT_SOURCE_DIR}/tools/check-reminder-units.sh"
+    "${PROJECT_SOURCE_DIR}" $<TARGET_FILE:kinfold>)
+  set_tests_properties(reminder_units PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 60)
+endif()
 kq_install_program(markwheel markwheel/desktop com.quorvanth.Markwheel)
 if(TARGET dialwake)
   kq_install_program(dialwake dialwake/desktop com.quorvanth.Dialwake)

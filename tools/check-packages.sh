@@ -21,7 +21,9 @@ declare -A FILES
 FILES[kestrum]="$PRIVATE/libkestrum.so $PRIVATE/libplatform.so /usr/share/kestrum/TimeZones.txt"
 FILES[kinfold]="/usr/bin/kinfold /usr/share/applications/kinfold.desktop
   /usr/share/icons/hicolor/scalable/apps/kinfold.svg /usr/share/mime/packages/kinfold.xml
-  /usr/share/metainfo/com.quorvanth.Kinfold.metainfo.xml /usr/share/man/man1/kinfold.1.gz"
+  /usr/share/metainfo/com.quorvanth.Kinfold.metainfo.xml /usr/share/man/man1/kinfold.1.gz
+  /etc/xdg/autostart/kinfold-reminders.desktop
+  /usr/lib/systemd/user/kinfold-reminders.service /usr/lib/systemd/user/kinfold-reminders.timer"
 FILES[markwheel]="/usr/bin/markwheel /usr/share/applications/markwheel.desktop
   /usr/share/icons/hicolor/scalable/apps/markwheel.svg /usr/share/mime/packages/markwheel.xml
   /usr/share/metainfo/com.quorvanth.Markwheel.metainfo.xml /usr/share/man/man1/markwheel.1.gz"
@@ -100,6 +102,22 @@ for p in $PACKAGES; do
     kinfold|dialwake) readelf -d "$root/usr/bin/$p" | grep -q 'NEEDED.*\[libkestrum.so\]' && ok || bad "$p: does not load libkestrum.so" ;;
     markwheel) readelf -d "$root/usr/bin/$p" | grep -q 'NEEDED.*\[libplatform.so\]' && ok || bad "$p: does not load libplatform.so" ;;
   esac
+
+  # ---- reminders: autostart entry, user timer enabled for everyone on install, forgotten on purge ----
+  if [ "$p" = kinfold ]; then
+    out="$(desktop-file-validate "$root/etc/xdg/autostart/kinfold-reminders.desktop" 2>&1)" && [ -z "$out" ] \
+      && ok || bad "kinfold: autostart entry: $out"
+    grep -qx 'ExecStart=/usr/bin/kinfold --remind' "$root/usr/lib/systemd/user/kinfold-reminders.service" \
+      && ok || bad "kinfold: the reminder service does not run /usr/bin/kinfold --remind"
+    control="$(dpkg-deb --ctrl-tarfile "$deb" | tar -t 2>/dev/null | tr '\n' ' ')"
+    for script in postinst postrm conffiles; do
+      grep -q "\./$script " <<<"$control " && ok || bad "kinfold: no $script in the control files"
+    done
+    dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./postinst 2>/dev/null | grep -q 'user enable kinfold-reminders.timer' \
+      && ok || bad "kinfold: postinst does not enable the reminder timer"
+    dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./postrm 2>/dev/null | grep -q 'user purge kinfold-reminders.timer' \
+      && ok || bad "kinfold: postrm does not forget the reminder timer on purge"
+  fi
 
   # ---- copyright and changelog ----
   copyright="$root/usr/share/doc/$p/copyright"

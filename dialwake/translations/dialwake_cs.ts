@@ -5,105 +5,105 @@
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit (also -h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit tuto nápovědu a skončit (také -h)</translation>
     </message>
     <message>
         <source>Show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit verzi a skončit</translation>
     </message>
 </context>
 <context>
     <name>DialwakeHost</name>
     <message>
         <source>New clock...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nové hodiny…</translation>
     </message>
     <message>
         <source>Sounds...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvuky…</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit</translation>
     </message>
 </context>
 <context>
     <name>SoundsWindow</name>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Hodiny</translation>
     </message>
     <message>
         <source>Tick every second</source>
-        <translation type="unfinished"></translation>
+        <translation>Tikání každou sekundu</translation>
     </message>
     <message>
         <source>Bong on the hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Gong v celou hodinu</translation>
     </message>
     <message>
         <source>Quarter chimes</source>
-        <translation type="unfinished"></translation>
+        <translation>Čtvrthodinové odbíjení</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Budík</translation>
     </message>
     <message>
         <source>Ring</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvonění</translation>
     </message>
     <message>
         <source>Measure of music</source>
-        <translation type="unfinished"></translation>
+        <translation>Takt hudby</translation>
     </message>
     <message>
         <source>Repeat until answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Opakovat do odpovědi</translation>
     </message>
     <message>
         <source>Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpočet</translation>
     </message>
     <message>
         <source>Last ten seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Posledních deset sekund</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvuky</translation>
     </message>
     <message>
         <source>Click a sound to switch it on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klepnutím na zvuk jej zapnete nebo vypnete.</translation>
     </message>
     <message>
         <source>Sound output ready: %1 s buffer at %2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvukový výstup připraven: vyrovnávací paměť %1 s při %2 Hz</translation>
     </message>
     <message>
         <source>No sound output on this machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na tomto počítači není zvukový výstup.</translation>
     </message>
     <message>
         <source>&amp;Volume...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hlasitost…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>zap.</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>vyp.</translation>
     </message>
 </context>
 </TS>

@@ -5,105 +5,105 @@
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit (also -h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Εμφάνιση αυτής της βοήθειας και έξοδος (επίσης -h)</translation>
     </message>
     <message>
         <source>Show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Εμφάνιση της έκδοσης και έξοδος</translation>
     </message>
 </context>
 <context>
     <name>DialwakeHost</name>
     <message>
         <source>New clock...</source>
-        <translation type="unfinished"></translation>
+        <translation>Νέο ρολόι…</translation>
     </message>
     <message>
         <source>Sounds...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ήχοι…</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Έξοδος</translation>
     </message>
 </context>
 <context>
     <name>SoundsWindow</name>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Ρολόι</translation>
     </message>
     <message>
         <source>Tick every second</source>
-        <translation type="unfinished"></translation>
+        <translation>Χτύπος κάθε δευτερόλεπτο</translation>
     </message>
     <message>
         <source>Bong on the hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Γκονγκ στην ακριβή ώρα</translation>
     </message>
     <message>
         <source>Quarter chimes</source>
-        <translation type="unfinished"></translation>
+        <translation>Κωδωνοκρουσίες ανά τέταρτο</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Ξυπνητήρι</translation>
     </message>
     <message>
         <source>Ring</source>
-        <translation type="unfinished"></translation>
+        <translation>Κουδούνισμα</translation>
     </message>
     <message>
         <source>Measure of music</source>
-        <translation type="unfinished"></translation>
+        <translation>Ένα μέτρο μουσικής</translation>
     </message>
     <message>
         <source>Repeat until answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Επανάληψη μέχρι να απαντηθεί</translation>
     </message>
     <message>
         <source>Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Αντίστροφη μέτρηση</translation>
     </message>
     <message>
         <source>Last ten seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Τελευταία δέκα δευτερόλεπτα</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ήχοι</translation>
     </message>
     <message>
         <source>Click a sound to switch it on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Κάντε κλικ σε έναν ήχο για να τον ενεργοποιήσετε ή να τον απενεργοποιήσετε.</translation>
     </message>
     <message>
         <source>Sound output ready: %1 s buffer at %2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Η έξοδος ήχου είναι έτοιμη: ενδιάμεση μνήμη %1 s στα %2 Hz</translation>
     </message>
     <message>
         <source>No sound output on this machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν υπάρχει έξοδος ήχου σε αυτόν τον υπολογιστή.</translation>
     </message>
     <message>
         <source>&amp;Volume...</source>
-        <translation type="unfinished"></translation>
+        <translation>Έ&amp;νταση…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Κλείσιμο</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>ενεργό</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>ανενεργό</translation>
     </message>
 </context>
 </TS>

@@ -5,105 +5,105 @@
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit (also -h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Näytä tämä ohje ja lopeta (myös -h)</translation>
     </message>
     <message>
         <source>Show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Näytä versio ja lopeta</translation>
     </message>
 </context>
 <context>
     <name>DialwakeHost</name>
     <message>
         <source>New clock...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uusi kello…</translation>
     </message>
     <message>
         <source>Sounds...</source>
-        <translation type="unfinished"></translation>
+        <translation>Äänet…</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Lopeta</translation>
     </message>
 </context>
 <context>
     <name>SoundsWindow</name>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Kello</translation>
     </message>
     <message>
         <source>Tick every second</source>
-        <translation type="unfinished"></translation>
+        <translation>Tikitys joka sekunti</translation>
     </message>
     <message>
         <source>Bong on the hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Gongi tasatunnein</translation>
     </message>
     <message>
         <source>Quarter chimes</source>
-        <translation type="unfinished"></translation>
+        <translation>Vartin lyönnit</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Herätys</translation>
     </message>
     <message>
         <source>Ring</source>
-        <translation type="unfinished"></translation>
+        <translation>Soitto</translation>
     </message>
     <message>
         <source>Measure of music</source>
-        <translation type="unfinished"></translation>
+        <translation>Tahti musiikkia</translation>
     </message>
     <message>
         <source>Repeat until answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Toista kunnes kuitataan</translation>
     </message>
     <message>
         <source>Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähtölaskenta</translation>
     </message>
     <message>
         <source>Last ten seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Viimeiset kymmenen sekuntia</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Äänet</translation>
     </message>
     <message>
         <source>Click a sound to switch it on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Napsauta ääntä kytkeäksesi sen päälle tai pois.</translation>
     </message>
     <message>
         <source>Sound output ready: %1 s buffer at %2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Äänilähtö valmis: %1 s:n puskuri, %2 Hz</translation>
     </message>
     <message>
         <source>No sound output on this machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tässä koneessa ei ole äänilähtöä.</translation>
     </message>
     <message>
         <source>&amp;Volume...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ää&amp;nenvoimakkuus…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulje</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>päällä</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>pois</translation>
     </message>
 </context>
 </TS>

@@ -24,10 +24,13 @@ public:
             return false;
         }
         QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kService, "Notify");
+        // A service that reads markup in the body would take "Joe & Mary" or "<3" for tags.
+        QString body = QString::fromStdString(n.body);
+        if (BodyMarkup(bus)) body = body.toHtmlEscaped();
         QVariantMap hints;
         if (!n.desktopEntry.empty()) hints.insert("desktop-entry", QString::fromStdString(n.desktopEntry));
         call << QString::fromStdString(n.appName) << 0u << QString::fromStdString(n.icon)
-             << QString::fromStdString(n.summary) << QString::fromStdString(n.body) << QStringList() << hints
+             << QString::fromStdString(n.summary) << body << QStringList() << hints
              << n.timeoutMs;
         QDBusMessage reply = bus.call(call, QDBus::Block, m_timeoutMs);
         if (reply.type() != QDBusMessage::ReplyMessage) {
@@ -38,7 +41,20 @@ public:
     }
 
 private:
+    // Asked once per notifier; a service that does not answer is taken to read plain text.
+    bool BodyMarkup(QDBusConnection& bus)
+    {
+        if (m_markup < 0) {
+            QDBusMessage ask = QDBusMessage::createMethodCall(kService, kPath, kService, "GetCapabilities");
+            QDBusMessage reply = bus.call(ask, QDBus::Block, m_timeoutMs);
+            m_markup = reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+                       reply.arguments().first().toStringList().contains("body-markup");
+        }
+        return m_markup == 1;
+    }
+
     int m_timeoutMs;
+    int m_markup = -1;
 };
 
 } // namespace

@@ -43,7 +43,9 @@ TEST(NotifyChild, DISABLED_SendsTwo)
     std::unique_ptr<Notifier> notifier = MakeDesktopNotifier();
     std::string why;
     EXPECT_TRUE(notifier->Notify(Sample("Bob Jones (27)"), why)) << why;
-    EXPECT_TRUE(notifier->Notify(Sample("Ünal Öz (3)"), why)) << why;
+    Notification marked = Sample("Ünal Öz (3)");
+    marked.body = "Joe & Mary <3";
+    EXPECT_TRUE(notifier->Notify(marked, why)) << why;
 }
 
 TEST(DesktopNotifier, DunstShowsWhatItTook)
@@ -62,6 +64,8 @@ TEST(DesktopNotifier, DunstShowsWhatItTook)
     ASSERT_EQ(shown.size(), 2);
     // Newest first.
     EXPECT_EQ(shown[0].toObject()["summary"].toObject()["data"].toString(), QString::fromUtf8("Ünal Öz (3)"));
+    // dunst reads markup: the text arrives as written, not as tags.
+    EXPECT_EQ(shown[0].toObject()["body"].toObject()["data"].toString(), "Joe & Mary <3");
     const QJsonObject first = shown[1].toObject();
     EXPECT_EQ(first["summary"].toObject()["data"].toString(), "Bob Jones (27)");
     EXPECT_EQ(first["body"].toObject()["data"].toString(), "in 7 days, Friday 5 March");

@@ -5,347 +5,347 @@
     <name>CClockDlg</name>
     <message>
         <source>Click to minimize.  RIGHT click for setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klepnutím minimalizujete.  PRAVÝM tlačítkem otevřete nastavení.</translation>
     </message>
     <message>
         <source>Choose a city in your timezone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte město ve svém časovém pásmu.</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>sobota</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>neděle</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>pondělí</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>úterý</translation>
     </message>
     <message>
         <source>Wenesday</source>
-        <translation type="unfinished"></translation>
+        <translation>středa</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>čtvrtek</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>pátek</translation>
     </message>
     <message>
         <source>City, face and alarm...</source>
         <comment>menu clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Město, ciferník a budík…</translation>
     </message>
     <message>
         <source>Start at login</source>
         <comment>menu clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spouštět po přihlášení</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>Odložit</translation>
     </message>
     <message>
         <source>Ring again in 10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Zazvonit znovu za 10 minut</translation>
     </message>
     <message>
         <source>No timezone found for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Časové pásmo nenalezeno pro:</translation>
     </message>
     <message>
         <source>Alarm now</source>
-        <translation type="unfinished"></translation>
+        <translation>Budík nyní</translation>
     </message>
     <message>
         <source>Alarm in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Budík za %1</translation>
     </message>
     <message>
         <source>Minimize</source>
         <comment>menu clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Minimalizovat</translation>
     </message>
     <message>
         <source>Delete this clock...</source>
         <comment>menu clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Smazat tyto hodiny…</translation>
     </message>
     <message>
         <source>Delete this clock?</source>
-        <translation type="unfinished"></translation>
+        <translation>Smazat tyto hodiny?</translation>
     </message>
 </context>
 <context>
     <name>CDocFrame</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez názvu</translation>
     </message>
     <message>
         <source>&amp;New</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nový</translation>
     </message>
     <message>
         <source>Create a new document</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořit nový dokument</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otevřít…</translation>
     </message>
     <message>
         <source>Open an existing document</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít existující dokument</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uložit</translation>
     </message>
     <message>
         <source>Save the active document</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit aktuální dokument</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>Uložit &amp;jako…</translation>
     </message>
     <message>
         <source>Save the active document with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit aktuální dokument pod novým názvem</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>U&amp;končit</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit aplikaci; zeptá se na uložení dokumentů</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit změny v %1?</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechny soubory (*)</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit jako</translation>
     </message>
     <message>
         <source>Unexpected file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neočekávaný formát souboru.</translation>
     </message>
     <message>
         <source>Cannot open file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %1 nelze otevřít.</translation>
     </message>
     <message>
         <source>Failed to save document %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument %1 se nepodařilo uložit.</translation>
     </message>
     <message>
         <source>Open this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít tento dokument</translation>
     </message>
     <message>
         <source>Recent File</source>
-        <translation type="unfinished"></translation>
+        <translation>Nedávný soubor</translation>
     </message>
 </context>
 <context>
     <name>CSetAllarm</name>
     <message>
         <source>Set Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavit budík</translation>
     </message>
     <message>
         <source>Remark</source>
-        <translation type="unfinished"></translation>
+        <translation>Poznámka</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavit</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>Enter message you wnat to see at Alarm time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte zprávu, která se má zobrazit v čase buzení.</translation>
     </message>
     <message>
         <source>Set the alarm to trigger at given time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavit budík, aby zazvonil v zadaný čas.</translation>
     </message>
     <message>
         <source>Cancel the alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit budík.</translation>
     </message>
     <message>
         <source>Set date of alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavit datum budíku.</translation>
     </message>
     <message>
         <source>Set time of alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavit čas budíku.</translation>
     </message>
     <message>
         <source>That date/time has already occured</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto datum a čas už uplynuly</translation>
     </message>
     <message>
         <source>Occurs in %1 from now %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastane za %1 od nynějška (%2)</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstranit</translation>
     </message>
     <message>
         <source>Close without changing the alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít beze změny budíku.</translation>
     </message>
     <message>
         <source>That date/time has already passed. Choose a later time for the alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto datum a čas už uplynuly. Zvolte pro budík pozdější čas.</translation>
     </message>
 </context>
 <context>
     <name>CWhatCity</name>
     <message>
         <source>What city?</source>
-        <translation type="unfinished"></translation>
+        <translation>Které město?</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nový</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Budík</translation>
     </message>
     <message>
         <source>Clasic</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasický</translation>
     </message>
     <message>
         <source>Modern</source>
-        <translation type="unfinished"></translation>
+        <translation>Moderní</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotografie</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikona</translation>
     </message>
     <message>
         <source>Digital</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitální</translation>
     </message>
     <message>
         <source>24 Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>24hodinový</translation>
     </message>
     <message>
         <source>Select a city.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte město.</translation>
     </message>
     <message>
         <source>Set current clock for selected city and close</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavit tyto hodiny na vybrané město a zavřít</translation>
     </message>
     <message>
         <source>Create a new clock for selected city</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořit nové hodiny pro vybrané město</translation>
     </message>
     <message>
         <source>Delete the current clock and close</source>
-        <translation type="unfinished"></translation>
+        <translation>Smazat tyto hodiny a zavřít</translation>
     </message>
     <message>
         <source>Setup an alarm time relitive to selected city</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavit čas budíku podle času vybraného města</translation>
     </message>
     <message>
         <source>Select clock appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrat vzhled hodin</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Hledat</translation>
     </message>
     <message>
         <source>Type part of a city&apos;s name to find it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte část názvu města, abyste je našli.</translation>
     </message>
     <message>
         <source>Close without making a clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít bez vytvoření hodin</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>použití:</translation>
     </message>
     <message>
         <source>with</source>
-        <translation type="unfinished"></translation>
+        <translation>spolu s</translation>
     </message>
 </context>
 <context>
     <name>Kestrum</name>
     <message>
         <source>Failed to write Restart command</source>
-        <translation type="unfinished"></translation>
+        <translation>Příkaz pro opětovné spuštění se nepodařilo zapsat</translation>
     </message>
     <message>
         <source>Failed to read Restart commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Příkazy pro opětovné spuštění se nepodařilo načíst</translation>
     </message>
     <message>
         <source>Error in rewriting Startup file</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba při přepisování spouštěcího souboru</translation>
     </message>
     <message>
         <source>CreateSoundBuffer failed</source>
-        <translation type="unfinished"></translation>
+        <translation>CreateSoundBuffer selhalo</translation>
     </message>
     <message>
         <source>You are missing, TimeZones.txt, a required file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chybí vyžadovaný soubor TimeZones.txt.</translation>
     </message>
 </context>
 </TS>

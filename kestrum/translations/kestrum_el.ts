@@ -5,347 +5,347 @@
     <name>CClockDlg</name>
     <message>
         <source>Click to minimize.  RIGHT click for setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Κάντε κλικ για ελαχιστοποίηση.  ΔΕΞΙ κλικ για ρυθμίσεις.</translation>
     </message>
     <message>
         <source>Choose a city in your timezone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλέξτε μια πόλη στη ζώνη ώρας σας.</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Σάββατο</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Κυριακή</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Δευτέρα</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Τρίτη</translation>
     </message>
     <message>
         <source>Wenesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Τετάρτη</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Πέμπτη</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Παρασκευή</translation>
     </message>
     <message>
         <source>City, face and alarm...</source>
         <comment>menu clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Πόλη, πλάκα και ξυπνητήρι…</translation>
     </message>
     <message>
         <source>Start at login</source>
         <comment>menu clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Εκκίνηση κατά τη σύνδεση</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Εντάξει</translation>
     </message>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>Αναβολή</translation>
     </message>
     <message>
         <source>Ring again in 10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Νέο κουδούνισμα σε 10 λεπτά</translation>
     </message>
     <message>
         <source>No timezone found for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν βρέθηκε ζώνη ώρας για:</translation>
     </message>
     <message>
         <source>Alarm now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ξυπνητήρι τώρα</translation>
     </message>
     <message>
         <source>Alarm in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ξυπνητήρι σε %1</translation>
     </message>
     <message>
         <source>Minimize</source>
         <comment>menu clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ελαχιστοποίηση</translation>
     </message>
     <message>
         <source>Delete this clock...</source>
         <comment>menu clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Διαγραφή αυτού του ρολογιού…</translation>
     </message>
     <message>
         <source>Delete this clock?</source>
-        <translation type="unfinished"></translation>
+        <translation>Διαγραφή αυτού του ρολογιού;</translation>
     </message>
 </context>
 <context>
     <name>CDocFrame</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Χωρίς τίτλο</translation>
     </message>
     <message>
         <source>&amp;New</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Νέο</translation>
     </message>
     <message>
         <source>Create a new document</source>
-        <translation type="unfinished"></translation>
+        <translation>Δημιουργία νέου εγγράφου</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>Άν&amp;οιγμα…</translation>
     </message>
     <message>
         <source>Open an existing document</source>
-        <translation type="unfinished"></translation>
+        <translation>Άνοιγμα υπάρχοντος εγγράφου</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>Α&amp;ποθήκευση</translation>
     </message>
     <message>
         <source>Save the active document</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποθήκευση του τρέχοντος εγγράφου</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>Αποθήκευση &amp;ως…</translation>
     </message>
     <message>
         <source>Save the active document with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποθήκευση του τρέχοντος εγγράφου με νέο όνομα</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>Έ&amp;ξοδος</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Έξοδος από την εφαρμογή· ζητά αποθήκευση των εγγράφων</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποθήκευση των αλλαγών στο %1;</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Όλα τα αρχεία (*)</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Άνοιγμα</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποθήκευση ως</translation>
     </message>
     <message>
         <source>Unexpected file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Μη αναμενόμενη μορφή αρχείου.</translation>
     </message>
     <message>
         <source>Cannot open file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν είναι δυνατό το άνοιγμα του αρχείου %1.</translation>
     </message>
     <message>
         <source>Failed to save document %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποτυχία αποθήκευσης του εγγράφου %1.</translation>
     </message>
     <message>
         <source>Open this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Άνοιγμα αυτού του εγγράφου</translation>
     </message>
     <message>
         <source>Recent File</source>
-        <translation type="unfinished"></translation>
+        <translation>Πρόσφατο αρχείο</translation>
     </message>
 </context>
 <context>
     <name>CSetAllarm</name>
     <message>
         <source>Set Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Ρύθμιση ξυπνητηριού</translation>
     </message>
     <message>
         <source>Remark</source>
-        <translation type="unfinished"></translation>
+        <translation>Σημείωση</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ρύθμιση</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ακύρωση</translation>
     </message>
     <message>
         <source>Enter message you wnat to see at Alarm time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Εισαγάγετε το μήνυμα που θέλετε να δείτε την ώρα του ξυπνητηριού.</translation>
     </message>
     <message>
         <source>Set the alarm to trigger at given time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ρύθμιση του ξυπνητηριού να χτυπήσει την καθορισμένη ώρα.</translation>
     </message>
     <message>
         <source>Cancel the alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ακύρωση του ξυπνητηριού.</translation>
     </message>
     <message>
         <source>Set date of alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ορισμός ημερομηνίας ξυπνητηριού.</translation>
     </message>
     <message>
         <source>Set time of alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ορισμός ώρας ξυπνητηριού.</translation>
     </message>
     <message>
         <source>That date/time has already occured</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυτή η ημερομηνία και ώρα έχει ήδη περάσει</translation>
     </message>
     <message>
         <source>Occurs in %1 from now %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Συμβαίνει σε %1 από τώρα (%2)</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Αφαίρεση</translation>
     </message>
     <message>
         <source>Close without changing the alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Κλείσιμο χωρίς αλλαγή του ξυπνητηριού.</translation>
     </message>
     <message>
         <source>That date/time has already passed. Choose a later time for the alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυτή η ημερομηνία και ώρα έχει ήδη περάσει. Επιλέξτε μεταγενέστερη ώρα για το ξυπνητήρι.</translation>
     </message>
 </context>
 <context>
     <name>CWhatCity</name>
     <message>
         <source>What city?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ποια πόλη;</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Νέο</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ακύρωση</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Ξυπνητήρι</translation>
     </message>
     <message>
         <source>Clasic</source>
-        <translation type="unfinished"></translation>
+        <translation>Κλασικό</translation>
     </message>
     <message>
         <source>Modern</source>
-        <translation type="unfinished"></translation>
+        <translation>Μοντέρνο</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Φωτογραφία</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Εικονίδιο</translation>
     </message>
     <message>
         <source>Digital</source>
-        <translation type="unfinished"></translation>
+        <translation>Ψηφιακό</translation>
     </message>
     <message>
         <source>24 Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>24ωρο</translation>
     </message>
     <message>
         <source>Select a city.</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλέξτε μια πόλη.</translation>
     </message>
     <message>
         <source>Set current clock for selected city and close</source>
-        <translation type="unfinished"></translation>
+        <translation>Ρύθμιση αυτού του ρολογιού για την επιλεγμένη πόλη και κλείσιμο</translation>
     </message>
     <message>
         <source>Create a new clock for selected city</source>
-        <translation type="unfinished"></translation>
+        <translation>Δημιουργία νέου ρολογιού για την επιλεγμένη πόλη</translation>
     </message>
     <message>
         <source>Delete the current clock and close</source>
-        <translation type="unfinished"></translation>
+        <translation>Διαγραφή αυτού του ρολογιού και κλείσιμο</translation>
     </message>
     <message>
         <source>Setup an alarm time relitive to selected city</source>
-        <translation type="unfinished"></translation>
+        <translation>Ρύθμιση ώρας ξυπνητηριού με βάση την ώρα της επιλεγμένης πόλης</translation>
     </message>
     <message>
         <source>Select clock appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλογή εμφάνισης ρολογιού</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Αναζήτηση</translation>
     </message>
     <message>
         <source>Type part of a city&apos;s name to find it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Πληκτρολογήστε μέρος του ονόματος μιας πόλης για να τη βρείτε.</translation>
     </message>
     <message>
         <source>Close without making a clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Κλείσιμο χωρίς δημιουργία ρολογιού</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>χρήση:</translation>
     </message>
     <message>
         <source>with</source>
-        <translation type="unfinished"></translation>
+        <translation>μαζί με</translation>
     </message>
 </context>
 <context>
     <name>Kestrum</name>
     <message>
         <source>Failed to write Restart command</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποτυχία εγγραφής της εντολής επανεκκίνησης</translation>
     </message>
     <message>
         <source>Failed to read Restart commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποτυχία ανάγνωσης των εντολών επανεκκίνησης</translation>
     </message>
     <message>
         <source>Error in rewriting Startup file</source>
-        <translation type="unfinished"></translation>
+        <translation>Σφάλμα κατά την επανεγγραφή του αρχείου εκκίνησης</translation>
     </message>
     <message>
         <source>CreateSoundBuffer failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Το CreateSoundBuffer απέτυχε</translation>
     </message>
     <message>
         <source>You are missing, TimeZones.txt, a required file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Λείπει το απαιτούμενο αρχείο TimeZones.txt.</translation>
     </message>
 </context>
 </TS>

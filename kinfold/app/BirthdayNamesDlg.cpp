@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/BirthdayNamesDlg.h"
+#include <QCollator>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <string>
@@ -14,17 +18,56 @@
 #include "platform/Archive.h"
 #include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
+#include "reminders/Upcoming.h"
 #include "view/KinfoldDoc.h"
 
 namespace {
-// Alphabetical without regard to case, and the same on every machine.
+// In the order of the user's language (its collation), by keys made once per line, so that a
+// long list sorts quickly; lines that collate alike keep a fixed order by their bytes.
 class NameItem : public QListWidgetItem {
 public:
-    using QListWidgetItem::QListWidgetItem;
+    NameItem(const QString& text, const QCollator& collator) : QListWidgetItem(text), m_key(collator.sortKey(text)) {}
     bool operator<(const QListWidgetItem& other) const override
     {
-        int c = text().compare(other.text(), Qt::CaseInsensitive);
+        const auto* o = dynamic_cast<const NameItem*>(&other);
+        int c = o ? m_key.compare(o->m_key) : text().compare(other.text(), Qt::CaseInsensitive);
         return c != 0 ? c < 0 : text() < other.text();
+    }
+
+private:
+    QCollatorSortKey m_key;
+};
+
+const int kDateRole = Qt::UserRole + 1;
+
+// The user's language; without one (the "C" locale of a bare session) the common order of
+// letters, which sorts "ann" before "Bob" as people expect.
+QLocale CollationLocale()
+{
+    QLocale locale;
+    return locale.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : locale;
+}
+
+// Draws the entry's date at the right of its line, in the gray of secondary text.
+class DateDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        const QString date = index.data(kDateRole).toString();
+        if (date.isEmpty()) return;
+        painter->save();
+        painter->setPen(option.palette.color(option.state & QStyle::State_Selected ? QPalette::HighlightedText
+                                                                                    : QPalette::PlaceholderText));
+        painter->drawText(option.rect.adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter, date);
+        painter->restore();
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.rwidth() += option.fontMetrics.horizontalAdvance(index.data(kDateRole).toString()) + 16;
+        return size;
     }
 };
 
@@ -45,15 +88,25 @@ std::vector<std::string> Contents(const BirthdayList& list)
 }
 }  // namespace
 
-CBirthdayNamesDlg::CBirthdayNamesDlg(CKinfoldDoc* doc, QWidget* parent) : CKinfoldDialog(parent), m_pDoc(doc)
+CBirthdayNamesDlg::CBirthdayNamesDlg(CKinfoldDoc* doc, QWidget* parent)
+    : CKinfoldDialog(parent), m_pDoc(doc), m_Collator(CollationLocale())
 {
     setWindowTitle(tr("Birthday Names"));
     auto* layout = new QHBoxLayout(this);
+    auto* left = new QVBoxLayout;
+    m_ctlSearch = new QLineEdit(this);
+    m_ctlSearch->setPlaceholderText(tr("Search"));
+    m_ctlSearch->setClearButtonEnabled(true);
+    SetToolTip(m_ctlSearch, tr("Show only the entries whose text or date holds these letters."));
+    left->addWidget(m_ctlSearch);
     m_ctlList = new QListWidget(this);
     m_ctlList->setSortingEnabled(true);
-    m_ctlList->setMinimumSize(260, 280);
+    m_ctlList->setMinimumSize(340, 280);
+    m_ctlList->setItemDelegate(new DateDelegate(m_ctlList));
+    m_ctlList->setUniformItemSizes(true);
     SetToolTip(m_ctlList, tr("The List of Birthdays."));
-    layout->addWidget(m_ctlList, 1);
+    left->addWidget(m_ctlList, 1);
+    layout->addLayout(left, 1);
 
     auto* buttons = new QVBoxLayout;
     m_btnEdit = new QPushButton(tr("Edit"), this);
@@ -76,6 +129,7 @@ CBirthdayNamesDlg::CBirthdayNamesDlg(CKinfoldDoc* doc, QWidget* parent) : CKinfo
     connect(m_btnEdit, &QPushButton::clicked, this, &CBirthdayNamesDlg::OnEdit);
     connect(m_btnDelete, &QPushButton::clicked, this, &CBirthdayNamesDlg::OnDelete);
     connect(m_btnAdd, &QPushButton::clicked, this, &CBirthdayNamesDlg::OnAdd);
+    connect(m_ctlSearch, &QLineEdit::textChanged, this, &CBirthdayNamesDlg::ApplyFilter);
     connect(m_btnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     // A double click edits, as the list box's users expect.
@@ -83,10 +137,18 @@ CBirthdayNamesDlg::CBirthdayNamesDlg(CKinfoldDoc* doc, QWidget* parent) : CKinfo
     m_List.SetChooser(PleaseChooseCallback(this));
 }
 
-void CBirthdayNamesDlg::AddLine(const CString& text, int index)
+QString EntryDateText(const BirthdayEntry& e)
 {
-    auto* item = new NameItem(ToQt(text));
+    // A day without a year as the same-name rule writes it.
+    return e.year == 0 ? QString::asprintf("--%02d-%02d", e.month, e.day) : QString::fromStdString(IsoDate(e));
+}
+
+void CBirthdayNamesDlg::AddLine(const BirthdayEntry& entry, int index)
+{
+    auto* item = new NameItem(ToQt(entry.DisplayText()), m_Collator);
     item->setData(Qt::UserRole, index);
+    item->setData(kDateRole, EntryDateText(entry));
+    item->setHidden(!Matches(item));
     // Older lists may hold dates the editor refuses: marked, so that they are found and mended.
     if (index >= 0 && index < m_List.GetCount() && HasImpossibleDate(m_List[index])) {
         item->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
@@ -98,6 +160,23 @@ void CBirthdayNamesDlg::AddLine(const CString& text, int index)
     m_ctlList->addItem(item);
 }
 
+bool CBirthdayNamesDlg::Matches(const QListWidgetItem* item) const
+{
+    const QString filter = m_ctlSearch->text().trimmed();
+    return filter.isEmpty() || item->text().contains(filter, Qt::CaseInsensitive) ||
+           item->data(kDateRole).toString().contains(filter);
+}
+
+void CBirthdayNamesDlg::ApplyFilter()
+{
+    // Hidden lines stay in the list: OK still puts every entry back.
+    for (int row = 0; row < m_ctlList->count(); ++row) {
+        QListWidgetItem* item = m_ctlList->item(row);
+        item->setHidden(!Matches(item));
+        if (item->isHidden() && item->isSelected()) item->setSelected(false);
+    }
+}
+
 void CBirthdayNamesDlg::OnInitDialog()
 {
     m_List.SetSize(0);
@@ -105,7 +184,7 @@ void CBirthdayNamesDlg::OnInitDialog()
     const BirthdayList& docList = m_pDoc->List();
     for (int i = 0; i < docList.GetCount(); ++i) {
         const BirthdayEntry& e = docList[i];
-        AddLine(e.text, m_List.AddOrMerge(e));
+        AddLine(e, m_List.AddOrMerge(e));
     }
     m_ctlList->setFocus();
 }
@@ -113,7 +192,7 @@ void CBirthdayNamesDlg::OnInitDialog()
 void CBirthdayNamesDlg::EditSelected(bool presetDelete)
 {
     QListWidgetItem* item = m_ctlList->currentItem();
-    if (!item || !item->isSelected()) return;
+    if (!item || !item->isSelected() || item->isHidden()) return;
     int index = item->data(Qt::UserRole).toInt();
     if (index < 0 || index >= m_List.GetCount()) return;
     CBirthdayEditDlg dlg(this);
@@ -124,7 +203,7 @@ void CBirthdayNamesDlg::EditSelected(bool presetDelete)
     delete m_ctlList->takeItem(m_ctlList->row(item));
     if (!dlg.m_bDelete) {
         m_List.SetAt(index, dlg.m_Entry);
-        AddLine(dlg.m_Entry.text, index);
+        AddLine(dlg.m_Entry, index);
     }
     m_ctlList->update();
 }
@@ -145,7 +224,7 @@ void CBirthdayNamesDlg::OnAdd()
     dlg.m_Entry = BirthdayEntry();
     dlg.m_bDelete = false;
     if (dlg.exec() != QDialog::Accepted || dlg.m_bDelete) return;
-    AddLine(dlg.m_Entry.text, m_List.AddOrMerge(dlg.m_Entry));
+    AddLine(dlg.m_Entry, m_List.AddOrMerge(dlg.m_Entry));
 }
 
 bool CBirthdayNamesDlg::OnOK()

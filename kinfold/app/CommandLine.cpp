@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <ctime>
 #include "app/KinfoldApp.h"
+#include "app/ReminderCommands.h"
 #include "birthdays/ImportCommand.h"
+#include "dav/AccountSync.h"
 #include "holidays/CountrySets.h"
 #include "holidays/HolidayList.h"
 #include "platform/Locale.h"
@@ -21,6 +23,13 @@ const CommandOption kOptions[] = {
     {"--save", "OUT.kfd", QT_TRANSLATE_NOOP("CommandLine", "Save the merged list to OUT.kfd instead of DOC.kfd"), "--import"},
     {"--export-ics", "OUT.ics",
      QT_TRANSLATE_NOOP("CommandLine", "Write the entries the calendar shows of DOC.kfd (or the last document) as yearly iCalendar events")},
+    {"--no-alarms", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Leave the reminders' alarms out of the events"), "--export-ics"},
+    {"--upcoming", "[DAYS]",
+     QT_TRANSLATE_NOOP("CommandLine", "Print the events of today and the next DAYS days (default 14, at most 366) of DOC.kfd (or the last document)")},
+    {"--remind", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "Show a desktop notification for every reminder of DOC.kfd (or the watched document) now due")},
+    {"--now", "YYYY-MM-DD[THH:MM]", QT_TRANSLATE_NOOP("CommandLine", "Take this local date and time (00:00 without one) for now"),
+     "--upcoming --remind"},
     {"--print-pdf", "OUT.pdf", QT_TRANSLATE_NOOP("CommandLine", "Print twelve months of DOC.kfd (or an empty list) to a PDF file without a window")},
     {"--year", "YEAR", QT_TRANSLATE_NOOP("CommandLine", "First year printed, -9900 to 11400; from January unless --month is given"), "--print-pdf"},
     {"--month", "MONTH", QT_TRANSLATE_NOOP("CommandLine", "First month printed: 1-12, or 13 in a moon year of 13 months"), "--print-pdf"},
@@ -31,18 +40,35 @@ const CommandOption kOptions[] = {
     {"--landscape", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Sideways pages, the default"), "--print-pdf"},
     {"--week-numbers", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Each week row's number in its first cell"), "--print-pdf"},
     {"--holiday-sets", nullptr, QT_TRANSLATE_NOOP("CommandLine", "List the built-in country holiday sets, one a line: code, a blank, the name")},
-    {"--list-holidays", "YEAR", QT_TRANSLATE_NOOP("CommandLine", "Print each holiday of YEAR (1-9999) as \"YYYY-MM-DD name\", from the stored list")},
-    {"--holidays", "CODE", QT_TRANSLATE_NOOP("CommandLine", "Holidays of country set CODE (see --holiday-sets) for this run only"),
-     "--print-pdf --list-holidays"},
+    {"--list-holidays", "YEAR", QT_TRANSLATE_NOOP("CommandLine", "Print each holiday of YEAR (-9900 to 11400) as \"YYYY-MM-DD name\", from the stored list")},
+    {"--import-holidays", "FILE.ics",
+     QT_TRANSLATE_NOOP("CommandLine", "Add the all-day events of an iCalendar file to the stored holiday list (timed events are skipped)")},
+    {"--holidays", "CODE", QT_TRANSLATE_NOOP("CommandLine", "Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also \"stored\""),
+     "--print-pdf --list-holidays --upcoming"},
+    {"--add-account", "URL",
+     "Add a CardDAV/CalDAV account (a server's root or one collection); the password is read from standard input"},
+    {"--user", "NAME", "The account's user name", "--add-account"},
+    {"--no-publish", nullptr, "Only read the address books, publish no calendar", "--add-account"},
+    {"--accounts", nullptr, "List the accounts, one a line, with their numbers"},
+    {"--remove-account", "N", "Remove account N (see --accounts) and its password"},
+    {"--sync", nullptr, "Read every account's address books into DOC.kfd (or the last document) and publish its birthdays"},
+    {"--password-stdin", nullptr, "Read the accounts' passwords from standard input, one a line, instead of the secret store",
+     "--sync"},
 };
 
 const std::string_view kUsageLines[] = {
     "kinfold [DOC.kfd]",
     "kinfold --import FILE [--save OUT.kfd] [DOC.kfd]",
-    "kinfold --export-ics OUT.ics [DOC.kfd]",
+    "kinfold --export-ics OUT.ics [--no-alarms] [DOC.kfd]",
+    "kinfold --upcoming [DAYS] [--holidays CODE|stored] [--now YYYY-MM-DD[THH:MM]] [DOC.kfd]",
+    "kinfold --remind [--now YYYY-MM-DD[THH:MM]] [DOC.kfd]",
     "kinfold --print-pdf OUT.pdf [--year YEAR] [--month MONTH] [--holidays CODE] [more print options] [DOC.kfd]",
     "kinfold --holiday-sets",
     "kinfold --list-holidays YEAR [--holidays CODE]",
+    "kinfold --import-holidays FILE.ics",
+    "kinfold --add-account URL --user NAME [--no-publish]",
+    "kinfold --accounts | --remove-account N",
+    "kinfold --sync [--password-stdin] [DOC.kfd]",
 };
 
 int Fail(const std::string& message, int status = 2)
@@ -72,17 +98,15 @@ int RunExport(const CommandArgs& args)
     if (args.Files().size() > 1) return Fail("only one document can be exported (got " + args.Files()[1] + ")");
     QtSettingsStore store("Kinfold");
     ImportCommandResult r = RunExportCommand(args.Value("--export-ics"), args.Files().empty() ? "" : args.Files()[0],
-                                             store, (int64_t)std::time(nullptr));
+                                             store, (int64_t)std::time(nullptr), !args.Has("--no-alarms"));
     return Report(r);
 }
 
 // The year and the list of "--list-holidays YEAR [--holidays CODE]"; an error text or "".
 std::string ReadListHolidaysOptions(const CommandArgs& args, int& year, HolidayList& list)
 {
-    const std::string text = args.Value("--list-holidays");
-    bool ok = false;
-    year = QString::fromStdString(text).trimmed().toInt(&ok);
-    if (!ok || text.empty() || year < 1 || year > 9999) return "--list-holidays: \"" + text + "\" is no year from 1 to 9999";
+    const QString problem = ReadYearOption("--list-holidays", args.Value("--list-holidays"), year);
+    if (!problem.isEmpty()) return problem.toLocal8Bit().toStdString();
     if (args.Files().size() > 0) return "--list-holidays reads no document (got " + args.Files()[0] + ")";
     if (args.Has("--holidays")) return HolidaySetByCode(args.Value("--holidays"), list);
     StoredHolidays(list);
@@ -115,7 +139,23 @@ int RunListHolidays(const CommandArgs& args)
     const std::string problem = ReadListHolidaysOptions(args, year, list);
     if (!problem.empty()) return Fail(problem);
     for (const DatedHoliday& d : list.HolidaysInYear(year))
-        std::printf("%04d-%02d-%02d %s\n", d.year, d.month, d.day, d.name.c_str());
+        std::printf("%s%04d-%02d-%02d %s\n", d.year < 0 ? "-" : "", d.year < 0 ? -d.year : d.year, d.month, d.day,
+                    d.name.c_str());
+    return 0;
+}
+
+int RunImportHolidays(const CommandArgs& args)
+{
+    if (!args.Files().empty()) return Fail("--import-holidays reads no document (got " + args.Files()[0] + ")");
+    // The list in effect: the stored one, or the factory list when none is stored.
+    HolidayList list;
+    StoredHolidays(list);
+    std::string line;
+    int status = 0;
+    const std::string problem = AddHolidaysFromFile(args.Value("--import-holidays"), list, line, status);
+    if (!problem.empty()) return Fail(problem, status);
+    list.SaveToSettings(AppSettings());
+    std::printf("%s\n", line.c_str());
     return 0;
 }
 
@@ -125,6 +165,13 @@ const BatchCommand kCommands[] = {
     {"--print-pdf", true, CheckPrintPdf, RunPrintPdfCommand},
     {"--holiday-sets", false, nullptr, RunHolidaySets},
     {"--list-holidays", false, CheckListHolidays, RunListHolidays},
+    {"--import-holidays", false, nullptr, RunImportHolidays},
+    {"--add-account", false, CheckAccountCommand, RunAddAccount},
+    {"--accounts", false, CheckAccountCommand, RunListAccounts},
+    {"--remove-account", false, CheckAccountCommand, RunRemoveAccount},
+    {"--sync", false, CheckAccountCommand, RunSync},
+    {"--upcoming", false, CheckUpcoming, RunUpcoming},
+    {"--remind", false, CheckRemind, RunRemind},
 };
 
 std::vector<std::string> ToStd(const QStringList& list)
@@ -150,7 +197,7 @@ int KinfoldMain(int argc, char** argv)
     InstallTranslations(catalogs);
     CommandArgs args;
     std::string error;
-    if (!ParseCommandArgs(ArgumentsOf(argc, argv), kOptions, args, error))
+    if (!ParseCommandArgs(WithUpcomingDays(ArgumentsOf(argc, argv)), kOptions, args, error))
         return Fail(error + " (see kinfold --help)");
     if (args.Has("--help")) {
         std::fputs(KinfoldUsage().c_str(), stdout);
@@ -185,7 +232,7 @@ int KinfoldMain(int argc, char** argv)
     // Qt has taken its own options ("-platform offscreen") out of the arguments by now.
     QStringList rest = app.arguments();
     rest.removeFirst();
-    if (!ParseCommandArgs(ToStd(rest), kOptions, args, error)) return Fail(error);
+    if (!ParseCommandArgs(WithUpcomingDays(ToStd(rest)), kOptions, args, error)) return Fail(error);
     if (command && !args.Others().empty()) return Fail("unknown option " + args.Others()[0] + " (see kinfold --help)");
     if (command) return command->run(args);
     return RunKinfold(app, args.Files().empty() ? QString() : QString::fromLocal8Bit(args.Files()[0]));

@@ -12,6 +12,7 @@
 #include <climits>
 #include "platform/CTime.h"
 #include "platform/Locale.h"
+#include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
@@ -49,7 +50,12 @@ CHolidayEditDlg::CHolidayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
         QT_TRANSLATE_NOOP("CHolidayEditDlg", "Fixed date"), QT_TRANSLATE_NOOP("CHolidayEditDlg", "Fixed day of week"), QT_TRANSLATE_NOOP("CHolidayEditDlg", "Next business day after"), QT_TRANSLATE_NOOP("CHolidayEditDlg", "Days from Easter"),
         QT_TRANSLATE_NOOP("CHolidayEditDlg", "Fixed date, on a weekend also the next free weekday"), QT_TRANSLATE_NOOP("CHolidayEditDlg", "Fixed date, on a Sunday the Saturday before"),
         QT_TRANSLATE_NOOP("CHolidayEditDlg", "Day of week on or after the date"), QT_TRANSLATE_NOOP("CHolidayEditDlg", "Day of week on or before the date"), QT_TRANSLATE_NOOP("CHolidayEditDlg", "Date in one year only"),
-        QT_TRANSLATE_NOOP("CHolidayEditDlg", "Day of week on or after the date, or the date itself on")};
+        QT_TRANSLATE_NOOP("CHolidayEditDlg", "Day of week on or after the date, or the date itself on"),
+        QT_TRANSLATE_NOOP("CHolidayEditDlg", "Fixed date, on a weekend also the Friday before or Monday after (observed)"),
+        QT_TRANSLATE_NOOP("CHolidayEditDlg", "Day the season begins (equinox or solstice)"),
+        QT_TRANSLATE_NOOP("CHolidayEditDlg", "A holiday on a Sunday: the next free day"),
+        QT_TRANSLATE_NOOP("CHolidayEditDlg", "A day between two holidays"),
+        QT_TRANSLATE_NOOP("CHolidayEditDlg", "Not on the date in one year (moved)")};
     for (int k = 0; k < kRuleButtons; ++k) {
         m_ctlKind[k] = new QRadioButton(tr(labels[k]), kinds);
         group->addButton(m_ctlKind[k], k);
@@ -58,6 +64,11 @@ CHolidayEditDlg::CHolidayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
     SetToolTip(m_ctlKind[0], tr("Legale definition."));
     SetToolTip(m_ctlKind[3], tr("Good Friday -2, Easter Monday 1, Ascension 39, Whit Monday 50."));
     SetToolTip(m_ctlKind[4], tr("As the United Kingdom keeps Christmas and Boxing Day."));
+    SetToolTip(m_ctlKind[10], tr("As the United States observe their federal holidays."));
+    SetToolTip(m_ctlKind[11], tr("Choose March or September for the equinoxes, June or December for the solstices."));
+    SetToolTip(m_ctlKind[12], tr("For the whole list, as Japan keeps its holidays; the name is the day's."));
+    SetToolTip(m_ctlKind[13], tr("For the whole list; the day of week chosen is left out."));
+    SetToolTip(m_ctlKind[14], tr("The holiday of this name is not kept on the date in the year given."));
     connect(group, &QButtonGroup::idClicked, this, [this](int k) { EnableByKind(kButtonKinds[k]); });
     body->addWidget(kinds);
 
@@ -113,7 +124,25 @@ CHolidayEditDlg::CHolidayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
     more->addWidget(m_ctlYear, 1, 2);
     more->addWidget(new QLabel(tr("Date itself on"), this), 0, 3);
     more->addWidget(m_ctlKeepWeekday, 1, 3);
+    m_ctlHours = new CSpinEdit(this);
+    m_ctlHours->SetRange(-12, 14);
+    SetToolTip(m_ctlHours, tr("Hours from UT of the local time (Japan 9)."));
+    more->addWidget(new QLabel(tr("Hours from UT"), this), 0, 4);
+    more->addWidget(m_ctlHours, 1, 4);
     body->addLayout(more);
+
+    auto* years = new QHBoxLayout;
+    m_ctlFirstYear = new CSpinEdit(this, true);
+    m_ctlLastYear = new CSpinEdit(this, true);
+    for (CSpinEdit* y : {m_ctlFirstYear, m_ctlLastYear}) y->SetRange(0, 9999);
+    SetToolTip(m_ctlFirstYear, tr("First year the holiday is kept; empty for always."));
+    SetToolTip(m_ctlLastYear, tr("Last year the holiday is kept; empty for always."));
+    years->addWidget(new QLabel(tr("Kept from year"), this));
+    years->addWidget(m_ctlFirstYear);
+    years->addWidget(new QLabel(tr("to"), this));
+    years->addWidget(m_ctlLastYear);
+    years->addStretch(1);
+    body->addLayout(years);
 
     AddOkCancelColumn(this, top, m_btnOk, m_btnCancel);
 }
@@ -131,15 +160,19 @@ void CHolidayEditDlg::EnableByKind(int kind)
     const bool easter = kind == Holiday::WesternEaster || kind == Holiday::OrthodoxEaster;
     const bool weekRule = kind == Holiday::FixedDayOfWeek;
     const bool nearWeekday = kind == Holiday::WeekdayOnOrAfter || kind == Holiday::WeekdayOnOrBefore ||
-                             kind == Holiday::WeekdayOnOrAfterUnless;
-    m_ctlMonth->setEnabled(!easter);
+                             kind == Holiday::WeekdayOnOrAfterUnless || kind == Holiday::BetweenHolidays;
+    // The rules for the whole list have no date of their own.
+    const bool listWide = kind == Holiday::SundayToNextFree || kind == Holiday::BetweenHolidays;
+    const bool season = kind == Holiday::SeasonDay;
+    m_ctlMonth->setEnabled(!easter && !listWide);
     m_ctlWeek->setEnabled(weekRule);
     m_ctlWeekday->setEnabled(weekRule || nearWeekday);
-    m_ctlDay->setEnabled(!weekRule && !easter);
+    m_ctlDay->setEnabled(!weekRule && !easter && !listWide && !season);
     m_ctlEaster->setEnabled(easter);
     m_ctlOffset->setEnabled(easter);
-    m_ctlYear->setEnabled(kind == Holiday::OneYearDate);
+    m_ctlYear->setEnabled(kind == Holiday::OneYearDate || kind == Holiday::NotInYear);
     m_ctlKeepWeekday->setEnabled(kind == Holiday::WeekdayOnOrAfterUnless);
+    m_ctlHours->setEnabled(season);
 }
 
 void CHolidayEditDlg::OnInitDialog()
@@ -169,9 +202,16 @@ void CHolidayEditDlg::OnInitDialog()
     select(m_ctlWeek, h.week);
     m_ctlDay->setText(QString::number(easter && h.day == 0 ? 1 : h.day));
     m_ctlEaster->setCurrentIndex(h.kind == Holiday::OrthodoxEaster ? 1 : 0);
-    m_ctlOffset->SetValue(h.offset);
+    const bool season = h.kind == Holiday::SeasonDay;
+    m_ctlOffset->SetValue(season ? 0 : h.offset);
+    m_ctlHours->SetValue(season ? h.offset : 9);
+    // Empty fields for rules kept in every year.
+    m_ctlFirstYear->SetText(h.firstYear ? QString::number(h.firstYear) : QString());
+    m_ctlLastYear->SetText(h.lastYear ? QString::number(h.lastYear) : QString());
     // A new one-year date starts on the year it is entered in.
-    m_ctlYear->SetValue(h.kind == Holiday::OneYearDate ? h.year : CTime::GetCurrentTime().GetYear());
+    m_ctlYear->SetValue(h.kind == Holiday::OneYearDate || h.kind == Holiday::NotInYear
+                            ? h.year
+                            : CTime::GetCurrentTime().GetYear());
     select(m_ctlKeepWeekday, h.keepWeekday);
     const int button = ButtonOfKind(h.kind);
     m_ctlKind[button]->setChecked(true);
@@ -193,8 +233,23 @@ bool CHolidayEditDlg::OnOK()
             !CheckIntegerRange(m_ctlOffset, offset, -Holiday::kMaxEasterOffset, Holiday::kMaxEasterOffset))
             return false;
     }
-    if (kind == Holiday::OneYearDate) {
+    if (kind == Holiday::OneYearDate || kind == Holiday::NotInYear) {
         if (!ReadIntegerField(m_ctlYear, year) || !CheckIntegerRange(m_ctlYear, year, 1, 9999)) return false;
+    }
+    if (kind == Holiday::SeasonDay) {
+        if (!ReadIntegerField(m_ctlHours, offset) || !CheckIntegerRange(m_ctlHours, offset, -12, 14)) return false;
+    }
+    int bounds[2] = {0, 0};
+    CSpinEdit* const boundFields[2] = {m_ctlFirstYear, m_ctlLastYear};
+    for (int i = 0; i < 2; ++i) {
+        if (boundFields[i]->Text().trimmed().isEmpty()) continue;
+        if (!ReadIntegerField(boundFields[i], bounds[i]) || !CheckIntegerRange(boundFields[i], bounds[i], 0, 9999))
+            return false;
+    }
+    if (bounds[0] && bounds[1] && bounds[1] < bounds[0]) {
+        AfxMessageBox(FromQt(tr("The last year comes before the first.")), MB_OK | MB_ICONWARNING, CString(), this);
+        m_ctlLastYear->setFocus();
+        return false;
     }
     Holiday& h = m_Holiday;
     h.name = FromQt(m_ctlName->text());
@@ -206,6 +261,8 @@ bool CHolidayEditDlg::OnOK()
     h.offset = offset;
     h.year = year;
     h.keepWeekday = m_ctlKeepWeekday->currentIndex();
+    h.firstYear = bounds[0];
+    h.lastYear = bounds[1];
     if (h.NeedsYear()) {
         // The newer kinds keep only the fields their stored text holds, so the record in the
         // list is the one the next start reads back.

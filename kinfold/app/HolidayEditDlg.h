@@ -18,12 +18,13 @@ public:
 
     // The rule buttons in order; button k sets kind kButtonKinds[k] (the Easter button gives kind
     // 3 or 4 by the Easter list).
-    static constexpr int kRuleButtons = 10;
+    static constexpr int kRuleButtons = 15;
     static constexpr int kButtonKinds[kRuleButtons] = {
         Holiday::FixedDate,         Holiday::FixedDayOfWeek,     Holiday::NextBusinessDayAfter,
         Holiday::WesternEaster,     Holiday::SubstituteForward,  Holiday::SundayToSaturday,
         Holiday::WeekdayOnOrAfter,  Holiday::WeekdayOnOrBefore,  Holiday::OneYearDate,
-        Holiday::WeekdayOnOrAfterUnless};
+        Holiday::WeekdayOnOrAfterUnless, Holiday::ObservedFridayMonday, Holiday::SeasonDay,
+        Holiday::SundayToNextFree,  Holiday::BetweenHolidays,    Holiday::NotInYear};
     // The button of a kind (the Easter button for both Easter kinds); 0 for unknown kinds.
     static int ButtonOfKind(int kind);
 
@@ -41,6 +42,9 @@ public:
     CSpinEdit* m_ctlOffset = nullptr;       // days from Easter, -99..99
     CSpinEdit* m_ctlYear = nullptr;         // the year of a one-year date
     QComboBox* m_ctlKeepWeekday = nullptr;  // as m_ctlWeekday: the date itself is kept on this day
+    CSpinEdit* m_ctlHours = nullptr;        // hours from UT of a season day's local time, -12..14
+    CSpinEdit* m_ctlFirstYear = nullptr;    // the rule is kept from this year; empty or 0 for always
+    CSpinEdit* m_ctlLastYear = nullptr;     // and up to this one
     QPushButton* m_btnOk = nullptr;
     QPushButton* m_btnCancel = nullptr;
 

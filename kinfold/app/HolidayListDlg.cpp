@@ -4,10 +4,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QFileDialog>
 #include "app/CountrySetDlg.h"
+#include "app/KinfoldApp.h"
 #include "app/HolidayEditDlg.h"
 #include "holidays/CountrySets.h"
 #include "holidays/HolidayList.h"
+#include "platform/Document.h"
 #include "platform/MessageBox.h"
 #include "platform/Locale.h"
 #include "platform/Settings.h"
@@ -31,6 +34,7 @@ CHolidayListDlg::CHolidayListDlg(HolidayList& list, QWidget* parent) : CKinfoldD
     m_btnDelete = new QPushButton(tr("Delete"), this);
     m_btnReset = new QPushButton(tr("Reset"), this);
     m_btnCountry = new QPushButton(tr("Country..."), this);
+    m_btnFromFile = new QPushButton(tr("From file..."), this);
     m_btnOk->setDefault(true);
     SetToolTip(m_btnOk, kTipOk);
     SetToolTip(m_btnCancel, kTipCancelValues);
@@ -39,10 +43,11 @@ CHolidayListDlg::CHolidayListDlg(HolidayList& list, QWidget* parent) : CKinfoldD
     SetToolTip(m_btnDelete, tr("Remove selected holliday."));
     SetToolTip(m_btnReset, tr("Put in the initial factory settings."));
     SetToolTip(m_btnCountry, tr("Put in the public holidays of a country."));
+    SetToolTip(m_btnFromFile, tr("Add the all-day events of a calendar file (.ics)."));
     buttons->addWidget(m_btnOk);
     buttons->addWidget(m_btnCancel);
     buttons->addSpacing(12);
-    for (QPushButton* b : {m_btnEdit, m_btnNew, m_btnDelete, m_btnReset, m_btnCountry}) buttons->addWidget(b);
+    for (QPushButton* b : {m_btnEdit, m_btnNew, m_btnDelete, m_btnReset, m_btnCountry, m_btnFromFile}) buttons->addWidget(b);
     buttons->addStretch(1);
     layout->addLayout(buttons);
 
@@ -53,13 +58,14 @@ CHolidayListDlg::CHolidayListDlg(HolidayList& list, QWidget* parent) : CKinfoldD
     connect(m_btnDelete, &QPushButton::clicked, this, &CHolidayListDlg::OnDelete);
     connect(m_btnReset, &QPushButton::clicked, this, &CHolidayListDlg::OnReset);
     connect(m_btnCountry, &QPushButton::clicked, this, &CHolidayListDlg::OnCountry);
+    connect(m_btnFromFile, &QPushButton::clicked, this, &CHolidayListDlg::OnFromFile);
     connect(m_ctlList, &QListWidget::itemDoubleClicked, this, [this] { OnEdit(); });
 }
 
 void CHolidayListDlg::Refill(int select)
 {
     m_ctlList->clear();
-    for (const Holiday& h : m_List.Items()) m_ctlList->addItem(ToQt(h.name));
+    for (const Holiday& h : m_List.Items()) m_ctlList->addItem(ToQt(h.Label()));
     if (select >= 0 && select < m_ctlList->count()) m_ctlList->setCurrentRow(select);
 }
 
@@ -128,6 +134,26 @@ void CHolidayListDlg::OnCountry()
     for (const Holiday& h : CountrySetHolidays(set)) m_List.Add(h);
     m_List.SaveToSettings(AppSettings());
     Refill(first);
+}
+
+void CHolidayListDlg::OnFromFile()
+{
+    const QString path = CDocFrame::fileDialogHook
+                             ? CDocFrame::fileDialogHook(false, QString())
+                             : QFileDialog::getOpenFileName(this, tr("From file"), QString(),
+                                                            tr("iCalendar files (*.ics *.ical);;All files (*)"));
+    if (path.isEmpty()) return;
+    const int first = m_List.GetCount();
+    std::string line;
+    int status = 0;
+    const std::string problem = AddHolidaysFromFile(path.toLocal8Bit().toStdString(), m_List, line, status);
+    if (!problem.empty()) {
+        AfxMessageBox(problem, MB_OK | MB_ICONWARNING, CString(), this);
+        return;
+    }
+    m_List.SaveToSettings(AppSettings());
+    Refill(first);
+    AfxMessageBox(line, MB_OK | MB_ICONINFORMATION, CString(), this);
 }
 
 void CHolidayListDlg::OnCancel()

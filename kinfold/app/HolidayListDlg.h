@@ -19,6 +19,8 @@ public:
     void OnReset();
     // Puts in a country's set, replacing the list or after it (the user is asked), and saves.
     void OnCountry();
+    // Adds the all-day events of an iCalendar file the user chooses, and saves.
+    void OnFromFile();
     void OnCancel();
 
     void done(int result) override;
@@ -31,6 +33,7 @@ public:
     QPushButton* m_btnDelete = nullptr;
     QPushButton* m_btnReset = nullptr;
     QPushButton* m_btnCountry = nullptr;
+    QPushButton* m_btnFromFile = nullptr;
 
 protected:
     void OnInitDialog() override;

@@ -4,13 +4,16 @@
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 #include "app/MainFrame.h"
+#include "birthdays/FileBytes.h"
 #include "birthdays/DateCheck.h"
 #include "birthdays/ImportCommand.h"
 #include "calendar/MoonDate.h"
 #include "holidays/CountrySets.h"
+#include "holidays/HolidayImport.h"
 #include "holidays/HolidayList.h"
 #include "platform/Locale.h"
 #include "platform/Settings.h"
@@ -60,6 +63,8 @@ int RunKinfold(QApplication& app, const QString& document)
     OpenStartDocument(*frame, document);
     frame->show();
     frame->repaint();
+    // Once at start, when the window stands: the address books may have changed since.
+    QTimer::singleShot(0, frame.get(), [f = frame.get()] { f->SyncNow(true); });
     int rc = app.exec();
     frame.reset();
     return rc;
@@ -75,12 +80,42 @@ bool ReadNumber(const std::string& text, int& out)
 }
 }  // namespace
 
+QString ReadYearOption(const char* option, const std::string& v, int& year)
+{
+    const QString text = QString::fromLocal8Bit(v);
+    if (!ReadNumber(v, year)) return QString(option) + ": \"" + text + "\" is not a year";
+    if (year == 0) return QString(option) + ": there is no year 0 (1 BC is year -1)";
+    if (!IsYearInRange(year))
+        return QString(option) + ": " + text + " is outside the years shown, " + QString::number(kFirstYear) + " to " +
+               QString::number(kLastYear);
+    return QString();
+}
+
 std::string HolidaySetByCode(const std::string& code, HolidayList& list)
 {
     const CountrySet* set = FindCountrySet(code);
     if (!set) return "--holidays: no country set \"" + code + "\" (see kinfold --holiday-sets)";
     list.RemoveAll();
     for (const Holiday& h : CountrySetHolidays(*set)) list.Add(h);
+    return "";
+}
+
+std::string AddHolidaysFromFile(const std::string& path, HolidayList& list, std::string& line, int& status)
+{
+    std::string bytes, error;
+    if (!ReadWholeFile(path, bytes, error)) {
+        status = 1;
+        return error;
+    }
+    std::vector<Holiday> found;
+    HolidayImportCounts counts;
+    if (!HolidaysFromICalendar(bytes, found, counts, error)) {
+        status = 2;
+        return path + " " + error;
+    }
+    for (const Holiday& h : found) list.Add(h);
+    line = path + ": " + counts.Line();
+    status = 0;
     return "";
 }
 
@@ -99,12 +134,8 @@ QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& o, double 
     o.output = q(args.Value("--print-pdf"));
     if (o.output.isEmpty()) return "--print-pdf needs an output file name";
     if (args.Has("--year")) {
-        std::string v = args.Value("--year");
-        if (!ReadNumber(v, o.year)) return "--year: \"" + q(v) + "\" is not a year";
-        if (o.year == 0) return "--year: there is no year 0 (1 BC is year -1)";
-        if (!IsYearInRange(o.year))
-            return "--year: " + q(v) + " is outside the years shown, " + QString::number(kFirstYear) + " to " +
-                   QString::number(kLastYear);
+        const QString problem = ReadYearOption("--year", args.Value("--year"), o.year);
+        if (!problem.isEmpty()) return problem;
     }
     if (args.Has("--calendar")) {
         std::string v = args.Value("--calendar");
@@ -113,7 +144,9 @@ QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& o, double 
     }
     if (args.Has("--month")) {
         std::string v = args.Value("--month");
-        if (!ReadNumber(v, o.month) || o.month < 1 || o.month > 13) return "--month: \"" + q(v) + "\" is no month from 1 to 12";
+        // 13 is refused below unless the calendar has it; the message names both ranges.
+        if (!ReadNumber(v, o.month) || o.month < 1 || o.month > 13)
+            return "--month: \"" + q(v) + "\" is no month from 1 to 12, or 13 in a moon year of 13 months";
         if (o.month == 13) {
             if (o.calendar < 2) return "--month: month 13 is only in the moon calendars (--calendar 2 or 3)";
             // Without --year the moon year of today, which in early January is last year's.

@@ -35,10 +35,16 @@ struct PrintPdfOptions {
 
 class HolidayList;
 // Puts the country set of `code` (any case) in `list`; "" or a message naming the unknown code.
+// A year option's value, -9900 to 11400 without 0; an error text naming `option`, or empty.
+QString ReadYearOption(const char* option, const std::string& value, int& year);
 std::string HolidaySetByCode(const std::string& code, HolidayList& list);
 // The stored holiday list as the calendar reads it, without writing to the store (no factory
 // list is stored on the way).
 void StoredHolidays(HolidayList& list);
+// Appends the all-day events of the iCalendar file at `path` to `list`. On success "" and the
+// counts' line ("FILE: 12 holidays from ..."); else the reason, with `status` 1 for a file that
+// cannot be read and 2 for one that is no sound iCalendar file, and the list untouched.
+std::string AddHolidaysFromFile(const std::string& path, HolidayList& list, std::string& line, int& status);
 
 // Reads "--print-pdf OUT [--year Y] [--month M] [--months-per-page N] [--calendar T] [--paper P]
 // [--portrait | --landscape] [--holidays CODE] [--week-numbers] [DOC]" from a command line checked against Kinfold's options;

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include "app/AccountsDlg.h"
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -89,6 +90,12 @@ void CMainFrame::CreateMenus()
     file->addSeparator();
     file->addAction(v->Action(ID_IMPORT));
     file->addAction(v->Action(ID_EXPORT_CALENDAR));
+    QAction* accounts = file->addAction("Accounts...");
+    accounts->setStatusTip("Add, change or remove the address books read and the calendar published to");
+    connect(accounts, &QAction::triggered, this, [this] { CAccountsDlg(this).exec(); });
+    QAction* sync = file->addAction("Sync Now");
+    sync->setStatusTip("Read the accounts' address books into the list and publish its birthdays");
+    connect(sync, &QAction::triggered, this, [this] { SyncNow(false); });
     file->addSeparator();
     file->addAction(v->Action(ID_FILE_PRINT));
     file->addAction(v->Action(ID_FILE_PRINT_PREVIEW));
@@ -123,6 +130,7 @@ void CMainFrame::CreateMenus()
     status->setChecked(true);
     connect(status, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
     view->addAction(v->Action(ID_OPTIONS));
+    view->addAction(v->Action(ID_UPCOMING));
     view->addSeparator();
     for (int id : {ID_MONDAY, ID_FIRST_NAME, ID_ANNIVERSARY, ID_DAY_COUNT, ID_PICTURES, ID_DEAD, ID_NOTES,
                    ID_MOON_PHASE, ID_SEASONS, ID_WEEK_NUMBERS})
@@ -173,6 +181,13 @@ void CMainFrame::CreateStatusBar()
     connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& text) {
         if (text.isEmpty()) bar->showMessage(tr(kIdleText));
     });
+}
+
+void CMainFrame::SyncNow(bool atStart)
+{
+    SyncDocumentWithAccounts(this, *m_pDoc, atStart);
+    m_pView->update();
+    RefreshTitle();
 }
 
 void CMainFrame::OnDocumentReady()

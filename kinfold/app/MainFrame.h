@@ -27,6 +27,8 @@ public:
     // The help page for a topic (0x10000 + identifier), or "" when there is none.
     static QString HelpText(int contextNumber);
     void ShowHelp(int contextNumber);
+    // File > "Sync Now"; at start quiet when there is no account.
+    void SyncNow(bool atStart);
 
 protected:
     void OnDocumentReady() override;

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include "app/DialogSupport.h"
 #include "app/OptionsPages.h"
+#include "app/ReminderDialogs.h"
 #include "platform/Locale.h"
 #include "platform/Settings.h"
 #include "platform/ToolTips.h"
@@ -42,8 +43,9 @@ COptions::COptions(const QString& caption, CKinfoldView* view, int firstPage)
     m_pMargins = new CPPMargins(this);
     m_pFont = new CPPFont(this);
     m_pNames = new CPPNames(this);
+    m_pReminders = new CPPReminders(this);
     for (CPropertyPage* p : {(CPropertyPage*)m_pOptions, (CPropertyPage*)m_pMargins, (CPropertyPage*)m_pFont,
-                             (CPropertyPage*)m_pNames}) {
+                             (CPropertyPage*)m_pNames, (CPropertyPage*)m_pReminders}) {
         m_ctlTabs->addTab(p, p->Title());
         connect(p, &CPropertyPage::modifiedChanged, this, &COptions::UpdateApply);
     }

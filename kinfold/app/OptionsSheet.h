@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The options sheet: four pages that each read their stored display options of one profile when
-// first shown and write them back on OK or Apply. The view then reloads what was written.
+// first shown and write them back on OK or Apply, and the reminders' page, the same for every
+// profile. The view then reloads what was written.
 #include <QDialog>
 #include <QWidget>
 #include "view/core/DisplayOptions.h"
@@ -51,6 +52,7 @@ class CPPOptions;
 class CPPMargins;
 class CPPFont;
 class CPPNames;
+class CPPReminders;
 
 class COptions : public QDialog {
     Q_OBJECT
@@ -68,6 +70,7 @@ public:
     CPPMargins* m_pMargins = nullptr;
     CPPFont* m_pFont = nullptr;
     CPPNames* m_pNames = nullptr;
+    CPPReminders* m_pReminders = nullptr;
     QTabWidget* m_ctlTabs = nullptr;
     QPushButton* m_btnOk = nullptr;
     QPushButton* m_btnCancel = nullptr;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs behind the view's commands: the names list, the import (GEDCOM or vCard), the
 // calendar export, the holidays, the options sheet, the year chooser, the target date and the click on a day.
+#include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -14,10 +15,11 @@
 #include "app/HolidayListDlg.h"
 #include "app/OptionsSheet.h"
 #include "app/PleaseChooseDlg.h"
+#include "app/ReminderDialogs.h"
 #include "app/ViewCommands.h"
 #include "app/YearDlg.h"
 #include "birthdays/BirthdayImport.h"
-#include "birthdays/DateCheck.h"
+#include "birthdays/FileBytes.h"
 #include "platform/Document.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
@@ -48,6 +50,7 @@ public:
     void Import(CKinfoldView& view) override;
     void ExportCalendar(CKinfoldView& view) override;
     void Holidays(CKinfoldView& view) override;
+    void Upcoming(CKinfoldView& view) override;
     void Options(CKinfoldView& view) override;
     void Year(CKinfoldView& view) override;
     void Target(CKinfoldView& view) override;
@@ -131,6 +134,23 @@ void CViewDialogs::Import(CKinfoldView& view)
 
 void CViewDialogs::ExportCalendar(CKinfoldView& view)
 {
+    // What the calendar shows in profile 0, and the reminders as alarms when they are on; the
+    // user sees what goes into the file and what stays out before choosing it.
+    const EventRules rules = ProfileZeroRules(view);
+    CalendarExportOptions preset;
+    preset.switches = rules.switches;
+    preset.leapDay = rules.leapDay;
+    const ReminderSettings reminders = LoadReminderSettings(AppSettings());
+    if (reminders.enabled) {
+        preset.alarmDays = reminders.leadDays;
+        preset.alarmMinutes = reminders.minutes;
+    }
+    const BirthdayList& list = view.GetDocument()->List();
+    CExportCalendarDlg choose(list, preset, &view);
+    if (choose.exec() != QDialog::Accepted) return;
+    CalendarExportOptions options = choose.Options();
+    options.stamp = (int64_t)std::time(nullptr);
+
     // Beside the document, under its name.
     const QString docPath = view.GetDocument()->GetPathName();
     QString suggested = docPath.isEmpty() ? QDir::current().filePath("Kinfold.ics")
@@ -140,21 +160,27 @@ void CViewDialogs::ExportCalendar(CKinfoldView& view)
                                                                             CKinfoldView::tr("iCalendar file (*.ics);;All files (*)"));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += ".ics";
-    // What the calendar shows in profile 0: the switches in effect when it is the one shown.
-    DisplayOptions profile0 = view.m_nCalendarType == 0 ? view.m_Options : ::LoadDisplayOptions(AppSettings(), 0);
-    CalendarExportOptions options;
-    options.switches = profile0.switches;
-    options.leapDay = profile0.leapDay;
-    options.stamp = (int64_t)std::time(nullptr);
-    int events = 0;
+    CalendarLeftOut left;
+    const std::vector<CalendarEvent> events = CalendarEvents(list, options, &left);
     std::string error;
-    if (!ExportCalendarFile(FromQt(path), view.GetDocument()->List(), options, events, error)) {
+    if (!WriteWholeFile(FromQt(path), CalendarFileText(events, options.stamp), error)) {
         AfxMessageBox(error, MB_OK | MB_ICONERROR, CString(), &view);
         return;
     }
-    QString said = QString("%1 %2 written to %3").arg(events).arg(events == 1 ? "event" : "events").arg(path);
-    if (int n = CountOnNoDay(view.GetDocument()->List(), options.switches)) said += "; " + ToQt(LeftOutText(n));
-    ShowStatus(view, said);
+    // Said where the user looks anyway, without a box to close; the entries on no day among
+    // what was left out.
+    ShowStatus(view, QString("%1 %2 written to %3; %4")
+                         .arg(events.size())
+                         .arg(events.size() == 1 ? "event" : "events")
+                         .arg(path, QString::fromStdString(ExportLeftOutText(left))));
+}
+
+void CViewDialogs::Upcoming(CKinfoldView& view)
+{
+    const QDate today = QDate::currentDate();
+    CUpcomingDlg dlg(view.GetDocument()->List(), ProfileZeroRules(view),
+                     GregorianDate(today.month(), today.day(), today.year()), &view);
+    dlg.exec();
 }
 
 void CViewDialogs::Holidays(CKinfoldView& view)

@@ -12,8 +12,17 @@ bool BirthdayEntry::ShowsOn(const CalendarDate& date, DisplaySwitches switches, 
     bool qualifies = HasKind(Individual) || (switches.IsSet(DisplaySwitches::Anniversaries) && HasKind(Couple)) ||
                      (switches.IsSet(DisplaySwitches::Notes) && HasKind(Note));
     if (!qualifies || years < 0) return false;
-    if (!switches.IsSet(DisplaySwitches::DeadBirthdays) && date.Compare(endDate) > 0) return false;
+    if (!switches.IsSet(DisplaySwitches::DeadBirthdays) && EndedBy(date)) return false;
     return true;
+}
+
+bool BirthdayEntry::EndedBy(const CalendarDate& date) const
+{
+    if (endDate.IsEmpty() || date.IsEmpty()) return false;
+    if (date.year != endDate.year) return date.year > endDate.year;
+    if (endDate.month == 0) return false;
+    if (date.month != endDate.month) return date.month > endDate.month;
+    return endDate.day != 0 && date.day > endDate.day;
 }
 
 CString BirthdayEntry::FirstName() const
@@ -51,4 +60,47 @@ CString BirthdayEntry::LastName() const
     CString trimmed = text.substr(0, end + 1);
     size_t blank = trimmed.rfind(' ');
     return blank == CString::npos ? trimmed : trimmed.substr(blank + 1);
+}
+
+bool SameDate(const CalendarDate& a, const CalendarDate& b)
+{
+    return a.year == b.year && a.month == b.month && a.day == b.day;
+}
+
+bool CardTie::operator==(const CardTie& o) const
+{
+    return href == o.href && etag == o.etag && text == o.text && SameDate(date, o.date) &&
+           SameDate(endDate, o.endDate) && SameDate(otherDate, o.otherDate) && kind == o.kind;
+}
+
+bool BirthdayEntry::SameFields(const BirthdayEntry& o) const
+{
+    return text == o.text && kind == o.kind && SameDate(*this, o) && SameDate(endDate, o.endDate) &&
+           SameDate(otherDate, o.otherDate);
+}
+
+void BirthdayEntry::TieTo(const std::string& href, const std::string& etag)
+{
+    tie.href = href;
+    tie.etag = etag;
+    tie.text = text;
+    tie.date.Assign(*this);
+    tie.endDate.Assign(endDate);
+    tie.otherDate.Assign(otherDate);
+    tie.kind = kind;
+}
+
+BirthdayEntry BirthdayEntry::TiedFields() const
+{
+    BirthdayEntry base(tie.date);
+    base.text = tie.text;
+    base.kind = tie.kind;
+    base.endDate.Assign(tie.endDate);
+    base.otherDate.Assign(tie.otherDate);
+    return base;
+}
+
+bool BirthdayEntry::ChangedSinceTie() const
+{
+    return tie.IsSet() && !SameFields(TiedFields());
 }

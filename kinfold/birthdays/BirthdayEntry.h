@@ -2,6 +2,7 @@
 #pragma once
 // One line of the birthday list: a person's birthday, a couple's wedding day or a dated note.
 #include <cstdint>
+#include <string>
 #include "calendar/CalendarDate.h"
 #include "platform/CString.h"
 
@@ -34,6 +35,23 @@ private:
     uint32_t m_bits = 0;
 };
 
+// The same year, month and day (unlike Compare, an empty date equals only an empty date).
+bool SameDate(const CalendarDate& a, const CalendarDate& b);
+
+// What ties an entry to the address-book card it came from: the card's address and version,
+// and the entry as that card last gave it, so that a sync can tell the user's own changes from
+// the card's. Entries typed or imported from files have none (empty href).
+struct CardTie {
+    std::string href;  // absolute address of the card on its server
+    std::string etag;
+    CString text;  // the entry's fields as the card gave them
+    CalendarDate date, endDate, otherDate;
+    uint16_t kind = 0;
+
+    bool IsSet() const { return !href.empty(); }
+    bool operator==(const CardTie& o) const;
+};
+
 // The entry is its own date: the birth date, the wedding date or the note's day.
 class BirthdayEntry : public CalendarDate {
 public:
@@ -48,15 +66,21 @@ public:
     CalendarDate otherDate;  // an individual's marriage
     uint16_t kind = 0;
     uint32_t recordNumber = 0;  // record in the genealogy file it came from, 0 when typed
+    CardTie tie;                // the address-book card it came from, if any
 
     BirthdayEntry() = default;
     explicit BirthdayEntry(const CalendarDate& date) : CalendarDate(date.month, date.day, date.year) {}
     BirthdayEntry(const BirthdayEntry&) = default;
     BirthdayEntry& operator=(const BirthdayEntry&) = default;
+    BirthdayEntry(BirthdayEntry&&) = default;
+    BirthdayEntry& operator=(BirthdayEntry&&) = default;
 
     // Whether the entry is drawn on `date`, a day with the entry's month and day; `years` is
     // always set to the years since the entry's date (age or years of marriage).
     bool ShowsOn(const CalendarDate& date, DisplaySwitches switches, int& years) const;
+    // Whether `date` lies after the end (death) date: after its day, or, for a date known only
+    // to the month or the year, after that month or year. Never with an empty end date.
+    bool EndedBy(const CalendarDate& date) const;
 
     bool HasKind(uint16_t mask) const { return (kind & mask) != 0; }
     void SetKind(uint16_t mask) { kind = (uint16_t)(kind | mask); }
@@ -69,6 +93,15 @@ public:
     // The text as people read it: a person's or couple's name without the GEDCOM slashes
     // around the surname; notes as they stand.
     CString DisplayText() const;
+
+    // Whether text, kind and the three dates equal the other's (ties and record numbers aside).
+    bool SameFields(const BirthdayEntry& other) const;
+    // Ties the entry to its card as it stands now.
+    void TieTo(const std::string& href, const std::string& etag);
+    // The entry as its card last gave it (no tie of its own).
+    BirthdayEntry TiedFields() const;
+    // True when tied and changed since the card last gave it.
+    bool ChangedSinceTie() const;
 };
 
 // "Anne /Mowbray/" -> "Anne Mowbray", "Richard //" -> "Richard", "/Smith/" -> "Smith"; a text

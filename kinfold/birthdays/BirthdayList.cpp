@@ -12,19 +12,72 @@ void BirthdayList::Changed()
     m_version = ++s_last;
 }
 
+namespace {
+
+uint32_t TextHash(const CString& text) { return (uint32_t)std::hash<std::string_view>()(text); }
+
+} // namespace
+
+void BirthdayList::InvalidateIndex()
+{
+    m_indexValid = false;
+    // A list that no longer looks texts up (sorted, loaded) keeps no table.
+    std::vector<Slot>().swap(m_slots);
+    m_indexed = 0;
+}
+
+void BirthdayList::GrowIndex() const
+{
+    size_t size = 64;
+    while (size < 2 * (m_indexed + 1)) size *= 2;
+    std::vector<Slot> old;
+    old.swap(m_slots);
+    m_slots.assign(size, Slot());
+    for (const Slot& s : old) {
+        if (s.index == 0) continue;
+        size_t k = s.hash & (size - 1);
+        while (m_slots[k].index != 0) k = (k + 1) & (size - 1);
+        m_slots[k] = s;
+    }
+}
+
+void BirthdayList::IndexEntry(size_t i) const
+{
+    if (2 * (m_indexed + 1) > m_slots.size()) GrowIndex();
+    const CString& text = m_entries[i].text;
+    const uint32_t h = TextHash(text);
+    const size_t mask = m_slots.size() - 1;
+    for (size_t k = h & mask;; k = (k + 1) & mask) {
+        Slot& s = m_slots[k];
+        if (s.index == 0) {
+            s = Slot{h, (uint32_t)(i + 1)};
+            ++m_indexed;
+            return;
+        }
+        if (s.hash == h && m_entries[s.index - 1].text == text) return;
+    }
+}
+
 void BirthdayList::RebuildIndex() const
 {
-    m_index.clear();
-    m_index.reserve(m_entries.size());
-    for (size_t i = 0; i < m_entries.size(); ++i) m_index.emplace(m_entries[i].text, (int)i);
+    size_t size = 64;
+    while (size < 2 * (m_entries.size() + 1)) size *= 2;
+    m_slots.assign(size, Slot());
+    m_indexed = 0;
+    for (size_t i = 0; i < m_entries.size(); ++i) IndexEntry(i);
     m_indexValid = true;
 }
 
 int BirthdayList::FindByText(const CString& text) const
 {
     if (!m_indexValid) RebuildIndex();
-    auto it = m_index.find(text);
-    return it == m_index.end() ? -1 : it->second;
+    const uint32_t h = TextHash(text);
+    const size_t mask = m_slots.size() - 1;
+    for (size_t k = h & mask;; k = (k + 1) & mask) {
+        const Slot& s = m_slots[k];
+        if (s.index == 0) return -1;
+        if (s.hash == h && m_entries[s.index - 1].text == text) return (int)s.index - 1;
+    }
 }
 
 int BirthdayList::FindByText(const BirthdayEntry& entry) const { return FindByText(entry.text); }
@@ -42,7 +95,7 @@ int BirthdayList::AddOrMerge(const BirthdayEntry& add, bool& merged)
     if (i < 0) {
         m_entries.push_back(add);
         i = (int)m_entries.size() - 1;
-        m_index.emplace(add.text, i);
+        IndexEntry((size_t)i);
         Changed();
         return i;
     }
@@ -56,7 +109,7 @@ int BirthdayList::AddOrMerge(const BirthdayEntry& add, bool& merged)
     auto settle = [&](CalendarDate& stored, const CalendarDate& offered, const char* word) {
         if (stored.Compare(offered) == 0 || offered.IsEmpty()) return;
         DateChoice choice = DateChoice::B;
-        if (m_chooser) choice = m_chooser(found.text, word, offered.FormatShort(), stored.FormatShort());
+        if (m_chooser) choice = m_chooser(found.DisplayText(), word, offered.FormatShort(), stored.FormatShort());
         if (choice == DateChoice::A) stored.Assign(offered);
     };
     settle(found.endDate, add.endDate, "Death");
@@ -70,37 +123,79 @@ int BirthdayList::AddOrMerge(const BirthdayEntry& add, bool& merged)
 void BirthdayList::SetAt(int i, const BirthdayEntry& entry)
 {
     BirthdayEntry& e = m_entries.at((size_t)i);
-    if (e.text != entry.text) m_indexValid = false;
+    if (e.text != entry.text) InvalidateIndex();
     e = entry;
+    Changed();
+}
+
+void BirthdayList::SetOtherDateAt(int i, const CalendarDate& date)
+{
+    m_entries.at((size_t)i).otherDate.Assign(date);
     Changed();
 }
 
 void BirthdayList::SetSize(int n)
 {
     if (n < 0) n = 0;
-    if ((size_t)n < m_entries.size()) m_indexValid = false;
+    if ((size_t)n < m_entries.size()) InvalidateIndex();
     size_t old = m_entries.size();
     m_entries.resize((size_t)n);
     // New entries all have the empty text.
-    if ((size_t)n > old && m_indexValid) m_index.emplace(CString(), (int)old);
+    if ((size_t)n > old && m_indexValid) IndexEntry(old);
+    Changed();
+}
+
+void BirthdayList::RemoveAt(int i)
+{
+    m_entries.erase(m_entries.begin() + (ptrdiff_t)(size_t)i);
+    m_indexValid = false;
     Changed();
 }
 
 void BirthdayList::Swap(int i, int j)
 {
     std::swap(m_entries.at((size_t)i), m_entries.at((size_t)j));
-    m_indexValid = false;
+    InvalidateIndex();
     Changed();
 }
 
 void BirthdayList::SortByDate()
 {
-    std::stable_sort(m_entries.begin(), m_entries.end(), [](const BirthdayEntry& a, const BirthdayEntry& b) {
-        if (a.month != b.month) return a.month < b.month;
-        if (a.day != b.day) return a.day < b.day;
-        return a.year < b.year;
-    });
-    m_indexValid = false;
+    // Sorting positions rather than entries and then moving each entry once keeps a big list
+    // from being copied around, or doubled in memory by a merge buffer.
+    struct Key {
+        int month, day, year;
+        uint32_t index;  // keeps entries of equal dates in their order
+        bool operator<(const Key& o) const
+        {
+            if (month != o.month) return month < o.month;
+            if (day != o.day) return day < o.day;
+            if (year != o.year) return year < o.year;
+            return index < o.index;
+        }
+    };
+    std::vector<Key> keys(m_entries.size());
+    for (size_t i = 0; i < keys.size(); ++i)
+        keys[i] = Key{m_entries[i].month, m_entries[i].day, m_entries[i].year, (uint32_t)i};
+    std::sort(keys.begin(), keys.end());
+    std::vector<uint32_t> order(keys.size());
+    for (size_t k = 0; k < keys.size(); ++k) order[k] = keys[k].index;
+    std::vector<Key>().swap(keys);
+    // Entry order[k] goes to position k: follow each cycle of the permutation once.
+    for (size_t start = 0; start < order.size(); ++start) {
+        if (order[start] == start) continue;
+        BirthdayEntry held = std::move(m_entries[start]);
+        size_t k = start;
+        while (order[k] != start) {
+            const size_t from = order[k];
+            m_entries[k] = std::move(m_entries[from]);
+            order[k] = (uint32_t)k;
+            k = from;
+        }
+        m_entries[k] = std::move(held);
+        order[k] = (uint32_t)k;
+    }
+    InvalidateIndex();
     Changed();
 }
 
@@ -138,8 +233,6 @@ int BirthdayList::SetMarriageByRecordNumber(uint32_t recordNumber, const Calenda
 
 namespace {
 
-void StoreDate(CArchive& ar, const CalendarDate& d) { ar << (int32_t)d.month << (int32_t)d.day << (int32_t)d.year; }
-
 void LoadDate(CArchive& ar, CalendarDate& d)
 {
     int32_t m, dd, y;
@@ -149,24 +242,88 @@ void LoadDate(CArchive& ar, CalendarDate& d)
     d.year = y;
 }
 
+// After the last entry: the magic, then for each tied entry its index and its tie.
+const char kTieMagic[4] = {'K', 'F', 'T', '1'};
+
+void StoreTies(CArchive& ar, const std::vector<BirthdayEntry>& entries)
+{
+    uint32_t tied = 0;
+    for (const BirthdayEntry& e : entries) tied += e.tie.IsSet() ? 1 : 0;
+    if (tied == 0) return;
+    ar.Write(kTieMagic, sizeof kTieMagic);
+    ar << tied;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const CardTie& t = entries[i].tie;
+        if (!t.IsSet()) continue;
+        ar << (uint32_t)i << CString(t.href) << CString(t.etag) << t.text << t.kind;
+        StoreDate(ar, t.date);
+        StoreDate(ar, t.endDate);
+        StoreDate(ar, t.otherDate);
+    }
+}
+
+// Ties that cannot be read are dropped, not the document: a sync ties the entries again.
+void LoadTies(CArchive& ar, std::vector<BirthdayEntry>& entries)
+{
+    char magic[4];
+    if (ar.Remaining() < sizeof magic + 4) return;
+    ar.Read(magic, sizeof magic);
+    if (std::string(magic, 4) != std::string(kTieMagic, 4)) return;
+    std::vector<std::pair<uint32_t, CardTie>> ties;
+    try {
+        uint32_t tied;
+        ar >> tied;
+        for (uint32_t k = 0; k < tied; ++k) {
+            uint32_t i;
+            CardTie t;
+            CString href, etag;
+            ar >> i >> href >> etag >> t.text >> t.kind;
+            t.href = href;
+            t.etag = etag;
+            LoadDate(ar, t.date);
+            LoadDate(ar, t.endDate);
+            LoadDate(ar, t.otherDate);
+            if (i < entries.size() && !href.empty()) ties.emplace_back(i, std::move(t));
+        }
+    } catch (const CArchiveException&) {
+        return;
+    }
+    for (auto& [i, t] : ties) entries[i].tie = std::move(t);
+}
+
 } // namespace
 
 void BirthdayList::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
+        size_t bytes = 4;
+        for (const BirthdayEntry& e : m_entries) bytes += kKfdMinRecordSize + (e.text.size() < 255 ? 0 : 6) + e.text.size();
+        ar.Reserve(bytes);
         ar << (uint32_t)m_entries.size();
+        // The fixed fields around the text go out in two blocks each, not one call per number.
         for (const BirthdayEntry& e : m_entries) {
-            StoreDate(ar, e);
-            ar << e.text << e.recordNumber << e.kind;
-            StoreDate(ar, e.endDate);
-            StoreDate(ar, e.otherDate);
+            char head[12], tail[30];
+            size_t n = 0;
+            auto put = [&](char* out, uint32_t v, int bytes) {
+                for (int i = 0; i < bytes; ++i) out[n++] = (char)(v >> (8 * i));
+            };
+            for (int v : {e.month, e.day, e.year}) put(head, (uint32_t)v, 4);
+            ar.Write(head, n);
+            ar << e.text;
+            n = 0;
+            put(tail, e.recordNumber, 4);
+            put(tail, e.kind, 2);
+            for (int v : {e.endDate.month, e.endDate.day, e.endDate.year, e.otherDate.month, e.otherDate.day, e.otherDate.year})
+                put(tail, (uint32_t)v, 4);
+            ar.Write(tail, n);
         }
+        StoreTies(ar, m_entries);
         return;
     }
     // An empty file is an empty list.
     if (ar.AtEnd()) {
         m_entries.clear();
-        m_indexValid = false;
+        InvalidateIndex();
         Changed();
         return;
     }
@@ -183,7 +340,8 @@ void BirthdayList::Serialize(CArchive& ar)
         LoadDate(ar, e.endDate);
         LoadDate(ar, e.otherDate);
     }
+    LoadTies(ar, loaded);
     m_entries = std::move(loaded);
-    m_indexValid = false;
+    InvalidateIndex();
     Changed();
 }

@@ -3,7 +3,6 @@
 // The document's list of entries: merging by text, date order and the ".kfd" file format.
 #include <functional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 #include "birthdays/BirthdayEntry.h"
 #include "birthdays/LeapDay.h"
@@ -13,7 +12,8 @@ class CArchive;
 // Answer of the "Please Choose" question: A takes the newly offered date, B keeps the stored one.
 enum class DateChoice { A, B };
 
-// Asked when a merge meets two different dates: the entry's text, the word "Death", "Married"
+// Asked when a merge meets two different dates: the entry's text as people read it
+// (BirthdayEntry::DisplayText), the word "Death", "Married"
 // or "Birth", the new date (A) and the stored date (B), both in short form.
 using ChooseDateCallback = std::function<DateChoice(const CString& text, const CString& word,
                                                     const CString& dateA, const CString& dateB)>;
@@ -38,7 +38,13 @@ public:
     const BirthdayEntry& operator[](int i) const { return m_entries[(size_t)i]; }
     // Replaces entry i.
     void SetAt(int i, const BirthdayEntry& entry);
+    // Sets entry i's marriage date.
+    void SetOtherDateAt(int i, const CalendarDate& date);
+    // Room for n entries in all, so that adding up to them moves no entry.
+    void Reserve(size_t n) { m_entries.reserve(n); }
     void SetSize(int n);
+    // Removes entry i; the entries after it move up.
+    void RemoveAt(int i);
     int GetCount() const { return (int)m_entries.size(); }
     int GetSize() const { return GetCount(); }
     bool IsEmpty() const { return m_entries.empty(); }
@@ -54,7 +60,8 @@ public:
     int SetMarriageByRecordNumber(uint32_t recordNumber, const CalendarDate& date);
 
     // Reads or writes the ".kfd" stream. A failed read throws CArchiveException and leaves the
-    // list as it was.
+    // list as it was. The entries' card ties follow the last entry, where older readers stop;
+    // a list without ties is written exactly as before.
     void Serialize(CArchive& ar);
 
     const std::vector<BirthdayEntry>& Entries() const { return m_entries; }
@@ -65,14 +72,25 @@ public:
 
 private:
     void RebuildIndex() const;
+    // Enters entry i under its text unless an earlier entry holds that text.
+    void IndexEntry(size_t i) const;
+    void GrowIndex() const;
     // Every change of m_entries calls this.
     void Changed();
+    void InvalidateIndex();
 
     std::vector<BirthdayEntry> m_entries;
     ChooseDateCallback m_chooser;
-    // Text -> first index with that text; rebuilt after changes that move or rename entries.
-    mutable std::unordered_map<CString, int> m_index;
-    mutable bool m_indexValid = true;
+    // Text -> first index with that text, as an open-addressing table of (hash, index + 1)
+    // that reads the texts from the entries themselves; rebuilt after changes that move or
+    // rename entries.
+    struct Slot {
+        uint32_t hash = 0;
+        uint32_t index = 0;  // entry index + 1; 0 for a free slot
+    };
+    mutable std::vector<Slot> m_slots;
+    mutable size_t m_indexed = 0;
+    mutable bool m_indexValid = false;
     uint64_t m_version = 0;
 };
 

@@ -2,11 +2,13 @@
 #include "birthdays/GedcomReader.h"
 #include <climits>
 #include <cstring>
-#include <unordered_map>
+#include <filesystem>
+#include <tuple>
 #include <vector>
 #include "birthdays/FileBytes.h"
 #include "birthdays/ImportTexts.h"
 #include "birthdays/TextDecoding.h"
+#include "birthdays/TextTable.h"
 
 namespace {
 
@@ -106,10 +108,69 @@ std::string_view XrefKey(std::string_view word)
 
 bool DayPrecise(const CalendarDate& d) { return d.day >= 1 && d.day <= 31 && d.month >= 1 && d.month <= 12; }
 
+// The one of two end (death) dates that ends first; a date known only to the month or the year
+// lasts to the end of it. An empty date ends nothing.
+const CalendarDate& FirstEnd(const CalendarDate& a, const CalendarDate& b)
+{
+    if (a.IsEmpty() || b.IsEmpty()) return a.IsEmpty() ? b : a;
+    auto key = [](const CalendarDate& d) {
+        return std::tuple(d.year, d.month == 0 ? 13 : d.month, d.month == 0 || d.day == 0 ? 32 : d.day);
+    };
+    return key(b) < key(a) ? b : a;
+}
+
+// The surname as GEDCOM marks it, slashes included ("/de Saint-John/"); after the last blank
+// for a name without slashes.
+CString Surname(const CString& name)
+{
+    size_t open = name.find('/');
+    size_t close = open == CString::npos ? CString::npos : name.find('/', open + 1);
+    if (close == CString::npos) {
+        BirthdayEntry e;
+        e.text = name;
+        return e.LastName();
+    }
+    return name.substr(open, close - open + 1);
+}
+
+CString FirstNameOf(const CString& name)
+{
+    BirthdayEntry e;
+    e.text = name;
+    return e.FirstName();
+}
+
+// The first word before the surname; a name without a given name ("/Smith/") gives its surname.
+CString GivenFirstName(const CString& name)
+{
+    CString first = FirstNameOf(name);
+    size_t slash = first.find('/');
+    if (slash == CString::npos) return first;
+    if (slash > 0) return first.substr(0, slash);
+    return FirstNameOf(WithoutSurnameSlashes(name));
+}
+
+// "John+Janet /Kennedy/" from "John /Kennedy/ III" and "Janet /Lee/".
+CString CoupleText(const CString& husband, const CString& wife)
+{
+    return GivenFirstName(husband) + "+" + GivenFirstName(wife) + " " + Surname(husband);
+}
+
+// The text earlier imports made: the surname was the husband's last word.
+CString OldCoupleText(const CString& husband, const CString& wife)
+{
+    BirthdayEntry h;
+    h.text = husband;
+    return FirstNameOf(husband) + "+" + FirstNameOf(wife) + " " + h.LastName();
+}
+
+// A family with its partners by cross-reference number and its marriage date.
 struct Family {
-    std::string husband, wife;
-    CalendarDate marriage;
+    uint32_t husband, wife;
+    int year, month, day;
 };
+
+constexpr uint32_t kNoXref = UINT32_MAX;
 
 class Importer {
 public:
@@ -145,12 +206,13 @@ private:
             m_type = Individual;
             m_entry = BirthdayEntry();
             m_entry.recordNumber = RecordNumber(g.first);
-            m_xref.assign(XrefKey(g.first));
+            m_xref = Xref(g.first);
             m_nameSeen = m_inBirth = m_inDeath = m_birthSeen = false;
             ++m_stats.individuals;
         } else if (IEquals(g.second, "FAM")) {
             m_type = FamilyRecord;
-            m_family = Family();
+            m_husband = m_wife = kNoXref;
+            m_marriage = CalendarDate();
             m_inMarriage = false;
             ++m_stats.families;
         } else {
@@ -162,16 +224,22 @@ private:
     {
         if (m_type == Individual) {
             if (m_birthSeen) m_entry.kind = BirthdayEntry::Individual;
+            bool added;
+            const TextTable::Handle name = m_names.Add(m_entry.text, added);
+            const CalendarDate& d = m_entry.endDate;
             if (m_birthSeen && DayPrecise(m_entry)) {
-                CString name = m_entry.text;
-                m_entry.text = m_texts.Claim(name, m_entry);
+                m_entry.text = m_texts.Claim(m_entry.text, m_entry);
                 bool merged;
                 int i = m_list.AddOrMerge(m_entry, merged);
                 ++(merged ? m_stats.merged : m_stats.added);
-                m_people[m_xref] = Person{i, std::move(name)};
+                if (m_xref != kNoXref) m_people[m_xref] = Person{i, name, d.year, d.month, d.day};
+            } else if (m_xref != kNoXref && m_people[m_xref].index == kNotIndividual) {
+                // Not in the list, but still a partner whose name a couple takes.
+                m_people[m_xref] = Person{-1, name, d.year, d.month, d.day};
             }
         } else if (m_type == FamilyRecord) {
-            if (m_family.marriage.month != 0) m_families.push_back(std::move(m_family));
+            if (m_marriage.month != 0)
+                m_families.push_back(Family{m_husband, m_wife, m_marriage.year, m_marriage.month, m_marriage.day});
         }
         m_type = None;
     }
@@ -194,71 +262,103 @@ private:
                 // A later, vaguer birth event must not replace a day-precise one.
                 if (!(m_birthSeen && DayPrecise(m_entry))) {
                     CalendarDate d;
-                    ReadGedcomDate(DateText(line), d);
+                    ReadDate(line, d);
                     m_entry.Assign(d);
                 }
                 m_birthSeen = true;
                 m_inBirth = false;
             } else if (m_inDeath) {
-                if (!DayPrecise(m_entry.endDate)) ReadGedcomDate(DateText(line), m_entry.endDate);
+                if (!DayPrecise(m_entry.endDate)) ReadDate(line, m_entry.endDate);
                 m_inDeath = false;
             }
         }
+    }
+
+    void ReadDate(std::string_view line, CalendarDate& date)
+    {
+        if (!ReadGedcomDate(DateText(line), date)) ++m_stats.yearsRefused;
     }
 
     void FamilyLine(const GedcomLine& g, std::string_view line)
     {
         if (g.level == 1) {
             m_inMarriage = false;
-            if (IEquals(g.first, "HUSB")) m_family.husband.assign(XrefKey(g.second));
-            else if (IEquals(g.first, "WIFE")) m_family.wife.assign(XrefKey(g.second));
+            if (IEquals(g.first, "HUSB")) m_husband = Xref(g.second);
+            else if (IEquals(g.first, "WIFE")) m_wife = Xref(g.second);
             else if (IEquals(g.first, "MARR")) m_inMarriage = true;
         } else if (g.level == 2 && IEquals(g.first, "DATE") && m_inMarriage) {
-            if (!DayPrecise(m_family.marriage)) ReadGedcomDate(DateText(line), m_family.marriage);
+            if (!DayPrecise(m_marriage)) ReadDate(line, m_marriage);
             m_inMarriage = false;
         }
     }
 
+    static constexpr int kNotIndividual = -2;
     struct Person {
-        int index;     // in the list
-        CString name;  // as read, without a suffix that set it apart
+        int index = kNotIndividual;  // in the list; -1 when left out for lack of a birth day
+        TextTable::Handle name = 0;  // in m_names: as read, without a suffix that set it apart
+        int deathYear = 0, deathMonth = 0, deathDay = 0;  // as read
     };
 
-    const Person* FindPerson(const std::string& xref) const
+    // The number of a cross-reference ("@I12@" and "I12" alike); kNoXref for none.
+    uint32_t Xref(std::string_view word)
     {
-        if (xref.empty()) return nullptr;
-        auto it = m_people.find(xref);
-        return it == m_people.end() ? nullptr : &it->second;
+        std::string_view key = XrefKey(word);
+        if (key.empty()) return kNoXref;
+        // Most files number their records after one letter ("I12"): those are looked up by
+        // their number, which spares a big tree most of the hashing.
+        size_t digits = 0;
+        while (digits < key.size() && key[digits] >= 'A' && key[digits] <= 'Z') ++digits;
+        const std::string_view prefix = key.substr(0, digits);
+        uint32_t number = 0;
+        bool numbered = digits < key.size() && key[digits] != '0' && key.size() - digits <= 7;
+        for (size_t i = digits; numbered && i < key.size(); ++i) {
+            numbered = key[i] >= '0' && key[i] <= '9';
+            number = number * 10 + (uint32_t)(key[i] - '0');
+        }
+        if (numbered && m_numberPrefix.empty() && !prefix.empty()) m_numberPrefix.assign(prefix);
+        if (numbered && prefix == m_numberPrefix) {
+            // In pages, so that a few far-off numbers cost a page each, not the whole range.
+            std::vector<uint32_t>& page = m_byNumber[number / kPage];
+            if (page.empty()) page.assign(kPage, 0);
+            uint32_t& id = page[number % kPage];
+            if (id == 0) {
+                m_people.emplace_back();
+                id = (uint32_t)m_people.size();
+            }
+            return id - 1;
+        }
+        bool added;
+        int& place = m_xrefs.Numbers(m_xrefs.Add(key, added))[0];
+        if (added) {
+            m_people.emplace_back();
+            place = (int)m_people.size() - 1;
+        }
+        return (uint32_t)place;
     }
 
-    void SetMarriage(int i, const CalendarDate& date)
+    const Person* FindPerson(uint32_t xref) const
     {
-        BirthdayEntry e = m_list.EntryAt(i);
-        e.otherDate.Assign(date);
-        m_list.SetAt(i, e);
+        if (xref == kNoXref || m_people[xref].index == kNotIndividual) return nullptr;
+        return &m_people[xref];
     }
 
     void ResolveFamilies()
     {
         for (const Family& f : m_families) {
+            const CalendarDate marriage(f.month, f.day, f.year);
             const Person* h = FindPerson(f.husband);
             const Person* w = FindPerson(f.wife);
-            if (h) SetMarriage(h->index, f.marriage);
-            if (w) SetMarriage(w->index, f.marriage);
+            if (h && h->index >= 0) m_list.SetOtherDateAt(h->index, marriage);
+            if (w && w->index >= 0) m_list.SetOtherDateAt(w->index, marriage);
             if (!h || !w) continue;
-            const BirthdayEntry& husband = m_list[h->index];
-            const BirthdayEntry& wife = m_list[w->index];
-            BirthdayEntry couple(f.marriage);
+            BirthdayEntry couple(marriage);
             couple.kind = BirthdayEntry::Couple;
             // The anniversary ends with the first death of the two.
-            couple.endDate.Assign(husband.endDate);
-            if (husband.endDate.IsEmpty() || (!wife.endDate.IsEmpty() && wife.endDate.Compare(husband.endDate) < 0))
-                couple.endDate.Assign(wife.endDate);
-            BirthdayEntry husbandName, wifeName;
-            husbandName.text = h->name;
-            wifeName.text = w->name;
-            couple.text = m_texts.Claim(
-                husbandName.FirstName() + "+" + wifeName.FirstName() + " " + husbandName.LastName(), f.marriage);
+            couple.endDate.Assign(FirstEnd(DeathOf(*h), DeathOf(*w)));
+            const CString husband(m_names.Text(h->name)), wife(m_names.Text(w->name));
+            const CString text = CoupleText(husband, wife);
+            couple.text = m_texts.Claim(text, marriage);
+            AdoptOldCoupleText(couple, text, OldCoupleText(husband, wife));
             bool merged;
             m_list.AddOrMerge(couple, merged);
             ++(merged ? m_stats.merged : m_stats.added);
@@ -266,67 +366,308 @@ private:
         }
     }
 
+    CalendarDate DeathOf(const Person& p) const
+    {
+        return p.index >= 0 ? m_list[p.index].endDate : CalendarDate(p.deathMonth, p.deathDay, p.deathYear);
+    }
+
+    // Earlier imports took the surname after the husband's last blank ("John+Janet III" for
+    // John /Kennedy/ III). A couple of that text with the same wedding day is this couple: it
+    // takes the new text and merges instead of staying beside it.
+    void AdoptOldCoupleText(const BirthdayEntry& couple, const CString& text, const CString& oldText)
+    {
+        if (oldText == text || m_list.FindByText(couple.text) >= 0) return;
+        int i = m_list.FindByText(oldText + couple.text.substr(text.size()));
+        if (i < 0) return;
+        const BirthdayEntry& old = m_list[i];
+        if (!old.HasKind(BirthdayEntry::Couple) || old.year != couple.year || old.month != couple.month ||
+            old.day != couple.day)
+            return;
+        BirthdayEntry renamed = old;
+        renamed.text = couple.text;
+        m_list.SetAt(i, renamed);
+    }
+
     BirthdayList& m_list;
     GedcomImportStats& m_stats;
     Type m_type = None;
 
     BirthdayEntry m_entry;
-    std::string m_xref;
+    uint32_t m_xref = kNoXref;
     bool m_nameSeen = false, m_inBirth = false, m_inDeath = false, m_birthSeen = false;
 
-    Family m_family;
+    uint32_t m_husband = kNoXref, m_wife = kNoXref;
+    CalendarDate m_marriage;
     bool m_inMarriage = false;
 
     ImportTexts m_texts;
-    std::unordered_map<std::string, Person> m_people;  // by cross-reference
-    std::vector<Family> m_families;                  // with a marriage month, in file order
+    // Every cross-reference met gets a number, its place in m_people: those of the form
+    // m_numberPrefix + a number (no leading zero, at most 7 digits) through m_byNumber (that
+    // place + 1), the others through m_xrefs (the place is its first number).
+    static constexpr uint32_t kPage = 4096;
+    std::string m_numberPrefix;
+    std::vector<std::vector<uint32_t>> m_byNumber = std::vector<std::vector<uint32_t>>(10000000 / kPage + 1);
+    TextTable m_xrefs;
+    std::vector<Person> m_people;
+    TextTable m_names;
+    std::vector<Family> m_families;  // with a marriage month, in file order
 };
 
 } // namespace
 
-void ReadGedcomDate(std::string_view text, CalendarDate& date)
+namespace {
+
+bool IsQualifier(std::string_view word)
 {
+    if (!word.empty() && word.back() == '.') word.remove_suffix(1);
+    for (const char* q : {"ABT", "CAL", "EST", "BEF", "AFT", "INT", "FROM", "TO", "BET"})
+        if (IEquals(word, q)) return true;
+    return false;
+}
+
+bool IsBeforeChrist(std::string_view word)
+{
+    for (const char* bc : {"B.C.", "B.C", "BC", "BCE", "(B.C.)"})
+        if (IEquals(word, bc)) return true;
+    return false;
+}
+
+// The words of the date a value names: without a leading qualifier, up to the end of a
+// range's first date ("AND", "TO", a lone "-") or an INT date's phrase; `bc` when its year
+// is marked as before Christ.
+std::string_view FirstDate(std::string_view text, bool& bc)
+{
+    bc = false;
+    size_t i = 0, start = std::string_view::npos, end = 0;
+    bool first = true;
+    while (i < text.size()) {
+        while (i < text.size() && IsScanSpace(text[i])) ++i;
+        if (i >= text.size()) break;
+        size_t w = i;
+        while (i < text.size() && !IsScanSpace(text[i])) ++i;
+        std::string_view word = text.substr(w, i - w);
+        if (first && IsQualifier(word)) {
+            first = false;
+            continue;
+        }
+        first = false;
+        if (IsBeforeChrist(word)) {
+            bc = true;
+            break;
+        }
+        if (word[0] == '(' || word == "-" || IEquals(word, "AND") || IEquals(word, "TO")) break;
+        if (start == std::string_view::npos) start = w;
+        end = i;
+    }
+    return start == std::string_view::npos ? std::string_view() : text.substr(start, end - start);
+}
+
+} // namespace
+
+bool ReadGedcomDate(std::string_view value, CalendarDate& date)
+{
+    bool bc;
+    std::string_view text = FirstDate(value, bc);
     size_t esc = text.find("@#D");
     if (esc == std::string_view::npos) {
         date.SetFromText(CString(text));
-        return;
-    }
-    size_t close = text.find('@', esc + 3);
-    std::string_view calendar =
-        text.substr(esc + 3, close == std::string_view::npos ? std::string_view::npos : close - esc - 3);
-    while (!calendar.empty() && calendar.back() == ' ') calendar.remove_suffix(1);
-    CString rest(text.substr(0, esc));
-    if (close != std::string_view::npos) rest += text.substr(close + 1);
-    if (IEquals(calendar, "GREGORIAN")) {
-        date.SetFromText(rest);
-    } else if (IEquals(calendar, "JULIAN")) {
-        JulianDate julian;
-        julian.SetFromText(rest);
-        if (DayPrecise(julian) && julian.year != 0) date.SetFromDayNumber(julian.DayNumber(), ReformAware);
-        else date.Assign(julian);
     } else {
-        // A calendar we cannot convert: no date beats a wrong one.
-        date.Assign(CalendarDate());
+        size_t close = text.find('@', esc + 3);
+        std::string_view calendar =
+            text.substr(esc + 3, close == std::string_view::npos ? std::string_view::npos : close - esc - 3);
+        while (!calendar.empty() && calendar.back() == ' ') calendar.remove_suffix(1);
+        CString rest(text.substr(0, esc));
+        if (close != std::string_view::npos) rest += text.substr(close + 1);
+        if (IEquals(calendar, "GREGORIAN")) {
+            date.SetFromText(rest);
+        } else if (IEquals(calendar, "JULIAN")) {
+            JulianDate julian;
+            julian.SetFromText(rest);
+            if (bc) julian.year = -julian.year;
+            bc = false;
+            if (DayPrecise(julian) && julian.year != 0 && IsYearInRange(julian.year))
+                date.SetFromDayNumber(julian.DayNumber(), ReformAware);
+            else
+                date.Assign(julian);
+        } else {
+            // A calendar we cannot convert: no date beats a wrong one.
+            date.Assign(CalendarDate());
+        }
     }
+    if (bc) date.year = -date.year;
+    if (date.year != 0 && !IsYearInRange(date.year)) {
+        date.Assign(CalendarDate());
+        return false;
+    }
+    return true;
 }
+
+namespace {
+
+constexpr size_t kHeadBytes = 64 * 1024;  // enough to see the header's CHAR line
+constexpr size_t kPieceBytes = 1 << 20;
+
+bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
+
+bool StartsWithBom(std::string_view s) { return s.size() >= 3 && s.substr(0, 3) == "\xEF\xBB\xBF"; }
+
+// Decodes and parses a file's bytes as they come. UTF-8, Windows-1252 and undeclared files are
+// decoded a piece of whole lines at a time, which gives what decoding the whole file gives
+// (their decoding never looks beyond a line); UTF-16 and ANSEL files are decoded whole.
+class GedcomStream {
+public:
+    GedcomStream(BirthdayList& list, GedcomImportStats& stats) : m_importer(list, stats) {}
+
+    void Feed(std::string_view bytes)
+    {
+        if (m_mode == Mode::Undecided) {
+            m_pending.append(bytes);
+            if (m_pending.size() >= kHeadBytes) Decide();
+        } else if (m_mode == Mode::Whole) {
+            m_pending.append(bytes);
+        } else {
+            Lines(bytes, false);
+        }
+    }
+
+    void Finish()
+    {
+        if (m_mode == Mode::Undecided) Decide();
+        if (m_mode == Mode::Whole) {
+            std::string text = DecodeGedcomBytes(m_pending);
+            std::string().swap(m_pending);
+            ForEachLine(text, [&](std::string_view line) { m_importer.Line(line); });
+        } else {
+            Lines({}, true);
+        }
+        m_importer.Finish();
+    }
+
+private:
+    enum class Mode { Undecided, Whole, Pieces };
+
+    void Decide()
+    {
+        m_charset = DetectGedcomCharset(m_pending);
+        const bool whole = m_charset != GedcomCharset::Utf8 && m_charset != GedcomCharset::Ansi;
+        m_mode = whole ? Mode::Whole : Mode::Pieces;
+        if (whole) return;
+        std::string head;
+        head.swap(m_pending);
+        Lines(head, false);
+    }
+
+    // Parses the whole lines of what is pending and `bytes`; keeps an unfinished last line
+    // for later, unless this is the end.
+    void Lines(std::string_view bytes, bool last)
+    {
+        if (!m_pending.empty()) {
+            size_t end = 0;
+            while (end < bytes.size() && !IsLineEnd(bytes[end])) ++end;
+            if (end == bytes.size() && !last) {
+                m_pending.append(bytes);
+                return;
+            }
+            const size_t cut = end < bytes.size() ? end + 1 : end;
+            m_pending.append(bytes.substr(0, cut));
+            bytes.remove_prefix(cut);
+            std::string line;
+            line.swap(m_pending);
+            Parse(line);
+        }
+        if (last) {
+            Parse(bytes);
+            return;
+        }
+        size_t end = bytes.size();
+        while (end > 0 && !IsLineEnd(bytes[end - 1])) --end;
+        Parse(bytes.substr(0, end));
+        m_pending.assign(bytes.substr(end));
+    }
+
+    // Parses bytes that end at a line end (or at the end of the file), a piece at a time.
+    void Parse(std::string_view bytes)
+    {
+        while (!bytes.empty()) {
+            size_t n = std::min(bytes.size(), kPieceBytes);
+            while (n < bytes.size() && !IsLineEnd(bytes[n - 1])) ++n;
+            Piece(bytes.substr(0, n));
+            bytes.remove_prefix(n);
+        }
+    }
+
+    void Piece(std::string_view raw)
+    {
+        if (m_first && m_charset == GedcomCharset::Utf8 && StartsWithBom(raw)) raw.remove_prefix(3);
+        std::string decoded;
+        std::string_view text = raw;
+        if (m_charset == GedcomCharset::Ansi) {
+            decoded = Cp1252ToUtf8(CString(raw));
+            text = decoded;
+        } else if (!IsValidUtf8(CString(raw))) {
+            decoded = MixedLinesToUtf8(raw);
+            text = decoded;
+        }
+        if (m_first && StartsWithBom(text)) text.remove_prefix(3);
+        m_first = false;
+        std::string composed;
+        if (HasCombiningMarkBytes(text)) {
+            composed = ComposeNfc(text);
+            text = composed;
+        }
+        ForEachLine(text, [&](std::string_view line) { m_importer.Line(line); });
+    }
+
+    Importer m_importer;
+    Mode m_mode = Mode::Undecided;
+    GedcomCharset m_charset = GedcomCharset::Utf8;
+    bool m_first = true;
+    std::string m_pending;
+};
+
+// Room in the list for as many people and couples as a file of `bytes` can hold, so that a
+// big tree is not moved, and held twice, each time the list grows. A record takes 60 bytes or
+// more; room that is never used is never touched.
+void ReserveForRecords(BirthdayList& list, uintmax_t bytes)
+{
+    list.Reserve(list.Entries().size() + (size_t)std::min<uintmax_t>(bytes / 60, 50000000));
+}
+
+} // namespace
 
 GedcomImportStats ImportGedcom(std::string_view bytes, BirthdayList& list)
 {
     GedcomImportStats stats;
-    std::string text = DecodeGedcomBytes(bytes);
-
     CountedQuestions counting(list, stats);
-
-    Importer importer(list, stats);
-    ForEachLine(text, [&](std::string_view line) { importer.Line(line); });
-    importer.Finish();
+    GedcomStream stream(list, stats);
+    ReserveForRecords(list, bytes.size());
+    stream.Feed(bytes);
+    stream.Finish();
     return stats;
 }
 
 bool ImportGedcomFile(const std::string& path, BirthdayList& list, GedcomImportStats& stats, std::string& error)
 {
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes, error)) return false;
-    stats = ImportGedcom(bytes, list);
-    return true;
+    std::FILE* f = OpenForReading(path, error);
+    if (!f) return false;
+    stats = GedcomImportStats();
+    bool ok = true;
+    {
+        CountedQuestions counting(list, stats);
+        GedcomStream stream(list, stats);
+        std::error_code ec;
+        const auto size = std::filesystem::file_size(path, ec);
+        if (!ec) ReserveForRecords(list, size);
+        std::string buffer(4 * kPieceBytes, '\0');
+        while (true) {
+            const size_t n = std::fread(buffer.data(), 1, buffer.size(), f);
+            if (n > 0) stream.Feed(std::string_view(buffer.data(), n));
+            if (n < buffer.size()) break;
+        }
+        ok = !std::ferror(f);
+        if (ok) stream.Finish();
+    }
+    std::fclose(f);
+    if (!ok) error = "Cannot read \"" + path + "\".";
+    return ok;
 }

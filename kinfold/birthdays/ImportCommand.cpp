@@ -2,6 +2,7 @@
 #include "birthdays/ImportCommand.h"
 #include "birthdays/BirthdayImport.h"
 #include "birthdays/FileBytes.h"
+#include "birthdays/GedcomReader.h"
 #include "platform/Archive.h"
 
 namespace {
@@ -72,7 +73,13 @@ ImportCommandResult RunImportCommand(const std::string& ged, const std::string& 
         return r;
     }
     std::string bytes;
-    if (!ReadWholeFile(ged, bytes, r.error)) {
+    // A GEDCOM file is read a piece at a time: a big family tree is never held whole.
+    if (!ReadFileHead(ged, 64 * 1024, bytes, r.error)) {
+        r.exitCode = 1;
+        return r;
+    }
+    const bool gedcom = DetectImportFormat(bytes) == ImportFormat::Gedcom;
+    if (!gedcom && !ReadWholeFile(ged, bytes, r.error)) {
         r.exitCode = 1;
         return r;
     }
@@ -80,7 +87,15 @@ ImportCommandResult RunImportCommand(const std::string& ged, const std::string& 
     list.SetChooser([](const CString&, const CString&, const CString&, const CString&) { return DateChoice::B; });
     BirthdayImportStats stats;
     std::string why;
-    if (!ImportBirthdays(bytes, list, stats, why)) {
+    if (gedcom) {
+        GedcomImportStats g;
+        if (!ImportGedcomFile(ged, list, g, r.error)) {
+            r.exitCode = 1;
+            return r;
+        }
+        static_cast<ImportCounts&>(stats) = g;
+        stats.format = ImportFormat::Gedcom;
+    } else if (!ImportBirthdays(bytes, list, stats, why)) {
         r.exitCode = 1;
         r.error = "\"" + ged + "\" is neither a GEDCOM file nor a vCard file";
         return r;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 #include "birthdays/BirthdayList.h"
+#include "birthdays/ImportTexts.h"
 
 struct ImportCommandResult {
     int exitCode = 0;    // 0 done, 1 a file could not be read or written, 2 bad arguments

@@ -9,10 +9,13 @@
 // text, so they merge. The first record keeps the plain text so that it still merges with an
 // entry of that text already in the document, and a second import of the same file finds the
 // same texts.
+#include <cstdint>
 #include <string>
-#include <unordered_map>
+#include <string_view>
+#include <vector>
 #include "calendar/CalendarDate.h"
 #include "birthdays/BirthdayList.h"
+#include "birthdays/TextTable.h"
 #include "platform/CString.h"
 
 class ImportTexts {
@@ -22,7 +25,10 @@ public:
     CString Claim(const CString& text, const CalendarDate& date);
 
     // Forgets every claim (a new import).
-    void Clear() { m_taken.clear(); }
+    void Clear()
+    {
+        m_texts.Clear();
+    }
 
 private:
     struct Day {
@@ -30,9 +36,9 @@ private:
         bool operator==(const Day&) const = default;
     };
     // Takes `text` when it is free or held by the same day.
-    bool TryClaim(const CString& text, Day day);
+    bool TryClaim(std::string_view text, Day day);
 
-    std::unordered_map<std::string, Day> m_taken;
+    TextTable m_texts;  // each with the day that claimed it
 };
 
 // What an import did to the list, whatever the file's kind.
@@ -42,9 +48,11 @@ struct ImportCounts {
     int couples = 0;        // couple entries made (added or merged)
     int questions = 0;      // merge questions asked
     int conflictsKept = 0;  // questions answered B: the stored date was kept
+    int yearsRefused = 0;   // dates left out for a year outside kFirstYear..kLastYear
 };
 
-// "3 added, 1 merged, 0 conflicts kept": the counts as the command line and the window say them.
+// "3 added, 1 merged, 0 conflicts kept" (and ", 2 dates with a year outside -9900..11400 left out"
+// when there are such): the counts as the command line and the window say them.
 std::string ImportCountsText(const ImportCounts& counts);
 
 // For as long as it lives, counts the merge questions an import asks of the list's chooser and

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "birthdays/TextDecoding.h"
+#include <iconv.h>
 #include <algorithm>
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include "platform/CString.h"
@@ -437,11 +439,19 @@ void ComposeInto(std::string& out, std::string_view utf8)
 
 } // namespace
 
+bool HasCombiningMarkBytes(std::string_view utf8)
+{
+    // One pass (find_first_of looks for each byte of its set apart).
+    for (char c : utf8)
+        if ((unsigned char)c == 0xCC || (unsigned char)c == 0xCD) return true;
+    return false;
+}
+
 std::string ComposeNfc(std::string_view utf8)
 {
     // Marks U+0300-U+036F all start with 0xCC or 0xCD; without them there is nothing to do.
+    if (!HasCombiningMarkBytes(utf8)) return std::string(utf8);
     size_t mark = utf8.find_first_of("\xCC\xCD");
-    if (mark == std::string_view::npos) return std::string(utf8);
     std::string out;
     out.reserve(utf8.size());
     // Line by line from the first line with a mark, so that a large file is never widened whole.
@@ -519,4 +529,48 @@ std::vector<std::string_view> SplitLines(std::string_view text)
     std::vector<std::string_view> lines;
     ForEachLine(text, [&](std::string_view line) { lines.push_back(line); });
     return lines;
+}
+
+bool CharsetToUtf8(std::string_view bytes, const std::string& charset, std::string& out)
+{
+    // One converter per thread for the character set met last: a file names the same one on
+    // every line.
+    struct Converter {
+        std::string name;
+        iconv_t cd = (iconv_t)-1;
+        ~Converter()
+        {
+            if (cd != (iconv_t)-1) iconv_close(cd);
+        }
+    };
+    thread_local Converter conv;
+    if (conv.cd == (iconv_t)-1 || conv.name != charset) {
+        if (conv.cd != (iconv_t)-1) iconv_close(conv.cd);
+        conv.name = charset;
+        conv.cd = iconv_open("UTF-8", charset.c_str());
+    }
+    if (conv.cd == (iconv_t)-1) return false;
+    iconv(conv.cd, nullptr, nullptr, nullptr, nullptr);
+    out.clear();
+    char* in = const_cast<char*>(bytes.data());
+    size_t inLeft = bytes.size();
+    char buffer[1024];
+    while (true) {
+        char* o = buffer;
+        size_t oLeft = sizeof buffer;
+        size_t r = inLeft == 0 ? iconv(conv.cd, nullptr, nullptr, &o, &oLeft) : iconv(conv.cd, &in, &inLeft, &o, &oLeft);
+        out.append(buffer, (size_t)(o - buffer));
+        if (r != (size_t)-1) {
+            if (inLeft == 0) break;
+            continue;
+        }
+        if (errno == E2BIG) continue;
+        // A byte the character set does not have, or a character cut off at the end.
+        out += "\xEF\xBF\xBD";
+        if (errno == EINVAL || inLeft <= 1) break;
+        ++in;
+        --inLeft;
+        iconv(conv.cd, nullptr, nullptr, nullptr, nullptr);
+    }
+    return true;
 }

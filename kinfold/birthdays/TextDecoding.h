@@ -24,6 +24,13 @@ std::string MixedLinesToUtf8(std::string_view bytes);
 std::string AnselToUtf8(std::string_view bytes);
 // UTF-16 to UTF-8; unpaired surrogates and an odd last byte become U+FFFD.
 std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian);
+// Bytes in the named character set (any name iconv knows: ISO-8859-15, KOI8-R, Shift_JIS,
+// GB18030, Big5, ...) as UTF-8; a byte sequence the set does not have becomes U+FFFD. False
+// when the name is unknown.
+bool CharsetToUtf8(std::string_view bytes, const std::string& charset, std::string& out);
+// Whether the UTF-8 text holds a byte that begins a combining mark U+0300-U+036F (0xCC, 0xCD),
+// the marks ComposeNfc composes.
+bool HasCombiningMarkBytes(std::string_view utf8);
 // Canonical composition of Latin, Greek and Cyrillic letters with their marks.
 std::string ComposeNfc(std::string_view utf8);
 

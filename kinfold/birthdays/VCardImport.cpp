@@ -66,44 +66,55 @@ private:
 
 } // namespace
 
+struct VCardEntries::Couples : CoupleIndex {
+    using CoupleIndex::CoupleIndex;
+};
+
+VCardEntries::VCardEntries(const BirthdayList& list) : m_couples(std::make_unique<Couples>(list)) {}
+VCardEntries::~VCardEntries() = default;
+
+void VCardEntries::Reserve(const CString& text, const CalendarDate& date) { m_texts.Claim(text, date); }
+
+std::vector<BirthdayEntry> VCardEntries::Of(const VCardContact& c)
+{
+    std::vector<BirthdayEntry> out;
+    if (c.name.empty()) return out;
+    if (c.HasBirthday()) {
+        BirthdayEntry person(c.birth);
+        person.kind = BirthdayEntry::Individual;
+        person.text = m_texts.Claim(c.name, c.birth);
+        person.endDate.Assign(c.death);
+        person.otherDate.Assign(c.anniversary);
+        out.push_back(std::move(person));
+    }
+    if (c.HasAnniversary()) {
+        std::string first = FirstWord(c.given.empty() ? c.name : c.given);
+        std::string family = c.family.empty() ? LastWord(c.name) : c.family;
+        std::string text = first + "+" + FirstWord(c.spouse) + " " + family;
+        if (m_couples->HasReversed(c.anniversary, text)) return out;
+        BirthdayEntry couple(c.anniversary);
+        couple.kind = BirthdayEntry::Couple;
+        couple.endDate.Assign(c.death);
+        couple.text = m_texts.Claim(text, c.anniversary);
+        m_couples->Add(c.anniversary, text);
+        out.push_back(std::move(couple));
+    }
+    return out;
+}
+
 VCardImportStats ImportVCards(std::string_view bytes, BirthdayList& list)
 {
     VCardImportStats stats;
 
     CountedQuestions counting(list, stats);
-
-    CoupleIndex couples(list);
-    // Two cards of one file with one name and other dates are two people.
-    ImportTexts texts;
-    auto add = [&](const BirthdayEntry& e) {
-        bool merged;
-        list.AddOrMerge(e, merged);
-        ++(merged ? stats.merged : stats.added);
-    };
-
+    VCardEntries entries(list);
     ForEachVCard(bytes, [&](const VCardContact& c) {
         ++stats.cards;
-        if (c.name.empty()) return;
-        if (c.HasBirthday()) {
-            BirthdayEntry person(c.birth);
-            person.kind = BirthdayEntry::Individual;
-            person.text = texts.Claim(c.name, c.birth);
-            person.endDate.Assign(c.death);
-            person.otherDate.Assign(c.anniversary);
-            add(person);
-        }
-        if (c.HasAnniversary()) {
-            std::string first = FirstWord(c.given.empty() ? c.name : c.given);
-            std::string family = c.family.empty() ? LastWord(c.name) : c.family;
-            std::string text = first + "+" + FirstWord(c.spouse) + " " + family;
-            if (couples.HasReversed(c.anniversary, text)) return;
-            BirthdayEntry couple(c.anniversary);
-            couple.kind = BirthdayEntry::Couple;
-            couple.endDate.Assign(c.death);
-            couple.text = texts.Claim(text, c.anniversary);
-            couples.Add(c.anniversary, text);
-            add(couple);
-            ++stats.couples;
+        for (const BirthdayEntry& e : entries.Of(c)) {
+            bool merged;
+            list.AddOrMerge(e, merged);
+            ++(merged ? stats.merged : stats.added);
+            if (e.HasKind(BirthdayEntry::Couple)) ++stats.couples;
         }
     });
     return stats;

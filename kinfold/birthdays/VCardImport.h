@@ -2,8 +2,30 @@
 #pragma once
 // Merges the birthdays, deaths and wedding anniversaries of an address book (vCard) into a list.
 #include "birthdays/ImportTexts.h"
+#include <memory>
 #include <string_view>
+#include <vector>
 #include "birthdays/BirthdayList.h"
+
+struct VCardContact;
+
+// The import's rules for one card after another: the entries a card gives (a person with a
+// birthday, a couple "First+Spouse Family" with an anniversary), their texts claimed within
+// this run (ImportTexts), and a couple that the list or an earlier card already names the other
+// way round left out.
+class VCardEntries {
+public:
+    explicit VCardEntries(const BirthdayList& list);
+    ~VCardEntries();
+    // Claims a text for a date beforehand, for an entry that stays as it is.
+    void Reserve(const CString& text, const CalendarDate& date);
+    std::vector<BirthdayEntry> Of(const VCardContact& card);
+
+private:
+    struct Couples;
+    std::unique_ptr<Couples> m_couples;
+    ImportTexts m_texts;
+};
 
 struct VCardImportStats : ImportCounts {
     int cards = 0;  // cards read

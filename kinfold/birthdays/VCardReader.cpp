@@ -68,7 +68,9 @@ struct Property {
 
 bool IsCharsetName(std::string_view v)
 {
-    return IEquals(v, "UTF-8") || IStartsWith(v, "ISO-8859") || IStartsWith(v, "WINDOWS-") || IEquals(v, "US-ASCII");
+    for (const char* prefix : {"ISO-8859", "WINDOWS-", "KOI8-", "SHIFT_JIS", "GB2312", "GBK", "GB18030", "BIG5", "EUC-"})
+        if (IStartsWith(v, prefix)) return true;
+    return IEquals(v, "UTF-8") || IEquals(v, "US-ASCII");
 }
 
 void TakeParameter(Property& p, std::string_view name, std::string_view value, bool bare)
@@ -170,15 +172,20 @@ std::string DecodeQuotedPrintable(std::string_view s)
     return out;
 }
 
-// The value's bytes as UTF-8: its CHARSET when one is named, else UTF-8 when valid and
-// Windows-1252 when not. ISO-8859-1 is read as its superset Windows-1252, as mail programs do.
+// The value's bytes as UTF-8: in its CHARSET when one is named that iconv knows, else UTF-8
+// when valid and Windows-1252 when not. ISO-8859-1 is read as its superset Windows-1252, as
+// mail programs do.
 std::string ValueText(const Property& p, bool unicodeFile)
 {
     std::string bytes = p.quotedPrintable ? DecodeQuotedPrintable(p.value) : std::string(p.value);
-    if (unicodeFile) return BytesToUtf8(bytes);
-    if (IStartsWith(p.charset, "ISO-8859-1") || IEquals(p.charset, "ISO8859-1") || IEquals(p.charset, "LATIN1") ||
-        IEquals(p.charset, "WINDOWS-1252") || IEquals(p.charset, "CP1252"))
+    std::string_view charset = Trim(p.charset);
+    if (charset.size() >= 2 && charset.front() == '"' && charset.back() == '"') charset = charset.substr(1, charset.size() - 2);
+    if (unicodeFile || charset.empty() || IEquals(charset, "UTF-8")) return BytesToUtf8(bytes);
+    if (IEquals(charset, "ISO-8859-1") || IEquals(charset, "ISO8859-1") || IEquals(charset, "ISO_8859-1") ||
+        IEquals(charset, "LATIN1") || IEquals(charset, "WINDOWS-1252") || IEquals(charset, "CP1252"))
         return Cp1252ToUtf8(bytes);
+    std::string out;
+    if (CharsetToUtf8(bytes, std::string(charset), out)) return out;
     return BytesToUtf8(bytes);
 }
 

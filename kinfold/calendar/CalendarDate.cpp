@@ -242,6 +242,11 @@ void CalendarDate::Assign(const CalendarDate& other)
     month = other.month;
 }
 
+namespace {
+// Month names are ASCII: no locale lookup for each letter of a big import.
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? (char)(c + 32) : c; }
+} // namespace
+
 void CalendarDate::SetMonthFromName(const CString& text)
 {
     month = 0;
@@ -250,8 +255,7 @@ void CalendarDate::SetMonthFromName(const CString& text)
     for (int m = 0; m < 12; ++m) {
         bool same = true;
         for (int i = 0; i < 3 && same; ++i)
-            same = std::tolower(static_cast<unsigned char>(text[i])) ==
-                   std::tolower(static_cast<unsigned char>(MonthNames[m][i]));
+            same = AsciiLower(text[i]) == AsciiLower(MonthNames[m][i]);
         if (same) {
             month = m + 1;
             return;

@@ -47,6 +47,53 @@ Holiday Holiday::OnOrAfterUnless(int month_, int day_, int weekday_, int keepWee
     return h;
 }
 
+Holiday Holiday::Observed(int month_, int day_, const CString& name_) {
+    return DateRule(ObservedFridayMonday, month_, day_, 0, name_);
+}
+
+Holiday Holiday::Season(int month_, int utcOffsetHours, const CString& name_) {
+    Holiday h(month_, 0, name_);
+    h.kind = SeasonDay;
+    h.offset = utcOffsetHours;
+    return h;
+}
+
+Holiday Holiday::Cancelled(int year_, int month_, int day_, const CString& name_) {
+    Holiday h = InOneYear(year_, month_, day_, name_);
+    h.kind = NotInYear;
+    return h;
+}
+
+Holiday Holiday::InYears(int first, int last) const {
+    Holiday h = *this;
+    h.firstYear = first;
+    h.lastYear = last;
+    return h;
+}
+
+CString Holiday::Label() const {
+    CString label = name;
+    if (kind == NotInYear)
+        label += StrFormat(" (not on %04d-%02d-%02d)", year, month, day);
+    else if (kind == OneYearDate)
+        label += StrFormat(" (%04d-%02d-%02d)", year, month, day);
+    if (firstYear && lastYear)
+        label += StrFormat(" (%d-%d)", firstYear, lastYear);
+    else if (firstYear)
+        label += StrFormat(" (from %d)", firstYear);
+    else if (lastYear)
+        label += StrFormat(" (until %d)", lastYear);
+    return label;
+}
+
+const char* Holiday::SubstituteSuffix() const {
+    if (kind == SubstituteForward)
+        return " (substitute day)";
+    if (kind == ObservedFridayMonday)
+        return " (observed)";
+    return "";
+}
+
 Holiday Holiday::InOneYear(int year_, int month_, int day_, const CString& name_) {
     Holiday h(month_, day_, name_);
     h.kind = OneYearDate;
@@ -97,20 +144,36 @@ char OneDigit(int value) {
     return (value < 0 || value > 9) ? '9' : static_cast<char>('0' + value);
 }
 
-// Kinds 3 to 9.
+CString SignedTwoDigits(int value, int bound) {
+    const int v = std::clamp(value, -bound, bound);
+    return StrFormat("%c%02d", v < 0 ? '-' : '+', v < 0 ? -v : v);
+}
+
+CString FourDigitYear(int year) {
+    return (year < 0 || year > 9999) ? CString("0000") : StrFormat("%04d", year);
+}
+
+// Kinds 3 and on.
 CString NewKindText(const Holiday& h) {
     CString text;
     text += static_cast<char>('0' + h.kind);
     switch (h.kind) {
     case Holiday::WesternEaster:
-    case Holiday::OrthodoxEaster: {
-        const int bound = Holiday::kMaxEasterOffset;
-        const int offset = std::clamp(h.offset, -bound, bound);
-        text += StrFormat("%c%02d", offset < 0 ? '-' : '+', offset < 0 ? -offset : offset);
+    case Holiday::OrthodoxEaster:
+        text += SignedTwoDigits(h.offset, Holiday::kMaxEasterOffset);
         break;
-    }
+    case Holiday::SeasonDay:
+        text += TwoDigits(h.month, "00");
+        text += SignedTwoDigits(h.offset, 99);
+        break;
+    case Holiday::SundayToNextFree:
+        break;
+    case Holiday::BetweenHolidays:
+        text += OneDigit(h.weekday);
+        break;
     case Holiday::OneYearDate:
-        text += (h.year < 0 || h.year > 9999) ? CString("0000") : StrFormat("%04d", h.year);
+    case Holiday::NotInYear:
+        text += FourDigitYear(h.year);
         [[fallthrough]];
     default:
         text += TwoDigits(h.month, "00");
@@ -125,7 +188,7 @@ CString NewKindText(const Holiday& h) {
     return text;
 }
 
-// Reads kinds 3 to 9; false when a field is malformed.
+// Reads kinds 3 and on; false when a field is malformed.
 bool NewKindFromText(const CString& text, Holiday& out) {
     size_t pos = 1;
     bool ok = true;
@@ -140,26 +203,45 @@ bool NewKindFromText(const CString& text, Holiday& out) {
         }
         return value;
     };
+    // "+dd" or "-dd"; "-00" would come back as "+00", so it is refused.
+    auto signedNumber = [&]() {
+        const char sign = pos < text.size() ? text[pos] : '\0';
+        ++pos;
+        const int magnitude = number(2);
+        if ((sign != '+' && sign != '-') || (sign == '-' && magnitude == 0))
+            ok = false;
+        return sign == '-' ? -magnitude : magnitude;
+    };
     Holiday h;
     h.kind = text[0] - '0';
     switch (h.kind) {
     case Holiday::WesternEaster:
     case Holiday::OrthodoxEaster: {
-        const char sign = pos < text.size() ? text[pos] : '\0';
-        if (sign != '+' && sign != '-')
-            return false;
-        ++pos;
-        const int magnitude = number(2);
-        h = Holiday::FromEaster(h.kind == Holiday::OrthodoxEaster, sign == '-' ? -magnitude : magnitude, "");
-        // "-00" would come back as "+00".
-        if (sign == '-' && magnitude == 0)
-            return false;
+        const int offset = signedNumber();
+        h = Holiday::FromEaster(h.kind == Holiday::OrthodoxEaster, offset, "");
         break;
     }
-    case Holiday::OneYearDate: {
+    case Holiday::SeasonDay: {
+        const int m = number(2);
+        h = Holiday::Season(m, signedNumber(), "");
+        break;
+    }
+    case Holiday::SundayToNextFree:
+        h = Holiday(0, 0, "");
+        h.kind = Holiday::SundayToNextFree;
+        break;
+    case Holiday::BetweenHolidays:
+        h = Holiday(0, 0, "");
+        h.kind = Holiday::BetweenHolidays;
+        h.weekday = number(1);
+        break;
+    case Holiday::OneYearDate:
+    case Holiday::NotInYear: {
+        const int kind = h.kind;
         const int y = number(4);
         const int m = number(2);
         h = Holiday::InOneYear(y, m, number(2), "");
+        h.kind = kind;
         break;
     }
     default: {
@@ -181,10 +263,25 @@ bool NewKindFromText(const CString& text, Holiday& out) {
     return true;
 }
 
+bool KnownNewKind(int kind) {
+    return (kind >= Holiday::WesternEaster && kind <= Holiday::OneYearDate) ||
+           (kind >= Holiday::WeekdayOnOrAfterUnless && kind <= Holiday::NotInYear);
+}
+
+// The year bound of the "Y" prefix: 0 for none, else within the four digits.
+CString YearBound(int year) {
+    return year == 0 ? CString("0000") : StrFormat("%04d", std::clamp(year, 1, 9999));
+}
+
 }  // namespace
 
 CString Holiday::ToText() const {
-    if ((kind >= WesternEaster && kind <= OneYearDate) || kind == WeekdayOnOrAfterUnless)
+    if (firstYear != 0 || lastYear != 0) {
+        // Older versions know no 'Y' and skip the record rather than keep it in every year.
+        Holiday always = InYears(0, 0);
+        return kYearsMark + YearBound(firstYear) + YearBound(lastYear) + always.ToText();
+    }
+    if (KnownNewKind(kind))
         return NewKindText(*this);
     CString text;
     text += OneDigit(kind);
@@ -204,6 +301,23 @@ CString Holiday::ToText() const {
 bool Holiday::FromText(const CString& text, Holiday& out) {
     if (text.empty())
         return false;
+    if (text[0] == kYearsMark) {
+        int bounds[2] = {0, 0};
+        for (size_t i = 0; i < 8; ++i) {
+            const char c = i + 1 < text.size() ? text[i + 1] : '\0';
+            if (c < '0' || c > '9')
+                return false;
+            bounds[i / 4] = bounds[i / 4] * 10 + (c - '0');
+        }
+        Holiday inner;
+        // One prefix only, and no empty range, so every accepted text is written back unchanged.
+        const CString rest = text.substr(9);
+        if (rest.empty() || rest[0] == kYearsMark || (bounds[0] == 0 && bounds[1] == 0) ||
+            !FromText(rest, inner))
+            return false;
+        out = inner.InYears(bounds[0], bounds[1]);
+        return true;
+    }
     auto digit = [&text](size_t i) { return (i < text.size() ? text[i] : '\0') - '0'; };
     const int kindDigit = digit(0);
     const int m = digit(1) * 10 + digit(2);
@@ -226,6 +340,11 @@ bool Holiday::FromText(const CString& text, Holiday& out) {
     case WeekdayOnOrBefore:
     case OneYearDate:
     case WeekdayOnOrAfterUnless:
+    case ObservedFridayMonday:
+    case SeasonDay:
+    case SundayToNextFree:
+    case BetweenHolidays:
+    case NotInYear:
         return NewKindFromText(text, out);
     default:
         return false;

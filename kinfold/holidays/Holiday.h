@@ -22,7 +22,24 @@ public:
         // As WeekdayOnOrAfter, but `month`/`day` itself when it falls on `keepWeekday` (Ireland's
         // February holiday: the first Monday, or 1 February when that is a Friday). Stored 'A'.
         WeekdayOnOrAfterUnless = 17,
+        // `month`/`day`; on a Saturday also the Friday before, on a Sunday also the Monday after,
+        // named "<name> (observed)" (the United States' federal rule). Stored 'B'.
+        ObservedFridayMonday = 18,
+        // The day of the equinox or solstice that begins season `month` (3, 6, 9 or 12) in the
+        // local time `offset` hours from UT (Japan's equinox days: +9). Stored 'C'.
+        SeasonDay = 19,
+        // For the whole list: a holiday on a Sunday gives, under this record's name, the next day
+        // that is no holiday's own day (Japan). Stored 'D'.
+        SundayToNextFree = 20,
+        // For the whole list: a day that is no holiday but lies between two, unless it falls on
+        // `weekday` (0: any day), is a holiday under this record's name (Japan). Stored 'E'.
+        BetweenHolidays = 21,
+        // Cancels, in `year` only, the holidays of this name that fall on `month`/`day`: the day
+        // a law or proclamation moved for that year (a one-year date gives the new one). Stored 'F'.
+        NotInYear = 22,
     };
+    // The stored form's first character of a rule kept only from `firstYear` to `lastYear`.
+    static constexpr char kYearsMark = 'Y';
     static constexpr int kMaxEasterOffset = 99;
 
     // A new, unnamed holiday: a fixed date on 1 January, so that the editor opens on a valid rule.
@@ -39,6 +56,21 @@ public:
     static Holiday DateRule(int kind, int month, int day, int weekday, const CString& name);
     static Holiday InOneYear(int year, int month, int day, const CString& name);
     static Holiday OnOrAfterUnless(int month, int day, int weekday, int keepWeekday, const CString& name);
+    static Holiday Observed(int month, int day, const CString& name);
+    static Holiday Season(int month, int utcOffsetHours, const CString& name);
+    static Holiday Cancelled(int year, int month, int day, const CString& name);
+    // The same rule kept only from `first` to `last` (0: no bound).
+    Holiday InYears(int first, int last) const;
+    // Whether the rule is kept in `year` at all.
+    bool KeptIn(int y) const { return (firstYear == 0 || y >= firstYear) && (lastYear == 0 || y <= lastYear); }
+    // Kinds that place no day of their own but act on the rest of the list (D, E, F).
+    bool ActsOnList() const { return kind == SundayToNextFree || kind == BetweenHolidays || kind == NotInYear; }
+    // The name as the list dialog shows it: with the years it is kept in ("Canada Day (from
+    // 2021)", "(until 1990)", "(1971-1977)"), a one-year date with its date ("Matariki
+    // (2022-06-24)") and NotInYear with the day it cancels ("Early May (not on 2020-05-04)").
+    CString Label() const;
+    // What a substitute or observed day adds to the holiday's name ("" for kinds without one).
+    const char* SubstituteSuffix() const;
     // Whether the kind has a month, a day and a weekday to find near that day (7, 8, 'A').
     bool NearWeekday() const {
         return kind == WeekdayOnOrAfter || kind == WeekdayOnOrBefore || kind == WeekdayOnOrAfterUnless;
@@ -51,7 +83,7 @@ public:
     // from 1, month 1..12, weekday 1 = Monday .. 7 = Sunday, and the number of days in that month.
     bool FallsOn(int dateMonth, int dateDay, int dateWeekday, int daysInMonth) const;
     // Whether the rule needs the year, not just the month and day (kinds 3 to 9 and 'A').
-    bool NeedsYear() const { return kind >= WesternEaster; }
+    bool NeedsYear() const { return kind >= WesternEaster || firstYear != 0 || lastYear != 0; }
 
     // The one-line stored form: the kind digit, two month digits, then two day digits (kinds 0
     // and 2) or one week and one weekday digit (kind 1), then the name, e.g. "01225Christmas",
@@ -69,6 +101,13 @@ public:
     //   "706206Midsummer Day", "805241Victoria Day"   month, day, weekday digit
     //   "920220624Matariki"   four digits of year, month, day
     //   "A020115St Brigid's Day"   month, day, weekday digit, weekday digit kept on
+    //   "B0704Independence Day"   month, day
+    //   "C03+09春分の日"   month, sign and two digits of hours from UT
+    //   "D休日"   name only
+    //   "E0休日"   the weekday digit excluded (0 none)
+    //   "F20200504Early May bank holiday"   four digits of year, month, day
+    // and any of them after "Y", four digits of first year and four of last (0000 for no bound):
+    //   "Y2021000000930National Day for Truth and Reconciliation"
     // An out-of-range number is written as one that matches nothing (month 00, weekday 9, year 0000), an
     // offset beyond 99 days as 99.
     static bool FromText(const CString& text, Holiday& out);
@@ -81,9 +120,11 @@ public:
     int weekday = 0;  // 1 = Monday .. 7 = Sunday for kinds 1, 7 and 8, else 0
     int week = 0;     // 1..6 for kind 1, else 0
     CString name;
-    int offset = 0;   // days from Easter, -99..99, for kinds 3 and 4
-    int year = 0;     // the one year of kind 9
+    int offset = 0;   // days from Easter, -99..99, for kinds 3 and 4; hours from UT for SeasonDay
+    int year = 0;     // the one year of kinds 9 and NotInYear
     int keepWeekday = 0;  // for WeekdayOnOrAfterUnless, 1 = Monday .. 7 = Sunday
+    int firstYear = 0;    // first year kept, 0 for always
+    int lastYear = 0;     // last year kept, 0 for always
 };
 
 // Easter Sunday of a year as a Gregorian month and day: Western by the Gregorian computus,

@@ -2,15 +2,24 @@
 // The rule tests on calendar dates, kept apart from the stored forms.
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 #include <typeinfo>
 #include <vector>
 
 #include "calendar/CalendarDate.h"
+#include "calendar/MoonDate.h"
 #include "holidays/Holiday.h"
 #include "holidays/HolidayList.h"
 
 namespace {
+
+// A day's entry in a year's table: -1 for none, else the holiday's index, doubled, plus one when
+// the day is the holiday's substitute or observed day.
+namespace HolidayDay {
+constexpr int Own(int index) { return 2 * index; }
+constexpr int Substitute(int index) { return 2 * index + 1; }
+}  // namespace HolidayDay
 
 int FloorDiv(int a, int b) {
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
@@ -80,12 +89,42 @@ std::optional<int> FixedDay(const Holiday& h, int year, const DayLine& line) {
     return line.OffsetOf(year, h.month, h.day);
 }
 
+// The Gregorian month and day on which season `month` (3, 6, 9, 12) begins in `year`, in the
+// local time `hours` from UT.
+bool SeasonDate(int year, int month, int hours, int& outMonth, int& outDay) {
+    int code = NoSeason;
+    switch (month) {
+    case 3: code = SpringStart; break;
+    case 6: code = SummerStart; break;
+    case 9: code = FallStart; break;
+    case 12: code = WinterStart; break;
+    default: return false;
+    }
+    const double local = SeasonInstant(year, code) + hours / 24.0;
+    if (!std::isfinite(local))
+        return false;
+    // Day numbers count from noon: the local day begins at the .5 below.
+    const GregorianDate date(std::floor(local - 0.5) + 0.5);
+    outMonth = date.month;
+    outDay = date.day;
+    return true;
+}
+
 // The day the holiday's own rule places it on in rule year `year` (substitutes aside).
 std::optional<int> OwnDay(const Holiday& h, int year, const DayLine& line) {
+    if (!h.KeptIn(year))
+        return std::nullopt;
     switch (h.kind) {
     case Holiday::FixedDate:
     case Holiday::SubstituteForward:
+    case Holiday::ObservedFridayMonday:
         return FixedDay(h, year, line);
+    case Holiday::SeasonDay: {
+        int m = 0, d = 0;
+        if (!SeasonDate(year, h.month, h.offset, m, d))
+            return std::nullopt;
+        return line.OffsetOf(year, m, d);
+    }
     case Holiday::FixedDayOfWeek: {
         if (!ValidMonth(h.month) || !ValidWeekday(h.weekday) || h.week < 1 || h.week > 6)
             return std::nullopt;
@@ -158,52 +197,117 @@ bool OwnDayIs(const Holiday& h, const DayLine& line, int offset) {
 // A substitute kept further than this from its holiday is dropped; no calendar needs so many.
 constexpr int kSubstituteReach = 31;
 
-// The holiday (index into `items`, -1 for none) of each day `first`..`last` of the line. A day
-// gets the first holiday of the list whose own rule falls on it; failing that it may be the
-// substitute of a weekend holiday of kind SubstituteForward. Those are taken in date order (list
-// order among one day's), and each gets the first weekday after its day that no holiday of the
-// list falls on and no earlier substitute has taken.
+// The year of the line that holds day `offset`.
+int YearOf(const DayLine& line, int offset) {
+    for (int year = line.Year() - 1; year <= line.Year(); ++year)
+        if (offset < line.OffsetOf(year + 1, 1, 1))
+            return year;
+    return line.Year() + 1;
+}
+
+// Whether a NotInYear record of the list takes the holiday off `day`.
+bool Cancelled(const std::vector<Holiday>& items, const Holiday& h, const DayLine& line, int day) {
+    for (const Holiday& c : items)
+        if (c.kind == Holiday::NotInYear && c.name == h.name && line.Covers(c.year) &&
+            OwnDay(Holiday(c.month, c.day, c.name), c.year, line) == day)
+            return true;
+    return false;
+}
+
+// The holiday of each day `first`..`last` of the line, as HolidayDay values. A day gets the
+// first holiday of the list whose own rule falls on it. Failing that it may be:
+// - the observed day of a weekend holiday of kind ObservedFridayMonday (Friday before a
+//   Saturday, Monday after a Sunday);
+// - the substitute of a weekend holiday of kind SubstituteForward: those are taken in date order
+//   (list order among one day's), and each gets the first weekday after its day that no holiday
+//   of the list falls on and no earlier substitute has taken;
+// - the day a SundayToNextFree record gives a Sunday holiday: the next day that is no holiday
+//   and not yet taken;
+// - a day between two holidays, for a BetweenHolidays record.
+// The list-wide records count in the years they are kept in, by the year of the day they act on.
 std::vector<int> HolidaysOfDays(const std::vector<Holiday>& items, const DayLine& line, int first, int last) {
-    // Two reaches back, so that a run of earlier substitutes is seen in full.
+    // Two reaches back, so that a run of earlier substitutes is seen in full, and one day on, so
+    // that the last day's neighbour is known.
     const int from = first - 2 * kSubstituteReach;
+    const int to = last + 1;
     const auto at = [from](int day) { return static_cast<size_t>(day - from); };
-    std::vector<int> own(static_cast<size_t>(last - from + 1), -1);
+    std::vector<int> own(static_cast<size_t>(to - from + 1), -1);
     struct Source {
         int day;
         size_t index;
     };
     std::vector<Source> sources;
+    std::vector<size_t> listWide;
+    const bool cancels =
+        std::any_of(items.begin(), items.end(), [](const Holiday& h) { return h.kind == Holiday::NotInYear; });
     for (size_t i = 0; i < items.size(); ++i) {
         const Holiday& h = items[i];
+        if (h.ActsOnList()) {
+            if (h.kind != Holiday::NotInYear)
+                listWide.push_back(i);
+            continue;
+        }
         for (int year = line.Year() - 1; year - 1 <= line.Year(); ++year) {
             if (h.kind == Holiday::OneYearDate && h.year != year)
                 continue;
             const auto day = OwnDay(h, year, line);
-            if (!day || *day < from || *day > last)
+            if (!day || *day < from || *day > to)
+                continue;
+            if (cancels && Cancelled(items, h, line, *day))
                 continue;
             if (own[at(*day)] < 0)
                 own[at(*day)] = static_cast<int>(i);
-            if (h.kind == Holiday::SubstituteForward && line.WeekdayAt(*day) >= 6)
+            const bool weekend = line.WeekdayAt(*day) >= 6;
+            if (weekend && (h.kind == Holiday::SubstituteForward || h.kind == Holiday::ObservedFridayMonday))
                 sources.push_back({*day, i});
         }
     }
-    std::vector<int> days(own.begin() + static_cast<long>(at(first)), own.end());
-    if (sources.empty())
-        return days;
+    std::vector<int> result(own.size(), -1);
+    for (size_t d = 0; d < own.size(); ++d)
+        if (own[d] >= 0)
+            result[d] = HolidayDay::Own(own[d]);
+    std::vector<bool> taken(own.size(), false);
+    auto give = [&](int day, int value) {
+        taken[at(day)] = true;
+        result[at(day)] = value;
+    };
     std::sort(sources.begin(), sources.end(),
               [](const Source& a, const Source& b) { return a.day != b.day ? a.day < b.day : a.index < b.index; });
-    std::vector<bool> taken(own.size(), false);
     for (const Source& s : sources) {
-        int day = s.day + 1;
-        while (day <= last && (line.WeekdayAt(day) >= 6 || own[at(day)] >= 0 || taken[at(day)]))
-            ++day;
-        if (day > last || day - s.day > kSubstituteReach)
+        if (items[s.index].kind != Holiday::ObservedFridayMonday)
             continue;
-        taken[at(day)] = true;
-        if (day >= first)
-            days[static_cast<size_t>(day - first)] = static_cast<int>(s.index);
+        const int day = line.WeekdayAt(s.day) == 6 ? s.day - 1 : s.day + 1;
+        if (day >= from && day <= to && own[at(day)] < 0 && !taken[at(day)])
+            give(day, HolidayDay::Substitute(static_cast<int>(s.index)));
     }
-    return days;
+    for (const Source& s : sources) {
+        if (items[s.index].kind != Holiday::SubstituteForward)
+            continue;
+        int day = s.day + 1;
+        while (day <= to && (line.WeekdayAt(day) >= 6 || own[at(day)] >= 0 || taken[at(day)]))
+            ++day;
+        if (day <= to && day - s.day <= kSubstituteReach)
+            give(day, HolidayDay::Substitute(static_cast<int>(s.index)));
+    }
+    for (size_t i : listWide) {
+        const Holiday& rule = items[i];
+        for (int day = from; day <= to; ++day) {
+            if (!rule.KeptIn(YearOf(line, day)))
+                continue;
+            if (rule.kind == Holiday::SundayToNextFree && own[at(day)] >= 0 && line.WeekdayAt(day) == 7) {
+                int next = day + 1;
+                while (next <= to && (own[at(next)] >= 0 || taken[at(next)]))
+                    ++next;
+                if (next <= to && next - day <= kSubstituteReach)
+                    give(next, HolidayDay::Own(static_cast<int>(i)));
+            } else if (rule.kind == Holiday::BetweenHolidays && day > from && day < to && own[at(day)] < 0 &&
+                       !taken[at(day)] && own[at(day - 1)] >= 0 && own[at(day + 1)] >= 0 &&
+                       line.WeekdayAt(day) != rule.weekday) {
+                give(day, HolidayDay::Own(static_cast<int>(i)));
+            }
+        }
+    }
+    return std::vector<int>(result.begin() + static_cast<long>(at(first)), result.begin() + static_cast<long>(at(last)) + 1);
 }
 
 }  // namespace
@@ -268,6 +372,7 @@ bool HolidayList::HolidayOn(const CalendarDate& date, CString& name) const {
     if (m_items.empty())
         return false;
     int found = -1;
+    bool substitute = false;
     if (std::any_of(m_items.begin(), m_items.end(), [](const Holiday& h) { return h.NeedsYear(); })) {
         if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > date.DaysInThisMonth())
             return false;
@@ -275,8 +380,11 @@ bool HolidayList::HolidayOn(const CalendarDate& date, CString& name) const {
         int dayOfYear = date.day - 1;
         for (int m = 1; m < date.month; ++m)
             dayOfYear += date.DaysInMonth(m, date.year);
-        if (dayOfYear >= 0 && dayOfYear < static_cast<int>(year.holiday.size()))
-            found = year.holiday[static_cast<size_t>(dayOfYear)];
+        if (dayOfYear >= 0 && dayOfYear < static_cast<int>(year.holiday.size())) {
+            const int entry = year.holiday[static_cast<size_t>(dayOfYear)];
+            found = entry < 0 ? -1 : entry / 2;
+            substitute = entry >= 0 && entry % 2 == 1;
+        }
     } else {
         // One weekday and month length serve the whole walk.
         const int weekday = date.Weekday();
@@ -287,7 +395,10 @@ bool HolidayList::HolidayOn(const CalendarDate& date, CString& name) const {
     }
     if (found < 0)
         return false;
-    name = m_items[static_cast<size_t>(found)].name;
+    const Holiday& h = m_items[static_cast<size_t>(found)];
+    name = h.name;
+    if (substitute)
+        name += h.SubstituteSuffix();
     return true;
 }
 

@@ -5,1188 +5,1219 @@
     <name>CBirthdayEditDlg</name>
     <message>
         <source>Birthday Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>誕生日の編集</translation>
     </message>
     <message>
         <source>Choose type of object.</source>
-        <translation type="unfinished"></translation>
+        <translation>項目の種類を選んでください。</translation>
     </message>
     <message>
         <source>Delete this item</source>
-        <translation type="unfinished"></translation>
+        <translation>この項目を削除</translation>
     </message>
     <message>
         <source>Remove this object.</source>
-        <translation type="unfinished"></translation>
+        <translation>この項目を削除します。</translation>
     </message>
     <message>
         <source>Display Text</source>
-        <translation type="unfinished"></translation>
+        <translation>表示テキスト</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>説明</translation>
     </message>
     <message>
         <source>Name if individual</source>
-        <translation type="unfinished"></translation>
+        <translation>個人の名前</translation>
     </message>
     <message>
         <source>Begin</source>
-        <translation type="unfinished"></translation>
+        <translation>開始</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>その他</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>Individual birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>個人の誕生日</translation>
     </message>
     <message>
         <source>Couple (Joe+Mary) Wedding date</source>
-        <translation type="unfinished"></translation>
+        <translation>夫婦 (太郎+花子) の結婚記念日</translation>
     </message>
     <message>
         <source>Note (Dr at 4PM) display date</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ (午後 4 時に医者) の表示日</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>年</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>月</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>日</translation>
     </message>
 </context>
 <context>
     <name>CBirthdayNamesDlg</name>
     <message>
         <source>Birthday Names</source>
-        <translation type="unfinished"></translation>
+        <translation>誕生日の一覧</translation>
     </message>
     <message>
         <source>The List of Birthdays.</source>
-        <translation type="unfinished"></translation>
+        <translation>誕生日の一覧です。</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>追加</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Modify object.</source>
-        <translation type="unfinished"></translation>
+        <translation>項目を変更します。</translation>
     </message>
     <message>
         <source>Delete selected object.</source>
-        <translation type="unfinished"></translation>
+        <translation>選んだ項目を削除します。</translation>
     </message>
     <message>
         <source>Create a new object.</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい項目を作成します。</translation>
     </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>国</translation>
     </message>
     <message>
         <source>The public holidays of which country.</source>
-        <translation type="unfinished"></translation>
+        <translation>どの国の祝日か。</translation>
     </message>
 </context>
 <context>
     <name>CDocFrame</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>無題</translation>
     </message>
 </context>
 <context>
     <name>CEditDateDlg</name>
     <message>
         <source>Enter Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付の入力</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>年</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>月</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>日</translation>
     </message>
     <message>
         <source>Set desired year, do not abbreviate.</source>
-        <translation type="unfinished"></translation>
+        <translation>年を省略せずに入力してください。</translation>
     </message>
     <message>
         <source>Set month number (1-12).</source>
-        <translation type="unfinished"></translation>
+        <translation>月の番号を入力してください (1～12)。</translation>
     </message>
     <message>
         <source>Set day of month (1-31).</source>
-        <translation type="unfinished"></translation>
+        <translation>日を入力してください (1～31)。</translation>
     </message>
 </context>
 <context>
     <name>CFontColorDlg</name>
     <message>
         <source>Color...</source>
-        <translation type="unfinished"></translation>
+        <translation>色...</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>色</translation>
     </message>
 </context>
 <context>
     <name>CHolidayEditDlg</name>
     <message>
         <source>Edit Holliday</source>
-        <translation type="unfinished"></translation>
+        <translation>祝日の編集</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>For example Christmas.</source>
-        <translation type="unfinished"></translation>
+        <translation>例: クリスマス。</translation>
     </message>
     <message>
         <source>Legale definition.</source>
-        <translation type="unfinished"></translation>
+        <translation>法律上の定義。</translation>
     </message>
     <message>
         <source>Good Friday -2, Easter Monday 1, Ascension 39, Whit Monday 50.</source>
-        <translation type="unfinished"></translation>
+        <translation>聖金曜日 -2、復活祭月曜日 1、昇天祭 39、聖霊降臨祭月曜日 50。</translation>
     </message>
     <message>
         <source>As the United Kingdom keeps Christmas and Boxing Day.</source>
-        <translation type="unfinished"></translation>
+        <translation>英国がクリスマスとボクシング デーを祝うように。</translation>
     </message>
     <message>
         <source>Choose month.</source>
-        <translation type="unfinished"></translation>
+        <translation>月を選んでください。</translation>
     </message>
     <message>
         <source>Choose which week (1st..Last).</source>
-        <translation type="unfinished"></translation>
+        <translation>週を選んでください (第 1～最終)。</translation>
     </message>
     <message>
         <source>Choose day of week.</source>
-        <translation type="unfinished"></translation>
+        <translation>曜日を選んでください。</translation>
     </message>
     <message>
         <source>Looking for a number here.</source>
-        <translation type="unfinished"></translation>
+        <translation>ここには数値を入力してください。</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>月</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>週</translation>
     </message>
     <message>
         <source>Day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>曜日</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>日</translation>
     </message>
     <message>
         <source>Western</source>
-        <translation type="unfinished"></translation>
+        <translation>西方教会</translation>
     </message>
     <message>
         <source>Orthodox</source>
-        <translation type="unfinished"></translation>
+        <translation>正教会</translation>
     </message>
     <message>
         <source>Which churches&apos; Easter.</source>
-        <translation type="unfinished"></translation>
+        <translation>どの教会の復活祭か。</translation>
     </message>
     <message>
         <source>Days after Easter Sunday, or before it when negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>復活祭の日曜日から後の日数 (負の値なら前)。</translation>
     </message>
     <message>
         <source>The one year the holiday is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>この祝日がある唯一の年。</translation>
     </message>
     <message>
         <source>When the date falls on this day of week, the date itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>日付がこの曜日に当たるときは、その日付そのもの。</translation>
     </message>
     <message>
         <source>Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>復活祭</translation>
     </message>
     <message>
         <source>Days from Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>復活祭からの日数</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>年</translation>
     </message>
     <message>
         <source>Date itself on</source>
-        <translation type="unfinished"></translation>
+        <translation>この曜日なら日付そのもの</translation>
     </message>
     <message>
         <source>Fixed date</source>
-        <translation type="unfinished"></translation>
+        <translation>固定日</translation>
     </message>
     <message>
         <source>Fixed day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>固定曜日</translation>
     </message>
     <message>
         <source>Next business day after</source>
-        <translation type="unfinished"></translation>
+        <translation>指定日の翌営業日</translation>
     </message>
     <message>
         <source>Fixed date, on a weekend also the next free weekday</source>
-        <translation type="unfinished"></translation>
+        <translation>固定日、週末に当たるときは次の平日も休み</translation>
     </message>
     <message>
         <source>Fixed date, on a Sunday the Saturday before</source>
-        <translation type="unfinished"></translation>
+        <translation>固定日、日曜日に当たるときは前の土曜日</translation>
     </message>
     <message>
         <source>Day of week on or after the date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付以降の最初の指定曜日</translation>
     </message>
     <message>
         <source>Day of week on or before the date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付以前の最後の指定曜日</translation>
     </message>
     <message>
         <source>Date in one year only</source>
-        <translation type="unfinished"></translation>
+        <translation>1 年だけの日付</translation>
     </message>
     <message>
         <source>Day of week on or after the date, or the date itself on</source>
-        <translation type="unfinished"></translation>
+        <translation>日付以降の最初の指定曜日、または指定の曜日なら日付そのもの</translation>
     </message>
     <message>
         <source>FBD after</source>
-        <translation type="unfinished"></translation>
+        <translation>指定日の翌営業日</translation>
     </message>
     <message>
         <source>First</source>
-        <translation type="unfinished"></translation>
+        <translation>第 1</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>第 2</translation>
     </message>
     <message>
         <source>Third</source>
-        <translation type="unfinished"></translation>
+        <translation>第 3</translation>
     </message>
     <message>
         <source>Fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>第 4</translation>
     </message>
     <message>
         <source>Fifth</source>
-        <translation type="unfinished"></translation>
+        <translation>第 5</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>最終</translation>
     </message>
 </context>
 <context>
     <name>CHolidayListDlg</name>
     <message>
         <source>Edit Holliday list</source>
-        <translation type="unfinished"></translation>
+        <translation>祝日一覧の編集</translation>
     </message>
     <message>
         <source>List of hollidays.</source>
-        <translation type="unfinished"></translation>
+        <translation>祝日の一覧です。</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>新規</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>リセット</translation>
     </message>
     <message>
         <source>Country...</source>
-        <translation type="unfinished"></translation>
+        <translation>国...</translation>
     </message>
     <message>
         <source>Screen to change currently selected holliday.</source>
-        <translation type="unfinished"></translation>
+        <translation>選んだ祝日を変更します。</translation>
     </message>
     <message>
         <source>Screen to enter a new holliday.</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい祝日を入力します。</translation>
     </message>
     <message>
         <source>Remove selected holliday.</source>
-        <translation type="unfinished"></translation>
+        <translation>選んだ祝日を削除します。</translation>
     </message>
     <message>
         <source>Put in the initial factory settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>出荷時の設定に戻します。</translation>
     </message>
     <message>
         <source>Put in the public holidays of a country.</source>
-        <translation type="unfinished"></translation>
+        <translation>ある国の祝日を取り込みます。</translation>
     </message>
 </context>
 <context>
     <name>CKinfoldView</name>
     <message>
         <source> Month&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> 月&gt;</translation>
     </message>
     <message>
         <source>Advance Month
 Next Month</source>
-        <translation type="unfinished"></translation>
+        <translation>1 か月進めます
+翌月</translation>
     </message>
     <message>
         <source>&lt;Month</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;月</translation>
     </message>
     <message>
         <source>Sets Month to previous
 Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>1 か月戻します
+前月</translation>
     </message>
     <message>
         <source>Year&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>年&gt;&gt;</translation>
     </message>
     <message>
         <source>Advance Year
 Next Year</source>
-        <translation type="unfinished"></translation>
+        <translation>1 年進めます
+翌年</translation>
     </message>
     <message>
         <source>&lt;&lt;Year</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;年</translation>
     </message>
     <message>
         <source>Gets previous year
 Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>1 年戻します
+前年</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>今日</translation>
     </message>
     <message>
         <source>Sets Year and Month to current
 This Month this Year</source>
-        <translation type="unfinished"></translation>
+        <translation>今年の今月に移動します
+今年の今月</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>年</translation>
     </message>
     <message>
         <source>Type in Any year any month
 Any Year Any Month</source>
-        <translation type="unfinished"></translation>
+        <translation>任意の年と月を入力します
+任意の年と月</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation type="unfinished"></translation>
+        <translation>目標日</translation>
     </message>
     <message>
         <source>Display count of days until (or since) a given date
 Day Number</source>
-        <translation type="unfinished"></translation>
+        <translation>指定した日までの (または指定した日からの) 日数を表示します
+日数</translation>
     </message>
     <message>
         <source>Dead</source>
-        <translation type="unfinished"></translation>
+        <translation>故人</translation>
     </message>
     <message>
         <source>Birthdays after death date
 Birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>亡くなった日の後の誕生日
+誕生日</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>月曜始まり</translation>
     </message>
     <message>
         <source>Monday as first day of the week
 Start Week</source>
-        <translation type="unfinished"></translation>
+        <translation>週の最初の日を月曜日にします
+週の始まり</translation>
     </message>
     <message>
         <source>First Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名のみ</translation>
     </message>
     <message>
         <source>Display first name only
 Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>名だけを表示します
+誕生日</translation>
     </message>
     <message>
         <source>Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>結婚記念日</translation>
     </message>
     <message>
         <source>Display anniversaries
 Marriage</source>
-        <translation type="unfinished"></translation>
+        <translation>結婚記念日を表示します
+結婚</translation>
     </message>
     <message>
         <source>Day Count</source>
-        <translation type="unfinished"></translation>
+        <translation>日数カウンター</translation>
     </message>
     <message>
         <source>Days from target\Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>目標日からの日数\カウントダウン</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>画像</translation>
     </message>
     <message>
         <source>Use pictures for calandar background
 Background</source>
-        <translation type="unfinished"></translation>
+        <translation>画像をカレンダーの背景に使います
+背景</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>Notes
 View notes on calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ
+カレンダーにメモを表示します</translation>
     </message>
     <message>
         <source>Moon Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>月相</translation>
     </message>
     <message>
         <source>Show start of moon quarter
 Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>月の四分の一周期の始まりを表示します
+弦</translation>
     </message>
     <message>
         <source>Seasons</source>
-        <translation type="unfinished"></translation>
+        <translation>季節</translation>
     </message>
     <message>
         <source>Start of seasons
 Season</source>
-        <translation type="unfinished"></translation>
+        <translation>季節の始まり
+季節</translation>
     </message>
     <message>
         <source>Week Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>週番号</translation>
     </message>
     <message>
         <source>Show the number of each week in its first day
 Week Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>各週の番号をその最初の日に表示します
+週番号</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>One month per page/nNormal</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ページに 1 か月/n標準</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>Six months per page
 six minths</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ページに 6 か月
+6 か月</translation>
     </message>
     <message>
         <source>12</source>
-        <translation type="unfinished"></translation>
+        <translation>12</translation>
     </message>
     <message>
         <source>Twelve months per page
 Year</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ページに 12 か月
+1 年</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>現行暦</translation>
     </message>
     <message>
         <source>Our current calendar
 Current</source>
-        <translation type="unfinished"></translation>
+        <translation>現在使われている暦
+現行暦</translation>
     </message>
     <message>
         <source>Old style</source>
-        <translation type="unfinished"></translation>
+        <translation>旧暦法</translation>
     </message>
     <message>
         <source>used until 1400 or 1700
 Old style</source>
-        <translation type="unfinished"></translation>
+        <translation>1400 年または 1700 年まで使われた暦
+旧暦法</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>月暦</translation>
     </message>
     <message>
         <source>Each month starts at new moon
 Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>各月が新月で始まります
+月暦</translation>
     </message>
     <message>
         <source>Year of the Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>巳年</translation>
     </message>
     <message>
         <source>Chinise callendar for fun
 Year of the Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>お楽しみの中国の暦
+巳年</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション</translation>
     </message>
     <message>
         <source>Brings up the Opions Setting Dialog box
 Persistent Options</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション設定のダイアログを開きます
+保存されるオプション</translation>
     </message>
     <message>
         <source>Apply Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルを適用</translation>
     </message>
     <message>
         <source>Set options to last saved profile
 Apply options</source>
-        <translation type="unfinished"></translation>
+        <translation>オプションを最後に保存したプロファイルに戻します
+オプションを適用</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧</translation>
     </message>
     <message>
         <source>See and edit list of Names
 Edit names</source>
-        <translation type="unfinished"></translation>
+        <translation>名前の一覧を表示・編集します
+名前の編集</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート</translation>
     </message>
     <message>
         <source>Load birthdays from a Gedcom file generated by a Genealogy program, or from a vCard address book
 Import</source>
-        <translation type="unfinished"></translation>
+        <translation>家系図ソフトが作成した GEDCOM ファイルまたは vCard アドレス帳から誕生日を読み込みます
+インポート</translation>
     </message>
     <message>
         <source>Export Calendar...</source>
-        <translation type="unfinished"></translation>
+        <translation>カレンダーのエクスポート...</translation>
     </message>
     <message>
         <source>Save the birthdays, anniversaries and notes shown as an iCalendar file for phone and web calendars
 Export Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>表示中の誕生日、結婚記念日、メモを、電話や Web のカレンダー用に iCalendar ファイルとして保存します
+カレンダーのエクスポート</translation>
     </message>
     <message>
         <source>Holliday</source>
-        <translation type="unfinished"></translation>
+        <translation>祝日</translation>
     </message>
     <message>
         <source>add change or delete hollidays
 Holliday list</source>
-        <translation type="unfinished"></translation>
+        <translation>祝日を追加、変更、削除します
+祝日一覧</translation>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷(&amp;P)...	Ctrl+P</translation>
     </message>
     <message>
         <source>Print the active Calendar
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>カレンダーを印刷します
+印刷</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷(&amp;P)...</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷プレビュー(&amp;V)</translation>
     </message>
     <message>
         <source>Display Calendar as printed
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷されるとおりにカレンダーを表示します
+印刷プレビュー</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷設定(&amp;R)...</translation>
     </message>
     <message>
         <source>Change the printer and printing options
 Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>プリンターと印刷オプションを変更します
+印刷設定</translation>
     </message>
     <message>
         <source>&amp;About Birthdays...</source>
-        <translation type="unfinished"></translation>
+        <translation>誕生日について(&amp;A)...</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷プレビュー</translation>
     </message>
     <message>
         <source>Birthday files (*.ged *.vcf *.vcard);;Gedcom file (*.ged);;vCard address book (*.vcf *.vcard);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>誕生日ファイル (*.ged *.vcf *.vcard);;GEDCOM ファイル (*.ged);;vCard アドレス帳 (*.vcf *.vcard);;すべてのファイル (*)</translation>
     </message>
     <message>
         <source>Name list is not empty.  Do you want to merge the file into your current list?</source>
-        <translation type="unfinished"></translation>
+        <translation>名前の一覧は空ではありません。このファイルを現在の一覧に統合しますか?</translation>
     </message>
     <message>
         <source>You may save the current list by selecting save or save as on the file menu then clear the curren list by selecting new in the file menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>[ファイル] メニューの [保存] または [名前を付けて保存] で現在の一覧を保存してから、[ファイル] メニューの [新規] で一覧を空にできます。</translation>
     </message>
     <message>
         <source>Export Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>カレンダーのエクスポート</translation>
     </message>
     <message>
         <source>iCalendar file (*.ics);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>iCalendar ファイル (*.ics);;すべてのファイル (*)</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Kinfold Files (*.kfd)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinfold ファイル (*.kfd)</translation>
     </message>
     <message>
         <source>For Help, press F1</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプを表示するには F1 キーを押してください</translation>
     </message>
     <message>
         <source>Create a new birthday list</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい誕生日一覧を作成します</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>新規</translation>
     </message>
     <message>
         <source>Open an existing birthday list</source>
-        <translation type="unfinished"></translation>
+        <translation>既存の誕生日一覧を開きます</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>開く</translation>
     </message>
     <message>
         <source>Save the active birthday list</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の誕生日一覧を保存します</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Save the active birthday list with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の誕生日一覧を新しい名前で保存します</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けて保存</translation>
     </message>
     <message>
         <source>Quit the program; prompts to save birthday list</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムを終了します。誕生日一覧の保存を確認します</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す(&amp;U)</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished"></translation>
+        <translation>直前の操作を元に戻します</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>切り取り(&amp;T)</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>選択範囲を切り取ってクリップボードに置きます</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー(&amp;C)</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>選択範囲をクリップボードにコピーします</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付け(&amp;P)</translation>
     </message>
     <message>
         <source>Insert Clipboard contents</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップボードの内容を挿入します</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>表示(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>ツールバー(&amp;T)</translation>
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>ツールバーの表示/非表示を切り替えます</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>ステータス バー(&amp;S)</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>ステータス バーの表示/非表示を切り替えます</translation>
     </message>
     <message>
         <source>Months/page</source>
-        <translation type="unfinished"></translation>
+        <translation>月数/ページ</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>暦</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>Help Index</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプの索引</translation>
     </message>
     <message>
         <source>Search help Index</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプの索引を検索します</translation>
     </message>
     <message>
         <source>Help index</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプの索引</translation>
     </message>
     <message>
         <source>Gregorian Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>グレゴリオ暦</translation>
     </message>
     <message>
         <source>Disertation on the current calendar in use today</source>
-        <translation type="unfinished"></translation>
+        <translation>現在使われている暦についての解説</translation>
     </message>
     <message>
         <source>World Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>世界暦</translation>
     </message>
     <message>
         <source>About Kinfold</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinfold について</translation>
     </message>
     <message>
         <source>Future Plans</source>
-        <translation type="unfinished"></translation>
+        <translation>今後の予定</translation>
     </message>
     <message>
         <source>My plans for upgrades and other stuff</source>
-        <translation type="unfinished"></translation>
+        <translation>機能追加などの今後の予定</translation>
     </message>
     <message>
         <source>Your Dreaming</source>
-        <translation type="unfinished"></translation>
+        <translation>夢</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The Gregorian calendar&lt;/h3&gt;&lt;p&gt;The calendar in civil use today counts 365 days in a common year and 366 in a leap year. A year is a leap year when it divides by 4, except the century years, which are leap years only when they divide by 400: 1900 was not a leap year, 2000 was.&lt;/p&gt;&lt;p&gt;It replaced the Julian calendar, which made every fourth year a leap year and so ran ahead of the seasons by about three days in four hundred years. When the reform came in October 1582, ten days were left out: Thursday 4 October was followed by Friday 15 October. Kinfold shows months up to October 1582 in the Julian calendar by itself and titles them &quot;Julian&quot;; the Old style calendar shows any month as it would have been kept where the reform came late (Britain and its colonies changed in 1752). In the Old style the year began in March, so January to March carry both years, as in February 1699/0.&lt;/p&gt;&lt;p&gt;The Moon calendar starts every month on the day after a new moon; a year that holds thirteen new moons ends with a Blue Moon. The Year of the Snake calendar uses the same months and names each year by its animal.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;グレゴリオ暦&lt;/h3&gt;&lt;p&gt;現在、日常に使われている暦では、平年は 365 日、うるう年は 366 日です。4 で割り切れる年はうるう年ですが、100 で割り切れる年は 400 で割り切れる場合に限りうるう年です。1900 年はうるう年ではなく、2000 年はうるう年でした。&lt;/p&gt;&lt;p&gt;グレゴリオ暦はユリウス暦に代わるものです。ユリウス暦は 4 年ごとにうるう年を置いたため、400 年でおよそ 3 日、季節より先に進んでしまいました。1582 年 10 月の改暦では 10 日が省かれ、10 月 4 日 (木) の翌日は 10 月 15 日 (金) となりました。Kinfold は 1582 年 10 月までの月を自動的にユリウス暦で表示し、「Julian」と題を付けます。旧暦法の暦は、改暦が遅れた地域 (英国とその植民地は 1752 年に切り替え) で使われていたとおりに各月を表示します。旧暦法では年が 3 月に始まったため、1 月から 3 月には February 1699/0 のように両方の年が付きます。&lt;/p&gt;&lt;p&gt;月暦では、各月が新月の翌日に始まります。新月が 13 回ある年は Blue Moon で終わります。巳年の暦は同じ月を使い、各年をその年の動物で呼びます。&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Kinfold&lt;/h3&gt;&lt;p&gt;Kinfold keeps a list of birthdays, wedding anniversaries and dated notes and draws them into month calendars: one, six or twelve months to a page, on the screen and on paper.&lt;/p&gt;&lt;p&gt;Each day shows its number, the holiday of the day on the bottom line and above it the people of the day with their ages. The corner of a day can show the start of a season or a quarter of the moon, or the days to or from a target date.&lt;/p&gt;&lt;p&gt;Use the buttons on the menu bar to move by month and year, the View menu to choose what is shown, and the Edit menu to change the list and the holidays. Lists are saved as .kfd files and can take in people from a GEDCOM file of a genealogy program.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Kinfold&lt;/h3&gt;&lt;p&gt;Kinfold は誕生日、結婚記念日、日付付きのメモの一覧を管理し、それを月ごとのカレンダーに描きます。1 ページに 1、6、または 12 か月を、画面にも紙にも表示できます。&lt;/p&gt;&lt;p&gt;各日には日付の数字、いちばん下の行にその日の祝日、その上にその日の人々と年齢が表示されます。日の隅には、季節や月の弦の始まり、または目標日までの (目標日からの) 日数を表示できます。&lt;/p&gt;&lt;p&gt;メニュー バーのボタンで月や年を移動し、[表示] メニューで表示する内容を選び、[編集] メニューで一覧と祝日を変更します。一覧は .kfd ファイルとして保存され、家系図ソフトの GEDCOM ファイルから人を取り込むこともできます。&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Future plans&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;Printing the list of names as well as the calendar.&lt;/li&gt;&lt;li&gt;Reminders a few days before a birthday.&lt;/li&gt;&lt;li&gt;More calendars, and holidays that follow Easter.&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;今後の予定&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;カレンダーだけでなく名前の一覧も印刷する。&lt;/li&gt;&lt;li&gt;誕生日の数日前に知らせる。&lt;/li&gt;&lt;li&gt;暦を増やし、復活祭に連動する祝日にも対応する。&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
         <source>Kinfold Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinfold ヘルプ</translation>
     </message>
 </context>
 <context>
     <name>COptions</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>適用</translation>
     </message>
 </context>
 <context>
     <name>CPPFont</name>
     <message>
         <source>Press button to change the indicated font, size, and color.</source>
-        <translation type="unfinished"></translation>
+        <translation>ボタンを押すと、そのフォント、サイズ、色を変更できます。</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>フォント</translation>
     </message>
     <message>
         <source>Line Color</source>
-        <translation type="unfinished"></translation>
+        <translation>線の色</translation>
     </message>
     <message>
         <source>Month and Year</source>
-        <translation type="unfinished"></translation>
+        <translation>年月</translation>
     </message>
     <message>
         <source>Day of Week Name</source>
-        <translation type="unfinished"></translation>
+        <translation>曜日名</translation>
     </message>
     <message>
         <source>Day number</source>
-        <translation type="unfinished"></translation>
+        <translation>日付の数字</translation>
     </message>
     <message>
         <source>Day counter</source>
-        <translation type="unfinished"></translation>
+        <translation>日数カウンター</translation>
     </message>
     <message>
         <source>Name of person</source>
-        <translation type="unfinished"></translation>
+        <translation>人の名前</translation>
     </message>
 </context>
 <context>
     <name>CPPMargins</name>
     <message>
         <source>Margins</source>
-        <translation type="unfinished"></translation>
+        <translation>余白</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>上</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>下</translation>
     </message>
 </context>
 <context>
     <name>CPPNames</name>
     <message>
         <source>Week Days</source>
-        <translation type="unfinished"></translation>
+        <translation>曜日</translation>
     </message>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>月</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名称</translation>
     </message>
 </context>
 <context>
     <name>CPPOptions</name>
     <message>
         <source>29 February in other years:</source>
-        <translation type="unfinished"></translation>
+        <translation>うるう年以外の 2 月 29 日:</translation>
     </message>
     <message>
         <source>Show on 28 February</source>
-        <translation type="unfinished"></translation>
+        <translation>2 月 28 日に表示</translation>
     </message>
     <message>
         <source>Show on 1 March</source>
-        <translation type="unfinished"></translation>
+        <translation>3 月 1 日に表示</translation>
     </message>
     <message>
         <source>Show in leap years only</source>
-        <translation type="unfinished"></translation>
+        <translation>うるう年だけ表示</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション</translation>
     </message>
     <message>
         <source>Display Ages</source>
-        <translation type="unfinished"></translation>
+        <translation>年齢を表示</translation>
     </message>
     <message>
         <source>Display Ages when under 18</source>
-        <translation type="unfinished"></translation>
+        <translation>18 歳未満の年齢を表示</translation>
     </message>
     <message>
         <source>Do not display ages</source>
-        <translation type="unfinished"></translation>
+        <translation>年齢を表示しない</translation>
     </message>
     <message>
         <source>Include birthdays of the dead</source>
-        <translation type="unfinished"></translation>
+        <translation>故人の誕生日も含める</translation>
     </message>
     <message>
         <source>Start the week on Monday rather than Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>週を日曜日ではなく月曜日から始める</translation>
     </message>
     <message>
         <source>Use first name only</source>
-        <translation type="unfinished"></translation>
+        <translation>名だけを使う</translation>
     </message>
     <message>
         <source>Show anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>結婚記念日を表示</translation>
     </message>
     <message>
         <source>Show day count (to or from target date)</source>
-        <translation type="unfinished"></translation>
+        <translation>日数を表示 (目標日まで、または目標日から)</translation>
     </message>
     <message>
         <source>Show pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を表示</translation>
     </message>
     <message>
         <source>Show Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>メモを表示</translation>
     </message>
     <message>
         <source>Show Moon Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>月相を表示</translation>
     </message>
     <message>
         <source>Show Seasons</source>
-        <translation type="unfinished"></translation>
+        <translation>季節を表示</translation>
     </message>
     <message>
         <source>Show week numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>週番号を表示</translation>
     </message>
 </context>
 <context>
     <name>CPleaseChooseDlg</name>
     <message>
         <source>Please Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>選択してください</translation>
     </message>
     <message>
         <source>Two dates given for</source>
-        <translation type="unfinished"></translation>
+        <translation>2 つの日付が指定されています:</translation>
     </message>
     <message>
         <source>Please choose the correct one.</source>
-        <translation type="unfinished"></translation>
+        <translation>正しい方を選んでください。</translation>
     </message>
 </context>
 <context>
     <name>CYearDlg</name>
     <message>
         <source>Choose a Year</source>
-        <translation type="unfinished"></translation>
+        <translation>年の選択</translation>
     </message>
     <message>
         <source>Select a year to use</source>
-        <translation type="unfinished"></translation>
+        <translation>使う年を選んでください</translation>
     </message>
     <message>
         <source>No Change</source>
-        <translation type="unfinished"></translation>
+        <translation>変更しない</translation>
     </message>
     <message>
         <source>Select month.</source>
-        <translation type="unfinished"></translation>
+        <translation>月を選んでください。</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>このヘルプを表示して終了</translation>
     </message>
     <message>
         <source>Show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョンを表示して終了</translation>
     </message>
     <message>
         <source>Merge a GEDCOM or vCard file into DOC.kfd (or a new list) without a window</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウを開かずに GEDCOM または vCard ファイルを DOC.kfd (または新しい一覧) に統合</translation>
     </message>
     <message>
         <source>Save the merged list to OUT.kfd instead of DOC.kfd</source>
-        <translation type="unfinished"></translation>
+        <translation>統合した一覧を DOC.kfd ではなく OUT.kfd に保存</translation>
     </message>
     <message>
         <source>Write the entries the calendar shows of DOC.kfd (or the last document) as yearly iCalendar events</source>
-        <translation type="unfinished"></translation>
+        <translation>DOC.kfd (または最後のドキュメント) のうちカレンダーに表示される項目を、毎年の iCalendar イベントとして書き出す</translation>
     </message>
     <message>
         <source>Print twelve months of DOC.kfd (or an empty list) to a PDF file without a window</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウを開かずに DOC.kfd (または空の一覧) の 12 か月分を PDF ファイルに印刷</translation>
     </message>
     <message>
         <source>First year printed, -9900 to 11400; from January unless --month is given</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷する最初の年 (-9900～11400)。--month がなければ 1 月から</translation>
     </message>
     <message>
         <source>First month printed: 1-12, or 13 in a moon year of 13 months</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷する最初の月: 1～12、または 13 か月ある月暦の年では 13</translation>
     </message>
     <message>
         <source>1, 6 or 12 months a page</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ページに 1、6、または 12 か月</translation>
     </message>
     <message>
         <source>0 Current, 1 Old style, 2 Moon, 3 Year of the Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>0 現行暦、1 旧暦法、2 月暦、3 巳年</translation>
     </message>
     <message>
         <source>Paper size: Letter, Legal, A4, A3, A5 and other standard names; the locale&apos;s (Letter or A4) when not given</source>
-        <translation type="unfinished"></translation>
+        <translation>用紙サイズ: Letter、Legal、A4、A3、A5 などの標準名。指定しなければロケールの用紙 (Letter または A4)</translation>
     </message>
     <message>
         <source>Upright pages</source>
-        <translation type="unfinished"></translation>
+        <translation>縦向きのページ</translation>
     </message>
     <message>
         <source>Sideways pages, the default</source>
-        <translation type="unfinished"></translation>
+        <translation>横向きのページ、既定</translation>
     </message>
     <message>
         <source>Each week row&apos;s number in its first cell</source>
-        <translation type="unfinished"></translation>
+        <translation>各週の行の番号を最初のセルに表示</translation>
     </message>
     <message>
         <source>List the built-in country holiday sets, one a line: code, a blank, the name</source>
-        <translation type="unfinished"></translation>
+        <translation>組み込みの国別祝日セットを 1 行に 1 つずつ一覧表示 (コード、空白、名前)</translation>
     </message>
     <message>
         <source>Print each holiday of YEAR (1-9999) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
-        <translation type="unfinished"></translation>
+        <translation>保存された一覧から、YEAR 年 (1～9999) の各祝日を「YYYY-MM-DD 名前」の形で出力</translation>
     </message>
     <message>
         <source>Holidays of country set CODE (see --holiday-sets) for this run only</source>
-        <translation type="unfinished"></translation>
+        <translation>今回の実行に限り国別セット CODE (--holiday-sets を参照) の祝日を使う</translation>
     </message>
 </context>
 <context>
     <name>QDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 </TS>

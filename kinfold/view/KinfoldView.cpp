@@ -176,6 +176,9 @@ void CKinfoldView::CreateActions()
                  tr("Save the birthdays, anniversaries and notes shown as an iCalendar file for phone and web "
                  "calendars\nExport Calendar")),
        [this] { OnExportCalendar(); });
+    on(AddAction(ID_UPCOMING, tr("Upcoming..."),
+                 tr("List the birthdays, anniversaries and notes of the next 30 days\nUpcoming")),
+       [this] { OnUpcoming(); });
     on(AddAction(ID_HOLLIDAY, tr("Holliday"), tr("add change or delete hollidays\nHolliday list")), [this] { OnHolliday(); });
     QAction* print = AddAction(ID_FILE_PRINT, tr("&Print...\tCtrl+P"), tr("Print the active Calendar\nPrint"));
     print->setText(tr("&Print..."));
@@ -200,6 +203,7 @@ void CKinfoldView::OnList() { if (m_pDialogs) m_pDialogs->List(*this); }
 void CKinfoldView::OnImport() { if (m_pDialogs) m_pDialogs->Import(*this); }
 void CKinfoldView::OnExportCalendar() { if (m_pDialogs) m_pDialogs->ExportCalendar(*this); }
 void CKinfoldView::OnHolliday() { if (m_pDialogs) m_pDialogs->Holidays(*this); }
+void CKinfoldView::OnUpcoming() { if (m_pDialogs) m_pDialogs->Upcoming(*this); }
 void CKinfoldView::OnOptions() { if (m_pDialogs) m_pDialogs->Options(*this); }
 void CKinfoldView::OnYear() { if (m_pDialogs) m_pDialogs->Year(*this); }
 void CKinfoldView::OnTarget() { if (m_pDialogs) m_pDialogs->Target(*this); }

@@ -37,7 +37,7 @@ enum KinfoldCommand : int {
     ID_CAL_MOON = 32812, ID_CAL_CHINESE = 32813, ID_OPTIONS = 32801, ID_APPLY_PROFILE = 12321,
     ID_LIST = 32793, ID_IMPORT = 32794, ID_HOLLIDAY = 32806, ID_FILE_PRINT = 57607,
     ID_FILE_PRINT_DIRECT = 57608, ID_FILE_PRINT_PREVIEW = 57609, ID_FILE_PRINT_SETUP = 57606,
-    ID_APP_ABOUT = 57664, ID_EXPORT_CALENDAR = 32820, ID_WEEK_NUMBERS = 32821,
+    ID_APP_ABOUT = 57664, ID_EXPORT_CALENDAR = 32820, ID_WEEK_NUMBERS = 32821, ID_UPCOMING = 32822,
 };
 
 // What the headless printer is asked for.
@@ -92,6 +92,7 @@ public:
     void OnList();
     void OnImport();
     void OnExportCalendar();
+    void OnUpcoming();
     void OnHolliday();
     void OnOptions();
     void OnYear();

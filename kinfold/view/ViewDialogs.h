@@ -12,6 +12,8 @@ public:
     virtual void Import(CKinfoldView& view) = 0;
     virtual void ExportCalendar(CKinfoldView& view) = 0;
     virtual void Holidays(CKinfoldView& view) = 0;
+    // The events of the coming days; nothing where the shell has no such list.
+    virtual void Upcoming(CKinfoldView&) {}
     virtual void Options(CKinfoldView& view) = 0;
     virtual void Year(CKinfoldView& view) = 0;
     virtual void Target(CKinfoldView& view) = 0;

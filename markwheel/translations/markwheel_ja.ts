@@ -5,239 +5,250 @@
     <name>CMainFrame</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>無題</translation>
     </message>
     <message>
         <source>Markwheel Files (*.mkw)</source>
-        <translation type="unfinished"></translation>
+        <translation>Markwheel ファイル (*.mkw)</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <comment>menu bar</comment>
-        <translation type="unfinished"></translation>
+        <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
         <source>Reset</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>リセット</translation>
     </message>
     <message>
         <source>Clear the InUse list
 InUse</source>
-        <translation type="unfinished"></translation>
+        <translation>使用中のファイルの一覧を消去します
+使用中</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <comment>menu bar</comment>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
         <comment>menu Edit</comment>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す(&amp;U)</translation>
     </message>
     <message>
         <source>Undo the last action
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>直前の操作を元に戻します
+元に戻す</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
         <comment>menu Edit</comment>
-        <translation type="unfinished"></translation>
+        <translation>切り取り(&amp;T)</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>選択範囲を切り取ってクリップボードに置きます
+切り取り</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
         <comment>menu Edit</comment>
-        <translation type="unfinished"></translation>
+        <translation>コピー(&amp;C)</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>選択範囲をクリップボードにコピーします
+コピー</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
         <comment>menu Edit</comment>
-        <translation type="unfinished"></translation>
+        <translation>貼り付け(&amp;P)</translation>
     </message>
     <message>
         <source>Insert Clipboard contents
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップボードの内容を挿入します
+貼り付け</translation>
     </message>
     <message>
         <source>Change</source>
         <comment>menu Edit</comment>
-        <translation type="unfinished"></translation>
+        <translation>変更</translation>
     </message>
     <message>
         <source>Change current target date
 Date</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の目標日時を変更します
+日付</translation>
     </message>
     <message>
         <source>Format</source>
         <comment>menu bar</comment>
-        <translation type="unfinished"></translation>
+        <translation>表示形式</translation>
     </message>
     <message>
         <source>Count down</source>
         <comment>menu Format</comment>
-        <translation type="unfinished"></translation>
+        <translation>カウントダウン</translation>
     </message>
     <message>
         <source>Calendar clock</source>
         <comment>menu Format</comment>
-        <translation type="unfinished"></translation>
+        <translation>カレンダー時計</translation>
     </message>
     <message>
         <source>Calendar Clock AM/PM</source>
         <comment>menu Format</comment>
-        <translation type="unfinished"></translation>
+        <translation>カレンダー時計 (午前/午後)</translation>
     </message>
     <message>
         <source>Solar Time</source>
         <comment>menu Format</comment>
-        <translation type="unfinished"></translation>
+        <translation>太陽時</translation>
     </message>
     <message>
         <source>Count down/up to target date/time
 or up</source>
-        <translation type="unfinished"></translation>
+        <translation>目標日時までカウントダウンまたはカウントアップします
+またはアップ</translation>
     </message>
     <message>
         <source>Day, Date and Time
 Today</source>
-        <translation type="unfinished"></translation>
+        <translation>曜日、日付と時刻
+今日</translation>
     </message>
     <message>
         <source>Same as Calendar Clock with AM PM indecators\m
 AM PM</source>
-        <translation type="unfinished"></translation>
+        <translation>カレンダー時計と同じで、午前/午後を表示します\m
+午前/午後</translation>
     </message>
     <message>
         <source>At 12 Noon sun is directly overhead
  Sun Dial</source>
-        <translation type="unfinished"></translation>
+        <translation>正午 12 時に太陽が南中します
+ 日時計</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <comment>menu bar</comment>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;About Markwheel...</source>
         <comment>menu Help</comment>
-        <translation type="unfinished"></translation>
+        <translation>Markwheel について(&amp;A)...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムの情報、バージョン番号、著作権を表示します
+バージョン情報</translation>
     </message>
     <message>
         <source>About Markwheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Markwheel について</translation>
     </message>
     <message>
         <source>Markwheel Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Markwheel バージョン 1.0</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CSetTargetDlg</name>
     <message>
         <source>Set Target Date</source>
-        <translation type="unfinished"></translation>
+        <translation>目標日時の設定</translation>
     </message>
     <message>
         <source>Shown as the window title while counting</source>
-        <translation type="unfinished"></translation>
+        <translation>カウント中にウィンドウのタイトルとして表示されます</translation>
     </message>
     <message>
         <source>Year of the target; negative years are before year 1</source>
-        <translation type="unfinished"></translation>
+        <translation>目標の年。負の年は西暦 1 年より前です</translation>
     </message>
     <message>
         <source>Month, 1 to 12</source>
-        <translation type="unfinished"></translation>
+        <translation>月 (1～12)</translation>
     </message>
     <message>
         <source>Day of the month, 1 to 31</source>
-        <translation type="unfinished"></translation>
+        <translation>日 (1～31)</translation>
     </message>
     <message>
         <source>Hour, 0 to 23 (local time)</source>
-        <translation type="unfinished"></translation>
+        <translation>時 (0～23、現地時刻)</translation>
     </message>
     <message>
         <source>Minute, 0 to 59</source>
-        <translation type="unfinished"></translation>
+        <translation>分 (0～59)</translation>
     </message>
     <message>
         <source>Second, 0 to 59</source>
-        <translation type="unfinished"></translation>
+        <translation>秒 (0～59)</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>タイトル</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>年</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>月</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>日</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>時</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>分</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>秒</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>整数を入力してください。</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 から %2 までの整数を入力してください。</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit (also -h)</source>
-        <translation type="unfinished"></translation>
+        <translation>このヘルプを表示して終了 (-h も可)</translation>
     </message>
     <message>
         <source>Show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョンを表示して終了</translation>
     </message>
 </context>
 </TS>

@@ -73,16 +73,23 @@ inline pid_t Spawn(const std::string& program, const std::vector<std::string>& a
     return pid;
 }
 
-// Runs `program` with `args` in `folder`, with HOME and the XDG folders inside `folder`.
+// Runs `program` with `args` in `folder`, with HOME and the XDG folders inside `folder`; with
+// `input`, that is its standard input (a few lines: it must fit the pipe).
 inline Result Run(const std::string& program, const std::vector<std::string>& args, const std::string& folder,
-                  const std::vector<std::string>& extraEnv = {})
+                  const std::vector<std::string>& extraEnv = {}, const std::string* input = nullptr)
 {
     std::vector<std::string> env = Environment(folder, extraEnv);
-    int out[2], err[2];
+    int out[2], err[2], in[2] = {-1, -1};
     Result r;
-    if (pipe(out) != 0 || pipe(err) != 0) return r;
+    if (pipe(out) != 0 || pipe(err) != 0 || (input && pipe(in) != 0)) return r;
+    // Written before the program starts, so that a program that reads nothing breaks no pipe.
+    if (input) {
+        if (write(in[1], input->data(), input->size()) < 0) {}
+        close(in[1]);
+    }
     pid_t pid = fork();
     if (pid == 0) {
+        if (input) dup2(in[0], 0);
         dup2(out[1], 1);
         dup2(err[1], 2);
         close(out[0]);
@@ -91,6 +98,7 @@ inline Result Run(const std::string& program, const std::vector<std::string>& ar
     }
     close(out[1]);
     close(err[1]);
+    if (input) close(in[0]);
     pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
     int open = 2;
     while (open > 0) {

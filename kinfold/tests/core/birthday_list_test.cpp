@@ -53,9 +53,16 @@ TEST(BirthdayEntry, ShowsOnYearsAndDeath)
     dead0.Set(DisplaySwitches::DeadBirthdays);
     EXPECT_TRUE(dead.ShowsOn(CalendarDate(3, 10, 1991), dead0, years));
 
-    // A death year without a month never hides the birthday.
+    // A death known to the year or the month ends the entry after that year or month.
     dead.endDate = CalendarDate(0, 0, 1990);
-    EXPECT_TRUE(dead.ShowsOn(CalendarDate(3, 10, 2000), DisplaySwitches(), years));
+    EXPECT_TRUE(dead.ShowsOn(CalendarDate(3, 10, 1990), DisplaySwitches(), years));
+    EXPECT_FALSE(dead.ShowsOn(CalendarDate(3, 10, 1991), DisplaySwitches(), years));
+    EXPECT_TRUE(dead.ShowsOn(CalendarDate(3, 10, 1991), dead0, years));
+    dead.endDate = CalendarDate(3, 0, 1990);
+    EXPECT_TRUE(dead.ShowsOn(CalendarDate(3, 31, 1990), DisplaySwitches(), years));
+    EXPECT_TRUE(dead.EndedBy(CalendarDate(4, 1, 1990)));
+    EXPECT_FALSE(dead.EndedBy(CalendarDate(3, 31, 1990)));
+    EXPECT_FALSE(dead.ShowsOn(CalendarDate(3, 10, 1991), DisplaySwitches(), years));
 }
 
 TEST(BirthdayEntry, KindsNeedTheirSwitches)
@@ -162,6 +169,11 @@ TEST(BirthdayList, AddOrMergeAsksOncePerDifferingDate)
     list.AddOrMerge(Person("Ann", 12, 24, 1950));
     EXPECT_EQ(list[0].day, 24);
     EXPECT_EQ(list.GetCount(), 2);
+
+    // The question names the person as people read the name.
+    list.AddOrMerge(Person("Anne /Mowbray/", 12, 10, 1472));
+    list.AddOrMerge(Person("Anne /Mowbray/", 12, 11, 1472));
+    EXPECT_EQ(rec.asked.back().text, "Anne Mowbray");
 }
 
 TEST(BirthdayList, MergeFillsEmptyDatesAndAsksInOrder)

@@ -186,14 +186,14 @@ TEST(CalendarExport, NoYearAndLeapDay)
 TEST(CalendarExport, DeathEndsBirthdaysUnlessDeadShown)
 {
     BirthdayList list;
-    BirthdayEntry dead = Entry("Grace Hopper", BirthdayEntry::Individual, 1906, 12, 9);
+    BirthdayEntry dead = Entry("Grace /Hopper/", BirthdayEntry::Individual, 1906, 12, 9);
     dead.endDate = CalendarDate(1, 1, 1992);
     list.AddOrMerge(dead);
     BirthdayEntry monthOnly = Entry("Month Only", BirthdayEntry::Individual, 1950, 3, 20);
     monthOnly.endDate = CalendarDate(3, 0, 1990);  // died in March 1990, day unknown
     list.AddOrMerge(monthOnly);
     BirthdayEntry yearOnly = Entry("Year Only", BirthdayEntry::Individual, 1950, 3, 20);
-    yearOnly.endDate = CalendarDate(0, 0, 1990);   // never hides the entry
+    yearOnly.endDate = CalendarDate(0, 0, 1990);   // died in 1990
     list.AddOrMerge(yearOnly);
     BirthdayEntry noYear = Entry("No Year Dead", BirthdayEntry::Individual, 0, 5, 1);
     noYear.endDate = CalendarDate(6, 1, 1980);
@@ -203,8 +203,12 @@ TEST(CalendarExport, DeathEndsBirthdaysUnlessDeadShown)
     EXPECT_EQ(ev["Grace Hopper (birthday)"].occurrences,
               (std::vector<std::string>{"1988-12-09", "1989-12-09", "1990-12-09", "1991-12-09"}));
     EXPECT_NE(ev["Grace Hopper (birthday)"].rrule.find("UNTIL=19920101"), std::string::npos);
-    EXPECT_EQ(ev["Month Only (birthday)"].occurrences, (std::vector<std::string>{"1988-03-20", "1989-03-20"}));
-    EXPECT_EQ(ev["Year Only (birthday)"].occurrences.size(), 6u);
+    // A death known to the month or the year ends the birthdays after that month or year.
+    EXPECT_EQ(ev["Month Only (birthday)"].occurrences,
+              (std::vector<std::string>{"1988-03-20", "1989-03-20", "1990-03-20"}));
+    EXPECT_NE(ev["Month Only (birthday)"].rrule.find("UNTIL=19900331"), std::string::npos);
+    EXPECT_EQ(ev["Year Only (birthday)"].occurrences.size(), 3u);
+    EXPECT_NE(ev["Year Only (birthday)"].rrule.find("UNTIL=19901231"), std::string::npos);
     // Without a year of its own, the event still starts before the death.
     ev = ReadBack(ExportCalendar(list, Options()), 1975, 1985);
     EXPECT_EQ(ev["No Year Dead (birthday)"].occurrences.back(), "1980-05-01");
@@ -261,4 +265,58 @@ TEST(CalendarExport, WritesFileOrSaysWhy)
     EXPECT_FALSE(ExportCalendarFile(dir + "/no/such/folder/x.ics", list, Options(), events, error));
     EXPECT_NE(error.find("x.ics"), std::string::npos);
     std::remove(path.c_str());
+}
+
+TEST(CalendarExport, RemindersBecomeAlarmsAtTheTimeOfTheirDay)
+{
+    BirthdayList list;
+    list.AddOrMerge(Entry("Bob Jones", BirthdayEntry::Individual, 2000, 3, 5));
+    CalendarExportOptions o = Options();
+    o.alarmDays = {7, 1, 0};
+    o.alarmMinutes = 9 * 60;
+    const std::string text = ExportCalendar(list, o);
+    EXPECT_NE(text.find("TRIGGER:-P6DT15H\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("TRIGGER:PT9H\r\n"), std::string::npos) << text;
+
+    // The instants a phone rings at: the trigger from the all-day start at local midnight.
+    icalcomponent* cal = icalparser_parse_string(text.c_str());
+    ASSERT_TRUE(cal);
+    icalcomponent* ev = icalcomponent_get_first_component(cal, ICAL_VEVENT_COMPONENT);
+    ASSERT_TRUE(ev);
+    icaltimetype start = icalcomponent_get_dtstart(ev);
+    start.is_date = 0;
+    std::vector<std::string> instants;
+    for (icalcomponent* a = icalcomponent_get_first_component(ev, ICAL_VALARM_COMPONENT); a;
+         a = icalcomponent_get_next_component(ev, ICAL_VALARM_COMPONENT)) {
+        EXPECT_EQ(icalproperty_get_action(icalcomponent_get_first_property(a, ICAL_ACTION_PROPERTY)), ICAL_ACTION_DISPLAY);
+        EXPECT_STREQ(icalcomponent_get_description(a), "Bob Jones (birthday)");
+        const icaltriggertype trigger = icalproperty_get_trigger(icalcomponent_get_first_property(a, ICAL_TRIGGER_PROPERTY));
+        instants.push_back(icaltime_as_ical_string(icaltime_add(start, trigger.duration)));
+    }
+    EXPECT_EQ(instants, (std::vector<std::string>{"20000227T090000", "20000304T090000", "20000305T090000"}));
+    icalcomponent_free(cal);
+
+    o.alarmDays.clear();
+    EXPECT_EQ(ExportCalendar(list, o).find("VALARM"), std::string::npos);
+}
+
+TEST(CalendarExport, WhatWasLeftOutIsCounted)
+{
+    BirthdayList list;
+    list.AddOrMerge(Entry("Ann Smith", BirthdayEntry::Individual, 1950, 1, 12));
+    BirthdayEntry dead = Entry("Olga Old", BirthdayEntry::Individual, 1900, 3, 2);
+    dead.endDate = CalendarDate(1, 1, 1980);
+    list.AddOrMerge(dead);
+    list.AddOrMerge(Entry("Joe+Mary Smith", BirthdayEntry::Couple, 1975, 6, 5));
+    list.AddOrMerge(Entry("Bad Date", BirthdayEntry::Individual, 1975, 4, 31));
+    list.AddOrMerge(Entry("Dentist", BirthdayEntry::Note, 2024, 3, 1));
+    CalendarLeftOut left;
+    EXPECT_EQ(CalendarEvents(list, Options(), &left).size(), 2u);
+    EXPECT_EQ(ExportLeftOutText(left), "left out: 1 anniversary, 1 note; 1 entry left out, as its date cannot be "
+                                       "(mend it with Edit > List); 1 birthday ends at the death date");
+    CalendarExportOptions o = Options(kAnniversaries | kNotes | kDead);
+    o.birthdays = false;
+    EXPECT_EQ(CalendarEvents(list, o, &left).size(), 2u);
+    EXPECT_EQ(ExportLeftOutText(left), "left out: 3 birthdays");
+    EXPECT_EQ(ExportLeftOutText(CalendarLeftOut{}), "nothing left out");
 }

@@ -59,3 +59,14 @@ TEST(DayCellFreeArea, AFullCellStopsAtTheFirstLineThatWouldCrossIt)
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].text, "Test Day");
 }
+
+TEST(DayCellText, NamesWithoutSurnameSlashes)
+{
+    BirthdayEntry anne = Person(12, 10, 1472, "Anne /Mowbray/");
+    EXPECT_EQ(EntryLabel(anne, 9, false, 0), "Anne Mowbray (9)");
+    EXPECT_EQ(EntryTip(anne, 9), "Anne Mowbray 9 Birthday");
+    EXPECT_EQ(EntryLabel(Person(1, 1, 1900, "/Smith/"), 5, true, 2), "Smith ");
+    EXPECT_EQ(EntryLabel(Person(1, 1, 1900, "John+Janet /Kennedy/", BirthdayEntry::Couple), 5, true, 0),
+              "John+Janet (5)");
+    EXPECT_EQ(EntryTip(Person(1, 1, 0, "Richard //"), 0), "Richard Birthday");
+}

@@ -143,13 +143,13 @@ TEST(SubstituteRules, ChristmasAndBoxingDayInBothOrders) {
         SCOPED_TRACE(boxingFirst);
         // 2021: Christmas on a Saturday.
         EXPECT_EQ(Days(list, 2021, 12, 12),
-                  (Strings{"12-25 Christmas Day", "12-26 Boxing Day", "12-27 Christmas Day", "12-28 Boxing Day"}));
+                  (Strings{"12-25 Christmas Day", "12-26 Boxing Day", "12-27 Christmas Day (substitute day)", "12-28 Boxing Day (substitute day)"}));
         // 2022: Christmas on a Sunday; Boxing Day keeps its Monday.
         EXPECT_EQ(Days(list, 2022, 12, 12),
-                  (Strings{"12-25 Christmas Day", "12-26 Boxing Day", "12-27 Christmas Day"}));
+                  (Strings{"12-25 Christmas Day", "12-26 Boxing Day", "12-27 Christmas Day (substitute day)"}));
         // 2020: Boxing Day alone on a Saturday.
         EXPECT_EQ(Days(list, 2020, 12, 12),
-                  (Strings{"12-25 Christmas Day", "12-26 Boxing Day", "12-28 Boxing Day"}));
+                  (Strings{"12-25 Christmas Day", "12-26 Boxing Day", "12-28 Boxing Day (substitute day)"}));
         // 2024: no weekend, no substitute.
         EXPECT_EQ(Days(list, 2024, 12, 12), (Strings{"12-25 Christmas Day", "12-26 Boxing Day"}));
     }
@@ -157,18 +157,20 @@ TEST(SubstituteRules, ChristmasAndBoxingDayInBothOrders) {
 
 TEST(SubstituteRules, NewYearAndTheTurnOfTheYear) {
     // 1 January 2022 is a Saturday: Monday 3 January.
-    EXPECT_EQ(Days(ListOf({"50101New Year's Day"}), 2022, 1, 1), (Strings{"01-01 New Year's Day", "01-03 New Year's Day"}));
+    EXPECT_EQ(Days(ListOf({"50101New Year's Day"}), 2022, 1, 1), (Strings{"01-01 New Year's Day", "01-03 New Year's Day (substitute day)"}));
     // New Zealand keeps 2 January too: on 1 January 2022 (Sat) and 2 January (Sun) the two
     // holidays take Monday 3 and Tuesday 4, whichever is listed first.
     for (bool swap : {false, true}) {
         const HolidayList list = swap ? ListOf({"50102Day after New Year's Day", "50101New Year's Day"})
                                       : ListOf({"50101New Year's Day", "50102Day after New Year's Day"});
         EXPECT_EQ(Days(list, 2022, 1, 1), (Strings{"01-01 New Year's Day", "01-02 Day after New Year's Day",
-                                                   "01-03 New Year's Day", "01-04 Day after New Year's Day"}));
+                                                   "01-03 New Year's Day (substitute day)",
+                                                   "01-04 Day after New Year's Day (substitute day)"}));
     }
     // A Saturday 31 December's substitute lands in the next year, ahead of New Year's.
     const HolidayList eve = ListOf({"50101New Year's Day", "51231Old Year's Day"});
-    EXPECT_EQ(Days(eve, 2023, 1, 1), (Strings{"01-01 New Year's Day", "01-02 Old Year's Day", "01-03 New Year's Day"}));
+    EXPECT_EQ(Days(eve, 2023, 1, 1), (Strings{"01-01 New Year's Day", "01-02 Old Year's Day (substitute day)",
+                                          "01-03 New Year's Day (substitute day)"}));
 }
 
 TEST(SubstituteRules, OtherKindsOfHolidayAreSteppedOver) {
@@ -177,11 +179,11 @@ TEST(SubstituteRules, OtherKindsOfHolidayAreSteppedOver) {
     for (bool swap : {false, true}) {
         const HolidayList list = swap ? ListOf({"3+01Easter Monday", "50425ANZAC Day"})
                                       : ListOf({"50425ANZAC Day", "3+01Easter Monday"});
-        EXPECT_EQ(Days(list, 2038, 4, 4), (Strings{"04-25 ANZAC Day", "04-26 Easter Monday", "04-27 ANZAC Day"}));
+        EXPECT_EQ(Days(list, 2038, 4, 4), (Strings{"04-25 ANZAC Day", "04-26 Easter Monday", "04-27 ANZAC Day (substitute day)"}));
     }
     // 1 May 2021 is a Saturday and Monday 3 May the first Monday of May.
     const HolidayList may = ListOf({"50501Labour Day", "10511May Day"});
-    EXPECT_EQ(Days(may, 2021, 5, 5), (Strings{"05-01 Labour Day", "05-03 May Day", "05-04 Labour Day"}));
+    EXPECT_EQ(Days(may, 2021, 5, 5), (Strings{"05-01 Labour Day", "05-03 May Day", "05-04 Labour Day (substitute day)"}));
     // A plain fixed date shows no substitute.
     EXPECT_EQ(Days(ListOf({"00501Labour Day"}), 2021, 5, 5), (Strings{"05-01 Labour Day"}));
 }
@@ -296,11 +298,67 @@ TEST(RuleKinds, OtherCalendarsUseTheirOwnDates) {
     EXPECT_TRUE(kings.FallsOn(GregorianDate(4, 27, year)));
 }
 
+TEST(YearRules, KeptFromTheFirstToTheLastYear) {
+    const Holiday from2021 = Parse("Y2021000000930Truth");
+    EXPECT_TRUE(DaysOf(from2021, 2020).empty());
+    EXPECT_EQ(DaysOf(from2021, 2021), (std::vector<Ymd>{{2021, 9, 30}}));
+    EXPECT_EQ(DaysOf(from2021, 9999), (std::vector<Ymd>{{9999, 9, 30}}));
+    EXPECT_FALSE(from2021.FallsOn(GregorianDate(9, 30, 2020)));
+    EXPECT_TRUE(from2021.FallsOn(GregorianDate(9, 30, 2021)));
+    const Holiday until2023 = Parse("Y00002023" "3+26Store Bededag");
+    EXPECT_EQ(DaysOf(until2023, 2023), (std::vector<Ymd>{{2023, 5, 5}}));
+    EXPECT_TRUE(DaysOf(until2023, 2024).empty());
+    // A weekend holiday's substitute counts in the year of the holiday: 26 December 2020 (a
+    // Saturday) of a rule that ends in 2020 still gives Monday 28th.
+    const HolidayList boxing = ListOf({"Y0000202051226Boxing Day"});
+    EXPECT_EQ(Days(boxing, 2020, 12, 12), (Strings{"12-26 Boxing Day", "12-28 Boxing Day (substitute day)"}));
+    EXPECT_TRUE(Days(boxing, 2021, 12, 12).empty());
+}
+
+TEST(YearRules, LabelsNameTheYears) {
+    EXPECT_EQ(Parse("Y2021000000930Truth").Label(), "Truth (from 2021)");
+    EXPECT_EQ(Parse("Y00001990" "00617Einheit").Label(), "Einheit (until 1990)");
+    EXPECT_EQ(Parse("Y19711977" "11041Veterans Day").Label(), "Veterans Day (1971-1977)");
+    EXPECT_EQ(Parse("F20200504Early May").Label(), "Early May (not on 2020-05-04)");
+    EXPECT_EQ(Parse("920220624Matariki").Label(), "Matariki (2022-06-24)");
+    EXPECT_EQ(Parse("01225Christmas").Label(), "Christmas");
+}
+
+TEST(ObservedRules, FridayBeforeSaturdayAndMondayAfterSunday) {
+    const HolidayList july = ListOf({"B0704Independence Day"});
+    EXPECT_EQ(Days(july, 2020, 7, 7), (Strings{"07-03 Independence Day (observed)", "07-04 Independence Day"}));
+    EXPECT_EQ(Days(july, 2021, 7, 7), (Strings{"07-04 Independence Day", "07-05 Independence Day (observed)"}));
+    EXPECT_EQ(Days(july, 2023, 7, 7), (Strings{"07-04 Independence Day"}));
+    // 1 January 2022, a Saturday, is observed in the year before.
+    const HolidayList newYear = ListOf({"B0101New Year's Day"});
+    EXPECT_EQ(Days(newYear, 2021, 12, 12), (Strings{"12-31 New Year's Day (observed)"}));
+    EXPECT_EQ(Days(newYear, 2022, 1, 1), (Strings{"01-01 New Year's Day"}));
+}
+
+TEST(CancelRules, OnlyTheNamedHolidayOnThatDateOfThatYear) {
+    const HolidayList list = ListOf({"10511Early May", "00504Other", "F20200504Early May", "920200508Early May"});
+    EXPECT_EQ(Days(list, 2020, 5, 5), (Strings{"05-04 Other", "05-08 Early May"}));
+    EXPECT_EQ(Days(list, 2021, 5, 5), (Strings{"05-03 Early May", "05-04 Other"}));
+    // A cancelled weekend holiday gives no substitute either.
+    const HolidayList greek = ListOf({"51226Boxing Day", "F20201226Boxing Day"});
+    EXPECT_TRUE(Days(greek, 2020, 12, 12).empty());
+}
+
+TEST(SeasonRules, EquinoxInTheGivenTimeZone) {
+    // The March equinox of 2027 is at about 20:25 UT on 20 March: 21 March in Japan.
+    EXPECT_EQ(DaysOf(Parse("C03+09x"), 2027), (std::vector<Ymd>{{2027, 3, 21}}));
+    EXPECT_EQ(DaysOf(Parse("C03+00x"), 2027), (std::vector<Ymd>{{2027, 3, 20}}));
+    EXPECT_EQ(DaysOf(Parse("C12+00x"), 2027), (std::vector<Ymd>{{2027, 12, 22}}));
+    EXPECT_TRUE(DaysOf(Parse("C04+09x"), 2027).empty());
+}
+
 TEST(RuleTexts, EveryKindRoundTrips) {
     const char* texts[] = {
         "3-02Good Friday", "3+00Easter Sunday", "3+99x", "3-99x", "4-48Clean Monday", "4+50Whit Monday",
         "51225Christmas Day", "60427King's Day", "706206Midsummer Day", "805241Victoria Day",
         "920220624Matariki", "A020115St Brigid's Day", "A020115", "500991", "7000090x", "900000000", "3+01", "51225Ünïcödé ☃",
+        "B0704Independence Day", "C03+09春分の日", "C09-05x", "D休日", "E0休日", "E7x", "F20200504Early May",
+        "Y2021000000930Truth", "Y00002023" "3+26x", "Y19862006E7x",
     };
     for (const char* text : texts) {
         const Holiday h = Parse(text);
@@ -314,7 +372,9 @@ TEST(RuleTexts, EveryKindRoundTrips) {
 TEST(RuleTexts, MalformedNewRecordsAreRejected) {
     Holiday h;
     for (const char* text : {"3", "302Good Friday", "3-0", "3-0xA", "3-00x", "4 02x", "5122", "512x5x", "70620",
-                             "7062", "9202206", "92022a624x", "80524-x", "A02011", "A02011x"})
+                             "7062", "9202206", "92022a624x", "80524-x", "A02011", "A02011x", "B07", "C03x09",
+                             "C03-00x", "E", "F2020050", "Y2021", "Y20210000", "Y00000000" "00930x",
+                             "Y20210000Y2021000000930x", "Y2021000Z00930x"})
         EXPECT_FALSE(Holiday::FromText(text, h)) << text;
 }
 
@@ -374,15 +434,32 @@ TEST(RuleStorage, MalformedNewRecordIsSkippedLikeAnUnknownKind) {
 
 TEST(CountrySetTable, EverySetReadsCompletelyUnderAUniqueCode) {
     std::vector<std::string> codes;
+    std::string country;
     for (const CountrySet& set : CountrySets()) {
         SCOPED_TRACE(set.code);
         const std::string code = set.code;
-        ASSERT_EQ(code.size(), 2u);
-        EXPECT_TRUE(std::isupper((unsigned char)code[0]) && std::isupper((unsigned char)code[1]));
+        ASSERT_TRUE(code.size() == 2u || (code.size() > 3u && code[2] == '-'));
+        EXPECT_TRUE(std::all_of(code.begin(), code.end(), [](char c) { return std::isupper((unsigned char)c) || std::isdigit((unsigned char)c) || c == '-'; }));
         EXPECT_EQ(std::count(codes.begin(), codes.end(), code), 0);
         codes.push_back(code);
         EXPECT_FALSE(std::string(set.name).empty());
-        EXPECT_EQ(CountrySetHolidays(set).size(), set.lines.size());
+        if (code.size() == 2u) {
+            country = code;
+            EXPECT_EQ(set.country, nullptr);
+            EXPECT_EQ(CountrySetHolidays(set).size(), set.lines.size());
+        } else {
+            // A region follows its country and is named after it.
+            ASSERT_NE(set.country, nullptr);
+            EXPECT_EQ(set.country, country);
+            EXPECT_EQ(code.substr(0, 2), country);
+            const std::string countryName = FindCountrySet(country)->name;
+            EXPECT_EQ(std::string(set.name).rfind(countryName + ", ", 0), 0u) << set.name;
+            for (const char* dropped : set.dropped) {
+                const auto own = CountrySetHolidays(*FindCountrySet(country));
+                EXPECT_TRUE(std::any_of(own.begin(), own.end(), [&](const Holiday& h) { return h.name == dropped; }))
+                    << dropped;
+            }
+        }
         for (const char* line : set.lines) {
             Holiday h;
             ASSERT_TRUE(Holiday::FromText(line, h)) << line;
@@ -392,12 +469,13 @@ TEST(CountrySetTable, EverySetReadsCompletelyUnderAUniqueCode) {
     }
 }
 
-TEST(CountrySetTable, UnitedStatesIsTheFactoryListAndCodesIgnoreCase) {
+TEST(CountrySetTable, CodesIgnoreCase) {
     const CountrySet* us = FindCountrySet("us");
     ASSERT_NE(us, nullptr);
     EXPECT_EQ(FindCountrySet("US"), us);
     EXPECT_EQ(CountrySets().front().code, std::string("US"));
-    EXPECT_EQ(CountrySetHolidays(*us), HolidayList::FactoryList());
+    EXPECT_NE(CountrySetHolidays(*us), HolidayList::FactoryList());  // the federal list, not the factory one
+    EXPECT_EQ(FindCountrySet("gb-sct"), FindCountrySet("GB-SCT"));
     EXPECT_EQ(FindCountrySet("XX"), nullptr);
     EXPECT_EQ(FindCountrySet(""), nullptr);
     EXPECT_EQ(FindCountrySet("USA"), nullptr);

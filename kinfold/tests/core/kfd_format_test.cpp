@@ -199,6 +199,13 @@ TEST_F(KfdFiles, ImportCommandMergesSortsAndSaves)
     ASSERT_TRUE(LoadKfdFile(P("doc.kfd"), merged, err));
     EXPECT_EQ(merged.GetCount(), 3);
     EXPECT_EQ(merged[merged.FindByText("John /Smith/")].day, 13);
+
+    // Dates whose year the calendar cannot show are counted in the line.
+    WriteFile(P("far.ged"), "0 HEAD\n0 @I1@ INDI\n1 NAME Far /Off/\n1 BIRT\n2 DATE 12 JAN 99999\n0 TRLR\n");
+    r = RunImportCommand({"--import", P("far.ged"), "--save", P("far.kfd")});
+    EXPECT_EQ(r.output.rfind("0 added, 0 merged, 0 conflicts kept, 1 date with a year outside -9900..11400 left out (0 "),
+              0u)
+        << r.output;
 }
 
 TEST_F(KfdFiles, ImportCommandFailuresWriteNothing)

@@ -175,6 +175,16 @@ TEST(VCardReader, QuotedPrintableAndCharacterSets)
     c = OneCard("BEGIN:VCARD\nFN;UTF-8;QUOTED-PRINTABLE:=C3=A9mile\nEND:VCARD\n");
     EXPECT_EQ(c.name, "\xC3\xA9mile");
 
+    // Every other character set by its full name.
+    c = OneCard("BEGIN:VCARD\nFN;CHARSET=ISO-8859-15:\xA6koda \xA4\nX-SPOUSE;CHARSET=KOI8-R:\xE9\xD7\xC1\xCE\nEND:VCARD\n");
+    EXPECT_EQ(c.name, "\xC5\xA0koda \xE2\x82\xAC");
+    EXPECT_EQ(c.spouse, "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD");
+    c = OneCard("BEGIN:VCARD\nFN;CHARSET=Shift_JIS:\x93\xFA\x96\x7B\nX-SPOUSE;CHARSET=ISO-8859-2:\xA3\xF3" "d\xBC\nEND:VCARD\n");
+    EXPECT_EQ(c.name, "\xE6\x97\xA5\xE6\x9C\xAC");
+    EXPECT_EQ(c.spouse, "\xC5\x81\xC3\xB3" "d\xC5\xBA");
+    c = OneCard("BEGIN:VCARD\nFN;CHARSET=X-UNKNOWN:Ren\xE9\nEND:VCARD\n");
+    EXPECT_EQ(c.name, "Ren\xC3\xA9");
+
     // Without CHARSET: UTF-8 when valid, else Windows-1252.
     c = OneCard("BEGIN:VCARD\nFN:Ren\xC3\xA9" "e\nX-SPOUSE:Ren\xE9" "e\nEND:VCARD\n");
     EXPECT_EQ(c.name, "Ren\xC3\xA9" "e");

@@ -293,5 +293,6 @@ TEST(PrintPdfOptions, MonthThirteenOnlyInMoonYearsThatHaveIt)
     EXPECT_NE(ReadOptions({"--print-pdf", "a.pdf", "--calendar", "2", "--month", "13"}, march,
                           GregorianDate(3, 1, 2001).DayNumber()),
               QString());
-    EXPECT_NE(ReadOptions({"--print-pdf", "a.pdf", "--month", "14", "--calendar", "2"}, o), QString());
+    EXPECT_EQ(ReadOptions({"--print-pdf", "a.pdf", "--month", "14", "--calendar", "2"}, o),
+              "--month: \"14\" is no month from 1 to 12, or 13 in a moon year of 13 months");
 }

@@ -441,6 +441,18 @@ protected:
     CKinfoldDoc doc;
 };
 
+TEST_F(NamesDialog, ShowsNamesWithoutSurnameSlashesAndKeepsTheStoredTexts)
+{
+    doc.List().AddOrMerge(Person(12, 10, 1472, "Anne /Mowbray/"));
+    CBirthdayNamesDlg dlg(&doc);
+    WhenModal<CBirthdayNamesDlg>([](CBirthdayNamesDlg* d) {
+        EXPECT_EQ(Lines(d->m_ctlList), (QStringList{"ann", "Anne Mowbray", "Bob", "Carl"}));
+        d->m_btnOk->click();
+    });
+    ASSERT_EQ(dlg.exec(), QDialog::Accepted);
+    EXPECT_GE(doc.List().FindByText("Anne /Mowbray/"), 0);
+}
+
 TEST_F(NamesDialog, ListsTheTextsAlphabeticallyAndOkWithoutChangeKeepsTheDocumentClean)
 {
     CBirthdayNamesDlg dlg(&doc);
@@ -711,7 +723,8 @@ TEST_F(Dialogs, OptionsSheetWritesOnlyThePagesShownInItsProfile)
     sheet.SetProfileNumber(2);
     WhenModal<COptions>([](COptions* s) {
         EXPECT_EQ(s->windowTitle(), "Options");
-        EXPECT_EQ(s->m_ctlTabs->count(), 4);
+        EXPECT_EQ(s->m_ctlTabs->count(), 5);
+        EXPECT_EQ(s->m_ctlTabs->tabText(4), "Reminders");
         EXPECT_EQ(s->m_ctlTabs->tabText(3), "Name");
         EXPECT_FALSE(s->m_btnApply->isEnabled());
         s->m_pOptions->m_ctlSeasons->click();

@@ -78,8 +78,8 @@ TEST_F(HolidayCommands, ListOfASetInDateOrderWithSubstitutes)
               "2021-08-30 Summer bank holiday\n"
               "2021-12-25 Christmas Day\n"
               "2021-12-26 Boxing Day\n"
-              "2021-12-27 Christmas Day\n"
-              "2021-12-28 Boxing Day\n");
+              "2021-12-27 Christmas Day (substitute day)\n"
+              "2021-12-28 Boxing Day (substitute day)\n");
     EXPECT_TRUE(Files().empty());
 }
 
@@ -97,7 +97,7 @@ TEST_F(HolidayCommands, ListOfTheStoredListLeavesTheStoreAlone)
     StoreSettings(stored);
     r = Run({"--list-holidays", "2027"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "2027-03-26 Good Friday\n2027-12-25 Christmas Day\n2027-12-27 Christmas Day\n");
+    EXPECT_EQ(r.out, "2027-03-26 Good Friday\n2027-12-25 Christmas Day\n2027-12-27 Christmas Day (substitute day)\n");
     EXPECT_EQ(SettingsText(), stored);
 }
 
@@ -108,7 +108,8 @@ TEST_F(HolidayCommands, BadCodesYearsAndPairingsFailWithStatusTwoAndWriteNothing
              {"--print-pdf", "out.pdf", "--holidays", "ZZ"},
              {"--list-holidays", "twenty"},
              {"--list-holidays", "0"},
-             {"--list-holidays", "10000"},
+             {"--list-holidays", "11401"},
+             {"--list-holidays", "-9901"},
              {"--list-holidays", "2024", "doc.kfd"},
              {"--holidays", "GB"},
              {"--holiday-sets", "--list-holidays", "2024"}}) {
@@ -120,6 +121,13 @@ TEST_F(HolidayCommands, BadCodesYearsAndPairingsFailWithStatusTwoAndWriteNothing
     }
     runprogram::Result r = Run({"--list-holidays", "2024", "--holidays", "XX"});
     EXPECT_NE(r.err.find("\"XX\""), std::string::npos) << r.err;
+    // The years of --year, both ends.
+    r = Run({"--list-holidays", "11400", "--holidays", "FR"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("11400-01-01 Jour de l'an\n", 0), 0u) << r.out;
+    r = Run({"--list-holidays", "-9900", "--holidays", "FR"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("-9900-01-01 Jour de l'an\n", 0), 0u) << r.out;
 }
 
 TEST_F(HolidayCommands, PrintWithASetKeepsTheStoredList)
@@ -136,4 +144,38 @@ TEST_F(HolidayCommands, PrintWithASetKeepsTheStoredList)
     EXPECT_EQ(after.substr(at, after.find("\n[", at + 1) == std::string::npos ? std::string::npos
                                                                                : after.find("\n[", at + 1) + 1 - at),
               stored);
+}
+
+TEST_F(HolidayCommands, ImportOfACalendarFileAddsToTheListInEffect)
+{
+    const std::string data = std::string(KQ_SOURCE_DIR) + "/kinfold/tests/core/data/ics/";
+    const std::string stored = "[Hollidays]\nNumber=1\nNumber001=00704Independence Day\n";
+    StoreSettings(stored);
+    for (const char* damaged : {"damaged.ics", "truncated.ics", "notcalendar.ics"}) {
+        runprogram::Result r = Run({"--import-holidays", data + damaged});
+        EXPECT_EQ(r.status, 2) << damaged;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_NE(r.err.find(damaged), std::string::npos) << r.err;
+        EXPECT_EQ(SettingsText(), stored);
+    }
+    EXPECT_EQ(Run({"--import-holidays", (dir / "missing.ics").string()}).status, 1);
+    EXPECT_EQ(Run({"--import-holidays", data + "holidays.ics", "--holidays", "GB"}).status, 2);
+    EXPECT_EQ(SettingsText(), stored);
+
+    runprogram::Result r = Run({"--import-holidays", data + "holidays.ics"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, data + "holidays.ics: 13 holidays from 8 all-day events, 2 timed events skipped\n");
+    const std::string after = SettingsText();
+    EXPECT_NE(after.find("Number=14\n"), std::string::npos) << after;
+    EXPECT_NE(after.find("Number001=00704Independence Day\n"), std::string::npos) << after;
+    EXPECT_NE(after.find("Number003=11144Thanksgiving\n"), std::string::npos) << after;
+    r = Run({"--list-holidays", "2024"});
+    EXPECT_NE(r.out.find("2024-07-04 Independence Day\n2024-10-21 Autumn break\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("2024-11-28 Thanksgiving\n"), std::string::npos) << r.out;
+
+    // Nothing stored: the factory list is the one in effect.
+    fs::remove(SettingsFile());
+    r = Run({"--import-holidays", data + "holidays.ics"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(SettingsText().find("Number=32\n"), std::string::npos);
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The holiday editor's newer rules and the list's "Country..." button, driven through their controls.
+// The holiday editor's newer rules and the list's "Country..." and "From file..." buttons, driven
+// through their controls.
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include "app/HolidayListDlg.h"
 #include "holidays/CountrySets.h"
 #include "holidays/HolidayList.h"
+#include "platform/Document.h"
 
 namespace {
 
@@ -115,6 +117,35 @@ TEST_F(HolidayDialogs, EditorWritesEveryNewKind)
     });
 }
 
+TEST_F(HolidayDialogs, EditorKeepsYearsAndTheNewestKinds)
+{
+    // Years: kept from the first to the last; a last before the first is refused.
+    Holiday h = Edited(Holiday(9, 30, "Truth"), [](CHolidayEditDlg* d) {
+        EXPECT_EQ(d->m_ctlFirstYear->Text(), "");
+        d->m_ctlFirstYear->SetText("2021");
+        d->m_ctlLastYear->SetText("2020");
+        d->m_btnOk->click();
+        EXPECT_TRUE(d->isVisible());
+        d->m_ctlLastYear->SetText("");
+    });
+    EXPECT_EQ(h.ToText(), "Y2021000000930Truth");
+    EXPECT_EQ(messages.size(), 1u);
+    // Each newer kind comes back from its own button unchanged.
+    for (const char* text : {"Y2021000000930Truth", "B0704Independence Day", "C09+09秋分の日", "D休日", "E7休日",
+                             "F20200504Early May"}) {
+        Holiday rule;
+        ASSERT_TRUE(Holiday::FromText(text, rule));
+        EXPECT_EQ(Edited(rule, [](CHolidayEditDlg*) {}).ToText(), text);
+    }
+    h = Edited(Holiday(3, 20, "Equinox"), [](CHolidayEditDlg* d) {
+        d->m_ctlKind[11]->click();
+        EXPECT_TRUE(d->m_ctlHours->isEnabled());
+        EXPECT_FALSE(d->m_ctlDay->isEnabled());
+        d->m_ctlHours->SetText("-5");
+    });
+    EXPECT_EQ(h.ToText(), "C03-05Equinox");
+}
+
 TEST_F(HolidayDialogs, EditorRefusesAnOffsetBeyondNinetyNineDays)
 {
     Holiday h = Holiday::FromEaster(false, 1, "Easter Monday");
@@ -163,7 +194,7 @@ TEST_F(HolidayDialogs, CountryReplacesOrAppendsAsAnsweredAndSaves)
             c->m_btnOk->click();
         });
         d->m_btnCountry->click();
-        EXPECT_EQ(Lines(d->m_ctlList).first(), "New Years Day");
+        EXPECT_EQ(Lines(d->m_ctlList).first(), "New Year's Day");
         d->m_btnOk->click();
     });
     dlg.exec();
@@ -189,6 +220,34 @@ TEST_F(HolidayDialogs, CountryOnAnEmptyListAsksNothing)
     dlg.exec();
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(list.Items(), CountrySetHolidays(CountrySets().back()));
+}
+
+TEST_F(HolidayDialogs, FromFileAddsTheEventsOrSaysWhyNot)
+{
+    const QString data = QString(KQ_SOURCE_DIR) + "/kinfold/tests/core/data/ics/";
+    QString chosen;
+    CDocFrame::fileDialogHook = [&chosen](bool, const QString&) { return chosen; };
+    HolidayList list;
+    list.Add(Holiday(1, 2, "Mine"));
+    CHolidayListDlg dlg(list);
+    WhenModal<CHolidayListDlg>([&](CHolidayListDlg* d) {
+        chosen = data + "damaged.ics";
+        d->m_btnFromFile->click();
+        EXPECT_EQ(list.GetCount(), 1);
+        chosen = data + "holidays.ics";
+        d->m_btnFromFile->click();
+        EXPECT_EQ(list.GetCount(), 14);
+        EXPECT_EQ(d->m_ctlList->count(), 14);
+        EXPECT_EQ(store.GetInt("Hollidays", "Number", -5), 14);
+        chosen.clear();  // the chooser cancelled
+        d->m_btnFromFile->click();
+        d->m_btnOk->click();
+    });
+    dlg.exec();
+    CDocFrame::fileDialogHook = nullptr;
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_NE(messages[0].find("damaged.ics has parts libical cannot read"), std::string::npos) << messages[0];
+    EXPECT_NE(messages[1].find("13 holidays from 8 all-day events, 2 timed events skipped"), std::string::npos);
 }
 
 TEST_F(HolidayDialogs, CancelPutsBackTheListAndTheStoredListAsOpened)

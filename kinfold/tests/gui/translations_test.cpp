@@ -45,7 +45,7 @@ TEST(Translations, EveryShippedLanguageTranslatesTheMenus)
 {
     MemorySettingsStore store;
     SetAppSettings(&store);
-    for (const QString& language : QString(KQ_SHIPPED_LANGUAGES).split(';', Qt::SkipEmptyParts)) {
+    for (const QString& language : QString(KQ_SHIPPED_LANGUAGES).split(' ', Qt::SkipEmptyParts)) {
         ASSERT_EQ(InstallTranslationsFor({"kinfold", "kestrum"}, {language}), language);
         CKinfoldDoc doc;
         auto frame = std::make_unique<CMainFrame>(&doc);

@@ -30,6 +30,7 @@
 #include "app/OptionsPages.h"
 #include "app/OptionsSheet.h"
 #include "app/PleaseChooseDlg.h"
+#include "app/ReminderDialogs.h"
 #include "app/ViewCommands.h"
 #include "app/YearDlg.h"
 #include "calendar/MoonDate.h"
@@ -460,7 +461,7 @@ TEST_F(ImportCommand, YesMergesAndAsksWhichOfTwoDatesToKeep)
     doc.List().AddOrMerge(Person(3, 4, 1952, "Mary /Jones/"));
     answers = {IDYES};
     WhenModal<CPleaseChooseDlg>([](CPleaseChooseDlg* d) {
-        EXPECT_EQ(d->m_ctlTitle->text(), "Mary /Jones/");
+        EXPECT_EQ(d->m_ctlTitle->text(), "Mary Jones");
         EXPECT_EQ(d->m_ctlKind->text(), "Birth");
         EXPECT_EQ(d->m_ctlDateA->text(), "3/3/1952");
         EXPECT_EQ(d->m_ctlDateB->text(), "3/4/1952");
@@ -556,6 +557,15 @@ TEST_F(ViewCommands, ExportCalendarWritesWhatProfileZeroShows)
         offered = suggested;
         return answer;
     };
+    // The choices as preset, accepted; `look` sees the dialog first.
+    std::function<void(CExportCalendarDlg*)> look;
+    auto exportAccepted = [&] {
+        WhenModal<CExportCalendarDlg>([&](CExportCalendarDlg* d) {
+            if (look) look(d);
+            d->accept();
+        });
+        view->OnExportCalendar();
+    };
     auto read = [](const QString& path) {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
@@ -563,29 +573,35 @@ TEST_F(ViewCommands, ExportCalendarWritesWhatProfileZeroShows)
 
     // The anniversary is shown only when switched on: the switches in effect count.
     view->m_Options.switches.Clear(DisplaySwitches::Anniversaries);
-    view->OnExportCalendar();
+    look = [](CExportCalendarDlg* d) {
+        EXPECT_TRUE(d->m_ctlBirthdays->isChecked());
+        EXPECT_FALSE(d->m_ctlAnniversaries->isChecked());
+        EXPECT_EQ(d->m_ctlStatus->text(), "1 event; left out: 1 anniversary.");
+    };
+    exportAccepted();
+    look = {};
     EXPECT_EQ(offered, folder.filePath("family.ics"));
     std::string ics = read(folder.filePath("phone.ics"));
     EXPECT_EQ(ics.rfind("BEGIN:VCALENDAR\r\n", 0), 0u);
     EXPECT_NE(ics.find("SUMMARY:Ann Smith (birthday)"), std::string::npos);
     EXPECT_EQ(ics.find("anniversary"), std::string::npos);
     view->m_Options.switches.Set(DisplaySwitches::Anniversaries);
-    view->OnExportCalendar();
+    exportAccepted();
     EXPECT_NE(read(folder.filePath("phone.ics")).find("SUMMARY:Joe+Mary Smith (anniversary)"), std::string::npos);
 
     // Shown in another profile, profile 0 as stored decides.
     view->m_nCalendarType = 2;
     store.WriteInt("Options", "Marriage", 0);
-    view->OnExportCalendar();
+    exportAccepted();
     EXPECT_EQ(read(folder.filePath("phone.ics")).find("anniversary"), std::string::npos);
 
     // A folder that cannot be written is said so; Cancel writes nothing.
     answer = folder.filePath("no/such/folder/x.ics");
-    view->OnExportCalendar();
+    exportAccepted();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find("x.ics"), std::string::npos);
     answer.clear();
-    view->OnExportCalendar();
+    exportAccepted();
     EXPECT_EQ(messages.size(), 1u);
     CDocFrame::fileDialogHook = {};
 }
@@ -603,10 +619,11 @@ TEST_F(ViewCommands, FileMenuExportSaysHowManyEventsItWrote)
     ASSERT_TRUE(exportAction);
     const QString path = folder.filePath("cal.ics");
     CDocFrame::fileDialogHook = [&](bool, const QString&) { return path; };
+    WhenModal<CExportCalendarDlg>([](CExportCalendarDlg* d) { d->accept(); });
     exportAction->trigger();
     CDocFrame::fileDialogHook = {};
     EXPECT_TRUE(QFile::exists(path));
-    EXPECT_EQ(frame.statusBar()->currentMessage(), "1 event written to " + path);
+    EXPECT_EQ(frame.statusBar()->currentMessage(), "1 event written to " + path + "; nothing left out");
 }
 
 TEST_F(ViewCommands, PrintPreviewAndExportSayHowManyEntriesTheyLeaveOut)
@@ -623,6 +640,7 @@ TEST_F(ViewCommands, PrintPreviewAndExportSayHowManyEntriesTheyLeaveOut)
     EXPECT_EQ(frame.statusBar()->currentMessage(), said);
     const QString path = folder.filePath("cal.ics");
     CDocFrame::fileDialogHook = [&](bool, const QString&) { return path; };
+    WhenModal<CExportCalendarDlg>([](CExportCalendarDlg* d) { d->accept(); });
     frame.View()->OnExportCalendar();
     CDocFrame::fileDialogHook = {};
     EXPECT_EQ(frame.statusBar()->currentMessage(), "1 event written to " + path + "; " + said);

@@ -7,6 +7,7 @@
 #include "birthdays/FileBytes.h"
 #include "platform/CString.h"
 #include "platform/SettingsStore.h"
+#include "reminders/Reminders.h"
 #include "view/core/DisplayOptions.h"
 
 namespace {
@@ -37,16 +38,12 @@ bool Before(const icaltimetype& a, const icaltimetype& b)
 }
 
 // The last day the calendar draws an entry that ends at `end`: the day itself, or, for a date
-// without its day, the last day of the month before.
+// without its day or its month, the last day of that month or year.
 bool LastShownDay(const CalendarDate& end, icaltimetype& last)
 {
-    if (end.IsEmpty() || end.month < 1 || end.month > 12) return false;
-    GregorianDate d(end.month, 1, end.year);
-    if (end.day < 1) {
-        d.AddDays(-1);
-    } else {
-        d.day = std::min(end.day, d.DaysInThisMonth());
-    }
+    if (end.IsEmpty() || end.month < 0 || end.month > 12) return false;
+    GregorianDate d(end.month == 0 ? 12 : end.month, 1, end.year);
+    d.day = end.day < 1 || end.month == 0 ? d.DaysInThisMonth() : std::min(end.day, d.DaysInThisMonth());
     if (d.year < 1 || d.year > 9999) return false;
     last = Date(d.year, d.month, d.day);
     return true;
@@ -73,27 +70,18 @@ EventKind KindOf(const BirthdayEntry& e, DisplaySwitches switches)
     return EventKind::None;
 }
 
-icalcomponent* MakeEvent(const BirthdayEntry& e, EventKind kind, const CalendarExportOptions& o, icaltimetype stamp)
+// The event of an entry, or false when its date cannot be written.
+bool MakeEvent(const BirthdayEntry& e, EventKind kind, const CalendarExportOptions& o, CalendarEvent& ev)
 {
     const int month = e.month, day = e.day;
     // A year not given (0), or one iCalendar cannot hold, starts in 2000, a leap year.
     const bool knownYear = UsableDate(e.year, month, day);
-    if (!knownYear && !UsableDate(2000, month, day)) return nullptr;
+    if (!knownYear && !UsableDate(2000, month, day)) return false;
     icaltimetype start = Date(knownYear ? e.year : 2000, month, day);
-
-    icalrecurrencetype rule;
-    icalrecurrencetype_clear(&rule);
-    rule.freq = ICAL_YEARLY_RECURRENCE;
     if (month == 2 && day == 29) {
-        if (o.leapDay == LeapDayRule::February28) {
-            rule.by_month[0] = 2;
-            rule.by_month[1] = ICAL_RECURRENCE_ARRAY_MAX;
-            rule.by_month_day[0] = -1;
-            rule.by_month_day[1] = ICAL_RECURRENCE_ARRAY_MAX;
-        } else if (o.leapDay == LeapDayRule::March1) {
-            rule.by_year_day[0] = 60;
-            rule.by_year_day[1] = ICAL_RECURRENCE_ARRAY_MAX;
-        }
+        ev.leap = o.leapDay == LeapDayRule::February28 ? CalendarEvent::LeapRule::LastDayOfFebruary
+                  : o.leapDay == LeapDayRule::March1   ? CalendarEvent::LeapRule::YearDay60
+                                                       : CalendarEvent::LeapRule::None;
     }
     icaltimetype until;
     if (!o.switches.IsSet(DisplaySwitches::DeadBirthdays) && LastShownDay(e.endDate, until)) {
@@ -101,31 +89,66 @@ icalcomponent* MakeEvent(const BirthdayEntry& e, EventKind kind, const CalendarE
         if (!knownYear && Before(until, start)) {
             int y = until.year;
             while (y >= 1 && !(UsableDate(y, month, day) && !Before(until, Date(y, month, day)))) --y;
-            if (y < 1) return nullptr;
+            if (y < 1) return false;
             start = Date(y, month, day);
         }
-        rule.until = until;
+        ev.ends = true;
+        ev.untilYear = until.year;
+        ev.untilMonth = until.month;
+        ev.untilDay = until.day;
     }
-
-    std::string summary = CalendarText(e.text);
-    std::string description;
+    ev.year = start.year;
+    ev.month = start.month;
+    ev.day = start.day;
+    ev.uid = CalendarEventUid(e);
+    ev.summary = CalendarText(e.DisplayText());
     if (kind == EventKind::Birthday) {
-        summary += " (birthday)";
-        if (e.year != 0) description = "Born " + std::to_string(e.year);
+        ev.summary += " (birthday)";
+        if (e.year != 0) ev.description = "Born " + std::to_string(e.year);
     } else if (kind == EventKind::Anniversary) {
-        summary += " (anniversary)";
-        if (e.year != 0) description = "Married " + std::to_string(e.year);
+        ev.summary += " (anniversary)";
+        if (e.year != 0) ev.description = "Married " + std::to_string(e.year);
     }
+    for (int lead : o.alarmDays)
+        ev.alarms.push_back(CalendarAlarm{-(int64_t)lead * 86400 + (int64_t)o.alarmMinutes * 60, ev.summary});
+    return true;
+}
+
+icalcomponent* EventComponent(const CalendarEvent& ev, icaltimetype stamp)
+{
+    icalrecurrencetype rule;
+    icalrecurrencetype_clear(&rule);
+    rule.freq = ICAL_YEARLY_RECURRENCE;
+    if (ev.leap == CalendarEvent::LeapRule::LastDayOfFebruary) {
+        rule.by_month[0] = 2;
+        rule.by_month[1] = ICAL_RECURRENCE_ARRAY_MAX;
+        rule.by_month_day[0] = -1;
+        rule.by_month_day[1] = ICAL_RECURRENCE_ARRAY_MAX;
+    } else if (ev.leap == CalendarEvent::LeapRule::YearDay60) {
+        rule.by_year_day[0] = 60;
+        rule.by_year_day[1] = ICAL_RECURRENCE_ARRAY_MAX;
+    }
+    if (ev.ends) rule.until = Date(ev.untilYear, ev.untilMonth, ev.untilDay);
 
     icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
-    icalcomponent_add_property(event, icalproperty_new_uid(CalendarEventUid(e).c_str()));
+    icalcomponent_add_property(event, icalproperty_new_uid(ev.uid.c_str()));
     icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
-    icalcomponent_add_property(event, icalproperty_new_dtstart(start));
+    icalcomponent_add_property(event, icalproperty_new_dtstart(Date(ev.year, ev.month, ev.day)));
     icalcomponent_add_property(event, icalproperty_new_rrule(rule));
-    icalcomponent_add_property(event, icalproperty_new_summary(summary.c_str()));
-    if (!description.empty()) icalcomponent_add_property(event, icalproperty_new_description(description.c_str()));
+    icalcomponent_add_property(event, icalproperty_new_summary(ev.summary.c_str()));
+    if (!ev.description.empty()) icalcomponent_add_property(event, icalproperty_new_description(ev.description.c_str()));
     // A birthday is not busy time.
     icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    for (const CalendarAlarm& a : ev.alarms) {
+        icalcomponent* alarm = icalcomponent_new(ICAL_VALARM_COMPONENT);
+        icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+        icalcomponent_add_property(alarm, icalproperty_new_description(a.description.c_str()));
+        icaltriggertype trigger;
+        trigger.time = icaltime_null_time();
+        trigger.duration = icaldurationtype_from_int((int)a.trigger);
+        icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
+        icalcomponent_add_component(event, alarm);
+    }
     return event;
 }
 
@@ -156,10 +179,36 @@ std::string CalendarEventUid(const BirthdayEntry& e)
     return std::string(word) + "-" + hex + "-" + std::to_string(e.text.size()) + "@kinfold";
 }
 
-std::string ExportCalendar(const BirthdayList& list, const CalendarExportOptions& options, int* events)
+std::vector<CalendarEvent> CalendarEvents(const BirthdayList& list, const CalendarExportOptions& options,
+                                          CalendarLeftOut* leftOut)
+{
+    CalendarLeftOut counts;
+    std::vector<CalendarEvent> events;
+    events.reserve(list.Entries().size());
+    for (const BirthdayEntry& e : list.Entries()) {
+        EventKind kind = KindOf(e, options.switches);
+        if (kind == EventKind::None || (kind == EventKind::Birthday && !options.birthdays)) {
+            if (e.HasKind(BirthdayEntry::Individual)) ++counts.birthdays;
+            else if (e.HasKind(BirthdayEntry::Couple)) ++counts.anniversaries;
+            else if (e.HasKind(BirthdayEntry::Note)) ++counts.notes;
+            continue;
+        }
+        CalendarEvent ev;
+        if (!MakeEvent(e, kind, options, ev)) {
+            ++counts.undated;
+            continue;
+        }
+        if (ev.ends && kind == EventKind::Birthday) ++counts.endedAtDeath;
+        events.push_back(std::move(ev));
+    }
+    if (leftOut) *leftOut = counts;
+    return events;
+}
+
+std::string CalendarFileText(const std::vector<CalendarEvent>& events, int64_t stampSeconds)
 {
     icalerror_set_errors_are_fatal(0);
-    icaltimetype stamp = icaltime_from_timet_with_zone((time_t)options.stamp, 0, icaltimezone_get_utc_timezone());
+    icaltimetype stamp = icaltime_from_timet_with_zone((time_t)stampSeconds, 0, icaltimezone_get_utc_timezone());
     icalcomponent* calendar = icalcomponent_new(ICAL_VCALENDAR_COMPONENT);
     icalcomponent_add_property(calendar, icalproperty_new_version("2.0"));
     icalcomponent_add_property(calendar, icalproperty_new_prodid("-//Quorvanth Software//Kinfold//EN"));
@@ -172,19 +221,38 @@ std::string ExportCalendar(const BirthdayList& list, const CalendarExportOptions
     const std::string end = "END:VCALENDAR\r\n";
     if (out.size() >= end.size() && out.compare(out.size() - end.size(), end.size(), end) == 0)
         out.resize(out.size() - end.size());
-    out.reserve(out.size() + list.Entries().size() * 260);
-    int count = 0;
-    for (const BirthdayEntry& e : list.Entries()) {
-        EventKind kind = KindOf(e, options.switches);
-        if (kind == EventKind::None) continue;
-        if (icalcomponent* event = MakeEvent(e, kind, options, stamp)) {
-            out += Serialized(event);
-            icalcomponent_free(event);
-            ++count;
-        }
+    out.reserve(out.size() + events.size() * 260);
+    for (const CalendarEvent& ev : events) {
+        icalcomponent* event = EventComponent(ev, stamp);
+        out += Serialized(event);
+        icalcomponent_free(event);
     }
     out += end;
-    if (events) *events = count;
+    return out;
+}
+
+std::string ExportCalendar(const BirthdayList& list, const CalendarExportOptions& options, int* count)
+{
+    const std::vector<CalendarEvent> events = CalendarEvents(list, options);
+    if (count) *count = (int)events.size();
+    return CalendarFileText(events, options.stamp);
+}
+
+std::string ExportLeftOutText(const CalendarLeftOut& l)
+{
+    std::string out;
+    auto add = [&](int n, const char* one, const char* many) {
+        if (n <= 0) return;
+        out += (out.empty() ? "" : ", ") + std::to_string(n) + " " + (n == 1 ? one : many);
+    };
+    add(l.birthdays, "birthday", "birthdays");
+    add(l.anniversaries, "anniversary", "anniversaries");
+    add(l.notes, "note", "notes");
+    out = !out.empty() ? "left out: " + out : l.undated > 0 ? "" : "nothing left out";
+    if (l.undated > 0) out += (out.empty() ? "" : "; ") + LeftOutText(l.undated);
+    if (l.endedAtDeath > 0)
+        out += "; " + std::to_string(l.endedAtDeath) + (l.endedAtDeath == 1 ? " birthday ends" : " birthdays end") +
+               " at the death date";
     return out;
 }
 
@@ -194,7 +262,8 @@ bool ExportCalendarFile(const std::string& path, const BirthdayList& list, const
     return WriteWholeFile(path, ExportCalendar(list, options, &events), error);
 }
 
-ImportCommandResult RunExportCommand(const std::string& out, const std::string& doc, ISettingsStore& store, int64_t now)
+ImportCommandResult RunExportCommand(const std::string& out, const std::string& doc, ISettingsStore& store, int64_t now,
+                                     bool alarms)
 {
     ImportCommandResult r;
     auto fail = [&](int code, const std::string& message) {
@@ -224,6 +293,11 @@ ImportCommandResult RunExportCommand(const std::string& out, const std::string& 
     options.switches = display.switches;
     options.leapDay = display.leapDay;
     options.stamp = now;
+    const ReminderSettings reminders = LoadReminderSettings(store);
+    if (alarms && reminders.enabled) {
+        options.alarmDays = reminders.leadDays;
+        options.alarmMinutes = reminders.minutes;
+    }
     int events = 0;
     if (!ExportCalendarFile(out, list, options, events, error)) return fail(1, error);
     r.output = std::to_string(events) + (events == 1 ? " event" : " events") + " written to " + out + " (from " + path + ")";

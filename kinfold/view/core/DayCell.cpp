@@ -34,7 +34,8 @@ int CellFreeTop(int cellTop, CornerKind corner, const CellTopHeights& h)
 
 CString EntryLabel(const BirthdayEntry& e, int years, bool shortNames, int ageMode)
 {
-    CString name = shortNames ? e.FirstName() : e.text;
+    CString name = e.DisplayText();
+    if (shortNames) name = name.substr(0, name.find(' '));
     // Year 0 is a day without a year: the "age" would be the year itself.
     if (e.year == 0) return name + " ";
     if (ageMode == 0 || (ageMode == 1 && years < 18)) return StrFormat("%s (%d)", name.c_str(), years);
@@ -44,8 +45,9 @@ CString EntryLabel(const BirthdayEntry& e, int years, bool shortNames, int ageMo
 CString EntryTip(const BirthdayEntry& e, int years)
 {
     const char* what = e.HasKind(BirthdayEntry::Individual) ? "Birthday" : "Anniversary";
-    if (e.year == 0) return StrFormat("%s %s", e.text.c_str(), what);
-    return StrFormat("%s %d %s", e.text.c_str(), years, what);
+    const CString name = e.DisplayText();
+    if (e.year == 0) return StrFormat("%s %s", name.c_str(), what);
+    return StrFormat("%s %d %s", name.c_str(), years, what);
 }
 
 std::vector<int> DayOrderIndex(const BirthdayList& list)

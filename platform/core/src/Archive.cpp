@@ -10,7 +10,9 @@ void CArchive::Need(size_t n) const
 
 CArchive& CArchive::PutLE(uint64_t v, int n)
 {
-    for (int i = 0; i < n; ++i) m_buf += (char)((v >> (8 * i)) & 0xFF);
+    char bytes[8];
+    for (int i = 0; i < n; ++i) bytes[i] = (char)((v >> (8 * i)) & 0xFF);
+    m_buf.append(bytes, (size_t)n);
     return *this;
 }
 

@@ -25,6 +25,14 @@ public:
     bool IsLoading() const { return m_mode == load; }
 
     const std::string& Buffer() const { return m_buf; }
+    // Storing: appends the bytes as they are.
+    CArchive& Write(const char* bytes, size_t n)
+    {
+        m_buf.append(bytes, n);
+        return *this;
+    }
+    // Storing: room for `bytes` more without moving what is stored.
+    void Reserve(size_t bytes) { m_buf.reserve(m_buf.size() + bytes); }
     size_t Position() const { return m_pos; }
     size_t Remaining() const { return m_mode == load ? m_buf.size() - m_pos : 0; }
     bool AtEnd() const { return Remaining() == 0; }

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Distinct texts, each with three numbers its owner keeps. A big import keeps one for nearly
+// every record it reads: each text sits with its numbers in one block, found through an
+// open-addressing table, so that finding a text touches the table and the text, nothing else.
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+class TextTable {
+public:
+    // Stands for one text for as long as the table lives.
+    using Handle = uint64_t;
+
+    // The handle of `text`; `added` tells whether it was new (its numbers are then 0).
+    Handle Add(std::string_view text, bool& added);
+    std::string_view Text(Handle h) const
+    {
+        return std::string_view(reinterpret_cast<const char*>(Word(h) + kHeader), *Word(h));
+    }
+    std::array<int, 3>& Numbers(Handle h) { return *reinterpret_cast<std::array<int, 3>*>(Word(h) + 1); }
+    size_t Size() const { return m_count; }
+    void Clear();
+
+private:
+    // In pages of 4-byte words (a new page never moves what the others hold): the length, the
+    // three numbers, then the text's bytes. A handle is the page number << 20 | the word in it.
+    static constexpr size_t kHeader = 4;
+    static constexpr size_t kPageWords = 1 << 18;
+    uint32_t* Word(Handle h) const { return m_pages[h >> 20].get() + (h & 0xFFFFF); }
+    size_t SlotOf(std::string_view text, uint32_t hash) const;
+    void Grow();
+
+    std::vector<std::unique_ptr<uint32_t[]>> m_pages;
+    size_t m_used = kPageWords;  // words used in the last page
+    size_t m_count = 0;
+    // The hash's top 24 bits, then the text's place in m_block + 1 in the low 40; 0 is free.
+    std::vector<uint64_t> m_slots;
+};

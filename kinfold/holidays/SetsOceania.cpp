@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Australia and its states and territories, and New Zealand.
+#include "holidays/CountrySetData.h"
+
+std::vector<CountrySet> OceaniaSets() {
+    return {
+        // Fair Work Act 2009 s. 115 (national public holidays); substitutes as every State and
+        // Territory keeps them. The June Monday of most States, the Queen's Birthday until
+        // 2022; the National Day of Mourning of 22 September 2022 (Prime Minister's
+        // proclamation, kept by every State and Territory).
+        {"AU", "Australia", {
+            "50101New Year's Day",
+            "50126Australia Day",
+            "3-02Good Friday",
+            "3+01Easter Monday",
+            "00425Anzac Day",
+            "Y00002022" "10621Queen's Birthday",
+            "Y20230000" "10621King's Birthday",
+            "920220922National Day of Mourning",
+            "51225Christmas Day",
+            "51226Boxing Day",
+        }},
+        // The states and territories: each one's own holidays act adds its days to the national
+        // ones. A day kept only in part of one (Melbourne Cup Day) is in its set.
+        // New South Wales: Public Holidays Act 2010 (Easter Sunday from 2011; the August bank
+        // holiday is for banks only).
+        {"AU-NSW", "Australia, New South Wales", {
+            "3-01Easter Saturday",
+            "Y20110000" "3+00Easter Sunday",
+            "11011Labour Day",
+        }, "AU"},
+        // Northern Territory: Public Holidays Act 1981 (the evenings of 24 and 31 December,
+        // holidays from 7 pm only, are left out).
+        {"AU-NT", "Australia, Northern Territory", {
+            "3-01Easter Saturday",
+            "10511May Day",
+            "10811Picnic Day",
+        }, "AU"},
+        // Queensland: Holidays Act 1983 (Easter Sunday from 2017; Labour Day in October and the
+        // Sovereign's birthday in June from 2013 to 2015, and the other way round before and
+        // after; the Diamond Jubilee of 11 June 2012). The Royal Queensland Show day, a
+        // holiday in Brisbane only on a day gazetted each year, is left out.
+        {"AU-QLD", "Australia, Queensland", {
+            "3-01Easter Saturday",
+            "Y20170000" "3+00Easter Sunday",
+            "Y00002012" "10511Labour Day",
+            "Y20132015" "11011Labour Day",
+            "Y20160000" "10511Labour Day",
+            "Y00002011" "10621Queen's Birthday",
+            "Y20122012" "11011Queen's Birthday",
+            "Y20132015" "10621Queen's Birthday",
+            "Y20162022" "11011Queen's Birthday",
+            "Y20230000" "11011King's Birthday",
+            "920120611Queen's Diamond Jubilee",
+        }, "AU", {"Queen's Birthday", "King's Birthday"}},
+        // Victoria: Public Holidays Act 1993 (Easter Sunday from 2016; the Friday before the AFL
+        // Grand Final from 2015, on the day gazetted each year; Melbourne Cup Day in
+        // metropolitan Melbourne).
+        {"AU-VIC", "Australia, Victoria", {
+            "10321Labour Day",
+            "3-01Saturday before Easter Sunday",
+            "Y20160000" "3+00Easter Sunday",
+            "920151002Friday before the AFL Grand Final",
+            "920160930Friday before the AFL Grand Final",
+            "920170929Friday before the AFL Grand Final",
+            "920180928Friday before the AFL Grand Final",
+            "920190927Friday before the AFL Grand Final",
+            "920201023Friday before the AFL Grand Final",
+            "920210924Friday before the AFL Grand Final",
+            "920220923Friday before the AFL Grand Final",
+            "920230929Friday before the AFL Grand Final",
+            "920240927Friday before the AFL Grand Final",
+            "920250926Friday before the AFL Grand Final",
+            "11112Melbourne Cup",
+        }, "AU"},
+        // Holidays Act 2003 ss. 44, 45, 45A (Waitangi Day and Anzac Day kept on the Monday when
+        // on a weekend from 2014: Holidays (Full Recognition of Waitangi Day and ANZAC Day)
+        // Amendment Act 2013); New Zealand Day Act 1973 (6 February from 1974); Te Kāhui o
+        // Matariki Public Holiday Act 2022 Sch. 1; Queen Elizabeth II Memorial Day Act 2022.
+        {"NZ", "New Zealand", {
+            "50101New Year's Day",
+            "50102Day after New Year's Day",
+            "Y19742013" "00206Waitangi Day",
+            "Y20140000" "50206Waitangi Day",
+            "3-02Good Friday",
+            "3+01Easter Monday",
+            "Y00002013" "00425Anzac Day",
+            "Y20140000" "50425Anzac Day",
+            "Y00002022" "10611Queen's Birthday",
+            "Y20230000" "10611King's Birthday",
+            "920220624Matariki",
+            "920230714Matariki",
+            "920240628Matariki",
+            "920250620Matariki",
+            "920260710Matariki",
+            "920270625Matariki",
+            "920280714Matariki",
+            "920290706Matariki",
+            "920300621Matariki",
+            "920310711Matariki",
+            "920320702Matariki",
+            "920330624Matariki",
+            "920340707Matariki",
+            "920350629Matariki",
+            "920360718Matariki",
+            "920370710Matariki",
+            "920380625Matariki",
+            "920390715Matariki",
+            "920400706Matariki",
+            "920410719Matariki",
+            "920420711Matariki",
+            "920430703Matariki",
+            "920440624Matariki",
+            "920450707Matariki",
+            "920460629Matariki",
+            "920470719Matariki",
+            "920480703Matariki",
+            "920490625Matariki",
+            "920500715Matariki",
+            "920510630Matariki",
+            "920520621Matariki",
+            "920220926Queen Elizabeth II Memorial Day",
+            "11041Labour Day",
+            "51225Christmas Day",
+            "51226Boxing Day",
+        }},
+    };
+}
