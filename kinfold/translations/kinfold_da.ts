@@ -110,6 +110,14 @@
         <source>Create a new object.</source>
         <translation>Opret en ny post.</translation>
     </message>
+    <message>
+        <source>Search</source>
+        <translation>Søg</translation>
+    </message>
+    <message>
+        <source>Show only the entries whose text or date holds these letters.</source>
+        <translation>Vis kun de poster, hvis tekst eller dato indeholder disse bogstaver.</translation>
+    </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
@@ -333,6 +341,74 @@
         <source>Last</source>
         <translation>Sidste</translation>
     </message>
+    <message>
+        <source>Fixed date, on a weekend also the Friday before or Monday after (observed)</source>
+        <translation>Fast dato, i en weekend også fredagen før eller mandagen efter (erstatningsdag)</translation>
+    </message>
+    <message>
+        <source>Day the season begins (equinox or solstice)</source>
+        <translation>Dagen hvor årstiden begynder (jævndøgn eller solhverv)</translation>
+    </message>
+    <message>
+        <source>A holiday on a Sunday: the next free day</source>
+        <translation>En helligdag på en søndag: den næste fridag</translation>
+    </message>
+    <message>
+        <source>A day between two holidays</source>
+        <translation>En dag mellem to helligdage</translation>
+    </message>
+    <message>
+        <source>Not on the date in one year (moved)</source>
+        <translation>Ikke på datoen i ét år (flyttet)</translation>
+    </message>
+    <message>
+        <source>As the United States observe their federal holidays.</source>
+        <translation>Som USA holder sine føderale helligdage.</translation>
+    </message>
+    <message>
+        <source>Choose March or September for the equinoxes, June or December for the solstices.</source>
+        <translation>Vælg marts eller september for jævndøgnene, juni eller december for solhvervene.</translation>
+    </message>
+    <message>
+        <source>For the whole list, as Japan keeps its holidays; the name is the day&apos;s.</source>
+        <translation>For hele listen, som Japan holder sine helligdage; navnet er dagens.</translation>
+    </message>
+    <message>
+        <source>For the whole list; the day of week chosen is left out.</source>
+        <translation>For hele listen; den valgte ugedag springes over.</translation>
+    </message>
+    <message>
+        <source>The holiday of this name is not kept on the date in the year given.</source>
+        <translation>Helligdagen med dette navn holdes ikke på datoen i det angivne år.</translation>
+    </message>
+    <message>
+        <source>Hours from UT of the local time (Japan 9).</source>
+        <translation>Timer fra UT for den lokale tid (Japan 9).</translation>
+    </message>
+    <message>
+        <source>Hours from UT</source>
+        <translation>Timer fra UT</translation>
+    </message>
+    <message>
+        <source>First year the holiday is kept; empty for always.</source>
+        <translation>Første år helligdagen holdes; tom for altid.</translation>
+    </message>
+    <message>
+        <source>Last year the holiday is kept; empty for always.</source>
+        <translation>Sidste år helligdagen holdes; tom for altid.</translation>
+    </message>
+    <message>
+        <source>Kept from year</source>
+        <translation>Holdes fra år</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>til</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first.</source>
+        <translation>Det sidste år ligger før det første.</translation>
+    </message>
 </context>
 <context>
     <name>CHolidayListDlg</name>
@@ -391,6 +467,22 @@
     <message>
         <source>Put in the public holidays of a country.</source>
         <translation>Indsæt et lands helligdage.</translation>
+    </message>
+    <message>
+        <source>From file...</source>
+        <translation>Fra fil…</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of a calendar file (.ics).</source>
+        <translation>Tilføj heldagsbegivenhederne fra en kalenderfil (.ics).</translation>
+    </message>
+    <message>
+        <source>From file</source>
+        <translation>Fra fil</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics *.ical);;All files (*)</source>
+        <translation>iCalendar-filer (*.ics *.ical);;Alle filer (*)</translation>
     </message>
 </context>
 <context>
@@ -752,6 +844,16 @@ Udskriftsopsætning</translation>
     <message>
         <source>iCalendar file (*.ics);;All files (*)</source>
         <translation>iCalendar-fil (*.ics);;Alle filer (*)</translation>
+    </message>
+    <message>
+        <source>Upcoming...</source>
+        <translation>Kommende…</translation>
+    </message>
+    <message>
+        <source>List the birthdays, anniversaries and notes of the next 30 days
+Upcoming</source>
+        <translation>Vis fødselsdage, bryllupsdage og noter for de næste 30 dage
+Kommende</translation>
     </message>
 </context>
 <context>
@@ -1201,12 +1303,32 @@ Udskriftsopsætning</translation>
         <translation>Vis de indbyggede landes helligdagssæt, ét pr. linje: kode, et mellemrum, navnet</translation>
     </message>
     <message>
-        <source>Print each holiday of YEAR (1-9999) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
-        <translation>Skriv hver helligdag i YEAR (1-9999) fra den gemte liste som &quot;YYYY-MM-DD navn&quot;</translation>
+        <source>Leave the reminders&apos; alarms out of the events</source>
+        <translation>Udelad påmindelsernes alarmer fra begivenhederne</translation>
     </message>
     <message>
-        <source>Holidays of country set CODE (see --holiday-sets) for this run only</source>
-        <translation>Helligdagene i landesættet CODE (se --holiday-sets) kun for denne kørsel</translation>
+        <source>Print the events of today and the next DAYS days (default 14, at most 366) of DOC.kfd (or the last document)</source>
+        <translation>Skriv begivenhederne for i dag og de næste DAYS dage (standard 14, højst 366) i DOC.kfd (eller det seneste dokument)</translation>
+    </message>
+    <message>
+        <source>Show a desktop notification for every reminder of DOC.kfd (or the watched document) now due</source>
+        <translation>Vis en skrivebordsnotifikation for hver påmindelse i DOC.kfd (eller det overvågede dokument), der nu er aktuel</translation>
+    </message>
+    <message>
+        <source>Take this local date and time (00:00 without one) for now</source>
+        <translation>Brug denne lokale dato og tid (00:00 uden tid) som nu</translation>
+    </message>
+    <message>
+        <source>Print each holiday of YEAR (-9900 to 11400) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
+        <translation>Skriv hver helligdag i YEAR (-9900 til 11400) fra den gemte liste som &quot;YYYY-MM-DD navn&quot;</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of an iCalendar file to the stored holiday list (timed events are skipped)</source>
+        <translation>Tilføj heldagsbegivenhederne i en iCalendar-fil til den gemte liste over helligdage (begivenheder med klokkeslæt springes over)</translation>
+    </message>
+    <message>
+        <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
+        <translation>Helligdagene i landesættet CODE (se --holiday-sets) kun for denne kørsel; med --upcoming også &quot;stored&quot;</translation>
     </message>
 </context>
 <context>

@@ -110,6 +110,14 @@
         <source>Create a new object.</source>
         <translation>Lag en ny oppføring.</translation>
     </message>
+    <message>
+        <source>Search</source>
+        <translation>Søk</translation>
+    </message>
+    <message>
+        <source>Show only the entries whose text or date holds these letters.</source>
+        <translation>Vis bare oppføringer der teksten eller datoen inneholder disse bokstavene.</translation>
+    </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
@@ -333,6 +341,74 @@
         <source>Last</source>
         <translation>Siste</translation>
     </message>
+    <message>
+        <source>Fixed date, on a weekend also the Friday before or Monday after (observed)</source>
+        <translation>Fast dato, i en helg også fredagen før eller mandagen etter (erstatningsdag)</translation>
+    </message>
+    <message>
+        <source>Day the season begins (equinox or solstice)</source>
+        <translation>Dagen årstiden begynner (jevndøgn eller solverv)</translation>
+    </message>
+    <message>
+        <source>A holiday on a Sunday: the next free day</source>
+        <translation>En helligdag på en søndag: neste fridag</translation>
+    </message>
+    <message>
+        <source>A day between two holidays</source>
+        <translation>En dag mellom to helligdager</translation>
+    </message>
+    <message>
+        <source>Not on the date in one year (moved)</source>
+        <translation>Ikke på datoen i ett år (flyttet)</translation>
+    </message>
+    <message>
+        <source>As the United States observe their federal holidays.</source>
+        <translation>Slik USA holder sine føderale helligdager.</translation>
+    </message>
+    <message>
+        <source>Choose March or September for the equinoxes, June or December for the solstices.</source>
+        <translation>Velg mars eller september for jevndøgnene, juni eller desember for solvervene.</translation>
+    </message>
+    <message>
+        <source>For the whole list, as Japan keeps its holidays; the name is the day&apos;s.</source>
+        <translation>For hele listen, slik Japan holder sine helligdager; navnet er dagens.</translation>
+    </message>
+    <message>
+        <source>For the whole list; the day of week chosen is left out.</source>
+        <translation>For hele listen; den valgte ukedagen hoppes over.</translation>
+    </message>
+    <message>
+        <source>The holiday of this name is not kept on the date in the year given.</source>
+        <translation>Helligdagen med dette navnet holdes ikke på datoen i det oppgitte året.</translation>
+    </message>
+    <message>
+        <source>Hours from UT of the local time (Japan 9).</source>
+        <translation>Timer fra UT for lokal tid (Japan 9).</translation>
+    </message>
+    <message>
+        <source>Hours from UT</source>
+        <translation>Timer fra UT</translation>
+    </message>
+    <message>
+        <source>First year the holiday is kept; empty for always.</source>
+        <translation>Første år helligdagen holdes; tomt for alltid.</translation>
+    </message>
+    <message>
+        <source>Last year the holiday is kept; empty for always.</source>
+        <translation>Siste år helligdagen holdes; tomt for alltid.</translation>
+    </message>
+    <message>
+        <source>Kept from year</source>
+        <translation>Holdes fra år</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>til</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first.</source>
+        <translation>Det siste året kommer før det første.</translation>
+    </message>
 </context>
 <context>
     <name>CHolidayListDlg</name>
@@ -391,6 +467,22 @@
     <message>
         <source>Put in the public holidays of a country.</source>
         <translation>Sett inn et lands helligdager.</translation>
+    </message>
+    <message>
+        <source>From file...</source>
+        <translation>Fra fil …</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of a calendar file (.ics).</source>
+        <translation>Legg til heldagshendelsene fra en kalenderfil (.ics).</translation>
+    </message>
+    <message>
+        <source>From file</source>
+        <translation>Fra fil</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics *.ical);;All files (*)</source>
+        <translation>iCalendar-filer (*.ics *.ical);;Alle filer (*)</translation>
     </message>
 </context>
 <context>
@@ -752,6 +844,16 @@ Utskriftsoppsett</translation>
     <message>
         <source>iCalendar file (*.ics);;All files (*)</source>
         <translation>iCalendar-fil (*.ics);;Alle filer (*)</translation>
+    </message>
+    <message>
+        <source>Upcoming...</source>
+        <translation>Kommende …</translation>
+    </message>
+    <message>
+        <source>List the birthdays, anniversaries and notes of the next 30 days
+Upcoming</source>
+        <translation>List opp bursdagene, bryllupsdagene og notatene de neste 30 dagene
+Kommende</translation>
     </message>
 </context>
 <context>
@@ -1201,12 +1303,32 @@ Utskriftsoppsett</translation>
         <translation>List opp de innebygde landenes helligdagssett, ett per linje: kode, et mellomrom, navnet</translation>
     </message>
     <message>
-        <source>Print each holiday of YEAR (1-9999) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
-        <translation>Skriv hver helligdag i YEAR (1-9999) fra den lagrede listen som &quot;YYYY-MM-DD navn&quot;</translation>
+        <source>Leave the reminders&apos; alarms out of the events</source>
+        <translation>Utelat påminnelsenes alarmer fra hendelsene</translation>
     </message>
     <message>
-        <source>Holidays of country set CODE (see --holiday-sets) for this run only</source>
-        <translation>Helligdagene i landsettet CODE (se --holiday-sets) bare for denne kjøringen</translation>
+        <source>Print the events of today and the next DAYS days (default 14, at most 366) of DOC.kfd (or the last document)</source>
+        <translation>Skriv ut hendelsene i dag og de neste DAYS dagene (standard 14, høyst 366) i DOC.kfd (eller det siste dokumentet)</translation>
+    </message>
+    <message>
+        <source>Show a desktop notification for every reminder of DOC.kfd (or the watched document) now due</source>
+        <translation>Vis et skrivebordsvarsel for hver påminnelse i DOC.kfd (eller det overvåkede dokumentet) som nå er aktuell</translation>
+    </message>
+    <message>
+        <source>Take this local date and time (00:00 without one) for now</source>
+        <translation>Bruk denne lokale datoen og tiden (00:00 uten klokkeslett) som nå</translation>
+    </message>
+    <message>
+        <source>Print each holiday of YEAR (-9900 to 11400) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
+        <translation>Skriv hver helligdag i YEAR (-9900 til 11400) fra den lagrede listen som &quot;YYYY-MM-DD navn&quot;</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of an iCalendar file to the stored holiday list (timed events are skipped)</source>
+        <translation>Legg til heldagshendelsene i en iCalendar-fil i den lagrede listen over helligdager (hendelser med klokkeslett hoppes over)</translation>
+    </message>
+    <message>
+        <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
+        <translation>Helligdagene i landsettet CODE (se --holiday-sets) bare for denne kjøringen; med --upcoming også &quot;stored&quot;</translation>
     </message>
 </context>
 <context>

@@ -110,6 +110,14 @@
         <source>Create a new object.</source>
         <translation>Een nieuw item maken.</translation>
     </message>
+    <message>
+        <source>Search</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message>
+        <source>Show only the entries whose text or date holds these letters.</source>
+        <translation>Alleen de items tonen waarvan de tekst of datum deze letters bevat.</translation>
+    </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
@@ -333,6 +341,74 @@
         <source>Last</source>
         <translation>Laatste</translation>
     </message>
+    <message>
+        <source>Fixed date, on a weekend also the Friday before or Monday after (observed)</source>
+        <translation>Vaste datum, in het weekend ook de vrijdag ervoor of de maandag erna (vervangend)</translation>
+    </message>
+    <message>
+        <source>Day the season begins (equinox or solstice)</source>
+        <translation>Dag waarop het seizoen begint (equinox of zonnewende)</translation>
+    </message>
+    <message>
+        <source>A holiday on a Sunday: the next free day</source>
+        <translation>Een feestdag op zondag: de volgende vrije dag</translation>
+    </message>
+    <message>
+        <source>A day between two holidays</source>
+        <translation>Een dag tussen twee feestdagen</translation>
+    </message>
+    <message>
+        <source>Not on the date in one year (moved)</source>
+        <translation>Niet op de datum in één jaar (verplaatst)</translation>
+    </message>
+    <message>
+        <source>As the United States observe their federal holidays.</source>
+        <translation>Zoals de Verenigde Staten hun federale feestdagen vieren.</translation>
+    </message>
+    <message>
+        <source>Choose March or September for the equinoxes, June or December for the solstices.</source>
+        <translation>Kies maart of september voor de equinoxen, juni of december voor de zonnewenden.</translation>
+    </message>
+    <message>
+        <source>For the whole list, as Japan keeps its holidays; the name is the day&apos;s.</source>
+        <translation>Voor de hele lijst, zoals Japan zijn feestdagen viert; de naam is die van de dag.</translation>
+    </message>
+    <message>
+        <source>For the whole list; the day of week chosen is left out.</source>
+        <translation>Voor de hele lijst; de gekozen weekdag wordt overgeslagen.</translation>
+    </message>
+    <message>
+        <source>The holiday of this name is not kept on the date in the year given.</source>
+        <translation>De feestdag met deze naam wordt in het opgegeven jaar niet op de datum gevierd.</translation>
+    </message>
+    <message>
+        <source>Hours from UT of the local time (Japan 9).</source>
+        <translation>Uren verschil van de lokale tijd met UT (Japan 9).</translation>
+    </message>
+    <message>
+        <source>Hours from UT</source>
+        <translation>Uren vanaf UT</translation>
+    </message>
+    <message>
+        <source>First year the holiday is kept; empty for always.</source>
+        <translation>Eerste jaar waarin de feestdag wordt gevierd; leeg voor altijd.</translation>
+    </message>
+    <message>
+        <source>Last year the holiday is kept; empty for always.</source>
+        <translation>Laatste jaar waarin de feestdag wordt gevierd; leeg voor altijd.</translation>
+    </message>
+    <message>
+        <source>Kept from year</source>
+        <translation>Gevierd van jaar</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>tot</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first.</source>
+        <translation>Het laatste jaar ligt vóór het eerste.</translation>
+    </message>
 </context>
 <context>
     <name>CHolidayListDlg</name>
@@ -391,6 +467,22 @@
     <message>
         <source>Put in the public holidays of a country.</source>
         <translation>De feestdagen van een land invoegen.</translation>
+    </message>
+    <message>
+        <source>From file...</source>
+        <translation>Uit bestand…</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of a calendar file (.ics).</source>
+        <translation>De hele-dag-afspraken uit een kalenderbestand (.ics) toevoegen.</translation>
+    </message>
+    <message>
+        <source>From file</source>
+        <translation>Uit bestand</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics *.ical);;All files (*)</source>
+        <translation>iCalendar-bestanden (*.ics *.ical);;Alle bestanden (*)</translation>
     </message>
 </context>
 <context>
@@ -752,6 +844,16 @@ Afdrukinstellingen</translation>
     <message>
         <source>iCalendar file (*.ics);;All files (*)</source>
         <translation>iCalendar-bestand (*.ics);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Upcoming...</source>
+        <translation>Binnenkort…</translation>
+    </message>
+    <message>
+        <source>List the birthdays, anniversaries and notes of the next 30 days
+Upcoming</source>
+        <translation>De verjaardagen, trouwdagen en notities van de komende 30 dagen tonen
+Binnenkort</translation>
     </message>
 </context>
 <context>
@@ -1201,12 +1303,32 @@ Afdrukinstellingen</translation>
         <translation>De ingebouwde feestdagensets per land tonen, één per regel: code, een spatie, de naam</translation>
     </message>
     <message>
-        <source>Print each holiday of YEAR (1-9999) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
-        <translation>Elke feestdag van YEAR (1-9999) uit de opgeslagen lijst tonen als &quot;YYYY-MM-DD naam&quot;</translation>
+        <source>Leave the reminders&apos; alarms out of the events</source>
+        <translation>De alarmen van de herinneringen uit de afspraken weglaten</translation>
     </message>
     <message>
-        <source>Holidays of country set CODE (see --holiday-sets) for this run only</source>
-        <translation>Alleen voor deze keer de feestdagen van de landenset CODE (zie --holiday-sets)</translation>
+        <source>Print the events of today and the next DAYS days (default 14, at most 366) of DOC.kfd (or the last document)</source>
+        <translation>De afspraken van vandaag en de komende DAYS dagen (standaard 14, hoogstens 366) van DOC.kfd (of het laatste document) tonen</translation>
+    </message>
+    <message>
+        <source>Show a desktop notification for every reminder of DOC.kfd (or the watched document) now due</source>
+        <translation>Een bureaubladmelding tonen voor elke herinnering van DOC.kfd (of het gevolgde document) die nu aan de beurt is</translation>
+    </message>
+    <message>
+        <source>Take this local date and time (00:00 without one) for now</source>
+        <translation>Deze lokale datum en tijd (00:00 zonder tijd) als nu nemen</translation>
+    </message>
+    <message>
+        <source>Print each holiday of YEAR (-9900 to 11400) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
+        <translation>Elke feestdag van YEAR (-9900 tot 11400) uit de opgeslagen lijst tonen als &quot;YYYY-MM-DD naam&quot;</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of an iCalendar file to the stored holiday list (timed events are skipped)</source>
+        <translation>De hele-dag-afspraken uit een iCalendar-bestand aan de opgeslagen lijst met feestdagen toevoegen (afspraken met een tijd worden overgeslagen)</translation>
+    </message>
+    <message>
+        <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
+        <translation>Alleen voor deze keer de feestdagen van de landenset CODE (zie --holiday-sets); met --upcoming ook &quot;stored&quot;</translation>
     </message>
 </context>
 <context>

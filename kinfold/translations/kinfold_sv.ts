@@ -110,6 +110,14 @@
         <source>Create a new object.</source>
         <translation>Skapa en ny post.</translation>
     </message>
+    <message>
+        <source>Search</source>
+        <translation>Sök</translation>
+    </message>
+    <message>
+        <source>Show only the entries whose text or date holds these letters.</source>
+        <translation>Visa endast poster vars text eller datum innehåller dessa bokstäver.</translation>
+    </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
@@ -333,6 +341,74 @@
         <source>Last</source>
         <translation>Sista</translation>
     </message>
+    <message>
+        <source>Fixed date, on a weekend also the Friday before or Monday after (observed)</source>
+        <translation>Fast datum, på en helg även fredagen före eller måndagen efter (ersättningsdag)</translation>
+    </message>
+    <message>
+        <source>Day the season begins (equinox or solstice)</source>
+        <translation>Dagen då årstiden börjar (dagjämning eller solstånd)</translation>
+    </message>
+    <message>
+        <source>A holiday on a Sunday: the next free day</source>
+        <translation>En helgdag på en söndag: nästa lediga dag</translation>
+    </message>
+    <message>
+        <source>A day between two holidays</source>
+        <translation>En dag mellan två helgdagar</translation>
+    </message>
+    <message>
+        <source>Not on the date in one year (moved)</source>
+        <translation>Inte på datumet ett visst år (flyttad)</translation>
+    </message>
+    <message>
+        <source>As the United States observe their federal holidays.</source>
+        <translation>Som USA firar sina federala helgdagar.</translation>
+    </message>
+    <message>
+        <source>Choose March or September for the equinoxes, June or December for the solstices.</source>
+        <translation>Välj mars eller september för dagjämningarna, juni eller december för solstånden.</translation>
+    </message>
+    <message>
+        <source>For the whole list, as Japan keeps its holidays; the name is the day&apos;s.</source>
+        <translation>För hela listan, så som Japan firar sina helgdagar; namnet är dagens.</translation>
+    </message>
+    <message>
+        <source>For the whole list; the day of week chosen is left out.</source>
+        <translation>För hela listan; den valda veckodagen hoppas över.</translation>
+    </message>
+    <message>
+        <source>The holiday of this name is not kept on the date in the year given.</source>
+        <translation>Helgdagen med detta namn firas inte på datumet det angivna året.</translation>
+    </message>
+    <message>
+        <source>Hours from UT of the local time (Japan 9).</source>
+        <translation>Timmar från UT för lokal tid (Japan 9).</translation>
+    </message>
+    <message>
+        <source>Hours from UT</source>
+        <translation>Timmar från UT</translation>
+    </message>
+    <message>
+        <source>First year the holiday is kept; empty for always.</source>
+        <translation>Första året helgdagen firas; tomt för alltid.</translation>
+    </message>
+    <message>
+        <source>Last year the holiday is kept; empty for always.</source>
+        <translation>Sista året helgdagen firas; tomt för alltid.</translation>
+    </message>
+    <message>
+        <source>Kept from year</source>
+        <translation>Firas från år</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>till</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first.</source>
+        <translation>Det sista året kommer före det första.</translation>
+    </message>
 </context>
 <context>
     <name>CHolidayListDlg</name>
@@ -391,6 +467,22 @@
     <message>
         <source>Put in the public holidays of a country.</source>
         <translation>Lägg in ett lands helgdagar.</translation>
+    </message>
+    <message>
+        <source>From file...</source>
+        <translation>Från fil…</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of a calendar file (.ics).</source>
+        <translation>Lägg till heldagshändelserna från en kalenderfil (.ics).</translation>
+    </message>
+    <message>
+        <source>From file</source>
+        <translation>Från fil</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics *.ical);;All files (*)</source>
+        <translation>iCalendar-filer (*.ics *.ical);;Alla filer (*)</translation>
     </message>
 </context>
 <context>
@@ -752,6 +844,16 @@ Utskriftsinställningar</translation>
     <message>
         <source>iCalendar file (*.ics);;All files (*)</source>
         <translation>iCalendar-fil (*.ics);;Alla filer (*)</translation>
+    </message>
+    <message>
+        <source>Upcoming...</source>
+        <translation>Kommande…</translation>
+    </message>
+    <message>
+        <source>List the birthdays, anniversaries and notes of the next 30 days
+Upcoming</source>
+        <translation>Lista födelsedagarna, bröllopsdagarna och anteckningarna de kommande 30 dagarna
+Kommande</translation>
     </message>
 </context>
 <context>
@@ -1201,12 +1303,32 @@ Utskriftsinställningar</translation>
         <translation>Lista de inbyggda ländernas helgdagsuppsättningar, en per rad: kod, ett blanksteg, namnet</translation>
     </message>
     <message>
-        <source>Print each holiday of YEAR (1-9999) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
-        <translation>Skriv varje helgdag för YEAR (1-9999) ur den sparade listan som &quot;YYYY-MM-DD namn&quot;</translation>
+        <source>Leave the reminders&apos; alarms out of the events</source>
+        <translation>Utelämna påminnelsernas alarm från händelserna</translation>
     </message>
     <message>
-        <source>Holidays of country set CODE (see --holiday-sets) for this run only</source>
-        <translation>Helgdagarna i landsuppsättningen CODE (se --holiday-sets) endast för den här körningen</translation>
+        <source>Print the events of today and the next DAYS days (default 14, at most 366) of DOC.kfd (or the last document)</source>
+        <translation>Skriv ut händelserna i dag och de kommande DAYS dagarna (standard 14, högst 366) för DOC.kfd (eller det senaste dokumentet)</translation>
+    </message>
+    <message>
+        <source>Show a desktop notification for every reminder of DOC.kfd (or the watched document) now due</source>
+        <translation>Visa en skrivbordsavisering för varje påminnelse i DOC.kfd (eller det bevakade dokumentet) som nu är aktuell</translation>
+    </message>
+    <message>
+        <source>Take this local date and time (00:00 without one) for now</source>
+        <translation>Använd detta lokala datum och denna tid (00:00 om ingen tid anges) som nu</translation>
+    </message>
+    <message>
+        <source>Print each holiday of YEAR (-9900 to 11400) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
+        <translation>Skriv varje helgdag för YEAR (-9900 till 11400) ur den sparade listan som &quot;YYYY-MM-DD namn&quot;</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of an iCalendar file to the stored holiday list (timed events are skipped)</source>
+        <translation>Lägg till heldagshändelserna i en iCalendar-fil till den sparade helgdagslistan (händelser med tid hoppas över)</translation>
+    </message>
+    <message>
+        <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
+        <translation>Helgdagarna i landsuppsättningen CODE (se --holiday-sets) endast för den här körningen; med --upcoming även &quot;stored&quot;</translation>
     </message>
 </context>
 <context>
