@@ -12,7 +12,7 @@ set(KQ_TRANSLATIONS_BUILD_DIR "${PROJECT_BINARY_DIR}/${KQ_TRANSLATIONS_SUBDIR}")
 # up to date; a language ships (its .qm files are built, installed and checked) once every text of
 # every catalog is translated: add it to KQ_SHIPPED_LANGUAGES then.
 set(KQ_LANGUAGES de fr nl sv it el es pt pl da fi nb cs ja)
-set(KQ_SHIPPED_LANGUAGES de pl cs fi el ja fr es it pt)
+set(KQ_SHIPPED_LANGUAGES de pl cs fi el ja fr es it pt nl sv da nb)
 
 # kq_add_translations(target catalog component SOURCE_DIRS dir...)
 function(kq_add_translations target catalog component)

@@ -5,105 +5,105 @@
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit (also -h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis denne hjælp og afslut (også -h)</translation>
     </message>
     <message>
         <source>Show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis versionen og afslut</translation>
     </message>
 </context>
 <context>
     <name>DialwakeHost</name>
     <message>
         <source>New clock...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyt ur…</translation>
     </message>
     <message>
         <source>Sounds...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lyde…</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afslut</translation>
     </message>
 </context>
 <context>
     <name>SoundsWindow</name>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Ur</translation>
     </message>
     <message>
         <source>Tick every second</source>
-        <translation type="unfinished"></translation>
+        <translation>Tik hvert sekund</translation>
     </message>
     <message>
         <source>Bong on the hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Slag hver hele time</translation>
     </message>
     <message>
         <source>Quarter chimes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kvarterslag</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
     </message>
     <message>
         <source>Ring</source>
-        <translation type="unfinished"></translation>
+        <translation>Ringning</translation>
     </message>
     <message>
         <source>Measure of music</source>
-        <translation type="unfinished"></translation>
+        <translation>En takt musik</translation>
     </message>
     <message>
         <source>Repeat until answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Gentag indtil besvaret</translation>
     </message>
     <message>
         <source>Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nedtælling</translation>
     </message>
     <message>
         <source>Last ten seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>De sidste ti sekunder</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Lyde</translation>
     </message>
     <message>
         <source>Click a sound to switch it on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik på en lyd for at slå den til eller fra.</translation>
     </message>
     <message>
         <source>Sound output ready: %1 s buffer at %2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Lydudgang klar: %1 s buffer ved %2 Hz</translation>
     </message>
     <message>
         <source>No sound output on this machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen lydudgang på denne computer.</translation>
     </message>
     <message>
         <source>&amp;Volume...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lydstyrke…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Luk</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>til</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>fra</translation>
     </message>
 </context>
 </TS>

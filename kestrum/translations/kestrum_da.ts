@@ -5,347 +5,347 @@
     <name>CClockDlg</name>
     <message>
         <source>Click to minimize.  RIGHT click for setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik for at minimere.  HØJREklik for opsætning.</translation>
     </message>
     <message>
         <source>Choose a city in your timezone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg en by i din tidszone.</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>lørdag</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>søndag</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>mandag</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>tirsdag</translation>
     </message>
     <message>
         <source>Wenesday</source>
-        <translation type="unfinished"></translation>
+        <translation>onsdag</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>torsdag</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>fredag</translation>
     </message>
     <message>
         <source>City, face and alarm...</source>
         <comment>menu clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>By, urskive og alarm…</translation>
     </message>
     <message>
         <source>Start at login</source>
         <comment>menu clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Start ved login</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>Snooze</translation>
     </message>
     <message>
         <source>Ring again in 10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ring igen om 10 minutter</translation>
     </message>
     <message>
         <source>No timezone found for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen tidszone fundet for:</translation>
     </message>
     <message>
         <source>Alarm now</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm nu</translation>
     </message>
     <message>
         <source>Alarm in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm om %1</translation>
     </message>
     <message>
         <source>Minimize</source>
         <comment>menu clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Minimér</translation>
     </message>
     <message>
         <source>Delete this clock...</source>
         <comment>menu clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Slet dette ur…</translation>
     </message>
     <message>
         <source>Delete this clock?</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet dette ur?</translation>
     </message>
 </context>
 <context>
     <name>CDocFrame</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Unavngivet</translation>
     </message>
     <message>
         <source>&amp;New</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ny</translation>
     </message>
     <message>
         <source>Create a new document</source>
-        <translation type="unfinished"></translation>
+        <translation>Opret et nyt dokument</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>Å&amp;bn…</translation>
     </message>
     <message>
         <source>Open an existing document</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn et eksisterende dokument</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gem</translation>
     </message>
     <message>
         <source>Save the active document</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem det aktive dokument</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>Gem &amp;som…</translation>
     </message>
     <message>
         <source>Save the active document with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem det aktive dokument under et nyt navn</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;fslut</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Afslut programmet; spørger om dokumenter skal gemmes</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem ændringerne i %1?</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle filer (*)</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem som</translation>
     </message>
     <message>
         <source>Unexpected file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uventet filformat.</translation>
     </message>
     <message>
         <source>Cannot open file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan ikke åbne filen %1.</translation>
     </message>
     <message>
         <source>Failed to save document %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumentet %1 kunne ikke gemmes.</translation>
     </message>
     <message>
         <source>Open this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn dette dokument</translation>
     </message>
     <message>
         <source>Recent File</source>
-        <translation type="unfinished"></translation>
+        <translation>Seneste fil</translation>
     </message>
 </context>
 <context>
     <name>CSetAllarm</name>
     <message>
         <source>Set Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstil alarm</translation>
     </message>
     <message>
         <source>Remark</source>
-        <translation type="unfinished"></translation>
+        <translation>Bemærkning</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstil</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullér</translation>
     </message>
     <message>
         <source>Enter message you wnat to see at Alarm time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv den besked, der skal vises, når alarmen går.</translation>
     </message>
     <message>
         <source>Set the alarm to trigger at given time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstil alarmen til at gå på det angivne tidspunkt.</translation>
     </message>
     <message>
         <source>Cancel the alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Slå alarmen fra.</translation>
     </message>
     <message>
         <source>Set date of alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstil alarmens dato.</translation>
     </message>
     <message>
         <source>Set time of alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstil alarmens klokkeslæt.</translation>
     </message>
     <message>
         <source>That date/time has already occured</source>
-        <translation type="unfinished"></translation>
+        <translation>Det tidspunkt er allerede passeret</translation>
     </message>
     <message>
         <source>Occurs in %1 from now %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Indtræffer om %1, fra nu %2</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Fjern</translation>
     </message>
     <message>
         <source>Close without changing the alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Luk uden at ændre alarmen.</translation>
     </message>
     <message>
         <source>That date/time has already passed. Choose a later time for the alarm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det tidspunkt er allerede passeret. Vælg et senere tidspunkt for alarmen.</translation>
     </message>
 </context>
 <context>
     <name>CWhatCity</name>
     <message>
         <source>What city?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvilken by?</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Ny</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullér</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
     </message>
     <message>
         <source>Clasic</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassisk</translation>
     </message>
     <message>
         <source>Modern</source>
-        <translation type="unfinished"></translation>
+        <translation>Moderne</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikon</translation>
     </message>
     <message>
         <source>Digital</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital</translation>
     </message>
     <message>
         <source>24 Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>24 timer</translation>
     </message>
     <message>
         <source>Select a city.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg en by.</translation>
     </message>
     <message>
         <source>Set current clock for selected city and close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sæt dette ur til den valgte by og luk</translation>
     </message>
     <message>
         <source>Create a new clock for selected city</source>
-        <translation type="unfinished"></translation>
+        <translation>Opret et nyt ur for den valgte by</translation>
     </message>
     <message>
         <source>Delete the current clock and close</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet dette ur og luk</translation>
     </message>
     <message>
         <source>Setup an alarm time relitive to selected city</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstil et alarmtidspunkt i den valgte bys tid</translation>
     </message>
     <message>
         <source>Select clock appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg urets udseende</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Søg</translation>
     </message>
     <message>
         <source>Type part of a city&apos;s name to find it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv en del af en bys navn for at finde den.</translation>
     </message>
     <message>
         <source>Close without making a clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Luk uden at oprette et ur</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>brug:</translation>
     </message>
     <message>
         <source>with</source>
-        <translation type="unfinished"></translation>
+        <translation>med</translation>
     </message>
 </context>
 <context>
     <name>Kestrum</name>
     <message>
         <source>Failed to write Restart command</source>
-        <translation type="unfinished"></translation>
+        <translation>Genstartskommandoen kunne ikke skrives</translation>
     </message>
     <message>
         <source>Failed to read Restart commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Genstartskommandoerne kunne ikke læses</translation>
     </message>
     <message>
         <source>Error in rewriting Startup file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved omskrivning af opstartsfilen</translation>
     </message>
     <message>
         <source>CreateSoundBuffer failed</source>
-        <translation type="unfinished"></translation>
+        <translation>CreateSoundBuffer mislykkedes</translation>
     </message>
     <message>
         <source>You are missing, TimeZones.txt, a required file.</source>
-        <translation type="unfinished"></translation>
+        <translation>TimeZones.txt mangler, en nødvendig fil.</translation>
     </message>
 </context>
 </TS>

@@ -5,1188 +5,1341 @@
     <name>CBirthdayEditDlg</name>
     <message>
         <source>Birthday Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Rediger fødselsdag</translation>
     </message>
     <message>
         <source>Choose type of object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg typen af post.</translation>
     </message>
     <message>
         <source>Delete this item</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet denne post</translation>
     </message>
     <message>
         <source>Remove this object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fjern denne post.</translation>
     </message>
     <message>
         <source>Display Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Visningstekst</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beskrivelse</translation>
     </message>
     <message>
         <source>Name if individual</source>
-        <translation type="unfinished"></translation>
+        <translation>Navn hvis det er en person</translation>
     </message>
     <message>
         <source>Begin</source>
-        <translation type="unfinished"></translation>
+        <translation>Begyndelse</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Andet</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Slut</translation>
     </message>
     <message>
         <source>Individual birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>En persons fødselsdag</translation>
     </message>
     <message>
         <source>Couple (Joe+Mary) Wedding date</source>
-        <translation type="unfinished"></translation>
+        <translation>Par (Jens+Marie) bryllupsdag</translation>
     </message>
     <message>
         <source>Note (Dr at 4PM) display date</source>
-        <translation type="unfinished"></translation>
+        <translation>Note (læge kl. 16) visningsdato</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>År</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Måned</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dag</translation>
     </message>
 </context>
 <context>
     <name>CBirthdayNamesDlg</name>
     <message>
         <source>Birthday Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Navne på fødselarer</translation>
     </message>
     <message>
         <source>The List of Birthdays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listen over fødselsdage.</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Rediger</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullér</translation>
     </message>
     <message>
         <source>Modify object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ændr posten.</translation>
     </message>
     <message>
         <source>Delete selected object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet den valgte post.</translation>
     </message>
     <message>
         <source>Create a new object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opret en ny post.</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Søg</translation>
+    </message>
+    <message>
+        <source>Show only the entries whose text or date holds these letters.</source>
+        <translation>Vis kun de poster, hvis tekst eller dato indeholder disse bogstaver.</translation>
     </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Land</translation>
     </message>
     <message>
         <source>The public holidays of which country.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvilket lands helligdage.</translation>
     </message>
 </context>
 <context>
     <name>CDocFrame</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Unavngivet</translation>
     </message>
 </context>
 <context>
     <name>CEditDateDlg</name>
     <message>
         <source>Enter Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Angiv dato</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>År</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Måned</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dag</translation>
     </message>
     <message>
         <source>Set desired year, do not abbreviate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Angiv det ønskede år, ikke forkortet.</translation>
     </message>
     <message>
         <source>Set month number (1-12).</source>
-        <translation type="unfinished"></translation>
+        <translation>Angiv månedens nummer (1-12).</translation>
     </message>
     <message>
         <source>Set day of month (1-31).</source>
-        <translation type="unfinished"></translation>
+        <translation>Angiv dag i måneden (1-31).</translation>
     </message>
 </context>
 <context>
     <name>CFontColorDlg</name>
     <message>
         <source>Color...</source>
-        <translation type="unfinished"></translation>
+        <translation>Farve…</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farve</translation>
     </message>
 </context>
 <context>
     <name>CHolidayEditDlg</name>
     <message>
         <source>Edit Holliday</source>
-        <translation type="unfinished"></translation>
+        <translation>Rediger helligdag</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Navn</translation>
     </message>
     <message>
         <source>For example Christmas.</source>
-        <translation type="unfinished"></translation>
+        <translation>For eksempel juledag.</translation>
     </message>
     <message>
         <source>Legale definition.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lovens bestemmelse.</translation>
     </message>
     <message>
         <source>Good Friday -2, Easter Monday 1, Ascension 39, Whit Monday 50.</source>
-        <translation type="unfinished"></translation>
+        <translation>Langfredag -2, 2. påskedag 1, Kristi himmelfartsdag 39, 2. pinsedag 50.</translation>
     </message>
     <message>
         <source>As the United Kingdom keeps Christmas and Boxing Day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Som Storbritannien holder juledag og 2. juledag.</translation>
     </message>
     <message>
         <source>Choose month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg måned.</translation>
     </message>
     <message>
         <source>Choose which week (1st..Last).</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg hvilken uge (1...sidste).</translation>
     </message>
     <message>
         <source>Choose day of week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg ugedag.</translation>
     </message>
     <message>
         <source>Looking for a number here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Her skal der stå et tal.</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Måned</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Uge</translation>
     </message>
     <message>
         <source>Day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugedag</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dag</translation>
     </message>
     <message>
         <source>Western</source>
-        <translation type="unfinished"></translation>
+        <translation>Vestlig</translation>
     </message>
     <message>
         <source>Orthodox</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortodoks</translation>
     </message>
     <message>
         <source>Which churches&apos; Easter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvilken kirkes påske.</translation>
     </message>
     <message>
         <source>Days after Easter Sunday, or before it when negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dage efter påskedag, eller før den når tallet er negativt.</translation>
     </message>
     <message>
         <source>The one year the holiday is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det ene år helligdagen holdes.</translation>
     </message>
     <message>
         <source>When the date falls on this day of week, the date itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falder datoen på denne ugedag, så selve datoen.</translation>
     </message>
     <message>
         <source>Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Påske</translation>
     </message>
     <message>
         <source>Days from Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dage fra påske</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>År</translation>
     </message>
     <message>
         <source>Date itself on</source>
-        <translation type="unfinished"></translation>
+        <translation>Selve datoen på</translation>
     </message>
     <message>
         <source>Fixed date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fast dato</translation>
     </message>
     <message>
         <source>Fixed day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>Fast ugedag</translation>
     </message>
     <message>
         <source>Next business day after</source>
-        <translation type="unfinished"></translation>
+        <translation>Næste hverdag efter</translation>
     </message>
     <message>
         <source>Fixed date, on a weekend also the next free weekday</source>
-        <translation type="unfinished"></translation>
+        <translation>Fast dato, i en weekend også den næste fri hverdag</translation>
     </message>
     <message>
         <source>Fixed date, on a Sunday the Saturday before</source>
-        <translation type="unfinished"></translation>
+        <translation>Fast dato, på en søndag lørdagen før</translation>
     </message>
     <message>
         <source>Day of week on or after the date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugedag på eller efter datoen</translation>
     </message>
     <message>
         <source>Day of week on or before the date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugedag på eller før datoen</translation>
     </message>
     <message>
         <source>Date in one year only</source>
-        <translation type="unfinished"></translation>
+        <translation>Dato i kun ét år</translation>
     </message>
     <message>
         <source>Day of week on or after the date, or the date itself on</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugedag på eller efter datoen, eller selve datoen på</translation>
     </message>
     <message>
         <source>FBD after</source>
-        <translation type="unfinished"></translation>
+        <translation>Første hverdag efter</translation>
     </message>
     <message>
         <source>First</source>
-        <translation type="unfinished"></translation>
+        <translation>Første</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>Anden</translation>
     </message>
     <message>
         <source>Third</source>
-        <translation type="unfinished"></translation>
+        <translation>Tredje</translation>
     </message>
     <message>
         <source>Fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>Fjerde</translation>
     </message>
     <message>
         <source>Fifth</source>
-        <translation type="unfinished"></translation>
+        <translation>Femte</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidste</translation>
+    </message>
+    <message>
+        <source>Fixed date, on a weekend also the Friday before or Monday after (observed)</source>
+        <translation>Fast dato, i en weekend også fredagen før eller mandagen efter (erstatningsdag)</translation>
+    </message>
+    <message>
+        <source>Day the season begins (equinox or solstice)</source>
+        <translation>Dagen hvor årstiden begynder (jævndøgn eller solhverv)</translation>
+    </message>
+    <message>
+        <source>A holiday on a Sunday: the next free day</source>
+        <translation>En helligdag på en søndag: den næste fridag</translation>
+    </message>
+    <message>
+        <source>A day between two holidays</source>
+        <translation>En dag mellem to helligdage</translation>
+    </message>
+    <message>
+        <source>Not on the date in one year (moved)</source>
+        <translation>Ikke på datoen i ét år (flyttet)</translation>
+    </message>
+    <message>
+        <source>As the United States observe their federal holidays.</source>
+        <translation>Som USA holder sine føderale helligdage.</translation>
+    </message>
+    <message>
+        <source>Choose March or September for the equinoxes, June or December for the solstices.</source>
+        <translation>Vælg marts eller september for jævndøgnene, juni eller december for solhvervene.</translation>
+    </message>
+    <message>
+        <source>For the whole list, as Japan keeps its holidays; the name is the day&apos;s.</source>
+        <translation>For hele listen, som Japan holder sine helligdage; navnet er dagens.</translation>
+    </message>
+    <message>
+        <source>For the whole list; the day of week chosen is left out.</source>
+        <translation>For hele listen; den valgte ugedag springes over.</translation>
+    </message>
+    <message>
+        <source>The holiday of this name is not kept on the date in the year given.</source>
+        <translation>Helligdagen med dette navn holdes ikke på datoen i det angivne år.</translation>
+    </message>
+    <message>
+        <source>Hours from UT of the local time (Japan 9).</source>
+        <translation>Timer fra UT for den lokale tid (Japan 9).</translation>
+    </message>
+    <message>
+        <source>Hours from UT</source>
+        <translation>Timer fra UT</translation>
+    </message>
+    <message>
+        <source>First year the holiday is kept; empty for always.</source>
+        <translation>Første år helligdagen holdes; tom for altid.</translation>
+    </message>
+    <message>
+        <source>Last year the holiday is kept; empty for always.</source>
+        <translation>Sidste år helligdagen holdes; tom for altid.</translation>
+    </message>
+    <message>
+        <source>Kept from year</source>
+        <translation>Holdes fra år</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>til</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first.</source>
+        <translation>Det sidste år ligger før det første.</translation>
     </message>
 </context>
 <context>
     <name>CHolidayListDlg</name>
     <message>
         <source>Edit Holliday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Rediger listen over helligdage</translation>
     </message>
     <message>
         <source>List of hollidays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste over helligdage.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullér</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Rediger</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Ny</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Nulstil</translation>
     </message>
     <message>
         <source>Country...</source>
-        <translation type="unfinished"></translation>
+        <translation>Land…</translation>
     </message>
     <message>
         <source>Screen to change currently selected holliday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vindue til at ændre den valgte helligdag.</translation>
     </message>
     <message>
         <source>Screen to enter a new holliday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vindue til at angive en ny helligdag.</translation>
     </message>
     <message>
         <source>Remove selected holliday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fjern den valgte helligdag.</translation>
     </message>
     <message>
         <source>Put in the initial factory settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gendan de oprindelige fabriksindstillinger.</translation>
     </message>
     <message>
         <source>Put in the public holidays of a country.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indsæt et lands helligdage.</translation>
+    </message>
+    <message>
+        <source>From file...</source>
+        <translation>Fra fil…</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of a calendar file (.ics).</source>
+        <translation>Tilføj heldagsbegivenhederne fra en kalenderfil (.ics).</translation>
+    </message>
+    <message>
+        <source>From file</source>
+        <translation>Fra fil</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics *.ical);;All files (*)</source>
+        <translation>iCalendar-filer (*.ics *.ical);;Alle filer (*)</translation>
     </message>
 </context>
 <context>
     <name>CKinfoldView</name>
     <message>
         <source> Month&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> Måned&gt;</translation>
     </message>
     <message>
         <source>Advance Month
 Next Month</source>
-        <translation type="unfinished"></translation>
+        <translation>En måned frem
+Næste måned</translation>
     </message>
     <message>
         <source>&lt;Month</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Måned</translation>
     </message>
     <message>
         <source>Sets Month to previous
 Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Til forrige måned
+Forrige måned</translation>
     </message>
     <message>
         <source>Year&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>År&gt;&gt;</translation>
     </message>
     <message>
         <source>Advance Year
 Next Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Et år frem
+Næste år</translation>
     </message>
     <message>
         <source>&lt;&lt;Year</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;År</translation>
     </message>
     <message>
         <source>Gets previous year
 Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Til forrige år
+Forrige år</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu</translation>
     </message>
     <message>
         <source>Sets Year and Month to current
 This Month this Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Til den aktuelle måned og det aktuelle år
+Denne måned i år</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>År</translation>
     </message>
     <message>
         <source>Type in Any year any month
 Any Year Any Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv et vilkårligt år og en vilkårlig måned
+Ethvert år, enhver måned</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation type="unfinished"></translation>
+        <translation>Mål</translation>
     </message>
     <message>
         <source>Display count of days until (or since) a given date
 Day Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis antallet af dage til (eller siden) en given dato
+Dagnummer</translation>
     </message>
     <message>
         <source>Dead</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdøde</translation>
     </message>
     <message>
         <source>Birthdays after death date
 Birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Fødselsdage efter dødsdatoen
+Fødselsdage</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mandag</translation>
     </message>
     <message>
         <source>Monday as first day of the week
 Start Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Mandag som ugens første dag
+Ugestart</translation>
     </message>
     <message>
         <source>First Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Fornavn</translation>
     </message>
     <message>
         <source>Display first name only
 Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis kun fornavn
+Fødselsdag</translation>
     </message>
     <message>
         <source>Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>Bryllupsdag</translation>
     </message>
     <message>
         <source>Display anniversaries
 Marriage</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis bryllupsdage
+Ægteskab</translation>
     </message>
     <message>
         <source>Day Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagtæller</translation>
     </message>
     <message>
         <source>Days from target\Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Dage fra målet\Nedtælling</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Billeder</translation>
     </message>
     <message>
         <source>Use pictures for calandar background
 Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Brug billeder som kalenderens baggrund
+Baggrund</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Noter</translation>
     </message>
     <message>
         <source>Notes
 View notes on calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Noter
+Vis noter i kalenderen</translation>
     </message>
     <message>
         <source>Moon Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Månefase</translation>
     </message>
     <message>
         <source>Show start of moon quarter
 Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis begyndelsen af hvert månekvarter
+Kvarter</translation>
     </message>
     <message>
         <source>Seasons</source>
-        <translation type="unfinished"></translation>
+        <translation>Årstider</translation>
     </message>
     <message>
         <source>Start of seasons
 Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Årstidernes begyndelse
+Årstid</translation>
     </message>
     <message>
         <source>Week Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugenumre</translation>
     </message>
     <message>
         <source>Show the number of each week in its first day
 Week Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis hver uges nummer i dens første dag
+Ugenumre</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>One month per page/nNormal</source>
-        <translation type="unfinished"></translation>
+        <translation>Én måned pr. side/nNormal</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>Six months per page
 six minths</source>
-        <translation type="unfinished"></translation>
+        <translation>Seks måneder pr. side
+seks måneder</translation>
     </message>
     <message>
         <source>12</source>
-        <translation type="unfinished"></translation>
+        <translation>12</translation>
     </message>
     <message>
         <source>Twelve months per page
 Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolv måneder pr. side
+År</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuværende</translation>
     </message>
     <message>
         <source>Our current calendar
 Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Vores nuværende kalender
+Nuværende</translation>
     </message>
     <message>
         <source>Old style</source>
-        <translation type="unfinished"></translation>
+        <translation>Gammel stil</translation>
     </message>
     <message>
         <source>used until 1400 or 1700
 Old style</source>
-        <translation type="unfinished"></translation>
+        <translation>brugt indtil 1400 eller 1700
+Gammel stil</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Måne</translation>
     </message>
     <message>
         <source>Each month starts at new moon
 Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Hver måned begynder ved nymåne
+Måne</translation>
     </message>
     <message>
         <source>Year of the Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>Slangens år</translation>
     </message>
     <message>
         <source>Chinise callendar for fun
 Year of the Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinesisk kalender for sjov
+Slangens år</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstillinger</translation>
     </message>
     <message>
         <source>Brings up the Opions Setting Dialog box
 Persistent Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbner dialogen med indstillinger
+Varige indstillinger</translation>
     </message>
     <message>
         <source>Apply Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Anvend profil</translation>
     </message>
     <message>
         <source>Set options to last saved profile
 Apply options</source>
-        <translation type="unfinished"></translation>
+        <translation>Sæt indstillingerne til den senest gemte profil
+Anvend indstillinger</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>See and edit list of Names
 Edit names</source>
-        <translation type="unfinished"></translation>
+        <translation>Se og rediger navnelisten
+Rediger navne</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importér</translation>
     </message>
     <message>
         <source>Load birthdays from a Gedcom file generated by a Genealogy program, or from a vCard address book
 Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Indlæs fødselsdage fra en Gedcom-fil fra et slægtsforskningsprogram eller fra en vCard-adressebog
+Importér</translation>
     </message>
     <message>
         <source>Export Calendar...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportér kalender…</translation>
     </message>
     <message>
         <source>Save the birthdays, anniversaries and notes shown as an iCalendar file for phone and web calendars
 Export Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem de viste fødselsdage, bryllupsdage og noter som en iCalendar-fil til telefon- og webkalendere
+Eksportér kalender</translation>
     </message>
     <message>
         <source>Holliday</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligdage</translation>
     </message>
     <message>
         <source>add change or delete hollidays
 Holliday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj, ændr eller slet helligdage
+Liste over helligdage</translation>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Udskriv…	Ctrl+P</translation>
     </message>
     <message>
         <source>Print the active Calendar
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Udskriv den aktive kalender
+Udskriv</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Udskriv…</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis udskrifts&amp;eksempel</translation>
     </message>
     <message>
         <source>Display Calendar as printed
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis kalenderen som den udskrives
+Udskriftseksempel</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Udskrifts&amp;opsætning…</translation>
     </message>
     <message>
         <source>Change the printer and printing options
 Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Skift printer og udskriftsindstillinger
+Udskriftsopsætning</translation>
     </message>
     <message>
         <source>&amp;About Birthdays...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Om Fødselsdage…</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Udskriftseksempel</translation>
     </message>
     <message>
         <source>Birthday files (*.ged *.vcf *.vcard);;Gedcom file (*.ged);;vCard address book (*.vcf *.vcard);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fødselsdagsfiler (*.ged *.vcf *.vcard);;Gedcom-fil (*.ged);;vCard-adressebog (*.vcf *.vcard);;Alle filer (*)</translation>
     </message>
     <message>
         <source>Name list is not empty.  Do you want to merge the file into your current list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Navnelisten er ikke tom.  Vil du flette filen ind i din nuværende liste?</translation>
     </message>
     <message>
         <source>You may save the current list by selecting save or save as on the file menu then clear the curren list by selecting new in the file menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du kan gemme den nuværende liste med Gem eller Gem som i menuen Filer og derefter rydde den med Ny i menuen Filer.</translation>
     </message>
     <message>
         <source>Export Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportér kalender</translation>
     </message>
     <message>
         <source>iCalendar file (*.ics);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>iCalendar-fil (*.ics);;Alle filer (*)</translation>
+    </message>
+    <message>
+        <source>Upcoming...</source>
+        <translation>Kommende…</translation>
+    </message>
+    <message>
+        <source>List the birthdays, anniversaries and notes of the next 30 days
+Upcoming</source>
+        <translation>Vis fødselsdage, bryllupsdage og noter for de næste 30 dage
+Kommende</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Kinfold Files (*.kfd)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinfold-filer (*.kfd)</translation>
     </message>
     <message>
         <source>For Help, press F1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryk på F1 for at få hjælp</translation>
     </message>
     <message>
         <source>Create a new birthday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Opret en ny fødselsdagsliste</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Ny</translation>
     </message>
     <message>
         <source>Open an existing birthday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn en eksisterende fødselsdagsliste</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn</translation>
     </message>
     <message>
         <source>Save the active birthday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem den aktive fødselsdagsliste</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem</translation>
     </message>
     <message>
         <source>Save the active birthday list with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem den aktive fødselsdagsliste under et nyt navn</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem som</translation>
     </message>
     <message>
         <source>Quit the program; prompts to save birthday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Afslut programmet; spørger om fødselsdagslisten skal gemmes</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afslut</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filer</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Rediger</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fortryd</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortryd den seneste handling</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klip</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Klip markeringen og læg den i udklipsholderen</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;opiér</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiér markeringen til udklipsholderen</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indsæt</translation>
     </message>
     <message>
         <source>Insert Clipboard contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Indsæt indholdet af udklipsholderen</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vis</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Værktøjslinje</translation>
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis eller skjul værktøjslinjen</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statuslinje</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis eller skjul statuslinjen</translation>
     </message>
     <message>
         <source>Months/page</source>
-        <translation type="unfinished"></translation>
+        <translation>Måneder pr. side</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hjælp</translation>
     </message>
     <message>
         <source>Help Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Hjælpeindeks</translation>
     </message>
     <message>
         <source>Search help Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Søg i hjælpeindekset</translation>
     </message>
     <message>
         <source>Help index</source>
-        <translation type="unfinished"></translation>
+        <translation>Hjælpeindeks</translation>
     </message>
     <message>
         <source>Gregorian Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Den gregorianske kalender</translation>
     </message>
     <message>
         <source>Disertation on the current calendar in use today</source>
-        <translation type="unfinished"></translation>
+        <translation>Afhandling om den kalender, der bruges i dag</translation>
     </message>
     <message>
         <source>World Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdenskalender</translation>
     </message>
     <message>
         <source>About Kinfold</source>
-        <translation type="unfinished"></translation>
+        <translation>Om Kinfold</translation>
     </message>
     <message>
         <source>Future Plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Fremtidsplaner</translation>
     </message>
     <message>
         <source>My plans for upgrades and other stuff</source>
-        <translation type="unfinished"></translation>
+        <translation>Mine planer for forbedringer og andet</translation>
     </message>
     <message>
         <source>Your Dreaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Du drømmer</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The Gregorian calendar&lt;/h3&gt;&lt;p&gt;The calendar in civil use today counts 365 days in a common year and 366 in a leap year. A year is a leap year when it divides by 4, except the century years, which are leap years only when they divide by 400: 1900 was not a leap year, 2000 was.&lt;/p&gt;&lt;p&gt;It replaced the Julian calendar, which made every fourth year a leap year and so ran ahead of the seasons by about three days in four hundred years. When the reform came in October 1582, ten days were left out: Thursday 4 October was followed by Friday 15 October. Kinfold shows months up to October 1582 in the Julian calendar by itself and titles them &quot;Julian&quot;; the Old style calendar shows any month as it would have been kept where the reform came late (Britain and its colonies changed in 1752). In the Old style the year began in March, so January to March carry both years, as in February 1699/0.&lt;/p&gt;&lt;p&gt;The Moon calendar starts every month on the day after a new moon; a year that holds thirteen new moons ends with a Blue Moon. The Year of the Snake calendar uses the same months and names each year by its animal.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Den gregorianske kalender&lt;/h3&gt;&lt;p&gt;Den kalender, der bruges i dagligdagen i dag, tæller 365 dage i et almindeligt år og 366 i et skudår. Et år er et skudår, når det er deleligt med 4, undtagen århundredårene, som kun er skudår, når de er delelige med 400: 1900 var ikke et skudår, 2000 var.&lt;/p&gt;&lt;p&gt;Den afløste den julianske kalender, som gjorde hvert fjerde år til skudår og derfor på fire hundrede år løb omkring tre dage foran årstiderne. Da reformen kom i oktober 1582, blev ti dage sprunget over: torsdag den 4. oktober blev fulgt af fredag den 15. oktober. Kinfold viser af sig selv månederne til og med oktober 1582 i den julianske kalender og giver dem titlen &quot;juliansk&quot;; kalenderen Gammel stil viser enhver måned, som den ville være blevet ført, hvor reformen kom sent (Storbritannien og dets kolonier skiftede i 1752). I gammel stil begyndte året i marts, så januar til marts bærer begge år, som i februar 1699/0.&lt;/p&gt;&lt;p&gt;Månekalenderen begynder hver måned dagen efter en nymåne; et år med tretten nymåner slutter med en blå måne. Kalenderen Slangens år bruger de samme måneder og navngiver hvert år efter dets dyr.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Kinfold&lt;/h3&gt;&lt;p&gt;Kinfold keeps a list of birthdays, wedding anniversaries and dated notes and draws them into month calendars: one, six or twelve months to a page, on the screen and on paper.&lt;/p&gt;&lt;p&gt;Each day shows its number, the holiday of the day on the bottom line and above it the people of the day with their ages. The corner of a day can show the start of a season or a quarter of the moon, or the days to or from a target date.&lt;/p&gt;&lt;p&gt;Use the buttons on the menu bar to move by month and year, the View menu to choose what is shown, and the Edit menu to change the list and the holidays. Lists are saved as .kfd files and can take in people from a GEDCOM file of a genealogy program.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Kinfold&lt;/h3&gt;&lt;p&gt;Kinfold fører en liste over fødselsdage, bryllupsdage og daterede noter og tegner dem ind i månedskalendere: én, seks eller tolv måneder pr. side, på skærmen og på papir.&lt;/p&gt;&lt;p&gt;Hver dag viser sit nummer, dagens helligdag på nederste linje og over den dagens fødselarer med deres alder. I hjørnet af en dag kan begyndelsen af en årstid eller et månekvarter vises, eller antallet af dage til eller fra en måldato.&lt;/p&gt;&lt;p&gt;Brug knapperne på menulinjen til at bladre pr. måned og år, menuen Vis til at vælge, hvad der vises, og menuen Rediger til at ændre listen og helligdagene. Lister gemmes som .kfd-filer og kan hente personer fra en GEDCOM-fil fra et slægtsforskningsprogram.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Future plans&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;Printing the list of names as well as the calendar.&lt;/li&gt;&lt;li&gt;Reminders a few days before a birthday.&lt;/li&gt;&lt;li&gt;More calendars, and holidays that follow Easter.&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Fremtidsplaner&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;Udskrivning af navnelisten og ikke kun kalenderen.&lt;/li&gt;&lt;li&gt;Påmindelser nogle dage før en fødselsdag.&lt;/li&gt;&lt;li&gt;Flere kalendere, og helligdage der følger påsken.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
         <source>Kinfold Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinfold-hjælp</translation>
     </message>
 </context>
 <context>
     <name>COptions</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullér</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Anvend</translation>
     </message>
 </context>
 <context>
     <name>CPPFont</name>
     <message>
         <source>Press button to change the indicated font, size, and color.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryk på en knap for at ændre den angivne skrifttype, størrelse og farve.</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrifttype</translation>
     </message>
     <message>
         <source>Line Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Stregfarve</translation>
     </message>
     <message>
         <source>Month and Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Måned og år</translation>
     </message>
     <message>
         <source>Day of Week Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugedagens navn</translation>
     </message>
     <message>
         <source>Day number</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagnummer</translation>
     </message>
     <message>
         <source>Day counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagtæller</translation>
     </message>
     <message>
         <source>Name of person</source>
-        <translation type="unfinished"></translation>
+        <translation>Personens navn</translation>
     </message>
 </context>
 <context>
     <name>CPPMargins</name>
     <message>
         <source>Margins</source>
-        <translation type="unfinished"></translation>
+        <translation>Margener</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Top</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Venstre</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Højre</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Bund</translation>
     </message>
 </context>
 <context>
     <name>CPPNames</name>
     <message>
         <source>Week Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugedage</translation>
     </message>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Måneder</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Navn</translation>
     </message>
 </context>
 <context>
     <name>CPPOptions</name>
     <message>
         <source>29 February in other years:</source>
-        <translation type="unfinished"></translation>
+        <translation>29. februar i andre år:</translation>
     </message>
     <message>
         <source>Show on 28 February</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis den 28. februar</translation>
     </message>
     <message>
         <source>Show on 1 March</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis den 1. marts</translation>
     </message>
     <message>
         <source>Show in leap years only</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis kun i skudår</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstillinger</translation>
     </message>
     <message>
         <source>Display Ages</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis alder</translation>
     </message>
     <message>
         <source>Display Ages when under 18</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis alder under 18</translation>
     </message>
     <message>
         <source>Do not display ages</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis ikke alder</translation>
     </message>
     <message>
         <source>Include birthdays of the dead</source>
-        <translation type="unfinished"></translation>
+        <translation>Medtag afdødes fødselsdage</translation>
     </message>
     <message>
         <source>Start the week on Monday rather than Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Begynd ugen om mandagen i stedet for søndagen</translation>
     </message>
     <message>
         <source>Use first name only</source>
-        <translation type="unfinished"></translation>
+        <translation>Brug kun fornavn</translation>
     </message>
     <message>
         <source>Show anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis bryllupsdag</translation>
     </message>
     <message>
         <source>Show day count (to or from target date)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis dagtæller (til eller fra måldatoen)</translation>
     </message>
     <message>
         <source>Show pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis billeder</translation>
     </message>
     <message>
         <source>Show Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis noter</translation>
     </message>
     <message>
         <source>Show Moon Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis månefase</translation>
     </message>
     <message>
         <source>Show Seasons</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis årstider</translation>
     </message>
     <message>
         <source>Show week numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis ugenumre</translation>
     </message>
 </context>
 <context>
     <name>CPleaseChooseDlg</name>
     <message>
         <source>Please Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg</translation>
     </message>
     <message>
         <source>Two dates given for</source>
-        <translation type="unfinished"></translation>
+        <translation>To datoer angivet for</translation>
     </message>
     <message>
         <source>Please choose the correct one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg den rigtige.</translation>
     </message>
 </context>
 <context>
     <name>CYearDlg</name>
     <message>
         <source>Choose a Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg et år</translation>
     </message>
     <message>
         <source>Select a year to use</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg det år, der skal bruges</translation>
     </message>
     <message>
         <source>No Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen ændring</translation>
     </message>
     <message>
         <source>Select month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg måned.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullér</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis denne hjælp og afslut</translation>
     </message>
     <message>
         <source>Show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis versionen og afslut</translation>
     </message>
     <message>
         <source>Merge a GEDCOM or vCard file into DOC.kfd (or a new list) without a window</source>
-        <translation type="unfinished"></translation>
+        <translation>Flet en GEDCOM- eller vCard-fil ind i DOC.kfd (eller en ny liste) uden vindue</translation>
     </message>
     <message>
         <source>Save the merged list to OUT.kfd instead of DOC.kfd</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem den flettede liste i OUT.kfd i stedet for DOC.kfd</translation>
     </message>
     <message>
         <source>Write the entries the calendar shows of DOC.kfd (or the last document) as yearly iCalendar events</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv de poster, kalenderen viser for DOC.kfd (eller det seneste dokument), som årlige iCalendar-begivenheder</translation>
     </message>
     <message>
         <source>Print twelve months of DOC.kfd (or an empty list) to a PDF file without a window</source>
-        <translation type="unfinished"></translation>
+        <translation>Udskriv tolv måneder af DOC.kfd (eller en tom liste) til en PDF-fil uden vindue</translation>
     </message>
     <message>
         <source>First year printed, -9900 to 11400; from January unless --month is given</source>
-        <translation type="unfinished"></translation>
+        <translation>Første udskrevne år, -9900 til 11400; fra januar medmindre --month er angivet</translation>
     </message>
     <message>
         <source>First month printed: 1-12, or 13 in a moon year of 13 months</source>
-        <translation type="unfinished"></translation>
+        <translation>Første udskrevne måned: 1-12, eller 13 i et måneår med 13 måneder</translation>
     </message>
     <message>
         <source>1, 6 or 12 months a page</source>
-        <translation type="unfinished"></translation>
+        <translation>1, 6 eller 12 måneder pr. side</translation>
     </message>
     <message>
         <source>0 Current, 1 Old style, 2 Moon, 3 Year of the Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>0 nuværende, 1 gammel stil, 2 måne, 3 Slangens år</translation>
     </message>
     <message>
         <source>Paper size: Letter, Legal, A4, A3, A5 and other standard names; the locale&apos;s (Letter or A4) when not given</source>
-        <translation type="unfinished"></translation>
+        <translation>Papirstørrelse: Letter, Legal, A4, A3, A5 og andre standardnavne; sprogindstillingens (Letter eller A4), hvis intet er angivet</translation>
     </message>
     <message>
         <source>Upright pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Stående sider</translation>
     </message>
     <message>
         <source>Sideways pages, the default</source>
-        <translation type="unfinished"></translation>
+        <translation>Liggende sider, standard</translation>
     </message>
     <message>
         <source>Each week row&apos;s number in its first cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Hver ugerækkes nummer i dens første celle</translation>
     </message>
     <message>
         <source>List the built-in country holiday sets, one a line: code, a blank, the name</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis de indbyggede landes helligdagssæt, ét pr. linje: kode, et mellemrum, navnet</translation>
     </message>
     <message>
-        <source>Print each holiday of YEAR (1-9999) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
-        <translation type="unfinished"></translation>
+        <source>Leave the reminders&apos; alarms out of the events</source>
+        <translation>Udelad påmindelsernes alarmer fra begivenhederne</translation>
     </message>
     <message>
-        <source>Holidays of country set CODE (see --holiday-sets) for this run only</source>
-        <translation type="unfinished"></translation>
+        <source>Print the events of today and the next DAYS days (default 14, at most 366) of DOC.kfd (or the last document)</source>
+        <translation>Skriv begivenhederne for i dag og de næste DAYS dage (standard 14, højst 366) i DOC.kfd (eller det seneste dokument)</translation>
+    </message>
+    <message>
+        <source>Show a desktop notification for every reminder of DOC.kfd (or the watched document) now due</source>
+        <translation>Vis en skrivebordsnotifikation for hver påmindelse i DOC.kfd (eller det overvågede dokument), der nu er aktuel</translation>
+    </message>
+    <message>
+        <source>Take this local date and time (00:00 without one) for now</source>
+        <translation>Brug denne lokale dato og tid (00:00 uden tid) som nu</translation>
+    </message>
+    <message>
+        <source>Print each holiday of YEAR (-9900 to 11400) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
+        <translation>Skriv hver helligdag i YEAR (-9900 til 11400) fra den gemte liste som &quot;YYYY-MM-DD navn&quot;</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of an iCalendar file to the stored holiday list (timed events are skipped)</source>
+        <translation>Tilføj heldagsbegivenhederne i en iCalendar-fil til den gemte liste over helligdage (begivenheder med klokkeslæt springes over)</translation>
+    </message>
+    <message>
+        <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
+        <translation>Helligdagene i landesættet CODE (se --holiday-sets) kun for denne kørsel; med --upcoming også &quot;stored&quot;</translation>
     </message>
 </context>
 <context>
     <name>QDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullér</translation>
     </message>
 </context>
 </TS>

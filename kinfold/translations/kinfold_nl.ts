@@ -5,1188 +5,1341 @@
     <name>CBirthdayEditDlg</name>
     <message>
         <source>Birthday Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Verjaardag bewerken</translation>
     </message>
     <message>
         <source>Choose type of object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies het soort item.</translation>
     </message>
     <message>
         <source>Delete this item</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit item verwijderen</translation>
     </message>
     <message>
         <source>Remove this object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit item verwijderen.</translation>
     </message>
     <message>
         <source>Display Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Weergavetekst</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschrijving</translation>
     </message>
     <message>
         <source>Name if individual</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam bij een persoon</translation>
     </message>
     <message>
         <source>Begin</source>
-        <translation type="unfinished"></translation>
+        <translation>Begin</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Overig</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Einde</translation>
     </message>
     <message>
         <source>Individual birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Verjaardag van een persoon</translation>
     </message>
     <message>
         <source>Couple (Joe+Mary) Wedding date</source>
-        <translation type="unfinished"></translation>
+        <translation>Paar (Jan+Marie) trouwdatum</translation>
     </message>
     <message>
         <source>Note (Dr at 4PM) display date</source>
-        <translation type="unfinished"></translation>
+        <translation>Notitie (dokter om 16 uur) weergavedatum</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaar</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Maand</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dag</translation>
     </message>
 </context>
 <context>
     <name>CBirthdayNamesDlg</name>
     <message>
         <source>Birthday Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen van jarigen</translation>
     </message>
     <message>
         <source>The List of Birthdays.</source>
-        <translation type="unfinished"></translation>
+        <translation>De lijst met verjaardagen.</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewerken</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Toevoegen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Modify object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Item wijzigen.</translation>
     </message>
     <message>
         <source>Delete selected object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het gekozen item verwijderen.</translation>
     </message>
     <message>
         <source>Create a new object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een nieuw item maken.</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message>
+        <source>Show only the entries whose text or date holds these letters.</source>
+        <translation>Alleen de items tonen waarvan de tekst of datum deze letters bevat.</translation>
     </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Land</translation>
     </message>
     <message>
         <source>The public holidays of which country.</source>
-        <translation type="unfinished"></translation>
+        <translation>De feestdagen van welk land.</translation>
     </message>
 </context>
 <context>
     <name>CDocFrame</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Naamloos</translation>
     </message>
 </context>
 <context>
     <name>CEditDateDlg</name>
     <message>
         <source>Enter Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum invoeren</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaar</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Maand</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dag</translation>
     </message>
     <message>
         <source>Set desired year, do not abbreviate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer het gewenste jaar in, niet afgekort.</translation>
     </message>
     <message>
         <source>Set month number (1-12).</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer het maandnummer in (1-12).</translation>
     </message>
     <message>
         <source>Set day of month (1-31).</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer de dag van de maand in (1-31).</translation>
     </message>
 </context>
 <context>
     <name>CFontColorDlg</name>
     <message>
         <source>Color...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur…</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur</translation>
     </message>
 </context>
 <context>
     <name>CHolidayEditDlg</name>
     <message>
         <source>Edit Holliday</source>
-        <translation type="unfinished"></translation>
+        <translation>Feestdag bewerken</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>For example Christmas.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bijvoorbeeld Kerstmis.</translation>
     </message>
     <message>
         <source>Legale definition.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wettelijke bepaling.</translation>
     </message>
     <message>
         <source>Good Friday -2, Easter Monday 1, Ascension 39, Whit Monday 50.</source>
-        <translation type="unfinished"></translation>
+        <translation>Goede Vrijdag -2, Tweede Paasdag 1, Hemelvaart 39, Tweede Pinksterdag 50.</translation>
     </message>
     <message>
         <source>As the United Kingdom keeps Christmas and Boxing Day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoals het Verenigd Koninkrijk Kerstmis en Tweede Kerstdag viert.</translation>
     </message>
     <message>
         <source>Choose month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de maand.</translation>
     </message>
     <message>
         <source>Choose which week (1st..Last).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies welke week (1e..laatste).</translation>
     </message>
     <message>
         <source>Choose day of week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de dag van de week.</translation>
     </message>
     <message>
         <source>Looking for a number here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier wordt een getal verwacht.</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Maand</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Week</translation>
     </message>
     <message>
         <source>Day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>Dag van de week</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dag</translation>
     </message>
     <message>
         <source>Western</source>
-        <translation type="unfinished"></translation>
+        <translation>Westers</translation>
     </message>
     <message>
         <source>Orthodox</source>
-        <translation type="unfinished"></translation>
+        <translation>Orthodox</translation>
     </message>
     <message>
         <source>Which churches&apos; Easter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het Pasen van welke kerk.</translation>
     </message>
     <message>
         <source>Days after Easter Sunday, or before it when negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagen na Paaszondag, of ervoor als het getal negatief is.</translation>
     </message>
     <message>
         <source>The one year the holiday is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het enige jaar waarin de feestdag wordt gevierd.</translation>
     </message>
     <message>
         <source>When the date falls on this day of week, the date itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valt de datum op deze weekdag, dan de datum zelf.</translation>
     </message>
     <message>
         <source>Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasen</translation>
     </message>
     <message>
         <source>Days from Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagen vanaf Pasen</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaar</translation>
     </message>
     <message>
         <source>Date itself on</source>
-        <translation type="unfinished"></translation>
+        <translation>De datum zelf op</translation>
     </message>
     <message>
         <source>Fixed date</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaste datum</translation>
     </message>
     <message>
         <source>Fixed day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaste weekdag</translation>
     </message>
     <message>
         <source>Next business day after</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerstvolgende werkdag na</translation>
     </message>
     <message>
         <source>Fixed date, on a weekend also the next free weekday</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaste datum, in het weekend ook de volgende vrije werkdag</translation>
     </message>
     <message>
         <source>Fixed date, on a Sunday the Saturday before</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaste datum, op een zondag de zaterdag ervoor</translation>
     </message>
     <message>
         <source>Day of week on or after the date</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekdag op of na de datum</translation>
     </message>
     <message>
         <source>Day of week on or before the date</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekdag op of vóór de datum</translation>
     </message>
     <message>
         <source>Date in one year only</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum in slechts één jaar</translation>
     </message>
     <message>
         <source>Day of week on or after the date, or the date itself on</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekdag op of na de datum, of de datum zelf op</translation>
     </message>
     <message>
         <source>FBD after</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste werkdag na</translation>
     </message>
     <message>
         <source>First</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>Tweede</translation>
     </message>
     <message>
         <source>Third</source>
-        <translation type="unfinished"></translation>
+        <translation>Derde</translation>
     </message>
     <message>
         <source>Fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierde</translation>
     </message>
     <message>
         <source>Fifth</source>
-        <translation type="unfinished"></translation>
+        <translation>Vijfde</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste</translation>
+    </message>
+    <message>
+        <source>Fixed date, on a weekend also the Friday before or Monday after (observed)</source>
+        <translation>Vaste datum, in het weekend ook de vrijdag ervoor of de maandag erna (vervangend)</translation>
+    </message>
+    <message>
+        <source>Day the season begins (equinox or solstice)</source>
+        <translation>Dag waarop het seizoen begint (equinox of zonnewende)</translation>
+    </message>
+    <message>
+        <source>A holiday on a Sunday: the next free day</source>
+        <translation>Een feestdag op zondag: de volgende vrije dag</translation>
+    </message>
+    <message>
+        <source>A day between two holidays</source>
+        <translation>Een dag tussen twee feestdagen</translation>
+    </message>
+    <message>
+        <source>Not on the date in one year (moved)</source>
+        <translation>Niet op de datum in één jaar (verplaatst)</translation>
+    </message>
+    <message>
+        <source>As the United States observe their federal holidays.</source>
+        <translation>Zoals de Verenigde Staten hun federale feestdagen vieren.</translation>
+    </message>
+    <message>
+        <source>Choose March or September for the equinoxes, June or December for the solstices.</source>
+        <translation>Kies maart of september voor de equinoxen, juni of december voor de zonnewenden.</translation>
+    </message>
+    <message>
+        <source>For the whole list, as Japan keeps its holidays; the name is the day&apos;s.</source>
+        <translation>Voor de hele lijst, zoals Japan zijn feestdagen viert; de naam is die van de dag.</translation>
+    </message>
+    <message>
+        <source>For the whole list; the day of week chosen is left out.</source>
+        <translation>Voor de hele lijst; de gekozen weekdag wordt overgeslagen.</translation>
+    </message>
+    <message>
+        <source>The holiday of this name is not kept on the date in the year given.</source>
+        <translation>De feestdag met deze naam wordt in het opgegeven jaar niet op de datum gevierd.</translation>
+    </message>
+    <message>
+        <source>Hours from UT of the local time (Japan 9).</source>
+        <translation>Uren verschil van de lokale tijd met UT (Japan 9).</translation>
+    </message>
+    <message>
+        <source>Hours from UT</source>
+        <translation>Uren vanaf UT</translation>
+    </message>
+    <message>
+        <source>First year the holiday is kept; empty for always.</source>
+        <translation>Eerste jaar waarin de feestdag wordt gevierd; leeg voor altijd.</translation>
+    </message>
+    <message>
+        <source>Last year the holiday is kept; empty for always.</source>
+        <translation>Laatste jaar waarin de feestdag wordt gevierd; leeg voor altijd.</translation>
+    </message>
+    <message>
+        <source>Kept from year</source>
+        <translation>Gevierd van jaar</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>tot</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first.</source>
+        <translation>Het laatste jaar ligt vóór het eerste.</translation>
     </message>
 </context>
 <context>
     <name>CHolidayListDlg</name>
     <message>
         <source>Edit Holliday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst met feestdagen bewerken</translation>
     </message>
     <message>
         <source>List of hollidays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst met feestdagen.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewerken</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Herstellen</translation>
     </message>
     <message>
         <source>Country...</source>
-        <translation type="unfinished"></translation>
+        <translation>Land…</translation>
     </message>
     <message>
         <source>Screen to change currently selected holliday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Venster om de gekozen feestdag te wijzigen.</translation>
     </message>
     <message>
         <source>Screen to enter a new holliday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Venster om een nieuwe feestdag in te voeren.</translation>
     </message>
     <message>
         <source>Remove selected holliday.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gekozen feestdag verwijderen.</translation>
     </message>
     <message>
         <source>Put in the initial factory settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>De oorspronkelijke fabrieksinstellingen terugzetten.</translation>
     </message>
     <message>
         <source>Put in the public holidays of a country.</source>
-        <translation type="unfinished"></translation>
+        <translation>De feestdagen van een land invoegen.</translation>
+    </message>
+    <message>
+        <source>From file...</source>
+        <translation>Uit bestand…</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of a calendar file (.ics).</source>
+        <translation>De hele-dag-afspraken uit een kalenderbestand (.ics) toevoegen.</translation>
+    </message>
+    <message>
+        <source>From file</source>
+        <translation>Uit bestand</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics *.ical);;All files (*)</source>
+        <translation>iCalendar-bestanden (*.ics *.ical);;Alle bestanden (*)</translation>
     </message>
 </context>
 <context>
     <name>CKinfoldView</name>
     <message>
         <source> Month&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> Maand&gt;</translation>
     </message>
     <message>
         <source>Advance Month
 Next Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Een maand verder
+Volgende maand</translation>
     </message>
     <message>
         <source>&lt;Month</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Maand</translation>
     </message>
     <message>
         <source>Sets Month to previous
 Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar de vorige maand
+Vorige maand</translation>
     </message>
     <message>
         <source>Year&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaar&gt;&gt;</translation>
     </message>
     <message>
         <source>Advance Year
 Next Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Een jaar verder
+Volgend jaar</translation>
     </message>
     <message>
         <source>&lt;&lt;Year</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;Jaar</translation>
     </message>
     <message>
         <source>Gets previous year
 Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar het vorige jaar
+Vorig jaar</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu</translation>
     </message>
     <message>
         <source>Sets Year and Month to current
 This Month this Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar de huidige maand en het huidige jaar
+Deze maand dit jaar</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaar</translation>
     </message>
     <message>
         <source>Type in Any year any month
 Any Year Any Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer een willekeurig jaar en maand in
+Elk jaar, elke maand</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation type="unfinished"></translation>
+        <translation>Doel</translation>
     </message>
     <message>
         <source>Display count of days until (or since) a given date
 Day Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Het aantal dagen tot (of sinds) een gegeven datum tonen
+Dagnummer</translation>
     </message>
     <message>
         <source>Dead</source>
-        <translation type="unfinished"></translation>
+        <translation>Overleden</translation>
     </message>
     <message>
         <source>Birthdays after death date
 Birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Verjaardagen na de sterfdatum
+Verjaardagen</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandag</translation>
     </message>
     <message>
         <source>Monday as first day of the week
 Start Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandag als eerste dag van de week
+Weekbegin</translation>
     </message>
     <message>
         <source>First Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Voornaam</translation>
     </message>
     <message>
         <source>Display first name only
 Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen de voornaam tonen
+Verjaardag</translation>
     </message>
     <message>
         <source>Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouwdag</translation>
     </message>
     <message>
         <source>Display anniversaries
 Marriage</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouwdagen tonen
+Huwelijk</translation>
     </message>
     <message>
         <source>Day Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagenteller</translation>
     </message>
     <message>
         <source>Days from target\Countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagen vanaf het doel\Aftellen</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeeldingen</translation>
     </message>
     <message>
         <source>Use pictures for calandar background
 Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeeldingen als achtergrond van de kalender gebruiken
+Achtergrond</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities</translation>
     </message>
     <message>
         <source>Notes
 View notes on calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities
+Notities op de kalender tonen</translation>
     </message>
     <message>
         <source>Moon Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Maanfase</translation>
     </message>
     <message>
         <source>Show start of moon quarter
 Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Het begin van elk maankwartier tonen
+Kwartier</translation>
     </message>
     <message>
         <source>Seasons</source>
-        <translation type="unfinished"></translation>
+        <translation>Seizoenen</translation>
     </message>
     <message>
         <source>Start of seasons
 Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Begin van de seizoenen
+Seizoen</translation>
     </message>
     <message>
         <source>Week Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Weeknummers</translation>
     </message>
     <message>
         <source>Show the number of each week in its first day
 Week Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Het nummer van elke week in de eerste dag ervan tonen
+Weeknummers</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>One month per page/nNormal</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén maand per pagina/nNormaal</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>Six months per page
 six minths</source>
-        <translation type="unfinished"></translation>
+        <translation>Zes maanden per pagina
+zes maanden</translation>
     </message>
     <message>
         <source>12</source>
-        <translation type="unfinished"></translation>
+        <translation>12</translation>
     </message>
     <message>
         <source>Twelve months per page
 Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Twaalf maanden per pagina
+Jaar</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Huidig</translation>
     </message>
     <message>
         <source>Our current calendar
 Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Onze huidige kalender
+Huidig</translation>
     </message>
     <message>
         <source>Old style</source>
-        <translation type="unfinished"></translation>
+        <translation>Oude stijl</translation>
     </message>
     <message>
         <source>used until 1400 or 1700
 Old style</source>
-        <translation type="unfinished"></translation>
+        <translation>in gebruik tot 1400 of 1700
+Oude stijl</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Maan</translation>
     </message>
     <message>
         <source>Each month starts at new moon
 Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke maand begint bij nieuwe maan
+Maan</translation>
     </message>
     <message>
         <source>Year of the Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaar van de Slang</translation>
     </message>
     <message>
         <source>Chinise callendar for fun
 Year of the Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinese kalender voor de aardigheid
+Jaar van de Slang</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opties</translation>
     </message>
     <message>
         <source>Brings up the Opions Setting Dialog box
 Persistent Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opent het venster met de opties
+Blijvende opties</translation>
     </message>
     <message>
         <source>Apply Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profiel toepassen</translation>
     </message>
     <message>
         <source>Set options to last saved profile
 Apply options</source>
-        <translation type="unfinished"></translation>
+        <translation>De opties op het laatst opgeslagen profiel zetten
+Opties toepassen</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst</translation>
     </message>
     <message>
         <source>See and edit list of Names
 Edit names</source>
-        <translation type="unfinished"></translation>
+        <translation>De lijst met namen bekijken en bewerken
+Namen bewerken</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren</translation>
     </message>
     <message>
         <source>Load birthdays from a Gedcom file generated by a Genealogy program, or from a vCard address book
 Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Verjaardagen laden uit een Gedcom-bestand van een genealogieprogramma of uit een vCard-adresboek
+Importeren</translation>
     </message>
     <message>
         <source>Export Calendar...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender exporteren…</translation>
     </message>
     <message>
         <source>Save the birthdays, anniversaries and notes shown as an iCalendar file for phone and web calendars
 Export Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>De getoonde verjaardagen, trouwdagen en notities opslaan als iCalendar-bestand voor telefoon- en webkalenders
+Kalender exporteren</translation>
     </message>
     <message>
         <source>Holliday</source>
-        <translation type="unfinished"></translation>
+        <translation>Feestdagen</translation>
     </message>
     <message>
         <source>add change or delete hollidays
 Holliday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Feestdagen toevoegen, wijzigen of verwijderen
+Lijst met feestdagen</translation>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>Af&amp;drukken…	Ctrl+P</translation>
     </message>
     <message>
         <source>Print the active Calendar
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>De actieve kalender afdrukken
+Afdrukken</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Af&amp;drukken…</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdruk&amp;voorbeeld</translation>
     </message>
     <message>
         <source>Display Calendar as printed
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>De kalender tonen zoals hij wordt afgedrukt
+Afdrukvoorbeeld</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukinstellin&amp;gen…</translation>
     </message>
     <message>
         <source>Change the printer and printing options
 Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>De printer en de afdrukopties wijzigen
+Afdrukinstellingen</translation>
     </message>
     <message>
         <source>&amp;About Birthdays...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Over Verjaardagen…</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukvoorbeeld</translation>
     </message>
     <message>
         <source>Birthday files (*.ged *.vcf *.vcard);;Gedcom file (*.ged);;vCard address book (*.vcf *.vcard);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verjaardagsbestanden (*.ged *.vcf *.vcard);;Gedcom-bestand (*.ged);;vCard-adresboek (*.vcf *.vcard);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>Name list is not empty.  Do you want to merge the file into your current list?</source>
-        <translation type="unfinished"></translation>
+        <translation>De namenlijst is niet leeg.  Wilt u het bestand samenvoegen met uw huidige lijst?</translation>
     </message>
     <message>
         <source>You may save the current list by selecting save or save as on the file menu then clear the curren list by selecting new in the file menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>U kunt de huidige lijst bewaren met Opslaan of Opslaan als in het menu Bestand en daarna de huidige lijst leegmaken met Nieuw in het menu Bestand.</translation>
     </message>
     <message>
         <source>Export Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender exporteren</translation>
     </message>
     <message>
         <source>iCalendar file (*.ics);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>iCalendar-bestand (*.ics);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Upcoming...</source>
+        <translation>Binnenkort…</translation>
+    </message>
+    <message>
+        <source>List the birthdays, anniversaries and notes of the next 30 days
+Upcoming</source>
+        <translation>De verjaardagen, trouwdagen en notities van de komende 30 dagen tonen
+Binnenkort</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Kinfold Files (*.kfd)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinfold-bestanden (*.kfd)</translation>
     </message>
     <message>
         <source>For Help, press F1</source>
-        <translation type="unfinished"></translation>
+        <translation>Druk op F1 voor hulp</translation>
     </message>
     <message>
         <source>Create a new birthday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Een nieuwe verjaardagslijst maken</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw</translation>
     </message>
     <message>
         <source>Open an existing birthday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Een bestaande verjaardagslijst openen</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen</translation>
     </message>
     <message>
         <source>Save the active birthday list</source>
-        <translation type="unfinished"></translation>
+        <translation>De actieve verjaardagslijst opslaan</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan</translation>
     </message>
     <message>
         <source>Save the active birthday list with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>De actieve verjaardagslijst onder een nieuwe naam opslaan</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als</translation>
     </message>
     <message>
         <source>Quit the program; prompts to save birthday list</source>
-        <translation type="unfinished"></translation>
+        <translation>Het programma afsluiten; vraagt om de verjaardagslijst op te slaan</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afsluiten</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewerken</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ongedaan maken</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished"></translation>
+        <translation>De laatste handeling ongedaan maken</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;nippen</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>De selectie knippen en op het klembord plaatsen</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiëren</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>De selectie naar het klembord kopiëren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plakken</translation>
     </message>
     <message>
         <source>Insert Clipboard contents</source>
-        <translation type="unfinished"></translation>
+        <translation>De inhoud van het klembord invoegen</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>Beel&amp;d</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Werkbalk</translation>
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>De werkbalk tonen of verbergen</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statusbalk</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>De statusbalk tonen of verbergen</translation>
     </message>
     <message>
         <source>Months/page</source>
-        <translation type="unfinished"></translation>
+        <translation>Maanden per pagina</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>Help Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Help-index</translation>
     </message>
     <message>
         <source>Search help Index</source>
-        <translation type="unfinished"></translation>
+        <translation>In de help-index zoeken</translation>
     </message>
     <message>
         <source>Help index</source>
-        <translation type="unfinished"></translation>
+        <translation>Help-index</translation>
     </message>
     <message>
         <source>Gregorian Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Gregoriaanse kalender</translation>
     </message>
     <message>
         <source>Disertation on the current calendar in use today</source>
-        <translation type="unfinished"></translation>
+        <translation>Verhandeling over de kalender die vandaag in gebruik is</translation>
     </message>
     <message>
         <source>World Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Wereldkalender</translation>
     </message>
     <message>
         <source>About Kinfold</source>
-        <translation type="unfinished"></translation>
+        <translation>Over Kinfold</translation>
     </message>
     <message>
         <source>Future Plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Toekomstplannen</translation>
     </message>
     <message>
         <source>My plans for upgrades and other stuff</source>
-        <translation type="unfinished"></translation>
+        <translation>Mijn plannen voor verbeteringen en andere zaken</translation>
     </message>
     <message>
         <source>Your Dreaming</source>
-        <translation type="unfinished"></translation>
+        <translation>U droomt</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The Gregorian calendar&lt;/h3&gt;&lt;p&gt;The calendar in civil use today counts 365 days in a common year and 366 in a leap year. A year is a leap year when it divides by 4, except the century years, which are leap years only when they divide by 400: 1900 was not a leap year, 2000 was.&lt;/p&gt;&lt;p&gt;It replaced the Julian calendar, which made every fourth year a leap year and so ran ahead of the seasons by about three days in four hundred years. When the reform came in October 1582, ten days were left out: Thursday 4 October was followed by Friday 15 October. Kinfold shows months up to October 1582 in the Julian calendar by itself and titles them &quot;Julian&quot;; the Old style calendar shows any month as it would have been kept where the reform came late (Britain and its colonies changed in 1752). In the Old style the year began in March, so January to March carry both years, as in February 1699/0.&lt;/p&gt;&lt;p&gt;The Moon calendar starts every month on the day after a new moon; a year that holds thirteen new moons ends with a Blue Moon. The Year of the Snake calendar uses the same months and names each year by its animal.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;De gregoriaanse kalender&lt;/h3&gt;&lt;p&gt;De kalender die vandaag in het dagelijks leven wordt gebruikt, telt 365 dagen in een gewoon jaar en 366 in een schrikkeljaar. Een jaar is een schrikkeljaar als het deelbaar is door 4, behalve de eeuwjaren, die alleen schrikkeljaren zijn als ze deelbaar zijn door 400: 1900 was geen schrikkeljaar, 2000 wel.&lt;/p&gt;&lt;p&gt;Hij verving de juliaanse kalender, die elk vierde jaar een schrikkeljaar maakte en daardoor in vierhonderd jaar zo’n drie dagen voorliep op de seizoenen. Bij de hervorming in oktober 1582 werden tien dagen overgeslagen: op donderdag 4 oktober volgde vrijdag 15 oktober. Kinfold toont maanden tot en met oktober 1582 vanzelf in de juliaanse kalender en geeft ze de titel &quot;juliaans&quot;; de kalender Oude stijl toont elke maand zoals die werd bijgehouden waar de hervorming laat kwam (Groot-Brittannië en zijn koloniën stapten in 1752 over). In de Oude stijl begon het jaar in maart, zodat januari tot en met maart beide jaren dragen, zoals in februari 1699/0.&lt;/p&gt;&lt;p&gt;De maankalender begint elke maand op de dag na een nieuwe maan; een jaar met dertien nieuwe manen eindigt met een blauwe maan. De kalender Jaar van de Slang gebruikt dezelfde maanden en noemt elk jaar naar zijn dier.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Kinfold&lt;/h3&gt;&lt;p&gt;Kinfold keeps a list of birthdays, wedding anniversaries and dated notes and draws them into month calendars: one, six or twelve months to a page, on the screen and on paper.&lt;/p&gt;&lt;p&gt;Each day shows its number, the holiday of the day on the bottom line and above it the people of the day with their ages. The corner of a day can show the start of a season or a quarter of the moon, or the days to or from a target date.&lt;/p&gt;&lt;p&gt;Use the buttons on the menu bar to move by month and year, the View menu to choose what is shown, and the Edit menu to change the list and the holidays. Lists are saved as .kfd files and can take in people from a GEDCOM file of a genealogy program.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Kinfold&lt;/h3&gt;&lt;p&gt;Kinfold houdt een lijst bij van verjaardagen, trouwdagen en notities met een datum en tekent ze in maandkalenders: één, zes of twaalf maanden per pagina, op het scherm en op papier.&lt;/p&gt;&lt;p&gt;Elke dag toont zijn nummer, de feestdag van die dag op de onderste regel en daarboven de jarigen van die dag met hun leeftijd. In de hoek van een dag kan het begin van een seizoen of een maankwartier staan, of het aantal dagen tot of vanaf een doeldatum.&lt;/p&gt;&lt;p&gt;Gebruik de knoppen op de menubalk om per maand en jaar te bladeren, het menu Beeld om te kiezen wat wordt getoond en het menu Bewerken om de lijst en de feestdagen te wijzigen. Lijsten worden opgeslagen als .kfd-bestanden en kunnen personen overnemen uit een GEDCOM-bestand van een genealogieprogramma.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Future plans&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;Printing the list of names as well as the calendar.&lt;/li&gt;&lt;li&gt;Reminders a few days before a birthday.&lt;/li&gt;&lt;li&gt;More calendars, and holidays that follow Easter.&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Toekomstplannen&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;Naast de kalender ook de namenlijst afdrukken.&lt;/li&gt;&lt;li&gt;Herinneringen een paar dagen voor een verjaardag.&lt;/li&gt;&lt;li&gt;Meer kalenders, en feestdagen die Pasen volgen.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
         <source>Kinfold Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinfold-help</translation>
     </message>
 </context>
 <context>
     <name>COptions</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Toepassen</translation>
     </message>
 </context>
 <context>
     <name>CPPFont</name>
     <message>
         <source>Press button to change the indicated font, size, and color.</source>
-        <translation type="unfinished"></translation>
+        <translation>Druk op een knop om het aangegeven lettertype, de grootte en de kleur te wijzigen.</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettertype</translation>
     </message>
     <message>
         <source>Line Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijnkleur</translation>
     </message>
     <message>
         <source>Month and Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Maand en jaar</translation>
     </message>
     <message>
         <source>Day of Week Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam van de weekdag</translation>
     </message>
     <message>
         <source>Day number</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagnummer</translation>
     </message>
     <message>
         <source>Day counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagenteller</translation>
     </message>
     <message>
         <source>Name of person</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam van de persoon</translation>
     </message>
 </context>
 <context>
     <name>CPPMargins</name>
     <message>
         <source>Margins</source>
-        <translation type="unfinished"></translation>
+        <translation>Marges</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Boven</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Onder</translation>
     </message>
 </context>
 <context>
     <name>CPPNames</name>
     <message>
         <source>Week Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekdagen</translation>
     </message>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Maanden</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
 </context>
 <context>
     <name>CPPOptions</name>
     <message>
         <source>29 February in other years:</source>
-        <translation type="unfinished"></translation>
+        <translation>29 februari in andere jaren:</translation>
     </message>
     <message>
         <source>Show on 28 February</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonen op 28 februari</translation>
     </message>
     <message>
         <source>Show on 1 March</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonen op 1 maart</translation>
     </message>
     <message>
         <source>Show in leap years only</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen in schrikkeljaren tonen</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opties</translation>
     </message>
     <message>
         <source>Display Ages</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeftijden tonen</translation>
     </message>
     <message>
         <source>Display Ages when under 18</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeftijden tonen onder de 18</translation>
     </message>
     <message>
         <source>Do not display ages</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen leeftijden tonen</translation>
     </message>
     <message>
         <source>Include birthdays of the dead</source>
-        <translation type="unfinished"></translation>
+        <translation>Verjaardagen van overledenen meenemen</translation>
     </message>
     <message>
         <source>Start the week on Monday rather than Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>De week op maandag beginnen in plaats van op zondag</translation>
     </message>
     <message>
         <source>Use first name only</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen de voornaam gebruiken</translation>
     </message>
     <message>
         <source>Show anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouwdag tonen</translation>
     </message>
     <message>
         <source>Show day count (to or from target date)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagenteller tonen (tot of vanaf de doeldatum)</translation>
     </message>
     <message>
         <source>Show pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeeldingen tonen</translation>
     </message>
     <message>
         <source>Show Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities tonen</translation>
     </message>
     <message>
         <source>Show Moon Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Maanfase tonen</translation>
     </message>
     <message>
         <source>Show Seasons</source>
-        <translation type="unfinished"></translation>
+        <translation>Seizoenen tonen</translation>
     </message>
     <message>
         <source>Show week numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Weeknummers tonen</translation>
     </message>
 </context>
 <context>
     <name>CPleaseChooseDlg</name>
     <message>
         <source>Please Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Maak een keuze</translation>
     </message>
     <message>
         <source>Two dates given for</source>
-        <translation type="unfinished"></translation>
+        <translation>Twee datums opgegeven voor</translation>
     </message>
     <message>
         <source>Please choose the correct one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de juiste.</translation>
     </message>
 </context>
 <context>
     <name>CYearDlg</name>
     <message>
         <source>Choose a Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een jaar</translation>
     </message>
     <message>
         <source>Select a year to use</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies het jaar dat u wilt gebruiken</translation>
     </message>
     <message>
         <source>No Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen wijziging</translation>
     </message>
     <message>
         <source>Select month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de maand.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze hulp tonen en afsluiten</translation>
     </message>
     <message>
         <source>Show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>De versie tonen en afsluiten</translation>
     </message>
     <message>
         <source>Merge a GEDCOM or vCard file into DOC.kfd (or a new list) without a window</source>
-        <translation type="unfinished"></translation>
+        <translation>Een GEDCOM- of vCard-bestand zonder venster samenvoegen met DOC.kfd (of een nieuwe lijst)</translation>
     </message>
     <message>
         <source>Save the merged list to OUT.kfd instead of DOC.kfd</source>
-        <translation type="unfinished"></translation>
+        <translation>De samengevoegde lijst in OUT.kfd opslaan in plaats van in DOC.kfd</translation>
     </message>
     <message>
         <source>Write the entries the calendar shows of DOC.kfd (or the last document) as yearly iCalendar events</source>
-        <translation type="unfinished"></translation>
+        <translation>De items die de kalender van DOC.kfd (of het laatste document) toont als jaarlijkse iCalendar-afspraken schrijven</translation>
     </message>
     <message>
         <source>Print twelve months of DOC.kfd (or an empty list) to a PDF file without a window</source>
-        <translation type="unfinished"></translation>
+        <translation>Twaalf maanden van DOC.kfd (of een lege lijst) zonder venster naar een PDF-bestand afdrukken</translation>
     </message>
     <message>
         <source>First year printed, -9900 to 11400; from January unless --month is given</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste afgedrukte jaar, -9900 tot 11400; vanaf januari tenzij --month is opgegeven</translation>
     </message>
     <message>
         <source>First month printed: 1-12, or 13 in a moon year of 13 months</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste afgedrukte maand: 1-12, of 13 in een maanjaar van 13 maanden</translation>
     </message>
     <message>
         <source>1, 6 or 12 months a page</source>
-        <translation type="unfinished"></translation>
+        <translation>1, 6 of 12 maanden per pagina</translation>
     </message>
     <message>
         <source>0 Current, 1 Old style, 2 Moon, 3 Year of the Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>0 huidig, 1 oude stijl, 2 maan, 3 Jaar van de Slang</translation>
     </message>
     <message>
         <source>Paper size: Letter, Legal, A4, A3, A5 and other standard names; the locale&apos;s (Letter or A4) when not given</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierformaat: Letter, Legal, A4, A3, A5 en andere standaardnamen; zonder opgave dat van de landinstelling (Letter of A4)</translation>
     </message>
     <message>
         <source>Upright pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Staande pagina’s</translation>
     </message>
     <message>
         <source>Sideways pages, the default</source>
-        <translation type="unfinished"></translation>
+        <translation>Liggende pagina’s, de standaard</translation>
     </message>
     <message>
         <source>Each week row&apos;s number in its first cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Het nummer van elke weekrij in de eerste cel ervan</translation>
     </message>
     <message>
         <source>List the built-in country holiday sets, one a line: code, a blank, the name</source>
-        <translation type="unfinished"></translation>
+        <translation>De ingebouwde feestdagensets per land tonen, één per regel: code, een spatie, de naam</translation>
     </message>
     <message>
-        <source>Print each holiday of YEAR (1-9999) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
-        <translation type="unfinished"></translation>
+        <source>Leave the reminders&apos; alarms out of the events</source>
+        <translation>De alarmen van de herinneringen uit de afspraken weglaten</translation>
     </message>
     <message>
-        <source>Holidays of country set CODE (see --holiday-sets) for this run only</source>
-        <translation type="unfinished"></translation>
+        <source>Print the events of today and the next DAYS days (default 14, at most 366) of DOC.kfd (or the last document)</source>
+        <translation>De afspraken van vandaag en de komende DAYS dagen (standaard 14, hoogstens 366) van DOC.kfd (of het laatste document) tonen</translation>
+    </message>
+    <message>
+        <source>Show a desktop notification for every reminder of DOC.kfd (or the watched document) now due</source>
+        <translation>Een bureaubladmelding tonen voor elke herinnering van DOC.kfd (of het gevolgde document) die nu aan de beurt is</translation>
+    </message>
+    <message>
+        <source>Take this local date and time (00:00 without one) for now</source>
+        <translation>Deze lokale datum en tijd (00:00 zonder tijd) als nu nemen</translation>
+    </message>
+    <message>
+        <source>Print each holiday of YEAR (-9900 to 11400) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
+        <translation>Elke feestdag van YEAR (-9900 tot 11400) uit de opgeslagen lijst tonen als &quot;YYYY-MM-DD naam&quot;</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of an iCalendar file to the stored holiday list (timed events are skipped)</source>
+        <translation>De hele-dag-afspraken uit een iCalendar-bestand aan de opgeslagen lijst met feestdagen toevoegen (afspraken met een tijd worden overgeslagen)</translation>
+    </message>
+    <message>
+        <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
+        <translation>Alleen voor deze keer de feestdagen van de landenset CODE (zie --holiday-sets); met --upcoming ook &quot;stored&quot;</translation>
     </message>
 </context>
 <context>
     <name>QDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
 </context>
 </TS>

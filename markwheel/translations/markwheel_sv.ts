@@ -5,239 +5,250 @@
     <name>CMainFrame</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Namnlös</translation>
     </message>
     <message>
         <source>Markwheel Files (*.mkw)</source>
-        <translation type="unfinished"></translation>
+        <translation>Markwheel-filer (*.mkw)</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <comment>menu bar</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arkiv</translation>
     </message>
     <message>
         <source>Reset</source>
         <comment>menu File</comment>
-        <translation type="unfinished"></translation>
+        <translation>Återställ</translation>
     </message>
     <message>
         <source>Clear the InUse list
 InUse</source>
-        <translation type="unfinished"></translation>
+        <translation>Töm listan över öppna filer
+I bruk</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <comment>menu bar</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Redigera</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
         <comment>menu Edit</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ångra</translation>
     </message>
     <message>
         <source>Undo the last action
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ångra den senaste åtgärden
+Ångra</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
         <comment>menu Edit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Klipp &amp;ut</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Klipp ut markeringen och lägg den på urklipp
+Klipp ut</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
         <comment>menu Edit</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiera</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiera markeringen till urklipp
+Kopiera</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
         <comment>menu Edit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Klistra &amp;in</translation>
     </message>
     <message>
         <source>Insert Clipboard contents
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Infoga innehållet i urklipp
+Klistra in</translation>
     </message>
     <message>
         <source>Change</source>
         <comment>menu Edit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ändra</translation>
     </message>
     <message>
         <source>Change current target date
 Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändra måldatumet
+Datum</translation>
     </message>
     <message>
         <source>Format</source>
         <comment>menu bar</comment>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Count down</source>
         <comment>menu Format</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nedräkning</translation>
     </message>
     <message>
         <source>Calendar clock</source>
         <comment>menu Format</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderklocka</translation>
     </message>
     <message>
         <source>Calendar Clock AM/PM</source>
         <comment>menu Format</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderklocka FM/EM</translation>
     </message>
     <message>
         <source>Solar Time</source>
         <comment>menu Format</comment>
-        <translation type="unfinished"></translation>
+        <translation>Soltid</translation>
     </message>
     <message>
         <source>Count down/up to target date/time
 or up</source>
-        <translation type="unfinished"></translation>
+        <translation>Räkna ned eller upp till måltidpunkten
+eller upp</translation>
     </message>
     <message>
         <source>Day, Date and Time
 Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Dag, datum och tid
+I dag</translation>
     </message>
     <message>
         <source>Same as Calendar Clock with AM PM indecators\m
 AM PM</source>
-        <translation type="unfinished"></translation>
+        <translation>Som kalenderklockan, med FM/EM-visning\m
+FM EM</translation>
     </message>
     <message>
         <source>At 12 Noon sun is directly overhead
  Sun Dial</source>
-        <translation type="unfinished"></translation>
+        <translation>Klockan 12 mitt på dagen står solen som högst
+ Solur</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <comment>menu bar</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hjälp</translation>
     </message>
     <message>
         <source>&amp;About Markwheel...</source>
         <comment>menu Help</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Om Markwheel…</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Visa programinformation, versionsnummer och upphovsrätt
+Om</translation>
     </message>
     <message>
         <source>About Markwheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Om Markwheel</translation>
     </message>
     <message>
         <source>Markwheel Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Markwheel version 1.0</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CSetTargetDlg</name>
     <message>
         <source>Set Target Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ställ in måldatum</translation>
     </message>
     <message>
         <source>Shown as the window title while counting</source>
-        <translation type="unfinished"></translation>
+        <translation>Visas som fönstertitel under räkningen</translation>
     </message>
     <message>
         <source>Year of the target; negative years are before year 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Målets år; negativa år ligger före år 1</translation>
     </message>
     <message>
         <source>Month, 1 to 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Månad, 1 till 12</translation>
     </message>
     <message>
         <source>Day of the month, 1 to 31</source>
-        <translation type="unfinished"></translation>
+        <translation>Dag i månaden, 1 till 31</translation>
     </message>
     <message>
         <source>Hour, 0 to 23 (local time)</source>
-        <translation type="unfinished"></translation>
+        <translation>Timme, 0 till 23 (lokal tid)</translation>
     </message>
     <message>
         <source>Minute, 0 to 59</source>
-        <translation type="unfinished"></translation>
+        <translation>Minut, 0 till 59</translation>
     </message>
     <message>
         <source>Second, 0 to 59</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekund, 0 till 59</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>År</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Månad</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dag</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Timme</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minut</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekund</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Avbryt</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ange ett heltal.</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ange ett heltal mellan %1 och %2.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit (also -h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Visa den här hjälpen och avsluta (även -h)</translation>
     </message>
     <message>
         <source>Show the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Visa versionen och avsluta</translation>
     </message>
 </context>
 </TS>
