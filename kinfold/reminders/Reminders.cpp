@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include "platform/Fnv.h"
 #include "platform/SettingsStore.h"
 
 namespace {
@@ -166,14 +167,9 @@ void ReminderRecord::ForgetBefore(const GregorianDate& date)
 
 std::string ReminderKey(const BirthdayEntry& e, const GregorianDate& day)
 {
-    // FNV-1a over the kind and the text: the entry's identity, as in the calendar export.
-    uint64_t h = 14695981039346656037ULL;
-    auto add = [&](unsigned char c) {
-        h ^= c;
-        h *= 1099511628211ULL;
-    };
-    add((unsigned char)(e.kind & 0xFF));
-    for (unsigned char c : e.text) add(c);
+    // The kind's low byte and the text: the entry's identity, as in the calendar export.
+    const char kind = (char)(e.kind & 0xFF);
+    const uint64_t h = Fnv1a(e.text, Fnv1a(std::string_view(&kind, 1)));
     char text[40];
     std::snprintf(text, sizeof text, "%08d:%016llx", DateNumber(day), (unsigned long long)h);
     return text;
