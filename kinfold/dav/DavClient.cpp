@@ -485,11 +485,7 @@ AccountSyncResult SyncAccount(Account& account, BirthdayList& list, IDavTranspor
             account.foundAt = 0;
             break;
         }
-        result.counts.added += counts.added;
-        result.counts.changed += counts.changed;
-        result.counts.removed += counts.removed;
-        result.counts.malformed += counts.malformed;
-        result.counts.touched |= counts.touched;
+        result.counts += counts;
     }
     // A book whose first read failed has no state yet.
     states.erase(std::remove_if(states.begin(), states.end(), [](const BookState& s) { return s.url.empty(); }), states.end());
