@@ -127,9 +127,6 @@ bool CAccountEditDlg::OnOK()
     if (m_foundFor != S(m_ctlServer->text()) + "\n" + S(m_ctlUser->text()) || !m_ctlPassword->text().isEmpty()) {
         if (!Find()) return false;
     }
-    m_account.server = S(m_ctlServer->text());
-    m_account.user = S(m_ctlUser->text());
-    m_account.publish = m_ctlPublish->isChecked();
     std::vector<std::string> books;
     bool all = true;
     for (int i = 0; i < m_ctlBooks->count(); ++i) {
@@ -138,14 +135,22 @@ bool CAccountEditDlg::OnOK()
         if (item->checkState() == Qt::Checked) books.push_back(S(item->data(Qt::UserRole).toString()));
         else all = false;
     }
-    if (!all && books.empty() && !m_account.publish) {
+    if (!all && books.empty() && !m_ctlPublish->isChecked()) {
         AfxMessageBox("Please tick an address book, or publish the birthdays.");
         return false;
     }
-    m_account.books = all ? std::vector<std::string>() : books;
-    if (!m_ctlPassword->text().isEmpty()) {
+    Account edited = m_account;
+    edited.server = S(m_ctlServer->text());
+    edited.user = S(m_ctlUser->text());
+    edited.publish = m_ctlPublish->isChecked();
+    edited.books = all ? std::vector<std::string>() : books;
+    std::string password = m_ctlPassword->text().toStdString();
+    // A new address or user keeps the stored password the server was just asked with.
+    if (password.empty() && !m_bNew && edited.SecretKey() != m_account.SecretKey()) password = Password();
+    m_account = edited;
+    if (!password.empty()) {
         std::string error;
-        if (AppSecrets().Write(m_account.SecretKey(), m_ctlPassword->text().toStdString(), error) != ISecretStore::Ok)
+        if (AppSecrets().Write(m_account.SecretKey(), password, error) != ISecretStore::Ok)
             AfxMessageBox("The password cannot be kept: " + error + ". Kinfold will ask for it at each sync.",
                           MB_OK | MB_ICONINFORMATION, CString(), this);
     }

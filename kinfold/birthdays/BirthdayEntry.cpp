@@ -9,11 +9,15 @@ bool BirthdayEntry::ShowsOn(const CalendarDate& date, DisplaySwitches switches, 
 {
     // Years loaded from a file may be any int: the difference is taken wide and held in range.
     years = (int)std::clamp<int64_t>((int64_t)date.year - year, INT_MIN, INT_MAX);
-    bool qualifies = HasKind(Individual) || (switches.IsSet(DisplaySwitches::Anniversaries) && HasKind(Couple)) ||
-                     (switches.IsSet(DisplaySwitches::Notes) && HasKind(Note));
-    if (!qualifies || years < 0) return false;
+    if (!DrawnWith(switches) || years < 0) return false;
     if (!switches.IsSet(DisplaySwitches::DeadBirthdays) && EndedBy(date)) return false;
     return true;
+}
+
+bool BirthdayEntry::DrawnWith(DisplaySwitches switches) const
+{
+    return HasKind(Individual) || (switches.IsSet(DisplaySwitches::Anniversaries) && HasKind(Couple)) ||
+           (switches.IsSet(DisplaySwitches::Notes) && HasKind(Note));
 }
 
 bool BirthdayEntry::EndedBy(const CalendarDate& date) const

@@ -78,6 +78,8 @@ public:
     // Whether the entry is drawn on `date`, a day with the entry's month and day; `years` is
     // always set to the years since the entry's date (age or years of marriage).
     bool ShowsOn(const CalendarDate& date, DisplaySwitches switches, int& years) const;
+    // Whether its kind is drawn at all: people always, couples and notes as switched on.
+    bool DrawnWith(DisplaySwitches switches) const;
     // Whether `date` lies after the end (death) date: after its day, or, for a date known only
     // to the month or the year, after that month or year. Never with an empty end date.
     bool EndedBy(const CalendarDate& date) const;

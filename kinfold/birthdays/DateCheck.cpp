@@ -40,12 +40,8 @@ bool IsOnNoDay(const BirthdayEntry& e)
 int CountOnNoDay(const BirthdayList& list, DisplaySwitches switches)
 {
     int count = 0;
-    for (const BirthdayEntry& e : list.Entries()) {
-        const bool drawn = e.HasKind(BirthdayEntry::Individual) ||
-                           (e.HasKind(BirthdayEntry::Couple) && switches.IsSet(DisplaySwitches::Anniversaries)) ||
-                           (e.HasKind(BirthdayEntry::Note) && switches.IsSet(DisplaySwitches::Notes));
-        if (drawn && IsOnNoDay(e)) ++count;
-    }
+    for (const BirthdayEntry& e : list.Entries())
+        if (e.DrawnWith(switches) && IsOnNoDay(e)) ++count;
     return count;
 }
 

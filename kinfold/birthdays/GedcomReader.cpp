@@ -315,7 +315,12 @@ private:
             numbered = key[i] >= '0' && key[i] <= '9';
             number = number * 10 + (uint32_t)(key[i] - '0');
         }
-        if (numbered && m_numberPrefix.empty() && !prefix.empty()) m_numberPrefix.assign(prefix);
+        // The first numbered cross-reference decides the prefix, also when it has none: "1"
+        // and "I1" in one file are two records.
+        if (numbered && !m_prefixChosen) {
+            m_numberPrefix.assign(prefix);
+            m_prefixChosen = true;
+        }
         if (numbered && prefix == m_numberPrefix) {
             // In pages, so that a few far-off numbers cost a page each, not the whole range.
             std::vector<uint32_t>& page = m_byNumber[number / kPage];
@@ -406,6 +411,7 @@ private:
     // place + 1), the others through m_xrefs (the place is its first number).
     static constexpr uint32_t kPage = 4096;
     std::string m_numberPrefix;
+    bool m_prefixChosen = false;
     std::vector<std::vector<uint32_t>> m_byNumber = std::vector<std::vector<uint32_t>>(10000000 / kPage + 1);
     TextTable m_xrefs;
     std::vector<Person> m_people;

@@ -68,6 +68,8 @@ std::vector<AccountOutcome> SyncAllAccounts(BirthdayList& list, ISettingsStore& 
         const bool stored = secrets.Read(o.account.SecretKey(), password, error) == ISecretStore::Ok;
         bool have = stored || (ask && ask(o.account, false, password));
         bool asked = !stored;
+        // What a try did before the server refused the password is in the list all the same.
+        CardSyncCounts earlier;
         for (int attempt = 0;; ++attempt) {
             if (!have) {
                 o.result.fault = {3, "no password for " + AccountLabel(o.account) +
@@ -79,8 +81,10 @@ std::vector<AccountOutcome> SyncAllAccounts(BirthdayList& list, ISettingsStore& 
             // The window asks again when the server refused the password.
             if (!o.result.fault.PasswordRefused() || attempt == 2 || !ask || !ask(o.account, true, password)) break;
             asked = true;
+            earlier += o.result.counts;
             o.result = AccountSyncResult();
         }
+        o.result.counts += earlier;
         if (keepAsked && asked && have && !o.result.fault.PasswordRefused())
             secrets.Write(o.account.SecretKey(), password, error);
         SaveAccount(store, (int)i + 1, o.account);

@@ -485,11 +485,7 @@ AccountSyncResult SyncAccount(Account& account, BirthdayList& list, IDavTranspor
             account.foundAt = 0;
             break;
         }
-        result.counts.added += counts.added;
-        result.counts.changed += counts.changed;
-        result.counts.removed += counts.removed;
-        result.counts.malformed += counts.malformed;
-        result.counts.touched |= counts.touched;
+        result.counts += counts;
     }
     // A book whose first read failed has no state yet.
     states.erase(std::remove_if(states.begin(), states.end(), [](const BookState& s) { return s.url.empty(); }), states.end());
@@ -497,7 +493,12 @@ AccountSyncResult SyncAccount(Account& account, BirthdayList& list, IDavTranspor
     if (result.fault.exitCode || !account.publish) return result;
 
     const std::string calendar = account.calendar;
+    const bool known = std::any_of(findings.calendars.begin(), findings.calendars.end(),
+                                   [&](const DavCollection& c) { return c.url == calendar; });
     if (!client.FindOrMakeCalendar(findings, account.calendar, result.fault)) return result;
+    // What was published went to another calendar, or to one that has gone since: the events
+    // on the server are asked for again.
+    if (!known || account.calendar != calendar) account.published.clear();
     // A calendar made now is one more finding.
     if (account.calendar != calendar &&
         std::none_of(findings.calendars.begin(), findings.calendars.end(),

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <set>
+#include "sync/Fnv.h"
 
 namespace {
 
@@ -28,15 +29,6 @@ bool Starts(std::string_view line, std::string_view name)
 }
 
 bool Continues(std::string_view line) { return !line.empty() && (line[0] == ' ' || line[0] == '\t'); }
-
-uint64_t Fnv(uint64_t h, std::string_view s)
-{
-    for (unsigned char c : s) {
-        h ^= c;
-        h *= 1099511628211ULL;
-    }
-    return h;
-}
 
 } // namespace
 
@@ -78,7 +70,7 @@ std::vector<CalendarResource> SplitCalendar(std::string_view ics)
         }
         CalendarResource r;
         r.body = head;
-        uint64_t h = Fnv(14695981039346656037ULL, head);
+        uint64_t h = Fnv(kFnvStart, head);
         bool stamp = false;
         for (; i < lines.size(); ++i) {
             std::string_view line = lines[i];

@@ -5,17 +5,9 @@
 #include <unordered_map>
 #include "birthdays/VCardImport.h"
 #include "birthdays/VCardReader.h"
+#include "sync/Fnv.h"
 
 namespace {
-
-uint64_t Fnv(uint64_t h, std::string_view s)
-{
-    for (unsigned char c : s) {
-        h ^= c;
-        h *= 1099511628211ULL;
-    }
-    return h;
-}
 
 // Lines "@url<TAB>token<TAB>ties" open a book; "href<TAB>etag" lines follow.
 std::vector<std::string_view> Fields(std::string_view line)
@@ -58,7 +50,7 @@ uint64_t TiesHash(const BirthdayList& list, std::string_view book)
     for (const BirthdayEntry& e : list.Entries())
         if (InCollection(e.tie.href, book)) pairs.push_back(e.tie.href + '\t' + e.tie.etag);
     std::sort(pairs.begin(), pairs.end());
-    uint64_t h = 14695981039346656037ULL;
+    uint64_t h = kFnvStart;
     for (const std::string& p : pairs) h = Fnv(Fnv(h, p), "\n");
     return h;
 }

@@ -53,6 +53,16 @@ struct CardSyncCounts {
     int added = 0, changed = 0, removed = 0;
     int malformed = 0;      // cards that could not be read; their entries stay
     bool touched = false;   // the list (entries or ties) changed: the document needs saving
+
+    CardSyncCounts& operator+=(const CardSyncCounts& o)
+    {
+        added += o.added;
+        changed += o.changed;
+        removed += o.removed;
+        malformed += o.malformed;
+        touched |= o.touched;
+        return *this;
+    }
 };
 
 // Cards read become entries by the vCard import's rules. An entry tied to a changed card takes

@@ -318,6 +318,13 @@ TEST(GedcomQuirks, WholeCrossReferencesMatchPartners)
     EXPECT_EQ(list[1].recordNumber, 0u);
     ASSERT_TRUE(Find(list, "Joe+Ann /Torture/"));
     ExpectDate(list[0].otherDate, 3, 3, 1985);
+
+    // "1" and "I1" are two people, whichever comes first.
+    list = Import(kHead + Indi("1", "Abe /Old/", "1 JAN 1900") + Indi("I1", "Bob /New/", "2 JAN 1900") +
+                  Indi("2", "Cat /Old/", "3 JAN 1900") + Fam("F1", "1", "2", "4 APR 1920") + "0 TRLR\n");
+    ASSERT_TRUE(Find(list, "Abe+Cat /Old/"));
+    ExpectDate(Find(list, "Abe /Old/")->otherDate, 4, 4, 1920);
+    EXPECT_TRUE(Find(list, "Bob /New/")->otherDate.IsEmpty());
 }
 
 TEST(GedcomQuirks, FirstNameAndFirstPreciseDatesWin)

@@ -118,6 +118,21 @@ TEST_F(AccountsDialog, AnAccountAddedInTheDialogSyncsTheList)
     EXPECT_TRUE(messages.empty()) << messages.front();
     EXPECT_EQ(doc->List()[0].year, 1952);
     EXPECT_EQ(secrets.values.begin()->second, "secret");
+
+    // A new address, the password left as it was: the stored one goes with the account.
+    WhenModal<CAccountsDlg>([this](CAccountsDlg* d) {
+        WhenModal<CAccountEditDlg>([this](CAccountEditDlg* e) {
+            e->m_ctlServer->clear();
+            TypeInto(e->m_ctlServer, QString::fromStdString(server.Url("/ann/")));
+            e->m_btnOk->click();
+            if (e->isVisible()) e->reject();
+        });
+        d->m_btnEdit->click();
+        d->reject();
+    });
+    CAccountsDlg(nullptr).exec();
+    EXPECT_TRUE(messages.empty()) << messages.front();
+    EXPECT_EQ(secrets.values["ann@" + server.Url("/ann/")], "secret");
 }
 
 KINFOLD_DIALOG_TEST_MAIN()
