@@ -212,7 +212,8 @@ ReadResult ReadRestartBytes(const CString& path, std::shared_ptr<const CString>&
 {
     shared = std::make_shared<const CString>();
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return ReadResult::Missing;
+    // Only a file that is not there counts as none: any other fault would rewrite it from nothing.
+    if (::stat(path.c_str(), &st) != 0) return errno == ENOENT || errno == ENOTDIR ? ReadResult::Missing : ReadResult::Failed;
     const RestartCache& cache = Cache();
     if (cache.bytes && cache.path == path && SameFile(cache.st, st)) {
         shared = cache.bytes;
