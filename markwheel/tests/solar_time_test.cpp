@@ -110,6 +110,8 @@ TEST_F(SystemZone, LongitudeOfTheZonesPrincipalCity)
     EXPECT_NEAR(east, -(74 + 0 / 60.0 + 23 / 3600.0), 1e-9);
     ASSERT_TRUE(Longitude((dir / "Pacific/Auckland").string(), east));   // a path into the folder
     EXPECT_NEAR(east, 174 + 46 / 60.0, 1e-9);
+    ASSERT_TRUE(Longitude((dir / "right/Pacific/Auckland").string(), east));   // the folder's copies
+    EXPECT_NEAR(east, 174 + 46 / 60.0, 1e-9);
     ASSERT_TRUE(Longitude("Europe/Oslo", east));   // only in zone.tab
     EXPECT_NEAR(east, 10 + 45 / 60.0, 1e-9);
     for (const char* unknown : {"Asia/Nowhere", "Europe/Par", "CET-1CEST", "Etc/Broken", "", "../etc/passwd"})
