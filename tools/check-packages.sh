@@ -105,7 +105,7 @@ for p in $PACKAGES; do
 
   # ---- reminders: autostart entry, user timer enabled for everyone on install, forgotten on purge ----
   if [ "$p" = kinfold ]; then
-    out="$(desktop-file-validate "$root/etc/xdg/autostart/kinfold-reminders.desktop" 2>&1)" && [ -z "$out" ] \
+    out="$(bash "$(dirname "$0")/check-desktop-entry.sh" "$root/etc/xdg/autostart/kinfold-reminders.desktop" kinfold 2>&1)" \
       && ok || bad "kinfold: autostart entry: $out"
     grep -qx 'ExecStart=/usr/bin/kinfold --remind' "$root/usr/lib/systemd/user/kinfold-reminders.service" \
       && ok || bad "kinfold: the reminder service does not run /usr/bin/kinfold --remind"

@@ -9,8 +9,7 @@ SRC="$1" PROGRAM="$2"
 ran=0 failed=0
 if command -v desktop-file-validate >/dev/null; then
     ran=1
-    out="$(desktop-file-validate "$SRC/packaging/kinfold-reminders.desktop" 2>&1)"
-    if [ $? -ne 0 ] || [ -n "$out" ]; then echo "desktop-file-validate: $out"; failed=1; fi
+    bash "$SRC/tools/check-desktop-entry.sh" "$SRC/packaging/kinfold-reminders.desktop" kinfold || failed=1
     grep -qx 'Exec=kinfold --remind' "$SRC/packaging/kinfold-reminders.desktop" || { echo "autostart entry does not run kinfold --remind"; failed=1; }
 fi
 if command -v systemd-analyze >/dev/null; then

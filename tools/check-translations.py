@@ -11,6 +11,7 @@ Menus: the items of one menu carry one disambiguation comment, "menu File" for t
 "menu bar" for the menu titles; their accelerators must differ within it.
 """
 import collections
+import os
 import re
 import sys
 import tempfile
@@ -101,6 +102,7 @@ def self_test():
     with open(f.name, "w", encoding="utf-8") as g:
         g.write(good)
     ok = ok and check(f.name) == []
+    os.unlink(f.name)
     print("self-test passed" if ok else f"self-test failed: {found}")
     return 0 if ok else 1
 

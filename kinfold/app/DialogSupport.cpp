@@ -10,6 +10,7 @@
 #include <QStyleOptionSpinBox>
 #include "birthdays/DateCheck.h"
 #include "platform/CString.h"
+#include "platform/CTime.h"
 #include "platform/MessageBox.h"
 #include "platform/TextCodec.h"
 
@@ -171,8 +172,6 @@ bool CheckIntegerRange(CSpinEdit* field, int value, int lo, int hi)
 bool CheckDateFields(const QString& date, CSpinEdit* monthField, CSpinEdit* dayField, int month, int day, int year,
                      bool partial)
 {
-    static const char* const kMonths[12] = {"January", "February", "March",     "April",   "May",      "June",
-                                            "July",    "August",   "September", "October", "November", "December"};
     const DateField wrong = partial ? CheckPartialDate(month, day, year) : CheckDate(month, day, year);
     if (wrong == DateField::None) return true;
     const QString of = date.isEmpty() ? QString() : " of \"" + date + "\"";
@@ -181,7 +180,9 @@ bool CheckDateFields(const QString& date, CSpinEdit* monthField, CSpinEdit* dayF
                FromQt("The month" + of + " must be 1 to 12" + (partial ? ", or 0 with day 0 when it is not known." : ".")));
         return false;
     }
-    const QString name = kMonths[month - 1];
+    CTimeFields monthOnly;
+    monthOnly.month = month;
+    const QString name = ToQt(CTime::Format(monthOnly, "%B"));
     const QString when = year == 0 ? name + " without a year" : name + " " + QString::number(year);
     Refuse(dayField->Edit(), FromQt(QString("The day%1 cannot be %2: %3 has %4 days.")
                                         .arg(of)

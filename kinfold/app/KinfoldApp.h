@@ -34,9 +34,9 @@ struct PrintPdfOptions {
 };
 
 class HolidayList;
-// Puts the country set of `code` (any case) in `list`; "" or a message naming the unknown code.
 // A year option's value, -9900 to 11400 without 0; an error text naming `option`, or empty.
 QString ReadYearOption(const char* option, const std::string& value, int& year);
+// Puts the country set of `code` (any case) in `list`; "" or a message naming the unknown code.
 std::string HolidaySetByCode(const std::string& code, HolidayList& list);
 // The stored holiday list as the calendar reads it, without writing to the store (no factory
 // list is stored on the way).

@@ -186,7 +186,8 @@ void CMainFrame::CreateStatusBar()
 void CMainFrame::SyncNow(bool atStart)
 {
     SyncDocumentWithAccounts(this, *m_pDoc, atStart);
-    m_pView->update();
+    // Drawn anew: a plain update may show the page kept for a mouse move, without the changes.
+    m_pView->Redraw();
     RefreshTitle();
 }
 

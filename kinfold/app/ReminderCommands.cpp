@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <ctime>
 #include "app/KinfoldApp.h"
-#include "birthdays/FileBytes.h"
 #include "birthdays/ImportCommand.h"
 #include "holidays/HolidayList.h"
 #include "kestrum/notify.h"
@@ -63,14 +62,6 @@ std::string DocumentOf(const CommandArgs& args, ISettingsStore& store, const std
     if (!args.Files().empty()) return args.Files()[0];
     if (!fallback.empty()) return fallback;
     return store.GetString("Recent File List", "File1", "");
-}
-
-bool LoadList(const std::string& path, BirthdayList& list, std::string& error)
-{
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes, error)) return false;
-    // A start file made empty at the first start is an empty list, as in the window.
-    return bytes.empty() || LoadKfdFile(path, list, error);
 }
 
 std::string CheckDocuments(const CommandArgs& args, const char* what)
@@ -144,7 +135,7 @@ int RunUpcoming(const CommandArgs& args)
     if (path.empty()) return Fail("--upcoming: no DOC.kfd given and no document used before", 2);
     BirthdayList list;
     std::string error;
-    if (!LoadList(path, list, error)) return Fail(error, 1);
+    if (!LoadKfdFile(path, list, error)) return Fail(error, 1);
     HolidayList holidays;
     const bool withHolidays = args.Has("--holidays");
     if (withHolidays) {
@@ -177,7 +168,7 @@ int RunRemind(const CommandArgs& args)
     if (path.empty()) return Fail("--remind: no document used yet, so no reminders", 0);
     BirthdayList list;
     std::string error;
-    if (!LoadList(path, list, error)) return Fail(error, 1);
+    if (!LoadKfdFile(path, list, error)) return Fail(error, 1);
 
     // The session bus wants an application object; it needs no display.
     int argc = 1;

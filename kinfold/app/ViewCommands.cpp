@@ -5,8 +5,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMainWindow>
-#include <QStatusBar>
 #include <ctime>
 #include <functional>
 #include "app/BirthdayEditDlg.h"
@@ -36,12 +34,6 @@ void RemoveEntry(BirthdayList& list, int i)
     if (i < 0 || i >= n) return;
     for (int j = i; j + 1 < n; ++j) list.SetAt(j, list[j + 1]);
     list.SetSize(n - 1);
-}
-
-// Said where the user looks anyway, without a box to close.
-void ShowStatus(CKinfoldView& view, const QString& text)
-{
-    if (auto* frame = qobject_cast<QMainWindow*>(view.window())) frame->statusBar()->showMessage(text, 10000);
 }
 
 class CViewDialogs : public IViewDialogs {
@@ -129,7 +121,8 @@ void CViewDialogs::Import(CKinfoldView& view)
     list.SortByDate();
     view.GetDocument()->SetModifiedFlag(true);
     view.Redraw();
-    ShowStatus(view, ToQt(ImportCountsText(stats)) + QString(" (%1 entries in the list)").arg(list.GetCount()));
+    // Said where the user looks anyway, without a box to close.
+    emit view.statusMessage(ToQt(ImportCountsText(stats)) + QString(" (%1 entries in the list)").arg(list.GetCount()));
 }
 
 void CViewDialogs::ExportCalendar(CKinfoldView& view)
@@ -169,10 +162,10 @@ void CViewDialogs::ExportCalendar(CKinfoldView& view)
     }
     // Said where the user looks anyway, without a box to close; the entries on no day among
     // what was left out.
-    ShowStatus(view, QString("%1 %2 written to %3; %4")
-                         .arg(events.size())
-                         .arg(events.size() == 1 ? "event" : "events")
-                         .arg(path, QString::fromStdString(ExportLeftOutText(left))));
+    emit view.statusMessage(QString("%1 %2 written to %3; %4")
+                                .arg(events.size())
+                                .arg(events.size() == 1 ? "event" : "events")
+                                .arg(path, QString::fromStdString(ExportLeftOutText(left))));
 }
 
 void CViewDialogs::Upcoming(CKinfoldView& view)

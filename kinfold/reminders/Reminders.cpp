@@ -3,13 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include "platform/CTime.h"
+#include "platform/Fnv.h"
 #include "platform/SettingsStore.h"
 
 namespace {
-
-const char* const kWeekdays[7] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
-const char* const kMonths[12] = {"January", "February", "March",     "April",   "May",      "June",
-                                 "July",    "August",   "September", "October", "November", "December"};
 
 std::string Trimmed(const std::string& s)
 {
@@ -166,14 +164,9 @@ void ReminderRecord::ForgetBefore(const GregorianDate& date)
 
 std::string ReminderKey(const BirthdayEntry& e, const GregorianDate& day)
 {
-    // FNV-1a over the kind and the text: the entry's identity, as in the calendar export.
-    uint64_t h = 14695981039346656037ULL;
-    auto add = [&](unsigned char c) {
-        h ^= c;
-        h *= 1099511628211ULL;
-    };
-    add((unsigned char)(e.kind & 0xFF));
-    for (unsigned char c : e.text) add(c);
+    // The kind's low byte and the text: the entry's identity, as in the calendar export.
+    const char kind = (char)(e.kind & 0xFF);
+    const uint64_t h = Fnv1a(e.text, Fnv1a(std::string_view(&kind, 1)));
     char text[40];
     std::snprintf(text, sizeof text, "%08d:%016llx", DateNumber(day), (unsigned long long)h);
     return text;
@@ -206,8 +199,11 @@ std::vector<DueReminder> DueReminders(const BirthdayList& list, const EventRules
 std::string HowFarOff(int daysOff, const CalendarDate& date)
 {
     std::string when = daysOff == 0 ? "today" : daysOff == 1 ? "tomorrow" : "in " + std::to_string(daysOff) + " days";
-    return when + ", " + kWeekdays[(date.Weekday() + 6) % 7] + " " + std::to_string(date.day) + " " +
-           kMonths[(date.month + 11) % 12];
+    CTimeFields f;
+    f.month = date.month;
+    f.day = date.day;
+    f.dayOfWeek = date.Weekday() % 7 + 1;  // 1 Sunday .. 7 Saturday
+    return when + ", " + CTime::Format(f, "%A %#d %B");
 }
 
 std::vector<ReminderMessage> ReminderMessages(const std::vector<DueReminder>& due)

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 #include <tuple>
-#include "../../../platform/tests/RunProgram.h"
+#include "ProgramFolder.h"
 #include "app/CommandLine.h"
 #include "app/KinfoldApp.h"
 #include "birthdays/ImportCommand.h"
@@ -20,19 +20,10 @@ namespace {
 const char* kSmallGedcom =
     "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Ann /Smith/\n1 BIRT\n2 DATE 12 JAN 1950\n0 TRLR\n";
 
-class KinfoldCommandLine : public ::testing::Test {
+class KinfoldCommandLine : public ProgramFolder {
 protected:
-    void SetUp() override
-    {
-        dir = fs::temp_directory_path() /
-              ("kinfold-cli-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    KinfoldCommandLine() : ProgramFolder("kinfold-cli-") {}
 
-    runprogram::Result Run(const std::vector<std::string>& args) { return runprogram::Run(KQ_PROGRAM, args, dir); }
     std::string P(const char* name) const { return (dir / name).string(); }
     std::vector<std::string> Files() const
     {
@@ -45,8 +36,6 @@ protected:
     {
         std::ofstream(P(name), std::ios::binary) << bytes;
     }
-
-    fs::path dir;
 };
 
 // A command line checked against Kinfold's table, as the program checks it.
@@ -157,8 +146,7 @@ TEST_F(KinfoldCommandLine, AddressBooksInAndCalendarsOut)
     EXPECT_FALSE(fs::exists(P("other.kfd")));
 
     // Profile 0's switches as stored: anniversaries on.
-    fs::create_directories(dir / ".config" / "Quorvanth Software");
-    std::ofstream(dir / ".config" / "Quorvanth Software" / "Kinfold.conf") << "[Options]\nMarriage=1\n";
+    StoreSettings("[Options]\nMarriage=1\n");
     runprogram::Result ics = Run({"--export-ics", "cal.ics", "fam.kfd"});
     EXPECT_EQ(ics.status, 0) << ics.err;
     EXPECT_EQ(ics.out, "3 events written to cal.ics (from fam.kfd)\n");

@@ -4,27 +4,17 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-#include "../../../platform/tests/RunProgram.h"
+#include "ProgramFolder.h"
 #include "holidays/CountrySets.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class HolidayCommands : public ::testing::Test {
+class HolidayCommands : public ProgramFolder {
 protected:
-    void SetUp() override
-    {
-        dir = fs::temp_directory_path() /
-              ("kinfold-holidays-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    HolidayCommands() : ProgramFolder("kinfold-holidays-") {}
 
-    runprogram::Result Run(const std::vector<std::string>& args) { return runprogram::Run(KQ_PROGRAM, args, dir); }
     std::vector<std::string> Files() const
     {
         std::vector<std::string> names;
@@ -33,21 +23,6 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
-    fs::path SettingsFile() const { return dir / ".config" / "Quorvanth Software" / "Kinfold.conf"; }
-    void StoreSettings(const std::string& text)
-    {
-        fs::create_directories(SettingsFile().parent_path());
-        std::ofstream(SettingsFile(), std::ios::binary) << text;
-    }
-    std::string SettingsText() const
-    {
-        std::ifstream in(SettingsFile(), std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-
-    fs::path dir;
 };
 
 }  // namespace

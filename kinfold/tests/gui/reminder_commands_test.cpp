@@ -11,22 +11,20 @@
 #include <fstream>
 #include <sstream>
 #include <thread>
-#include "../../../platform/tests/RunProgram.h"
 #include "../TestEntries.h"
+#include "ProgramFolder.h"
 #include "birthdays/ImportCommand.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class ReminderCommands : public ::testing::Test {
+class ReminderCommands : public ProgramFolder {
 protected:
+    ReminderCommands() : ProgramFolder("kinfold-remind-") {}
     void SetUp() override
     {
-        dir = fs::temp_directory_path() / ("kinfold-remind-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir / ".config" / "Quorvanth Software");
+        ProgramFolder::SetUp();
         // Never the user's own bus: without a session of the test's own there is none.
         setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/kinfold-test-bus", 1);
         BirthdayList list;
@@ -39,18 +37,6 @@ protected:
         std::string error;
         ASSERT_TRUE(SaveKfdFile((dir / "fam.kfd").string(), list, error)) << error;
     }
-    void TearDown() override { fs::remove_all(dir); }
-
-    void Settings(const std::string& text) { std::ofstream(dir / ".config" / "Quorvanth Software" / "Kinfold.conf") << text; }
-    std::string StoredSettings() const
-    {
-        std::ifstream in(dir / ".config" / "Quorvanth Software" / "Kinfold.conf");
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    runprogram::Result Run(const std::vector<std::string>& args) { return runprogram::Run(KQ_PROGRAM, args, dir.string()); }
-
     // The runs, one `kinfold --remind --now NOW fam.kfd` each, in one notification session;
     // what dunst showed, oldest first, as "summary | body".
     std::vector<std::string> RemindInSession(const std::vector<std::string>& nows)
@@ -77,8 +63,6 @@ protected:
         }
         return shown;
     }
-
-    fs::path dir;
 };
 
 using Lines = std::vector<std::string>;
@@ -90,7 +74,7 @@ TEST_F(ReminderCommands, UpcomingListsTheDaysAsTheCalendarShowsThem)
     runprogram::Result r = Run({"--upcoming", "7", "--now", "2027-02-26", "fam.kfd"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "2027-02-28 Lea Leap (27)\n2027-03-03 Noyear Ned\n2027-03-05 Bob Jones (27)\n");
-    Settings("[Options]\nIncludeDead=1\n[Recent%20File%20List]\nFile1=" + (dir / "fam.kfd").string() + "\n");
+    StoreSettings("[Options]\nIncludeDead=1\n[Recent%20File%20List]\nFile1=" + (dir / "fam.kfd").string() + "\n");
     r = Run({"--upcoming", "0", "--now", "2027-03-02", "--holidays", "US"});
     EXPECT_EQ(r.out, "2027-03-02 Olga Old (127)\n") << r.err;
     r = Run({"--now", "2027-12-25", "--upcoming", "--holidays", "US"});
@@ -110,7 +94,7 @@ TEST_F(ReminderCommands, UpcomingListsTheDaysAsTheCalendarShowsThem)
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
-    Settings("");
+    StoreSettings("");
     r = Run({"--upcoming"});
     EXPECT_EQ(r.status, 2) << "no document named, none used before";
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
@@ -144,19 +128,19 @@ TEST_F(ReminderCommands, WithoutAServiceTheyArePrintedAndSwitchedOffNothingHappe
     r = Run({"--remind", "--now", "2027-03-05T11:00", "fam.kfd"});
     EXPECT_EQ(r.out, "") << "printed counts as shown";
 
-    Settings("");
+    StoreSettings("");
     r = Run({"--remind"});
     EXPECT_EQ(r.status, 0) << "a new user's timer has nothing to remind of";
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
 
-    Settings("[Reminders]\nEnabled=0\n");
+    StoreSettings("[Reminders]\nEnabled=0\n");
     r = Run({"--remind", "--now", "2027-03-05T10:00", "fam.kfd"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out + r.err, "");
-    EXPECT_EQ(StoredSettings(), "[Reminders]\nEnabled=0\n");
+    EXPECT_EQ(SettingsText(), "[Reminders]\nEnabled=0\n");
     // A damaged section: the defaults, and the document chosen for reminders.
-    Settings("[Reminders]\nEnabled=x\nDays=7;1\nTime=late\nDocument=" + (dir / "fam.kfd").string() + "\nShown=@@\n");
+    StoreSettings("[Reminders]\nEnabled=x\nDays=7;1\nTime=late\nDocument=" + (dir / "fam.kfd").string() + "\nShown=@@\n");
     r = Run({"--remind", "--now", "2027-02-26T09:00"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "Lea Leap (27): in 2 days, Sunday 28 February\nNoyear Ned: in 5 days, Wednesday 3 March\n"
@@ -179,7 +163,7 @@ TEST_F(ReminderCommands, TheExportCarriesTheRemindersAsAlarmsUnlessToldNot)
     };
     EXPECT_EQ(alarms({"--export-ics", "out.ics", "fam.kfd"}), 4 * 3) << "four birthdays (one ends), three lead days";
     EXPECT_EQ(alarms({"--export-ics", "out.ics", "--no-alarms", "fam.kfd"}), 0);
-    Settings("[Reminders]\nEnabled=0\n");
+    StoreSettings("[Reminders]\nEnabled=0\n");
     EXPECT_EQ(alarms({"--export-ics", "out.ics", "fam.kfd"}), 0);
 }
 
@@ -188,7 +172,7 @@ TEST_F(ReminderCommands, TwoRunsAtOnceShowEachReminderOnce)
     // The login entry and the timer at the same moment: the second waits for the first, then
     // finds everything recorded.
     for (int round = 0; round < 3; ++round) {
-        fs::remove(dir / ".config" / "Quorvanth Software" / "Kinfold.conf");
+        fs::remove(SettingsFile());
         runprogram::Result a, b;
         std::thread other([&] { a = Run({"--remind", "--now", "2027-02-26T09:00", "fam.kfd"}); });
         b = Run({"--remind", "--now", "2027-02-26T09:00", "fam.kfd"});

@@ -6,6 +6,7 @@
 #include "birthdays/DateCheck.h"
 #include "birthdays/FileBytes.h"
 #include "platform/CString.h"
+#include "platform/Fnv.h"
 #include "platform/SettingsStore.h"
 #include "reminders/Reminders.h"
 #include "view/core/DisplayOptions.h"
@@ -164,12 +165,7 @@ std::string Serialized(icalcomponent* component)
 
 std::string CalendarEventUid(const BirthdayEntry& e)
 {
-    // FNV-1a over the text: stable across versions and machines.
-    uint64_t h = 14695981039346656037ULL;
-    for (unsigned char c : e.text) {
-        h ^= c;
-        h *= 1099511628211ULL;
-    }
+    const uint64_t h = Fnv1a(e.text);
     const char* word = e.HasKind(BirthdayEntry::Individual) ? "birthday"
                        : e.HasKind(BirthdayEntry::Couple)   ? "anniversary"
                        : e.HasKind(BirthdayEntry::Note)     ? "note"

@@ -57,6 +57,27 @@ std::vector<std::unique_ptr<QTranslator>>& Installed()
     static std::vector<std::unique_ptr<QTranslator>> translators;
     return translators;
 }
+
+// What the translators in Installed() were loaded for, and the application object they were
+// installed in (none while they serve Translate() alone).
+struct LoadedFor {
+    QStringList catalogs, languages;
+    QString language;
+    QCoreApplication* app = nullptr;
+};
+LoadedFor& Loaded()
+{
+    static LoadedFor loaded;
+    return loaded;
+}
+
+void InstallIntoApplication()
+{
+    LoadedFor& loaded = Loaded();
+    if (!QCoreApplication::instance() || loaded.app == QCoreApplication::instance()) return;
+    for (auto& t : Installed()) QCoreApplication::installTranslator(t.get());
+    loaded.app = QCoreApplication::instance();
+}
 }  // namespace
 
 QStringList MessageLanguages(const QProcessEnvironment& env)
@@ -95,6 +116,7 @@ void RemoveTranslations()
     if (QCoreApplication::instance())
         for (auto& t : Installed()) QCoreApplication::removeTranslator(t.get());
     Installed().clear();
+    Loaded() = LoadedFor();
 }
 
 QString Translate(const char* context, const char* text)
@@ -114,6 +136,12 @@ std::string TranslateToLocal(const char* context, const char* text)
 
 QString InstallTranslationsFor(const QStringList& catalogs, const QStringList& languages)
 {
+    // The programs ask before their application object exists (--help) and again after: the
+    // catalogs read the first time are then installed, not read again.
+    if (!Installed().empty() && Loaded().catalogs == catalogs && Loaded().languages == languages) {
+        InstallIntoApplication();
+        return Loaded().language;
+    }
     RemoveTranslations();
     if (catalogs.isEmpty()) return QString();
     const QStringList folders = TranslationFolders();
@@ -121,7 +149,6 @@ QString InstallTranslationsFor(const QStringList& catalogs, const QStringList& l
         for (const QString& folder : in) {
             auto t = std::make_unique<QTranslator>();
             if (t->load(file, folder)) {
-                if (QCoreApplication::instance()) QCoreApplication::installTranslator(t.get());
                 Installed().push_back(std::move(t));
                 return true;
             }
@@ -140,6 +167,10 @@ QString InstallTranslationsFor(const QStringList& catalogs, const QStringList& l
         if (!load("qtbase_" + language, qt) && !load("qtbase_" + language.section('_', 0, 0), qt) &&
             language.startsWith("pt"))
             load("qtbase_pt_BR", qt);
+        Loaded().catalogs = catalogs;
+        Loaded().languages = languages;
+        Loaded().language = language;
+        InstallIntoApplication();
         return language;
     }
     return QString();
