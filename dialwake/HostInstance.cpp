@@ -13,18 +13,9 @@
 #include <cstring>
 #include <thread>
 
-namespace {
+#include "platform/Fnv.h"
 
-// FNV-1a: a short, stable name, not a secret.
-uint64_t Digest(const std::string& text)
-{
-    uint64_t h = 14695981039346656037ull;
-    for (unsigned char c : text) {
-        h ^= c;
-        h *= 1099511628211ull;
-    }
-    return h;
-}
+namespace {
 
 using Clock = std::chrono::steady_clock;
 
@@ -58,7 +49,7 @@ std::string HostInstanceBase(const std::string& restartFile, const std::string& 
 {
     char name[64];
     std::snprintf(name, sizeof name, "dialwake-%u-%016llx", (unsigned)getuid(),
-                  (unsigned long long)Digest(restartFile + '\n' + display + '\n' + wayland));
+                  (unsigned long long)Fnv1a(restartFile + '\n' + display + '\n' + wayland));
     std::string dir = runtimeDir.empty() ? std::string("/tmp") : runtimeDir;
     return dir + '/' + name;
 }

@@ -196,11 +196,15 @@ bool SameFile(const struct stat& a, const struct stat& b)
         && a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
 }
 
-std::shared_ptr<const CString> Remember(const CString& path, CString bytes)
+// `before` is the file's state from before it was read, when it was read: a change made while it
+// was being read then makes the next look read it again rather than trust the bytes.
+std::shared_ptr<const CString> Remember(const CString& path, CString bytes, const struct stat* before = nullptr)
 {
     RestartCache& c = Cache();
     auto shared = std::make_shared<const CString>(std::move(bytes));
-    const bool regular = ::stat(path.c_str(), &c.st) == 0 && S_ISREG(c.st.st_mode);
+    bool regular = false;
+    if (before) c.st = *before, regular = S_ISREG(c.st.st_mode);
+    else regular = ::stat(path.c_str(), &c.st) == 0 && S_ISREG(c.st.st_mode);
     c.path = path;
     c.bytes = regular ? shared : nullptr;
     return shared;
@@ -212,7 +216,8 @@ ReadResult ReadRestartBytes(const CString& path, std::shared_ptr<const CString>&
 {
     shared = std::make_shared<const CString>();
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return ReadResult::Missing;
+    // Only a file that is not there counts as none: any other fault would rewrite it from nothing.
+    if (::stat(path.c_str(), &st) != 0) return errno == ENOENT || errno == ENOTDIR ? ReadResult::Missing : ReadResult::Failed;
     const RestartCache& cache = Cache();
     if (cache.bytes && cache.path == path && SameFile(cache.st, st)) {
         shared = cache.bytes;
@@ -228,7 +233,7 @@ ReadResult ReadRestartBytes(const CString& path, std::shared_ptr<const CString>&
         if (n < (int)sizeof block) break;
     }
     if (reader.Failed()) return ReadResult::Failed;
-    shared = Remember(path, std::move(bytes));
+    shared = Remember(path, std::move(bytes), &st);
     return ReadResult::Read;
 }
 

@@ -121,7 +121,9 @@ std::string TzDataFolder()
     return dir && *dir ? std::string(dir) : std::string("/usr/share/zoneinfo");
 }
 
-std::string SystemZoneName()
+namespace {
+
+std::string NamedZone()
 {
     if (const char* tz = std::getenv("TZ")) {
         std::string name = *tz == ':' ? tz + 1 : tz;
@@ -138,6 +140,17 @@ std::string SystemZoneName()
     std::string name = ReadFile("/etc/timezone");
     while (!name.empty() && std::isspace((unsigned char)name.back())) name.pop_back();
     return LooksLikeZoneName(name) ? name : std::string();
+}
+
+}  // namespace
+
+std::string SystemZoneName()
+{
+    // The folder's "posix/" and "right/" copies hold the same zones under the same names.
+    std::string name = NamedZone();
+    for (const char* copy : {"posix/", "right/"})
+        if (name.rfind(copy, 0) == 0) return name.substr(std::char_traits<char>::length(copy));
+    return name;
 }
 
 bool SystemZoneLongitude(double& longitudeEast)

@@ -7,22 +7,9 @@
 #include <string>
 #include "core/Countdown.h"
 #include "platform/CTime.h"
+#include "TestTime.h"
 
 namespace {
-
-// A clock stopped at one instant, in a zone given as a function of the UTC moment.
-class FakeTime : public ITimeSource {
-public:
-    int64_t nowMs = 0;
-    std::function<long(int64_t)> zone = [](int64_t) { return 0L; };
-    int64_t NowUtcMs() const override { return nowMs; }
-    long UtcOffsetAt(int64_t utc) const override { return zone(utc); }
-};
-
-int64_t Utc(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
-{
-    return CTime::FromUtc(y, mo, d, h, mi, s).GetTime();
-}
 
 // New York around 2026: daylight saving from 8 March 07:00 UTC to 1 November 06:00 UTC.
 long NewYork(int64_t utc)

@@ -17,31 +17,11 @@
 #include "platform/CTime.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
+#include "TestTime.h"
 
 namespace {
 
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "frame_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        auto* a = new QApplication(argc, argv);
-        static QTemporaryDir dir;
-        PlatformSetApplication("Markwheel");
-        PlatformSetSettingsFolder(dir.path());
-        return a;
-    }();
-    return *app;
-}
-
-class FakeTime : public ITimeSource {
-public:
-    int64_t nowMs = CTime::FromUtc(2026, 12, 9, 10).GetTime() * 1000;
-    int64_t NowUtcMs() const override { return nowMs; }
-    long UtcOffsetAt(int64_t) const override { return 0; }
-};
+const int64_t kNowMs = Utc(2026, 12, 9, 10) * 1000;
 
 QByteArray Bytes(const MarkwheelData& d, bool withMode = true)
 {
@@ -95,10 +75,10 @@ protected:
         }
     };
 
-    QApplication& app = App();
+    QApplication& app = MarkwheelTestApp();
     QTemporaryDir dir;
     MemorySettingsStore store;
-    FakeTime time;
+    FakeTime time{kNowMs};
     CMarkwheelDoc doc{&time};
     CMainFrame frame{&doc};
     std::vector<CString> messages;
@@ -323,7 +303,7 @@ TEST_F(Frame, AboutBox)
 
 TEST(FontFitter, RememberedFontAlwaysMatchesAFreshFit)
 {
-    App();
+    MarkwheelTestApp();
     CFontFitter fit;
     const std::vector<int>& sizes = CFontFitter::Sizes();
     EXPECT_EQ(sizes.front(), 4800);
@@ -344,7 +324,7 @@ TEST(FontFitter, RememberedFontAlwaysMatchesAFreshFit)
 
 TEST(FontFitter, SteadyTextsCostTwoMeasurementsAPaint)
 {
-    App();
+    MarkwheelTestApp();
     CFontFitter fit;
     fit.Fit("1:23:45.6", {800, 600});
     int before = fit.Measurements();
@@ -354,8 +334,8 @@ TEST(FontFitter, SteadyTextsCostTwoMeasurementsAPaint)
 
 TEST(View, TicksRepaintOnlyWhatChangedAndMatchAWholePaint)
 {
-    App();
-    FakeTime time;
+    MarkwheelTestApp();
+    FakeTime time{kNowMs};
     CMarkwheelDoc doc(&time);   // counting down to next New Year
     time.nowMs += 300;   // so that the next tenths change one digit
     CMarkwheelView view(&doc), fresh(&doc);

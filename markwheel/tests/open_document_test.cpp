@@ -21,14 +21,9 @@
 #include "platform/CTime.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
+#include "TestTime.h"
 
 namespace {
-
-class FixedTime : public ITimeSource {
-public:
-    int64_t NowUtcMs() const override { return CTime::FromUtc(2026, 12, 9, 10).GetTime() * 1000; }
-    long UtcOffsetAt(int64_t) const override { return 0; }
-};
 
 QString SaveTarget(const QString& path, const char* title, int year)
 {
@@ -86,7 +81,7 @@ protected:
 
     QTemporaryDir dir;
     MemorySettingsStore store;
-    FixedTime time;
+    FakeTime time{Utc(2026, 12, 9, 10) * 1000};
     std::vector<CString> messages;
     int answer = IDNO;
 };

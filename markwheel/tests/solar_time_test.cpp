@@ -10,6 +10,7 @@
 #include "core/Countdown.h"
 #include "core/SolarTime.h"
 #include "platform/CTime.h"
+#include "TestTime.h"
 
 namespace fs = std::filesystem;
 
@@ -26,11 +27,6 @@ const char kZone1970[] =
     "XX\t+9999+99999\tEtc/Broken\n";
 // zone.tab keeps the zones that zone1970.tab folds into others.
 const char kZoneTab[] = "NO\t+5955+01045\tEurope/Oslo\n";
-
-int64_t Utc(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
-{
-    return CTime::FromUtc(y, mo, d, h, mi, s).GetTime();
-}
 
 // The equation of time in minutes after the NOAA solar calculator's series (eccentricity and
 // obliquity as polynomials in Julian centuries), a different model from the program's.
@@ -57,19 +53,6 @@ int ShownSeconds(const CString& text)
     EXPECT_EQ(std::sscanf(text.c_str(), "%d:%d:%d %2s solar", &h, &m, &s, half), 4) << text;
     return (h % 12 + (half[0] == 'P' ? 12 : 0)) * 3600 + m * 60 + s;
 }
-
-class At : public ITimeSource {
-public:
-    double east = 0;
-    bool known = true;
-    int64_t NowUtcMs() const override { return 0; }
-    long UtcOffsetAt(int64_t) const override { return 0; }
-    bool ZoneLongitude(double& e) const override
-    {
-        e = east;
-        return known;
-    }
-};
 
 // The test's zone folder as TZDIR, and TZ as the test sets it; both restored afterwards.
 class SystemZone : public ::testing::Test {
@@ -110,6 +93,8 @@ TEST_F(SystemZone, LongitudeOfTheZonesPrincipalCity)
     EXPECT_NEAR(east, -(74 + 0 / 60.0 + 23 / 3600.0), 1e-9);
     ASSERT_TRUE(Longitude((dir / "Pacific/Auckland").string(), east));   // a path into the folder
     EXPECT_NEAR(east, 174 + 46 / 60.0, 1e-9);
+    ASSERT_TRUE(Longitude((dir / "right/Pacific/Auckland").string(), east));   // the folder's copies
+    EXPECT_NEAR(east, 174 + 46 / 60.0, 1e-9);
     ASSERT_TRUE(Longitude("Europe/Oslo", east));   // only in zone.tab
     EXPECT_NEAR(east, 10 + 45 / 60.0, 1e-9);
     for (const char* unknown : {"Asia/Nowhere", "Europe/Par", "CET-1CEST", "Etc/Broken", "", "../etc/passwd"})
@@ -125,7 +110,8 @@ TEST(SolarTime, WithinAMinuteOfAnIndependentModel)
 
     MarkwheelData d;
     d.mode = modeSolarTime;
-    At place;
+    FakeTime place;
+    place.known = true;
     int worst = 0;
     for (double east : {2 + 20 / 60.0, -(74 + 23 / 3600.0), 174 + 46 / 60.0, 88 + 22 / 60.0}) {
         place.east = east;

@@ -7,30 +7,15 @@
 #include "TargetDlg.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
+#include "TestTime.h"
 
 namespace {
-
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "target_dialog_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        auto* a = new QApplication(argc, argv);
-        static QTemporaryDir dir;
-        PlatformSetApplication("Markwheel");
-        PlatformSetSettingsFolder(dir.path());
-        return a;
-    }();
-    return *app;
-}
 
 class TargetDialog : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        App();
+        MarkwheelTestApp();
         SetMessageBoxAnswerer([this](const MessageBoxRequest& r) {
             messages.push_back(r.text);
             return IDOK;
@@ -69,7 +54,7 @@ protected:
         return dlg.result() == QDialog::Accepted;
     }
 
-    QApplication& app = App();   // before any widget
+    QApplication& app = MarkwheelTestApp();   // before any widget
     CSetTargetDlg dlg;
     std::vector<CString> messages;
 };

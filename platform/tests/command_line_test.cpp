@@ -74,4 +74,11 @@ TEST(CommandArgs, UsageHasOneAlignedLinePerOption)
               "  --print OUT.pdf  Print to a file\n"
               "  --list           List things\n"
               "  --year YEAR      First year (with --print or --list)\n");
+    // A translated "usage:" lines up by the columns it takes, not by its bytes.
+    static const char* word;
+    auto translate = [](const char* t) { return std::string(t) == "usage:" ? std::string(word) : std::string(t); };
+    word = "použití:";
+    EXPECT_EQ(CommandUsage(usage, {}, translate), "použití: prog [FILE]\n         prog --print OUT.pdf\n");
+    word = "使い方:";
+    EXPECT_EQ(CommandUsage(usage, {}, translate), "使い方: prog [FILE]\n        prog --print OUT.pdf\n");
 }

@@ -25,6 +25,24 @@ bool AnyGiven(const CommandArgs& args, std::string_view with)
     return false;
 }
 
+// The columns a terminal gives UTF-8 text: one a character, two for the wide East Asian ones.
+size_t Columns(std::string_view text)
+{
+    size_t columns = 0;
+    for (size_t i = 0; i < text.size();) {
+        const unsigned char lead = (unsigned char)text[i];
+        const size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (size_t k = 1; k < length && i + k < text.size(); ++k) c = (c << 6) | ((unsigned char)text[i + k] & 0x3F);
+        const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) ||
+                          (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) ||
+                          c >= 0x20000;
+        columns += wide ? 2 : 1;
+        i += length;
+    }
+    return columns;
+}
+
 std::string WithText(std::string_view with)
 {
     std::string text;
@@ -138,7 +156,7 @@ std::string CommandUsage(std::span<const std::string_view> usageLines, std::span
     std::string text;
     const std::string usage = say(QT_TRANSLATE_NOOP("CommandLine", "usage:")) + " ";
     for (size_t i = 0; i < usageLines.size(); ++i) {
-        text += i == 0 ? usage : std::string(usage.size(), ' ');
+        text += i == 0 ? usage : std::string(Columns(usage), ' ');
         text.append(usageLines[i]);
         text += '\n';
     }
