@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <set>
-#include "sync/Fnv.h"
+#include "platform/Fnv.h"
 
 namespace {
 
@@ -70,13 +70,13 @@ std::vector<CalendarResource> SplitCalendar(std::string_view ics)
         }
         CalendarResource r;
         r.body = head;
-        uint64_t h = Fnv(kFnvStart, head);
+        uint64_t h = Fnv1a(head);
         bool stamp = false;
         for (; i < lines.size(); ++i) {
             std::string_view line = lines[i];
             r.body.append(line).append("\r\n");
             if (!Continues(line)) stamp = Starts(line, "DTSTAMP");
-            if (!stamp) h = Fnv(Fnv(h, line), "\n");
+            if (!stamp) h = Fnv1a("\n", Fnv1a(line, h));
             if (Starts(line, "UID")) {
                 r.uid = std::string(line.substr(line.find(':') + 1));
                 for (size_t k = i + 1; k < lines.size() && Continues(lines[k]); ++k) r.uid.append(lines[k].substr(1));

@@ -5,7 +5,7 @@
 #include <unordered_map>
 #include "birthdays/VCardImport.h"
 #include "birthdays/VCardReader.h"
-#include "sync/Fnv.h"
+#include "platform/Fnv.h"
 
 namespace {
 
@@ -50,8 +50,8 @@ uint64_t TiesHash(const BirthdayList& list, std::string_view book)
     for (const BirthdayEntry& e : list.Entries())
         if (InCollection(e.tie.href, book)) pairs.push_back(e.tie.href + '\t' + e.tie.etag);
     std::sort(pairs.begin(), pairs.end());
-    uint64_t h = kFnvStart;
-    for (const std::string& p : pairs) h = Fnv(Fnv(h, p), "\n");
+    uint64_t h = kFnvOffsetBasis;
+    for (const std::string& p : pairs) h = Fnv1a("\n", Fnv1a(p, h));
     return h;
 }
 
