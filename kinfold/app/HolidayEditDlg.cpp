@@ -59,7 +59,8 @@ CHolidayEditDlg::CHolidayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
     for (int k = 0; k < kRuleButtons; ++k) {
         m_ctlKind[k] = new QRadioButton(tr(labels[k]), kinds);
         group->addButton(m_ctlKind[k], k);
-        kindsLayout->addWidget(m_ctlKind[k], k % 5, k / 5);
+        // One column: side by side, the longer rules made the dialog wider than a small screen.
+        kindsLayout->addWidget(m_ctlKind[k], k, 0);
     }
     SetToolTip(m_ctlKind[0], tr("Legale definition."));
     SetToolTip(m_ctlKind[3], tr("Good Friday -2, Easter Monday 1, Ascension 39, Whit Monday 50."));
