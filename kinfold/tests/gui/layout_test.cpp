@@ -20,6 +20,7 @@
 #include "app/EditDateDlg.h"
 #include "app/HolidayEditDlg.h"
 #include "app/HolidayListDlg.h"
+#include "app/OptionsPages.h"
 #include "app/OptionsSheet.h"
 #include "app/PleaseChooseDlg.h"
 #include "app/ReminderDialogs.h"
@@ -97,6 +98,7 @@ const std::vector<std::pair<const char*, Maker>>& Dialogs()
         {"entry editor", [](Fixture&) { return new CBirthdayEditDlg; }},
         {"names list", [](Fixture& f) { return new CBirthdayNamesDlg(&f.doc); }},
         {"options", [](Fixture&) { return new COptions("Options", nullptr, 0); }},
+        {"font", [](Fixture&) { return new CFontColorDlg("Font", DisplayFont{}); }},
         {"date", [](Fixture&) { return new CEditDateDlg; }},
         {"year", [](Fixture&) { return new CYearDlg; }},
         {"two dates", [](Fixture&) {
@@ -130,7 +132,11 @@ const std::vector<std::pair<const char*, Maker>>& Dialogs()
              d->OnInitDialog();
              return d;
          }},
-        {"alarm ringing", [](Fixture&) { return new CAlarmRing(nullptr, "Alarm", "Time to leave for the station"); }},
+        {"alarm ringing", [](Fixture&) {
+             return new CAlarmRing(nullptr, "Alarm",
+                                   "Time to leave for the station: the train goes at a quarter past, take the "
+                                   "tickets, the keys for the neighbours and the charger still in the kitchen.");
+         }},
         {"countdown target", [](Fixture&) { return new CSetTargetDlg; }},
     };
     return dialogs;
