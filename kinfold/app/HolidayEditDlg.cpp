@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 #include <climits>
 #include "platform/CTime.h"
@@ -100,7 +102,13 @@ CHolidayEditDlg::CHolidayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
     grid->addWidget(m_ctlWeekday, 1, 2);
     grid->addWidget(new QLabel(tr("Day"), this), 0, 3);
     grid->addWidget(m_ctlDay, 1, 3);
-    m_ctlDay->setMaximumWidth(60);
+    // As narrow as a day number, in the dialog's font rather than a size in pixels.
+    QStyleOptionFrame frame;
+    frame.initFrom(m_ctlDay);
+    frame.lineWidth = m_ctlDay->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, m_ctlDay);
+    const QSize digits(m_ctlDay->fontMetrics().horizontalAdvance(QStringLiteral("0000")), m_ctlDay->fontMetrics().height());
+    m_ctlDay->setMaximumWidth(
+        m_ctlDay->style()->sizeFromContents(QStyle::CT_LineEdit, &frame, digits, m_ctlDay).width());
     body->addLayout(grid);
 
     auto* more = new QGridLayout;
