@@ -43,6 +43,8 @@ TEST(CityNames, GermanCitiesAndCountries)
         EXPECT_EQ(de->Shown("Zurich, Switzerland"), "Zürich, Schweiz");
     }
     auto de = CCityNames::For("de_DE");
+    // Accents the locale writes, though English writes them too.
+    EXPECT_EQ(de->Shown("Sao Paulo, Brazil"), "São Paulo, Brasilien");
     // A city that is not its zone's own keeps its name; its country is still the locale's.
     EXPECT_EQ(de->Shown("Graz, Austria"), "Graz, Österreich");
     EXPECT_EQ(de->Shown("Vienna, Germany"), "Vienna, Deutschland");

@@ -159,8 +159,8 @@ public:
         m_names.reset(icu::TimeZoneNames::createInstance(m_locale, status));
         if (U_FAILURE(status)) m_names.reset();
         status = U_ZERO_ERROR;
-        m_english.reset(icu::TimeZoneNames::createInstance(icu::Locale::getEnglish(), status));
-        if (U_FAILURE(status)) m_english.reset();
+        m_root.reset(icu::TimeZoneNames::createInstance(icu::Locale::getRoot(), status));
+        if (U_FAILURE(status)) m_root.reset();
     }
 
     CString Shown(const CString& name) const override
@@ -183,11 +183,12 @@ public:
     }
 
 private:
-    // The locale's name for a city that names its zone; a name the locale only has from the
-    // zone's identifier or from English is no translation, and the table's own spelling stays.
+    // The locale's name for a city that names its zone. A locale without a name of its own gets
+    // one made from CLDR's identifier ("Calcutta" of Asia/Calcutta): no translation, so the
+    // table's own spelling stays.
     CString LocalCity(const CString& city, const CString& code) const
     {
-        if (!m_names || !m_english) return city;
+        if (!m_names || !m_root) return city;
         CString key = city;
         for (char& c : key) c = Lower(c);
         const auto& zones = ZonesByCity();
@@ -198,29 +199,27 @@ private:
         UErrorCode status = U_ZERO_ERROR;
         icu::TimeZone::getCanonicalID(found->second, canonical, status);
         if (U_FAILURE(status) || canonical.isEmpty()) return city;
-        icu::UnicodeString local, english;
+        icu::UnicodeString local, root;
         m_names->getExemplarLocationName(canonical, local);
-        m_english->getExemplarLocationName(canonical, english);
-        if (local.isEmpty() || local == english) return city;
+        m_root->getExemplarLocationName(canonical, root);
+        if (local.isEmpty() || local == root) return city;
         return WithoutSoftHyphens(Utf8(local));
     }
 
     CString LocalCountry(const CString& country, const CString& code) const
     {
         const icu::Locale region("", code.c_str());
-        icu::UnicodeString local, english;
+        icu::UnicodeString local;
         region.getDisplayCountry(m_locale, local);
-        region.getDisplayCountry(icu::Locale::getEnglish(), english);
         // Without a name of its own ICU gives the code back.
-        if (local.isEmpty() || local == english || local == icu::UnicodeString(code.c_str(), -1, US_INV))
-            return country;
+        if (local.isEmpty() || local == icu::UnicodeString(code.c_str(), -1, US_INV)) return country;
         return WithoutSoftHyphens(Utf8(local));
     }
 
     icu::Locale m_locale;
     std::unique_ptr<icu::Collator> m_collator;
     std::unique_ptr<icu::TimeZoneNames> m_names;
-    std::unique_ptr<icu::TimeZoneNames> m_english;
+    std::unique_ptr<icu::TimeZoneNames> m_root;
 };
 
 }  // namespace
