@@ -977,6 +977,10 @@ TEST_F(ClockTest, EnglishRestartLinesAreFoundUnderGerman)
     c->Setup();
     EXPECT_EQ(c->GetName(), "Tokyo, Japan");
     EXPECT_EQ(c->GetFace(), 3);
+    // The clock too names its city in German.
+    EXPECT_EQ(c->GetShownName(), "Tokio, Japan");
+    EXPECT_EQ(c->GetTitleText().substr(0, 5), "Tokio");
+    EXPECT_EQ(c->GetTipText().substr(0, 13), "Tokio, Japan:");
     // Still one line, the clock's own, under its English name.
     std::vector<CString> lines = Lines();
     ASSERT_EQ(lines.size(), 1u);
