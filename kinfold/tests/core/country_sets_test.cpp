@@ -147,6 +147,20 @@ const YearDays kYearDays[] = {
     {"AU-WA", 2025, "01-01 01-26 01-27 03-03 04-18 04-20 04-21 04-25 06-02 09-29 12-25 12-26"},
     {"AU-ACT", 2025, "01-01 01-26 01-27 03-10 04-18 04-19 04-20 04-21 04-25 06-02 06-09 10-06 12-25 12-26"},
     {"AU-ACT", 2007, "01-01 01-26 03-19 04-06 04-07 04-09 04-25 06-11 10-01 12-25 12-26"},
+    // Swiss cantons, each law's own days after the four of every canton: Geneva's Jeûne on the
+    // Thursday after Sunday 7 September, Vaud's Monday after the third Sunday of September;
+    // Neuchâtel keeps 2 January 2023 as New Year's Day was a Sunday, and no Easter Monday; the
+    // Näfelser Fahrt of 2023 a week after Maundy Thursday 6 April.
+    {"CH-ZH", 2025, "01-01 04-18 04-21 05-01 05-29 06-09 08-01 12-25 12-26"},
+    {"CH-GE", 2025, "01-01 04-18 04-21 05-29 06-09 08-01 09-11 12-25 12-31"},
+    {"CH-VD", 2025, "01-01 01-02 04-18 04-21 05-29 06-09 08-01 09-22 12-25"},
+    {"CH-NE", 2023, "01-01 01-02 03-01 04-07 05-01 05-18 08-01 12-25"},
+    {"CH-NE", 2022, "01-01 03-01 04-15 05-01 05-26 08-01 12-25 12-26"},
+    {"CH-GL", 2023, "01-01 01-02 04-07 04-10 04-13 05-18 05-29 08-01 11-01 12-25 12-26"},
+    {"CH-GL", 2022, "01-01 01-02 04-07 04-15 04-18 05-26 06-06 08-01 11-01 12-25 12-26"},
+    {"CH-TI", 2025, "01-01 01-06 03-19 04-21 05-01 05-29 06-09 06-19 06-29 08-01 08-15 11-01 12-08 12-25 12-26"},
+    {"CH-JU", 2025, "01-01 01-02 04-18 04-21 05-01 05-29 06-09 06-19 06-23 08-01 08-15 11-01 12-25"},
+    {"CH-VS", 2026, "01-01 03-19 05-14 06-04 08-01 08-15 11-01 12-08 12-25"},
     {"AU-NT", 2025, "01-01 01-26 01-27 04-18 04-19 04-21 04-25 05-05 06-09 08-04 12-25 12-26"},
     {"DE-BW", 2025, "01-01 01-06 04-18 04-21 05-01 05-29 06-09 06-19 10-03 11-01 12-25 12-26"},
     {"DE-HB", 2025, "01-01 04-18 04-21 05-01 05-29 06-09 10-03 10-31 12-25 12-26"},
@@ -244,6 +258,9 @@ const NamedDay kNamedDays[] = {
     {"GR", 2027, 5, 1, "Πρωτομαγιά"},
     {"GR", 2027, 6, 21, "Αγίου Πνεύματος"},
     {"GR", 2026, 4, 13, "Δευτέρα του Πάσχα"},
+    {"CH-GE", 2025, 1, 1, "Nouvel An"},  // the four federal days under the canton's own names
+    {"CH-TI", 2025, 8, 1, "Festa nazionale"},
+    {"CH-BE", 2025, 1, 2, "Berchtoldstag"},
 };
 
 }  // namespace
@@ -255,6 +272,9 @@ TEST(CountrySets, OfferedInOrderUnderTheirCodes) {
     EXPECT_EQ(codes.rfind("US CA ", 0), 0u);
     EXPECT_NE(codes.find(" GB GB-SCT GB-NIR IE "), std::string::npos);
     EXPECT_NE(codes.find(" DE DE-BB DE-BE DE-BW DE-BY "), std::string::npos);
+    // Regions kept in a source file of their own still follow their country.
+    EXPECT_NE(codes.find(" CH CH-BE "), std::string::npos);
+    EXPECT_NE(codes.find(" CH-ZH LU "), std::string::npos);
 }
 
 TEST(CountrySets, EveryLineIsARuleThatSurvivesTheSettingsStore) {

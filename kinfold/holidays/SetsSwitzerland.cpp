@@ -1,0 +1,226 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Swiss cantons. Each canton names its own public holidays (up to eight of them kept as Sundays
+// under the Arbeitsgesetz art. 20a, others as public rest days); a canton's set is the four days
+// every canton keeps (the CH set) and its own. Easter Sunday, Whit Sunday and the Federal Fast, on
+// Sundays anyway, are left out. French- and Italian-speaking cantons name the four in their
+// language. The cantons not here yet (AG, AI, AR, FR, GR, NW, OW, SH, SO, SZ, UR, ZG) wait for their
+// laws to be checked.
+#include "holidays/CountrySetData.h"
+
+namespace {
+// The four days of the CH set, by the names its lines carry.
+const std::vector<const char*> kFederalFour = {"Neujahrstag", "Auffahrt", "Bundesfeiertag", "Weihnachtstag"};
+}  // namespace
+
+std::vector<CountrySet> SwitzerlandSets() {
+    return {
+        // Bern: Gesetz über die Ruhe an öffentlichen Feiertagen (BSG 555.1) Art. 2.
+        {"CH-BE", "Switzerland, Bern", {
+            "00102Berchtoldstag",
+            "3-02Karfreitag",
+            "3+01Ostermontag",
+            "3+50Pfingstmontag",
+            "01226Stephanstag",
+        }, "CH"},
+        // Basel-Landschaft: Gesetz über die öffentlichen Ruhetage (1968); the law's text not read
+        // here, the days as published holiday calendars list them. Corpus Christi, the Assumption and All
+        // Saints, which its municipalities may keep as local days, are left out.
+        {"CH-BL", "Switzerland, Basel-Landschaft", {
+            "3-02Karfreitag",
+            "3+01Ostermontag",
+            "00501Tag der Arbeit",
+            "3+50Pfingstmontag",
+            "01226Stephanstag",
+        }, "CH"},
+        // Basel-Stadt: the canton's list of its nine legal holidays (bs.ch, Feiertage im Kanton
+        // Basel-Stadt).
+        {"CH-BS", "Switzerland, Basel-Stadt", {
+            "3-02Karfreitag",
+            "3+01Ostermontag",
+            "00501Tag der Arbeit",
+            "3+50Pfingstmontag",
+            "01226Stephanstag",
+        }, "CH"},
+        // Geneva: Loi sur les jours fériés (J 1 45) art. 1 (the Jeûne genevois on the Thursday after
+        // the first Sunday of September; 31 December for the Restoration of the Republic).
+        {"CH-GE", "Switzerland, Geneva", {
+            "00101Nouvel An",
+            "3+39Ascension",
+            "Y19940000" "00801Fête nationale",
+            "01225Noël",
+            "3-02Vendredi saint",
+            "3+01Lundi de Pâques",
+            "3+50Lundi de Pentecôte",
+            "709054Jeûne genevois",
+            "01231Restauration de la République",
+        }, "CH", kFederalFour},
+        // Glarus: the law's text not read here, the days as published holiday calendars list them;
+        // the Näfelser Fahrt on the first Thursday of April, a week later when that is Maundy
+        // Thursday (the government's yearly notice).
+        {"CH-GL", "Switzerland, Glarus", {
+            "00102Berchtoldstag",
+            "10414Näfelser Fahrt",
+            "F19770407Näfelser Fahrt", "919770414Näfelser Fahrt",
+            "F19800403Näfelser Fahrt", "919800410Näfelser Fahrt",
+            "F19850404Näfelser Fahrt", "919850411Näfelser Fahrt",
+            "F19960404Näfelser Fahrt", "919960411Näfelser Fahrt",
+            "F19990401Näfelser Fahrt", "919990408Näfelser Fahrt",
+            "F20070405Näfelser Fahrt", "920070412Näfelser Fahrt",
+            "F20100401Näfelser Fahrt", "920100408Näfelser Fahrt",
+            "F20120405Näfelser Fahrt", "920120412Näfelser Fahrt",
+            "F20150402Näfelser Fahrt", "920150409Näfelser Fahrt",
+            "F20210401Näfelser Fahrt", "920210408Näfelser Fahrt",
+            "F20230406Näfelser Fahrt", "920230413Näfelser Fahrt",
+            "F20260402Näfelser Fahrt", "920260409Näfelser Fahrt",
+            "F20340406Näfelser Fahrt", "920340413Näfelser Fahrt",
+            "F20370402Näfelser Fahrt", "920370409Näfelser Fahrt",
+            "F20390407Näfelser Fahrt", "920390414Näfelser Fahrt",
+            "F20420403Näfelser Fahrt", "920420410Näfelser Fahrt",
+            "F20450406Näfelser Fahrt", "920450413Näfelser Fahrt",
+            "F20480402Näfelser Fahrt", "920480409Näfelser Fahrt",
+            "F20500407Näfelser Fahrt", "920500414Näfelser Fahrt",
+            "F20530403Näfelser Fahrt", "920530410Näfelser Fahrt",
+            "F20610407Näfelser Fahrt", "920610414Näfelser Fahrt",
+            "F20640403Näfelser Fahrt", "920640410Näfelser Fahrt",
+            "F20720407Näfelser Fahrt", "920720414Näfelser Fahrt",
+            "F20750404Näfelser Fahrt", "920750411Näfelser Fahrt",
+            "F20800404Näfelser Fahrt", "920800411Näfelser Fahrt",
+            "F20830401Näfelser Fahrt", "920830408Näfelser Fahrt",
+            "F20910405Näfelser Fahrt", "920910412Näfelser Fahrt",
+            "F20940401Näfelser Fahrt", "920940408Näfelser Fahrt",
+            "3-02Karfreitag",
+            "3+01Ostermontag",
+            "3+50Pfingstmontag",
+            "01101Allerheiligen",
+            "01226Stephanstag",
+        }, "CH"},
+        // Jura: Loi sur les jours fériés officiels et le repos dominical du 31 août 2022 art. 3 (the
+        // 23 June of the 1974 plebiscite kept from the canton's first year, 1979).
+        {"CH-JU", "Switzerland, Jura", {
+            "00101Nouvel An",
+            "3+39Ascension",
+            "Y19940000" "00801Fête nationale",
+            "01225Noël",
+            "00102Lendemain du Nouvel An",
+            "3-02Vendredi saint",
+            "3+01Lundi de Pâques",
+            "00501Fête du travail",
+            "3+50Lundi de Pentecôte",
+            "3+60Fête-Dieu",
+            "Y19790000" "00623Commémoration du plébiscite",
+            "00815Assomption",
+            "01101Toussaint",
+        }, "CH", kFederalFour},
+        // Lucerne: Ruhetags- und Ladenschlussgesetz (SRL 855) § 1a. Only the first part of its list
+        // was read here (up to Mariä Empfängnis); Easter Monday, Whit Monday and St Stephen's Day,
+        // which published calendars list for the canton, are not checked against § 1a.
+        {"CH-LU", "Switzerland, Lucerne", {
+            "3-02Karfreitag",
+            "3+01Ostermontag",
+            "3+50Pfingstmontag",
+            "3+60Fronleichnam",
+            "00815Mariä Himmelfahrt",
+            "01101Allerheiligen",
+            "01208Mariä Empfängnis",
+            "01226Stephanstag",
+        }, "CH"},
+        // Neuchâtel: Loi sur les jours de repos (RSN 941.02) art. 3 (1 March for the founding of the
+        // Republic; 2 January and 26 December only when New Year's Day and Christmas Day fall on a
+        // Sunday, given here year by year to 2100). Easter Monday and Whit Monday are no holidays
+        // under that law. Corpus Christi, kept in two of its municipalities, is left out.
+        {"CH-NE", "Switzerland, Neuchâtel", {
+            "00101Nouvel An",
+            "3+39Ascension",
+            "Y19940000" "00801Fête nationale",
+            "01225Noël",
+            "00301Instauration de la République",
+            "3-02Vendredi saint",
+            "00501Fête du travail",
+            "919780102Lendemain du Nouvel An", "919840102Lendemain du Nouvel An", "919890102Lendemain du Nouvel An",
+            "919950102Lendemain du Nouvel An", "920060102Lendemain du Nouvel An", "920120102Lendemain du Nouvel An",
+            "920170102Lendemain du Nouvel An", "920230102Lendemain du Nouvel An", "920340102Lendemain du Nouvel An",
+            "920400102Lendemain du Nouvel An", "920450102Lendemain du Nouvel An", "920510102Lendemain du Nouvel An",
+            "920620102Lendemain du Nouvel An", "920680102Lendemain du Nouvel An", "920730102Lendemain du Nouvel An",
+            "920790102Lendemain du Nouvel An", "920900102Lendemain du Nouvel An", "920960102Lendemain du Nouvel An",
+            "919771226Lendemain de Noël", "919831226Lendemain de Noël", "919881226Lendemain de Noël",
+            "919941226Lendemain de Noël", "920051226Lendemain de Noël", "920111226Lendemain de Noël",
+            "920161226Lendemain de Noël", "920221226Lendemain de Noël", "920331226Lendemain de Noël",
+            "920391226Lendemain de Noël", "920441226Lendemain de Noël", "920501226Lendemain de Noël",
+            "920611226Lendemain de Noël", "920671226Lendemain de Noël", "920721226Lendemain de Noël",
+            "920781226Lendemain de Noël", "920891226Lendemain de Noël", "920951226Lendemain de Noël",
+        }, "CH", kFederalFour},
+        // St. Gallen: the eight days the government names as the canton's holidays kept as Sundays
+        // (its answer of 2019 to a motion for 19 March), the law's text not read here.
+        {"CH-SG", "Switzerland, St. Gallen", {
+            "3-02Karfreitag",
+            "3+01Ostermontag",
+            "3+50Pfingstmontag",
+            "01101Allerheiligen",
+            "01226Stephanstag",
+        }, "CH"},
+        // Thurgau: Ruhetagsgesetz (RTG, 822.9) § 1.
+        {"CH-TG", "Switzerland, Thurgau", {
+            "00102Berchtoldstag",
+            "3-02Karfreitag",
+            "3+01Ostermontag",
+            "00501Tag der Arbeit",
+            "3+50Pfingstmontag",
+            "01226Stephanstag",
+        }, "CH"},
+        // Ticino: Legge concernente i giorni festivi ufficiali del 15 dicembre 2009 (RL 10.1.1.1.2)
+        // art. 1; Good Friday is no holiday there.
+        {"CH-TI", "Switzerland, Ticino", {
+            "00101Capodanno",
+            "3+39Ascensione",
+            "Y19940000" "00801Festa nazionale",
+            "01225Natale",
+            "00106Epifania",
+            "00319San Giuseppe",
+            "3+01Lunedì di Pasqua",
+            "00501Primo maggio",
+            "3+50Lunedì di Pentecoste",
+            "3+60Corpus Domini",
+            "00629San Pietro e Paolo",
+            "00815Assunzione",
+            "01101Ognissanti",
+            "01208Immacolata",
+            "01226Santo Stefano",
+        }, "CH", kFederalFour},
+        // Vaud: the canton's holidays kept as Sundays (2 January; the Monday after the Federal Fast,
+        // the third Sunday of September), as the employers' federation and consumer press list them;
+        // the law's text not read here. 26 December is no holiday there.
+        {"CH-VD", "Switzerland, Vaud", {
+            "00101Nouvel An",
+            "3+39Ascension",
+            "Y19940000" "00801Fête nationale",
+            "01225Noël",
+            "00102Lendemain du Nouvel An",
+            "3-02Vendredi saint",
+            "3+01Lundi de Pâques",
+            "3+50Lundi de Pentecôte",
+            "709161Lundi du Jeûne fédéral",
+        }, "CH", kFederalFour},
+        // Valais: its eight holidays kept as Sundays, named in French; neither the law's text nor
+        // the canton's own list read here, the days as published municipal calendars list them. Good Friday, Easter Monday, Whit Monday and St Stephen's Day
+        // are no legal holidays there.
+        {"CH-VS", "Switzerland, Valais", {
+            "00101Nouvel An",
+            "3+39Ascension",
+            "Y19940000" "00801Fête nationale",
+            "01225Noël",
+            "00319Saint-Joseph",
+            "3+60Fête-Dieu",
+            "00815Assomption",
+            "01101Toussaint",
+            "01208Immaculée Conception",
+        }, "CH", kFederalFour},
+        // Zurich: Ruhetags- und Ladenöffnungsgesetz (LS 822.4) § 1; 2 January is no holiday there.
+        {"CH-ZH", "Switzerland, Zurich", {
+            "3-02Karfreitag",
+            "3+01Ostermontag",
+            "00501Tag der Arbeit",
+            "3+50Pfingstmontag",
+            "01226Stephanstag",
+        }, "CH"},
+    };
+}
