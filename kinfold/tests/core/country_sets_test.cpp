@@ -161,6 +161,21 @@ const YearDays kYearDays[] = {
     {"CH-TI", 2025, "01-01 01-06 03-19 04-21 05-01 05-29 06-09 06-19 06-29 08-01 08-15 11-01 12-08 12-25 12-26"},
     {"CH-JU", 2025, "01-01 01-02 04-18 04-21 05-01 05-29 06-09 06-19 06-23 08-01 08-15 11-01 12-25"},
     {"CH-VS", 2026, "01-01 03-19 05-14 06-04 08-01 08-15 11-01 12-08 12-25"},
+    // Spanish communities by the 2025 and 2026 decrees (Easter 2025 on 20 April, 2026 on
+    // 5 April, 2027 on 28 March): Andalusia's Monday after Sunday 12 October 2025 and its Mondays
+    // after the Sundays 1 November and 6 December 2026; Madrid in 2027 repeats the last decree's
+    // own day (Sunday 2 May) but no Monday after; the Balearic Islands' day moved to Monday
+    // 2 March 2026; each Canary island's day in the Canary set.
+    {"ES-AN", 2025, "01-01 01-06 02-28 04-17 04-18 05-01 08-15 10-12 10-13 11-01 12-06 12-08 12-25"},
+    {"ES-AN", 2026, "01-01 01-06 02-28 04-02 04-03 05-01 08-15 10-12 11-01 11-02 12-06 12-07 12-08 12-25"},
+    {"ES-CT", 2025, "01-01 01-06 04-18 04-21 05-01 06-24 08-15 09-11 10-12 11-01 12-06 12-08 12-25 12-26"},
+    {"ES-VC", 2025, "01-01 01-06 03-19 04-18 04-21 05-01 08-15 10-09 10-12 11-01 12-06 12-08 12-25"},
+    {"ES-CE", 2025, "01-01 01-06 03-31 04-17 04-18 05-01 06-06 06-13 08-05 08-15 10-12 11-01 12-06 12-08 12-25"},
+    {"ES-CL", 2026, "01-01 01-06 04-02 04-03 04-23 05-01 08-15 10-12 11-01 11-02 12-06 12-07 12-08 12-25"},
+    {"ES-MD", 2027, "01-01 01-06 03-25 03-26 05-01 05-02 08-15 10-12 11-01 12-06 12-08 12-25"},
+    {"ES-IB", 2026, "01-01 01-06 03-02 04-02 04-03 05-01 08-15 10-12 11-01 12-06 12-08 12-25 12-26"},
+    {"ES-CN", 2026, "01-01 01-06 02-02 04-02 04-03 05-01 05-30 08-05 08-15 09-08 09-15 09-18 09-24 10-05 10-12 "
+                    "11-01 11-02 12-06 12-08 12-25"},
     {"AU-NT", 2025, "01-01 01-26 01-27 04-18 04-19 04-21 04-25 05-05 06-09 08-04 12-25 12-26"},
     {"DE-BW", 2025, "01-01 01-06 04-18 04-21 05-01 05-29 06-09 06-19 10-03 11-01 12-25 12-26"},
     {"DE-HB", 2025, "01-01 04-18 04-21 05-01 05-29 06-09 10-03 10-31 12-25 12-26"},
@@ -273,6 +288,7 @@ TEST(CountrySets, OfferedInOrderUnderTheirCodes) {
     EXPECT_NE(codes.find(" GB GB-SCT GB-NIR IE "), std::string::npos);
     EXPECT_NE(codes.find(" DE DE-BB DE-BE DE-BW DE-BY "), std::string::npos);
     // Regions kept in a source file of their own still follow their country.
+    EXPECT_NE(codes.find(" ES ES-AN "), std::string::npos);
     EXPECT_NE(codes.find(" CH CH-BE "), std::string::npos);
     EXPECT_NE(codes.find(" CH-ZH LU "), std::string::npos);
 }
