@@ -112,11 +112,11 @@ std::vector<CountrySet> SwitzerlandSets() {
             "709054Jeûne genevois",
             "01231Restauration de la République",
         }, "CH", kFederalFour},
-        // Glarus: the law's text not read here, the days as published holiday calendars list them;
-        // the Näfelser Fahrt on the first Thursday of April, a week later when that is Maundy
-        // Thursday (the government's yearly notice).
+        // Glarus: Ruhetagsgesetz vom 6. Mai 2012 Art. 2 as the canton lists its days (gl.ch,
+        // Feiertagsregelung; Whit Monday a rest day only; no 2 January); the Näfelser Fahrt on the
+        // first Thursday of April, a week later when that is Maundy Thursday (the government's
+        // yearly notice), given here year by year to 2100.
         {"CH-GL", "Switzerland, Glarus", {
-            "00102Berchtoldstag",
             "10414Näfelser Fahrt",
             "F19770407Näfelser Fahrt", "919770414Näfelser Fahrt",
             "F19800403Näfelser Fahrt", "919800410Näfelser Fahrt",
@@ -295,9 +295,9 @@ std::vector<CountrySet> SwitzerlandSets() {
             "01208Immacolata",
             "01226Santo Stefano",
         }, "CH", kFederalFour},
-        // Vaud: the canton's holidays kept as Sundays (2 January; the Monday after the Federal Fast,
-        // the third Sunday of September), as the employers' federation and consumer press list them;
-        // the law's text not read here. 26 December is no holiday there.
+        // Vaud: the canton's official holidays (vd.ch, Jours fériés officiels; 2 January, and the
+        // Monday after the Federal Fast, the third Sunday of September); the law that makes them
+        // holidays for everyone was not read here. 26 December is no holiday there.
         {"CH-VD", "Switzerland, Vaud", {
             "00101Nouvel An",
             "3+39Ascension",
@@ -309,8 +309,8 @@ std::vector<CountrySet> SwitzerlandSets() {
             "3+50Lundi de Pentecôte",
             "709161Lundi du Jeûne fédéral",
         }, "CH", kFederalFour},
-        // Valais: its eight holidays kept as Sundays, named in French; neither the law's text nor
-        // the canton's own list read here, the days as published municipal calendars list them. Good Friday, Easter Monday, Whit Monday and St Stephen's Day
+        // Valais: its eight holidays kept as Sundays as the canton's portal lists them
+        // (valais4you.ch, Feiertage), named in French; the law's text not read here. Good Friday, Easter Monday, Whit Monday and St Stephen's Day
         // are no legal holidays there.
         {"CH-VS", "Switzerland, Valais", {
             "00101Nouvel An",
