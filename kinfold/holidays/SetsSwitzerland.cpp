@@ -3,8 +3,8 @@
 // under the Arbeitsgesetz art. 20a, others as public rest days); a canton's set is the four days
 // every canton keeps (the CH set) and its own. Easter Sunday, Whit Sunday and the Federal Fast, on
 // Sundays anyway, are left out. French- and Italian-speaking cantons name the four in their
-// language; a day kept only in part of a canton is in its set. Aargau, Schaffhausen and Uri are not
-// here yet: their lists of days were not found to check.
+// language; a day kept only in part of a canton is in its set. Schaffhausen and Uri are not here
+// yet: their lists of days were not found to check.
 #include "holidays/CountrySetData.h"
 
 namespace {
@@ -14,6 +14,42 @@ const std::vector<const char*> kFederalFour = {"Neujahrstag", "Auffahrt", "Bunde
 
 std::vector<CountrySet> SwitzerlandSets() {
     return {
+        // Aargau: Einführungsgesetz zum Arbeitsrecht (SAR 961.200) § 6, district by district (the
+        // Catholic districts keep Corpus Christi, the Assumption, All Saints or the Immaculate
+        // Conception in place of 2 January, Easter Monday, Whit Monday or St Stephen's Day), as a
+        // lawyer's summary of § 6 gives it; the official text was not read here. 2 January and
+        // 26 December are working days when New Year's Day or Christmas falls on a Friday or a
+        // Monday (year by year to 2100).
+        {"CH-AG", "Switzerland, Aargau", {
+            "00102Berchtoldstag",
+            "3-02Karfreitag",
+            "3+01Ostermontag",
+            "3+50Pfingstmontag",
+            "3+60Fronleichnam",
+            "00815Mariä Himmelfahrt",
+            "01101Allerheiligen",
+            "01208Mariä Empfängnis",
+            "01226Stephanstag",
+            "F19701226Stephanstag", "F19710102Berchtoldstag", "F19721226Stephanstag", "F19730102Berchtoldstag",
+            "F19781226Stephanstag", "F19790102Berchtoldstag", "F19811226Stephanstag", "F19820102Berchtoldstag",
+            "F19871226Stephanstag", "F19880102Berchtoldstag", "F19891226Stephanstag", "F19900102Berchtoldstag",
+            "F19921226Stephanstag", "F19930102Berchtoldstag", "F19951226Stephanstag", "F19960102Berchtoldstag",
+            "F19981226Stephanstag", "F19990102Berchtoldstag", "F20001226Stephanstag", "F20010102Berchtoldstag",
+            "F20061226Stephanstag", "F20070102Berchtoldstag", "F20091226Stephanstag", "F20100102Berchtoldstag",
+            "F20151226Stephanstag", "F20160102Berchtoldstag", "F20171226Stephanstag", "F20180102Berchtoldstag",
+            "F20201226Stephanstag", "F20210102Berchtoldstag", "F20231226Stephanstag", "F20240102Berchtoldstag",
+            "F20261226Stephanstag", "F20270102Berchtoldstag", "F20281226Stephanstag", "F20290102Berchtoldstag",
+            "F20341226Stephanstag", "F20350102Berchtoldstag", "F20371226Stephanstag", "F20380102Berchtoldstag",
+            "F20431226Stephanstag", "F20440102Berchtoldstag", "F20451226Stephanstag", "F20460102Berchtoldstag",
+            "F20481226Stephanstag", "F20490102Berchtoldstag", "F20511226Stephanstag", "F20520102Berchtoldstag",
+            "F20541226Stephanstag", "F20550102Berchtoldstag", "F20561226Stephanstag", "F20570102Berchtoldstag",
+            "F20621226Stephanstag", "F20630102Berchtoldstag", "F20651226Stephanstag", "F20660102Berchtoldstag",
+            "F20711226Stephanstag", "F20720102Berchtoldstag", "F20731226Stephanstag", "F20740102Berchtoldstag",
+            "F20761226Stephanstag", "F20770102Berchtoldstag", "F20791226Stephanstag", "F20800102Berchtoldstag",
+            "F20821226Stephanstag", "F20830102Berchtoldstag", "F20841226Stephanstag", "F20850102Berchtoldstag",
+            "F20901226Stephanstag", "F20910102Berchtoldstag", "F20931226Stephanstag", "F20940102Berchtoldstag",
+            "F20991226Stephanstag", "F21000102Berchtoldstag",
+        }, "CH"},
         // Appenzell Innerrhoden: Ruhetagsgesetz (GS 822.200) Art. 2, as the canton lists its days
         // (ai.ch, Feiertage / Ruhetage): St Stephen's Day not when it would make three rest days in a
         // row (Christmas on a Monday, given here year by year to 2100); the Assumption, All Saints,

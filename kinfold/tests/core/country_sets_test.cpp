@@ -161,6 +161,7 @@ const YearDays kYearDays[] = {
     {"CH-TI", 2025, "01-01 01-06 03-19 04-21 05-01 05-29 06-09 06-19 06-29 08-01 08-15 11-01 12-08 12-25 12-26"},
     {"CH-JU", 2025, "01-01 01-02 04-18 04-21 05-01 05-29 06-09 06-19 06-23 08-01 08-15 11-01 12-25"},
     {"CH-VS", 2026, "01-01 03-19 05-14 06-04 08-01 08-15 11-01 12-08 12-25"},
+    {"CH-AG", 2026, "01-01 01-02 04-03 04-06 05-14 05-25 06-04 08-01 08-15 11-01 12-08 12-25"},  // Christmas a Friday
     {"CH-ZG", 2025, "01-01 04-18 05-29 06-19 08-01 08-15 11-01 12-08 12-25"},
     {"CH-OW", 2025, "01-01 04-18 05-29 06-19 08-01 08-15 09-25 11-01 12-08 12-25"},
     {"CH-AI", 2023, "01-01 04-07 04-10 05-18 05-29 06-08 08-01 08-15 09-22 11-01 12-08 12-25"},  // Christmas a Monday
@@ -292,7 +293,7 @@ TEST(CountrySets, OfferedInOrderUnderTheirCodes) {
     EXPECT_NE(codes.find(" DE DE-BB DE-BE DE-BW DE-BY "), std::string::npos);
     // Regions kept in a source file of their own still follow their country.
     EXPECT_NE(codes.find(" ES ES-AN "), std::string::npos);
-    EXPECT_NE(codes.find(" CH CH-AI "), std::string::npos);
+    EXPECT_NE(codes.find(" CH CH-AG CH-AI "), std::string::npos);
     EXPECT_NE(codes.find(" CH-ZH LU "), std::string::npos);
 }
 
