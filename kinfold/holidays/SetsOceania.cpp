@@ -43,9 +43,12 @@ std::vector<CountrySet> OceaniaSets() {
             "11011Labour Day",
         }, "AU"},
         // Northern Territory: Public Holidays Act 1981 (the evenings of 24 and 31 December,
-        // holidays from 7 pm only, are left out).
+        // holidays from 7 pm only, are left out); Easter Sunday appointed by the Minister under
+        // s. 6 for 2022 and 2023 (whether for later years too was not found).
         {"AU-NT", "Australia, Northern Territory", {
             "3-01Easter Saturday",
+            "920220417Easter Sunday",
+            "920230409Easter Sunday",
             "10511May Day",
             "10811Picnic Day",
         }, "AU"},
