@@ -99,7 +99,8 @@ std::vector<CountrySet> NorthAmericaSets() {
         }, "CA", {"National Day for Truth and Reconciliation", "Boxing Day"}},
         // Nunavut: Labour Standards Act s. 1 ("general holiday"; Labour Standards Compliance Office,
         // nu-lsco.ca); Nunavut Day a general holiday from 2020 (Department of Justice, gov.nu.ca,
-        // 16 June 2020). 30 September is no general holiday there (only consulted on in 2022).
+        // 16 June 2020). 30 September is left out: Bill 5 of 2022, to make it a general holiday,
+        // passed second reading, but whether it became law was not found.
         {"CA-NU", "Canada, Nunavut", {
             "Y20200000" "00709Nunavut Day",
             "10811Civic Holiday",
