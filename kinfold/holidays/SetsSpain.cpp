@@ -129,8 +129,9 @@ std::vector<CountrySet> SpainSets() {
             kMondayAfterAllSaints2026,
             kMondayAfterConstitutionDay2026,
         }, "ES"},
-        // Galicia: 17 May and 25 July; for 2026, with 17 May, 1 November and 6 December on Sundays,
-        // 19 March and 24 June (the summaries of the 2026 resolution).
+        // Galicia: 17 May and 25 July (Decreto 8/1978); for 2026, with 17 May, 1 November and
+        // 6 December on Sundays, 19 March and 24 June in place of the two national days (the
+        // Xunta's decree of the 2026 calendar, DOG of 20 June 2025).
         {"ES-GA", "Spain, Galicia", {
             "920260319San José",
             kMaundyThursday,
@@ -147,7 +148,9 @@ std::vector<CountrySet> SpainSets() {
             kMondayAfterAllSaints2026,
             kMondayAfterConstitutionDay2026,
         }, "ES"},
-        // Región de Murcia: 19 March and 9 June; the Monday of 7 December 2026.
+        // Región de Murcia: Resolución de 2 de agosto de 2024 de la Dirección General de Trabajo
+        // (BORM; 19 March, and 9 June in place of the Monday after 12 October); the Monday of
+        // 7 December 2026.
         {"ES-MC", "Spain, Murcia", {
             "Y20250000" "00319San José",
             kMaundyThursday,
@@ -167,8 +170,11 @@ std::vector<CountrySet> SpainSets() {
             "Y20250000" "01203San Francisco Javier",
         }, "ES"},
         // País Vasco: the Gobierno Vasco's calendar for 2025 (Consejo de Gobierno, 23 April 2024;
-        // the same days as 2024, no own day since 25 October was dropped in 2013).
+        // the same days as 2024, no own day since 25 October was dropped in 2013) and Decreto
+        // 82/2025, de 8 de abril (BOPV, 25 April 2025), for 2026, with 19 March in place of the
+        // national days on Sundays.
         {"ES-PV", "Spain, Basque Country", {
+            "920260319San José",
             kMaundyThursday,
             kEasterMonday,
             "Y20250000" "00725Santiago Apóstol",
@@ -183,10 +189,13 @@ std::vector<CountrySet> SpainSets() {
             kMondayAfterConstitutionDay2026,
         }, "ES"},
         // Comunitat Valenciana: Decreto 100/2024, de 2 de agosto, del Consell (no Maundy Thursday;
-        // 24 June, recuperable, left out).
+        // 24 June, a recuperable day in 2025, left out that year) and the Consell's decree of the
+        // 2026 calendar (24 June a full holiday, after Les Corts declared the Fogueres de Sant Joan
+        // a regional festivity).
         {"ES-VC", "Spain, Valencian Community", {
             "Y20250000" "00319San José",
             kEasterMonday,
+            "Y20260000" "00624San Juan",
             "Y20250000" "01009Día de la Comunitat Valenciana",
         }, "ES"},
         // Ceuta: the city fixes all its days (Decreto de la Presidencia de 19 de septiembre de 2024,
