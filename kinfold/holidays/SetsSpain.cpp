@@ -26,7 +26,8 @@ constexpr const char* kMondayAfterConstitutionDay2026 = "920261207Lunes siguient
 
 std::vector<CountrySet> SpainSets() {
     return {
-        // Andalucía: 28 February; the Mondays of 13 October 2025, 2 November and 7 December 2026.
+        // Andalucía: 28 February; the Mondays of 13 October 2025, 2 November and 7 December 2026 (the
+        // Consejería de Empleo's resolution of the 2026 calendar, BOJA, October 2025).
         {"ES-AN", "Spain, Andalusia", {
             "Y20250000" "00228Día de Andalucía",
             kMaundyThursday,
@@ -34,7 +35,8 @@ std::vector<CountrySet> SpainSets() {
             kMondayAfterAllSaints2026,
             kMondayAfterConstitutionDay2026,
         }, "ES"},
-        // Aragón: San Jorge; the Mondays of 13 October 2025, 2 November and 7 December 2026.
+        // Aragón: San Jorge (Estatuto art. 3.4, Ley 1/1984); Decreto 94/2024, de 19 de junio, for
+        // 2025 (the Monday of 13 October); the Mondays of 2 November and 7 December 2026.
         {"ES-AR", "Spain, Aragon", {
             kMaundyThursday,
             "Y20250000" "00423San Jorge, Día de Aragón",
@@ -42,7 +44,8 @@ std::vector<CountrySet> SpainSets() {
             kMondayAfterAllSaints2026,
             kMondayAfterConstitutionDay2026,
         }, "ES"},
-        // Asturias: 8 September; the Mondays of 13 October 2025, 2 November and 7 December 2026.
+        // Asturias: 8 September (Ley 5/1984) in place of 19 March or 25 July (Decreto 36/2024, de 26
+        // de abril, for 2025); the Mondays of 13 October 2025, 2 November and 7 December 2026.
         {"ES-AS", "Spain, Asturias", {
             kMaundyThursday,
             "Y20250000" "00908Día de Asturias",
@@ -86,7 +89,7 @@ std::vector<CountrySet> SpainSets() {
         }, "ES"},
         // Cantabria: Orden IND/39/2024, de 29 de julio (BOC, 5 August 2024): 28 July in place of the
         // Monday after 12 October, La Bien Aparecida in place of 19 March or 25 July; the Monday of
-        // 7 December 2026.
+        // 7 December 2026 (whether Easter Monday 2026 is also one was not found).
         {"ES-CB", "Spain, Cantabria", {
             kMaundyThursday,
             "Y20250000" "00728Día de las Instituciones de Cantabria",
