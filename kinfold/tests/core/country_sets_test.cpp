@@ -165,11 +165,16 @@ const YearDays kYearDays[] = {
     {"CH-ZG", 2025, "01-01 04-18 05-29 06-19 08-01 08-15 11-01 12-08 12-25"},
     {"CH-OW", 2025, "01-01 04-18 05-29 06-19 08-01 08-15 09-25 11-01 12-08 12-25"},
     {"CH-AI", 2023, "01-01 04-07 04-10 05-18 05-29 06-08 08-01 08-15 09-22 11-01 12-08 12-25"},  // Christmas a Monday
-    // Spanish communities by the 2025 and 2026 decrees (Easter 2025 on 20 April, 2026 on
-    // 5 April, 2027 on 28 March): Andalusia's Monday after Sunday 12 October 2025 and its Mondays
-    // after the Sundays 1 November and 6 December 2026; Madrid in 2027 repeats the last decree's
-    // own day (Sunday 2 May) but no Monday after; the Balearic Islands' day moved to Monday
-    // 2 March 2026; each Canary island's day in the Canary set.
+    // Spanish communities by the 2024, 2025 and 2026 decrees (Easter 2024 on 31 March, 2025 on
+    // 20 April, 2026 on 5 April, 2027 on 28 March): Andalusia's Mondays after Sunday 8 December
+    // 2024, Sunday 12 October 2025 and the Sundays 1 November and 6 December 2026; Madrid in 2027
+    // repeats the last decree's own day (Sunday 2 May) but no Monday after; the Balearic Islands'
+    // day moved to Monday 2 March 2026; each Canary island's day in the Canary set.
+    {"ES-AN", 2024, "01-01 01-06 02-28 03-28 03-29 05-01 08-15 10-12 11-01 12-06 12-08 12-09 12-25"},
+    {"ES-CN", 2024, "01-01 01-06 02-02 03-28 03-29 05-01 05-30 08-05 08-15 09-09 09-16 09-20 09-24 10-07 10-12 "
+                    "11-01 12-06 12-08 12-25"},
+    {"ES-CN", 2025, "01-01 01-06 02-03 04-17 04-18 05-01 05-30 07-05 08-05 08-15 09-08 09-15 09-19 10-06 10-12 "
+                    "11-01 12-06 12-08 12-25"},  // El Hierro's Bajada in place of 24 September
     {"ES-AN", 2025, "01-01 01-06 02-28 04-17 04-18 05-01 08-15 10-12 10-13 11-01 12-06 12-08 12-25"},
     {"ES-AN", 2026, "01-01 01-06 02-28 04-02 04-03 05-01 08-15 10-12 11-01 11-02 12-06 12-07 12-08 12-25"},
     {"ES-CT", 2025, "01-01 01-06 04-18 04-21 05-01 06-24 08-15 09-11 10-12 11-01 12-06 12-08 12-25 12-26"},
