@@ -111,9 +111,11 @@ std::vector<CountrySet> OceaniaSets() {
             "11112Melbourne Cup",
         }, "AU"},
         // Western Australia: Public and Bank Holidays Act 1972 (Labour Day, Foundation Day named
-        // Western Australia Day from 2012; Easter Sunday from 2022); the Sovereign's birthday on
-        // the day proclaimed each year, the last Monday of September but 28 October 2011,
-        // 1 October 2012 and 23 September 2024. Not checked against the Act's text here.
+        // Western Australia Day from 2012; Easter Sunday from 2022, Industrial Relations Legislation
+        // Amendment Act 2021, commerce.wa.gov.au); the Sovereign's birthday on the day the Governor
+        // proclaims each year, the last Monday of September but 28 October 2011, 1 October 2012 and
+        // 23 September 2024 (the 2011 date not checked here). The days some districts keep in its
+        // place, and the changes a bill of 2025 proposes from 2028, are left out.
         {"AU-WA", "Australia, Western Australia", {
             "10311Labour Day",
             "Y20220000" "3+00Easter Sunday",
