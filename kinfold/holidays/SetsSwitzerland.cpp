@@ -213,13 +213,14 @@ std::vector<CountrySet> SwitzerlandSets() {
             "00815Assomption",
             "01101Toussaint",
         }, "CH", kFederalFour},
-        // Lucerne: Ruhetags- und Ladenschlussgesetz (SRL 855) § 1a. Only the first part of its list
-        // was read here (up to Mariä Empfängnis); Easter Monday, Whit Monday and St Stephen's Day,
-        // which published calendars list for the canton, are not checked against § 1a.
+        // Lucerne: Ruhetags- und Ladenschlussgesetz (SRL 855) § 1a Abs. 1 lit. b, as amended to 1 May
+        // 2020: Neujahr, Karfreitag, Auffahrt, Fronleichnam, Bundesfeiertag, Mariä Himmelfahrt,
+        // Allerheiligen, Mariä Empfängnis and Christmas, in calendar order with no Easter Monday or
+        // Whit Monday, which are therefore left out though many calendars list them. The list's end
+        // was not read here; St Stephen's Day is taken from the canton's published calendars, not
+        // from § 1a itself. St Joseph and the patron saints' days are the municipalities' to declare.
         {"CH-LU", "Switzerland, Lucerne", {
             "3-02Karfreitag",
-            "3+01Ostermontag",
-            "3+50Pfingstmontag",
             "3+60Fronleichnam",
             "00815Mariä Himmelfahrt",
             "01101Allerheiligen",
