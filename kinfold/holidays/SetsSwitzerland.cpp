@@ -97,8 +97,9 @@ std::vector<CountrySet> SwitzerlandSets() {
             "3+50Pfingstmontag",
             "01226Stephanstag",
         }, "CH"},
-        // Basel-Landschaft: Gesetz über die öffentlichen Ruhetage (1968); the law's text not read
-        // here, the days as published holiday calendars list them. Corpus Christi, the Assumption and All
+        // Basel-Landschaft: Ruhetagsgesetz (revised 2010, Landrat Vorlage 2010/061), the law's text
+        // not read here; the nine days the canton's newcomers' portal lists as equal to Sundays
+        // (hallo-baselland.ch, Öffnungszeiten / Feiertage). Corpus Christi, the Assumption and All
         // Saints, which its municipalities may keep as local days, are left out.
         {"CH-BL", "Switzerland, Basel-Landschaft", {
             "3-02Karfreitag",
