@@ -8,7 +8,7 @@
 // https://www.boe.es/eli/es/res/2024/10/15/(1)), for 2026 the Resolución de 17 de octubre de 2025
 // (BOE of 28 October 2025). A community's set is the ES set and what it chose. The days a community
 // keeps year after year (its own day, Maundy Thursday, Easter Monday...) are rules from the first
-// year read here, 2024 (2025 for Ceuta and Melilla), on, so that the years after the last decree
+// year read here, 2024 (2025 for Melilla), on, so that the years after the last decree
 // repeat its choices; a day put
 // in for one year only (the Monday after a national day on a Sunday, a day in place of one, the
 // moon-dated feasts of Ceuta and Melilla) is a one-year date. Each community's lists were read
@@ -239,23 +239,29 @@ std::vector<CountrySet> SpainSets() {
             "Y20260000" "00624San Juan",
             "Y20240000" "01009Día de la Comunitat Valenciana",
         }, "ES"},
-        // Ceuta: the city fixes all its days (Decreto de la Presidencia de 19 de septiembre de 2024,
-        // BOCCE, for 2025; the city's calendar for 2026, with the Día de Ceuta); the two Eids as the
-        // city dated them, not repeated after 2026.
+        // Ceuta: the city fixes all its days (for 2024 the Consejo de Gobierno's calendar and the
+        // Asamblea's plenary of 28 September 2023, as the local press gives them, 2 September a
+        // working day; Decreto de la Presidencia de 19 de septiembre de 2024, BOCCE, for 2025; the
+        // city's calendar for 2026, with the Día de Ceuta); the two Eids as the city dated them,
+        // not repeated after 2026.
         {"ES-CE", "Spain, Ceuta", {
+            "920240410Eid al-Fitr",
             "920250331Eid al-Fitr",
             "920260320Eid al-Fitr",
-            kMaundyThursdayFrom2025,
+            kMaundyThursday,
+            "920240617Eid al-Adha",
             "920250606Eid al-Adha",
             "920260527Eid al-Adha",
-            "Y20250000" "00613San Antonio",
-            "Y20250000" "00805Nuestra Señora de África",
+            "Y20240000" "00613San Antonio",
+            "Y20240000" "00805Nuestra Señora de África",
             "Y20260000" "00902Día de Ceuta",
         }, "ES"},
         // Melilla: the Consejo de Gobierno's calendar of 27 September 2024 for 2025 (its own days 8
-        // and 17 September); the two Eids of 2026 as dated with Ceuta's; the Monday of 7 December
-        // 2026.
+        // and 17 September); its calendar of 19 September 2025 for 2026 (BOME núm. 6315, 3 October
+        // 2025): the two Eids, the Monday of 7 December, and no 12 October, which Eid al-Fitr
+        // replaces. Its 2024 calendar was not found; that year shows the national days only.
         {"ES-ML", "Spain, Melilla", {
+            "F20261012Fiesta Nacional de España",
             "920250331Eid al-Fitr",
             "920260320Eid al-Fitr",
             kMaundyThursdayFrom2025,
