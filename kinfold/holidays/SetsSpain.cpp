@@ -105,11 +105,12 @@ std::vector<CountrySet> SpainSets() {
             "920251006Nuestra Señora de Guadalupe (La Gomera)",
             "920261005Nuestra Señora de Guadalupe (La Gomera)",
         }, "ES"},
-        // Cantabria: its order of the 2024 calendar (Easter Monday and 25 July, 28 July and
+        // Cantabria: the Consejería de Industria, Empleo, Innovación y Comercio's order of the 2024
+        // calendar (Easter Monday in place of Sunday 8 December, and 25 July, 28 July and
         // 15 September being Sundays); Orden IND/39/2024, de 29 de julio (BOC, 5 August 2024), for
         // 2025: 28 July in place of the Monday after 12 October, La Bien Aparecida in place of
-        // 19 March or 25 July; the Monday of 7 December 2026 (whether Easter Monday 2026 is also one
-        // was not found).
+        // 19 March or 25 July; for 2026 Maundy Thursday, 28 July, 15 September and the Monday of
+        // 7 December, no Easter Monday (the 2026 order as the press lists it).
         {"ES-CB", "Spain, Cantabria", {
             "920240401Lunes de Pascua",
             "920240725Santiago Apóstol",
