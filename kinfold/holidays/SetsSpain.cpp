@@ -196,10 +196,12 @@ std::vector<CountrySet> SpainSets() {
         // Navarra: the 2024 calendar taken as the 2025 one (only its 25 July and 3 December were
         // read here); Resolución 493/2024, de 12 de junio (2025; 3 December, San Francisco Javier,
         // counts as one of the two local days but is kept in the whole community); for 2026 the
-        // days the Gobierno de Navarra's decree of 18 December 2025 names (19 March, the Monday of
-        // 2 November).
+        // weekday holidays the Gobierno de Navarra's decree of 18 December 2025 on the días inhábiles
+        // names (19 March in place of 25 July, a Saturday; the Monday of 2 November), the labour
+        // calendar's own resolution not read here.
         {"ES-NC", "Spain, Navarre", {
             "920260319San José",
+            "F20260725Santiago Apóstol",
             kMaundyThursday,
             kEasterMonday,
             "Y20240000" "00725Santiago Apóstol",
