@@ -42,11 +42,12 @@ std::vector<CountrySet> MoreEuropeSets() {
             "01225Natal",
         }},
         // The autonomous regions' own days, by their own regional decrees: the Azores keep Whit
-        // Monday (the decree was not read here); Madeira 1 July (Decreto Regional 27/79/M, from
+        // Monday, the segunda-feira do Espírito Santo (Decreto Regional 13/80/A, de 21 de agosto,
+        // from 1981, the first after its publication); Madeira 1 July (Decreto Regional 27/79/M, from
         // 1980), 26 December (Decreto Legislativo Regional 18/2002/M, from 2002) and 2 April
         // (Decreto Legislativo Regional 17/2024/M, from 2025).
         {"PT-20", "Portugal, Azores", {
-            "3+50Dia da Região Autónoma dos Açores",
+            "Y19810000" "3+50Dia da Região Autónoma dos Açores",
         }, "PT"},
         {"PT-30", "Portugal, Madeira", {
             "Y20250000" "00402Dia da Autonomia",
