@@ -108,7 +108,9 @@ std::vector<CountrySet> MoreEuropeSets() {
             "01225Joulupäivä",
             "01226Tapaninpäivä",
         }},
-        // Åland: landskapslag om självstyrelsedagen (9 June).
+        // Åland: landskapslag (1976:26) om Ålands självstyrelsedag (9 June), the day off of the
+        // public sector and the official flag day, but no general holiday for private employers
+        // (Ålands lagting, åtgärdsmotion 10/2021-2022, asking to make it one).
         {"FI-01", "Finland, Åland", {
             "00609Självstyrelsedagen",
         }, "FI"},
