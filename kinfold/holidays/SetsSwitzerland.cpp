@@ -348,8 +348,8 @@ std::vector<CountrySet> SwitzerlandSets() {
             "709161Lundi du Jeûne fédéral",
         }, "CH", kFederalFour},
         // Valais: its eight holidays kept as Sundays as the canton's portal lists them
-        // (valais4you.ch, Feiertage), named in French; the law's text not read here. Good Friday, Easter Monday, Whit Monday and St Stephen's Day
-        // are no legal holidays there.
+        // (valais4you.ch, Feiertage), named in French; the law's text not read here. Good Friday,
+        // Easter Monday, Whit Monday and St Stephen's Day are no legal holidays there.
         {"CH-VS", "Switzerland, Valais", {
             "00101Nouvel An",
             "3+39Ascension",
