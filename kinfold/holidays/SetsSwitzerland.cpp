@@ -273,8 +273,8 @@ std::vector<CountrySet> SwitzerlandSets() {
             "01101Allerheiligen",
             "01208Mariä Empfängnis",
         }, "CH"},
-        // St. Gallen: the eight days the government names as the canton's holidays kept as Sundays
-        // (its answer of 2019 to a motion for 19 March), the law's text not read here.
+        // St. Gallen: Gesetz über Ruhetag und Ladenöffnung vom 29. Juni 2004 (sGS 552.1) Art. 2
+        // (Amt für Wirtschaft und Arbeit, awa.sg.ch, Ruhetag und Ladenöffnung).
         {"CH-SG", "Switzerland, St. Gallen", {
             "3-02Karfreitag",
             "3+01Ostermontag",
