@@ -333,9 +333,11 @@ std::vector<CountrySet> SwitzerlandSets() {
             "01208Immacolata",
             "01226Santo Stefano",
         }, "CH", kFederalFour},
-        // Vaud: the canton's official holidays (vd.ch, Jours fériés officiels; 2 January, and the
-        // Monday after the Federal Fast, the third Sunday of September); the law that makes them
-        // holidays for everyone was not read here. 26 December is no holiday there.
+        // Vaud: the canton's official holidays (vd.ch, Jours fériés et vacances scolaires, which
+        // quotes the Loi sur le personnel de l'Etat de Vaud art. 123: 2 January, and the Monday
+        // after the Federal Fast, the third Sunday of September); the law that makes them holidays
+        // for everyone, not only the canton's staff, was not read here. 26 December is no holiday
+        // there (a day off for the cantonal administration only).
         {"CH-VD", "Switzerland, Vaud", {
             "00101Nouvel An",
             "3+39Ascension",
