@@ -24,6 +24,7 @@ void CCountrySetDlg::OnInitDialog()
     m_ctlList->clear();
     for (const CountrySet& set : CountrySets())
         m_ctlList->addItem(QString("%1 (%2)").arg(QString::fromUtf8(set.name), QString::fromUtf8(set.code)));
+    FitListToLines(m_ctlList);
     m_ctlList->setCurrentRow(0);
     m_ctlList->setFocus();
 }

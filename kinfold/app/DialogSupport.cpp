@@ -4,6 +4,9 @@
 #include <QPushButton>
 #include "platform/ToolTips.h"
 #include <QLineEdit>
+#include <QListWidget>
+#include <QScreen>
+#include <QScrollBar>
 #include <algorithm>
 #include <QShowEvent>
 #include <QStyle>
@@ -206,4 +209,11 @@ void AddOkCancelColumn(QDialog* dlg, QBoxLayout* into, QPushButton*& ok, QPushBu
     into->addLayout(buttons);
     QObject::connect(ok, &QPushButton::clicked, dlg, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, dlg, &QDialog::reject);
+}
+
+void FitListToLines(QListWidget* list)
+{
+    const int wide = list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth();
+    const int most = list->screen() ? list->screen()->availableGeometry().width() / 2 : wide;
+    list->setMinimumWidth(std::max(list->minimumWidth(), std::min(wide, most)));
 }

@@ -9,6 +9,7 @@
 #include <QString>
 
 class QBoxLayout;
+class QListWidget;
 class QPushButton;
 class QVBoxLayout;
 class QWidget;
@@ -90,3 +91,6 @@ inline constexpr const char* kTipCancelValues = "Use original values.";
 // The column of OK (default) and Cancel buttons at the right of an edit dialog, wired to accept and
 // reject, added to `into`.
 void AddOkCancelColumn(QDialog* dlg, QBoxLayout* into, QPushButton*& ok, QPushButton*& cancel);
+// Widens a filled list to its longest line, up to half the screen (beyond that it scrolls
+// sideways), so that its dialog opens wide enough for the names of every language.
+void FitListToLines(QListWidget* list);

@@ -81,6 +81,7 @@ void CHolidayListDlg::OnInitDialog()
     m_Stored = ReadStoredHolidayRecords(AppSettings());
     m_bCancelled = false;
     Refill();
+    FitListToLines(m_ctlList);
     m_ctlList->setFocus();
 }
 

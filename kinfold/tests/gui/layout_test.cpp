@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every dialog in every shipped language has room for its texts: shown as it opens, no label,
-// button or check box is narrower than its text needs, no wrapped text is cut short, no tab of the
-// options is hidden behind scroll arrows, and no dialog is smaller than its layout asks or larger
+// button, check box or list is narrower than its text needs, no wrapped text is cut short, no tab of
+// the options is hidden behind scroll arrows, and no dialog is smaller than its layout asks or larger
 // than a small screen.
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <functional>
@@ -47,6 +50,11 @@ QSize Needed(QWidget* w)
     }
     if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text().isEmpty() ? QSize() : b->sizeHint();
     if (qobject_cast<QTabBar*>(w)) return {w->sizeHint().width(), 0};
+    // A list of names is as wide as its longest, or half the screen.
+    if (auto* v = qobject_cast<QListWidget*>(w))
+        return {std::min(v->sizeHintForColumn(0) + v->verticalScrollBar()->sizeHint().width() + 2 * v->frameWidth(),
+                         v->screen()->availableGeometry().width() / 2),
+                0};
     if (qobject_cast<QGroupBox*>(w)) return w->minimumSizeHint();
     return {};
 }
