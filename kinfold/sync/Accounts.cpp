@@ -29,6 +29,27 @@ std::vector<std::string> Split(const std::string& text)
 
 } // namespace
 
+std::string StoreCollectionTags(const CollectionTags& tags)
+{
+    std::string out;
+    for (const auto& [url, t] : tags)
+        if (!t.ctag.empty() && url.find_first_of("\t\n") == std::string::npos &&
+            t.ctag.find_first_of("\t\n") == std::string::npos)
+            out += url + "\t" + t.ctag + "\t" + std::to_string(t.state) + "\n";
+    return out;
+}
+
+CollectionTags LoadCollectionTags(std::string_view text)
+{
+    CollectionTags out;
+    for (const std::string& line : Split(std::string(text))) {
+        size_t a = line.find('\t'), b = a == std::string::npos ? a : line.find('\t', a + 1);
+        if (b == std::string::npos || a == 0 || b == a + 1) continue;
+        out[line.substr(0, a)] = {line.substr(a + 1, b - a - 1), std::strtoull(line.c_str() + b + 1, nullptr, 10)};
+    }
+    return out;
+}
+
 std::vector<Account> LoadAccounts(ISettingsStore& store)
 {
     std::vector<Account> out;
@@ -45,6 +66,7 @@ std::vector<Account> LoadAccounts(ISettingsStore& store)
         a.published = store.GetString(kAccountsSection, Key(i, "Published"), "");
         a.found = store.GetString(kAccountsSection, Key(i, "Collections"), "");
         a.foundAt = std::atoll(store.GetString(kAccountsSection, Key(i, "Collections found"), "0").c_str());
+        a.tags = store.GetString(kAccountsSection, Key(i, "Collection tags"), "");
         out.push_back(std::move(a));
     }
     return out;
@@ -61,6 +83,7 @@ void SaveAccount(ISettingsStore& store, int i, const Account& a)
     store.WriteString(kAccountsSection, Key(i, "Published"), a.published);
     store.WriteString(kAccountsSection, Key(i, "Collections"), a.found);
     store.WriteString(kAccountsSection, Key(i, "Collections found"), std::to_string(a.foundAt));
+    store.WriteString(kAccountsSection, Key(i, "Collection tags"), a.tags);
 }
 
 void SaveAccounts(ISettingsStore& store, const std::vector<Account>& accounts)
