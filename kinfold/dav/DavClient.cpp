@@ -257,8 +257,9 @@ bool DavClient::ReadBook(const DavCollection& book, BirthdayList& list, BookStat
         now.url = book.url;
     }
     // Asked before the listing: a change that comes between the two is read at the next sync.
+    // A first read lists everything anyway; its ctag is taken with the next sync.
     std::string ctag;
-    if (!CollectionCtag(book.url, ctag, fault)) return false;
+    if ((!now.token.empty() || !now.etags.empty()) && !CollectionCtag(book.url, ctag, fault)) return false;
     if (!ctag.empty() && ctag == now.ctag) {
         counts = CardSyncCounts();
         return true;
