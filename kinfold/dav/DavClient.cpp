@@ -510,6 +510,12 @@ bool LoadFindings(const std::string& text, DavFindings& f)
     return any;
 }
 
+namespace {
+
+bool Unreached(const DavFault& fault) { return fault.exitCode == 3 || fault.exitCode == 4; }
+
+} // namespace
+
 AccountSyncResult SyncAccount(Account& account, BirthdayList& list, IDavTransport& transport,
                               const std::function<std::string(const BirthdayList&)>& exportIcs)
 {
@@ -545,8 +551,9 @@ AccountSyncResult SyncAccount(Account& account, BirthdayList& list, IDavTranspor
         }
         CardSyncCounts counts;
         if (!client.ReadBook(book, list, *it, counts, result.fault)) {
-            // Perhaps moved or removed: the next sync asks the server again.
-            account.foundAt = 0;
+            // Perhaps moved or removed: the next sync asks the server again. Not when the server
+            // was not reached or refused the password: its collections are the same then.
+            if (!Unreached(result.fault)) account.foundAt = 0;
             break;
         }
         result.counts += counts;
@@ -585,7 +592,7 @@ AccountSyncResult SyncAccount(Account& account, BirthdayList& list, IDavTranspor
     account.published = StorePublished(published);
     if (!calendarTag.empty()) kept[account.calendar] = {calendarTag, Fnv1a(account.published)};
     account.tags = StoreCollectionTags(kept);
-    if (!done) account.foundAt = 0;
+    if (!done && !Unreached(result.fault)) account.foundAt = 0;
     if (done) result.events = (int)events.size();
     return result;
 }
