@@ -6,6 +6,7 @@
 #include "MarkwheelDoc.h"
 #include "platform/CommandLine.h"
 #include "platform/Locale.h"
+#include "platform/Translate.h"
 #include "platform/DisplayChoice.h"
 #include "platform/Settings.h"
 #include "platform/ToolTips.h"
@@ -16,7 +17,7 @@ const CommandOption kOptions[] = {
     {"--help", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit (also -h)")},
     {"--version", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit")},
 };
-const std::string_view kUsage[] = {"markwheel [TARGET.mkw]"};
+const std::string_view kUsage[] = {QT_TRANSLATE_NOOP("CommandLine", "markwheel [TARGET.mkw]")};
 }  // namespace
 
 int main(int argc, char** argv)
@@ -27,7 +28,8 @@ int main(int argc, char** argv)
     CommandArgs args;
     std::string error;
     if (!ParseProgramArgs(ArgumentsOf(argc, argv), kOptions, args, error, 1)) {
-        std::fprintf(stderr, "markwheel: %s (see markwheel --help)\n", error.c_str());
+        const std::string line = FillIn(TextTranslation::translate("CommandLine", "%1 (see %2 --help)"), {error, "markwheel"});
+        std::fprintf(stderr, "markwheel: %s\n", line.c_str());
         return 2;
     }
     if (args.Has("--help")) {
