@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -33,6 +34,7 @@
 #include "kestrum/format.h"
 #include "kestrum/notify.h"
 #include "kestrum/settings.h"
+#include "platform/Locale.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
@@ -975,4 +977,44 @@ TEST_F(ClockTest, TheClocksMenuDeletesAfterAsking)
     ASSERT_EQ(host.quits.size(), 1u);
     ASSERT_EQ(Lines().size(), 1u);
     EXPECT_NE(Lines()[0].find("/n(Oslo)"), CString::npos);
+}
+
+TEST_F(ClockTest, InGermanTheClockItsMenuAndTheAlarmDialogSpeakGerman)
+{
+    ASSERT_EQ(InstallTranslationsFor({"kestrum"}, {"de"}), "de");
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const char* old = std::getenv("TZ");
+    const CString saved = old ? old : "";
+    setenv("TZ", "<+01>-1", 1);
+    tzset();
+    CClockDlg* c = Make("/o4/tz(32400|nu0)/n(Tokyo, Japan)");
+    c->Tick(Utc(2026, 7, 1, 16, 30, 0));
+    // The tip's day word comes from the Qt-free part, through the translator the Qt part installed.
+    EXPECT_EQ(c->GetTipText(), "Tokyo, Japan: +8 h, morgen 01:30\nKlicken zum Verkleinern.  RECHTS klicken zum Einrichten.");
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(10, 10), c->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(c, &key);
+    QMenu* menu = c->findChild<QMenu*>();
+    ASSERT_TRUE(menu);
+    QStringList items;
+    for (QAction* a : menu->actions())
+        if (!a->isSeparator()) items << a->text();
+    EXPECT_EQ(items, (QStringList{"Stadt, Zifferblatt und Wecker …", "Bei der Anmeldung starten", "Minimieren",
+                                  "Diese Uhr löschen …"}));
+    delete menu;
+
+    CSetAllarm dlg;
+    dlg.m_Zone.SetTag("32400|nu0");
+    const CTime now = Utc(2026, 3, 1, 12, 0, 0);
+    dlg.m_Date = dlg.m_Time = now + CTimeSpan(90);
+    dlg.UpdateRemark(now);
+    // The date as the locale writes it; the stored moment is untouched.
+    EXPECT_EQ(dlg.m_strRemark, "Tritt in " + String(CTimeSpan(90)) + " ein (jetzt: 01.03.26 21:00:00)");
+    EXPECT_EQ(dlg.windowTitle(), "Wecker stellen");
+
+    if (old) setenv("TZ", saved.c_str(), 1);
+    else unsetenv("TZ");
+    tzset();
+    QLocale::setDefault(QLocale::c());
+    RemoveTranslations();
+    EXPECT_EQ(ClockTipText("London", 0, 0, 0), "London: 0 h, today 00:00");
 }

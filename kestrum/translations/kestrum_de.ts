@@ -81,7 +81,7 @@
     <message>
         <source>Delete this clock...</source>
         <comment>menu clock</comment>
-        <translation>Diese Uhr löschen...</translation>
+        <translation>Diese Uhr löschen …</translation>
     </message>
     <message>
         <source>Delete this clock?</source>
@@ -246,7 +246,7 @@
     </message>
     <message>
         <source>Occurs in %1 from now %2</source>
-        <translation>Tritt in %1 ein, ab jetzt %2</translation>
+        <translation>Tritt in %1 ein (jetzt: %2)</translation>
     </message>
     <message>
         <source>Remove</source>
