@@ -189,6 +189,9 @@ MarkwheelDisplay ComposeDisplay(const MarkwheelData& d, int64_t nowUtcMs, const 
     out.lineCount = 3;
     out.lines[0] = CTime::Format(f, "%A");
     out.lines[1] = CTime::Format(f, "%B %d, %Y");
+    out.year = f.year;
+    out.month = f.month;
+    out.day = f.day;
     out.windowTitle = kMwClockTitle;
     switch (d.mode) {
     case modeCalendarClock:

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QMenu>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include "MainFrm.h"
@@ -290,6 +291,21 @@ TEST_F(Frame, MenusAndShortcuts)
     EXPECT_TRUE(frame.actPaste->shortcuts().contains(QKeySequence("Shift+Ins")));
     EXPECT_FALSE(frame.actPaste->isEnabled());
     EXPECT_EQ(frame.actChange->statusTip(), "Change current target date");
+}
+
+TEST_F(Frame, CalendarLinesInTheLocalesWords)
+{
+    frame.actMode[1]->trigger();
+    EXPECT_EQ(frame.GetView()->CurrentDisplay().lines[1], "December 09, 2026");
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    MarkwheelDisplay d = frame.GetView()->CurrentDisplay();
+    EXPECT_EQ(d.lines[0], "Mittwoch");
+    EXPECT_EQ(d.lines[1], "9. Dezember 2026");
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    EXPECT_EQ(frame.GetView()->CurrentDisplay().lines[1], "9 grudnia 2026");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(frame.GetView()->CurrentDisplay().lines[1], "December 09, 2026");
+    QLocale::setDefault(QLocale::c());
 }
 
 TEST_F(Frame, AboutBox)
