@@ -1019,3 +1019,23 @@ TEST_F(ClockTest, InGermanTheClockItsMenuAndTheAlarmDialogSpeakGerman)
     RemoveTranslations();
     EXPECT_EQ(ClockTipText("London", 0, 0, 0), "London: 0 h, today 00:00");
 }
+
+TEST_F(ClockTest, EveryShippedLanguageTranslatesTheClocksMenu)
+{
+    CClockDlg* c = Make("/o0/tz(0|nu0)/n(London)");
+    const QStringList english{"City, face and alarm...", "Start at login", "Minimize", "Delete this clock..."};
+    for (const QString& language : QString(KQ_SHIPPED_LANGUAGES).split(' ', Qt::SkipEmptyParts)) {
+        ASSERT_EQ(InstallTranslationsFor({"kestrum"}, {language}), language);
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(10, 10), c->mapToGlobal(QPoint(10, 10)));
+        QApplication::sendEvent(c, &key);
+        QMenu* menu = c->findChild<QMenu*>();
+        ASSERT_TRUE(menu);
+        QStringList items;
+        for (QAction* a : menu->actions())
+            if (!a->isSeparator()) items << a->text();
+        delete menu;
+        ASSERT_EQ(items.size(), english.size()) << language.toStdString();
+        for (int i = 0; i < items.size(); ++i) EXPECT_NE(items[i], english[i]) << language.toStdString();
+    }
+    RemoveTranslations();
+}
