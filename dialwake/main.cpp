@@ -35,7 +35,7 @@ int main(int argc, char** argv)
     CommandArgs parsed;
     std::string error;
     if (!ParseProgramArgs(ArgumentsOf(argc, argv), kOptions, parsed, error)) {
-        const std::string line = FillIn(TextTranslation::translate("CommandLine", "%1 (see %2 --help)"), {error, "dialwake"});
+        const std::string line = WithHelpHint(error, "dialwake");
         std::fprintf(stderr, "dialwake: %s\n", line.c_str());
         return 2;
     }

@@ -6,7 +6,6 @@
 #include "MarkwheelDoc.h"
 #include "platform/CommandLine.h"
 #include "platform/Locale.h"
-#include "platform/Translate.h"
 #include "platform/DisplayChoice.h"
 #include "platform/Settings.h"
 #include "platform/ToolTips.h"
@@ -28,7 +27,7 @@ int main(int argc, char** argv)
     CommandArgs args;
     std::string error;
     if (!ParseProgramArgs(ArgumentsOf(argc, argv), kOptions, args, error, 1)) {
-        const std::string line = FillIn(TextTranslation::translate("CommandLine", "%1 (see %2 --help)"), {error, "markwheel"});
+        const std::string line = WithHelpHint(error, "markwheel");
         std::fprintf(stderr, "markwheel: %s\n", line.c_str());
         return 2;
     }

@@ -24,10 +24,6 @@
         <translation>dialwake [HODINY...]   (HODINY jsou řádek opětovného spuštění, např. &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</translation>
     </message>
     <message>
-        <source>%1 (see %2 --help)</source>
-        <translation>%1 (viz %2 --help)</translation>
-    </message>
-    <message>
         <source>later starts cannot reach this one (%1)</source>
         <translation>pozdější spuštění se k tomuto nedostanou (%1)</translation>
     </message>

@@ -24,10 +24,6 @@
         <translation>dialwake [UR...]   (et UR er en genstartslinje som &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</translation>
     </message>
     <message>
-        <source>%1 (see %2 --help)</source>
-        <translation>%1 (se %2 --help)</translation>
-    </message>
-    <message>
         <source>later starts cannot reach this one (%1)</source>
         <translation>senere starter kan ikke nå denne (%1)</translation>
     </message>

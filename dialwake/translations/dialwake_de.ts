@@ -24,10 +24,6 @@
         <translation>dialwake [UHR...]   (eine UHR ist eine Neustartzeile wie &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</translation>
     </message>
     <message>
-        <source>%1 (see %2 --help)</source>
-        <translation>%1 (siehe %2 --help)</translation>
-    </message>
-    <message>
         <source>later starts cannot reach this one (%1)</source>
         <translation>spätere Starts erreichen diesen nicht (%1)</translation>
     </message>

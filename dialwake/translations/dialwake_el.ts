@@ -24,10 +24,6 @@
         <translation>dialwake [ΡΟΛΟΪ...]   (ένα ΡΟΛΟΪ είναι μια γραμμή επανεκκίνησης όπως &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</translation>
     </message>
     <message>
-        <source>%1 (see %2 --help)</source>
-        <translation>%1 (δείτε %2 --help)</translation>
-    </message>
-    <message>
         <source>later starts cannot reach this one (%1)</source>
         <translation>οι επόμενες εκκινήσεις δεν μπορούν να φτάσουν σε αυτή (%1)</translation>
     </message>

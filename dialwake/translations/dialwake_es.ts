@@ -24,10 +24,6 @@
         <translation>dialwake [RELOJ...]   (un RELOJ es una línea de reinicio como &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</translation>
     </message>
     <message>
-        <source>%1 (see %2 --help)</source>
-        <translation>%1 (véase %2 --help)</translation>
-    </message>
-    <message>
         <source>later starts cannot reach this one (%1)</source>
         <translation>los inicios posteriores no pueden llegar a este (%1)</translation>
     </message>

@@ -24,10 +24,6 @@
         <translation>dialwake [KELLO...]   (KELLO on uudelleenkäynnistysrivi, esimerkiksi &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</translation>
     </message>
     <message>
-        <source>%1 (see %2 --help)</source>
-        <translation>%1 (katso %2 --help)</translation>
-    </message>
-    <message>
         <source>later starts cannot reach this one (%1)</source>
         <translation>myöhemmät käynnistykset eivät tavoita tätä (%1)</translation>
     </message>

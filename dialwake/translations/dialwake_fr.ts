@@ -24,10 +24,6 @@
         <translation>dialwake [HORLOGE...]   (une HORLOGE est une ligne de redémarrage comme &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</translation>
     </message>
     <message>
-        <source>%1 (see %2 --help)</source>
-        <translation>%1 (voir %2 --help)</translation>
-    </message>
-    <message>
         <source>later starts cannot reach this one (%1)</source>
         <translation>les lancements suivants ne peuvent pas joindre celui-ci (%1)</translation>
     </message>

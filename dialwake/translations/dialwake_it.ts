@@ -24,10 +24,6 @@
         <translation>dialwake [OROLOGIO...]   (un OROLOGIO è una riga di riavvio come &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</translation>
     </message>
     <message>
-        <source>%1 (see %2 --help)</source>
-        <translation>%1 (vedere %2 --help)</translation>
-    </message>
-    <message>
         <source>later starts cannot reach this one (%1)</source>
         <translation>gli avvii successivi non possono raggiungere questo (%1)</translation>
     </message>

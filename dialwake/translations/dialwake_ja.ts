@@ -24,10 +24,6 @@
         <translation>dialwake [時計...]   (時計は &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot; のような再起動行です)</translation>
     </message>
     <message>
-        <source>%1 (see %2 --help)</source>
-        <translation>%1 (%2 --help を参照)</translation>
-    </message>
-    <message>
         <source>later starts cannot reach this one (%1)</source>
         <translation>後から起動したものはこれに届きません (%1)</translation>
     </message>

@@ -24,10 +24,6 @@
         <translation>dialwake [KLOK...]   (een KLOK is een herstartregel zoals &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</translation>
     </message>
     <message>
-        <source>%1 (see %2 --help)</source>
-        <translation>%1 (zie %2 --help)</translation>
-    </message>
-    <message>
         <source>later starts cannot reach this one (%1)</source>
         <translation>latere starts kunnen deze niet bereiken (%1)</translation>
     </message>

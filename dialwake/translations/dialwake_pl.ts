@@ -24,10 +24,6 @@
         <translation>dialwake [ZEGAR...]   (ZEGAR to wiersz ponownego uruchomienia, np. &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</translation>
     </message>
     <message>
-        <source>%1 (see %2 --help)</source>
-        <translation>%1 (zob. %2 --help)</translation>
-    </message>
-    <message>
         <source>later starts cannot reach this one (%1)</source>
         <translation>późniejsze uruchomienia nie dotrą do tego (%1)</translation>
     </message>

@@ -24,10 +24,6 @@
         <translation>dialwake [RELÓGIO...]   (um RELÓGIO é uma linha de reinício como &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</translation>
     </message>
     <message>
-        <source>%1 (see %2 --help)</source>
-        <translation>%1 (veja %2 --help)</translation>
-    </message>
-    <message>
         <source>later starts cannot reach this one (%1)</source>
         <translation>inícios posteriores não conseguem alcançar este (%1)</translation>
     </message>

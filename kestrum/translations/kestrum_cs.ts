@@ -396,6 +396,10 @@
         <source>cannot open display %1</source>
         <translation>displej %1 nelze otevřít</translation>
     </message>
+    <message>
+        <source>%1 (see %2 --help)</source>
+        <translation>%1 (viz %2 --help)</translation>
+    </message>
 </context>
 <context>
     <name>Kestrum</name>

@@ -394,6 +394,10 @@
         <source>cannot open display %1</source>
         <translation>kan ikke åbne skærmen %1</translation>
     </message>
+    <message>
+        <source>%1 (see %2 --help)</source>
+        <translation>%1 (se %2 --help)</translation>
+    </message>
 </context>
 <context>
     <name>Kestrum</name>

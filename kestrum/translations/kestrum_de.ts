@@ -394,6 +394,10 @@
         <source>cannot open display %1</source>
         <translation>die Anzeige %1 lässt sich nicht öffnen</translation>
     </message>
+    <message>
+        <source>%1 (see %2 --help)</source>
+        <translation>%1 (siehe %2 --help)</translation>
+    </message>
 </context>
 <context>
     <name>Kestrum</name>

@@ -394,6 +394,10 @@
         <source>cannot open display %1</source>
         <translation>αδυναμία ανοίγματος της οθόνης %1</translation>
     </message>
+    <message>
+        <source>%1 (see %2 --help)</source>
+        <translation>%1 (δείτε %2 --help)</translation>
+    </message>
 </context>
 <context>
     <name>Kestrum</name>

@@ -394,6 +394,10 @@
         <source>cannot open display %1</source>
         <translation>impossible d&apos;ouvrir l&apos;affichage %1</translation>
     </message>
+    <message>
+        <source>%1 (see %2 --help)</source>
+        <translation>%1 (voir %2 --help)</translation>
+    </message>
 </context>
 <context>
     <name>Kestrum</name>

@@ -392,6 +392,10 @@
         <source>cannot open display %1</source>
         <translation>ディスプレイ %1 を開けません</translation>
     </message>
+    <message>
+        <source>%1 (see %2 --help)</source>
+        <translation>%1 (%2 --help を参照)</translation>
+    </message>
 </context>
 <context>
     <name>Kestrum</name>

@@ -396,6 +396,10 @@
         <source>cannot open display %1</source>
         <translation>nie można otworzyć ekranu %1</translation>
     </message>
+    <message>
+        <source>%1 (see %2 --help)</source>
+        <translation>%1 (zob. %2 --help)</translation>
+    </message>
 </context>
 <context>
     <name>Kestrum</name>

@@ -265,9 +265,5 @@ O aplikaci</translation>
         <source>markwheel [TARGET.mkw]</source>
         <translation>markwheel [CÍL.mkw]</translation>
     </message>
-    <message>
-        <source>%1 (see %2 --help)</source>
-        <translation>%1 (viz %2 --help)</translation>
-    </message>
 </context>
 </TS>

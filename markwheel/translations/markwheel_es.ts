@@ -265,9 +265,5 @@ Acerca de</translation>
         <source>markwheel [TARGET.mkw]</source>
         <translation>markwheel [OBJETIVO.mkw]</translation>
     </message>
-    <message>
-        <source>%1 (see %2 --help)</source>
-        <translation>%1 (véase %2 --help)</translation>
-    </message>
 </context>
 </TS>

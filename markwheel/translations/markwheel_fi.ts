@@ -265,9 +265,5 @@ Tietoja</translation>
         <source>markwheel [TARGET.mkw]</source>
         <translation>markwheel [KOHDE.mkw]</translation>
     </message>
-    <message>
-        <source>%1 (see %2 --help)</source>
-        <translation>%1 (katso %2 --help)</translation>
-    </message>
 </context>
 </TS>

@@ -265,9 +265,5 @@ About</source>
         <source>markwheel [TARGET.mkw]</source>
         <translation>markwheel [CIBLE.mkw]</translation>
     </message>
-    <message>
-        <source>%1 (see %2 --help)</source>
-        <translation>%1 (voir %2 --help)</translation>
-    </message>
 </context>
 </TS>

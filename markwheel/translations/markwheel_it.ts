@@ -265,9 +265,5 @@ Informazioni</translation>
         <source>markwheel [TARGET.mkw]</source>
         <translation>markwheel [OBIETTIVO.mkw]</translation>
     </message>
-    <message>
-        <source>%1 (see %2 --help)</source>
-        <translation>%1 (vedere %2 --help)</translation>
-    </message>
 </context>
 </TS>

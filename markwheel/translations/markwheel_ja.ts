@@ -265,9 +265,5 @@ About</source>
         <source>markwheel [TARGET.mkw]</source>
         <translation>markwheel [目標.mkw]</translation>
     </message>
-    <message>
-        <source>%1 (see %2 --help)</source>
-        <translation>%1 (%2 --help を参照)</translation>
-    </message>
 </context>
 </TS>

@@ -265,9 +265,5 @@ Om</translation>
         <source>markwheel [TARGET.mkw]</source>
         <translation>markwheel [MÅL.mkw]</translation>
     </message>
-    <message>
-        <source>%1 (see %2 --help)</source>
-        <translation>%1 (se %2 --help)</translation>
-    </message>
 </context>
 </TS>

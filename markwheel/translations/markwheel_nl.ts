@@ -265,9 +265,5 @@ Over</translation>
         <source>markwheel [TARGET.mkw]</source>
         <translation>markwheel [DOEL.mkw]</translation>
     </message>
-    <message>
-        <source>%1 (see %2 --help)</source>
-        <translation>%1 (zie %2 --help)</translation>
-    </message>
 </context>
 </TS>

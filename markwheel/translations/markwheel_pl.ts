@@ -265,9 +265,5 @@ O programie</translation>
         <source>markwheel [TARGET.mkw]</source>
         <translation>markwheel [CEL.mkw]</translation>
     </message>
-    <message>
-        <source>%1 (see %2 --help)</source>
-        <translation>%1 (zob. %2 --help)</translation>
-    </message>
 </context>
 </TS>

@@ -265,9 +265,5 @@ Sobre</translation>
         <source>markwheel [TARGET.mkw]</source>
         <translation>markwheel [ALVO.mkw]</translation>
     </message>
-    <message>
-        <source>%1 (see %2 --help)</source>
-        <translation>%1 (veja %2 --help)</translation>
-    </message>
 </context>
 </TS>

@@ -179,6 +179,11 @@ std::string CommandUsage(std::span<const std::string_view> usageLines, std::span
     return text;
 }
 
+std::string WithHelpHint(const std::string& message, const char* program)
+{
+    return FillIn(TextTranslation::translate("CommandLine", "%1 (see %2 --help)"), {message, program});
+}
+
 std::vector<std::string> ArgumentsOf(int argc, char** argv)
 {
     std::vector<std::string> args;

@@ -57,5 +57,9 @@ using CommandTextTranslator = std::string (*)(const char* text);
 std::string CommandUsage(std::span<const std::string_view> usageLines, std::span<const CommandOption> table,
                          CommandTextTranslator translate = nullptr);
 
+// A refusal as the programs print it: the message, then where the help is ("(see kinfold --help)"),
+// in the user's language.
+std::string WithHelpHint(const std::string& message, const char* program);
+
 // The arguments after the program name.
 std::vector<std::string> ArgumentsOf(int argc, char** argv);
