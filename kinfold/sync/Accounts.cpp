@@ -27,6 +27,14 @@ std::vector<std::string> Split(const std::string& text)
     return out;
 }
 
+// Each write rewrites the whole settings file, which holds every card's ETag: only what changed.
+void Put(ISettingsStore& store, int i, const char* name, const std::string& value)
+{
+    const std::string key = Key(i, name);
+    if (!store.Contains(kAccountsSection, key) || store.GetString(kAccountsSection, key, "") != value)
+        store.WriteString(kAccountsSection, key, value);
+}
+
 } // namespace
 
 std::string StoreCollectionTags(const CollectionTags& tags)
@@ -74,16 +82,18 @@ std::vector<Account> LoadAccounts(ISettingsStore& store)
 
 void SaveAccount(ISettingsStore& store, int i, const Account& a)
 {
-    store.WriteString(kAccountsSection, Key(i, "Server"), a.server);
-    store.WriteString(kAccountsSection, Key(i, "User"), a.user);
-    store.WriteInt(kAccountsSection, Key(i, "Publish"), a.publish ? 1 : 0);
-    store.WriteString(kAccountsSection, Key(i, "Address books"), Joined(a.books));
-    store.WriteString(kAccountsSection, Key(i, "Calendar"), a.calendar);
-    store.WriteString(kAccountsSection, Key(i, "Address book state"), a.bookStates);
-    store.WriteString(kAccountsSection, Key(i, "Published"), a.published);
-    store.WriteString(kAccountsSection, Key(i, "Collections"), a.found);
-    store.WriteString(kAccountsSection, Key(i, "Collections found"), std::to_string(a.foundAt));
-    store.WriteString(kAccountsSection, Key(i, "Collection tags"), a.tags);
+    Put(store, i, "Server", a.server);
+    Put(store, i, "User", a.user);
+    if (!store.Contains(kAccountsSection, Key(i, "Publish")) ||
+        (store.GetInt(kAccountsSection, Key(i, "Publish"), 1) != 0) != a.publish)
+        store.WriteInt(kAccountsSection, Key(i, "Publish"), a.publish ? 1 : 0);
+    Put(store, i, "Address books", Joined(a.books));
+    Put(store, i, "Calendar", a.calendar);
+    Put(store, i, "Address book state", a.bookStates);
+    Put(store, i, "Published", a.published);
+    Put(store, i, "Collections", a.found);
+    Put(store, i, "Collections found", std::to_string(a.foundAt));
+    Put(store, i, "Collection tags", a.tags);
 }
 
 void SaveAccounts(ISettingsStore& store, const std::vector<Account>& accounts)
