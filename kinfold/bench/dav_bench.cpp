@@ -8,6 +8,7 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <sys/wait.h>
 #include "../tests/gui/DavServers.h"
 #include "dav/DavClient.h"
 #include "dav/QtDavTransport.h"
@@ -191,8 +192,53 @@ void BM_NothingChangedPublishing(benchmark::State& state)
     CountServer(state, server, before);
 }
 
+// The whole program's --sync in a home of the server's folder, the password on standard input (no
+// secret service); false when it fails.
+bool RunSync(const Server& server, const std::vector<std::string>& args)
+{
+    const std::string home = (server.dir / "home").string();
+    std::filesystem::create_directories(home);
+    std::ofstream(server.dir / "password") << "secret\n";
+    pid_t pid = fork();
+    if (pid == 0) {
+        setenv("HOME", home.c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (home + "/.config").c_str(), 1);
+        setenv("XDG_DATA_HOME", (home + "/.local/share").c_str(), 1);
+        setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/kinfold-bench-bus", 1);
+        unsetenv("DISPLAY");
+        if (!freopen((server.dir / "password").c_str(), "r", stdin) || !freopen("/dev/null", "w", stdout) ||
+            !freopen("/dev/null", "w", stderr) || chdir(home.c_str()) != 0)
+            _exit(126);
+        std::vector<char*> argv{const_cast<char*>(KQ_KINFOLD_PROGRAM)};
+        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execv(KQ_KINFOLD_PROGRAM, argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// As the user runs it: the program started, the document read, the account's settings written.
+void BM_ProgramSyncNothingChanged(benchmark::State& state)
+{
+    Server& server = TheServer();
+    if (!server.problem.empty()) return state.SkipWithError(server.problem.c_str());
+    std::filesystem::remove_all(server.dir / "home");
+    const std::vector<std::string> sync{"--sync", "--password-stdin", "book.kfd"};
+    if (!RunSync(server, {"--add-account", server.radicale.Url(), "--user", "ann", "--no-publish"}) ||
+        !RunSync(server, sync) || !RunSync(server, sync))
+        return state.SkipWithError("the program cannot sync with radicale");
+    const double before = ServerMs(server);
+    for (auto _ : state)
+        if (!RunSync(server, sync)) state.SkipWithError("the program's sync failed");
+    CountServer(state, server, before);
+}
+
 } // namespace
 
 BENCHMARK(BM_AddressBookFirstRead)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 BENCHMARK(BM_AddressBookNothingChanged)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(BM_NothingChangedPublishing)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_ProgramSyncNothingChanged)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
