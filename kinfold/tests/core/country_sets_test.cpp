@@ -295,6 +295,7 @@ const NamedDay kNamedDays[] = {
     {"CH-GE", 2025, 1, 1, "Nouvel An"},  // the four federal days under the canton's own names
     {"CH-TI", 2025, 8, 1, "Festa nazionale"},
     {"CH-BE", 2025, 1, 2, "Berchtoldstag"},
+    {"FI-01", 2027, 12, 6, "Självständighetsdagen"},  // Åland's national days in Swedish
 };
 
 }  // namespace
