@@ -282,9 +282,10 @@ std::vector<CountrySet> SwitzerlandSets() {
             "01226Stephanstag",
         }, "CH"},
         // Schaffhausen: Gesetz betreffend die öffentlichen Ruhetage und den Ladenschluss (SHR 900.200)
-        // Art. 1 (rechtsbuch.sh.ch), whose list was not read here. The days are those the canton's
-        // government named to the Kantonsrat in May 2019, when it kept 2 January a working day as
-        // in Zurich (same days as Zurich's § 1): 1 May among them.
+        // Art. 1 (rechtsbuch.sh.ch), whose list was not read here. Its government told the Kantonsrat
+        // in May 2019, keeping 2 January a working day, that the law there is the same as Zurich's
+        // (SDA report of 6 May 2019); the days are taken as Zurich's § 1, 1 May among them as the
+        // press lists it for Schaffhausen.
         {"CH-SH", "Switzerland, Schaffhausen", {
             "3-02Karfreitag",
             "3+01Ostermontag",
