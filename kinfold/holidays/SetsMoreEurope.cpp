@@ -108,9 +108,10 @@ std::vector<CountrySet> MoreEuropeSets() {
             "01225Joulupäivä",
             "01226Tapaninpäivä",
         }},
-        // Åland: landskapslag (1976:26) om Ålands självstyrelsedag (9 June), the day off of the
+        // Åland: landskapslag (1976:26) om Ålands självstyrelsedag makes 9 June the day off of the
         // public sector and the official flag day, but no general holiday for private employers
-        // (Ålands lagting, åtgärdsmotion 10/2021-2022, asking to make it one). Åland's language is
+        // (Ålands lagting, åtgärdsmotion 10/2021-2022, asking to make it one), so it stays out, as
+        // days only for public servants do in every set. Åland's language is
         // Swedish: the national days under their Finland-Swedish names, as the University of
         // Helsinki's almanac office gives them (almanakka.helsinki.fi/sv, Flagg- och festdagar).
         {"FI-01", "Finland, Åland", {
@@ -123,7 +124,6 @@ std::vector<CountrySet> MoreEuropeSets() {
             "Y19910000" "3+39Kristi himmelsfärdsdagen",
             "3+49Pingstdagen",
             "706206Midsommardagen",
-            "00609Självstyrelsedagen",
             "710316Alla helgons dag",
             "01206Självständighetsdagen",
             "01225Juldagen",
