@@ -222,7 +222,8 @@ std::vector<CountrySet> SpainSets() {
         // calendar of the Departament d'Empresa i Treball, the same days (2024's order was not read
         // here; the 2024 resolution's summary gives it the same days); the Diada by Llei 1/1980.
         // In Aran 17 June takes the place of 26 December.
-        // 2020 to 2023 the same days, and in 2022, with 11 September a Sunday, Whit Monday.
+        // 2020 to 2023 the same days, and in 2022, with 11 September a Sunday, Whit Monday (Ordre
+        // EMT/138/2021, de 25 de juny, DOGC núm. 8446, 30 June 2021).
         {"ES-CT", "Spain, Catalonia", {
             "920220606Dilluns de Pasqua Granada",
             "Y20200000" "3+01Dilluns de Pasqua Florida",
@@ -254,14 +255,18 @@ std::vector<CountrySet> SpainSets() {
         // 2026, with 17 May, 1 November and
         // 6 December on Sundays, 19 March and 24 June in place of the two national days (the
         // Xunta's decree of the 2026 calendar, DOG of 20 June 2025).
-        // 2020 to 2023: 17 May and 25 July every year, 19 March in 2020 and 2021, 24 June in 2022.
+        // 2020 to 2023: 25 July every year, 17 May from 2021 (in 2020, a Sunday, it was not kept;
+        // 19 March and 24 June took the places of Sundays 1 November and 6 December, the Xunta's
+        // decree of the 2020 calendar, June 2019, as the press gives it), 19 March in 2021, 24 June
+        // in 2022 (Decreto 97/2021, de 10 de junio); Decreto 139/2022, de 21 de julio, for 2023.
         {"ES-GA", "Spain, Galicia", {
             "920200319San José",
+            "920200624San Juan",
             "920210319San José",
             "920220624San Juan",
             "920260319San José",
             kMaundyThursday,
-            "Y20200000" "00517Día de las Letras Gallegas",
+            "Y20210000" "00517Día de las Letras Gallegas",
             "920260624San Juan",
             "Y20200000" "00725Día Nacional de Galicia",
         }, "ES"},
@@ -312,7 +317,8 @@ std::vector<CountrySet> SpainSets() {
         // names (19 March in place of 25 July, a Saturday; the Monday of 2 November), the labour
         // calendar's own resolution not read here.
         // 2020 to 2023: Easter Monday every year, 25 July from 2022 (a Saturday and a Sunday
-        // before), 19 March in 2020 and 2021, the Mondays of 7 December 2020 and 26 December 2022.
+        // before), 19 March in 2020 and 2021, the Mondays of 7 December 2020 and 26 December 2022
+        // (the Gobierno de Navarra's calendar of 2022, May 2021, as the press gives it).
         {"ES-NC", "Spain, Navarre", {
             "920200319San José",
             kMondayAfterConstitutionDay2020,
@@ -333,7 +339,8 @@ std::vector<CountrySet> SpainSets() {
         // national days on Sundays.
         // 2020 to 2023: Easter Monday every year, 19 March in 2020 and 2021, 25 July on Saturday
         // 2020 and from 2022; 6 September 2022 for the fifth centenary of the first voyage round the
-        // world (the Gobierno Vasco's calendar of 2022 as the press gives it).
+        // world, in place of Sunday 25 December (the Consejo de Gobierno's calendar of 2022, approved
+        // on 4 May 2021, as the press gives it).
         {"ES-PV", "Spain, Basque Country", {
             "920200319San José",
             "920200725Santiago Apóstol",
@@ -365,13 +372,17 @@ std::vector<CountrySet> SpainSets() {
         // 24 June, a recuperable day in 2025, left out that year) and the Consell's decree of the
         // 2026 calendar (24 June a full holiday, after Les Corts declared the Fogueres de Sant Joan
         // a regional festivity).
-        // 2020 to 2023: 19 March, Easter Monday and 9 October by the rules, 24 June each year, and
-        // Maundy Thursday in 2022 only.
+        // 2020 to 2023: 19 March, Easter Monday and 9 October by the rules; 24 June in 2020 (the
+        // twelfth day the 2020 resolution's summaries leave), 2022 and 2023, a recuperable day in
+        // 2021 (Decreto 158/2020, de 23 de octubre); Maundy Thursday in 2022 only, when Sunday
+        // 9 October was not kept (the Consell's decree of 2022); Decreto 130/2022, de 30 de
+        // septiembre, for 2023, without Sunday 19 March.
         {"ES-VC", "Spain, Valencian Community", {
             "920200624San Juan",
-            "920210624San Juan",
             "920220414Jueves Santo",
             "920220624San Juan",
+            "F20221009Día de la Comunitat Valenciana",
+            "F20230319San José",
             "920230624San Juan",
             "Y20200000" "00319San José",
             kEasterMonday,
