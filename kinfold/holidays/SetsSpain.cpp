@@ -168,7 +168,8 @@ std::vector<CountrySet> SpainSets() {
         // 2025: 28 July in place of the Monday after 12 October, La Bien Aparecida in place of
         // 19 March or 25 July; for 2026 Maundy Thursday, 28 July, 15 September and the Monday of
         // 7 December, no Easter Monday (the 2026 order as the press lists it).
-        // 2020 to 2023: 28 July and 15 September every year, Easter Monday in 2020, the Monday of
+        // 2020 to 2023: 28 July and 15 September every year, Easter Monday in 2020 only (Orden
+        // EPS/22/2020 for 2021; the Consejería de Empleo's order for 2023), the Monday of
         // 26 December 2022.
         {"ES-CB", "Spain, Cantabria", {
             "920200413Lunes de Pascua",
@@ -204,13 +205,15 @@ std::vector<CountrySet> SpainSets() {
         // Castilla-La Mancha: the Junta's decrees of the 2024 and 2025 calendars (31 May and Corpus
         // Christi); Decreto 44/2025, de 17 de junio, for 2026 (31 May a Sunday, so Easter Monday;
         // 2 November).
-        // 2020 to 2023: 31 May and Corpus Christi every year; in 2020, with 31 May a Sunday,
-        // 19 March and Easter Monday (one summary puts the Monday of 2 November there too, which
-        // would make thirteen days; the community's twelve are taken); the Monday of 26 December
-        // 2022.
+        // 2020 to 2023: Corpus Christi every year, 31 May from 2021; in 2020, with 31 May a Sunday
+        // and left out, 19 March and Easter Monday (the Consejo de Gobierno's calendar of 2020,
+        // 3 September 2019, as the press gives it; one summary of the 2020 resolution puts the
+        // Monday of 2 November there too, which would make thirteen days); the Monday of
+        // 26 December 2022.
         {"ES-CM", "Spain, Castilla-La Mancha", {
             "920200319San José",
             "920200413Lunes de Pascua",
+            "F20200531Día de Castilla-La Mancha",
             kMondayAfterChristmas2022,
             kMaundyThursday,
             "920260406Lunes de Pascua",
