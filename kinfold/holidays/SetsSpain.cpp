@@ -18,13 +18,13 @@
 // Canary islands' own days, 2025 for Melilla), on, so that the years after the last decree repeat
 // its choices; a day put in for one year only (the Monday after a national day on a Sunday, a day
 // in place of one, the moon-dated feasts of Ceuta and Melilla) is a one-year date, and an own day on
-// a Sunday is cancelled for that year where the community moved or dropped it. Each community's
+// a Sunday is cancelled for that year where its calendar moved or left it out. Each community's
 // 2024 to 2026 lists were read from its own decree, order or government announcement as named
 // beside it (mostly as the press and official bulletins' indexes quote them), and which community
 // kept which Monday in those years from the summaries of the three resolutions; those
 // resolutions' own tables were not read here either. Years before 2020 show the national days
-// only, and so do Ceuta's and Melilla's 2020 to 2023 (their moon-dated and own days of those years
-// were not read) and the Canary islands' own days before 2024.
+// only, and so do Ceuta's 2020 to 2023 and Melilla's 2020 and 2021 (their moon-dated and own days
+// of those years were not read) and the Canary islands' own days before 2024.
 #include "holidays/CountrySetData.h"
 
 namespace {
@@ -412,8 +412,23 @@ std::vector<CountrySet> SpainSets() {
         // Melilla: the Consejo de Gobierno's calendar of 27 September 2024 for 2025 (its own days 8
         // and 17 September); its calendar of 19 September 2025 for 2026 (BOME núm. 6315, 3 October
         // 2025): the two Eids, the Monday of 7 December, and no 12 October, which Eid al-Fitr
-        // replaces. Its 2024 calendar was not found; that year shows the national days only.
+        // replaces. Its 2024 calendar was not found; that year shows the national days only. For 2022
+        // (the Consejo de Gobierno's calendar as the press gives it) Maundy Thursday, the two Eids,
+        // 8 September, Saturday 17 September and the Monday of 26 December; for 2023 (its calendar
+        // of 29 September 2022, BOME) Maundy Thursday, 13 March, the two Eids and 8 September, not
+        // Sunday 17 September; its 2020 and 2021 calendars were not read.
         {"ES-ML", "Spain, Melilla", {
+            "920220414Jueves Santo",
+            "920220503Eid al-Fitr",
+            "920220711Eid al-Adha",
+            "920220908Virgen de la Victoria",
+            "920220917Día de Melilla",
+            kMondayAfterChristmas2022,
+            "920230313Día del Estatuto de Autonomía",
+            "920230406Jueves Santo",
+            "920230421Eid al-Fitr",
+            "920230629Eid al-Adha",
+            "920230908Virgen de la Victoria",
             "F20261012Fiesta Nacional de España",
             "920250331Eid al-Fitr",
             "920260320Eid al-Fitr",
