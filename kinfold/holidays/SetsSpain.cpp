@@ -23,7 +23,7 @@
 // beside it (mostly as the press and official bulletins' indexes quote them), and which community
 // kept which Monday in those years from the summaries of the three resolutions; those
 // resolutions' own tables were not read here either. Years before 2020 show the national days
-// only, and so do Ceuta's 2020 to 2023 and Melilla's 2020 and 2021 (their moon-dated and own days
+// only, and so do Ceuta's 2020 to 2022 and Melilla's 2020 and 2021 (their moon-dated and own days
 // of those years were not read) and the Canary islands' own days before 2024.
 #include "holidays/CountrySetData.h"
 
@@ -396,8 +396,15 @@ std::vector<CountrySet> SpainSets() {
         // Asamblea's plenary of 28 September 2023, as the local press gives them, 2 September a
         // working day; Decreto de la Presidencia de 19 de septiembre de 2024, BOCCE, for 2025; the
         // city's calendar for 2026, with the Día de Ceuta); the two Eids as the city dated them,
-        // not repeated after 2026.
+        // not repeated after 2026. For 2023 the Asamblea's plenary of September 2022 (as the local
+        // press gives it: Saturday 2 September a recuperable day, left out here, and the end of
+        // Ramadan on the Saturday then foreseen); its 2020 to 2022 calendars were not read.
         {"ES-CE", "Spain, Ceuta", {
+            "920230406Jueves Santo",
+            "920230422Eid al-Fitr",
+            "920230613San Antonio",
+            "920230629Eid al-Adha",
+            "920230805Nuestra Señora de África",
             "920240410Eid al-Fitr",
             "920250331Eid al-Fitr",
             "920260320Eid al-Fitr",
