@@ -83,28 +83,44 @@ bool BirthdayEntry::SameFields(const BirthdayEntry& o) const
            SameDate(otherDate, o.otherDate);
 }
 
+const CardTie& HeldTie::None()
+{
+    static const CardTie none;
+    return none;
+}
+
+HeldTie& HeldTie::operator=(CardTie tie)
+{
+    if (tie == None()) m_tie.reset();
+    else if (m_tie) *m_tie = std::move(tie);
+    else m_tie = std::make_unique<CardTie>(std::move(tie));
+    return *this;
+}
+
 void BirthdayEntry::TieTo(const std::string& href, const std::string& etag)
 {
-    tie.href = href;
-    tie.etag = etag;
-    tie.text = text;
-    tie.date.Assign(*this);
-    tie.endDate.Assign(endDate);
-    tie.otherDate.Assign(otherDate);
-    tie.kind = kind;
+    CardTie t;
+    t.href = href;
+    t.etag = etag;
+    t.text = text;
+    t.date.Assign(*this);
+    t.endDate.Assign(endDate);
+    t.otherDate.Assign(otherDate);
+    t.kind = kind;
+    tie = std::move(t);
 }
 
 BirthdayEntry BirthdayEntry::TiedFields() const
 {
-    BirthdayEntry base(tie.date);
-    base.text = tie.text;
-    base.kind = tie.kind;
-    base.endDate.Assign(tie.endDate);
-    base.otherDate.Assign(tie.otherDate);
+    BirthdayEntry base(tie->date);
+    base.text = tie->text;
+    base.kind = tie->kind;
+    base.endDate.Assign(tie->endDate);
+    base.otherDate.Assign(tie->otherDate);
     return base;
 }
 
 bool BirthdayEntry::ChangedSinceTie() const
 {
-    return tie.IsSet() && !SameFields(TiedFields());
+    return tie->IsSet() && !SameFields(TiedFields());
 }

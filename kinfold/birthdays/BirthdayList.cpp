@@ -250,12 +250,12 @@ const char kTieMagic[4] = {'K', 'F', 'T', '1'};
 void StoreTies(CArchive& ar, const std::vector<BirthdayEntry>& entries)
 {
     uint32_t tied = 0;
-    for (const BirthdayEntry& e : entries) tied += e.tie.IsSet() ? 1 : 0;
+    for (const BirthdayEntry& e : entries) tied += e.tie->IsSet() ? 1 : 0;
     if (tied == 0) return;
     ar.Write(kTieMagic, sizeof kTieMagic);
     ar << tied;
     for (size_t i = 0; i < entries.size(); ++i) {
-        const CardTie& t = entries[i].tie;
+        const CardTie& t = *entries[i].tie;
         if (!t.IsSet()) continue;
         ar << (uint32_t)i << CString(t.href) << CString(t.etag) << t.text << t.kind;
         StoreDate(ar, t.date);
