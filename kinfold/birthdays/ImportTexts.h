@@ -36,9 +36,10 @@ private:
         bool operator==(const Day&) const = default;
     };
     // Takes `text` when it is free or held by the same day.
-    bool TryClaim(std::string_view text, Day day);
+    bool TryClaim(std::string_view text, uint32_t hash, Day day);
 
     TextTable m_texts;  // each with the day that claimed it
+    std::string m_buffer;
 };
 
 // What an import did to the list, whatever the file's kind.
