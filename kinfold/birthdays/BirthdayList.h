@@ -40,6 +40,14 @@ public:
     void SetAt(int i, const BirthdayEntry& entry);
     // Sets entry i's marriage date.
     void SetOtherDateAt(int i, const CalendarDate& date);
+    // Starts fetching entry i from memory, for a caller that will soon look at it.
+    void Prefetch(int i) const
+    {
+        if ((size_t)i >= m_entries.size()) return;
+        const char* p = reinterpret_cast<const char*>(&m_entries[(size_t)i]);
+        for (size_t at = 0; at < sizeof(BirthdayEntry); at += 64) __builtin_prefetch(p + at);
+        __builtin_prefetch(p + sizeof(BirthdayEntry) - 1);
+    }
     // Room for n entries in all, so that adding up to them moves no entry.
     void Reserve(size_t n) { m_entries.reserve(n); }
     void SetSize(int n);

@@ -349,7 +349,23 @@ private:
 
     void ResolveFamilies()
     {
-        for (const Family& f : m_families) {
+        // The partners of a big file's families are spread over all its people: each family
+        // fetches those of a few families ahead, and their entries, so that it need not wait.
+        auto fetchPeople = [&](size_t k) {
+            if (k >= m_families.size()) return;
+            for (uint32_t x : {m_families[k].husband, m_families[k].wife})
+                if (x != kNoXref) __builtin_prefetch(&m_people[x]);
+        };
+        auto fetchEntries = [&](size_t k) {
+            if (k >= m_families.size()) return;
+            for (uint32_t x : {m_families[k].husband, m_families[k].wife})
+                if (x != kNoXref && m_people[x].index >= 0) m_list.Prefetch(m_people[x].index);
+        };
+        for (size_t k = 0; k < 16; ++k) fetchPeople(k);
+        for (size_t k = 0; k < m_families.size(); ++k) {
+            fetchPeople(k + 16);
+            fetchEntries(k + 8);
+            const Family& f = m_families[k];
             const CalendarDate marriage(f.month, f.day, f.year);
             const Person* h = FindPerson(f.husband);
             const Person* w = FindPerson(f.wife);
@@ -610,7 +626,7 @@ private:
         if (m_charset == GedcomCharset::Ansi) {
             decoded = Cp1252ToUtf8(CString(raw));
             text = decoded;
-        } else if (!IsValidUtf8(CString(raw))) {
+        } else if (!IsValidUtf8(raw)) {
             decoded = MixedLinesToUtf8(raw);
             text = decoded;
         }
