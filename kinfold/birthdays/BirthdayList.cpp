@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include "birthdays/HugePages.h"
 #include "platform/Archive.h"
 
 void BirthdayList::Changed()
@@ -33,7 +34,7 @@ void BirthdayList::GrowIndex() const
     while (size < 2 * (m_indexed + 1)) size *= 2;
     std::vector<Slot> old;
     old.swap(m_slots);
-    m_slots.assign(size, Slot());
+    AssignAdvised(m_slots, size, Slot());
     for (const Slot& s : old) {
         if (s.index == 0) continue;
         size_t k = s.hash & (size - 1);
@@ -63,7 +64,7 @@ void BirthdayList::RebuildIndex() const
 {
     size_t size = 64;
     while (size < 2 * (m_entries.size() + 1)) size *= 2;
-    m_slots.assign(size, Slot());
+    AssignAdvised(m_slots, size, Slot());
     m_indexed = 0;
     for (size_t i = 0; i < m_entries.size(); ++i) IndexEntry(i);
     m_indexValid = true;
@@ -119,6 +120,16 @@ int BirthdayList::AddOrMerge(const BirthdayEntry& add, bool& merged)
     m_entries[(size_t)i] = found;
     Changed();
     return i;
+}
+
+void BirthdayList::Reserve(size_t n)
+{
+    if (n <= m_entries.capacity()) return;
+    std::vector<BirthdayEntry> room;
+    room.reserve(n);
+    AdviseHugePages(room.data(), n * sizeof(BirthdayEntry));
+    for (BirthdayEntry& e : m_entries) room.push_back(std::move(e));
+    m_entries.swap(room);
 }
 
 void BirthdayList::SetAt(int i, const BirthdayEntry& entry)
@@ -189,6 +200,10 @@ void BirthdayList::SortByDate()
         size_t k = start;
         while (order[k] != start) {
             const size_t from = order[k];
+            // The cycle jumps all over a big list: fetch the entry after this one meanwhile.
+            const size_t after = order[from];
+            Prefetch((int)after);
+            __builtin_prefetch(&order[after]);
             m_entries[k] = std::move(m_entries[from]);
             order[k] = (uint32_t)k;
             k = from;

@@ -49,7 +49,7 @@ public:
         __builtin_prefetch(p + sizeof(BirthdayEntry) - 1);
     }
     // Room for n entries in all, so that adding up to them moves no entry.
-    void Reserve(size_t n) { m_entries.reserve(n); }
+    void Reserve(size_t n);
     void SetSize(int n);
     // Removes entry i; the entries after it move up.
     void RemoveAt(int i);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "birthdays/TextTable.h"
+#include "birthdays/HugePages.h"
 #include <algorithm>
 #include <functional>
 #include <stdexcept>
@@ -25,7 +26,8 @@ void TextTable::Clear()
 void TextTable::Grow()
 {
     const size_t size = m_slots.empty() ? 1024 : m_slots.size() * 2;
-    std::vector<uint64_t> old(size, 0);
+    std::vector<uint64_t> old;
+    AssignAdvised(old, size, uint64_t(0));
     old.swap(m_slots);
     for (uint64_t s : old) {
         if (s == 0) continue;
