@@ -16,7 +16,7 @@ void BirthdayList::Changed()
 
 namespace {
 
-uint32_t TextHash(const CString& text) { return (uint32_t)std::hash<std::string_view>()(text); }
+uint32_t TextHash(std::string_view text) { return (uint32_t)std::hash<std::string_view>()(text); }
 
 } // namespace
 
@@ -80,6 +80,11 @@ int BirthdayList::FindByText(const CString& text) const
         if (s.index == 0) return -1;
         if (s.hash == h && m_entries[s.index - 1].text == text) return (int)s.index - 1;
     }
+}
+
+void BirthdayList::PrefetchText(std::string_view text) const
+{
+    if (m_indexValid && !m_slots.empty()) __builtin_prefetch(&m_slots[TextHash(text) & (m_slots.size() - 1)]);
 }
 
 int BirthdayList::FindByText(const BirthdayEntry& entry) const { return FindByText(entry.text); }

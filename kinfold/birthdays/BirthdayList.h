@@ -3,6 +3,7 @@
 // The document's list of entries: merging by text, date order and the ".kfd" file format.
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 #include "birthdays/BirthdayEntry.h"
 #include "birthdays/LeapDay.h"
@@ -40,6 +41,8 @@ public:
     void SetAt(int i, const BirthdayEntry& entry);
     // Sets entry i's marriage date.
     void SetOtherDateAt(int i, const CalendarDate& date);
+    // Starts fetching where FindByText will look for `text`, for a caller that will soon ask.
+    void PrefetchText(std::string_view text) const;
     // Starts fetching entry i from memory, for a caller that will soon look at it.
     void Prefetch(int i) const
     {

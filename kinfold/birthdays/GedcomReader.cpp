@@ -15,9 +15,10 @@ namespace {
 bool IsScanSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 bool IsValueSpace(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
-bool IEquals(std::string_view a, const char* b)
+// `b` in capitals; its length is known where it is written, not counted on every line.
+bool IEquals(std::string_view a, std::string_view b)
 {
-    size_t n = std::strlen(b);
+    const size_t n = b.size();
     if (a.size() != n) return false;
     for (size_t i = 0; i < n; ++i) {
         char x = a[i];
@@ -174,7 +175,7 @@ constexpr uint32_t kNoXref = UINT32_MAX;
 
 class Importer {
 public:
-    Importer(BirthdayList& list, GedcomImportStats& stats) : m_list(list), m_stats(stats) {}
+    Importer(BirthdayList& list, GedcomImportStats& stats) : m_list(list), m_stats(stats) { m_texts.FetchAheadIn(&list); }
 
     void Line(std::string_view line)
     {
@@ -442,14 +443,16 @@ namespace {
 bool IsQualifier(std::string_view word)
 {
     if (!word.empty() && word.back() == '.') word.remove_suffix(1);
-    for (const char* q : {"ABT", "CAL", "EST", "BEF", "AFT", "INT", "FROM", "TO", "BET"})
+    static constexpr std::string_view kQualifiers[] = {"ABT", "CAL", "EST", "BEF", "AFT", "INT", "FROM", "TO", "BET"};
+    for (std::string_view q : kQualifiers)
         if (IEquals(word, q)) return true;
     return false;
 }
 
 bool IsBeforeChrist(std::string_view word)
 {
-    for (const char* bc : {"B.C.", "B.C", "BC", "BCE", "(B.C.)"})
+    static constexpr std::string_view kMarks[] = {"B.C.", "B.C", "BC", "BCE", "(B.C.)"};
+    for (std::string_view bc : kMarks)
         if (IEquals(word, bc)) return true;
     return false;
 }

@@ -61,6 +61,10 @@ CString ImportTexts::Claim(const CString& text, const CalendarDate& date)
     const std::string_view byYear(buf.data(), byYearSize), byDay(buf.data() + byYearSize, buf.size() - byYearSize);
     const uint32_t dayHash = TextTable::Hash(byDay);
     m_texts.Prefetch(dayHash);
+    if (m_list) {
+        m_list->PrefetchText(byDay);
+        if (!noYear) m_list->PrefetchText(byYear);
+    }
     if (!noYear) {
         const uint32_t yearHash = TextTable::Hash(byYear);
         if (TryClaim(byYear, yearHash, day)) return CString(byYear);
