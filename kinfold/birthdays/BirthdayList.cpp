@@ -31,7 +31,7 @@ void BirthdayList::InvalidateIndex()
 void BirthdayList::GrowIndex() const
 {
     size_t size = 64;
-    while (size < 2 * (m_indexed + 1)) size *= 2;
+    while (4 * (m_indexed + 1) > 3 * size) size *= 2;
     std::vector<Slot> old;
     old.swap(m_slots);
     AssignAdvised(m_slots, size, Slot());
@@ -45,7 +45,8 @@ void BirthdayList::GrowIndex() const
 
 void BirthdayList::IndexEntry(size_t i) const
 {
-    if (2 * (m_indexed + 1) > m_slots.size()) GrowIndex();
+    // Up to three quarters full: the probes stay short, and a big list's table half the size.
+    if (4 * (m_indexed + 1) > 3 * m_slots.size()) GrowIndex();
     const CString& text = m_entries[i].text;
     const uint32_t h = TextHash(text);
     const size_t mask = m_slots.size() - 1;
@@ -63,7 +64,7 @@ void BirthdayList::IndexEntry(size_t i) const
 void BirthdayList::RebuildIndex() const
 {
     size_t size = 64;
-    while (size < 2 * (m_entries.size() + 1)) size *= 2;
+    while (4 * (m_entries.size() + 1) > 3 * size) size *= 2;
     AssignAdvised(m_slots, size, Slot());
     m_indexed = 0;
     for (size_t i = 0; i < m_entries.size(); ++i) IndexEntry(i);

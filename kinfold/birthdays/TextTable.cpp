@@ -3,7 +3,9 @@
 #include "birthdays/HugePages.h"
 #include <algorithm>
 #include <functional>
+#include <new>
 #include <stdexcept>
+#include <sys/mman.h>
 
 namespace {
 
@@ -14,6 +16,8 @@ TextTable::Handle HandleOf(uint64_t slot) { return (TextTable::Handle)((slot & 0
 } // namespace
 
 uint32_t TextTable::Hash(std::string_view text) { return (uint32_t)std::hash<std::string_view>()(text); }
+
+void TextTable::Unmap::operator()(uint32_t* p) const { ::munmap(p, bytes); }
 
 void TextTable::Clear()
 {
@@ -48,7 +52,8 @@ size_t TextTable::SlotOf(std::string_view text, uint32_t hash) const
 
 TextTable::Handle TextTable::Add(std::string_view text, uint32_t hash, bool& added)
 {
-    if (2 * (m_count + 1) > m_slots.size()) Grow();
+    // Up to three quarters full: the probes stay short, and a big import's table half the size.
+    if (4 * (m_count + 1) > 3 * m_slots.size()) Grow();
     const size_t k = SlotOf(text, hash);
     added = m_slots[k] == 0;
     if (!added) return HandleOf(m_slots[k]);
@@ -57,7 +62,10 @@ TextTable::Handle TextTable::Add(std::string_view text, uint32_t hash, bool& add
         // 16 GB of texts: no import gets there before memory runs out.
         if (m_pages.size() >= kMaxPages) throw std::length_error("too many texts");
         // A text longer than a page gets a page of its own.
-        m_pages.emplace_back(new uint32_t[std::max(words, kPageWords)]);
+        const size_t bytes = std::max(words, kPageWords) * sizeof(uint32_t);
+        void* page = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (page == MAP_FAILED) throw std::bad_alloc();
+        m_pages.emplace_back(static_cast<uint32_t*>(page), Unmap{bytes});
         m_used = 0;
     }
     const Handle place = (Handle)((m_pages.size() - 1) << kPageBits | m_used);

@@ -46,7 +46,13 @@ private:
     size_t SlotOf(std::string_view text, uint32_t hash) const;
     void Grow();
 
-    std::vector<std::unique_ptr<uint32_t[]>> m_pages;
+    // Mapped apart from the heap, so that a big import's pages go back to the system when the
+    // table goes, instead of staying as holes between the texts it leaves in the list.
+    struct Unmap {
+        size_t bytes;
+        void operator()(uint32_t* p) const;
+    };
+    std::vector<std::unique_ptr<uint32_t[], Unmap>> m_pages;
     size_t m_used = kPageWords;  // words used in the last page
     size_t m_count = 0;
     // The text's whole hash in the high half, its handle + 1 in the low one; 0 is free. A
