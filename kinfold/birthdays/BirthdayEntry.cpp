@@ -29,11 +29,13 @@ bool BirthdayEntry::EndedBy(const CalendarDate& date) const
     return endDate.day != 0 && date.day > endDate.day;
 }
 
-CString BirthdayEntry::FirstName() const
+CString FirstWordOf(const CString& text)
 {
     size_t blank = text.find(' ');
     return blank == CString::npos ? text : text.substr(0, blank);
 }
+
+CString BirthdayEntry::FirstName() const { return FirstWordOf(text); }
 
 CString WithoutSurnameSlashes(const CString& name)
 {
@@ -57,7 +59,9 @@ CString BirthdayEntry::DisplayText() const
     return HasKind(Individual | Couple) ? WithoutSurnameSlashes(text) : text;
 }
 
-CString BirthdayEntry::LastName() const
+CString BirthdayEntry::LastName() const { return LastWordOf(text); }
+
+CString LastWordOf(const CString& text)
 {
     size_t end = text.find_last_not_of(' ');
     if (end == CString::npos) return text;

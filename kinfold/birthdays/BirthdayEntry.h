@@ -132,6 +132,11 @@ public:
     bool ChangedSinceTie() const;
 };
 
+// A text up to its first blank (BirthdayEntry::FirstName), after its last blank with trailing
+// blanks ignored (BirthdayEntry::LastName).
+CString FirstWordOf(const CString& text);
+CString LastWordOf(const CString& text);
+
 // "Anne /Mowbray/" -> "Anne Mowbray", "Richard //" -> "Richard", "/Smith/" -> "Smith"; a text
 // without a pair of slashes comes back unchanged.
 CString WithoutSurnameSlashes(const CString& name);

@@ -126,20 +126,11 @@ CString Surname(const CString& name)
 {
     size_t open = name.find('/');
     size_t close = open == CString::npos ? CString::npos : name.find('/', open + 1);
-    if (close == CString::npos) {
-        BirthdayEntry e;
-        e.text = name;
-        return e.LastName();
-    }
+    if (close == CString::npos) return LastWordOf(name);
     return name.substr(open, close - open + 1);
 }
 
-CString FirstNameOf(const CString& name)
-{
-    BirthdayEntry e;
-    e.text = name;
-    return e.FirstName();
-}
+CString FirstNameOf(const CString& name) { return FirstWordOf(name); }
 
 // The first word before the surname; a name without a given name ("/Smith/") gives its surname.
 CString GivenFirstName(const CString& name)
@@ -160,9 +151,7 @@ CString CoupleText(const CString& husband, const CString& wife)
 // The text earlier imports made: the surname was the husband's last word.
 CString OldCoupleText(const CString& husband, const CString& wife)
 {
-    BirthdayEntry h;
-    h.text = husband;
-    return FirstNameOf(husband) + "+" + FirstNameOf(wife) + " " + h.LastName();
+    return FirstNameOf(husband) + "+" + FirstNameOf(wife) + " " + LastWordOf(husband);
 }
 
 // A family with its partners by cross-reference number and its marriage date.
