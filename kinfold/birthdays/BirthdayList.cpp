@@ -177,10 +177,10 @@ void BirthdayList::Swap(int i, int j)
     Changed();
 }
 
-void BirthdayList::SortByDate()
+std::vector<uint32_t> BirthdayList::DateOrder() const
 {
-    // Sorting positions rather than entries and then moving each entry once keeps a big list
-    // from being copied around, or doubled in memory by a merge buffer.
+    // Sorting positions rather than entries keeps a big list from being copied around, or
+    // doubled in memory by a merge buffer.
     struct Key {
         int month, day, year;
         uint32_t index;  // keeps entries of equal dates in their order
@@ -198,7 +198,13 @@ void BirthdayList::SortByDate()
     std::sort(keys.begin(), keys.end());
     std::vector<uint32_t> order(keys.size());
     for (size_t k = 0; k < keys.size(); ++k) order[k] = keys[k].index;
-    std::vector<Key>().swap(keys);
+    return order;
+}
+
+void BirthdayList::SortByDate()
+{
+    // Each entry is moved once.
+    std::vector<uint32_t> order = DateOrder();
     // Entry order[k] goes to position k: follow each cycle of the permutation once.
     for (size_t start = 0; start < order.size(); ++start) {
         if (order[start] == start) continue;
@@ -269,7 +275,8 @@ void LoadDate(CArchive& ar, CalendarDate& d)
 // After the last entry: the magic, then for each tied entry its index and its tie.
 const char kTieMagic[4] = {'K', 'F', 'T', '1'};
 
-void StoreTies(CArchive& ar, const std::vector<BirthdayEntry>& entries)
+// `order`, when given, is the order the entries are written in.
+void StoreTies(CArchive& ar, const std::vector<BirthdayEntry>& entries, const std::vector<uint32_t>* order)
 {
     uint32_t tied = 0;
     for (const BirthdayEntry& e : entries) tied += e.tie->IsSet() ? 1 : 0;
@@ -277,7 +284,7 @@ void StoreTies(CArchive& ar, const std::vector<BirthdayEntry>& entries)
     ar.Write(kTieMagic, sizeof kTieMagic);
     ar << tied;
     for (size_t i = 0; i < entries.size(); ++i) {
-        const CardTie& t = *entries[i].tie;
+        const CardTie& t = *entries[order ? (*order)[i] : i].tie;
         if (!t.IsSet()) continue;
         ar << (uint32_t)i << CString(t.href) << CString(t.etag) << t.text << t.kind;
         StoreDate(ar, t.date);
@@ -317,45 +324,61 @@ void LoadTies(CArchive& ar, std::vector<BirthdayEntry>& entries)
 
 } // namespace
 
+void BirthdayList::Store(CArchive& ar, const std::vector<uint32_t>* order) const
+{
+    size_t bytes = 4;
+    for (const BirthdayEntry& e : m_entries) bytes += kKfdMinRecordSize + (e.text.size() < 255 ? 0 : 6) + e.text.size();
+    ar.Reserve(bytes);
+    ar << (uint32_t)m_entries.size();
+    // The records go out many at a time, each field put in place in a block, not one call
+    // per field; a text of 255 bytes or more goes through the archive as it stands.
+    char block[1 << 16];
+    size_t n = 0;
+    auto put = [&](uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) block[n++] = (char)(v >> (8 * i));
+    };
+    auto at = [&](size_t k) -> const BirthdayEntry& { return m_entries[order ? (*order)[k] : k]; };
+    for (size_t k = 0; k < m_entries.size(); ++k) {
+        const BirthdayEntry& e = at(k);
+        // A sorted list's texts (and, in another order, its entries) lie all over memory:
+        // fetch a few entries ahead.
+        if (k + 16 < m_entries.size()) {
+            if (order) Prefetch((int)(*order)[k + 16]);
+            __builtin_prefetch(at(k + 8).text.data());
+        }
+        if (n + kKfdMinRecordSize + 255 > sizeof block) {
+            ar.Write(block, n);
+            n = 0;
+        }
+        for (int v : {e.month, e.day, e.year}) put((uint32_t)v, 4);
+        if (e.text.size() < 255) {
+            block[n++] = (char)e.text.size();
+            std::memcpy(block + n, e.text.data(), e.text.size());
+            n += e.text.size();
+        } else {
+            ar.Write(block, n);
+            n = 0;
+            ar << e.text;
+        }
+        put(e.recordNumber, 4);
+        put(e.kind, 2);
+        for (int v : {e.endDate.month, e.endDate.day, e.endDate.year, e.otherDate.month, e.otherDate.day, e.otherDate.year})
+            put((uint32_t)v, 4);
+    }
+    ar.Write(block, n);
+    StoreTies(ar, m_entries, order);
+}
+
+void BirthdayList::StoreSortedByDate(CArchive& ar) const
+{
+    const std::vector<uint32_t> order = DateOrder();
+    Store(ar, &order);
+}
+
 void BirthdayList::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
-        size_t bytes = 4;
-        for (const BirthdayEntry& e : m_entries) bytes += kKfdMinRecordSize + (e.text.size() < 255 ? 0 : 6) + e.text.size();
-        ar.Reserve(bytes);
-        ar << (uint32_t)m_entries.size();
-        // The records go out many at a time, each field put in place in a block, not one call
-        // per field; a text of 255 bytes or more goes through the archive as it stands.
-        char block[1 << 16];
-        size_t n = 0;
-        auto put = [&](uint32_t v, int bytes) {
-            for (int i = 0; i < bytes; ++i) block[n++] = (char)(v >> (8 * i));
-        };
-        for (size_t k = 0; k < m_entries.size(); ++k) {
-            const BirthdayEntry& e = m_entries[k];
-            // A sorted list's texts lie all over memory: fetch a few entries' ahead.
-            if (k + 16 < m_entries.size()) __builtin_prefetch(m_entries[k + 16].text.data());
-            if (n + kKfdMinRecordSize + 255 > sizeof block) {
-                ar.Write(block, n);
-                n = 0;
-            }
-            for (int v : {e.month, e.day, e.year}) put((uint32_t)v, 4);
-            if (e.text.size() < 255) {
-                block[n++] = (char)e.text.size();
-                std::memcpy(block + n, e.text.data(), e.text.size());
-                n += e.text.size();
-            } else {
-                ar.Write(block, n);
-                n = 0;
-                ar << e.text;
-            }
-            put(e.recordNumber, 4);
-            put(e.kind, 2);
-            for (int v : {e.endDate.month, e.endDate.day, e.endDate.year, e.otherDate.month, e.otherDate.day, e.otherDate.year})
-                put((uint32_t)v, 4);
-        }
-        ar.Write(block, n);
-        StoreTies(ar, m_entries);
+        Store(ar, nullptr);
         return;
     }
     // An empty file is an empty list.

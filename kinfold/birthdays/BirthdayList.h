@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The document's list of entries: merging by text, date order and the ".kfd" file format.
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -74,6 +75,9 @@ public:
     // list as it was. The entries' card ties follow the last entry, where older readers stop;
     // a list without ties is written exactly as before.
     void Serialize(CArchive& ar);
+    // Writes the ".kfd" stream of the list as SortByDate would leave it, without moving an
+    // entry: for a big list that is saved and then let go.
+    void StoreSortedByDate(CArchive& ar) const;
 
     const std::vector<BirthdayEntry>& Entries() const { return m_entries; }
 
@@ -82,6 +86,10 @@ public:
     uint64_t Version() const { return m_version; }
 
 private:
+    // The entries' indexes in date order (SortByDate's order).
+    std::vector<uint32_t> DateOrder() const;
+    // Writes the stream with the entries in `order` (their own order for null).
+    void Store(CArchive& ar, const std::vector<uint32_t>* order) const;
     void RebuildIndex() const;
     // Enters entry i under its text unless an earlier entry holds that text.
     void IndexEntry(size_t i) const;
