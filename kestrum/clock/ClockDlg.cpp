@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -19,6 +20,7 @@
 
 #include "clock/ClockMenu.h"
 #include "clock/ClockPictures.h"
+#include "kestrum/citynames.h"
 #include "kestrum/files.h"
 #include "kestrum/notify.h"
 #include "kestrum/readonly.h"
@@ -45,6 +47,14 @@ QFont DefaultFontAt(int tenths)
     QFont f;
     f.setPointSizeF(tenths > 0 ? tenths / 10.0 : 0.1);
     return f;
+}
+
+// "AM" or "PM" as the user's locale writes them ("午前" in Japanese); "C" keeps the clock's own.
+QString DayHalf(int hour)
+{
+    const QLocale locale;
+    if (locale.language() == QLocale::C) return ToQt(ClockAmPm(hour));
+    return hour < 12 ? locale.amText() : locale.pmText();
 }
 
 // The clocks of this process, oldest first.
@@ -558,15 +568,27 @@ CString CClockDlg::Till() const
     return ClockTill(m_Alarm.set != 0, std::max<int64_t>(0, m_nSecondsToAlarm));
 }
 
+CString CClockDlg::GetShownName() const
+{
+    // The title asks every second; the names are looked up once per city and language.
+    const CString locale = FromQt(QLocale().name());
+    if (m_strShownOf != m_strName || m_strShownLocale != locale) {
+        m_strShown = CCityNames::For(locale)->Shown(m_strName);
+        m_strShownOf = m_strName;
+        m_strShownLocale = locale;
+    }
+    return m_strShown;
+}
+
 CString CClockDlg::GetTitleText() const
 {
-    return ClockShortName(m_strName) + Till();
+    return ClockShortName(GetShownName()) + Till();
 }
 
 CString CClockDlg::GetRunningTitle() const
 {
     CTimeFields f = LocalFields();
-    return StrFormat("%s %02d:%02d:%02d %s", ClockShortName(m_strName).c_str(), f.hour, f.minute, f.second,
+    return StrFormat("%s %02d:%02d:%02d %s", ClockShortName(GetShownName()).c_str(), f.hour, f.minute, f.second,
                      Till().c_str());
 }
 
@@ -619,7 +641,7 @@ void CClockDlg::Ring()
     // The alarm stays in the line until the user answers, so that one that rings while the
     // host is ended comes back at the next start.
     m_RungAlarm = m_Alarm;
-    m_pRing = new CAlarmRing(this, ClockShortName(m_strName), m_Alarm.message);
+    m_pRing = new CAlarmRing(this, ClockShortName(GetShownName()), m_Alarm.message);
     connect(m_pRing, &CAlarmRing::Dismissed, this, [this] { DismissAlarm(); });
     connect(m_pRing, &CAlarmRing::Snoozed, this, [this] { SnoozeAlarm(); });
     m_pRing->show();
@@ -630,7 +652,7 @@ void CClockDlg::Ring()
         const CTimeFields t = LocalFields();
         Notification n;
         n.summary = m_Alarm.message;
-        n.body = StrFormat("%s, %02d:%02d", m_strName.c_str(), t.hour, t.minute);
+        n.body = StrFormat("%s, %02d:%02d", GetShownName().c_str(), t.hour, t.minute);
         n.appName = "Dialwake";
         n.icon = "dialwake";
         n.desktopEntry = "dialwake";
@@ -681,7 +703,7 @@ void CClockDlg::UpdateTip()
     struct tm local {};
     const time_t t = (time_t)now;
     localtime_r(&t, &local);
-    CString tip = ClockTipText(m_strName, now, m_Zone.GetOffset(m_LastTick), local.tm_gmtoff);
+    CString tip = ClockTipText(GetShownName(), now, m_Zone.GetOffset(m_LastTick), local.tm_gmtoff);
     if (m_Alarm.set) {
         tip += "\n" + FromQt(m_pRing ? tr("Alarm now") : tr("Alarm in %1").arg(ToQt(Till()).trimmed()));
         if (!m_Alarm.message.empty()) tip += ": " + m_Alarm.message;
@@ -767,7 +789,7 @@ void CClockDlg::DrawClock(QPainter& dc)
             dc.drawLine(p1.x, p1.y, p2.x, p2.y);
         }
         dc.setPen(Qt::black);
-        dc.drawText(QRect(0, yc, W, H - yc), Qt::AlignCenter | Qt::TextSingleLine, ToQt(AmPm(t.hour)));
+        dc.drawText(QRect(0, yc, W, H - yc), Qt::AlignCenter | Qt::TextSingleLine, DayHalf(t.hour));
         if (m_Alarm.set) dc.drawText(QRect(0, 0, xc * 6 / 5, H), Qt::AlignCenter | Qt::TextSingleLine, "A");
         if (m_nSecondFontFace != 0) {
             m_SecondFont = DefaultFontAt(H * 3 / 4);
@@ -793,6 +815,7 @@ void CClockDlg::DrawClock(QPainter& dc)
     case 4:
     case 5: {
         QString text = ToQt(ClockDigitalText(m_nFace, t.hour, t.minute, t.second));
+        if (m_nFace == 4) text = text.left(text.lastIndexOf(' ') + 1) + DayHalf(t.hour);
         if (m_nSecondFontFace != m_nFace) {
             int size = ClockFitFontSize(W, H, [&](int tenths, int& tw, int& th) {
                 QFontMetrics fm(DefaultFontAt(tenths), this);
