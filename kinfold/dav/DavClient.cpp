@@ -78,7 +78,9 @@ bool DavFaultOf(const DavRequest& q, const DavReply& r, DavFault& fault)
     switch (r.status) {
     case 401: return !Fail(fault, 3, host + " refused the user name or password");
     case 403: return !Fail(fault, 1, host + " does not allow " + what + " (403 Forbidden)");
-    case 404: return !Fail(fault, 1, q.url + " does not exist on the server (404 Not Found)");
+    case 404:
+        fault.status = 404;
+        return !Fail(fault, 1, q.url + " does not exist on the server (404 Not Found)");
     case 507: return !Fail(fault, 1, host + " has no room left for " + q.url + " (507 Insufficient Storage)");
     default: break;
     }
@@ -564,36 +566,53 @@ AccountSyncResult SyncAccount(Account& account, BirthdayList& list, IDavTranspor
     CollectionTags kept;
     for (const BookState& s : states)
         if (!s.ctag.empty()) kept[s.url] = {s.ctag, bookHash(s)};
-    const std::string calendar = account.calendar;
-    if (auto t = tags.find(calendar); t != tags.end() && !calendar.empty()) kept[calendar] = t->second;
+    if (auto t = tags.find(account.calendar); t != tags.end() && !account.calendar.empty())
+        kept[account.calendar] = t->second;
     account.tags = StoreCollectionTags(kept);
     if (result.fault.exitCode || !account.publish) return result;
 
-    const bool known = std::any_of(findings.calendars.begin(), findings.calendars.end(),
-                                   [&](const DavCollection& c) { return c.url == calendar; });
-    if (!client.FindOrMakeCalendar(findings, account.calendar, result.fault)) return result;
-    // What was published went to another calendar, or to one that has gone since: the events
-    // on the server are asked for again.
-    if (!known || account.calendar != calendar) account.published.clear();
-    // A calendar made now is one more finding.
-    if (account.calendar != calendar &&
-        std::none_of(findings.calendars.begin(), findings.calendars.end(),
-                     [&](const DavCollection& c) { return c.url == account.calendar; })) {
-        findings.calendars.push_back({account.calendar, kPublishedCalendarName, false});
+    bool done = false;
+    size_t published = 0;
+    auto publish = [&] {
+        const std::string calendar = account.calendar;
+        const bool known = std::any_of(findings.calendars.begin(), findings.calendars.end(),
+                                       [&](const DavCollection& c) { return c.url == calendar; });
+        if (!client.FindOrMakeCalendar(findings, account.calendar, result.fault)) return;
+        // What was published went to another calendar, or to one that has gone since: the events
+        // on the server are asked for again.
+        if (!known || account.calendar != calendar) account.published.clear();
+        // A calendar made now is one more finding.
+        if (account.calendar != calendar &&
+            std::none_of(findings.calendars.begin(), findings.calendars.end(),
+                         [&](const DavCollection& c) { return c.url == account.calendar; })) {
+            findings.calendars.push_back({account.calendar, kPublishedCalendarName, false});
+            account.found = StoreFindings(findings);
+        }
+        std::string calendarTag;
+        if (auto t = kept.find(account.calendar); t != kept.end() && t->second.state == Fnv1a(account.published))
+            calendarTag = t->second.ctag;
+        kept.erase(calendar);
+        PublishedEvents events_published = LoadPublished(account.published);
+        std::vector<CalendarResource> events = SplitCalendar(exportIcs(list));
+        done = client.Publish(account.calendar, events, events_published, calendarTag, asked, result.fault);
+        account.published = StorePublished(events_published);
+        if (!calendarTag.empty()) kept[account.calendar] = {calendarTag, Fnv1a(account.published)};
+        account.tags = StoreCollectionTags(kept);
+        if (!done && !Unreached(result.fault)) account.foundAt = 0;
+        published = events.size();
+    };
+    publish();
+    // The calendar went from the server after its collections were last asked for: asked for
+    // again, it is made anew with every event in this sync.
+    if (!done && !asked && result.fault.status == 404) {
+        result.fault = DavFault();
+        if (!client.Discover(account.server, findings, result.fault)) return result;
         account.found = StoreFindings(findings);
+        account.foundAt = now;
+        asked = true;
+        publish();
     }
-    std::string calendarTag;
-    if (auto t = kept.find(account.calendar); t != kept.end() && t->second.state == Fnv1a(account.published))
-        calendarTag = t->second.ctag;
-    kept.erase(calendar);
-    PublishedEvents published = LoadPublished(account.published);
-    std::vector<CalendarResource> events = SplitCalendar(exportIcs(list));
-    const bool done = client.Publish(account.calendar, events, published, calendarTag, asked, result.fault);
-    account.published = StorePublished(published);
-    if (!calendarTag.empty()) kept[account.calendar] = {calendarTag, Fnv1a(account.published)};
-    account.tags = StoreCollectionTags(kept);
-    if (!done && !Unreached(result.fault)) account.foundAt = 0;
-    if (done) result.events = (int)events.size();
+    if (done) result.events = (int)published;
     return result;
 }
 

@@ -28,6 +28,7 @@ struct DavFindings {
 struct DavFault {
     int exitCode = 0;
     std::string message;
+    int status = 0;  // the HTTP status behind the fault where one is (404)
     bool PasswordRefused() const { return exitCode == 3; }
 };
 
