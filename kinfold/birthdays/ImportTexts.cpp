@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "birthdays/ImportTexts.h"
+#include "calendar/UserText.h"
 
 bool ImportTexts::TryClaim(std::string_view text, Day day)
 {
@@ -31,10 +32,14 @@ CString ImportTexts::Claim(const CString& text, const CalendarDate& date)
 
 std::string ImportCountsText(const ImportCounts& counts)
 {
-    return std::to_string(counts.added) + " added, " + std::to_string(counts.merged) + " merged, " +
-           std::to_string(counts.conflictsKept) + " conflicts kept" +
-           (counts.yearsRefused == 0
-                ? std::string()
-                : StrFormat(", %d %s with a year outside %d..%d left out", counts.yearsRefused,
-                            counts.yearsRefused == 1 ? "date" : "dates", kFirstYear, kLastYear));
+    std::string text = FillPlaceholders(UserText("ImportTexts", "%1 added, %2 merged, %3 conflicts kept"),
+                                        {std::to_string(counts.added), std::to_string(counts.merged),
+                                         std::to_string(counts.conflictsKept)});
+    if (counts.yearsRefused == 0) return text;
+    const std::string first = std::to_string(kFirstYear), last = std::to_string(kLastYear);
+    return text + FillPlaceholders(counts.yearsRefused == 1
+                                       ? UserText("ImportTexts", ", 1 date with a year outside %1..%2 left out")
+                                       : UserText("ImportTexts", ", %n dates with a year outside %1..%2 left out",
+                                                  nullptr, counts.yearsRefused),
+                                   {first, last});
 }

@@ -30,6 +30,7 @@
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
 #include "view/KinfoldDoc.h"
+#include "view/UserTextQt.h"
 #include "view/ViewDialogs.h"
 #include "view/core/DayCell.h"
 #include "view/core/DayClick.h"
@@ -77,6 +78,8 @@ CKinfoldView::CKinfoldView(CKinfoldDoc* doc, QWidget* parent) : QWidget(parent),
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setMinimumSize(200, 150);
+    // The corner texts, year names and tips the cores make come in the user's language too.
+    InstallUserTextTranslator();
     m_Locale = CurrentLocaleChoices();
     m_Today = TodayDate();
     m_nYear = m_Today.year;
@@ -1157,6 +1160,6 @@ QString CKinfoldView::PrintToPdf(const PrintRequest& request)
     printer.setCreator("Kinfold");
     printer.setDocName("Kinfold");
     m_nPageCounter = 0;
-    if (!PrintPages(printer, request.fromPage, request.toPage)) return "Cannot write " + request.outputPdf;
+    if (!PrintPages(printer, request.fromPage, request.toPage)) return tr("Cannot write %1").arg(request.outputPdf);
     return QString();
 }

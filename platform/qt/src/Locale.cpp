@@ -119,14 +119,19 @@ void RemoveTranslations()
     Loaded() = LoadedFor();
 }
 
-QString Translate(const char* context, const char* text)
+QString Translate(const char* context, const char* text, int n)
 {
-    if (QCoreApplication::instance()) return QCoreApplication::translate(context, text);
+    if (QCoreApplication::instance()) return QCoreApplication::translate(context, text, nullptr, n);
     for (auto it = Installed().rbegin(); it != Installed().rend(); ++it) {
-        const QString t = (*it)->translate(context, text);
-        if (!t.isEmpty()) return t;
+        QString t = (*it)->translate(context, text, nullptr, n);
+        if (t.isEmpty()) continue;
+        // As QCoreApplication::translate does it.
+        if (n >= 0) t.replace(QLatin1String("%n"), QString::number(n));
+        return t;
     }
-    return QString::fromUtf8(text);
+    QString t = QString::fromUtf8(text);
+    if (n >= 0) t.replace(QLatin1String("%n"), QString::number(n));
+    return t;
 }
 
 std::string TranslateToLocal(const char* context, const char* text)
