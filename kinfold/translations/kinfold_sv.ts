@@ -2,6 +2,269 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sv_SE">
 <context>
+    <name>AccountSync</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no password for %1 (none in the secret store; give it with --sync --password-stdin)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--add-account needs --user NAME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--add-account needs the server&apos;s address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--user goes with --add-account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only one document can be synced (got %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--remove-account: &quot;%1&quot; is no account number (see kinfold --accounts)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; the account was not added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no address book at %1 and nothing to publish; the account was not added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is account %2 already</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the password was not kept (%1); give it at each sync with --sync --password-stdin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>account %1: %2, 1 address book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>account %1: %2, %n address books</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, publishes to &quot;Birthdays&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every address book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--remove-account: there is no account %1 (see kinfold --accounts)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>account %1 (%2) removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no account to sync (add one with --add-account)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: 1 card could not be read and was left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n cards could not be read and were left out</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BirthdayImport</name>
+    <message>
+        <source>%1 is neither a GEDCOM file (&quot;0 HEAD&quot;) nor a vCard file (&quot;BEGIN:VCARD&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BirthdayList</name>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CAccountEditDlg</name>
+    <message>
+        <source>Add Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s address (https://dav.example.org/), or the address of one address book.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s secret store, never in a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish the birthdays to the calendar &quot;Birthdays&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address books read; when all are ticked, new ones are read too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address books:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please give the server&apos;s address and your user name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no address book on this server)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please tick an address book, or publish the birthdays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CAccountsDlg</name>
+    <message>
+        <source>Accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address books read into the list, and calendars the birthdays are published to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the account %1? The entries it brought stay in the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every address book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address book(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, publishes &quot;Birthdays&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no account yet: add one with File &gt; Accounts...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Syncing with the accounts...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server refused the password of %1. Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password of %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n card(s) could not be read and were left out.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sync failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synced: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sync did not finish; the list keeps what was read, and the next sync goes on from there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CBirthdayEditDlg</name>
     <message>
         <source>Birthday Edit</source>
@@ -67,6 +330,58 @@
         <source>Day</source>
         <translation>Dag</translation>
     </message>
+    <message>
+        <source>Birth year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birth month.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birth day of month.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marriage year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marriage month.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marriage day of month.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Death year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Death month.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Death day of month.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marriage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Death</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CBirthdayNamesDlg</name>
@@ -118,6 +433,10 @@
         <source>Show only the entries whose text or date holds these letters.</source>
         <translation>Visa endast poster vars text eller datum innehåller dessa bokstäver.</translation>
     </message>
+    <message>
+        <source>A date of this entry cannot be: Edit to mend it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
@@ -128,6 +447,10 @@
     <message>
         <source>The public holidays of which country.</source>
         <translation>Vilket lands helgdagar.</translation>
+    </message>
+    <message>
+        <source>Please choose a country.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -166,6 +489,68 @@
     <message>
         <source>Set day of month (1-31).</source>
         <translation>Ange dag i månaden (1-31).</translation>
+    </message>
+</context>
+<context>
+    <name>CExportCalendarDlg</name>
+    <message>
+        <source>Export Calendar</source>
+        <translation type="unfinished">Exportera kalender</translation>
+    </message>
+    <message>
+        <source>Include</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birthdays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The birthdays of the people in the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anniversaries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The wedding days of couples (&quot;Anniversary&quot; on the calendar).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished">Anteckningar</translation>
+    </message>
+    <message>
+        <source>The dated notes (&quot;Notes&quot; on the calendar).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birthdays after the death date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off: a birthday ends at the death date (&quot;Dead&quot; on the calendar).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reminders as alarms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One alarm per lead day of the reminders, at their time of day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 event; %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events; %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -483,6 +868,12 @@
     <message>
         <source>iCalendar files (*.ics *.ical);;All files (*)</source>
         <translation>iCalendar-filer (*.ics *.ical);;Alla filer (*)</translation>
+    </message>
+    <message>
+        <source>Replace your holidays by those of %1?
+
+Yes replaces the list, No adds them at its end.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -855,6 +1246,28 @@ Upcoming</source>
         <translation>Lista födelsedagarna, bröllopsdagarna och anteckningarna de kommande 30 dagarna
 Kommande</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 (%n entries in the list)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event written to %1; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events written to %1; %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -1034,6 +1447,34 @@ Kommande</translation>
         <source>Kinfold Help</source>
         <translation>Kinfold-hjälp</translation>
     </message>
+    <message>
+        <source>Accounts...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add, change or remove the address books read and the calendar published to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the accounts&apos; address books into the list and publish its birthdays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>COptions</name>
@@ -1083,6 +1524,14 @@ Kommande</translation>
     <message>
         <source>Name of person</source>
         <translation>Personens namn</translation>
+    </message>
+    <message>
+        <source>(default)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 pt</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1648,81 @@ Kommande</translation>
     </message>
 </context>
 <context>
+    <name>CPPReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remind me of birthdays, anniversaries and notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desktop notifications at login and every hour.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 day before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 days before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7 days before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>14 days before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>30 days before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From this time of day:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A day&apos;s reminders come from this time on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Document watched</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last one used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This one:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the document to be reminded of.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birthday list (*.kfd);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CPleaseChooseDlg</name>
     <message>
         <source>Please Choose</source>
@@ -1211,6 +1735,45 @@ Kommande</translation>
     <message>
         <source>Please choose the correct one.</source>
         <translation>Välj det rätta.</translation>
+    </message>
+    <message>
+        <source>Death</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Married</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CUpcomingDlg</name>
+    <message>
+        <source>Upcoming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The birthdays, anniversaries and notes of today and the next 30 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing in the next 30 days</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1238,6 +1801,155 @@ Kommande</translation>
     <message>
         <source>Cancel</source>
         <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Enter a year from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDate</name>
+    <message>
+        <source>Jan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CalendarExport</name>
+    <message>
+        <source>%1 (birthday)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Born %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (anniversary)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Married %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 birthday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 anniversary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversaries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 birthday ends at the death date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays end at the death date</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--export-ics needs the name of the calendar file to write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--export-ics writes an iCalendar file, not &quot;%1&quot; (give OUT.ics, then the document)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no DOC.kfd given, and the last document cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 event written to %1 (from %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events written to %1 (from %2)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1330,6 +2042,659 @@ Kommande</translation>
         <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
         <translation>Helgdagarna i landsuppsättningen CODE (se --holiday-sets) endast för den här körningen; med --upcoming även &quot;stored&quot;</translation>
     </message>
+    <message>
+        <source>Add a CardDAV/CalDAV account (a server&apos;s root or one collection); the password is read from standard input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account&apos;s user name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only read the address books, publish no calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the accounts, one a line, with their numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove account N (see --accounts) and its password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read every account&apos;s address books into DOC.kfd (or the last document) and publish its birthdays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the accounts&apos; passwords from standard input, one a line, instead of the secret store</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only one document can be merged into (got %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only one document can be exported (got %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--list-holidays reads no document (got %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--import-holidays reads no document (got %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (see kinfold --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be used together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see kinfold --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: there is no year 0 (1 BC is year -1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the years shown, %3 to %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--holidays: no country set &quot;%1&quot; (see kinfold --holiday-sets)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--print-pdf needs an output file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--calendar: &quot;%1&quot; is none of 0 (Current), 1 (Old style), 2 (Moon), 3 (Year of the Snake)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--month: &quot;%1&quot; is no month from 1 to 12, or 13 in a moon year of 13 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--month: month 13 is only in the moon calendars (--calendar 2 or 3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--month: moon year %1 has 12 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--months-per-page: &quot;%1&quot; is none of 1, 6 or 12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--paper: unknown paper &quot;%1&quot; (try Letter, Legal, A4, A3, A5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--portrait and --landscape cannot be used together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only one document can be printed (got %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--now: &quot;%1&quot; is no date YYYY-MM-DD or YYYY-MM-DDTHH:MM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--upcoming: &quot;%1&quot; is no number of days from 0 to 366</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only one document can be listed (got %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--upcoming: no DOC.kfd given and no document used before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only one document can be watched (got %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--remind: no document used yet, so no reminders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; the reminders follow on standard output</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DateCheck</name>
+    <message>
+        <source>1 entry left out, as its date cannot be (mend it with Edit &gt; List)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries left out, as their dates cannot be (mend them with Edit &gt; List)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DavClient</name>
+    <message>
+        <source>cannot reach %1 (no network, or no such server): %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: no server runs there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 did not answer within 30 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the secure connection to %1 failed, %2 (not accepted)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 broke off the connection: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 refused the user name or password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not allow %2 (403 Forbidden)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not exist on the server (404 Not Found)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no room left for %2 (507 Insufficient Storage)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 answered %2 with status %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>status %1 instead of a WebDAV multistatus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the answer of %1 to %2 makes no sense: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no CardDAV or CalDAV server answers at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server keeps no calendars for this user, so the birthdays cannot be published</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in the way of the calendar &quot;Birthdays&quot; and is no calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>someone else keeps changing %1 on the server; it was left as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 removed, 1 event published</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 added, %2 changed, %3 removed, %n events published</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it is not XML (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is no WebDAV multistatus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its XML is broken (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no secret service runs on this desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the certificate of &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DayCell</name>
+    <message>
+        <source>%1 Birthday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Anniversary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 Birthday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 Anniversary</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileBytes</name>
+    <message>
+        <source>Cannot read &quot;%1&quot;: it is a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Holiday</name>
+    <message>
+        <source>(not on %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(from %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(until %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(substitute day)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(observed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HolidayImport</name>
+    <message>
+        <source>1 all-day event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n all-day events</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 holiday from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays from %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, 1 timed event skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n timed events skipped</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, 1 event cut at %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n events cut at %1 days</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is cut short: its END:VCALENDAR is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file libical can read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has parts libical cannot read (X-LIC-PARSEERROR)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HolidayList</name>
+    <message>
+        <source>New Years Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Martin Luther King Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presidents Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lincoln&apos;s BirthDay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valentines Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Washington&apos;s BirthDay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>St. Patrick&apos;s Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mother&apos;s Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memorial Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flag Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Father&apos;s Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Independence Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Labor Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Columbus Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Holloween</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Veterans Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thanksgiving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Christmas</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>&quot;%1&quot; is not a Kinfold document or is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n entries saved to %2)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportTexts</name>
+    <message>
+        <source>%1 added, %2 merged, %3 conflicts kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, 1 date with a year outside %1..%2 left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n dates with a year outside %1..%2 left out</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MoonDate</name>
+    <message>
+        <source> NM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> FQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> FM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> LQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cold Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bony Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windy Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flower Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planting Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green Corn Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ripe Corn Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fruit Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nut Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Harvest Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trading Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snow Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PageLayout</name>
+    <message>
+        <source>BC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Julian</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>
@@ -1340,6 +2705,79 @@ Kommande</translation>
     <message>
         <source>Cancel</source>
         <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The month must be 1 to 12, or 0 with day 0 when it is not known.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The month must be 1 to 12.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The month of &quot;%1&quot; must be 1 to 12, or 0 with day 0 when it is not known.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The month of &quot;%1&quot; must be 1 to 12.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 without a year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The day cannot be %1: %2 has %3 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The day of &quot;%1&quot; cannot be %2: %3 has %4 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use value as currently set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use original value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use original values.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Upcoming</name>
+    <message>
+        <source>%1 Anniversary</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
