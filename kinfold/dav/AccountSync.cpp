@@ -163,8 +163,9 @@ int RunListAccounts(const CommandArgs&)
     std::vector<Account> accounts = LoadAccounts(store);
     for (size_t i = 0; i < accounts.size(); ++i) {
         const Account& a = accounts[i];
+        const int count = static_cast<int>(a.books.size());
         std::string books = a.books.empty() ? UserText("AccountSync", "every address book")
-                                            : UserText("AccountSync", "%n address books", nullptr, (int)a.books.size());
+                                            : UserText("AccountSync", "%n address books", nullptr, count);
         if (a.publish) books += UserText("AccountSync", ", publishes to \"Birthdays\"");
         std::printf("%zu %s (%s)\n", i + 1, AccountLabel(a).c_str(), books.c_str());
     }

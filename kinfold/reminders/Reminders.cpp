@@ -220,13 +220,15 @@ std::vector<ReminderMessage> ReminderMessages(const std::vector<DueReminder>& du
     // A long list would fill the screen: the first twenty, then how many more.
     const size_t listed = 20;
     ReminderMessage m;
-    m.summary = UserText("Reminders", "%n birthdays and events coming", nullptr, (int)due.size());
+    // Plain numbers for UserText: lupdate does not read a cast there.
+    const int count = static_cast<int>(due.size()), more = count - static_cast<int>(listed);
+    m.summary = UserText("Reminders", "%n birthdays and events coming", nullptr, count);
     for (size_t i = 0; i < due.size(); ++i) {
         m.covers.push_back(i);
         if (i < listed)
             m.body += (i ? "\n" : "") + BytesToUtf8(due[i].event.text) + ": " + HowFarOff(due[i].daysOff, due[i].event.date);
     }
-    if (due.size() > listed) m.body += "\n" + UserText("Reminders", "and %n more", nullptr, (int)(due.size() - listed));
+    if (more > 0) m.body += "\n" + UserText("Reminders", "and %n more", nullptr, more);
     out.push_back(std::move(m));
     return out;
 }
