@@ -5,92 +5,99 @@
     <name>AccountSync</name>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf %2</translation>
     </message>
     <message>
         <source>no password for %1 (none in the secret store; give it with --sync --password-stdin)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Passwort für %1 (keines im Passwortspeicher; mit --sync --password-stdin angeben)</translation>
     </message>
     <message>
         <source>--add-account needs --user NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>--add-account braucht --user NAME</translation>
     </message>
     <message>
         <source>--add-account needs the server&apos;s address</source>
-        <translation type="unfinished"></translation>
+        <translation>--add-account braucht die Adresse des Servers</translation>
     </message>
     <message>
         <source>--user goes with --add-account</source>
-        <translation type="unfinished"></translation>
+        <translation>--user gehört zu --add-account</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument %1</translation>
     </message>
     <message>
         <source>only one document can be synced (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nur ein Dokument kann abgeglichen werden (erhalten: %1)</translation>
     </message>
     <message>
         <source>--remove-account: &quot;%1&quot; is no account number (see kinfold --accounts)</source>
-        <translation type="unfinished"></translation>
+        <translation>--remove-account: „%1“ ist keine Kontonummer (siehe kinfold --accounts)</translation>
     </message>
     <message>
         <source>%1; the account was not added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; das Konto wurde nicht hinzugefügt</translation>
     </message>
     <message>
         <source>no address book at %1 and nothing to publish; the account was not added</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Adressbuch unter %1 und nichts zu veröffentlichen; das Konto wurde nicht hinzugefügt</translation>
     </message>
     <message>
         <source>%1 is account %2 already</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits Konto %2</translation>
     </message>
     <message>
         <source>the password was not kept (%1); give it at each sync with --sync --password-stdin</source>
-        <translation type="unfinished"></translation>
+        <translation>das Passwort wurde nicht gespeichert (%1); bei jedem Abgleich mit --sync --password-stdin angeben</translation>
     </message>
     <message>
         <source>account %1: %2, 1 address book</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto %1: %2, 1 Adressbuch</translation>
     </message>
     <message numerus="yes">
         <source>account %1: %2, %n address books</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Konto %1: %2, %n Adressbuch</numerusform>
+            <numerusform>Konto %1: %2, %n Adressbücher</numerusform>
         </translation>
     </message>
     <message>
         <source>, publishes to &quot;Birthdays&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>, veröffentlicht in „Birthdays“</translation>
     </message>
     <message>
         <source>every address book</source>
-        <translation type="unfinished"></translation>
+        <translation>alle Adressbücher</translation>
     </message>
     <message>
         <source>--remove-account: there is no account %1 (see kinfold --accounts)</source>
-        <translation type="unfinished"></translation>
+        <translation>--remove-account: es gibt kein Konto %1 (siehe kinfold --accounts)</translation>
     </message>
     <message>
         <source>account %1 (%2) removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto %1 (%2) entfernt</translation>
     </message>
     <message>
         <source>there is no account to sync (add one with --add-account)</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt kein Konto zum Abgleichen (eines mit --add-account hinzufügen)</translation>
     </message>
     <message>
         <source>%1: 1 card could not be read and was left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 1 Karte konnte nicht gelesen werden und wurde ausgelassen</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n cards could not be read and were left out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n Karte konnte nicht gelesen werden und wurde ausgelassen</numerusform>
+            <numerusform>%1: %n Karten konnten nicht gelesen werden und wurden ausgelassen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address books</source>
+        <translation>
+            <numerusform>%n Adressbuch</numerusform>
+            <numerusform>%n Adressbücher</numerusform>
         </translation>
     </message>
 </context>
@@ -98,170 +105,170 @@
     <name>BirthdayImport</name>
     <message>
         <source>%1 is neither a GEDCOM file (&quot;0 HEAD&quot;) nor a vCard file (&quot;BEGIN:VCARD&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist weder eine GEDCOM-Datei („0 HEAD“) noch eine vCard-Datei („BEGIN:VCARD“).</translation>
     </message>
     <message>
         <source>The file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei</translation>
     </message>
 </context>
 <context>
     <name>BirthdayList</name>
     <message>
         <source>Unexpected file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Dateiformat.</translation>
     </message>
 </context>
 <context>
     <name>CAccountEditDlg</name>
     <message>
         <source>Add Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto hinzufügen</translation>
     </message>
     <message>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto bearbeiten</translation>
     </message>
     <message>
         <source>The server&apos;s address (https://dav.example.org/), or the address of one address book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse des Servers (https://dav.example.org/) oder die Adresse eines Adressbuchs.</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>unverändert</translation>
     </message>
     <message>
         <source>Kept in the desktop&apos;s secret store, never in a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird im Passwortspeicher der Arbeitsumgebung aufbewahrt, nie in einer Datei.</translation>
     </message>
     <message>
         <source>Publish the birthdays to the calendar &quot;Birthdays&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geburtstage im Kalender „Birthdays“ veröffentlichen</translation>
     </message>
     <message>
         <source>The address books read; when all are ticked, new ones are read too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gelesenen Adressbücher; sind alle angehakt, werden auch neue gelesen.</translation>
     </message>
     <message>
         <source>&amp;Find Address Books</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressbücher &amp;finden</translation>
     </message>
     <message>
         <source>&amp;Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Server:</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Benutzername:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passwort:</translation>
     </message>
     <message>
         <source>Address books:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressbücher:</translation>
     </message>
     <message>
         <source>Please give the server&apos;s address and your user name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte die Adresse des Servers und Ihren Benutzernamen angeben.</translation>
     </message>
     <message>
         <source>(no address book on this server)</source>
-        <translation type="unfinished"></translation>
+        <translation>(kein Adressbuch auf diesem Server)</translation>
     </message>
     <message>
         <source>Please tick an address book, or publish the birthdays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte ein Adressbuch anhaken oder die Geburtstage veröffentlichen.</translation>
     </message>
     <message>
         <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort kann nicht gespeichert werden: %1. Kinfold fragt bei jedem Abgleich danach.</translation>
     </message>
 </context>
 <context>
     <name>CAccountsDlg</name>
     <message>
         <source>Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Konten</translation>
     </message>
     <message>
         <source>Address books read into the list, and calendars the birthdays are published to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressbücher, die in die Liste gelesen werden, und Kalender, in denen die Geburtstage veröffentlicht werden.</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen…</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten…</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Remove the account %1? The entries it brought stay in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto %1 entfernen? Die Einträge, die es brachte, bleiben in der Liste.</translation>
     </message>
     <message>
         <source>every address book</source>
-        <translation type="unfinished"></translation>
+        <translation>alle Adressbücher</translation>
     </message>
     <message numerus="yes">
         <source>%n address book(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Adressbuch</numerusform>
+            <numerusform>%n Adressbücher</numerusform>
         </translation>
     </message>
     <message>
         <source>, publishes &quot;Birthdays&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>, veröffentlicht „Birthdays“</translation>
     </message>
     <message>
         <source>There is no account yet: add one with File &gt; Accounts...</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt noch kein Konto: fügen Sie eines mit Datei &gt; Konten… hinzu</translation>
     </message>
     <message>
         <source>Syncing with the accounts...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich mit den Konten…</translation>
     </message>
     <message>
         <source>The server refused the password of %1. Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat das Passwort von %1 abgelehnt. Passwort:</translation>
     </message>
     <message>
         <source>Password of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort von %1:</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt abgleichen</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n card(s) could not be read and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n Karte konnte nicht gelesen werden und wurde ausgelassen.</numerusform>
+            <numerusform>%1: %n Karten konnten nicht gelesen werden und wurden ausgelassen.</numerusform>
         </translation>
     </message>
     <message>
         <source>Sync failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich fehlgeschlagen</translation>
     </message>
     <message>
         <source>Synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeglichen: %1</translation>
     </message>
     <message>
         <source>The sync did not finish; the list keeps what was read, and the next sync goes on from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Abgleich wurde nicht beendet; die Liste behält, was gelesen wurde, und der nächste Abgleich macht dort weiter.</translation>
     </message>
 </context>
 <context>
@@ -332,55 +339,55 @@
     </message>
     <message>
         <source>Birth year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtsjahr.</translation>
     </message>
     <message>
         <source>Birth month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtsmonat.</translation>
     </message>
     <message>
         <source>Birth day of month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag der Geburt im Monat.</translation>
     </message>
     <message>
         <source>Marriage year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr der Heirat.</translation>
     </message>
     <message>
         <source>Marriage month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat der Heirat.</translation>
     </message>
     <message>
         <source>Marriage day of month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag der Heirat im Monat.</translation>
     </message>
     <message>
         <source>Death year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todesjahr.</translation>
     </message>
     <message>
         <source>Death month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todesmonat.</translation>
     </message>
     <message>
         <source>Death day of month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todestag im Monat.</translation>
     </message>
     <message>
         <source>Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburt</translation>
     </message>
     <message>
         <source>Marriage</source>
-        <translation type="unfinished"></translation>
+        <translation>Heirat</translation>
     </message>
     <message>
         <source>Death</source>
-        <translation type="unfinished"></translation>
+        <translation>Tod</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
 </context>
 <context>
@@ -427,15 +434,15 @@
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Show only the entries whose text or date holds these letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die Einträge zeigen, deren Text oder Datum diese Zeichen enthält.</translation>
     </message>
     <message>
         <source>A date of this entry cannot be: Edit to mend it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Datum dieses Eintrags ist unmöglich: mit Bearbeiten berichtigen.</translation>
     </message>
 </context>
 <context>
@@ -450,7 +457,7 @@
     </message>
     <message>
         <source>Please choose a country.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte ein Land wählen.</translation>
     </message>
 </context>
 <context>
@@ -495,61 +502,61 @@
     <name>CExportCalendarDlg</name>
     <message>
         <source>Export Calendar</source>
-        <translation type="unfinished">Kalender exportieren</translation>
+        <translation>Kalender exportieren</translation>
     </message>
     <message>
         <source>Include</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnehmen</translation>
     </message>
     <message>
         <source>Birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtstage</translation>
     </message>
     <message>
         <source>The birthdays of the people in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geburtstage der Personen in der Liste.</translation>
     </message>
     <message>
         <source>Anniversaries</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochzeitstage</translation>
     </message>
     <message>
         <source>The wedding days of couples (&quot;Anniversary&quot; on the calendar).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hochzeitstage der Paare („Hochzeitstag“ im Kalender).</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">Notizen</translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>The dated notes (&quot;Notes&quot; on the calendar).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die datierten Notizen („Notizen“ im Kalender).</translation>
     </message>
     <message>
         <source>Birthdays after the death date</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtstage nach dem Todesdatum</translation>
     </message>
     <message>
         <source>Off: a birthday ends at the death date (&quot;Dead&quot; on the calendar).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus: ein Geburtstag endet mit dem Todesdatum („Verstorbene“ im Kalender).</translation>
     </message>
     <message>
         <source>Reminders as alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungen als Alarme</translation>
     </message>
     <message>
         <source>One alarm per lead day of the reminders, at their time of day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Alarm je Vorlauftag der Erinnerungen, zu ihrer Uhrzeit.</translation>
     </message>
     <message>
         <source>1 event; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Termin; %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n events; %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Termin; %1.</numerusform>
+            <numerusform>%n Termine; %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -728,71 +735,71 @@
     </message>
     <message>
         <source>Fixed date, on a weekend also the Friday before or Monday after (observed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Festes Datum, am Wochenende auch der Freitag davor oder der Montag danach (ersatzweise)</translation>
     </message>
     <message>
         <source>Day the season begins (equinox or solstice)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag, an dem die Jahreszeit beginnt (Tagundnachtgleiche oder Sonnenwende)</translation>
     </message>
     <message>
         <source>A holiday on a Sunday: the next free day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Feiertag an einem Sonntag: der nächste freie Tag</translation>
     </message>
     <message>
         <source>A day between two holidays</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Tag zwischen zwei Feiertagen</translation>
     </message>
     <message>
         <source>Not on the date in one year (moved)</source>
-        <translation type="unfinished"></translation>
+        <translation>In einem Jahr nicht an diesem Datum (verlegt)</translation>
     </message>
     <message>
         <source>As the United States observe their federal holidays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie die Vereinigten Staaten ihre Bundesfeiertage begehen.</translation>
     </message>
     <message>
         <source>Choose March or September for the equinoxes, June or December for the solstices.</source>
-        <translation type="unfinished"></translation>
+        <translation>März oder September für die Tagundnachtgleichen wählen, Juni oder Dezember für die Sonnenwenden.</translation>
     </message>
     <message>
         <source>For the whole list, as Japan keeps its holidays; the name is the day&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die ganze Liste, wie Japan seine Feiertage hält; der Name ist der des Tages.</translation>
     </message>
     <message>
         <source>For the whole list; the day of week chosen is left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die ganze Liste; der gewählte Wochentag wird ausgelassen.</translation>
     </message>
     <message>
         <source>The holiday of this name is not kept on the date in the year given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Feiertag dieses Namens wird im angegebenen Jahr nicht an diesem Datum begangen.</translation>
     </message>
     <message>
         <source>Hours from UT of the local time (Japan 9).</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden der Ortszeit gegenüber UT (Japan 9).</translation>
     </message>
     <message>
         <source>Hours from UT</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden zu UT</translation>
     </message>
     <message>
         <source>First year the holiday is kept; empty for always.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstes Jahr, in dem der Feiertag begangen wird; leer für immer.</translation>
     </message>
     <message>
         <source>Last year the holiday is kept; empty for always.</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Jahr, in dem der Feiertag begangen wird; leer für immer.</translation>
     </message>
     <message>
         <source>Kept from year</source>
-        <translation type="unfinished"></translation>
+        <translation>Begangen ab Jahr</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>bis</translation>
     </message>
     <message>
         <source>The last year comes before the first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das letzte Jahr liegt vor dem ersten.</translation>
     </message>
 </context>
 <context>
@@ -855,25 +862,27 @@
     </message>
     <message>
         <source>From file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Datei…</translation>
     </message>
     <message>
         <source>Add the all-day events of a calendar file (.ics).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ganztägigen Termine einer Kalenderdatei (.ics) hinzufügen.</translation>
     </message>
     <message>
         <source>Replace your holidays by those of %1?
 
 Yes replaces the list, No adds them at its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Feiertage durch die von %1 ersetzen?
+
+Ja ersetzt die Liste, Nein fügt sie an ihrem Ende an.</translation>
     </message>
     <message>
         <source>From file</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Datei</translation>
     </message>
     <message>
         <source>iCalendar files (*.ics *.ical);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>iCalendar-Dateien (*.ics *.ical);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -1238,34 +1247,35 @@ Druckereinrichtung</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n entries in the list)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n Eintrag in der Liste)</numerusform>
+            <numerusform>%1 (%n Einträge in der Liste)</numerusform>
         </translation>
     </message>
     <message>
         <source>1 event written to %1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Termin in %1 geschrieben; %2</translation>
     </message>
     <message numerus="yes">
         <source>%n events written to %1; %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Termin in %1 geschrieben; %2</numerusform>
+            <numerusform>%n Termine in %1 geschrieben; %2</numerusform>
         </translation>
     </message>
     <message>
         <source>Upcoming...</source>
-        <translation type="unfinished"></translation>
+        <translation>Demnächst…</translation>
     </message>
     <message>
         <source>List the birthdays, anniversaries and notes of the next 30 days
 Upcoming</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geburtstage, Hochzeitstage und Notizen der nächsten 30 Tage auflisten
+Demnächst</translation>
     </message>
     <message>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -1448,31 +1458,31 @@ Upcoming</source>
     </message>
     <message>
         <source>Accounts...</source>
-        <translation type="unfinished"></translation>
+        <translation>Konten…</translation>
     </message>
     <message>
         <source>Add, change or remove the address books read and the calendar published to</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gelesenen Adressbücher und den Kalender, in dem veröffentlicht wird, hinzufügen, ändern oder entfernen</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt abgleichen</translation>
     </message>
     <message>
         <source>Read the accounts&apos; address books into the list and publish its birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adressbücher der Konten in die Liste lesen und ihre Geburtstage veröffentlichen</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>UF</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>RF</translation>
     </message>
 </context>
 <context>
@@ -1526,11 +1536,11 @@ Upcoming</source>
     </message>
     <message>
         <source>(default)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Standard)</translation>
     </message>
     <message>
         <source>%1, %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 pt</translation>
     </message>
 </context>
 <context>
@@ -1650,75 +1660,75 @@ Upcoming</source>
     <name>CPPReminders</name>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungen</translation>
     </message>
     <message>
         <source>Remind me of birthdays, anniversaries and notes</source>
-        <translation type="unfinished"></translation>
+        <translation>An Geburtstage, Hochzeitstage und Notizen erinnern</translation>
     </message>
     <message>
         <source>Desktop notifications at login and every hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop-Benachrichtigungen bei der Anmeldung und jede Stunde.</translation>
     </message>
     <message>
         <source>Remind me</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnern</translation>
     </message>
     <message>
         <source>On the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Tag selbst</translation>
     </message>
     <message>
         <source>1 day before</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Tag vorher</translation>
     </message>
     <message>
         <source>3 days before</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Tage vorher</translation>
     </message>
     <message>
         <source>7 days before</source>
-        <translation type="unfinished"></translation>
+        <translation>7 Tage vorher</translation>
     </message>
     <message>
         <source>14 days before</source>
-        <translation type="unfinished"></translation>
+        <translation>14 Tage vorher</translation>
     </message>
     <message>
         <source>30 days before</source>
-        <translation type="unfinished"></translation>
+        <translation>30 Tage vorher</translation>
     </message>
     <message>
         <source>From this time of day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab dieser Uhrzeit:</translation>
     </message>
     <message>
         <source>A day&apos;s reminders come from this time on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Erinnerungen eines Tages kommen ab dieser Uhrzeit.</translation>
     </message>
     <message>
         <source>Document watched</source>
-        <translation type="unfinished"></translation>
+        <translation>Beobachtetes Dokument</translation>
     </message>
     <message>
         <source>The last one used</source>
-        <translation type="unfinished"></translation>
+        <translation>Das zuletzt benutzte</translation>
     </message>
     <message>
         <source>This one:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen…</translation>
     </message>
     <message>
         <source>Choose the document to be reminded of.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument wählen, an dessen Einträge erinnert wird.</translation>
     </message>
     <message>
         <source>Birthday list (*.kfd);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtstagsliste (*.kfd);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -1737,42 +1747,42 @@ Upcoming</source>
     </message>
     <message>
         <source>Death</source>
-        <translation type="unfinished"></translation>
+        <translation>Tod</translation>
     </message>
     <message>
         <source>Married</source>
-        <translation type="unfinished"></translation>
+        <translation>Heirat</translation>
     </message>
     <message>
         <source>Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburt</translation>
     </message>
 </context>
 <context>
     <name>CUpcomingDlg</name>
     <message>
         <source>Upcoming</source>
-        <translation type="unfinished"></translation>
+        <translation>Demnächst</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann</translation>
     </message>
     <message>
         <source>The birthdays, anniversaries and notes of today and the next 30 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geburtstage, Hochzeitstage und Notizen von heute und den nächsten 30 Tagen.</translation>
     </message>
     <message>
         <source>Nothing in the next 30 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts in den nächsten 30 Tagen</translation>
     </message>
 </context>
 <context>
@@ -1803,151 +1813,151 @@ Upcoming</source>
     </message>
     <message>
         <source>Enter a year from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Jahr von %1 bis %2 eingeben.</translation>
     </message>
 </context>
 <context>
     <name>CalendarDate</name>
     <message>
         <source>Jan</source>
-        <translation type="unfinished"></translation>
+        <translation>Jan</translation>
     </message>
     <message>
         <source>Feb</source>
-        <translation type="unfinished"></translation>
+        <translation>Feb</translation>
     </message>
     <message>
         <source>Mar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mär</translation>
     </message>
     <message>
         <source>Apr</source>
-        <translation type="unfinished"></translation>
+        <translation>Apr</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Mai</translation>
     </message>
     <message>
         <source>Jun</source>
-        <translation type="unfinished"></translation>
+        <translation>Jun</translation>
     </message>
     <message>
         <source>Jul</source>
-        <translation type="unfinished"></translation>
+        <translation>Jul</translation>
     </message>
     <message>
         <source>Aug</source>
-        <translation type="unfinished"></translation>
+        <translation>Aug</translation>
     </message>
     <message>
         <source>Sep</source>
-        <translation type="unfinished"></translation>
+        <translation>Sep</translation>
     </message>
     <message>
         <source>Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>Okt</translation>
     </message>
     <message>
         <source>Nov</source>
-        <translation type="unfinished"></translation>
+        <translation>Nov</translation>
     </message>
     <message>
         <source>Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>Dez</translation>
     </message>
 </context>
 <context>
     <name>CalendarExport</name>
     <message>
         <source>%1 (birthday)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Geburtstag)</translation>
     </message>
     <message>
         <source>Born %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboren %1</translation>
     </message>
     <message>
         <source>%1 (anniversary)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Hochzeitstag)</translation>
     </message>
     <message>
         <source>Married %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verheiratet %1</translation>
     </message>
     <message>
         <source>1 birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Geburtstag</translation>
     </message>
     <message numerus="yes">
         <source>%n birthdays</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Geburtstag</numerusform>
+            <numerusform>%n Geburtstage</numerusform>
         </translation>
     </message>
     <message>
         <source>1 anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Hochzeitstag</translation>
     </message>
     <message numerus="yes">
         <source>%n anniversaries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Hochzeitstag</numerusform>
+            <numerusform>%n Hochzeitstage</numerusform>
         </translation>
     </message>
     <message>
         <source>1 note</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Notiz</translation>
     </message>
     <message numerus="yes">
         <source>%n notes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Notiz</numerusform>
+            <numerusform>%n Notizen</numerusform>
         </translation>
     </message>
     <message>
         <source>left out: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ausgelassen: %1</translation>
     </message>
     <message>
         <source>nothing left out</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts ausgelassen</translation>
     </message>
     <message>
         <source>1 birthday ends at the death date</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Geburtstag endet mit dem Todesdatum</translation>
     </message>
     <message numerus="yes">
         <source>%n birthdays end at the death date</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Geburtstag endet mit dem Todesdatum</numerusform>
+            <numerusform>%n Geburtstage enden mit dem Todesdatum</numerusform>
         </translation>
     </message>
     <message>
         <source>--export-ics needs the name of the calendar file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--export-ics braucht den Namen der zu schreibenden Kalenderdatei</translation>
     </message>
     <message>
         <source>--export-ics writes an iCalendar file, not &quot;%1&quot; (give OUT.ics, then the document)</source>
-        <translation type="unfinished"></translation>
+        <translation>--export-ics schreibt eine iCalendar-Datei, nicht „%1“ (erst OUT.ics angeben, dann das Dokument)</translation>
     </message>
     <message>
         <source>no DOC.kfd given, and the last document cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein DOC.kfd angegeben, und das letzte Dokument kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>1 event written to %1 (from %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Termin in %1 geschrieben (aus %2)</translation>
     </message>
     <message numerus="yes">
         <source>%n events written to %1 (from %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Termin in %1 geschrieben (aus %2)</numerusform>
+            <numerusform>%n Termine in %1 geschrieben (aus %2)</numerusform>
         </translation>
     </message>
 </context>
@@ -2015,180 +2025,180 @@ Upcoming</source>
     </message>
     <message>
         <source>Leave the reminders&apos; alarms out of the events</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Alarme der Erinnerungen nicht in die Termine aufnehmen</translation>
     </message>
     <message>
         <source>Print the events of today and the next DAYS days (default 14, at most 366) of DOC.kfd (or the last document)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Termine von heute und den nächsten DAYS Tagen (Vorgabe 14, höchstens 366) aus DOC.kfd (oder dem letzten Dokument) ausgeben</translation>
     </message>
     <message>
         <source>Show a desktop notification for every reminder of DOC.kfd (or the watched document) now due</source>
-        <translation type="unfinished"></translation>
+        <translation>Für jede jetzt fällige Erinnerung aus DOC.kfd (oder dem beobachteten Dokument) eine Desktop-Benachrichtigung zeigen</translation>
     </message>
     <message>
         <source>Take this local date and time (00:00 without one) for now</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses lokale Datum und diese Uhrzeit (ohne Uhrzeit 00:00) als jetzt nehmen</translation>
     </message>
     <message>
         <source>Print each holiday of YEAR (-9900 to 11400) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden Feiertag des Jahres YEAR (-9900 bis 11400) als „YYYY-MM-DD Name“ ausgeben, aus der gespeicherten Liste</translation>
     </message>
     <message>
         <source>Add the all-day events of an iCalendar file to the stored holiday list (timed events are skipped)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ganztägigen Termine einer iCalendar-Datei zur gespeicherten Feiertagsliste hinzufügen (Termine mit Uhrzeit werden übersprungen)</translation>
     </message>
     <message>
         <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Feiertage des Ländersatzes CODE (siehe --holiday-sets) nur für diesen Aufruf; mit --upcoming auch „stored“</translation>
     </message>
     <message>
         <source>Add a CardDAV/CalDAV account (a server&apos;s root or one collection); the password is read from standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein CardDAV-/CalDAV-Konto hinzufügen (die Wurzel eines Servers oder eine Sammlung); das Passwort wird von der Standardeingabe gelesen</translation>
     </message>
     <message>
         <source>The account&apos;s user name</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Benutzername des Kontos</translation>
     </message>
     <message>
         <source>Only read the address books, publish no calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die Adressbücher lesen, keinen Kalender veröffentlichen</translation>
     </message>
     <message>
         <source>List the accounts, one a line, with their numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konten auflisten, eines je Zeile, mit ihren Nummern</translation>
     </message>
     <message>
         <source>Remove account N (see --accounts) and its password</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto N (siehe --accounts) und sein Passwort entfernen</translation>
     </message>
     <message>
         <source>Read every account&apos;s address books into DOC.kfd (or the last document) and publish its birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adressbücher jedes Kontos in DOC.kfd (oder das letzte Dokument) lesen und dessen Geburtstage veröffentlichen</translation>
     </message>
     <message>
         <source>Read the accounts&apos; passwords from standard input, one a line, instead of the secret store</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Passwörter der Konten von der Standardeingabe lesen, eines je Zeile, statt aus dem Passwortspeicher</translation>
     </message>
     <message>
         <source>only one document can be merged into (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nur in ein Dokument kann zusammengeführt werden (erhalten: %1)</translation>
     </message>
     <message>
         <source>only one document can be exported (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nur ein Dokument kann exportiert werden (erhalten: %1)</translation>
     </message>
     <message>
         <source>--list-holidays reads no document (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>--list-holidays liest kein Dokument (erhalten: %1)</translation>
     </message>
     <message>
         <source>--import-holidays reads no document (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>--import-holidays liest kein Dokument (erhalten: %1)</translation>
     </message>
     <message>
         <source>%1 (see kinfold --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (siehe kinfold --help)</translation>
     </message>
     <message>
         <source>%1 and %2 cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2 können nicht zusammen verwendet werden</translation>
     </message>
     <message>
         <source>unknown option %1 (see kinfold --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option %1 (siehe kinfold --help)</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a year</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: „%2“ ist kein Jahr</translation>
     </message>
     <message>
         <source>%1: there is no year 0 (1 BC is year -1)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: es gibt kein Jahr 0 (1 v. Chr. ist das Jahr -1)</translation>
     </message>
     <message>
         <source>%1: %2 is outside the years shown, %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 liegt außerhalb der gezeigten Jahre, %3 bis %4</translation>
     </message>
     <message>
         <source>--holidays: no country set &quot;%1&quot; (see kinfold --holiday-sets)</source>
-        <translation type="unfinished"></translation>
+        <translation>--holidays: kein Ländersatz „%1“ (siehe kinfold --holiday-sets)</translation>
     </message>
     <message>
         <source>--print-pdf needs an output file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--print-pdf braucht einen Namen für die Ausgabedatei</translation>
     </message>
     <message>
         <source>--calendar: &quot;%1&quot; is none of 0 (Current), 1 (Old style), 2 (Moon), 3 (Year of the Snake)</source>
-        <translation type="unfinished"></translation>
+        <translation>--calendar: „%1“ ist keiner von 0 (Heutiger), 1 (Alter Stil), 2 (Mond), 3 (Jahr der Schlange)</translation>
     </message>
     <message>
         <source>--month: &quot;%1&quot; is no month from 1 to 12, or 13 in a moon year of 13 months</source>
-        <translation type="unfinished"></translation>
+        <translation>--month: „%1“ ist kein Monat von 1 bis 12 und nicht 13 in einem Mondjahr mit 13 Monaten</translation>
     </message>
     <message>
         <source>--month: month 13 is only in the moon calendars (--calendar 2 or 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>--month: Monat 13 gibt es nur in den Mondkalendern (--calendar 2 oder 3)</translation>
     </message>
     <message>
         <source>--month: moon year %1 has 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>--month: das Mondjahr %1 hat 12 Monate</translation>
     </message>
     <message>
         <source>--months-per-page: &quot;%1&quot; is none of 1, 6 or 12</source>
-        <translation type="unfinished"></translation>
+        <translation>--months-per-page: „%1“ ist keiner von 1, 6 oder 12</translation>
     </message>
     <message>
         <source>--paper: unknown paper &quot;%1&quot; (try Letter, Legal, A4, A3, A5)</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper: unbekanntes Papier „%1“ (versuchen Sie Letter, Legal, A4, A3, A5)</translation>
     </message>
     <message>
         <source>--portrait and --landscape cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>--portrait und --landscape können nicht zusammen verwendet werden</translation>
     </message>
     <message>
         <source>only one document can be printed (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nur ein Dokument kann gedruckt werden (erhalten: %1)</translation>
     </message>
     <message>
         <source>--now: &quot;%1&quot; is no date YYYY-MM-DD or YYYY-MM-DDTHH:MM</source>
-        <translation type="unfinished"></translation>
+        <translation>--now: „%1“ ist kein Datum YYYY-MM-DD oder YYYY-MM-DDTHH:MM</translation>
     </message>
     <message>
         <source>--upcoming: &quot;%1&quot; is no number of days from 0 to 366</source>
-        <translation type="unfinished"></translation>
+        <translation>--upcoming: „%1“ ist keine Zahl von Tagen von 0 bis 366</translation>
     </message>
     <message>
         <source>only one document can be listed (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nur ein Dokument kann aufgelistet werden (erhalten: %1)</translation>
     </message>
     <message>
         <source>--upcoming: no DOC.kfd given and no document used before</source>
-        <translation type="unfinished"></translation>
+        <translation>--upcoming: kein DOC.kfd angegeben und zuvor kein Dokument benutzt</translation>
     </message>
     <message>
         <source>only one document can be watched (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nur ein Dokument kann beobachtet werden (erhalten: %1)</translation>
     </message>
     <message>
         <source>--remind: no document used yet, so no reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>--remind: noch kein Dokument benutzt, also keine Erinnerungen</translation>
     </message>
     <message>
         <source>%1; the reminders follow on standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; die Erinnerungen folgen auf der Standardausgabe</translation>
     </message>
 </context>
 <context>
     <name>DateCheck</name>
     <message>
         <source>1 entry left out, as its date cannot be (mend it with Edit &gt; List)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Eintrag ausgelassen, da sein Datum unmöglich ist (mit Bearbeiten &gt; Liste berichtigen)</translation>
     </message>
     <message numerus="yes">
         <source>%n entries left out, as their dates cannot be (mend them with Edit &gt; List)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag ausgelassen, da sein Datum unmöglich ist (mit Bearbeiten &gt; Liste berichtigen)</numerusform>
+            <numerusform>%n Einträge ausgelassen, da ihre Daten unmöglich sind (mit Bearbeiten &gt; Liste berichtigen)</numerusform>
         </translation>
     </message>
 </context>
@@ -2196,338 +2206,338 @@ Upcoming</source>
     <name>DavClient</name>
     <message>
         <source>cannot reach %1 (no network, or no such server): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht erreichbar (kein Netz oder kein solcher Server): %2</translation>
     </message>
     <message>
         <source>%1 refused the connection: no server runs there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat die Verbindung abgelehnt: dort läuft kein Server</translation>
     </message>
     <message>
         <source>%1 did not answer within 30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat nicht innerhalb von 30 Sekunden geantwortet</translation>
     </message>
     <message>
         <source>the secure connection to %1 failed, %2 (not accepted)</source>
-        <translation type="unfinished"></translation>
+        <translation>die sichere Verbindung zu %1 ist fehlgeschlagen, %2 (nicht akzeptiert)</translation>
     </message>
     <message>
         <source>%1 broke off the connection: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat die Verbindung abgebrochen: %2</translation>
     </message>
     <message>
         <source>%1 refused the user name or password</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat den Benutzernamen oder das Passwort abgelehnt</translation>
     </message>
     <message>
         <source>%1 does not allow %2 (403 Forbidden)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erlaubt %2 nicht (403 Forbidden)</translation>
     </message>
     <message>
         <source>%1 does not exist on the server (404 Not Found)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gibt es auf dem Server nicht (404 Not Found)</translation>
     </message>
     <message>
         <source>%1 has no room left for %2 (507 Insufficient Storage)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keinen Platz mehr für %2 (507 Insufficient Storage)</translation>
     </message>
     <message>
         <source>%1 answered %2 with status %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat %2 mit Status %3 beantwortet</translation>
     </message>
     <message>
         <source>status %1 instead of a WebDAV multistatus</source>
-        <translation type="unfinished"></translation>
+        <translation>Status %1 statt eines WebDAV-Multistatus</translation>
     </message>
     <message>
         <source>the answer of %1 to %2 makes no sense: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>die Antwort von %1 auf %2 ergibt keinen Sinn: %3</translation>
     </message>
     <message>
         <source>no CardDAV or CalDAV server answers at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unter %1 antwortet kein CardDAV- oder CalDAV-Server</translation>
     </message>
     <message>
         <source>the server keeps no calendars for this user, so the birthdays cannot be published</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server führt keine Kalender für diesen Benutzer, daher können die Geburtstage nicht veröffentlicht werden</translation>
     </message>
     <message>
         <source>%1 is in the way of the calendar &quot;Birthdays&quot; and is no calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 steht dem Kalender „Birthdays“ im Weg und ist kein Kalender</translation>
     </message>
     <message>
         <source>someone else keeps changing %1 on the server; it was left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>jemand anderes ändert %1 auf dem Server immer wieder; es wurde belassen, wie es ist</translation>
     </message>
     <message>
         <source>%1 added, %2 changed, %3 removed, 1 event published</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hinzugefügt, %2 geändert, %3 entfernt, 1 Termin veröffentlicht</translation>
     </message>
     <message numerus="yes">
         <source>%1 added, %2 changed, %3 removed, %n events published</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 hinzugefügt, %2 geändert, %3 entfernt, %n Termin veröffentlicht</numerusform>
+            <numerusform>%1 hinzugefügt, %2 geändert, %3 entfernt, %n Termine veröffentlicht</numerusform>
         </translation>
     </message>
     <message>
         <source>it is not XML (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist kein XML (%1)</translation>
     </message>
     <message>
         <source>it is no WebDAV multistatus</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist kein WebDAV-Multistatus</translation>
     </message>
     <message>
         <source>its XML is broken (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>sein XML ist fehlerhaft (%1)</translation>
     </message>
     <message>
         <source>no secret service runs on this desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>auf diesem Desktop läuft kein Passwortdienst</translation>
     </message>
     <message>
         <source>the server</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server</translation>
     </message>
     <message>
         <source>the certificate of &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>das Zertifikat von „%1“: %2</translation>
     </message>
 </context>
 <context>
     <name>DayCell</name>
     <message>
         <source>%1 Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Geburtstag</translation>
     </message>
     <message>
         <source>%1 Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hochzeitstag</translation>
     </message>
     <message>
         <source>%1 %2 Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2. Geburtstag</translation>
     </message>
     <message>
         <source>%1 %2 Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2. Hochzeitstag</translation>
     </message>
 </context>
 <context>
     <name>FileBytes</name>
     <message>
         <source>Cannot read &quot;%1&quot;: it is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht gelesen werden: es ist ein Ordner.</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geöffnet werden: %2.</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
     <name>Holiday</name>
     <message>
         <source>(not on %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nicht am %1)</translation>
     </message>
     <message>
         <source>(from %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ab %1)</translation>
     </message>
     <message>
         <source>(until %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(bis %1)</translation>
     </message>
     <message>
         <source>(substitute day)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Ersatztag)</translation>
     </message>
     <message>
         <source>(observed)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ersatzweise)</translation>
     </message>
 </context>
 <context>
     <name>HolidayImport</name>
     <message>
         <source>1 all-day event</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ganztägigen Termin</translation>
     </message>
     <message numerus="yes">
         <source>%n all-day events</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ganztägigen Termin</numerusform>
+            <numerusform>%n ganztägigen Terminen</numerusform>
         </translation>
     </message>
     <message>
         <source>1 holiday from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Feiertag aus %1</translation>
     </message>
     <message numerus="yes">
         <source>%n holidays from %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Feiertag aus %1</numerusform>
+            <numerusform>%n Feiertage aus %1</numerusform>
         </translation>
     </message>
     <message>
         <source>, 1 timed event skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>, 1 Termin mit Uhrzeit übersprungen</translation>
     </message>
     <message numerus="yes">
         <source>, %n timed events skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, %n Termin mit Uhrzeit übersprungen</numerusform>
+            <numerusform>, %n Termine mit Uhrzeit übersprungen</numerusform>
         </translation>
     </message>
     <message>
         <source>, 1 event cut at %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>, 1 Termin bei %1 Tagen abgeschnitten</translation>
     </message>
     <message numerus="yes">
         <source>, %n events cut at %1 days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, %n Termin bei %1 Tagen abgeschnitten</numerusform>
+            <numerusform>, %n Termine bei %1 Tagen abgeschnitten</numerusform>
         </translation>
     </message>
     <message>
         <source>is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>ist keine iCalendar-Datei (sie beginnt nicht mit BEGIN:VCALENDAR)</translation>
     </message>
     <message>
         <source>is cut short: its END:VCALENDAR is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>ist abgeschnitten: ihr END:VCALENDAR fehlt</translation>
     </message>
     <message>
         <source>is not an iCalendar file libical can read</source>
-        <translation type="unfinished"></translation>
+        <translation>ist keine iCalendar-Datei, die libical lesen kann</translation>
     </message>
     <message>
         <source>has parts libical cannot read (X-LIC-PARSEERROR)</source>
-        <translation type="unfinished"></translation>
+        <translation>hat Teile, die libical nicht lesen kann (X-LIC-PARSEERROR)</translation>
     </message>
     <message>
         <source>Holiday</source>
-        <translation type="unfinished"></translation>
+        <translation>Feiertag</translation>
     </message>
 </context>
 <context>
     <name>HolidayList</name>
     <message>
         <source>New Years Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Neujahr</translation>
     </message>
     <message>
         <source>Martin Luther King Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Martin-Luther-King-Tag</translation>
     </message>
     <message>
         <source>Presidents Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Präsidententag</translation>
     </message>
     <message>
         <source>Lincoln&apos;s BirthDay</source>
-        <translation type="unfinished"></translation>
+        <translation>Lincolns Geburtstag</translation>
     </message>
     <message>
         <source>Valentines Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Valentinstag</translation>
     </message>
     <message>
         <source>Washington&apos;s BirthDay</source>
-        <translation type="unfinished"></translation>
+        <translation>Washingtons Geburtstag</translation>
     </message>
     <message>
         <source>St. Patrick&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Patrickstag</translation>
     </message>
     <message>
         <source>Tax Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuertag</translation>
     </message>
     <message>
         <source>Mother&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Muttertag</translation>
     </message>
     <message>
         <source>Memorial Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Memorial Day</translation>
     </message>
     <message>
         <source>Flag Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Flaggentag</translation>
     </message>
     <message>
         <source>Father&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Vatertag</translation>
     </message>
     <message>
         <source>Independence Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Unabhängigkeitstag</translation>
     </message>
     <message>
         <source>Labor Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag der Arbeit</translation>
     </message>
     <message>
         <source>Columbus Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Columbus-Tag</translation>
     </message>
     <message>
         <source>Holloween</source>
-        <translation type="unfinished"></translation>
+        <translation>Halloween</translation>
     </message>
     <message>
         <source>Veterans Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Veteranentag</translation>
     </message>
     <message>
         <source>Thanksgiving</source>
-        <translation type="unfinished"></translation>
+        <translation>Thanksgiving</translation>
     </message>
     <message>
         <source>Christmas</source>
-        <translation type="unfinished"></translation>
+        <translation>Weihnachten</translation>
     </message>
 </context>
 <context>
     <name>ImportCommand</name>
     <message>
         <source>&quot;%1&quot; is not a Kinfold document or is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Kinfold-Dokument oder ist beschädigt.</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist doppelt angegeben</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument „%1“</translation>
     </message>
     <message>
         <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Dokument zum Speichern: DOC.kfd oder --save OUT.kfd angeben</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist weder eine GEDCOM-Datei noch eine vCard-Datei</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n entries saved to %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n Eintrag in %2 gespeichert)</numerusform>
+            <numerusform>%1 (%n Einträge in %2 gespeichert)</numerusform>
         </translation>
     </message>
 </context>
@@ -2535,17 +2545,17 @@ Upcoming</source>
     <name>ImportTexts</name>
     <message>
         <source>%1 added, %2 merged, %3 conflicts kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hinzugefügt, %2 zusammengeführt, %3 Konflikte belassen</translation>
     </message>
     <message>
         <source>, 1 date with a year outside %1..%2 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>, 1 Datum mit einem Jahr außerhalb von %1..%2 ausgelassen</translation>
     </message>
     <message numerus="yes">
         <source>, %n dates with a year outside %1..%2 left out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, %n Datum mit einem Jahr außerhalb von %1..%2 ausgelassen</numerusform>
+            <numerusform>, %n Daten mit einem Jahr außerhalb von %1..%2 ausgelassen</numerusform>
         </translation>
     </message>
 </context>
@@ -2553,146 +2563,146 @@ Upcoming</source>
     <name>MoonDate</name>
     <message>
         <source> NM</source>
-        <translation type="unfinished"></translation>
+        <translation> NM</translation>
     </message>
     <message>
         <source> FQ</source>
-        <translation type="unfinished"></translation>
+        <translation> EV</translation>
     </message>
     <message>
         <source> FM</source>
-        <translation type="unfinished"></translation>
+        <translation> VM</translation>
     </message>
     <message>
         <source> LQ</source>
-        <translation type="unfinished"></translation>
+        <translation> LV</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Winter</translation>
     </message>
     <message>
         <source>Spring</source>
-        <translation type="unfinished"></translation>
+        <translation>Frühling</translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommer</translation>
     </message>
     <message>
         <source>Fall</source>
-        <translation type="unfinished"></translation>
+        <translation>Herbst</translation>
     </message>
     <message>
         <source>Cold Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Kältemond</translation>
     </message>
     <message>
         <source>Bony Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Knochenmond</translation>
     </message>
     <message>
         <source>Windy Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Windmond</translation>
     </message>
     <message>
         <source>Flower Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Blütenmond</translation>
     </message>
     <message>
         <source>Planting Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Pflanzmond</translation>
     </message>
     <message>
         <source>Green Corn Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Grünkornmond</translation>
     </message>
     <message>
         <source>Ripe Corn Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Reifkornmond</translation>
     </message>
     <message>
         <source>Fruit Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Fruchtmond</translation>
     </message>
     <message>
         <source>Nut Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Nussmond</translation>
     </message>
     <message>
         <source>Harvest Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Erntemond</translation>
     </message>
     <message>
         <source>Trading Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Handelsmond</translation>
     </message>
     <message>
         <source>Snow Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Schneemond</translation>
     </message>
     <message>
         <source>Blue Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Blauer Mond</translation>
     </message>
     <message>
         <source>Rat</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratte</translation>
     </message>
     <message>
         <source>Ox</source>
-        <translation type="unfinished"></translation>
+        <translation>Büffel</translation>
     </message>
     <message>
         <source>Tiger</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiger</translation>
     </message>
     <message>
         <source>Hare</source>
-        <translation type="unfinished"></translation>
+        <translation>Hase</translation>
     </message>
     <message>
         <source>Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Drache</translation>
     </message>
     <message>
         <source>Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlange</translation>
     </message>
     <message>
         <source>Horse</source>
-        <translation type="unfinished"></translation>
+        <translation>Pferd</translation>
     </message>
     <message>
         <source>Sheep</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziege</translation>
     </message>
     <message>
         <source>Monkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Affe</translation>
     </message>
     <message>
         <source>Rooster</source>
-        <translation type="unfinished"></translation>
+        <translation>Hahn</translation>
     </message>
     <message>
         <source>Dog</source>
-        <translation type="unfinished"></translation>
+        <translation>Hund</translation>
     </message>
     <message>
         <source>Pig</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwein</translation>
     </message>
 </context>
 <context>
     <name>PageLayout</name>
     <message>
         <source>BC</source>
-        <translation type="unfinished"></translation>
+        <translation>v. Chr.</translation>
     </message>
     <message>
         <source>Julian</source>
-        <translation type="unfinished"></translation>
+        <translation>julianisch</translation>
     </message>
 </context>
 <context>
@@ -2707,68 +2717,82 @@ Upcoming</source>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte eine ganze Zahl eingeben.</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte eine ganze Zahl zwischen %1 und %2 eingeben.</translation>
     </message>
     <message>
         <source>The month must be 1 to 12, or 0 with day 0 when it is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Monat muss 1 bis 12 sein, oder 0 mit Tag 0, wenn er nicht bekannt ist.</translation>
     </message>
     <message>
         <source>The month must be 1 to 12.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Monat muss 1 bis 12 sein.</translation>
     </message>
     <message>
         <source>The month of &quot;%1&quot; must be 1 to 12, or 0 with day 0 when it is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Monat von „%1“ muss 1 bis 12 sein, oder 0 mit Tag 0, wenn er nicht bekannt ist.</translation>
     </message>
     <message>
         <source>The month of &quot;%1&quot; must be 1 to 12.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Monat von „%1“ muss 1 bis 12 sein.</translation>
     </message>
     <message>
         <source>%1 without a year</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ohne Jahr</translation>
     </message>
     <message>
         <source>The day cannot be %1: %2 has %3 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Tag kann nicht %1 sein: %2 hat %3 Tage.</translation>
     </message>
     <message>
         <source>The day of &quot;%1&quot; cannot be %2: %3 has %4 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Tag von „%1“ kann nicht %2 sein: %3 hat %4 Tage.</translation>
     </message>
     <message>
         <source>Use value as currently set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den eingestellten Wert verwenden.</translation>
     </message>
     <message>
         <source>Use original value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den ursprünglichen Wert verwenden.</translation>
     </message>
     <message>
         <source>Use original values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ursprünglichen Werte verwenden.</translation>
     </message>
 </context>
 <context>
     <name>Reminders</name>
     <message>
         <source>today</source>
-        <translation type="unfinished"></translation>
+        <translation>heute</translation>
     </message>
     <message>
         <source>tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>morgen</translation>
     </message>
     <message numerus="yes">
         <source>in %n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>in %n Tag</numerusform>
+            <numerusform>in %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays and events coming</source>
+        <translation>
+            <numerusform>%n Geburtstag und Termin steht an</numerusform>
+            <numerusform>%n Geburtstage und Termine stehen an</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiterer</numerusform>
+            <numerusform>und %n weitere</numerusform>
         </translation>
     </message>
 </context>
@@ -2776,7 +2800,7 @@ Upcoming</source>
     <name>Upcoming</name>
     <message>
         <source>%1 Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hochzeitstag</translation>
     </message>
 </context>
 </TS>

@@ -91,6 +91,12 @@
             <numerusform></numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n address books</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BirthdayImport</name>
@@ -2746,6 +2752,18 @@ Upcoming</source>
     </message>
     <message numerus="yes">
         <source>in %n days</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays and events coming</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>
