@@ -5,99 +5,99 @@
     <name>AccountSync</name>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 på %2</translation>
     </message>
     <message>
         <source>no password for %1 (none in the secret store; give it with --sync --password-stdin)</source>
-        <translation type="unfinished"></translation>
+        <translation>inget lösenord för %1 (inget i nyckelringen; ange det med --sync --password-stdin)</translation>
     </message>
     <message>
         <source>--add-account needs --user NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>--add-account behöver --user NAME</translation>
     </message>
     <message>
         <source>--add-account needs the server&apos;s address</source>
-        <translation type="unfinished"></translation>
+        <translation>--add-account behöver serverns adress</translation>
     </message>
     <message>
         <source>--user goes with --add-account</source>
-        <translation type="unfinished"></translation>
+        <translation>--user hör till --add-account</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>oväntat argument %1</translation>
     </message>
     <message>
         <source>only one document can be synced (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>bara ett dokument kan synkroniseras (fick %1)</translation>
     </message>
     <message>
         <source>--remove-account: &quot;%1&quot; is no account number (see kinfold --accounts)</source>
-        <translation type="unfinished"></translation>
+        <translation>--remove-account: ”%1” är inget kontonummer (se kinfold --accounts)</translation>
     </message>
     <message>
         <source>%1; the account was not added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; kontot lades inte till</translation>
     </message>
     <message>
         <source>no address book at %1 and nothing to publish; the account was not added</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen adressbok på %1 och inget att publicera; kontot lades inte till</translation>
     </message>
     <message>
         <source>%1 is account %2 already</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 är redan konto %2</translation>
     </message>
     <message>
         <source>the password was not kept (%1); give it at each sync with --sync --password-stdin</source>
-        <translation type="unfinished"></translation>
+        <translation>lösenordet sparades inte (%1); ange det vid varje synkronisering med --sync --password-stdin</translation>
     </message>
     <message>
         <source>account %1: %2, 1 address book</source>
-        <translation type="unfinished"></translation>
+        <translation>konto %1: %2, 1 adressbok</translation>
     </message>
     <message numerus="yes">
         <source>account %1: %2, %n address books</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>konto %1: %2, %n adressbok</numerusform>
+            <numerusform>konto %1: %2, %n adressböcker</numerusform>
         </translation>
     </message>
     <message>
         <source>, publishes to &quot;Birthdays&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>, publicerar till ”Birthdays”</translation>
     </message>
     <message>
         <source>every address book</source>
-        <translation type="unfinished"></translation>
+        <translation>alla adressböcker</translation>
     </message>
     <message>
         <source>--remove-account: there is no account %1 (see kinfold --accounts)</source>
-        <translation type="unfinished"></translation>
+        <translation>--remove-account: det finns inget konto %1 (se kinfold --accounts)</translation>
     </message>
     <message>
         <source>account %1 (%2) removed</source>
-        <translation type="unfinished"></translation>
+        <translation>konto %1 (%2) borttaget</translation>
     </message>
     <message>
         <source>there is no account to sync (add one with --add-account)</source>
-        <translation type="unfinished"></translation>
+        <translation>det finns inget konto att synkronisera (lägg till ett med --add-account)</translation>
     </message>
     <message>
         <source>%1: 1 card could not be read and was left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 1 kort kunde inte läsas och utelämnades</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n cards could not be read and were left out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n kort kunde inte läsas och utelämnades</numerusform>
+            <numerusform>%1: %n kort kunde inte läsas och utelämnades</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n address books</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n adressbok</numerusform>
+            <numerusform>%n adressböcker</numerusform>
         </translation>
     </message>
 </context>
@@ -105,170 +105,170 @@
     <name>BirthdayImport</name>
     <message>
         <source>%1 is neither a GEDCOM file (&quot;0 HEAD&quot;) nor a vCard file (&quot;BEGIN:VCARD&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 är varken en GEDCOM-fil (”0 HEAD”) eller en vCard-fil (”BEGIN:VCARD”).</translation>
     </message>
     <message>
         <source>The file</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen</translation>
     </message>
 </context>
 <context>
     <name>BirthdayList</name>
     <message>
         <source>Unexpected file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oväntat filformat.</translation>
     </message>
 </context>
 <context>
     <name>CAccountEditDlg</name>
     <message>
         <source>Add Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Lägg till konto</translation>
     </message>
     <message>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Redigera konto</translation>
     </message>
     <message>
         <source>The server&apos;s address (https://dav.example.org/), or the address of one address book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Serverns adress (https://dav.example.org/) eller adressen till en adressbok.</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>oförändrat</translation>
     </message>
     <message>
         <source>Kept in the desktop&apos;s secret store, never in a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparas i skrivbordets nyckelring, aldrig i en fil.</translation>
     </message>
     <message>
         <source>Publish the birthdays to the calendar &quot;Birthdays&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Publicera födelsedagarna i kalendern ”Birthdays”</translation>
     </message>
     <message>
         <source>The address books read; when all are ticked, new ones are read too.</source>
-        <translation type="unfinished"></translation>
+        <translation>De adressböcker som läses; när alla är markerade läses även nya.</translation>
     </message>
     <message>
         <source>&amp;Find Address Books</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hitta adressböcker</translation>
     </message>
     <message>
         <source>&amp;Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Server:</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Användarnamn:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lösenord:</translation>
     </message>
     <message>
         <source>Address books:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressböcker:</translation>
     </message>
     <message>
         <source>Please give the server&apos;s address and your user name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ange serverns adress och ditt användarnamn.</translation>
     </message>
     <message>
         <source>(no address book on this server)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ingen adressbok på den här servern)</translation>
     </message>
     <message>
         <source>Please tick an address book, or publish the birthdays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Markera en adressbok eller publicera födelsedagarna.</translation>
     </message>
     <message>
         <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösenordet kan inte sparas: %1. Kinfold frågar efter det vid varje synkronisering.</translation>
     </message>
 </context>
 <context>
     <name>CAccountsDlg</name>
     <message>
         <source>Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Konton</translation>
     </message>
     <message>
         <source>Address books read into the list, and calendars the birthdays are published to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressböcker som läses in i listan och kalendrar som födelsedagarna publiceras i.</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lägg till…</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Redigera…</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ta bort</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Stäng</translation>
     </message>
     <message>
         <source>Remove the account %1? The entries it brought stay in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta bort kontot %1? Posterna det tillförde blir kvar i listan.</translation>
     </message>
     <message>
         <source>every address book</source>
-        <translation type="unfinished"></translation>
+        <translation>alla adressböcker</translation>
     </message>
     <message numerus="yes">
         <source>%n address book(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n adressbok</numerusform>
+            <numerusform>%n adressböcker</numerusform>
         </translation>
     </message>
     <message>
         <source>, publishes &quot;Birthdays&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>, publicerar ”Birthdays”</translation>
     </message>
     <message>
         <source>There is no account yet: add one with File &gt; Accounts...</source>
-        <translation type="unfinished"></translation>
+        <translation>Det finns inget konto ännu: lägg till ett med Arkiv &gt; Konton…</translation>
     </message>
     <message>
         <source>Syncing with the accounts...</source>
-        <translation type="unfinished"></translation>
+        <translation>Synkroniserar med kontona…</translation>
     </message>
     <message>
         <source>The server refused the password of %1. Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Servern avvisade lösenordet för %1. Lösenord:</translation>
     </message>
     <message>
         <source>Password of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösenord för %1:</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Synkronisera nu</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n card(s) could not be read and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n kort kunde inte läsas och utelämnades.</numerusform>
+            <numerusform>%1: %n kort kunde inte läsas och utelämnades.</numerusform>
         </translation>
     </message>
     <message>
         <source>Sync failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Synkroniseringen misslyckades</translation>
     </message>
     <message>
         <source>Synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Synkroniserat: %1</translation>
     </message>
     <message>
         <source>The sync did not finish; the list keeps what was read, and the next sync goes on from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synkroniseringen blev inte klar; listan behåller det som lästes, och nästa synkronisering fortsätter därifrån.</translation>
     </message>
 </context>
 <context>
@@ -339,55 +339,55 @@
     </message>
     <message>
         <source>Birth year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Födelseår.</translation>
     </message>
     <message>
         <source>Birth month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Födelsemånad.</translation>
     </message>
     <message>
         <source>Birth day of month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Födelsedag i månaden.</translation>
     </message>
     <message>
         <source>Marriage year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bröllopsår.</translation>
     </message>
     <message>
         <source>Marriage month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bröllopsmånad.</translation>
     </message>
     <message>
         <source>Marriage day of month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bröllopsdag i månaden.</translation>
     </message>
     <message>
         <source>Death year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dödsår.</translation>
     </message>
     <message>
         <source>Death month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dödsmånad.</translation>
     </message>
     <message>
         <source>Death day of month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dödsdag i månaden.</translation>
     </message>
     <message>
         <source>Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Födelse</translation>
     </message>
     <message>
         <source>Marriage</source>
-        <translation type="unfinished"></translation>
+        <translation>Giftermål</translation>
     </message>
     <message>
         <source>Death</source>
-        <translation type="unfinished"></translation>
+        <translation>Död</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
 </context>
 <context>
@@ -442,7 +442,7 @@
     </message>
     <message>
         <source>A date of this entry cannot be: Edit to mend it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ett datum i den här posten är omöjligt: rätta det med Redigera.</translation>
     </message>
 </context>
 <context>
@@ -457,7 +457,7 @@
     </message>
     <message>
         <source>Please choose a country.</source>
-        <translation type="unfinished"></translation>
+        <translation>Välj ett land.</translation>
     </message>
 </context>
 <context>
@@ -502,61 +502,61 @@
     <name>CExportCalendarDlg</name>
     <message>
         <source>Export Calendar</source>
-        <translation type="unfinished">Exportera kalender</translation>
+        <translation>Exportera kalender</translation>
     </message>
     <message>
         <source>Include</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta med</translation>
     </message>
     <message>
         <source>Birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Födelsedagar</translation>
     </message>
     <message>
         <source>The birthdays of the people in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Födelsedagarna för personerna i listan.</translation>
     </message>
     <message>
         <source>Anniversaries</source>
-        <translation type="unfinished"></translation>
+        <translation>Bröllopsdagar</translation>
     </message>
     <message>
         <source>The wedding days of couples (&quot;Anniversary&quot; on the calendar).</source>
-        <translation type="unfinished"></translation>
+        <translation>Parens bröllopsdagar (”Bröllopsdag” i kalendern).</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">Anteckningar</translation>
+        <translation>Anteckningar</translation>
     </message>
     <message>
         <source>The dated notes (&quot;Notes&quot; on the calendar).</source>
-        <translation type="unfinished"></translation>
+        <translation>De daterade anteckningarna (”Anteckningar” i kalendern).</translation>
     </message>
     <message>
         <source>Birthdays after the death date</source>
-        <translation type="unfinished"></translation>
+        <translation>Födelsedagar efter dödsdatumet</translation>
     </message>
     <message>
         <source>Off: a birthday ends at the death date (&quot;Dead&quot; on the calendar).</source>
-        <translation type="unfinished"></translation>
+        <translation>Av: en födelsedag upphör vid dödsdatumet (”Avlidna” i kalendern).</translation>
     </message>
     <message>
         <source>Reminders as alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Påminnelser som larm</translation>
     </message>
     <message>
         <source>One alarm per lead day of the reminders, at their time of day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ett larm per dag i förväg för påminnelserna, vid deras tid på dagen.</translation>
     </message>
     <message>
         <source>1 event; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 händelse; %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n events; %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n händelse; %1.</numerusform>
+            <numerusform>%n händelser; %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -880,7 +880,9 @@
         <source>Replace your holidays by those of %1?
 
 Yes replaces the list, No adds them at its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersätta dina helgdagar med dem för %1?
+
+Ja ersätter listan, Nej lägger till dem i slutet.</translation>
     </message>
 </context>
 <context>
@@ -1255,25 +1257,25 @@ Kommande</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n entries in the list)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n post i listan)</numerusform>
+            <numerusform>%1 (%n poster i listan)</numerusform>
         </translation>
     </message>
     <message>
         <source>1 event written to %1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>1 händelse skriven till %1; %2</translation>
     </message>
     <message numerus="yes">
         <source>%n events written to %1; %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n händelse skriven till %1; %2</numerusform>
+            <numerusform>%n händelser skrivna till %1; %2</numerusform>
         </translation>
     </message>
     <message>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan inte skriva %1</translation>
     </message>
 </context>
 <context>
@@ -1456,31 +1458,31 @@ Kommande</translation>
     </message>
     <message>
         <source>Accounts...</source>
-        <translation type="unfinished"></translation>
+        <translation>Konton…</translation>
     </message>
     <message>
         <source>Add, change or remove the address books read and the calendar published to</source>
-        <translation type="unfinished"></translation>
+        <translation>Lägg till, ändra eller ta bort adressböckerna som läses och kalendern som publiceras till</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Synkronisera nu</translation>
     </message>
     <message>
         <source>Read the accounts&apos; address books into the list and publish its birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Läs kontonas adressböcker in i listan och publicera dess födelsedagar</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>CAPS</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>SCRL</translation>
     </message>
 </context>
 <context>
@@ -1534,11 +1536,11 @@ Kommande</translation>
     </message>
     <message>
         <source>(default)</source>
-        <translation type="unfinished"></translation>
+        <translation>(standard)</translation>
     </message>
     <message>
         <source>%1, %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 pt</translation>
     </message>
 </context>
 <context>
@@ -1658,75 +1660,75 @@ Kommande</translation>
     <name>CPPReminders</name>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Påminnelser</translation>
     </message>
     <message>
         <source>Remind me of birthdays, anniversaries and notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Påminn mig om födelsedagar, bröllopsdagar och anteckningar</translation>
     </message>
     <message>
         <source>Desktop notifications at login and every hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivbordsaviseringar vid inloggning och varje timme.</translation>
     </message>
     <message>
         <source>Remind me</source>
-        <translation type="unfinished"></translation>
+        <translation>Påminn mig</translation>
     </message>
     <message>
         <source>On the day</source>
-        <translation type="unfinished"></translation>
+        <translation>På dagen</translation>
     </message>
     <message>
         <source>1 day before</source>
-        <translation type="unfinished"></translation>
+        <translation>1 dag före</translation>
     </message>
     <message>
         <source>3 days before</source>
-        <translation type="unfinished"></translation>
+        <translation>3 dagar före</translation>
     </message>
     <message>
         <source>7 days before</source>
-        <translation type="unfinished"></translation>
+        <translation>7 dagar före</translation>
     </message>
     <message>
         <source>14 days before</source>
-        <translation type="unfinished"></translation>
+        <translation>14 dagar före</translation>
     </message>
     <message>
         <source>30 days before</source>
-        <translation type="unfinished"></translation>
+        <translation>30 dagar före</translation>
     </message>
     <message>
         <source>From this time of day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Från denna tid på dagen:</translation>
     </message>
     <message>
         <source>A day&apos;s reminders come from this time on.</source>
-        <translation type="unfinished"></translation>
+        <translation>En dags påminnelser kommer från denna tid.</translation>
     </message>
     <message>
         <source>Document watched</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevakat dokument</translation>
     </message>
     <message>
         <source>The last one used</source>
-        <translation type="unfinished"></translation>
+        <translation>Det senast använda</translation>
     </message>
     <message>
         <source>This one:</source>
-        <translation type="unfinished"></translation>
+        <translation>Detta:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bläddra…</translation>
     </message>
     <message>
         <source>Choose the document to be reminded of.</source>
-        <translation type="unfinished"></translation>
+        <translation>Välj dokumentet att påminnas om.</translation>
     </message>
     <message>
         <source>Birthday list (*.kfd);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Födelsedagslista (*.kfd);;Alla filer (*)</translation>
     </message>
 </context>
 <context>
@@ -1745,42 +1747,42 @@ Kommande</translation>
     </message>
     <message>
         <source>Death</source>
-        <translation type="unfinished"></translation>
+        <translation>Död</translation>
     </message>
     <message>
         <source>Married</source>
-        <translation type="unfinished"></translation>
+        <translation>Gift</translation>
     </message>
     <message>
         <source>Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Födelse</translation>
     </message>
 </context>
 <context>
     <name>CUpcomingDlg</name>
     <message>
         <source>Upcoming</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommande</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Händelse</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>När</translation>
     </message>
     <message>
         <source>The birthdays, anniversaries and notes of today and the next 30 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Födelsedagar, bröllopsdagar och anteckningar i dag och de närmaste 30 dagarna.</translation>
     </message>
     <message>
         <source>Nothing in the next 30 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Inget de närmaste 30 dagarna</translation>
     </message>
 </context>
 <context>
@@ -1811,151 +1813,151 @@ Kommande</translation>
     </message>
     <message>
         <source>Enter a year from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ange ett år från %1 till %2.</translation>
     </message>
 </context>
 <context>
     <name>CalendarDate</name>
     <message>
         <source>Jan</source>
-        <translation type="unfinished"></translation>
+        <translation>jan</translation>
     </message>
     <message>
         <source>Feb</source>
-        <translation type="unfinished"></translation>
+        <translation>feb</translation>
     </message>
     <message>
         <source>Mar</source>
-        <translation type="unfinished"></translation>
+        <translation>mar</translation>
     </message>
     <message>
         <source>Apr</source>
-        <translation type="unfinished"></translation>
+        <translation>apr</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>maj</translation>
     </message>
     <message>
         <source>Jun</source>
-        <translation type="unfinished"></translation>
+        <translation>jun</translation>
     </message>
     <message>
         <source>Jul</source>
-        <translation type="unfinished"></translation>
+        <translation>jul</translation>
     </message>
     <message>
         <source>Aug</source>
-        <translation type="unfinished"></translation>
+        <translation>aug</translation>
     </message>
     <message>
         <source>Sep</source>
-        <translation type="unfinished"></translation>
+        <translation>sep</translation>
     </message>
     <message>
         <source>Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>okt</translation>
     </message>
     <message>
         <source>Nov</source>
-        <translation type="unfinished"></translation>
+        <translation>nov</translation>
     </message>
     <message>
         <source>Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>dec</translation>
     </message>
 </context>
 <context>
     <name>CalendarExport</name>
     <message>
         <source>%1 (birthday)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (födelsedag)</translation>
     </message>
     <message>
         <source>Born %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Född %1</translation>
     </message>
     <message>
         <source>%1 (anniversary)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (bröllopsdag)</translation>
     </message>
     <message>
         <source>Married %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gifta %1</translation>
     </message>
     <message>
         <source>1 birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>1 födelsedag</translation>
     </message>
     <message numerus="yes">
         <source>%n birthdays</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n födelsedag</numerusform>
+            <numerusform>%n födelsedagar</numerusform>
         </translation>
     </message>
     <message>
         <source>1 anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>1 bröllopsdag</translation>
     </message>
     <message numerus="yes">
         <source>%n anniversaries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n bröllopsdag</numerusform>
+            <numerusform>%n bröllopsdagar</numerusform>
         </translation>
     </message>
     <message>
         <source>1 note</source>
-        <translation type="unfinished"></translation>
+        <translation>1 anteckning</translation>
     </message>
     <message numerus="yes">
         <source>%n notes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n anteckning</numerusform>
+            <numerusform>%n anteckningar</numerusform>
         </translation>
     </message>
     <message>
         <source>left out: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>utelämnat: %1</translation>
     </message>
     <message>
         <source>nothing left out</source>
-        <translation type="unfinished"></translation>
+        <translation>inget utelämnat</translation>
     </message>
     <message>
         <source>1 birthday ends at the death date</source>
-        <translation type="unfinished"></translation>
+        <translation>1 födelsedag upphör vid dödsdatumet</translation>
     </message>
     <message numerus="yes">
         <source>%n birthdays end at the death date</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n födelsedag upphör vid dödsdatumet</numerusform>
+            <numerusform>%n födelsedagar upphör vid dödsdatumet</numerusform>
         </translation>
     </message>
     <message>
         <source>--export-ics needs the name of the calendar file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--export-ics behöver namnet på kalenderfilen som ska skrivas</translation>
     </message>
     <message>
         <source>--export-ics writes an iCalendar file, not &quot;%1&quot; (give OUT.ics, then the document)</source>
-        <translation type="unfinished"></translation>
+        <translation>--export-ics skriver en iCalendar-fil, inte ”%1” (ange OUT.ics, sedan dokumentet)</translation>
     </message>
     <message>
         <source>no DOC.kfd given, and the last document cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>inget DOC.kfd angivet, och det senaste dokumentet kan inte läsas: %1</translation>
     </message>
     <message>
         <source>1 event written to %1 (from %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 händelse skriven till %1 (från %2)</translation>
     </message>
     <message numerus="yes">
         <source>%n events written to %1 (from %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n händelse skriven till %1 (från %2)</numerusform>
+            <numerusform>%n händelser skrivna till %1 (från %2)</numerusform>
         </translation>
     </message>
 </context>
@@ -2051,152 +2053,152 @@ Kommande</translation>
     </message>
     <message>
         <source>Add a CardDAV/CalDAV account (a server&apos;s root or one collection); the password is read from standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>Lägg till ett CardDAV/CalDAV-konto (en servers rot eller en samling); lösenordet läses från standard in</translation>
     </message>
     <message>
         <source>The account&apos;s user name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontots användarnamn</translation>
     </message>
     <message>
         <source>Only read the address books, publish no calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Läs bara adressböckerna, publicera ingen kalender</translation>
     </message>
     <message>
         <source>List the accounts, one a line, with their numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista kontona, ett per rad, med deras nummer</translation>
     </message>
     <message>
         <source>Remove account N (see --accounts) and its password</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta bort konto N (se --accounts) och dess lösenord</translation>
     </message>
     <message>
         <source>Read every account&apos;s address books into DOC.kfd (or the last document) and publish its birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Läs varje kontos adressböcker in i DOC.kfd (eller det senaste dokumentet) och publicera dess födelsedagar</translation>
     </message>
     <message>
         <source>Read the accounts&apos; passwords from standard input, one a line, instead of the secret store</source>
-        <translation type="unfinished"></translation>
+        <translation>Läs kontonas lösenord från standard in, ett per rad, i stället för från nyckelringen</translation>
     </message>
     <message>
         <source>only one document can be merged into (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>bara ett dokument kan slås samman till (fick %1)</translation>
     </message>
     <message>
         <source>only one document can be exported (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>bara ett dokument kan exporteras (fick %1)</translation>
     </message>
     <message>
         <source>--list-holidays reads no document (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>--list-holidays läser inget dokument (fick %1)</translation>
     </message>
     <message>
         <source>--import-holidays reads no document (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>--import-holidays läser inget dokument (fick %1)</translation>
     </message>
     <message>
         <source>%1 (see kinfold --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (se kinfold --help)</translation>
     </message>
     <message>
         <source>%1 and %2 cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 och %2 kan inte användas tillsammans</translation>
     </message>
     <message>
         <source>unknown option %1 (see kinfold --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>okänd flagga %1 (se kinfold --help)</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a year</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ”%2” är inget år</translation>
     </message>
     <message>
         <source>%1: there is no year 0 (1 BC is year -1)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: det finns inget år 0 (1 f.Kr. är år -1)</translation>
     </message>
     <message>
         <source>%1: %2 is outside the years shown, %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ligger utanför de visade åren, %3 till %4</translation>
     </message>
     <message>
         <source>--holidays: no country set &quot;%1&quot; (see kinfold --holiday-sets)</source>
-        <translation type="unfinished"></translation>
+        <translation>--holidays: ingen landsuppsättning ”%1” (se kinfold --holiday-sets)</translation>
     </message>
     <message>
         <source>--print-pdf needs an output file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--print-pdf behöver ett namn på utdatafilen</translation>
     </message>
     <message>
         <source>--calendar: &quot;%1&quot; is none of 0 (Current), 1 (Old style), 2 (Moon), 3 (Year of the Snake)</source>
-        <translation type="unfinished"></translation>
+        <translation>--calendar: ”%1” är inget av 0 (Nuvarande), 1 (Gamla stilen), 2 (Måne), 3 (Ormens år)</translation>
     </message>
     <message>
         <source>--month: &quot;%1&quot; is no month from 1 to 12, or 13 in a moon year of 13 months</source>
-        <translation type="unfinished"></translation>
+        <translation>--month: ”%1” är ingen månad från 1 till 12, eller 13 i ett månår med 13 månader</translation>
     </message>
     <message>
         <source>--month: month 13 is only in the moon calendars (--calendar 2 or 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>--month: månad 13 finns bara i månkalendrarna (--calendar 2 eller 3)</translation>
     </message>
     <message>
         <source>--month: moon year %1 has 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>--month: månåret %1 har 12 månader</translation>
     </message>
     <message>
         <source>--months-per-page: &quot;%1&quot; is none of 1, 6 or 12</source>
-        <translation type="unfinished"></translation>
+        <translation>--months-per-page: ”%1” är inget av 1, 6 eller 12</translation>
     </message>
     <message>
         <source>--paper: unknown paper &quot;%1&quot; (try Letter, Legal, A4, A3, A5)</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper: okänt papper ”%1” (prova Letter, Legal, A4, A3, A5)</translation>
     </message>
     <message>
         <source>--portrait and --landscape cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>--portrait och --landscape kan inte användas tillsammans</translation>
     </message>
     <message>
         <source>only one document can be printed (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>bara ett dokument kan skrivas ut (fick %1)</translation>
     </message>
     <message>
         <source>--now: &quot;%1&quot; is no date YYYY-MM-DD or YYYY-MM-DDTHH:MM</source>
-        <translation type="unfinished"></translation>
+        <translation>--now: ”%1” är inget datum YYYY-MM-DD eller YYYY-MM-DDTHH:MM</translation>
     </message>
     <message>
         <source>--upcoming: &quot;%1&quot; is no number of days from 0 to 366</source>
-        <translation type="unfinished"></translation>
+        <translation>--upcoming: ”%1” är inget antal dagar från 0 till 366</translation>
     </message>
     <message>
         <source>only one document can be listed (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>bara ett dokument kan listas (fick %1)</translation>
     </message>
     <message>
         <source>--upcoming: no DOC.kfd given and no document used before</source>
-        <translation type="unfinished"></translation>
+        <translation>--upcoming: inget DOC.kfd angivet och inget dokument använt tidigare</translation>
     </message>
     <message>
         <source>only one document can be watched (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>bara ett dokument kan bevakas (fick %1)</translation>
     </message>
     <message>
         <source>--remind: no document used yet, so no reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>--remind: inget dokument använt ännu, alltså inga påminnelser</translation>
     </message>
     <message>
         <source>%1; the reminders follow on standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; påminnelserna följer på standard ut</translation>
     </message>
 </context>
 <context>
     <name>DateCheck</name>
     <message>
         <source>1 entry left out, as its date cannot be (mend it with Edit &gt; List)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 post utelämnad, eftersom dess datum är omöjligt (rätta det med Redigera &gt; Lista)</translation>
     </message>
     <message numerus="yes">
         <source>%n entries left out, as their dates cannot be (mend them with Edit &gt; List)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n post utelämnad, eftersom dess datum är omöjligt (rätta det med Redigera &gt; Lista)</numerusform>
+            <numerusform>%n poster utelämnade, eftersom deras datum är omöjliga (rätta dem med Redigera &gt; Lista)</numerusform>
         </translation>
     </message>
 </context>
@@ -2204,338 +2206,338 @@ Kommande</translation>
     <name>DavClient</name>
     <message>
         <source>cannot reach %1 (no network, or no such server): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kan inte nå %1 (inget nätverk, eller ingen sådan server): %2</translation>
     </message>
     <message>
         <source>%1 refused the connection: no server runs there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vägrade anslutningen: ingen server körs där</translation>
     </message>
     <message>
         <source>%1 did not answer within 30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 svarade inte inom 30 sekunder</translation>
     </message>
     <message>
         <source>the secure connection to %1 failed, %2 (not accepted)</source>
-        <translation type="unfinished"></translation>
+        <translation>den säkra anslutningen till %1 misslyckades, %2 (inte godkänt)</translation>
     </message>
     <message>
         <source>%1 broke off the connection: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bröt anslutningen: %2</translation>
     </message>
     <message>
         <source>%1 refused the user name or password</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avvisade användarnamnet eller lösenordet</translation>
     </message>
     <message>
         <source>%1 does not allow %2 (403 Forbidden)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tillåter inte %2 (403 Forbidden)</translation>
     </message>
     <message>
         <source>%1 does not exist on the server (404 Not Found)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 finns inte på servern (404 Not Found)</translation>
     </message>
     <message>
         <source>%1 has no room left for %2 (507 Insufficient Storage)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 har inget utrymme kvar för %2 (507 Insufficient Storage)</translation>
     </message>
     <message>
         <source>%1 answered %2 with status %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 besvarade %2 med status %3</translation>
     </message>
     <message>
         <source>status %1 instead of a WebDAV multistatus</source>
-        <translation type="unfinished"></translation>
+        <translation>status %1 i stället för en WebDAV-multistatus</translation>
     </message>
     <message>
         <source>the answer of %1 to %2 makes no sense: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>svaret från %1 på %2 är meningslöst: %3</translation>
     </message>
     <message>
         <source>no CardDAV or CalDAV server answers at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen CardDAV- eller CalDAV-server svarar på %1</translation>
     </message>
     <message>
         <source>the server keeps no calendars for this user, so the birthdays cannot be published</source>
-        <translation type="unfinished"></translation>
+        <translation>servern har inga kalendrar för denna användare, så födelsedagarna kan inte publiceras</translation>
     </message>
     <message>
         <source>%1 is in the way of the calendar &quot;Birthdays&quot; and is no calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 står i vägen för kalendern ”Birthdays” och är ingen kalender</translation>
     </message>
     <message>
         <source>someone else keeps changing %1 on the server; it was left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>någon annan ändrar hela tiden %1 på servern; den lämnades som den är</translation>
     </message>
     <message>
         <source>%1 added, %2 changed, %3 removed, 1 event published</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tillagda, %2 ändrade, %3 borttagna, 1 händelse publicerad</translation>
     </message>
     <message numerus="yes">
         <source>%1 added, %2 changed, %3 removed, %n events published</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 tillagda, %2 ändrade, %3 borttagna, %n händelse publicerad</numerusform>
+            <numerusform>%1 tillagda, %2 ändrade, %3 borttagna, %n händelser publicerade</numerusform>
         </translation>
     </message>
     <message>
         <source>it is not XML (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>det är inte XML (%1)</translation>
     </message>
     <message>
         <source>it is no WebDAV multistatus</source>
-        <translation type="unfinished"></translation>
+        <translation>det är ingen WebDAV-multistatus</translation>
     </message>
     <message>
         <source>its XML is broken (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>dess XML är trasig (%1)</translation>
     </message>
     <message>
         <source>no secret service runs on this desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen nyckeltjänst körs på detta skrivbord</translation>
     </message>
     <message>
         <source>the server</source>
-        <translation type="unfinished"></translation>
+        <translation>servern</translation>
     </message>
     <message>
         <source>the certificate of &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>certifikatet för ”%1”: %2</translation>
     </message>
 </context>
 <context>
     <name>DayCell</name>
     <message>
         <source>%1 Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 födelsedag</translation>
     </message>
     <message>
         <source>%1 Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bröllopsdag</translation>
     </message>
     <message>
         <source>%1 %2 Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2-årsdag</translation>
     </message>
     <message>
         <source>%1 %2 Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2-årig bröllopsdag</translation>
     </message>
 </context>
 <context>
     <name>FileBytes</name>
     <message>
         <source>Cannot read &quot;%1&quot;: it is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan inte läsa ”%1”: det är en mapp.</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan inte öppna ”%1”: %2.</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan inte läsa ”%1”.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan inte skriva ”%1”: %2.</translation>
     </message>
 </context>
 <context>
     <name>Holiday</name>
     <message>
         <source>(not on %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(inte den %1)</translation>
     </message>
     <message>
         <source>(from %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(från %1)</translation>
     </message>
     <message>
         <source>(until %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(till %1)</translation>
     </message>
     <message>
         <source>(substitute day)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ersättningsdag)</translation>
     </message>
     <message>
         <source>(observed)</source>
-        <translation type="unfinished"></translation>
+        <translation>(observerad)</translation>
     </message>
 </context>
 <context>
     <name>HolidayImport</name>
     <message>
         <source>1 all-day event</source>
-        <translation type="unfinished"></translation>
+        <translation>1 heldagshändelse</translation>
     </message>
     <message numerus="yes">
         <source>%n all-day events</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n heldagshändelse</numerusform>
+            <numerusform>%n heldagshändelser</numerusform>
         </translation>
     </message>
     <message>
         <source>1 holiday from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 helgdag från %1</translation>
     </message>
     <message numerus="yes">
         <source>%n holidays from %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n helgdag från %1</numerusform>
+            <numerusform>%n helgdagar från %1</numerusform>
         </translation>
     </message>
     <message>
         <source>, 1 timed event skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>, 1 händelse med klockslag överhoppad</translation>
     </message>
     <message numerus="yes">
         <source>, %n timed events skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, %n händelse med klockslag överhoppad</numerusform>
+            <numerusform>, %n händelser med klockslag överhoppade</numerusform>
         </translation>
     </message>
     <message>
         <source>, 1 event cut at %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>, 1 händelse avkortad vid %1 dagar</translation>
     </message>
     <message numerus="yes">
         <source>, %n events cut at %1 days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, %n händelse avkortad vid %1 dagar</numerusform>
+            <numerusform>, %n händelser avkortade vid %1 dagar</numerusform>
         </translation>
     </message>
     <message>
         <source>is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>är ingen iCalendar-fil (den börjar inte med BEGIN:VCALENDAR)</translation>
     </message>
     <message>
         <source>is cut short: its END:VCALENDAR is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>är avkortad: dess END:VCALENDAR saknas</translation>
     </message>
     <message>
         <source>is not an iCalendar file libical can read</source>
-        <translation type="unfinished"></translation>
+        <translation>är ingen iCalendar-fil som libical kan läsa</translation>
     </message>
     <message>
         <source>has parts libical cannot read (X-LIC-PARSEERROR)</source>
-        <translation type="unfinished"></translation>
+        <translation>har delar som libical inte kan läsa (X-LIC-PARSEERROR)</translation>
     </message>
     <message>
         <source>Holiday</source>
-        <translation type="unfinished"></translation>
+        <translation>Helgdag</translation>
     </message>
 </context>
 <context>
     <name>HolidayList</name>
     <message>
         <source>New Years Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyårsdagen</translation>
     </message>
     <message>
         <source>Martin Luther King Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Martin Luther Kings dag</translation>
     </message>
     <message>
         <source>Presidents Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Presidentdagen</translation>
     </message>
     <message>
         <source>Lincoln&apos;s BirthDay</source>
-        <translation type="unfinished"></translation>
+        <translation>Lincolns födelsedag</translation>
     </message>
     <message>
         <source>Valentines Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Alla hjärtans dag</translation>
     </message>
     <message>
         <source>Washington&apos;s BirthDay</source>
-        <translation type="unfinished"></translation>
+        <translation>Washingtons födelsedag</translation>
     </message>
     <message>
         <source>St. Patrick&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>S:t Patricks dag</translation>
     </message>
     <message>
         <source>Tax Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Skattedagen</translation>
     </message>
     <message>
         <source>Mother&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Mors dag</translation>
     </message>
     <message>
         <source>Memorial Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Memorial Day</translation>
     </message>
     <message>
         <source>Flag Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Flaggans dag</translation>
     </message>
     <message>
         <source>Father&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Fars dag</translation>
     </message>
     <message>
         <source>Independence Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Självständighetsdagen</translation>
     </message>
     <message>
         <source>Labor Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbetets dag</translation>
     </message>
     <message>
         <source>Columbus Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Columbusdagen</translation>
     </message>
     <message>
         <source>Holloween</source>
-        <translation type="unfinished"></translation>
+        <translation>Halloween</translation>
     </message>
     <message>
         <source>Veterans Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Veterandagen</translation>
     </message>
     <message>
         <source>Thanksgiving</source>
-        <translation type="unfinished"></translation>
+        <translation>Thanksgiving</translation>
     </message>
     <message>
         <source>Christmas</source>
-        <translation type="unfinished"></translation>
+        <translation>Juldagen</translation>
     </message>
 </context>
 <context>
     <name>ImportCommand</name>
     <message>
         <source>&quot;%1&quot; is not a Kinfold document or is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>”%1” är inget Kinfold-dokument eller är skadat.</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 anges två gånger</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>oväntat argument ”%1”</translation>
     </message>
     <message>
         <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
-        <translation type="unfinished"></translation>
+        <translation>inget dokument att spara till: ange DOC.kfd eller --save OUT.kfd</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
-        <translation type="unfinished"></translation>
+        <translation>”%1” är varken en GEDCOM-fil eller en vCard-fil</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n entries saved to %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n post sparad i %2)</numerusform>
+            <numerusform>%1 (%n poster sparade i %2)</numerusform>
         </translation>
     </message>
 </context>
@@ -2543,17 +2545,17 @@ Kommande</translation>
     <name>ImportTexts</name>
     <message>
         <source>%1 added, %2 merged, %3 conflicts kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tillagda, %2 sammanslagna, %3 konflikter behållna</translation>
     </message>
     <message>
         <source>, 1 date with a year outside %1..%2 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>, 1 datum med ett år utanför %1..%2 utelämnat</translation>
     </message>
     <message numerus="yes">
         <source>, %n dates with a year outside %1..%2 left out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, %n datum med ett år utanför %1..%2 utelämnat</numerusform>
+            <numerusform>, %n datum med ett år utanför %1..%2 utelämnade</numerusform>
         </translation>
     </message>
 </context>
@@ -2561,146 +2563,146 @@ Kommande</translation>
     <name>MoonDate</name>
     <message>
         <source> NM</source>
-        <translation type="unfinished"></translation>
+        <translation> NM</translation>
     </message>
     <message>
         <source> FQ</source>
-        <translation type="unfinished"></translation>
+        <translation> FK</translation>
     </message>
     <message>
         <source> FM</source>
-        <translation type="unfinished"></translation>
+        <translation> FM</translation>
     </message>
     <message>
         <source> LQ</source>
-        <translation type="unfinished"></translation>
+        <translation> SK</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Vinter</translation>
     </message>
     <message>
         <source>Spring</source>
-        <translation type="unfinished"></translation>
+        <translation>Vår</translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommar</translation>
     </message>
     <message>
         <source>Fall</source>
-        <translation type="unfinished"></translation>
+        <translation>Höst</translation>
     </message>
     <message>
         <source>Cold Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalla månen</translation>
     </message>
     <message>
         <source>Bony Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Benmånen</translation>
     </message>
     <message>
         <source>Windy Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Blåsmånen</translation>
     </message>
     <message>
         <source>Flower Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Blomstermånen</translation>
     </message>
     <message>
         <source>Planting Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Planteringsmånen</translation>
     </message>
     <message>
         <source>Green Corn Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Gröna majsens måne</translation>
     </message>
     <message>
         <source>Ripe Corn Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mogna majsens måne</translation>
     </message>
     <message>
         <source>Fruit Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Fruktmånen</translation>
     </message>
     <message>
         <source>Nut Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Nötmånen</translation>
     </message>
     <message>
         <source>Harvest Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Skördemånen</translation>
     </message>
     <message>
         <source>Trading Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Handelsmånen</translation>
     </message>
     <message>
         <source>Snow Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Snömånen</translation>
     </message>
     <message>
         <source>Blue Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Blå månen</translation>
     </message>
     <message>
         <source>Rat</source>
-        <translation type="unfinished"></translation>
+        <translation>Råtta</translation>
     </message>
     <message>
         <source>Ox</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxe</translation>
     </message>
     <message>
         <source>Tiger</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiger</translation>
     </message>
     <message>
         <source>Hare</source>
-        <translation type="unfinished"></translation>
+        <translation>Hare</translation>
     </message>
     <message>
         <source>Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Drake</translation>
     </message>
     <message>
         <source>Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>Orm</translation>
     </message>
     <message>
         <source>Horse</source>
-        <translation type="unfinished"></translation>
+        <translation>Häst</translation>
     </message>
     <message>
         <source>Sheep</source>
-        <translation type="unfinished"></translation>
+        <translation>Get</translation>
     </message>
     <message>
         <source>Monkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Apa</translation>
     </message>
     <message>
         <source>Rooster</source>
-        <translation type="unfinished"></translation>
+        <translation>Tupp</translation>
     </message>
     <message>
         <source>Dog</source>
-        <translation type="unfinished"></translation>
+        <translation>Hund</translation>
     </message>
     <message>
         <source>Pig</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris</translation>
     </message>
 </context>
 <context>
     <name>PageLayout</name>
     <message>
         <source>BC</source>
-        <translation type="unfinished"></translation>
+        <translation>f.Kr.</translation>
     </message>
     <message>
         <source>Julian</source>
-        <translation type="unfinished"></translation>
+        <translation>juliansk</translation>
     </message>
 </context>
 <context>
@@ -2715,82 +2717,82 @@ Kommande</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ange ett heltal.</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ange ett heltal mellan %1 och %2.</translation>
     </message>
     <message>
         <source>The month must be 1 to 12, or 0 with day 0 when it is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Månaden måste vara 1 till 12, eller 0 med dag 0 när den inte är känd.</translation>
     </message>
     <message>
         <source>The month must be 1 to 12.</source>
-        <translation type="unfinished"></translation>
+        <translation>Månaden måste vara 1 till 12.</translation>
     </message>
     <message>
         <source>The month of &quot;%1&quot; must be 1 to 12, or 0 with day 0 when it is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Månaden i ”%1” måste vara 1 till 12, eller 0 med dag 0 när den inte är känd.</translation>
     </message>
     <message>
         <source>The month of &quot;%1&quot; must be 1 to 12.</source>
-        <translation type="unfinished"></translation>
+        <translation>Månaden i ”%1” måste vara 1 till 12.</translation>
     </message>
     <message>
         <source>%1 without a year</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 utan år</translation>
     </message>
     <message>
         <source>The day cannot be %1: %2 has %3 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagen kan inte vara %1: %2 har %3 dagar.</translation>
     </message>
     <message>
         <source>The day of &quot;%1&quot; cannot be %2: %3 has %4 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagen i ”%1” kan inte vara %2: %3 har %4 dagar.</translation>
     </message>
     <message>
         <source>Use value as currently set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Använd värdet som det är inställt.</translation>
     </message>
     <message>
         <source>Use original value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Använd det ursprungliga värdet.</translation>
     </message>
     <message>
         <source>Use original values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Använd de ursprungliga värdena.</translation>
     </message>
 </context>
 <context>
     <name>Reminders</name>
     <message>
         <source>today</source>
-        <translation type="unfinished"></translation>
+        <translation>i dag</translation>
     </message>
     <message>
         <source>tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>i morgon</translation>
     </message>
     <message numerus="yes">
         <source>in %n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>om %n dag</numerusform>
+            <numerusform>om %n dagar</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n birthdays and events coming</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n födelsedag eller händelse på väg</numerusform>
+            <numerusform>%n födelsedagar och händelser på väg</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>och %n till</numerusform>
+            <numerusform>och %n till</numerusform>
         </translation>
     </message>
 </context>
@@ -2798,7 +2800,7 @@ Kommande</translation>
     <name>Upcoming</name>
     <message>
         <source>%1 Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bröllopsdag</translation>
     </message>
 </context>
 </TS>
