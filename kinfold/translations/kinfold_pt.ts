@@ -5,99 +5,99 @@
     <name>AccountSync</name>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 em %2</translation>
     </message>
     <message>
         <source>no password for %1 (none in the secret store; give it with --sync --password-stdin)</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhuma senha para %1 (nenhuma no chaveiro; informe-a com --sync --password-stdin)</translation>
     </message>
     <message>
         <source>--add-account needs --user NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>--add-account precisa de --user NAME</translation>
     </message>
     <message>
         <source>--add-account needs the server&apos;s address</source>
-        <translation type="unfinished"></translation>
+        <translation>--add-account precisa do endereço do servidor</translation>
     </message>
     <message>
         <source>--user goes with --add-account</source>
-        <translation type="unfinished"></translation>
+        <translation>--user acompanha --add-account</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado %1</translation>
     </message>
     <message>
         <source>only one document can be synced (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>só um documento pode ser sincronizado (recebido %1)</translation>
     </message>
     <message>
         <source>--remove-account: &quot;%1&quot; is no account number (see kinfold --accounts)</source>
-        <translation type="unfinished"></translation>
+        <translation>--remove-account: “%1” não é um número de conta (veja kinfold --accounts)</translation>
     </message>
     <message>
         <source>%1; the account was not added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; a conta não foi adicionada</translation>
     </message>
     <message>
         <source>no address book at %1 and nothing to publish; the account was not added</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum catálogo de endereços em %1 e nada a publicar; a conta não foi adicionada</translation>
     </message>
     <message>
         <source>%1 is account %2 already</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já é a conta %2</translation>
     </message>
     <message>
         <source>the password was not kept (%1); give it at each sync with --sync --password-stdin</source>
-        <translation type="unfinished"></translation>
+        <translation>a senha não foi guardada (%1); informe-a a cada sincronização com --sync --password-stdin</translation>
     </message>
     <message>
         <source>account %1: %2, 1 address book</source>
-        <translation type="unfinished"></translation>
+        <translation>conta %1: %2, 1 catálogo de endereços</translation>
     </message>
     <message numerus="yes">
         <source>account %1: %2, %n address books</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>conta %1: %2, %n catálogo de endereços</numerusform>
+            <numerusform>conta %1: %2, %n catálogos de endereços</numerusform>
         </translation>
     </message>
     <message>
         <source>, publishes to &quot;Birthdays&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>, publica em “Birthdays”</translation>
     </message>
     <message>
         <source>every address book</source>
-        <translation type="unfinished"></translation>
+        <translation>todos os catálogos de endereços</translation>
     </message>
     <message>
         <source>--remove-account: there is no account %1 (see kinfold --accounts)</source>
-        <translation type="unfinished"></translation>
+        <translation>--remove-account: não existe a conta %1 (veja kinfold --accounts)</translation>
     </message>
     <message>
         <source>account %1 (%2) removed</source>
-        <translation type="unfinished"></translation>
+        <translation>conta %1 (%2) removida</translation>
     </message>
     <message>
         <source>there is no account to sync (add one with --add-account)</source>
-        <translation type="unfinished"></translation>
+        <translation>não há nenhuma conta para sincronizar (adicione uma com --add-account)</translation>
     </message>
     <message>
         <source>%1: 1 card could not be read and was left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 1 cartão não pôde ser lido e foi deixado de fora</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n cards could not be read and were left out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n cartão não pôde ser lido e foi deixado de fora</numerusform>
+            <numerusform>%1: %n cartões não puderam ser lidos e foram deixados de fora</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n address books</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n catálogo de endereços</numerusform>
+            <numerusform>%n catálogos de endereços</numerusform>
         </translation>
     </message>
 </context>
@@ -105,170 +105,170 @@
     <name>BirthdayImport</name>
     <message>
         <source>%1 is neither a GEDCOM file (&quot;0 HEAD&quot;) nor a vCard file (&quot;BEGIN:VCARD&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um arquivo GEDCOM (“0 HEAD”) nem um arquivo vCard (“BEGIN:VCARD”).</translation>
     </message>
     <message>
         <source>The file</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo</translation>
     </message>
 </context>
 <context>
     <name>BirthdayList</name>
     <message>
         <source>Unexpected file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de arquivo inesperado.</translation>
     </message>
 </context>
 <context>
     <name>CAccountEditDlg</name>
     <message>
         <source>Add Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar conta</translation>
     </message>
     <message>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar conta</translation>
     </message>
     <message>
         <source>The server&apos;s address (https://dav.example.org/), or the address of one address book.</source>
-        <translation type="unfinished"></translation>
+        <translation>O endereço do servidor (https://dav.example.org/) ou o endereço de um catálogo de endereços.</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>inalterada</translation>
     </message>
     <message>
         <source>Kept in the desktop&apos;s secret store, never in a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardada no chaveiro da área de trabalho, nunca em um arquivo.</translation>
     </message>
     <message>
         <source>Publish the birthdays to the calendar &quot;Birthdays&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Publicar os aniversários no calendário “Birthdays”</translation>
     </message>
     <message>
         <source>The address books read; when all are ticked, new ones are read too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os catálogos de endereços lidos; quando todos estão marcados, os novos também são lidos.</translation>
     </message>
     <message>
         <source>&amp;Find Address Books</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Encontrar catálogos de endereços</translation>
     </message>
     <message>
         <source>&amp;Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Servidor:</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome de &amp;usuário:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Se&amp;nha:</translation>
     </message>
     <message>
         <source>Address books:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catálogos de endereços:</translation>
     </message>
     <message>
         <source>Please give the server&apos;s address and your user name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe o endereço do servidor e seu nome de usuário.</translation>
     </message>
     <message>
         <source>(no address book on this server)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nenhum catálogo de endereços neste servidor)</translation>
     </message>
     <message>
         <source>Please tick an address book, or publish the birthdays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque um catálogo de endereços ou publique os aniversários.</translation>
     </message>
     <message>
         <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>A senha não pode ser guardada: %1. O Kinfold vai pedi-la a cada sincronização.</translation>
     </message>
 </context>
 <context>
     <name>CAccountsDlg</name>
     <message>
         <source>Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contas</translation>
     </message>
     <message>
         <source>Address books read into the list, and calendars the birthdays are published to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Catálogos de endereços lidos na lista e calendários onde os aniversários são publicados.</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adicionar…</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar…</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remover</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>Remove the account %1? The entries it brought stay in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover a conta %1? As entradas que ela trouxe ficam na lista.</translation>
     </message>
     <message>
         <source>every address book</source>
-        <translation type="unfinished"></translation>
+        <translation>todos os catálogos de endereços</translation>
     </message>
     <message numerus="yes">
         <source>%n address book(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n catálogo de endereços</numerusform>
+            <numerusform>%n catálogos de endereços</numerusform>
         </translation>
     </message>
     <message>
         <source>, publishes &quot;Birthdays&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>, publica “Birthdays”</translation>
     </message>
     <message>
         <source>There is no account yet: add one with File &gt; Accounts...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não há nenhuma conta: adicione uma em Arquivo &gt; Contas…</translation>
     </message>
     <message>
         <source>Syncing with the accounts...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizando com as contas…</translation>
     </message>
     <message>
         <source>The server refused the password of %1. Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>O servidor recusou a senha de %1. Senha:</translation>
     </message>
     <message>
         <source>Password of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha de %1:</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar agora</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n card(s) could not be read and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n cartão não pôde ser lido e foi deixado de fora.</numerusform>
+            <numerusform>%1: %n cartões não puderam ser lidos e foram deixados de fora.</numerusform>
         </translation>
     </message>
     <message>
         <source>Sync failed</source>
-        <translation type="unfinished"></translation>
+        <translation>A sincronização falhou</translation>
     </message>
     <message>
         <source>Synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizado: %1</translation>
     </message>
     <message>
         <source>The sync did not finish; the list keeps what was read, and the next sync goes on from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>A sincronização não terminou; a lista mantém o que foi lido, e a próxima sincronização continua daí.</translation>
     </message>
 </context>
 <context>
@@ -339,55 +339,55 @@
     </message>
     <message>
         <source>Birth year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano de nascimento.</translation>
     </message>
     <message>
         <source>Birth month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mês de nascimento.</translation>
     </message>
     <message>
         <source>Birth day of month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia de nascimento no mês.</translation>
     </message>
     <message>
         <source>Marriage year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano do casamento.</translation>
     </message>
     <message>
         <source>Marriage month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mês do casamento.</translation>
     </message>
     <message>
         <source>Marriage day of month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia do casamento no mês.</translation>
     </message>
     <message>
         <source>Death year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano do falecimento.</translation>
     </message>
     <message>
         <source>Death month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mês do falecimento.</translation>
     </message>
     <message>
         <source>Death day of month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia do falecimento no mês.</translation>
     </message>
     <message>
         <source>Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascimento</translation>
     </message>
     <message>
         <source>Marriage</source>
-        <translation type="unfinished"></translation>
+        <translation>Casamento</translation>
     </message>
     <message>
         <source>Death</source>
-        <translation type="unfinished"></translation>
+        <translation>Falecimento</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
 </context>
 <context>
@@ -442,7 +442,7 @@
     </message>
     <message>
         <source>A date of this entry cannot be: Edit to mend it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma data desta entrada não pode existir: corrija-a com Editar.</translation>
     </message>
 </context>
 <context>
@@ -457,7 +457,7 @@
     </message>
     <message>
         <source>Please choose a country.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha um país.</translation>
     </message>
 </context>
 <context>
@@ -502,61 +502,61 @@
     <name>CExportCalendarDlg</name>
     <message>
         <source>Export Calendar</source>
-        <translation type="unfinished">Exportar calendário</translation>
+        <translation>Exportar calendário</translation>
     </message>
     <message>
         <source>Include</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir</translation>
     </message>
     <message>
         <source>Birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Aniversários</translation>
     </message>
     <message>
         <source>The birthdays of the people in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os aniversários das pessoas da lista.</translation>
     </message>
     <message>
         <source>Anniversaries</source>
-        <translation type="unfinished"></translation>
+        <translation>Bodas</translation>
     </message>
     <message>
         <source>The wedding days of couples (&quot;Anniversary&quot; on the calendar).</source>
-        <translation type="unfinished"></translation>
+        <translation>Os aniversários de casamento dos casais (“Bodas” no calendário).</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">Notas</translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>The dated notes (&quot;Notes&quot; on the calendar).</source>
-        <translation type="unfinished"></translation>
+        <translation>As notas datadas (“Notas” no calendário).</translation>
     </message>
     <message>
         <source>Birthdays after the death date</source>
-        <translation type="unfinished"></translation>
+        <translation>Aniversários após a data do falecimento</translation>
     </message>
     <message>
         <source>Off: a birthday ends at the death date (&quot;Dead&quot; on the calendar).</source>
-        <translation type="unfinished"></translation>
+        <translation>Desligado: um aniversário termina na data do falecimento (“Falecidos” no calendário).</translation>
     </message>
     <message>
         <source>Reminders as alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Lembretes como alarmes</translation>
     </message>
     <message>
         <source>One alarm per lead day of the reminders, at their time of day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um alarme por dia de antecedência dos lembretes, no horário deles.</translation>
     </message>
     <message>
         <source>1 event; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 evento; %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n events; %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n evento; %1.</numerusform>
+            <numerusform>%n eventos; %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -880,7 +880,9 @@
         <source>Replace your holidays by those of %1?
 
 Yes replaces the list, No adds them at its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Substituir seus feriados pelos de %1?
+
+Sim substitui a lista, Não os adiciona ao final.</translation>
     </message>
 </context>
 <context>
@@ -1255,25 +1257,25 @@ Próximos</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n entries in the list)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n entrada na lista)</numerusform>
+            <numerusform>%1 (%n entradas na lista)</numerusform>
         </translation>
     </message>
     <message>
         <source>1 event written to %1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>1 evento gravado em %1; %2</translation>
     </message>
     <message numerus="yes">
         <source>%n events written to %1; %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n evento gravado em %1; %2</numerusform>
+            <numerusform>%n eventos gravados em %1; %2</numerusform>
         </translation>
     </message>
     <message>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar %1</translation>
     </message>
 </context>
 <context>
@@ -1456,31 +1458,31 @@ Próximos</translation>
     </message>
     <message>
         <source>Accounts...</source>
-        <translation type="unfinished"></translation>
+        <translation>Contas…</translation>
     </message>
     <message>
         <source>Add, change or remove the address books read and the calendar published to</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar, alterar ou remover os catálogos de endereços lidos e o calendário onde publicar</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar agora</translation>
     </message>
     <message>
         <source>Read the accounts&apos; address books into the list and publish its birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler os catálogos de endereços das contas na lista e publicar seus aniversários</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>CAPS</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>SCRL</translation>
     </message>
 </context>
 <context>
@@ -1534,11 +1536,11 @@ Próximos</translation>
     </message>
     <message>
         <source>(default)</source>
-        <translation type="unfinished"></translation>
+        <translation>(padrão)</translation>
     </message>
     <message>
         <source>%1, %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 pt</translation>
     </message>
 </context>
 <context>
@@ -1658,75 +1660,75 @@ Próximos</translation>
     <name>CPPReminders</name>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Lembretes</translation>
     </message>
     <message>
         <source>Remind me of birthdays, anniversaries and notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Lembrar-me de aniversários, bodas e notas</translation>
     </message>
     <message>
         <source>Desktop notifications at login and every hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notificações da área de trabalho ao entrar e a cada hora.</translation>
     </message>
     <message>
         <source>Remind me</source>
-        <translation type="unfinished"></translation>
+        <translation>Lembrar-me</translation>
     </message>
     <message>
         <source>On the day</source>
-        <translation type="unfinished"></translation>
+        <translation>No próprio dia</translation>
     </message>
     <message>
         <source>1 day before</source>
-        <translation type="unfinished"></translation>
+        <translation>1 dia antes</translation>
     </message>
     <message>
         <source>3 days before</source>
-        <translation type="unfinished"></translation>
+        <translation>3 dias antes</translation>
     </message>
     <message>
         <source>7 days before</source>
-        <translation type="unfinished"></translation>
+        <translation>7 dias antes</translation>
     </message>
     <message>
         <source>14 days before</source>
-        <translation type="unfinished"></translation>
+        <translation>14 dias antes</translation>
     </message>
     <message>
         <source>30 days before</source>
-        <translation type="unfinished"></translation>
+        <translation>30 dias antes</translation>
     </message>
     <message>
         <source>From this time of day:</source>
-        <translation type="unfinished"></translation>
+        <translation>A partir deste horário:</translation>
     </message>
     <message>
         <source>A day&apos;s reminders come from this time on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os lembretes de um dia chegam a partir deste horário.</translation>
     </message>
     <message>
         <source>Document watched</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento observado</translation>
     </message>
     <message>
         <source>The last one used</source>
-        <translation type="unfinished"></translation>
+        <translation>O último usado</translation>
     </message>
     <message>
         <source>This one:</source>
-        <translation type="unfinished"></translation>
+        <translation>Este:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar…</translation>
     </message>
     <message>
         <source>Choose the document to be reminded of.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher o documento do qual receber lembretes.</translation>
     </message>
     <message>
         <source>Birthday list (*.kfd);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de aniversários (*.kfd);;Todos os arquivos (*)</translation>
     </message>
 </context>
 <context>
@@ -1745,42 +1747,42 @@ Próximos</translation>
     </message>
     <message>
         <source>Death</source>
-        <translation type="unfinished"></translation>
+        <translation>Falecimento</translation>
     </message>
     <message>
         <source>Married</source>
-        <translation type="unfinished"></translation>
+        <translation>Casamento</translation>
     </message>
     <message>
         <source>Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascimento</translation>
     </message>
 </context>
 <context>
     <name>CUpcomingDlg</name>
     <message>
         <source>Upcoming</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximos</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Evento</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando</translation>
     </message>
     <message>
         <source>The birthdays, anniversaries and notes of today and the next 30 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os aniversários, bodas e notas de hoje e dos próximos 30 dias.</translation>
     </message>
     <message>
         <source>Nothing in the next 30 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada nos próximos 30 dias</translation>
     </message>
 </context>
 <context>
@@ -1811,151 +1813,151 @@ Próximos</translation>
     </message>
     <message>
         <source>Enter a year from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um ano de %1 a %2.</translation>
     </message>
 </context>
 <context>
     <name>CalendarDate</name>
     <message>
         <source>Jan</source>
-        <translation type="unfinished"></translation>
+        <translation>jan</translation>
     </message>
     <message>
         <source>Feb</source>
-        <translation type="unfinished"></translation>
+        <translation>fev</translation>
     </message>
     <message>
         <source>Mar</source>
-        <translation type="unfinished"></translation>
+        <translation>mar</translation>
     </message>
     <message>
         <source>Apr</source>
-        <translation type="unfinished"></translation>
+        <translation>abr</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>mai</translation>
     </message>
     <message>
         <source>Jun</source>
-        <translation type="unfinished"></translation>
+        <translation>jun</translation>
     </message>
     <message>
         <source>Jul</source>
-        <translation type="unfinished"></translation>
+        <translation>jul</translation>
     </message>
     <message>
         <source>Aug</source>
-        <translation type="unfinished"></translation>
+        <translation>ago</translation>
     </message>
     <message>
         <source>Sep</source>
-        <translation type="unfinished"></translation>
+        <translation>set</translation>
     </message>
     <message>
         <source>Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>out</translation>
     </message>
     <message>
         <source>Nov</source>
-        <translation type="unfinished"></translation>
+        <translation>nov</translation>
     </message>
     <message>
         <source>Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>dez</translation>
     </message>
 </context>
 <context>
     <name>CalendarExport</name>
     <message>
         <source>%1 (birthday)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (aniversário)</translation>
     </message>
     <message>
         <source>Born %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nasceu em %1</translation>
     </message>
     <message>
         <source>%1 (anniversary)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (bodas)</translation>
     </message>
     <message>
         <source>Married %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Casaram-se em %1</translation>
     </message>
     <message>
         <source>1 birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>1 aniversário</translation>
     </message>
     <message numerus="yes">
         <source>%n birthdays</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n aniversário</numerusform>
+            <numerusform>%n aniversários</numerusform>
         </translation>
     </message>
     <message>
         <source>1 anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>1 boda</translation>
     </message>
     <message numerus="yes">
         <source>%n anniversaries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n boda</numerusform>
+            <numerusform>%n bodas</numerusform>
         </translation>
     </message>
     <message>
         <source>1 note</source>
-        <translation type="unfinished"></translation>
+        <translation>1 nota</translation>
     </message>
     <message numerus="yes">
         <source>%n notes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nota</numerusform>
+            <numerusform>%n notas</numerusform>
         </translation>
     </message>
     <message>
         <source>left out: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>deixados de fora: %1</translation>
     </message>
     <message>
         <source>nothing left out</source>
-        <translation type="unfinished"></translation>
+        <translation>nada deixado de fora</translation>
     </message>
     <message>
         <source>1 birthday ends at the death date</source>
-        <translation type="unfinished"></translation>
+        <translation>1 aniversário termina na data do falecimento</translation>
     </message>
     <message numerus="yes">
         <source>%n birthdays end at the death date</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n aniversário termina na data do falecimento</numerusform>
+            <numerusform>%n aniversários terminam na data do falecimento</numerusform>
         </translation>
     </message>
     <message>
         <source>--export-ics needs the name of the calendar file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--export-ics precisa do nome do arquivo de calendário a gravar</translation>
     </message>
     <message>
         <source>--export-ics writes an iCalendar file, not &quot;%1&quot; (give OUT.ics, then the document)</source>
-        <translation type="unfinished"></translation>
+        <translation>--export-ics grava um arquivo iCalendar, não “%1” (informe OUT.ics, depois o documento)</translation>
     </message>
     <message>
         <source>no DOC.kfd given, and the last document cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum DOC.kfd informado, e o último documento não pode ser lido: %1</translation>
     </message>
     <message>
         <source>1 event written to %1 (from %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 evento gravado em %1 (de %2)</translation>
     </message>
     <message numerus="yes">
         <source>%n events written to %1 (from %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n evento gravado em %1 (de %2)</numerusform>
+            <numerusform>%n eventos gravados em %1 (de %2)</numerusform>
         </translation>
     </message>
 </context>
@@ -2051,152 +2053,152 @@ Próximos</translation>
     </message>
     <message>
         <source>Add a CardDAV/CalDAV account (a server&apos;s root or one collection); the password is read from standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar uma conta CardDAV/CalDAV (a raiz de um servidor ou uma coleção); a senha é lida da entrada padrão</translation>
     </message>
     <message>
         <source>The account&apos;s user name</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome de usuário da conta</translation>
     </message>
     <message>
         <source>Only read the address books, publish no calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Só ler os catálogos de endereços, não publicar nenhum calendário</translation>
     </message>
     <message>
         <source>List the accounts, one a line, with their numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Listar as contas, uma por linha, com seus números</translation>
     </message>
     <message>
         <source>Remove account N (see --accounts) and its password</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover a conta N (veja --accounts) e sua senha</translation>
     </message>
     <message>
         <source>Read every account&apos;s address books into DOC.kfd (or the last document) and publish its birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler os catálogos de endereços de cada conta em DOC.kfd (ou no último documento) e publicar seus aniversários</translation>
     </message>
     <message>
         <source>Read the accounts&apos; passwords from standard input, one a line, instead of the secret store</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler as senhas das contas da entrada padrão, uma por linha, em vez do chaveiro</translation>
     </message>
     <message>
         <source>only one document can be merged into (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>só é possível mesclar em um documento (recebido %1)</translation>
     </message>
     <message>
         <source>only one document can be exported (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>só um documento pode ser exportado (recebido %1)</translation>
     </message>
     <message>
         <source>--list-holidays reads no document (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>--list-holidays não lê nenhum documento (recebido %1)</translation>
     </message>
     <message>
         <source>--import-holidays reads no document (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>--import-holidays não lê nenhum documento (recebido %1)</translation>
     </message>
     <message>
         <source>%1 (see kinfold --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (veja kinfold --help)</translation>
     </message>
     <message>
         <source>%1 and %2 cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2 não podem ser usados juntos</translation>
     </message>
     <message>
         <source>unknown option %1 (see kinfold --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>opção desconhecida %1 (veja kinfold --help)</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a year</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: “%2” não é um ano</translation>
     </message>
     <message>
         <source>%1: there is no year 0 (1 BC is year -1)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não existe o ano 0 (1 a.C. é o ano -1)</translation>
     </message>
     <message>
         <source>%1: %2 is outside the years shown, %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 está fora dos anos mostrados, %3 a %4</translation>
     </message>
     <message>
         <source>--holidays: no country set &quot;%1&quot; (see kinfold --holiday-sets)</source>
-        <translation type="unfinished"></translation>
+        <translation>--holidays: nenhum conjunto de país “%1” (veja kinfold --holiday-sets)</translation>
     </message>
     <message>
         <source>--print-pdf needs an output file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--print-pdf precisa de um nome de arquivo de saída</translation>
     </message>
     <message>
         <source>--calendar: &quot;%1&quot; is none of 0 (Current), 1 (Old style), 2 (Moon), 3 (Year of the Snake)</source>
-        <translation type="unfinished"></translation>
+        <translation>--calendar: “%1” não é nenhum de 0 (Atual), 1 (Estilo antigo), 2 (Lua), 3 (Ano da Serpente)</translation>
     </message>
     <message>
         <source>--month: &quot;%1&quot; is no month from 1 to 12, or 13 in a moon year of 13 months</source>
-        <translation type="unfinished"></translation>
+        <translation>--month: “%1” não é um mês de 1 a 12, nem 13 num ano lunar de 13 meses</translation>
     </message>
     <message>
         <source>--month: month 13 is only in the moon calendars (--calendar 2 or 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>--month: o mês 13 só existe nos calendários lunares (--calendar 2 ou 3)</translation>
     </message>
     <message>
         <source>--month: moon year %1 has 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>--month: o ano lunar %1 tem 12 meses</translation>
     </message>
     <message>
         <source>--months-per-page: &quot;%1&quot; is none of 1, 6 or 12</source>
-        <translation type="unfinished"></translation>
+        <translation>--months-per-page: “%1” não é nenhum de 1, 6 ou 12</translation>
     </message>
     <message>
         <source>--paper: unknown paper &quot;%1&quot; (try Letter, Legal, A4, A3, A5)</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper: papel desconhecido “%1” (tente Letter, Legal, A4, A3, A5)</translation>
     </message>
     <message>
         <source>--portrait and --landscape cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>--portrait e --landscape não podem ser usados juntos</translation>
     </message>
     <message>
         <source>only one document can be printed (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>só um documento pode ser impresso (recebido %1)</translation>
     </message>
     <message>
         <source>--now: &quot;%1&quot; is no date YYYY-MM-DD or YYYY-MM-DDTHH:MM</source>
-        <translation type="unfinished"></translation>
+        <translation>--now: “%1” não é uma data YYYY-MM-DD nem YYYY-MM-DDTHH:MM</translation>
     </message>
     <message>
         <source>--upcoming: &quot;%1&quot; is no number of days from 0 to 366</source>
-        <translation type="unfinished"></translation>
+        <translation>--upcoming: “%1” não é um número de dias de 0 a 366</translation>
     </message>
     <message>
         <source>only one document can be listed (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>só um documento pode ser listado (recebido %1)</translation>
     </message>
     <message>
         <source>--upcoming: no DOC.kfd given and no document used before</source>
-        <translation type="unfinished"></translation>
+        <translation>--upcoming: nenhum DOC.kfd informado e nenhum documento usado antes</translation>
     </message>
     <message>
         <source>only one document can be watched (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>só um documento pode ser observado (recebido %1)</translation>
     </message>
     <message>
         <source>--remind: no document used yet, so no reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>--remind: nenhum documento usado ainda, então não há lembretes</translation>
     </message>
     <message>
         <source>%1; the reminders follow on standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; os lembretes seguem na saída padrão</translation>
     </message>
 </context>
 <context>
     <name>DateCheck</name>
     <message>
         <source>1 entry left out, as its date cannot be (mend it with Edit &gt; List)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrada deixada de fora, pois sua data não pode existir (corrija-a com Editar &gt; Lista)</translation>
     </message>
     <message numerus="yes">
         <source>%n entries left out, as their dates cannot be (mend them with Edit &gt; List)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrada deixada de fora, pois sua data não pode existir (corrija-a com Editar &gt; Lista)</numerusform>
+            <numerusform>%n entradas deixadas de fora, pois suas datas não podem existir (corrija-as com Editar &gt; Lista)</numerusform>
         </translation>
     </message>
 </context>
@@ -2204,338 +2206,338 @@ Próximos</translation>
     <name>DavClient</name>
     <message>
         <source>cannot reach %1 (no network, or no such server): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível alcançar %1 (sem rede, ou servidor inexistente): %2</translation>
     </message>
     <message>
         <source>%1 refused the connection: no server runs there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 recusou a conexão: nenhum servidor roda ali</translation>
     </message>
     <message>
         <source>%1 did not answer within 30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não respondeu em 30 segundos</translation>
     </message>
     <message>
         <source>the secure connection to %1 failed, %2 (not accepted)</source>
-        <translation type="unfinished"></translation>
+        <translation>a conexão segura com %1 falhou, %2 (não aceito)</translation>
     </message>
     <message>
         <source>%1 broke off the connection: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 interrompeu a conexão: %2</translation>
     </message>
     <message>
         <source>%1 refused the user name or password</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 recusou o nome de usuário ou a senha</translation>
     </message>
     <message>
         <source>%1 does not allow %2 (403 Forbidden)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não permite %2 (403 Forbidden)</translation>
     </message>
     <message>
         <source>%1 does not exist on the server (404 Not Found)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não existe no servidor (404 Not Found)</translation>
     </message>
     <message>
         <source>%1 has no room left for %2 (507 Insufficient Storage)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não tem mais espaço para %2 (507 Insufficient Storage)</translation>
     </message>
     <message>
         <source>%1 answered %2 with status %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 respondeu a %2 com o status %3</translation>
     </message>
     <message>
         <source>status %1 instead of a WebDAV multistatus</source>
-        <translation type="unfinished"></translation>
+        <translation>status %1 em vez de um multistatus WebDAV</translation>
     </message>
     <message>
         <source>the answer of %1 to %2 makes no sense: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>a resposta de %1 a %2 não faz sentido: %3</translation>
     </message>
     <message>
         <source>no CardDAV or CalDAV server answers at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum servidor CardDAV ou CalDAV responde em %1</translation>
     </message>
     <message>
         <source>the server keeps no calendars for this user, so the birthdays cannot be published</source>
-        <translation type="unfinished"></translation>
+        <translation>o servidor não mantém calendários para este usuário, então os aniversários não podem ser publicados</translation>
     </message>
     <message>
         <source>%1 is in the way of the calendar &quot;Birthdays&quot; and is no calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está no caminho do calendário “Birthdays” e não é um calendário</translation>
     </message>
     <message>
         <source>someone else keeps changing %1 on the server; it was left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>outra pessoa continua alterando %1 no servidor; ele foi deixado como está</translation>
     </message>
     <message>
         <source>%1 added, %2 changed, %3 removed, 1 event published</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 adicionados, %2 alterados, %3 removidos, 1 evento publicado</translation>
     </message>
     <message numerus="yes">
         <source>%1 added, %2 changed, %3 removed, %n events published</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 adicionados, %2 alterados, %3 removidos, %n evento publicado</numerusform>
+            <numerusform>%1 adicionados, %2 alterados, %3 removidos, %n eventos publicados</numerusform>
         </translation>
     </message>
     <message>
         <source>it is not XML (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é XML (%1)</translation>
     </message>
     <message>
         <source>it is no WebDAV multistatus</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um multistatus WebDAV</translation>
     </message>
     <message>
         <source>its XML is broken (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>seu XML está corrompido (%1)</translation>
     </message>
     <message>
         <source>no secret service runs on this desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum serviço de segredos roda nesta área de trabalho</translation>
     </message>
     <message>
         <source>the server</source>
-        <translation type="unfinished"></translation>
+        <translation>o servidor</translation>
     </message>
     <message>
         <source>the certificate of &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>o certificado de “%1”: %2</translation>
     </message>
 </context>
 <context>
     <name>DayCell</name>
     <message>
         <source>%1 Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: aniversário</translation>
     </message>
     <message>
         <source>%1 Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: bodas</translation>
     </message>
     <message>
         <source>%1 %2 Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2º aniversário</translation>
     </message>
     <message>
         <source>%1 %2 Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2º aniversário de casamento</translation>
     </message>
 </context>
 <context>
     <name>FileBytes</name>
     <message>
         <source>Cannot read &quot;%1&quot;: it is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler “%1”: é uma pasta.</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível abrir “%1”: %2.</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler “%1”.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar “%1”: %2.</translation>
     </message>
 </context>
 <context>
     <name>Holiday</name>
     <message>
         <source>(not on %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(não em %1)</translation>
     </message>
     <message>
         <source>(from %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(a partir de %1)</translation>
     </message>
     <message>
         <source>(until %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(até %1)</translation>
     </message>
     <message>
         <source>(substitute day)</source>
-        <translation type="unfinished"></translation>
+        <translation>(dia substituto)</translation>
     </message>
     <message>
         <source>(observed)</source>
-        <translation type="unfinished"></translation>
+        <translation>(observado)</translation>
     </message>
 </context>
 <context>
     <name>HolidayImport</name>
     <message>
         <source>1 all-day event</source>
-        <translation type="unfinished"></translation>
+        <translation>1 evento de dia inteiro</translation>
     </message>
     <message numerus="yes">
         <source>%n all-day events</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n evento de dia inteiro</numerusform>
+            <numerusform>%n eventos de dia inteiro</numerusform>
         </translation>
     </message>
     <message>
         <source>1 holiday from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 feriado de %1</translation>
     </message>
     <message numerus="yes">
         <source>%n holidays from %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n feriado de %1</numerusform>
+            <numerusform>%n feriados de %1</numerusform>
         </translation>
     </message>
     <message>
         <source>, 1 timed event skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>, 1 evento com horário ignorado</translation>
     </message>
     <message numerus="yes">
         <source>, %n timed events skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, %n evento com horário ignorado</numerusform>
+            <numerusform>, %n eventos com horário ignorados</numerusform>
         </translation>
     </message>
     <message>
         <source>, 1 event cut at %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>, 1 evento cortado em %1 dias</translation>
     </message>
     <message numerus="yes">
         <source>, %n events cut at %1 days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, %n evento cortado em %1 dias</numerusform>
+            <numerusform>, %n eventos cortados em %1 dias</numerusform>
         </translation>
     </message>
     <message>
         <source>is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo iCalendar (não começa com BEGIN:VCALENDAR)</translation>
     </message>
     <message>
         <source>is cut short: its END:VCALENDAR is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>está cortado: falta seu END:VCALENDAR</translation>
     </message>
     <message>
         <source>is not an iCalendar file libical can read</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo iCalendar que a libical consiga ler</translation>
     </message>
     <message>
         <source>has parts libical cannot read (X-LIC-PARSEERROR)</source>
-        <translation type="unfinished"></translation>
+        <translation>tem partes que a libical não consegue ler (X-LIC-PARSEERROR)</translation>
     </message>
     <message>
         <source>Holiday</source>
-        <translation type="unfinished"></translation>
+        <translation>Feriado</translation>
     </message>
 </context>
 <context>
     <name>HolidayList</name>
     <message>
         <source>New Years Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano-Novo</translation>
     </message>
     <message>
         <source>Martin Luther King Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia de Martin Luther King</translation>
     </message>
     <message>
         <source>Presidents Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia dos Presidentes</translation>
     </message>
     <message>
         <source>Lincoln&apos;s BirthDay</source>
-        <translation type="unfinished"></translation>
+        <translation>Aniversário de Lincoln</translation>
     </message>
     <message>
         <source>Valentines Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia de São Valentim</translation>
     </message>
     <message>
         <source>Washington&apos;s BirthDay</source>
-        <translation type="unfinished"></translation>
+        <translation>Aniversário de Washington</translation>
     </message>
     <message>
         <source>St. Patrick&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia de São Patrício</translation>
     </message>
     <message>
         <source>Tax Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia dos impostos</translation>
     </message>
     <message>
         <source>Mother&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia das Mães</translation>
     </message>
     <message>
         <source>Memorial Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Memorial Day</translation>
     </message>
     <message>
         <source>Flag Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia da Bandeira</translation>
     </message>
     <message>
         <source>Father&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia dos Pais</translation>
     </message>
     <message>
         <source>Independence Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia da Independência</translation>
     </message>
     <message>
         <source>Labor Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia do Trabalho</translation>
     </message>
     <message>
         <source>Columbus Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia de Colombo</translation>
     </message>
     <message>
         <source>Holloween</source>
-        <translation type="unfinished"></translation>
+        <translation>Halloween</translation>
     </message>
     <message>
         <source>Veterans Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia dos Veteranos</translation>
     </message>
     <message>
         <source>Thanksgiving</source>
-        <translation type="unfinished"></translation>
+        <translation>Ação de Graças</translation>
     </message>
     <message>
         <source>Christmas</source>
-        <translation type="unfinished"></translation>
+        <translation>Natal</translation>
     </message>
 </context>
 <context>
     <name>ImportCommand</name>
     <message>
         <source>&quot;%1&quot; is not a Kinfold document or is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não é um documento do Kinfold ou está danificado.</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 foi informado duas vezes</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado “%1”</translation>
     </message>
     <message>
         <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum documento onde salvar: informe DOC.kfd ou --save OUT.kfd</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não é um arquivo GEDCOM nem um arquivo vCard</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n entries saved to %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n entrada salva em %2)</numerusform>
+            <numerusform>%1 (%n entradas salvas em %2)</numerusform>
         </translation>
     </message>
 </context>
@@ -2543,17 +2545,17 @@ Próximos</translation>
     <name>ImportTexts</name>
     <message>
         <source>%1 added, %2 merged, %3 conflicts kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 adicionadas, %2 mescladas, %3 conflitos mantidos</translation>
     </message>
     <message>
         <source>, 1 date with a year outside %1..%2 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>, 1 data com um ano fora de %1..%2 deixada de fora</translation>
     </message>
     <message numerus="yes">
         <source>, %n dates with a year outside %1..%2 left out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, %n data com um ano fora de %1..%2 deixada de fora</numerusform>
+            <numerusform>, %n datas com um ano fora de %1..%2 deixadas de fora</numerusform>
         </translation>
     </message>
 </context>
@@ -2561,146 +2563,146 @@ Próximos</translation>
     <name>MoonDate</name>
     <message>
         <source> NM</source>
-        <translation type="unfinished"></translation>
+        <translation> LN</translation>
     </message>
     <message>
         <source> FQ</source>
-        <translation type="unfinished"></translation>
+        <translation> QC</translation>
     </message>
     <message>
         <source> FM</source>
-        <translation type="unfinished"></translation>
+        <translation> LC</translation>
     </message>
     <message>
         <source> LQ</source>
-        <translation type="unfinished"></translation>
+        <translation> QM</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverno</translation>
     </message>
     <message>
         <source>Spring</source>
-        <translation type="unfinished"></translation>
+        <translation>Primavera</translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Verão</translation>
     </message>
     <message>
         <source>Fall</source>
-        <translation type="unfinished"></translation>
+        <translation>Outono</translation>
     </message>
     <message>
         <source>Cold Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua fria</translation>
     </message>
     <message>
         <source>Bony Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua dos ossos</translation>
     </message>
     <message>
         <source>Windy Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua dos ventos</translation>
     </message>
     <message>
         <source>Flower Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua das flores</translation>
     </message>
     <message>
         <source>Planting Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua do plantio</translation>
     </message>
     <message>
         <source>Green Corn Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua do milho verde</translation>
     </message>
     <message>
         <source>Ripe Corn Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua do milho maduro</translation>
     </message>
     <message>
         <source>Fruit Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua das frutas</translation>
     </message>
     <message>
         <source>Nut Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua das nozes</translation>
     </message>
     <message>
         <source>Harvest Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua da colheita</translation>
     </message>
     <message>
         <source>Trading Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua das trocas</translation>
     </message>
     <message>
         <source>Snow Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua da neve</translation>
     </message>
     <message>
         <source>Blue Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua azul</translation>
     </message>
     <message>
         <source>Rat</source>
-        <translation type="unfinished"></translation>
+        <translation>Rato</translation>
     </message>
     <message>
         <source>Ox</source>
-        <translation type="unfinished"></translation>
+        <translation>Búfalo</translation>
     </message>
     <message>
         <source>Tiger</source>
-        <translation type="unfinished"></translation>
+        <translation>Tigre</translation>
     </message>
     <message>
         <source>Hare</source>
-        <translation type="unfinished"></translation>
+        <translation>Lebre</translation>
     </message>
     <message>
         <source>Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Dragão</translation>
     </message>
     <message>
         <source>Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>Serpente</translation>
     </message>
     <message>
         <source>Horse</source>
-        <translation type="unfinished"></translation>
+        <translation>Cavalo</translation>
     </message>
     <message>
         <source>Sheep</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabra</translation>
     </message>
     <message>
         <source>Monkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Macaco</translation>
     </message>
     <message>
         <source>Rooster</source>
-        <translation type="unfinished"></translation>
+        <translation>Galo</translation>
     </message>
     <message>
         <source>Dog</source>
-        <translation type="unfinished"></translation>
+        <translation>Cão</translation>
     </message>
     <message>
         <source>Pig</source>
-        <translation type="unfinished"></translation>
+        <translation>Porco</translation>
     </message>
 </context>
 <context>
     <name>PageLayout</name>
     <message>
         <source>BC</source>
-        <translation type="unfinished"></translation>
+        <translation>a.C.</translation>
     </message>
     <message>
         <source>Julian</source>
-        <translation type="unfinished"></translation>
+        <translation>juliano</translation>
     </message>
 </context>
 <context>
@@ -2715,82 +2717,82 @@ Próximos</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um número inteiro.</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um número inteiro entre %1 e %2.</translation>
     </message>
     <message>
         <source>The month must be 1 to 12, or 0 with day 0 when it is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>O mês deve ser de 1 a 12, ou 0 com o dia 0 quando não é conhecido.</translation>
     </message>
     <message>
         <source>The month must be 1 to 12.</source>
-        <translation type="unfinished"></translation>
+        <translation>O mês deve ser de 1 a 12.</translation>
     </message>
     <message>
         <source>The month of &quot;%1&quot; must be 1 to 12, or 0 with day 0 when it is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>O mês de “%1” deve ser de 1 a 12, ou 0 com o dia 0 quando não é conhecido.</translation>
     </message>
     <message>
         <source>The month of &quot;%1&quot; must be 1 to 12.</source>
-        <translation type="unfinished"></translation>
+        <translation>O mês de “%1” deve ser de 1 a 12.</translation>
     </message>
     <message>
         <source>%1 without a year</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sem ano</translation>
     </message>
     <message>
         <source>The day cannot be %1: %2 has %3 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>O dia não pode ser %1: %2 tem %3 dias.</translation>
     </message>
     <message>
         <source>The day of &quot;%1&quot; cannot be %2: %3 has %4 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>O dia de “%1” não pode ser %2: %3 tem %4 dias.</translation>
     </message>
     <message>
         <source>Use value as currently set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar o valor como está.</translation>
     </message>
     <message>
         <source>Use original value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar o valor original.</translation>
     </message>
     <message>
         <source>Use original values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar os valores originais.</translation>
     </message>
 </context>
 <context>
     <name>Reminders</name>
     <message>
         <source>today</source>
-        <translation type="unfinished"></translation>
+        <translation>hoje</translation>
     </message>
     <message>
         <source>tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>amanhã</translation>
     </message>
     <message numerus="yes">
         <source>in %n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>em %n dia</numerusform>
+            <numerusform>em %n dias</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n birthdays and events coming</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n aniversário ou evento chegando</numerusform>
+            <numerusform>%n aniversários e eventos chegando</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>e mais %n</numerusform>
+            <numerusform>e mais %n</numerusform>
         </translation>
     </message>
 </context>
@@ -2798,7 +2800,7 @@ Próximos</translation>
     <name>Upcoming</name>
     <message>
         <source>%1 Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bodas</translation>
     </message>
 </context>
 </TS>
