@@ -5,96 +5,96 @@
     <name>AccountSync</name>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 の %1</translation>
     </message>
     <message>
         <source>no password for %1 (none in the secret store; give it with --sync --password-stdin)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のパスワードがありません (キーリングにありません。--sync --password-stdin で指定してください)</translation>
     </message>
     <message>
         <source>--add-account needs --user NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>--add-account には --user NAME が必要です</translation>
     </message>
     <message>
         <source>--add-account needs the server&apos;s address</source>
-        <translation type="unfinished"></translation>
+        <translation>--add-account にはサーバーのアドレスが必要です</translation>
     </message>
     <message>
         <source>--user goes with --add-account</source>
-        <translation type="unfinished"></translation>
+        <translation>--user は --add-account と一緒に使います</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>予期しない引数 %1</translation>
     </message>
     <message>
         <source>only one document can be synced (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>同期できる文書は 1 つだけです (%1 が指定されました)</translation>
     </message>
     <message>
         <source>--remove-account: &quot;%1&quot; is no account number (see kinfold --accounts)</source>
-        <translation type="unfinished"></translation>
+        <translation>--remove-account: 「%1」はアカウント番号ではありません (kinfold --accounts を参照)</translation>
     </message>
     <message>
         <source>%1; the account was not added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。アカウントは追加されませんでした</translation>
     </message>
     <message>
         <source>no address book at %1 and nothing to publish; the account was not added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にアドレス帳がなく、公開するものもありません。アカウントは追加されませんでした</translation>
     </message>
     <message>
         <source>%1 is account %2 already</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はすでにアカウント %2 です</translation>
     </message>
     <message>
         <source>the password was not kept (%1); give it at each sync with --sync --password-stdin</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードは保存されませんでした (%1)。同期のたびに --sync --password-stdin で指定してください</translation>
     </message>
     <message>
         <source>account %1: %2, 1 address book</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウント %1: %2、アドレス帳 1 件</translation>
     </message>
     <message numerus="yes">
         <source>account %1: %2, %n address books</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>アカウント %1: %2、アドレス帳 %n 件</numerusform>
         </translation>
     </message>
     <message>
         <source>, publishes to &quot;Birthdays&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>、「Birthdays」に公開</translation>
     </message>
     <message>
         <source>every address book</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのアドレス帳</translation>
     </message>
     <message>
         <source>--remove-account: there is no account %1 (see kinfold --accounts)</source>
-        <translation type="unfinished"></translation>
+        <translation>--remove-account: アカウント %1 はありません (kinfold --accounts を参照)</translation>
     </message>
     <message>
         <source>account %1 (%2) removed</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウント %1 (%2) を削除しました</translation>
     </message>
     <message>
         <source>there is no account to sync (add one with --add-account)</source>
-        <translation type="unfinished"></translation>
+        <translation>同期するアカウントがありません (--add-account で追加してください)</translation>
     </message>
     <message>
         <source>%1: 1 card could not be read and was left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: カード 1 件を読み取れず、除外しました</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n cards could not be read and were left out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: カード %n 件を読み取れず、除外しました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n address books</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>アドレス帳 %n 件</numerusform>
         </translation>
     </message>
 </context>
@@ -102,168 +102,168 @@
     <name>BirthdayImport</name>
     <message>
         <source>%1 is neither a GEDCOM file (&quot;0 HEAD&quot;) nor a vCard file (&quot;BEGIN:VCARD&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は GEDCOM ファイル (「0 HEAD」) でも vCard ファイル (「BEGIN:VCARD」) でもありません。</translation>
     </message>
     <message>
         <source>The file</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイル</translation>
     </message>
 </context>
 <context>
     <name>BirthdayList</name>
     <message>
         <source>Unexpected file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>予期しないファイル形式です。</translation>
     </message>
 </context>
 <context>
     <name>CAccountEditDlg</name>
     <message>
         <source>Add Account</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントの追加</translation>
     </message>
     <message>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントの編集</translation>
     </message>
     <message>
         <source>The server&apos;s address (https://dav.example.org/), or the address of one address book.</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーのアドレス (https://dav.example.org/)、または 1 つのアドレス帳のアドレス。</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>変更なし</translation>
     </message>
     <message>
         <source>Kept in the desktop&apos;s secret store, never in a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップのキーリングに保存され、ファイルには保存されません。</translation>
     </message>
     <message>
         <source>Publish the birthdays to the calendar &quot;Birthdays&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>誕生日をカレンダー「Birthdays」に公開する</translation>
     </message>
     <message>
         <source>The address books read; when all are ticked, new ones are read too.</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込むアドレス帳。すべてにチェックを入れると、新しいアドレス帳も読み込みます。</translation>
     </message>
     <message>
         <source>&amp;Find Address Books</source>
-        <translation type="unfinished"></translation>
+        <translation>アドレス帳を検索(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバー(&amp;S):</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザー名(&amp;U):</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワード(&amp;P):</translation>
     </message>
     <message>
         <source>Address books:</source>
-        <translation type="unfinished"></translation>
+        <translation>アドレス帳:</translation>
     </message>
     <message>
         <source>Please give the server&apos;s address and your user name.</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーのアドレスとユーザー名を入力してください。</translation>
     </message>
     <message>
         <source>(no address book on this server)</source>
-        <translation type="unfinished"></translation>
+        <translation>(このサーバーにアドレス帳はありません)</translation>
     </message>
     <message>
         <source>Please tick an address book, or publish the birthdays.</source>
-        <translation type="unfinished"></translation>
+        <translation>アドレス帳にチェックを入れるか、誕生日を公開してください。</translation>
     </message>
     <message>
         <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードを保存できません: %1。同期のたびに Kinfold がパスワードを尋ねます。</translation>
     </message>
 </context>
 <context>
     <name>CAccountsDlg</name>
     <message>
         <source>Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウント</translation>
     </message>
     <message>
         <source>Address books read into the list, and calendars the birthdays are published to.</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧に読み込むアドレス帳と、誕生日を公開するカレンダー。</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>追加(&amp;A)...</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)...</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;R)</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Remove the account %1? The entries it brought stay in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウント %1 を削除しますか? このアカウントから取り込んだ項目は一覧に残ります。</translation>
     </message>
     <message>
         <source>every address book</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのアドレス帳</translation>
     </message>
     <message numerus="yes">
         <source>%n address book(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>アドレス帳 %n 件</numerusform>
         </translation>
     </message>
     <message>
         <source>, publishes &quot;Birthdays&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>、「Birthdays」を公開</translation>
     </message>
     <message>
         <source>There is no account yet: add one with File &gt; Accounts...</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントがまだありません: [ファイル] &gt; [アカウント...] で追加してください</translation>
     </message>
     <message>
         <source>Syncing with the accounts...</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントと同期しています...</translation>
     </message>
     <message>
         <source>The server refused the password of %1. Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーが %1 のパスワードを拒否しました。パスワード:</translation>
     </message>
     <message>
         <source>Password of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のパスワード:</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>今すぐ同期</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n card(s) could not be read and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: カード %n 件を読み取れず、除外しました。</numerusform>
         </translation>
     </message>
     <message>
         <source>Sync failed</source>
-        <translation type="unfinished"></translation>
+        <translation>同期に失敗しました</translation>
     </message>
     <message>
         <source>Synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>同期しました: %1</translation>
     </message>
     <message>
         <source>The sync did not finish; the list keeps what was read, and the next sync goes on from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>同期は完了しませんでした。一覧には読み込んだ分が残り、次回の同期はそこから続きます。</translation>
     </message>
 </context>
 <context>
@@ -334,55 +334,55 @@
     </message>
     <message>
         <source>Birth year.</source>
-        <translation type="unfinished"></translation>
+        <translation>生まれた年。</translation>
     </message>
     <message>
         <source>Birth month.</source>
-        <translation type="unfinished"></translation>
+        <translation>生まれた月。</translation>
     </message>
     <message>
         <source>Birth day of month.</source>
-        <translation type="unfinished"></translation>
+        <translation>生まれた日。</translation>
     </message>
     <message>
         <source>Marriage year.</source>
-        <translation type="unfinished"></translation>
+        <translation>結婚した年。</translation>
     </message>
     <message>
         <source>Marriage month.</source>
-        <translation type="unfinished"></translation>
+        <translation>結婚した月。</translation>
     </message>
     <message>
         <source>Marriage day of month.</source>
-        <translation type="unfinished"></translation>
+        <translation>結婚した日。</translation>
     </message>
     <message>
         <source>Death year.</source>
-        <translation type="unfinished"></translation>
+        <translation>亡くなった年。</translation>
     </message>
     <message>
         <source>Death month.</source>
-        <translation type="unfinished"></translation>
+        <translation>亡くなった月。</translation>
     </message>
     <message>
         <source>Death day of month.</source>
-        <translation type="unfinished"></translation>
+        <translation>亡くなった日。</translation>
     </message>
     <message>
         <source>Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>誕生</translation>
     </message>
     <message>
         <source>Marriage</source>
-        <translation type="unfinished"></translation>
+        <translation>結婚</translation>
     </message>
     <message>
         <source>Death</source>
-        <translation type="unfinished"></translation>
+        <translation>死去</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
 </context>
 <context>
@@ -429,15 +429,15 @@
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <source>Show only the entries whose text or date holds these letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストまたは日付にこれらの文字を含む項目だけを表示します。</translation>
     </message>
     <message>
         <source>A date of this entry cannot be: Edit to mend it.</source>
-        <translation type="unfinished"></translation>
+        <translation>この項目の日付はありえません: [編集] で直してください。</translation>
     </message>
 </context>
 <context>
@@ -452,7 +452,7 @@
     </message>
     <message>
         <source>Please choose a country.</source>
-        <translation type="unfinished"></translation>
+        <translation>国を選んでください。</translation>
     </message>
 </context>
 <context>
@@ -497,60 +497,60 @@
     <name>CExportCalendarDlg</name>
     <message>
         <source>Export Calendar</source>
-        <translation type="unfinished">カレンダーのエクスポート</translation>
+        <translation>カレンダーのエクスポート</translation>
     </message>
     <message>
         <source>Include</source>
-        <translation type="unfinished"></translation>
+        <translation>含めるもの</translation>
     </message>
     <message>
         <source>Birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>誕生日</translation>
     </message>
     <message>
         <source>The birthdays of the people in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧にいる人の誕生日。</translation>
     </message>
     <message>
         <source>Anniversaries</source>
-        <translation type="unfinished"></translation>
+        <translation>結婚記念日</translation>
     </message>
     <message>
         <source>The wedding days of couples (&quot;Anniversary&quot; on the calendar).</source>
-        <translation type="unfinished"></translation>
+        <translation>夫婦の結婚記念日 (カレンダーの「結婚記念日」)。</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">メモ</translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>The dated notes (&quot;Notes&quot; on the calendar).</source>
-        <translation type="unfinished"></translation>
+        <translation>日付付きのメモ (カレンダーの「メモ」)。</translation>
     </message>
     <message>
         <source>Birthdays after the death date</source>
-        <translation type="unfinished"></translation>
+        <translation>亡くなった後の誕生日</translation>
     </message>
     <message>
         <source>Off: a birthday ends at the death date (&quot;Dead&quot; on the calendar).</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ: 誕生日は亡くなった日で終わります (カレンダーの「故人」)。</translation>
     </message>
     <message>
         <source>Reminders as alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>リマインダーをアラームとして</translation>
     </message>
     <message>
         <source>One alarm per lead day of the reminders, at their time of day.</source>
-        <translation type="unfinished"></translation>
+        <translation>リマインダーの事前通知日ごとに 1 つのアラームを、その時刻に。</translation>
     </message>
     <message>
         <source>1 event; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>予定 1 件、%1。</translation>
     </message>
     <message numerus="yes">
         <source>%n events; %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>予定 %n 件、%1。</numerusform>
         </translation>
     </message>
 </context>
@@ -729,71 +729,71 @@
     </message>
     <message>
         <source>Fixed date, on a weekend also the Friday before or Monday after (observed)</source>
-        <translation type="unfinished"></translation>
+        <translation>固定日。週末なら前の金曜日か次の月曜日も (振替)</translation>
     </message>
     <message>
         <source>Day the season begins (equinox or solstice)</source>
-        <translation type="unfinished"></translation>
+        <translation>季節が始まる日 (春分・秋分または夏至・冬至)</translation>
     </message>
     <message>
         <source>A holiday on a Sunday: the next free day</source>
-        <translation type="unfinished"></translation>
+        <translation>日曜日の祝日: 次の休日</translation>
     </message>
     <message>
         <source>A day between two holidays</source>
-        <translation type="unfinished"></translation>
+        <translation>2 つの祝日にはさまれた日</translation>
     </message>
     <message>
         <source>Not on the date in one year (moved)</source>
-        <translation type="unfinished"></translation>
+        <translation>ある年だけその日付ではない (移動)</translation>
     </message>
     <message>
         <source>As the United States observe their federal holidays.</source>
-        <translation type="unfinished"></translation>
+        <translation>米国が連邦の祝日を守るやり方です。</translation>
     </message>
     <message>
         <source>Choose March or September for the equinoxes, June or December for the solstices.</source>
-        <translation type="unfinished"></translation>
+        <translation>春分・秋分には 3 月か 9 月、夏至・冬至には 6 月か 12 月を選んでください。</translation>
     </message>
     <message>
         <source>For the whole list, as Japan keeps its holidays; the name is the day&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧全体に。日本が祝日を守るやり方で、名前はその日のものです。</translation>
     </message>
     <message>
         <source>For the whole list; the day of week chosen is left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧全体に。選んだ曜日は除かれます。</translation>
     </message>
     <message>
         <source>The holiday of this name is not kept on the date in the year given.</source>
-        <translation type="unfinished"></translation>
+        <translation>この名前の祝日は、指定した年にはその日付ではありません。</translation>
     </message>
     <message>
         <source>Hours from UT of the local time (Japan 9).</source>
-        <translation type="unfinished"></translation>
+        <translation>現地時刻の UT からの時差 (日本は 9)。</translation>
     </message>
     <message>
         <source>Hours from UT</source>
-        <translation type="unfinished"></translation>
+        <translation>UT からの時差</translation>
     </message>
     <message>
         <source>First year the holiday is kept; empty for always.</source>
-        <translation type="unfinished"></translation>
+        <translation>祝日が守られる最初の年。空欄ならいつも。</translation>
     </message>
     <message>
         <source>Last year the holiday is kept; empty for always.</source>
-        <translation type="unfinished"></translation>
+        <translation>祝日が守られる最後の年。空欄ならいつも。</translation>
     </message>
     <message>
         <source>Kept from year</source>
-        <translation type="unfinished"></translation>
+        <translation>守られる年: </translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>から</translation>
     </message>
     <message>
         <source>The last year comes before the first.</source>
-        <translation type="unfinished"></translation>
+        <translation>最後の年が最初の年より前です。</translation>
     </message>
 </context>
 <context>
@@ -856,25 +856,27 @@
     </message>
     <message>
         <source>From file...</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルから...</translation>
     </message>
     <message>
         <source>Add the all-day events of a calendar file (.ics).</source>
-        <translation type="unfinished"></translation>
+        <translation>カレンダーファイル (.ics) の終日の予定を追加します。</translation>
     </message>
     <message>
         <source>Replace your holidays by those of %1?
 
 Yes replaces the list, No adds them at its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>祝日を %1 の祝日に置き換えますか?
+
+[はい] で一覧を置き換え、[いいえ] で末尾に追加します。</translation>
     </message>
     <message>
         <source>From file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルから</translation>
     </message>
     <message>
         <source>iCalendar files (*.ics *.ical);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>iCalendar ファイル (*.ics *.ical);;すべてのファイル (*)</translation>
     </message>
 </context>
 <context>
@@ -1239,32 +1241,33 @@ Print Setup</source>
     </message>
     <message numerus="yes">
         <source>%1 (%n entries in the list)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (一覧に %n 項目)</numerusform>
         </translation>
     </message>
     <message>
         <source>1 event written to %1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>予定 1 件を %1 に書き出しました。%2</translation>
     </message>
     <message numerus="yes">
         <source>%n events written to %1; %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>予定 %n 件を %1 に書き出しました。%2</numerusform>
         </translation>
     </message>
     <message>
         <source>Upcoming...</source>
-        <translation type="unfinished"></translation>
+        <translation>近日の予定...</translation>
     </message>
     <message>
         <source>List the birthdays, anniversaries and notes of the next 30 days
 Upcoming</source>
-        <translation type="unfinished"></translation>
+        <translation>今後 30 日間の誕生日・結婚記念日・メモを一覧表示
+近日の予定</translation>
     </message>
     <message>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に書き込めません</translation>
     </message>
 </context>
 <context>
@@ -1447,31 +1450,31 @@ Upcoming</source>
     </message>
     <message>
         <source>Accounts...</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウント...</translation>
     </message>
     <message>
         <source>Add, change or remove the address books read and the calendar published to</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込むアドレス帳と公開先のカレンダーを追加・変更・削除します</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>今すぐ同期</translation>
     </message>
     <message>
         <source>Read the accounts&apos; address books into the list and publish its birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントのアドレス帳を一覧に読み込み、その誕生日を公開します</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>CAPS</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>SCRL</translation>
     </message>
 </context>
 <context>
@@ -1525,11 +1528,11 @@ Upcoming</source>
     </message>
     <message>
         <source>(default)</source>
-        <translation type="unfinished"></translation>
+        <translation>(既定)</translation>
     </message>
     <message>
         <source>%1, %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、%2 pt</translation>
     </message>
 </context>
 <context>
@@ -1649,75 +1652,75 @@ Upcoming</source>
     <name>CPPReminders</name>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>リマインダー</translation>
     </message>
     <message>
         <source>Remind me of birthdays, anniversaries and notes</source>
-        <translation type="unfinished"></translation>
+        <translation>誕生日・結婚記念日・メモを知らせる</translation>
     </message>
     <message>
         <source>Desktop notifications at login and every hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>ログイン時と 1 時間ごとのデスクトップ通知。</translation>
     </message>
     <message>
         <source>Remind me</source>
-        <translation type="unfinished"></translation>
+        <translation>知らせるタイミング</translation>
     </message>
     <message>
         <source>On the day</source>
-        <translation type="unfinished"></translation>
+        <translation>当日</translation>
     </message>
     <message>
         <source>1 day before</source>
-        <translation type="unfinished"></translation>
+        <translation>1 日前</translation>
     </message>
     <message>
         <source>3 days before</source>
-        <translation type="unfinished"></translation>
+        <translation>3 日前</translation>
     </message>
     <message>
         <source>7 days before</source>
-        <translation type="unfinished"></translation>
+        <translation>7 日前</translation>
     </message>
     <message>
         <source>14 days before</source>
-        <translation type="unfinished"></translation>
+        <translation>14 日前</translation>
     </message>
     <message>
         <source>30 days before</source>
-        <translation type="unfinished"></translation>
+        <translation>30 日前</translation>
     </message>
     <message>
         <source>From this time of day:</source>
-        <translation type="unfinished"></translation>
+        <translation>この時刻から:</translation>
     </message>
     <message>
         <source>A day&apos;s reminders come from this time on.</source>
-        <translation type="unfinished"></translation>
+        <translation>その日のリマインダーはこの時刻から届きます。</translation>
     </message>
     <message>
         <source>Document watched</source>
-        <translation type="unfinished"></translation>
+        <translation>見張る文書</translation>
     </message>
     <message>
         <source>The last one used</source>
-        <translation type="unfinished"></translation>
+        <translation>最後に使った文書</translation>
     </message>
     <message>
         <source>This one:</source>
-        <translation type="unfinished"></translation>
+        <translation>この文書:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>参照...</translation>
     </message>
     <message>
         <source>Choose the document to be reminded of.</source>
-        <translation type="unfinished"></translation>
+        <translation>リマインダーの対象にする文書を選びます。</translation>
     </message>
     <message>
         <source>Birthday list (*.kfd);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>誕生日一覧 (*.kfd);;すべてのファイル (*)</translation>
     </message>
 </context>
 <context>
@@ -1736,42 +1739,42 @@ Upcoming</source>
     </message>
     <message>
         <source>Death</source>
-        <translation type="unfinished"></translation>
+        <translation>死去</translation>
     </message>
     <message>
         <source>Married</source>
-        <translation type="unfinished"></translation>
+        <translation>結婚</translation>
     </message>
     <message>
         <source>Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>誕生</translation>
     </message>
 </context>
 <context>
     <name>CUpcomingDlg</name>
     <message>
         <source>Upcoming</source>
-        <translation type="unfinished"></translation>
+        <translation>近日の予定</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>予定</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>いつ</translation>
     </message>
     <message>
         <source>The birthdays, anniversaries and notes of today and the next 30 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>今日と今後 30 日間の誕生日・結婚記念日・メモ。</translation>
     </message>
     <message>
         <source>Nothing in the next 30 days</source>
-        <translation type="unfinished"></translation>
+        <translation>今後 30 日間は何もありません</translation>
     </message>
 </context>
 <context>
@@ -1802,146 +1805,146 @@ Upcoming</source>
     </message>
     <message>
         <source>Enter a year from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 から %2 までの年を入力してください。</translation>
     </message>
 </context>
 <context>
     <name>CalendarDate</name>
     <message>
         <source>Jan</source>
-        <translation type="unfinished"></translation>
+        <translation>1月</translation>
     </message>
     <message>
         <source>Feb</source>
-        <translation type="unfinished"></translation>
+        <translation>2月</translation>
     </message>
     <message>
         <source>Mar</source>
-        <translation type="unfinished"></translation>
+        <translation>3月</translation>
     </message>
     <message>
         <source>Apr</source>
-        <translation type="unfinished"></translation>
+        <translation>4月</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>5月</translation>
     </message>
     <message>
         <source>Jun</source>
-        <translation type="unfinished"></translation>
+        <translation>6月</translation>
     </message>
     <message>
         <source>Jul</source>
-        <translation type="unfinished"></translation>
+        <translation>7月</translation>
     </message>
     <message>
         <source>Aug</source>
-        <translation type="unfinished"></translation>
+        <translation>8月</translation>
     </message>
     <message>
         <source>Sep</source>
-        <translation type="unfinished"></translation>
+        <translation>9月</translation>
     </message>
     <message>
         <source>Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>10月</translation>
     </message>
     <message>
         <source>Nov</source>
-        <translation type="unfinished"></translation>
+        <translation>11月</translation>
     </message>
     <message>
         <source>Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>12月</translation>
     </message>
 </context>
 <context>
     <name>CalendarExport</name>
     <message>
         <source>%1 (birthday)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (誕生日)</translation>
     </message>
     <message>
         <source>Born %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 年生まれ</translation>
     </message>
     <message>
         <source>%1 (anniversary)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (結婚記念日)</translation>
     </message>
     <message>
         <source>Married %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 年結婚</translation>
     </message>
     <message>
         <source>1 birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>誕生日 1 件</translation>
     </message>
     <message numerus="yes">
         <source>%n birthdays</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>誕生日 %n 件</numerusform>
         </translation>
     </message>
     <message>
         <source>1 anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>結婚記念日 1 件</translation>
     </message>
     <message numerus="yes">
         <source>%n anniversaries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>結婚記念日 %n 件</numerusform>
         </translation>
     </message>
     <message>
         <source>1 note</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ 1 件</translation>
     </message>
     <message numerus="yes">
         <source>%n notes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>メモ %n 件</numerusform>
         </translation>
     </message>
     <message>
         <source>left out: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>除外: %1</translation>
     </message>
     <message>
         <source>nothing left out</source>
-        <translation type="unfinished"></translation>
+        <translation>除外なし</translation>
     </message>
     <message>
         <source>1 birthday ends at the death date</source>
-        <translation type="unfinished"></translation>
+        <translation>誕生日 1 件は亡くなった日で終わります</translation>
     </message>
     <message numerus="yes">
         <source>%n birthdays end at the death date</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>誕生日 %n 件は亡くなった日で終わります</numerusform>
         </translation>
     </message>
     <message>
         <source>--export-ics needs the name of the calendar file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--export-ics には書き出すカレンダーファイルの名前が必要です</translation>
     </message>
     <message>
         <source>--export-ics writes an iCalendar file, not &quot;%1&quot; (give OUT.ics, then the document)</source>
-        <translation type="unfinished"></translation>
+        <translation>--export-ics は iCalendar ファイルを書き出します。「%1」ではありません (OUT.ics、次に文書を指定してください)</translation>
     </message>
     <message>
         <source>no DOC.kfd given, and the last document cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>DOC.kfd が指定されず、最後の文書を読み込めません: %1</translation>
     </message>
     <message>
         <source>1 event written to %1 (from %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>予定 1 件を %1 に書き出しました (元: %2)</translation>
     </message>
     <message numerus="yes">
         <source>%n events written to %1 (from %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>予定 %n 件を %1 に書き出しました (元: %2)</numerusform>
         </translation>
     </message>
 </context>
@@ -2009,179 +2012,179 @@ Upcoming</source>
     </message>
     <message>
         <source>Leave the reminders&apos; alarms out of the events</source>
-        <translation type="unfinished"></translation>
+        <translation>リマインダーのアラームを予定に含めない</translation>
     </message>
     <message>
         <source>Print the events of today and the next DAYS days (default 14, at most 366) of DOC.kfd (or the last document)</source>
-        <translation type="unfinished"></translation>
+        <translation>DOC.kfd (または最後の文書) の今日と今後 DAYS 日間 (既定 14、最大 366) の予定を出力する</translation>
     </message>
     <message>
         <source>Show a desktop notification for every reminder of DOC.kfd (or the watched document) now due</source>
-        <translation type="unfinished"></translation>
+        <translation>DOC.kfd (または見張る文書) の、今期限になったリマインダーごとにデスクトップ通知を表示する</translation>
     </message>
     <message>
         <source>Take this local date and time (00:00 without one) for now</source>
-        <translation type="unfinished"></translation>
+        <translation>この現地の日付と時刻 (時刻なしは 00:00) を現在とみなす</translation>
     </message>
     <message>
         <source>Print each holiday of YEAR (-9900 to 11400) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
-        <translation type="unfinished"></translation>
+        <translation>YEAR (-9900 から 11400) の祝日を保存した一覧から「YYYY-MM-DD 名前」の形で出力する</translation>
     </message>
     <message>
         <source>Add the all-day events of an iCalendar file to the stored holiday list (timed events are skipped)</source>
-        <translation type="unfinished"></translation>
+        <translation>iCalendar ファイルの終日の予定を保存した祝日一覧に追加する (時刻付きの予定は飛ばす)</translation>
     </message>
     <message>
         <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>国別セット CODE (--holiday-sets を参照) の祝日を今回だけ使う。--upcoming では「stored」も可</translation>
     </message>
     <message>
         <source>Add a CardDAV/CalDAV account (a server&apos;s root or one collection); the password is read from standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>CardDAV/CalDAV アカウント (サーバーのルートまたは 1 つのコレクション) を追加する。パスワードは標準入力から読む</translation>
     </message>
     <message>
         <source>The account&apos;s user name</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントのユーザー名</translation>
     </message>
     <message>
         <source>Only read the address books, publish no calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>アドレス帳を読むだけで、カレンダーは公開しない</translation>
     </message>
     <message>
         <source>List the accounts, one a line, with their numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントを番号付きで 1 行に 1 つずつ一覧表示する</translation>
     </message>
     <message>
         <source>Remove account N (see --accounts) and its password</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウント N (--accounts を参照) とそのパスワードを削除する</translation>
     </message>
     <message>
         <source>Read every account&apos;s address books into DOC.kfd (or the last document) and publish its birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>各アカウントのアドレス帳を DOC.kfd (または最後の文書) に読み込み、その誕生日を公開する</translation>
     </message>
     <message>
         <source>Read the accounts&apos; passwords from standard input, one a line, instead of the secret store</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントのパスワードをキーリングではなく標準入力から 1 行に 1 つずつ読む</translation>
     </message>
     <message>
         <source>only one document can be merged into (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>統合先にできる文書は 1 つだけです (%1 が指定されました)</translation>
     </message>
     <message>
         <source>only one document can be exported (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポートできる文書は 1 つだけです (%1 が指定されました)</translation>
     </message>
     <message>
         <source>--list-holidays reads no document (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>--list-holidays は文書を読みません (%1 が指定されました)</translation>
     </message>
     <message>
         <source>--import-holidays reads no document (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>--import-holidays は文書を読みません (%1 が指定されました)</translation>
     </message>
     <message>
         <source>%1 (see kinfold --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (kinfold --help を参照)</translation>
     </message>
     <message>
         <source>%1 and %2 cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 と %2 は一緒に使えません</translation>
     </message>
     <message>
         <source>unknown option %1 (see kinfold --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なオプション %1 (kinfold --help を参照)</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a year</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 「%2」は年ではありません</translation>
     </message>
     <message>
         <source>%1: there is no year 0 (1 BC is year -1)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 0 年はありません (紀元前 1 年は -1 年です)</translation>
     </message>
     <message>
         <source>%1: %2 is outside the years shown, %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 は表示できる年 (%3 から %4) の範囲外です</translation>
     </message>
     <message>
         <source>--holidays: no country set &quot;%1&quot; (see kinfold --holiday-sets)</source>
-        <translation type="unfinished"></translation>
+        <translation>--holidays: 国別セット「%1」はありません (kinfold --holiday-sets を参照)</translation>
     </message>
     <message>
         <source>--print-pdf needs an output file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--print-pdf には出力ファイル名が必要です</translation>
     </message>
     <message>
         <source>--calendar: &quot;%1&quot; is none of 0 (Current), 1 (Old style), 2 (Moon), 3 (Year of the Snake)</source>
-        <translation type="unfinished"></translation>
+        <translation>--calendar: 「%1」は 0 (現行暦)、1 (旧暦法)、2 (月暦)、3 (巳年) のどれでもありません</translation>
     </message>
     <message>
         <source>--month: &quot;%1&quot; is no month from 1 to 12, or 13 in a moon year of 13 months</source>
-        <translation type="unfinished"></translation>
+        <translation>--month: 「%1」は 1 から 12 の月でも、13 か月ある月暦年の 13 でもありません</translation>
     </message>
     <message>
         <source>--month: month 13 is only in the moon calendars (--calendar 2 or 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>--month: 13 月は月暦 (--calendar 2 または 3) にしかありません</translation>
     </message>
     <message>
         <source>--month: moon year %1 has 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>--month: 月暦年 %1 は 12 か月です</translation>
     </message>
     <message>
         <source>--months-per-page: &quot;%1&quot; is none of 1, 6 or 12</source>
-        <translation type="unfinished"></translation>
+        <translation>--months-per-page: 「%1」は 1、6、12 のどれでもありません</translation>
     </message>
     <message>
         <source>--paper: unknown paper &quot;%1&quot; (try Letter, Legal, A4, A3, A5)</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper: 不明な用紙「%1」(Letter、Legal、A4、A3、A5 を試してください)</translation>
     </message>
     <message>
         <source>--portrait and --landscape cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>--portrait と --landscape は一緒に使えません</translation>
     </message>
     <message>
         <source>only one document can be printed (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷できる文書は 1 つだけです (%1 が指定されました)</translation>
     </message>
     <message>
         <source>--now: &quot;%1&quot; is no date YYYY-MM-DD or YYYY-MM-DDTHH:MM</source>
-        <translation type="unfinished"></translation>
+        <translation>--now: 「%1」は日付 YYYY-MM-DD または YYYY-MM-DDTHH:MM ではありません</translation>
     </message>
     <message>
         <source>--upcoming: &quot;%1&quot; is no number of days from 0 to 366</source>
-        <translation type="unfinished"></translation>
+        <translation>--upcoming: 「%1」は 0 から 366 の日数ではありません</translation>
     </message>
     <message>
         <source>only one document can be listed (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧表示できる文書は 1 つだけです (%1 が指定されました)</translation>
     </message>
     <message>
         <source>--upcoming: no DOC.kfd given and no document used before</source>
-        <translation type="unfinished"></translation>
+        <translation>--upcoming: DOC.kfd が指定されず、以前に使った文書もありません</translation>
     </message>
     <message>
         <source>only one document can be watched (got %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>見張れる文書は 1 つだけです (%1 が指定されました)</translation>
     </message>
     <message>
         <source>--remind: no document used yet, so no reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>--remind: まだ文書が使われていないので、リマインダーはありません</translation>
     </message>
     <message>
         <source>%1; the reminders follow on standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。リマインダーは標準出力に続きます</translation>
     </message>
 </context>
 <context>
     <name>DateCheck</name>
     <message>
         <source>1 entry left out, as its date cannot be (mend it with Edit &gt; List)</source>
-        <translation type="unfinished"></translation>
+        <translation>日付がありえないため 1 項目を除外しました ([編集] &gt; [一覧] で直してください)</translation>
     </message>
     <message numerus="yes">
         <source>%n entries left out, as their dates cannot be (mend them with Edit &gt; List)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>日付がありえないため %n 項目を除外しました ([編集] &gt; [一覧] で直してください)</numerusform>
         </translation>
     </message>
 </context>
@@ -2189,332 +2192,332 @@ Upcoming</source>
     <name>DavClient</name>
     <message>
         <source>cannot reach %1 (no network, or no such server): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に接続できません (ネットワークがないか、そのようなサーバーがありません): %2</translation>
     </message>
     <message>
         <source>%1 refused the connection: no server runs there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 が接続を拒否しました: サーバーが動いていません</translation>
     </message>
     <message>
         <source>%1 did not answer within 30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 が 30 秒以内に応答しませんでした</translation>
     </message>
     <message>
         <source>the secure connection to %1 failed, %2 (not accepted)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 への安全な接続に失敗しました。%2 (受け入れられません)</translation>
     </message>
     <message>
         <source>%1 broke off the connection: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 が接続を切りました: %2</translation>
     </message>
     <message>
         <source>%1 refused the user name or password</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 がユーザー名またはパスワードを拒否しました</translation>
     </message>
     <message>
         <source>%1 does not allow %2 (403 Forbidden)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は %2 を許可しません (403 Forbidden)</translation>
     </message>
     <message>
         <source>%1 does not exist on the server (404 Not Found)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はサーバーにありません (404 Not Found)</translation>
     </message>
     <message>
         <source>%1 has no room left for %2 (507 Insufficient Storage)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 には %2 のための空きがありません (507 Insufficient Storage)</translation>
     </message>
     <message>
         <source>%1 answered %2 with status %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は %2 に状態 %3 で応答しました</translation>
     </message>
     <message>
         <source>status %1 instead of a WebDAV multistatus</source>
-        <translation type="unfinished"></translation>
+        <translation>WebDAV マルチステータスではなく状態 %1</translation>
     </message>
     <message>
         <source>the answer of %1 to %2 makes no sense: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 に対する %1 の応答が不正です: %3</translation>
     </message>
     <message>
         <source>no CardDAV or CalDAV server answers at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 で応答する CardDAV/CalDAV サーバーがありません</translation>
     </message>
     <message>
         <source>the server keeps no calendars for this user, so the birthdays cannot be published</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーにはこのユーザーのカレンダーがないため、誕生日を公開できません</translation>
     </message>
     <message>
         <source>%1 is in the way of the calendar &quot;Birthdays&quot; and is no calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 がカレンダー「Birthdays」の場所をふさいでいて、カレンダーではありません</translation>
     </message>
     <message>
         <source>someone else keeps changing %1 on the server; it was left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>他の誰かがサーバー上の %1 を変更し続けています。そのままにしました</translation>
     </message>
     <message>
         <source>%1 added, %2 changed, %3 removed, 1 event published</source>
-        <translation type="unfinished"></translation>
+        <translation>追加 %1、変更 %2、削除 %3、公開した予定 1 件</translation>
     </message>
     <message numerus="yes">
         <source>%1 added, %2 changed, %3 removed, %n events published</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>追加 %1、変更 %2、削除 %3、公開した予定 %n 件</numerusform>
         </translation>
     </message>
     <message>
         <source>it is not XML (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>XML ではありません (%1)</translation>
     </message>
     <message>
         <source>it is no WebDAV multistatus</source>
-        <translation type="unfinished"></translation>
+        <translation>WebDAV マルチステータスではありません</translation>
     </message>
     <message>
         <source>its XML is broken (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>XML が壊れています (%1)</translation>
     </message>
     <message>
         <source>no secret service runs on this desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>このデスクトップではシークレットサービスが動いていません</translation>
     </message>
     <message>
         <source>the server</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバー</translation>
     </message>
     <message>
         <source>the certificate of &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の証明書: %2</translation>
     </message>
 </context>
 <context>
     <name>DayCell</name>
     <message>
         <source>%1 Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の誕生日</translation>
     </message>
     <message>
         <source>%1 Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の結婚記念日</translation>
     </message>
     <message>
         <source>%1 %2 Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の %2 回目の誕生日</translation>
     </message>
     <message>
         <source>%1 %2 Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の結婚 %2 周年</translation>
     </message>
 </context>
 <context>
     <name>FileBytes</name>
     <message>
         <source>Cannot read &quot;%1&quot;: it is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を読み込めません: フォルダーです。</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を開けません: %2。</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を読み込めません。</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」に書き込めません: %2。</translation>
     </message>
 </context>
 <context>
     <name>Holiday</name>
     <message>
         <source>(not on %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 を除く)</translation>
     </message>
     <message>
         <source>(from %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 から)</translation>
     </message>
     <message>
         <source>(until %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 まで)</translation>
     </message>
     <message>
         <source>(substitute day)</source>
-        <translation type="unfinished"></translation>
+        <translation>(振替休日)</translation>
     </message>
     <message>
         <source>(observed)</source>
-        <translation type="unfinished"></translation>
+        <translation>(振替)</translation>
     </message>
 </context>
 <context>
     <name>HolidayImport</name>
     <message>
         <source>1 all-day event</source>
-        <translation type="unfinished"></translation>
+        <translation>終日の予定 1 件</translation>
     </message>
     <message numerus="yes">
         <source>%n all-day events</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>終日の予定 %n 件</numerusform>
         </translation>
     </message>
     <message>
         <source>1 holiday from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 から祝日 1 件</translation>
     </message>
     <message numerus="yes">
         <source>%n holidays from %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 から祝日 %n 件</numerusform>
         </translation>
     </message>
     <message>
         <source>, 1 timed event skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>、時刻付きの予定 1 件を飛ばしました</translation>
     </message>
     <message numerus="yes">
         <source>, %n timed events skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>、時刻付きの予定 %n 件を飛ばしました</numerusform>
         </translation>
     </message>
     <message>
         <source>, 1 event cut at %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>、予定 1 件を %1 日で切りました</translation>
     </message>
     <message numerus="yes">
         <source>, %n events cut at %1 days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>、予定 %n 件を %1 日で切りました</numerusform>
         </translation>
     </message>
     <message>
         <source>is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>は iCalendar ファイルではありません (BEGIN:VCALENDAR で始まっていません)</translation>
     </message>
     <message>
         <source>is cut short: its END:VCALENDAR is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>は途中で切れています: END:VCALENDAR がありません</translation>
     </message>
     <message>
         <source>is not an iCalendar file libical can read</source>
-        <translation type="unfinished"></translation>
+        <translation>は libical が読める iCalendar ファイルではありません</translation>
     </message>
     <message>
         <source>has parts libical cannot read (X-LIC-PARSEERROR)</source>
-        <translation type="unfinished"></translation>
+        <translation>には libical が読めない部分があります (X-LIC-PARSEERROR)</translation>
     </message>
     <message>
         <source>Holiday</source>
-        <translation type="unfinished"></translation>
+        <translation>祝日</translation>
     </message>
 </context>
 <context>
     <name>HolidayList</name>
     <message>
         <source>New Years Day</source>
-        <translation type="unfinished"></translation>
+        <translation>元日</translation>
     </message>
     <message>
         <source>Martin Luther King Day</source>
-        <translation type="unfinished"></translation>
+        <translation>キング牧師記念日</translation>
     </message>
     <message>
         <source>Presidents Day</source>
-        <translation type="unfinished"></translation>
+        <translation>大統領の日</translation>
     </message>
     <message>
         <source>Lincoln&apos;s BirthDay</source>
-        <translation type="unfinished"></translation>
+        <translation>リンカーン誕生日</translation>
     </message>
     <message>
         <source>Valentines Day</source>
-        <translation type="unfinished"></translation>
+        <translation>バレンタインデー</translation>
     </message>
     <message>
         <source>Washington&apos;s BirthDay</source>
-        <translation type="unfinished"></translation>
+        <translation>ワシントン誕生日</translation>
     </message>
     <message>
         <source>St. Patrick&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>聖パトリックの祝日</translation>
     </message>
     <message>
         <source>Tax Day</source>
-        <translation type="unfinished"></translation>
+        <translation>納税日</translation>
     </message>
     <message>
         <source>Mother&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>母の日</translation>
     </message>
     <message>
         <source>Memorial Day</source>
-        <translation type="unfinished"></translation>
+        <translation>戦没者追悼記念日</translation>
     </message>
     <message>
         <source>Flag Day</source>
-        <translation type="unfinished"></translation>
+        <translation>国旗制定記念日</translation>
     </message>
     <message>
         <source>Father&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>父の日</translation>
     </message>
     <message>
         <source>Independence Day</source>
-        <translation type="unfinished"></translation>
+        <translation>独立記念日</translation>
     </message>
     <message>
         <source>Labor Day</source>
-        <translation type="unfinished"></translation>
+        <translation>レイバー・デー</translation>
     </message>
     <message>
         <source>Columbus Day</source>
-        <translation type="unfinished"></translation>
+        <translation>コロンブス・デー</translation>
     </message>
     <message>
         <source>Holloween</source>
-        <translation type="unfinished"></translation>
+        <translation>ハロウィン</translation>
     </message>
     <message>
         <source>Veterans Day</source>
-        <translation type="unfinished"></translation>
+        <translation>退役軍人の日</translation>
     </message>
     <message>
         <source>Thanksgiving</source>
-        <translation type="unfinished"></translation>
+        <translation>感謝祭</translation>
     </message>
     <message>
         <source>Christmas</source>
-        <translation type="unfinished"></translation>
+        <translation>クリスマス</translation>
     </message>
 </context>
 <context>
     <name>ImportCommand</name>
     <message>
         <source>&quot;%1&quot; is not a Kinfold document or is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は Kinfold の文書ではないか、壊れています。</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 が 2 回指定されています</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>予期しない引数「%1」</translation>
     </message>
     <message>
         <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
-        <translation type="unfinished"></translation>
+        <translation>保存先の文書がありません: DOC.kfd または --save OUT.kfd を指定してください</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は GEDCOM ファイルでも vCard ファイルでもありません</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n entries saved to %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%2 に %n 項目を保存しました)</numerusform>
         </translation>
     </message>
 </context>
@@ -2522,16 +2525,16 @@ Upcoming</source>
     <name>ImportTexts</name>
     <message>
         <source>%1 added, %2 merged, %3 conflicts kept</source>
-        <translation type="unfinished"></translation>
+        <translation>追加 %1、統合 %2、競合を保持 %3</translation>
     </message>
     <message>
         <source>, 1 date with a year outside %1..%2 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>、%1..%2 の範囲外の年を持つ日付 1 件を除外</translation>
     </message>
     <message numerus="yes">
         <source>, %n dates with a year outside %1..%2 left out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>、%1..%2 の範囲外の年を持つ日付 %n 件を除外</numerusform>
         </translation>
     </message>
 </context>
@@ -2539,146 +2542,146 @@ Upcoming</source>
     <name>MoonDate</name>
     <message>
         <source> NM</source>
-        <translation type="unfinished"></translation>
+        <translation> 新月</translation>
     </message>
     <message>
         <source> FQ</source>
-        <translation type="unfinished"></translation>
+        <translation> 上弦</translation>
     </message>
     <message>
         <source> FM</source>
-        <translation type="unfinished"></translation>
+        <translation> 満月</translation>
     </message>
     <message>
         <source> LQ</source>
-        <translation type="unfinished"></translation>
+        <translation> 下弦</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>冬</translation>
     </message>
     <message>
         <source>Spring</source>
-        <translation type="unfinished"></translation>
+        <translation>春</translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>夏</translation>
     </message>
     <message>
         <source>Fall</source>
-        <translation type="unfinished"></translation>
+        <translation>秋</translation>
     </message>
     <message>
         <source>Cold Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>寒い月</translation>
     </message>
     <message>
         <source>Bony Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>骨の月</translation>
     </message>
     <message>
         <source>Windy Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>風の月</translation>
     </message>
     <message>
         <source>Flower Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>花の月</translation>
     </message>
     <message>
         <source>Planting Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>種まきの月</translation>
     </message>
     <message>
         <source>Green Corn Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>青いトウモロコシの月</translation>
     </message>
     <message>
         <source>Ripe Corn Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>熟したトウモロコシの月</translation>
     </message>
     <message>
         <source>Fruit Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>果実の月</translation>
     </message>
     <message>
         <source>Nut Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>木の実の月</translation>
     </message>
     <message>
         <source>Harvest Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>収穫の月</translation>
     </message>
     <message>
         <source>Trading Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>交易の月</translation>
     </message>
     <message>
         <source>Snow Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>雪の月</translation>
     </message>
     <message>
         <source>Blue Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>ブルームーン</translation>
     </message>
     <message>
         <source>Rat</source>
-        <translation type="unfinished"></translation>
+        <translation>子</translation>
     </message>
     <message>
         <source>Ox</source>
-        <translation type="unfinished"></translation>
+        <translation>丑</translation>
     </message>
     <message>
         <source>Tiger</source>
-        <translation type="unfinished"></translation>
+        <translation>寅</translation>
     </message>
     <message>
         <source>Hare</source>
-        <translation type="unfinished"></translation>
+        <translation>卯</translation>
     </message>
     <message>
         <source>Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>辰</translation>
     </message>
     <message>
         <source>Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>巳</translation>
     </message>
     <message>
         <source>Horse</source>
-        <translation type="unfinished"></translation>
+        <translation>午</translation>
     </message>
     <message>
         <source>Sheep</source>
-        <translation type="unfinished"></translation>
+        <translation>未</translation>
     </message>
     <message>
         <source>Monkey</source>
-        <translation type="unfinished"></translation>
+        <translation>申</translation>
     </message>
     <message>
         <source>Rooster</source>
-        <translation type="unfinished"></translation>
+        <translation>酉</translation>
     </message>
     <message>
         <source>Dog</source>
-        <translation type="unfinished"></translation>
+        <translation>戌</translation>
     </message>
     <message>
         <source>Pig</source>
-        <translation type="unfinished"></translation>
+        <translation>亥</translation>
     </message>
 </context>
 <context>
     <name>PageLayout</name>
     <message>
         <source>BC</source>
-        <translation type="unfinished"></translation>
+        <translation>紀元前</translation>
     </message>
     <message>
         <source>Julian</source>
-        <translation type="unfinished"></translation>
+        <translation>ユリウス暦</translation>
     </message>
 </context>
 <context>
@@ -2693,79 +2696,79 @@ Upcoming</source>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>整数を入力してください。</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 から %2 までの整数を入力してください。</translation>
     </message>
     <message>
         <source>The month must be 1 to 12, or 0 with day 0 when it is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>月は 1 から 12、または不明なら日 0 と共に 0 にしてください。</translation>
     </message>
     <message>
         <source>The month must be 1 to 12.</source>
-        <translation type="unfinished"></translation>
+        <translation>月は 1 から 12 にしてください。</translation>
     </message>
     <message>
         <source>The month of &quot;%1&quot; must be 1 to 12, or 0 with day 0 when it is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の月は 1 から 12、または不明なら日 0 と共に 0 にしてください。</translation>
     </message>
     <message>
         <source>The month of &quot;%1&quot; must be 1 to 12.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の月は 1 から 12 にしてください。</translation>
     </message>
     <message>
         <source>%1 without a year</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (年なし)</translation>
     </message>
     <message>
         <source>The day cannot be %1: %2 has %3 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>日を %1 にはできません: %2 は %3 日までです。</translation>
     </message>
     <message>
         <source>The day of &quot;%1&quot; cannot be %2: %3 has %4 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の日を %2 にはできません: %3 は %4 日までです。</translation>
     </message>
     <message>
         <source>Use value as currently set.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の設定値を使います。</translation>
     </message>
     <message>
         <source>Use original value.</source>
-        <translation type="unfinished"></translation>
+        <translation>元の値を使います。</translation>
     </message>
     <message>
         <source>Use original values.</source>
-        <translation type="unfinished"></translation>
+        <translation>元の値を使います。</translation>
     </message>
 </context>
 <context>
     <name>Reminders</name>
     <message>
         <source>today</source>
-        <translation type="unfinished"></translation>
+        <translation>今日</translation>
     </message>
     <message>
         <source>tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>明日</translation>
     </message>
     <message numerus="yes">
         <source>in %n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 日後</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n birthdays and events coming</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>誕生日と予定 %n 件が近づいています</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ほか %n 件</numerusform>
         </translation>
     </message>
 </context>
@@ -2773,7 +2776,7 @@ Upcoming</source>
     <name>Upcoming</name>
     <message>
         <source>%1 Anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の結婚記念日</translation>
     </message>
 </context>
 </TS>
