@@ -198,11 +198,11 @@
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation>&amp;Hinzufügen…</translation>
+        <translation>&amp;Hinzufügen …</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation>&amp;Bearbeiten…</translation>
+        <translation>&amp;Bearbeiten …</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
@@ -233,11 +233,11 @@
     </message>
     <message>
         <source>There is no account yet: add one with File &gt; Accounts...</source>
-        <translation>Es gibt noch kein Konto: fügen Sie eines mit Datei &gt; Konten… hinzu</translation>
+        <translation>Es gibt noch kein Konto: fügen Sie eines mit Datei &gt; Konten … hinzu</translation>
     </message>
     <message>
         <source>Syncing with the accounts...</source>
-        <translation>Abgleich mit den Konten…</translation>
+        <translation>Abgleich mit den Konten …</translation>
     </message>
     <message>
         <source>The server refused the password of %1. Password:</source>
@@ -862,7 +862,7 @@
     </message>
     <message>
         <source>From file...</source>
-        <translation>Aus Datei…</translation>
+        <translation>Aus Datei …</translation>
     </message>
     <message>
         <source>Add the all-day events of a calendar file (.ics).</source>
@@ -1265,7 +1265,7 @@ Druckereinrichtung</translation>
     </message>
     <message>
         <source>Upcoming...</source>
-        <translation>Demnächst…</translation>
+        <translation>Demnächst …</translation>
     </message>
     <message>
         <source>List the birthdays, anniversaries and notes of the next 30 days
@@ -1458,7 +1458,7 @@ Demnächst</translation>
     </message>
     <message>
         <source>Accounts...</source>
-        <translation>Konten…</translation>
+        <translation>Konten …</translation>
     </message>
     <message>
         <source>Add, change or remove the address books read and the calendar published to</source>
@@ -1720,7 +1720,7 @@ Demnächst</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation>Durchsuchen…</translation>
+        <translation>Durchsuchen …</translation>
     </message>
     <message>
         <source>Choose the document to be reminded of.</source>
