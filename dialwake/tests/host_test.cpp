@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QListWidget>
+#include <QLocale>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -41,7 +42,8 @@ QApplication& App()
     static char name[] = "host_test";
     static char* argv[] = {name, nullptr};
     static QApplication& app = *new QApplication(argc, argv);  // never destroyed: outlives other statics
-    static bool once = (PlatformSetSettingsFolder(Temp().path() + "/settings"),
+    // The chooser shows its cities in the language of QLocale(), which the tests fix.
+    static bool once = (QLocale::setDefault(QLocale::c()), PlatformSetSettingsFolder(Temp().path() + "/settings"),
                         CTimeZoneArray::SetFilePath(KQ_SOURCE_DIR "/kestrum/timezone/TimeZones.txt"), true);
     (void)once;
     return app;

@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -19,6 +20,7 @@
 
 #include "clock/ClockMenu.h"
 #include "clock/ClockPictures.h"
+#include "kestrum/citynames.h"
 #include "kestrum/files.h"
 #include "kestrum/notify.h"
 #include "kestrum/readonly.h"
@@ -558,15 +560,27 @@ CString CClockDlg::Till() const
     return ClockTill(m_Alarm.set != 0, std::max<int64_t>(0, m_nSecondsToAlarm));
 }
 
+CString CClockDlg::GetShownName() const
+{
+    // The title asks every second; the names are looked up once per city and language.
+    const CString locale = FromQt(QLocale().name());
+    if (m_strShownOf != m_strName || m_strShownLocale != locale) {
+        m_strShown = CCityNames::For(locale)->Shown(m_strName);
+        m_strShownOf = m_strName;
+        m_strShownLocale = locale;
+    }
+    return m_strShown;
+}
+
 CString CClockDlg::GetTitleText() const
 {
-    return ClockShortName(m_strName) + Till();
+    return ClockShortName(GetShownName()) + Till();
 }
 
 CString CClockDlg::GetRunningTitle() const
 {
     CTimeFields f = LocalFields();
-    return StrFormat("%s %02d:%02d:%02d %s", ClockShortName(m_strName).c_str(), f.hour, f.minute, f.second,
+    return StrFormat("%s %02d:%02d:%02d %s", ClockShortName(GetShownName()).c_str(), f.hour, f.minute, f.second,
                      Till().c_str());
 }
 
@@ -619,7 +633,7 @@ void CClockDlg::Ring()
     // The alarm stays in the line until the user answers, so that one that rings while the
     // host is ended comes back at the next start.
     m_RungAlarm = m_Alarm;
-    m_pRing = new CAlarmRing(this, ClockShortName(m_strName), m_Alarm.message);
+    m_pRing = new CAlarmRing(this, ClockShortName(GetShownName()), m_Alarm.message);
     connect(m_pRing, &CAlarmRing::Dismissed, this, [this] { DismissAlarm(); });
     connect(m_pRing, &CAlarmRing::Snoozed, this, [this] { SnoozeAlarm(); });
     m_pRing->show();
@@ -630,7 +644,7 @@ void CClockDlg::Ring()
         const CTimeFields t = LocalFields();
         Notification n;
         n.summary = m_Alarm.message;
-        n.body = StrFormat("%s, %02d:%02d", m_strName.c_str(), t.hour, t.minute);
+        n.body = StrFormat("%s, %02d:%02d", GetShownName().c_str(), t.hour, t.minute);
         n.appName = "Dialwake";
         n.icon = "dialwake";
         n.desktopEntry = "dialwake";
@@ -681,7 +695,7 @@ void CClockDlg::UpdateTip()
     struct tm local {};
     const time_t t = (time_t)now;
     localtime_r(&t, &local);
-    CString tip = ClockTipText(m_strName, now, m_Zone.GetOffset(m_LastTick), local.tm_gmtoff);
+    CString tip = ClockTipText(GetShownName(), now, m_Zone.GetOffset(m_LastTick), local.tm_gmtoff);
     if (m_Alarm.set) {
         tip += "\n" + FromQt(m_pRing ? tr("Alarm now") : tr("Alarm in %1").arg(ToQt(Till()).trimmed()));
         if (!m_Alarm.message.empty()) tip += ": " + m_Alarm.message;

@@ -28,7 +28,7 @@ QMenu* MakeClockMenu(CClockDlg* clock)
     menu->addSeparator();
     QObject::connect(menu->addAction(CClockDlg::tr("Minimize", "menu clock")), &QAction::triggered, clock, [clock] { clock->GoMin(); });
     QObject::connect(menu->addAction(CClockDlg::tr("Delete this clock...", "menu clock")), &QAction::triggered, clock, [clock] {
-        if (AfxMessageBox(FromQt(CClockDlg::tr("Delete this clock?")), MB_YESNO | MB_ICONQUESTION, ClockShortName(clock->GetName()), clock)
+        if (AfxMessageBox(FromQt(CClockDlg::tr("Delete this clock?")), MB_YESNO | MB_ICONQUESTION, ClockShortName(clock->GetShownName()), clock)
             == IDYES)
             clock->DeleteClock();
     });

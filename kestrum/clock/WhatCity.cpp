@@ -9,16 +9,33 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "kestrum/citynames.h"
 
 #include "platform/MessageBox.h"
 #include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
+
+namespace {
+
+// The table's name of the city an item shows.
+const int kNameRole = Qt::UserRole + 1;
+
+QString StoredName(const QListWidgetItem* item)
+{
+    return item->data(kNameRole).toString();
+}
+
+}  // namespace
 
 CWhatCity::CWhatCity(QWidget* parent) : QDialog(parent)
 {
@@ -87,15 +104,17 @@ void CWhatCity::SetArray(const CString& prompt)
 
 void CWhatCity::OnInitDialog()
 {
-    QStringList names;
-    names.reserve(m_Table.GetSize());
-    for (int i = 0; i < m_Table.GetSize(); ++i) names << ToQt(m_Table[i].name);
-    // Alphabetical without regard to letter case, the same on every machine.
-    std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-    });
+    std::vector<CString> names;
+    names.reserve((size_t)m_Table.GetSize());
+    for (int i = 0; i < m_Table.GetSize(); ++i) names.push_back(m_Table[i].name);
+    // In the user's language and alphabet; each item keeps the table's name, which the clock and
+    // its restart line go on using, so that a restart in another language finds the same city.
+    const std::unique_ptr<CCityNames> local = CCityNames::For(FromQt(QLocale().name()));
     m_List->clear();
-    m_List->addItems(names);
+    for (const CCityNames::Entry& e : local->List(names)) {
+        auto* item = new QListWidgetItem(ToQt(e.shown), m_List);
+        item->setData(kNameRole, ToQt(e.name));
+    }
     // Wide enough for the longest name, so that no sideways scrolling is needed.
     const int wide = m_List->sizeHintForColumn(0) + m_List->verticalScrollBar()->sizeHint().width()
         + 2 * m_List->frameWidth() + 8;
@@ -122,7 +141,7 @@ void CWhatCity::SelectCurrent(bool keepScroll)
     const QString current = ToQt(m_strCity);
     int found = -1;
     for (int i = 0; i < m_List->count(); ++i) {
-        if (m_List->item(i)->text().startsWith(current, Qt::CaseInsensitive)) {
+        if (StoredName(m_List->item(i)).startsWith(current, Qt::CaseInsensitive)) {
             found = i;
             break;
         }
@@ -142,7 +161,7 @@ CString CWhatCity::SelectedCity() const
     const QList<QListWidgetItem*> sel = m_List->selectedItems();
     // A city the search has hidden is not what the user sees chosen.
     if (sel.isEmpty() || sel.first()->isHidden()) return CString();
-    return FromQt(sel.first()->text());
+    return FromQt(StoredName(sel.first()));
 }
 
 void CWhatCity::Filter(const QString& text)
@@ -151,7 +170,9 @@ void CWhatCity::Filter(const QString& text)
     QListWidgetItem* firstShown = nullptr;
     for (int i = 0; i < m_List->count(); ++i) {
         QListWidgetItem* item = m_List->item(i);
-        const bool shown = wanted.isEmpty() || item->text().contains(wanted, Qt::CaseInsensitive);
+        // The name shown and the English one: "Wien" and "Vienna" both find Vienna.
+        const bool shown = wanted.isEmpty() || item->text().contains(wanted, Qt::CaseInsensitive) ||
+                           StoredName(item).contains(wanted, Qt::CaseInsensitive);
         item->setHidden(!shown);
         if (shown && !firstShown) firstShown = item;
     }

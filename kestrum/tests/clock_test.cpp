@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -70,6 +71,8 @@ QApplication& App()
     // Never destroyed: widgets and timers held by other statics must not outlive it at exit.
     static QApplication& app = *new QApplication(argc, argv);
     static bool once = [] {
+        // The chooser's names follow QLocale(); the tests that want a language set it.
+        QLocale::setDefault(QLocale::c());
         PlatformSetSettingsFolder(Temp().path() + "/settings");
         QString zones = Temp().path() + "/TimeZones.txt";
         QFile f(zones);
@@ -946,6 +949,43 @@ TEST_F(ClockTest, TipAlarmMarkAndChooserSearch)
     dlg.GetSearch()->setText("york");
     dlg.OnOK();
     EXPECT_EQ(dlg.m_strCity, "New York");
+}
+
+TEST_F(ClockTest, EnglishRestartLinesAreFoundUnderGerman)
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    struct Back {
+        ~Back() { QLocale::setDefault(QLocale::c()); }
+    } back;
+    // A line without its zone finds it in the table by its English name.
+    CClockDlg* c = Make("/usr/bin/dialwake /p(30,40,150,140)/o1/n(Tokyo, Japan)");
+    EXPECT_TRUE(c->IsZoneKnown());
+    EXPECT_EQ(c->GetZone().offset, 32400);
+    EXPECT_TRUE(boxes.empty());
+
+    // The chooser shows the city in German, finds it by either name and hands back the English one.
+    std::unique_ptr<QTimer> t(WhenModal<CWhatCity>([](CWhatCity* d) {
+        ASSERT_NE(d->GetList()->currentItem(), nullptr);
+        EXPECT_EQ(d->GetList()->currentItem()->text(), "Tokio, Japan");
+        for (const char* typed : {"Tokio", "Tokyo, J"}) {
+            d->GetSearch()->setText(typed);
+            EXPECT_EQ(d->SelectedCity(), "Tokyo, Japan") << typed;
+        }
+        d->GetFaces()->setCurrentIndex(3);
+        d->OnOK();
+    }));
+    c->Setup();
+    EXPECT_EQ(c->GetName(), "Tokyo, Japan");
+    EXPECT_EQ(c->GetFace(), 3);
+    // The clock too names its city in German.
+    EXPECT_EQ(c->GetShownName(), "Tokio, Japan");
+    EXPECT_EQ(c->GetTitleText().substr(0, 5), "Tokio");
+    EXPECT_EQ(c->GetTipText().substr(0, 13), "Tokio, Japan:");
+    // Still one line, the clock's own, under its English name.
+    std::vector<CString> lines = Lines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find("/o3/tz(32400|"), CString::npos);
+    EXPECT_NE(lines[0].find("/n(Tokyo, Japan)"), CString::npos);
 }
 
 TEST_F(ClockTest, TheClocksMenuDeletesAfterAsking)

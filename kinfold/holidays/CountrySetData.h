@@ -12,4 +12,6 @@ std::vector<CountrySet> OceaniaSets();       // AU and its states and territorie
 std::vector<CountrySet> GermanySets();       // DE and its Länder
 std::vector<CountrySet> EuropeSets();        // AT FR NL SE IT GR
 std::vector<CountrySet> MoreEuropeSets();    // countries added later, with their regions
+std::vector<CountrySet> SwitzerlandSets();   // the Swiss cantons (CH itself is in MoreEuropeSets)
+std::vector<CountrySet> SpainSets();         // the Spanish autonomous communities (ES is in MoreEuropeSets)
 std::vector<CountrySet> JapanSets();         // JP

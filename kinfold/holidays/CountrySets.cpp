@@ -10,12 +10,30 @@ namespace {
 
 // Each country's public holidays, under the names the country uses, from its own laws and
 // government calendars; the data of each lives in the source file of its group.
+// A country's regions may live in a source file of their own; each is offered right after its
+// country's own regions, in the order of its file.
 std::vector<CountrySet> AllSets() {
-    std::vector<CountrySet> sets;
+    std::vector<CountrySet> all;
     for (auto group : {NorthAmericaSets, BritishIslesSets, OceaniaSets, GermanySets, EuropeSets, MoreEuropeSets,
-                       JapanSets})
+                       SwitzerlandSets, SpainSets, JapanSets})
         for (CountrySet& set : group())
-            sets.push_back(std::move(set));
+            all.push_back(std::move(set));
+    std::vector<CountrySet> sets;
+    std::vector<bool> placed(all.size(), false);
+    for (size_t i = 0; i < all.size(); ++i) {
+        if (all[i].country)
+            continue;
+        sets.push_back(all[i]);
+        placed[i] = true;
+        for (size_t j = 0; j < all.size(); ++j)
+            if (!placed[j] && all[j].country && CString(all[j].country) == all[i].code) {
+                sets.push_back(all[j]);
+                placed[j] = true;
+            }
+    }
+    for (size_t i = 0; i < all.size(); ++i)
+        if (!placed[i])
+            sets.push_back(all[i]);
     return sets;
 }
 

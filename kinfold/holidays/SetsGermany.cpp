@@ -43,10 +43,12 @@ std::vector<CountrySet> GermanySets() {
             "3+60Fronleichnam",
             "01101Allerheiligen",
         }, "DE"},
-        // Bavaria: FTG Art. 1 (15 August in the municipalities with more Catholic inhabitants).
+        // Bavaria: FTG Art. 1 (15 August in the municipalities with more Catholic inhabitants; the
+        // Augsburger Hohes Friedensfest of 8 August in the city of Augsburg, Art. 1 Abs. 2).
         {"DE-BY", "Germany, Bavaria", {
             "00106Heilige Drei Könige",
             "3+60Fronleichnam",
+            "00808Augsburger Hohes Friedensfest",
             "00815Mariä Himmelfahrt",
             "01101Allerheiligen",
         }, "DE"},

@@ -42,12 +42,17 @@ std::vector<CountrySet> MoreEuropeSets() {
             "01225Natal",
         }},
         // The autonomous regions' own days, by their own regional decrees: the Azores keep Whit
-        // Monday, Madeira 1 July.
+        // Monday, the segunda-feira do Espírito Santo (Decreto Regional 13/80/A, de 21 de agosto,
+        // from 1981, the first after its publication); Madeira 1 July (Decreto Regional 27/79/M, from
+        // 1980), 26 December (Decreto Legislativo Regional 18/2002/M, from 2002) and 2 April
+        // (Decreto Legislativo Regional 17/2024/M, from 2025).
         {"PT-20", "Portugal, Azores", {
-            "3+50Dia da Região Autónoma dos Açores",
+            "Y19810000" "3+50Dia da Região Autónoma dos Açores",
         }, "PT"},
         {"PT-30", "Portugal, Madeira", {
-            "00701Dia da Região Autónoma da Madeira",
+            "Y20250000" "00402Dia da Autonomia",
+            "Y19800000" "00701Dia da Região Autónoma da Madeira",
+            "Y20020000" "01226Primeira Oitava",
         }, "PT"},
         // Ustawa z dnia 18 stycznia 1951 r. o dniach wolnych od pracy art. 1, as amended: 22 July
         // until 1989, 15 August and 11 November from 1989, 3 May from 1990, 6 January from 2011,
@@ -103,7 +108,9 @@ std::vector<CountrySet> MoreEuropeSets() {
             "01225Joulupäivä",
             "01226Tapaninpäivä",
         }},
-        // Åland: landskapslag om självstyrelsedagen (9 June).
+        // Åland: landskapslag (1976:26) om Ålands självstyrelsedag (9 June), the day off of the
+        // public sector and the official flag day, but no general holiday for private employers
+        // (Ålands lagting, åtgärdsmotion 10/2021-2022, asking to make it one).
         {"FI-01", "Finland, Åland", {
             "00609Självstyrelsedagen",
         }, "FI"},

@@ -97,6 +97,14 @@ std::vector<CountrySet> NorthAmericaSets() {
             "10811Civic Holiday",
             "Y20220000" "00930National Day for Truth and Reconciliation",
         }, "CA", {"National Day for Truth and Reconciliation", "Boxing Day"}},
+        // Nunavut: Labour Standards Act s. 1 ("general holiday"; Labour Standards Compliance Office,
+        // nu-lsco.ca); Nunavut Day a general holiday from 2020 (Department of Justice, gov.nu.ca,
+        // 16 June 2020). 30 September is left out: Bill 5 of 2022, to make it a general holiday,
+        // passed second reading, but whether it became law was not found.
+        {"CA-NU", "Canada, Nunavut", {
+            "Y20200000" "00709Nunavut Day",
+            "10811Civic Holiday",
+        }, "CA", {"National Day for Truth and Reconciliation", "Boxing Day"}},
         // Ontario: Employment Standards Act, 2000 s. 1 (Family Day from 2008).
         {"CA-ON", "Canada, Ontario", {
             "Y20080000" "10231Family Day",

@@ -124,7 +124,10 @@ public:
     // The title shown while no paint comes (minimised): the short name, the time and Till().
     CString GetRunningTitle() const;
 
+    // The city as its restart line and the table name it.
     const CString& GetName() const { return m_strName; }
+    // The city in the user's language (QLocale()), as the chooser lists it: "Wien, Österreich".
+    CString GetShownName() const;
     int GetFace() const { return m_nFace; }
     void SetFace(int face);
     const CTimeZone& GetZone() const { return m_Zone; }
@@ -177,6 +180,8 @@ private:
     CTime m_LastTick;
     int m_nFace = 0;
     CString m_strName;
+    // GetShownName() of m_strShownOf under m_strShownLocale.
+    mutable CString m_strShown, m_strShownOf, m_strShownLocale;
     int m_nPaintCount = 999;
     QIcon m_Icon;
     QPixmap m_IconDial;

@@ -1,0 +1,278 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Spanish autonomous communities and the autonomous cities of Ceuta and Melilla.
+//
+// Each year the Dirección General de Trabajo publishes in the BOE the fiestas laborales every
+// community and city sent it (Real Decreto 2001/1983 art. 45.4): for 2024 the Resolución de 23 de
+// octubre de 2023 (BOE of 27 October 2023), for 2025 the Resolución de 15 de octubre de 2024 (BOE
+// núm. 252, 18 October 2024, BOE-A-2024-21316,
+// https://www.boe.es/eli/es/res/2024/10/15/(1)), for 2026 the Resolución de 17 de octubre de 2025
+// (BOE of 28 October 2025). A community's set is the ES set and what it chose. The days a community
+// keeps year after year (its own day, Maundy Thursday, Easter Monday...) are rules from the first
+// year read here, 2024 (2025 for Melilla), on, so that the years after the last decree
+// repeat its choices; a day put
+// in for one year only (the Monday after a national day on a Sunday, a day in place of one, the
+// moon-dated feasts of Ceuta and Melilla) is a one-year date. Each community's lists were read
+// from its own decree, order or government announcement as named beside it (mostly as the press
+// and official bulletins' indexes quote them), and which community kept which Monday in 2024,
+// 2025 and 2026 from the summaries of the three resolutions; the resolutions' own tables were not
+// read here. Earlier years show the national days only.
+#include "holidays/CountrySetData.h"
+
+namespace {
+constexpr const char* kMaundyThursday = "Y20240000" "3-03Jueves Santo";
+constexpr const char* kMaundyThursdayFrom2025 = "Y20250000" "3-03Jueves Santo";
+constexpr const char* kEasterMonday = "Y20240000" "3+01Lunes de Pascua";
+constexpr const char* kMondayAfterImmaculateConception2024 = "920241209Lunes siguiente a la Inmaculada Concepción";
+constexpr const char* kMondayAfterOctober12th2025 = "920251013Lunes siguiente a la Fiesta Nacional de España";
+constexpr const char* kMondayAfterAllSaints2026 = "920261102Lunes siguiente a Todos los Santos";
+constexpr const char* kMondayAfterConstitutionDay2026 = "920261207Lunes siguiente al Día de la Constitución Española";
+}  // namespace
+
+std::vector<CountrySet> SpainSets() {
+    return {
+        // Andalucía: 28 February; Decreto 77/2023, de 4 de abril (BOJA, 11 April 2023), for 2024
+        // (the Monday of 9 December); the Mondays of 13 October 2025, 2 November and 7 December 2026
+        // (the Consejería de Empleo's resolution of the 2026 calendar, BOJA, October 2025).
+        {"ES-AN", "Spain, Andalusia", {
+            kMondayAfterImmaculateConception2024,
+            "Y20240000" "00228Día de Andalucía",
+            kMaundyThursday,
+            kMondayAfterOctober12th2025,
+            kMondayAfterAllSaints2026,
+            kMondayAfterConstitutionDay2026,
+        }, "ES"},
+        // Aragón: San Jorge (Estatuto art. 3.4, Ley 1/1984); the Monday of 9 December 2024; Decreto
+        // 94/2024, de 19 de junio, for 2025 (the Monday of 13 October); the Mondays of 2 November
+        // and 7 December 2026.
+        {"ES-AR", "Spain, Aragon", {
+            kMondayAfterImmaculateConception2024,
+            kMaundyThursday,
+            "Y20240000" "00423San Jorge, Día de Aragón",
+            kMondayAfterOctober12th2025,
+            kMondayAfterAllSaints2026,
+            kMondayAfterConstitutionDay2026,
+        }, "ES"},
+        // Asturias: 8 September (Ley 5/1984) in place of 19 March or 25 July (Decreto 36/2024, de 26
+        // de abril, for 2025); in 2024, with 8 September on a Sunday, the Monday after, and the
+        // Monday of 9 December; the Mondays of 13 October 2025, 2 November and 7 December 2026.
+        {"ES-AS", "Spain, Asturias", {
+            kMondayAfterImmaculateConception2024,
+            "920240909Lunes siguiente al Día de Asturias",
+            kMaundyThursday,
+            "Y20240000" "00908Día de Asturias",
+            kMondayAfterOctober12th2025,
+            kMondayAfterAllSaints2026,
+            kMondayAfterConstitutionDay2026,
+        }, "ES"},
+        // Illes Balears: Acuerdo del Consejo de Gobierno de 4 de agosto de 2023 (BOIB), the calendar
+        // for 2024 (Easter Monday, no 26 December), and de 3 de mayo de 2024 for 2025 (26 December
+        // in place of Sunday 12 October, no Easter Monday); 1 March moved to Monday 2 March in 2026.
+        {"ES-IB", "Spain, Balearic Islands", {
+            "920240401Lunes de Pascua",
+            "Y20240000" "00301Día de las Illes Balears",
+            "F20260301Día de las Illes Balears",
+            "920260302Día de las Illes Balears",
+            kMaundyThursday,
+            "Y20250000" "01226Segunda fiesta de Navidad",
+        }, "ES"},
+        // Canarias: the Gobierno de Canarias' decree for 2024, Decreto 143/2024, de 16 de septiembre
+        // (2025; El Hierro's Bajada on 5 July in place of 24 September), and Decreto 61/2025, de 28
+        // de abril (BOC núm. 88, 5 May 2025; 2026: 2 November, and 30 May in place of 7 December).
+        // Each island's own day is kept on that island only: the ones on a fixed date repeat as the
+        // last decree places them, a day moved to a Monday is a one-year date, and Fuerteventura's
+        // and La Gomera's, on weekdays set each year, are given for 2024 to 2026 only.
+        {"ES-CN", "Spain, Canary Islands", {
+            "920240202Virgen de la Candelaria (Tenerife)",
+            "920240909Nuestra Señora del Pino (Gran Canaria)",
+            "920240916Nuestra Señora de los Volcanes (Lanzarote, La Graciosa)",
+            "920240920Nuestra Señora de la Peña (Fuerteventura)",
+            "920241007Nuestra Señora de Guadalupe (La Gomera)",
+            kMaundyThursday,
+            "Y20240000" "00530Día de Canarias",
+            kMondayAfterAllSaints2026,
+            "920250203Virgen de la Candelaria (Tenerife)",
+            "Y20260000" "00202Virgen de la Candelaria (Tenerife)",
+            "920250705Bajada de la Virgen de los Reyes (El Hierro)",
+            "Y20240000" "00924Nuestra Señora de los Reyes (El Hierro)",
+            "F20250924Nuestra Señora de los Reyes (El Hierro)",
+            "Y20240000" "00805Nuestra Señora de las Nieves (La Palma)",
+            "920250908Nuestra Señora del Pino (Gran Canaria)",
+            "Y20260000" "00908Nuestra Señora del Pino (Gran Canaria)",
+            "920250915Nuestra Señora de los Volcanes (Lanzarote, La Graciosa)",
+            "Y20260000" "00915Nuestra Señora de los Volcanes (Lanzarote, La Graciosa)",
+            "920250919Nuestra Señora de la Peña (Fuerteventura)",
+            "920260918Nuestra Señora de la Peña (Fuerteventura)",
+            "920251006Nuestra Señora de Guadalupe (La Gomera)",
+            "920261005Nuestra Señora de Guadalupe (La Gomera)",
+        }, "ES"},
+        // Cantabria: the Consejería de Industria, Empleo, Innovación y Comercio's order of the 2024
+        // calendar (Easter Monday in place of Sunday 8 December, and 25 July, 28 July and
+        // 15 September being Sundays); Orden IND/39/2024, de 29 de julio (BOC, 5 August 2024), for
+        // 2025: 28 July in place of the Monday after 12 October, La Bien Aparecida in place of
+        // 19 March or 25 July; for 2026 Maundy Thursday, 28 July, 15 September and the Monday of
+        // 7 December, no Easter Monday (the 2026 order as the press lists it).
+        {"ES-CB", "Spain, Cantabria", {
+            "920240401Lunes de Pascua",
+            "920240725Santiago Apóstol",
+            kMaundyThursday,
+            "Y20240000" "00728Día de las Instituciones de Cantabria",
+            "Y20240000" "00915La Bien Aparecida",
+            kMondayAfterConstitutionDay2026,
+        }, "ES"},
+        // Castilla y León: 23 April; the Mondays of 9 December 2024, 13 October 2025, 2 November and
+        // 7 December 2026 (the Junta's decree of the 2026 calendar).
+        {"ES-CL", "Spain, Castile and León", {
+            kMondayAfterImmaculateConception2024,
+            kMaundyThursday,
+            "Y20240000" "00423Fiesta de Castilla y León",
+            kMondayAfterOctober12th2025,
+            kMondayAfterAllSaints2026,
+            kMondayAfterConstitutionDay2026,
+        }, "ES"},
+        // Castilla-La Mancha: the Junta's decrees of the 2024 and 2025 calendars (31 May and Corpus
+        // Christi); Decreto 44/2025, de 17 de junio, for 2026 (31 May a Sunday, so Easter Monday;
+        // 2 November).
+        {"ES-CM", "Spain, Castilla-La Mancha", {
+            kMaundyThursday,
+            "920260406Lunes de Pascua",
+            "Y20240000" "00531Día de Castilla-La Mancha",
+            "Y20240000" "3+60Corpus Christi",
+            kMondayAfterAllSaints2026,
+        }, "ES"},
+        // Catalunya: Ordre EMT/85/2024 (calendari oficial de festes laborals 2025) and the 2026
+        // calendar of the Departament d'Empresa i Treball, the same days (2024's order was not read
+        // here; the 2024 resolution's summary gives it the same days); the Diada by Llei 1/1980.
+        // In Aran 17 June takes the place of 26 December.
+        {"ES-CT", "Spain, Catalonia", {
+            "Y20240000" "3+01Dilluns de Pasqua Florida",
+            "Y20240000" "00624Sant Joan",
+            "Y19800000" "00911Diada Nacional de Catalunya",
+            "Y20240000" "01226Sant Esteve",
+        }, "ES"},
+        // Extremadura: its decree of the 2025 calendar (DOE, May 2024), 8 September by the
+        // Estatuto; in 2024 Carnival Tuesday (13 February), 8 September being a Sunday, and the
+        // Monday of 9 December; the Mondays of 13 October 2025, 2 November and 7 December 2026.
+        {"ES-EX", "Spain, Extremadura", {
+            "920240213Martes de Carnaval",
+            kMondayAfterImmaculateConception2024,
+            kMaundyThursday,
+            "Y20240000" "00908Día de Extremadura",
+            kMondayAfterOctober12th2025,
+            kMondayAfterAllSaints2026,
+            kMondayAfterConstitutionDay2026,
+        }, "ES"},
+        // Galicia: 17 May and 25 July (Decreto 8/1978; the Xunta's calendars of 2024 and 2025); for
+        // 2026, with 17 May, 1 November and
+        // 6 December on Sundays, 19 March and 24 June in place of the two national days (the
+        // Xunta's decree of the 2026 calendar, DOG of 20 June 2025).
+        {"ES-GA", "Spain, Galicia", {
+            "920260319San José",
+            kMaundyThursday,
+            "Y20240000" "00517Día de las Letras Gallegas",
+            "920260624San Juan",
+            "Y20240000" "00725Día Nacional de Galicia",
+        }, "ES"},
+        // Comunidad de Madrid: 2 May; 25 July in 2024 and 2025 (the Consejo de Gobierno's decrees of
+        // those calendars); the decree of the 2026 calendar (no 25 July, the Mondays of 2 November
+        // and 7 December).
+        {"ES-MD", "Spain, Madrid", {
+            "920240725Santiago Apóstol",
+            kMaundyThursday,
+            "Y20240000" "00502Fiesta de la Comunidad de Madrid",
+            "920250725Santiago Apóstol",
+            kMondayAfterAllSaints2026,
+            kMondayAfterConstitutionDay2026,
+        }, "ES"},
+        // Región de Murcia: Resolución de 2 de agosto de 2024 de la Dirección General de Trabajo
+        // (BORM; 19 March, and 9 June in place of the Monday after 12 October); the Mondays of
+        // 9 December 2024 and 7 December 2026.
+        {"ES-MC", "Spain, Murcia", {
+            kMondayAfterImmaculateConception2024,
+            "Y20240000" "00319San José",
+            kMaundyThursday,
+            "Y20240000" "00609Día de la Región de Murcia",
+            kMondayAfterConstitutionDay2026,
+        }, "ES"},
+        // Navarra: the 2024 calendar taken as the 2025 one (only its 25 July and 3 December were
+        // read here); Resolución 493/2024, de 12 de junio (2025; 3 December, San Francisco Javier,
+        // counts as one of the two local days but is kept in the whole community); for 2026 the
+        // weekday holidays the Gobierno de Navarra's decree of 18 December 2025 on the días inhábiles
+        // names (19 March in place of 25 July, a Saturday; the Monday of 2 November), the labour
+        // calendar's own resolution not read here.
+        {"ES-NC", "Spain, Navarre", {
+            "920260319San José",
+            "F20260725Santiago Apóstol",
+            kMaundyThursday,
+            kEasterMonday,
+            "Y20240000" "00725Santiago Apóstol",
+            kMondayAfterAllSaints2026,
+            "Y20240000" "01203San Francisco Javier",
+        }, "ES"},
+        // País Vasco: the Gobierno Vasco's calendars for 2024 and 2025 (Consejo de Gobierno,
+        // 23 April 2024;
+        // the same days as 2024, no own day since 25 October was dropped in 2013) and Decreto
+        // 82/2025, de 8 de abril (BOPV, 25 April 2025), for 2026, with 19 March in place of the
+        // national days on Sundays.
+        {"ES-PV", "Spain, Basque Country", {
+            "920260319San José",
+            kMaundyThursday,
+            kEasterMonday,
+            "Y20240000" "00725Santiago Apóstol",
+        }, "ES"},
+        // La Rioja: the Consejo de Gobierno's calendar for 2024 (Easter Monday; 10 June, the Monday
+        // after Sunday 9 June, in place of Sunday 8 December); the days the Consejo Riojano de
+        // Relaciones Laborales proposed for 2025 (9 June in
+        // place of Sunday 12 October, Easter Monday as the day for 19 March or 25 July); the Monday
+        // of 7 December 2026.
+        {"ES-RI", "Spain, La Rioja", {
+            "920240610Lunes siguiente al Día de La Rioja",
+            kMaundyThursday,
+            kEasterMonday,
+            "Y20240000" "00609Día de La Rioja",
+            kMondayAfterConstitutionDay2026,
+        }, "ES"},
+        // Comunitat Valenciana: the Consell's decree for 2024 (comunica.gva.es, 29 September 2023)
+        // and Decreto 100/2024, de 2 de agosto, del Consell (2025; no Maundy Thursday;
+        // 24 June, a recuperable day in 2025, left out that year) and the Consell's decree of the
+        // 2026 calendar (24 June a full holiday, after Les Corts declared the Fogueres de Sant Joan
+        // a regional festivity).
+        {"ES-VC", "Spain, Valencian Community", {
+            "Y20240000" "00319San José",
+            kEasterMonday,
+            "Y20260000" "00624San Juan",
+            "Y20240000" "01009Día de la Comunitat Valenciana",
+        }, "ES"},
+        // Ceuta: the city fixes all its days (for 2024 the Consejo de Gobierno's calendar and the
+        // Asamblea's plenary of 28 September 2023, as the local press gives them, 2 September a
+        // working day; Decreto de la Presidencia de 19 de septiembre de 2024, BOCCE, for 2025; the
+        // city's calendar for 2026, with the Día de Ceuta); the two Eids as the city dated them,
+        // not repeated after 2026.
+        {"ES-CE", "Spain, Ceuta", {
+            "920240410Eid al-Fitr",
+            "920250331Eid al-Fitr",
+            "920260320Eid al-Fitr",
+            kMaundyThursday,
+            "920240617Eid al-Adha",
+            "920250606Eid al-Adha",
+            "920260527Eid al-Adha",
+            "Y20240000" "00613San Antonio",
+            "Y20240000" "00805Nuestra Señora de África",
+            "Y20260000" "00902Día de Ceuta",
+        }, "ES"},
+        // Melilla: the Consejo de Gobierno's calendar of 27 September 2024 for 2025 (its own days 8
+        // and 17 September); its calendar of 19 September 2025 for 2026 (BOME núm. 6315, 3 October
+        // 2025): the two Eids, the Monday of 7 December, and no 12 October, which Eid al-Fitr
+        // replaces. Its 2024 calendar was not found; that year shows the national days only.
+        {"ES-ML", "Spain, Melilla", {
+            "F20261012Fiesta Nacional de España",
+            "920250331Eid al-Fitr",
+            "920260320Eid al-Fitr",
+            kMaundyThursdayFrom2025,
+            "920250606Eid al-Adha",
+            "920260527Eid al-Adha",
+            "Y20250000" "00908Virgen de la Victoria",
+            "Y20250000" "00917Día de Melilla",
+            kMondayAfterConstitutionDay2026,
+        }, "ES"},
+    };
+}
