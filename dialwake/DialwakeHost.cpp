@@ -27,9 +27,9 @@
 DialwakeHost::DialwakeHost(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle("Dialwake");
-    auto* actNew = new QAction(tr("New clock..."), this);
-    auto* actSounds = new QAction(tr("Sounds..."), this);
-    auto* actQuit = new QAction(tr("Quit"), this);
+    auto* actNew = new QAction(tr("New clock...", "menu tray"), this);
+    auto* actSounds = new QAction(tr("Sounds...", "menu tray"), this);
+    auto* actQuit = new QAction(tr("Quit", "menu tray"), this);
     connect(actNew, &QAction::triggered, this, [this] { NewClock(); });
     connect(actSounds, &QAction::triggered, this, [this] { ShowSounds(); });
     // Quitting keeps every clock's line: they all come back next time.
@@ -130,9 +130,9 @@ void DialwakeHost::ShowSounds()
 
 void DialwakeHost::TellPlacesCannotBeKept()
 {
-    const char* text = "This desktop runs on Wayland without XWayland, where programs cannot place their "
-                       "windows: the clocks cannot keep their places or stay on top of other windows.";
-    std::fprintf(stderr, "dialwake: %s\n", text);
+    const QString text = tr("This desktop runs on Wayland without XWayland, where programs cannot place their "
+                            "windows: the clocks cannot keep their places or stay on top of other windows.");
+    std::fprintf(stderr, "dialwake: %s\n", text.toLocal8Bit().constData());
     // Not modal: the clocks run on while it is read.
     auto* box = new QMessageBox(QMessageBox::Information, "Dialwake", text, QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);

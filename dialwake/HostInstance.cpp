@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "platform/Fnv.h"
+#include "platform/Translate.h"
 
 namespace {
 
@@ -111,7 +112,7 @@ bool HandOverArguments(const std::string& socketPath, const std::vector<std::str
     const Clock::time_point end = Clock::now() + std::chrono::milliseconds(timeoutMs);
     int fd = Connect(socketPath, end);
     if (fd < 0) {
-        error = "the running dialwake does not answer";
+        error = TextTranslation::translate("CommandLine", "the running dialwake does not answer");
         return false;
     }
     const std::string message = EncodeHandOver(args);
@@ -132,6 +133,6 @@ bool HandOverArguments(const std::string& socketPath, const std::vector<std::str
     }
     close(fd);
     if (answer == kHandOverTaken) return true;
-    error = "the running dialwake did not take the arguments";
+    error = TextTranslation::translate("CommandLine", "the running dialwake did not take the arguments");
     return false;
 }

@@ -12,6 +12,7 @@
 #include "kestrum/clock.h"
 #include "platform/CommandLine.h"
 #include "platform/Locale.h"
+#include "platform/Translate.h"
 #include "platform/DisplayChoice.h"
 #include "platform/Settings.h"
 #include "platform/ToolTips.h"
@@ -22,7 +23,8 @@ const CommandOption kOptions[] = {
     {"--help", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit (also -h)")},
     {"--version", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit")},
 };
-const std::string_view kUsage[] = {"dialwake [CLOCK...]   (a CLOCK is a restart line such as \"/o4/tz(32400|nu0)/n(Tokyo, Japan)\")"};
+const std::string_view kUsage[] = {
+    QT_TRANSLATE_NOOP("CommandLine", "dialwake [CLOCK...]   (a CLOCK is a restart line such as \"/o4/tz(32400|nu0)/n(Tokyo, Japan)\")")};
 }  // namespace
 
 int main(int argc, char** argv)
@@ -33,7 +35,8 @@ int main(int argc, char** argv)
     CommandArgs parsed;
     std::string error;
     if (!ParseProgramArgs(ArgumentsOf(argc, argv), kOptions, parsed, error)) {
-        std::fprintf(stderr, "dialwake: %s (see dialwake --help)\n", error.c_str());
+        const std::string line = WithHelpHint(error, "dialwake");
+        std::fprintf(stderr, "dialwake: %s\n", line.c_str());
         return 2;
     }
     if (parsed.Has("--help")) {
@@ -83,7 +86,9 @@ int main(int argc, char** argv)
     QStringList args;
     for (const std::string& f : parsed.Files()) args << QString::fromLocal8Bit(f);
     if (lock.Held() && !host.ListenForLaterStarts(QString::fromLocal8Bit(base + ".socket")))
-        std::fprintf(stderr, "dialwake: later starts cannot reach this one (%s.socket)\n", base.c_str());
+        std::fprintf(stderr, "dialwake: %s\n",
+                     FillIn(TextTranslation::translate("CommandLine", "later starts cannot reach this one (%1)"),
+                            {base + ".socket"}).c_str());
     host.Start(args);
     if (QGuiApplication::platformName() == "wayland") host.TellPlacesCannotBeKept();
     return app.exec();

@@ -2,7 +2,9 @@
 #include "MarkwheelView.h"
 #include <QApplication>
 #include <algorithm>
+#include <QDate>
 #include <QFontMetrics>
+#include <QLocale>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimerEvent>
@@ -79,7 +81,20 @@ void CMarkwheelView::OnInitialUpdate()
 
 MarkwheelDisplay CMarkwheelView::CurrentDisplay() const
 {
-    return ComposeDisplay(m_doc->Data(), m_doc->Time());
+    MarkwheelDisplay d = ComposeDisplay(m_doc->Data(), m_doc->Time());
+    // The day and the date in the locale's words; "C" and English keep the program's own lines.
+    const QLocale locale;
+    if (d.month == 0 || locale.language() == QLocale::C || locale.language() == QLocale::English) return d;
+    const QDate date((int)d.year, d.month, d.day);
+    if (!date.isValid()) return d;
+    // The long date without its weekday, which line 1 shows.
+    QString form = locale.dateFormat(QLocale::LongFormat);
+    form.remove(QLatin1String("dddd"));
+    while (!form.isEmpty() && (form.front() == ',' || form.front() == ' ')) form.remove(0, 1);
+    while (!form.isEmpty() && (form.back() == ',' || form.back() == ' ')) form.chop(1);
+    d.lines[0] = FromQt(locale.dayName(date.dayOfWeek(), QLocale::LongFormat));
+    d.lines[1] = FromQt(locale.toString(date, form));
+    return d;
 }
 
 void CMarkwheelView::Refresh()

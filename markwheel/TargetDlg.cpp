@@ -101,7 +101,7 @@ CSetTargetDlg::CSetTargetDlg(QWidget* parent) : QDialog(parent)
     form->addRow(tr("Second"), m_spinSecond);
 
     QDialogButtonBox* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText("OK");
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &CSetTargetDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CSetTargetDlg::reject);

@@ -16,7 +16,7 @@ const CommandOption kOptions[] = {
     {"--help", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit (also -h)")},
     {"--version", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit")},
 };
-const std::string_view kUsage[] = {"markwheel [TARGET.mkw]"};
+const std::string_view kUsage[] = {QT_TRANSLATE_NOOP("CommandLine", "markwheel [TARGET.mkw]")};
 }  // namespace
 
 int main(int argc, char** argv)
@@ -27,7 +27,8 @@ int main(int argc, char** argv)
     CommandArgs args;
     std::string error;
     if (!ParseProgramArgs(ArgumentsOf(argc, argv), kOptions, args, error, 1)) {
-        std::fprintf(stderr, "markwheel: %s (see markwheel --help)\n", error.c_str());
+        const std::string line = WithHelpHint(error, "markwheel");
+        std::fprintf(stderr, "markwheel: %s\n", line.c_str());
         return 2;
     }
     if (args.Has("--help")) {

@@ -6,3 +6,8 @@ TEST(DialwakeCommandLine, HelpVersionAndRefusals)
 {
     runprogram::ExpectHelpVersionAndRefusal(KQ_PROGRAM, "dialwake", "/o4", true);
 }
+
+TEST(DialwakeCommandLine, InTheUsersLanguage)
+{
+    runprogram::ExpectTheUsersLanguage(KQ_PROGRAM, "dialwake", "dialwake [UHR...]");
+}

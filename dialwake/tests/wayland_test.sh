@@ -6,6 +6,8 @@
 #   dialwake/tests/wayland_test.sh PATH/TO/dialwake
 set -uo pipefail
 prog="$1"
+# The messages read below are the English ones, whatever the caller's language.
+export LC_ALL=C.UTF-8 LANGUAGE=
 fail() { echo "FAIL: $*"; exit 1; }
 for tool in weston Xwayland xwininfo; do
   command -v $tool >/dev/null || fail "$tool is not installed (weston, xwayland, x11-utils)"

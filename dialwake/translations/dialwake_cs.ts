@@ -11,20 +11,43 @@
         <source>Show the version and exit</source>
         <translation>Zobrazit verzi a skončit</translation>
     </message>
+    <message>
+        <source>the running dialwake does not answer</source>
+        <translation>běžící dialwake neodpovídá</translation>
+    </message>
+    <message>
+        <source>the running dialwake did not take the arguments</source>
+        <translation>běžící dialwake nepřevzal argumenty</translation>
+    </message>
+    <message>
+        <source>dialwake [CLOCK...]   (a CLOCK is a restart line such as &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</source>
+        <translation>dialwake [HODINY...]   (HODINY jsou řádek opětovného spuštění, např. &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</translation>
+    </message>
+    <message>
+        <source>later starts cannot reach this one (%1)</source>
+        <translation>pozdější spuštění se k tomuto nedostanou (%1)</translation>
+    </message>
 </context>
 <context>
     <name>DialwakeHost</name>
     <message>
         <source>New clock...</source>
+        <comment>menu tray</comment>
         <translation>Nové hodiny…</translation>
     </message>
     <message>
         <source>Sounds...</source>
+        <comment>menu tray</comment>
         <translation>Zvuky…</translation>
     </message>
     <message>
         <source>Quit</source>
+        <comment>menu tray</comment>
         <translation>Ukončit</translation>
+    </message>
+    <message>
+        <source>This desktop runs on Wayland without XWayland, where programs cannot place their windows: the clocks cannot keep their places or stay on top of other windows.</source>
+        <translation>Tato plocha běží na Waylandu bez XWaylandu, kde programy nemohou umísťovat svá okna: hodiny si nemohou udržet svá místa ani zůstat nad ostatními okny.</translation>
     </message>
 </context>
 <context>

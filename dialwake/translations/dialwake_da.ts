@@ -11,20 +11,43 @@
         <source>Show the version and exit</source>
         <translation>Vis versionen og afslut</translation>
     </message>
+    <message>
+        <source>the running dialwake does not answer</source>
+        <translation>den kørende dialwake svarer ikke</translation>
+    </message>
+    <message>
+        <source>the running dialwake did not take the arguments</source>
+        <translation>den kørende dialwake tog ikke imod argumenterne</translation>
+    </message>
+    <message>
+        <source>dialwake [CLOCK...]   (a CLOCK is a restart line such as &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</source>
+        <translation>dialwake [UR...]   (et UR er en genstartslinje som &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</translation>
+    </message>
+    <message>
+        <source>later starts cannot reach this one (%1)</source>
+        <translation>senere starter kan ikke nå denne (%1)</translation>
+    </message>
 </context>
 <context>
     <name>DialwakeHost</name>
     <message>
         <source>New clock...</source>
+        <comment>menu tray</comment>
         <translation>Nyt ur…</translation>
     </message>
     <message>
         <source>Sounds...</source>
+        <comment>menu tray</comment>
         <translation>Lyde…</translation>
     </message>
     <message>
         <source>Quit</source>
+        <comment>menu tray</comment>
         <translation>Afslut</translation>
+    </message>
+    <message>
+        <source>This desktop runs on Wayland without XWayland, where programs cannot place their windows: the clocks cannot keep their places or stay on top of other windows.</source>
+        <translation>Dette skrivebord kører Wayland uden XWayland, hvor programmer ikke kan placere deres vinduer: urene kan hverken beholde deres pladser eller blive over andre vinduer.</translation>
     </message>
 </context>
 <context>

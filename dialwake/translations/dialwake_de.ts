@@ -11,20 +11,43 @@
         <source>Show the version and exit</source>
         <translation>Die Version zeigen und beenden</translation>
     </message>
+    <message>
+        <source>the running dialwake does not answer</source>
+        <translation>das laufende dialwake antwortet nicht</translation>
+    </message>
+    <message>
+        <source>the running dialwake did not take the arguments</source>
+        <translation>das laufende dialwake hat die Argumente nicht angenommen</translation>
+    </message>
+    <message>
+        <source>dialwake [CLOCK...]   (a CLOCK is a restart line such as &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</source>
+        <translation>dialwake [UHR...]   (eine UHR ist eine Neustartzeile wie &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</translation>
+    </message>
+    <message>
+        <source>later starts cannot reach this one (%1)</source>
+        <translation>spätere Starts erreichen diesen nicht (%1)</translation>
+    </message>
 </context>
 <context>
     <name>DialwakeHost</name>
     <message>
         <source>New clock...</source>
+        <comment>menu tray</comment>
         <translation>Neue Uhr …</translation>
     </message>
     <message>
         <source>Sounds...</source>
+        <comment>menu tray</comment>
         <translation>Klänge …</translation>
     </message>
     <message>
         <source>Quit</source>
+        <comment>menu tray</comment>
         <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>This desktop runs on Wayland without XWayland, where programs cannot place their windows: the clocks cannot keep their places or stay on top of other windows.</source>
+        <translation>Dieser Desktop läuft unter Wayland ohne XWayland, wo Programme ihre Fenster nicht platzieren können: Die Uhren können weder ihre Plätze behalten noch über anderen Fenstern bleiben.</translation>
     </message>
 </context>
 <context>

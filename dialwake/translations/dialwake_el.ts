@@ -11,20 +11,43 @@
         <source>Show the version and exit</source>
         <translation>Εμφάνιση της έκδοσης και έξοδος</translation>
     </message>
+    <message>
+        <source>the running dialwake does not answer</source>
+        <translation>το dialwake που εκτελείται δεν απαντά</translation>
+    </message>
+    <message>
+        <source>the running dialwake did not take the arguments</source>
+        <translation>το dialwake που εκτελείται δεν δέχτηκε τα ορίσματα</translation>
+    </message>
+    <message>
+        <source>dialwake [CLOCK...]   (a CLOCK is a restart line such as &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</source>
+        <translation>dialwake [ΡΟΛΟΪ...]   (ένα ΡΟΛΟΪ είναι μια γραμμή επανεκκίνησης όπως &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</translation>
+    </message>
+    <message>
+        <source>later starts cannot reach this one (%1)</source>
+        <translation>οι επόμενες εκκινήσεις δεν μπορούν να φτάσουν σε αυτή (%1)</translation>
+    </message>
 </context>
 <context>
     <name>DialwakeHost</name>
     <message>
         <source>New clock...</source>
+        <comment>menu tray</comment>
         <translation>Νέο ρολόι…</translation>
     </message>
     <message>
         <source>Sounds...</source>
+        <comment>menu tray</comment>
         <translation>Ήχοι…</translation>
     </message>
     <message>
         <source>Quit</source>
+        <comment>menu tray</comment>
         <translation>Έξοδος</translation>
+    </message>
+    <message>
+        <source>This desktop runs on Wayland without XWayland, where programs cannot place their windows: the clocks cannot keep their places or stay on top of other windows.</source>
+        <translation>Αυτή η επιφάνεια εργασίας τρέχει σε Wayland χωρίς XWayland, όπου τα προγράμματα δεν μπορούν να τοποθετούν τα παράθυρά τους: τα ρολόγια δεν μπορούν να κρατήσουν τις θέσεις τους ούτε να μένουν πάνω από άλλα παράθυρα.</translation>
     </message>
 </context>
 <context>

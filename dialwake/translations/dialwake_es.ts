@@ -11,20 +11,43 @@
         <source>Show the version and exit</source>
         <translation>Mostrar la versión y salir</translation>
     </message>
+    <message>
+        <source>the running dialwake does not answer</source>
+        <translation>el dialwake en ejecución no responde</translation>
+    </message>
+    <message>
+        <source>the running dialwake did not take the arguments</source>
+        <translation>el dialwake en ejecución no aceptó los argumentos</translation>
+    </message>
+    <message>
+        <source>dialwake [CLOCK...]   (a CLOCK is a restart line such as &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</source>
+        <translation>dialwake [RELOJ...]   (un RELOJ es una línea de reinicio como &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</translation>
+    </message>
+    <message>
+        <source>later starts cannot reach this one (%1)</source>
+        <translation>los inicios posteriores no pueden llegar a este (%1)</translation>
+    </message>
 </context>
 <context>
     <name>DialwakeHost</name>
     <message>
         <source>New clock...</source>
+        <comment>menu tray</comment>
         <translation>Reloj nuevo…</translation>
     </message>
     <message>
         <source>Sounds...</source>
+        <comment>menu tray</comment>
         <translation>Sonidos…</translation>
     </message>
     <message>
         <source>Quit</source>
+        <comment>menu tray</comment>
         <translation>Salir</translation>
+    </message>
+    <message>
+        <source>This desktop runs on Wayland without XWayland, where programs cannot place their windows: the clocks cannot keep their places or stay on top of other windows.</source>
+        <translation>Este escritorio funciona con Wayland sin XWayland, donde los programas no pueden colocar sus ventanas: los relojes no pueden conservar su posición ni permanecer encima de otras ventanas.</translation>
     </message>
 </context>
 <context>

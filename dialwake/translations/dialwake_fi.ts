@@ -11,20 +11,43 @@
         <source>Show the version and exit</source>
         <translation>Näytä versio ja lopeta</translation>
     </message>
+    <message>
+        <source>the running dialwake does not answer</source>
+        <translation>käynnissä oleva dialwake ei vastaa</translation>
+    </message>
+    <message>
+        <source>the running dialwake did not take the arguments</source>
+        <translation>käynnissä oleva dialwake ei ottanut argumentteja vastaan</translation>
+    </message>
+    <message>
+        <source>dialwake [CLOCK...]   (a CLOCK is a restart line such as &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</source>
+        <translation>dialwake [KELLO...]   (KELLO on uudelleenkäynnistysrivi, esimerkiksi &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</translation>
+    </message>
+    <message>
+        <source>later starts cannot reach this one (%1)</source>
+        <translation>myöhemmät käynnistykset eivät tavoita tätä (%1)</translation>
+    </message>
 </context>
 <context>
     <name>DialwakeHost</name>
     <message>
         <source>New clock...</source>
+        <comment>menu tray</comment>
         <translation>Uusi kello…</translation>
     </message>
     <message>
         <source>Sounds...</source>
+        <comment>menu tray</comment>
         <translation>Äänet…</translation>
     </message>
     <message>
         <source>Quit</source>
+        <comment>menu tray</comment>
         <translation>Lopeta</translation>
+    </message>
+    <message>
+        <source>This desktop runs on Wayland without XWayland, where programs cannot place their windows: the clocks cannot keep their places or stay on top of other windows.</source>
+        <translation>Tämä työpöytä käyttää Waylandia ilman XWaylandia, jossa ohjelmat eivät voi sijoittaa ikkunoitaan: kellot eivät voi pysyä paikoillaan eivätkä muiden ikkunoiden päällä.</translation>
     </message>
 </context>
 <context>

@@ -11,20 +11,43 @@
         <source>Show the version and exit</source>
         <translation>Afficher la version et quitter</translation>
     </message>
+    <message>
+        <source>the running dialwake does not answer</source>
+        <translation>le dialwake en cours ne répond pas</translation>
+    </message>
+    <message>
+        <source>the running dialwake did not take the arguments</source>
+        <translation>le dialwake en cours n&apos;a pas accepté les arguments</translation>
+    </message>
+    <message>
+        <source>dialwake [CLOCK...]   (a CLOCK is a restart line such as &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</source>
+        <translation>dialwake [HORLOGE...]   (une HORLOGE est une ligne de redémarrage comme &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</translation>
+    </message>
+    <message>
+        <source>later starts cannot reach this one (%1)</source>
+        <translation>les lancements suivants ne peuvent pas joindre celui-ci (%1)</translation>
+    </message>
 </context>
 <context>
     <name>DialwakeHost</name>
     <message>
         <source>New clock...</source>
+        <comment>menu tray</comment>
         <translation>Nouvelle horloge…</translation>
     </message>
     <message>
         <source>Sounds...</source>
+        <comment>menu tray</comment>
         <translation>Sons…</translation>
     </message>
     <message>
         <source>Quit</source>
+        <comment>menu tray</comment>
         <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>This desktop runs on Wayland without XWayland, where programs cannot place their windows: the clocks cannot keep their places or stay on top of other windows.</source>
+        <translation>Ce bureau fonctionne sous Wayland sans XWayland, où les programmes ne peuvent pas placer leurs fenêtres : les horloges ne peuvent ni garder leur place ni rester au-dessus des autres fenêtres.</translation>
     </message>
 </context>
 <context>

@@ -11,20 +11,43 @@
         <source>Show the version and exit</source>
         <translation>Mostra la versione ed esce</translation>
     </message>
+    <message>
+        <source>the running dialwake does not answer</source>
+        <translation>il dialwake in esecuzione non risponde</translation>
+    </message>
+    <message>
+        <source>the running dialwake did not take the arguments</source>
+        <translation>il dialwake in esecuzione non ha accettato gli argomenti</translation>
+    </message>
+    <message>
+        <source>dialwake [CLOCK...]   (a CLOCK is a restart line such as &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</source>
+        <translation>dialwake [OROLOGIO...]   (un OROLOGIO è una riga di riavvio come &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</translation>
+    </message>
+    <message>
+        <source>later starts cannot reach this one (%1)</source>
+        <translation>gli avvii successivi non possono raggiungere questo (%1)</translation>
+    </message>
 </context>
 <context>
     <name>DialwakeHost</name>
     <message>
         <source>New clock...</source>
+        <comment>menu tray</comment>
         <translation>Nuovo orologio…</translation>
     </message>
     <message>
         <source>Sounds...</source>
+        <comment>menu tray</comment>
         <translation>Suoni…</translation>
     </message>
     <message>
         <source>Quit</source>
+        <comment>menu tray</comment>
         <translation>Esci</translation>
+    </message>
+    <message>
+        <source>This desktop runs on Wayland without XWayland, where programs cannot place their windows: the clocks cannot keep their places or stay on top of other windows.</source>
+        <translation>Questo desktop usa Wayland senza XWayland, dove i programmi non possono collocare le loro finestre: gli orologi non possono mantenere la loro posizione né restare sopra le altre finestre.</translation>
     </message>
 </context>
 <context>

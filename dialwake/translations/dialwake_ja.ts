@@ -11,20 +11,43 @@
         <source>Show the version and exit</source>
         <translation>バージョンを表示して終了</translation>
     </message>
+    <message>
+        <source>the running dialwake does not answer</source>
+        <translation>実行中の dialwake が応答しません</translation>
+    </message>
+    <message>
+        <source>the running dialwake did not take the arguments</source>
+        <translation>実行中の dialwake が引数を受け取りませんでした</translation>
+    </message>
+    <message>
+        <source>dialwake [CLOCK...]   (a CLOCK is a restart line such as &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</source>
+        <translation>dialwake [時計...]   (時計は &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot; のような再起動行です)</translation>
+    </message>
+    <message>
+        <source>later starts cannot reach this one (%1)</source>
+        <translation>後から起動したものはこれに届きません (%1)</translation>
+    </message>
 </context>
 <context>
     <name>DialwakeHost</name>
     <message>
         <source>New clock...</source>
+        <comment>menu tray</comment>
         <translation>新しい時計...</translation>
     </message>
     <message>
         <source>Sounds...</source>
+        <comment>menu tray</comment>
         <translation>サウンド...</translation>
     </message>
     <message>
         <source>Quit</source>
+        <comment>menu tray</comment>
         <translation>終了</translation>
+    </message>
+    <message>
+        <source>This desktop runs on Wayland without XWayland, where programs cannot place their windows: the clocks cannot keep their places or stay on top of other windows.</source>
+        <translation>このデスクトップは XWayland のない Wayland で動いており、プログラムはウィンドウを配置できません。時計は位置を保つことも、ほかのウィンドウの上にとどまることもできません。</translation>
     </message>
 </context>
 <context>

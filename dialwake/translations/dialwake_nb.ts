@@ -11,20 +11,43 @@
         <source>Show the version and exit</source>
         <translation>Vis versjonen og avslutt</translation>
     </message>
+    <message>
+        <source>the running dialwake does not answer</source>
+        <translation>den kjørende dialwake svarer ikke</translation>
+    </message>
+    <message>
+        <source>the running dialwake did not take the arguments</source>
+        <translation>den kjørende dialwake tok ikke imot argumentene</translation>
+    </message>
+    <message>
+        <source>dialwake [CLOCK...]   (a CLOCK is a restart line such as &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</source>
+        <translation>dialwake [KLOKKE...]   (en KLOKKE er en omstartslinje som &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</translation>
+    </message>
+    <message>
+        <source>later starts cannot reach this one (%1)</source>
+        <translation>senere starter kan ikke nå denne (%1)</translation>
+    </message>
 </context>
 <context>
     <name>DialwakeHost</name>
     <message>
         <source>New clock...</source>
+        <comment>menu tray</comment>
         <translation>Ny klokke …</translation>
     </message>
     <message>
         <source>Sounds...</source>
+        <comment>menu tray</comment>
         <translation>Lyder …</translation>
     </message>
     <message>
         <source>Quit</source>
+        <comment>menu tray</comment>
         <translation>Avslutt</translation>
+    </message>
+    <message>
+        <source>This desktop runs on Wayland without XWayland, where programs cannot place their windows: the clocks cannot keep their places or stay on top of other windows.</source>
+        <translation>Dette skrivebordet kjører Wayland uten XWayland, der programmer ikke kan plassere vinduene sine: klokkene kan verken beholde plassene sine eller ligge over andre vinduer.</translation>
     </message>
 </context>
 <context>

@@ -11,20 +11,43 @@
         <source>Show the version and exit</source>
         <translation>De versie tonen en afsluiten</translation>
     </message>
+    <message>
+        <source>the running dialwake does not answer</source>
+        <translation>de draaiende dialwake antwoordt niet</translation>
+    </message>
+    <message>
+        <source>the running dialwake did not take the arguments</source>
+        <translation>de draaiende dialwake heeft de argumenten niet aangenomen</translation>
+    </message>
+    <message>
+        <source>dialwake [CLOCK...]   (a CLOCK is a restart line such as &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</source>
+        <translation>dialwake [KLOK...]   (een KLOK is een herstartregel zoals &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</translation>
+    </message>
+    <message>
+        <source>later starts cannot reach this one (%1)</source>
+        <translation>latere starts kunnen deze niet bereiken (%1)</translation>
+    </message>
 </context>
 <context>
     <name>DialwakeHost</name>
     <message>
         <source>New clock...</source>
+        <comment>menu tray</comment>
         <translation>Nieuwe klok…</translation>
     </message>
     <message>
         <source>Sounds...</source>
+        <comment>menu tray</comment>
         <translation>Geluiden…</translation>
     </message>
     <message>
         <source>Quit</source>
+        <comment>menu tray</comment>
         <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>This desktop runs on Wayland without XWayland, where programs cannot place their windows: the clocks cannot keep their places or stay on top of other windows.</source>
+        <translation>Dit bureaublad draait op Wayland zonder XWayland, waar programma&apos;s hun vensters niet kunnen plaatsen: de klokken kunnen hun plaats niet behouden en niet boven andere vensters blijven.</translation>
     </message>
 </context>
 <context>

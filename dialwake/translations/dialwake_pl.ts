@@ -11,20 +11,43 @@
         <source>Show the version and exit</source>
         <translation>Pokaż wersję i zakończ</translation>
     </message>
+    <message>
+        <source>the running dialwake does not answer</source>
+        <translation>działający dialwake nie odpowiada</translation>
+    </message>
+    <message>
+        <source>the running dialwake did not take the arguments</source>
+        <translation>działający dialwake nie przyjął argumentów</translation>
+    </message>
+    <message>
+        <source>dialwake [CLOCK...]   (a CLOCK is a restart line such as &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</source>
+        <translation>dialwake [ZEGAR...]   (ZEGAR to wiersz ponownego uruchomienia, np. &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</translation>
+    </message>
+    <message>
+        <source>later starts cannot reach this one (%1)</source>
+        <translation>późniejsze uruchomienia nie dotrą do tego (%1)</translation>
+    </message>
 </context>
 <context>
     <name>DialwakeHost</name>
     <message>
         <source>New clock...</source>
+        <comment>menu tray</comment>
         <translation>Nowy zegar…</translation>
     </message>
     <message>
         <source>Sounds...</source>
+        <comment>menu tray</comment>
         <translation>Dźwięki…</translation>
     </message>
     <message>
         <source>Quit</source>
+        <comment>menu tray</comment>
         <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>This desktop runs on Wayland without XWayland, where programs cannot place their windows: the clocks cannot keep their places or stay on top of other windows.</source>
+        <translation>Ten pulpit działa pod Waylandem bez XWaylanda, gdzie programy nie mogą rozmieszczać swoich okien: zegary nie mogą zachować swoich miejsc ani pozostawać nad innymi oknami.</translation>
     </message>
 </context>
 <context>

@@ -11,20 +11,43 @@
         <source>Show the version and exit</source>
         <translation>Mostrar a versão e sair</translation>
     </message>
+    <message>
+        <source>the running dialwake does not answer</source>
+        <translation>o dialwake em execução não responde</translation>
+    </message>
+    <message>
+        <source>the running dialwake did not take the arguments</source>
+        <translation>o dialwake em execução não aceitou os argumentos</translation>
+    </message>
+    <message>
+        <source>dialwake [CLOCK...]   (a CLOCK is a restart line such as &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</source>
+        <translation>dialwake [RELÓGIO...]   (um RELÓGIO é uma linha de reinício como &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</translation>
+    </message>
+    <message>
+        <source>later starts cannot reach this one (%1)</source>
+        <translation>inícios posteriores não conseguem alcançar este (%1)</translation>
+    </message>
 </context>
 <context>
     <name>DialwakeHost</name>
     <message>
         <source>New clock...</source>
+        <comment>menu tray</comment>
         <translation>Novo relógio…</translation>
     </message>
     <message>
         <source>Sounds...</source>
+        <comment>menu tray</comment>
         <translation>Sons…</translation>
     </message>
     <message>
         <source>Quit</source>
+        <comment>menu tray</comment>
         <translation>Sair</translation>
+    </message>
+    <message>
+        <source>This desktop runs on Wayland without XWayland, where programs cannot place their windows: the clocks cannot keep their places or stay on top of other windows.</source>
+        <translation>Esta área de trabalho usa Wayland sem XWayland, onde os programas não podem posicionar suas janelas: os relógios não podem manter suas posições nem ficar acima das outras janelas.</translation>
     </message>
 </context>
 <context>

@@ -11,20 +11,43 @@
         <source>Show the version and exit</source>
         <translation>Visa versionen och avsluta</translation>
     </message>
+    <message>
+        <source>the running dialwake does not answer</source>
+        <translation>den körande dialwake svarar inte</translation>
+    </message>
+    <message>
+        <source>the running dialwake did not take the arguments</source>
+        <translation>den körande dialwake tog inte emot argumenten</translation>
+    </message>
+    <message>
+        <source>dialwake [CLOCK...]   (a CLOCK is a restart line such as &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</source>
+        <translation>dialwake [KLOCKA...]   (en KLOCKA är en omstartsrad som &quot;/o4/tz(32400|nu0)/n(Tokyo, Japan)&quot;)</translation>
+    </message>
+    <message>
+        <source>later starts cannot reach this one (%1)</source>
+        <translation>senare starter kan inte nå den här (%1)</translation>
+    </message>
 </context>
 <context>
     <name>DialwakeHost</name>
     <message>
         <source>New clock...</source>
+        <comment>menu tray</comment>
         <translation>Ny klocka…</translation>
     </message>
     <message>
         <source>Sounds...</source>
+        <comment>menu tray</comment>
         <translation>Ljud…</translation>
     </message>
     <message>
         <source>Quit</source>
+        <comment>menu tray</comment>
         <translation>Avsluta</translation>
+    </message>
+    <message>
+        <source>This desktop runs on Wayland without XWayland, where programs cannot place their windows: the clocks cannot keep their places or stay on top of other windows.</source>
+        <translation>Det här skrivbordet kör Wayland utan XWayland, där program inte kan placera sina fönster: klockorna kan varken behålla sina platser eller ligga över andra fönster.</translation>
     </message>
 </context>
 <context>

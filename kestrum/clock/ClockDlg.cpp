@@ -49,6 +49,14 @@ QFont DefaultFontAt(int tenths)
     return f;
 }
 
+// "AM" or "PM" as the user's locale writes them ("午前" in Japanese); "C" keeps the clock's own.
+QString DayHalf(int hour)
+{
+    const QLocale locale;
+    if (locale.language() == QLocale::C) return ToQt(ClockAmPm(hour));
+    return hour < 12 ? locale.amText() : locale.pmText();
+}
+
 // The clocks of this process, oldest first.
 std::vector<CClockDlg*>& LiveClocks()
 {
@@ -781,7 +789,7 @@ void CClockDlg::DrawClock(QPainter& dc)
             dc.drawLine(p1.x, p1.y, p2.x, p2.y);
         }
         dc.setPen(Qt::black);
-        dc.drawText(QRect(0, yc, W, H - yc), Qt::AlignCenter | Qt::TextSingleLine, ToQt(AmPm(t.hour)));
+        dc.drawText(QRect(0, yc, W, H - yc), Qt::AlignCenter | Qt::TextSingleLine, DayHalf(t.hour));
         if (m_Alarm.set) dc.drawText(QRect(0, 0, xc * 6 / 5, H), Qt::AlignCenter | Qt::TextSingleLine, "A");
         if (m_nSecondFontFace != 0) {
             m_SecondFont = DefaultFontAt(H * 3 / 4);
@@ -807,6 +815,7 @@ void CClockDlg::DrawClock(QPainter& dc)
     case 4:
     case 5: {
         QString text = ToQt(ClockDigitalText(m_nFace, t.hour, t.minute, t.second));
+        if (m_nFace == 4) text = text.left(text.lastIndexOf(' ') + 1) + DayHalf(t.hour);
         if (m_nSecondFontFace != m_nFace) {
             int size = ClockFitFontSize(W, H, [&](int tenths, int& tw, int& th) {
                 QFontMetrics fm(DefaultFontAt(tenths), this);

@@ -366,11 +366,12 @@ CString ClockTipText(const CString& name, int64_t now, long clockOffset, long lo
     auto dayOf = [](int64_t t) { return t >= 0 ? t / 86400 : -((-t + 86399) / 86400); };
     const int64_t there = now + clockOffset;
     const int64_t days = dayOf(there) - dayOf(now + localOffset);
-    CString day = days == 0 ? CString("today")
-        : days == 1         ? CString("tomorrow")
-        : days == -1        ? CString("yesterday")
-                            : StrFormat("%lld days %s", (long long)(days < 0 ? -days : days),
-                                        days < 0 ? "earlier" : "later");
+    const int count = (int)std::min<int64_t>(days < 0 ? -days : days, 1 << 30);
+    CString day = days == 0 ? TextTranslation::translate("CClockDlg", "today")
+        : days == 1         ? TextTranslation::translate("CClockDlg", "tomorrow")
+        : days == -1        ? TextTranslation::translate("CClockDlg", "yesterday")
+        : days < 0          ? TextTranslation::translate("CClockDlg", "%n days earlier", nullptr, count)
+                            : TextTranslation::translate("CClockDlg", "%n days later", nullptr, count);
     const int64_t secondOfDay = there - dayOf(there) * 86400;
     return StrFormat("%s: %s, %s %02d:%02d", name.c_str(), ahead.c_str(), day.c_str(), (int)(secondOfDay / 3600),
                      (int)(secondOfDay % 3600 / 60));

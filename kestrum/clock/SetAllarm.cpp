@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTimeEdit>
 #include <QVBoxLayout>
@@ -19,6 +20,25 @@ namespace {
 
 // Keeps a restart line well inside what its reader takes in one line.
 const int kMaxMessage = 400;
+
+// A moment as the user's locale writes a date and a time; the "C" locale keeps the clock's own
+// "%c" form. The clock's zone, not the machine's, so the time form leaves out any zone name.
+QString LocaleMoment(const CTimeFields& f)
+{
+    const QLocale locale;
+    if (locale.language() == QLocale::C) return ToQt(CTime::Format(f, "%c"));
+    QString time;
+    const QString form = locale.timeFormat(QLocale::LongFormat);
+    bool quoted = false;
+    for (int i = 0; i < form.size(); ++i) {
+        if (form[i] == '\'') quoted = !quoted;
+        if (!quoted && form[i] == 't') continue;
+        time += form[i];
+    }
+    const QDate date((int)f.year, f.month, f.day);
+    return locale.toString(date, QLocale::ShortFormat) + " " +
+           locale.toString(QTime(f.hour, f.minute, f.second), time.simplified());
+}
 
 }  // namespace
 
@@ -153,7 +173,7 @@ void CSetAllarm::UpdateRemark(const CTime& now)
     if (span < CTimeSpan(0)) m_strRemark = FromQt(tr("That date/time has already occured"));
     else
         m_strRemark = FromQt(tr("Occurs in %1 from now %2")
-                                 .arg(ToQt(String(span)), ToQt(CTime::Format(ZoneFields(m_Zone, now), "%c"))));
+                                 .arg(ToQt(String(span)), LocaleMoment(ZoneFields(m_Zone, now))));
     m_RemarkLabel->setText(ToQt(m_strRemark));
 }
 

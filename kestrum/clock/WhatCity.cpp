@@ -48,7 +48,7 @@ CWhatCity::CWhatCity(QWidget* parent) : QDialog(parent)
     m_Search->setClearButtonEnabled(true);
     m_List = new QListWidget(this);
     m_List->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_OK = new QPushButton("OK", this);
+    m_OK = new QPushButton(tr("OK"), this);
     m_OK->setDefault(true);
     m_New = new QPushButton(tr("New"), this);
     m_Cancel = new QPushButton(tr("Cancel"), this);

@@ -34,6 +34,7 @@
 #include "kestrum/format.h"
 #include "kestrum/notify.h"
 #include "kestrum/settings.h"
+#include "platform/Locale.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
@@ -1015,4 +1016,66 @@ TEST_F(ClockTest, TheClocksMenuDeletesAfterAsking)
     ASSERT_EQ(host.quits.size(), 1u);
     ASSERT_EQ(Lines().size(), 1u);
     EXPECT_NE(Lines()[0].find("/n(Oslo)"), CString::npos);
+}
+
+TEST_F(ClockTest, InGermanTheClockItsMenuAndTheAlarmDialogSpeakGerman)
+{
+    ASSERT_EQ(InstallTranslationsFor({"kestrum"}, {"de"}), "de");
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const char* old = std::getenv("TZ");
+    const CString saved = old ? old : "";
+    setenv("TZ", "<+01>-1", 1);
+    tzset();
+    CClockDlg* c = Make("/o4/tz(32400|nu0)/n(Tokyo, Japan)");
+    c->Tick(Utc(2026, 7, 1, 16, 30, 0));
+    // The tip's day word comes from the Qt-free part, through the translator the Qt part installed;
+    // the city is named in German too, as the chooser names it.
+    EXPECT_EQ(c->GetTipText(), "Tokio, Japan: +8 h, morgen 01:30\nKlicken zum Verkleinern.  RECHTS klicken zum Einrichten.");
+    EXPECT_EQ(ClockTipText("Baker", 124200, -12 * 3600, 14 * 3600), "Baker: -26 h, 2 Tage früher 22:30");
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(10, 10), c->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(c, &key);
+    QMenu* menu = c->findChild<QMenu*>();
+    ASSERT_TRUE(menu);
+    QStringList items;
+    for (QAction* a : menu->actions())
+        if (!a->isSeparator()) items << a->text();
+    EXPECT_EQ(items, (QStringList{"Stadt, Zifferblatt und Wecker …", "Bei der Anmeldung starten", "Minimieren",
+                                  "Diese Uhr löschen …"}));
+    delete menu;
+
+    CSetAllarm dlg;
+    dlg.m_Zone.SetTag("32400|nu0");
+    const CTime now = Utc(2026, 3, 1, 12, 0, 0);
+    dlg.m_Date = dlg.m_Time = now + CTimeSpan(90);
+    dlg.UpdateRemark(now);
+    // The date as the locale writes it; the stored moment is untouched.
+    EXPECT_EQ(dlg.m_strRemark, "Tritt in " + String(CTimeSpan(90)) + " ein (jetzt: 01.03.26 21:00:00)");
+    EXPECT_EQ(dlg.windowTitle(), "Wecker stellen");
+
+    if (old) setenv("TZ", saved.c_str(), 1);
+    else unsetenv("TZ");
+    tzset();
+    QLocale::setDefault(QLocale::c());
+    RemoveTranslations();
+    EXPECT_EQ(ClockTipText("London", 0, 0, 0), "London: 0 h, today 00:00");
+}
+
+TEST_F(ClockTest, EveryShippedLanguageTranslatesTheClocksMenu)
+{
+    CClockDlg* c = Make("/o0/tz(0|nu0)/n(London)");
+    const QStringList english{"City, face and alarm...", "Start at login", "Minimize", "Delete this clock..."};
+    for (const QString& language : QString(KQ_SHIPPED_LANGUAGES).split(' ', Qt::SkipEmptyParts)) {
+        ASSERT_EQ(InstallTranslationsFor({"kestrum"}, {language}), language);
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(10, 10), c->mapToGlobal(QPoint(10, 10)));
+        QApplication::sendEvent(c, &key);
+        QMenu* menu = c->findChild<QMenu*>();
+        ASSERT_TRUE(menu);
+        QStringList items;
+        for (QAction* a : menu->actions())
+            if (!a->isSeparator()) items << a->text();
+        delete menu;
+        ASSERT_EQ(items.size(), english.size()) << language.toStdString();
+        for (int i = 0; i < items.size(); ++i) EXPECT_NE(items[i], english[i]) << language.toStdString();
+    }
+    RemoveTranslations();
 }

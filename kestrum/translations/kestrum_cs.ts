@@ -87,6 +87,34 @@
         <source>Delete this clock?</source>
         <translation>Smazat tyto hodiny?</translation>
     </message>
+    <message>
+        <source>today</source>
+        <translation>dnes</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>zítra</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>včera</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days earlier</source>
+        <translation>
+            <numerusform>%n den dříve</numerusform>
+            <numerusform>%n dny dříve</numerusform>
+            <numerusform>%n dní dříve</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days later</source>
+        <translation>
+            <numerusform>%n den později</numerusform>
+            <numerusform>%n dny později</numerusform>
+            <numerusform>%n dní později</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDocFrame</name>
@@ -313,6 +341,10 @@
         <source>Close without making a clock</source>
         <translation>Zavřít bez vytvoření hodin</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -323,6 +355,50 @@
     <message>
         <source>with</source>
         <translation>spolu s</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 nebo %2</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>neznámý přepínač %1</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 je zadán dvakrát</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 vyžaduje %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 nepřijímá hodnotu</translation>
+    </message>
+    <message>
+        <source>%1 goes with %2</source>
+        <translation>%1 patří k %2</translation>
+    </message>
+    <message>
+        <source>-- must be followed by a file</source>
+        <translation>za -- musí následovat soubor</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>neočekávaný argument %1</translation>
+    </message>
+    <message>
+        <source>no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
+        <translation>žádný displej (není nastaveno DISPLAY ani WAYLAND_DISPLAY)</translation>
+    </message>
+    <message>
+        <source>cannot open display %1</source>
+        <translation>displej %1 nelze otevřít</translation>
+    </message>
+    <message>
+        <source>%1 (see %2 --help)</source>
+        <translation>%1 (viz %2 --help)</translation>
     </message>
 </context>
 <context>
@@ -346,6 +422,14 @@
     <message>
         <source>You are missing, TimeZones.txt, a required file.</source>
         <translation>Chybí vyžadovaný soubor TimeZones.txt.</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 nelze zapsat: %2</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>%1 nelze odstranit: %2</translation>
     </message>
 </context>
 </TS>

@@ -87,6 +87,32 @@
         <source>Delete this clock?</source>
         <translation>Slet dette ur?</translation>
     </message>
+    <message>
+        <source>today</source>
+        <translation>i dag</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>i morgen</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>i går</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days earlier</source>
+        <translation>
+            <numerusform>%n dag tidligere</numerusform>
+            <numerusform>%n dage tidligere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days later</source>
+        <translation>
+            <numerusform>%n dag senere</numerusform>
+            <numerusform>%n dage senere</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDocFrame</name>
@@ -313,6 +339,10 @@
         <source>Close without making a clock</source>
         <translation>Luk uden at oprette et ur</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -323,6 +353,50 @@
     <message>
         <source>with</source>
         <translation>med</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 eller %2</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>ukendt tilvalg %1</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 er angivet to gange</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 kræver %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 tager ingen værdi</translation>
+    </message>
+    <message>
+        <source>%1 goes with %2</source>
+        <translation>%1 hører sammen med %2</translation>
+    </message>
+    <message>
+        <source>-- must be followed by a file</source>
+        <translation>-- skal efterfølges af en fil</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>uventet argument %1</translation>
+    </message>
+    <message>
+        <source>no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
+        <translation>ingen skærm (hverken DISPLAY eller WAYLAND_DISPLAY er sat)</translation>
+    </message>
+    <message>
+        <source>cannot open display %1</source>
+        <translation>kan ikke åbne skærmen %1</translation>
+    </message>
+    <message>
+        <source>%1 (see %2 --help)</source>
+        <translation>%1 (se %2 --help)</translation>
     </message>
 </context>
 <context>
@@ -346,6 +420,14 @@
     <message>
         <source>You are missing, TimeZones.txt, a required file.</source>
         <translation>TimeZones.txt mangler, en nødvendig fil.</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>kan ikke skrive %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>kan ikke fjerne %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -81,11 +81,37 @@
     <message>
         <source>Delete this clock...</source>
         <comment>menu clock</comment>
-        <translation>Diese Uhr löschen...</translation>
+        <translation>Diese Uhr löschen …</translation>
     </message>
     <message>
         <source>Delete this clock?</source>
         <translation>Diese Uhr löschen?</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>heute</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>morgen</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>gestern</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days earlier</source>
+        <translation>
+            <numerusform>%n Tag früher</numerusform>
+            <numerusform>%n Tage früher</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days later</source>
+        <translation>
+            <numerusform>%n Tag später</numerusform>
+            <numerusform>%n Tage später</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -220,7 +246,7 @@
     </message>
     <message>
         <source>Occurs in %1 from now %2</source>
-        <translation>Tritt in %1 ein, ab jetzt %2</translation>
+        <translation>Tritt in %1 ein (jetzt: %2)</translation>
     </message>
     <message>
         <source>Remove</source>
@@ -313,6 +339,10 @@
         <source>Close without making a clock</source>
         <translation>Schließen, ohne eine Uhr anzulegen</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -323,6 +353,50 @@
     <message>
         <source>with</source>
         <translation>mit</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 braucht %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 nimmt keinen Wert</translation>
+    </message>
+    <message>
+        <source>%1 goes with %2</source>
+        <translation>%1 gehört zu %2</translation>
+    </message>
+    <message>
+        <source>-- must be followed by a file</source>
+        <translation>nach -- muss eine Datei folgen</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>unerwartetes Argument %1</translation>
+    </message>
+    <message>
+        <source>no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
+        <translation>keine Anzeige (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt)</translation>
+    </message>
+    <message>
+        <source>cannot open display %1</source>
+        <translation>die Anzeige %1 lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>%1 (see %2 --help)</source>
+        <translation>%1 (siehe %2 --help)</translation>
     </message>
 </context>
 <context>
@@ -346,6 +420,14 @@
     <message>
         <source>You are missing, TimeZones.txt, a required file.</source>
         <translation>Es fehlt TimeZones.txt, eine benötigte Datei.</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>%1 lässt sich nicht entfernen: %2</translation>
     </message>
 </context>
 </TS>

@@ -87,6 +87,32 @@
         <source>Delete this clock?</source>
         <translation>Διαγραφή αυτού του ρολογιού;</translation>
     </message>
+    <message>
+        <source>today</source>
+        <translation>σήμερα</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>αύριο</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>χθες</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days earlier</source>
+        <translation>
+            <numerusform>%n ημέρα νωρίτερα</numerusform>
+            <numerusform>%n ημέρες νωρίτερα</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days later</source>
+        <translation>
+            <numerusform>%n ημέρα αργότερα</numerusform>
+            <numerusform>%n ημέρες αργότερα</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDocFrame</name>
@@ -313,6 +339,10 @@
         <source>Close without making a clock</source>
         <translation>Κλείσιμο χωρίς δημιουργία ρολογιού</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>Εντάξει</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -323,6 +353,50 @@
     <message>
         <source>with</source>
         <translation>μαζί με</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ή %2</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>άγνωστη επιλογή %1</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>η %1 δόθηκε δύο φορές</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>η %1 χρειάζεται %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>η %1 δεν δέχεται τιμή</translation>
+    </message>
+    <message>
+        <source>%1 goes with %2</source>
+        <translation>η %1 χρησιμοποιείται μαζί με %2</translation>
+    </message>
+    <message>
+        <source>-- must be followed by a file</source>
+        <translation>το -- πρέπει να ακολουθείται από αρχείο</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>απροσδόκητο όρισμα %1</translation>
+    </message>
+    <message>
+        <source>no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
+        <translation>καμία οθόνη (δεν έχει οριστεί ούτε η DISPLAY ούτε η WAYLAND_DISPLAY)</translation>
+    </message>
+    <message>
+        <source>cannot open display %1</source>
+        <translation>αδυναμία ανοίγματος της οθόνης %1</translation>
+    </message>
+    <message>
+        <source>%1 (see %2 --help)</source>
+        <translation>%1 (δείτε %2 --help)</translation>
     </message>
 </context>
 <context>
@@ -346,6 +420,14 @@
     <message>
         <source>You are missing, TimeZones.txt, a required file.</source>
         <translation>Λείπει το απαιτούμενο αρχείο TimeZones.txt.</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>αδυναμία εγγραφής του %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>αδυναμία αφαίρεσης του %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -87,6 +87,32 @@
         <source>Delete this clock?</source>
         <translation>¿Eliminar este reloj?</translation>
     </message>
+    <message>
+        <source>today</source>
+        <translation>hoy</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>mañana</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>ayer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days earlier</source>
+        <translation>
+            <numerusform>%n día antes</numerusform>
+            <numerusform>%n días antes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days later</source>
+        <translation>
+            <numerusform>%n día después</numerusform>
+            <numerusform>%n días después</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDocFrame</name>
@@ -313,6 +339,10 @@
         <source>Close without making a clock</source>
         <translation>Cerrar sin crear un reloj</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -323,6 +353,50 @@
     <message>
         <source>with</source>
         <translation>con</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 se ha indicado dos veces</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 necesita %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 no admite ningún valor</translation>
+    </message>
+    <message>
+        <source>%1 goes with %2</source>
+        <translation>%1 va con %2</translation>
+    </message>
+    <message>
+        <source>-- must be followed by a file</source>
+        <translation>-- debe ir seguido de un archivo</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argumento inesperado %1</translation>
+    </message>
+    <message>
+        <source>no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
+        <translation>no hay pantalla (no está definida ni DISPLAY ni WAYLAND_DISPLAY)</translation>
+    </message>
+    <message>
+        <source>cannot open display %1</source>
+        <translation>no se puede abrir la pantalla %1</translation>
+    </message>
+    <message>
+        <source>%1 (see %2 --help)</source>
+        <translation>%1 (véase %2 --help)</translation>
     </message>
 </context>
 <context>
@@ -346,6 +420,14 @@
     <message>
         <source>You are missing, TimeZones.txt, a required file.</source>
         <translation>Falta TimeZones.txt, un archivo necesario.</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>no se puede eliminar %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -87,6 +87,32 @@
         <source>Delete this clock?</source>
         <translation>Poistetaanko tämä kello?</translation>
     </message>
+    <message>
+        <source>today</source>
+        <translation>tänään</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>huomenna</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>eilen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days earlier</source>
+        <translation>
+            <numerusform>%n päivä aiemmin</numerusform>
+            <numerusform>%n päivää aiemmin</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days later</source>
+        <translation>
+            <numerusform>%n päivä myöhemmin</numerusform>
+            <numerusform>%n päivää myöhemmin</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDocFrame</name>
@@ -313,6 +339,10 @@
         <source>Close without making a clock</source>
         <translation>Sulje luomatta kelloa</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -323,6 +353,50 @@
     <message>
         <source>with</source>
         <translation>vaatii</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 tai %2</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>tuntematon valitsin %1</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 on annettu kahdesti</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 tarvitsee arvon %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 ei ota arvoa</translation>
+    </message>
+    <message>
+        <source>%1 goes with %2</source>
+        <translation>%1 vaatii valitsimen %2</translation>
+    </message>
+    <message>
+        <source>-- must be followed by a file</source>
+        <translation>-- vaatii perään tiedoston</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>odottamaton argumentti %1</translation>
+    </message>
+    <message>
+        <source>no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
+        <translation>ei näyttöä (DISPLAY- eikä WAYLAND_DISPLAY-muuttujaa ole asetettu)</translation>
+    </message>
+    <message>
+        <source>cannot open display %1</source>
+        <translation>näyttöä %1 ei voi avata</translation>
+    </message>
+    <message>
+        <source>%1 (see %2 --help)</source>
+        <translation>%1 (katso %2 --help)</translation>
     </message>
 </context>
 <context>
@@ -346,6 +420,14 @@
     <message>
         <source>You are missing, TimeZones.txt, a required file.</source>
         <translation>Tarvittava tiedosto TimeZones.txt puuttuu.</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>tiedostoa %1 ei voi kirjoittaa: %2</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>tiedostoa %1 ei voi poistaa: %2</translation>
     </message>
 </context>
 </TS>

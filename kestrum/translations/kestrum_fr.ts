@@ -87,6 +87,32 @@
         <source>Delete this clock?</source>
         <translation>Supprimer cette horloge ?</translation>
     </message>
+    <message>
+        <source>today</source>
+        <translation>aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>demain</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>hier</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days earlier</source>
+        <translation>
+            <numerusform>%n jour plus tôt</numerusform>
+            <numerusform>%n jours plus tôt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days later</source>
+        <translation>
+            <numerusform>%n jour plus tard</numerusform>
+            <numerusform>%n jours plus tard</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDocFrame</name>
@@ -313,6 +339,10 @@
         <source>Close without making a clock</source>
         <translation>Fermer sans créer d&apos;horloge</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -323,6 +353,50 @@
     <message>
         <source>with</source>
         <translation>avec</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 est donnée deux fois</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 attend %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>%1 goes with %2</source>
+        <translation>%1 va avec %2</translation>
+    </message>
+    <message>
+        <source>-- must be followed by a file</source>
+        <translation>-- doit être suivi d&apos;un fichier</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argument inattendu %1</translation>
+    </message>
+    <message>
+        <source>no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
+        <translation>aucun affichage (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini)</translation>
+    </message>
+    <message>
+        <source>cannot open display %1</source>
+        <translation>impossible d&apos;ouvrir l&apos;affichage %1</translation>
+    </message>
+    <message>
+        <source>%1 (see %2 --help)</source>
+        <translation>%1 (voir %2 --help)</translation>
     </message>
 </context>
 <context>
@@ -346,6 +420,14 @@
     <message>
         <source>You are missing, TimeZones.txt, a required file.</source>
         <translation>Il manque TimeZones.txt, un fichier requis.</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>impossible de supprimer %1 : %2</translation>
     </message>
 </context>
 </TS>

@@ -87,6 +87,32 @@
         <source>Delete this clock?</source>
         <translation>Eliminare questo orologio?</translation>
     </message>
+    <message>
+        <source>today</source>
+        <translation>oggi</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>domani</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>ieri</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days earlier</source>
+        <translation>
+            <numerusform>%n giorno prima</numerusform>
+            <numerusform>%n giorni prima</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days later</source>
+        <translation>
+            <numerusform>%n giorno dopo</numerusform>
+            <numerusform>%n giorni dopo</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDocFrame</name>
@@ -313,6 +339,10 @@
         <source>Close without making a clock</source>
         <translation>Chiude senza creare un orologio</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -323,6 +353,50 @@
     <message>
         <source>with</source>
         <translation>con</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opzione sconosciuta %1</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 è indicata due volte</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 richiede %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 non accetta valori</translation>
+    </message>
+    <message>
+        <source>%1 goes with %2</source>
+        <translation>%1 va usata con %2</translation>
+    </message>
+    <message>
+        <source>-- must be followed by a file</source>
+        <translation>-- deve essere seguito da un file</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argomento inatteso %1</translation>
+    </message>
+    <message>
+        <source>no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
+        <translation>nessuno schermo (né DISPLAY né WAYLAND_DISPLAY sono impostate)</translation>
+    </message>
+    <message>
+        <source>cannot open display %1</source>
+        <translation>impossibile aprire lo schermo %1</translation>
+    </message>
+    <message>
+        <source>%1 (see %2 --help)</source>
+        <translation>%1 (vedere %2 --help)</translation>
     </message>
 </context>
 <context>
@@ -346,6 +420,14 @@
     <message>
         <source>You are missing, TimeZones.txt, a required file.</source>
         <translation>Manca TimeZones.txt, un file necessario.</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>impossibile rimuovere %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -87,6 +87,30 @@
         <source>Delete this clock?</source>
         <translation>この時計を削除しますか?</translation>
     </message>
+    <message>
+        <source>today</source>
+        <translation>今日</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>明日</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>昨日</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days earlier</source>
+        <translation>
+            <numerusform>%n 日前</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days later</source>
+        <translation>
+            <numerusform>%n 日後</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDocFrame</name>
@@ -313,6 +337,10 @@
         <source>Close without making a clock</source>
         <translation>時計を作成せずに閉じます</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -323,6 +351,50 @@
     <message>
         <source>with</source>
         <translation>次と併用:</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 または %2</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>不明なオプション %1</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 が二度指定されています</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 には %2 が必要です</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 は値を取りません</translation>
+    </message>
+    <message>
+        <source>%1 goes with %2</source>
+        <translation>%1 は %2 と併用します</translation>
+    </message>
+    <message>
+        <source>-- must be followed by a file</source>
+        <translation>-- の後にはファイルが必要です</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>予期しない引数 %1</translation>
+    </message>
+    <message>
+        <source>no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
+        <translation>ディスプレイがありません (DISPLAY も WAYLAND_DISPLAY も設定されていません)</translation>
+    </message>
+    <message>
+        <source>cannot open display %1</source>
+        <translation>ディスプレイ %1 を開けません</translation>
+    </message>
+    <message>
+        <source>%1 (see %2 --help)</source>
+        <translation>%1 (%2 --help を参照)</translation>
     </message>
 </context>
 <context>
@@ -346,6 +418,14 @@
     <message>
         <source>You are missing, TimeZones.txt, a required file.</source>
         <translation>必要なファイル TimeZones.txt がありません。</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>%1 を削除できません: %2</translation>
     </message>
 </context>
 </TS>

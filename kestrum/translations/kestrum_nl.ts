@@ -87,6 +87,32 @@
         <source>Delete this clock?</source>
         <translation>Deze klok verwijderen?</translation>
     </message>
+    <message>
+        <source>today</source>
+        <translation>vandaag</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>morgen</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>gisteren</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days earlier</source>
+        <translation>
+            <numerusform>%n dag eerder</numerusform>
+            <numerusform>%n dagen eerder</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days later</source>
+        <translation>
+            <numerusform>%n dag later</numerusform>
+            <numerusform>%n dagen later</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDocFrame</name>
@@ -313,6 +339,10 @@
         <source>Close without making a clock</source>
         <translation>Sluiten zonder een klok te maken</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -323,6 +353,50 @@
     <message>
         <source>with</source>
         <translation>met</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>onbekende optie %1</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 is twee keer opgegeven</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 vereist %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 heeft geen waarde</translation>
+    </message>
+    <message>
+        <source>%1 goes with %2</source>
+        <translation>%1 hoort bij %2</translation>
+    </message>
+    <message>
+        <source>-- must be followed by a file</source>
+        <translation>na -- moet een bestand volgen</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>onverwacht argument %1</translation>
+    </message>
+    <message>
+        <source>no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
+        <translation>geen beeldscherm (DISPLAY noch WAYLAND_DISPLAY is ingesteld)</translation>
+    </message>
+    <message>
+        <source>cannot open display %1</source>
+        <translation>kan beeldscherm %1 niet openen</translation>
+    </message>
+    <message>
+        <source>%1 (see %2 --help)</source>
+        <translation>%1 (zie %2 --help)</translation>
     </message>
 </context>
 <context>
@@ -346,6 +420,14 @@
     <message>
         <source>You are missing, TimeZones.txt, a required file.</source>
         <translation>TimeZones.txt ontbreekt, een vereist bestand.</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>kan %1 niet schrijven: %2</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>kan %1 niet verwijderen: %2</translation>
     </message>
 </context>
 </TS>

@@ -87,6 +87,34 @@
         <source>Delete this clock?</source>
         <translation>Usunąć ten zegar?</translation>
     </message>
+    <message>
+        <source>today</source>
+        <translation>dziś</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>jutro</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>wczoraj</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days earlier</source>
+        <translation>
+            <numerusform>%n dzień wcześniej</numerusform>
+            <numerusform>%n dni wcześniej</numerusform>
+            <numerusform>%n dni wcześniej</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days later</source>
+        <translation>
+            <numerusform>%n dzień później</numerusform>
+            <numerusform>%n dni później</numerusform>
+            <numerusform>%n dni później</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDocFrame</name>
@@ -313,6 +341,10 @@
         <source>Close without making a clock</source>
         <translation>Zamknij bez tworzenia zegara</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -323,6 +355,50 @@
     <message>
         <source>with</source>
         <translation>razem z</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 lub %2</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>nieznana opcja %1</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 podano dwukrotnie</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 wymaga %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 nie przyjmuje wartości</translation>
+    </message>
+    <message>
+        <source>%1 goes with %2</source>
+        <translation>%1 działa tylko razem z %2</translation>
+    </message>
+    <message>
+        <source>-- must be followed by a file</source>
+        <translation>po -- musi następować plik</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>nieoczekiwany argument %1</translation>
+    </message>
+    <message>
+        <source>no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
+        <translation>brak ekranu (nie ustawiono ani DISPLAY, ani WAYLAND_DISPLAY)</translation>
+    </message>
+    <message>
+        <source>cannot open display %1</source>
+        <translation>nie można otworzyć ekranu %1</translation>
+    </message>
+    <message>
+        <source>%1 (see %2 --help)</source>
+        <translation>%1 (zob. %2 --help)</translation>
     </message>
 </context>
 <context>
@@ -346,6 +422,14 @@
     <message>
         <source>You are missing, TimeZones.txt, a required file.</source>
         <translation>Brakuje wymaganego pliku TimeZones.txt.</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>nie można zapisać %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>nie można usunąć %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -87,6 +87,32 @@
         <source>Delete this clock?</source>
         <translation>Excluir este relógio?</translation>
     </message>
+    <message>
+        <source>today</source>
+        <translation>hoje</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>amanhã</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>ontem</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days earlier</source>
+        <translation>
+            <numerusform>%n dia antes</numerusform>
+            <numerusform>%n dias antes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days later</source>
+        <translation>
+            <numerusform>%n dia depois</numerusform>
+            <numerusform>%n dias depois</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDocFrame</name>
@@ -313,6 +339,10 @@
         <source>Close without making a clock</source>
         <translation>Fechar sem criar um relógio</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -323,6 +353,50 @@
     <message>
         <source>with</source>
         <translation>com</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opção desconhecida %1</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 foi indicada duas vezes</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 precisa de %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 não aceita valor</translation>
+    </message>
+    <message>
+        <source>%1 goes with %2</source>
+        <translation>%1 é usada com %2</translation>
+    </message>
+    <message>
+        <source>-- must be followed by a file</source>
+        <translation>-- deve ser seguido de um arquivo</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argumento inesperado %1</translation>
+    </message>
+    <message>
+        <source>no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
+        <translation>sem tela (nem DISPLAY nem WAYLAND_DISPLAY estão definidas)</translation>
+    </message>
+    <message>
+        <source>cannot open display %1</source>
+        <translation>não foi possível abrir a tela %1</translation>
+    </message>
+    <message>
+        <source>%1 (see %2 --help)</source>
+        <translation>%1 (veja %2 --help)</translation>
     </message>
 </context>
 <context>
@@ -346,6 +420,14 @@
     <message>
         <source>You are missing, TimeZones.txt, a required file.</source>
         <translation>Está faltando TimeZones.txt, um arquivo necessário.</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>não foi possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>não foi possível remover %1: %2</translation>
     </message>
 </context>
 </TS>

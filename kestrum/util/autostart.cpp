@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kestrum/autostart.h"
+#include "platform/Translate.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -81,14 +82,14 @@ bool WriteEntry(const fs::path& path, const std::string& text, std::string& erro
         out << text;
         out.close();
         if (!out) {
-            error = "cannot write " + temp.string() + ": " + std::strerror(errno);
+            error = FillIn(TextTranslation::translate("Kestrum", "cannot write %1: %2"), {temp.string(), std::strerror(errno)});
             fs::remove(temp, ec);
             return false;
         }
     }
     fs::rename(temp, path, ec);
     if (ec) {
-        error = "cannot write " + path.string() + ": " + ec.message();
+        error = FillIn(TextTranslation::translate("Kestrum", "cannot write %1: %2"), {path.string(), ec.message()});
         fs::remove(temp, ec);
         return false;
     }
@@ -135,7 +136,7 @@ bool SetStartAtLogin(const AutostartPlaces& places, const std::string& entry, bo
     if (SystemEntry(places, entry, system) && Enabled(system)) {
         std::error_code ec;
         if (fs::remove(user, ec) || !ec) return true;
-        error = "cannot remove " + user.string() + ": " + ec.message();
+        error = FillIn(TextTranslation::translate("Kestrum", "cannot remove %1: %2"), {user.string(), ec.message()});
         return false;
     }
     return WriteEntry(user, head, error);

@@ -108,12 +108,29 @@ std::vector<CountrySet> MoreEuropeSets() {
             "01225Joulupäivä",
             "01226Tapaninpäivä",
         }},
-        // Åland: landskapslag (1976:26) om Ålands självstyrelsedag (9 June), the day off of the
+        // Åland: landskapslag (1976:26) om Ålands självstyrelsedag makes 9 June the day off of the
         // public sector and the official flag day, but no general holiday for private employers
-        // (Ålands lagting, åtgärdsmotion 10/2021-2022, asking to make it one).
+        // (Ålands lagting, åtgärdsmotion 10/2021-2022, asking to make it one), so it stays out, as
+        // days only for public servants do in every set. Åland's language is
+        // Swedish: the national days under their Finland-Swedish names, as the University of
+        // Helsinki's almanac office gives them (almanakka.helsinki.fi/sv, Flagg- och festdagar).
         {"FI-01", "Finland, Åland", {
-            "00609Självstyrelsedagen",
-        }, "FI"},
+            "00101Nyårsdagen",
+            "Y19910000" "00106Trettondagen",
+            "3-02Långfredagen",
+            "3+00Påskdagen",
+            "3+01Annandag påsk",
+            "00501Första maj",
+            "Y19910000" "3+39Kristi himmelsfärdsdagen",
+            "3+49Pingstdagen",
+            "706206Midsommardagen",
+            "710316Alla helgons dag",
+            "01206Självständighetsdagen",
+            "01225Juldagen",
+            "01226Annandag jul",
+        }, "FI", {"Uudenvuodenpäivä", "Loppiainen", "Pitkäperjantai", "Pääsiäispäivä", "2. pääsiäispäivä", "Vappu",
+                  "Helatorstai", "Helluntaipäivä", "Juhannuspäivä", "Pyhäinpäivä", "Itsenäisyyspäivä", "Joulupäivä",
+                  "Tapaninpäivä"}},
         // Lov om helligdager og helligdagsfred (1995) § 2; lov om 1. og 17. mai som høgtidsdager (1947).
         {"NO", "Norway", {
             "00101Første nyttårsdag",

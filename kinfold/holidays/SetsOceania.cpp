@@ -44,20 +44,36 @@ std::vector<CountrySet> OceaniaSets() {
         }, "AU"},
         // Northern Territory: Public Holidays Act 1981 (the evenings of 24 and 31 December,
         // holidays from 7 pm only, are left out); Easter Sunday appointed by the Minister under
-        // s. 6 for 2022 and 2023 (whether for later years too was not found).
+        // s. 6 for 2022 and 2023 (whether for later years too was not found). Anzac Day on a Sunday
+        // gives the Monday after (the Commissioner for Public Employment's list of the Act's days),
+        // year by year from 2021 to 2100; in 2038 that Monday is Easter Monday.
         {"AU-NT", "Australia, Northern Territory", {
             "3-01Easter Saturday",
             "920220417Easter Sunday",
             "920230409Easter Sunday",
+            "920210426Anzac Day (substitute day)", "920270426Anzac Day (substitute day)",
+            "920320426Anzac Day (substitute day)", "920490426Anzac Day (substitute day)",
+            "920550426Anzac Day (substitute day)", "920600426Anzac Day (substitute day)",
+            "920660426Anzac Day (substitute day)", "920770426Anzac Day (substitute day)",
+            "920830426Anzac Day (substitute day)", "920880426Anzac Day (substitute day)",
+            "920940426Anzac Day (substitute day)", "921000426Anzac Day (substitute day)",
             "10511May Day",
             "10811Picnic Day",
         }, "AU"},
         // Queensland: Holidays Act 1983 (Easter Sunday from 2017; Labour Day in October and the
         // Sovereign's birthday in June from 2013 to 2015, and the other way round before and
         // after; the Diamond Jubilee of 11 June 2012). The Royal Queensland Show day, a
-        // holiday in Brisbane only on a day gazetted each year, is left out.
+        // holiday in Brisbane only on a day gazetted each year, is left out. Anzac Day on a Sunday is
+        // kept on the Monday after (Schedule, "25 April (Anzac Day)"), year by year from 2021 to 2100
+        // (the schedule's earlier wording not read here); in 2038 that Monday is Easter Monday.
         {"AU-QLD", "Australia, Queensland", {
             "3-01Easter Saturday",
+            "920210426Anzac Day (substitute day)", "920270426Anzac Day (substitute day)",
+            "920320426Anzac Day (substitute day)", "920490426Anzac Day (substitute day)",
+            "920550426Anzac Day (substitute day)", "920600426Anzac Day (substitute day)",
+            "920660426Anzac Day (substitute day)", "920770426Anzac Day (substitute day)",
+            "920830426Anzac Day (substitute day)", "920880426Anzac Day (substitute day)",
+            "920940426Anzac Day (substitute day)", "921000426Anzac Day (substitute day)",
             "Y20170000" "3+00Easter Sunday",
             "Y00002012" "10511Labour Day",
             "Y20132015" "11011Labour Day",
@@ -115,8 +131,10 @@ std::vector<CountrySet> OceaniaSets() {
         // Amendment Act 2021, commerce.wa.gov.au); the Sovereign's birthday on the day the Governor
         // proclaims each year, the last Monday of September but 28 October 2011, 1 October 2012 and
         // 23 September 2024 (the 2011 date not checked here). The days some districts keep in its
-        // place, and the changes a bill of 2025 proposes from 2028, are left out.
+        // place, and the changes a bill of 2025 proposes from 2028, are left out. Anzac Day on a
+        // Saturday or a Sunday also gives the Monday after (commerce.wa.gov.au, Anzac Day 2021).
         {"AU-WA", "Australia, Western Australia", {
+            "50425Anzac Day",
             "10311Labour Day",
             "Y20220000" "3+00Easter Sunday",
             "Y00002011" "10611Foundation Day",
@@ -128,7 +146,7 @@ std::vector<CountrySet> OceaniaSets() {
             "Y20230000" "10961King's Birthday",
             "F20240930King's Birthday",
             "920240923King's Birthday",
-        }, "AU", {"Queen's Birthday", "King's Birthday"}},
+        }, "AU", {"Anzac Day", "Queen's Birthday", "King's Birthday"}},
         // Holidays Act 2003 ss. 44, 45, 45A (Waitangi Day and Anzac Day kept on the Monday when
         // on a weekend from 2014: Holidays (Full Recognition of Waitangi Day and ANZAC Day)
         // Amendment Act 2013); New Zealand Day Act 1973 (6 February from 1974); Te Kāhui o

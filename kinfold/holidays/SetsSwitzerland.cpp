@@ -3,8 +3,7 @@
 // under the Arbeitsgesetz art. 20a, others as public rest days); a canton's set is the four days
 // every canton keeps (the CH set) and its own. Easter Sunday, Whit Sunday and the Federal Fast, on
 // Sundays anyway, are left out. French- and Italian-speaking cantons name the four in their
-// language; a day kept only in part of a canton is in its set. Schaffhausen and Uri are not here
-// yet: their lists of days were not found to check.
+// language; a day kept only in part of a canton is in its set.
 #include "holidays/CountrySetData.h"
 
 namespace {
@@ -282,6 +281,18 @@ std::vector<CountrySet> SwitzerlandSets() {
             "01101Allerheiligen",
             "01226Stephanstag",
         }, "CH"},
+        // Schaffhausen: Gesetz betreffend die öffentlichen Ruhetage und den Ladenschluss (SHR 900.200)
+        // Art. 1 (rechtsbuch.sh.ch), whose list was not read here. Its government told the Kantonsrat
+        // in May 2019, keeping 2 January a working day, that the law there is the same as Zurich's
+        // (SDA report of 6 May 2019); the days are taken as Zurich's § 1, 1 May among them as the
+        // press lists it for Schaffhausen.
+        {"CH-SH", "Switzerland, Schaffhausen", {
+            "3-02Karfreitag",
+            "3+01Ostermontag",
+            "00501Tag der Arbeit",
+            "3+50Pfingstmontag",
+            "01226Stephanstag",
+        }, "CH"},
         // Solothurn: the canton's holidays kept as Sundays (so.ch, Feiertage im Kanton Solothurn;
         // Gesetz über die öffentlichen Ruhetage): 1 May from noon; Corpus Christi, the Assumption
         // and All Saints everywhere but the Bucheggberg district.
@@ -333,6 +344,25 @@ std::vector<CountrySet> SwitzerlandSets() {
             "01208Immacolata",
             "01226Santo Stefano",
         }, "CH", kFederalFour},
+        // Uri: Gesetz über den Ladenschluss und die Sonntagsruhe vom 9. Februar 2003 (RB 70.1421),
+        // which names the public rest days; neither its list nor the canton's overview (ur.ch,
+        // Arbeitszeitbewilligungen, "Feiertage im Kanton Uri") could be read here. The days are those
+        // the Urikon calendar of the canton's customs calls cantonal holidays (Epiphany, St Joseph,
+        // Whit Monday, Corpus Christi, All Saints, the Immaculate Conception); Easter Monday, the
+        // Assumption and St Stephen's Day, holidays by the order of 12 December 1835 (Landbuch),
+        // taken to be kept still; Good Friday, a holiday in every canton but Ticino and Valais.
+        {"CH-UR", "Switzerland, Uri", {
+            "00106Dreikönigstag",
+            "00319Josefstag",
+            "3-02Karfreitag",
+            "3+01Ostermontag",
+            "3+50Pfingstmontag",
+            "3+60Fronleichnam",
+            "00815Mariä Himmelfahrt",
+            "01101Allerheiligen",
+            "01208Mariä Empfängnis",
+            "01226Stephanstag",
+        }, "CH"},
         // Vaud: the canton's official holidays (vd.ch, Jours fériés et vacances scolaires, which
         // quotes the Loi sur le personnel de l'Etat de Vaud art. 123: 2 January, and the Monday
         // after the Federal Fast, the third Sunday of September); the law that makes them holidays

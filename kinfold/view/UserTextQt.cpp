@@ -6,6 +6,6 @@
 void InstallUserTextTranslator()
 {
     SetUserTextTranslator([](const char* context, const char* text, int n) {
-        return Translate(context, text, n).toStdString();
+        return Translate(context, text, nullptr, n).toStdString();
     });
 }

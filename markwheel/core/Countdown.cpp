@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <ctime>
 #include "platform/CTime.h"
+#include "platform/Translate.h"
 
 int64_t SystemTimeSource::NowUtcMs() const
 {
@@ -168,7 +169,8 @@ CString SolarText(int64_t utcSeconds, int64_t offsetSeconds)
     // Noon when the sun stands highest; wraps at midnight.
     int64_t x = ((utcSeconds + offsetSeconds) % 86400 + 86400) % 86400;
     int u = (int)(x / 3600);
-    return StrFormat("%d:%02d:%02d %s solar", Hour12(u), (int)(x / 60 % 60), (int)(x % 60), u < 12 ? "AM" : "PM");
+    const CString time = StrFormat("%d:%02d:%02d %s", Hour12(u), (int)(x / 60 % 60), (int)(x % 60), u < 12 ? "AM" : "PM");
+    return FillIn(TextTranslation::translate("CMarkwheelView", "%1 solar"), {time});
 }
 
 MarkwheelDisplay ComposeDisplay(const MarkwheelData& d, int64_t nowUtcMs, const ITimeSource& zone)
@@ -187,6 +189,9 @@ MarkwheelDisplay ComposeDisplay(const MarkwheelData& d, int64_t nowUtcMs, const 
     out.lineCount = 3;
     out.lines[0] = CTime::Format(f, "%A");
     out.lines[1] = CTime::Format(f, "%B %d, %Y");
+    out.year = f.year;
+    out.month = f.month;
+    out.day = f.day;
     out.windowTitle = kMwClockTitle;
     switch (d.mode) {
     case modeCalendarClock:

@@ -89,6 +89,9 @@ struct MarkwheelDisplay {
     CString lines[3];
     uint32_t colour = kMwBlack;
     CString windowTitle;
+    // The day lines 1 and 2 name in the calendar modes, for the view to write in the locale's words.
+    int64_t year = 0;
+    int month = 0, day = 0;
     bool operator==(const MarkwheelDisplay&) const = default;
 };
 MarkwheelDisplay ComposeDisplay(const MarkwheelData& d, int64_t nowUtcMs, const ITimeSource& zone);

@@ -6,3 +6,8 @@ TEST(MarkwheelCommandLine, HelpVersionAndRefusals)
 {
     runprogram::ExpectHelpVersionAndRefusal(KQ_PROGRAM, "markwheel", "t.mkw", true, {{{"a.mkw", "b.mkw"}, "b.mkw"}});
 }
+
+TEST(MarkwheelCommandLine, InTheUsersLanguage)
+{
+    runprogram::ExpectTheUsersLanguage(KQ_PROGRAM, "markwheel", "markwheel [ZIEL.mkw]");
+}

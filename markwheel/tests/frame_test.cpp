@@ -6,7 +6,10 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QHash>
+#include <QMenu>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include "MainFrm.h"
@@ -15,6 +18,7 @@
 #include "TargetDlg.h"
 #include "core/MarkwheelFile.h"
 #include "platform/CTime.h"
+#include "platform/Locale.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "TestTime.h"
@@ -289,6 +293,21 @@ TEST_F(Frame, MenusAndShortcuts)
     EXPECT_EQ(frame.actChange->statusTip(), "Change current target date");
 }
 
+TEST_F(Frame, CalendarLinesInTheLocalesWords)
+{
+    frame.actMode[1]->trigger();
+    EXPECT_EQ(frame.GetView()->CurrentDisplay().lines[1], "December 09, 2026");
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    MarkwheelDisplay d = frame.GetView()->CurrentDisplay();
+    EXPECT_EQ(d.lines[0], "Mittwoch");
+    EXPECT_EQ(d.lines[1], "9. Dezember 2026");
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    EXPECT_EQ(frame.GetView()->CurrentDisplay().lines[1], "9 grudnia 2026");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(frame.GetView()->CurrentDisplay().lines[1], "December 09, 2026");
+    QLocale::setDefault(QLocale::c());
+}
+
 TEST_F(Frame, AboutBox)
 {
     QString title, text;
@@ -365,4 +384,52 @@ TEST(View, TicksRepaintOnlyWhatChangedAndMatchAWholePaint)
         view.Tick();
         EXPECT_TRUE(view.LastTickRegion().isEmpty());   // the same moment: nothing to draw
     }
+}
+
+TEST(Translations, EveryShippedLanguageTranslatesTheMenusWithOneLetterPerItem)
+{
+    MarkwheelTestApp();
+    MemorySettingsStore store;
+    SetAppSettings(&store);
+    // The letter after a single '&', lower case; none when there is none.
+    auto accelerator = [](const QString& text) {
+        for (int i = 0; i + 1 < text.size(); ++i) {
+            if (text[i] != '&') continue;
+            if (text[i + 1] == '&') { ++i; continue; }
+            return text[i + 1].toLower();
+        }
+        return QChar();
+    };
+    // The File menu mixes the document frame's items (Kestrum's catalog) with Markwheel's own,
+    // which the check of each catalog cannot see together.
+    auto expectUnique = [&](const QList<QAction*>& actions, const QString& where) {
+        QHash<QChar, QString> seen;
+        for (QAction* a : actions) {
+            const QChar letter = accelerator(a->text());
+            if (letter.isNull()) continue;
+            EXPECT_FALSE(seen.contains(letter)) << where.toStdString() << ": " << a->text().toStdString() << " and "
+                                                << seen.value(letter).toStdString();
+            seen.insert(letter, a->text());
+        }
+    };
+    for (const QString& language : QString(KQ_SHIPPED_LANGUAGES).split(' ', Qt::SkipEmptyParts)) {
+        ASSERT_EQ(InstallTranslationsFor({"markwheel", "kestrum"}, {language}), language);
+        FakeTime time{kNowMs};
+        CMarkwheelDoc doc{&time};
+        CMainFrame frame{&doc};
+        expectUnique(frame.menuBar()->actions(), language + " menu bar");
+        for (QAction* m : frame.menuBar()->actions()) {
+            ASSERT_TRUE(m->menu());
+            expectUnique(m->menu()->actions(), language + " " + m->text());
+        }
+        EXPECT_NE(frame.menuBar()->actions().first()->text(), "&File") << language.toStdString();
+        EXPECT_NE(frame.actNew->text(), "&New") << language.toStdString();
+        EXPECT_NE(frame.actChange->text(), "Change") << language.toStdString();
+    }
+    RemoveTranslations();
+    FakeTime time{kNowMs};
+    CMarkwheelDoc doc{&time};
+    CMainFrame english{&doc};
+    EXPECT_EQ(english.menuBar()->actions().first()->text(), "&File");
+    SetAppSettings(nullptr);
 }

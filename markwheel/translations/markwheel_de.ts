@@ -166,6 +166,13 @@ About</source>
     </message>
 </context>
 <context>
+    <name>CMarkwheelView</name>
+    <message>
+        <source>%1 solar</source>
+        <translation>%1 Sonnenzeit</translation>
+    </message>
+</context>
+<context>
     <name>CSetTargetDlg</name>
     <message>
         <source>Set Target Date</source>
@@ -239,6 +246,10 @@ About</source>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Bitte eine ganze Zahl zwischen %1 und %2 eingeben.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -249,6 +260,10 @@ About</source>
     <message>
         <source>Show the version and exit</source>
         <translation>Die Version zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>markwheel [TARGET.mkw]</source>
+        <translation>markwheel [ZIEL.mkw]</translation>
     </message>
 </context>
 </TS>

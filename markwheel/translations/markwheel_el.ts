@@ -166,6 +166,13 @@ About</source>
     </message>
 </context>
 <context>
+    <name>CMarkwheelView</name>
+    <message>
+        <source>%1 solar</source>
+        <translation>%1 ηλιακή ώρα</translation>
+    </message>
+</context>
+<context>
     <name>CSetTargetDlg</name>
     <message>
         <source>Set Target Date</source>
@@ -239,6 +246,10 @@ About</source>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Εισαγάγετε έναν ακέραιο αριθμό από %1 έως %2.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>Εντάξει</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -249,6 +260,10 @@ About</source>
     <message>
         <source>Show the version and exit</source>
         <translation>Εμφάνιση της έκδοσης και έξοδος</translation>
+    </message>
+    <message>
+        <source>markwheel [TARGET.mkw]</source>
+        <translation>markwheel [ΣΤΟΧΟΣ.mkw]</translation>
     </message>
 </context>
 </TS>

@@ -166,6 +166,13 @@ Acerca de</translation>
     </message>
 </context>
 <context>
+    <name>CMarkwheelView</name>
+    <message>
+        <source>%1 solar</source>
+        <translation>%1 solar</translation>
+    </message>
+</context>
+<context>
     <name>CSetTargetDlg</name>
     <message>
         <source>Set Target Date</source>
@@ -239,6 +246,10 @@ Acerca de</translation>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Introduzca un número entero entre %1 y %2.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -249,6 +260,10 @@ Acerca de</translation>
     <message>
         <source>Show the version and exit</source>
         <translation>Mostrar la versión y salir</translation>
+    </message>
+    <message>
+        <source>markwheel [TARGET.mkw]</source>
+        <translation>markwheel [OBJETIVO.mkw]</translation>
     </message>
 </context>
 </TS>

@@ -166,6 +166,13 @@ Tietoja</translation>
     </message>
 </context>
 <context>
+    <name>CMarkwheelView</name>
+    <message>
+        <source>%1 solar</source>
+        <translation>%1 aurinkoaikaa</translation>
+    </message>
+</context>
+<context>
     <name>CSetTargetDlg</name>
     <message>
         <source>Set Target Date</source>
@@ -239,6 +246,10 @@ Tietoja</translation>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Anna kokonaisluku väliltä %1–%2.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -249,6 +260,10 @@ Tietoja</translation>
     <message>
         <source>Show the version and exit</source>
         <translation>Näytä versio ja lopeta</translation>
+    </message>
+    <message>
+        <source>markwheel [TARGET.mkw]</source>
+        <translation>markwheel [KOHDE.mkw]</translation>
     </message>
 </context>
 </TS>

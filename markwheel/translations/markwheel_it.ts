@@ -166,6 +166,13 @@ Informazioni</translation>
     </message>
 </context>
 <context>
+    <name>CMarkwheelView</name>
+    <message>
+        <source>%1 solar</source>
+        <translation>%1 ora solare</translation>
+    </message>
+</context>
+<context>
     <name>CSetTargetDlg</name>
     <message>
         <source>Set Target Date</source>
@@ -239,6 +246,10 @@ Informazioni</translation>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Inserire un numero intero tra %1 e %2.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -249,6 +260,10 @@ Informazioni</translation>
     <message>
         <source>Show the version and exit</source>
         <translation>Mostra la versione ed esce</translation>
+    </message>
+    <message>
+        <source>markwheel [TARGET.mkw]</source>
+        <translation>markwheel [OBIETTIVO.mkw]</translation>
     </message>
 </context>
 </TS>

@@ -166,6 +166,13 @@ Over</translation>
     </message>
 </context>
 <context>
+    <name>CMarkwheelView</name>
+    <message>
+        <source>%1 solar</source>
+        <translation>%1 zonnetijd</translation>
+    </message>
+</context>
+<context>
     <name>CSetTargetDlg</name>
     <message>
         <source>Set Target Date</source>
@@ -239,6 +246,10 @@ Over</translation>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Voer een geheel getal tussen %1 en %2 in.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -249,6 +260,10 @@ Over</translation>
     <message>
         <source>Show the version and exit</source>
         <translation>De versie tonen en afsluiten</translation>
+    </message>
+    <message>
+        <source>markwheel [TARGET.mkw]</source>
+        <translation>markwheel [DOEL.mkw]</translation>
     </message>
 </context>
 </TS>

@@ -166,6 +166,13 @@ O programie</translation>
     </message>
 </context>
 <context>
+    <name>CMarkwheelView</name>
+    <message>
+        <source>%1 solar</source>
+        <translation>%1 czasu słonecznego</translation>
+    </message>
+</context>
+<context>
     <name>CSetTargetDlg</name>
     <message>
         <source>Set Target Date</source>
@@ -239,6 +246,10 @@ O programie</translation>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Wprowadź liczbę całkowitą od %1 do %2.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -249,6 +260,10 @@ O programie</translation>
     <message>
         <source>Show the version and exit</source>
         <translation>Pokaż wersję i zakończ</translation>
+    </message>
+    <message>
+        <source>markwheel [TARGET.mkw]</source>
+        <translation>markwheel [CEL.mkw]</translation>
     </message>
 </context>
 </TS>

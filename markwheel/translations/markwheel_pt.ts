@@ -166,6 +166,13 @@ Sobre</translation>
     </message>
 </context>
 <context>
+    <name>CMarkwheelView</name>
+    <message>
+        <source>%1 solar</source>
+        <translation>%1 solar</translation>
+    </message>
+</context>
+<context>
     <name>CSetTargetDlg</name>
     <message>
         <source>Set Target Date</source>
@@ -239,6 +246,10 @@ Sobre</translation>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Digite um número inteiro entre %1 e %2.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -249,6 +260,10 @@ Sobre</translation>
     <message>
         <source>Show the version and exit</source>
         <translation>Mostrar a versão e sair</translation>
+    </message>
+    <message>
+        <source>markwheel [TARGET.mkw]</source>
+        <translation>markwheel [ALVO.mkw]</translation>
     </message>
 </context>
 </TS>

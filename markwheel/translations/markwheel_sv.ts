@@ -166,6 +166,13 @@ Om</translation>
     </message>
 </context>
 <context>
+    <name>CMarkwheelView</name>
+    <message>
+        <source>%1 solar</source>
+        <translation>%1 soltid</translation>
+    </message>
+</context>
+<context>
     <name>CSetTargetDlg</name>
     <message>
         <source>Set Target Date</source>
@@ -239,6 +246,10 @@ Om</translation>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Ange ett heltal mellan %1 och %2.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -249,6 +260,10 @@ Om</translation>
     <message>
         <source>Show the version and exit</source>
         <translation>Visa versionen och avsluta</translation>
+    </message>
+    <message>
+        <source>markwheel [TARGET.mkw]</source>
+        <translation>markwheel [MÅL.mkw]</translation>
     </message>
 </context>
 </TS>

@@ -26,11 +26,17 @@ struct Result {
 inline std::vector<std::string> Environment(const std::string& folder, const std::vector<std::string>& extra = {})
 {
     std::vector<std::string> env;
+    auto overridden = [&](const std::string& name) {
+        for (const std::string& x : extra)
+            if (x.substr(0, x.find('=')) == name) return true;
+        return false;
+    };
     for (char** e = environ; *e; ++e) {
         std::string v = *e;
         std::string name = v.substr(0, v.find('='));
+        // A variable of `extra` replaces the inherited one rather than following it.
         if (name == "DISPLAY" || name == "WAYLAND_DISPLAY" || name == "QT_QPA_PLATFORM" || name == "HOME" ||
-            name.rfind("XDG_", 0) == 0)
+            name.rfind("XDG_", 0) == 0 || overridden(name))
             continue;
         env.push_back(v);
     }

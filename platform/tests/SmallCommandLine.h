@@ -58,4 +58,24 @@ inline void ExpectHelpVersionAndRefusal(const std::string& program, const std::s
     fs::remove_all(dir);
 }
 
+// In German: the usage line `germanUsage` first, the refusal of a switch given a value, and
+// with no display (in Japanese too) the reason in the user's words.
+inline void ExpectTheUsersLanguage(const std::string& program, const std::string& name, const std::string& germanUsage)
+{
+    namespace fs = std::filesystem;
+    fs::path dir = fs::temp_directory_path() / (name + "-language-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    const std::vector<std::string> german{"LC_ALL=de_DE.UTF-8", "LANGUAGE="};
+    Result help = Run(program, {"--help"}, dir, german);
+    EXPECT_EQ(help.out.rfind("Aufruf: " + germanUsage, 0), 0u) << help.out;
+    EXPECT_NE(help.out.find("  --version  Die Version zeigen und beenden\n"), std::string::npos) << help.out;
+    Result bad = Run(program, {"--version=1"}, dir, german);
+    EXPECT_EQ(bad.err, name + ": --version nimmt keinen Wert (siehe " + name + " --help)\n");
+    Result none = Run(program, {}, dir, german);
+    EXPECT_EQ(none.err, name + ": keine Anzeige (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt)\n");
+    none = Run(program, {}, dir, {"LANG=ja_JP.UTF-8", "LC_ALL=", "LANGUAGE="});
+    EXPECT_NE(none.err.find("ディスプレイがありません"), std::string::npos) << none.err;
+    fs::remove_all(dir);
+}
+
 }  // namespace runprogram

@@ -2,6 +2,7 @@
 // One table of options: what it accepts, what it refuses, and the help it prints.
 #include <gtest/gtest.h>
 #include "platform/CommandLine.h"
+#include "platform/Translate.h"
 
 namespace {
 
@@ -81,4 +82,32 @@ TEST(CommandArgs, UsageHasOneAlignedLinePerOption)
     EXPECT_EQ(CommandUsage(usage, {}, translate), "použití: prog [FILE]\n         prog --print OUT.pdf\n");
     word = "使い方:";
     EXPECT_EQ(CommandUsage(usage, {}, translate), "使い方: prog [FILE]\n        prog --print OUT.pdf\n");
+}
+
+TEST(CommandArgs, RefusalsAndUsageInTheUsersLanguage)
+{
+    // As the Qt part would install it: German for the words of the parser and the usage line.
+    TextTranslation::Install([](const char* context, const char* text, const char*, int) {
+        const std::string t = text;
+        if (std::string(context) != "CommandLine") return t;
+        if (t == "%1 goes with %2") return std::string("%1 gehört zu %2");
+        if (t == "%1 or %2") return std::string("%1 oder %2");
+        if (t == "unknown option %1") return std::string("unbekannte Option %1");
+        if (t == "prog [FILE]") return std::string("prog [DATEI]");
+        return t;
+    });
+    CommandArgs a;
+    std::string error;
+    EXPECT_FALSE(Parse({"--year", "2026"}, a, error));
+    EXPECT_EQ(error, "--year gehört zu --print oder --list");
+    // An argument that looks like a placeholder is named as it was given.
+    EXPECT_FALSE(Parse({"--%2"}, a, error));
+    EXPECT_EQ(error, "unbekannte Option --%2");
+    const std::string_view usage[] = {"prog [FILE]"};
+    auto same = [](const char* t) { return TextTranslation::translate("CommandLine", t); };
+    EXPECT_EQ(CommandUsage(usage, {}, same), "usage: prog [DATEI]\n");
+    TextTranslation::Install(nullptr);
+    EXPECT_FALSE(Parse({"--year", "2026"}, a, error));
+    EXPECT_EQ(error, "--year goes with --print or --list");
+    EXPECT_EQ(TextTranslation::translate("X", "%n days", nullptr, 3), "3 days");
 }

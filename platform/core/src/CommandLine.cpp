@@ -51,8 +51,9 @@ std::string WithText(std::string_view with)
         size_t end = with.find(' ', i);
         if (end == std::string_view::npos) end = with.size();
         if (end > i) {
-            if (!text.empty()) text += " or ";
-            text.append(with.substr(i, end - i));
+            const std::string_view name = with.substr(i, end - i);
+            text = text.empty() ? std::string(name)
+                                : FillIn(TextTranslation::translate("CommandLine", "%1 or %2"), {text, name});
         }
         i = end + 1;
     }
@@ -96,11 +97,11 @@ bool ParseCommandArgs(std::span<const std::string> args, std::span<const Command
         std::string name = a.substr(0, eq);
         const CommandOption* o = Find(table, name);
         if (!o) {
-            error = "unknown option " + name;
+            error = FillIn(TextTranslation::translate("CommandLine", "unknown option %1"), {name});
             return false;
         }
         if (out.Has(name)) {
-            error = name + " is given twice";
+            error = FillIn(TextTranslation::translate("CommandLine", "%1 is given twice"), {name});
             return false;
         }
         std::string value;
@@ -108,11 +109,11 @@ bool ParseCommandArgs(std::span<const std::string> args, std::span<const Command
             if (eq != std::string::npos) value = a.substr(eq + 1);
             else if (i + 1 < args.size()) value = args[++i];
             else {
-                error = name + " needs " + o->value;
+                error = FillIn(TextTranslation::translate("CommandLine", "%1 needs %2"), {name, o->value});
                 return false;
             }
         } else if (eq != std::string::npos) {
-            error = name + " takes no value";
+            error = FillIn(TextTranslation::translate("CommandLine", "%1 takes no value"), {name});
             return false;
         }
         out.m_options.emplace_back(std::move(name), std::move(value));
@@ -120,7 +121,7 @@ bool ParseCommandArgs(std::span<const std::string> args, std::span<const Command
     for (const auto& [name, value] : out.m_options) {
         const CommandOption* o = Find(table, name);
         if (o->with && !AnyGiven(out, o->with)) {
-            error = name + " goes with " + WithText(o->with);
+            error = FillIn(TextTranslation::translate("CommandLine", "%1 goes with %2"), {name, WithText(o->with)});
             return false;
         }
     }
@@ -133,17 +134,17 @@ bool ParseProgramArgs(std::span<const std::string> args, std::span<const Command
     std::vector<std::string> given(args.begin(), args.end());
     auto end = std::find(given.begin(), given.end(), std::string("--"));
     if (end != given.end() && end + 1 == given.end()) {
-        error = "-- must be followed by a file";
+        error = TextTranslation::translate("CommandLine", "-- must be followed by a file");
         return false;
     }
     std::replace(given.begin(), end, std::string("-h"), std::string("--help"));
     if (!ParseCommandArgs(given, table, out, error)) return false;
     if (!out.Others().empty()) {
-        error = "unknown option " + out.Others()[0];
+        error = FillIn(TextTranslation::translate("CommandLine", "unknown option %1"), {out.Others()[0]});
         return false;
     }
     if (out.Files().size() > maxFiles) {
-        error = "unexpected argument " + out.Files()[maxFiles];
+        error = FillIn(TextTranslation::translate("CommandLine", "unexpected argument %1"), {out.Files()[maxFiles]});
         return false;
     }
     return true;
@@ -157,7 +158,8 @@ std::string CommandUsage(std::span<const std::string_view> usageLines, std::span
     const std::string usage = say(QT_TRANSLATE_NOOP("CommandLine", "usage:")) + " ";
     for (size_t i = 0; i < usageLines.size(); ++i) {
         text += i == 0 ? usage : std::string(Columns(usage), ' ');
-        text.append(usageLines[i]);
+        // A program may mark its usage lines in context "CommandLine" too.
+        text += say(std::string(usageLines[i]).c_str());
         text += '\n';
     }
     size_t width = 0;
@@ -175,6 +177,11 @@ std::string CommandUsage(std::span<const std::string_view> usageLines, std::span
         text += '\n';
     }
     return text;
+}
+
+std::string WithHelpHint(const std::string& message, const char* program)
+{
+    return FillIn(TextTranslation::translate("CommandLine", "%1 (see %2 --help)"), {message, program});
 }
 
 std::vector<std::string> ArgumentsOf(int argc, char** argv)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/DisplayChoice.h"
+#include "platform/Translate.h"
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -71,6 +72,8 @@ DisplayPlan PlanDisplay(const DisplayEnvironment& env, bool wantX11)
 
 std::string NoDisplayReason(const DisplayEnvironment& env)
 {
-    if (env.display.empty() && env.wayland.empty()) return "no display (neither DISPLAY nor WAYLAND_DISPLAY is set)";
-    return "cannot open display " + (env.display.empty() ? env.wayland : env.display);
+    if (env.display.empty() && env.wayland.empty())
+        return TextTranslation::translate("CommandLine", "no display (neither DISPLAY nor WAYLAND_DISPLAY is set)");
+    return FillIn(TextTranslation::translate("CommandLine", "cannot open display %1"),
+                  {env.display.empty() ? env.wayland : env.display});
 }

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 #include "platform/TextCodec.h"
+#include "platform/Translate.h"
 
 #ifndef KQ_TRANSLATIONS_DIR
 #define KQ_TRANSLATIONS_DIR ""
@@ -119,20 +120,25 @@ void RemoveTranslations()
     Loaded() = LoadedFor();
 }
 
-QString Translate(const char* context, const char* text, int n)
+QString Translate(const char* context, const char* text, const char* comment, int n)
 {
-    if (QCoreApplication::instance()) return QCoreApplication::translate(context, text, nullptr, n);
-    for (auto it = Installed().rbegin(); it != Installed().rend(); ++it) {
-        QString t = (*it)->translate(context, text, nullptr, n);
-        if (t.isEmpty()) continue;
-        // As QCoreApplication::translate does it.
-        if (n >= 0) t.replace(QLatin1String("%n"), QString::number(n));
-        return t;
-    }
-    QString t = QString::fromUtf8(text);
-    if (n >= 0) t.replace(QLatin1String("%n"), QString::number(n));
-    return t;
+    if (QCoreApplication::instance()) return QCoreApplication::translate(context, text, comment, n);
+    QString found;
+    for (auto it = Installed().rbegin(); it != Installed().rend() && found.isEmpty(); ++it)
+        found = (*it)->translate(context, text, comment, n);
+    if (found.isEmpty()) found = QString::fromUtf8(text);
+    // As QCoreApplication::translate does.
+    if (n >= 0) found.replace(QLatin1String("%n"), QString::number(n));
+    return found;
 }
+
+namespace {
+// The translator of the Qt-free code (TextTranslation).
+std::string TranslateForCore(const char* context, const char* text, const char* comment, int n)
+{
+    return Translate(context, text, comment, n).toStdString();
+}
+}  // namespace
 
 std::string TranslateToLocal(const char* context, const char* text)
 {
@@ -143,6 +149,7 @@ QString InstallTranslationsFor(const QStringList& catalogs, const QStringList& l
 {
     // The programs ask before their application object exists (--help) and again after: the
     // catalogs read the first time are then installed, not read again.
+    TextTranslation::Install(&TranslateForCore);
     if (!Installed().empty() && Loaded().catalogs == catalogs && Loaded().languages == languages) {
         InstallIntoApplication();
         return Loaded().language;

@@ -13,6 +13,15 @@ public:
         if (hint == QStyle::SH_ToolTip_WakeUpDelay) return kToolTipDelayMs;
         return QProxyStyle::styleHint(hint, opt, w, ret);
     }
+    // A list row as high as the font clips the tops of capitals with marks ("Österreich" shows
+    // as "Osterreich"); a little room above and below keeps them.
+    QSize sizeFromContents(ContentsType type, const QStyleOption* opt, const QSize& size,
+                           const QWidget* w) const override
+    {
+        QSize s = QProxyStyle::sizeFromContents(type, opt, size, w);
+        if (type == CT_ItemViewItem) s.rheight() += 2 * kItemRowRoom;
+        return s;
+    }
 };
 }
 

@@ -39,7 +39,7 @@ private:
 // "--" must be an option of the table, given once, followed by its value when it takes one
 // ("--year 2026" or "--year=2026"); an option with `with` needs one of those options too; a
 // lone "--" makes every later argument a file. False with a one-line message naming the
-// offending argument.
+// offending argument, in the user's language (TextTranslation, context "CommandLine").
 bool ParseCommandArgs(std::span<const std::string> args, std::span<const CommandOption> table, CommandArgs& out,
                       std::string& error);
 
@@ -50,11 +50,16 @@ bool ParseProgramArgs(std::span<const std::string> args, std::span<const Command
                       std::string& error, size_t maxFiles = static_cast<size_t>(-1));
 
 // The usage lines, a blank line, then one line per option: name and placeholder, its help and
-// the options it goes with. `translate` (when given) turns each help line and the words around
-// them into the user's language; the help lines are marked in context "CommandLine".
+// the options it goes with. `translate` (when given) turns the usage lines, each help line and
+// the words around them into the user's language; they are marked in context "CommandLine" (a
+// usage line that is not marked stays as it is).
 using CommandTextTranslator = std::string (*)(const char* text);
 std::string CommandUsage(std::span<const std::string_view> usageLines, std::span<const CommandOption> table,
                          CommandTextTranslator translate = nullptr);
+
+// A refusal as the programs print it: the message, then where the help is ("(see kinfold --help)"),
+// in the user's language.
+std::string WithHelpHint(const std::string& message, const char* program);
 
 // The arguments after the program name.
 std::vector<std::string> ArgumentsOf(int argc, char** argv);

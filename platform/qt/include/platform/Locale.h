@@ -35,8 +35,8 @@ QString InstallTranslationsFor(const QStringList& catalogs, const QStringList& l
 // Removes what InstallTranslations installed (tests switch languages).
 void RemoveTranslations();
 // A text marked with QT_TRANSLATE_NOOP(context, text), translated; also before the application
-// object exists (--help and the batch commands run without one).
-// With `n` (>= 0), the plural form for n, and n for "%n".
-QString Translate(const char* context, const char* text, int n = -1);
+// object exists (--help and the batch commands run without one). InstallTranslations also makes
+// it the translator of TextTranslation::translate.
+QString Translate(const char* context, const char* text, const char* comment = nullptr, int n = -1);
 // The same in the terminal's 8-bit form.
 std::string TranslateToLocal(const char* context, const char* text);
