@@ -33,9 +33,7 @@ function(kq_add_translations target catalog component)
     endif()
   endforeach()
   set_source_files_properties(${ts_files} PROPERTIES OUTPUT_LOCATION "${KQ_TRANSLATIONS_BUILD_DIR}")
-  # The Qt-free cores translate through UserText(context, text) (kinfold/calendar/UserText.h).
-  set(options -tr-function-alias translate+=UserText)
-  qt_add_lupdate(${target} TS_FILES ${ts_files} SOURCES ${sources} OPTIONS -no-obsolete -locations none ${options})
+  qt_add_lupdate(${target} TS_FILES ${ts_files} SOURCES ${sources} OPTIONS -no-obsolete -locations none)
   qt_add_lrelease(${target} TS_FILES ${shipped} QM_FILES_OUTPUT_VARIABLE qm_files OPTIONS -silent)
   install(FILES ${qm_files} DESTINATION "${KQ_TRANSLATIONS_SUBDIR}" COMPONENT ${component})
   set_property(GLOBAL APPEND PROPERTY KQ_SHIPPED_TS_FILES ${shipped})
@@ -45,7 +43,7 @@ function(kq_add_translations target catalog component)
     add_test(NAME translations_current_${catalog}
       COMMAND python3 "${PROJECT_SOURCE_DIR}/tools/check-translations.py" --current "${CMAKE_COMMAND}"
               $<TARGET_FILE:Qt6::lupdate> "${CMAKE_CURRENT_BINARY_DIR}/.lupdate/${target}_project.cmake"
-              "${Qt6LinguistTools_DIR}/GenerateLUpdateProject.cmake" ${options} -- ${shipped})
+              "${Qt6LinguistTools_DIR}/GenerateLUpdateProject.cmake" -- ${shipped})
   endif()
 endfunction()
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
-#include "calendar/UserText.h"
+#include "platform/Translate.h"
 #include <QApplication>
 #include <cstdio>
 #include <ctime>
@@ -13,7 +13,6 @@
 #include "platform/Locale.h"
 #include "platform/Settings.h"
 #include "platform/Version.h"
-#include "view/UserTextQt.h"
 #include "view/core/CalendarExport.h"
 
 namespace {
@@ -92,7 +91,7 @@ int Report(const ImportCommandResult& r)
 int RunImport(const CommandArgs& args)
 {
     if (args.Files().size() > 1)
-        return Fail(FillPlaceholders(UserText("CommandLine", "only one document can be merged into (got %1)"), {args.Files()[1]}));
+        return Fail(FillIn(TextTranslation::translate("CommandLine", "only one document can be merged into (got %1)"), {args.Files()[1]}));
     ImportCommandResult r =
         RunImportCommand(args.Value("--import"), args.Value("--save"), args.Files().empty() ? "" : args.Files()[0]);
     return Report(r);
@@ -101,7 +100,7 @@ int RunImport(const CommandArgs& args)
 int RunExport(const CommandArgs& args)
 {
     if (args.Files().size() > 1)
-        return Fail(FillPlaceholders(UserText("CommandLine", "only one document can be exported (got %1)"), {args.Files()[1]}));
+        return Fail(FillIn(TextTranslation::translate("CommandLine", "only one document can be exported (got %1)"), {args.Files()[1]}));
     QtSettingsStore store("Kinfold");
     ImportCommandResult r = RunExportCommand(args.Value("--export-ics"), args.Files().empty() ? "" : args.Files()[0],
                                              store, (int64_t)std::time(nullptr), !args.Has("--no-alarms"));
@@ -114,7 +113,7 @@ std::string ReadListHolidaysOptions(const CommandArgs& args, int& year, HolidayL
     const QString problem = ReadYearOption("--list-holidays", args.Value("--list-holidays"), year);
     if (!problem.isEmpty()) return problem.toLocal8Bit().toStdString();
     if (args.Files().size() > 0)
-        return FillPlaceholders(UserText("CommandLine", "--list-holidays reads no document (got %1)"), {args.Files()[0]});
+        return FillIn(TextTranslation::translate("CommandLine", "--list-holidays reads no document (got %1)"), {args.Files()[0]});
     if (args.Has("--holidays")) return HolidaySetByCode(args.Value("--holidays"), list);
     StoredHolidays(list);
     return "";
@@ -154,7 +153,7 @@ int RunListHolidays(const CommandArgs& args)
 int RunImportHolidays(const CommandArgs& args)
 {
     if (!args.Files().empty())
-        return Fail(FillPlaceholders(UserText("CommandLine", "--import-holidays reads no document (got %1)"), {args.Files()[0]}));
+        return Fail(FillIn(TextTranslation::translate("CommandLine", "--import-holidays reads no document (got %1)"), {args.Files()[0]}));
     // The list in effect: the stored one, or the factory list when none is stored.
     HolidayList list;
     StoredHolidays(list);
@@ -203,11 +202,10 @@ int KinfoldMain(int argc, char** argv)
     // The messages before the application object exists (--help, batch commands) are translated too.
     const QStringList catalogs{"kinfold", "kestrum"};
     InstallTranslations(catalogs);
-    InstallUserTextTranslator();
     CommandArgs args;
     std::string error;
     if (!ParseCommandArgs(WithUpcomingDays(ArgumentsOf(argc, argv)), kOptions, args, error))
-        return Fail(FillPlaceholders(UserText("CommandLine", "%1 (see kinfold --help)"), {error}));
+        return Fail(FillIn(TextTranslation::translate("CommandLine", "%1 (see kinfold --help)"), {error}));
     if (args.Has("--help")) {
         std::fputs(KinfoldUsage().c_str(), stdout);
         return 0;
@@ -220,7 +218,7 @@ int KinfoldMain(int argc, char** argv)
     for (const BatchCommand& c : kCommands) {
         if (!args.Has(c.option)) continue;
         if (command)
-            return Fail(FillPlaceholders(UserText("CommandLine", "%1 and %2 cannot be used together"), {command->option, c.option}));
+            return Fail(FillIn(TextTranslation::translate("CommandLine", "%1 and %2 cannot be used together"), {command->option, c.option}));
         command = &c;
     }
     if (command && command->check) {
@@ -229,7 +227,7 @@ int KinfoldMain(int argc, char** argv)
     }
     // Without a toolkit to take them, single-dash arguments are mistakes ("-save").
     if (command && !command->needsQt && !args.Others().empty())
-        return Fail(FillPlaceholders(UserText("CommandLine", "unknown option %1 (see kinfold --help)"), {args.Others()[0]}));
+        return Fail(FillIn(TextTranslation::translate("CommandLine", "unknown option %1 (see kinfold --help)"), {args.Others()[0]}));
     if (command && !command->needsQt) {
         PlatformSetApplication("Kinfold");
         return command->run(args);
@@ -244,7 +242,7 @@ int KinfoldMain(int argc, char** argv)
     rest.removeFirst();
     if (!ParseCommandArgs(WithUpcomingDays(ToStd(rest)), kOptions, args, error)) return Fail(error);
     if (command && !args.Others().empty())
-        return Fail(FillPlaceholders(UserText("CommandLine", "unknown option %1 (see kinfold --help)"), {args.Others()[0]}));
+        return Fail(FillIn(TextTranslation::translate("CommandLine", "unknown option %1 (see kinfold --help)"), {args.Others()[0]}));
     if (command) return command->run(args);
     return RunKinfold(app, args.Files().empty() ? QString() : QString::fromLocal8Bit(args.Files()[0]));
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "birthdays/BirthdayList.h"
-#include "calendar/UserText.h"
+#include "platform/Translate.h"
 #include <algorithm>
 #include <atomic>
 #include "platform/Archive.h"
@@ -333,7 +333,7 @@ void BirthdayList::Serialize(CArchive& ar)
     uint32_t count;
     ar >> count;
     if ((uint64_t)count * kKfdMinRecordSize > ar.Remaining())
-        throw CArchiveException(CArchiveException::endOfFile, UserText("BirthdayList", "Unexpected file format.").c_str());
+        throw CArchiveException(CArchiveException::endOfFile, TextTranslation::translate("BirthdayList", "Unexpected file format.").c_str());
     std::vector<BirthdayEntry> loaded((size_t)count);
     for (BirthdayEntry& e : loaded) {
         LoadDate(ar, e);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "birthdays/GedcomReader.h"
-#include "calendar/UserText.h"
+#include "platform/Translate.h"
 #include <climits>
 #include <cstring>
 #include <filesystem>
@@ -675,6 +675,6 @@ bool ImportGedcomFile(const std::string& path, BirthdayList& list, GedcomImportS
         if (ok) stream.Finish();
     }
     std::fclose(f);
-    if (!ok) error = FillPlaceholders(UserText("FileBytes", "Cannot read \"%1\"."), {path});
+    if (!ok) error = FillIn(TextTranslation::translate("FileBytes", "Cannot read \"%1\"."), {path});
     return ok;
 }

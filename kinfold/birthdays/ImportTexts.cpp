@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "birthdays/ImportTexts.h"
-#include "calendar/UserText.h"
+#include "platform/Translate.h"
 
 bool ImportTexts::TryClaim(std::string_view text, Day day)
 {
@@ -32,14 +32,14 @@ CString ImportTexts::Claim(const CString& text, const CalendarDate& date)
 
 std::string ImportCountsText(const ImportCounts& counts)
 {
-    std::string text = FillPlaceholders(UserText("ImportTexts", "%1 added, %2 merged, %3 conflicts kept"),
+    std::string text = FillIn(TextTranslation::translate("ImportTexts", "%1 added, %2 merged, %3 conflicts kept"),
                                         {std::to_string(counts.added), std::to_string(counts.merged),
                                          std::to_string(counts.conflictsKept)});
     if (counts.yearsRefused == 0) return text;
     const std::string first = std::to_string(kFirstYear), last = std::to_string(kLastYear);
-    return text + FillPlaceholders(counts.yearsRefused == 1
-                                       ? UserText("ImportTexts", ", 1 date with a year outside %1..%2 left out")
-                                       : UserText("ImportTexts", ", %n dates with a year outside %1..%2 left out",
+    return text + FillIn(counts.yearsRefused == 1
+                                       ? TextTranslation::translate("ImportTexts", ", 1 date with a year outside %1..%2 left out")
+                                       : TextTranslation::translate("ImportTexts", ", %n dates with a year outside %1..%2 left out",
                                                   nullptr, counts.yearsRefused),
                                    {first, last});
 }

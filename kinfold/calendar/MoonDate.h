@@ -5,7 +5,8 @@
 #include "platform/Translate.h"
 
 // Moon quarter codes and their day-cell labels, index = code. The labels, the season and moon
-// month names and the animals are English; UserText("MoonDate", name) gives the user's.
+// month names and the animals are English; TextTranslation::translate("MoonDate", name) gives
+// the user's.
 enum MoonQuarter : int { NoQuarter = 0, NewMoon = 1, FirstQuarter = 2, FullMoon = 3, LastQuarter = 4 };
 inline constexpr const char* QuarterNames[5] = {"", QT_TRANSLATE_NOOP("MoonDate", " NM"), QT_TRANSLATE_NOOP("MoonDate", " FQ"),
                                                 QT_TRANSLATE_NOOP("MoonDate", " FM"), QT_TRANSLATE_NOOP("MoonDate", " LQ")};

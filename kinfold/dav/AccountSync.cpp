@@ -6,7 +6,7 @@
 #include <ctime>
 #include <iostream>
 #include "birthdays/FileBytes.h"
-#include "calendar/UserText.h"
+#include "platform/Translate.h"
 #include "birthdays/ImportCommand.h"
 #include "dav/KeychainSecrets.h"
 #include "dav/QtDavTransport.h"
@@ -48,7 +48,7 @@ int AccountNumber(const std::string& text, int count)
 
 } // namespace
 
-std::string AccountLabel(const Account& a) { return FillPlaceholders(UserText("AccountSync", "%1 at %2"), {a.user, a.server}); }
+std::string AccountLabel(const Account& a) { return FillIn(TextTranslation::translate("AccountSync", "%1 at %2"), {a.user, a.server}); }
 
 std::vector<AccountOutcome> SyncAllAccounts(BirthdayList& list, ISettingsStore& store, ISecretStore& secrets,
                                             const PasswordAsker& ask, int64_t now, bool keepAsked)
@@ -73,7 +73,7 @@ std::vector<AccountOutcome> SyncAllAccounts(BirthdayList& list, ISettingsStore& 
         CardSyncCounts earlier;
         for (int attempt = 0;; ++attempt) {
             if (!have) {
-                o.result.fault = {3, FillPlaceholders(UserText("AccountSync", "no password for %1 (none in the secret "
+                o.result.fault = {3, FillIn(TextTranslation::translate("AccountSync", "no password for %1 (none in the secret "
                                                                               "store; give it with --sync --password-stdin)"),
                                                       {AccountLabel(o.account)})};
                 break;
@@ -98,17 +98,17 @@ std::vector<AccountOutcome> SyncAllAccounts(BirthdayList& list, ISettingsStore& 
 std::string CheckAccountCommand(const CommandArgs& args)
 {
     if (args.Has("--add-account")) {
-        if (!args.Has("--user") || args.Value("--user").empty()) return UserText("AccountSync", "--add-account needs --user NAME");
-        if (args.Value("--add-account").empty()) return UserText("AccountSync", "--add-account needs the server's address");
+        if (!args.Has("--user") || args.Value("--user").empty()) return TextTranslation::translate("AccountSync", "--add-account needs --user NAME");
+        if (args.Value("--add-account").empty()) return TextTranslation::translate("AccountSync", "--add-account needs the server's address");
     } else if (args.Has("--user")) {
-        return UserText("AccountSync", "--user goes with --add-account");
+        return TextTranslation::translate("AccountSync", "--user goes with --add-account");
     }
-    if (!args.Files().empty() && !args.Has("--sync")) return FillPlaceholders(UserText("AccountSync", "unexpected argument %1"), {args.Files()[0]});
-    if (args.Files().size() > 1) return FillPlaceholders(UserText("AccountSync", "only one document can be synced (got %1)"), {args.Files()[1]});
+    if (!args.Files().empty() && !args.Has("--sync")) return FillIn(TextTranslation::translate("AccountSync", "unexpected argument %1"), {args.Files()[0]});
+    if (args.Files().size() > 1) return FillIn(TextTranslation::translate("AccountSync", "only one document can be synced (got %1)"), {args.Files()[1]});
     if (args.Has("--remove-account")) {
         const std::string n = args.Value("--remove-account");
         if (n.empty() || n.find_first_not_of("0123456789") != std::string::npos)
-            return FillPlaceholders(UserText("AccountSync", "--remove-account: \"%1\" is no account number (see kinfold --accounts)"), {n});
+            return FillIn(TextTranslation::translate("AccountSync", "--remove-account: \"%1\" is no account number (see kinfold --accounts)"), {n});
     }
     return "";
 }
@@ -126,20 +126,20 @@ int RunAddAccount(const CommandArgs& args)
     DavClient client(transport);
     DavFindings findings;
     DavFault fault;
-    if (!client.Discover(a.server, findings, fault)) return Fail(FillPlaceholders(UserText("AccountSync", "%1; the account was not added"), {fault.message}), fault.exitCode);
+    if (!client.Discover(a.server, findings, fault)) return Fail(FillIn(TextTranslation::translate("AccountSync", "%1; the account was not added"), {fault.message}), fault.exitCode);
     if (findings.books.empty() && !a.publish)
-        return Fail(FillPlaceholders(UserText("AccountSync", "no address book at %1 and nothing to publish; the account was not added"), {a.server}), 4);
+        return Fail(FillIn(TextTranslation::translate("AccountSync", "no address book at %1 and nothing to publish; the account was not added"), {a.server}), 4);
 
     QtSettingsStore store("Kinfold");
     std::vector<Account> accounts = LoadAccounts(store);
     for (const Account& other : accounts)
         if (other.server == a.server && other.user == a.user)
-            return Fail(FillPlaceholders(UserText("AccountSync", "%1 is account %2 already"), {AccountLabel(a), std::to_string(&other - accounts.data() + 1)}), 1);
+            return Fail(FillIn(TextTranslation::translate("AccountSync", "%1 is account %2 already"), {AccountLabel(a), std::to_string(&other - accounts.data() + 1)}), 1);
 
     KeychainSecrets secrets;
     std::string error;
     if (secrets.Write(a.SecretKey(), password, error) != ISecretStore::Ok)
-        Fail(FillPlaceholders(UserText("AccountSync", "the password was not kept (%1); give it at each sync with --sync "
+        Fail(FillIn(TextTranslation::translate("AccountSync", "the password was not kept (%1); give it at each sync with --sync "
                                                       "--password-stdin"),
                               {error}),
              0);
@@ -149,10 +149,10 @@ int RunAddAccount(const CommandArgs& args)
     accounts.push_back(a);
     SaveAccounts(store, accounts);
     const int books = (int)findings.books.size();
-    std::string line = FillPlaceholders(books == 1 ? UserText("AccountSync", "account %1: %2, 1 address book")
-                                                   : UserText("AccountSync", "account %1: %2, %n address books", nullptr, books),
+    std::string line = FillIn(books == 1 ? TextTranslation::translate("AccountSync", "account %1: %2, 1 address book")
+                                                   : TextTranslation::translate("AccountSync", "account %1: %2, %n address books", nullptr, books),
                                         {std::to_string(accounts.size()), AccountLabel(a)});
-    if (a.publish) line += UserText("AccountSync", ", publishes to \"Birthdays\"");
+    if (a.publish) line += TextTranslation::translate("AccountSync", ", publishes to \"Birthdays\"");
     std::printf("%s\n", line.c_str());
     return 0;
 }
@@ -164,9 +164,9 @@ int RunListAccounts(const CommandArgs&)
     for (size_t i = 0; i < accounts.size(); ++i) {
         const Account& a = accounts[i];
         const int count = static_cast<int>(a.books.size());
-        std::string books = a.books.empty() ? UserText("AccountSync", "every address book")
-                                            : UserText("AccountSync", "%n address books", nullptr, count);
-        if (a.publish) books += UserText("AccountSync", ", publishes to \"Birthdays\"");
+        std::string books = a.books.empty() ? TextTranslation::translate("AccountSync", "every address book")
+                                            : TextTranslation::translate("AccountSync", "%n address books", nullptr, count);
+        if (a.publish) books += TextTranslation::translate("AccountSync", ", publishes to \"Birthdays\"");
         std::printf("%zu %s (%s)\n", i + 1, AccountLabel(a).c_str(), books.c_str());
     }
     return 0;
@@ -179,7 +179,7 @@ int RunRemoveAccount(const CommandArgs& args)
     std::vector<Account> accounts = LoadAccounts(store);
     const int n = AccountNumber(args.Value("--remove-account"), (int)accounts.size());
     if (n == 0)
-        return Fail(FillPlaceholders(UserText("AccountSync", "--remove-account: there is no account %1 (see kinfold --accounts)"), {args.Value("--remove-account")}),
+        return Fail(FillIn(TextTranslation::translate("AccountSync", "--remove-account: there is no account %1 (see kinfold --accounts)"), {args.Value("--remove-account")}),
                     2);
     const Account gone = accounts[(size_t)n - 1];
     accounts.erase(accounts.begin() + n - 1);
@@ -187,7 +187,7 @@ int RunRemoveAccount(const CommandArgs& args)
     KeychainSecrets secrets;
     std::string error;
     secrets.Remove(gone.SecretKey(), error);
-    std::printf("%s\n", FillPlaceholders(UserText("AccountSync", "account %1 (%2) removed"), {std::to_string(n), AccountLabel(gone)}).c_str());
+    std::printf("%s\n", FillIn(TextTranslation::translate("AccountSync", "account %1 (%2) removed"), {std::to_string(n), AccountLabel(gone)}).c_str());
     return 0;
 }
 
@@ -198,7 +198,7 @@ int RunSync(const CommandArgs& args)
     std::string path = args.Files().empty() ? std::string() : args.Files()[0];
     if (path.empty()) path = store.GetString("Recent File List", "File1", "");
     if (path.empty()) path = "Kinfold.kfd";
-    if (LoadAccounts(store).empty()) return Fail(UserText("AccountSync", "there is no account to sync (add one with --add-account)"), 1);
+    if (LoadAccounts(store).empty()) return Fail(TextTranslation::translate("AccountSync", "there is no account to sync (add one with --add-account)"), 1);
 
     BirthdayList list;
     std::string bytes, error;
@@ -221,9 +221,9 @@ int RunSync(const CommandArgs& args)
     for (const AccountOutcome& o : outcomes) {
         touched |= o.result.counts.touched;
         if (o.result.counts.malformed)
-            Fail(FillPlaceholders(o.result.counts.malformed == 1
-                                      ? UserText("AccountSync", "%1: 1 card could not be read and was left out")
-                                      : UserText("AccountSync", "%1: %n cards could not be read and were left out", nullptr,
+            Fail(FillIn(o.result.counts.malformed == 1
+                                      ? TextTranslation::translate("AccountSync", "%1: 1 card could not be read and was left out")
+                                      : TextTranslation::translate("AccountSync", "%1: %n cards could not be read and were left out", nullptr,
                                                  o.result.counts.malformed),
                                   {AccountLabel(o.account)}),
                  0);

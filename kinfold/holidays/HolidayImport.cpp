@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "holidays/HolidayImport.h"
-#include "calendar/UserText.h"
+#include "platform/Translate.h"
 
 #include <libical/ical.h>
 
@@ -188,16 +188,16 @@ bool Occurrences(icalcomponent* event, const icaltimetype& start, int length, co
 }  // namespace
 
 std::string HolidayImportCounts::Line() const {
-    const std::string from = events == 1 ? UserText("HolidayImport", "1 all-day event")
-                                         : UserText("HolidayImport", "%n all-day events", nullptr, events);
-    std::string line = FillPlaceholders(holidays == 1 ? UserText("HolidayImport", "1 holiday from %1")
-                                                      : UserText("HolidayImport", "%n holidays from %1", nullptr, holidays),
+    const std::string from = events == 1 ? TextTranslation::translate("HolidayImport", "1 all-day event")
+                                         : TextTranslation::translate("HolidayImport", "%n all-day events", nullptr, events);
+    std::string line = FillIn(holidays == 1 ? TextTranslation::translate("HolidayImport", "1 holiday from %1")
+                                                      : TextTranslation::translate("HolidayImport", "%n holidays from %1", nullptr, holidays),
                                         {from});
-    line += timed == 1 ? UserText("HolidayImport", ", 1 timed event skipped")
-                       : UserText("HolidayImport", ", %n timed events skipped", nullptr, timed);
+    line += timed == 1 ? TextTranslation::translate("HolidayImport", ", 1 timed event skipped")
+                       : TextTranslation::translate("HolidayImport", ", %n timed events skipped", nullptr, timed);
     if (cut > 0)
-        line += FillPlaceholders(cut == 1 ? UserText("HolidayImport", ", 1 event cut at %1 days")
-                                          : UserText("HolidayImport", ", %n events cut at %1 days", nullptr, cut),
+        line += FillIn(cut == 1 ? TextTranslation::translate("HolidayImport", ", 1 event cut at %1 days")
+                                          : TextTranslation::translate("HolidayImport", ", %n events cut at %1 days", nullptr, cut),
                                  {std::to_string(kMaxDaysPerEvent)});
     return line;
 }
@@ -210,21 +210,21 @@ bool HolidaysFromICalendar(const std::string& bytes, std::vector<Holiday>& out, 
     if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
         first = bytes.find_first_not_of(" \t\r\n", 3);
     if (first == std::string::npos || Upper(bytes.substr(first, 15)) != "BEGIN:VCALENDAR") {
-        error = UserText("HolidayImport", "is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)");
+        error = TextTranslation::translate("HolidayImport", "is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)");
         return false;
     }
     if (!HasLine(bytes, "END:VCALENDAR")) {
-        error = UserText("HolidayImport", "is cut short: its END:VCALENDAR is missing");
+        error = TextTranslation::translate("HolidayImport", "is cut short: its END:VCALENDAR is missing");
         return false;
     }
     ComponentPtr calendar(icalparser_parse_string(bytes.c_str()));
     icalerror_clear_errno();
     if (!calendar || icalcomponent_isa(calendar.get()) != ICAL_VCALENDAR_COMPONENT) {
-        error = UserText("HolidayImport", "is not an iCalendar file libical can read");
+        error = TextTranslation::translate("HolidayImport", "is not an iCalendar file libical can read");
         return false;
     }
     if (HasParseError(calendar.get())) {
-        error = UserText("HolidayImport", "has parts libical cannot read (X-LIC-PARSEERROR)");
+        error = TextTranslation::translate("HolidayImport", "has parts libical cannot read (X-LIC-PARSEERROR)");
         return false;
     }
     std::vector<Holiday> found;
@@ -239,7 +239,7 @@ bool HolidaysFromICalendar(const std::string& bytes, std::vector<Holiday>& out, 
         }
         ++counts.events;
         const char* summary = icalcomponent_get_summary(event);
-        const CString name = summary && *summary ? CString(summary) : CString(UserText("HolidayImport", "Holiday"));
+        const CString name = summary && *summary ? CString(summary) : CString(TextTranslation::translate("HolidayImport", "Holiday"));
         const int length = LengthInDays(event, start);
         icalproperty* rrule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
         const bool alone = rrule && !icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY) &&

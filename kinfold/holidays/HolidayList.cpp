@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "holidays/HolidayList.h"
 
-#include "calendar/UserText.h"
+#include "platform/Translate.h"
 #include "holidays/CountrySets.h"
 #include "platform/SettingsStore.h"
 
@@ -52,7 +52,7 @@ std::vector<Holiday> HolidayList::LocaleFactoryList(const LocaleChoices& locale)
         return CountrySetHolidays(*set, locale.language);
     // The factory names in the user's language; English as stored before when there is none.
     std::vector<Holiday> list = FactoryList();
-    for (Holiday& h : list) h.name = UserText("HolidayList", h.name.c_str());
+    for (Holiday& h : list) h.name = TextTranslation::translate("HolidayList", h.name.c_str());
     return list;
 }
 

@@ -50,7 +50,7 @@ public:
     static std::vector<Holiday> FactoryList();
     // The country set of the locale's territory, named in the locale's language where the set
     // carries that language (Canada in French for fr_CA); the factory list, named in the user's
-    // language (UserText), for the United States, "C" and territories without a set. Regions are
+    // language, for the United States, "C" and territories without a set. Regions are
     // never picked from a locale.
     static std::vector<Holiday> LocaleFactoryList(const LocaleChoices& locale);
 

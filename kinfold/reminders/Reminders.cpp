@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reminders/Reminders.h"
-#include "calendar/UserText.h"
+#include "platform/Translate.h"
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -199,9 +199,9 @@ std::vector<DueReminder> DueReminders(const BirthdayList& list, const EventRules
 
 std::string HowFarOff(int daysOff, const CalendarDate& date)
 {
-    const std::string when = daysOff == 0   ? UserText("Reminders", "today")
-                             : daysOff == 1 ? UserText("Reminders", "tomorrow")
-                                            : UserText("Reminders", "in %n days", nullptr, daysOff);
+    const std::string when = daysOff == 0   ? TextTranslation::translate("Reminders", "today")
+                             : daysOff == 1 ? TextTranslation::translate("Reminders", "tomorrow")
+                                            : TextTranslation::translate("Reminders", "in %n days", nullptr, daysOff);
     CTimeFields f;
     f.month = date.month;
     f.day = date.day;
@@ -220,15 +220,15 @@ std::vector<ReminderMessage> ReminderMessages(const std::vector<DueReminder>& du
     // A long list would fill the screen: the first twenty, then how many more.
     const size_t listed = 20;
     ReminderMessage m;
-    // Plain numbers for UserText: lupdate does not read a cast there.
+    // Plain numbers for the plurals: lupdate does not read a cast there.
     const int count = static_cast<int>(due.size()), more = count - static_cast<int>(listed);
-    m.summary = UserText("Reminders", "%n birthdays and events coming", nullptr, count);
+    m.summary = TextTranslation::translate("Reminders", "%n birthdays and events coming", nullptr, count);
     for (size_t i = 0; i < due.size(); ++i) {
         m.covers.push_back(i);
         if (i < listed)
             m.body += (i ? "\n" : "") + BytesToUtf8(due[i].event.text) + ": " + HowFarOff(due[i].daysOff, due[i].event.date);
     }
-    if (more > 0) m.body += "\n" + UserText("Reminders", "and %n more", nullptr, more);
+    if (more > 0) m.body += "\n" + TextTranslation::translate("Reminders", "and %n more", nullptr, more);
     out.push_back(std::move(m));
     return out;
 }

@@ -30,7 +30,6 @@
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
 #include "view/KinfoldDoc.h"
-#include "view/UserTextQt.h"
 #include "view/ViewDialogs.h"
 #include "view/core/DayCell.h"
 #include "view/core/DayClick.h"
@@ -78,8 +77,6 @@ CKinfoldView::CKinfoldView(CKinfoldDoc* doc, QWidget* parent) : QWidget(parent),
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setMinimumSize(200, 150);
-    // The corner texts, year names and tips the cores make come in the user's language too.
-    InstallUserTextTranslator();
     m_Locale = CurrentLocaleChoices();
     m_Today = TodayDate();
     m_nYear = m_Today.year;

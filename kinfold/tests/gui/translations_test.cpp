@@ -9,14 +9,13 @@
 #include <QSet>
 #include <memory>
 #include "app/MainFrame.h"
-#include "calendar/UserText.h"
+#include "platform/Translate.h"
 #include "holidays/HolidayList.h"
 #include "platform/Locale.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "reminders/Reminders.h"
 #include "view/KinfoldDoc.h"
-#include "view/UserTextQt.h"
 #include "view/core/DayCell.h"
 #include "view/core/PageLayout.h"
 
@@ -75,7 +74,6 @@ TEST(Translations, EveryShippedLanguageTranslatesTheMenus)
 // The Qt-free cores' texts: English as always without translations, the user's language with them.
 TEST(Translations, TheCoresTextsFollowTheLanguage)
 {
-    InstallUserTextTranslator();
     DisplayOptions seasons;
     seasons.bSeasons = true;
     const CalendarDate equinox(3, 20, 2026);
@@ -84,7 +82,7 @@ TEST(Translations, TheCoresTextsFollowTheLanguage)
                                         MonthTitle(kCurrent, "M", 1, -44),
                                         HolidayList::LocaleFactoryList(LocaleChoices::System()).back().name,
                                         HowFarOff(1, equinox).substr(0, HowFarOff(1, equinox).find(',')),
-                                        UserText("Reminders", "in %n days", nullptr, 5)};
+                                        TextTranslation::translate("Reminders", "in %n days", nullptr, 5)};
     };
     RemoveTranslations();
     EXPECT_EQ(texts(), (std::vector<std::string>{"Spring", "M 2025 Snake", "M 44 BC", "Christmas", "tomorrow", "in 5 days"}));

@@ -4,13 +4,13 @@
 #include <cmath>
 #include <cstdlib>
 #include "calendar/MoonDate.h"
-#include "calendar/UserText.h"
+#include "platform/Translate.h"
 
 CornerText DayCornerText(const CalendarDate& date, const DisplayOptions& o, int calendarType)
 {
     CornerText c;
-    if (o.bSeasons) c.text = UserText("MoonDate", SeasonName(date.SeasonStartOn()));
-    if (o.bMoonPhase) c.text += UserText("MoonDate", QuarterName(date.MoonQuarterOn()));
+    if (o.bSeasons) c.text = TextTranslation::translate("MoonDate", SeasonName(date.SeasonStartOn()));
+    if (o.bMoonPhase) c.text += TextTranslation::translate("MoonDate", QuarterName(date.MoonQuarterOn()));
     if (!c.text.empty()) {
         c.kind = CornerKind::SeasonOrMoon;
     } else if (o.bCountdown) {
@@ -48,11 +48,11 @@ CString EntryTip(const BirthdayEntry& e, int years)
     const bool birthday = e.HasKind(BirthdayEntry::Individual);
     const CString name = e.DisplayText();
     if (e.year == 0)
-        return FillPlaceholders(birthday ? UserText("DayCell", "%1 Birthday") : UserText("DayCell", "%1 Anniversary"),
+        return FillIn(birthday ? TextTranslation::translate("DayCell", "%1 Birthday") : TextTranslation::translate("DayCell", "%1 Anniversary"),
                                 {name});
     const std::string age = std::to_string(years);
-    return FillPlaceholders(
-        birthday ? UserText("DayCell", "%1 %2 Birthday") : UserText("DayCell", "%1 %2 Anniversary"), {name, age});
+    return FillIn(
+        birthday ? TextTranslation::translate("DayCell", "%1 %2 Birthday") : TextTranslation::translate("DayCell", "%1 %2 Anniversary"), {name, age});
 }
 
 std::vector<int> DayOrderIndex(const BirthdayList& list)

@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "calendar/MoonDate.h"
-#include "calendar/UserText.h"
+#include "platform/Translate.h"
 #include "platform/SettingsStore.h"
 
 const DisplayFontKeys kDisplayFontKeys[DisplayFontCount] = {
@@ -100,7 +100,7 @@ void ApplyLocaleDefaults(DisplayOptions& o, int profile, const LocaleChoices& lo
         // The moon months are the program's own words: in the user's language.
         const bool moon = m == 13 || (profile == kMoonProfile && m >= 1);
         o.monthNames[m] = own ? locale.monthNames[m]
-                              : moon ? CString(UserText("MoonDate", DefaultMonthName(profile, m)))
+                              : moon ? CString(TextTranslation::translate("MoonDate", DefaultMonthName(profile, m)))
                                      : CString(DefaultMonthName(profile, m));
     }
 }

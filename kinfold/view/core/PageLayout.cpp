@@ -2,7 +2,7 @@
 #include "view/core/PageLayout.h"
 #include "calendar/CalendarDate.h"
 #include "calendar/MoonDate.h"
-#include "calendar/UserText.h"
+#include "platform/Translate.h"
 #include <algorithm>
 #include <cctype>
 #include <climits>
@@ -235,7 +235,7 @@ const char* YearAnimal(int year)
 CString MonthTitle(int type, const CString& m, int month, int y)
 {
     // "BC", "Julian" and the animal in the user's language; the English title as always.
-    const std::string bc = " " + UserText("PageLayout", "BC");
+    const std::string bc = " " + TextTranslation::translate("PageLayout", "BC");
     CString t;
     switch (type) {
     case kOldStyle:
@@ -243,14 +243,14 @@ CString MonthTitle(int type, const CString& m, int month, int y)
         if (month >= 1 && month <= 3) t = StrFormat("%s %d/%d", m.c_str(), std::abs(y - 1), std::abs(y) % 10);
         else t = StrFormat("%s %d", m.c_str(), std::abs(y));
         if (y < 0) t += bc;
-        t += " " + UserText("PageLayout", "Julian");
+        t += " " + TextTranslation::translate("PageLayout", "Julian");
         break;
     case kMoon:
         t = StrFormat("%s %d", m.c_str(), std::abs(y));
         if (y < 0) t += bc;
         break;
     case kChinese:
-        t = StrFormat("%s %d %s", m.c_str(), std::abs(y), UserText("MoonDate", YearAnimal(y)).c_str());
+        t = StrFormat("%s %d %s", m.c_str(), std::abs(y), TextTranslation::translate("MoonDate", YearAnimal(y)).c_str());
         if (y < 0) t += bc;
         break;
     default:
