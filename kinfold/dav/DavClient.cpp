@@ -4,8 +4,10 @@
 #include <QUrl>
 #include <algorithm>
 #include <ctime>
+#include <map>
 #include <set>
 #include "dav/DavXml.h"
+#include "platform/Fnv.h"
 
 namespace {
 
@@ -77,7 +79,9 @@ bool DavFaultOf(const DavRequest& q, const DavReply& r, DavFault& fault)
     switch (r.status) {
     case 401: return !Fail(fault, 3, FillIn(TextTranslation::translate("DavClient", "%1 refused the user name or password"), {host}));
     case 403: return !Fail(fault, 1, FillIn(TextTranslation::translate("DavClient", "%1 does not allow %2 (403 Forbidden)"), {host, what}));
-    case 404: return !Fail(fault, 1, FillIn(TextTranslation::translate("DavClient", "%1 does not exist on the server (404 Not Found)"), {q.url}));
+    case 404:
+        fault.status = 404;
+        return !Fail(fault, 1, FillIn(TextTranslation::translate("DavClient", "%1 does not exist on the server (404 Not Found)"), {q.url}));
     case 507: return !Fail(fault, 1, FillIn(TextTranslation::translate("DavClient", "%1 has no room left for %2 (507 Insufficient Storage)"), {host, q.url}));
     default: break;
     }
@@ -255,6 +259,14 @@ bool DavClient::ReadBook(const DavCollection& book, BirthdayList& list, BookStat
         now = BookState();
         now.url = book.url;
     }
+    // Asked before the listing: a change that comes between the two is read at the next sync.
+    // A first read lists everything anyway; its ctag is taken with the next sync.
+    std::string ctag;
+    if ((!now.token.empty() || !now.etags.empty()) && !CollectionCtag(book.url, ctag, fault)) return false;
+    if (!ctag.empty() && ctag == now.ctag) {
+        counts = CardSyncCounts();
+        return true;
+    }
     CardListing listing;
     std::string token;
     if (!ReadListing(book, now.token, listing, token, fault)) return false;
@@ -287,6 +299,7 @@ bool DavClient::ReadBook(const DavCollection& book, BirthdayList& list, BookStat
 
     counts = ApplyCards(list, fetched, plan.gone);
     UpdateBookState(now, list, listing, fetched, plan, token);
+    now.ctag = ctag;
     state = std::move(now);
     return true;
 }
@@ -325,6 +338,15 @@ bool DavClient::FindOrMakeCalendar(const DavFindings& findings, std::string& url
     return true;
 }
 
+bool DavClient::CollectionCtag(const std::string& url, std::string& ctag, DavFault& fault)
+{
+    ctag.clear();
+    Multistatus ms;
+    if (!Propfind(url, 0, davxml::CtagPropfind(), ms, fault)) return false;
+    if (!ms.items.empty()) ctag = ms.items.front().ctag;
+    return true;
+}
+
 bool DavClient::CurrentEtag(const std::string& url, std::string& etag, DavFault& fault)
 {
     etag.clear();
@@ -338,22 +360,55 @@ bool DavClient::CurrentEtag(const std::string& url, std::string& etag, DavFault&
 }
 
 bool DavClient::Publish(const std::string& calendar, const std::vector<CalendarResource>& events,
-                        PublishedEvents& published, DavFault& fault)
+                        PublishedEvents& published, std::string& ctag, bool check, DavFault& fault)
 {
-    // Nothing known (a first sync, or settings lost): what is there from this program.
-    if (published.empty()) {
+    // Nothing to put and no call to doubt the calendar: no request (the server would read
+    // every event to answer even the ctag).
+    if (!check && !published.empty() && PlanPublish(events, published).empty()) return true;
+    const std::string known = ctag;
+    ctag.clear();
+    std::string now;
+    if (!CollectionCtag(calendar, now, fault)) return false;
+    // The decoded file name of a member's address.
+    auto nameOf = [&](const std::string& href) {
+        const std::string path = Url(Resolve(calendar, href)).path(QUrl::FullyDecoded).toStdString();
+        return path.substr(path.rfind('/') + 1);
+    };
+    // Nothing known (a first sync, or settings lost): what is there from this program. Someone
+    // else changed the calendar: what of it is still as this program left it.
+    if (published.empty() || (!now.empty() && now != known)) {
         Multistatus ms;
         if (!Propfind(calendar, 1, davxml::EtagPropfind(), ms, fault)) return false;
-        for (const DavItem& item : ms.items) {
-            std::string path = Url(Resolve(calendar, item.href)).path(QUrl::FullyDecoded).toStdString();
-            std::string name = path.substr(path.rfind('/') + 1);
-            const std::string ics = ".ics", mine = "@kinfold";
-            if (item.collection || name.size() <= ics.size() + mine.size() || !name.ends_with(ics)) continue;
-            name.resize(name.size() - ics.size());
-            if (name.ends_with(mine)) published[name] = {0, item.etag};
+        std::map<std::string, std::string> there;  // file name -> ETag
+        for (const DavItem& item : ms.items)
+            if (!item.collection) there[nameOf(item.href)] = item.etag;
+        if (published.empty()) {
+            for (const auto& [file, etag] : there) {
+                const std::string ics = ".ics", mine = "@kinfold";
+                if (file.size() <= ics.size() + mine.size() || !file.ends_with(ics)) continue;
+                const std::string name = file.substr(0, file.size() - ics.size());
+                if (name.ends_with(mine)) published[name] = {0, etag};
+            }
+        } else {
+            for (auto it = published.begin(); it != published.end();) {
+                auto at = there.find(nameOf(ResourceName(it->first)));
+                // Deleted there: made again.
+                if (at == there.end()) {
+                    it = published.erase(it);
+                    continue;
+                }
+                // The server gave no ETag for the PUT: the one it lists is of what was put.
+                if (it->second.etag.empty()) it->second.etag = at->second;
+                // Changed there: put again over it.
+                else if (at->second != it->second.etag) it->second = {0, at->second};
+                ++it;
+            }
         }
     }
     std::vector<PublishStep> steps = PlanPublish(events, published);
+    // The calendar holds what `published` says. What this sync puts changes its ctag again: the
+    // next check lists the calendar once more.
+    if (steps.empty()) ctag = now;
     auto request = [&](const PublishStep& s) {
         DavRequest q = Request(s.kind == PublishStep::Delete ? "DELETE" : "PUT", calendar + s.name);
         if (s.resource) {
@@ -458,6 +513,12 @@ bool LoadFindings(const std::string& text, DavFindings& f)
     return any;
 }
 
+namespace {
+
+bool Unreached(const DavFault& fault) { return fault.exitCode == 3 || fault.exitCode == 4; }
+
+} // namespace
+
 AccountSyncResult SyncAccount(Account& account, BirthdayList& list, IDavTransport& transport,
                               const std::function<std::string(const BirthdayList&)>& exportIcs)
 {
@@ -465,13 +526,24 @@ AccountSyncResult SyncAccount(Account& account, BirthdayList& list, IDavTranspor
     DavClient client(transport);
     DavFindings findings;
     const long long now = (long long)std::time(nullptr);
+    // Asking the server for its collections (once a day) is also when the calendar is checked
+    // for changes made by others.
+    bool asked = false;
     if (now - account.foundAt > kFindingsKeptFor || now < account.foundAt || !LoadFindings(account.found, findings)) {
+        asked = true;
         if (!client.Discover(account.server, findings, result.fault)) return result;
         account.found = StoreFindings(findings);
         account.foundAt = now;
     }
 
+    // A tag counts only with the state it was kept with.
+    const CollectionTags tags = LoadCollectionTags(account.tags);
+    auto bookHash = [](const BookState& s) { return Fnv1a(StoreBookStates({s})); };
     std::vector<BookState> states = LoadBookStates(account.bookStates);
+    for (BookState& s : states) {
+        auto t = tags.find(s.url);
+        if (t != tags.end() && t->second.state == bookHash(s)) s.ctag = t->second.ctag;
+    }
     for (const DavCollection& book : findings.books) {
         if (!account.books.empty() && std::find(account.books.begin(), account.books.end(), book.url) == account.books.end())
             continue;
@@ -482,8 +554,9 @@ AccountSyncResult SyncAccount(Account& account, BirthdayList& list, IDavTranspor
         }
         CardSyncCounts counts;
         if (!client.ReadBook(book, list, *it, counts, result.fault)) {
-            // Perhaps moved or removed: the next sync asks the server again.
-            account.foundAt = 0;
+            // Perhaps moved or removed: the next sync asks the server again. Not when the server
+            // was not reached or refused the password: its collections are the same then.
+            if (!Unreached(result.fault)) account.foundAt = 0;
             break;
         }
         result.counts += counts;
@@ -491,28 +564,56 @@ AccountSyncResult SyncAccount(Account& account, BirthdayList& list, IDavTranspor
     // A book whose first read failed has no state yet.
     states.erase(std::remove_if(states.begin(), states.end(), [](const BookState& s) { return s.url.empty(); }), states.end());
     account.bookStates = StoreBookStates(states);
+    CollectionTags kept;
+    for (const BookState& s : states)
+        if (!s.ctag.empty()) kept[s.url] = {s.ctag, bookHash(s)};
+    if (auto t = tags.find(account.calendar); t != tags.end() && !account.calendar.empty())
+        kept[account.calendar] = t->second;
+    account.tags = StoreCollectionTags(kept);
     if (result.fault.exitCode || !account.publish) return result;
 
-    const std::string calendar = account.calendar;
-    const bool known = std::any_of(findings.calendars.begin(), findings.calendars.end(),
-                                   [&](const DavCollection& c) { return c.url == calendar; });
-    if (!client.FindOrMakeCalendar(findings, account.calendar, result.fault)) return result;
-    // What was published went to another calendar, or to one that has gone since: the events
-    // on the server are asked for again.
-    if (!known || account.calendar != calendar) account.published.clear();
-    // A calendar made now is one more finding.
-    if (account.calendar != calendar &&
-        std::none_of(findings.calendars.begin(), findings.calendars.end(),
-                     [&](const DavCollection& c) { return c.url == account.calendar; })) {
-        findings.calendars.push_back({account.calendar, kPublishedCalendarName, false});
+    bool done = false;
+    size_t published = 0;
+    auto publish = [&] {
+        const std::string calendar = account.calendar;
+        const bool known = std::any_of(findings.calendars.begin(), findings.calendars.end(),
+                                       [&](const DavCollection& c) { return c.url == calendar; });
+        if (!client.FindOrMakeCalendar(findings, account.calendar, result.fault)) return;
+        // What was published went to another calendar, or to one that has gone since: the events
+        // on the server are asked for again.
+        if (!known || account.calendar != calendar) account.published.clear();
+        // A calendar made now is one more finding.
+        if (account.calendar != calendar &&
+            std::none_of(findings.calendars.begin(), findings.calendars.end(),
+                         [&](const DavCollection& c) { return c.url == account.calendar; })) {
+            findings.calendars.push_back({account.calendar, kPublishedCalendarName, false});
+            account.found = StoreFindings(findings);
+        }
+        std::string calendarTag;
+        if (auto t = kept.find(account.calendar); t != kept.end() && t->second.state == Fnv1a(account.published))
+            calendarTag = t->second.ctag;
+        kept.erase(calendar);
+        PublishedEvents events_published = LoadPublished(account.published);
+        std::vector<CalendarResource> events = SplitCalendar(exportIcs(list));
+        done = client.Publish(account.calendar, events, events_published, calendarTag, asked, result.fault);
+        account.published = StorePublished(events_published);
+        if (!calendarTag.empty()) kept[account.calendar] = {calendarTag, Fnv1a(account.published)};
+        account.tags = StoreCollectionTags(kept);
+        if (!done && !Unreached(result.fault)) account.foundAt = 0;
+        published = events.size();
+    };
+    publish();
+    // The calendar went from the server after its collections were last asked for: asked for
+    // again, it is made anew with every event in this sync.
+    if (!done && !asked && result.fault.status == 404) {
+        result.fault = DavFault();
+        if (!client.Discover(account.server, findings, result.fault)) return result;
         account.found = StoreFindings(findings);
+        account.foundAt = now;
+        asked = true;
+        publish();
     }
-    PublishedEvents published = LoadPublished(account.published);
-    std::vector<CalendarResource> events = SplitCalendar(exportIcs(list));
-    const bool done = client.Publish(account.calendar, events, published, result.fault);
-    account.published = StorePublished(published);
-    if (!done) account.foundAt = 0;
-    if (done) result.events = (int)events.size();
+    if (done) result.events = (int)published;
     return result;
 }
 

@@ -28,6 +28,7 @@ struct DavFindings {
 struct DavFault {
     int exitCode = 0;
     std::string message;
+    int status = 0;  // the HTTP status behind the fault where one is (404)
     bool PasswordRefused() const { return exitCode == 3; }
 };
 
@@ -41,14 +42,18 @@ public:
     // from the address of one collection.
     bool Discover(const std::string& server, DavFindings& out, DavFault& fault);
     // Reads what changed in the book since `state` into the list (everything when the state does
-    // not serve the list). On a fault neither the list nor the state changes.
+    // not serve the list); nothing more when the book's ctag is still the state's. On a fault
+    // neither the list nor the state changes.
     bool ReadBook(const DavCollection& book, BirthdayList& list, BookState& state, CardSyncCounts& counts, DavFault& fault);
     // The calendar "Birthdays" of the account (`url` when still there), made when missing.
     bool FindOrMakeCalendar(const DavFindings& findings, std::string& url, DavFault& fault);
     // Puts the events on the calendar, deletes the ones gone; `published` follows every step
-    // done, also when a fault stops the rest.
+    // done, also when a fault stops the rest. Before anything is put, or with `check`, the
+    // calendar is listed again when its ctag is not `ctag` (someone else changed it): events
+    // deleted or changed there are put back. `ctag` ends as the calendar's when it holds what
+    // `published` says, else empty.
     bool Publish(const std::string& calendar, const std::vector<CalendarResource>& events, PublishedEvents& published,
-                 DavFault& fault);
+                 std::string& ctag, bool check, DavFault& fault);
 
 private:
     // Sends, following redirects; the requests end with the addresses that answered.
@@ -65,6 +70,8 @@ private:
     bool Propfind(const std::string& url, int depth, const std::string& body, Multistatus& out, DavFault& fault);
     bool ReadListing(const DavCollection& book, const std::string& token, CardListing& listing, std::string& newToken,
                      DavFault& fault);
+    // The collection's CS:getctag; "" when the server keeps none.
+    bool CollectionCtag(const std::string& url, std::string& ctag, DavFault& fault);
     // The current ETag of a resource; "" when it is gone.
     bool CurrentEtag(const std::string& url, std::string& etag, DavFault& fault);
 

@@ -9,6 +9,7 @@ namespace {
 const QString kDav = QStringLiteral("DAV:");
 const QString kCard = QStringLiteral("urn:ietf:params:xml:ns:carddav");
 const QString kCal = QStringLiteral("urn:ietf:params:xml:ns:caldav");
+const QString kCalendarServer = QStringLiteral("http://calendarserver.org/ns/");
 
 const char* kHead =
     "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
@@ -68,6 +69,8 @@ void ReadProp(QXmlStreamReader& r, DavItem& item)
             item.displayName = Text(r);
         } else if (ns == kDav && name == u"getetag") {
             item.etag = Text(r);
+        } else if (ns == kCalendarServer && name == u"getctag") {
+            item.ctag = Text(r);
         } else if (ns == kDav && name == u"current-user-principal") {
             item.principal = InnerHref(r);
         } else if (ns == kCard && name == u"addressbook-home-set") {
@@ -104,6 +107,7 @@ void ReadPropstat(QXmlStreamReader& r, DavItem& item)
     item.syncReport |= p.syncReport;
     Take(item.displayName, p.displayName);
     Take(item.etag, p.etag);
+    Take(item.ctag, p.ctag);
     Take(item.principal, p.principal);
     Take(item.addressBookHome, p.addressBookHome);
     Take(item.calendarHome, p.calendarHome);
@@ -171,6 +175,13 @@ std::string DiscoveryPropfind()
 std::string EtagPropfind()
 {
     return std::string(kHead) + "<d:propfind xmlns:d=\"DAV:\"><d:prop><d:resourcetype/><d:getetag/></d:prop></d:propfind>";
+}
+
+std::string CtagPropfind()
+{
+    return std::string(kHead) +
+           "<d:propfind xmlns:d=\"DAV:\" xmlns:cs=\"http://calendarserver.org/ns/\"><d:prop><cs:getctag/></d:prop>"
+           "</d:propfind>";
 }
 
 std::string SyncCollection(const std::string& token)

@@ -13,6 +13,7 @@ struct DavItem {
     bool collection = false, addressBook = false, calendar = false;
     bool syncReport = false;  // offers sync-collection
     std::string displayName, etag;
+    std::string ctag;  // the collection's CS:getctag, which changes with any member
     std::string principal, addressBookHome, calendarHome;  // hrefs
     std::string data;  // address-data or calendar-data
 };
@@ -33,6 +34,8 @@ namespace davxml {
 std::string DiscoveryPropfind();
 // PROPFIND of the members' ETags and kinds.
 std::string EtagPropfind();
+// PROPFIND (Depth 0) of a collection's CS:getctag: far less work for a server than listing it.
+std::string CtagPropfind();
 // REPORT sync-collection from `token` ("" for everything) asking ETags.
 std::string SyncCollection(const std::string& token);
 // REPORT addressbook-multiget of the cards at `hrefs`.

@@ -27,7 +27,36 @@ std::vector<std::string> Split(const std::string& text)
     return out;
 }
 
+// Each write rewrites the whole settings file, which holds every card's ETag: only what changed.
+void Put(ISettingsStore& store, int i, const char* name, const std::string& value)
+{
+    const std::string key = Key(i, name);
+    if (!store.Contains(kAccountsSection, key) || store.GetString(kAccountsSection, key, "") != value)
+        store.WriteString(kAccountsSection, key, value);
+}
+
 } // namespace
+
+std::string StoreCollectionTags(const CollectionTags& tags)
+{
+    std::string out;
+    for (const auto& [url, t] : tags)
+        if (!t.ctag.empty() && url.find_first_of("\t\n") == std::string::npos &&
+            t.ctag.find_first_of("\t\n") == std::string::npos)
+            out += url + "\t" + t.ctag + "\t" + std::to_string(t.state) + "\n";
+    return out;
+}
+
+CollectionTags LoadCollectionTags(std::string_view text)
+{
+    CollectionTags out;
+    for (const std::string& line : Split(std::string(text))) {
+        size_t a = line.find('\t'), b = a == std::string::npos ? a : line.find('\t', a + 1);
+        if (b == std::string::npos || a == 0 || b == a + 1) continue;
+        out[line.substr(0, a)] = {line.substr(a + 1, b - a - 1), std::strtoull(line.c_str() + b + 1, nullptr, 10)};
+    }
+    return out;
+}
 
 std::vector<Account> LoadAccounts(ISettingsStore& store)
 {
@@ -45,6 +74,7 @@ std::vector<Account> LoadAccounts(ISettingsStore& store)
         a.published = store.GetString(kAccountsSection, Key(i, "Published"), "");
         a.found = store.GetString(kAccountsSection, Key(i, "Collections"), "");
         a.foundAt = std::atoll(store.GetString(kAccountsSection, Key(i, "Collections found"), "0").c_str());
+        a.tags = store.GetString(kAccountsSection, Key(i, "Collection tags"), "");
         out.push_back(std::move(a));
     }
     return out;
@@ -52,15 +82,18 @@ std::vector<Account> LoadAccounts(ISettingsStore& store)
 
 void SaveAccount(ISettingsStore& store, int i, const Account& a)
 {
-    store.WriteString(kAccountsSection, Key(i, "Server"), a.server);
-    store.WriteString(kAccountsSection, Key(i, "User"), a.user);
-    store.WriteInt(kAccountsSection, Key(i, "Publish"), a.publish ? 1 : 0);
-    store.WriteString(kAccountsSection, Key(i, "Address books"), Joined(a.books));
-    store.WriteString(kAccountsSection, Key(i, "Calendar"), a.calendar);
-    store.WriteString(kAccountsSection, Key(i, "Address book state"), a.bookStates);
-    store.WriteString(kAccountsSection, Key(i, "Published"), a.published);
-    store.WriteString(kAccountsSection, Key(i, "Collections"), a.found);
-    store.WriteString(kAccountsSection, Key(i, "Collections found"), std::to_string(a.foundAt));
+    Put(store, i, "Server", a.server);
+    Put(store, i, "User", a.user);
+    if (!store.Contains(kAccountsSection, Key(i, "Publish")) ||
+        (store.GetInt(kAccountsSection, Key(i, "Publish"), 1) != 0) != a.publish)
+        store.WriteInt(kAccountsSection, Key(i, "Publish"), a.publish ? 1 : 0);
+    Put(store, i, "Address books", Joined(a.books));
+    Put(store, i, "Calendar", a.calendar);
+    Put(store, i, "Address book state", a.bookStates);
+    Put(store, i, "Published", a.published);
+    Put(store, i, "Collections", a.found);
+    Put(store, i, "Collections found", std::to_string(a.foundAt));
+    Put(store, i, "Collection tags", a.tags);
 }
 
 void SaveAccounts(ISettingsStore& store, const std::vector<Account>& accounts)

@@ -2,7 +2,10 @@
 #pragma once
 // The accounts on CardDAV and CalDAV servers, kept in the settings section "Accounts" with what
 // each sync leaves for the next. Passwords are never here: they live in the secret store.
+#include <cstdint>
+#include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class ISettingsStore;
@@ -19,10 +22,22 @@ struct Account {
     std::string published;             // StorePublished of the events on the calendar
     std::string found;                 // the collections the server had when last asked
     long long foundAt = 0;             // when that was, seconds since 1970
+    std::string tags;                  // StoreCollectionTags of the books read and the calendar
 
     // The key of the account's password in the secret store.
     std::string SecretKey() const { return user + "@" + server; }
 };
+
+// A collection's CS:getctag as it was when the sync left the collection's state, with a hash of
+// that state: a state written since by a program that keeps no tags does not match it.
+struct CollectionTag {
+    std::string ctag;
+    uint64_t state = 0;
+};
+using CollectionTags = std::map<std::string, CollectionTag>;  // by the collection's address
+
+std::string StoreCollectionTags(const CollectionTags& tags);
+CollectionTags LoadCollectionTags(std::string_view text);
 
 std::vector<Account> LoadAccounts(ISettingsStore& store);
 void SaveAccounts(ISettingsStore& store, const std::vector<Account>& accounts);

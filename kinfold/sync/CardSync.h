@@ -14,6 +14,7 @@ struct BookState {
     std::string token;   // sync-collection token; "" when none
     uint64_t ties = 0;   // TiesHash of the document when the state was kept
     std::map<std::string, std::string> etags;  // card address -> ETag of every card seen
+    std::string ctag;    // the book's CS:getctag when the state was kept; kept apart (StoreCollectionTags)
 
     // The state serves a document only when that document's ties are the ones it was kept with
     // (an older program or another document loses them: everything is read again).

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include "birthdays/BirthdayList.h"
 #include "platform/Archive.h"
+#include "platform/SettingsStore.h"
+#include "sync/Accounts.h"
 #include "sync/CalendarPublish.h"
 #include "sync/CardSync.h"
 
@@ -160,4 +162,31 @@ TEST(CalendarPublishing, OneResourcePerEventPutOnlyWhenChanged)
     EXPECT_EQ(steps[1].etag, "\"e2\"");
     published["a@kinfold"].hash = 7;
     EXPECT_EQ(PlanPublish(r, published)[0].kind, PublishStep::Update);
+}
+
+TEST(Accounts, ASyncThatChangedNothingWritesNoSetting)
+{
+    MemorySettingsStore store;
+    Account a;
+    a.server = "http://dav.test/";
+    a.user = "ann";
+    a.bookStates = "@" + kBook + "\ttoken\t7\n";
+    a.tags = StoreCollectionTags({{kBook, {"\"ctag\"", 42}}});
+    SaveAccounts(store, {a});
+    const int writes = store.writes;
+    SaveAccount(store, 1, a);
+    EXPECT_EQ(store.writes, writes);
+    a.publish = false;
+    a.tags.clear();
+    SaveAccount(store, 1, a);
+    EXPECT_EQ(store.writes, writes + 2);
+    std::vector<Account> back = LoadAccounts(store);
+    ASSERT_EQ(back.size(), 1u);
+    EXPECT_FALSE(back[0].publish);
+    EXPECT_EQ(back[0].bookStates, a.bookStates);
+    EXPECT_TRUE(LoadCollectionTags(back[0].tags).empty());
+    CollectionTags tags = LoadCollectionTags(StoreCollectionTags({{kBook, {"\"ctag\"", 42}}, {"http://x/", {"", 1}}}));
+    ASSERT_EQ(tags.size(), 1u);
+    EXPECT_EQ(tags[kBook].ctag, "\"ctag\"");
+    EXPECT_EQ(tags[kBook].state, 42u);
 }

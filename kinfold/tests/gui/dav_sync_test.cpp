@@ -10,6 +10,7 @@
 #include "birthdays/ImportCommand.h"
 #include "dav/DavClient.h"
 #include "dav/QtDavTransport.h"
+#include "view/core/CalendarExport.h"
 
 namespace fs = std::filesystem;
 
@@ -123,12 +124,11 @@ TEST_F(DavSync, ChangesOnTheServerReachTheListAndTheCalendarOnce)
     EXPECT_EQ(Sync().out, "0 added, 0 changed, 0 removed, 1 event published\n");
     EXPECT_EQ(Events(), events);
 
-    // The calendar deleted on the server: made again with every event, not only the new one.
+    // The calendar deleted on the server: made again at once with every event, not only the new one.
     server.Curl("DELETE", "/ann/birthdays/");
     server.PutCard("/ann/contacts/bob.vcf", kBob);
-    Sync();
     runprogram::Result remade = Sync();
-    EXPECT_EQ(remade.out, "0 added, 0 changed, 0 removed, 2 events published\n") << remade.err;
+    EXPECT_EQ(remade.out, "1 added, 0 changed, 0 removed, 2 events published\n") << remade.err;
     EXPECT_EQ(Events().size(), 2u);
 }
 
@@ -333,4 +333,58 @@ TEST_F(DavSync, PasswordsLiveInTheSecretStore)
     EXPECT_EQ(Bytes(dir / "home" / ".config" / "Quorvanth Software" / "Kinfold.conf").find("secret"), std::string::npos);
     // Without the secret service the password is asked for.
     EXPECT_EQ(Run({"--sync", Doc()}).status, 3);
+}
+
+TEST_F(DavSync, ASyncWithNothingChangedAsksOnceAndMissesNothing)
+{
+    int argc = 1;
+    char name[] = "test";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    struct Counting : IDavTransport {
+        QtDavTransport real{"ann", "secret"};
+        int sent = 0;
+        std::vector<DavReply> Send(const std::vector<DavRequest>& requests) override
+        {
+            sent += (int)requests.size();
+            return real.Send(requests);
+        }
+    } transport;
+    const auto events = [](const BirthdayList& l) { return ExportCalendar(l, CalendarExportOptions()); };
+    server.PutCard("/ann/contacts/ann.vcf", kAnn);
+    server.PutCard("/ann/contacts/bob.vcf", kBob);
+    Account account;
+    account.server = server.Url();
+    account.user = "ann";
+    BirthdayList list;
+    ASSERT_EQ(SyncAccount(account, list, transport, events).fault.message, "");
+    ASSERT_EQ(Events().size(), 2u);
+
+    // Once the book's ctag is known (from the sync after the first), only that is asked for.
+    ASSERT_EQ(SyncAccount(account, list, transport, events).fault.message, "");
+    transport.sent = 0;
+    AccountSyncResult same = SyncAccount(account, list, transport, events);
+    EXPECT_EQ(same.fault.message, "");
+    EXPECT_FALSE(same.counts.touched);
+    EXPECT_EQ(same.events, 2);
+    EXPECT_EQ(transport.sent, 1);
+
+    // The previous version reads a change and keeps its state, but not the tags; the card changed
+    // back gives the book its old ctag again, which must not pass for "nothing changed".
+    const std::string tags = account.tags;
+    server.PutCard("/ann/contacts/ann.vcf", "UID:ann\r\nFN:Ann Smith\r\nN:Smith;Ann;;;\r\nBDAY:1951-01-12\r\n");
+    account.tags.clear();
+    ASSERT_EQ(SyncAccount(account, list, transport, events).counts.changed, 1);
+    account.tags = tags;
+    server.PutCard("/ann/contacts/ann.vcf", kAnn);
+    EXPECT_EQ(SyncAccount(account, list, transport, events).counts.changed, 1);
+    EXPECT_EQ(list[0].year, 1950);
+
+    // An event deleted on the server by someone else is put back with the next change.
+    const std::vector<std::string> published = Events();
+    server.Curl("DELETE", "/ann/birthdays/" + published[1]);
+    server.PutCard("/ann/contacts/ann.vcf", "UID:ann\r\nFN:Ann Smith\r\nN:Smith;Ann;;;\r\nBDAY:1950-01-13\r\n");
+    AccountSyncResult repaired = SyncAccount(account, list, transport, events);
+    EXPECT_EQ(repaired.fault.message, "");
+    EXPECT_EQ(Events(), published);
 }
