@@ -29,11 +29,13 @@ bool BirthdayEntry::EndedBy(const CalendarDate& date) const
     return endDate.day != 0 && date.day > endDate.day;
 }
 
-CString BirthdayEntry::FirstName() const
+CString FirstWordOf(const CString& text)
 {
     size_t blank = text.find(' ');
     return blank == CString::npos ? text : text.substr(0, blank);
 }
+
+CString BirthdayEntry::FirstName() const { return FirstWordOf(text); }
 
 CString WithoutSurnameSlashes(const CString& name)
 {
@@ -57,7 +59,9 @@ CString BirthdayEntry::DisplayText() const
     return HasKind(Individual | Couple) ? WithoutSurnameSlashes(text) : text;
 }
 
-CString BirthdayEntry::LastName() const
+CString BirthdayEntry::LastName() const { return LastWordOf(text); }
+
+CString LastWordOf(const CString& text)
 {
     size_t end = text.find_last_not_of(' ');
     if (end == CString::npos) return text;
@@ -83,28 +87,44 @@ bool BirthdayEntry::SameFields(const BirthdayEntry& o) const
            SameDate(otherDate, o.otherDate);
 }
 
+const CardTie& HeldTie::None()
+{
+    static const CardTie none;
+    return none;
+}
+
+HeldTie& HeldTie::operator=(CardTie tie)
+{
+    if (tie == None()) m_tie.reset();
+    else if (m_tie) *m_tie = std::move(tie);
+    else m_tie = std::make_unique<CardTie>(std::move(tie));
+    return *this;
+}
+
 void BirthdayEntry::TieTo(const std::string& href, const std::string& etag)
 {
-    tie.href = href;
-    tie.etag = etag;
-    tie.text = text;
-    tie.date.Assign(*this);
-    tie.endDate.Assign(endDate);
-    tie.otherDate.Assign(otherDate);
-    tie.kind = kind;
+    CardTie t;
+    t.href = href;
+    t.etag = etag;
+    t.text = text;
+    t.date.Assign(*this);
+    t.endDate.Assign(endDate);
+    t.otherDate.Assign(otherDate);
+    t.kind = kind;
+    tie = std::move(t);
 }
 
 BirthdayEntry BirthdayEntry::TiedFields() const
 {
-    BirthdayEntry base(tie.date);
-    base.text = tie.text;
-    base.kind = tie.kind;
-    base.endDate.Assign(tie.endDate);
-    base.otherDate.Assign(tie.otherDate);
+    BirthdayEntry base(tie->date);
+    base.text = tie->text;
+    base.kind = tie->kind;
+    base.endDate.Assign(tie->endDate);
+    base.otherDate.Assign(tie->otherDate);
     return base;
 }
 
 bool BirthdayEntry::ChangedSinceTie() const
 {
-    return tie.IsSet() && !SameFields(TiedFields());
+    return tie->IsSet() && !SameFields(TiedFields());
 }

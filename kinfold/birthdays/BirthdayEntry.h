@@ -2,6 +2,7 @@
 #pragma once
 // One line of the birthday list: a person's birthday, a couple's wedding day or a dated note.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include "calendar/CalendarDate.h"
 #include "platform/CString.h"
@@ -52,6 +53,31 @@ struct CardTie {
     bool operator==(const CardTie& o) const;
 };
 
+// An entry's tie, kept apart from the entry: few entries have one, and a family tree of a
+// million people should not carry the room for one in each entry. Reads as a CardTie (an
+// empty one when there is none); copies copy the tie.
+class HeldTie {
+public:
+    HeldTie() = default;
+    HeldTie(const HeldTie& o) : m_tie(o.m_tie ? std::make_unique<CardTie>(*o.m_tie) : nullptr) {}
+    HeldTie(HeldTie&&) noexcept = default;
+    HeldTie& operator=(const HeldTie& o)
+    {
+        if (this != &o) m_tie = o.m_tie ? std::make_unique<CardTie>(*o.m_tie) : nullptr;
+        return *this;
+    }
+    HeldTie& operator=(HeldTie&&) noexcept = default;
+    HeldTie& operator=(CardTie tie);
+
+    const CardTie& operator*() const { return m_tie ? *m_tie : None(); }
+    const CardTie* operator->() const { return &**this; }
+    bool operator==(const HeldTie& o) const { return **this == *o; }
+
+private:
+    static const CardTie& None();
+    std::unique_ptr<CardTie> m_tie;  // null for a tie equal to CardTie()
+};
+
 // The entry is its own date: the birth date, the wedding date or the note's day.
 class BirthdayEntry : public CalendarDate {
 public:
@@ -66,7 +92,7 @@ public:
     CalendarDate otherDate;  // an individual's marriage
     uint16_t kind = 0;
     uint32_t recordNumber = 0;  // record in the genealogy file it came from, 0 when typed
-    CardTie tie;                // the address-book card it came from, if any
+    HeldTie tie;                // the address-book card it came from, if any
 
     BirthdayEntry() = default;
     explicit BirthdayEntry(const CalendarDate& date) : CalendarDate(date.month, date.day, date.year) {}
@@ -105,6 +131,11 @@ public:
     // True when tied and changed since the card last gave it.
     bool ChangedSinceTie() const;
 };
+
+// A text up to its first blank (BirthdayEntry::FirstName), after its last blank with trailing
+// blanks ignored (BirthdayEntry::LastName).
+CString FirstWordOf(const CString& text);
+CString LastWordOf(const CString& text);
 
 // "Anne /Mowbray/" -> "Anne Mowbray", "Richard //" -> "Richard", "/Smith/" -> "Smith"; a text
 // without a pair of slashes comes back unchanged.

@@ -3,6 +3,8 @@
 #include "platform/Translate.h"
 #include <algorithm>
 #include <atomic>
+#include <cstring>
+#include "birthdays/HugePages.h"
 #include "platform/Archive.h"
 
 void BirthdayList::Changed()
@@ -15,7 +17,7 @@ void BirthdayList::Changed()
 
 namespace {
 
-uint32_t TextHash(const CString& text) { return (uint32_t)std::hash<std::string_view>()(text); }
+uint32_t TextHash(std::string_view text) { return (uint32_t)std::hash<std::string_view>()(text); }
 
 } // namespace
 
@@ -30,10 +32,10 @@ void BirthdayList::InvalidateIndex()
 void BirthdayList::GrowIndex() const
 {
     size_t size = 64;
-    while (size < 2 * (m_indexed + 1)) size *= 2;
+    while (4 * (m_indexed + 1) > 3 * size) size *= 2;
     std::vector<Slot> old;
     old.swap(m_slots);
-    m_slots.assign(size, Slot());
+    AssignAdvised(m_slots, size, Slot());
     for (const Slot& s : old) {
         if (s.index == 0) continue;
         size_t k = s.hash & (size - 1);
@@ -44,7 +46,8 @@ void BirthdayList::GrowIndex() const
 
 void BirthdayList::IndexEntry(size_t i) const
 {
-    if (2 * (m_indexed + 1) > m_slots.size()) GrowIndex();
+    // Up to three quarters full: the probes stay short, and a big list's table half the size.
+    if (4 * (m_indexed + 1) > 3 * m_slots.size()) GrowIndex();
     const CString& text = m_entries[i].text;
     const uint32_t h = TextHash(text);
     const size_t mask = m_slots.size() - 1;
@@ -62,8 +65,8 @@ void BirthdayList::IndexEntry(size_t i) const
 void BirthdayList::RebuildIndex() const
 {
     size_t size = 64;
-    while (size < 2 * (m_entries.size() + 1)) size *= 2;
-    m_slots.assign(size, Slot());
+    while (4 * (m_entries.size() + 1) > 3 * size) size *= 2;
+    AssignAdvised(m_slots, size, Slot());
     m_indexed = 0;
     for (size_t i = 0; i < m_entries.size(); ++i) IndexEntry(i);
     m_indexValid = true;
@@ -79,6 +82,11 @@ int BirthdayList::FindByText(const CString& text) const
         if (s.index == 0) return -1;
         if (s.hash == h && m_entries[s.index - 1].text == text) return (int)s.index - 1;
     }
+}
+
+void BirthdayList::PrefetchText(std::string_view text) const
+{
+    if (m_indexValid && !m_slots.empty()) __builtin_prefetch(&m_slots[TextHash(text) & (m_slots.size() - 1)]);
 }
 
 int BirthdayList::FindByText(const BirthdayEntry& entry) const { return FindByText(entry.text); }
@@ -121,6 +129,16 @@ int BirthdayList::AddOrMerge(const BirthdayEntry& add, bool& merged)
     return i;
 }
 
+void BirthdayList::Reserve(size_t n)
+{
+    if (n <= m_entries.capacity()) return;
+    std::vector<BirthdayEntry> room;
+    room.reserve(n);
+    AdviseHugePages(room.data(), n * sizeof(BirthdayEntry));
+    for (BirthdayEntry& e : m_entries) room.push_back(std::move(e));
+    m_entries.swap(room);
+}
+
 void BirthdayList::SetAt(int i, const BirthdayEntry& entry)
 {
     BirthdayEntry& e = m_entries.at((size_t)i);
@@ -160,10 +178,10 @@ void BirthdayList::Swap(int i, int j)
     Changed();
 }
 
-void BirthdayList::SortByDate()
+std::vector<uint32_t> BirthdayList::DateOrder() const
 {
-    // Sorting positions rather than entries and then moving each entry once keeps a big list
-    // from being copied around, or doubled in memory by a merge buffer.
+    // Sorting positions rather than entries keeps a big list from being copied around, or
+    // doubled in memory by a merge buffer.
     struct Key {
         int month, day, year;
         uint32_t index;  // keeps entries of equal dates in their order
@@ -181,7 +199,13 @@ void BirthdayList::SortByDate()
     std::sort(keys.begin(), keys.end());
     std::vector<uint32_t> order(keys.size());
     for (size_t k = 0; k < keys.size(); ++k) order[k] = keys[k].index;
-    std::vector<Key>().swap(keys);
+    return order;
+}
+
+void BirthdayList::SortByDate()
+{
+    // Each entry is moved once.
+    std::vector<uint32_t> order = DateOrder();
     // Entry order[k] goes to position k: follow each cycle of the permutation once.
     for (size_t start = 0; start < order.size(); ++start) {
         if (order[start] == start) continue;
@@ -189,6 +213,10 @@ void BirthdayList::SortByDate()
         size_t k = start;
         while (order[k] != start) {
             const size_t from = order[k];
+            // The cycle jumps all over a big list: fetch the entry after this one meanwhile.
+            const size_t after = order[from];
+            Prefetch((int)after);
+            __builtin_prefetch(&order[after]);
             m_entries[k] = std::move(m_entries[from]);
             order[k] = (uint32_t)k;
             k = from;
@@ -248,15 +276,16 @@ void LoadDate(CArchive& ar, CalendarDate& d)
 // After the last entry: the magic, then for each tied entry its index and its tie.
 const char kTieMagic[4] = {'K', 'F', 'T', '1'};
 
-void StoreTies(CArchive& ar, const std::vector<BirthdayEntry>& entries)
+// `order`, when given, is the order the entries are written in.
+void StoreTies(CArchive& ar, const std::vector<BirthdayEntry>& entries, const std::vector<uint32_t>* order)
 {
     uint32_t tied = 0;
-    for (const BirthdayEntry& e : entries) tied += e.tie.IsSet() ? 1 : 0;
+    for (const BirthdayEntry& e : entries) tied += e.tie->IsSet() ? 1 : 0;
     if (tied == 0) return;
     ar.Write(kTieMagic, sizeof kTieMagic);
     ar << tied;
     for (size_t i = 0; i < entries.size(); ++i) {
-        const CardTie& t = entries[i].tie;
+        const CardTie& t = *entries[order ? (*order)[i] : i].tie;
         if (!t.IsSet()) continue;
         ar << (uint32_t)i << CString(t.href) << CString(t.etag) << t.text << t.kind;
         StoreDate(ar, t.date);
@@ -296,31 +325,61 @@ void LoadTies(CArchive& ar, std::vector<BirthdayEntry>& entries)
 
 } // namespace
 
+void BirthdayList::Store(CArchive& ar, const std::vector<uint32_t>* order) const
+{
+    size_t bytes = 4;
+    for (const BirthdayEntry& e : m_entries) bytes += kKfdMinRecordSize + (e.text.size() < 255 ? 0 : 6) + e.text.size();
+    ar.Reserve(bytes);
+    ar << (uint32_t)m_entries.size();
+    // The records go out many at a time, each field put in place in a block, not one call
+    // per field; a text of 255 bytes or more goes through the archive as it stands.
+    char block[1 << 16];
+    size_t n = 0;
+    auto put = [&](uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) block[n++] = (char)(v >> (8 * i));
+    };
+    auto at = [&](size_t k) -> const BirthdayEntry& { return m_entries[order ? (*order)[k] : k]; };
+    for (size_t k = 0; k < m_entries.size(); ++k) {
+        const BirthdayEntry& e = at(k);
+        // A sorted list's texts (and, in another order, its entries) lie all over memory:
+        // fetch a few entries ahead.
+        if (k + 16 < m_entries.size()) {
+            if (order) Prefetch((int)(*order)[k + 16]);
+            __builtin_prefetch(at(k + 8).text.data());
+        }
+        if (n + kKfdMinRecordSize + 255 > sizeof block) {
+            ar.Write(block, n);
+            n = 0;
+        }
+        for (int v : {e.month, e.day, e.year}) put((uint32_t)v, 4);
+        if (e.text.size() < 255) {
+            block[n++] = (char)e.text.size();
+            std::memcpy(block + n, e.text.data(), e.text.size());
+            n += e.text.size();
+        } else {
+            ar.Write(block, n);
+            n = 0;
+            ar << e.text;
+        }
+        put(e.recordNumber, 4);
+        put(e.kind, 2);
+        for (int v : {e.endDate.month, e.endDate.day, e.endDate.year, e.otherDate.month, e.otherDate.day, e.otherDate.year})
+            put((uint32_t)v, 4);
+    }
+    ar.Write(block, n);
+    StoreTies(ar, m_entries, order);
+}
+
+void BirthdayList::StoreSortedByDate(CArchive& ar) const
+{
+    const std::vector<uint32_t> order = DateOrder();
+    Store(ar, &order);
+}
+
 void BirthdayList::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
-        size_t bytes = 4;
-        for (const BirthdayEntry& e : m_entries) bytes += kKfdMinRecordSize + (e.text.size() < 255 ? 0 : 6) + e.text.size();
-        ar.Reserve(bytes);
-        ar << (uint32_t)m_entries.size();
-        // The fixed fields around the text go out in two blocks each, not one call per number.
-        for (const BirthdayEntry& e : m_entries) {
-            char head[12], tail[30];
-            size_t n = 0;
-            auto put = [&](char* out, uint32_t v, int bytes) {
-                for (int i = 0; i < bytes; ++i) out[n++] = (char)(v >> (8 * i));
-            };
-            for (int v : {e.month, e.day, e.year}) put(head, (uint32_t)v, 4);
-            ar.Write(head, n);
-            ar << e.text;
-            n = 0;
-            put(tail, e.recordNumber, 4);
-            put(tail, e.kind, 2);
-            for (int v : {e.endDate.month, e.endDate.day, e.endDate.year, e.otherDate.month, e.otherDate.day, e.otherDate.year})
-                put(tail, (uint32_t)v, 4);
-            ar.Write(tail, n);
-        }
-        StoreTies(ar, m_entries);
+        Store(ar, nullptr);
         return;
     }
     // An empty file is an empty list.

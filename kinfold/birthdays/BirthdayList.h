@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The document's list of entries: merging by text, date order and the ".kfd" file format.
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 #include "birthdays/BirthdayEntry.h"
 #include "birthdays/LeapDay.h"
@@ -40,8 +42,18 @@ public:
     void SetAt(int i, const BirthdayEntry& entry);
     // Sets entry i's marriage date.
     void SetOtherDateAt(int i, const CalendarDate& date);
+    // Starts fetching where FindByText will look for `text`, for a caller that will soon ask.
+    void PrefetchText(std::string_view text) const;
+    // Starts fetching entry i from memory, for a caller that will soon look at it.
+    void Prefetch(int i) const
+    {
+        if ((size_t)i >= m_entries.size()) return;
+        const char* p = reinterpret_cast<const char*>(&m_entries[(size_t)i]);
+        for (size_t at = 0; at < sizeof(BirthdayEntry); at += 64) __builtin_prefetch(p + at);
+        __builtin_prefetch(p + sizeof(BirthdayEntry) - 1);
+    }
     // Room for n entries in all, so that adding up to them moves no entry.
-    void Reserve(size_t n) { m_entries.reserve(n); }
+    void Reserve(size_t n);
     void SetSize(int n);
     // Removes entry i; the entries after it move up.
     void RemoveAt(int i);
@@ -63,6 +75,9 @@ public:
     // list as it was. The entries' card ties follow the last entry, where older readers stop;
     // a list without ties is written exactly as before.
     void Serialize(CArchive& ar);
+    // Writes the ".kfd" stream of the list as SortByDate would leave it, without moving an
+    // entry: for a big list that is saved and then let go.
+    void StoreSortedByDate(CArchive& ar) const;
 
     const std::vector<BirthdayEntry>& Entries() const { return m_entries; }
 
@@ -71,6 +86,10 @@ public:
     uint64_t Version() const { return m_version; }
 
 private:
+    // The entries' indexes in date order (SortByDate's order).
+    std::vector<uint32_t> DateOrder() const;
+    // Writes the stream with the entries in `order` (their own order for null).
+    void Store(CArchive& ar, const std::vector<uint32_t>* order) const;
     void RebuildIndex() const;
     // Enters entry i under its text unless an earlier entry holds that text.
     void IndexEntry(size_t i) const;

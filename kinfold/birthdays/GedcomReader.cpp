@@ -16,9 +16,10 @@ namespace {
 bool IsScanSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 bool IsValueSpace(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
-bool IEquals(std::string_view a, const char* b)
+// `b` in capitals; its length is known where it is written, not counted on every line.
+bool IEquals(std::string_view a, std::string_view b)
 {
-    size_t n = std::strlen(b);
+    const size_t n = b.size();
     if (a.size() != n) return false;
     for (size_t i = 0; i < n; ++i) {
         char x = a[i];
@@ -126,20 +127,11 @@ CString Surname(const CString& name)
 {
     size_t open = name.find('/');
     size_t close = open == CString::npos ? CString::npos : name.find('/', open + 1);
-    if (close == CString::npos) {
-        BirthdayEntry e;
-        e.text = name;
-        return e.LastName();
-    }
+    if (close == CString::npos) return LastWordOf(name);
     return name.substr(open, close - open + 1);
 }
 
-CString FirstNameOf(const CString& name)
-{
-    BirthdayEntry e;
-    e.text = name;
-    return e.FirstName();
-}
+CString FirstNameOf(const CString& name) { return FirstWordOf(name); }
 
 // The first word before the surname; a name without a given name ("/Smith/") gives its surname.
 CString GivenFirstName(const CString& name)
@@ -160,9 +152,7 @@ CString CoupleText(const CString& husband, const CString& wife)
 // The text earlier imports made: the surname was the husband's last word.
 CString OldCoupleText(const CString& husband, const CString& wife)
 {
-    BirthdayEntry h;
-    h.text = husband;
-    return FirstNameOf(husband) + "+" + FirstNameOf(wife) + " " + h.LastName();
+    return FirstNameOf(husband) + "+" + FirstNameOf(wife) + " " + LastWordOf(husband);
 }
 
 // A family with its partners by cross-reference number and its marriage date.
@@ -175,7 +165,7 @@ constexpr uint32_t kNoXref = UINT32_MAX;
 
 class Importer {
 public:
-    Importer(BirthdayList& list, GedcomImportStats& stats) : m_list(list), m_stats(stats) {}
+    Importer(BirthdayList& list, GedcomImportStats& stats) : m_list(list), m_stats(stats) { m_texts.FetchAheadIn(&list); }
 
     void Line(std::string_view line)
     {
@@ -350,7 +340,23 @@ private:
 
     void ResolveFamilies()
     {
-        for (const Family& f : m_families) {
+        // The partners of a big file's families are spread over all its people: each family
+        // fetches those of a few families ahead, and their entries, so that it need not wait.
+        auto fetchPeople = [&](size_t k) {
+            if (k >= m_families.size()) return;
+            for (uint32_t x : {m_families[k].husband, m_families[k].wife})
+                if (x != kNoXref) __builtin_prefetch(&m_people[x]);
+        };
+        auto fetchEntries = [&](size_t k) {
+            if (k >= m_families.size()) return;
+            for (uint32_t x : {m_families[k].husband, m_families[k].wife})
+                if (x != kNoXref && m_people[x].index >= 0) m_list.Prefetch(m_people[x].index);
+        };
+        for (size_t k = 0; k < 16; ++k) fetchPeople(k);
+        for (size_t k = 0; k < m_families.size(); ++k) {
+            fetchPeople(k + 16);
+            fetchEntries(k + 8);
+            const Family& f = m_families[k];
             const CalendarDate marriage(f.month, f.day, f.year);
             const Person* h = FindPerson(f.husband);
             const Person* w = FindPerson(f.wife);
@@ -427,14 +433,16 @@ namespace {
 bool IsQualifier(std::string_view word)
 {
     if (!word.empty() && word.back() == '.') word.remove_suffix(1);
-    for (const char* q : {"ABT", "CAL", "EST", "BEF", "AFT", "INT", "FROM", "TO", "BET"})
+    static constexpr std::string_view kQualifiers[] = {"ABT", "CAL", "EST", "BEF", "AFT", "INT", "FROM", "TO", "BET"};
+    for (std::string_view q : kQualifiers)
         if (IEquals(word, q)) return true;
     return false;
 }
 
 bool IsBeforeChrist(std::string_view word)
 {
-    for (const char* bc : {"B.C.", "B.C", "BC", "BCE", "(B.C.)"})
+    static constexpr std::string_view kMarks[] = {"B.C.", "B.C", "BC", "BCE", "(B.C.)"};
+    for (std::string_view bc : kMarks)
         if (IEquals(word, bc)) return true;
     return false;
 }
@@ -611,7 +619,7 @@ private:
         if (m_charset == GedcomCharset::Ansi) {
             decoded = Cp1252ToUtf8(CString(raw));
             text = decoded;
-        } else if (!IsValidUtf8(CString(raw))) {
+        } else if (!IsValidUtf8(raw)) {
             decoded = MixedLinesToUtf8(raw);
             text = decoded;
         }

@@ -102,8 +102,10 @@ ImportCommandResult RunImportCommand(const std::string& ged, const std::string& 
         r.error = FillIn(TextTranslation::translate("ImportCommand", "\"%1\" is neither a GEDCOM file nor a vCard file"), {ged});
         return r;
     }
-    list.SortByDate();
-    if (!SaveKfdFile(save, list, r.error)) {
+    // Saved in date order; the list itself goes no further, so its entries are not moved.
+    CArchive ar;
+    list.StoreSortedByDate(ar);
+    if (!WriteWholeFile(save, ar.Buffer(), r.error)) {
         r.exitCode = 1;
         return r;
     }

@@ -24,6 +24,10 @@ public:
     // record asks once, in the order of the file (GEDCOM record, vCard card).
     CString Claim(const CString& text, const CalendarDate& date);
 
+    // The list the claimed texts are looked up in next: a claim starts fetching its place
+    // for them, which spares a big import a wait for memory. Null for none.
+    void FetchAheadIn(const BirthdayList* list) { m_list = list; }
+
     // Forgets every claim (a new import).
     void Clear()
     {
@@ -36,9 +40,11 @@ private:
         bool operator==(const Day&) const = default;
     };
     // Takes `text` when it is free or held by the same day.
-    bool TryClaim(std::string_view text, Day day);
+    bool TryClaim(std::string_view text, uint32_t hash, Day day);
 
     TextTable m_texts;  // each with the day that claimed it
+    std::string m_buffer;
+    const BirthdayList* m_list = nullptr;
 };
 
 // What an import did to the list, whatever the file's kind.

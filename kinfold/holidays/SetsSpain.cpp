@@ -6,22 +6,39 @@
 // octubre de 2023 (BOE of 27 October 2023), for 2025 the Resolución de 15 de octubre de 2024 (BOE
 // núm. 252, 18 October 2024, BOE-A-2024-21316,
 // https://www.boe.es/eli/es/res/2024/10/15/(1)), for 2026 the Resolución de 17 de octubre de 2025
-// (BOE of 28 October 2025). A community's set is the ES set and what it chose. The days a community
-// keeps year after year (its own day, Maundy Thursday, Easter Monday...) are rules from the first
-// year read here, 2024 (2025 for Melilla), on, so that the years after the last decree
-// repeat its choices; a day put
-// in for one year only (the Monday after a national day on a Sunday, a day in place of one, the
-// moon-dated feasts of Ceuta and Melilla) is a one-year date. Each community's lists were read
-// from its own decree, order or government announcement as named beside it (mostly as the press
-// and official bulletins' indexes quote them), and which community kept which Monday in 2024,
-// 2025 and 2026 from the summaries of the three resolutions; the resolutions' own tables were not
-// read here. Earlier years show the national days only.
+// (BOE of 28 October 2025); for 2020 the resolution in the BOE of 11 October 2019, for 2021 the
+// Resolución de 28 de octubre de 2020 (BOE of 2 November 2020), for 2022 the resolution in the BOE
+// of 21 October 2021, for 2023 the Resolución de 7 de octubre de 2022
+// (https://www.boe.es/eli/es/res/2022/10/07/(2)). The numbers and BOE-A codes of the 2020 to 2023
+// resolutions were not read here, nor their tables: those years' days are the resolutions' as the
+// press and the Administración General del Estado's calendars of días inhábiles (which repeat them)
+// quote them, each community's checked against the twelve days it keeps. A community's set is the
+// ES set and what it chose. The days a community keeps year after year (its own day, Maundy
+// Thursday, Easter Monday...) are rules from the first year read here, 2020 (2024 for Ceuta and the
+// Canary islands' own days, 2025 for Melilla), on, so that the years after the last decree repeat
+// its choices; a day put in for one year only (the Monday after a national day on a Sunday, a day
+// in place of one, the moon-dated feasts of Ceuta and Melilla) is a one-year date, and an own day on
+// a Sunday is cancelled for that year where its calendar moved or left it out. Each community's
+// 2024 to 2026 lists were read from its own decree, order or government announcement as named
+// beside it (mostly as the press and official bulletins' indexes quote them), and which community
+// kept which Monday in those years from the summaries of the three resolutions; those
+// resolutions' own tables were not read here either. Years before 2020 show the national days
+// only, and so do Ceuta's 2020 to 2022 and Melilla's 2020 and 2021 (their moon-dated and own days
+// of those years were not read) and the Canary islands' own days before 2024.
 #include "holidays/CountrySetData.h"
 
 namespace {
-constexpr const char* kMaundyThursday = "Y20240000" "3-03Jueves Santo";
+constexpr const char* kMaundyThursday = "Y20200000" "3-03Jueves Santo";
+constexpr const char* kMaundyThursdayFrom2024 = "Y20240000" "3-03Jueves Santo";
 constexpr const char* kMaundyThursdayFrom2025 = "Y20250000" "3-03Jueves Santo";
-constexpr const char* kEasterMonday = "Y20240000" "3+01Lunes de Pascua";
+constexpr const char* kEasterMonday = "Y20200000" "3+01Lunes de Pascua";
+// The Mondays after a national day on a Sunday that a community kept, 2020 to 2023.
+constexpr const char* kMondayAfterAllSaints2020 = "920201102Lunes siguiente a Todos los Santos";
+constexpr const char* kMondayAfterConstitutionDay2020 = "920201207Lunes siguiente al Día de la Constitución Española";
+constexpr const char* kMondayAfterAssumption2021 = "920210816Lunes siguiente a la Asunción de la Virgen";
+constexpr const char* kMondayAfterLabourDay2022 = "920220502Lunes siguiente a la Fiesta del Trabajo";
+constexpr const char* kMondayAfterChristmas2022 = "920221226Lunes siguiente a la Natividad del Señor";
+constexpr const char* kMondayAfterNewYear2023 = "920230102Lunes siguiente a Año Nuevo";
 constexpr const char* kMondayAfterImmaculateConception2024 = "920241209Lunes siguiente a la Inmaculada Concepción";
 constexpr const char* kMondayAfterOctober12th2025 = "920251013Lunes siguiente a la Fiesta Nacional de España";
 constexpr const char* kMondayAfterAllSaints2026 = "920261102Lunes siguiente a Todos los Santos";
@@ -33,9 +50,20 @@ std::vector<CountrySet> SpainSets() {
         // Andalucía: 28 February; Decreto 77/2023, de 4 de abril (BOJA, 11 April 2023), for 2024
         // (the Monday of 9 December); the Mondays of 13 October 2025, 2 November and 7 December 2026
         // (the Consejería de Empleo's resolution of the 2026 calendar, BOJA, October 2025).
+        // 2020 to 2023 by the resolutions: the Mondays of 2 November and 7 December 2020, 28 February
+        // 2021 moved to Monday 1 March, the Monday of 16 August 2021, of 2 May and 26 December 2022
+        // and of 2 January 2023.
         {"ES-AN", "Spain, Andalusia", {
+            kMondayAfterAllSaints2020,
+            kMondayAfterConstitutionDay2020,
+            "F20210228Día de Andalucía",
+            "920210301Día de Andalucía",
+            kMondayAfterAssumption2021,
+            kMondayAfterLabourDay2022,
+            kMondayAfterChristmas2022,
+            kMondayAfterNewYear2023,
             kMondayAfterImmaculateConception2024,
-            "Y20240000" "00228Día de Andalucía",
+            "Y20200000" "00228Día de Andalucía",
             kMaundyThursday,
             kMondayAfterOctober12th2025,
             kMondayAfterAllSaints2026,
@@ -44,10 +72,20 @@ std::vector<CountrySet> SpainSets() {
         // Aragón: San Jorge (Estatuto art. 3.4, Ley 1/1984); the Monday of 9 December 2024; Decreto
         // 94/2024, de 19 de junio, for 2025 (the Monday of 13 October); the Mondays of 2 November
         // and 7 December 2026.
+        // 2020 to 2023: the Mondays of 2 November and 7 December 2020, 16 August 2021, 2 May and
+        // 26 December 2022, 2 January 2023, and Sunday 23 April 2023 moved to Monday 24 April.
         {"ES-AR", "Spain, Aragon", {
+            kMondayAfterAllSaints2020,
+            kMondayAfterConstitutionDay2020,
+            kMondayAfterAssumption2021,
+            kMondayAfterLabourDay2022,
+            kMondayAfterChristmas2022,
+            kMondayAfterNewYear2023,
+            "F20230423San Jorge, Día de Aragón",
+            "920230424San Jorge, Día de Aragón",
             kMondayAfterImmaculateConception2024,
             kMaundyThursday,
-            "Y20240000" "00423San Jorge, Día de Aragón",
+            "Y20200000" "00423San Jorge, Día de Aragón",
             kMondayAfterOctober12th2025,
             kMondayAfterAllSaints2026,
             kMondayAfterConstitutionDay2026,
@@ -55,11 +93,19 @@ std::vector<CountrySet> SpainSets() {
         // Asturias: 8 September (Ley 5/1984) in place of 19 March or 25 July (Decreto 36/2024, de 26
         // de abril, for 2025); in 2024, with 8 September on a Sunday, the Monday after, and the
         // Monday of 9 December; the Mondays of 13 October 2025, 2 November and 7 December 2026.
+        // 2020 to 2023: the Mondays of 2 November and 7 December 2020, 16 August 2021, 2 May and
+        // 26 December 2022, 2 January 2023.
         {"ES-AS", "Spain, Asturias", {
+            kMondayAfterAllSaints2020,
+            kMondayAfterConstitutionDay2020,
+            kMondayAfterAssumption2021,
+            kMondayAfterLabourDay2022,
+            kMondayAfterChristmas2022,
+            kMondayAfterNewYear2023,
             kMondayAfterImmaculateConception2024,
             "920240909Lunes siguiente al Día de Asturias",
             kMaundyThursday,
-            "Y20240000" "00908Día de Asturias",
+            "Y20200000" "00908Día de Asturias",
             kMondayAfterOctober12th2025,
             kMondayAfterAllSaints2026,
             kMondayAfterConstitutionDay2026,
@@ -67,9 +113,14 @@ std::vector<CountrySet> SpainSets() {
         // Illes Balears: Acuerdo del Consejo de Gobierno de 4 de agosto de 2023 (BOIB), the calendar
         // for 2024 (Easter Monday, no 26 December), and de 3 de mayo de 2024 for 2025 (26 December
         // in place of Sunday 12 October, no Easter Monday); 1 March moved to Monday 2 March in 2026.
+        // 2020 to 2023: Easter Monday every year (none in 2025), 26 December in 2020 and, as the
+        // Monday after Christmas, 2022; the Monday of 7 December 2020.
         {"ES-IB", "Spain, Balearic Islands", {
-            "920240401Lunes de Pascua",
-            "Y20240000" "00301Día de las Illes Balears",
+            kMondayAfterConstitutionDay2020,
+            "920201226Segunda fiesta de Navidad",
+            kMondayAfterChristmas2022,
+            "Y20202024" "3+01Lunes de Pascua",
+            "Y20200000" "00301Día de las Illes Balears",
             "F20260301Día de las Illes Balears",
             "920260302Día de las Illes Balears",
             kMaundyThursday,
@@ -81,14 +132,20 @@ std::vector<CountrySet> SpainSets() {
         // Each island's own day is kept on that island only: the ones on a fixed date repeat as the
         // last decree places them, a day moved to a Monday is a one-year date, and Fuerteventura's
         // and La Gomera's, on weekdays set each year, are given for 2024 to 2026 only.
+        // 2020 to 2023: Maundy Thursday and 30 May, the Mondays of 7 December 2020, 16 August 2021
+        // and 26 December 2022; the islands' own days of those years were not read (they are one of
+        // each island's regional days, so the community's list alone is one day short there).
         {"ES-CN", "Spain, Canary Islands", {
+            kMondayAfterConstitutionDay2020,
+            kMondayAfterAssumption2021,
+            kMondayAfterChristmas2022,
             "920240202Virgen de la Candelaria (Tenerife)",
             "920240909Nuestra Señora del Pino (Gran Canaria)",
             "920240916Nuestra Señora de los Volcanes (Lanzarote, La Graciosa)",
             "920240920Nuestra Señora de la Peña (Fuerteventura)",
             "920241007Nuestra Señora de Guadalupe (La Gomera)",
             kMaundyThursday,
-            "Y20240000" "00530Día de Canarias",
+            "Y20200000" "00530Día de Canarias",
             kMondayAfterAllSaints2026,
             "920250203Virgen de la Candelaria (Tenerife)",
             "Y20260000" "00202Virgen de la Candelaria (Tenerife)",
@@ -111,20 +168,36 @@ std::vector<CountrySet> SpainSets() {
         // 2025: 28 July in place of the Monday after 12 October, La Bien Aparecida in place of
         // 19 March or 25 July; for 2026 Maundy Thursday, 28 July, 15 September and the Monday of
         // 7 December, no Easter Monday (the 2026 order as the press lists it).
+        // 2020 to 2023: 28 July and 15 September every year, Easter Monday in 2020 only (Orden
+        // EPS/22/2020 for 2021; the Consejería de Empleo's order for 2023), the Monday of
+        // 26 December 2022.
         {"ES-CB", "Spain, Cantabria", {
+            "920200413Lunes de Pascua",
+            kMondayAfterChristmas2022,
             "920240401Lunes de Pascua",
             "920240725Santiago Apóstol",
             kMaundyThursday,
-            "Y20240000" "00728Día de las Instituciones de Cantabria",
-            "Y20240000" "00915La Bien Aparecida",
+            "Y20200000" "00728Día de las Instituciones de Cantabria",
+            "Y20200000" "00915La Bien Aparecida",
             kMondayAfterConstitutionDay2026,
         }, "ES"},
         // Castilla y León: 23 April; the Mondays of 9 December 2024, 13 October 2025, 2 November and
         // 7 December 2026 (the Junta's decree of the 2026 calendar).
+        // 2020 to 2023: the Mondays of 2 November and 7 December 2020, 16 August 2021, 2 May and
+        // 26 December 2022, 2 January 2023; in 2023 25 July in place of Sunday 23 April, which was not
+        // moved (the Junta's calendar of 2023 as the press gives it).
         {"ES-CL", "Spain, Castile and León", {
+            kMondayAfterAllSaints2020,
+            kMondayAfterConstitutionDay2020,
+            kMondayAfterAssumption2021,
+            kMondayAfterLabourDay2022,
+            kMondayAfterChristmas2022,
+            kMondayAfterNewYear2023,
+            "F20230423Fiesta de Castilla y León",
+            "920230725Santiago Apóstol",
             kMondayAfterImmaculateConception2024,
             kMaundyThursday,
-            "Y20240000" "00423Fiesta de Castilla y León",
+            "Y20200000" "00423Fiesta de Castilla y León",
             kMondayAfterOctober12th2025,
             kMondayAfterAllSaints2026,
             kMondayAfterConstitutionDay2026,
@@ -132,31 +205,51 @@ std::vector<CountrySet> SpainSets() {
         // Castilla-La Mancha: the Junta's decrees of the 2024 and 2025 calendars (31 May and Corpus
         // Christi); Decreto 44/2025, de 17 de junio, for 2026 (31 May a Sunday, so Easter Monday;
         // 2 November).
+        // 2020 to 2023: Corpus Christi every year, 31 May from 2021; in 2020, with 31 May a Sunday
+        // and left out, 19 March and Easter Monday (the Consejo de Gobierno's calendar of 2020,
+        // 3 September 2019, as the press gives it; one summary of the 2020 resolution puts the
+        // Monday of 2 November there too, which would make thirteen days); the Monday of
+        // 26 December 2022.
         {"ES-CM", "Spain, Castilla-La Mancha", {
+            "920200319San José",
+            "920200413Lunes de Pascua",
+            "F20200531Día de Castilla-La Mancha",
+            kMondayAfterChristmas2022,
             kMaundyThursday,
             "920260406Lunes de Pascua",
-            "Y20240000" "00531Día de Castilla-La Mancha",
-            "Y20240000" "3+60Corpus Christi",
+            "Y20200000" "00531Día de Castilla-La Mancha",
+            "Y20200000" "3+60Corpus Christi",
             kMondayAfterAllSaints2026,
         }, "ES"},
         // Catalunya: Ordre EMT/85/2024 (calendari oficial de festes laborals 2025) and the 2026
         // calendar of the Departament d'Empresa i Treball, the same days (2024's order was not read
         // here; the 2024 resolution's summary gives it the same days); the Diada by Llei 1/1980.
         // In Aran 17 June takes the place of 26 December.
+        // 2020 to 2023 the same days, and in 2022, with 11 September a Sunday, Whit Monday (Ordre
+        // EMT/138/2021, de 25 de juny, DOGC núm. 8446, 30 June 2021).
         {"ES-CT", "Spain, Catalonia", {
-            "Y20240000" "3+01Dilluns de Pasqua Florida",
-            "Y20240000" "00624Sant Joan",
+            "920220606Dilluns de Pasqua Granada",
+            "Y20200000" "3+01Dilluns de Pasqua Florida",
+            "Y20200000" "00624Sant Joan",
             "Y19800000" "00911Diada Nacional de Catalunya",
-            "Y20240000" "01226Sant Esteve",
+            "Y20200000" "01226Sant Esteve",
         }, "ES"},
         // Extremadura: its decree of the 2025 calendar (DOE, May 2024), 8 September by the
         // Estatuto; in 2024 Carnival Tuesday (13 February), 8 September being a Sunday, and the
         // Monday of 9 December; the Mondays of 13 October 2025, 2 November and 7 December 2026.
+        // 2020 to 2023: the Mondays of 2 November and 7 December 2020, 19 March 2021, the Mondays of
+        // 2 May and 26 December 2022, Carnival Tuesday (21 February) 2023.
         {"ES-EX", "Spain, Extremadura", {
+            kMondayAfterAllSaints2020,
+            kMondayAfterConstitutionDay2020,
+            "920210319San José",
+            kMondayAfterLabourDay2022,
+            kMondayAfterChristmas2022,
+            "920230221Martes de Carnaval",
             "920240213Martes de Carnaval",
             kMondayAfterImmaculateConception2024,
             kMaundyThursday,
-            "Y20240000" "00908Día de Extremadura",
+            "Y20200000" "00908Día de Extremadura",
             kMondayAfterOctober12th2025,
             kMondayAfterAllSaints2026,
             kMondayAfterConstitutionDay2026,
@@ -165,20 +258,39 @@ std::vector<CountrySet> SpainSets() {
         // 2026, with 17 May, 1 November and
         // 6 December on Sundays, 19 March and 24 June in place of the two national days (the
         // Xunta's decree of the 2026 calendar, DOG of 20 June 2025).
+        // 2020 to 2023: 25 July every year, 17 May from 2021 (in 2020, a Sunday, it was not kept;
+        // 19 March and 24 June took the places of Sundays 1 November and 6 December, the Xunta's
+        // decree of the 2020 calendar, June 2019, as the press gives it), 19 March in 2021, 24 June
+        // in 2022 (Decreto 97/2021, de 10 de junio); Decreto 139/2022, de 21 de julio, for 2023.
         {"ES-GA", "Spain, Galicia", {
+            "920200319San José",
+            "920200624San Juan",
+            "920210319San José",
+            "920220624San Juan",
             "920260319San José",
             kMaundyThursday,
-            "Y20240000" "00517Día de las Letras Gallegas",
+            "Y20210000" "00517Día de las Letras Gallegas",
             "920260624San Juan",
-            "Y20240000" "00725Día Nacional de Galicia",
+            "Y20200000" "00725Día Nacional de Galicia",
         }, "ES"},
         // Comunidad de Madrid: 2 May; 25 July in 2024 and 2025 (the Consejo de Gobierno's decrees of
         // those calendars); the decree of the 2026 calendar (no 25 July, the Mondays of 2 November
         // and 7 December).
+        // 2020 to 2023: the Mondays of 2 November and 7 December 2020; 19 March and Sunday 2 May
+        // moved to Monday 3 May in 2021 (the Consejo de Gobierno's calendar of 2021); 25 July and
+        // the Monday of 26 December 2022; the Monday of 20 March 2023.
         {"ES-MD", "Spain, Madrid", {
+            kMondayAfterAllSaints2020,
+            kMondayAfterConstitutionDay2020,
+            "920210319San José",
+            "F20210502Fiesta de la Comunidad de Madrid",
+            "920210503Fiesta de la Comunidad de Madrid",
+            "920220725Santiago Apóstol",
+            kMondayAfterChristmas2022,
+            "920230320Lunes siguiente a San José",
             "920240725Santiago Apóstol",
             kMaundyThursday,
-            "Y20240000" "00502Fiesta de la Comunidad de Madrid",
+            "Y20200000" "00502Fiesta de la Comunidad de Madrid",
             "920250725Santiago Apóstol",
             kMondayAfterAllSaints2026,
             kMondayAfterConstitutionDay2026,
@@ -186,11 +298,19 @@ std::vector<CountrySet> SpainSets() {
         // Región de Murcia: Resolución de 2 de agosto de 2024 de la Dirección General de Trabajo
         // (BORM; 19 March, and 9 June in place of the Monday after 12 October); the Mondays of
         // 9 December 2024 and 7 December 2026.
+        // 2020 to 2023: 19 March in 2020 and 2021, the Monday of 7 December 2020, of 2 May and
+        // 26 December 2022 and of 2 January 2023.
         {"ES-MC", "Spain, Murcia", {
+            "920200319San José",
+            kMondayAfterConstitutionDay2020,
+            "920210319San José",
+            kMondayAfterLabourDay2022,
+            kMondayAfterChristmas2022,
+            kMondayAfterNewYear2023,
             kMondayAfterImmaculateConception2024,
             "Y20240000" "00319San José",
             kMaundyThursday,
-            "Y20240000" "00609Día de la Región de Murcia",
+            "Y20200000" "00609Día de la Región de Murcia",
             kMondayAfterConstitutionDay2026,
         }, "ES"},
         // Navarra: the 2024 calendar taken as the 2025 one (only its 25 July and 3 December were
@@ -199,36 +319,55 @@ std::vector<CountrySet> SpainSets() {
         // weekday holidays the Gobierno de Navarra's decree of 18 December 2025 on the días inhábiles
         // names (19 March in place of 25 July, a Saturday; the Monday of 2 November), the labour
         // calendar's own resolution not read here.
+        // 2020 to 2023: Easter Monday every year, 25 July from 2022 (a Saturday and a Sunday
+        // before), 19 March in 2020 and 2021, the Mondays of 7 December 2020 and 26 December 2022
+        // (the Gobierno de Navarra's calendar of 2022, May 2021, as the press gives it).
         {"ES-NC", "Spain, Navarre", {
+            "920200319San José",
+            kMondayAfterConstitutionDay2020,
+            "920210319San José",
+            kMondayAfterChristmas2022,
             "920260319San José",
             "F20260725Santiago Apóstol",
             kMaundyThursday,
             kEasterMonday,
-            "Y20240000" "00725Santiago Apóstol",
+            "Y20220000" "00725Santiago Apóstol",
             kMondayAfterAllSaints2026,
-            "Y20240000" "01203San Francisco Javier",
+            "Y20200000" "01203San Francisco Javier",
         }, "ES"},
         // País Vasco: the Gobierno Vasco's calendars for 2024 and 2025 (Consejo de Gobierno,
         // 23 April 2024;
         // the same days as 2024, no own day since 25 October was dropped in 2013) and Decreto
         // 82/2025, de 8 de abril (BOPV, 25 April 2025), for 2026, with 19 March in place of the
         // national days on Sundays.
+        // 2020 to 2023: Easter Monday every year, 19 March in 2020 and 2021, 25 July on Saturday
+        // 2020 and from 2022; 6 September 2022 for the fifth centenary of the first voyage round the
+        // world, in place of Sunday 25 December (the Consejo de Gobierno's calendar of 2022, approved
+        // on 4 May 2021, as the press gives it).
         {"ES-PV", "Spain, Basque Country", {
+            "920200319San José",
+            "920200725Santiago Apóstol",
+            "920210319San José",
+            "920220906V Centenario de la primera vuelta al mundo",
             "920260319San José",
             kMaundyThursday,
             kEasterMonday,
-            "Y20240000" "00725Santiago Apóstol",
+            "Y20220000" "00725Santiago Apóstol",
         }, "ES"},
         // La Rioja: the Consejo de Gobierno's calendar for 2024 (Easter Monday; 10 June, the Monday
         // after Sunday 9 June, in place of Sunday 8 December); the days the Consejo Riojano de
         // Relaciones Laborales proposed for 2025 (9 June in
         // place of Sunday 12 October, Easter Monday as the day for 19 March or 25 July); the Monday
         // of 7 December 2026.
+        // 2020 to 2023: Easter Monday and 9 June every year, the Mondays of 7 December 2020 and
+        // 26 December 2022.
         {"ES-RI", "Spain, La Rioja", {
+            kMondayAfterConstitutionDay2020,
+            kMondayAfterChristmas2022,
             "920240610Lunes siguiente al Día de La Rioja",
             kMaundyThursday,
             kEasterMonday,
-            "Y20240000" "00609Día de La Rioja",
+            "Y20200000" "00609Día de La Rioja",
             kMondayAfterConstitutionDay2026,
         }, "ES"},
         // Comunitat Valenciana: the Consell's decree for 2024 (comunica.gva.es, 29 September 2023)
@@ -236,22 +375,40 @@ std::vector<CountrySet> SpainSets() {
         // 24 June, a recuperable day in 2025, left out that year) and the Consell's decree of the
         // 2026 calendar (24 June a full holiday, after Les Corts declared the Fogueres de Sant Joan
         // a regional festivity).
+        // 2020 to 2023: 19 March, Easter Monday and 9 October by the rules; 24 June in 2020 (the
+        // twelfth day the 2020 resolution's summaries leave), 2022 and 2023, a recuperable day in
+        // 2021 (Decreto 158/2020, de 23 de octubre); Maundy Thursday in 2022 only, when Sunday
+        // 9 October was not kept (the Consell's decree of 2022); Decreto 130/2022, de 30 de
+        // septiembre, for 2023, without Sunday 19 March.
         {"ES-VC", "Spain, Valencian Community", {
-            "Y20240000" "00319San José",
+            "920200624San Juan",
+            "920220414Jueves Santo",
+            "920220624San Juan",
+            "F20221009Día de la Comunitat Valenciana",
+            "F20230319San José",
+            "920230624San Juan",
+            "Y20200000" "00319San José",
             kEasterMonday,
             "Y20260000" "00624San Juan",
-            "Y20240000" "01009Día de la Comunitat Valenciana",
+            "Y20200000" "01009Día de la Comunitat Valenciana",
         }, "ES"},
         // Ceuta: the city fixes all its days (for 2024 the Consejo de Gobierno's calendar and the
         // Asamblea's plenary of 28 September 2023, as the local press gives them, 2 September a
         // working day; Decreto de la Presidencia de 19 de septiembre de 2024, BOCCE, for 2025; the
         // city's calendar for 2026, with the Día de Ceuta); the two Eids as the city dated them,
-        // not repeated after 2026.
+        // not repeated after 2026. For 2023 the Asamblea's plenary of September 2022 (as the local
+        // press gives it: Saturday 2 September a recuperable day, left out here, and the end of
+        // Ramadan on the Saturday then foreseen); its 2020 to 2022 calendars were not read.
         {"ES-CE", "Spain, Ceuta", {
+            "920230406Jueves Santo",
+            "920230422Eid al-Fitr",
+            "920230613San Antonio",
+            "920230629Eid al-Adha",
+            "920230805Nuestra Señora de África",
             "920240410Eid al-Fitr",
             "920250331Eid al-Fitr",
             "920260320Eid al-Fitr",
-            kMaundyThursday,
+            kMaundyThursdayFrom2024,
             "920240617Eid al-Adha",
             "920250606Eid al-Adha",
             "920260527Eid al-Adha",
@@ -262,8 +419,23 @@ std::vector<CountrySet> SpainSets() {
         // Melilla: the Consejo de Gobierno's calendar of 27 September 2024 for 2025 (its own days 8
         // and 17 September); its calendar of 19 September 2025 for 2026 (BOME núm. 6315, 3 October
         // 2025): the two Eids, the Monday of 7 December, and no 12 October, which Eid al-Fitr
-        // replaces. Its 2024 calendar was not found; that year shows the national days only.
+        // replaces. Its 2024 calendar was not found; that year shows the national days only. For 2022
+        // (the Consejo de Gobierno's calendar as the press gives it) Maundy Thursday, the two Eids,
+        // 8 September, Saturday 17 September and the Monday of 26 December; for 2023 (its calendar
+        // of 29 September 2022, BOME) Maundy Thursday, 13 March, the two Eids and 8 September, not
+        // Sunday 17 September; its 2020 and 2021 calendars were not read.
         {"ES-ML", "Spain, Melilla", {
+            "920220414Jueves Santo",
+            "920220503Eid al-Fitr",
+            "920220711Eid al-Adha",
+            "920220908Virgen de la Victoria",
+            "920220917Día de Melilla",
+            kMondayAfterChristmas2022,
+            "920230313Día del Estatuto de Autonomía",
+            "920230406Jueves Santo",
+            "920230421Eid al-Fitr",
+            "920230629Eid al-Adha",
+            "920230908Virgen de la Victoria",
             "F20261012Fiesta Nacional de España",
             "920250331Eid al-Fitr",
             "920260320Eid al-Fitr",

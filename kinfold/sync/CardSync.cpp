@@ -48,7 +48,7 @@ uint64_t TiesHash(const BirthdayList& list, std::string_view book)
 {
     std::vector<std::string> pairs;
     for (const BirthdayEntry& e : list.Entries())
-        if (InCollection(e.tie.href, book)) pairs.push_back(e.tie.href + '\t' + e.tie.etag);
+        if (InCollection(e.tie->href, book)) pairs.push_back(e.tie->href + '\t' + e.tie->etag);
     std::sort(pairs.begin(), pairs.end());
     uint64_t h = kFnvOffsetBasis;
     for (const std::string& p : pairs) h = Fnv1a("\n", Fnv1a(p, h));
@@ -94,7 +94,7 @@ FetchPlan PlanFetch(const BirthdayList& list, const BookState& state, const Card
     // What the document holds of the book: the ties, then what the state saw besides.
     std::unordered_map<std::string, std::string> known;
     for (const BirthdayEntry& e : list.Entries())
-        if (InCollection(e.tie.href, state.url)) known.emplace(e.tie.href, e.tie.etag);
+        if (InCollection(e.tie->href, state.url)) known.emplace(e.tie->href, e.tie->etag);
     for (const auto& [href, etag] : state.etags) known.emplace(href, etag);
 
     std::set<std::string> listed;
@@ -126,8 +126,8 @@ CardSyncCounts ApplyCards(BirthdayList& list, const std::vector<FetchedCard>& ca
     std::unordered_map<std::string, std::vector<int>> byCard;
     for (int i = 0; i < list.GetCount(); ++i) {
         const BirthdayEntry& e = list[i];
-        if (!e.tie.IsSet()) continue;
-        if (affected.count(e.tie.href)) byCard[e.tie.href].push_back(i);
+        if (!e.tie->IsSet()) continue;
+        if (affected.count(e.tie->href)) byCard[e.tie->href].push_back(i);
         else maker.Reserve(e.text, e);
     }
 
@@ -173,14 +173,14 @@ CardSyncCounts ApplyCards(BirthdayList& list, const std::vector<FetchedCard>& ca
             }
             // An entry that lost its tie (saved by an older program): the same person again.
             int found = list.FindByText(n.text);
-            if (found >= 0 && !list[found].tie.IsSet() && list[found].kind == n.kind && SameDate(list[found], n)) {
+            if (found >= 0 && !list[found].tie->IsSet() && list[found].kind == n.kind && SameDate(list[found], n)) {
                 BirthdayEntry e = list[found];
                 e.tie = n.tie;
                 list.SetAt(found, e);
                 counts.touched = true;
                 continue;
             }
-            if (found >= 0 && list[found].tie.IsSet()) {
+            if (found >= 0 && list[found].tie->IsSet()) {
                 // Two cards of one person: the entry stays with the card it came from.
                 continue;
             }

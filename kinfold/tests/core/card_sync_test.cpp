@@ -58,7 +58,7 @@ TEST(CardTies, FollowTheLastEntryWhereOlderReadersStop)
     CArchive cut(now.substr(0, now.size() - 5));
     damaged.Serialize(cut);
     ASSERT_EQ(damaged.GetCount(), 1);
-    EXPECT_FALSE(damaged[0].tie.IsSet());
+    EXPECT_FALSE(damaged[0].tie->IsSet());
 }
 
 TEST(CardSync, CardsBecomeEntriesAndFollowTheServer)
@@ -87,7 +87,7 @@ TEST(CardSync, CardsBecomeEntriesAndFollowTheServer)
     ann = list.FindByText(CString("Ann Smith"));
     EXPECT_EQ(list[ann].year, 1951);
     EXPECT_EQ(list[ann].endDate.year, 2020);
-    EXPECT_EQ(list[ann].tie.etag, "2");
+    EXPECT_EQ(list[ann].tie->etag, "2");
 
     // Gone from the server: the untouched entry goes, the edited one stays as the user's.
     c = ApplyCards(list, {}, {kBook + "a.vcf", kBook + "b.vcf"});
@@ -95,7 +95,7 @@ TEST(CardSync, CardsBecomeEntriesAndFollowTheServer)
     ASSERT_EQ(list.GetCount(), 2);
     ann = list.FindByText(CString("Ann Smith"));
     ASSERT_NE(ann, -1);
-    EXPECT_FALSE(list[ann].tie.IsSet());
+    EXPECT_FALSE(list[ann].tie->IsSet());
     EXPECT_NE(list.FindByText(CString("Typed By Hand")), -1);
 
     // The same card again finds the entry that lost its tie only when the date matches too.
@@ -104,7 +104,7 @@ TEST(CardSync, CardsBecomeEntriesAndFollowTheServer)
     c = ApplyCards(lost, {Card("b.vcf", "1", "FN:Bob Jones\r\nBDAY:--0305\r\n")}, {});
     EXPECT_EQ(c.added + c.changed, 0);
     EXPECT_EQ(lost.GetCount(), 1);
-    EXPECT_EQ(lost[0].tie.href, kBook + "b.vcf");
+    EXPECT_EQ(lost[0].tie->href, kBook + "b.vcf");
 }
 
 TEST(CardSync, OnlyCardsWithNewEtagsAreRead)

@@ -133,6 +133,26 @@ TEST(KfdFormat, RoundTripKeepsOrderAndDuplicates)
     EXPECT_EQ(Store(back), bytes);
 }
 
+// The batch import saves in date order without sorting the list: the same bytes as sorting
+// and then saving, ties (indexed by place in the file) and long texts included.
+TEST(KfdFormat, StoredSortedByDateAsIfSorted)
+{
+    BirthdayList list;
+    const int dates[][3] = {{5, 5, 1990}, {1, 1, 1900}, {0, 0, 0}, {5, 5, 1890}, {1, 1, 1900}, {12, 31, -44}};
+    for (int i = 0; i < 600; ++i) {
+        const int* d = dates[(i * 7) % 6];
+        BirthdayEntry e = Entry(StrFormat("P%d", i) + CString(i % 50 == 0 ? 300 : 0, 'x'), d[0], d[1], d[2]);
+        if (i % 9 == 0) e.TieTo(StrFormat("https://example.org/book/%d.vcf", i), "e1");
+        list.AddOrMerge(e);
+    }
+    CArchive ar;
+    list.StoreSortedByDate(ar);
+    BirthdayList sorted = list;
+    sorted.SortByDate();
+    EXPECT_EQ(ar.Buffer(), Store(sorted));
+    EXPECT_EQ(Store(list).size(), ar.Buffer().size());
+}
+
 TEST(KfdFormat, DamagedFilesFailAndKeepTheList)
 {
     BirthdayList list;

@@ -179,7 +179,7 @@ TEST_F(DavSync, TheUsersOwnChangesAndEntriesSurvive)
     list = Load();
     ASSERT_EQ(list.GetCount(), 2);
     EXPECT_EQ(list[0].text, "Ann Smith");
-    EXPECT_FALSE(list[0].tie.IsSet());
+    EXPECT_FALSE(list[0].tie->IsSet());
     EXPECT_TRUE(list[1].SameFields(typed));
 }
 

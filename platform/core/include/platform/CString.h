@@ -2,6 +2,7 @@
 #pragma once
 // 8-bit byte strings, as stored in files and settings.
 #include <string>
+#include <string_view>
 #include <cstdarg>
 
 using CString = std::string;
@@ -15,7 +16,7 @@ CString StrFormat(const char* fmt, ...)
 CString StrFormatV(const char* fmt, va_list args);
 
 // True when the bytes are well-formed UTF-8 (pure ASCII included).
-bool IsValidUtf8(const CString& bytes);
+bool IsValidUtf8(std::string_view bytes);
 // Stored bytes to UTF-8: valid UTF-8 passes unchanged, anything else is read as Windows-1252.
 std::string BytesToUtf8(const CString& bytes);
 // Windows-1252 bytes to UTF-8, unconditionally.
