@@ -37,6 +37,14 @@ function(kq_add_translations target catalog component)
   qt_add_lrelease(${target} TS_FILES ${shipped} QM_FILES_OUTPUT_VARIABLE qm_files OPTIONS -silent)
   install(FILES ${qm_files} DESTINATION "${KQ_TRANSLATIONS_SUBDIR}" COMPONENT ${component})
   set_property(GLOBAL APPEND PROPERTY KQ_SHIPPED_TS_FILES ${shipped})
+  if(BUILD_TESTING)
+    # Every text marked in the sources is in every shipped file: lupdate ran after the marking.
+    # lupdate reads the sources as the update_translations target does, from qt_add_lupdate's project.
+    add_test(NAME translations_current_${catalog}
+      COMMAND python3 "${PROJECT_SOURCE_DIR}/tools/check-translations.py" --current "${CMAKE_COMMAND}"
+              $<TARGET_FILE:Qt6::lupdate> "${CMAKE_CURRENT_BINARY_DIR}/.lupdate/${target}_project.cmake"
+              "${Qt6LinguistTools_DIR}/GenerateLUpdateProject.cmake" -- ${shipped})
+  endif()
 endfunction()
 
 # After every catalog: the check that each shipped translation is complete and keeps the

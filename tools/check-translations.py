@@ -5,7 +5,12 @@ placeholder (%1, %n) that the translation drops, adds or repeats differently fro
 or two items of one menu with the same accelerator letter.
 
     tools/check-translations.py FILE.ts...
+    tools/check-translations.py --current CMAKE LUPDATE PROJECT GENERATOR [LUPDATE-OPTION...] -- FILE.ts...
     tools/check-translations.py --self-test
+
+With --current, fails when a text marked in the sources is missing from a .ts file: the catalog
+was not brought up to date. The sources are those of qt_add_lupdate's PROJECT file (.cmake),
+which Qt's GENERATOR script turns into lupdate's project; lupdate reads them into a fresh file.
 
 Menus: the items of one menu carry one disambiguation comment, "menu File" for the File menu,
 "menu bar" for the menu titles; their accelerators must differ within it.
@@ -13,6 +18,7 @@ Menus: the items of one menu carry one disambiguation comment, "menu File" for t
 import collections
 import os
 import re
+import subprocess
 import sys
 import tempfile
 import xml.etree.ElementTree as ET
@@ -82,6 +88,47 @@ def check(path):
     return problems
 
 
+def messages(path):
+    """The (context, source, comment) of every message that is not obsolete."""
+    found = set()
+    for context in ET.parse(path).getroot().iter("context"):
+        name = context.findtext("name") or ""
+        for message in context.iter("message"):
+            node = message.find("translation")
+            if node is not None and node.get("type", "") in ("obsolete", "vanished"):
+                continue
+            found.add((name, message.findtext("source") or "", message.findtext("comment") or ""))
+    return found
+
+
+def missing(marked, path):
+    """Problems for the texts of `marked` that the .ts file lacks."""
+    try:
+        have = messages(path)
+    except (ET.ParseError, OSError) as e:
+        return [f"{path}: cannot read: {e}"]
+    return [f"{path}: {c}: \"{s}\"{' (' + m + ')' if m else ''}: marked in the sources but missing here "
+            f"(build the update_translations target)" for c, s, m in sorted(marked - have)]
+
+
+def check_current(cmake, lupdate, project, generator, options, files):
+    with tempfile.TemporaryDirectory() as folder:
+        json = os.path.join(folder, "project.json")
+        fresh = os.path.join(folder, "fresh.ts")
+        steps = [[cmake, f"-DIN_FILE={project}", f"-DOUT_FILE={json}", "-P", generator],
+                 [lupdate, "-silent", "-project", json, *options, "-ts", fresh]]
+        for step in steps:
+            run = subprocess.run(step, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+            if run.returncode != 0:
+                print(f"{step[0]} failed: {run.stdout}")
+                return 1
+        marked = messages(fresh)
+    problems = [p for path in files for p in missing(marked, path)]
+    for p in problems:
+        print(p)
+    return 1 if problems else 0
+
+
 def self_test():
     bad = """<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS><TS version="2.1" language="de_DE"><context><name>M</name>
@@ -102,6 +149,10 @@ def self_test():
     with open(f.name, "w", encoding="utf-8") as g:
         g.write(good)
     ok = ok and check(f.name) == []
+    # A text marked in the sources but not in the file; a vanished one does not count as there.
+    gone = missing({("M", "Fine", ""), ("M", "Gone", ""), ("M", "New", "")}, f.name)
+    ok = ok and len(gone) == 2 and "\"Gone\"" in gone[0] and "\"New\"" in gone[1]
+    found = found + gone
     os.unlink(f.name)
     print("self-test passed" if ok else f"self-test failed: {found}")
     return 0 if ok else 1
@@ -110,6 +161,9 @@ def self_test():
 def main(args):
     if args == ["--self-test"]:
         return self_test()
+    if args[:1] == ["--current"] and "--" in args:
+        end = args.index("--")
+        return check_current(*args[1:5], args[5:end], args[end + 1:])
     problems = [p for path in args for p in check(path)]
     for p in problems:
         print(p)

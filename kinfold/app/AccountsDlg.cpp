@@ -18,6 +18,7 @@
 #include "dav/QtDavTransport.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
+#include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
 #include "view/KinfoldDoc.h"
 
@@ -38,27 +39,27 @@ public:
 CAccountEditDlg::CAccountEditDlg(const Account& account, bool isNew, QWidget* parent)
     : CKinfoldDialog(parent), m_account(account), m_bNew(isNew)
 {
-    setWindowTitle(isNew ? "Add Account" : "Edit Account");
+    setWindowTitle(isNew ? tr("Add Account") : tr("Edit Account"));
     auto* layout = new QHBoxLayout(this);
     auto* form = new QFormLayout;
     m_ctlServer = new QLineEdit(this);
     m_ctlServer->setMinimumWidth(320);
-    SetToolTip(m_ctlServer, "The server's address (https://dav.example.org/), or the address of one address book.");
+    SetToolTip(m_ctlServer, tr("The server's address (https://dav.example.org/), or the address of one address book."));
     m_ctlUser = new QLineEdit(this);
     m_ctlPassword = new QLineEdit(this);
     m_ctlPassword->setEchoMode(QLineEdit::Password);
-    if (!isNew) m_ctlPassword->setPlaceholderText("unchanged");
-    SetToolTip(m_ctlPassword, "Kept in the desktop's secret store, never in a file.");
-    m_ctlPublish = new QCheckBox("Publish the birthdays to the calendar \"Birthdays\"", this);
+    if (!isNew) m_ctlPassword->setPlaceholderText(tr("unchanged"));
+    SetToolTip(m_ctlPassword, tr("Kept in the desktop's secret store, never in a file."));
+    m_ctlPublish = new QCheckBox(tr("Publish the birthdays to the calendar \"Birthdays\""), this);
     m_ctlBooks = new QListWidget(this);
     m_ctlBooks->setMinimumHeight(110);
-    SetToolTip(m_ctlBooks, "The address books read; when all are ticked, new ones are read too.");
-    m_btnFind = new QPushButton("&Find Address Books", this);
-    form->addRow("&Server:", m_ctlServer);
-    form->addRow("&User name:", m_ctlUser);
-    form->addRow("&Password:", m_ctlPassword);
+    SetToolTip(m_ctlBooks, tr("The address books read; when all are ticked, new ones are read too."));
+    m_btnFind = new QPushButton(tr("&Find Address Books"), this);
+    form->addRow(tr("&Server:"), m_ctlServer);
+    form->addRow(tr("&User name:"), m_ctlUser);
+    form->addRow(tr("&Password:"), m_ctlPassword);
     form->addRow(m_btnFind);
-    form->addRow("Address books:", m_ctlBooks);
+    form->addRow(tr("Address books:"), m_ctlBooks);
     form->addRow(m_ctlPublish);
     layout->addLayout(form, 1);
     AddOkCancelColumn(this, layout, m_btnOk, m_btnCancel);
@@ -93,7 +94,7 @@ bool CAccountEditDlg::Find()
 {
     const std::string server = S(m_ctlServer->text()), user = S(m_ctlUser->text());
     if (server.empty() || user.empty()) {
-        AfxMessageBox("Please give the server's address and your user name.");
+        AfxMessageBox(FromQt(tr("Please give the server's address and your user name.")));
         return false;
     }
     DavFindings found;
@@ -116,7 +117,7 @@ bool CAccountEditDlg::Find()
         const bool on = chosen.empty() || std::find(chosen.begin(), chosen.end(), book.url) != chosen.end();
         item->setCheckState(on ? Qt::Checked : Qt::Unchecked);
     }
-    if (found.books.empty()) new QListWidgetItem("(no address book on this server)", m_ctlBooks);
+    if (found.books.empty()) new QListWidgetItem(tr("(no address book on this server)"), m_ctlBooks);
     m_foundFor = server + "\n" + user;
     return true;
 }
@@ -136,7 +137,7 @@ bool CAccountEditDlg::OnOK()
         else all = false;
     }
     if (!all && books.empty() && !m_ctlPublish->isChecked()) {
-        AfxMessageBox("Please tick an address book, or publish the birthdays.");
+        AfxMessageBox(FromQt(tr("Please tick an address book, or publish the birthdays.")));
         return false;
     }
     Account edited = m_account;
@@ -151,7 +152,7 @@ bool CAccountEditDlg::OnOK()
     if (!password.empty()) {
         std::string error;
         if (AppSecrets().Write(m_account.SecretKey(), password, error) != ISecretStore::Ok)
-            AfxMessageBox("The password cannot be kept: " + error + ". Kinfold will ask for it at each sync.",
+            AfxMessageBox(FromQt(tr("The password cannot be kept: %1. Kinfold will ask for it at each sync.").arg(Q(error))),
                           MB_OK | MB_ICONINFORMATION, CString(), this);
     }
     return true;
@@ -159,17 +160,17 @@ bool CAccountEditDlg::OnOK()
 
 CAccountsDlg::CAccountsDlg(QWidget* parent) : CKinfoldDialog(parent)
 {
-    setWindowTitle("Accounts");
+    setWindowTitle(tr("Accounts"));
     auto* layout = new QHBoxLayout(this);
     m_ctlList = new QListWidget(this);
     m_ctlList->setMinimumSize(560, 160);
-    SetToolTip(m_ctlList, "Address books read into the list, and calendars the birthdays are published to.");
+    SetToolTip(m_ctlList, tr("Address books read into the list, and calendars the birthdays are published to."));
     layout->addWidget(m_ctlList, 1);
     auto* column = new QVBoxLayout;
-    m_btnAdd = new QPushButton("&Add...", this);
-    m_btnEdit = new QPushButton("&Edit...", this);
-    m_btnRemove = new QPushButton("&Remove", this);
-    auto* close = new QPushButton("Close", this);
+    m_btnAdd = new QPushButton(tr("&Add..."), this);
+    m_btnEdit = new QPushButton(tr("&Edit..."), this);
+    m_btnRemove = new QPushButton(tr("&Remove"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     for (QPushButton* b : {m_btnAdd, m_btnEdit, m_btnRemove}) column->addWidget(b);
     column->addStretch(1);
     column->addWidget(close);
@@ -181,8 +182,8 @@ CAccountsDlg::CAccountsDlg(QWidget* parent) : CKinfoldDialog(parent)
     connect(m_btnRemove, &QPushButton::clicked, this, [this] {
         const int row = m_ctlList->currentRow();
         if (row < 0 || row >= (int)m_accounts.size()) return;
-        if (AfxMessageBox("Remove the account " + AccountLabel(m_accounts[(size_t)row]) +
-                              "? The entries it brought stay in the list.",
+        if (AfxMessageBox(FromQt(tr("Remove the account %1? The entries it brought stay in the list.")
+                                     .arg(Q(AccountLabel(m_accounts[(size_t)row])))),
                           MB_YESNO | MB_ICONQUESTION, CString(), this) != IDYES)
             return;
         std::string error;
@@ -203,8 +204,8 @@ void CAccountsDlg::Fill()
 {
     m_ctlList->clear();
     for (const Account& a : m_accounts) {
-        std::string books = a.books.empty() ? "every address book" : std::to_string(a.books.size()) + " address book(s)";
-        m_ctlList->addItem(Q(AccountLabel(a) + " - " + books + (a.publish ? ", publishes \"Birthdays\"" : "")));
+        const QString books = a.books.empty() ? tr("every address book") : tr("%n address book(s)", nullptr, (int)a.books.size());
+        m_ctlList->addItem(Q(AccountLabel(a)) + " - " + books + (a.publish ? tr(", publishes \"Birthdays\"") : QString()));
     }
     m_ctlList->setCurrentRow(m_accounts.empty() ? -1 : 0);
     m_btnEdit->setEnabled(!m_accounts.empty());
@@ -235,20 +236,23 @@ void CAccountsDlg::Edit(int row)
 void SyncDocumentWithAccounts(QWidget* parent, CKinfoldDoc& doc, bool atStart)
 {
     if (LoadAccounts(AppSettings()).empty()) {
-        if (!atStart) AfxMessageBox("There is no account yet: add one with File > Accounts...", MB_OK, CString(), parent);
+        if (!atStart)
+            AfxMessageBox(FromQt(CAccountsDlg::tr("There is no account yet: add one with File > Accounts...")), MB_OK, CString(),
+                          parent);
         return;
     }
     auto* frame = qobject_cast<QMainWindow*>(parent);
-    if (frame) frame->statusBar()->showMessage("Syncing with the accounts...");
+    if (frame) frame->statusBar()->showMessage(CAccountsDlg::tr("Syncing with the accounts..."));
     QProgressDialog* waiting = nullptr;
     PasswordAsker ask = [parent, &waiting](const Account& a, bool refused, std::string& password) {
         // The question goes before the busy note, which would hide it and block its input.
         if (waiting) waiting->hide();
         QApplication::restoreOverrideCursor();
         bool ok = false;
-        const QString prompt = Q((refused ? "The server refused the password of " : "Password of ") + AccountLabel(a) +
-                                 (refused ? ". Password:" : ":"));
-        QString text = QInputDialog::getText(parent, "Sync Now", prompt, QLineEdit::Password, QString(), &ok);
+        const QString prompt = (refused ? CAccountsDlg::tr("The server refused the password of %1. Password:")
+                                        : CAccountsDlg::tr("Password of %1:"))
+                                   .arg(Q(AccountLabel(a)));
+        QString text = QInputDialog::getText(parent, CAccountsDlg::tr("Sync Now"), prompt, QLineEdit::Password, QString(), &ok);
         QApplication::setOverrideCursor(Qt::WaitCursor);
         if (waiting) waiting->show();
         password = text.toStdString();
@@ -257,7 +261,7 @@ void SyncDocumentWithAccounts(QWidget* parent, CKinfoldDoc& doc, bool atStart)
     std::vector<AccountOutcome> outcomes;
     {
         // Modal, so that nothing else changes the list while the network is waited for.
-        QProgressDialog progress("Syncing with the accounts...", QString(), 0, 0, parent);
+        QProgressDialog progress(CAccountsDlg::tr("Syncing with the accounts..."), QString(), 0, 0, parent);
         progress.setWindowModality(Qt::ApplicationModal);
         // Shown now: once shown, it no longer comes up by itself over a password question.
         progress.show();
@@ -266,19 +270,24 @@ void SyncDocumentWithAccounts(QWidget* parent, CKinfoldDoc& doc, bool atStart)
         outcomes = SyncAllAccounts(doc.List(), AppSettings(), AppSecrets(), ask, (int64_t)std::time(nullptr), true);
         waiting = nullptr;
     }
-    std::string lines, faults;
+    QString lines, faults;
     for (const AccountOutcome& o : outcomes) {
         if (o.result.counts.touched) doc.SetModifiedFlag(true);
+        const QString label = Q(AccountLabel(o.account));
         if (o.result.counts.malformed)
-            faults += AccountLabel(o.account) + ": " + std::to_string(o.result.counts.malformed) +
-                      " card(s) could not be read and were left out.\n";
-        if (o.result.fault.exitCode) faults += AccountLabel(o.account) + ": " + o.result.fault.message + ".\n";
-        else lines += (lines.empty() ? "" : "; ") + SyncLine(o.result);
+            faults += CAccountsDlg::tr("%1: %n card(s) could not be read and were left out.", nullptr, o.result.counts.malformed)
+                          .arg(label) +
+                      "\n";
+        if (o.result.fault.exitCode) faults += label + ": " + Q(o.result.fault.message) + ".\n";
+        else lines += (lines.isEmpty() ? "" : "; ") + Q(SyncLine(o.result));
     }
-    if (frame) frame->statusBar()->showMessage(Q(lines.empty() ? "Sync failed" : "Synced: " + lines), 10000);
+    if (frame)
+        frame->statusBar()->showMessage(lines.isEmpty() ? CAccountsDlg::tr("Sync failed") : CAccountsDlg::tr("Synced: %1").arg(lines),
+                                        10000);
     if (parent) parent->update();
-    if (!faults.empty())
-        AfxMessageBox("The sync did not finish; the list keeps what was read, and the next sync goes on from "
-                      "there.\n\n" + faults,
+    if (!faults.isEmpty())
+        AfxMessageBox(FromQt(CAccountsDlg::tr("The sync did not finish; the list keeps what was read, and the next sync goes on "
+                                              "from there.") +
+                             "\n\n" + faults),
                       MB_OK | MB_ICONERROR, CString(), parent);
 }

@@ -16,9 +16,12 @@
 namespace {
 const char* const kColumnTitles[3] = {QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Begin"), QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Other"), QT_TRANSLATE_NOOP("CBirthdayEditDlg", "End")};
 const char* const kDateTips[3][3] = {
-    {"Birth year.", "Birth month.", "Birth day of month."},
-    {"Marriage year.", "Marriage month.", "Marriage day of month."},
-    {"Death year.", "Death month.", "Death day of month."},
+    {QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Birth year."), QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Birth month."),
+     QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Birth day of month.")},
+    {QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Marriage year."), QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Marriage month."),
+     QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Marriage day of month.")},
+    {QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Death year."), QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Death month."),
+     QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Death day of month.")},
 };
 }  // namespace
 
@@ -65,7 +68,7 @@ CBirthdayEditDlg::CBirthdayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
         auto* form = new QFormLayout(m_ctlColumn[c]);
         for (int f = 0; f < 3; ++f) {
             m_ctlDate[c][f] = new CSpinEdit(m_ctlColumn[c]);
-            SetToolTip(m_ctlDate[c][f], kDateTips[c][f]);
+            SetToolTip(m_ctlDate[c][f], tr(kDateTips[c][f]));
             form->addRow(tr(fieldLabels[f]), m_ctlDate[c][f]);
         }
         columns->addWidget(m_ctlColumn[c]);
@@ -79,12 +82,13 @@ CBirthdayEditDlg::CBirthdayEditDlg(QWidget* parent) : CKinfoldDialog(parent)
 void CBirthdayEditDlg::ApplyLayout(int kind)
 {
     static const char* const titles[3][3] = {
-        {"Birth", "Marriage", "Death"},
-        {"Marriage", "", ""},
-        {"Date", "", ""},
+        {QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Birth"), QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Marriage"),
+         QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Death")},
+        {QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Marriage"), "", ""},
+        {QT_TRANSLATE_NOOP("CBirthdayEditDlg", "Date"), "", ""},
     };
     if (kind < 0 || kind > 2) kind = KindIndividual;
-    for (int c = 0; c < 3; ++c) m_ctlColumn[c]->setTitle(titles[kind][c]);
+    for (int c = 0; c < 3; ++c) m_ctlColumn[c]->setTitle(*titles[kind][c] ? tr(titles[kind][c]) : QString());
     // Hidden columns keep their values; OK reads them all the same.
     m_ctlColumn[1]->setVisible(kind == KindIndividual);
     m_ctlColumn[2]->setVisible(kind == KindIndividual);

@@ -117,8 +117,8 @@ CBirthdayNamesDlg::CBirthdayNamesDlg(CKinfoldDoc* doc, QWidget* parent)
     SetToolTip(m_btnEdit, tr("Modify object."));
     SetToolTip(m_btnDelete, tr("Delete selected object."));
     SetToolTip(m_btnAdd, tr("Create a new object."));
-    SetToolTip(m_btnOk, kTipOk);
-    SetToolTip(m_btnCancel, kTipCancelValue);
+    SetToolTip(m_btnOk, QDialog::tr(kTipOk));
+    SetToolTip(m_btnCancel, QDialog::tr(kTipCancelValue));
     m_btnOk->setDefault(true);
     for (QPushButton* b : {m_btnOk, m_btnCancel}) buttons->addWidget(b);
     buttons->addSpacing(12);
@@ -155,7 +155,7 @@ void CBirthdayNamesDlg::AddLine(const BirthdayEntry& entry, int index)
         // No taller than a line, so that the list keeps its spacing.
         const int h = m_ctlList->fontMetrics().height();
         m_ctlList->setIconSize(QSize(h, h));
-        item->setToolTip(kImpossibleDateTip);
+        item->setToolTip(tr(kImpossibleDateTip));
     }
     m_ctlList->addItem(item);
 }

@@ -13,7 +13,8 @@ class QListWidget;
 class QListWidgetItem;
 
 // The tip of a line whose entry has a date that cannot be.
-inline constexpr const char* kImpossibleDateTip = "A date of this entry cannot be: Edit to mend it.";
+inline constexpr const char* kImpossibleDateTip =
+    QT_TRANSLATE_NOOP("CBirthdayNamesDlg", "A date of this entry cannot be: Edit to mend it.");
 
 class CBirthdayNamesDlg : public CKinfoldDialog {
     Q_OBJECT

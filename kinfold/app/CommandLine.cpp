@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
+#include "platform/Translate.h"
 #include <QApplication>
 #include <cstdio>
 #include <ctime>
@@ -46,13 +47,15 @@ const CommandOption kOptions[] = {
     {"--holidays", "CODE", QT_TRANSLATE_NOOP("CommandLine", "Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also \"stored\""),
      "--print-pdf --list-holidays --upcoming"},
     {"--add-account", "URL",
-     "Add a CardDAV/CalDAV account (a server's root or one collection); the password is read from standard input"},
-    {"--user", "NAME", "The account's user name", "--add-account"},
-    {"--no-publish", nullptr, "Only read the address books, publish no calendar", "--add-account"},
-    {"--accounts", nullptr, "List the accounts, one a line, with their numbers"},
-    {"--remove-account", "N", "Remove account N (see --accounts) and its password"},
-    {"--sync", nullptr, "Read every account's address books into DOC.kfd (or the last document) and publish its birthdays"},
-    {"--password-stdin", nullptr, "Read the accounts' passwords from standard input, one a line, instead of the secret store",
+     QT_TRANSLATE_NOOP("CommandLine", "Add a CardDAV/CalDAV account (a server's root or one collection); the password is read from standard input")},
+    {"--user", "NAME", QT_TRANSLATE_NOOP("CommandLine", "The account's user name"), "--add-account"},
+    {"--no-publish", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Only read the address books, publish no calendar"), "--add-account"},
+    {"--accounts", nullptr, QT_TRANSLATE_NOOP("CommandLine", "List the accounts, one a line, with their numbers")},
+    {"--remove-account", "N", QT_TRANSLATE_NOOP("CommandLine", "Remove account N (see --accounts) and its password")},
+    {"--sync", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "Read every account's address books into DOC.kfd (or the last document) and publish its birthdays")},
+    {"--password-stdin", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "Read the accounts' passwords from standard input, one a line, instead of the secret store"),
      "--sync"},
 };
 
@@ -87,7 +90,8 @@ int Report(const ImportCommandResult& r)
 
 int RunImport(const CommandArgs& args)
 {
-    if (args.Files().size() > 1) return Fail("only one document can be merged into (got " + args.Files()[1] + ")");
+    if (args.Files().size() > 1)
+        return Fail(FillIn(TextTranslation::translate("CommandLine", "only one document can be merged into (got %1)"), {args.Files()[1]}));
     ImportCommandResult r =
         RunImportCommand(args.Value("--import"), args.Value("--save"), args.Files().empty() ? "" : args.Files()[0]);
     return Report(r);
@@ -95,7 +99,8 @@ int RunImport(const CommandArgs& args)
 
 int RunExport(const CommandArgs& args)
 {
-    if (args.Files().size() > 1) return Fail("only one document can be exported (got " + args.Files()[1] + ")");
+    if (args.Files().size() > 1)
+        return Fail(FillIn(TextTranslation::translate("CommandLine", "only one document can be exported (got %1)"), {args.Files()[1]}));
     QtSettingsStore store("Kinfold");
     ImportCommandResult r = RunExportCommand(args.Value("--export-ics"), args.Files().empty() ? "" : args.Files()[0],
                                              store, (int64_t)std::time(nullptr), !args.Has("--no-alarms"));
@@ -107,7 +112,8 @@ std::string ReadListHolidaysOptions(const CommandArgs& args, int& year, HolidayL
 {
     const QString problem = ReadYearOption("--list-holidays", args.Value("--list-holidays"), year);
     if (!problem.isEmpty()) return problem.toLocal8Bit().toStdString();
-    if (args.Files().size() > 0) return "--list-holidays reads no document (got " + args.Files()[0] + ")";
+    if (args.Files().size() > 0)
+        return FillIn(TextTranslation::translate("CommandLine", "--list-holidays reads no document (got %1)"), {args.Files()[0]});
     if (args.Has("--holidays")) return HolidaySetByCode(args.Value("--holidays"), list);
     StoredHolidays(list);
     return "";
@@ -146,7 +152,8 @@ int RunListHolidays(const CommandArgs& args)
 
 int RunImportHolidays(const CommandArgs& args)
 {
-    if (!args.Files().empty()) return Fail("--import-holidays reads no document (got " + args.Files()[0] + ")");
+    if (!args.Files().empty())
+        return Fail(FillIn(TextTranslation::translate("CommandLine", "--import-holidays reads no document (got %1)"), {args.Files()[0]}));
     // The list in effect: the stored one, or the factory list when none is stored.
     HolidayList list;
     StoredHolidays(list);
@@ -198,7 +205,7 @@ int KinfoldMain(int argc, char** argv)
     CommandArgs args;
     std::string error;
     if (!ParseCommandArgs(WithUpcomingDays(ArgumentsOf(argc, argv)), kOptions, args, error))
-        return Fail(error + " (see kinfold --help)");
+        return Fail(FillIn(TextTranslation::translate("CommandLine", "%1 (see kinfold --help)"), {error}));
     if (args.Has("--help")) {
         std::fputs(KinfoldUsage().c_str(), stdout);
         return 0;
@@ -210,7 +217,8 @@ int KinfoldMain(int argc, char** argv)
     const BatchCommand* command = nullptr;
     for (const BatchCommand& c : kCommands) {
         if (!args.Has(c.option)) continue;
-        if (command) return Fail(std::string(command->option) + " and " + c.option + " cannot be used together");
+        if (command)
+            return Fail(FillIn(TextTranslation::translate("CommandLine", "%1 and %2 cannot be used together"), {command->option, c.option}));
         command = &c;
     }
     if (command && command->check) {
@@ -219,7 +227,7 @@ int KinfoldMain(int argc, char** argv)
     }
     // Without a toolkit to take them, single-dash arguments are mistakes ("-save").
     if (command && !command->needsQt && !args.Others().empty())
-        return Fail("unknown option " + args.Others()[0] + " (see kinfold --help)");
+        return Fail(FillIn(TextTranslation::translate("CommandLine", "unknown option %1 (see kinfold --help)"), {args.Others()[0]}));
     if (command && !command->needsQt) {
         PlatformSetApplication("Kinfold");
         return command->run(args);
@@ -233,7 +241,8 @@ int KinfoldMain(int argc, char** argv)
     QStringList rest = app.arguments();
     rest.removeFirst();
     if (!ParseCommandArgs(WithUpcomingDays(ToStd(rest)), kOptions, args, error)) return Fail(error);
-    if (command && !args.Others().empty()) return Fail("unknown option " + args.Others()[0] + " (see kinfold --help)");
+    if (command && !args.Others().empty())
+        return Fail(FillIn(TextTranslation::translate("CommandLine", "unknown option %1 (see kinfold --help)"), {args.Others()[0]}));
     if (command) return command->run(args);
     return RunKinfold(app, args.Files().empty() ? QString() : QString::fromLocal8Bit(args.Files()[0]));
 }

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include "holidays/CountrySets.h"
 #include "platform/MessageBox.h"
+#include "platform/TextCodec.h"
 #include "platform/ToolTips.h"
 
 CCountrySetDlg::CCountrySetDlg(QWidget* parent) : CKinfoldDialog(parent)
@@ -33,7 +34,7 @@ bool CCountrySetDlg::OnOK()
 {
     const int row = m_ctlList->currentRow();
     if (row < 0 || row >= (int)CountrySets().size()) {
-        AfxMessageBox("Please choose a country.");
+        AfxMessageBox(FromQt(tr("Please choose a country.")));
         return false;
     }
     m_pChosen = &CountrySets()[(size_t)row];

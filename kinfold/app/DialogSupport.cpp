@@ -156,7 +156,7 @@ void Refuse(QLineEdit* field, const CString& text)
 bool ReadIntegerField(QLineEdit* field, int& value)
 {
     if (ParseInteger(field->text(), value)) return true;
-    Refuse(field, "Please enter an integer.");
+    Refuse(field, FromQt(QDialog::tr("Please enter an integer.")));
     return false;
 }
 
@@ -168,7 +168,7 @@ bool ReadIntegerField(CSpinEdit* field, int& value)
 bool CheckIntegerRange(CSpinEdit* field, int value, int lo, int hi)
 {
     if (value >= lo && value <= hi) return true;
-    Refuse(field->Edit(), StrFormat("Please enter an integer between %d and %d.", lo, hi));
+    Refuse(field->Edit(), FromQt(QDialog::tr("Please enter an integer between %1 and %2.").arg(lo).arg(hi)));
     return false;
 }
 
@@ -177,21 +177,27 @@ bool CheckDateFields(const QString& date, CSpinEdit* monthField, CSpinEdit* dayF
 {
     const DateField wrong = partial ? CheckPartialDate(month, day, year) : CheckDate(month, day, year);
     if (wrong == DateField::None) return true;
-    const QString of = date.isEmpty() ? QString() : " of \"" + date + "\"";
     if (wrong == DateField::Month) {
-        Refuse(monthField->Edit(),
-               FromQt("The month" + of + " must be 1 to 12" + (partial ? ", or 0 with day 0 when it is not known." : ".")));
+        QString text;
+        if (date.isEmpty())
+            text = partial ? QDialog::tr("The month must be 1 to 12, or 0 with day 0 when it is not known.")
+                           : QDialog::tr("The month must be 1 to 12.");
+        else
+            text = (partial ? QDialog::tr("The month of \"%1\" must be 1 to 12, or 0 with day 0 when it is not known.")
+                            : QDialog::tr("The month of \"%1\" must be 1 to 12."))
+                       .arg(date);
+        Refuse(monthField->Edit(), FromQt(text));
         return false;
     }
     CTimeFields monthOnly;
     monthOnly.month = month;
     const QString name = ToQt(CTime::Format(monthOnly, "%B"));
-    const QString when = year == 0 ? name + " without a year" : name + " " + QString::number(year);
-    Refuse(dayField->Edit(), FromQt(QString("The day%1 cannot be %2: %3 has %4 days.")
-                                        .arg(of)
-                                        .arg(day)
-                                        .arg(when)
-                                        .arg(CivilDaysInMonth(month, year))));
+    const QString when = year == 0 ? QDialog::tr("%1 without a year").arg(name) : name + " " + QString::number(year);
+    const QString days = QString::number(CivilDaysInMonth(month, year));
+    Refuse(dayField->Edit(),
+           FromQt(date.isEmpty() ? QDialog::tr("The day cannot be %1: %2 has %3 days.").arg(QString::number(day), when, days)
+                                 : QDialog::tr("The day of \"%1\" cannot be %2: %3 has %4 days.")
+                                       .arg(date, QString::number(day), when, days)));
     return false;
 }
 
@@ -201,8 +207,8 @@ void AddOkCancelColumn(QDialog* dlg, QBoxLayout* into, QPushButton*& ok, QPushBu
     ok = new QPushButton(QDialog::tr("OK"), dlg);
     cancel = new QPushButton(QDialog::tr("Cancel"), dlg);
     ok->setDefault(true);
-    SetToolTip(ok, kTipOk);
-    SetToolTip(cancel, kTipCancelValues);
+    SetToolTip(ok, QDialog::tr(kTipOk));
+    SetToolTip(cancel, QDialog::tr(kTipCancelValues));
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     buttons->addStretch(1);

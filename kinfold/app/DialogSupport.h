@@ -83,10 +83,10 @@ bool CheckIntegerRange(CSpinEdit* field, int value, int lo, int hi);
 bool CheckDateFields(const QString& date, CSpinEdit* monthField, CSpinEdit* dayField, int month, int day, int year,
                      bool partial = false);
 
-// The tips of the usual buttons.
-inline constexpr const char* kTipOk = "Use value as currently set.";
-inline constexpr const char* kTipCancelValue = "Use original value.";
-inline constexpr const char* kTipCancelValues = "Use original values.";
+// The tips of the usual buttons, shown through QDialog::tr.
+inline constexpr const char* kTipOk = QT_TRANSLATE_NOOP("QDialog", "Use value as currently set.");
+inline constexpr const char* kTipCancelValue = QT_TRANSLATE_NOOP("QDialog", "Use original value.");
+inline constexpr const char* kTipCancelValues = QT_TRANSLATE_NOOP("QDialog", "Use original values.");
 
 // The column of OK (default) and Cancel buttons at the right of an edit dialog, wired to accept and
 // reject, added to `into`.

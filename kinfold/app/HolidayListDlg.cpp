@@ -36,8 +36,8 @@ CHolidayListDlg::CHolidayListDlg(HolidayList& list, QWidget* parent) : CKinfoldD
     m_btnCountry = new QPushButton(tr("Country..."), this);
     m_btnFromFile = new QPushButton(tr("From file..."), this);
     m_btnOk->setDefault(true);
-    SetToolTip(m_btnOk, kTipOk);
-    SetToolTip(m_btnCancel, kTipCancelValues);
+    SetToolTip(m_btnOk, QDialog::tr(kTipOk));
+    SetToolTip(m_btnCancel, QDialog::tr(kTipCancelValues));
     SetToolTip(m_btnEdit, tr("Screen to change currently selected holliday."));
     SetToolTip(m_btnNew, tr("Screen to enter a new holliday."));
     SetToolTip(m_btnDelete, tr("Remove selected holliday."));
@@ -124,9 +124,9 @@ void CHolidayListDlg::OnCountry()
     const CountrySet& set = *chooser.m_pChosen;
     int answer = IDYES;
     if (m_List.GetCount() > 0) {
-        answer = AfxMessageBox(StrFormat("Replace your holidays by those of %s?\n\n"
-                                         "Yes replaces the list, No adds them at its end.",
-                                         set.name),
+        answer = AfxMessageBox(FromQt(tr("Replace your holidays by those of %1?\n\n"
+                                         "Yes replaces the list, No adds them at its end.")
+                                          .arg(QString::fromUtf8(set.name))),
                                MB_YESNOCANCEL | MB_ICONQUESTION);
     }
     if (answer != IDYES && answer != IDNO) return;

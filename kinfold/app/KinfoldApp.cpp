@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/KinfoldApp.h"
+#include "platform/Translate.h"
 #include <QApplication>
 #include <QDate>
 #include <QFile>
@@ -78,23 +79,28 @@ bool ReadNumber(const std::string& text, int& out)
     out = QString::fromStdString(text).trimmed().toInt(&ok);
     return ok && !text.empty();
 }
+// The cores' texts are UTF-8.
+QString Q8(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
 }  // namespace
 
 QString ReadYearOption(const char* option, const std::string& v, int& year)
 {
     const QString text = QString::fromLocal8Bit(v);
-    if (!ReadNumber(v, year)) return QString(option) + ": \"" + text + "\" is not a year";
-    if (year == 0) return QString(option) + ": there is no year 0 (1 BC is year -1)";
+    if (!ReadNumber(v, year)) return Q8(TextTranslation::translate("CommandLine", "%1: \"%2\" is not a year")).arg(QString(option), text);
+    if (year == 0) return Q8(TextTranslation::translate("CommandLine", "%1: there is no year 0 (1 BC is year -1)")).arg(QString(option));
     if (!IsYearInRange(year))
-        return QString(option) + ": " + text + " is outside the years shown, " + QString::number(kFirstYear) + " to " +
-               QString::number(kLastYear);
+        return Q8(TextTranslation::translate("CommandLine", "%1: %2 is outside the years shown, %3 to %4"))
+            .arg(QString(option), text, QString::number(kFirstYear), QString::number(kLastYear));
     return QString();
 }
 
 std::string HolidaySetByCode(const std::string& code, HolidayList& list)
 {
     const CountrySet* set = FindCountrySet(code);
-    if (!set) return "--holidays: no country set \"" + code + "\" (see kinfold --holiday-sets)";
+    if (!set) return FillIn(TextTranslation::translate("CommandLine", "--holidays: no country set \"%1\" (see kinfold --holiday-sets)"), {code});
     list.RemoveAll();
     for (const Holiday& h : CountrySetHolidays(*set)) list.Add(h);
     return "";
@@ -132,7 +138,7 @@ QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& o, double 
 {
     auto q = [](const std::string& s) { return QString::fromLocal8Bit(s); };
     o.output = q(args.Value("--print-pdf"));
-    if (o.output.isEmpty()) return "--print-pdf needs an output file name";
+    if (o.output.isEmpty()) return Q8(TextTranslation::translate("CommandLine", "--print-pdf needs an output file name"));
     if (args.Has("--year")) {
         const QString problem = ReadYearOption("--year", args.Value("--year"), o.year);
         if (!problem.isEmpty()) return problem;
@@ -140,15 +146,15 @@ QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& o, double 
     if (args.Has("--calendar")) {
         std::string v = args.Value("--calendar");
         if (!ReadNumber(v, o.calendar) || o.calendar < 0 || o.calendar > 3)
-            return "--calendar: \"" + q(v) + "\" is none of 0 (Current), 1 (Old style), 2 (Moon), 3 (Year of the Snake)";
+            return Q8(TextTranslation::translate("CommandLine", "--calendar: \"%1\" is none of 0 (Current), 1 (Old style), 2 (Moon), 3 (Year of the Snake)")).arg(q(v));
     }
     if (args.Has("--month")) {
         std::string v = args.Value("--month");
         // 13 is refused below unless the calendar has it; the message names both ranges.
         if (!ReadNumber(v, o.month) || o.month < 1 || o.month > 13)
-            return "--month: \"" + q(v) + "\" is no month from 1 to 12, or 13 in a moon year of 13 months";
+            return Q8(TextTranslation::translate("CommandLine", "--month: \"%1\" is no month from 1 to 12, or 13 in a moon year of 13 months")).arg(q(v));
         if (o.month == 13) {
-            if (o.calendar < 2) return "--month: month 13 is only in the moon calendars (--calendar 2 or 3)";
+            if (o.calendar < 2) return Q8(TextTranslation::translate("CommandLine", "--month: month 13 is only in the moon calendars (--calendar 2 or 3)"));
             // Without --year the moon year of today, which in early January is last year's.
             if (today == 0) {
                 const QDate now = QDate::currentDate();
@@ -156,20 +162,20 @@ QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& o, double 
             }
             int year = o.year ? o.year : MoonDate(today).year;
             if (MoonMonthsInYear(year) != 13)
-                return "--month: moon year " + QString::number(year) + " has 12 months";
+                return Q8(TextTranslation::translate("CommandLine", "--month: moon year %1 has 12 months")).arg(year);
         }
     }
     if (args.Has("--months-per-page")) {
         std::string v = args.Value("--months-per-page");
         if (!ReadNumber(v, o.monthsPerPage) || (o.monthsPerPage != 1 && o.monthsPerPage != 6 && o.monthsPerPage != 12))
-            return "--months-per-page: \"" + q(v) + "\" is none of 1, 6 or 12";
+            return Q8(TextTranslation::translate("CommandLine", "--months-per-page: \"%1\" is none of 1, 6 or 12")).arg(q(v));
     }
     if (args.Has("--paper")) {
         std::string v = args.Value("--paper");
         o.paperCode = PaperCodeByName(v);
-        if (o.paperCode == 0) return "--paper: unknown paper \"" + q(v) + "\" (try Letter, Legal, A4, A3, A5)";
+        if (o.paperCode == 0) return Q8(TextTranslation::translate("CommandLine", "--paper: unknown paper \"%1\" (try Letter, Legal, A4, A3, A5)")).arg(q(v));
     }
-    if (args.Has("--portrait") && args.Has("--landscape")) return "--portrait and --landscape cannot be used together";
+    if (args.Has("--portrait") && args.Has("--landscape")) return Q8(TextTranslation::translate("CommandLine", "--portrait and --landscape cannot be used together"));
     o.portrait = args.Has("--portrait");
     o.weekNumbers = args.Has("--week-numbers");
     if (args.Has("--holidays")) {
@@ -178,7 +184,7 @@ QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& o, double 
         if (!problem.empty()) return q(problem);
         o.holidaySet = args.Value("--holidays");
     }
-    if (args.Files().size() > 1) return "only one document can be printed (got " + q(args.Files()[1]) + ")";
+    if (args.Files().size() > 1) return Q8(TextTranslation::translate("CommandLine", "only one document can be printed (got %1)")).arg(q(args.Files()[1]));
     if (!args.Files().empty()) o.document = q(args.Files()[0]);
     return QString();
 }

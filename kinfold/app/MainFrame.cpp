@@ -90,11 +90,11 @@ void CMainFrame::CreateMenus()
     file->addSeparator();
     file->addAction(v->Action(ID_IMPORT));
     file->addAction(v->Action(ID_EXPORT_CALENDAR));
-    QAction* accounts = file->addAction("Accounts...");
-    accounts->setStatusTip("Add, change or remove the address books read and the calendar published to");
+    QAction* accounts = file->addAction(tr("Accounts..."));
+    accounts->setStatusTip(tr("Add, change or remove the address books read and the calendar published to"));
     connect(accounts, &QAction::triggered, this, [this] { CAccountsDlg(this).exec(); });
-    QAction* sync = file->addAction("Sync Now");
-    sync->setStatusTip("Read the accounts' address books into the list and publish its birthdays");
+    QAction* sync = file->addAction(tr("Sync Now"));
+    sync->setStatusTip(tr("Read the accounts' address books into the list and publish its birthdays"));
     connect(sync, &QAction::triggered, this, [this] { SyncNow(false); });
     file->addSeparator();
     file->addAction(v->Action(ID_FILE_PRINT));
@@ -171,8 +171,9 @@ void CMainFrame::CreateMenus()
 void CMainFrame::CreateStatusBar()
 {
     QStatusBar* bar = statusBar();
-    for (const char* key : {"CAP", "NUM", "SCRL"}) {
-        auto* l = new QLabel(key, bar);
+    // The lock keys' indicators.
+    for (const char* key : {QT_TR_NOOP("CAP"), QT_TR_NOOP("NUM"), QT_TR_NOOP("SCRL")}) {
+        auto* l = new QLabel(tr(key), bar);
         l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         l->setEnabled(false);
         bar->addPermanentWidget(l);

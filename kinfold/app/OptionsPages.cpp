@@ -255,8 +255,8 @@ void CPPFont::ShowSamples()
 {
     for (int i = 0; i < DisplayFontCount; ++i) {
         const DisplayFont& f = m_Options.fonts[i];
-        QString face = f.face.empty() ? QString("(default)") : ToQt(f.face);
-        m_ctlSample[i]->setText(QString("%1, %2 pt").arg(face).arg(f.size / 10.0));
+        QString face = f.face.empty() ? tr("(default)") : ToQt(f.face);
+        m_ctlSample[i]->setText(tr("%1, %2 pt").arg(face).arg(f.size / 10.0));
         m_ctlSample[i]->setStyleSheet(QString("color: %1;").arg(ColorFromRef(f.color).name()));
     }
     m_ctlLineSample->setStyleSheet(

@@ -48,7 +48,14 @@ CPleaseChooseDlg::CPleaseChooseDlg(QWidget* parent) : CKinfoldDialog(parent)
 void CPleaseChooseDlg::OnInitDialog()
 {
     m_ctlTitle->setText(ToQt(m_strTitle));
-    m_ctlKind->setText(ToQt(m_strKind));
+    // The kinds the list asks about, in the user's language.
+    static const char* const kinds[] = {QT_TRANSLATE_NOOP("CPleaseChooseDlg", "Death"),
+                                        QT_TRANSLATE_NOOP("CPleaseChooseDlg", "Married"),
+                                        QT_TRANSLATE_NOOP("CPleaseChooseDlg", "Birth")};
+    QString kind = ToQt(m_strKind);
+    for (const char* k : kinds)
+        if (m_strKind == k) kind = tr(k);
+    m_ctlKind->setText(kind);
     m_ctlDateA->setText(ToQt(m_strDateA));
     m_ctlDateB->setText(ToQt(m_strDateB));
     m_btnA->setFocus();

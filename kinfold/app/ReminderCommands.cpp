@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ReminderCommands.h"
+#include "platform/Translate.h"
 #include <sys/file.h>
 #include <cerrno>
 #include <fcntl.h>
@@ -34,7 +35,8 @@ std::string ReadNow(const CommandArgs& args, LocalMoment& now)
 {
     if (args.Has("--now")) {
         if (!ParseLocalMoment(args.Value("--now"), now))
-            return "--now: \"" + args.Value("--now") + "\" is no date YYYY-MM-DD or YYYY-MM-DDTHH:MM";
+            return FillIn(TextTranslation::translate("CommandLine", "--now: \"%1\" is no date YYYY-MM-DD or YYYY-MM-DDTHH:MM"),
+                                    {args.Value("--now")});
         return "";
     }
     std::time_t t = std::time(nullptr);
@@ -51,7 +53,7 @@ std::string ReadDays(const CommandArgs& args, int& days)
     days = 14;
     if (text.empty()) return "";
     if (!AllDigits(text) || text.size() > 3 || std::stoi(text) > kMaxLeadDays)
-        return "--upcoming: \"" + text + "\" is no number of days from 0 to 366";
+        return FillIn(TextTranslation::translate("CommandLine", "--upcoming: \"%1\" is no number of days from 0 to 366"), {text});
     days = std::stoi(text);
     return "";
 }
@@ -64,9 +66,10 @@ std::string DocumentOf(const CommandArgs& args, ISettingsStore& store, const std
     return store.GetString("Recent File List", "File1", "");
 }
 
-std::string CheckDocuments(const CommandArgs& args, const char* what)
+// `tooMany` names the second document as %1.
+std::string CheckDocuments(const CommandArgs& args, const std::string& tooMany)
 {
-    if (args.Files().size() > 1) return std::string("only one document can be ") + what + " (got " + args.Files()[1] + ")";
+    if (args.Files().size() > 1) return FillIn(tooMany, {args.Files()[1]});
     return "";
 }
 
@@ -116,7 +119,7 @@ std::string CheckUpcoming(const CommandArgs& args)
     LocalMoment now;
     std::string problem = ReadDays(args, days);
     if (problem.empty()) problem = ReadNow(args, now);
-    if (problem.empty()) problem = CheckDocuments(args, "listed");
+    if (problem.empty()) problem = CheckDocuments(args, TextTranslation::translate("CommandLine", "only one document can be listed (got %1)"));
     if (problem.empty() && args.Has("--holidays") && args.Value("--holidays") != "stored") {
         HolidayList list;
         problem = HolidaySetByCode(args.Value("--holidays"), list);
@@ -132,7 +135,7 @@ int RunUpcoming(const CommandArgs& args)
     ReadNow(args, now);
     ISettingsStore& store = AppSettings();
     const std::string path = DocumentOf(args, store);
-    if (path.empty()) return Fail("--upcoming: no DOC.kfd given and no document used before", 2);
+    if (path.empty()) return Fail(TextTranslation::translate("CommandLine", "--upcoming: no DOC.kfd given and no document used before"), 2);
     BirthdayList list;
     std::string error;
     if (!LoadKfdFile(path, list, error)) return Fail(error, 1);
@@ -151,7 +154,7 @@ std::string CheckRemind(const CommandArgs& args)
 {
     LocalMoment now;
     std::string problem = ReadNow(args, now);
-    if (problem.empty()) problem = CheckDocuments(args, "watched");
+    if (problem.empty()) problem = CheckDocuments(args, TextTranslation::translate("CommandLine", "only one document can be watched (got %1)"));
     return problem;
 }
 
@@ -165,7 +168,7 @@ int RunRemind(const CommandArgs& args)
     if (!settings.enabled) return 0;
     const std::string path = DocumentOf(args, store, settings.document);
     // A new user's login entry and timer: nothing to remind of yet, which is no failure.
-    if (path.empty()) return Fail("--remind: no document used yet, so no reminders", 0);
+    if (path.empty()) return Fail(TextTranslation::translate("CommandLine", "--remind: no document used yet, so no reminders"), 0);
     BirthdayList list;
     std::string error;
     if (!LoadKfdFile(path, list, error)) return Fail(error, 1);
@@ -188,7 +191,7 @@ int RunRemind(const CommandArgs& args)
     };
     out.print = [](const std::string& line) { std::printf("%s\n", line.c_str()); };
     out.warn = [](const std::string& why) {
-        std::fprintf(stderr, "kinfold: %s; the reminders follow on standard output\n", why.c_str());
+        Fail(FillIn(TextTranslation::translate("CommandLine", "%1; the reminders follow on standard output"), {why}), 0);
     };
     RunReminders(list, store, now, out);
     std::fflush(stdout);

@@ -26,10 +26,10 @@ namespace {
 QDialogButtonBox* OkCancel(QDialog* dialog, bool withCancel = true)
 {
     auto* box = new QDialogButtonBox(dialog);
-    QPushButton* ok = box->addButton("OK", QDialogButtonBox::AcceptRole);
+    QPushButton* ok = box->addButton(QDialog::tr("OK"), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
-    SetToolTip(ok, kTipOk);
-    if (withCancel) SetToolTip(box->addButton("Cancel", QDialogButtonBox::RejectRole), kTipCancelValue);
+    SetToolTip(ok, QDialog::tr(kTipOk));
+    if (withCancel) SetToolTip(box->addButton(QDialog::tr("Cancel"), QDialogButtonBox::RejectRole), QDialog::tr(kTipCancelValue));
     QObject::connect(box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     return box;
@@ -49,13 +49,13 @@ CUpcomingDlg::CUpcomingDlg(const BirthdayList& list, const EventRules& rules, co
                            QWidget* parent)
     : CKinfoldDialog(parent)
 {
-    setWindowTitle("Upcoming");
+    setWindowTitle(tr("Upcoming"));
     auto* layout = new QVBoxLayout(this);
     m_ctlEvents = new QTreeWidget(this);
     m_ctlEvents->setRootIsDecorated(false);
-    m_ctlEvents->setHeaderLabels({"Date", "Event", "When"});
+    m_ctlEvents->setHeaderLabels({tr("Date"), tr("Event"), tr("When")});
     m_ctlEvents->setMinimumSize(620, 300);
-    SetToolTip(m_ctlEvents, "The birthdays, anniversaries and notes of today and the next 30 days.");
+    SetToolTip(m_ctlEvents, tr("The birthdays, anniversaries and notes of today and the next 30 days."));
     const std::vector<DayEvent> events = EventsOfDays(list, rules, today, 30);
     for (const DayEvent& e : events) {
         const int daysOff = (int)std::llround(e.date.DayNumber() - today.DayNumber());
@@ -65,7 +65,7 @@ CUpcomingDlg::CUpcomingDlg(const BirthdayList& list, const EventRules& rules, co
         item->setText(1, QString::fromStdString(BytesToUtf8(e.text)));
         item->setText(2, QString::fromStdString(when));
     }
-    if (events.empty()) new QTreeWidgetItem(m_ctlEvents, QStringList{"", "Nothing in the next 30 days", ""});
+    if (events.empty()) new QTreeWidgetItem(m_ctlEvents, QStringList{"", tr("Nothing in the next 30 days"), ""});
     for (int c = 0; c < 3; ++c) m_ctlEvents->resizeColumnToContents(c);
     layout->addWidget(m_ctlEvents, 1);
     layout->addWidget(OkCancel(this, false));
@@ -76,11 +76,11 @@ CUpcomingDlg::CUpcomingDlg(const BirthdayList& list, const EventRules& rules, co
 CExportCalendarDlg::CExportCalendarDlg(const BirthdayList& list, const CalendarExportOptions& preset, QWidget* parent)
     : CKinfoldDialog(parent), m_List(list), m_Preset(preset)
 {
-    setWindowTitle("Export Calendar");
+    setWindowTitle(tr("Export Calendar"));
     auto* layout = new QVBoxLayout(this);
-    auto* what = new QGroupBox("Include", this);
+    auto* what = new QGroupBox(tr("Include"), this);
     auto* whatLayout = new QVBoxLayout(what);
-    auto check = [&](const char* label, const char* tip, bool on) {
+    auto check = [&](const QString& label, const QString& tip, bool on) {
         auto* c = new QCheckBox(label, what);
         c->setChecked(on);
         SetToolTip(c, tip);
@@ -89,17 +89,17 @@ CExportCalendarDlg::CExportCalendarDlg(const BirthdayList& list, const CalendarE
         return c;
     };
     const DisplaySwitches& s = preset.switches;
-    m_ctlBirthdays = check("Birthdays", "The birthdays of the people in the list.", preset.birthdays);
-    m_ctlAnniversaries = check("Anniversaries", "The wedding days of couples (\"Anniversary\" on the calendar).",
+    m_ctlBirthdays = check(tr("Birthdays"), tr("The birthdays of the people in the list."), preset.birthdays);
+    m_ctlAnniversaries = check(tr("Anniversaries"), tr("The wedding days of couples (\"Anniversary\" on the calendar)."),
                                s.IsSet(DisplaySwitches::Anniversaries));
-    m_ctlNotes = check("Notes", "The dated notes (\"Notes\" on the calendar).", s.IsSet(DisplaySwitches::Notes));
-    m_ctlDead = check("Birthdays after the death date", "Off: a birthday ends at the death date (\"Dead\" on the calendar).",
+    m_ctlNotes = check(tr("Notes"), tr("The dated notes (\"Notes\" on the calendar)."), s.IsSet(DisplaySwitches::Notes));
+    m_ctlDead = check(tr("Birthdays after the death date"), tr("Off: a birthday ends at the death date (\"Dead\" on the calendar)."),
                       s.IsSet(DisplaySwitches::DeadBirthdays));
     layout->addWidget(what);
-    m_ctlAlarms = new QCheckBox("Reminders as alarms", this);
+    m_ctlAlarms = new QCheckBox(tr("Reminders as alarms"), this);
     m_ctlAlarms->setChecked(!preset.alarmDays.empty());
     m_ctlAlarms->setEnabled(!preset.alarmDays.empty());
-    SetToolTip(m_ctlAlarms, "One alarm per lead day of the reminders, at their time of day.");
+    SetToolTip(m_ctlAlarms, tr("One alarm per lead day of the reminders, at their time of day."));
     connect(m_ctlAlarms, &QCheckBox::toggled, this, &CExportCalendarDlg::UpdateStatus);
     layout->addWidget(m_ctlAlarms);
     m_ctlStatus = new QLabel(this);
@@ -124,31 +124,29 @@ CalendarExportOptions CExportCalendarDlg::Options() const
 void CExportCalendarDlg::UpdateStatus()
 {
     CalendarLeftOut left;
-    const size_t events = CalendarEvents(m_List, Options(), &left).size();
-    m_ctlStatus->setText(QString("%1 %2; %3.")
-                             .arg(events)
-                             .arg(events == 1 ? "event" : "events")
+    const int events = (int)CalendarEvents(m_List, Options(), &left).size();
+    m_ctlStatus->setText((events == 1 ? tr("1 event; %1.") : tr("%n events; %1.", nullptr, events))
                              .arg(QString::fromStdString(ExportLeftOutText(left))));
 }
 
 // ---------------------------------------------------------------- Reminders page
 
-CPPReminders::CPPReminders(QWidget* parent) : CPropertyPage("Reminders", parent)
+CPPReminders::CPPReminders(QWidget* parent) : CPropertyPage(tr("Reminders"), parent)
 {
     auto* layout = new QVBoxLayout(this);
     auto modified = [this] {
         SetModified();
         UpdateEnabled();
     };
-    m_ctlEnabled = new QCheckBox("Remind me of birthdays, anniversaries and notes", this);
-    SetToolTip(m_ctlEnabled, "Desktop notifications at login and every hour.");
+    m_ctlEnabled = new QCheckBox(tr("Remind me of birthdays, anniversaries and notes"), this);
+    SetToolTip(m_ctlEnabled, tr("Desktop notifications at login and every hour."));
     connect(m_ctlEnabled, &QCheckBox::clicked, this, modified);
     layout->addWidget(m_ctlEnabled);
 
-    auto* days = new QGroupBox("Remind me", this);
+    auto* days = new QGroupBox(tr("Remind me"), this);
     auto* daysLayout = new QGridLayout(days);
-    const char* const labels[6] = {"On the day", "1 day before", "3 days before",
-                                   "7 days before", "14 days before", "30 days before"};
+    const QString labels[6] = {tr("On the day"),    tr("1 day before"),   tr("3 days before"),
+                               tr("7 days before"), tr("14 days before"), tr("30 days before")};
     for (int i = 0; i < 6; ++i) {
         m_ctlDays[i] = new QCheckBox(labels[i], days);
         daysLayout->addWidget(m_ctlDays[i], i % 3, i / 3);
@@ -157,24 +155,24 @@ CPPReminders::CPPReminders(QWidget* parent) : CPropertyPage("Reminders", parent)
     layout->addWidget(days);
 
     auto* timeRow = new QHBoxLayout;
-    auto* timeLabel = new QLabel("From this time of day:", this);
+    auto* timeLabel = new QLabel(tr("From this time of day:"), this);
     m_ctlTime = new QTimeEdit(this);
     m_ctlTime->setDisplayFormat("HH:mm");
     timeLabel->setBuddy(m_ctlTime);
-    SetToolTip(m_ctlTime, "A day's reminders come from this time on.");
+    SetToolTip(m_ctlTime, tr("A day's reminders come from this time on."));
     connect(m_ctlTime, &QTimeEdit::timeChanged, this, modified);
     timeRow->addWidget(timeLabel);
     timeRow->addWidget(m_ctlTime);
     timeRow->addStretch(1);
     layout->addLayout(timeRow);
 
-    auto* doc = new QGroupBox("Document watched", this);
+    auto* doc = new QGroupBox(tr("Document watched"), this);
     auto* docLayout = new QGridLayout(doc);
-    m_ctlLastDocument = new QRadioButton("The last one used", doc);
-    m_ctlChosenDocument = new QRadioButton("This one:", doc);
+    m_ctlLastDocument = new QRadioButton(tr("The last one used"), doc);
+    m_ctlChosenDocument = new QRadioButton(tr("This one:"), doc);
     m_ctlDocument = new QLineEdit(doc);
-    m_btnBrowse = new QPushButton("Browse...", doc);
-    SetToolTip(m_btnBrowse, "Choose the document to be reminded of.");
+    m_btnBrowse = new QPushButton(tr("Browse..."), doc);
+    SetToolTip(m_btnBrowse, tr("Choose the document to be reminded of."));
     docLayout->addWidget(m_ctlLastDocument, 0, 0, 1, 3);
     docLayout->addWidget(m_ctlChosenDocument, 1, 0);
     docLayout->addWidget(m_ctlDocument, 1, 1);
@@ -225,8 +223,8 @@ void CPPReminders::OnBrowse()
     const QString start = m_ctlDocument->text();
     const QString path = CDocFrame::fileDialogHook
                              ? CDocFrame::fileDialogHook(false, start)
-                             : QFileDialog::getOpenFileName(this, "Document watched", start,
-                                                            "Birthday list (*.kfd);;All files (*)");
+                             : QFileDialog::getOpenFileName(this, tr("Document watched"), start,
+                                                            tr("Birthday list (*.kfd);;All files (*)"));
     if (path.isEmpty()) return;
     m_ctlDocument->setText(path);
     m_ctlChosenDocument->setChecked(true);

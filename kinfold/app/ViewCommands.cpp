@@ -122,7 +122,8 @@ void CViewDialogs::Import(CKinfoldView& view)
     view.GetDocument()->SetModifiedFlag(true);
     view.Redraw();
     // Said where the user looks anyway, without a box to close.
-    emit view.statusMessage(ToQt(ImportCountsText(stats)) + QString(" (%1 entries in the list)").arg(list.GetCount()));
+    emit view.statusMessage(
+        CKinfoldView::tr("%1 (%n entries in the list)", nullptr, list.GetCount()).arg(ToQt(ImportCountsText(stats))));
 }
 
 void CViewDialogs::ExportCalendar(CKinfoldView& view)
@@ -162,9 +163,9 @@ void CViewDialogs::ExportCalendar(CKinfoldView& view)
     }
     // Said where the user looks anyway, without a box to close; the entries on no day among
     // what was left out.
-    emit view.statusMessage(QString("%1 %2 written to %3; %4")
-                                .arg(events.size())
-                                .arg(events.size() == 1 ? "event" : "events")
+    const int count = (int)events.size();
+    emit view.statusMessage((count == 1 ? CKinfoldView::tr("1 event written to %1; %2")
+                                        : CKinfoldView::tr("%n events written to %1; %2", nullptr, count))
                                 .arg(path, QString::fromStdString(ExportLeftOutText(left))));
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/YearDlg.h"
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -15,11 +16,11 @@ CYearDlg::CYearDlg(QWidget* parent) : CKinfoldDialog(parent)
     m_ctlYear = new CSpinEdit(this);
     // The arrows stay in this range; any whole number can be typed.
     m_ctlYear->SetRange(1900, 2199);
-    SetToolTip(m_ctlYear, QString("Enter a year from %1 to %2.").arg(kFirstYear).arg(kLastYear));
+    SetToolTip(m_ctlYear, tr("Enter a year from %1 to %2.").arg(kFirstYear).arg(kLastYear));
     grid->addWidget(m_ctlYear, 1, 0);
     m_ctlMonth = new QComboBox(this);
     m_ctlMonth->addItem(tr("No Change"));
-    for (const char* name : MonthNames) m_ctlMonth->addItem(name);
+    for (const char* name : MonthNames) m_ctlMonth->addItem(QCoreApplication::translate("CalendarDate", name));
     m_ctlMonth->setMaxVisibleItems(13);
     SetToolTip(m_ctlMonth, tr("Select month."));
     grid->addWidget(m_ctlMonth, 1, 1);
@@ -27,8 +28,8 @@ CYearDlg::CYearDlg(QWidget* parent) : CKinfoldDialog(parent)
     m_btnOk = new QPushButton(tr("OK"), this);
     m_btnCancel = new QPushButton(tr("Cancel"), this);
     m_btnOk->setDefault(true);
-    SetToolTip(m_btnOk, kTipOk);
-    SetToolTip(m_btnCancel, kTipCancelValue);
+    SetToolTip(m_btnOk, QDialog::tr(kTipOk));
+    SetToolTip(m_btnCancel, QDialog::tr(kTipCancelValue));
     grid->addWidget(m_btnOk, 0, 2);
     grid->addWidget(m_btnCancel, 1, 2);
     connect(m_btnOk, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "birthdays/BirthdayImport.h"
+#include "platform/Translate.h"
 #include "birthdays/FileBytes.h"
 #include "birthdays/GedcomReader.h"
 #include "birthdays/TextDecoding.h"
@@ -27,7 +28,8 @@ std::string Opening(std::string_view bytes)
 
 std::string NeitherMessage(const std::string& subject)
 {
-    return subject + " is neither a GEDCOM file (\"0 HEAD\") nor a vCard file (\"BEGIN:VCARD\").";
+    return FillIn(TextTranslation::translate("BirthdayImport", "%1 is neither a GEDCOM file (\"0 HEAD\") nor a vCard file (\"BEGIN:VCARD\")."),
+                            {subject});
 }
 
 } // namespace
@@ -54,7 +56,7 @@ bool ImportBirthdays(std::string_view bytes, BirthdayList& list, BirthdayImportS
         static_cast<ImportCounts&>(stats) = ImportGedcom(bytes, list);
         return true;
     }
-    error = NeitherMessage("The file");
+    error = NeitherMessage(TextTranslation::translate("BirthdayImport", "The file"));
     return false;
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "birthdays/BirthdayList.h"
+#include "platform/Translate.h"
 #include <algorithm>
 #include <atomic>
 #include <cstring>
@@ -391,7 +392,7 @@ void BirthdayList::Serialize(CArchive& ar)
     uint32_t count;
     ar >> count;
     if ((uint64_t)count * kKfdMinRecordSize > ar.Remaining())
-        throw CArchiveException(CArchiveException::endOfFile, "Unexpected file format.");
+        throw CArchiveException(CArchiveException::endOfFile, TextTranslation::translate("BirthdayList", "Unexpected file format.").c_str());
     std::vector<BirthdayEntry> loaded((size_t)count);
     for (BirthdayEntry& e : loaded) {
         LoadDate(ar, e);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "birthdays/DateCheck.h"
+#include "platform/Translate.h"
 
 int CivilDaysInMonth(int month, int year)
 {
@@ -48,6 +49,7 @@ int CountOnNoDay(const BirthdayList& list, DisplaySwitches switches)
 std::string LeftOutText(int count)
 {
     if (count <= 0) return "";
-    if (count == 1) return "1 entry left out, as its date cannot be (mend it with Edit > List)";
-    return std::to_string(count) + " entries left out, as their dates cannot be (mend them with Edit > List)";
+    if (count == 1) return TextTranslation::translate("DateCheck", "1 entry left out, as its date cannot be (mend it with Edit > List)");
+    return TextTranslation::translate("DateCheck", "%n entries left out, as their dates cannot be (mend them with Edit > List)", nullptr,
+                    count);
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "birthdays/FileBytes.h"
+#include "platform/Translate.h"
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
@@ -11,11 +12,11 @@ std::FILE* OpenForReading(const std::string& path, std::string& error)
 {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
-        error = "Cannot read \"" + path + "\": it is a folder.";
+        error = FillIn(TextTranslation::translate("FileBytes", "Cannot read \"%1\": it is a folder."), {path});
         return nullptr;
     }
     std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) error = "Cannot open \"" + path + "\": " + std::strerror(errno) + ".";
+    if (!f) error = FillIn(TextTranslation::translate("FileBytes", "Cannot open \"%1\": %2."), {path, std::strerror(errno)});
     return f;
 }
 
@@ -37,7 +38,7 @@ bool ReadUpTo(const std::string& path, size_t count, std::string& bytes, std::st
     const bool failed = std::ferror(f) != 0;
     std::fclose(f);
     if (failed) {
-        error = "Cannot read \"" + path + "\".";
+        error = FillIn(TextTranslation::translate("FileBytes", "Cannot read \"%1\"."), {path});
         return false;
     }
     bytes = std::move(out);
@@ -60,7 +61,7 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes, std::stri
 {
     std::string why;
     if (!ReplaceFileDurably(path, bytes, why)) {
-        error = "Cannot write \"" + path + "\": " + why + ".";
+        error = FillIn(TextTranslation::translate("FileBytes", "Cannot write \"%1\": %2."), {path, why});
         return false;
     }
     return true;

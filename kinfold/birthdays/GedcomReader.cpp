@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "birthdays/GedcomReader.h"
+#include "platform/Translate.h"
 #include <climits>
 #include <cstring>
 #include <filesystem>
@@ -682,6 +683,6 @@ bool ImportGedcomFile(const std::string& path, BirthdayList& list, GedcomImportS
         if (ok) stream.Finish();
     }
     std::fclose(f);
-    if (!ok) error = "Cannot read \"" + path + "\".";
+    if (!ok) error = FillIn(TextTranslation::translate("FileBytes", "Cannot read \"%1\"."), {path});
     return ok;
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "birthdays/ImportCommand.h"
+#include "platform/Translate.h"
 #include "birthdays/BirthdayImport.h"
 #include "birthdays/FileBytes.h"
 #include "birthdays/GedcomReader.h"
@@ -19,7 +20,7 @@ bool LoadKfdFile(const std::string& path, BirthdayList& list, std::string& error
         CArchive ar(std::move(bytes));
         list.Serialize(ar);
     } catch (const CArchiveException&) {
-        error = "\"" + path + "\" is not a Kinfold document or is damaged.";
+        error = FillIn(TextTranslation::translate("ImportCommand", "\"%1\" is not a Kinfold document or is damaged."), {path});
         return false;
     }
     return true;
@@ -42,13 +43,13 @@ ImportCommandResult RunImportCommand(const std::vector<std::string>& args)
             std::string& target = a == "--import" ? ged : save;
             if (!target.empty()) {
                 r.exitCode = 2;
-                r.error = a + " is given twice";
+                r.error = FillIn(TextTranslation::translate("ImportCommand", "%1 is given twice"), {a});
                 return r;
             }
             target = args[++i];
         } else if (a.rfind("--", 0) == 0 || !doc.empty()) {
             r.exitCode = 2;
-            r.error = "unexpected argument \"" + a + "\"";
+            r.error = FillIn(TextTranslation::translate("ImportCommand", "unexpected argument \"%1\""), {a});
             return r;
         } else {
             doc = a;
@@ -62,7 +63,8 @@ ImportCommandResult RunImportCommand(const std::string& ged, const std::string& 
     ImportCommandResult r;
     if (ged.empty() || (saveTo.empty() && doc.empty())) {
         r.exitCode = 2;
-        r.error = ged.empty() ? std::string(kUsage) : "no document to save to: give DOC.kfd or --save OUT.kfd";
+        r.error = ged.empty() ? std::string(kUsage)
+                              : TextTranslation::translate("ImportCommand", "no document to save to: give DOC.kfd or --save OUT.kfd");
         return r;
     }
     const std::string save = saveTo.empty() ? doc : saveTo;
@@ -97,7 +99,7 @@ ImportCommandResult RunImportCommand(const std::string& ged, const std::string& 
         stats.format = ImportFormat::Gedcom;
     } else if (!ImportBirthdays(bytes, list, stats, why)) {
         r.exitCode = 1;
-        r.error = "\"" + ged + "\" is neither a GEDCOM file nor a vCard file";
+        r.error = FillIn(TextTranslation::translate("ImportCommand", "\"%1\" is neither a GEDCOM file nor a vCard file"), {ged});
         return r;
     }
     // Saved in date order; the list itself goes no further, so its entries are not moved.
@@ -107,6 +109,7 @@ ImportCommandResult RunImportCommand(const std::string& ged, const std::string& 
         r.exitCode = 1;
         return r;
     }
-    r.output = ImportCountsText(stats) + " (" + std::to_string(list.GetCount()) + " entries saved to " + save + ")";
+    r.output = FillIn(TextTranslation::translate("ImportCommand", "%1 (%n entries saved to %2)", nullptr, list.GetCount()),
+                                {ImportCountsText(stats), save});
     return r;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "birthdays/ImportTexts.h"
 #include <algorithm>
+#include "platform/Translate.h"
 
 bool ImportTexts::TryClaim(std::string_view text, uint32_t hash, Day day)
 {
@@ -80,10 +81,14 @@ CString ImportTexts::Claim(const CString& text, const CalendarDate& date)
 
 std::string ImportCountsText(const ImportCounts& counts)
 {
-    return std::to_string(counts.added) + " added, " + std::to_string(counts.merged) + " merged, " +
-           std::to_string(counts.conflictsKept) + " conflicts kept" +
-           (counts.yearsRefused == 0
-                ? std::string()
-                : StrFormat(", %d %s with a year outside %d..%d left out", counts.yearsRefused,
-                            counts.yearsRefused == 1 ? "date" : "dates", kFirstYear, kLastYear));
+    std::string text = FillIn(TextTranslation::translate("ImportTexts", "%1 added, %2 merged, %3 conflicts kept"),
+                                        {std::to_string(counts.added), std::to_string(counts.merged),
+                                         std::to_string(counts.conflictsKept)});
+    if (counts.yearsRefused == 0) return text;
+    const std::string first = std::to_string(kFirstYear), last = std::to_string(kLastYear);
+    return text + FillIn(counts.yearsRefused == 1
+                                       ? TextTranslation::translate("ImportTexts", ", 1 date with a year outside %1..%2 left out")
+                                       : TextTranslation::translate("ImportTexts", ", %n dates with a year outside %1..%2 left out",
+                                                  nullptr, counts.yearsRefused),
+                                   {first, last});
 }

@@ -4,6 +4,7 @@
 // Day numbers are doubles at 0 h of a day (an integer plus 0.5). Years count
 // astronomically: year 0 precedes year 1, and a date whose year is 0 is empty.
 #include "platform/CString.h"
+#include "platform/Translate.h"
 
 // How a day number is turned back into a date.
 enum CalendarRule : int {
@@ -12,9 +13,12 @@ enum CalendarRule : int {
     AlwaysGregorian = 2,
 };
 
-// Three-letter month names, index month - 1.
-inline constexpr const char* MonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+// Three-letter month names, index month - 1 (also read from GEDCOM files; the year chooser shows
+// them in the user's language).
+inline constexpr const char* MonthNames[12] = {
+    QT_TRANSLATE_NOOP("CalendarDate", "Jan"), QT_TRANSLATE_NOOP("CalendarDate", "Feb"), QT_TRANSLATE_NOOP("CalendarDate", "Mar"), QT_TRANSLATE_NOOP("CalendarDate", "Apr"),
+    QT_TRANSLATE_NOOP("CalendarDate", "May"), QT_TRANSLATE_NOOP("CalendarDate", "Jun"), QT_TRANSLATE_NOOP("CalendarDate", "Jul"), QT_TRANSLATE_NOOP("CalendarDate", "Aug"),
+    QT_TRANSLATE_NOOP("CalendarDate", "Sep"), QT_TRANSLATE_NOOP("CalendarDate", "Oct"), QT_TRANSLATE_NOOP("CalendarDate", "Nov"), QT_TRANSLATE_NOOP("CalendarDate", "Dec")};
 // "Jan".."Dec" for 1-12, "" otherwise.
 const char* MonthName(int month);
 

@@ -2,24 +2,36 @@
 #pragma once
 // The moon, the seasons and year names. All times are Julian day numbers (UT, no time zone).
 #include "calendar/CalendarDate.h"
+#include "platform/Translate.h"
 
-// Moon quarter codes and their day-cell labels, index = code.
+// Moon quarter codes and their day-cell labels, index = code. The labels, the season and moon
+// month names and the animals are English; TextTranslation::translate("MoonDate", name) gives
+// the user's.
 enum MoonQuarter : int { NoQuarter = 0, NewMoon = 1, FirstQuarter = 2, FullMoon = 3, LastQuarter = 4 };
-inline constexpr const char* QuarterNames[5] = {"", " NM", " FQ", " FM", " LQ"};
+inline constexpr const char* QuarterNames[5] = {"", QT_TRANSLATE_NOOP("MoonDate", " NM"), QT_TRANSLATE_NOOP("MoonDate", " FQ"),
+                                                QT_TRANSLATE_NOOP("MoonDate", " FM"), QT_TRANSLATE_NOOP("MoonDate", " LQ")};
 
 // Season codes and their labels, index = code.
 enum SeasonCode : int { NoSeason = 0, WinterStart = 1, SpringStart = 2, SummerStart = 3, FallStart = 4 };
-inline constexpr const char* SeasonNames[5] = {"", "Winter", "Spring", "Summer", "Fall"};
+inline constexpr const char* SeasonNames[5] = {"", QT_TRANSLATE_NOOP("MoonDate", "Winter"), QT_TRANSLATE_NOOP("MoonDate", "Spring"),
+                                               QT_TRANSLATE_NOOP("MoonDate", "Summer"), QT_TRANSLATE_NOOP("MoonDate", "Fall")};
 
 // Default titles of the moon months, index month - 1; the 13th month is a "Blue Moon".
 inline constexpr const char* MoonMonthNames[13] = {
-    "Cold Moon", "Bony Moon",      "Windy Moon", "Flower Moon", "Planting Moon", "Green Corn Moon",
-    "Ripe Corn Moon", "Fruit Moon", "Nut Moon",  "Harvest Moon", "Trading Moon", "Snow Moon",
-    "Blue Moon"};
+    QT_TRANSLATE_NOOP("MoonDate", "Cold Moon"), QT_TRANSLATE_NOOP("MoonDate", "Bony Moon"),
+    QT_TRANSLATE_NOOP("MoonDate", "Windy Moon"), QT_TRANSLATE_NOOP("MoonDate", "Flower Moon"),
+    QT_TRANSLATE_NOOP("MoonDate", "Planting Moon"), QT_TRANSLATE_NOOP("MoonDate", "Green Corn Moon"),
+    QT_TRANSLATE_NOOP("MoonDate", "Ripe Corn Moon"), QT_TRANSLATE_NOOP("MoonDate", "Fruit Moon"),
+    QT_TRANSLATE_NOOP("MoonDate", "Nut Moon"), QT_TRANSLATE_NOOP("MoonDate", "Harvest Moon"),
+    QT_TRANSLATE_NOOP("MoonDate", "Trading Moon"), QT_TRANSLATE_NOOP("MoonDate", "Snow Moon"),
+    QT_TRANSLATE_NOOP("MoonDate", "Blue Moon")};
 
 // Chinese year animals; a year's animal is at AnimalIndex(year).
-inline constexpr const char* AnimalNames[12] = {"Rat",   "Ox",     "Tiger",   "Hare", "Dragon", "Snake",
-                                                "Horse", "Sheep",  "Monkey",  "Rooster", "Dog", "Pig"};
+inline constexpr const char* AnimalNames[12] = {
+    QT_TRANSLATE_NOOP("MoonDate", "Rat"), QT_TRANSLATE_NOOP("MoonDate", "Ox"), QT_TRANSLATE_NOOP("MoonDate", "Tiger"),
+    QT_TRANSLATE_NOOP("MoonDate", "Hare"), QT_TRANSLATE_NOOP("MoonDate", "Dragon"), QT_TRANSLATE_NOOP("MoonDate", "Snake"),
+    QT_TRANSLATE_NOOP("MoonDate", "Horse"), QT_TRANSLATE_NOOP("MoonDate", "Sheep"), QT_TRANSLATE_NOOP("MoonDate", "Monkey"),
+    QT_TRANSLATE_NOOP("MoonDate", "Rooster"), QT_TRANSLATE_NOOP("MoonDate", "Dog"), QT_TRANSLATE_NOOP("MoonDate", "Pig")};
 
 // Bounds-checked lookups: "" when out of range.
 const char* QuarterName(int code);

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <iostream>
 #include "birthdays/FileBytes.h"
+#include "platform/Translate.h"
 #include "birthdays/ImportCommand.h"
 #include "dav/KeychainSecrets.h"
 #include "dav/QtDavTransport.h"
@@ -47,7 +48,7 @@ int AccountNumber(const std::string& text, int count)
 
 } // namespace
 
-std::string AccountLabel(const Account& a) { return a.user + " at " + a.server; }
+std::string AccountLabel(const Account& a) { return FillIn(TextTranslation::translate("AccountSync", "%1 at %2"), {a.user, a.server}); }
 
 std::vector<AccountOutcome> SyncAllAccounts(BirthdayList& list, ISettingsStore& store, ISecretStore& secrets,
                                             const PasswordAsker& ask, int64_t now, bool keepAsked)
@@ -72,8 +73,9 @@ std::vector<AccountOutcome> SyncAllAccounts(BirthdayList& list, ISettingsStore& 
         CardSyncCounts earlier;
         for (int attempt = 0;; ++attempt) {
             if (!have) {
-                o.result.fault = {3, "no password for " + AccountLabel(o.account) +
-                                         " (none in the secret store; give it with --sync --password-stdin)"};
+                o.result.fault = {3, FillIn(TextTranslation::translate("AccountSync", "no password for %1 (none in the secret "
+                                                                              "store; give it with --sync --password-stdin)"),
+                                                      {AccountLabel(o.account)})};
                 break;
             }
             QtDavTransport transport(o.account.user, password);
@@ -96,17 +98,17 @@ std::vector<AccountOutcome> SyncAllAccounts(BirthdayList& list, ISettingsStore& 
 std::string CheckAccountCommand(const CommandArgs& args)
 {
     if (args.Has("--add-account")) {
-        if (!args.Has("--user") || args.Value("--user").empty()) return "--add-account needs --user NAME";
-        if (args.Value("--add-account").empty()) return "--add-account needs the server's address";
+        if (!args.Has("--user") || args.Value("--user").empty()) return TextTranslation::translate("AccountSync", "--add-account needs --user NAME");
+        if (args.Value("--add-account").empty()) return TextTranslation::translate("AccountSync", "--add-account needs the server's address");
     } else if (args.Has("--user")) {
-        return "--user goes with --add-account";
+        return TextTranslation::translate("AccountSync", "--user goes with --add-account");
     }
-    if (!args.Files().empty() && !args.Has("--sync")) return "unexpected argument " + args.Files()[0];
-    if (args.Files().size() > 1) return "only one document can be synced (got " + args.Files()[1] + ")";
+    if (!args.Files().empty() && !args.Has("--sync")) return FillIn(TextTranslation::translate("AccountSync", "unexpected argument %1"), {args.Files()[0]});
+    if (args.Files().size() > 1) return FillIn(TextTranslation::translate("AccountSync", "only one document can be synced (got %1)"), {args.Files()[1]});
     if (args.Has("--remove-account")) {
         const std::string n = args.Value("--remove-account");
         if (n.empty() || n.find_first_not_of("0123456789") != std::string::npos)
-            return "--remove-account: \"" + n + "\" is no account number (see kinfold --accounts)";
+            return FillIn(TextTranslation::translate("AccountSync", "--remove-account: \"%1\" is no account number (see kinfold --accounts)"), {n});
     }
     return "";
 }
@@ -124,28 +126,34 @@ int RunAddAccount(const CommandArgs& args)
     DavClient client(transport);
     DavFindings findings;
     DavFault fault;
-    if (!client.Discover(a.server, findings, fault)) return Fail(fault.message + "; the account was not added", fault.exitCode);
+    if (!client.Discover(a.server, findings, fault)) return Fail(FillIn(TextTranslation::translate("AccountSync", "%1; the account was not added"), {fault.message}), fault.exitCode);
     if (findings.books.empty() && !a.publish)
-        return Fail("no address book at " + a.server + " and nothing to publish; the account was not added", 4);
+        return Fail(FillIn(TextTranslation::translate("AccountSync", "no address book at %1 and nothing to publish; the account was not added"), {a.server}), 4);
 
     QtSettingsStore store("Kinfold");
     std::vector<Account> accounts = LoadAccounts(store);
     for (const Account& other : accounts)
         if (other.server == a.server && other.user == a.user)
-            return Fail(AccountLabel(a) + " is account " + std::to_string(&other - accounts.data() + 1) + " already", 1);
+            return Fail(FillIn(TextTranslation::translate("AccountSync", "%1 is account %2 already"), {AccountLabel(a), std::to_string(&other - accounts.data() + 1)}), 1);
 
     KeychainSecrets secrets;
     std::string error;
     if (secrets.Write(a.SecretKey(), password, error) != ISecretStore::Ok)
-        std::fprintf(stderr, "kinfold: the password was not kept (%s); give it at each sync with --sync --password-stdin\n",
-                     error.c_str());
+        Fail(FillIn(TextTranslation::translate("AccountSync", "the password was not kept (%1); give it at each sync with --sync "
+                                                      "--password-stdin"),
+                              {error}),
+             0);
     // The first sync need not ask again.
     a.found = StoreFindings(findings);
     a.foundAt = (long long)std::time(nullptr);
     accounts.push_back(a);
     SaveAccounts(store, accounts);
-    std::printf("account %zu: %s, %zu address %s%s\n", accounts.size(), AccountLabel(a).c_str(), findings.books.size(),
-                findings.books.size() == 1 ? "book" : "books", a.publish ? ", publishes to \"Birthdays\"" : "");
+    const int books = (int)findings.books.size();
+    std::string line = FillIn(books == 1 ? TextTranslation::translate("AccountSync", "account %1: %2, 1 address book")
+                                                   : TextTranslation::translate("AccountSync", "account %1: %2, %n address books", nullptr, books),
+                                        {std::to_string(accounts.size()), AccountLabel(a)});
+    if (a.publish) line += TextTranslation::translate("AccountSync", ", publishes to \"Birthdays\"");
+    std::printf("%s\n", line.c_str());
     return 0;
 }
 
@@ -155,9 +163,11 @@ int RunListAccounts(const CommandArgs&)
     std::vector<Account> accounts = LoadAccounts(store);
     for (size_t i = 0; i < accounts.size(); ++i) {
         const Account& a = accounts[i];
-        std::string books = a.books.empty() ? "every address book" : std::to_string(a.books.size()) + " address books";
-        std::printf("%zu %s (%s%s)\n", i + 1, AccountLabel(a).c_str(), books.c_str(),
-                    a.publish ? ", publishes to \"Birthdays\"" : "");
+        const int count = static_cast<int>(a.books.size());
+        std::string books = a.books.empty() ? TextTranslation::translate("AccountSync", "every address book")
+                                            : TextTranslation::translate("AccountSync", "%n address books", nullptr, count);
+        if (a.publish) books += TextTranslation::translate("AccountSync", ", publishes to \"Birthdays\"");
+        std::printf("%zu %s (%s)\n", i + 1, AccountLabel(a).c_str(), books.c_str());
     }
     return 0;
 }
@@ -169,14 +179,15 @@ int RunRemoveAccount(const CommandArgs& args)
     std::vector<Account> accounts = LoadAccounts(store);
     const int n = AccountNumber(args.Value("--remove-account"), (int)accounts.size());
     if (n == 0)
-        return Fail("--remove-account: there is no account " + args.Value("--remove-account") + " (see kinfold --accounts)", 2);
+        return Fail(FillIn(TextTranslation::translate("AccountSync", "--remove-account: there is no account %1 (see kinfold --accounts)"), {args.Value("--remove-account")}),
+                    2);
     const Account gone = accounts[(size_t)n - 1];
     accounts.erase(accounts.begin() + n - 1);
     SaveAccounts(store, accounts);
     KeychainSecrets secrets;
     std::string error;
     secrets.Remove(gone.SecretKey(), error);
-    std::printf("account %d (%s) removed\n", n, AccountLabel(gone).c_str());
+    std::printf("%s\n", FillIn(TextTranslation::translate("AccountSync", "account %1 (%2) removed"), {std::to_string(n), AccountLabel(gone)}).c_str());
     return 0;
 }
 
@@ -187,7 +198,7 @@ int RunSync(const CommandArgs& args)
     std::string path = args.Files().empty() ? std::string() : args.Files()[0];
     if (path.empty()) path = store.GetString("Recent File List", "File1", "");
     if (path.empty()) path = "Kinfold.kfd";
-    if (LoadAccounts(store).empty()) return Fail("there is no account to sync (add one with --add-account)", 1);
+    if (LoadAccounts(store).empty()) return Fail(TextTranslation::translate("AccountSync", "there is no account to sync (add one with --add-account)"), 1);
 
     BirthdayList list;
     std::string bytes, error;
@@ -210,9 +221,12 @@ int RunSync(const CommandArgs& args)
     for (const AccountOutcome& o : outcomes) {
         touched |= o.result.counts.touched;
         if (o.result.counts.malformed)
-            std::fprintf(stderr, "kinfold: %s: %d %s could not be read and %s left out\n", AccountLabel(o.account).c_str(),
-                         o.result.counts.malformed, o.result.counts.malformed == 1 ? "card" : "cards",
-                         o.result.counts.malformed == 1 ? "was" : "were");
+            Fail(FillIn(o.result.counts.malformed == 1
+                                      ? TextTranslation::translate("AccountSync", "%1: 1 card could not be read and was left out")
+                                      : TextTranslation::translate("AccountSync", "%1: %n cards could not be read and were left out", nullptr,
+                                                 o.result.counts.malformed),
+                                  {AccountLabel(o.account)}),
+                 0);
         if (o.result.fault.exitCode) {
             Fail(AccountLabel(o.account) + ": " + o.result.fault.message, 0);
             if (status != 3) status = o.result.fault.exitCode;

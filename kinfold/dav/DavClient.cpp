@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dav/DavClient.h"
+#include "platform/Translate.h"
 #include <QUrl>
 #include <algorithm>
 #include <ctime>
@@ -67,25 +68,25 @@ bool DavFaultOf(const DavRequest& q, const DavReply& r, DavFault& fault)
     const std::string host = Host(q.url);
     switch (r.fault) {
     case DavReply::None: break;
-    case DavReply::NoNetwork: return !Fail(fault, 4, "cannot reach " + host + " (no network, or no such server): " + r.faultText);
-    case DavReply::Refused: return !Fail(fault, 4, host + " refused the connection: no server runs there");
-    case DavReply::Timeout: return !Fail(fault, 4, host + " did not answer within 30 seconds");
+    case DavReply::NoNetwork: return !Fail(fault, 4, FillIn(TextTranslation::translate("DavClient", "cannot reach %1 (no network, or no such server): %2"), {host, r.faultText}));
+    case DavReply::Refused: return !Fail(fault, 4, FillIn(TextTranslation::translate("DavClient", "%1 refused the connection: no server runs there"), {host}));
+    case DavReply::Timeout: return !Fail(fault, 4, FillIn(TextTranslation::translate("DavClient", "%1 did not answer within 30 seconds"), {host}));
     case DavReply::Tls:
-        return !Fail(fault, 1, "the secure connection to " + host + " failed, " + r.faultText + " (not accepted)");
-    case DavReply::Broken: return !Fail(fault, 1, host + " broke off the connection: " + r.faultText);
+        return !Fail(fault, 1, FillIn(TextTranslation::translate("DavClient", "the secure connection to %1 failed, %2 (not accepted)"), {host, r.faultText}));
+    case DavReply::Broken: return !Fail(fault, 1, FillIn(TextTranslation::translate("DavClient", "%1 broke off the connection: %2"), {host, r.faultText}));
     }
     const std::string what = q.method + " " + q.url;
     switch (r.status) {
-    case 401: return !Fail(fault, 3, host + " refused the user name or password");
-    case 403: return !Fail(fault, 1, host + " does not allow " + what + " (403 Forbidden)");
+    case 401: return !Fail(fault, 3, FillIn(TextTranslation::translate("DavClient", "%1 refused the user name or password"), {host}));
+    case 403: return !Fail(fault, 1, FillIn(TextTranslation::translate("DavClient", "%1 does not allow %2 (403 Forbidden)"), {host, what}));
     case 404:
         fault.status = 404;
-        return !Fail(fault, 1, q.url + " does not exist on the server (404 Not Found)");
-    case 507: return !Fail(fault, 1, host + " has no room left for " + q.url + " (507 Insufficient Storage)");
+        return !Fail(fault, 1, FillIn(TextTranslation::translate("DavClient", "%1 does not exist on the server (404 Not Found)"), {q.url}));
+    case 507: return !Fail(fault, 1, FillIn(TextTranslation::translate("DavClient", "%1 has no room left for %2 (507 Insufficient Storage)"), {host, q.url}));
     default: break;
     }
     if (r.status >= 400 || r.status < 200)
-        return !Fail(fault, 1, host + " answered " + what + " with status " + std::to_string(r.status));
+        return !Fail(fault, 1, FillIn(TextTranslation::translate("DavClient", "%1 answered %2 with status %3"), {host, what, std::to_string(r.status)}));
     return false;
 }
 
@@ -111,8 +112,8 @@ bool DavClient::Multi(const DavRequest& q, const DavReply& r, Multistatus& out, 
     if (DavFaultOf(q, r, fault)) return false;
     std::string why;
     if (r.status != 207 || !ParseMultistatus(r.body, out, why)) {
-        if (why.empty()) why = "status " + std::to_string(r.status) + " instead of a WebDAV multistatus";
-        return Fail(fault, 1, "the answer of " + Host(q.url) + " to " + q.method + " " + q.url + " makes no sense: " + why);
+        if (why.empty()) why = FillIn(TextTranslation::translate("DavClient", "status %1 instead of a WebDAV multistatus"), {std::to_string(r.status)});
+        return Fail(fault, 1, FillIn(TextTranslation::translate("DavClient", "the answer of %1 to %2 makes no sense: %3"), {Host(q.url), q.method + " " + q.url, why}));
     }
     return true;
 }
@@ -129,7 +130,7 @@ bool DavClient::Discover(const std::string& server, DavFindings& out, DavFault& 
     out = DavFindings();
     std::string start = server.find("://") == std::string::npos ? "https://" + server : server;
     start = WithSlash(start);
-    const std::string noServer = "no CardDAV or CalDAV server answers at " + server;
+    const std::string noServer = FillIn(TextTranslation::translate("DavClient", "no CardDAV or CalDAV server answers at %1"), {server});
     auto answerFrom = [&](const std::string& url, Multistatus& ms, std::string& at) {
         DavRequest q = Request("PROPFIND", url, davxml::DiscoveryPropfind(), 0);
         DavReply r = SendOne(q);
@@ -319,7 +320,7 @@ bool DavClient::FindOrMakeCalendar(const DavFindings& findings, std::string& url
             url = findings.calendars.front().url;
             return true;
         }
-        return Fail(fault, 1, "the server keeps no calendars for this user, so the birthdays cannot be published");
+        return Fail(fault, 1, TextTranslation::translate("DavClient", "the server keeps no calendars for this user, so the birthdays cannot be published"));
     }
     std::string target = findings.calendarHome + "birthdays/";
     DavRequest q = Request("MKCALENDAR", target, davxml::MakeCalendar(kPublishedCalendarName));
@@ -329,7 +330,7 @@ bool DavClient::FindOrMakeCalendar(const DavFindings& findings, std::string& url
         Multistatus ms;
         if (!Propfind(target, 0, davxml::DiscoveryPropfind(), ms, fault)) return false;
         if (ms.items.empty() || !ms.items.front().calendar)
-            return Fail(fault, 1, target + " is in the way of the calendar \"Birthdays\" and is no calendar");
+            return Fail(fault, 1, FillIn(TextTranslation::translate("DavClient", "%1 is in the way of the calendar \"Birthdays\" and is no calendar"), {target}));
     } else if (DavFaultOf(q, r, fault)) {
         return false;
     }
@@ -458,7 +459,7 @@ bool DavClient::Publish(const std::string& calendar, const std::vector<CalendarR
             DavReply r = SendOne(q);
             if (!settle(s, q, r, again)) return false;
             if (again)
-                return Fail(fault, 1, "someone else keeps changing " + q.url + " on the server; it was left as it is");
+                return Fail(fault, 1, FillIn(TextTranslation::translate("DavClient", "someone else keeps changing %1 on the server; it was left as it is"), {q.url}));
         }
     }
     return true;
@@ -618,8 +619,10 @@ AccountSyncResult SyncAccount(Account& account, BirthdayList& list, IDavTranspor
 
 std::string SyncLine(const AccountSyncResult& r)
 {
-    std::string line = std::to_string(r.counts.added) + " added, " + std::to_string(r.counts.changed) + " changed, " +
-                       std::to_string(r.counts.removed) + " removed, " + std::to_string(r.events) +
-                       (r.events == 1 ? " event" : " events") + " published";
-    return line;
+    const std::string added = std::to_string(r.counts.added), changed = std::to_string(r.counts.changed),
+                      removed = std::to_string(r.counts.removed);
+    return FillIn(r.events == 1 ? TextTranslation::translate("DavClient", "%1 added, %2 changed, %3 removed, 1 event published")
+                                          : TextTranslation::translate("DavClient", "%1 added, %2 changed, %3 removed, %n events published",
+                                                     nullptr, r.events),
+                            {added, changed, removed});
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dav/DavXml.h"
+#include "platform/Translate.h"
 #include <QXmlStreamReader>
 #include <cstdlib>
 
@@ -138,7 +139,8 @@ bool ParseMultistatus(std::string_view xml, Multistatus& out, std::string& error
     out = Multistatus();
     QXmlStreamReader r(QByteArray::fromRawData(xml.data(), (qsizetype)xml.size()));
     if (!r.readNextStartElement() || r.namespaceUri() != kDav || r.name() != u"multistatus") {
-        error = r.hasError() ? "it is not XML (" + r.errorString().toStdString() + ")" : "it is no WebDAV multistatus";
+        error = r.hasError() ? FillIn(TextTranslation::translate("DavClient", "it is not XML (%1)"), {r.errorString().toStdString()})
+                             : TextTranslation::translate("DavClient", "it is no WebDAV multistatus");
         return false;
     }
     while (r.readNextStartElement()) {
@@ -153,7 +155,7 @@ bool ParseMultistatus(std::string_view xml, Multistatus& out, std::string& error
         }
     }
     if (r.hasError()) {
-        error = "its XML is broken (" + r.errorString().toStdString() + ")";
+        error = FillIn(TextTranslation::translate("DavClient", "its XML is broken (%1)"), {r.errorString().toStdString()});
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dav/KeychainSecrets.h"
+#include "platform/Translate.h"
 #include <QEventLoop>
 #include <qt6keychain/keychain.h>
 
@@ -22,13 +23,13 @@ ISecretStore::Result Run(QKeychain::Job& job, std::string& error)
     case QKeychain::EntryNotFound: return ISecretStore::NotFound;
     case QKeychain::NoBackendAvailable:
     case QKeychain::NotImplemented:
-        error = "no secret service runs on this desktop";
+        error = TextTranslation::translate("DavClient", "no secret service runs on this desktop");
         return ISecretStore::NoService;
     default:
         error = job.errorString().toStdString();
         // Without a session bus the library can only say that it failed.
         if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
-            error = "no secret service runs on this desktop";
+            error = TextTranslation::translate("DavClient", "no secret service runs on this desktop");
             return ISecretStore::NoService;
         }
         return ISecretStore::Failed;

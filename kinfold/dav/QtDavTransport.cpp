@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dav/QtDavTransport.h"
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QNetworkReply>
 #include <QSslCertificate>
@@ -34,8 +35,8 @@ std::string CertificateText(const QList<QSslError>& errors)
         if (!why.isEmpty()) why += "; ";
         why += e.errorString();
     }
-    if (name.isEmpty()) name = QStringLiteral("the server");
-    return ("the certificate of \"" + name + "\": " + why).toStdString();
+    if (name.isEmpty()) name = QCoreApplication::translate("DavClient", "the server");
+    return QCoreApplication::translate("DavClient", "the certificate of \"%1\": %2").arg(name, why).toStdString();
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "holidays/Holiday.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 
@@ -74,23 +75,23 @@ Holiday Holiday::InYears(int first, int last) const {
 CString Holiday::Label() const {
     CString label = name;
     if (kind == NotInYear)
-        label += StrFormat(" (not on %04d-%02d-%02d)", year, month, day);
+        label += " " + FillIn(TextTranslation::translate("Holiday", "(not on %1)"), {StrFormat("%04d-%02d-%02d", year, month, day)});
     else if (kind == OneYearDate)
         label += StrFormat(" (%04d-%02d-%02d)", year, month, day);
     if (firstYear && lastYear)
         label += StrFormat(" (%d-%d)", firstYear, lastYear);
     else if (firstYear)
-        label += StrFormat(" (from %d)", firstYear);
+        label += " " + FillIn(TextTranslation::translate("Holiday", "(from %1)"), {std::to_string(firstYear)});
     else if (lastYear)
-        label += StrFormat(" (until %d)", lastYear);
+        label += " " + FillIn(TextTranslation::translate("Holiday", "(until %1)"), {std::to_string(lastYear)});
     return label;
 }
 
-const char* Holiday::SubstituteSuffix() const {
+CString Holiday::SubstituteSuffix() const {
     if (kind == SubstituteForward)
-        return " (substitute day)";
+        return " " + TextTranslation::translate("Holiday", "(substitute day)");
     if (kind == ObservedFridayMonday)
-        return " (observed)";
+        return " " + TextTranslation::translate("Holiday", "(observed)");
     return "";
 }
 

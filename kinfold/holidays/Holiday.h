@@ -70,7 +70,7 @@ public:
     // (2022-06-24)") and NotInYear with the day it cancels ("Early May (not on 2020-05-04)").
     CString Label() const;
     // What a substitute or observed day adds to the holiday's name ("" for kinds without one).
-    const char* SubstituteSuffix() const;
+    CString SubstituteSuffix() const;
     // Whether the kind has a month, a day and a weekday to find near that day (7, 8, 'A').
     bool NearWeekday() const {
         return kind == WeekdayOnOrAfter || kind == WeekdayOnOrBefore || kind == WeekdayOnOrAfterUnless;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "holidays/HolidayImport.h"
+#include "platform/Translate.h"
 
 #include <libical/ical.h>
 
@@ -187,12 +188,17 @@ bool Occurrences(icalcomponent* event, const icaltimetype& start, int length, co
 }  // namespace
 
 std::string HolidayImportCounts::Line() const {
-    std::string line = std::to_string(holidays) + (holidays == 1 ? " holiday" : " holidays") + " from " +
-                       std::to_string(events) + (events == 1 ? " all-day event" : " all-day events");
-    line += ", " + std::to_string(timed) + (timed == 1 ? " timed event" : " timed events") + " skipped";
+    const std::string from = events == 1 ? TextTranslation::translate("HolidayImport", "1 all-day event")
+                                         : TextTranslation::translate("HolidayImport", "%n all-day events", nullptr, events);
+    std::string line = FillIn(holidays == 1 ? TextTranslation::translate("HolidayImport", "1 holiday from %1")
+                                                      : TextTranslation::translate("HolidayImport", "%n holidays from %1", nullptr, holidays),
+                                        {from});
+    line += timed == 1 ? TextTranslation::translate("HolidayImport", ", 1 timed event skipped")
+                       : TextTranslation::translate("HolidayImport", ", %n timed events skipped", nullptr, timed);
     if (cut > 0)
-        line += ", " + std::to_string(cut) + (cut == 1 ? " event" : " events") + " cut at " +
-                std::to_string(kMaxDaysPerEvent) + " days";
+        line += FillIn(cut == 1 ? TextTranslation::translate("HolidayImport", ", 1 event cut at %1 days")
+                                          : TextTranslation::translate("HolidayImport", ", %n events cut at %1 days", nullptr, cut),
+                                 {std::to_string(kMaxDaysPerEvent)});
     return line;
 }
 
@@ -204,21 +210,21 @@ bool HolidaysFromICalendar(const std::string& bytes, std::vector<Holiday>& out, 
     if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
         first = bytes.find_first_not_of(" \t\r\n", 3);
     if (first == std::string::npos || Upper(bytes.substr(first, 15)) != "BEGIN:VCALENDAR") {
-        error = "is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)";
+        error = TextTranslation::translate("HolidayImport", "is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)");
         return false;
     }
     if (!HasLine(bytes, "END:VCALENDAR")) {
-        error = "is cut short: its END:VCALENDAR is missing";
+        error = TextTranslation::translate("HolidayImport", "is cut short: its END:VCALENDAR is missing");
         return false;
     }
     ComponentPtr calendar(icalparser_parse_string(bytes.c_str()));
     icalerror_clear_errno();
     if (!calendar || icalcomponent_isa(calendar.get()) != ICAL_VCALENDAR_COMPONENT) {
-        error = "is not an iCalendar file libical can read";
+        error = TextTranslation::translate("HolidayImport", "is not an iCalendar file libical can read");
         return false;
     }
     if (HasParseError(calendar.get())) {
-        error = "has parts libical cannot read (X-LIC-PARSEERROR)";
+        error = TextTranslation::translate("HolidayImport", "has parts libical cannot read (X-LIC-PARSEERROR)");
         return false;
     }
     std::vector<Holiday> found;
@@ -233,7 +239,7 @@ bool HolidaysFromICalendar(const std::string& bytes, std::vector<Holiday>& out, 
         }
         ++counts.events;
         const char* summary = icalcomponent_get_summary(event);
-        const CString name = summary && *summary ? CString(summary) : CString("Holiday");
+        const CString name = summary && *summary ? CString(summary) : CString(TextTranslation::translate("HolidayImport", "Holiday"));
         const int length = LengthInDays(event, start);
         icalproperty* rrule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
         const bool alone = rrule && !icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY) &&

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "holidays/HolidayList.h"
 
+#include "platform/Translate.h"
 #include "holidays/CountrySets.h"
 #include "platform/SettingsStore.h"
 
@@ -49,31 +50,34 @@ void HolidayList::PutFactoryList(ISettingsStore& store, const LocaleChoices& loc
 std::vector<Holiday> HolidayList::LocaleFactoryList(const LocaleChoices& locale) {
     if (const CountrySet* set = LocaleCountrySet(locale.territory))
         return CountrySetHolidays(*set, locale.language);
-    return FactoryList();
+    // The factory names in the user's language; English as stored before when there is none.
+    std::vector<Holiday> list = FactoryList();
+    for (Holiday& h : list) h.name = TextTranslation::translate("HolidayList", h.name.c_str());
+    return list;
 }
 
 std::vector<Holiday> HolidayList::FactoryList() {
-    // The names are the stored ones, spelling included.
+    // The names are the stored ones, spelling included; LocaleFactoryList translates them.
     return {
-        Holiday(1, 1, "New Years Day"),
-        Holiday(1, 3, 1, "Martin Luther King Day"),
-        Holiday(2, 3, 1, "Presidents Day"),
-        Holiday(2, 12, "Lincoln's BirthDay"),
-        Holiday(2, 14, "Valentines Day"),
-        Holiday(2, 22, "Washington's BirthDay"),
-        Holiday(3, 17, "St. Patrick's Day"),
-        Holiday(4, 0, 14, "Tax Day"),
-        Holiday(5, 2, 7, "Mother's Day"),
-        Holiday(5, 6, 1, "Memorial Day"),
-        Holiday(6, 14, "Flag Day"),
-        Holiday(6, 3, 7, "Father's Day"),
-        Holiday(7, 4, "Independence Day"),
-        Holiday(9, 1, 1, "Labor Day"),
-        Holiday(10, 2, 1, "Columbus Day"),
-        Holiday(10, 31, "Holloween"),
-        Holiday(11, 11, "Veterans Day"),
-        Holiday(11, 4, 4, "Thanksgiving"),
-        Holiday(12, 25, "Christmas"),
+        Holiday(1, 1, QT_TRANSLATE_NOOP("HolidayList", "New Years Day")),
+        Holiday(1, 3, 1, QT_TRANSLATE_NOOP("HolidayList", "Martin Luther King Day")),
+        Holiday(2, 3, 1, QT_TRANSLATE_NOOP("HolidayList", "Presidents Day")),
+        Holiday(2, 12, QT_TRANSLATE_NOOP("HolidayList", "Lincoln's BirthDay")),
+        Holiday(2, 14, QT_TRANSLATE_NOOP("HolidayList", "Valentines Day")),
+        Holiday(2, 22, QT_TRANSLATE_NOOP("HolidayList", "Washington's BirthDay")),
+        Holiday(3, 17, QT_TRANSLATE_NOOP("HolidayList", "St. Patrick's Day")),
+        Holiday(4, 0, 14, QT_TRANSLATE_NOOP("HolidayList", "Tax Day")),
+        Holiday(5, 2, 7, QT_TRANSLATE_NOOP("HolidayList", "Mother's Day")),
+        Holiday(5, 6, 1, QT_TRANSLATE_NOOP("HolidayList", "Memorial Day")),
+        Holiday(6, 14, QT_TRANSLATE_NOOP("HolidayList", "Flag Day")),
+        Holiday(6, 3, 7, QT_TRANSLATE_NOOP("HolidayList", "Father's Day")),
+        Holiday(7, 4, QT_TRANSLATE_NOOP("HolidayList", "Independence Day")),
+        Holiday(9, 1, 1, QT_TRANSLATE_NOOP("HolidayList", "Labor Day")),
+        Holiday(10, 2, 1, QT_TRANSLATE_NOOP("HolidayList", "Columbus Day")),
+        Holiday(10, 31, QT_TRANSLATE_NOOP("HolidayList", "Holloween")),
+        Holiday(11, 11, QT_TRANSLATE_NOOP("HolidayList", "Veterans Day")),
+        Holiday(11, 4, 4, QT_TRANSLATE_NOOP("HolidayList", "Thanksgiving")),
+        Holiday(12, 25, QT_TRANSLATE_NOOP("HolidayList", "Christmas")),
     };
 }
 

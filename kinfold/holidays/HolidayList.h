@@ -49,8 +49,9 @@ public:
     // The 19 factory holidays, in their order.
     static std::vector<Holiday> FactoryList();
     // The country set of the locale's territory, named in the locale's language where the set
-    // carries that language (Canada in French for fr_CA); the factory list for the United States,
-    // "C" and territories without a set. Regions are never picked from a locale.
+    // carries that language (Canada in French for fr_CA); the factory list, named in the user's
+    // language, for the United States, "C" and territories without a set. Regions are
+    // never picked from a locale.
     static std::vector<Holiday> LocaleFactoryList(const LocaleChoices& locale);
 
     // Element access. Out-of-range indexes: GetAt gives an unnamed Holiday(), SetAt and RemoveAt

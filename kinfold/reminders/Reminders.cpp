@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reminders/Reminders.h"
+#include "platform/Translate.h"
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -198,7 +199,9 @@ std::vector<DueReminder> DueReminders(const BirthdayList& list, const EventRules
 
 std::string HowFarOff(int daysOff, const CalendarDate& date)
 {
-    std::string when = daysOff == 0 ? "today" : daysOff == 1 ? "tomorrow" : "in " + std::to_string(daysOff) + " days";
+    const std::string when = daysOff == 0   ? TextTranslation::translate("Reminders", "today")
+                             : daysOff == 1 ? TextTranslation::translate("Reminders", "tomorrow")
+                                            : TextTranslation::translate("Reminders", "in %n days", nullptr, daysOff);
     CTimeFields f;
     f.month = date.month;
     f.day = date.day;
@@ -217,13 +220,15 @@ std::vector<ReminderMessage> ReminderMessages(const std::vector<DueReminder>& du
     // A long list would fill the screen: the first twenty, then how many more.
     const size_t listed = 20;
     ReminderMessage m;
-    m.summary = std::to_string(due.size()) + " birthdays and events coming";
+    // Plain numbers for the plurals: lupdate does not read a cast there.
+    const int count = static_cast<int>(due.size()), more = count - static_cast<int>(listed);
+    m.summary = TextTranslation::translate("Reminders", "%n birthdays and events coming", nullptr, count);
     for (size_t i = 0; i < due.size(); ++i) {
         m.covers.push_back(i);
         if (i < listed)
             m.body += (i ? "\n" : "") + BytesToUtf8(due[i].event.text) + ": " + HowFarOff(due[i].daysOff, due[i].event.date);
     }
-    if (due.size() > listed) m.body += "\nand " + std::to_string(due.size() - listed) + " more";
+    if (more > 0) m.body += "\n" + TextTranslation::translate("Reminders", "and %n more", nullptr, more);
     out.push_back(std::move(m));
     return out;
 }

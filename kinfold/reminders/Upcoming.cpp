@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reminders/Upcoming.h"
+#include "platform/Translate.h"
 #include <algorithm>
 #include <cstdio>
 #include "holidays/HolidayList.h"
@@ -19,7 +20,7 @@ CString EventText(const BirthdayEntry& e, int years)
     CString text = e.DisplayText();
     // Year 0 is a day without a year: its "age" would be the year itself.
     if (e.year != 0) text += StrFormat(" (%d)", years);
-    if (!e.HasKind(BirthdayEntry::Individual)) text += " Anniversary";
+    if (!e.HasKind(BirthdayEntry::Individual)) text = FillIn(TextTranslation::translate("Upcoming", "%1 Anniversary"), {text});
     return text;
 }
 

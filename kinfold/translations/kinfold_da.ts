@@ -2,6 +2,276 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="da_DK">
 <context>
+    <name>AccountSync</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 på %2</translation>
+    </message>
+    <message>
+        <source>no password for %1 (none in the secret store; give it with --sync --password-stdin)</source>
+        <translation>ingen adgangskode til %1 (ingen i nøgleringen; angiv den med --sync --password-stdin)</translation>
+    </message>
+    <message>
+        <source>--add-account needs --user NAME</source>
+        <translation>--add-account kræver --user NAME</translation>
+    </message>
+    <message>
+        <source>--add-account needs the server&apos;s address</source>
+        <translation>--add-account kræver serverens adresse</translation>
+    </message>
+    <message>
+        <source>--user goes with --add-account</source>
+        <translation>--user hører til --add-account</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>uventet argument %1</translation>
+    </message>
+    <message>
+        <source>only one document can be synced (got %1)</source>
+        <translation>kun ét dokument kan synkroniseres (fik %1)</translation>
+    </message>
+    <message>
+        <source>--remove-account: &quot;%1&quot; is no account number (see kinfold --accounts)</source>
+        <translation>--remove-account: “%1” er ikke et kontonummer (se kinfold --accounts)</translation>
+    </message>
+    <message>
+        <source>%1; the account was not added</source>
+        <translation>%1; kontoen blev ikke tilføjet</translation>
+    </message>
+    <message>
+        <source>no address book at %1 and nothing to publish; the account was not added</source>
+        <translation>ingen adressebog på %1 og intet at udgive; kontoen blev ikke tilføjet</translation>
+    </message>
+    <message>
+        <source>%1 is account %2 already</source>
+        <translation>%1 er allerede konto %2</translation>
+    </message>
+    <message>
+        <source>the password was not kept (%1); give it at each sync with --sync --password-stdin</source>
+        <translation>adgangskoden blev ikke gemt (%1); angiv den ved hver synkronisering med --sync --password-stdin</translation>
+    </message>
+    <message>
+        <source>account %1: %2, 1 address book</source>
+        <translation>konto %1: %2, 1 adressebog</translation>
+    </message>
+    <message numerus="yes">
+        <source>account %1: %2, %n address books</source>
+        <translation>
+            <numerusform>konto %1: %2, %n adressebog</numerusform>
+            <numerusform>konto %1: %2, %n adressebøger</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, publishes to &quot;Birthdays&quot;</source>
+        <translation>, udgiver til “Birthdays”</translation>
+    </message>
+    <message>
+        <source>every address book</source>
+        <translation>alle adressebøger</translation>
+    </message>
+    <message>
+        <source>--remove-account: there is no account %1 (see kinfold --accounts)</source>
+        <translation>--remove-account: der er ingen konto %1 (se kinfold --accounts)</translation>
+    </message>
+    <message>
+        <source>account %1 (%2) removed</source>
+        <translation>konto %1 (%2) fjernet</translation>
+    </message>
+    <message>
+        <source>there is no account to sync (add one with --add-account)</source>
+        <translation>der er ingen konto at synkronisere (tilføj en med --add-account)</translation>
+    </message>
+    <message>
+        <source>%1: 1 card could not be read and was left out</source>
+        <translation>%1: 1 kort kunne ikke læses og blev udeladt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n cards could not be read and were left out</source>
+        <translation>
+            <numerusform>%1: %n kort kunne ikke læses og blev udeladt</numerusform>
+            <numerusform>%1: %n kort kunne ikke læses og blev udeladt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address books</source>
+        <translation>
+            <numerusform>%n adressebog</numerusform>
+            <numerusform>%n adressebøger</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BirthdayImport</name>
+    <message>
+        <source>%1 is neither a GEDCOM file (&quot;0 HEAD&quot;) nor a vCard file (&quot;BEGIN:VCARD&quot;).</source>
+        <translation>%1 er hverken en GEDCOM-fil (“0 HEAD”) eller en vCard-fil (“BEGIN:VCARD”).</translation>
+    </message>
+    <message>
+        <source>The file</source>
+        <translation>Filen</translation>
+    </message>
+</context>
+<context>
+    <name>BirthdayList</name>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>Uventet filformat.</translation>
+    </message>
+</context>
+<context>
+    <name>CAccountEditDlg</name>
+    <message>
+        <source>Add Account</source>
+        <translation>Tilføj konto</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Redigér konto</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address (https://dav.example.org/), or the address of one address book.</source>
+        <translation>Serverens adresse (https://dav.example.org/) eller adressen på én adressebog.</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>uændret</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s secret store, never in a file.</source>
+        <translation>Gemmes i skrivebordets nøglering, aldrig i en fil.</translation>
+    </message>
+    <message>
+        <source>Publish the birthdays to the calendar &quot;Birthdays&quot;</source>
+        <translation>Udgiv fødselsdagene i kalenderen “Birthdays”</translation>
+    </message>
+    <message>
+        <source>The address books read; when all are ticked, new ones are read too.</source>
+        <translation>De adressebøger, der læses; når alle er afkrydset, læses nye også.</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>&amp;Find adressebøger</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Brugernavn:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Adgangskode:</translation>
+    </message>
+    <message>
+        <source>Address books:</source>
+        <translation>Adressebøger:</translation>
+    </message>
+    <message>
+        <source>Please give the server&apos;s address and your user name.</source>
+        <translation>Angiv serverens adresse og dit brugernavn.</translation>
+    </message>
+    <message>
+        <source>(no address book on this server)</source>
+        <translation>(ingen adressebog på denne server)</translation>
+    </message>
+    <message>
+        <source>Please tick an address book, or publish the birthdays.</source>
+        <translation>Afkryds en adressebog, eller udgiv fødselsdagene.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
+        <translation>Adgangskoden kan ikke gemmes: %1. Kinfold spørger efter den ved hver synkronisering.</translation>
+    </message>
+</context>
+<context>
+    <name>CAccountsDlg</name>
+    <message>
+        <source>Accounts</source>
+        <translation>Konti</translation>
+    </message>
+    <message>
+        <source>Address books read into the list, and calendars the birthdays are published to.</source>
+        <translation>Adressebøger, der læses ind i listen, og kalendere, som fødselsdagene udgives til.</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Tilføj…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Redigér…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Fjern</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Luk</translation>
+    </message>
+    <message>
+        <source>Remove the account %1? The entries it brought stay in the list.</source>
+        <translation>Fjern kontoen %1? De poster, den bragte, bliver i listen.</translation>
+    </message>
+    <message>
+        <source>every address book</source>
+        <translation>alle adressebøger</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address book(s)</source>
+        <translation>
+            <numerusform>%n adressebog</numerusform>
+            <numerusform>%n adressebøger</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, publishes &quot;Birthdays&quot;</source>
+        <translation>, udgiver “Birthdays”</translation>
+    </message>
+    <message>
+        <source>There is no account yet: add one with File &gt; Accounts...</source>
+        <translation>Der er endnu ingen konto: tilføj en med Filer &gt; Konti…</translation>
+    </message>
+    <message>
+        <source>Syncing with the accounts...</source>
+        <translation>Synkroniserer med kontiene…</translation>
+    </message>
+    <message>
+        <source>The server refused the password of %1. Password:</source>
+        <translation>Serveren afviste adgangskoden til %1. Adgangskode:</translation>
+    </message>
+    <message>
+        <source>Password of %1:</source>
+        <translation>Adgangskode til %1:</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Synkronisér nu</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n card(s) could not be read and were left out.</source>
+        <translation>
+            <numerusform>%1: %n kort kunne ikke læses og blev udeladt.</numerusform>
+            <numerusform>%1: %n kort kunne ikke læses og blev udeladt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sync failed</source>
+        <translation>Synkroniseringen mislykkedes</translation>
+    </message>
+    <message>
+        <source>Synced: %1</source>
+        <translation>Synkroniseret: %1</translation>
+    </message>
+    <message>
+        <source>The sync did not finish; the list keeps what was read, and the next sync goes on from there.</source>
+        <translation>Synkroniseringen blev ikke færdig; listen beholder det, der blev læst, og næste synkronisering fortsætter derfra.</translation>
+    </message>
+</context>
+<context>
     <name>CBirthdayEditDlg</name>
     <message>
         <source>Birthday Edit</source>
@@ -67,6 +337,58 @@
         <source>Day</source>
         <translation>Dag</translation>
     </message>
+    <message>
+        <source>Birth year.</source>
+        <translation>Fødselsår.</translation>
+    </message>
+    <message>
+        <source>Birth month.</source>
+        <translation>Fødselsmåned.</translation>
+    </message>
+    <message>
+        <source>Birth day of month.</source>
+        <translation>Fødselsdag i måneden.</translation>
+    </message>
+    <message>
+        <source>Marriage year.</source>
+        <translation>Bryllupsår.</translation>
+    </message>
+    <message>
+        <source>Marriage month.</source>
+        <translation>Bryllupsmåned.</translation>
+    </message>
+    <message>
+        <source>Marriage day of month.</source>
+        <translation>Bryllupsdag i måneden.</translation>
+    </message>
+    <message>
+        <source>Death year.</source>
+        <translation>Dødsår.</translation>
+    </message>
+    <message>
+        <source>Death month.</source>
+        <translation>Dødsmåned.</translation>
+    </message>
+    <message>
+        <source>Death day of month.</source>
+        <translation>Dødsdag i måneden.</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Fødsel</translation>
+    </message>
+    <message>
+        <source>Marriage</source>
+        <translation>Ægteskab</translation>
+    </message>
+    <message>
+        <source>Death</source>
+        <translation>Død</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Dato</translation>
+    </message>
 </context>
 <context>
     <name>CBirthdayNamesDlg</name>
@@ -118,6 +440,10 @@
         <source>Show only the entries whose text or date holds these letters.</source>
         <translation>Vis kun de poster, hvis tekst eller dato indeholder disse bogstaver.</translation>
     </message>
+    <message>
+        <source>A date of this entry cannot be: Edit to mend it.</source>
+        <translation>En dato i denne post er umulig: ret den med Redigér.</translation>
+    </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
@@ -128,6 +454,10 @@
     <message>
         <source>The public holidays of which country.</source>
         <translation>Hvilket lands helligdage.</translation>
+    </message>
+    <message>
+        <source>Please choose a country.</source>
+        <translation>Vælg et land.</translation>
     </message>
 </context>
 <context>
@@ -166,6 +496,68 @@
     <message>
         <source>Set day of month (1-31).</source>
         <translation>Angiv dag i måneden (1-31).</translation>
+    </message>
+</context>
+<context>
+    <name>CExportCalendarDlg</name>
+    <message>
+        <source>Export Calendar</source>
+        <translation>Eksportér kalender</translation>
+    </message>
+    <message>
+        <source>Include</source>
+        <translation>Medtag</translation>
+    </message>
+    <message>
+        <source>Birthdays</source>
+        <translation>Fødselsdage</translation>
+    </message>
+    <message>
+        <source>The birthdays of the people in the list.</source>
+        <translation>Fødselsdagene for personerne i listen.</translation>
+    </message>
+    <message>
+        <source>Anniversaries</source>
+        <translation>Bryllupsdage</translation>
+    </message>
+    <message>
+        <source>The wedding days of couples (&quot;Anniversary&quot; on the calendar).</source>
+        <translation>Parrenes bryllupsdage (“Bryllupsdag” i kalenderen).</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Noter</translation>
+    </message>
+    <message>
+        <source>The dated notes (&quot;Notes&quot; on the calendar).</source>
+        <translation>De daterede noter (“Noter” i kalenderen).</translation>
+    </message>
+    <message>
+        <source>Birthdays after the death date</source>
+        <translation>Fødselsdage efter dødsdatoen</translation>
+    </message>
+    <message>
+        <source>Off: a birthday ends at the death date (&quot;Dead&quot; on the calendar).</source>
+        <translation>Fra: en fødselsdag ophører ved dødsdatoen (“Afdøde” i kalenderen).</translation>
+    </message>
+    <message>
+        <source>Reminders as alarms</source>
+        <translation>Påmindelser som alarmer</translation>
+    </message>
+    <message>
+        <source>One alarm per lead day of the reminders, at their time of day.</source>
+        <translation>Én alarm pr. dag i forvejen for påmindelserne, på deres tidspunkt.</translation>
+    </message>
+    <message>
+        <source>1 event; %1.</source>
+        <translation>1 begivenhed; %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events; %1.</source>
+        <translation>
+            <numerusform>%n begivenhed; %1.</numerusform>
+            <numerusform>%n begivenheder; %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -483,6 +875,14 @@
     <message>
         <source>iCalendar files (*.ics *.ical);;All files (*)</source>
         <translation>iCalendar-filer (*.ics *.ical);;Alle filer (*)</translation>
+    </message>
+    <message>
+        <source>Replace your holidays by those of %1?
+
+Yes replaces the list, No adds them at its end.</source>
+        <translation>Erstat dine helligdage med dem for %1?
+
+Ja erstatter listen, Nej tilføjer dem til sidst.</translation>
     </message>
 </context>
 <context>
@@ -855,6 +1255,28 @@ Upcoming</source>
         <translation>Vis fødselsdage, bryllupsdage og noter for de næste 30 dage
 Kommende</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 (%n entries in the list)</source>
+        <translation>
+            <numerusform>%1 (%n post i listen)</numerusform>
+            <numerusform>%1 (%n poster i listen)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event written to %1; %2</source>
+        <translation>1 begivenhed skrevet til %1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events written to %1; %2</source>
+        <translation>
+            <numerusform>%n begivenhed skrevet til %1; %2</numerusform>
+            <numerusform>%n begivenheder skrevet til %1; %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>Kan ikke skrive %1</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -1034,6 +1456,34 @@ Kommende</translation>
         <source>Kinfold Help</source>
         <translation>Kinfold-hjælp</translation>
     </message>
+    <message>
+        <source>Accounts...</source>
+        <translation>Konti…</translation>
+    </message>
+    <message>
+        <source>Add, change or remove the address books read and the calendar published to</source>
+        <translation>Tilføj, ændr eller fjern de adressebøger, der læses, og kalenderen, der udgives til</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Synkronisér nu</translation>
+    </message>
+    <message>
+        <source>Read the accounts&apos; address books into the list and publish its birthdays</source>
+        <translation>Læs kontienes adressebøger ind i listen, og udgiv dens fødselsdage</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAPS</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
 </context>
 <context>
     <name>COptions</name>
@@ -1083,6 +1533,14 @@ Kommende</translation>
     <message>
         <source>Name of person</source>
         <translation>Personens navn</translation>
+    </message>
+    <message>
+        <source>(default)</source>
+        <translation>(standard)</translation>
+    </message>
+    <message>
+        <source>%1, %2 pt</source>
+        <translation>%1, %2 pt</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1657,81 @@ Kommende</translation>
     </message>
 </context>
 <context>
+    <name>CPPReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Påmindelser</translation>
+    </message>
+    <message>
+        <source>Remind me of birthdays, anniversaries and notes</source>
+        <translation>Påmind mig om fødselsdage, bryllupsdage og noter</translation>
+    </message>
+    <message>
+        <source>Desktop notifications at login and every hour.</source>
+        <translation>Skrivebordsnotifikationer ved login og hver time.</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Påmind mig</translation>
+    </message>
+    <message>
+        <source>On the day</source>
+        <translation>På dagen</translation>
+    </message>
+    <message>
+        <source>1 day before</source>
+        <translation>1 dag før</translation>
+    </message>
+    <message>
+        <source>3 days before</source>
+        <translation>3 dage før</translation>
+    </message>
+    <message>
+        <source>7 days before</source>
+        <translation>7 dage før</translation>
+    </message>
+    <message>
+        <source>14 days before</source>
+        <translation>14 dage før</translation>
+    </message>
+    <message>
+        <source>30 days before</source>
+        <translation>30 dage før</translation>
+    </message>
+    <message>
+        <source>From this time of day:</source>
+        <translation>Fra dette tidspunkt på dagen:</translation>
+    </message>
+    <message>
+        <source>A day&apos;s reminders come from this time on.</source>
+        <translation>En dags påmindelser kommer fra dette tidspunkt.</translation>
+    </message>
+    <message>
+        <source>Document watched</source>
+        <translation>Overvåget dokument</translation>
+    </message>
+    <message>
+        <source>The last one used</source>
+        <translation>Det senest brugte</translation>
+    </message>
+    <message>
+        <source>This one:</source>
+        <translation>Dette:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Gennemse…</translation>
+    </message>
+    <message>
+        <source>Choose the document to be reminded of.</source>
+        <translation>Vælg dokumentet, der skal påmindes om.</translation>
+    </message>
+    <message>
+        <source>Birthday list (*.kfd);;All files (*)</source>
+        <translation>Fødselsdagsliste (*.kfd);;Alle filer (*)</translation>
+    </message>
+</context>
+<context>
     <name>CPleaseChooseDlg</name>
     <message>
         <source>Please Choose</source>
@@ -1211,6 +1744,45 @@ Kommende</translation>
     <message>
         <source>Please choose the correct one.</source>
         <translation>Vælg den rigtige.</translation>
+    </message>
+    <message>
+        <source>Death</source>
+        <translation>Død</translation>
+    </message>
+    <message>
+        <source>Married</source>
+        <translation>Gift</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Fødsel</translation>
+    </message>
+</context>
+<context>
+    <name>CUpcomingDlg</name>
+    <message>
+        <source>Upcoming</source>
+        <translation>Kommende</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Begivenhed</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Hvornår</translation>
+    </message>
+    <message>
+        <source>The birthdays, anniversaries and notes of today and the next 30 days.</source>
+        <translation>Fødselsdage, bryllupsdage og noter i dag og de næste 30 dage.</translation>
+    </message>
+    <message>
+        <source>Nothing in the next 30 days</source>
+        <translation>Intet de næste 30 dage</translation>
     </message>
 </context>
 <context>
@@ -1238,6 +1810,155 @@ Kommende</translation>
     <message>
         <source>Cancel</source>
         <translation>Annullér</translation>
+    </message>
+    <message>
+        <source>Enter a year from %1 to %2.</source>
+        <translation>Indtast et år fra %1 til %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDate</name>
+    <message>
+        <source>Jan</source>
+        <translation>jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>apr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>maj</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>aug</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>sep</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>okt</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>dec</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarExport</name>
+    <message>
+        <source>%1 (birthday)</source>
+        <translation>%1 (fødselsdag)</translation>
+    </message>
+    <message>
+        <source>Born %1</source>
+        <translation>Født %1</translation>
+    </message>
+    <message>
+        <source>%1 (anniversary)</source>
+        <translation>%1 (bryllupsdag)</translation>
+    </message>
+    <message>
+        <source>Married %1</source>
+        <translation>Gift %1</translation>
+    </message>
+    <message>
+        <source>1 birthday</source>
+        <translation>1 fødselsdag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays</source>
+        <translation>
+            <numerusform>%n fødselsdag</numerusform>
+            <numerusform>%n fødselsdage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 anniversary</source>
+        <translation>1 bryllupsdag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversaries</source>
+        <translation>
+            <numerusform>%n bryllupsdag</numerusform>
+            <numerusform>%n bryllupsdage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 note</source>
+        <translation>1 note</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>%n note</numerusform>
+            <numerusform>%n noter</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <translation>udeladt: %1</translation>
+    </message>
+    <message>
+        <source>nothing left out</source>
+        <translation>intet udeladt</translation>
+    </message>
+    <message>
+        <source>1 birthday ends at the death date</source>
+        <translation>1 fødselsdag ophører ved dødsdatoen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays end at the death date</source>
+        <translation>
+            <numerusform>%n fødselsdag ophører ved dødsdatoen</numerusform>
+            <numerusform>%n fødselsdage ophører ved dødsdatoen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--export-ics needs the name of the calendar file to write</source>
+        <translation>--export-ics kræver navnet på den kalenderfil, der skal skrives</translation>
+    </message>
+    <message>
+        <source>--export-ics writes an iCalendar file, not &quot;%1&quot; (give OUT.ics, then the document)</source>
+        <translation>--export-ics skriver en iCalendar-fil, ikke “%1” (angiv OUT.ics, derefter dokumentet)</translation>
+    </message>
+    <message>
+        <source>no DOC.kfd given, and the last document cannot be read: %1</source>
+        <translation>intet DOC.kfd angivet, og det seneste dokument kan ikke læses: %1</translation>
+    </message>
+    <message>
+        <source>1 event written to %1 (from %2)</source>
+        <translation>1 begivenhed skrevet til %1 (fra %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events written to %1 (from %2)</source>
+        <translation>
+            <numerusform>%n begivenhed skrevet til %1 (fra %2)</numerusform>
+            <numerusform>%n begivenheder skrevet til %1 (fra %2)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1330,6 +2051,659 @@ Kommende</translation>
         <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
         <translation>Helligdagene i landesættet CODE (se --holiday-sets) kun for denne kørsel; med --upcoming også &quot;stored&quot;</translation>
     </message>
+    <message>
+        <source>Add a CardDAV/CalDAV account (a server&apos;s root or one collection); the password is read from standard input</source>
+        <translation>Tilføj en CardDAV/CalDAV-konto (en servers rod eller én samling); adgangskoden læses fra standardinput</translation>
+    </message>
+    <message>
+        <source>The account&apos;s user name</source>
+        <translation>Kontoens brugernavn</translation>
+    </message>
+    <message>
+        <source>Only read the address books, publish no calendar</source>
+        <translation>Læs kun adressebøgerne, udgiv ingen kalender</translation>
+    </message>
+    <message>
+        <source>List the accounts, one a line, with their numbers</source>
+        <translation>Vis kontiene, én pr. linje, med deres numre</translation>
+    </message>
+    <message>
+        <source>Remove account N (see --accounts) and its password</source>
+        <translation>Fjern konto N (se --accounts) og dens adgangskode</translation>
+    </message>
+    <message>
+        <source>Read every account&apos;s address books into DOC.kfd (or the last document) and publish its birthdays</source>
+        <translation>Læs hver kontos adressebøger ind i DOC.kfd (eller det seneste dokument), og udgiv dets fødselsdage</translation>
+    </message>
+    <message>
+        <source>Read the accounts&apos; passwords from standard input, one a line, instead of the secret store</source>
+        <translation>Læs kontienes adgangskoder fra standardinput, én pr. linje, i stedet for fra nøgleringen</translation>
+    </message>
+    <message>
+        <source>only one document can be merged into (got %1)</source>
+        <translation>kun ét dokument kan flettes ind i (fik %1)</translation>
+    </message>
+    <message>
+        <source>only one document can be exported (got %1)</source>
+        <translation>kun ét dokument kan eksporteres (fik %1)</translation>
+    </message>
+    <message>
+        <source>--list-holidays reads no document (got %1)</source>
+        <translation>--list-holidays læser intet dokument (fik %1)</translation>
+    </message>
+    <message>
+        <source>--import-holidays reads no document (got %1)</source>
+        <translation>--import-holidays læser intet dokument (fik %1)</translation>
+    </message>
+    <message>
+        <source>%1 (see kinfold --help)</source>
+        <translation>%1 (se kinfold --help)</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be used together</source>
+        <translation>%1 og %2 kan ikke bruges sammen</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see kinfold --help)</source>
+        <translation>ukendt tilvalg %1 (se kinfold --help)</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a year</source>
+        <translation>%1: “%2” er ikke et år</translation>
+    </message>
+    <message>
+        <source>%1: there is no year 0 (1 BC is year -1)</source>
+        <translation>%1: der er intet år 0 (1 f.Kr. er år -1)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the years shown, %3 to %4</source>
+        <translation>%1: %2 ligger uden for de viste år, %3 til %4</translation>
+    </message>
+    <message>
+        <source>--holidays: no country set &quot;%1&quot; (see kinfold --holiday-sets)</source>
+        <translation>--holidays: intet landesæt “%1” (se kinfold --holiday-sets)</translation>
+    </message>
+    <message>
+        <source>--print-pdf needs an output file name</source>
+        <translation>--print-pdf kræver et navn på uddatafilen</translation>
+    </message>
+    <message>
+        <source>--calendar: &quot;%1&quot; is none of 0 (Current), 1 (Old style), 2 (Moon), 3 (Year of the Snake)</source>
+        <translation>--calendar: “%1” er ingen af 0 (Nuværende), 1 (Gammel stil), 2 (Måne), 3 (Slangens år)</translation>
+    </message>
+    <message>
+        <source>--month: &quot;%1&quot; is no month from 1 to 12, or 13 in a moon year of 13 months</source>
+        <translation>--month: “%1” er ingen måned fra 1 til 12 eller 13 i et måneår med 13 måneder</translation>
+    </message>
+    <message>
+        <source>--month: month 13 is only in the moon calendars (--calendar 2 or 3)</source>
+        <translation>--month: måned 13 findes kun i månekalenderne (--calendar 2 eller 3)</translation>
+    </message>
+    <message>
+        <source>--month: moon year %1 has 12 months</source>
+        <translation>--month: måneåret %1 har 12 måneder</translation>
+    </message>
+    <message>
+        <source>--months-per-page: &quot;%1&quot; is none of 1, 6 or 12</source>
+        <translation>--months-per-page: “%1” er ingen af 1, 6 eller 12</translation>
+    </message>
+    <message>
+        <source>--paper: unknown paper &quot;%1&quot; (try Letter, Legal, A4, A3, A5)</source>
+        <translation>--paper: ukendt papir “%1” (prøv Letter, Legal, A4, A3, A5)</translation>
+    </message>
+    <message>
+        <source>--portrait and --landscape cannot be used together</source>
+        <translation>--portrait og --landscape kan ikke bruges sammen</translation>
+    </message>
+    <message>
+        <source>only one document can be printed (got %1)</source>
+        <translation>kun ét dokument kan udskrives (fik %1)</translation>
+    </message>
+    <message>
+        <source>--now: &quot;%1&quot; is no date YYYY-MM-DD or YYYY-MM-DDTHH:MM</source>
+        <translation>--now: “%1” er ingen dato YYYY-MM-DD eller YYYY-MM-DDTHH:MM</translation>
+    </message>
+    <message>
+        <source>--upcoming: &quot;%1&quot; is no number of days from 0 to 366</source>
+        <translation>--upcoming: “%1” er intet antal dage fra 0 til 366</translation>
+    </message>
+    <message>
+        <source>only one document can be listed (got %1)</source>
+        <translation>kun ét dokument kan vises (fik %1)</translation>
+    </message>
+    <message>
+        <source>--upcoming: no DOC.kfd given and no document used before</source>
+        <translation>--upcoming: intet DOC.kfd angivet og intet dokument brugt før</translation>
+    </message>
+    <message>
+        <source>only one document can be watched (got %1)</source>
+        <translation>kun ét dokument kan overvåges (fik %1)</translation>
+    </message>
+    <message>
+        <source>--remind: no document used yet, so no reminders</source>
+        <translation>--remind: intet dokument brugt endnu, altså ingen påmindelser</translation>
+    </message>
+    <message>
+        <source>%1; the reminders follow on standard output</source>
+        <translation>%1; påmindelserne følger på standardoutput</translation>
+    </message>
+</context>
+<context>
+    <name>DateCheck</name>
+    <message>
+        <source>1 entry left out, as its date cannot be (mend it with Edit &gt; List)</source>
+        <translation>1 post udeladt, da dens dato er umulig (ret den med Redigér &gt; Liste)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries left out, as their dates cannot be (mend them with Edit &gt; List)</source>
+        <translation>
+            <numerusform>%n post udeladt, da dens dato er umulig (ret den med Redigér &gt; Liste)</numerusform>
+            <numerusform>%n poster udeladt, da deres datoer er umulige (ret dem med Redigér &gt; Liste)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DavClient</name>
+    <message>
+        <source>cannot reach %1 (no network, or no such server): %2</source>
+        <translation>kan ikke nå %1 (intet netværk eller ingen sådan server): %2</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: no server runs there</source>
+        <translation>%1 afviste forbindelsen: der kører ingen server dér</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within 30 seconds</source>
+        <translation>%1 svarede ikke inden for 30 sekunder</translation>
+    </message>
+    <message>
+        <source>the secure connection to %1 failed, %2 (not accepted)</source>
+        <translation>den sikre forbindelse til %1 mislykkedes, %2 (ikke accepteret)</translation>
+    </message>
+    <message>
+        <source>%1 broke off the connection: %2</source>
+        <translation>%1 afbrød forbindelsen: %2</translation>
+    </message>
+    <message>
+        <source>%1 refused the user name or password</source>
+        <translation>%1 afviste brugernavnet eller adgangskoden</translation>
+    </message>
+    <message>
+        <source>%1 does not allow %2 (403 Forbidden)</source>
+        <translation>%1 tillader ikke %2 (403 Forbidden)</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on the server (404 Not Found)</source>
+        <translation>%1 findes ikke på serveren (404 Not Found)</translation>
+    </message>
+    <message>
+        <source>%1 has no room left for %2 (507 Insufficient Storage)</source>
+        <translation>%1 har ikke mere plads til %2 (507 Insufficient Storage)</translation>
+    </message>
+    <message>
+        <source>%1 answered %2 with status %3</source>
+        <translation>%1 besvarede %2 med status %3</translation>
+    </message>
+    <message>
+        <source>status %1 instead of a WebDAV multistatus</source>
+        <translation>status %1 i stedet for en WebDAV-multistatus</translation>
+    </message>
+    <message>
+        <source>the answer of %1 to %2 makes no sense: %3</source>
+        <translation>svaret fra %1 på %2 giver ingen mening: %3</translation>
+    </message>
+    <message>
+        <source>no CardDAV or CalDAV server answers at %1</source>
+        <translation>ingen CardDAV- eller CalDAV-server svarer på %1</translation>
+    </message>
+    <message>
+        <source>the server keeps no calendars for this user, so the birthdays cannot be published</source>
+        <translation>serveren har ingen kalendere til denne bruger, så fødselsdagene kan ikke udgives</translation>
+    </message>
+    <message>
+        <source>%1 is in the way of the calendar &quot;Birthdays&quot; and is no calendar</source>
+        <translation>%1 står i vejen for kalenderen “Birthdays” og er ingen kalender</translation>
+    </message>
+    <message>
+        <source>someone else keeps changing %1 on the server; it was left as it is</source>
+        <translation>en anden bliver ved med at ændre %1 på serveren; den blev ladt, som den er</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 removed, 1 event published</source>
+        <translation>%1 tilføjet, %2 ændret, %3 fjernet, 1 begivenhed udgivet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 added, %2 changed, %3 removed, %n events published</source>
+        <translation>
+            <numerusform>%1 tilføjet, %2 ændret, %3 fjernet, %n begivenhed udgivet</numerusform>
+            <numerusform>%1 tilføjet, %2 ændret, %3 fjernet, %n begivenheder udgivet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it is not XML (%1)</source>
+        <translation>det er ikke XML (%1)</translation>
+    </message>
+    <message>
+        <source>it is no WebDAV multistatus</source>
+        <translation>det er ingen WebDAV-multistatus</translation>
+    </message>
+    <message>
+        <source>its XML is broken (%1)</source>
+        <translation>dets XML er ødelagt (%1)</translation>
+    </message>
+    <message>
+        <source>no secret service runs on this desktop</source>
+        <translation>der kører ingen nøgletjeneste på dette skrivebord</translation>
+    </message>
+    <message>
+        <source>the server</source>
+        <translation>serveren</translation>
+    </message>
+    <message>
+        <source>the certificate of &quot;%1&quot;: %2</source>
+        <translation>certifikatet for “%1”: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DayCell</name>
+    <message>
+        <source>%1 Birthday</source>
+        <translation>%1 fødselsdag</translation>
+    </message>
+    <message>
+        <source>%1 Anniversary</source>
+        <translation>%1 bryllupsdag</translation>
+    </message>
+    <message>
+        <source>%1 %2 Birthday</source>
+        <translation>%1 %2-års fødselsdag</translation>
+    </message>
+    <message>
+        <source>%1 %2 Anniversary</source>
+        <translation>%1 %2-års bryllupsdag</translation>
+    </message>
+</context>
+<context>
+    <name>FileBytes</name>
+    <message>
+        <source>Cannot read &quot;%1&quot;: it is a folder.</source>
+        <translation>Kan ikke læse “%1”: det er en mappe.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>Kan ikke åbne “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;.</source>
+        <translation>Kan ikke læse “%1”.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>Kan ikke skrive “%1”: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Holiday</name>
+    <message>
+        <source>(not on %1)</source>
+        <translation>(ikke den %1)</translation>
+    </message>
+    <message>
+        <source>(from %1)</source>
+        <translation>(fra %1)</translation>
+    </message>
+    <message>
+        <source>(until %1)</source>
+        <translation>(til %1)</translation>
+    </message>
+    <message>
+        <source>(substitute day)</source>
+        <translation>(erstatningsdag)</translation>
+    </message>
+    <message>
+        <source>(observed)</source>
+        <translation>(observeret)</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayImport</name>
+    <message>
+        <source>1 all-day event</source>
+        <translation>1 heldagsbegivenhed</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n all-day events</source>
+        <translation>
+            <numerusform>%n heldagsbegivenhed</numerusform>
+            <numerusform>%n heldagsbegivenheder</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 holiday from %1</source>
+        <translation>1 helligdag fra %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays from %1</source>
+        <translation>
+            <numerusform>%n helligdag fra %1</numerusform>
+            <numerusform>%n helligdage fra %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, 1 timed event skipped</source>
+        <translation>, 1 begivenhed med tidspunkt sprunget over</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n timed events skipped</source>
+        <translation>
+            <numerusform>, %n begivenhed med tidspunkt sprunget over</numerusform>
+            <numerusform>, %n begivenheder med tidspunkt sprunget over</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, 1 event cut at %1 days</source>
+        <translation>, 1 begivenhed afkortet ved %1 dage</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n events cut at %1 days</source>
+        <translation>
+            <numerusform>, %n begivenhed afkortet ved %1 dage</numerusform>
+            <numerusform>, %n begivenheder afkortet ved %1 dage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)</source>
+        <translation>er ikke en iCalendar-fil (den begynder ikke med BEGIN:VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>is cut short: its END:VCALENDAR is missing</source>
+        <translation>er afkortet: dens END:VCALENDAR mangler</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file libical can read</source>
+        <translation>er ikke en iCalendar-fil, som libical kan læse</translation>
+    </message>
+    <message>
+        <source>has parts libical cannot read (X-LIC-PARSEERROR)</source>
+        <translation>har dele, som libical ikke kan læse (X-LIC-PARSEERROR)</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Helligdag</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayList</name>
+    <message>
+        <source>New Years Day</source>
+        <translation>Nytårsdag</translation>
+    </message>
+    <message>
+        <source>Martin Luther King Day</source>
+        <translation>Martin Luther King-dag</translation>
+    </message>
+    <message>
+        <source>Presidents Day</source>
+        <translation>Præsidenternes dag</translation>
+    </message>
+    <message>
+        <source>Lincoln&apos;s BirthDay</source>
+        <translation>Lincolns fødselsdag</translation>
+    </message>
+    <message>
+        <source>Valentines Day</source>
+        <translation>Valentinsdag</translation>
+    </message>
+    <message>
+        <source>Washington&apos;s BirthDay</source>
+        <translation>Washingtons fødselsdag</translation>
+    </message>
+    <message>
+        <source>St. Patrick&apos;s Day</source>
+        <translation>Sankt Patricks dag</translation>
+    </message>
+    <message>
+        <source>Tax Day</source>
+        <translation>Skattedag</translation>
+    </message>
+    <message>
+        <source>Mother&apos;s Day</source>
+        <translation>Mors dag</translation>
+    </message>
+    <message>
+        <source>Memorial Day</source>
+        <translation>Memorial Day</translation>
+    </message>
+    <message>
+        <source>Flag Day</source>
+        <translation>Flagdag</translation>
+    </message>
+    <message>
+        <source>Father&apos;s Day</source>
+        <translation>Fars dag</translation>
+    </message>
+    <message>
+        <source>Independence Day</source>
+        <translation>Uafhængighedsdag</translation>
+    </message>
+    <message>
+        <source>Labor Day</source>
+        <translation>Arbejdernes dag</translation>
+    </message>
+    <message>
+        <source>Columbus Day</source>
+        <translation>Columbus-dag</translation>
+    </message>
+    <message>
+        <source>Holloween</source>
+        <translation>Halloween</translation>
+    </message>
+    <message>
+        <source>Veterans Day</source>
+        <translation>Veterandag</translation>
+    </message>
+    <message>
+        <source>Thanksgiving</source>
+        <translation>Thanksgiving</translation>
+    </message>
+    <message>
+        <source>Christmas</source>
+        <translation>Juledag</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>&quot;%1&quot; is not a Kinfold document or is damaged.</source>
+        <translation>“%1” er ikke et Kinfold-dokument eller er beskadiget.</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 er angivet to gange</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>uventet argument “%1”</translation>
+    </message>
+    <message>
+        <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
+        <translation>intet dokument at gemme i: angiv DOC.kfd eller --save OUT.kfd</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
+        <translation>“%1” er hverken en GEDCOM-fil eller en vCard-fil</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n entries saved to %2)</source>
+        <translation>
+            <numerusform>%1 (%n post gemt i %2)</numerusform>
+            <numerusform>%1 (%n poster gemt i %2)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportTexts</name>
+    <message>
+        <source>%1 added, %2 merged, %3 conflicts kept</source>
+        <translation>%1 tilføjet, %2 flettet, %3 konflikter beholdt</translation>
+    </message>
+    <message>
+        <source>, 1 date with a year outside %1..%2 left out</source>
+        <translation>, 1 dato med et år uden for %1..%2 udeladt</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n dates with a year outside %1..%2 left out</source>
+        <translation>
+            <numerusform>, %n dato med et år uden for %1..%2 udeladt</numerusform>
+            <numerusform>, %n datoer med et år uden for %1..%2 udeladt</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MoonDate</name>
+    <message>
+        <source> NM</source>
+        <translation> NM</translation>
+    </message>
+    <message>
+        <source> FQ</source>
+        <translation> FK</translation>
+    </message>
+    <message>
+        <source> FM</source>
+        <translation> FM</translation>
+    </message>
+    <message>
+        <source> LQ</source>
+        <translation> SK</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Vinter</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <translation>Forår</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Sommer</translation>
+    </message>
+    <message>
+        <source>Fall</source>
+        <translation>Efterår</translation>
+    </message>
+    <message>
+        <source>Cold Moon</source>
+        <translation>Kuldemåne</translation>
+    </message>
+    <message>
+        <source>Bony Moon</source>
+        <translation>Knoglemåne</translation>
+    </message>
+    <message>
+        <source>Windy Moon</source>
+        <translation>Blæsemåne</translation>
+    </message>
+    <message>
+        <source>Flower Moon</source>
+        <translation>Blomstermåne</translation>
+    </message>
+    <message>
+        <source>Planting Moon</source>
+        <translation>Plantemåne</translation>
+    </message>
+    <message>
+        <source>Green Corn Moon</source>
+        <translation>Grøn majs-måne</translation>
+    </message>
+    <message>
+        <source>Ripe Corn Moon</source>
+        <translation>Moden majs-måne</translation>
+    </message>
+    <message>
+        <source>Fruit Moon</source>
+        <translation>Frugtmåne</translation>
+    </message>
+    <message>
+        <source>Nut Moon</source>
+        <translation>Nøddemåne</translation>
+    </message>
+    <message>
+        <source>Harvest Moon</source>
+        <translation>Høstmåne</translation>
+    </message>
+    <message>
+        <source>Trading Moon</source>
+        <translation>Handelsmåne</translation>
+    </message>
+    <message>
+        <source>Snow Moon</source>
+        <translation>Snemåne</translation>
+    </message>
+    <message>
+        <source>Blue Moon</source>
+        <translation>Blå måne</translation>
+    </message>
+    <message>
+        <source>Rat</source>
+        <translation>Rotte</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Okse</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tiger</translation>
+    </message>
+    <message>
+        <source>Hare</source>
+        <translation>Hare</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Drage</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Slange</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Hest</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Ged</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Abe</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Hane</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Hund</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Gris</translation>
+    </message>
+</context>
+<context>
+    <name>PageLayout</name>
+    <message>
+        <source>BC</source>
+        <translation>f.Kr.</translation>
+    </message>
+    <message>
+        <source>Julian</source>
+        <translation>juliansk</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>
@@ -1340,6 +2714,93 @@ Kommende</translation>
     <message>
         <source>Cancel</source>
         <translation>Annullér</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Indtast et heltal.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Indtast et heltal mellem %1 og %2.</translation>
+    </message>
+    <message>
+        <source>The month must be 1 to 12, or 0 with day 0 when it is not known.</source>
+        <translation>Måneden skal være 1 til 12, eller 0 med dag 0, når den ikke kendes.</translation>
+    </message>
+    <message>
+        <source>The month must be 1 to 12.</source>
+        <translation>Måneden skal være 1 til 12.</translation>
+    </message>
+    <message>
+        <source>The month of &quot;%1&quot; must be 1 to 12, or 0 with day 0 when it is not known.</source>
+        <translation>Måneden i “%1” skal være 1 til 12, eller 0 med dag 0, når den ikke kendes.</translation>
+    </message>
+    <message>
+        <source>The month of &quot;%1&quot; must be 1 to 12.</source>
+        <translation>Måneden i “%1” skal være 1 til 12.</translation>
+    </message>
+    <message>
+        <source>%1 without a year</source>
+        <translation>%1 uden år</translation>
+    </message>
+    <message>
+        <source>The day cannot be %1: %2 has %3 days.</source>
+        <translation>Dagen kan ikke være %1: %2 har %3 dage.</translation>
+    </message>
+    <message>
+        <source>The day of &quot;%1&quot; cannot be %2: %3 has %4 days.</source>
+        <translation>Dagen i “%1” kan ikke være %2: %3 har %4 dage.</translation>
+    </message>
+    <message>
+        <source>Use value as currently set.</source>
+        <translation>Brug værdien, som den er indstillet.</translation>
+    </message>
+    <message>
+        <source>Use original value.</source>
+        <translation>Brug den oprindelige værdi.</translation>
+    </message>
+    <message>
+        <source>Use original values.</source>
+        <translation>Brug de oprindelige værdier.</translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>today</source>
+        <translation>i dag</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>i morgen</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>om %n dag</numerusform>
+            <numerusform>om %n dage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays and events coming</source>
+        <translation>
+            <numerusform>%n fødselsdag eller begivenhed på vej</numerusform>
+            <numerusform>%n fødselsdage og begivenheder på vej</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>og %n mere</numerusform>
+            <numerusform>og %n mere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Upcoming</name>
+    <message>
+        <source>%1 Anniversary</source>
+        <translation>%1 bryllupsdag</translation>
     </message>
 </context>
 </TS>

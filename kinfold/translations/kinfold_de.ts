@@ -2,6 +2,276 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AccountSync</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 auf %2</translation>
+    </message>
+    <message>
+        <source>no password for %1 (none in the secret store; give it with --sync --password-stdin)</source>
+        <translation>kein Passwort für %1 (keines im Passwortspeicher; mit --sync --password-stdin angeben)</translation>
+    </message>
+    <message>
+        <source>--add-account needs --user NAME</source>
+        <translation>--add-account braucht --user NAME</translation>
+    </message>
+    <message>
+        <source>--add-account needs the server&apos;s address</source>
+        <translation>--add-account braucht die Adresse des Servers</translation>
+    </message>
+    <message>
+        <source>--user goes with --add-account</source>
+        <translation>--user gehört zu --add-account</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>unerwartetes Argument %1</translation>
+    </message>
+    <message>
+        <source>only one document can be synced (got %1)</source>
+        <translation>nur ein Dokument kann abgeglichen werden (erhalten: %1)</translation>
+    </message>
+    <message>
+        <source>--remove-account: &quot;%1&quot; is no account number (see kinfold --accounts)</source>
+        <translation>--remove-account: „%1“ ist keine Kontonummer (siehe kinfold --accounts)</translation>
+    </message>
+    <message>
+        <source>%1; the account was not added</source>
+        <translation>%1; das Konto wurde nicht hinzugefügt</translation>
+    </message>
+    <message>
+        <source>no address book at %1 and nothing to publish; the account was not added</source>
+        <translation>kein Adressbuch unter %1 und nichts zu veröffentlichen; das Konto wurde nicht hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 is account %2 already</source>
+        <translation>%1 ist bereits Konto %2</translation>
+    </message>
+    <message>
+        <source>the password was not kept (%1); give it at each sync with --sync --password-stdin</source>
+        <translation>das Passwort wurde nicht gespeichert (%1); bei jedem Abgleich mit --sync --password-stdin angeben</translation>
+    </message>
+    <message>
+        <source>account %1: %2, 1 address book</source>
+        <translation>Konto %1: %2, 1 Adressbuch</translation>
+    </message>
+    <message numerus="yes">
+        <source>account %1: %2, %n address books</source>
+        <translation>
+            <numerusform>Konto %1: %2, %n Adressbuch</numerusform>
+            <numerusform>Konto %1: %2, %n Adressbücher</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, publishes to &quot;Birthdays&quot;</source>
+        <translation>, veröffentlicht in „Birthdays“</translation>
+    </message>
+    <message>
+        <source>every address book</source>
+        <translation>alle Adressbücher</translation>
+    </message>
+    <message>
+        <source>--remove-account: there is no account %1 (see kinfold --accounts)</source>
+        <translation>--remove-account: es gibt kein Konto %1 (siehe kinfold --accounts)</translation>
+    </message>
+    <message>
+        <source>account %1 (%2) removed</source>
+        <translation>Konto %1 (%2) entfernt</translation>
+    </message>
+    <message>
+        <source>there is no account to sync (add one with --add-account)</source>
+        <translation>es gibt kein Konto zum Abgleichen (eines mit --add-account hinzufügen)</translation>
+    </message>
+    <message>
+        <source>%1: 1 card could not be read and was left out</source>
+        <translation>%1: 1 Karte konnte nicht gelesen werden und wurde ausgelassen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n cards could not be read and were left out</source>
+        <translation>
+            <numerusform>%1: %n Karte konnte nicht gelesen werden und wurde ausgelassen</numerusform>
+            <numerusform>%1: %n Karten konnten nicht gelesen werden und wurden ausgelassen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address books</source>
+        <translation>
+            <numerusform>%n Adressbuch</numerusform>
+            <numerusform>%n Adressbücher</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BirthdayImport</name>
+    <message>
+        <source>%1 is neither a GEDCOM file (&quot;0 HEAD&quot;) nor a vCard file (&quot;BEGIN:VCARD&quot;).</source>
+        <translation>%1 ist weder eine GEDCOM-Datei („0 HEAD“) noch eine vCard-Datei („BEGIN:VCARD“).</translation>
+    </message>
+    <message>
+        <source>The file</source>
+        <translation>Die Datei</translation>
+    </message>
+</context>
+<context>
+    <name>BirthdayList</name>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>Unerwartetes Dateiformat.</translation>
+    </message>
+</context>
+<context>
+    <name>CAccountEditDlg</name>
+    <message>
+        <source>Add Account</source>
+        <translation>Konto hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Konto bearbeiten</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address (https://dav.example.org/), or the address of one address book.</source>
+        <translation>Die Adresse des Servers (https://dav.example.org/) oder die Adresse eines Adressbuchs.</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s secret store, never in a file.</source>
+        <translation>Wird im Passwortspeicher der Arbeitsumgebung aufbewahrt, nie in einer Datei.</translation>
+    </message>
+    <message>
+        <source>Publish the birthdays to the calendar &quot;Birthdays&quot;</source>
+        <translation>Die Geburtstage im Kalender „Birthdays“ veröffentlichen</translation>
+    </message>
+    <message>
+        <source>The address books read; when all are ticked, new ones are read too.</source>
+        <translation>Die gelesenen Adressbücher; sind alle angehakt, werden auch neue gelesen.</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>Adressbücher &amp;finden</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Benutzername:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>Address books:</source>
+        <translation>Adressbücher:</translation>
+    </message>
+    <message>
+        <source>Please give the server&apos;s address and your user name.</source>
+        <translation>Bitte die Adresse des Servers und Ihren Benutzernamen angeben.</translation>
+    </message>
+    <message>
+        <source>(no address book on this server)</source>
+        <translation>(kein Adressbuch auf diesem Server)</translation>
+    </message>
+    <message>
+        <source>Please tick an address book, or publish the birthdays.</source>
+        <translation>Bitte ein Adressbuch anhaken oder die Geburtstage veröffentlichen.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
+        <translation>Das Passwort kann nicht gespeichert werden: %1. Kinfold fragt bei jedem Abgleich danach.</translation>
+    </message>
+</context>
+<context>
+    <name>CAccountsDlg</name>
+    <message>
+        <source>Accounts</source>
+        <translation>Konten</translation>
+    </message>
+    <message>
+        <source>Address books read into the list, and calendars the birthdays are published to.</source>
+        <translation>Adressbücher, die in die Liste gelesen werden, und Kalender, in denen die Geburtstage veröffentlicht werden.</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Hinzufügen …</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Bearbeiten …</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Remove the account %1? The entries it brought stay in the list.</source>
+        <translation>Das Konto %1 entfernen? Die Einträge, die es brachte, bleiben in der Liste.</translation>
+    </message>
+    <message>
+        <source>every address book</source>
+        <translation>alle Adressbücher</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address book(s)</source>
+        <translation>
+            <numerusform>%n Adressbuch</numerusform>
+            <numerusform>%n Adressbücher</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, publishes &quot;Birthdays&quot;</source>
+        <translation>, veröffentlicht „Birthdays“</translation>
+    </message>
+    <message>
+        <source>There is no account yet: add one with File &gt; Accounts...</source>
+        <translation>Es gibt noch kein Konto: fügen Sie eines mit Datei &gt; Konten … hinzu</translation>
+    </message>
+    <message>
+        <source>Syncing with the accounts...</source>
+        <translation>Abgleich mit den Konten …</translation>
+    </message>
+    <message>
+        <source>The server refused the password of %1. Password:</source>
+        <translation>Der Server hat das Passwort von %1 abgelehnt. Passwort:</translation>
+    </message>
+    <message>
+        <source>Password of %1:</source>
+        <translation>Passwort von %1:</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Jetzt abgleichen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n card(s) could not be read and were left out.</source>
+        <translation>
+            <numerusform>%1: %n Karte konnte nicht gelesen werden und wurde ausgelassen.</numerusform>
+            <numerusform>%1: %n Karten konnten nicht gelesen werden und wurden ausgelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sync failed</source>
+        <translation>Abgleich fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Synced: %1</source>
+        <translation>Abgeglichen: %1</translation>
+    </message>
+    <message>
+        <source>The sync did not finish; the list keeps what was read, and the next sync goes on from there.</source>
+        <translation>Der Abgleich wurde nicht beendet; die Liste behält, was gelesen wurde, und der nächste Abgleich macht dort weiter.</translation>
+    </message>
+</context>
+<context>
     <name>CBirthdayEditDlg</name>
     <message>
         <source>Birthday Edit</source>
@@ -67,6 +337,58 @@
         <source>Day</source>
         <translation>Tag</translation>
     </message>
+    <message>
+        <source>Birth year.</source>
+        <translation>Geburtsjahr.</translation>
+    </message>
+    <message>
+        <source>Birth month.</source>
+        <translation>Geburtsmonat.</translation>
+    </message>
+    <message>
+        <source>Birth day of month.</source>
+        <translation>Tag der Geburt im Monat.</translation>
+    </message>
+    <message>
+        <source>Marriage year.</source>
+        <translation>Jahr der Heirat.</translation>
+    </message>
+    <message>
+        <source>Marriage month.</source>
+        <translation>Monat der Heirat.</translation>
+    </message>
+    <message>
+        <source>Marriage day of month.</source>
+        <translation>Tag der Heirat im Monat.</translation>
+    </message>
+    <message>
+        <source>Death year.</source>
+        <translation>Todesjahr.</translation>
+    </message>
+    <message>
+        <source>Death month.</source>
+        <translation>Todesmonat.</translation>
+    </message>
+    <message>
+        <source>Death day of month.</source>
+        <translation>Todestag im Monat.</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Geburt</translation>
+    </message>
+    <message>
+        <source>Marriage</source>
+        <translation>Heirat</translation>
+    </message>
+    <message>
+        <source>Death</source>
+        <translation>Tod</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
 </context>
 <context>
     <name>CBirthdayNamesDlg</name>
@@ -110,6 +432,18 @@
         <source>Create a new object.</source>
         <translation>Neuen Eintrag anlegen.</translation>
     </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Show only the entries whose text or date holds these letters.</source>
+        <translation>Nur die Einträge zeigen, deren Text oder Datum diese Zeichen enthält.</translation>
+    </message>
+    <message>
+        <source>A date of this entry cannot be: Edit to mend it.</source>
+        <translation>Ein Datum dieses Eintrags ist unmöglich: mit Bearbeiten berichtigen.</translation>
+    </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
@@ -120,6 +454,10 @@
     <message>
         <source>The public holidays of which country.</source>
         <translation>Die gesetzlichen Feiertage welchen Landes.</translation>
+    </message>
+    <message>
+        <source>Please choose a country.</source>
+        <translation>Bitte ein Land wählen.</translation>
     </message>
 </context>
 <context>
@@ -158,6 +496,68 @@
     <message>
         <source>Set day of month (1-31).</source>
         <translation>Tag des Monats eingeben (1–31).</translation>
+    </message>
+</context>
+<context>
+    <name>CExportCalendarDlg</name>
+    <message>
+        <source>Export Calendar</source>
+        <translation>Kalender exportieren</translation>
+    </message>
+    <message>
+        <source>Include</source>
+        <translation>Aufnehmen</translation>
+    </message>
+    <message>
+        <source>Birthdays</source>
+        <translation>Geburtstage</translation>
+    </message>
+    <message>
+        <source>The birthdays of the people in the list.</source>
+        <translation>Die Geburtstage der Personen in der Liste.</translation>
+    </message>
+    <message>
+        <source>Anniversaries</source>
+        <translation>Hochzeitstage</translation>
+    </message>
+    <message>
+        <source>The wedding days of couples (&quot;Anniversary&quot; on the calendar).</source>
+        <translation>Die Hochzeitstage der Paare („Hochzeitstag“ im Kalender).</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>The dated notes (&quot;Notes&quot; on the calendar).</source>
+        <translation>Die datierten Notizen („Notizen“ im Kalender).</translation>
+    </message>
+    <message>
+        <source>Birthdays after the death date</source>
+        <translation>Geburtstage nach dem Todesdatum</translation>
+    </message>
+    <message>
+        <source>Off: a birthday ends at the death date (&quot;Dead&quot; on the calendar).</source>
+        <translation>Aus: ein Geburtstag endet mit dem Todesdatum („Verstorbene“ im Kalender).</translation>
+    </message>
+    <message>
+        <source>Reminders as alarms</source>
+        <translation>Erinnerungen als Alarme</translation>
+    </message>
+    <message>
+        <source>One alarm per lead day of the reminders, at their time of day.</source>
+        <translation>Ein Alarm je Vorlauftag der Erinnerungen, zu ihrer Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>1 event; %1.</source>
+        <translation>1 Termin; %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events; %1.</source>
+        <translation>
+            <numerusform>%n Termin; %1.</numerusform>
+            <numerusform>%n Termine; %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -333,6 +733,74 @@
         <source>Last</source>
         <translation>Letzte</translation>
     </message>
+    <message>
+        <source>Fixed date, on a weekend also the Friday before or Monday after (observed)</source>
+        <translation>Festes Datum, am Wochenende auch der Freitag davor oder der Montag danach (ersatzweise)</translation>
+    </message>
+    <message>
+        <source>Day the season begins (equinox or solstice)</source>
+        <translation>Tag, an dem die Jahreszeit beginnt (Tagundnachtgleiche oder Sonnenwende)</translation>
+    </message>
+    <message>
+        <source>A holiday on a Sunday: the next free day</source>
+        <translation>Ein Feiertag an einem Sonntag: der nächste freie Tag</translation>
+    </message>
+    <message>
+        <source>A day between two holidays</source>
+        <translation>Ein Tag zwischen zwei Feiertagen</translation>
+    </message>
+    <message>
+        <source>Not on the date in one year (moved)</source>
+        <translation>In einem Jahr nicht an diesem Datum (verlegt)</translation>
+    </message>
+    <message>
+        <source>As the United States observe their federal holidays.</source>
+        <translation>Wie die Vereinigten Staaten ihre Bundesfeiertage begehen.</translation>
+    </message>
+    <message>
+        <source>Choose March or September for the equinoxes, June or December for the solstices.</source>
+        <translation>März oder September für die Tagundnachtgleichen wählen, Juni oder Dezember für die Sonnenwenden.</translation>
+    </message>
+    <message>
+        <source>For the whole list, as Japan keeps its holidays; the name is the day&apos;s.</source>
+        <translation>Für die ganze Liste, wie Japan seine Feiertage hält; der Name ist der des Tages.</translation>
+    </message>
+    <message>
+        <source>For the whole list; the day of week chosen is left out.</source>
+        <translation>Für die ganze Liste; der gewählte Wochentag wird ausgelassen.</translation>
+    </message>
+    <message>
+        <source>The holiday of this name is not kept on the date in the year given.</source>
+        <translation>Der Feiertag dieses Namens wird im angegebenen Jahr nicht an diesem Datum begangen.</translation>
+    </message>
+    <message>
+        <source>Hours from UT of the local time (Japan 9).</source>
+        <translation>Stunden der Ortszeit gegenüber UT (Japan 9).</translation>
+    </message>
+    <message>
+        <source>Hours from UT</source>
+        <translation>Stunden zu UT</translation>
+    </message>
+    <message>
+        <source>First year the holiday is kept; empty for always.</source>
+        <translation>Erstes Jahr, in dem der Feiertag begangen wird; leer für immer.</translation>
+    </message>
+    <message>
+        <source>Last year the holiday is kept; empty for always.</source>
+        <translation>Letztes Jahr, in dem der Feiertag begangen wird; leer für immer.</translation>
+    </message>
+    <message>
+        <source>Kept from year</source>
+        <translation>Begangen ab Jahr</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first.</source>
+        <translation>Das letzte Jahr liegt vor dem ersten.</translation>
+    </message>
 </context>
 <context>
     <name>CHolidayListDlg</name>
@@ -391,6 +859,30 @@
     <message>
         <source>Put in the public holidays of a country.</source>
         <translation>Die gesetzlichen Feiertage eines Landes übernehmen.</translation>
+    </message>
+    <message>
+        <source>From file...</source>
+        <translation>Aus Datei …</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of a calendar file (.ics).</source>
+        <translation>Die ganztägigen Termine einer Kalenderdatei (.ics) hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Replace your holidays by those of %1?
+
+Yes replaces the list, No adds them at its end.</source>
+        <translation>Ihre Feiertage durch die von %1 ersetzen?
+
+Ja ersetzt die Liste, Nein fügt sie an ihrem Ende an.</translation>
+    </message>
+    <message>
+        <source>From file</source>
+        <translation>Aus Datei</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics *.ical);;All files (*)</source>
+        <translation>iCalendar-Dateien (*.ics *.ical);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -753,6 +1245,38 @@ Druckereinrichtung</translation>
         <source>iCalendar file (*.ics);;All files (*)</source>
         <translation>iCalendar-Datei (*.ics);;Alle Dateien (*)</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 (%n entries in the list)</source>
+        <translation>
+            <numerusform>%1 (%n Eintrag in der Liste)</numerusform>
+            <numerusform>%1 (%n Einträge in der Liste)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event written to %1; %2</source>
+        <translation>1 Termin in %1 geschrieben; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events written to %1; %2</source>
+        <translation>
+            <numerusform>%n Termin in %1 geschrieben; %2</numerusform>
+            <numerusform>%n Termine in %1 geschrieben; %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Upcoming...</source>
+        <translation>Demnächst …</translation>
+    </message>
+    <message>
+        <source>List the birthdays, anniversaries and notes of the next 30 days
+Upcoming</source>
+        <translation>Die Geburtstage, Hochzeitstage und Notizen der nächsten 30 Tage auflisten
+Demnächst</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -932,6 +1456,34 @@ Druckereinrichtung</translation>
         <source>Kinfold Help</source>
         <translation>Kinfold-Hilfe</translation>
     </message>
+    <message>
+        <source>Accounts...</source>
+        <translation>Konten …</translation>
+    </message>
+    <message>
+        <source>Add, change or remove the address books read and the calendar published to</source>
+        <translation>Die gelesenen Adressbücher und den Kalender, in dem veröffentlicht wird, hinzufügen, ändern oder entfernen</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Jetzt abgleichen</translation>
+    </message>
+    <message>
+        <source>Read the accounts&apos; address books into the list and publish its birthdays</source>
+        <translation>Die Adressbücher der Konten in die Liste lesen und ihre Geburtstage veröffentlichen</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>UF</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>RF</translation>
+    </message>
 </context>
 <context>
     <name>COptions</name>
@@ -981,6 +1533,14 @@ Druckereinrichtung</translation>
     <message>
         <source>Name of person</source>
         <translation>Name der Person</translation>
+    </message>
+    <message>
+        <source>(default)</source>
+        <translation>(Standard)</translation>
+    </message>
+    <message>
+        <source>%1, %2 pt</source>
+        <translation>%1, %2 pt</translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1657,81 @@ Druckereinrichtung</translation>
     </message>
 </context>
 <context>
+    <name>CPPReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Erinnerungen</translation>
+    </message>
+    <message>
+        <source>Remind me of birthdays, anniversaries and notes</source>
+        <translation>An Geburtstage, Hochzeitstage und Notizen erinnern</translation>
+    </message>
+    <message>
+        <source>Desktop notifications at login and every hour.</source>
+        <translation>Desktop-Benachrichtigungen bei der Anmeldung und jede Stunde.</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Erinnern</translation>
+    </message>
+    <message>
+        <source>On the day</source>
+        <translation>Am Tag selbst</translation>
+    </message>
+    <message>
+        <source>1 day before</source>
+        <translation>1 Tag vorher</translation>
+    </message>
+    <message>
+        <source>3 days before</source>
+        <translation>3 Tage vorher</translation>
+    </message>
+    <message>
+        <source>7 days before</source>
+        <translation>7 Tage vorher</translation>
+    </message>
+    <message>
+        <source>14 days before</source>
+        <translation>14 Tage vorher</translation>
+    </message>
+    <message>
+        <source>30 days before</source>
+        <translation>30 Tage vorher</translation>
+    </message>
+    <message>
+        <source>From this time of day:</source>
+        <translation>Ab dieser Uhrzeit:</translation>
+    </message>
+    <message>
+        <source>A day&apos;s reminders come from this time on.</source>
+        <translation>Die Erinnerungen eines Tages kommen ab dieser Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>Document watched</source>
+        <translation>Beobachtetes Dokument</translation>
+    </message>
+    <message>
+        <source>The last one used</source>
+        <translation>Das zuletzt benutzte</translation>
+    </message>
+    <message>
+        <source>This one:</source>
+        <translation>Dieses:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen …</translation>
+    </message>
+    <message>
+        <source>Choose the document to be reminded of.</source>
+        <translation>Das Dokument wählen, an dessen Einträge erinnert wird.</translation>
+    </message>
+    <message>
+        <source>Birthday list (*.kfd);;All files (*)</source>
+        <translation>Geburtstagsliste (*.kfd);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
     <name>CPleaseChooseDlg</name>
     <message>
         <source>Please Choose</source>
@@ -1109,6 +1744,45 @@ Druckereinrichtung</translation>
     <message>
         <source>Please choose the correct one.</source>
         <translation>Bitte das richtige wählen.</translation>
+    </message>
+    <message>
+        <source>Death</source>
+        <translation>Tod</translation>
+    </message>
+    <message>
+        <source>Married</source>
+        <translation>Heirat</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Geburt</translation>
+    </message>
+</context>
+<context>
+    <name>CUpcomingDlg</name>
+    <message>
+        <source>Upcoming</source>
+        <translation>Demnächst</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>The birthdays, anniversaries and notes of today and the next 30 days.</source>
+        <translation>Die Geburtstage, Hochzeitstage und Notizen von heute und den nächsten 30 Tagen.</translation>
+    </message>
+    <message>
+        <source>Nothing in the next 30 days</source>
+        <translation>Nichts in den nächsten 30 Tagen</translation>
     </message>
 </context>
 <context>
@@ -1136,6 +1810,155 @@ Druckereinrichtung</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Enter a year from %1 to %2.</source>
+        <translation>Ein Jahr von %1 bis %2 eingeben.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDate</name>
+    <message>
+        <source>Jan</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>Mär</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Okt</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Dez</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarExport</name>
+    <message>
+        <source>%1 (birthday)</source>
+        <translation>%1 (Geburtstag)</translation>
+    </message>
+    <message>
+        <source>Born %1</source>
+        <translation>Geboren %1</translation>
+    </message>
+    <message>
+        <source>%1 (anniversary)</source>
+        <translation>%1 (Hochzeitstag)</translation>
+    </message>
+    <message>
+        <source>Married %1</source>
+        <translation>Verheiratet %1</translation>
+    </message>
+    <message>
+        <source>1 birthday</source>
+        <translation>1 Geburtstag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays</source>
+        <translation>
+            <numerusform>%n Geburtstag</numerusform>
+            <numerusform>%n Geburtstage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 anniversary</source>
+        <translation>1 Hochzeitstag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversaries</source>
+        <translation>
+            <numerusform>%n Hochzeitstag</numerusform>
+            <numerusform>%n Hochzeitstage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 note</source>
+        <translation>1 Notiz</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>%n Notiz</numerusform>
+            <numerusform>%n Notizen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <translation>ausgelassen: %1</translation>
+    </message>
+    <message>
+        <source>nothing left out</source>
+        <translation>nichts ausgelassen</translation>
+    </message>
+    <message>
+        <source>1 birthday ends at the death date</source>
+        <translation>1 Geburtstag endet mit dem Todesdatum</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays end at the death date</source>
+        <translation>
+            <numerusform>%n Geburtstag endet mit dem Todesdatum</numerusform>
+            <numerusform>%n Geburtstage enden mit dem Todesdatum</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--export-ics needs the name of the calendar file to write</source>
+        <translation>--export-ics braucht den Namen der zu schreibenden Kalenderdatei</translation>
+    </message>
+    <message>
+        <source>--export-ics writes an iCalendar file, not &quot;%1&quot; (give OUT.ics, then the document)</source>
+        <translation>--export-ics schreibt eine iCalendar-Datei, nicht „%1“ (erst OUT.ics angeben, dann das Dokument)</translation>
+    </message>
+    <message>
+        <source>no DOC.kfd given, and the last document cannot be read: %1</source>
+        <translation>kein DOC.kfd angegeben, und das letzte Dokument kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>1 event written to %1 (from %2)</source>
+        <translation>1 Termin in %1 geschrieben (aus %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events written to %1 (from %2)</source>
+        <translation>
+            <numerusform>%n Termin in %1 geschrieben (aus %2)</numerusform>
+            <numerusform>%n Termine in %1 geschrieben (aus %2)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1201,12 +2024,685 @@ Druckereinrichtung</translation>
         <translation>Die eingebauten Feiertage der Länder auflisten, eines je Zeile: Kürzel, Leerzeichen, Name</translation>
     </message>
     <message>
-        <source>Print each holiday of YEAR (1-9999) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
-        <translation>Jeden Feiertag des Jahres YEAR (1–9999) als „YYYY-MM-DD Name“ ausgeben, aus der gespeicherten Liste</translation>
+        <source>Leave the reminders&apos; alarms out of the events</source>
+        <translation>Die Alarme der Erinnerungen nicht in die Termine aufnehmen</translation>
     </message>
     <message>
-        <source>Holidays of country set CODE (see --holiday-sets) for this run only</source>
-        <translation>Feiertage des Landes CODE (siehe --holiday-sets) nur für diesen Aufruf</translation>
+        <source>Print the events of today and the next DAYS days (default 14, at most 366) of DOC.kfd (or the last document)</source>
+        <translation>Die Termine von heute und den nächsten DAYS Tagen (Vorgabe 14, höchstens 366) aus DOC.kfd (oder dem letzten Dokument) ausgeben</translation>
+    </message>
+    <message>
+        <source>Show a desktop notification for every reminder of DOC.kfd (or the watched document) now due</source>
+        <translation>Für jede jetzt fällige Erinnerung aus DOC.kfd (oder dem beobachteten Dokument) eine Desktop-Benachrichtigung zeigen</translation>
+    </message>
+    <message>
+        <source>Take this local date and time (00:00 without one) for now</source>
+        <translation>Dieses lokale Datum und diese Uhrzeit (ohne Uhrzeit 00:00) als jetzt nehmen</translation>
+    </message>
+    <message>
+        <source>Print each holiday of YEAR (-9900 to 11400) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
+        <translation>Jeden Feiertag des Jahres YEAR (-9900 bis 11400) als „YYYY-MM-DD Name“ ausgeben, aus der gespeicherten Liste</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of an iCalendar file to the stored holiday list (timed events are skipped)</source>
+        <translation>Die ganztägigen Termine einer iCalendar-Datei zur gespeicherten Feiertagsliste hinzufügen (Termine mit Uhrzeit werden übersprungen)</translation>
+    </message>
+    <message>
+        <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
+        <translation>Feiertage des Ländersatzes CODE (siehe --holiday-sets) nur für diesen Aufruf; mit --upcoming auch „stored“</translation>
+    </message>
+    <message>
+        <source>Add a CardDAV/CalDAV account (a server&apos;s root or one collection); the password is read from standard input</source>
+        <translation>Ein CardDAV-/CalDAV-Konto hinzufügen (die Wurzel eines Servers oder eine Sammlung); das Passwort wird von der Standardeingabe gelesen</translation>
+    </message>
+    <message>
+        <source>The account&apos;s user name</source>
+        <translation>Der Benutzername des Kontos</translation>
+    </message>
+    <message>
+        <source>Only read the address books, publish no calendar</source>
+        <translation>Nur die Adressbücher lesen, keinen Kalender veröffentlichen</translation>
+    </message>
+    <message>
+        <source>List the accounts, one a line, with their numbers</source>
+        <translation>Die Konten auflisten, eines je Zeile, mit ihren Nummern</translation>
+    </message>
+    <message>
+        <source>Remove account N (see --accounts) and its password</source>
+        <translation>Konto N (siehe --accounts) und sein Passwort entfernen</translation>
+    </message>
+    <message>
+        <source>Read every account&apos;s address books into DOC.kfd (or the last document) and publish its birthdays</source>
+        <translation>Die Adressbücher jedes Kontos in DOC.kfd (oder das letzte Dokument) lesen und dessen Geburtstage veröffentlichen</translation>
+    </message>
+    <message>
+        <source>Read the accounts&apos; passwords from standard input, one a line, instead of the secret store</source>
+        <translation>Die Passwörter der Konten von der Standardeingabe lesen, eines je Zeile, statt aus dem Passwortspeicher</translation>
+    </message>
+    <message>
+        <source>only one document can be merged into (got %1)</source>
+        <translation>nur in ein Dokument kann zusammengeführt werden (erhalten: %1)</translation>
+    </message>
+    <message>
+        <source>only one document can be exported (got %1)</source>
+        <translation>nur ein Dokument kann exportiert werden (erhalten: %1)</translation>
+    </message>
+    <message>
+        <source>--list-holidays reads no document (got %1)</source>
+        <translation>--list-holidays liest kein Dokument (erhalten: %1)</translation>
+    </message>
+    <message>
+        <source>--import-holidays reads no document (got %1)</source>
+        <translation>--import-holidays liest kein Dokument (erhalten: %1)</translation>
+    </message>
+    <message>
+        <source>%1 (see kinfold --help)</source>
+        <translation>%1 (siehe kinfold --help)</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be used together</source>
+        <translation>%1 und %2 können nicht zusammen verwendet werden</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see kinfold --help)</source>
+        <translation>unbekannte Option %1 (siehe kinfold --help)</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a year</source>
+        <translation>%1: „%2“ ist kein Jahr</translation>
+    </message>
+    <message>
+        <source>%1: there is no year 0 (1 BC is year -1)</source>
+        <translation>%1: es gibt kein Jahr 0 (1 v. Chr. ist das Jahr -1)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the years shown, %3 to %4</source>
+        <translation>%1: %2 liegt außerhalb der gezeigten Jahre, %3 bis %4</translation>
+    </message>
+    <message>
+        <source>--holidays: no country set &quot;%1&quot; (see kinfold --holiday-sets)</source>
+        <translation>--holidays: kein Ländersatz „%1“ (siehe kinfold --holiday-sets)</translation>
+    </message>
+    <message>
+        <source>--print-pdf needs an output file name</source>
+        <translation>--print-pdf braucht einen Namen für die Ausgabedatei</translation>
+    </message>
+    <message>
+        <source>--calendar: &quot;%1&quot; is none of 0 (Current), 1 (Old style), 2 (Moon), 3 (Year of the Snake)</source>
+        <translation>--calendar: „%1“ ist keiner von 0 (Heutiger), 1 (Alter Stil), 2 (Mond), 3 (Jahr der Schlange)</translation>
+    </message>
+    <message>
+        <source>--month: &quot;%1&quot; is no month from 1 to 12, or 13 in a moon year of 13 months</source>
+        <translation>--month: „%1“ ist kein Monat von 1 bis 12 und nicht 13 in einem Mondjahr mit 13 Monaten</translation>
+    </message>
+    <message>
+        <source>--month: month 13 is only in the moon calendars (--calendar 2 or 3)</source>
+        <translation>--month: Monat 13 gibt es nur in den Mondkalendern (--calendar 2 oder 3)</translation>
+    </message>
+    <message>
+        <source>--month: moon year %1 has 12 months</source>
+        <translation>--month: das Mondjahr %1 hat 12 Monate</translation>
+    </message>
+    <message>
+        <source>--months-per-page: &quot;%1&quot; is none of 1, 6 or 12</source>
+        <translation>--months-per-page: „%1“ ist keiner von 1, 6 oder 12</translation>
+    </message>
+    <message>
+        <source>--paper: unknown paper &quot;%1&quot; (try Letter, Legal, A4, A3, A5)</source>
+        <translation>--paper: unbekanntes Papier „%1“ (versuchen Sie Letter, Legal, A4, A3, A5)</translation>
+    </message>
+    <message>
+        <source>--portrait and --landscape cannot be used together</source>
+        <translation>--portrait und --landscape können nicht zusammen verwendet werden</translation>
+    </message>
+    <message>
+        <source>only one document can be printed (got %1)</source>
+        <translation>nur ein Dokument kann gedruckt werden (erhalten: %1)</translation>
+    </message>
+    <message>
+        <source>--now: &quot;%1&quot; is no date YYYY-MM-DD or YYYY-MM-DDTHH:MM</source>
+        <translation>--now: „%1“ ist kein Datum YYYY-MM-DD oder YYYY-MM-DDTHH:MM</translation>
+    </message>
+    <message>
+        <source>--upcoming: &quot;%1&quot; is no number of days from 0 to 366</source>
+        <translation>--upcoming: „%1“ ist keine Zahl von Tagen von 0 bis 366</translation>
+    </message>
+    <message>
+        <source>only one document can be listed (got %1)</source>
+        <translation>nur ein Dokument kann aufgelistet werden (erhalten: %1)</translation>
+    </message>
+    <message>
+        <source>--upcoming: no DOC.kfd given and no document used before</source>
+        <translation>--upcoming: kein DOC.kfd angegeben und zuvor kein Dokument benutzt</translation>
+    </message>
+    <message>
+        <source>only one document can be watched (got %1)</source>
+        <translation>nur ein Dokument kann beobachtet werden (erhalten: %1)</translation>
+    </message>
+    <message>
+        <source>--remind: no document used yet, so no reminders</source>
+        <translation>--remind: noch kein Dokument benutzt, also keine Erinnerungen</translation>
+    </message>
+    <message>
+        <source>%1; the reminders follow on standard output</source>
+        <translation>%1; die Erinnerungen folgen auf der Standardausgabe</translation>
+    </message>
+</context>
+<context>
+    <name>DateCheck</name>
+    <message>
+        <source>1 entry left out, as its date cannot be (mend it with Edit &gt; List)</source>
+        <translation>1 Eintrag ausgelassen, da sein Datum unmöglich ist (mit Bearbeiten &gt; Liste berichtigen)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries left out, as their dates cannot be (mend them with Edit &gt; List)</source>
+        <translation>
+            <numerusform>%n Eintrag ausgelassen, da sein Datum unmöglich ist (mit Bearbeiten &gt; Liste berichtigen)</numerusform>
+            <numerusform>%n Einträge ausgelassen, da ihre Daten unmöglich sind (mit Bearbeiten &gt; Liste berichtigen)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DavClient</name>
+    <message>
+        <source>cannot reach %1 (no network, or no such server): %2</source>
+        <translation>%1 ist nicht erreichbar (kein Netz oder kein solcher Server): %2</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: no server runs there</source>
+        <translation>%1 hat die Verbindung abgelehnt: dort läuft kein Server</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within 30 seconds</source>
+        <translation>%1 hat nicht innerhalb von 30 Sekunden geantwortet</translation>
+    </message>
+    <message>
+        <source>the secure connection to %1 failed, %2 (not accepted)</source>
+        <translation>die sichere Verbindung zu %1 ist fehlgeschlagen, %2 (nicht akzeptiert)</translation>
+    </message>
+    <message>
+        <source>%1 broke off the connection: %2</source>
+        <translation>%1 hat die Verbindung abgebrochen: %2</translation>
+    </message>
+    <message>
+        <source>%1 refused the user name or password</source>
+        <translation>%1 hat den Benutzernamen oder das Passwort abgelehnt</translation>
+    </message>
+    <message>
+        <source>%1 does not allow %2 (403 Forbidden)</source>
+        <translation>%1 erlaubt %2 nicht (403 Forbidden)</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on the server (404 Not Found)</source>
+        <translation>%1 gibt es auf dem Server nicht (404 Not Found)</translation>
+    </message>
+    <message>
+        <source>%1 has no room left for %2 (507 Insufficient Storage)</source>
+        <translation>%1 hat keinen Platz mehr für %2 (507 Insufficient Storage)</translation>
+    </message>
+    <message>
+        <source>%1 answered %2 with status %3</source>
+        <translation>%1 hat %2 mit Status %3 beantwortet</translation>
+    </message>
+    <message>
+        <source>status %1 instead of a WebDAV multistatus</source>
+        <translation>Status %1 statt eines WebDAV-Multistatus</translation>
+    </message>
+    <message>
+        <source>the answer of %1 to %2 makes no sense: %3</source>
+        <translation>die Antwort von %1 auf %2 ergibt keinen Sinn: %3</translation>
+    </message>
+    <message>
+        <source>no CardDAV or CalDAV server answers at %1</source>
+        <translation>unter %1 antwortet kein CardDAV- oder CalDAV-Server</translation>
+    </message>
+    <message>
+        <source>the server keeps no calendars for this user, so the birthdays cannot be published</source>
+        <translation>der Server führt keine Kalender für diesen Benutzer, daher können die Geburtstage nicht veröffentlicht werden</translation>
+    </message>
+    <message>
+        <source>%1 is in the way of the calendar &quot;Birthdays&quot; and is no calendar</source>
+        <translation>%1 steht dem Kalender „Birthdays“ im Weg und ist kein Kalender</translation>
+    </message>
+    <message>
+        <source>someone else keeps changing %1 on the server; it was left as it is</source>
+        <translation>jemand anderes ändert %1 auf dem Server immer wieder; es wurde belassen, wie es ist</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 removed, 1 event published</source>
+        <translation>%1 hinzugefügt, %2 geändert, %3 entfernt, 1 Termin veröffentlicht</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 added, %2 changed, %3 removed, %n events published</source>
+        <translation>
+            <numerusform>%1 hinzugefügt, %2 geändert, %3 entfernt, %n Termin veröffentlicht</numerusform>
+            <numerusform>%1 hinzugefügt, %2 geändert, %3 entfernt, %n Termine veröffentlicht</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it is not XML (%1)</source>
+        <translation>es ist kein XML (%1)</translation>
+    </message>
+    <message>
+        <source>it is no WebDAV multistatus</source>
+        <translation>es ist kein WebDAV-Multistatus</translation>
+    </message>
+    <message>
+        <source>its XML is broken (%1)</source>
+        <translation>sein XML ist fehlerhaft (%1)</translation>
+    </message>
+    <message>
+        <source>no secret service runs on this desktop</source>
+        <translation>auf diesem Desktop läuft kein Passwortdienst</translation>
+    </message>
+    <message>
+        <source>the server</source>
+        <translation>der Server</translation>
+    </message>
+    <message>
+        <source>the certificate of &quot;%1&quot;: %2</source>
+        <translation>das Zertifikat von „%1“: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DayCell</name>
+    <message>
+        <source>%1 Birthday</source>
+        <translation>%1 Geburtstag</translation>
+    </message>
+    <message>
+        <source>%1 Anniversary</source>
+        <translation>%1 Hochzeitstag</translation>
+    </message>
+    <message>
+        <source>%1 %2 Birthday</source>
+        <translation>%1 %2. Geburtstag</translation>
+    </message>
+    <message>
+        <source>%1 %2 Anniversary</source>
+        <translation>%1 %2. Hochzeitstag</translation>
+    </message>
+</context>
+<context>
+    <name>FileBytes</name>
+    <message>
+        <source>Cannot read &quot;%1&quot;: it is a folder.</source>
+        <translation>„%1“ kann nicht gelesen werden: es ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;.</source>
+        <translation>„%1“ kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Holiday</name>
+    <message>
+        <source>(not on %1)</source>
+        <translation>(nicht am %1)</translation>
+    </message>
+    <message>
+        <source>(from %1)</source>
+        <translation>(ab %1)</translation>
+    </message>
+    <message>
+        <source>(until %1)</source>
+        <translation>(bis %1)</translation>
+    </message>
+    <message>
+        <source>(substitute day)</source>
+        <translation>(Ersatztag)</translation>
+    </message>
+    <message>
+        <source>(observed)</source>
+        <translation>(ersatzweise)</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayImport</name>
+    <message>
+        <source>1 all-day event</source>
+        <translation>1 ganztägigen Termin</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n all-day events</source>
+        <translation>
+            <numerusform>%n ganztägigen Termin</numerusform>
+            <numerusform>%n ganztägigen Terminen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 holiday from %1</source>
+        <translation>1 Feiertag aus %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays from %1</source>
+        <translation>
+            <numerusform>%n Feiertag aus %1</numerusform>
+            <numerusform>%n Feiertage aus %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, 1 timed event skipped</source>
+        <translation>, 1 Termin mit Uhrzeit übersprungen</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n timed events skipped</source>
+        <translation>
+            <numerusform>, %n Termin mit Uhrzeit übersprungen</numerusform>
+            <numerusform>, %n Termine mit Uhrzeit übersprungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, 1 event cut at %1 days</source>
+        <translation>, 1 Termin bei %1 Tagen abgeschnitten</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n events cut at %1 days</source>
+        <translation>
+            <numerusform>, %n Termin bei %1 Tagen abgeschnitten</numerusform>
+            <numerusform>, %n Termine bei %1 Tagen abgeschnitten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)</source>
+        <translation>ist keine iCalendar-Datei (sie beginnt nicht mit BEGIN:VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>is cut short: its END:VCALENDAR is missing</source>
+        <translation>ist abgeschnitten: ihr END:VCALENDAR fehlt</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file libical can read</source>
+        <translation>ist keine iCalendar-Datei, die libical lesen kann</translation>
+    </message>
+    <message>
+        <source>has parts libical cannot read (X-LIC-PARSEERROR)</source>
+        <translation>hat Teile, die libical nicht lesen kann (X-LIC-PARSEERROR)</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Feiertag</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayList</name>
+    <message>
+        <source>New Years Day</source>
+        <translation>Neujahr</translation>
+    </message>
+    <message>
+        <source>Martin Luther King Day</source>
+        <translation>Martin-Luther-King-Tag</translation>
+    </message>
+    <message>
+        <source>Presidents Day</source>
+        <translation>Präsidententag</translation>
+    </message>
+    <message>
+        <source>Lincoln&apos;s BirthDay</source>
+        <translation>Lincolns Geburtstag</translation>
+    </message>
+    <message>
+        <source>Valentines Day</source>
+        <translation>Valentinstag</translation>
+    </message>
+    <message>
+        <source>Washington&apos;s BirthDay</source>
+        <translation>Washingtons Geburtstag</translation>
+    </message>
+    <message>
+        <source>St. Patrick&apos;s Day</source>
+        <translation>Patrickstag</translation>
+    </message>
+    <message>
+        <source>Tax Day</source>
+        <translation>Steuertag</translation>
+    </message>
+    <message>
+        <source>Mother&apos;s Day</source>
+        <translation>Muttertag</translation>
+    </message>
+    <message>
+        <source>Memorial Day</source>
+        <translation>Memorial Day</translation>
+    </message>
+    <message>
+        <source>Flag Day</source>
+        <translation>Flaggentag</translation>
+    </message>
+    <message>
+        <source>Father&apos;s Day</source>
+        <translation>Vatertag</translation>
+    </message>
+    <message>
+        <source>Independence Day</source>
+        <translation>Unabhängigkeitstag</translation>
+    </message>
+    <message>
+        <source>Labor Day</source>
+        <translation>Tag der Arbeit</translation>
+    </message>
+    <message>
+        <source>Columbus Day</source>
+        <translation>Columbus-Tag</translation>
+    </message>
+    <message>
+        <source>Holloween</source>
+        <translation>Halloween</translation>
+    </message>
+    <message>
+        <source>Veterans Day</source>
+        <translation>Veteranentag</translation>
+    </message>
+    <message>
+        <source>Thanksgiving</source>
+        <translation>Thanksgiving</translation>
+    </message>
+    <message>
+        <source>Christmas</source>
+        <translation>Weihnachten</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>&quot;%1&quot; is not a Kinfold document or is damaged.</source>
+        <translation>„%1“ ist kein Kinfold-Dokument oder ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 ist doppelt angegeben</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
+        <translation>kein Dokument zum Speichern: DOC.kfd oder --save OUT.kfd angeben</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
+        <translation>„%1“ ist weder eine GEDCOM-Datei noch eine vCard-Datei</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n entries saved to %2)</source>
+        <translation>
+            <numerusform>%1 (%n Eintrag in %2 gespeichert)</numerusform>
+            <numerusform>%1 (%n Einträge in %2 gespeichert)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportTexts</name>
+    <message>
+        <source>%1 added, %2 merged, %3 conflicts kept</source>
+        <translation>%1 hinzugefügt, %2 zusammengeführt, %3 Konflikte belassen</translation>
+    </message>
+    <message>
+        <source>, 1 date with a year outside %1..%2 left out</source>
+        <translation>, 1 Datum mit einem Jahr außerhalb von %1..%2 ausgelassen</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n dates with a year outside %1..%2 left out</source>
+        <translation>
+            <numerusform>, %n Datum mit einem Jahr außerhalb von %1..%2 ausgelassen</numerusform>
+            <numerusform>, %n Daten mit einem Jahr außerhalb von %1..%2 ausgelassen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MoonDate</name>
+    <message>
+        <source> NM</source>
+        <translation> NM</translation>
+    </message>
+    <message>
+        <source> FQ</source>
+        <translation> EV</translation>
+    </message>
+    <message>
+        <source> FM</source>
+        <translation> VM</translation>
+    </message>
+    <message>
+        <source> LQ</source>
+        <translation> LV</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Winter</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <translation>Frühling</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Sommer</translation>
+    </message>
+    <message>
+        <source>Fall</source>
+        <translation>Herbst</translation>
+    </message>
+    <message>
+        <source>Cold Moon</source>
+        <translation>Kältemond</translation>
+    </message>
+    <message>
+        <source>Bony Moon</source>
+        <translation>Knochenmond</translation>
+    </message>
+    <message>
+        <source>Windy Moon</source>
+        <translation>Windmond</translation>
+    </message>
+    <message>
+        <source>Flower Moon</source>
+        <translation>Blütenmond</translation>
+    </message>
+    <message>
+        <source>Planting Moon</source>
+        <translation>Pflanzmond</translation>
+    </message>
+    <message>
+        <source>Green Corn Moon</source>
+        <translation>Grünkornmond</translation>
+    </message>
+    <message>
+        <source>Ripe Corn Moon</source>
+        <translation>Reifkornmond</translation>
+    </message>
+    <message>
+        <source>Fruit Moon</source>
+        <translation>Fruchtmond</translation>
+    </message>
+    <message>
+        <source>Nut Moon</source>
+        <translation>Nussmond</translation>
+    </message>
+    <message>
+        <source>Harvest Moon</source>
+        <translation>Erntemond</translation>
+    </message>
+    <message>
+        <source>Trading Moon</source>
+        <translation>Handelsmond</translation>
+    </message>
+    <message>
+        <source>Snow Moon</source>
+        <translation>Schneemond</translation>
+    </message>
+    <message>
+        <source>Blue Moon</source>
+        <translation>Blauer Mond</translation>
+    </message>
+    <message>
+        <source>Rat</source>
+        <translation>Ratte</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Büffel</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tiger</translation>
+    </message>
+    <message>
+        <source>Hare</source>
+        <translation>Hase</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Drache</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Schlange</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Pferd</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Ziege</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Affe</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Hahn</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Hund</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Schwein</translation>
+    </message>
+</context>
+<context>
+    <name>PageLayout</name>
+    <message>
+        <source>BC</source>
+        <translation>v. Chr.</translation>
+    </message>
+    <message>
+        <source>Julian</source>
+        <translation>julianisch</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +2714,93 @@ Druckereinrichtung</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Bitte eine ganze Zahl eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Bitte eine ganze Zahl zwischen %1 und %2 eingeben.</translation>
+    </message>
+    <message>
+        <source>The month must be 1 to 12, or 0 with day 0 when it is not known.</source>
+        <translation>Der Monat muss 1 bis 12 sein, oder 0 mit Tag 0, wenn er nicht bekannt ist.</translation>
+    </message>
+    <message>
+        <source>The month must be 1 to 12.</source>
+        <translation>Der Monat muss 1 bis 12 sein.</translation>
+    </message>
+    <message>
+        <source>The month of &quot;%1&quot; must be 1 to 12, or 0 with day 0 when it is not known.</source>
+        <translation>Der Monat von „%1“ muss 1 bis 12 sein, oder 0 mit Tag 0, wenn er nicht bekannt ist.</translation>
+    </message>
+    <message>
+        <source>The month of &quot;%1&quot; must be 1 to 12.</source>
+        <translation>Der Monat von „%1“ muss 1 bis 12 sein.</translation>
+    </message>
+    <message>
+        <source>%1 without a year</source>
+        <translation>%1 ohne Jahr</translation>
+    </message>
+    <message>
+        <source>The day cannot be %1: %2 has %3 days.</source>
+        <translation>Der Tag kann nicht %1 sein: %2 hat %3 Tage.</translation>
+    </message>
+    <message>
+        <source>The day of &quot;%1&quot; cannot be %2: %3 has %4 days.</source>
+        <translation>Der Tag von „%1“ kann nicht %2 sein: %3 hat %4 Tage.</translation>
+    </message>
+    <message>
+        <source>Use value as currently set.</source>
+        <translation>Den eingestellten Wert verwenden.</translation>
+    </message>
+    <message>
+        <source>Use original value.</source>
+        <translation>Den ursprünglichen Wert verwenden.</translation>
+    </message>
+    <message>
+        <source>Use original values.</source>
+        <translation>Die ursprünglichen Werte verwenden.</translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>today</source>
+        <translation>heute</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>morgen</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>in %n Tag</numerusform>
+            <numerusform>in %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays and events coming</source>
+        <translation>
+            <numerusform>%n Geburtstag und Termin steht an</numerusform>
+            <numerusform>%n Geburtstage und Termine stehen an</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiterer</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Upcoming</name>
+    <message>
+        <source>%1 Anniversary</source>
+        <translation>%1 Hochzeitstag</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,276 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="el_GR">
 <context>
+    <name>AccountSync</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 στο %2</translation>
+    </message>
+    <message>
+        <source>no password for %1 (none in the secret store; give it with --sync --password-stdin)</source>
+        <translation>κανένας κωδικός για %1 (κανένας στην κλειδοθήκη· δώστε τον με --sync --password-stdin)</translation>
+    </message>
+    <message>
+        <source>--add-account needs --user NAME</source>
+        <translation>το --add-account χρειάζεται --user NAME</translation>
+    </message>
+    <message>
+        <source>--add-account needs the server&apos;s address</source>
+        <translation>το --add-account χρειάζεται τη διεύθυνση του διακομιστή</translation>
+    </message>
+    <message>
+        <source>--user goes with --add-account</source>
+        <translation>το --user πάει με το --add-account</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>απρόσμενο όρισμα %1</translation>
+    </message>
+    <message>
+        <source>only one document can be synced (got %1)</source>
+        <translation>μόνο ένα έγγραφο μπορεί να συγχρονιστεί (δόθηκε %1)</translation>
+    </message>
+    <message>
+        <source>--remove-account: &quot;%1&quot; is no account number (see kinfold --accounts)</source>
+        <translation>--remove-account: το «%1» δεν είναι αριθμός λογαριασμού (δείτε kinfold --accounts)</translation>
+    </message>
+    <message>
+        <source>%1; the account was not added</source>
+        <translation>%1· ο λογαριασμός δεν προστέθηκε</translation>
+    </message>
+    <message>
+        <source>no address book at %1 and nothing to publish; the account was not added</source>
+        <translation>κανένα βιβλίο διευθύνσεων στο %1 και τίποτα για δημοσίευση· ο λογαριασμός δεν προστέθηκε</translation>
+    </message>
+    <message>
+        <source>%1 is account %2 already</source>
+        <translation>ο %1 είναι ήδη ο λογαριασμός %2</translation>
+    </message>
+    <message>
+        <source>the password was not kept (%1); give it at each sync with --sync --password-stdin</source>
+        <translation>ο κωδικός δεν φυλάχτηκε (%1)· δώστε τον σε κάθε συγχρονισμό με --sync --password-stdin</translation>
+    </message>
+    <message>
+        <source>account %1: %2, 1 address book</source>
+        <translation>λογαριασμός %1: %2, 1 βιβλίο διευθύνσεων</translation>
+    </message>
+    <message numerus="yes">
+        <source>account %1: %2, %n address books</source>
+        <translation>
+            <numerusform>λογαριασμός %1: %2, %n βιβλίο διευθύνσεων</numerusform>
+            <numerusform>λογαριασμός %1: %2, %n βιβλία διευθύνσεων</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, publishes to &quot;Birthdays&quot;</source>
+        <translation>, δημοσιεύει στο «Birthdays»</translation>
+    </message>
+    <message>
+        <source>every address book</source>
+        <translation>όλα τα βιβλία διευθύνσεων</translation>
+    </message>
+    <message>
+        <source>--remove-account: there is no account %1 (see kinfold --accounts)</source>
+        <translation>--remove-account: δεν υπάρχει λογαριασμός %1 (δείτε kinfold --accounts)</translation>
+    </message>
+    <message>
+        <source>account %1 (%2) removed</source>
+        <translation>ο λογαριασμός %1 (%2) αφαιρέθηκε</translation>
+    </message>
+    <message>
+        <source>there is no account to sync (add one with --add-account)</source>
+        <translation>δεν υπάρχει λογαριασμός για συγχρονισμό (προσθέστε έναν με --add-account)</translation>
+    </message>
+    <message>
+        <source>%1: 1 card could not be read and was left out</source>
+        <translation>%1: 1 κάρτα δεν διαβάστηκε και παραλείφθηκε</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n cards could not be read and were left out</source>
+        <translation>
+            <numerusform>%1: %n κάρτα δεν διαβάστηκε και παραλείφθηκε</numerusform>
+            <numerusform>%1: %n κάρτες δεν διαβάστηκαν και παραλείφθηκαν</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address books</source>
+        <translation>
+            <numerusform>%n βιβλίο διευθύνσεων</numerusform>
+            <numerusform>%n βιβλία διευθύνσεων</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BirthdayImport</name>
+    <message>
+        <source>%1 is neither a GEDCOM file (&quot;0 HEAD&quot;) nor a vCard file (&quot;BEGIN:VCARD&quot;).</source>
+        <translation>Το %1 δεν είναι ούτε αρχείο GEDCOM («0 HEAD») ούτε αρχείο vCard («BEGIN:VCARD»).</translation>
+    </message>
+    <message>
+        <source>The file</source>
+        <translation>αρχείο</translation>
+    </message>
+</context>
+<context>
+    <name>BirthdayList</name>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>Απρόσμενη μορφή αρχείου.</translation>
+    </message>
+</context>
+<context>
+    <name>CAccountEditDlg</name>
+    <message>
+        <source>Add Account</source>
+        <translation>Προσθήκη λογαριασμού</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Επεξεργασία λογαριασμού</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address (https://dav.example.org/), or the address of one address book.</source>
+        <translation>Η διεύθυνση του διακομιστή (https://dav.example.org/) ή η διεύθυνση ενός βιβλίου διευθύνσεων.</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>αμετάβλητος</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s secret store, never in a file.</source>
+        <translation>Φυλάσσεται στην κλειδοθήκη της επιφάνειας εργασίας, ποτέ σε αρχείο.</translation>
+    </message>
+    <message>
+        <source>Publish the birthdays to the calendar &quot;Birthdays&quot;</source>
+        <translation>Δημοσίευση των γενεθλίων στο ημερολόγιο «Birthdays»</translation>
+    </message>
+    <message>
+        <source>The address books read; when all are ticked, new ones are read too.</source>
+        <translation>Τα βιβλία διευθύνσεων που διαβάζονται· όταν είναι όλα επιλεγμένα, διαβάζονται και τα νέα.</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>&amp;Εύρεση βιβλίων διευθύνσεων</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Διακομιστής:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Όνομα &amp;χρήστη:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Κωδικός:</translation>
+    </message>
+    <message>
+        <source>Address books:</source>
+        <translation>Βιβλία διευθύνσεων:</translation>
+    </message>
+    <message>
+        <source>Please give the server&apos;s address and your user name.</source>
+        <translation>Δώστε τη διεύθυνση του διακομιστή και το όνομα χρήστη σας.</translation>
+    </message>
+    <message>
+        <source>(no address book on this server)</source>
+        <translation>(κανένα βιβλίο διευθύνσεων σε αυτόν τον διακομιστή)</translation>
+    </message>
+    <message>
+        <source>Please tick an address book, or publish the birthdays.</source>
+        <translation>Επιλέξτε ένα βιβλίο διευθύνσεων ή δημοσιεύστε τα γενέθλια.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
+        <translation>Ο κωδικός δεν μπορεί να φυλαχτεί: %1. Το Kinfold θα τον ζητά σε κάθε συγχρονισμό.</translation>
+    </message>
+</context>
+<context>
+    <name>CAccountsDlg</name>
+    <message>
+        <source>Accounts</source>
+        <translation>Λογαριασμοί</translation>
+    </message>
+    <message>
+        <source>Address books read into the list, and calendars the birthdays are published to.</source>
+        <translation>Βιβλία διευθύνσεων που διαβάζονται στη λίστα και ημερολόγια όπου δημοσιεύονται τα γενέθλια.</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Προσθήκη…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Επεξεργασία…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Αφαίρεση</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Κλείσιμο</translation>
+    </message>
+    <message>
+        <source>Remove the account %1? The entries it brought stay in the list.</source>
+        <translation>Αφαίρεση του λογαριασμού %1; Οι καταχωρίσεις που έφερε μένουν στη λίστα.</translation>
+    </message>
+    <message>
+        <source>every address book</source>
+        <translation>όλα τα βιβλία διευθύνσεων</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address book(s)</source>
+        <translation>
+            <numerusform>%n βιβλίο διευθύνσεων</numerusform>
+            <numerusform>%n βιβλία διευθύνσεων</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, publishes &quot;Birthdays&quot;</source>
+        <translation>, δημοσιεύει το «Birthdays»</translation>
+    </message>
+    <message>
+        <source>There is no account yet: add one with File &gt; Accounts...</source>
+        <translation>Δεν υπάρχει ακόμη λογαριασμός: προσθέστε έναν από Αρχείο &gt; Λογαριασμοί…</translation>
+    </message>
+    <message>
+        <source>Syncing with the accounts...</source>
+        <translation>Συγχρονισμός με τους λογαριασμούς…</translation>
+    </message>
+    <message>
+        <source>The server refused the password of %1. Password:</source>
+        <translation>Ο διακομιστής απέρριψε τον κωδικό του %1. Κωδικός:</translation>
+    </message>
+    <message>
+        <source>Password of %1:</source>
+        <translation>Κωδικός του %1:</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Συγχρονισμός τώρα</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n card(s) could not be read and were left out.</source>
+        <translation>
+            <numerusform>%1: %n κάρτα δεν διαβάστηκε και παραλείφθηκε.</numerusform>
+            <numerusform>%1: %n κάρτες δεν διαβάστηκαν και παραλείφθηκαν.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sync failed</source>
+        <translation>Ο συγχρονισμός απέτυχε</translation>
+    </message>
+    <message>
+        <source>Synced: %1</source>
+        <translation>Συγχρονίστηκε: %1</translation>
+    </message>
+    <message>
+        <source>The sync did not finish; the list keeps what was read, and the next sync goes on from there.</source>
+        <translation>Ο συγχρονισμός δεν ολοκληρώθηκε· η λίστα κρατά ό,τι διαβάστηκε και ο επόμενος συγχρονισμός συνεχίζει από εκεί.</translation>
+    </message>
+</context>
+<context>
     <name>CBirthdayEditDlg</name>
     <message>
         <source>Birthday Edit</source>
@@ -67,6 +337,58 @@
         <source>Day</source>
         <translation>Ημέρα</translation>
     </message>
+    <message>
+        <source>Birth year.</source>
+        <translation>Έτος γέννησης.</translation>
+    </message>
+    <message>
+        <source>Birth month.</source>
+        <translation>Μήνας γέννησης.</translation>
+    </message>
+    <message>
+        <source>Birth day of month.</source>
+        <translation>Ημέρα γέννησης στον μήνα.</translation>
+    </message>
+    <message>
+        <source>Marriage year.</source>
+        <translation>Έτος γάμου.</translation>
+    </message>
+    <message>
+        <source>Marriage month.</source>
+        <translation>Μήνας γάμου.</translation>
+    </message>
+    <message>
+        <source>Marriage day of month.</source>
+        <translation>Ημέρα γάμου στον μήνα.</translation>
+    </message>
+    <message>
+        <source>Death year.</source>
+        <translation>Έτος θανάτου.</translation>
+    </message>
+    <message>
+        <source>Death month.</source>
+        <translation>Μήνας θανάτου.</translation>
+    </message>
+    <message>
+        <source>Death day of month.</source>
+        <translation>Ημέρα θανάτου στον μήνα.</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Γέννηση</translation>
+    </message>
+    <message>
+        <source>Marriage</source>
+        <translation>Γάμος</translation>
+    </message>
+    <message>
+        <source>Death</source>
+        <translation>Θάνατος</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Ημερομηνία</translation>
+    </message>
 </context>
 <context>
     <name>CBirthdayNamesDlg</name>
@@ -110,6 +432,18 @@
         <source>Create a new object.</source>
         <translation>Δημιουργία νέας καταχώρισης.</translation>
     </message>
+    <message>
+        <source>Search</source>
+        <translation>Αναζήτηση</translation>
+    </message>
+    <message>
+        <source>Show only the entries whose text or date holds these letters.</source>
+        <translation>Εμφάνιση μόνο των καταχωρίσεων που το κείμενο ή η ημερομηνία τους περιέχει αυτά τα γράμματα.</translation>
+    </message>
+    <message>
+        <source>A date of this entry cannot be: Edit to mend it.</source>
+        <translation>Μια ημερομηνία αυτής της καταχώρισης δεν μπορεί να υπάρξει: διορθώστε την με Επεξεργασία.</translation>
+    </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
@@ -120,6 +454,10 @@
     <message>
         <source>The public holidays of which country.</source>
         <translation>Οι επίσημες αργίες ποιας χώρας.</translation>
+    </message>
+    <message>
+        <source>Please choose a country.</source>
+        <translation>Επιλέξτε μια χώρα.</translation>
     </message>
 </context>
 <context>
@@ -158,6 +496,68 @@
     <message>
         <source>Set day of month (1-31).</source>
         <translation>Ορίστε την ημέρα του μήνα (1–31).</translation>
+    </message>
+</context>
+<context>
+    <name>CExportCalendarDlg</name>
+    <message>
+        <source>Export Calendar</source>
+        <translation>Εξαγωγή ημερολογίου</translation>
+    </message>
+    <message>
+        <source>Include</source>
+        <translation>Συμπερίληψη</translation>
+    </message>
+    <message>
+        <source>Birthdays</source>
+        <translation>Γενέθλια</translation>
+    </message>
+    <message>
+        <source>The birthdays of the people in the list.</source>
+        <translation>Τα γενέθλια των προσώπων της λίστας.</translation>
+    </message>
+    <message>
+        <source>Anniversaries</source>
+        <translation>Επέτειοι</translation>
+    </message>
+    <message>
+        <source>The wedding days of couples (&quot;Anniversary&quot; on the calendar).</source>
+        <translation>Οι επέτειοι γάμου των ζευγαριών («Επέτειοι» στο ημερολόγιο).</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Σημειώσεις</translation>
+    </message>
+    <message>
+        <source>The dated notes (&quot;Notes&quot; on the calendar).</source>
+        <translation>Οι σημειώσεις με ημερομηνία («Σημειώσεις» στο ημερολόγιο).</translation>
+    </message>
+    <message>
+        <source>Birthdays after the death date</source>
+        <translation>Γενέθλια μετά την ημερομηνία θανάτου</translation>
+    </message>
+    <message>
+        <source>Off: a birthday ends at the death date (&quot;Dead&quot; on the calendar).</source>
+        <translation>Ανενεργό: τα γενέθλια τελειώνουν στην ημερομηνία θανάτου («Εκλιπόντες» στο ημερολόγιο).</translation>
+    </message>
+    <message>
+        <source>Reminders as alarms</source>
+        <translation>Υπενθυμίσεις ως ειδοποιήσεις</translation>
+    </message>
+    <message>
+        <source>One alarm per lead day of the reminders, at their time of day.</source>
+        <translation>Μία ειδοποίηση για κάθε ημέρα προειδοποίησης των υπενθυμίσεων, στην ώρα τους.</translation>
+    </message>
+    <message>
+        <source>1 event; %1.</source>
+        <translation>1 συμβάν· %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events; %1.</source>
+        <translation>
+            <numerusform>%n συμβάν· %1.</numerusform>
+            <numerusform>%n συμβάντα· %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -333,6 +733,74 @@
         <source>Last</source>
         <translation>Τελευταία</translation>
     </message>
+    <message>
+        <source>Fixed date, on a weekend also the Friday before or Monday after (observed)</source>
+        <translation>Σταθερή ημερομηνία, σε Σαββατοκύριακο και η Παρασκευή πριν ή η Δευτέρα μετά (μεταφερμένη)</translation>
+    </message>
+    <message>
+        <source>Day the season begins (equinox or solstice)</source>
+        <translation>Ημέρα που αρχίζει η εποχή (ισημερία ή ηλιοστάσιο)</translation>
+    </message>
+    <message>
+        <source>A holiday on a Sunday: the next free day</source>
+        <translation>Αργία σε Κυριακή: η επόμενη ελεύθερη ημέρα</translation>
+    </message>
+    <message>
+        <source>A day between two holidays</source>
+        <translation>Μια ημέρα ανάμεσα σε δύο αργίες</translation>
+    </message>
+    <message>
+        <source>Not on the date in one year (moved)</source>
+        <translation>Όχι σε αυτή την ημερομηνία ένα έτος (μεταφέρθηκε)</translation>
+    </message>
+    <message>
+        <source>As the United States observe their federal holidays.</source>
+        <translation>Όπως οι Ηνωμένες Πολιτείες τηρούν τις ομοσπονδιακές αργίες τους.</translation>
+    </message>
+    <message>
+        <source>Choose March or September for the equinoxes, June or December for the solstices.</source>
+        <translation>Επιλέξτε Μάρτιο ή Σεπτέμβριο για τις ισημερίες, Ιούνιο ή Δεκέμβριο για τα ηλιοστάσια.</translation>
+    </message>
+    <message>
+        <source>For the whole list, as Japan keeps its holidays; the name is the day&apos;s.</source>
+        <translation>Για όλη τη λίστα, όπως η Ιαπωνία τηρεί τις αργίες της· το όνομα είναι της ημέρας.</translation>
+    </message>
+    <message>
+        <source>For the whole list; the day of week chosen is left out.</source>
+        <translation>Για όλη τη λίστα· η επιλεγμένη ημέρα της εβδομάδας παραλείπεται.</translation>
+    </message>
+    <message>
+        <source>The holiday of this name is not kept on the date in the year given.</source>
+        <translation>Η αργία με αυτό το όνομα δεν τηρείται σε αυτή την ημερομηνία το δοσμένο έτος.</translation>
+    </message>
+    <message>
+        <source>Hours from UT of the local time (Japan 9).</source>
+        <translation>Ώρες της τοπικής ώρας από την UT (Ιαπωνία 9).</translation>
+    </message>
+    <message>
+        <source>Hours from UT</source>
+        <translation>Ώρες από UT</translation>
+    </message>
+    <message>
+        <source>First year the holiday is kept; empty for always.</source>
+        <translation>Πρώτο έτος που τηρείται η αργία· κενό για πάντα.</translation>
+    </message>
+    <message>
+        <source>Last year the holiday is kept; empty for always.</source>
+        <translation>Τελευταίο έτος που τηρείται η αργία· κενό για πάντα.</translation>
+    </message>
+    <message>
+        <source>Kept from year</source>
+        <translation>Τηρείται από το έτος</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>έως</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first.</source>
+        <translation>Το τελευταίο έτος είναι πριν από το πρώτο.</translation>
+    </message>
 </context>
 <context>
     <name>CHolidayListDlg</name>
@@ -391,6 +859,30 @@
     <message>
         <source>Put in the public holidays of a country.</source>
         <translation>Εισαγωγή των επίσημων αργιών μιας χώρας.</translation>
+    </message>
+    <message>
+        <source>From file...</source>
+        <translation>Από αρχείο…</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of a calendar file (.ics).</source>
+        <translation>Προσθήκη των ολοήμερων συμβάντων ενός αρχείου ημερολογίου (.ics).</translation>
+    </message>
+    <message>
+        <source>Replace your holidays by those of %1?
+
+Yes replaces the list, No adds them at its end.</source>
+        <translation>Αντικατάσταση των αργιών σας με εκείνες της επιλογής %1;
+
+Το Ναι αντικαθιστά τη λίστα, το Όχι τις προσθέτει στο τέλος της.</translation>
+    </message>
+    <message>
+        <source>From file</source>
+        <translation>Από αρχείο</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics *.ical);;All files (*)</source>
+        <translation>Αρχεία iCalendar (*.ics *.ical);;Όλα τα αρχεία (*)</translation>
     </message>
 </context>
 <context>
@@ -753,6 +1245,38 @@ Print Setup</source>
         <source>iCalendar file (*.ics);;All files (*)</source>
         <translation>Αρχείο iCalendar (*.ics);;Όλα τα αρχεία (*)</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 (%n entries in the list)</source>
+        <translation>
+            <numerusform>%1 (%n καταχώριση στη λίστα)</numerusform>
+            <numerusform>%1 (%n καταχωρίσεις στη λίστα)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event written to %1; %2</source>
+        <translation>1 συμβάν γράφτηκε στο %1· %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events written to %1; %2</source>
+        <translation>
+            <numerusform>%n συμβάν γράφτηκε στο %1· %2</numerusform>
+            <numerusform>%n συμβάντα γράφτηκαν στο %1· %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Upcoming...</source>
+        <translation>Προσεχώς…</translation>
+    </message>
+    <message>
+        <source>List the birthdays, anniversaries and notes of the next 30 days
+Upcoming</source>
+        <translation>Λίστα των γενεθλίων, επετείων και σημειώσεων των επόμενων 30 ημερών
+Προσεχώς</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>Δεν είναι δυνατή η εγγραφή του %1</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -932,6 +1456,34 @@ Print Setup</source>
         <source>Kinfold Help</source>
         <translation>Βοήθεια του Kinfold</translation>
     </message>
+    <message>
+        <source>Accounts...</source>
+        <translation>Λογαριασμοί…</translation>
+    </message>
+    <message>
+        <source>Add, change or remove the address books read and the calendar published to</source>
+        <translation>Προσθήκη, αλλαγή ή αφαίρεση των βιβλίων διευθύνσεων που διαβάζονται και του ημερολογίου δημοσίευσης</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Συγχρονισμός τώρα</translation>
+    </message>
+    <message>
+        <source>Read the accounts&apos; address books into the list and publish its birthdays</source>
+        <translation>Ανάγνωση των βιβλίων διευθύνσεων των λογαριασμών στη λίστα και δημοσίευση των γενεθλίων της</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>ΚΕΦ</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
 </context>
 <context>
     <name>COptions</name>
@@ -981,6 +1533,14 @@ Print Setup</source>
     <message>
         <source>Name of person</source>
         <translation>Όνομα προσώπου</translation>
+    </message>
+    <message>
+        <source>(default)</source>
+        <translation>(προεπιλογή)</translation>
+    </message>
+    <message>
+        <source>%1, %2 pt</source>
+        <translation>%1, %2 pt</translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1657,81 @@ Print Setup</source>
     </message>
 </context>
 <context>
+    <name>CPPReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Υπενθυμίσεις</translation>
+    </message>
+    <message>
+        <source>Remind me of birthdays, anniversaries and notes</source>
+        <translation>Υπενθύμιση γενεθλίων, επετείων και σημειώσεων</translation>
+    </message>
+    <message>
+        <source>Desktop notifications at login and every hour.</source>
+        <translation>Ειδοποιήσεις επιφάνειας εργασίας κατά τη σύνδεση και κάθε ώρα.</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Υπενθύμιση</translation>
+    </message>
+    <message>
+        <source>On the day</source>
+        <translation>Την ίδια ημέρα</translation>
+    </message>
+    <message>
+        <source>1 day before</source>
+        <translation>1 ημέρα πριν</translation>
+    </message>
+    <message>
+        <source>3 days before</source>
+        <translation>3 ημέρες πριν</translation>
+    </message>
+    <message>
+        <source>7 days before</source>
+        <translation>7 ημέρες πριν</translation>
+    </message>
+    <message>
+        <source>14 days before</source>
+        <translation>14 ημέρες πριν</translation>
+    </message>
+    <message>
+        <source>30 days before</source>
+        <translation>30 ημέρες πριν</translation>
+    </message>
+    <message>
+        <source>From this time of day:</source>
+        <translation>Από αυτή την ώρα της ημέρας:</translation>
+    </message>
+    <message>
+        <source>A day&apos;s reminders come from this time on.</source>
+        <translation>Οι υπενθυμίσεις μιας ημέρας έρχονται από αυτή την ώρα.</translation>
+    </message>
+    <message>
+        <source>Document watched</source>
+        <translation>Παρακολουθούμενο έγγραφο</translation>
+    </message>
+    <message>
+        <source>The last one used</source>
+        <translation>Το τελευταίο που χρησιμοποιήθηκε</translation>
+    </message>
+    <message>
+        <source>This one:</source>
+        <translation>Αυτό:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Αναζήτηση…</translation>
+    </message>
+    <message>
+        <source>Choose the document to be reminded of.</source>
+        <translation>Επιλογή του εγγράφου για το οποίο γίνονται υπενθυμίσεις.</translation>
+    </message>
+    <message>
+        <source>Birthday list (*.kfd);;All files (*)</source>
+        <translation>Λίστα γενεθλίων (*.kfd);;Όλα τα αρχεία (*)</translation>
+    </message>
+</context>
+<context>
     <name>CPleaseChooseDlg</name>
     <message>
         <source>Please Choose</source>
@@ -1109,6 +1744,45 @@ Print Setup</source>
     <message>
         <source>Please choose the correct one.</source>
         <translation>Επιλέξτε τη σωστή.</translation>
+    </message>
+    <message>
+        <source>Death</source>
+        <translation>Θάνατος</translation>
+    </message>
+    <message>
+        <source>Married</source>
+        <translation>Γάμος</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Γέννηση</translation>
+    </message>
+</context>
+<context>
+    <name>CUpcomingDlg</name>
+    <message>
+        <source>Upcoming</source>
+        <translation>Προσεχώς</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Ημερομηνία</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Συμβάν</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Πότε</translation>
+    </message>
+    <message>
+        <source>The birthdays, anniversaries and notes of today and the next 30 days.</source>
+        <translation>Τα γενέθλια, οι επέτειοι και οι σημειώσεις σήμερα και τις επόμενες 30 ημέρες.</translation>
+    </message>
+    <message>
+        <source>Nothing in the next 30 days</source>
+        <translation>Τίποτα τις επόμενες 30 ημέρες</translation>
     </message>
 </context>
 <context>
@@ -1136,6 +1810,155 @@ Print Setup</source>
     <message>
         <source>Cancel</source>
         <translation>Ακύρωση</translation>
+    </message>
+    <message>
+        <source>Enter a year from %1 to %2.</source>
+        <translation>Δώστε ένα έτος από %1 έως %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDate</name>
+    <message>
+        <source>Jan</source>
+        <translation>Ιαν</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Φεβ</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>Μάρ</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Απρ</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Μάι</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Ιούν</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Ιούλ</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Αύγ</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Σεπ</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Οκτ</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Νοέ</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Δεκ</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarExport</name>
+    <message>
+        <source>%1 (birthday)</source>
+        <translation>%1 (γενέθλια)</translation>
+    </message>
+    <message>
+        <source>Born %1</source>
+        <translation>Γεννήθηκε το %1</translation>
+    </message>
+    <message>
+        <source>%1 (anniversary)</source>
+        <translation>%1 (επέτειος γάμου)</translation>
+    </message>
+    <message>
+        <source>Married %1</source>
+        <translation>Παντρεύτηκαν το %1</translation>
+    </message>
+    <message>
+        <source>1 birthday</source>
+        <translation>1 γενέθλια</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays</source>
+        <translation>
+            <numerusform>%n γενέθλια</numerusform>
+            <numerusform>%n γενέθλια</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 anniversary</source>
+        <translation>1 επέτειος</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversaries</source>
+        <translation>
+            <numerusform>%n επέτειος</numerusform>
+            <numerusform>%n επέτειοι</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 note</source>
+        <translation>1 σημείωση</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>%n σημείωση</numerusform>
+            <numerusform>%n σημειώσεις</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <translation>παραλείφθηκαν: %1</translation>
+    </message>
+    <message>
+        <source>nothing left out</source>
+        <translation>δεν παραλείφθηκε τίποτα</translation>
+    </message>
+    <message>
+        <source>1 birthday ends at the death date</source>
+        <translation>1 γενέθλια τελειώνουν στην ημερομηνία θανάτου</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays end at the death date</source>
+        <translation>
+            <numerusform>%n γενέθλια τελειώνουν στην ημερομηνία θανάτου</numerusform>
+            <numerusform>%n γενέθλια τελειώνουν στην ημερομηνία θανάτου</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--export-ics needs the name of the calendar file to write</source>
+        <translation>το --export-ics χρειάζεται το όνομα του αρχείου ημερολογίου προς εγγραφή</translation>
+    </message>
+    <message>
+        <source>--export-ics writes an iCalendar file, not &quot;%1&quot; (give OUT.ics, then the document)</source>
+        <translation>το --export-ics γράφει αρχείο iCalendar, όχι το «%1» (δώστε OUT.ics και μετά το έγγραφο)</translation>
+    </message>
+    <message>
+        <source>no DOC.kfd given, and the last document cannot be read: %1</source>
+        <translation>δεν δόθηκε DOC.kfd και το τελευταίο έγγραφο δεν διαβάζεται: %1</translation>
+    </message>
+    <message>
+        <source>1 event written to %1 (from %2)</source>
+        <translation>1 συμβάν γράφτηκε στο %1 (από %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events written to %1 (from %2)</source>
+        <translation>
+            <numerusform>%n συμβάν γράφτηκε στο %1 (από %2)</numerusform>
+            <numerusform>%n συμβάντα γράφτηκαν στο %1 (από %2)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1201,12 +2024,685 @@ Print Setup</source>
         <translation>Λίστα των ενσωματωμένων συνόλων αργιών ανά χώρα, ένα ανά γραμμή: κωδικός, κενό, όνομα</translation>
     </message>
     <message>
-        <source>Print each holiday of YEAR (1-9999) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
-        <translation>Εκτύπωση κάθε αργίας του έτους YEAR (1–9999) ως «YYYY-MM-DD όνομα», από την αποθηκευμένη λίστα</translation>
+        <source>Leave the reminders&apos; alarms out of the events</source>
+        <translation>Παράλειψη των ειδοποιήσεων των υπενθυμίσεων από τα συμβάντα</translation>
     </message>
     <message>
-        <source>Holidays of country set CODE (see --holiday-sets) for this run only</source>
-        <translation>Αργίες του συνόλου χώρας CODE (βλ. --holiday-sets) μόνο για αυτή την εκτέλεση</translation>
+        <source>Print the events of today and the next DAYS days (default 14, at most 366) of DOC.kfd (or the last document)</source>
+        <translation>Εκτύπωση των συμβάντων σήμερα και τις επόμενες DAYS ημέρες (προεπιλογή 14, έως 366) του DOC.kfd (ή του τελευταίου εγγράφου)</translation>
+    </message>
+    <message>
+        <source>Show a desktop notification for every reminder of DOC.kfd (or the watched document) now due</source>
+        <translation>Εμφάνιση ειδοποίησης επιφάνειας εργασίας για κάθε υπενθύμιση του DOC.kfd (ή του παρακολουθούμενου εγγράφου) που λήγει τώρα</translation>
+    </message>
+    <message>
+        <source>Take this local date and time (00:00 without one) for now</source>
+        <translation>Χρήση αυτής της τοπικής ημερομηνίας και ώρας (00:00 χωρίς ώρα) ως τώρα</translation>
+    </message>
+    <message>
+        <source>Print each holiday of YEAR (-9900 to 11400) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
+        <translation>Εκτύπωση κάθε αργίας του YEAR (-9900 έως 11400) ως «YYYY-MM-DD όνομα», από την αποθηκευμένη λίστα</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of an iCalendar file to the stored holiday list (timed events are skipped)</source>
+        <translation>Προσθήκη των ολοήμερων συμβάντων ενός αρχείου iCalendar στην αποθηκευμένη λίστα αργιών (τα συμβάντα με ώρα παραλείπονται)</translation>
+    </message>
+    <message>
+        <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
+        <translation>Αργίες του συνόλου χώρας CODE (δείτε --holiday-sets) μόνο για αυτή την εκτέλεση· με --upcoming και «stored»</translation>
+    </message>
+    <message>
+        <source>Add a CardDAV/CalDAV account (a server&apos;s root or one collection); the password is read from standard input</source>
+        <translation>Προσθήκη λογαριασμού CardDAV/CalDAV (η ρίζα ενός διακομιστή ή μία συλλογή)· ο κωδικός διαβάζεται από την τυπική είσοδο</translation>
+    </message>
+    <message>
+        <source>The account&apos;s user name</source>
+        <translation>Το όνομα χρήστη του λογαριασμού</translation>
+    </message>
+    <message>
+        <source>Only read the address books, publish no calendar</source>
+        <translation>Μόνο ανάγνωση των βιβλίων διευθύνσεων, καμία δημοσίευση ημερολογίου</translation>
+    </message>
+    <message>
+        <source>List the accounts, one a line, with their numbers</source>
+        <translation>Λίστα των λογαριασμών, ένας ανά γραμμή, με τους αριθμούς τους</translation>
+    </message>
+    <message>
+        <source>Remove account N (see --accounts) and its password</source>
+        <translation>Αφαίρεση του λογαριασμού N (δείτε --accounts) και του κωδικού του</translation>
+    </message>
+    <message>
+        <source>Read every account&apos;s address books into DOC.kfd (or the last document) and publish its birthdays</source>
+        <translation>Ανάγνωση των βιβλίων διευθύνσεων κάθε λογαριασμού στο DOC.kfd (ή στο τελευταίο έγγραφο) και δημοσίευση των γενεθλίων του</translation>
+    </message>
+    <message>
+        <source>Read the accounts&apos; passwords from standard input, one a line, instead of the secret store</source>
+        <translation>Ανάγνωση των κωδικών των λογαριασμών από την τυπική είσοδο, ένας ανά γραμμή, αντί από την κλειδοθήκη</translation>
+    </message>
+    <message>
+        <source>only one document can be merged into (got %1)</source>
+        <translation>η συγχώνευση γίνεται μόνο σε ένα έγγραφο (δόθηκε %1)</translation>
+    </message>
+    <message>
+        <source>only one document can be exported (got %1)</source>
+        <translation>μόνο ένα έγγραφο μπορεί να εξαχθεί (δόθηκε %1)</translation>
+    </message>
+    <message>
+        <source>--list-holidays reads no document (got %1)</source>
+        <translation>το --list-holidays δεν διαβάζει έγγραφο (δόθηκε %1)</translation>
+    </message>
+    <message>
+        <source>--import-holidays reads no document (got %1)</source>
+        <translation>το --import-holidays δεν διαβάζει έγγραφο (δόθηκε %1)</translation>
+    </message>
+    <message>
+        <source>%1 (see kinfold --help)</source>
+        <translation>%1 (δείτε kinfold --help)</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be used together</source>
+        <translation>τα %1 και %2 δεν χρησιμοποιούνται μαζί</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see kinfold --help)</source>
+        <translation>άγνωστη επιλογή %1 (δείτε kinfold --help)</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a year</source>
+        <translation>%1: το «%2» δεν είναι έτος</translation>
+    </message>
+    <message>
+        <source>%1: there is no year 0 (1 BC is year -1)</source>
+        <translation>%1: δεν υπάρχει έτος 0 (το 1 π.Χ. είναι το έτος -1)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the years shown, %3 to %4</source>
+        <translation>%1: το %2 είναι εκτός των εμφανιζόμενων ετών, %3 έως %4</translation>
+    </message>
+    <message>
+        <source>--holidays: no country set &quot;%1&quot; (see kinfold --holiday-sets)</source>
+        <translation>--holidays: κανένα σύνολο χώρας «%1» (δείτε kinfold --holiday-sets)</translation>
+    </message>
+    <message>
+        <source>--print-pdf needs an output file name</source>
+        <translation>το --print-pdf χρειάζεται όνομα αρχείου εξόδου</translation>
+    </message>
+    <message>
+        <source>--calendar: &quot;%1&quot; is none of 0 (Current), 1 (Old style), 2 (Moon), 3 (Year of the Snake)</source>
+        <translation>--calendar: το «%1» δεν είναι κανένα από 0 (Τρέχον), 1 (Παλαιό ημερολόγιο), 2 (Σελήνη), 3 (Έτος του Φιδιού)</translation>
+    </message>
+    <message>
+        <source>--month: &quot;%1&quot; is no month from 1 to 12, or 13 in a moon year of 13 months</source>
+        <translation>--month: το «%1» δεν είναι μήνας από 1 έως 12 ούτε 13 σε σεληνιακό έτος 13 μηνών</translation>
+    </message>
+    <message>
+        <source>--month: month 13 is only in the moon calendars (--calendar 2 or 3)</source>
+        <translation>--month: ο μήνας 13 υπάρχει μόνο στα σεληνιακά ημερολόγια (--calendar 2 ή 3)</translation>
+    </message>
+    <message>
+        <source>--month: moon year %1 has 12 months</source>
+        <translation>--month: το σεληνιακό έτος %1 έχει 12 μήνες</translation>
+    </message>
+    <message>
+        <source>--months-per-page: &quot;%1&quot; is none of 1, 6 or 12</source>
+        <translation>--months-per-page: το «%1» δεν είναι κανένα από 1, 6 ή 12</translation>
+    </message>
+    <message>
+        <source>--paper: unknown paper &quot;%1&quot; (try Letter, Legal, A4, A3, A5)</source>
+        <translation>--paper: άγνωστο χαρτί «%1» (δοκιμάστε Letter, Legal, A4, A3, A5)</translation>
+    </message>
+    <message>
+        <source>--portrait and --landscape cannot be used together</source>
+        <translation>τα --portrait και --landscape δεν χρησιμοποιούνται μαζί</translation>
+    </message>
+    <message>
+        <source>only one document can be printed (got %1)</source>
+        <translation>μόνο ένα έγγραφο μπορεί να εκτυπωθεί (δόθηκε %1)</translation>
+    </message>
+    <message>
+        <source>--now: &quot;%1&quot; is no date YYYY-MM-DD or YYYY-MM-DDTHH:MM</source>
+        <translation>--now: το «%1» δεν είναι ημερομηνία YYYY-MM-DD ή YYYY-MM-DDTHH:MM</translation>
+    </message>
+    <message>
+        <source>--upcoming: &quot;%1&quot; is no number of days from 0 to 366</source>
+        <translation>--upcoming: το «%1» δεν είναι αριθμός ημερών από 0 έως 366</translation>
+    </message>
+    <message>
+        <source>only one document can be listed (got %1)</source>
+        <translation>μόνο ένα έγγραφο μπορεί να απαριθμηθεί (δόθηκε %1)</translation>
+    </message>
+    <message>
+        <source>--upcoming: no DOC.kfd given and no document used before</source>
+        <translation>--upcoming: δεν δόθηκε DOC.kfd και δεν χρησιμοποιήθηκε έγγραφο πριν</translation>
+    </message>
+    <message>
+        <source>only one document can be watched (got %1)</source>
+        <translation>μόνο ένα έγγραφο μπορεί να παρακολουθείται (δόθηκε %1)</translation>
+    </message>
+    <message>
+        <source>--remind: no document used yet, so no reminders</source>
+        <translation>--remind: δεν έχει χρησιμοποιηθεί ακόμη έγγραφο, άρα καμία υπενθύμιση</translation>
+    </message>
+    <message>
+        <source>%1; the reminders follow on standard output</source>
+        <translation>%1· οι υπενθυμίσεις ακολουθούν στην τυπική έξοδο</translation>
+    </message>
+</context>
+<context>
+    <name>DateCheck</name>
+    <message>
+        <source>1 entry left out, as its date cannot be (mend it with Edit &gt; List)</source>
+        <translation>1 καταχώριση παραλείφθηκε, επειδή η ημερομηνία της δεν μπορεί να υπάρξει (διορθώστε την με Επεξεργασία &gt; Λίστα)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries left out, as their dates cannot be (mend them with Edit &gt; List)</source>
+        <translation>
+            <numerusform>%n καταχώριση παραλείφθηκε, επειδή η ημερομηνία της δεν μπορεί να υπάρξει (διορθώστε την με Επεξεργασία &gt; Λίστα)</numerusform>
+            <numerusform>%n καταχωρίσεις παραλείφθηκαν, επειδή οι ημερομηνίες τους δεν μπορούν να υπάρξουν (διορθώστε τις με Επεξεργασία &gt; Λίστα)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DavClient</name>
+    <message>
+        <source>cannot reach %1 (no network, or no such server): %2</source>
+        <translation>το %1 δεν είναι προσβάσιμο (χωρίς δίκτυο ή χωρίς τέτοιο διακομιστή): %2</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: no server runs there</source>
+        <translation>το %1 αρνήθηκε τη σύνδεση: δεν τρέχει διακομιστής εκεί</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within 30 seconds</source>
+        <translation>το %1 δεν απάντησε μέσα σε 30 δευτερόλεπτα</translation>
+    </message>
+    <message>
+        <source>the secure connection to %1 failed, %2 (not accepted)</source>
+        <translation>η ασφαλής σύνδεση με το %1 απέτυχε, %2 (δεν έγινε δεκτό)</translation>
+    </message>
+    <message>
+        <source>%1 broke off the connection: %2</source>
+        <translation>το %1 διέκοψε τη σύνδεση: %2</translation>
+    </message>
+    <message>
+        <source>%1 refused the user name or password</source>
+        <translation>το %1 απέρριψε το όνομα χρήστη ή τον κωδικό</translation>
+    </message>
+    <message>
+        <source>%1 does not allow %2 (403 Forbidden)</source>
+        <translation>το %1 δεν επιτρέπει το %2 (403 Forbidden)</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on the server (404 Not Found)</source>
+        <translation>το %1 δεν υπάρχει στον διακομιστή (404 Not Found)</translation>
+    </message>
+    <message>
+        <source>%1 has no room left for %2 (507 Insufficient Storage)</source>
+        <translation>το %1 δεν έχει πια χώρο για το %2 (507 Insufficient Storage)</translation>
+    </message>
+    <message>
+        <source>%1 answered %2 with status %3</source>
+        <translation>το %1 απάντησε στο %2 με κατάσταση %3</translation>
+    </message>
+    <message>
+        <source>status %1 instead of a WebDAV multistatus</source>
+        <translation>κατάσταση %1 αντί για WebDAV multistatus</translation>
+    </message>
+    <message>
+        <source>the answer of %1 to %2 makes no sense: %3</source>
+        <translation>η απάντηση του %1 στο %2 δεν έχει νόημα: %3</translation>
+    </message>
+    <message>
+        <source>no CardDAV or CalDAV server answers at %1</source>
+        <translation>κανένας διακομιστής CardDAV ή CalDAV δεν απαντά στο %1</translation>
+    </message>
+    <message>
+        <source>the server keeps no calendars for this user, so the birthdays cannot be published</source>
+        <translation>ο διακομιστής δεν κρατά ημερολόγια για αυτόν τον χρήστη, οπότε τα γενέθλια δεν μπορούν να δημοσιευτούν</translation>
+    </message>
+    <message>
+        <source>%1 is in the way of the calendar &quot;Birthdays&quot; and is no calendar</source>
+        <translation>το %1 εμποδίζει το ημερολόγιο «Birthdays» και δεν είναι ημερολόγιο</translation>
+    </message>
+    <message>
+        <source>someone else keeps changing %1 on the server; it was left as it is</source>
+        <translation>κάποιος άλλος αλλάζει συνεχώς το %1 στον διακομιστή· αφέθηκε όπως είναι</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 removed, 1 event published</source>
+        <translation>%1 προστέθηκαν, %2 άλλαξαν, %3 αφαιρέθηκαν, 1 συμβάν δημοσιεύτηκε</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 added, %2 changed, %3 removed, %n events published</source>
+        <translation>
+            <numerusform>%1 προστέθηκαν, %2 άλλαξαν, %3 αφαιρέθηκαν, %n συμβάν δημοσιεύτηκε</numerusform>
+            <numerusform>%1 προστέθηκαν, %2 άλλαξαν, %3 αφαιρέθηκαν, %n συμβάντα δημοσιεύτηκαν</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it is not XML (%1)</source>
+        <translation>δεν είναι XML (%1)</translation>
+    </message>
+    <message>
+        <source>it is no WebDAV multistatus</source>
+        <translation>δεν είναι WebDAV multistatus</translation>
+    </message>
+    <message>
+        <source>its XML is broken (%1)</source>
+        <translation>το XML του είναι χαλασμένο (%1)</translation>
+    </message>
+    <message>
+        <source>no secret service runs on this desktop</source>
+        <translation>δεν τρέχει υπηρεσία μυστικών σε αυτή την επιφάνεια εργασίας</translation>
+    </message>
+    <message>
+        <source>the server</source>
+        <translation>ο διακομιστής</translation>
+    </message>
+    <message>
+        <source>the certificate of &quot;%1&quot;: %2</source>
+        <translation>το πιστοποιητικό του «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DayCell</name>
+    <message>
+        <source>%1 Birthday</source>
+        <translation>%1: γενέθλια</translation>
+    </message>
+    <message>
+        <source>%1 Anniversary</source>
+        <translation>%1: επέτειος γάμου</translation>
+    </message>
+    <message>
+        <source>%1 %2 Birthday</source>
+        <translation>%1: %2α γενέθλια</translation>
+    </message>
+    <message>
+        <source>%1 %2 Anniversary</source>
+        <translation>%1: %2η επέτειος γάμου</translation>
+    </message>
+</context>
+<context>
+    <name>FileBytes</name>
+    <message>
+        <source>Cannot read &quot;%1&quot;: it is a folder.</source>
+        <translation>Δεν είναι δυνατή η ανάγνωση του «%1»: είναι φάκελος.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>Δεν είναι δυνατό το άνοιγμα του «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;.</source>
+        <translation>Δεν είναι δυνατή η ανάγνωση του «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>Δεν είναι δυνατή η εγγραφή του «%1»: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Holiday</name>
+    <message>
+        <source>(not on %1)</source>
+        <translation>(όχι στις %1)</translation>
+    </message>
+    <message>
+        <source>(from %1)</source>
+        <translation>(από το %1)</translation>
+    </message>
+    <message>
+        <source>(until %1)</source>
+        <translation>(έως το %1)</translation>
+    </message>
+    <message>
+        <source>(substitute day)</source>
+        <translation>(αναπληρωματική ημέρα)</translation>
+    </message>
+    <message>
+        <source>(observed)</source>
+        <translation>(μεταφερμένη)</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayImport</name>
+    <message>
+        <source>1 all-day event</source>
+        <translation>1 ολοήμερο συμβάν</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n all-day events</source>
+        <translation>
+            <numerusform>%n ολοήμερο συμβάν</numerusform>
+            <numerusform>%n ολοήμερα συμβάντα</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 holiday from %1</source>
+        <translation>1 αργία από %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays from %1</source>
+        <translation>
+            <numerusform>%n αργία από %1</numerusform>
+            <numerusform>%n αργίες από %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, 1 timed event skipped</source>
+        <translation>, 1 συμβάν με ώρα παραλείφθηκε</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n timed events skipped</source>
+        <translation>
+            <numerusform>, %n συμβάν με ώρα παραλείφθηκε</numerusform>
+            <numerusform>, %n συμβάντα με ώρα παραλείφθηκαν</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, 1 event cut at %1 days</source>
+        <translation>, 1 συμβάν κόπηκε στις %1 ημέρες</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n events cut at %1 days</source>
+        <translation>
+            <numerusform>, %n συμβάν κόπηκε στις %1 ημέρες</numerusform>
+            <numerusform>, %n συμβάντα κόπηκαν στις %1 ημέρες</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)</source>
+        <translation>δεν είναι αρχείο iCalendar (δεν αρχίζει με BEGIN:VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>is cut short: its END:VCALENDAR is missing</source>
+        <translation>είναι κομμένο: λείπει το END:VCALENDAR του</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file libical can read</source>
+        <translation>δεν είναι αρχείο iCalendar που μπορεί να διαβάσει η libical</translation>
+    </message>
+    <message>
+        <source>has parts libical cannot read (X-LIC-PARSEERROR)</source>
+        <translation>έχει μέρη που η libical δεν μπορεί να διαβάσει (X-LIC-PARSEERROR)</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Αργία</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayList</name>
+    <message>
+        <source>New Years Day</source>
+        <translation>Πρωτοχρονιά</translation>
+    </message>
+    <message>
+        <source>Martin Luther King Day</source>
+        <translation>Ημέρα Μάρτιν Λούθερ Κινγκ</translation>
+    </message>
+    <message>
+        <source>Presidents Day</source>
+        <translation>Ημέρα των Προέδρων</translation>
+    </message>
+    <message>
+        <source>Lincoln&apos;s BirthDay</source>
+        <translation>Γενέθλια του Λίνκολν</translation>
+    </message>
+    <message>
+        <source>Valentines Day</source>
+        <translation>Ημέρα του Αγίου Βαλεντίνου</translation>
+    </message>
+    <message>
+        <source>Washington&apos;s BirthDay</source>
+        <translation>Γενέθλια του Ουάσινγκτον</translation>
+    </message>
+    <message>
+        <source>St. Patrick&apos;s Day</source>
+        <translation>Ημέρα του Αγίου Πατρικίου</translation>
+    </message>
+    <message>
+        <source>Tax Day</source>
+        <translation>Ημέρα των φόρων</translation>
+    </message>
+    <message>
+        <source>Mother&apos;s Day</source>
+        <translation>Γιορτή της Μητέρας</translation>
+    </message>
+    <message>
+        <source>Memorial Day</source>
+        <translation>Ημέρα Μνήμης</translation>
+    </message>
+    <message>
+        <source>Flag Day</source>
+        <translation>Ημέρα της Σημαίας</translation>
+    </message>
+    <message>
+        <source>Father&apos;s Day</source>
+        <translation>Γιορτή του Πατέρα</translation>
+    </message>
+    <message>
+        <source>Independence Day</source>
+        <translation>Ημέρα Ανεξαρτησίας</translation>
+    </message>
+    <message>
+        <source>Labor Day</source>
+        <translation>Ημέρα της Εργασίας</translation>
+    </message>
+    <message>
+        <source>Columbus Day</source>
+        <translation>Ημέρα του Κολόμβου</translation>
+    </message>
+    <message>
+        <source>Holloween</source>
+        <translation>Χάλοουιν</translation>
+    </message>
+    <message>
+        <source>Veterans Day</source>
+        <translation>Ημέρα των Βετεράνων</translation>
+    </message>
+    <message>
+        <source>Thanksgiving</source>
+        <translation>Ημέρα των Ευχαριστιών</translation>
+    </message>
+    <message>
+        <source>Christmas</source>
+        <translation>Χριστούγεννα</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>&quot;%1&quot; is not a Kinfold document or is damaged.</source>
+        <translation>Το «%1» δεν είναι έγγραφο του Kinfold ή είναι κατεστραμμένο.</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>το %1 δόθηκε δύο φορές</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>απρόσμενο όρισμα «%1»</translation>
+    </message>
+    <message>
+        <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
+        <translation>κανένα έγγραφο για αποθήκευση: δώστε DOC.kfd ή --save OUT.kfd</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
+        <translation>το «%1» δεν είναι ούτε αρχείο GEDCOM ούτε αρχείο vCard</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n entries saved to %2)</source>
+        <translation>
+            <numerusform>%1 (%n καταχώριση αποθηκεύτηκε στο %2)</numerusform>
+            <numerusform>%1 (%n καταχωρίσεις αποθηκεύτηκαν στο %2)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportTexts</name>
+    <message>
+        <source>%1 added, %2 merged, %3 conflicts kept</source>
+        <translation>%1 προστέθηκαν, %2 συγχωνεύτηκαν, %3 συγκρούσεις διατηρήθηκαν</translation>
+    </message>
+    <message>
+        <source>, 1 date with a year outside %1..%2 left out</source>
+        <translation>, 1 ημερομηνία με έτος εκτός %1..%2 παραλείφθηκε</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n dates with a year outside %1..%2 left out</source>
+        <translation>
+            <numerusform>, %n ημερομηνία με έτος εκτός %1..%2 παραλείφθηκε</numerusform>
+            <numerusform>, %n ημερομηνίες με έτος εκτός %1..%2 παραλείφθηκαν</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MoonDate</name>
+    <message>
+        <source> NM</source>
+        <translation> ΝΣ</translation>
+    </message>
+    <message>
+        <source> FQ</source>
+        <translation> ΠΤ</translation>
+    </message>
+    <message>
+        <source> FM</source>
+        <translation> ΠΣ</translation>
+    </message>
+    <message>
+        <source> LQ</source>
+        <translation> ΤΤ</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Χειμώνας</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <translation>Άνοιξη</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Καλοκαίρι</translation>
+    </message>
+    <message>
+        <source>Fall</source>
+        <translation>Φθινόπωρο</translation>
+    </message>
+    <message>
+        <source>Cold Moon</source>
+        <translation>Κρύο φεγγάρι</translation>
+    </message>
+    <message>
+        <source>Bony Moon</source>
+        <translation>Φεγγάρι των οστών</translation>
+    </message>
+    <message>
+        <source>Windy Moon</source>
+        <translation>Φεγγάρι των ανέμων</translation>
+    </message>
+    <message>
+        <source>Flower Moon</source>
+        <translation>Φεγγάρι των λουλουδιών</translation>
+    </message>
+    <message>
+        <source>Planting Moon</source>
+        <translation>Φεγγάρι της σποράς</translation>
+    </message>
+    <message>
+        <source>Green Corn Moon</source>
+        <translation>Φεγγάρι του χλωρού καλαμποκιού</translation>
+    </message>
+    <message>
+        <source>Ripe Corn Moon</source>
+        <translation>Φεγγάρι του ώριμου καλαμποκιού</translation>
+    </message>
+    <message>
+        <source>Fruit Moon</source>
+        <translation>Φεγγάρι των φρούτων</translation>
+    </message>
+    <message>
+        <source>Nut Moon</source>
+        <translation>Φεγγάρι των καρπών</translation>
+    </message>
+    <message>
+        <source>Harvest Moon</source>
+        <translation>Φεγγάρι του θερισμού</translation>
+    </message>
+    <message>
+        <source>Trading Moon</source>
+        <translation>Φεγγάρι του εμπορίου</translation>
+    </message>
+    <message>
+        <source>Snow Moon</source>
+        <translation>Φεγγάρι του χιονιού</translation>
+    </message>
+    <message>
+        <source>Blue Moon</source>
+        <translation>Μπλε φεγγάρι</translation>
+    </message>
+    <message>
+        <source>Rat</source>
+        <translation>Αρουραίος</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Βόδι</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Τίγρη</translation>
+    </message>
+    <message>
+        <source>Hare</source>
+        <translation>Λαγός</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Δράκος</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Φίδι</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Άλογο</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Κατσίκα</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Πίθηκος</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Κόκορας</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Σκύλος</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Γουρούνι</translation>
+    </message>
+</context>
+<context>
+    <name>PageLayout</name>
+    <message>
+        <source>BC</source>
+        <translation>π.Χ.</translation>
+    </message>
+    <message>
+        <source>Julian</source>
+        <translation>Ιουλιανό</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +2714,93 @@ Print Setup</source>
     <message>
         <source>Cancel</source>
         <translation>Ακύρωση</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Δώστε έναν ακέραιο αριθμό.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Δώστε έναν ακέραιο αριθμό μεταξύ %1 και %2.</translation>
+    </message>
+    <message>
+        <source>The month must be 1 to 12, or 0 with day 0 when it is not known.</source>
+        <translation>Ο μήνας πρέπει να είναι 1 έως 12, ή 0 με ημέρα 0 όταν δεν είναι γνωστός.</translation>
+    </message>
+    <message>
+        <source>The month must be 1 to 12.</source>
+        <translation>Ο μήνας πρέπει να είναι 1 έως 12.</translation>
+    </message>
+    <message>
+        <source>The month of &quot;%1&quot; must be 1 to 12, or 0 with day 0 when it is not known.</source>
+        <translation>Ο μήνας του «%1» πρέπει να είναι 1 έως 12, ή 0 με ημέρα 0 όταν δεν είναι γνωστός.</translation>
+    </message>
+    <message>
+        <source>The month of &quot;%1&quot; must be 1 to 12.</source>
+        <translation>Ο μήνας του «%1» πρέπει να είναι 1 έως 12.</translation>
+    </message>
+    <message>
+        <source>%1 without a year</source>
+        <translation>%1 χωρίς έτος</translation>
+    </message>
+    <message>
+        <source>The day cannot be %1: %2 has %3 days.</source>
+        <translation>Η ημέρα δεν μπορεί να είναι %1: ο %2 έχει %3 ημέρες.</translation>
+    </message>
+    <message>
+        <source>The day of &quot;%1&quot; cannot be %2: %3 has %4 days.</source>
+        <translation>Η ημέρα του «%1» δεν μπορεί να είναι %2: ο %3 έχει %4 ημέρες.</translation>
+    </message>
+    <message>
+        <source>Use value as currently set.</source>
+        <translation>Χρήση της τιμής όπως έχει οριστεί.</translation>
+    </message>
+    <message>
+        <source>Use original value.</source>
+        <translation>Χρήση της αρχικής τιμής.</translation>
+    </message>
+    <message>
+        <source>Use original values.</source>
+        <translation>Χρήση των αρχικών τιμών.</translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>today</source>
+        <translation>σήμερα</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>αύριο</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>σε %n ημέρα</numerusform>
+            <numerusform>σε %n ημέρες</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays and events coming</source>
+        <translation>
+            <numerusform>%n γενέθλια ή συμβάν έρχεται</numerusform>
+            <numerusform>%n γενέθλια και συμβάντα έρχονται</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>και %n ακόμη</numerusform>
+            <numerusform>και %n ακόμη</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Upcoming</name>
+    <message>
+        <source>%1 Anniversary</source>
+        <translation>%1: επέτειος γάμου</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,276 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AccountSync</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>no password for %1 (none in the secret store; give it with --sync --password-stdin)</source>
+        <translation>no hay contraseña para %1 (ninguna en el depósito de claves; indíquela con --sync --password-stdin)</translation>
+    </message>
+    <message>
+        <source>--add-account needs --user NAME</source>
+        <translation>--add-account necesita --user NAME</translation>
+    </message>
+    <message>
+        <source>--add-account needs the server&apos;s address</source>
+        <translation>--add-account necesita la dirección del servidor</translation>
+    </message>
+    <message>
+        <source>--user goes with --add-account</source>
+        <translation>--user va con --add-account</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argumento inesperado %1</translation>
+    </message>
+    <message>
+        <source>only one document can be synced (got %1)</source>
+        <translation>solo se puede sincronizar un documento (se recibió %1)</translation>
+    </message>
+    <message>
+        <source>--remove-account: &quot;%1&quot; is no account number (see kinfold --accounts)</source>
+        <translation>--remove-account: «%1» no es un número de cuenta (véase kinfold --accounts)</translation>
+    </message>
+    <message>
+        <source>%1; the account was not added</source>
+        <translation>%1; la cuenta no se añadió</translation>
+    </message>
+    <message>
+        <source>no address book at %1 and nothing to publish; the account was not added</source>
+        <translation>no hay libreta de direcciones en %1 ni nada que publicar; la cuenta no se añadió</translation>
+    </message>
+    <message>
+        <source>%1 is account %2 already</source>
+        <translation>%1 ya es la cuenta %2</translation>
+    </message>
+    <message>
+        <source>the password was not kept (%1); give it at each sync with --sync --password-stdin</source>
+        <translation>la contraseña no se guardó (%1); indíquela en cada sincronización con --sync --password-stdin</translation>
+    </message>
+    <message>
+        <source>account %1: %2, 1 address book</source>
+        <translation>cuenta %1: %2, 1 libreta de direcciones</translation>
+    </message>
+    <message numerus="yes">
+        <source>account %1: %2, %n address books</source>
+        <translation>
+            <numerusform>cuenta %1: %2, %n libreta de direcciones</numerusform>
+            <numerusform>cuenta %1: %2, %n libretas de direcciones</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, publishes to &quot;Birthdays&quot;</source>
+        <translation>, publica en «Birthdays»</translation>
+    </message>
+    <message>
+        <source>every address book</source>
+        <translation>todas las libretas de direcciones</translation>
+    </message>
+    <message>
+        <source>--remove-account: there is no account %1 (see kinfold --accounts)</source>
+        <translation>--remove-account: no existe la cuenta %1 (véase kinfold --accounts)</translation>
+    </message>
+    <message>
+        <source>account %1 (%2) removed</source>
+        <translation>cuenta %1 (%2) eliminada</translation>
+    </message>
+    <message>
+        <source>there is no account to sync (add one with --add-account)</source>
+        <translation>no hay ninguna cuenta que sincronizar (añada una con --add-account)</translation>
+    </message>
+    <message>
+        <source>%1: 1 card could not be read and was left out</source>
+        <translation>%1: 1 tarjeta no se pudo leer y se omitió</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n cards could not be read and were left out</source>
+        <translation>
+            <numerusform>%1: %n tarjeta no se pudo leer y se omitió</numerusform>
+            <numerusform>%1: %n tarjetas no se pudieron leer y se omitieron</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address books</source>
+        <translation>
+            <numerusform>%n libreta de direcciones</numerusform>
+            <numerusform>%n libretas de direcciones</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BirthdayImport</name>
+    <message>
+        <source>%1 is neither a GEDCOM file (&quot;0 HEAD&quot;) nor a vCard file (&quot;BEGIN:VCARD&quot;).</source>
+        <translation>%1 no es ni un archivo GEDCOM («0 HEAD») ni un archivo vCard («BEGIN:VCARD»).</translation>
+    </message>
+    <message>
+        <source>The file</source>
+        <translation>El archivo</translation>
+    </message>
+</context>
+<context>
+    <name>BirthdayList</name>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>Formato de archivo inesperado.</translation>
+    </message>
+</context>
+<context>
+    <name>CAccountEditDlg</name>
+    <message>
+        <source>Add Account</source>
+        <translation>Añadir cuenta</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Editar cuenta</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address (https://dav.example.org/), or the address of one address book.</source>
+        <translation>La dirección del servidor (https://dav.example.org/) o la de una libreta de direcciones.</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>sin cambios</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s secret store, never in a file.</source>
+        <translation>Se guarda en el depósito de claves del escritorio, nunca en un archivo.</translation>
+    </message>
+    <message>
+        <source>Publish the birthdays to the calendar &quot;Birthdays&quot;</source>
+        <translation>Publicar los cumpleaños en el calendario «Birthdays»</translation>
+    </message>
+    <message>
+        <source>The address books read; when all are ticked, new ones are read too.</source>
+        <translation>Las libretas de direcciones que se leen; si están todas marcadas, también se leen las nuevas.</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>&amp;Buscar libretas de direcciones</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Servidor:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nombre de &amp;usuario:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Contraseña:</translation>
+    </message>
+    <message>
+        <source>Address books:</source>
+        <translation>Libretas de direcciones:</translation>
+    </message>
+    <message>
+        <source>Please give the server&apos;s address and your user name.</source>
+        <translation>Indique la dirección del servidor y su nombre de usuario.</translation>
+    </message>
+    <message>
+        <source>(no address book on this server)</source>
+        <translation>(no hay libretas de direcciones en este servidor)</translation>
+    </message>
+    <message>
+        <source>Please tick an address book, or publish the birthdays.</source>
+        <translation>Marque una libreta de direcciones o publique los cumpleaños.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
+        <translation>La contraseña no se puede guardar: %1. Kinfold la pedirá en cada sincronización.</translation>
+    </message>
+</context>
+<context>
+    <name>CAccountsDlg</name>
+    <message>
+        <source>Accounts</source>
+        <translation>Cuentas</translation>
+    </message>
+    <message>
+        <source>Address books read into the list, and calendars the birthdays are published to.</source>
+        <translation>Libretas de direcciones que se leen en la lista y calendarios donde se publican los cumpleaños.</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Añadir…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Editar…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Remove the account %1? The entries it brought stay in the list.</source>
+        <translation>¿Quitar la cuenta %1? Las entradas que trajo se quedan en la lista.</translation>
+    </message>
+    <message>
+        <source>every address book</source>
+        <translation>todas las libretas de direcciones</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address book(s)</source>
+        <translation>
+            <numerusform>%n libreta de direcciones</numerusform>
+            <numerusform>%n libretas de direcciones</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, publishes &quot;Birthdays&quot;</source>
+        <translation>, publica «Birthdays»</translation>
+    </message>
+    <message>
+        <source>There is no account yet: add one with File &gt; Accounts...</source>
+        <translation>Aún no hay ninguna cuenta: añada una con Archivo &gt; Cuentas…</translation>
+    </message>
+    <message>
+        <source>Syncing with the accounts...</source>
+        <translation>Sincronizando con las cuentas…</translation>
+    </message>
+    <message>
+        <source>The server refused the password of %1. Password:</source>
+        <translation>El servidor rechazó la contraseña de %1. Contraseña:</translation>
+    </message>
+    <message>
+        <source>Password of %1:</source>
+        <translation>Contraseña de %1:</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Sincronizar ahora</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n card(s) could not be read and were left out.</source>
+        <translation>
+            <numerusform>%1: %n tarjeta no se pudo leer y se omitió.</numerusform>
+            <numerusform>%1: %n tarjetas no se pudieron leer y se omitieron.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sync failed</source>
+        <translation>La sincronización falló</translation>
+    </message>
+    <message>
+        <source>Synced: %1</source>
+        <translation>Sincronizado: %1</translation>
+    </message>
+    <message>
+        <source>The sync did not finish; the list keeps what was read, and the next sync goes on from there.</source>
+        <translation>La sincronización no terminó; la lista conserva lo que se leyó y la próxima sincronización seguirá desde ahí.</translation>
+    </message>
+</context>
+<context>
     <name>CBirthdayEditDlg</name>
     <message>
         <source>Birthday Edit</source>
@@ -67,6 +337,58 @@
         <source>Day</source>
         <translation>Día</translation>
     </message>
+    <message>
+        <source>Birth year.</source>
+        <translation>Año de nacimiento.</translation>
+    </message>
+    <message>
+        <source>Birth month.</source>
+        <translation>Mes de nacimiento.</translation>
+    </message>
+    <message>
+        <source>Birth day of month.</source>
+        <translation>Día de nacimiento en el mes.</translation>
+    </message>
+    <message>
+        <source>Marriage year.</source>
+        <translation>Año de la boda.</translation>
+    </message>
+    <message>
+        <source>Marriage month.</source>
+        <translation>Mes de la boda.</translation>
+    </message>
+    <message>
+        <source>Marriage day of month.</source>
+        <translation>Día de la boda en el mes.</translation>
+    </message>
+    <message>
+        <source>Death year.</source>
+        <translation>Año de la defunción.</translation>
+    </message>
+    <message>
+        <source>Death month.</source>
+        <translation>Mes de la defunción.</translation>
+    </message>
+    <message>
+        <source>Death day of month.</source>
+        <translation>Día de la defunción en el mes.</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Nacimiento</translation>
+    </message>
+    <message>
+        <source>Marriage</source>
+        <translation>Boda</translation>
+    </message>
+    <message>
+        <source>Death</source>
+        <translation>Defunción</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
 </context>
 <context>
     <name>CBirthdayNamesDlg</name>
@@ -118,6 +440,10 @@
         <source>Show only the entries whose text or date holds these letters.</source>
         <translation>Mostrar solo las entradas cuyo texto o fecha contiene estos caracteres.</translation>
     </message>
+    <message>
+        <source>A date of this entry cannot be: Edit to mend it.</source>
+        <translation>Una fecha de esta entrada no puede existir: corríjala con Editar.</translation>
+    </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
@@ -128,6 +454,10 @@
     <message>
         <source>The public holidays of which country.</source>
         <translation>Los días festivos de qué país.</translation>
+    </message>
+    <message>
+        <source>Please choose a country.</source>
+        <translation>Elija un país.</translation>
     </message>
 </context>
 <context>
@@ -166,6 +496,68 @@
     <message>
         <source>Set day of month (1-31).</source>
         <translation>Escriba el día del mes (1-31).</translation>
+    </message>
+</context>
+<context>
+    <name>CExportCalendarDlg</name>
+    <message>
+        <source>Export Calendar</source>
+        <translation>Exportar calendario</translation>
+    </message>
+    <message>
+        <source>Include</source>
+        <translation>Incluir</translation>
+    </message>
+    <message>
+        <source>Birthdays</source>
+        <translation>Cumpleaños</translation>
+    </message>
+    <message>
+        <source>The birthdays of the people in the list.</source>
+        <translation>Los cumpleaños de las personas de la lista.</translation>
+    </message>
+    <message>
+        <source>Anniversaries</source>
+        <translation>Aniversarios</translation>
+    </message>
+    <message>
+        <source>The wedding days of couples (&quot;Anniversary&quot; on the calendar).</source>
+        <translation>Los aniversarios de boda de las parejas («Aniversarios» en el calendario).</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>The dated notes (&quot;Notes&quot; on the calendar).</source>
+        <translation>Las notas con fecha («Notas» en el calendario).</translation>
+    </message>
+    <message>
+        <source>Birthdays after the death date</source>
+        <translation>Cumpleaños después de la defunción</translation>
+    </message>
+    <message>
+        <source>Off: a birthday ends at the death date (&quot;Dead&quot; on the calendar).</source>
+        <translation>Desactivado: un cumpleaños termina en la fecha de defunción («Fallecidos» en el calendario).</translation>
+    </message>
+    <message>
+        <source>Reminders as alarms</source>
+        <translation>Recordatorios como alarmas</translation>
+    </message>
+    <message>
+        <source>One alarm per lead day of the reminders, at their time of day.</source>
+        <translation>Una alarma por cada día de antelación de los recordatorios, a su hora.</translation>
+    </message>
+    <message>
+        <source>1 event; %1.</source>
+        <translation>1 evento; %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events; %1.</source>
+        <translation>
+            <numerusform>%n evento; %1.</numerusform>
+            <numerusform>%n eventos; %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -483,6 +875,14 @@
     <message>
         <source>iCalendar files (*.ics *.ical);;All files (*)</source>
         <translation>Archivos iCalendar (*.ics *.ical);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Replace your holidays by those of %1?
+
+Yes replaces the list, No adds them at its end.</source>
+        <translation>¿Sustituir sus festivos por los de %1?
+
+Sí sustituye la lista, No los añade al final.</translation>
     </message>
 </context>
 <context>
@@ -855,6 +1255,28 @@ Upcoming</source>
         <translation>Listar los cumpleaños, aniversarios y notas de los próximos 30 días
 Próximos</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 (%n entries in the list)</source>
+        <translation>
+            <numerusform>%1 (%n entrada en la lista)</numerusform>
+            <numerusform>%1 (%n entradas en la lista)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event written to %1; %2</source>
+        <translation>1 evento escrito en %1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events written to %1; %2</source>
+        <translation>
+            <numerusform>%n evento escrito en %1; %2</numerusform>
+            <numerusform>%n eventos escritos en %1; %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>No se puede escribir %1</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -1034,6 +1456,34 @@ Próximos</translation>
         <source>Kinfold Help</source>
         <translation>Ayuda de Kinfold</translation>
     </message>
+    <message>
+        <source>Accounts...</source>
+        <translation>Cuentas…</translation>
+    </message>
+    <message>
+        <source>Add, change or remove the address books read and the calendar published to</source>
+        <translation>Añadir, cambiar o quitar las libretas de direcciones que se leen y el calendario donde se publica</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Sincronizar ahora</translation>
+    </message>
+    <message>
+        <source>Read the accounts&apos; address books into the list and publish its birthdays</source>
+        <translation>Leer las libretas de direcciones de las cuentas en la lista y publicar sus cumpleaños</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>MAYÚS</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>DESPL</translation>
+    </message>
 </context>
 <context>
     <name>COptions</name>
@@ -1083,6 +1533,14 @@ Próximos</translation>
     <message>
         <source>Name of person</source>
         <translation>Nombre de la persona</translation>
+    </message>
+    <message>
+        <source>(default)</source>
+        <translation>(predeterminada)</translation>
+    </message>
+    <message>
+        <source>%1, %2 pt</source>
+        <translation>%1, %2 pt</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1657,81 @@ Próximos</translation>
     </message>
 </context>
 <context>
+    <name>CPPReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Recordatorios</translation>
+    </message>
+    <message>
+        <source>Remind me of birthdays, anniversaries and notes</source>
+        <translation>Recordarme cumpleaños, aniversarios y notas</translation>
+    </message>
+    <message>
+        <source>Desktop notifications at login and every hour.</source>
+        <translation>Notificaciones del escritorio al iniciar sesión y cada hora.</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Recordarme</translation>
+    </message>
+    <message>
+        <source>On the day</source>
+        <translation>El mismo día</translation>
+    </message>
+    <message>
+        <source>1 day before</source>
+        <translation>1 día antes</translation>
+    </message>
+    <message>
+        <source>3 days before</source>
+        <translation>3 días antes</translation>
+    </message>
+    <message>
+        <source>7 days before</source>
+        <translation>7 días antes</translation>
+    </message>
+    <message>
+        <source>14 days before</source>
+        <translation>14 días antes</translation>
+    </message>
+    <message>
+        <source>30 days before</source>
+        <translation>30 días antes</translation>
+    </message>
+    <message>
+        <source>From this time of day:</source>
+        <translation>Desde esta hora del día:</translation>
+    </message>
+    <message>
+        <source>A day&apos;s reminders come from this time on.</source>
+        <translation>Los recordatorios de un día llegan a partir de esta hora.</translation>
+    </message>
+    <message>
+        <source>Document watched</source>
+        <translation>Documento vigilado</translation>
+    </message>
+    <message>
+        <source>The last one used</source>
+        <translation>El último usado</translation>
+    </message>
+    <message>
+        <source>This one:</source>
+        <translation>Este:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar…</translation>
+    </message>
+    <message>
+        <source>Choose the document to be reminded of.</source>
+        <translation>Elegir el documento del que recibir recordatorios.</translation>
+    </message>
+    <message>
+        <source>Birthday list (*.kfd);;All files (*)</source>
+        <translation>Lista de cumpleaños (*.kfd);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
     <name>CPleaseChooseDlg</name>
     <message>
         <source>Please Choose</source>
@@ -1211,6 +1744,45 @@ Próximos</translation>
     <message>
         <source>Please choose the correct one.</source>
         <translation>Elija la correcta.</translation>
+    </message>
+    <message>
+        <source>Death</source>
+        <translation>Defunción</translation>
+    </message>
+    <message>
+        <source>Married</source>
+        <translation>Boda</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Nacimiento</translation>
+    </message>
+</context>
+<context>
+    <name>CUpcomingDlg</name>
+    <message>
+        <source>Upcoming</source>
+        <translation>Próximos</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Cuándo</translation>
+    </message>
+    <message>
+        <source>The birthdays, anniversaries and notes of today and the next 30 days.</source>
+        <translation>Los cumpleaños, aniversarios y notas de hoy y de los próximos 30 días.</translation>
+    </message>
+    <message>
+        <source>Nothing in the next 30 days</source>
+        <translation>Nada en los próximos 30 días</translation>
     </message>
 </context>
 <context>
@@ -1238,6 +1810,155 @@ Próximos</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Enter a year from %1 to %2.</source>
+        <translation>Introduzca un año de %1 a %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDate</name>
+    <message>
+        <source>Jan</source>
+        <translation>ene</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>abr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>may</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>ago</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>sept</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>oct</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>dic</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarExport</name>
+    <message>
+        <source>%1 (birthday)</source>
+        <translation>%1 (cumpleaños)</translation>
+    </message>
+    <message>
+        <source>Born %1</source>
+        <translation>Nació en %1</translation>
+    </message>
+    <message>
+        <source>%1 (anniversary)</source>
+        <translation>%1 (aniversario)</translation>
+    </message>
+    <message>
+        <source>Married %1</source>
+        <translation>Se casaron en %1</translation>
+    </message>
+    <message>
+        <source>1 birthday</source>
+        <translation>1 cumpleaños</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays</source>
+        <translation>
+            <numerusform>%n cumpleaños</numerusform>
+            <numerusform>%n cumpleaños</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 anniversary</source>
+        <translation>1 aniversario</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversaries</source>
+        <translation>
+            <numerusform>%n aniversario</numerusform>
+            <numerusform>%n aniversarios</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 note</source>
+        <translation>1 nota</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>%n nota</numerusform>
+            <numerusform>%n notas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <translation>omitidos: %1</translation>
+    </message>
+    <message>
+        <source>nothing left out</source>
+        <translation>nada omitido</translation>
+    </message>
+    <message>
+        <source>1 birthday ends at the death date</source>
+        <translation>1 cumpleaños termina en la fecha de defunción</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays end at the death date</source>
+        <translation>
+            <numerusform>%n cumpleaños termina en la fecha de defunción</numerusform>
+            <numerusform>%n cumpleaños terminan en la fecha de defunción</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--export-ics needs the name of the calendar file to write</source>
+        <translation>--export-ics necesita el nombre del archivo de calendario que escribir</translation>
+    </message>
+    <message>
+        <source>--export-ics writes an iCalendar file, not &quot;%1&quot; (give OUT.ics, then the document)</source>
+        <translation>--export-ics escribe un archivo iCalendar, no «%1» (indique OUT.ics y luego el documento)</translation>
+    </message>
+    <message>
+        <source>no DOC.kfd given, and the last document cannot be read: %1</source>
+        <translation>no se indicó DOC.kfd y el último documento no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>1 event written to %1 (from %2)</source>
+        <translation>1 evento escrito en %1 (desde %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events written to %1 (from %2)</source>
+        <translation>
+            <numerusform>%n evento escrito en %1 (desde %2)</numerusform>
+            <numerusform>%n eventos escritos en %1 (desde %2)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1330,6 +2051,659 @@ Próximos</translation>
         <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
         <translation>Festivos del país CODE (véase --holiday-sets) solo para esta ejecución; con --upcoming también &quot;stored&quot;</translation>
     </message>
+    <message>
+        <source>Add a CardDAV/CalDAV account (a server&apos;s root or one collection); the password is read from standard input</source>
+        <translation>Añadir una cuenta CardDAV/CalDAV (la raíz de un servidor o una colección); la contraseña se lee de la entrada estándar</translation>
+    </message>
+    <message>
+        <source>The account&apos;s user name</source>
+        <translation>El nombre de usuario de la cuenta</translation>
+    </message>
+    <message>
+        <source>Only read the address books, publish no calendar</source>
+        <translation>Solo leer las libretas de direcciones, no publicar ningún calendario</translation>
+    </message>
+    <message>
+        <source>List the accounts, one a line, with their numbers</source>
+        <translation>Listar las cuentas, una por línea, con sus números</translation>
+    </message>
+    <message>
+        <source>Remove account N (see --accounts) and its password</source>
+        <translation>Quitar la cuenta N (véase --accounts) y su contraseña</translation>
+    </message>
+    <message>
+        <source>Read every account&apos;s address books into DOC.kfd (or the last document) and publish its birthdays</source>
+        <translation>Leer las libretas de direcciones de cada cuenta en DOC.kfd (o el último documento) y publicar sus cumpleaños</translation>
+    </message>
+    <message>
+        <source>Read the accounts&apos; passwords from standard input, one a line, instead of the secret store</source>
+        <translation>Leer las contraseñas de las cuentas de la entrada estándar, una por línea, en lugar del depósito de claves</translation>
+    </message>
+    <message>
+        <source>only one document can be merged into (got %1)</source>
+        <translation>solo se puede fusionar en un documento (se recibió %1)</translation>
+    </message>
+    <message>
+        <source>only one document can be exported (got %1)</source>
+        <translation>solo se puede exportar un documento (se recibió %1)</translation>
+    </message>
+    <message>
+        <source>--list-holidays reads no document (got %1)</source>
+        <translation>--list-holidays no lee ningún documento (se recibió %1)</translation>
+    </message>
+    <message>
+        <source>--import-holidays reads no document (got %1)</source>
+        <translation>--import-holidays no lee ningún documento (se recibió %1)</translation>
+    </message>
+    <message>
+        <source>%1 (see kinfold --help)</source>
+        <translation>%1 (véase kinfold --help)</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be used together</source>
+        <translation>%1 y %2 no se pueden usar juntos</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see kinfold --help)</source>
+        <translation>opción desconocida %1 (véase kinfold --help)</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a year</source>
+        <translation>%1: «%2» no es un año</translation>
+    </message>
+    <message>
+        <source>%1: there is no year 0 (1 BC is year -1)</source>
+        <translation>%1: no existe el año 0 (el 1 a. C. es el año -1)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the years shown, %3 to %4</source>
+        <translation>%1: %2 está fuera de los años mostrados, %3 a %4</translation>
+    </message>
+    <message>
+        <source>--holidays: no country set &quot;%1&quot; (see kinfold --holiday-sets)</source>
+        <translation>--holidays: no hay conjunto de país «%1» (véase kinfold --holiday-sets)</translation>
+    </message>
+    <message>
+        <source>--print-pdf needs an output file name</source>
+        <translation>--print-pdf necesita un nombre de archivo de salida</translation>
+    </message>
+    <message>
+        <source>--calendar: &quot;%1&quot; is none of 0 (Current), 1 (Old style), 2 (Moon), 3 (Year of the Snake)</source>
+        <translation>--calendar: «%1» no es ninguno de 0 (Actual), 1 (Estilo antiguo), 2 (Luna), 3 (Año de la Serpiente)</translation>
+    </message>
+    <message>
+        <source>--month: &quot;%1&quot; is no month from 1 to 12, or 13 in a moon year of 13 months</source>
+        <translation>--month: «%1» no es un mes de 1 a 12, ni 13 en un año lunar de 13 meses</translation>
+    </message>
+    <message>
+        <source>--month: month 13 is only in the moon calendars (--calendar 2 or 3)</source>
+        <translation>--month: el mes 13 solo existe en los calendarios lunares (--calendar 2 o 3)</translation>
+    </message>
+    <message>
+        <source>--month: moon year %1 has 12 months</source>
+        <translation>--month: el año lunar %1 tiene 12 meses</translation>
+    </message>
+    <message>
+        <source>--months-per-page: &quot;%1&quot; is none of 1, 6 or 12</source>
+        <translation>--months-per-page: «%1» no es ninguno de 1, 6 o 12</translation>
+    </message>
+    <message>
+        <source>--paper: unknown paper &quot;%1&quot; (try Letter, Legal, A4, A3, A5)</source>
+        <translation>--paper: papel desconocido «%1» (pruebe Letter, Legal, A4, A3, A5)</translation>
+    </message>
+    <message>
+        <source>--portrait and --landscape cannot be used together</source>
+        <translation>--portrait y --landscape no se pueden usar juntos</translation>
+    </message>
+    <message>
+        <source>only one document can be printed (got %1)</source>
+        <translation>solo se puede imprimir un documento (se recibió %1)</translation>
+    </message>
+    <message>
+        <source>--now: &quot;%1&quot; is no date YYYY-MM-DD or YYYY-MM-DDTHH:MM</source>
+        <translation>--now: «%1» no es una fecha YYYY-MM-DD ni YYYY-MM-DDTHH:MM</translation>
+    </message>
+    <message>
+        <source>--upcoming: &quot;%1&quot; is no number of days from 0 to 366</source>
+        <translation>--upcoming: «%1» no es un número de días de 0 a 366</translation>
+    </message>
+    <message>
+        <source>only one document can be listed (got %1)</source>
+        <translation>solo se puede listar un documento (se recibió %1)</translation>
+    </message>
+    <message>
+        <source>--upcoming: no DOC.kfd given and no document used before</source>
+        <translation>--upcoming: no se indicó DOC.kfd y no se ha usado ningún documento antes</translation>
+    </message>
+    <message>
+        <source>only one document can be watched (got %1)</source>
+        <translation>solo se puede vigilar un documento (se recibió %1)</translation>
+    </message>
+    <message>
+        <source>--remind: no document used yet, so no reminders</source>
+        <translation>--remind: aún no se ha usado ningún documento, así que no hay recordatorios</translation>
+    </message>
+    <message>
+        <source>%1; the reminders follow on standard output</source>
+        <translation>%1; los recordatorios siguen en la salida estándar</translation>
+    </message>
+</context>
+<context>
+    <name>DateCheck</name>
+    <message>
+        <source>1 entry left out, as its date cannot be (mend it with Edit &gt; List)</source>
+        <translation>1 entrada omitida, porque su fecha no puede existir (corríjala con Editar &gt; Lista)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries left out, as their dates cannot be (mend them with Edit &gt; List)</source>
+        <translation>
+            <numerusform>%n entrada omitida, porque su fecha no puede existir (corríjala con Editar &gt; Lista)</numerusform>
+            <numerusform>%n entradas omitidas, porque sus fechas no pueden existir (corríjalas con Editar &gt; Lista)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DavClient</name>
+    <message>
+        <source>cannot reach %1 (no network, or no such server): %2</source>
+        <translation>no se puede alcanzar %1 (no hay red o no existe ese servidor): %2</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: no server runs there</source>
+        <translation>%1 rechazó la conexión: allí no hay ningún servidor</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within 30 seconds</source>
+        <translation>%1 no respondió en 30 segundos</translation>
+    </message>
+    <message>
+        <source>the secure connection to %1 failed, %2 (not accepted)</source>
+        <translation>la conexión segura con %1 falló, %2 (no aceptado)</translation>
+    </message>
+    <message>
+        <source>%1 broke off the connection: %2</source>
+        <translation>%1 cortó la conexión: %2</translation>
+    </message>
+    <message>
+        <source>%1 refused the user name or password</source>
+        <translation>%1 rechazó el nombre de usuario o la contraseña</translation>
+    </message>
+    <message>
+        <source>%1 does not allow %2 (403 Forbidden)</source>
+        <translation>%1 no permite %2 (403 Forbidden)</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on the server (404 Not Found)</source>
+        <translation>%1 no existe en el servidor (404 Not Found)</translation>
+    </message>
+    <message>
+        <source>%1 has no room left for %2 (507 Insufficient Storage)</source>
+        <translation>%1 no tiene espacio para %2 (507 Insufficient Storage)</translation>
+    </message>
+    <message>
+        <source>%1 answered %2 with status %3</source>
+        <translation>%1 respondió a %2 con el estado %3</translation>
+    </message>
+    <message>
+        <source>status %1 instead of a WebDAV multistatus</source>
+        <translation>estado %1 en lugar de un multiestado WebDAV</translation>
+    </message>
+    <message>
+        <source>the answer of %1 to %2 makes no sense: %3</source>
+        <translation>la respuesta de %1 a %2 no tiene sentido: %3</translation>
+    </message>
+    <message>
+        <source>no CardDAV or CalDAV server answers at %1</source>
+        <translation>ningún servidor CardDAV ni CalDAV responde en %1</translation>
+    </message>
+    <message>
+        <source>the server keeps no calendars for this user, so the birthdays cannot be published</source>
+        <translation>el servidor no tiene calendarios para este usuario, así que los cumpleaños no se pueden publicar</translation>
+    </message>
+    <message>
+        <source>%1 is in the way of the calendar &quot;Birthdays&quot; and is no calendar</source>
+        <translation>%1 estorba al calendario «Birthdays» y no es un calendario</translation>
+    </message>
+    <message>
+        <source>someone else keeps changing %1 on the server; it was left as it is</source>
+        <translation>alguien más sigue cambiando %1 en el servidor; se dejó como está</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 removed, 1 event published</source>
+        <translation>%1 añadidos, %2 cambiados, %3 quitados, 1 evento publicado</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 added, %2 changed, %3 removed, %n events published</source>
+        <translation>
+            <numerusform>%1 añadidos, %2 cambiados, %3 quitados, %n evento publicado</numerusform>
+            <numerusform>%1 añadidos, %2 cambiados, %3 quitados, %n eventos publicados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it is not XML (%1)</source>
+        <translation>no es XML (%1)</translation>
+    </message>
+    <message>
+        <source>it is no WebDAV multistatus</source>
+        <translation>no es un multiestado WebDAV</translation>
+    </message>
+    <message>
+        <source>its XML is broken (%1)</source>
+        <translation>su XML está roto (%1)</translation>
+    </message>
+    <message>
+        <source>no secret service runs on this desktop</source>
+        <translation>no hay ningún servicio de secretos en este escritorio</translation>
+    </message>
+    <message>
+        <source>the server</source>
+        <translation>el servidor</translation>
+    </message>
+    <message>
+        <source>the certificate of &quot;%1&quot;: %2</source>
+        <translation>el certificado de «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DayCell</name>
+    <message>
+        <source>%1 Birthday</source>
+        <translation>%1: cumpleaños</translation>
+    </message>
+    <message>
+        <source>%1 Anniversary</source>
+        <translation>%1: aniversario</translation>
+    </message>
+    <message>
+        <source>%1 %2 Birthday</source>
+        <translation>%1: %2.º cumpleaños</translation>
+    </message>
+    <message>
+        <source>%1 %2 Anniversary</source>
+        <translation>%1: %2.º aniversario</translation>
+    </message>
+</context>
+<context>
+    <name>FileBytes</name>
+    <message>
+        <source>Cannot read &quot;%1&quot;: it is a folder.</source>
+        <translation>No se puede leer «%1»: es una carpeta.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>No se puede abrir «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;.</source>
+        <translation>No se puede leer «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>No se puede escribir «%1»: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Holiday</name>
+    <message>
+        <source>(not on %1)</source>
+        <translation>(no el %1)</translation>
+    </message>
+    <message>
+        <source>(from %1)</source>
+        <translation>(desde %1)</translation>
+    </message>
+    <message>
+        <source>(until %1)</source>
+        <translation>(hasta %1)</translation>
+    </message>
+    <message>
+        <source>(substitute day)</source>
+        <translation>(día sustitutivo)</translation>
+    </message>
+    <message>
+        <source>(observed)</source>
+        <translation>(trasladado)</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayImport</name>
+    <message>
+        <source>1 all-day event</source>
+        <translation>1 evento de día completo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n all-day events</source>
+        <translation>
+            <numerusform>%n evento de día completo</numerusform>
+            <numerusform>%n eventos de día completo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 holiday from %1</source>
+        <translation>1 festivo de %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays from %1</source>
+        <translation>
+            <numerusform>%n festivo de %1</numerusform>
+            <numerusform>%n festivos de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, 1 timed event skipped</source>
+        <translation>, 1 evento con hora omitido</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n timed events skipped</source>
+        <translation>
+            <numerusform>, %n evento con hora omitido</numerusform>
+            <numerusform>, %n eventos con hora omitidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, 1 event cut at %1 days</source>
+        <translation>, 1 evento recortado a %1 días</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n events cut at %1 days</source>
+        <translation>
+            <numerusform>, %n evento recortado a %1 días</numerusform>
+            <numerusform>, %n eventos recortados a %1 días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)</source>
+        <translation>no es un archivo iCalendar (no empieza por BEGIN:VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>is cut short: its END:VCALENDAR is missing</source>
+        <translation>está cortado: falta su END:VCALENDAR</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file libical can read</source>
+        <translation>no es un archivo iCalendar que libical pueda leer</translation>
+    </message>
+    <message>
+        <source>has parts libical cannot read (X-LIC-PARSEERROR)</source>
+        <translation>tiene partes que libical no puede leer (X-LIC-PARSEERROR)</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Festivo</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayList</name>
+    <message>
+        <source>New Years Day</source>
+        <translation>Año Nuevo</translation>
+    </message>
+    <message>
+        <source>Martin Luther King Day</source>
+        <translation>Día de Martin Luther King</translation>
+    </message>
+    <message>
+        <source>Presidents Day</source>
+        <translation>Día de los Presidentes</translation>
+    </message>
+    <message>
+        <source>Lincoln&apos;s BirthDay</source>
+        <translation>Cumpleaños de Lincoln</translation>
+    </message>
+    <message>
+        <source>Valentines Day</source>
+        <translation>San Valentín</translation>
+    </message>
+    <message>
+        <source>Washington&apos;s BirthDay</source>
+        <translation>Cumpleaños de Washington</translation>
+    </message>
+    <message>
+        <source>St. Patrick&apos;s Day</source>
+        <translation>San Patricio</translation>
+    </message>
+    <message>
+        <source>Tax Day</source>
+        <translation>Día de los impuestos</translation>
+    </message>
+    <message>
+        <source>Mother&apos;s Day</source>
+        <translation>Día de la Madre</translation>
+    </message>
+    <message>
+        <source>Memorial Day</source>
+        <translation>Memorial Day</translation>
+    </message>
+    <message>
+        <source>Flag Day</source>
+        <translation>Día de la Bandera</translation>
+    </message>
+    <message>
+        <source>Father&apos;s Day</source>
+        <translation>Día del Padre</translation>
+    </message>
+    <message>
+        <source>Independence Day</source>
+        <translation>Día de la Independencia</translation>
+    </message>
+    <message>
+        <source>Labor Day</source>
+        <translation>Día del Trabajo</translation>
+    </message>
+    <message>
+        <source>Columbus Day</source>
+        <translation>Día de Colón</translation>
+    </message>
+    <message>
+        <source>Holloween</source>
+        <translation>Halloween</translation>
+    </message>
+    <message>
+        <source>Veterans Day</source>
+        <translation>Día de los Veteranos</translation>
+    </message>
+    <message>
+        <source>Thanksgiving</source>
+        <translation>Acción de Gracias</translation>
+    </message>
+    <message>
+        <source>Christmas</source>
+        <translation>Navidad</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>&quot;%1&quot; is not a Kinfold document or is damaged.</source>
+        <translation>«%1» no es un documento de Kinfold o está dañado.</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 se indica dos veces</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>argumento inesperado «%1»</translation>
+    </message>
+    <message>
+        <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
+        <translation>no hay documento donde guardar: indique DOC.kfd o --save OUT.kfd</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
+        <translation>«%1» no es ni un archivo GEDCOM ni un archivo vCard</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n entries saved to %2)</source>
+        <translation>
+            <numerusform>%1 (%n entrada guardada en %2)</numerusform>
+            <numerusform>%1 (%n entradas guardadas en %2)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportTexts</name>
+    <message>
+        <source>%1 added, %2 merged, %3 conflicts kept</source>
+        <translation>%1 añadidas, %2 fusionadas, %3 conflictos conservados</translation>
+    </message>
+    <message>
+        <source>, 1 date with a year outside %1..%2 left out</source>
+        <translation>, 1 fecha con un año fuera de %1..%2 omitida</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n dates with a year outside %1..%2 left out</source>
+        <translation>
+            <numerusform>, %n fecha con un año fuera de %1..%2 omitida</numerusform>
+            <numerusform>, %n fechas con un año fuera de %1..%2 omitidas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MoonDate</name>
+    <message>
+        <source> NM</source>
+        <translation> LN</translation>
+    </message>
+    <message>
+        <source> FQ</source>
+        <translation> CC</translation>
+    </message>
+    <message>
+        <source> FM</source>
+        <translation> LL</translation>
+    </message>
+    <message>
+        <source> LQ</source>
+        <translation> CM</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Invierno</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <translation>Primavera</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Verano</translation>
+    </message>
+    <message>
+        <source>Fall</source>
+        <translation>Otoño</translation>
+    </message>
+    <message>
+        <source>Cold Moon</source>
+        <translation>Luna fría</translation>
+    </message>
+    <message>
+        <source>Bony Moon</source>
+        <translation>Luna de los huesos</translation>
+    </message>
+    <message>
+        <source>Windy Moon</source>
+        <translation>Luna de los vientos</translation>
+    </message>
+    <message>
+        <source>Flower Moon</source>
+        <translation>Luna de las flores</translation>
+    </message>
+    <message>
+        <source>Planting Moon</source>
+        <translation>Luna de la siembra</translation>
+    </message>
+    <message>
+        <source>Green Corn Moon</source>
+        <translation>Luna del maíz verde</translation>
+    </message>
+    <message>
+        <source>Ripe Corn Moon</source>
+        <translation>Luna del maíz maduro</translation>
+    </message>
+    <message>
+        <source>Fruit Moon</source>
+        <translation>Luna de los frutos</translation>
+    </message>
+    <message>
+        <source>Nut Moon</source>
+        <translation>Luna de las nueces</translation>
+    </message>
+    <message>
+        <source>Harvest Moon</source>
+        <translation>Luna de la cosecha</translation>
+    </message>
+    <message>
+        <source>Trading Moon</source>
+        <translation>Luna del trueque</translation>
+    </message>
+    <message>
+        <source>Snow Moon</source>
+        <translation>Luna de la nieve</translation>
+    </message>
+    <message>
+        <source>Blue Moon</source>
+        <translation>Luna azul</translation>
+    </message>
+    <message>
+        <source>Rat</source>
+        <translation>Rata</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Búfalo</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tigre</translation>
+    </message>
+    <message>
+        <source>Hare</source>
+        <translation>Liebre</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Dragón</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Serpiente</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Caballo</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Cabra</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Gallo</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Perro</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Cerdo</translation>
+    </message>
+</context>
+<context>
+    <name>PageLayout</name>
+    <message>
+        <source>BC</source>
+        <translation>a. C.</translation>
+    </message>
+    <message>
+        <source>Julian</source>
+        <translation>juliano</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>
@@ -1340,6 +2714,93 @@ Próximos</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Introduzca un número entero.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Introduzca un número entero entre %1 y %2.</translation>
+    </message>
+    <message>
+        <source>The month must be 1 to 12, or 0 with day 0 when it is not known.</source>
+        <translation>El mes debe ser de 1 a 12, o 0 con el día 0 cuando no se conoce.</translation>
+    </message>
+    <message>
+        <source>The month must be 1 to 12.</source>
+        <translation>El mes debe ser de 1 a 12.</translation>
+    </message>
+    <message>
+        <source>The month of &quot;%1&quot; must be 1 to 12, or 0 with day 0 when it is not known.</source>
+        <translation>El mes de «%1» debe ser de 1 a 12, o 0 con el día 0 cuando no se conoce.</translation>
+    </message>
+    <message>
+        <source>The month of &quot;%1&quot; must be 1 to 12.</source>
+        <translation>El mes de «%1» debe ser de 1 a 12.</translation>
+    </message>
+    <message>
+        <source>%1 without a year</source>
+        <translation>%1 sin año</translation>
+    </message>
+    <message>
+        <source>The day cannot be %1: %2 has %3 days.</source>
+        <translation>El día no puede ser %1: %2 tiene %3 días.</translation>
+    </message>
+    <message>
+        <source>The day of &quot;%1&quot; cannot be %2: %3 has %4 days.</source>
+        <translation>El día de «%1» no puede ser %2: %3 tiene %4 días.</translation>
+    </message>
+    <message>
+        <source>Use value as currently set.</source>
+        <translation>Usar el valor tal como está.</translation>
+    </message>
+    <message>
+        <source>Use original value.</source>
+        <translation>Usar el valor original.</translation>
+    </message>
+    <message>
+        <source>Use original values.</source>
+        <translation>Usar los valores originales.</translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>today</source>
+        <translation>hoy</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>mañana</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>dentro de %n día</numerusform>
+            <numerusform>dentro de %n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays and events coming</source>
+        <translation>
+            <numerusform>%n cumpleaños o evento próximo</numerusform>
+            <numerusform>%n cumpleaños y eventos próximos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Upcoming</name>
+    <message>
+        <source>%1 Anniversary</source>
+        <translation>%1 aniversario</translation>
     </message>
 </context>
 </TS>

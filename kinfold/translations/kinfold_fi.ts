@@ -2,6 +2,276 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fi_FI">
 <context>
+    <name>AccountSync</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 palvelimella %2</translation>
+    </message>
+    <message>
+        <source>no password for %1 (none in the secret store; give it with --sync --password-stdin)</source>
+        <translation>tilille %1 ei ole salasanaa (avainnipussa ei ole; anna se valitsimella --sync --password-stdin)</translation>
+    </message>
+    <message>
+        <source>--add-account needs --user NAME</source>
+        <translation>--add-account tarvitsee valitsimen --user NAME</translation>
+    </message>
+    <message>
+        <source>--add-account needs the server&apos;s address</source>
+        <translation>--add-account tarvitsee palvelimen osoitteen</translation>
+    </message>
+    <message>
+        <source>--user goes with --add-account</source>
+        <translation>--user kuuluu valitsimeen --add-account</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>odottamaton argumentti %1</translation>
+    </message>
+    <message>
+        <source>only one document can be synced (got %1)</source>
+        <translation>vain yhden asiakirjan voi synkronoida (saatiin %1)</translation>
+    </message>
+    <message>
+        <source>--remove-account: &quot;%1&quot; is no account number (see kinfold --accounts)</source>
+        <translation>--remove-account: ”%1” ei ole tilin numero (katso kinfold --accounts)</translation>
+    </message>
+    <message>
+        <source>%1; the account was not added</source>
+        <translation>%1; tiliä ei lisätty</translation>
+    </message>
+    <message>
+        <source>no address book at %1 and nothing to publish; the account was not added</source>
+        <translation>osoitteessa %1 ei ole osoitekirjaa eikä julkaistavaa; tiliä ei lisätty</translation>
+    </message>
+    <message>
+        <source>%1 is account %2 already</source>
+        <translation>%1 on jo tili %2</translation>
+    </message>
+    <message>
+        <source>the password was not kept (%1); give it at each sync with --sync --password-stdin</source>
+        <translation>salasanaa ei tallennettu (%1); anna se jokaisella synkronoinnilla valitsimella --sync --password-stdin</translation>
+    </message>
+    <message>
+        <source>account %1: %2, 1 address book</source>
+        <translation>tili %1: %2, 1 osoitekirja</translation>
+    </message>
+    <message numerus="yes">
+        <source>account %1: %2, %n address books</source>
+        <translation>
+            <numerusform>tili %1: %2, %n osoitekirja</numerusform>
+            <numerusform>tili %1: %2, %n osoitekirjaa</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, publishes to &quot;Birthdays&quot;</source>
+        <translation>, julkaisee kalenteriin ”Birthdays”</translation>
+    </message>
+    <message>
+        <source>every address book</source>
+        <translation>kaikki osoitekirjat</translation>
+    </message>
+    <message>
+        <source>--remove-account: there is no account %1 (see kinfold --accounts)</source>
+        <translation>--remove-account: tiliä %1 ei ole (katso kinfold --accounts)</translation>
+    </message>
+    <message>
+        <source>account %1 (%2) removed</source>
+        <translation>tili %1 (%2) poistettu</translation>
+    </message>
+    <message>
+        <source>there is no account to sync (add one with --add-account)</source>
+        <translation>synkronoitavaa tiliä ei ole (lisää tili valitsimella --add-account)</translation>
+    </message>
+    <message>
+        <source>%1: 1 card could not be read and was left out</source>
+        <translation>%1: 1 korttia ei voitu lukea, ja se jätettiin pois</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n cards could not be read and were left out</source>
+        <translation>
+            <numerusform>%1: %n korttia ei voitu lukea, ja se jätettiin pois</numerusform>
+            <numerusform>%1: %n korttia ei voitu lukea, ja ne jätettiin pois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address books</source>
+        <translation>
+            <numerusform>%n osoitekirja</numerusform>
+            <numerusform>%n osoitekirjaa</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BirthdayImport</name>
+    <message>
+        <source>%1 is neither a GEDCOM file (&quot;0 HEAD&quot;) nor a vCard file (&quot;BEGIN:VCARD&quot;).</source>
+        <translation>%1 ei ole GEDCOM-tiedosto (”0 HEAD”) eikä vCard-tiedosto (”BEGIN:VCARD”).</translation>
+    </message>
+    <message>
+        <source>The file</source>
+        <translation>Tiedosto</translation>
+    </message>
+</context>
+<context>
+    <name>BirthdayList</name>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>Odottamaton tiedostomuoto.</translation>
+    </message>
+</context>
+<context>
+    <name>CAccountEditDlg</name>
+    <message>
+        <source>Add Account</source>
+        <translation>Lisää tili</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Muokkaa tiliä</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address (https://dav.example.org/), or the address of one address book.</source>
+        <translation>Palvelimen osoite (https://dav.example.org/) tai yhden osoitekirjan osoite.</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>ennallaan</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s secret store, never in a file.</source>
+        <translation>Säilytetään työpöydän avainnipussa, ei koskaan tiedostossa.</translation>
+    </message>
+    <message>
+        <source>Publish the birthdays to the calendar &quot;Birthdays&quot;</source>
+        <translation>Julkaise syntymäpäivät kalenteriin ”Birthdays”</translation>
+    </message>
+    <message>
+        <source>The address books read; when all are ticked, new ones are read too.</source>
+        <translation>Luettavat osoitekirjat; kun kaikki on valittu, myös uudet luetaan.</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>&amp;Etsi osoitekirjat</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Palvelin:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Käyttäjätunnus:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Salasana:</translation>
+    </message>
+    <message>
+        <source>Address books:</source>
+        <translation>Osoitekirjat:</translation>
+    </message>
+    <message>
+        <source>Please give the server&apos;s address and your user name.</source>
+        <translation>Anna palvelimen osoite ja käyttäjätunnuksesi.</translation>
+    </message>
+    <message>
+        <source>(no address book on this server)</source>
+        <translation>(palvelimella ei ole osoitekirjaa)</translation>
+    </message>
+    <message>
+        <source>Please tick an address book, or publish the birthdays.</source>
+        <translation>Valitse osoitekirja tai julkaise syntymäpäivät.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
+        <translation>Salasanaa ei voi tallentaa: %1. Kinfold kysyy sitä jokaisella synkronoinnilla.</translation>
+    </message>
+</context>
+<context>
+    <name>CAccountsDlg</name>
+    <message>
+        <source>Accounts</source>
+        <translation>Tilit</translation>
+    </message>
+    <message>
+        <source>Address books read into the list, and calendars the birthdays are published to.</source>
+        <translation>Osoitekirjat, jotka luetaan luetteloon, ja kalenterit, joihin syntymäpäivät julkaistaan.</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Lisää…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Muokkaa…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Poista</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sulje</translation>
+    </message>
+    <message>
+        <source>Remove the account %1? The entries it brought stay in the list.</source>
+        <translation>Poistetaanko tili %1? Sen tuomat merkinnät jäävät luetteloon.</translation>
+    </message>
+    <message>
+        <source>every address book</source>
+        <translation>kaikki osoitekirjat</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address book(s)</source>
+        <translation>
+            <numerusform>%n osoitekirja</numerusform>
+            <numerusform>%n osoitekirjaa</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, publishes &quot;Birthdays&quot;</source>
+        <translation>, julkaisee kalenterin ”Birthdays”</translation>
+    </message>
+    <message>
+        <source>There is no account yet: add one with File &gt; Accounts...</source>
+        <translation>Tilejä ei vielä ole: lisää tili kohdasta Tiedosto &gt; Tilit…</translation>
+    </message>
+    <message>
+        <source>Syncing with the accounts...</source>
+        <translation>Synkronoidaan tilien kanssa…</translation>
+    </message>
+    <message>
+        <source>The server refused the password of %1. Password:</source>
+        <translation>Palvelin hylkäsi tilin %1 salasanan. Salasana:</translation>
+    </message>
+    <message>
+        <source>Password of %1:</source>
+        <translation>Tilin %1 salasana:</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Synkronoi nyt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n card(s) could not be read and were left out.</source>
+        <translation>
+            <numerusform>%1: %n korttia ei voitu lukea, ja se jätettiin pois.</numerusform>
+            <numerusform>%1: %n korttia ei voitu lukea, ja ne jätettiin pois.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sync failed</source>
+        <translation>Synkronointi epäonnistui</translation>
+    </message>
+    <message>
+        <source>Synced: %1</source>
+        <translation>Synkronoitu: %1</translation>
+    </message>
+    <message>
+        <source>The sync did not finish; the list keeps what was read, and the next sync goes on from there.</source>
+        <translation>Synkronointi ei päättynyt; luettelo säilyttää sen, mitä luettiin, ja seuraava synkronointi jatkaa siitä.</translation>
+    </message>
+</context>
+<context>
     <name>CBirthdayEditDlg</name>
     <message>
         <source>Birthday Edit</source>
@@ -67,6 +337,58 @@
         <source>Day</source>
         <translation>Päivä</translation>
     </message>
+    <message>
+        <source>Birth year.</source>
+        <translation>Syntymävuosi.</translation>
+    </message>
+    <message>
+        <source>Birth month.</source>
+        <translation>Syntymäkuukausi.</translation>
+    </message>
+    <message>
+        <source>Birth day of month.</source>
+        <translation>Syntymäpäivä kuukaudessa.</translation>
+    </message>
+    <message>
+        <source>Marriage year.</source>
+        <translation>Hääpäivän vuosi.</translation>
+    </message>
+    <message>
+        <source>Marriage month.</source>
+        <translation>Hääpäivän kuukausi.</translation>
+    </message>
+    <message>
+        <source>Marriage day of month.</source>
+        <translation>Hääpäivä kuukaudessa.</translation>
+    </message>
+    <message>
+        <source>Death year.</source>
+        <translation>Kuolinvuosi.</translation>
+    </message>
+    <message>
+        <source>Death month.</source>
+        <translation>Kuolinkuukausi.</translation>
+    </message>
+    <message>
+        <source>Death day of month.</source>
+        <translation>Kuolinpäivä kuukaudessa.</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Syntymä</translation>
+    </message>
+    <message>
+        <source>Marriage</source>
+        <translation>Avioliitto</translation>
+    </message>
+    <message>
+        <source>Death</source>
+        <translation>Kuolema</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Päivämäärä</translation>
+    </message>
 </context>
 <context>
     <name>CBirthdayNamesDlg</name>
@@ -110,6 +432,18 @@
         <source>Create a new object.</source>
         <translation>Luo uusi merkintä.</translation>
     </message>
+    <message>
+        <source>Search</source>
+        <translation>Haku</translation>
+    </message>
+    <message>
+        <source>Show only the entries whose text or date holds these letters.</source>
+        <translation>Näytä vain merkinnät, joiden tekstissä tai päivämäärässä on nämä merkit.</translation>
+    </message>
+    <message>
+        <source>A date of this entry cannot be: Edit to mend it.</source>
+        <translation>Tämän merkinnän päivämäärä on mahdoton: korjaa se kohdasta Muokkaa.</translation>
+    </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
@@ -120,6 +454,10 @@
     <message>
         <source>The public holidays of which country.</source>
         <translation>Minkä maan yleiset vapaapäivät.</translation>
+    </message>
+    <message>
+        <source>Please choose a country.</source>
+        <translation>Valitse maa.</translation>
     </message>
 </context>
 <context>
@@ -158,6 +496,68 @@
     <message>
         <source>Set day of month (1-31).</source>
         <translation>Anna kuukauden päivä (1–31).</translation>
+    </message>
+</context>
+<context>
+    <name>CExportCalendarDlg</name>
+    <message>
+        <source>Export Calendar</source>
+        <translation>Vie kalenteri</translation>
+    </message>
+    <message>
+        <source>Include</source>
+        <translation>Mukaan</translation>
+    </message>
+    <message>
+        <source>Birthdays</source>
+        <translation>Syntymäpäivät</translation>
+    </message>
+    <message>
+        <source>The birthdays of the people in the list.</source>
+        <translation>Luettelon henkilöiden syntymäpäivät.</translation>
+    </message>
+    <message>
+        <source>Anniversaries</source>
+        <translation>Hääpäivät</translation>
+    </message>
+    <message>
+        <source>The wedding days of couples (&quot;Anniversary&quot; on the calendar).</source>
+        <translation>Parien hääpäivät (”Hääpäivä” kalenterissa).</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Muistiinpanot</translation>
+    </message>
+    <message>
+        <source>The dated notes (&quot;Notes&quot; on the calendar).</source>
+        <translation>Päivätyt muistiinpanot (”Muistiinpanot” kalenterissa).</translation>
+    </message>
+    <message>
+        <source>Birthdays after the death date</source>
+        <translation>Syntymäpäivät kuolinpäivän jälkeen</translation>
+    </message>
+    <message>
+        <source>Off: a birthday ends at the death date (&quot;Dead&quot; on the calendar).</source>
+        <translation>Pois: syntymäpäivä päättyy kuolinpäivään (”Kuolleet” kalenterissa).</translation>
+    </message>
+    <message>
+        <source>Reminders as alarms</source>
+        <translation>Muistutukset hälytyksinä</translation>
+    </message>
+    <message>
+        <source>One alarm per lead day of the reminders, at their time of day.</source>
+        <translation>Yksi hälytys muistutusten kutakin ennakkopäivää kohden, niiden kellonaikaan.</translation>
+    </message>
+    <message>
+        <source>1 event; %1.</source>
+        <translation>1 tapahtuma; %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events; %1.</source>
+        <translation>
+            <numerusform>%n tapahtuma; %1.</numerusform>
+            <numerusform>%n tapahtumaa; %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -333,6 +733,74 @@
         <source>Last</source>
         <translation>Viimeinen</translation>
     </message>
+    <message>
+        <source>Fixed date, on a weekend also the Friday before or Monday after (observed)</source>
+        <translation>Kiinteä päivä, viikonloppuna myös edeltävä perjantai tai seuraava maanantai (siirretty vietto)</translation>
+    </message>
+    <message>
+        <source>Day the season begins (equinox or solstice)</source>
+        <translation>Päivä, jona vuodenaika alkaa (päiväntasaus tai päivänseisaus)</translation>
+    </message>
+    <message>
+        <source>A holiday on a Sunday: the next free day</source>
+        <translation>Sunnuntaina oleva pyhä: seuraava vapaapäivä</translation>
+    </message>
+    <message>
+        <source>A day between two holidays</source>
+        <translation>Päivä kahden pyhän välissä</translation>
+    </message>
+    <message>
+        <source>Not on the date in one year (moved)</source>
+        <translation>Ei tänä päivänä yhtenä vuonna (siirretty)</translation>
+    </message>
+    <message>
+        <source>As the United States observe their federal holidays.</source>
+        <translation>Kuten Yhdysvallat viettää liittovaltion vapaapäiviään.</translation>
+    </message>
+    <message>
+        <source>Choose March or September for the equinoxes, June or December for the solstices.</source>
+        <translation>Valitse maaliskuu tai syyskuu päiväntasauksille, kesäkuu tai joulukuu päivänseisauksille.</translation>
+    </message>
+    <message>
+        <source>For the whole list, as Japan keeps its holidays; the name is the day&apos;s.</source>
+        <translation>Koko luettelolle, kuten Japani viettää pyhiään; nimi on päivän nimi.</translation>
+    </message>
+    <message>
+        <source>For the whole list; the day of week chosen is left out.</source>
+        <translation>Koko luettelolle; valittu viikonpäivä jätetään pois.</translation>
+    </message>
+    <message>
+        <source>The holiday of this name is not kept on the date in the year given.</source>
+        <translation>Tämännimistä pyhää ei vietetä tänä päivänä annettuna vuonna.</translation>
+    </message>
+    <message>
+        <source>Hours from UT of the local time (Japan 9).</source>
+        <translation>Paikallisen ajan ero UT:hen tunteina (Japani 9).</translation>
+    </message>
+    <message>
+        <source>Hours from UT</source>
+        <translation>Tunteja UT:stä</translation>
+    </message>
+    <message>
+        <source>First year the holiday is kept; empty for always.</source>
+        <translation>Ensimmäinen vuosi, jona pyhää vietetään; tyhjä = aina.</translation>
+    </message>
+    <message>
+        <source>Last year the holiday is kept; empty for always.</source>
+        <translation>Viimeinen vuosi, jona pyhää vietetään; tyhjä = aina.</translation>
+    </message>
+    <message>
+        <source>Kept from year</source>
+        <translation>Vietetään vuodesta</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>vuoteen</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first.</source>
+        <translation>Viimeinen vuosi on ennen ensimmäistä.</translation>
+    </message>
 </context>
 <context>
     <name>CHolidayListDlg</name>
@@ -391,6 +859,30 @@
     <message>
         <source>Put in the public holidays of a country.</source>
         <translation>Lisää jonkin maan yleiset vapaapäivät.</translation>
+    </message>
+    <message>
+        <source>From file...</source>
+        <translation>Tiedostosta…</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of a calendar file (.ics).</source>
+        <translation>Lisää kalenteritiedoston (.ics) kokopäivän tapahtumat.</translation>
+    </message>
+    <message>
+        <source>Replace your holidays by those of %1?
+
+Yes replaces the list, No adds them at its end.</source>
+        <translation>Korvataanko pyhäsi maan %1 pyhillä?
+
+Kyllä korvaa luettelon, Ei lisää ne sen loppuun.</translation>
+    </message>
+    <message>
+        <source>From file</source>
+        <translation>Tiedostosta</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics *.ical);;All files (*)</source>
+        <translation>iCalendar-tiedostot (*.ics *.ical);;Kaikki tiedostot (*)</translation>
     </message>
 </context>
 <context>
@@ -753,6 +1245,38 @@ Tulostimen asetukset</translation>
         <source>iCalendar file (*.ics);;All files (*)</source>
         <translation>iCalendar-tiedosto (*.ics);;Kaikki tiedostot (*)</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 (%n entries in the list)</source>
+        <translation>
+            <numerusform>%1 (luettelossa %n merkintä)</numerusform>
+            <numerusform>%1 (luettelossa %n merkintää)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event written to %1; %2</source>
+        <translation>1 tapahtuma kirjoitettu tiedostoon %1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events written to %1; %2</source>
+        <translation>
+            <numerusform>%n tapahtuma kirjoitettu tiedostoon %1; %2</numerusform>
+            <numerusform>%n tapahtumaa kirjoitettu tiedostoon %1; %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Upcoming...</source>
+        <translation>Tulossa…</translation>
+    </message>
+    <message>
+        <source>List the birthdays, anniversaries and notes of the next 30 days
+Upcoming</source>
+        <translation>Luettele seuraavien 30 päivän syntymäpäivät, hääpäivät ja muistiinpanot
+Tulossa</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>Tiedostoa %1 ei voi kirjoittaa</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -932,6 +1456,34 @@ Tulostimen asetukset</translation>
         <source>Kinfold Help</source>
         <translation>Kinfoldin ohje</translation>
     </message>
+    <message>
+        <source>Accounts...</source>
+        <translation>Tilit…</translation>
+    </message>
+    <message>
+        <source>Add, change or remove the address books read and the calendar published to</source>
+        <translation>Lisää, muuta tai poista luettavat osoitekirjat ja kalenteri, johon julkaistaan</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Synkronoi nyt</translation>
+    </message>
+    <message>
+        <source>Read the accounts&apos; address books into the list and publish its birthdays</source>
+        <translation>Lue tilien osoitekirjat luetteloon ja julkaise sen syntymäpäivät</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAPS</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
 </context>
 <context>
     <name>COptions</name>
@@ -981,6 +1533,14 @@ Tulostimen asetukset</translation>
     <message>
         <source>Name of person</source>
         <translation>Henkilön nimi</translation>
+    </message>
+    <message>
+        <source>(default)</source>
+        <translation>(oletus)</translation>
+    </message>
+    <message>
+        <source>%1, %2 pt</source>
+        <translation>%1, %2 pt</translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1657,81 @@ Tulostimen asetukset</translation>
     </message>
 </context>
 <context>
+    <name>CPPReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Muistutukset</translation>
+    </message>
+    <message>
+        <source>Remind me of birthdays, anniversaries and notes</source>
+        <translation>Muistuta syntymäpäivistä, hääpäivistä ja muistiinpanoista</translation>
+    </message>
+    <message>
+        <source>Desktop notifications at login and every hour.</source>
+        <translation>Työpöydän ilmoitukset kirjautuessa ja joka tunti.</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Muistuta</translation>
+    </message>
+    <message>
+        <source>On the day</source>
+        <translation>Samana päivänä</translation>
+    </message>
+    <message>
+        <source>1 day before</source>
+        <translation>1 päivää ennen</translation>
+    </message>
+    <message>
+        <source>3 days before</source>
+        <translation>3 päivää ennen</translation>
+    </message>
+    <message>
+        <source>7 days before</source>
+        <translation>7 päivää ennen</translation>
+    </message>
+    <message>
+        <source>14 days before</source>
+        <translation>14 päivää ennen</translation>
+    </message>
+    <message>
+        <source>30 days before</source>
+        <translation>30 päivää ennen</translation>
+    </message>
+    <message>
+        <source>From this time of day:</source>
+        <translation>Tästä kellonajasta alkaen:</translation>
+    </message>
+    <message>
+        <source>A day&apos;s reminders come from this time on.</source>
+        <translation>Päivän muistutukset tulevat tästä kellonajasta alkaen.</translation>
+    </message>
+    <message>
+        <source>Document watched</source>
+        <translation>Seurattava asiakirja</translation>
+    </message>
+    <message>
+        <source>The last one used</source>
+        <translation>Viimeksi käytetty</translation>
+    </message>
+    <message>
+        <source>This one:</source>
+        <translation>Tämä:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Selaa…</translation>
+    </message>
+    <message>
+        <source>Choose the document to be reminded of.</source>
+        <translation>Valitse asiakirja, josta muistutetaan.</translation>
+    </message>
+    <message>
+        <source>Birthday list (*.kfd);;All files (*)</source>
+        <translation>Syntymäpäiväluettelo (*.kfd);;Kaikki tiedostot (*)</translation>
+    </message>
+</context>
+<context>
     <name>CPleaseChooseDlg</name>
     <message>
         <source>Please Choose</source>
@@ -1109,6 +1744,45 @@ Tulostimen asetukset</translation>
     <message>
         <source>Please choose the correct one.</source>
         <translation>Valitse oikea.</translation>
+    </message>
+    <message>
+        <source>Death</source>
+        <translation>Kuolema</translation>
+    </message>
+    <message>
+        <source>Married</source>
+        <translation>Avioliitto</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Syntymä</translation>
+    </message>
+</context>
+<context>
+    <name>CUpcomingDlg</name>
+    <message>
+        <source>Upcoming</source>
+        <translation>Tulossa</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Päivämäärä</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Tapahtuma</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Milloin</translation>
+    </message>
+    <message>
+        <source>The birthdays, anniversaries and notes of today and the next 30 days.</source>
+        <translation>Tämän päivän ja seuraavien 30 päivän syntymäpäivät, hääpäivät ja muistiinpanot.</translation>
+    </message>
+    <message>
+        <source>Nothing in the next 30 days</source>
+        <translation>Ei mitään seuraavien 30 päivän aikana</translation>
     </message>
 </context>
 <context>
@@ -1136,6 +1810,155 @@ Tulostimen asetukset</translation>
     <message>
         <source>Cancel</source>
         <translation>Peru</translation>
+    </message>
+    <message>
+        <source>Enter a year from %1 to %2.</source>
+        <translation>Anna vuosi väliltä %1–%2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDate</name>
+    <message>
+        <source>Jan</source>
+        <translation>tammi</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>helmi</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>maalis</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>huhti</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>touko</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>kesä</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>heinä</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>elo</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>syys</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>loka</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>marras</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>joulu</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarExport</name>
+    <message>
+        <source>%1 (birthday)</source>
+        <translation>%1 (syntymäpäivä)</translation>
+    </message>
+    <message>
+        <source>Born %1</source>
+        <translation>Syntynyt %1</translation>
+    </message>
+    <message>
+        <source>%1 (anniversary)</source>
+        <translation>%1 (hääpäivä)</translation>
+    </message>
+    <message>
+        <source>Married %1</source>
+        <translation>Naimisiin %1</translation>
+    </message>
+    <message>
+        <source>1 birthday</source>
+        <translation>1 syntymäpäivä</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays</source>
+        <translation>
+            <numerusform>%n syntymäpäivä</numerusform>
+            <numerusform>%n syntymäpäivää</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 anniversary</source>
+        <translation>1 hääpäivä</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversaries</source>
+        <translation>
+            <numerusform>%n hääpäivä</numerusform>
+            <numerusform>%n hääpäivää</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 note</source>
+        <translation>1 muistiinpano</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>%n muistiinpano</numerusform>
+            <numerusform>%n muistiinpanoa</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <translation>jätetty pois: %1</translation>
+    </message>
+    <message>
+        <source>nothing left out</source>
+        <translation>mitään ei jätetty pois</translation>
+    </message>
+    <message>
+        <source>1 birthday ends at the death date</source>
+        <translation>1 syntymäpäivä päättyy kuolinpäivään</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays end at the death date</source>
+        <translation>
+            <numerusform>%n syntymäpäivä päättyy kuolinpäivään</numerusform>
+            <numerusform>%n syntymäpäivää päättyy kuolinpäivään</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--export-ics needs the name of the calendar file to write</source>
+        <translation>--export-ics tarvitsee kirjoitettavan kalenteritiedoston nimen</translation>
+    </message>
+    <message>
+        <source>--export-ics writes an iCalendar file, not &quot;%1&quot; (give OUT.ics, then the document)</source>
+        <translation>--export-ics kirjoittaa iCalendar-tiedoston, ei tiedostoa ”%1” (anna ensin OUT.ics, sitten asiakirja)</translation>
+    </message>
+    <message>
+        <source>no DOC.kfd given, and the last document cannot be read: %1</source>
+        <translation>DOC.kfd puuttuu, eikä viimeistä asiakirjaa voi lukea: %1</translation>
+    </message>
+    <message>
+        <source>1 event written to %1 (from %2)</source>
+        <translation>1 tapahtuma kirjoitettu tiedostoon %1 (lähde %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events written to %1 (from %2)</source>
+        <translation>
+            <numerusform>%n tapahtuma kirjoitettu tiedostoon %1 (lähde %2)</numerusform>
+            <numerusform>%n tapahtumaa kirjoitettu tiedostoon %1 (lähde %2)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1201,12 +2024,685 @@ Tulostimen asetukset</translation>
         <translation>Luettele sisäänrakennetut maiden juhlapäiväjoukot, yksi riville: koodi, välilyönti, nimi</translation>
     </message>
     <message>
-        <source>Print each holiday of YEAR (1-9999) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
-        <translation>Tulosta vuoden YEAR (1–9999) jokainen juhlapäivä muodossa ”YYYY-MM-DD nimi” tallennetusta luettelosta</translation>
+        <source>Leave the reminders&apos; alarms out of the events</source>
+        <translation>Jätä muistutusten hälytykset pois tapahtumista</translation>
     </message>
     <message>
-        <source>Holidays of country set CODE (see --holiday-sets) for this run only</source>
-        <translation>Maajoukon CODE juhlapäivät (katso --holiday-sets) vain tällä suorituskerralla</translation>
+        <source>Print the events of today and the next DAYS days (default 14, at most 366) of DOC.kfd (or the last document)</source>
+        <translation>Tulosta tämän päivän ja seuraavien DAYS päivän (oletus 14, enintään 366) tapahtumat asiakirjasta DOC.kfd (tai viimeisestä asiakirjasta)</translation>
+    </message>
+    <message>
+        <source>Show a desktop notification for every reminder of DOC.kfd (or the watched document) now due</source>
+        <translation>Näytä työpöytäilmoitus jokaisesta asiakirjan DOC.kfd (tai seurattavan asiakirjan) nyt erääntyvästä muistutuksesta</translation>
+    </message>
+    <message>
+        <source>Take this local date and time (00:00 without one) for now</source>
+        <translation>Käytä tätä paikallista päivämäärää ja kellonaikaa (ilman aikaa 00:00) nykyhetkenä</translation>
+    </message>
+    <message>
+        <source>Print each holiday of YEAR (-9900 to 11400) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
+        <translation>Tulosta vuoden YEAR (-9900–11400) jokainen pyhä muodossa ”YYYY-MM-DD nimi” tallennetusta luettelosta</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of an iCalendar file to the stored holiday list (timed events are skipped)</source>
+        <translation>Lisää iCalendar-tiedoston kokopäivän tapahtumat tallennettuun pyhäluetteloon (kellonajalliset tapahtumat ohitetaan)</translation>
+    </message>
+    <message>
+        <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
+        <translation>Maajoukon CODE (katso --holiday-sets) pyhät vain tällä ajokerralla; valitsimen --upcoming kanssa myös ”stored”</translation>
+    </message>
+    <message>
+        <source>Add a CardDAV/CalDAV account (a server&apos;s root or one collection); the password is read from standard input</source>
+        <translation>Lisää CardDAV/CalDAV-tili (palvelimen juuri tai yksi kokoelma); salasana luetaan vakiosyötteestä</translation>
+    </message>
+    <message>
+        <source>The account&apos;s user name</source>
+        <translation>Tilin käyttäjätunnus</translation>
+    </message>
+    <message>
+        <source>Only read the address books, publish no calendar</source>
+        <translation>Lue vain osoitekirjat, älä julkaise kalenteria</translation>
+    </message>
+    <message>
+        <source>List the accounts, one a line, with their numbers</source>
+        <translation>Luettele tilit, yksi riviä kohden, numeroineen</translation>
+    </message>
+    <message>
+        <source>Remove account N (see --accounts) and its password</source>
+        <translation>Poista tili N (katso --accounts) ja sen salasana</translation>
+    </message>
+    <message>
+        <source>Read every account&apos;s address books into DOC.kfd (or the last document) and publish its birthdays</source>
+        <translation>Lue jokaisen tilin osoitekirjat asiakirjaan DOC.kfd (tai viimeiseen asiakirjaan) ja julkaise sen syntymäpäivät</translation>
+    </message>
+    <message>
+        <source>Read the accounts&apos; passwords from standard input, one a line, instead of the secret store</source>
+        <translation>Lue tilien salasanat vakiosyötteestä, yksi riviä kohden, avainnipun sijaan</translation>
+    </message>
+    <message>
+        <source>only one document can be merged into (got %1)</source>
+        <translation>yhdistää voi vain yhteen asiakirjaan (saatiin %1)</translation>
+    </message>
+    <message>
+        <source>only one document can be exported (got %1)</source>
+        <translation>vain yhden asiakirjan voi viedä (saatiin %1)</translation>
+    </message>
+    <message>
+        <source>--list-holidays reads no document (got %1)</source>
+        <translation>--list-holidays ei lue asiakirjaa (saatiin %1)</translation>
+    </message>
+    <message>
+        <source>--import-holidays reads no document (got %1)</source>
+        <translation>--import-holidays ei lue asiakirjaa (saatiin %1)</translation>
+    </message>
+    <message>
+        <source>%1 (see kinfold --help)</source>
+        <translation>%1 (katso kinfold --help)</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be used together</source>
+        <translation>valitsimia %1 ja %2 ei voi käyttää yhdessä</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see kinfold --help)</source>
+        <translation>tuntematon valitsin %1 (katso kinfold --help)</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a year</source>
+        <translation>%1: ”%2” ei ole vuosi</translation>
+    </message>
+    <message>
+        <source>%1: there is no year 0 (1 BC is year -1)</source>
+        <translation>%1: vuotta 0 ei ole (1 eKr. on vuosi -1)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the years shown, %3 to %4</source>
+        <translation>%1: %2 on näytettyjen vuosien %3–%4 ulkopuolella</translation>
+    </message>
+    <message>
+        <source>--holidays: no country set &quot;%1&quot; (see kinfold --holiday-sets)</source>
+        <translation>--holidays: maajoukkoa ”%1” ei ole (katso kinfold --holiday-sets)</translation>
+    </message>
+    <message>
+        <source>--print-pdf needs an output file name</source>
+        <translation>--print-pdf tarvitsee tulostiedoston nimen</translation>
+    </message>
+    <message>
+        <source>--calendar: &quot;%1&quot; is none of 0 (Current), 1 (Old style), 2 (Moon), 3 (Year of the Snake)</source>
+        <translation>--calendar: ”%1” ei ole mikään arvoista 0 (Nykyinen), 1 (Vanha luku), 2 (Kuu), 3 (Käärmeen vuosi)</translation>
+    </message>
+    <message>
+        <source>--month: &quot;%1&quot; is no month from 1 to 12, or 13 in a moon year of 13 months</source>
+        <translation>--month: ”%1” ei ole kuukausi 1–12 eikä 13 kuuvuodessa, jossa on 13 kuukautta</translation>
+    </message>
+    <message>
+        <source>--month: month 13 is only in the moon calendars (--calendar 2 or 3)</source>
+        <translation>--month: kuukausi 13 on vain kuukalentereissa (--calendar 2 tai 3)</translation>
+    </message>
+    <message>
+        <source>--month: moon year %1 has 12 months</source>
+        <translation>--month: kuuvuodessa %1 on 12 kuukautta</translation>
+    </message>
+    <message>
+        <source>--months-per-page: &quot;%1&quot; is none of 1, 6 or 12</source>
+        <translation>--months-per-page: ”%1” ei ole mikään arvoista 1, 6 tai 12</translation>
+    </message>
+    <message>
+        <source>--paper: unknown paper &quot;%1&quot; (try Letter, Legal, A4, A3, A5)</source>
+        <translation>--paper: tuntematon paperi ”%1” (kokeile Letter, Legal, A4, A3, A5)</translation>
+    </message>
+    <message>
+        <source>--portrait and --landscape cannot be used together</source>
+        <translation>valitsimia --portrait ja --landscape ei voi käyttää yhdessä</translation>
+    </message>
+    <message>
+        <source>only one document can be printed (got %1)</source>
+        <translation>vain yhden asiakirjan voi tulostaa (saatiin %1)</translation>
+    </message>
+    <message>
+        <source>--now: &quot;%1&quot; is no date YYYY-MM-DD or YYYY-MM-DDTHH:MM</source>
+        <translation>--now: ”%1” ei ole päivämäärä YYYY-MM-DD tai YYYY-MM-DDTHH:MM</translation>
+    </message>
+    <message>
+        <source>--upcoming: &quot;%1&quot; is no number of days from 0 to 366</source>
+        <translation>--upcoming: ”%1” ei ole päivien määrä väliltä 0–366</translation>
+    </message>
+    <message>
+        <source>only one document can be listed (got %1)</source>
+        <translation>vain yhden asiakirjan voi luetella (saatiin %1)</translation>
+    </message>
+    <message>
+        <source>--upcoming: no DOC.kfd given and no document used before</source>
+        <translation>--upcoming: DOC.kfd puuttuu, eikä asiakirjaa ole käytetty aiemmin</translation>
+    </message>
+    <message>
+        <source>only one document can be watched (got %1)</source>
+        <translation>vain yhtä asiakirjaa voi seurata (saatiin %1)</translation>
+    </message>
+    <message>
+        <source>--remind: no document used yet, so no reminders</source>
+        <translation>--remind: asiakirjaa ei ole vielä käytetty, joten muistutuksia ei ole</translation>
+    </message>
+    <message>
+        <source>%1; the reminders follow on standard output</source>
+        <translation>%1; muistutukset tulevat vakiotulosteeseen</translation>
+    </message>
+</context>
+<context>
+    <name>DateCheck</name>
+    <message>
+        <source>1 entry left out, as its date cannot be (mend it with Edit &gt; List)</source>
+        <translation>1 merkintä jätetty pois, koska sen päivämäärä on mahdoton (korjaa se kohdasta Muokkaa &gt; Luettelo)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries left out, as their dates cannot be (mend them with Edit &gt; List)</source>
+        <translation>
+            <numerusform>%n merkintä jätetty pois, koska sen päivämäärä on mahdoton (korjaa se kohdasta Muokkaa &gt; Luettelo)</numerusform>
+            <numerusform>%n merkintää jätetty pois, koska niiden päivämäärät ovat mahdottomia (korjaa ne kohdasta Muokkaa &gt; Luettelo)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DavClient</name>
+    <message>
+        <source>cannot reach %1 (no network, or no such server): %2</source>
+        <translation>palvelimeen %1 ei saada yhteyttä (ei verkkoa tai palvelinta ei ole): %2</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: no server runs there</source>
+        <translation>%1 torjui yhteyden: siellä ei ole palvelinta</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within 30 seconds</source>
+        <translation>%1 ei vastannut 30 sekunnin kuluessa</translation>
+    </message>
+    <message>
+        <source>the secure connection to %1 failed, %2 (not accepted)</source>
+        <translation>suojattu yhteys palvelimeen %1 epäonnistui, %2 (ei hyväksytty)</translation>
+    </message>
+    <message>
+        <source>%1 broke off the connection: %2</source>
+        <translation>%1 katkaisi yhteyden: %2</translation>
+    </message>
+    <message>
+        <source>%1 refused the user name or password</source>
+        <translation>%1 hylkäsi käyttäjätunnuksen tai salasanan</translation>
+    </message>
+    <message>
+        <source>%1 does not allow %2 (403 Forbidden)</source>
+        <translation>%1 ei salli pyyntöä %2 (403 Forbidden)</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on the server (404 Not Found)</source>
+        <translation>%1 ei ole palvelimella (404 Not Found)</translation>
+    </message>
+    <message>
+        <source>%1 has no room left for %2 (507 Insufficient Storage)</source>
+        <translation>palvelimella %1 ei ole tilaa kohteelle %2 (507 Insufficient Storage)</translation>
+    </message>
+    <message>
+        <source>%1 answered %2 with status %3</source>
+        <translation>%1 vastasi pyyntöön %2 tilalla %3</translation>
+    </message>
+    <message>
+        <source>status %1 instead of a WebDAV multistatus</source>
+        <translation>tila %1 WebDAV-monitilan sijaan</translation>
+    </message>
+    <message>
+        <source>the answer of %1 to %2 makes no sense: %3</source>
+        <translation>palvelimen %1 vastaus pyyntöön %2 on järjetön: %3</translation>
+    </message>
+    <message>
+        <source>no CardDAV or CalDAV server answers at %1</source>
+        <translation>osoitteessa %1 ei vastaa CardDAV- eikä CalDAV-palvelin</translation>
+    </message>
+    <message>
+        <source>the server keeps no calendars for this user, so the birthdays cannot be published</source>
+        <translation>palvelimella ei ole kalentereita tälle käyttäjälle, joten syntymäpäiviä ei voi julkaista</translation>
+    </message>
+    <message>
+        <source>%1 is in the way of the calendar &quot;Birthdays&quot; and is no calendar</source>
+        <translation>%1 on kalenterin ”Birthdays” tiellä eikä ole kalenteri</translation>
+    </message>
+    <message>
+        <source>someone else keeps changing %1 on the server; it was left as it is</source>
+        <translation>joku muu muuttaa kohdetta %1 palvelimella jatkuvasti; se jätettiin ennalleen</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 removed, 1 event published</source>
+        <translation>%1 lisätty, %2 muutettu, %3 poistettu, 1 tapahtuma julkaistu</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 added, %2 changed, %3 removed, %n events published</source>
+        <translation>
+            <numerusform>%1 lisätty, %2 muutettu, %3 poistettu, %n tapahtuma julkaistu</numerusform>
+            <numerusform>%1 lisätty, %2 muutettu, %3 poistettu, %n tapahtumaa julkaistu</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it is not XML (%1)</source>
+        <translation>se ei ole XML:ää (%1)</translation>
+    </message>
+    <message>
+        <source>it is no WebDAV multistatus</source>
+        <translation>se ei ole WebDAV-monitila</translation>
+    </message>
+    <message>
+        <source>its XML is broken (%1)</source>
+        <translation>sen XML on rikki (%1)</translation>
+    </message>
+    <message>
+        <source>no secret service runs on this desktop</source>
+        <translation>tällä työpöydällä ei toimi salaisuuspalvelua</translation>
+    </message>
+    <message>
+        <source>the server</source>
+        <translation>palvelin</translation>
+    </message>
+    <message>
+        <source>the certificate of &quot;%1&quot;: %2</source>
+        <translation>varmenne ”%1”: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DayCell</name>
+    <message>
+        <source>%1 Birthday</source>
+        <translation>%1: syntymäpäivä</translation>
+    </message>
+    <message>
+        <source>%1 Anniversary</source>
+        <translation>%1: hääpäivä</translation>
+    </message>
+    <message>
+        <source>%1 %2 Birthday</source>
+        <translation>%1: %2. syntymäpäivä</translation>
+    </message>
+    <message>
+        <source>%1 %2 Anniversary</source>
+        <translation>%1: %2. hääpäivä</translation>
+    </message>
+</context>
+<context>
+    <name>FileBytes</name>
+    <message>
+        <source>Cannot read &quot;%1&quot;: it is a folder.</source>
+        <translation>Tiedostoa ”%1” ei voi lukea: se on kansio.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>Tiedostoa ”%1” ei voi avata: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;.</source>
+        <translation>Tiedostoa ”%1” ei voi lukea.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>Tiedostoa ”%1” ei voi kirjoittaa: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Holiday</name>
+    <message>
+        <source>(not on %1)</source>
+        <translation>(ei %1)</translation>
+    </message>
+    <message>
+        <source>(from %1)</source>
+        <translation>(vuodesta %1)</translation>
+    </message>
+    <message>
+        <source>(until %1)</source>
+        <translation>(vuoteen %1)</translation>
+    </message>
+    <message>
+        <source>(substitute day)</source>
+        <translation>(korvaava päivä)</translation>
+    </message>
+    <message>
+        <source>(observed)</source>
+        <translation>(siirretty vietto)</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayImport</name>
+    <message>
+        <source>1 all-day event</source>
+        <translation>1 kokopäivän tapahtumasta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n all-day events</source>
+        <translation>
+            <numerusform>%n kokopäivän tapahtumasta</numerusform>
+            <numerusform>%n kokopäivän tapahtumasta</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 holiday from %1</source>
+        <translation>1 pyhä %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays from %1</source>
+        <translation>
+            <numerusform>%n pyhä %1</numerusform>
+            <numerusform>%n pyhää %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, 1 timed event skipped</source>
+        <translation>, 1 kellonajallinen tapahtuma ohitettu</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n timed events skipped</source>
+        <translation>
+            <numerusform>, %n kellonajallinen tapahtuma ohitettu</numerusform>
+            <numerusform>, %n kellonajallista tapahtumaa ohitettu</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, 1 event cut at %1 days</source>
+        <translation>, 1 tapahtuma katkaistu %1 päivään</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n events cut at %1 days</source>
+        <translation>
+            <numerusform>, %n tapahtuma katkaistu %1 päivään</numerusform>
+            <numerusform>, %n tapahtumaa katkaistu %1 päivään</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)</source>
+        <translation>ei ole iCalendar-tiedosto (se ei ala rivillä BEGIN:VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>is cut short: its END:VCALENDAR is missing</source>
+        <translation>on katkennut: sen END:VCALENDAR puuttuu</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file libical can read</source>
+        <translation>ei ole iCalendar-tiedosto, jota libical osaa lukea</translation>
+    </message>
+    <message>
+        <source>has parts libical cannot read (X-LIC-PARSEERROR)</source>
+        <translation>sisältää osia, joita libical ei osaa lukea (X-LIC-PARSEERROR)</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Pyhä</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayList</name>
+    <message>
+        <source>New Years Day</source>
+        <translation>Uudenvuodenpäivä</translation>
+    </message>
+    <message>
+        <source>Martin Luther King Day</source>
+        <translation>Martin Luther Kingin päivä</translation>
+    </message>
+    <message>
+        <source>Presidents Day</source>
+        <translation>Presidenttien päivä</translation>
+    </message>
+    <message>
+        <source>Lincoln&apos;s BirthDay</source>
+        <translation>Lincolnin syntymäpäivä</translation>
+    </message>
+    <message>
+        <source>Valentines Day</source>
+        <translation>Ystävänpäivä</translation>
+    </message>
+    <message>
+        <source>Washington&apos;s BirthDay</source>
+        <translation>Washingtonin syntymäpäivä</translation>
+    </message>
+    <message>
+        <source>St. Patrick&apos;s Day</source>
+        <translation>Pyhän Patrikin päivä</translation>
+    </message>
+    <message>
+        <source>Tax Day</source>
+        <translation>Veropäivä</translation>
+    </message>
+    <message>
+        <source>Mother&apos;s Day</source>
+        <translation>Äitienpäivä</translation>
+    </message>
+    <message>
+        <source>Memorial Day</source>
+        <translation>Memorial Day</translation>
+    </message>
+    <message>
+        <source>Flag Day</source>
+        <translation>Liputuspäivä</translation>
+    </message>
+    <message>
+        <source>Father&apos;s Day</source>
+        <translation>Isänpäivä</translation>
+    </message>
+    <message>
+        <source>Independence Day</source>
+        <translation>Itsenäisyyspäivä</translation>
+    </message>
+    <message>
+        <source>Labor Day</source>
+        <translation>Työn päivä</translation>
+    </message>
+    <message>
+        <source>Columbus Day</source>
+        <translation>Kolumbuksen päivä</translation>
+    </message>
+    <message>
+        <source>Holloween</source>
+        <translation>Halloween</translation>
+    </message>
+    <message>
+        <source>Veterans Day</source>
+        <translation>Veteraanien päivä</translation>
+    </message>
+    <message>
+        <source>Thanksgiving</source>
+        <translation>Kiitospäivä</translation>
+    </message>
+    <message>
+        <source>Christmas</source>
+        <translation>Joulupäivä</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>&quot;%1&quot; is not a Kinfold document or is damaged.</source>
+        <translation>”%1” ei ole Kinfold-asiakirja tai on vaurioitunut.</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 on annettu kahdesti</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>odottamaton argumentti ”%1”</translation>
+    </message>
+    <message>
+        <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
+        <translation>ei asiakirjaa, johon tallentaa: anna DOC.kfd tai --save OUT.kfd</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
+        <translation>”%1” ei ole GEDCOM-tiedosto eikä vCard-tiedosto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n entries saved to %2)</source>
+        <translation>
+            <numerusform>%1 (%n merkintä tallennettu tiedostoon %2)</numerusform>
+            <numerusform>%1 (%n merkintää tallennettu tiedostoon %2)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportTexts</name>
+    <message>
+        <source>%1 added, %2 merged, %3 conflicts kept</source>
+        <translation>%1 lisätty, %2 yhdistetty, %3 ristiriitaa säilytetty</translation>
+    </message>
+    <message>
+        <source>, 1 date with a year outside %1..%2 left out</source>
+        <translation>, 1 päivämäärä, jonka vuosi on välin %1..%2 ulkopuolella, jätetty pois</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n dates with a year outside %1..%2 left out</source>
+        <translation>
+            <numerusform>, %n päivämäärä, jonka vuosi on välin %1..%2 ulkopuolella, jätetty pois</numerusform>
+            <numerusform>, %n päivämäärää, joiden vuosi on välin %1..%2 ulkopuolella, jätetty pois</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MoonDate</name>
+    <message>
+        <source> NM</source>
+        <translation> UK</translation>
+    </message>
+    <message>
+        <source> FQ</source>
+        <translation> KK</translation>
+    </message>
+    <message>
+        <source> FM</source>
+        <translation> TK</translation>
+    </message>
+    <message>
+        <source> LQ</source>
+        <translation> VK</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Talvi</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <translation>Kevät</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Kesä</translation>
+    </message>
+    <message>
+        <source>Fall</source>
+        <translation>Syksy</translation>
+    </message>
+    <message>
+        <source>Cold Moon</source>
+        <translation>Kylmä kuu</translation>
+    </message>
+    <message>
+        <source>Bony Moon</source>
+        <translation>Luukuu</translation>
+    </message>
+    <message>
+        <source>Windy Moon</source>
+        <translation>Tuulikuu</translation>
+    </message>
+    <message>
+        <source>Flower Moon</source>
+        <translation>Kukkakuu</translation>
+    </message>
+    <message>
+        <source>Planting Moon</source>
+        <translation>Kylvökuu</translation>
+    </message>
+    <message>
+        <source>Green Corn Moon</source>
+        <translation>Vihreän maissin kuu</translation>
+    </message>
+    <message>
+        <source>Ripe Corn Moon</source>
+        <translation>Kypsän maissin kuu</translation>
+    </message>
+    <message>
+        <source>Fruit Moon</source>
+        <translation>Hedelmäkuu</translation>
+    </message>
+    <message>
+        <source>Nut Moon</source>
+        <translation>Pähkinäkuu</translation>
+    </message>
+    <message>
+        <source>Harvest Moon</source>
+        <translation>Sadonkorjuukuu</translation>
+    </message>
+    <message>
+        <source>Trading Moon</source>
+        <translation>Kauppakuu</translation>
+    </message>
+    <message>
+        <source>Snow Moon</source>
+        <translation>Lumikuu</translation>
+    </message>
+    <message>
+        <source>Blue Moon</source>
+        <translation>Sininen kuu</translation>
+    </message>
+    <message>
+        <source>Rat</source>
+        <translation>Rotta</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Härkä</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tiikeri</translation>
+    </message>
+    <message>
+        <source>Hare</source>
+        <translation>Jänis</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Lohikäärme</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Käärme</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Hevonen</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Vuohi</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Apina</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Kukko</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Koira</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Sika</translation>
+    </message>
+</context>
+<context>
+    <name>PageLayout</name>
+    <message>
+        <source>BC</source>
+        <translation>eKr.</translation>
+    </message>
+    <message>
+        <source>Julian</source>
+        <translation>juliaaninen</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +2714,93 @@ Tulostimen asetukset</translation>
     <message>
         <source>Cancel</source>
         <translation>Peru</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Anna kokonaisluku.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Anna kokonaisluku väliltä %1–%2.</translation>
+    </message>
+    <message>
+        <source>The month must be 1 to 12, or 0 with day 0 when it is not known.</source>
+        <translation>Kuukauden on oltava 1–12, tai 0 ja päivä 0, jos sitä ei tiedetä.</translation>
+    </message>
+    <message>
+        <source>The month must be 1 to 12.</source>
+        <translation>Kuukauden on oltava 1–12.</translation>
+    </message>
+    <message>
+        <source>The month of &quot;%1&quot; must be 1 to 12, or 0 with day 0 when it is not known.</source>
+        <translation>Päivämäärän ”%1” kuukauden on oltava 1–12, tai 0 ja päivä 0, jos sitä ei tiedetä.</translation>
+    </message>
+    <message>
+        <source>The month of &quot;%1&quot; must be 1 to 12.</source>
+        <translation>Päivämäärän ”%1” kuukauden on oltava 1–12.</translation>
+    </message>
+    <message>
+        <source>%1 without a year</source>
+        <translation>%1 ilman vuotta</translation>
+    </message>
+    <message>
+        <source>The day cannot be %1: %2 has %3 days.</source>
+        <translation>Päivä ei voi olla %1: kuukaudessa %2 on %3 päivää.</translation>
+    </message>
+    <message>
+        <source>The day of &quot;%1&quot; cannot be %2: %3 has %4 days.</source>
+        <translation>Päivämäärän ”%1” päivä ei voi olla %2: kuukaudessa %3 on %4 päivää.</translation>
+    </message>
+    <message>
+        <source>Use value as currently set.</source>
+        <translation>Käytä asetettua arvoa.</translation>
+    </message>
+    <message>
+        <source>Use original value.</source>
+        <translation>Käytä alkuperäistä arvoa.</translation>
+    </message>
+    <message>
+        <source>Use original values.</source>
+        <translation>Käytä alkuperäisiä arvoja.</translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>today</source>
+        <translation>tänään</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>huomenna</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>%n päivän päästä</numerusform>
+            <numerusform>%n päivän päästä</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays and events coming</source>
+        <translation>
+            <numerusform>%n syntymäpäivä tai tapahtuma tulossa</numerusform>
+            <numerusform>%n syntymäpäivää ja tapahtumaa tulossa</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>ja %n muu</numerusform>
+            <numerusform>ja %n muuta</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Upcoming</name>
+    <message>
+        <source>%1 Anniversary</source>
+        <translation>%1: hääpäivä</translation>
     </message>
 </context>
 </TS>

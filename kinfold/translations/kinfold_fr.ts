@@ -2,6 +2,276 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AccountSync</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>no password for %1 (none in the secret store; give it with --sync --password-stdin)</source>
+        <translation>pas de mot de passe pour %1 (aucun dans le trousseau&#xa0;; donnez-le avec --sync --password-stdin)</translation>
+    </message>
+    <message>
+        <source>--add-account needs --user NAME</source>
+        <translation>--add-account demande --user NAME</translation>
+    </message>
+    <message>
+        <source>--add-account needs the server&apos;s address</source>
+        <translation>--add-account demande l’adresse du serveur</translation>
+    </message>
+    <message>
+        <source>--user goes with --add-account</source>
+        <translation>--user va avec --add-account</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argument inattendu %1</translation>
+    </message>
+    <message>
+        <source>only one document can be synced (got %1)</source>
+        <translation>un seul document peut être synchronisé (reçu %1)</translation>
+    </message>
+    <message>
+        <source>--remove-account: &quot;%1&quot; is no account number (see kinfold --accounts)</source>
+        <translation>--remove-account&#xa0;: «&#xa0;%1&#xa0;» n’est pas un numéro de compte (voir kinfold --accounts)</translation>
+    </message>
+    <message>
+        <source>%1; the account was not added</source>
+        <translation>%1&#xa0;; le compte n’a pas été ajouté</translation>
+    </message>
+    <message>
+        <source>no address book at %1 and nothing to publish; the account was not added</source>
+        <translation>aucun carnet d’adresses à %1 et rien à publier&#xa0;; le compte n’a pas été ajouté</translation>
+    </message>
+    <message>
+        <source>%1 is account %2 already</source>
+        <translation>%1 est déjà le compte %2</translation>
+    </message>
+    <message>
+        <source>the password was not kept (%1); give it at each sync with --sync --password-stdin</source>
+        <translation>le mot de passe n’a pas été conservé (%1)&#xa0;; donnez-le à chaque synchronisation avec --sync --password-stdin</translation>
+    </message>
+    <message>
+        <source>account %1: %2, 1 address book</source>
+        <translation>compte %1&#xa0;: %2, 1 carnet d’adresses</translation>
+    </message>
+    <message numerus="yes">
+        <source>account %1: %2, %n address books</source>
+        <translation>
+            <numerusform>compte %1&#xa0;: %2, %n carnet d’adresses</numerusform>
+            <numerusform>compte %1&#xa0;: %2, %n carnets d’adresses</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, publishes to &quot;Birthdays&quot;</source>
+        <translation>, publie dans «&#xa0;Birthdays&#xa0;»</translation>
+    </message>
+    <message>
+        <source>every address book</source>
+        <translation>tous les carnets d’adresses</translation>
+    </message>
+    <message>
+        <source>--remove-account: there is no account %1 (see kinfold --accounts)</source>
+        <translation>--remove-account&#xa0;: il n’y a pas de compte %1 (voir kinfold --accounts)</translation>
+    </message>
+    <message>
+        <source>account %1 (%2) removed</source>
+        <translation>compte %1 (%2) supprimé</translation>
+    </message>
+    <message>
+        <source>there is no account to sync (add one with --add-account)</source>
+        <translation>aucun compte à synchroniser (ajoutez-en un avec --add-account)</translation>
+    </message>
+    <message>
+        <source>%1: 1 card could not be read and was left out</source>
+        <translation>%1&#xa0;: 1 fiche n’a pas pu être lue et a été laissée de côté</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n cards could not be read and were left out</source>
+        <translation>
+            <numerusform>%1&#xa0;: %n fiche n’a pas pu être lue et a été laissée de côté</numerusform>
+            <numerusform>%1&#xa0;: %n fiches n’ont pas pu être lues et ont été laissées de côté</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address books</source>
+        <translation>
+            <numerusform>%n carnet d’adresses</numerusform>
+            <numerusform>%n carnets d’adresses</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BirthdayImport</name>
+    <message>
+        <source>%1 is neither a GEDCOM file (&quot;0 HEAD&quot;) nor a vCard file (&quot;BEGIN:VCARD&quot;).</source>
+        <translation>%1 n’est ni un fichier GEDCOM («&#xa0;0 HEAD&#xa0;») ni un fichier vCard («&#xa0;BEGIN:VCARD&#xa0;»).</translation>
+    </message>
+    <message>
+        <source>The file</source>
+        <translation>Le fichier</translation>
+    </message>
+</context>
+<context>
+    <name>BirthdayList</name>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>Format de fichier inattendu.</translation>
+    </message>
+</context>
+<context>
+    <name>CAccountEditDlg</name>
+    <message>
+        <source>Add Account</source>
+        <translation>Ajouter un compte</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Modifier le compte</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address (https://dav.example.org/), or the address of one address book.</source>
+        <translation>L’adresse du serveur (https://dav.example.org/) ou celle d’un carnet d’adresses.</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>inchangé</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s secret store, never in a file.</source>
+        <translation>Conservé dans le trousseau du bureau, jamais dans un fichier.</translation>
+    </message>
+    <message>
+        <source>Publish the birthdays to the calendar &quot;Birthdays&quot;</source>
+        <translation>Publier les anniversaires dans le calendrier «&#xa0;Birthdays&#xa0;»</translation>
+    </message>
+    <message>
+        <source>The address books read; when all are ticked, new ones are read too.</source>
+        <translation>Les carnets d’adresses lus&#xa0;; quand tous sont cochés, les nouveaux sont lus aussi.</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>&amp;Trouver les carnets d’adresses</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Serveur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nom d’&amp;utilisateur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>Mot de &amp;passe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Address books:</source>
+        <translation>Carnets d’adresses&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Please give the server&apos;s address and your user name.</source>
+        <translation>Veuillez indiquer l’adresse du serveur et votre nom d’utilisateur.</translation>
+    </message>
+    <message>
+        <source>(no address book on this server)</source>
+        <translation>(aucun carnet d’adresses sur ce serveur)</translation>
+    </message>
+    <message>
+        <source>Please tick an address book, or publish the birthdays.</source>
+        <translation>Veuillez cocher un carnet d’adresses ou publier les anniversaires.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
+        <translation>Le mot de passe ne peut pas être conservé&#xa0;: %1. Kinfold le demandera à chaque synchronisation.</translation>
+    </message>
+</context>
+<context>
+    <name>CAccountsDlg</name>
+    <message>
+        <source>Accounts</source>
+        <translation>Comptes</translation>
+    </message>
+    <message>
+        <source>Address books read into the list, and calendars the birthdays are published to.</source>
+        <translation>Les carnets d’adresses lus dans la liste et les calendriers où les anniversaires sont publiés.</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Ajouter…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifier…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Remove the account %1? The entries it brought stay in the list.</source>
+        <translation>Supprimer le compte %1&#xa0;? Les entrées qu’il a apportées restent dans la liste.</translation>
+    </message>
+    <message>
+        <source>every address book</source>
+        <translation>tous les carnets d’adresses</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address book(s)</source>
+        <translation>
+            <numerusform>%n carnet d’adresses</numerusform>
+            <numerusform>%n carnets d’adresses</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, publishes &quot;Birthdays&quot;</source>
+        <translation>, publie «&#xa0;Birthdays&#xa0;»</translation>
+    </message>
+    <message>
+        <source>There is no account yet: add one with File &gt; Accounts...</source>
+        <translation>Il n’y a pas encore de compte&#xa0;: ajoutez-en un avec Fichier &gt; Comptes…</translation>
+    </message>
+    <message>
+        <source>Syncing with the accounts...</source>
+        <translation>Synchronisation avec les comptes…</translation>
+    </message>
+    <message>
+        <source>The server refused the password of %1. Password:</source>
+        <translation>Le serveur a refusé le mot de passe de %1. Mot de passe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Password of %1:</source>
+        <translation>Mot de passe de %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Synchroniser</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n card(s) could not be read and were left out.</source>
+        <translation>
+            <numerusform>%1&#xa0;: %n fiche n’a pas pu être lue et a été laissée de côté.</numerusform>
+            <numerusform>%1&#xa0;: %n fiches n’ont pas pu être lues et ont été laissées de côté.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sync failed</source>
+        <translation>Échec de la synchronisation</translation>
+    </message>
+    <message>
+        <source>Synced: %1</source>
+        <translation>Synchronisé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The sync did not finish; the list keeps what was read, and the next sync goes on from there.</source>
+        <translation>La synchronisation n’a pas abouti&#xa0;; la liste garde ce qui a été lu et la prochaine synchronisation reprendra à partir de là.</translation>
+    </message>
+</context>
+<context>
     <name>CBirthdayEditDlg</name>
     <message>
         <source>Birthday Edit</source>
@@ -67,6 +337,58 @@
         <source>Day</source>
         <translation>Jour</translation>
     </message>
+    <message>
+        <source>Birth year.</source>
+        <translation>Année de naissance.</translation>
+    </message>
+    <message>
+        <source>Birth month.</source>
+        <translation>Mois de naissance.</translation>
+    </message>
+    <message>
+        <source>Birth day of month.</source>
+        <translation>Jour de naissance dans le mois.</translation>
+    </message>
+    <message>
+        <source>Marriage year.</source>
+        <translation>Année du mariage.</translation>
+    </message>
+    <message>
+        <source>Marriage month.</source>
+        <translation>Mois du mariage.</translation>
+    </message>
+    <message>
+        <source>Marriage day of month.</source>
+        <translation>Jour du mariage dans le mois.</translation>
+    </message>
+    <message>
+        <source>Death year.</source>
+        <translation>Année du décès.</translation>
+    </message>
+    <message>
+        <source>Death month.</source>
+        <translation>Mois du décès.</translation>
+    </message>
+    <message>
+        <source>Death day of month.</source>
+        <translation>Jour du décès dans le mois.</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Naissance</translation>
+    </message>
+    <message>
+        <source>Marriage</source>
+        <translation>Mariage</translation>
+    </message>
+    <message>
+        <source>Death</source>
+        <translation>Décès</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
 </context>
 <context>
     <name>CBirthdayNamesDlg</name>
@@ -118,6 +440,10 @@
         <source>Show only the entries whose text or date holds these letters.</source>
         <translation>N&apos;afficher que les entrées dont le texte ou la date contient ces caractères.</translation>
     </message>
+    <message>
+        <source>A date of this entry cannot be: Edit to mend it.</source>
+        <translation>Une date de cette entrée est impossible&#xa0;: corrigez-la avec Modifier.</translation>
+    </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
@@ -128,6 +454,10 @@
     <message>
         <source>The public holidays of which country.</source>
         <translation>Les jours fériés de quel pays.</translation>
+    </message>
+    <message>
+        <source>Please choose a country.</source>
+        <translation>Veuillez choisir un pays.</translation>
     </message>
 </context>
 <context>
@@ -166,6 +496,68 @@
     <message>
         <source>Set day of month (1-31).</source>
         <translation>Saisissez le jour du mois (1-31).</translation>
+    </message>
+</context>
+<context>
+    <name>CExportCalendarDlg</name>
+    <message>
+        <source>Export Calendar</source>
+        <translation>Exporter le calendrier</translation>
+    </message>
+    <message>
+        <source>Include</source>
+        <translation>Inclure</translation>
+    </message>
+    <message>
+        <source>Birthdays</source>
+        <translation>Anniversaires</translation>
+    </message>
+    <message>
+        <source>The birthdays of the people in the list.</source>
+        <translation>Les anniversaires des personnes de la liste.</translation>
+    </message>
+    <message>
+        <source>Anniversaries</source>
+        <translation>Mariages</translation>
+    </message>
+    <message>
+        <source>The wedding days of couples (&quot;Anniversary&quot; on the calendar).</source>
+        <translation>Les anniversaires de mariage des couples («&#xa0;Mariages&#xa0;» dans le calendrier).</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>The dated notes (&quot;Notes&quot; on the calendar).</source>
+        <translation>Les notes datées («&#xa0;Notes&#xa0;» dans le calendrier).</translation>
+    </message>
+    <message>
+        <source>Birthdays after the death date</source>
+        <translation>Anniversaires après la date du décès</translation>
+    </message>
+    <message>
+        <source>Off: a birthday ends at the death date (&quot;Dead&quot; on the calendar).</source>
+        <translation>Désactivé&#xa0;: un anniversaire s’arrête à la date du décès («&#xa0;Défunts&#xa0;» dans le calendrier).</translation>
+    </message>
+    <message>
+        <source>Reminders as alarms</source>
+        <translation>Rappels en alarmes</translation>
+    </message>
+    <message>
+        <source>One alarm per lead day of the reminders, at their time of day.</source>
+        <translation>Une alarme par jour d’avance des rappels, à leur heure.</translation>
+    </message>
+    <message>
+        <source>1 event; %1.</source>
+        <translation>1 événement&#xa0;; %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events; %1.</source>
+        <translation>
+            <numerusform>%n événement&#xa0;; %1.</numerusform>
+            <numerusform>%n événements&#xa0;; %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -483,6 +875,14 @@
     <message>
         <source>iCalendar files (*.ics *.ical);;All files (*)</source>
         <translation>Fichiers iCalendar (*.ics *.ical);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Replace your holidays by those of %1?
+
+Yes replaces the list, No adds them at its end.</source>
+        <translation>Remplacer vos jours fériés par ceux de %1&#xa0;?
+
+Oui remplace la liste, Non les ajoute à la fin.</translation>
     </message>
 </context>
 <context>
@@ -855,6 +1255,28 @@ Upcoming</source>
         <translation>Lister les anniversaires, anniversaires de mariage et notes des 30 prochains jours
 Prochainement</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 (%n entries in the list)</source>
+        <translation>
+            <numerusform>%1 (%n entrée dans la liste)</numerusform>
+            <numerusform>%1 (%n entrées dans la liste)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event written to %1; %2</source>
+        <translation>1 événement écrit dans %1&#xa0;; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events written to %1; %2</source>
+        <translation>
+            <numerusform>%n événement écrit dans %1&#xa0;; %2</numerusform>
+            <numerusform>%n événements écrits dans %1&#xa0;; %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>Impossible d’écrire %1</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -1034,6 +1456,34 @@ Prochainement</translation>
         <source>Kinfold Help</source>
         <translation>Aide de Kinfold</translation>
     </message>
+    <message>
+        <source>Accounts...</source>
+        <translation>Comptes…</translation>
+    </message>
+    <message>
+        <source>Add, change or remove the address books read and the calendar published to</source>
+        <translation>Ajouter, modifier ou supprimer les carnets d’adresses lus et le calendrier où publier</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Synchroniser</translation>
+    </message>
+    <message>
+        <source>Read the accounts&apos; address books into the list and publish its birthdays</source>
+        <translation>Lire les carnets d’adresses des comptes dans la liste et publier ses anniversaires</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>MAJ</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>DÉF</translation>
+    </message>
 </context>
 <context>
     <name>COptions</name>
@@ -1083,6 +1533,14 @@ Prochainement</translation>
     <message>
         <source>Name of person</source>
         <translation>Nom de la personne</translation>
+    </message>
+    <message>
+        <source>(default)</source>
+        <translation>(par défaut)</translation>
+    </message>
+    <message>
+        <source>%1, %2 pt</source>
+        <translation>%1, %2 pt</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1657,81 @@ Prochainement</translation>
     </message>
 </context>
 <context>
+    <name>CPPReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Rappels</translation>
+    </message>
+    <message>
+        <source>Remind me of birthdays, anniversaries and notes</source>
+        <translation>Me rappeler les anniversaires, mariages et notes</translation>
+    </message>
+    <message>
+        <source>Desktop notifications at login and every hour.</source>
+        <translation>Notifications du bureau à l’ouverture de session et toutes les heures.</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Me rappeler</translation>
+    </message>
+    <message>
+        <source>On the day</source>
+        <translation>Le jour même</translation>
+    </message>
+    <message>
+        <source>1 day before</source>
+        <translation>1 jour avant</translation>
+    </message>
+    <message>
+        <source>3 days before</source>
+        <translation>3 jours avant</translation>
+    </message>
+    <message>
+        <source>7 days before</source>
+        <translation>7 jours avant</translation>
+    </message>
+    <message>
+        <source>14 days before</source>
+        <translation>14 jours avant</translation>
+    </message>
+    <message>
+        <source>30 days before</source>
+        <translation>30 jours avant</translation>
+    </message>
+    <message>
+        <source>From this time of day:</source>
+        <translation>À partir de cette heure&#xa0;:</translation>
+    </message>
+    <message>
+        <source>A day&apos;s reminders come from this time on.</source>
+        <translation>Les rappels d’un jour arrivent à partir de cette heure.</translation>
+    </message>
+    <message>
+        <source>Document watched</source>
+        <translation>Document surveillé</translation>
+    </message>
+    <message>
+        <source>The last one used</source>
+        <translation>Le dernier utilisé</translation>
+    </message>
+    <message>
+        <source>This one:</source>
+        <translation>Celui-ci&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
+        <source>Choose the document to be reminded of.</source>
+        <translation>Choisir le document dont les rappels viennent.</translation>
+    </message>
+    <message>
+        <source>Birthday list (*.kfd);;All files (*)</source>
+        <translation>Liste d’anniversaires (*.kfd);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
     <name>CPleaseChooseDlg</name>
     <message>
         <source>Please Choose</source>
@@ -1211,6 +1744,45 @@ Prochainement</translation>
     <message>
         <source>Please choose the correct one.</source>
         <translation>Veuillez choisir la bonne.</translation>
+    </message>
+    <message>
+        <source>Death</source>
+        <translation>Décès</translation>
+    </message>
+    <message>
+        <source>Married</source>
+        <translation>Mariage</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Naissance</translation>
+    </message>
+</context>
+<context>
+    <name>CUpcomingDlg</name>
+    <message>
+        <source>Upcoming</source>
+        <translation>Prochainement</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quand</translation>
+    </message>
+    <message>
+        <source>The birthdays, anniversaries and notes of today and the next 30 days.</source>
+        <translation>Les anniversaires, mariages et notes d’aujourd’hui et des 30 prochains jours.</translation>
+    </message>
+    <message>
+        <source>Nothing in the next 30 days</source>
+        <translation>Rien dans les 30 prochains jours</translation>
     </message>
 </context>
 <context>
@@ -1238,6 +1810,155 @@ Prochainement</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Enter a year from %1 to %2.</source>
+        <translation>Saisissez une année de %1 à %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDate</name>
+    <message>
+        <source>Jan</source>
+        <translation>janv.</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>févr.</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>avr.</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>juin</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>juil.</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>août</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>sept.</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>oct.</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>nov.</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>déc.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarExport</name>
+    <message>
+        <source>%1 (birthday)</source>
+        <translation>%1 (anniversaire)</translation>
+    </message>
+    <message>
+        <source>Born %1</source>
+        <translation>Né(e) en %1</translation>
+    </message>
+    <message>
+        <source>%1 (anniversary)</source>
+        <translation>%1 (anniversaire de mariage)</translation>
+    </message>
+    <message>
+        <source>Married %1</source>
+        <translation>Marié(e)s en %1</translation>
+    </message>
+    <message>
+        <source>1 birthday</source>
+        <translation>1 anniversaire</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays</source>
+        <translation>
+            <numerusform>%n anniversaire</numerusform>
+            <numerusform>%n anniversaires</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 anniversary</source>
+        <translation>1 anniversaire de mariage</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversaries</source>
+        <translation>
+            <numerusform>%n anniversaire de mariage</numerusform>
+            <numerusform>%n anniversaires de mariage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 note</source>
+        <translation>1 note</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>%n note</numerusform>
+            <numerusform>%n notes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <translation>laissés de côté&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>nothing left out</source>
+        <translation>rien de laissé de côté</translation>
+    </message>
+    <message>
+        <source>1 birthday ends at the death date</source>
+        <translation>1 anniversaire s’arrête à la date du décès</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays end at the death date</source>
+        <translation>
+            <numerusform>%n anniversaire s’arrête à la date du décès</numerusform>
+            <numerusform>%n anniversaires s’arrêtent à la date du décès</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--export-ics needs the name of the calendar file to write</source>
+        <translation>--export-ics demande le nom du fichier de calendrier à écrire</translation>
+    </message>
+    <message>
+        <source>--export-ics writes an iCalendar file, not &quot;%1&quot; (give OUT.ics, then the document)</source>
+        <translation>--export-ics écrit un fichier iCalendar, pas «&#xa0;%1&#xa0;» (donnez OUT.ics, puis le document)</translation>
+    </message>
+    <message>
+        <source>no DOC.kfd given, and the last document cannot be read: %1</source>
+        <translation>pas de DOC.kfd donné, et le dernier document ne peut pas être lu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>1 event written to %1 (from %2)</source>
+        <translation>1 événement écrit dans %1 (depuis %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events written to %1 (from %2)</source>
+        <translation>
+            <numerusform>%n événement écrit dans %1 (depuis %2)</numerusform>
+            <numerusform>%n événements écrits dans %1 (depuis %2)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1330,6 +2051,659 @@ Prochainement</translation>
         <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
         <translation>Jours fériés du pays CODE (voir --holiday-sets) pour cette exécution seulement ; avec --upcoming aussi &quot;stored&quot;</translation>
     </message>
+    <message>
+        <source>Add a CardDAV/CalDAV account (a server&apos;s root or one collection); the password is read from standard input</source>
+        <translation>Ajouter un compte CardDAV/CalDAV (la racine d’un serveur ou une collection)&#xa0;; le mot de passe est lu sur l’entrée standard</translation>
+    </message>
+    <message>
+        <source>The account&apos;s user name</source>
+        <translation>Le nom d’utilisateur du compte</translation>
+    </message>
+    <message>
+        <source>Only read the address books, publish no calendar</source>
+        <translation>Lire seulement les carnets d’adresses, ne publier aucun calendrier</translation>
+    </message>
+    <message>
+        <source>List the accounts, one a line, with their numbers</source>
+        <translation>Lister les comptes, un par ligne, avec leurs numéros</translation>
+    </message>
+    <message>
+        <source>Remove account N (see --accounts) and its password</source>
+        <translation>Supprimer le compte N (voir --accounts) et son mot de passe</translation>
+    </message>
+    <message>
+        <source>Read every account&apos;s address books into DOC.kfd (or the last document) and publish its birthdays</source>
+        <translation>Lire les carnets d’adresses de chaque compte dans DOC.kfd (ou le dernier document) et publier ses anniversaires</translation>
+    </message>
+    <message>
+        <source>Read the accounts&apos; passwords from standard input, one a line, instead of the secret store</source>
+        <translation>Lire les mots de passe des comptes sur l’entrée standard, un par ligne, au lieu du trousseau</translation>
+    </message>
+    <message>
+        <source>only one document can be merged into (got %1)</source>
+        <translation>on ne peut fusionner que dans un seul document (reçu %1)</translation>
+    </message>
+    <message>
+        <source>only one document can be exported (got %1)</source>
+        <translation>un seul document peut être exporté (reçu %1)</translation>
+    </message>
+    <message>
+        <source>--list-holidays reads no document (got %1)</source>
+        <translation>--list-holidays ne lit aucun document (reçu %1)</translation>
+    </message>
+    <message>
+        <source>--import-holidays reads no document (got %1)</source>
+        <translation>--import-holidays ne lit aucun document (reçu %1)</translation>
+    </message>
+    <message>
+        <source>%1 (see kinfold --help)</source>
+        <translation>%1 (voir kinfold --help)</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be used together</source>
+        <translation>%1 et %2 ne peuvent pas être utilisés ensemble</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see kinfold --help)</source>
+        <translation>option inconnue %1 (voir kinfold --help)</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a year</source>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» n’est pas une année</translation>
+    </message>
+    <message>
+        <source>%1: there is no year 0 (1 BC is year -1)</source>
+        <translation>%1&#xa0;: il n’y a pas d’année 0 (1 av. J.-C. est l’année -1)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the years shown, %3 to %4</source>
+        <translation>%1&#xa0;: %2 est hors des années affichées, %3 à %4</translation>
+    </message>
+    <message>
+        <source>--holidays: no country set &quot;%1&quot; (see kinfold --holiday-sets)</source>
+        <translation>--holidays&#xa0;: pas d’ensemble de pays «&#xa0;%1&#xa0;» (voir kinfold --holiday-sets)</translation>
+    </message>
+    <message>
+        <source>--print-pdf needs an output file name</source>
+        <translation>--print-pdf demande un nom de fichier de sortie</translation>
+    </message>
+    <message>
+        <source>--calendar: &quot;%1&quot; is none of 0 (Current), 1 (Old style), 2 (Moon), 3 (Year of the Snake)</source>
+        <translation>--calendar&#xa0;: «&#xa0;%1&#xa0;» n’est aucun de 0 (Actuel), 1 (Ancien style), 2 (Lune), 3 (Année du Serpent)</translation>
+    </message>
+    <message>
+        <source>--month: &quot;%1&quot; is no month from 1 to 12, or 13 in a moon year of 13 months</source>
+        <translation>--month&#xa0;: «&#xa0;%1&#xa0;» n’est pas un mois de 1 à 12, ni 13 dans une année lunaire de 13 mois</translation>
+    </message>
+    <message>
+        <source>--month: month 13 is only in the moon calendars (--calendar 2 or 3)</source>
+        <translation>--month&#xa0;: le mois 13 n’existe que dans les calendriers lunaires (--calendar 2 ou 3)</translation>
+    </message>
+    <message>
+        <source>--month: moon year %1 has 12 months</source>
+        <translation>--month&#xa0;: l’année lunaire %1 a 12 mois</translation>
+    </message>
+    <message>
+        <source>--months-per-page: &quot;%1&quot; is none of 1, 6 or 12</source>
+        <translation>--months-per-page&#xa0;: «&#xa0;%1&#xa0;» n’est aucun de 1, 6 ou 12</translation>
+    </message>
+    <message>
+        <source>--paper: unknown paper &quot;%1&quot; (try Letter, Legal, A4, A3, A5)</source>
+        <translation>--paper&#xa0;: papier inconnu «&#xa0;%1&#xa0;» (essayez Letter, Legal, A4, A3, A5)</translation>
+    </message>
+    <message>
+        <source>--portrait and --landscape cannot be used together</source>
+        <translation>--portrait et --landscape ne peuvent pas être utilisés ensemble</translation>
+    </message>
+    <message>
+        <source>only one document can be printed (got %1)</source>
+        <translation>un seul document peut être imprimé (reçu %1)</translation>
+    </message>
+    <message>
+        <source>--now: &quot;%1&quot; is no date YYYY-MM-DD or YYYY-MM-DDTHH:MM</source>
+        <translation>--now&#xa0;: «&#xa0;%1&#xa0;» n’est pas une date YYYY-MM-DD ou YYYY-MM-DDTHH:MM</translation>
+    </message>
+    <message>
+        <source>--upcoming: &quot;%1&quot; is no number of days from 0 to 366</source>
+        <translation>--upcoming&#xa0;: «&#xa0;%1&#xa0;» n’est pas un nombre de jours de 0 à 366</translation>
+    </message>
+    <message>
+        <source>only one document can be listed (got %1)</source>
+        <translation>un seul document peut être listé (reçu %1)</translation>
+    </message>
+    <message>
+        <source>--upcoming: no DOC.kfd given and no document used before</source>
+        <translation>--upcoming&#xa0;: pas de DOC.kfd donné et aucun document utilisé auparavant</translation>
+    </message>
+    <message>
+        <source>only one document can be watched (got %1)</source>
+        <translation>un seul document peut être surveillé (reçu %1)</translation>
+    </message>
+    <message>
+        <source>--remind: no document used yet, so no reminders</source>
+        <translation>--remind&#xa0;: aucun document encore utilisé, donc pas de rappels</translation>
+    </message>
+    <message>
+        <source>%1; the reminders follow on standard output</source>
+        <translation>%1&#xa0;; les rappels suivent sur la sortie standard</translation>
+    </message>
+</context>
+<context>
+    <name>DateCheck</name>
+    <message>
+        <source>1 entry left out, as its date cannot be (mend it with Edit &gt; List)</source>
+        <translation>1 entrée laissée de côté, car sa date est impossible (corrigez-la avec Modifier &gt; Liste)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries left out, as their dates cannot be (mend them with Edit &gt; List)</source>
+        <translation>
+            <numerusform>%n entrée laissée de côté, car sa date est impossible (corrigez-la avec Modifier &gt; Liste)</numerusform>
+            <numerusform>%n entrées laissées de côté, car leurs dates sont impossibles (corrigez-les avec Modifier &gt; Liste)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DavClient</name>
+    <message>
+        <source>cannot reach %1 (no network, or no such server): %2</source>
+        <translation>impossible de joindre %1 (pas de réseau, ou pas de tel serveur)&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: no server runs there</source>
+        <translation>%1 a refusé la connexion&#xa0;: aucun serveur n’y tourne</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within 30 seconds</source>
+        <translation>%1 n’a pas répondu en 30 secondes</translation>
+    </message>
+    <message>
+        <source>the secure connection to %1 failed, %2 (not accepted)</source>
+        <translation>la connexion sécurisée à %1 a échoué, %2 (non accepté)</translation>
+    </message>
+    <message>
+        <source>%1 broke off the connection: %2</source>
+        <translation>%1 a interrompu la connexion&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 refused the user name or password</source>
+        <translation>%1 a refusé le nom d’utilisateur ou le mot de passe</translation>
+    </message>
+    <message>
+        <source>%1 does not allow %2 (403 Forbidden)</source>
+        <translation>%1 n’autorise pas %2 (403 Forbidden)</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on the server (404 Not Found)</source>
+        <translation>%1 n’existe pas sur le serveur (404 Not Found)</translation>
+    </message>
+    <message>
+        <source>%1 has no room left for %2 (507 Insufficient Storage)</source>
+        <translation>%1 n’a plus de place pour %2 (507 Insufficient Storage)</translation>
+    </message>
+    <message>
+        <source>%1 answered %2 with status %3</source>
+        <translation>%1 a répondu à %2 avec le statut %3</translation>
+    </message>
+    <message>
+        <source>status %1 instead of a WebDAV multistatus</source>
+        <translation>statut %1 au lieu d’un multistatus WebDAV</translation>
+    </message>
+    <message>
+        <source>the answer of %1 to %2 makes no sense: %3</source>
+        <translation>la réponse de %1 à %2 n’a pas de sens&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>no CardDAV or CalDAV server answers at %1</source>
+        <translation>aucun serveur CardDAV ou CalDAV ne répond à %1</translation>
+    </message>
+    <message>
+        <source>the server keeps no calendars for this user, so the birthdays cannot be published</source>
+        <translation>le serveur n’a aucun calendrier pour cet utilisateur, les anniversaires ne peuvent donc pas être publiés</translation>
+    </message>
+    <message>
+        <source>%1 is in the way of the calendar &quot;Birthdays&quot; and is no calendar</source>
+        <translation>%1 gêne le calendrier «&#xa0;Birthdays&#xa0;» et n’est pas un calendrier</translation>
+    </message>
+    <message>
+        <source>someone else keeps changing %1 on the server; it was left as it is</source>
+        <translation>quelqu’un d’autre modifie sans cesse %1 sur le serveur&#xa0;; il a été laissé tel quel</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 removed, 1 event published</source>
+        <translation>%1 ajoutés, %2 modifiés, %3 supprimés, 1 événement publié</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 added, %2 changed, %3 removed, %n events published</source>
+        <translation>
+            <numerusform>%1 ajoutés, %2 modifiés, %3 supprimés, %n événement publié</numerusform>
+            <numerusform>%1 ajoutés, %2 modifiés, %3 supprimés, %n événements publiés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it is not XML (%1)</source>
+        <translation>ce n’est pas du XML (%1)</translation>
+    </message>
+    <message>
+        <source>it is no WebDAV multistatus</source>
+        <translation>ce n’est pas un multistatus WebDAV</translation>
+    </message>
+    <message>
+        <source>its XML is broken (%1)</source>
+        <translation>son XML est défectueux (%1)</translation>
+    </message>
+    <message>
+        <source>no secret service runs on this desktop</source>
+        <translation>aucun service de secrets ne tourne sur ce bureau</translation>
+    </message>
+    <message>
+        <source>the server</source>
+        <translation>le serveur</translation>
+    </message>
+    <message>
+        <source>the certificate of &quot;%1&quot;: %2</source>
+        <translation>le certificat de «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DayCell</name>
+    <message>
+        <source>%1 Birthday</source>
+        <translation>%1&#xa0;: anniversaire</translation>
+    </message>
+    <message>
+        <source>%1 Anniversary</source>
+        <translation>%1&#xa0;: anniversaire de mariage</translation>
+    </message>
+    <message>
+        <source>%1 %2 Birthday</source>
+        <translation>%1&#xa0;: %2e anniversaire</translation>
+    </message>
+    <message>
+        <source>%1 %2 Anniversary</source>
+        <translation>%1&#xa0;: %2e anniversaire de mariage</translation>
+    </message>
+</context>
+<context>
+    <name>FileBytes</name>
+    <message>
+        <source>Cannot read &quot;%1&quot;: it is a folder.</source>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: c’est un dossier.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>Impossible d’ouvrir «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;.</source>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Holiday</name>
+    <message>
+        <source>(not on %1)</source>
+        <translation>(pas le %1)</translation>
+    </message>
+    <message>
+        <source>(from %1)</source>
+        <translation>(à partir de %1)</translation>
+    </message>
+    <message>
+        <source>(until %1)</source>
+        <translation>(jusqu’en %1)</translation>
+    </message>
+    <message>
+        <source>(substitute day)</source>
+        <translation>(jour de remplacement)</translation>
+    </message>
+    <message>
+        <source>(observed)</source>
+        <translation>(reporté)</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayImport</name>
+    <message>
+        <source>1 all-day event</source>
+        <translation>1 événement d’une journée entière</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n all-day events</source>
+        <translation>
+            <numerusform>%n événement d’une journée entière</numerusform>
+            <numerusform>%n événements d’une journée entière</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 holiday from %1</source>
+        <translation>1 jour férié depuis %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays from %1</source>
+        <translation>
+            <numerusform>%n jour férié depuis %1</numerusform>
+            <numerusform>%n jours fériés depuis %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, 1 timed event skipped</source>
+        <translation>, 1 événement avec heure ignoré</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n timed events skipped</source>
+        <translation>
+            <numerusform>, %n événement avec heure ignoré</numerusform>
+            <numerusform>, %n événements avec heure ignorés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, 1 event cut at %1 days</source>
+        <translation>, 1 événement coupé à %1 jours</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n events cut at %1 days</source>
+        <translation>
+            <numerusform>, %n événement coupé à %1 jours</numerusform>
+            <numerusform>, %n événements coupés à %1 jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)</source>
+        <translation>n’est pas un fichier iCalendar (il ne commence pas par BEGIN:VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>is cut short: its END:VCALENDAR is missing</source>
+        <translation>est tronqué&#xa0;: son END:VCALENDAR manque</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file libical can read</source>
+        <translation>n’est pas un fichier iCalendar que libical sait lire</translation>
+    </message>
+    <message>
+        <source>has parts libical cannot read (X-LIC-PARSEERROR)</source>
+        <translation>a des parties que libical ne sait pas lire (X-LIC-PARSEERROR)</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Jour férié</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayList</name>
+    <message>
+        <source>New Years Day</source>
+        <translation>Jour de l’An</translation>
+    </message>
+    <message>
+        <source>Martin Luther King Day</source>
+        <translation>Journée de Martin Luther King</translation>
+    </message>
+    <message>
+        <source>Presidents Day</source>
+        <translation>Jour des présidents</translation>
+    </message>
+    <message>
+        <source>Lincoln&apos;s BirthDay</source>
+        <translation>Anniversaire de Lincoln</translation>
+    </message>
+    <message>
+        <source>Valentines Day</source>
+        <translation>Saint-Valentin</translation>
+    </message>
+    <message>
+        <source>Washington&apos;s BirthDay</source>
+        <translation>Anniversaire de Washington</translation>
+    </message>
+    <message>
+        <source>St. Patrick&apos;s Day</source>
+        <translation>Saint-Patrick</translation>
+    </message>
+    <message>
+        <source>Tax Day</source>
+        <translation>Jour des impôts</translation>
+    </message>
+    <message>
+        <source>Mother&apos;s Day</source>
+        <translation>Fête des mères</translation>
+    </message>
+    <message>
+        <source>Memorial Day</source>
+        <translation>Memorial Day</translation>
+    </message>
+    <message>
+        <source>Flag Day</source>
+        <translation>Jour du drapeau</translation>
+    </message>
+    <message>
+        <source>Father&apos;s Day</source>
+        <translation>Fête des pères</translation>
+    </message>
+    <message>
+        <source>Independence Day</source>
+        <translation>Fête de l’Indépendance</translation>
+    </message>
+    <message>
+        <source>Labor Day</source>
+        <translation>Fête du Travail</translation>
+    </message>
+    <message>
+        <source>Columbus Day</source>
+        <translation>Jour de Christophe Colomb</translation>
+    </message>
+    <message>
+        <source>Holloween</source>
+        <translation>Halloween</translation>
+    </message>
+    <message>
+        <source>Veterans Day</source>
+        <translation>Jour des anciens combattants</translation>
+    </message>
+    <message>
+        <source>Thanksgiving</source>
+        <translation>Thanksgiving</translation>
+    </message>
+    <message>
+        <source>Christmas</source>
+        <translation>Noël</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>&quot;%1&quot; is not a Kinfold document or is damaged.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un document Kinfold ou est endommagé.</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 est donné deux fois</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
+        <translation>pas de document où enregistrer&#xa0;: donnez DOC.kfd ou --save OUT.kfd</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
+        <translation>«&#xa0;%1&#xa0;» n’est ni un fichier GEDCOM ni un fichier vCard</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n entries saved to %2)</source>
+        <translation>
+            <numerusform>%1 (%n entrée enregistrée dans %2)</numerusform>
+            <numerusform>%1 (%n entrées enregistrées dans %2)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportTexts</name>
+    <message>
+        <source>%1 added, %2 merged, %3 conflicts kept</source>
+        <translation>%1 ajoutés, %2 fusionnés, %3 conflits conservés</translation>
+    </message>
+    <message>
+        <source>, 1 date with a year outside %1..%2 left out</source>
+        <translation>, 1 date avec une année hors de %1..%2 laissée de côté</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n dates with a year outside %1..%2 left out</source>
+        <translation>
+            <numerusform>, %n date avec une année hors de %1..%2 laissée de côté</numerusform>
+            <numerusform>, %n dates avec une année hors de %1..%2 laissées de côté</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MoonDate</name>
+    <message>
+        <source> NM</source>
+        <translation> NL</translation>
+    </message>
+    <message>
+        <source> FQ</source>
+        <translation> PQ</translation>
+    </message>
+    <message>
+        <source> FM</source>
+        <translation> PL</translation>
+    </message>
+    <message>
+        <source> LQ</source>
+        <translation> DQ</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Hiver</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <translation>Printemps</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Été</translation>
+    </message>
+    <message>
+        <source>Fall</source>
+        <translation>Automne</translation>
+    </message>
+    <message>
+        <source>Cold Moon</source>
+        <translation>Lune froide</translation>
+    </message>
+    <message>
+        <source>Bony Moon</source>
+        <translation>Lune des os</translation>
+    </message>
+    <message>
+        <source>Windy Moon</source>
+        <translation>Lune des vents</translation>
+    </message>
+    <message>
+        <source>Flower Moon</source>
+        <translation>Lune des fleurs</translation>
+    </message>
+    <message>
+        <source>Planting Moon</source>
+        <translation>Lune des semis</translation>
+    </message>
+    <message>
+        <source>Green Corn Moon</source>
+        <translation>Lune du maïs vert</translation>
+    </message>
+    <message>
+        <source>Ripe Corn Moon</source>
+        <translation>Lune du maïs mûr</translation>
+    </message>
+    <message>
+        <source>Fruit Moon</source>
+        <translation>Lune des fruits</translation>
+    </message>
+    <message>
+        <source>Nut Moon</source>
+        <translation>Lune des noix</translation>
+    </message>
+    <message>
+        <source>Harvest Moon</source>
+        <translation>Lune des moissons</translation>
+    </message>
+    <message>
+        <source>Trading Moon</source>
+        <translation>Lune du troc</translation>
+    </message>
+    <message>
+        <source>Snow Moon</source>
+        <translation>Lune des neiges</translation>
+    </message>
+    <message>
+        <source>Blue Moon</source>
+        <translation>Lune bleue</translation>
+    </message>
+    <message>
+        <source>Rat</source>
+        <translation>Rat</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Buffle</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tigre</translation>
+    </message>
+    <message>
+        <source>Hare</source>
+        <translation>Lièvre</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Dragon</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Serpent</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Cheval</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Chèvre</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Singe</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Coq</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Chien</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Cochon</translation>
+    </message>
+</context>
+<context>
+    <name>PageLayout</name>
+    <message>
+        <source>BC</source>
+        <translation>av. J.-C.</translation>
+    </message>
+    <message>
+        <source>Julian</source>
+        <translation>julien</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>
@@ -1340,6 +2714,93 @@ Prochainement</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Veuillez saisir un nombre entier.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Veuillez saisir un nombre entier entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>The month must be 1 to 12, or 0 with day 0 when it is not known.</source>
+        <translation>Le mois doit être de 1 à 12, ou 0 avec le jour 0 s’il n’est pas connu.</translation>
+    </message>
+    <message>
+        <source>The month must be 1 to 12.</source>
+        <translation>Le mois doit être de 1 à 12.</translation>
+    </message>
+    <message>
+        <source>The month of &quot;%1&quot; must be 1 to 12, or 0 with day 0 when it is not known.</source>
+        <translation>Le mois de «&#xa0;%1&#xa0;» doit être de 1 à 12, ou 0 avec le jour 0 s’il n’est pas connu.</translation>
+    </message>
+    <message>
+        <source>The month of &quot;%1&quot; must be 1 to 12.</source>
+        <translation>Le mois de «&#xa0;%1&#xa0;» doit être de 1 à 12.</translation>
+    </message>
+    <message>
+        <source>%1 without a year</source>
+        <translation>%1 sans année</translation>
+    </message>
+    <message>
+        <source>The day cannot be %1: %2 has %3 days.</source>
+        <translation>Le jour ne peut pas être %1&#xa0;: %2 a %3 jours.</translation>
+    </message>
+    <message>
+        <source>The day of &quot;%1&quot; cannot be %2: %3 has %4 days.</source>
+        <translation>Le jour de «&#xa0;%1&#xa0;» ne peut pas être %2&#xa0;: %3 a %4 jours.</translation>
+    </message>
+    <message>
+        <source>Use value as currently set.</source>
+        <translation>Utiliser la valeur telle que réglée.</translation>
+    </message>
+    <message>
+        <source>Use original value.</source>
+        <translation>Utiliser la valeur d’origine.</translation>
+    </message>
+    <message>
+        <source>Use original values.</source>
+        <translation>Utiliser les valeurs d’origine.</translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>today</source>
+        <translation>aujourd’hui</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>demain</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>dans %n jour</numerusform>
+            <numerusform>dans %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays and events coming</source>
+        <translation>
+            <numerusform>%n anniversaire ou événement à venir</numerusform>
+            <numerusform>%n anniversaires et événements à venir</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Upcoming</name>
+    <message>
+        <source>%1 Anniversary</source>
+        <translation>%1 anniversaire de mariage</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,276 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>AccountSync</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 su %2</translation>
+    </message>
+    <message>
+        <source>no password for %1 (none in the secret store; give it with --sync --password-stdin)</source>
+        <translation>nessuna password per %1 (nessuna nel portachiavi; indicarla con --sync --password-stdin)</translation>
+    </message>
+    <message>
+        <source>--add-account needs --user NAME</source>
+        <translation>--add-account richiede --user NAME</translation>
+    </message>
+    <message>
+        <source>--add-account needs the server&apos;s address</source>
+        <translation>--add-account richiede l&apos;indirizzo del server</translation>
+    </message>
+    <message>
+        <source>--user goes with --add-account</source>
+        <translation>--user va con --add-account</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argomento inatteso %1</translation>
+    </message>
+    <message>
+        <source>only one document can be synced (got %1)</source>
+        <translation>si può sincronizzare un solo documento (ricevuto %1)</translation>
+    </message>
+    <message>
+        <source>--remove-account: &quot;%1&quot; is no account number (see kinfold --accounts)</source>
+        <translation>--remove-account: «%1» non è un numero di account (vedere kinfold --accounts)</translation>
+    </message>
+    <message>
+        <source>%1; the account was not added</source>
+        <translation>%1; l&apos;account non è stato aggiunto</translation>
+    </message>
+    <message>
+        <source>no address book at %1 and nothing to publish; the account was not added</source>
+        <translation>nessuna rubrica su %1 e niente da pubblicare; l&apos;account non è stato aggiunto</translation>
+    </message>
+    <message>
+        <source>%1 is account %2 already</source>
+        <translation>%1 è già l&apos;account %2</translation>
+    </message>
+    <message>
+        <source>the password was not kept (%1); give it at each sync with --sync --password-stdin</source>
+        <translation>la password non è stata conservata (%1); indicarla a ogni sincronizzazione con --sync --password-stdin</translation>
+    </message>
+    <message>
+        <source>account %1: %2, 1 address book</source>
+        <translation>account %1: %2, 1 rubrica</translation>
+    </message>
+    <message numerus="yes">
+        <source>account %1: %2, %n address books</source>
+        <translation>
+            <numerusform>account %1: %2, %n rubrica</numerusform>
+            <numerusform>account %1: %2, %n rubriche</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, publishes to &quot;Birthdays&quot;</source>
+        <translation>, pubblica in «Birthdays»</translation>
+    </message>
+    <message>
+        <source>every address book</source>
+        <translation>tutte le rubriche</translation>
+    </message>
+    <message>
+        <source>--remove-account: there is no account %1 (see kinfold --accounts)</source>
+        <translation>--remove-account: non esiste l&apos;account %1 (vedere kinfold --accounts)</translation>
+    </message>
+    <message>
+        <source>account %1 (%2) removed</source>
+        <translation>account %1 (%2) rimosso</translation>
+    </message>
+    <message>
+        <source>there is no account to sync (add one with --add-account)</source>
+        <translation>non c&apos;è alcun account da sincronizzare (aggiungerne uno con --add-account)</translation>
+    </message>
+    <message>
+        <source>%1: 1 card could not be read and was left out</source>
+        <translation>%1: 1 scheda non è stata letta ed è stata tralasciata</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n cards could not be read and were left out</source>
+        <translation>
+            <numerusform>%1: %n scheda non è stata letta ed è stata tralasciata</numerusform>
+            <numerusform>%1: %n schede non sono state lette e sono state tralasciate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address books</source>
+        <translation>
+            <numerusform>%n rubrica</numerusform>
+            <numerusform>%n rubriche</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BirthdayImport</name>
+    <message>
+        <source>%1 is neither a GEDCOM file (&quot;0 HEAD&quot;) nor a vCard file (&quot;BEGIN:VCARD&quot;).</source>
+        <translation>%1 non è né un file GEDCOM («0 HEAD») né un file vCard («BEGIN:VCARD»).</translation>
+    </message>
+    <message>
+        <source>The file</source>
+        <translation>Il file</translation>
+    </message>
+</context>
+<context>
+    <name>BirthdayList</name>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>Formato di file inatteso.</translation>
+    </message>
+</context>
+<context>
+    <name>CAccountEditDlg</name>
+    <message>
+        <source>Add Account</source>
+        <translation>Aggiungi account</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Modifica account</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address (https://dav.example.org/), or the address of one address book.</source>
+        <translation>L&apos;indirizzo del server (https://dav.example.org/) o l&apos;indirizzo di una rubrica.</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>invariata</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s secret store, never in a file.</source>
+        <translation>Conservata nel portachiavi del desktop, mai in un file.</translation>
+    </message>
+    <message>
+        <source>Publish the birthdays to the calendar &quot;Birthdays&quot;</source>
+        <translation>Pubblica i compleanni nel calendario «Birthdays»</translation>
+    </message>
+    <message>
+        <source>The address books read; when all are ticked, new ones are read too.</source>
+        <translation>Le rubriche lette; quando sono tutte spuntate, si leggono anche quelle nuove.</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>&amp;Trova rubriche</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nome &amp;utente:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Password:</translation>
+    </message>
+    <message>
+        <source>Address books:</source>
+        <translation>Rubriche:</translation>
+    </message>
+    <message>
+        <source>Please give the server&apos;s address and your user name.</source>
+        <translation>Indicare l&apos;indirizzo del server e il proprio nome utente.</translation>
+    </message>
+    <message>
+        <source>(no address book on this server)</source>
+        <translation>(nessuna rubrica su questo server)</translation>
+    </message>
+    <message>
+        <source>Please tick an address book, or publish the birthdays.</source>
+        <translation>Spuntare una rubrica o pubblicare i compleanni.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
+        <translation>La password non può essere conservata: %1. Kinfold la chiederà a ogni sincronizzazione.</translation>
+    </message>
+</context>
+<context>
+    <name>CAccountsDlg</name>
+    <message>
+        <source>Accounts</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>Address books read into the list, and calendars the birthdays are published to.</source>
+        <translation>Rubriche lette nell&apos;elenco e calendari in cui vengono pubblicati i compleanni.</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Aggiungi…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifica…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Remove the account %1? The entries it brought stay in the list.</source>
+        <translation>Rimuovere l&apos;account %1? Le voci che ha portato restano nell&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>every address book</source>
+        <translation>tutte le rubriche</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address book(s)</source>
+        <translation>
+            <numerusform>%n rubrica</numerusform>
+            <numerusform>%n rubriche</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, publishes &quot;Birthdays&quot;</source>
+        <translation>, pubblica «Birthdays»</translation>
+    </message>
+    <message>
+        <source>There is no account yet: add one with File &gt; Accounts...</source>
+        <translation>Non c&apos;è ancora alcun account: aggiungerne uno con File &gt; Account…</translation>
+    </message>
+    <message>
+        <source>Syncing with the accounts...</source>
+        <translation>Sincronizzazione con gli account…</translation>
+    </message>
+    <message>
+        <source>The server refused the password of %1. Password:</source>
+        <translation>Il server ha rifiutato la password di %1. Password:</translation>
+    </message>
+    <message>
+        <source>Password of %1:</source>
+        <translation>Password di %1:</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Sincronizza ora</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n card(s) could not be read and were left out.</source>
+        <translation>
+            <numerusform>%1: %n scheda non è stata letta ed è stata tralasciata.</numerusform>
+            <numerusform>%1: %n schede non sono state lette e sono state tralasciate.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sync failed</source>
+        <translation>Sincronizzazione non riuscita</translation>
+    </message>
+    <message>
+        <source>Synced: %1</source>
+        <translation>Sincronizzato: %1</translation>
+    </message>
+    <message>
+        <source>The sync did not finish; the list keeps what was read, and the next sync goes on from there.</source>
+        <translation>La sincronizzazione non è terminata; l&apos;elenco conserva ciò che è stato letto e la prossima sincronizzazione riprende da lì.</translation>
+    </message>
+</context>
+<context>
     <name>CBirthdayEditDlg</name>
     <message>
         <source>Birthday Edit</source>
@@ -67,6 +337,58 @@
         <source>Day</source>
         <translation>Giorno</translation>
     </message>
+    <message>
+        <source>Birth year.</source>
+        <translation>Anno di nascita.</translation>
+    </message>
+    <message>
+        <source>Birth month.</source>
+        <translation>Mese di nascita.</translation>
+    </message>
+    <message>
+        <source>Birth day of month.</source>
+        <translation>Giorno di nascita nel mese.</translation>
+    </message>
+    <message>
+        <source>Marriage year.</source>
+        <translation>Anno del matrimonio.</translation>
+    </message>
+    <message>
+        <source>Marriage month.</source>
+        <translation>Mese del matrimonio.</translation>
+    </message>
+    <message>
+        <source>Marriage day of month.</source>
+        <translation>Giorno del matrimonio nel mese.</translation>
+    </message>
+    <message>
+        <source>Death year.</source>
+        <translation>Anno di morte.</translation>
+    </message>
+    <message>
+        <source>Death month.</source>
+        <translation>Mese di morte.</translation>
+    </message>
+    <message>
+        <source>Death day of month.</source>
+        <translation>Giorno di morte nel mese.</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Nascita</translation>
+    </message>
+    <message>
+        <source>Marriage</source>
+        <translation>Matrimonio</translation>
+    </message>
+    <message>
+        <source>Death</source>
+        <translation>Morte</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
 </context>
 <context>
     <name>CBirthdayNamesDlg</name>
@@ -118,6 +440,10 @@
         <source>Show only the entries whose text or date holds these letters.</source>
         <translation>Mostra solo le voci il cui testo o data contiene questi caratteri.</translation>
     </message>
+    <message>
+        <source>A date of this entry cannot be: Edit to mend it.</source>
+        <translation>Una data di questa voce non può esistere: correggerla con Modifica.</translation>
+    </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
@@ -128,6 +454,10 @@
     <message>
         <source>The public holidays of which country.</source>
         <translation>Le festività di quale paese.</translation>
+    </message>
+    <message>
+        <source>Please choose a country.</source>
+        <translation>Scegliere un paese.</translation>
     </message>
 </context>
 <context>
@@ -166,6 +496,68 @@
     <message>
         <source>Set day of month (1-31).</source>
         <translation>Inserire il giorno del mese (1-31).</translation>
+    </message>
+</context>
+<context>
+    <name>CExportCalendarDlg</name>
+    <message>
+        <source>Export Calendar</source>
+        <translation>Esporta calendario</translation>
+    </message>
+    <message>
+        <source>Include</source>
+        <translation>Includi</translation>
+    </message>
+    <message>
+        <source>Birthdays</source>
+        <translation>Compleanni</translation>
+    </message>
+    <message>
+        <source>The birthdays of the people in the list.</source>
+        <translation>I compleanni delle persone dell&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>Anniversaries</source>
+        <translation>Anniversari</translation>
+    </message>
+    <message>
+        <source>The wedding days of couples (&quot;Anniversary&quot; on the calendar).</source>
+        <translation>Gli anniversari di matrimonio delle coppie («Anniversari» nel calendario).</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>The dated notes (&quot;Notes&quot; on the calendar).</source>
+        <translation>Le note datate («Note» nel calendario).</translation>
+    </message>
+    <message>
+        <source>Birthdays after the death date</source>
+        <translation>Compleanni dopo la data di morte</translation>
+    </message>
+    <message>
+        <source>Off: a birthday ends at the death date (&quot;Dead&quot; on the calendar).</source>
+        <translation>Disattivato: un compleanno termina alla data di morte («Defunti» nel calendario).</translation>
+    </message>
+    <message>
+        <source>Reminders as alarms</source>
+        <translation>Promemoria come allarmi</translation>
+    </message>
+    <message>
+        <source>One alarm per lead day of the reminders, at their time of day.</source>
+        <translation>Un allarme per ogni giorno di anticipo dei promemoria, alla loro ora.</translation>
+    </message>
+    <message>
+        <source>1 event; %1.</source>
+        <translation>1 evento; %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events; %1.</source>
+        <translation>
+            <numerusform>%n evento; %1.</numerusform>
+            <numerusform>%n eventi; %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -483,6 +875,14 @@
     <message>
         <source>iCalendar files (*.ics *.ical);;All files (*)</source>
         <translation>File iCalendar (*.ics *.ical);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Replace your holidays by those of %1?
+
+Yes replaces the list, No adds them at its end.</source>
+        <translation>Sostituire le proprie festività con quelle di %1?
+
+Sì sostituisce l&apos;elenco, No le aggiunge alla fine.</translation>
     </message>
 </context>
 <context>
@@ -855,6 +1255,28 @@ Upcoming</source>
         <translation>Elenca compleanni, anniversari e note dei prossimi 30 giorni
 Prossimi</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 (%n entries in the list)</source>
+        <translation>
+            <numerusform>%1 (%n voce nell&apos;elenco)</numerusform>
+            <numerusform>%1 (%n voci nell&apos;elenco)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event written to %1; %2</source>
+        <translation>1 evento scritto in %1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events written to %1; %2</source>
+        <translation>
+            <numerusform>%n evento scritto in %1; %2</numerusform>
+            <numerusform>%n eventi scritti in %1; %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>Impossibile scrivere %1</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -1034,6 +1456,34 @@ Prossimi</translation>
         <source>Kinfold Help</source>
         <translation>Guida di Kinfold</translation>
     </message>
+    <message>
+        <source>Accounts...</source>
+        <translation>Account…</translation>
+    </message>
+    <message>
+        <source>Add, change or remove the address books read and the calendar published to</source>
+        <translation>Aggiunge, modifica o rimuove le rubriche lette e il calendario in cui pubblicare</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Sincronizza ora</translation>
+    </message>
+    <message>
+        <source>Read the accounts&apos; address books into the list and publish its birthdays</source>
+        <translation>Legge le rubriche degli account nell&apos;elenco e ne pubblica i compleanni</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>MAIUSC</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCORR</translation>
+    </message>
 </context>
 <context>
     <name>COptions</name>
@@ -1083,6 +1533,14 @@ Prossimi</translation>
     <message>
         <source>Name of person</source>
         <translation>Nome della persona</translation>
+    </message>
+    <message>
+        <source>(default)</source>
+        <translation>(predefinito)</translation>
+    </message>
+    <message>
+        <source>%1, %2 pt</source>
+        <translation>%1, %2 pt</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1657,81 @@ Prossimi</translation>
     </message>
 </context>
 <context>
+    <name>CPPReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Promemoria</translation>
+    </message>
+    <message>
+        <source>Remind me of birthdays, anniversaries and notes</source>
+        <translation>Ricordami compleanni, anniversari e note</translation>
+    </message>
+    <message>
+        <source>Desktop notifications at login and every hour.</source>
+        <translation>Notifiche del desktop all&apos;accesso e ogni ora.</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Ricordami</translation>
+    </message>
+    <message>
+        <source>On the day</source>
+        <translation>Il giorno stesso</translation>
+    </message>
+    <message>
+        <source>1 day before</source>
+        <translation>1 giorno prima</translation>
+    </message>
+    <message>
+        <source>3 days before</source>
+        <translation>3 giorni prima</translation>
+    </message>
+    <message>
+        <source>7 days before</source>
+        <translation>7 giorni prima</translation>
+    </message>
+    <message>
+        <source>14 days before</source>
+        <translation>14 giorni prima</translation>
+    </message>
+    <message>
+        <source>30 days before</source>
+        <translation>30 giorni prima</translation>
+    </message>
+    <message>
+        <source>From this time of day:</source>
+        <translation>Da quest&apos;ora del giorno:</translation>
+    </message>
+    <message>
+        <source>A day&apos;s reminders come from this time on.</source>
+        <translation>I promemoria di un giorno arrivano da quest&apos;ora in poi.</translation>
+    </message>
+    <message>
+        <source>Document watched</source>
+        <translation>Documento osservato</translation>
+    </message>
+    <message>
+        <source>The last one used</source>
+        <translation>L&apos;ultimo usato</translation>
+    </message>
+    <message>
+        <source>This one:</source>
+        <translation>Questo:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Sfoglia…</translation>
+    </message>
+    <message>
+        <source>Choose the document to be reminded of.</source>
+        <translation>Scegliere il documento di cui ricevere i promemoria.</translation>
+    </message>
+    <message>
+        <source>Birthday list (*.kfd);;All files (*)</source>
+        <translation>Elenco dei compleanni (*.kfd);;Tutti i file (*)</translation>
+    </message>
+</context>
+<context>
     <name>CPleaseChooseDlg</name>
     <message>
         <source>Please Choose</source>
@@ -1211,6 +1744,45 @@ Prossimi</translation>
     <message>
         <source>Please choose the correct one.</source>
         <translation>Scegliere quella corretta.</translation>
+    </message>
+    <message>
+        <source>Death</source>
+        <translation>Morte</translation>
+    </message>
+    <message>
+        <source>Married</source>
+        <translation>Matrimonio</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Nascita</translation>
+    </message>
+</context>
+<context>
+    <name>CUpcomingDlg</name>
+    <message>
+        <source>Upcoming</source>
+        <translation>Prossimi</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quando</translation>
+    </message>
+    <message>
+        <source>The birthdays, anniversaries and notes of today and the next 30 days.</source>
+        <translation>I compleanni, gli anniversari e le note di oggi e dei prossimi 30 giorni.</translation>
+    </message>
+    <message>
+        <source>Nothing in the next 30 days</source>
+        <translation>Niente nei prossimi 30 giorni</translation>
     </message>
 </context>
 <context>
@@ -1238,6 +1810,155 @@ Prossimi</translation>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Enter a year from %1 to %2.</source>
+        <translation>Inserire un anno da %1 a %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDate</name>
+    <message>
+        <source>Jan</source>
+        <translation>gen</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>apr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mag</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>giu</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>lug</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>ago</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>ott</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>dic</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarExport</name>
+    <message>
+        <source>%1 (birthday)</source>
+        <translation>%1 (compleanno)</translation>
+    </message>
+    <message>
+        <source>Born %1</source>
+        <translation>Nato/a nel %1</translation>
+    </message>
+    <message>
+        <source>%1 (anniversary)</source>
+        <translation>%1 (anniversario)</translation>
+    </message>
+    <message>
+        <source>Married %1</source>
+        <translation>Sposati nel %1</translation>
+    </message>
+    <message>
+        <source>1 birthday</source>
+        <translation>1 compleanno</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays</source>
+        <translation>
+            <numerusform>%n compleanno</numerusform>
+            <numerusform>%n compleanni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 anniversary</source>
+        <translation>1 anniversario</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversaries</source>
+        <translation>
+            <numerusform>%n anniversario</numerusform>
+            <numerusform>%n anniversari</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 note</source>
+        <translation>1 nota</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>%n nota</numerusform>
+            <numerusform>%n note</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <translation>tralasciati: %1</translation>
+    </message>
+    <message>
+        <source>nothing left out</source>
+        <translation>niente tralasciato</translation>
+    </message>
+    <message>
+        <source>1 birthday ends at the death date</source>
+        <translation>1 compleanno termina alla data di morte</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays end at the death date</source>
+        <translation>
+            <numerusform>%n compleanno termina alla data di morte</numerusform>
+            <numerusform>%n compleanni terminano alla data di morte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--export-ics needs the name of the calendar file to write</source>
+        <translation>--export-ics richiede il nome del file di calendario da scrivere</translation>
+    </message>
+    <message>
+        <source>--export-ics writes an iCalendar file, not &quot;%1&quot; (give OUT.ics, then the document)</source>
+        <translation>--export-ics scrive un file iCalendar, non «%1» (indicare OUT.ics, poi il documento)</translation>
+    </message>
+    <message>
+        <source>no DOC.kfd given, and the last document cannot be read: %1</source>
+        <translation>nessun DOC.kfd indicato, e l&apos;ultimo documento non può essere letto: %1</translation>
+    </message>
+    <message>
+        <source>1 event written to %1 (from %2)</source>
+        <translation>1 evento scritto in %1 (da %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events written to %1 (from %2)</source>
+        <translation>
+            <numerusform>%n evento scritto in %1 (da %2)</numerusform>
+            <numerusform>%n eventi scritti in %1 (da %2)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1330,6 +2051,659 @@ Prossimi</translation>
         <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
         <translation>Festività del paese CODE (vedi --holiday-sets) solo per questa esecuzione; con --upcoming anche &quot;stored&quot;</translation>
     </message>
+    <message>
+        <source>Add a CardDAV/CalDAV account (a server&apos;s root or one collection); the password is read from standard input</source>
+        <translation>Aggiunge un account CardDAV/CalDAV (la radice di un server o una raccolta); la password è letta dallo standard input</translation>
+    </message>
+    <message>
+        <source>The account&apos;s user name</source>
+        <translation>Il nome utente dell&apos;account</translation>
+    </message>
+    <message>
+        <source>Only read the address books, publish no calendar</source>
+        <translation>Legge solo le rubriche, non pubblica alcun calendario</translation>
+    </message>
+    <message>
+        <source>List the accounts, one a line, with their numbers</source>
+        <translation>Elenca gli account, uno per riga, con i loro numeri</translation>
+    </message>
+    <message>
+        <source>Remove account N (see --accounts) and its password</source>
+        <translation>Rimuove l&apos;account N (vedere --accounts) e la sua password</translation>
+    </message>
+    <message>
+        <source>Read every account&apos;s address books into DOC.kfd (or the last document) and publish its birthdays</source>
+        <translation>Legge le rubriche di ogni account in DOC.kfd (o nell&apos;ultimo documento) e ne pubblica i compleanni</translation>
+    </message>
+    <message>
+        <source>Read the accounts&apos; passwords from standard input, one a line, instead of the secret store</source>
+        <translation>Legge le password degli account dallo standard input, una per riga, invece che dal portachiavi</translation>
+    </message>
+    <message>
+        <source>only one document can be merged into (got %1)</source>
+        <translation>si può unire in un solo documento (ricevuto %1)</translation>
+    </message>
+    <message>
+        <source>only one document can be exported (got %1)</source>
+        <translation>si può esportare un solo documento (ricevuto %1)</translation>
+    </message>
+    <message>
+        <source>--list-holidays reads no document (got %1)</source>
+        <translation>--list-holidays non legge alcun documento (ricevuto %1)</translation>
+    </message>
+    <message>
+        <source>--import-holidays reads no document (got %1)</source>
+        <translation>--import-holidays non legge alcun documento (ricevuto %1)</translation>
+    </message>
+    <message>
+        <source>%1 (see kinfold --help)</source>
+        <translation>%1 (vedere kinfold --help)</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be used together</source>
+        <translation>%1 e %2 non possono essere usati insieme</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see kinfold --help)</source>
+        <translation>opzione sconosciuta %1 (vedere kinfold --help)</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a year</source>
+        <translation>%1: «%2» non è un anno</translation>
+    </message>
+    <message>
+        <source>%1: there is no year 0 (1 BC is year -1)</source>
+        <translation>%1: non esiste l&apos;anno 0 (l&apos;1 a.C. è l&apos;anno -1)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the years shown, %3 to %4</source>
+        <translation>%1: %2 è fuori dagli anni mostrati, da %3 a %4</translation>
+    </message>
+    <message>
+        <source>--holidays: no country set &quot;%1&quot; (see kinfold --holiday-sets)</source>
+        <translation>--holidays: nessun insieme di paese «%1» (vedere kinfold --holiday-sets)</translation>
+    </message>
+    <message>
+        <source>--print-pdf needs an output file name</source>
+        <translation>--print-pdf richiede il nome di un file di uscita</translation>
+    </message>
+    <message>
+        <source>--calendar: &quot;%1&quot; is none of 0 (Current), 1 (Old style), 2 (Moon), 3 (Year of the Snake)</source>
+        <translation>--calendar: «%1» non è nessuno di 0 (Attuale), 1 (Vecchio stile), 2 (Luna), 3 (Anno del Serpente)</translation>
+    </message>
+    <message>
+        <source>--month: &quot;%1&quot; is no month from 1 to 12, or 13 in a moon year of 13 months</source>
+        <translation>--month: «%1» non è un mese da 1 a 12, né 13 in un anno lunare di 13 mesi</translation>
+    </message>
+    <message>
+        <source>--month: month 13 is only in the moon calendars (--calendar 2 or 3)</source>
+        <translation>--month: il mese 13 esiste solo nei calendari lunari (--calendar 2 o 3)</translation>
+    </message>
+    <message>
+        <source>--month: moon year %1 has 12 months</source>
+        <translation>--month: l&apos;anno lunare %1 ha 12 mesi</translation>
+    </message>
+    <message>
+        <source>--months-per-page: &quot;%1&quot; is none of 1, 6 or 12</source>
+        <translation>--months-per-page: «%1» non è nessuno di 1, 6 o 12</translation>
+    </message>
+    <message>
+        <source>--paper: unknown paper &quot;%1&quot; (try Letter, Legal, A4, A3, A5)</source>
+        <translation>--paper: carta sconosciuta «%1» (provare Letter, Legal, A4, A3, A5)</translation>
+    </message>
+    <message>
+        <source>--portrait and --landscape cannot be used together</source>
+        <translation>--portrait e --landscape non possono essere usati insieme</translation>
+    </message>
+    <message>
+        <source>only one document can be printed (got %1)</source>
+        <translation>si può stampare un solo documento (ricevuto %1)</translation>
+    </message>
+    <message>
+        <source>--now: &quot;%1&quot; is no date YYYY-MM-DD or YYYY-MM-DDTHH:MM</source>
+        <translation>--now: «%1» non è una data YYYY-MM-DD o YYYY-MM-DDTHH:MM</translation>
+    </message>
+    <message>
+        <source>--upcoming: &quot;%1&quot; is no number of days from 0 to 366</source>
+        <translation>--upcoming: «%1» non è un numero di giorni da 0 a 366</translation>
+    </message>
+    <message>
+        <source>only one document can be listed (got %1)</source>
+        <translation>si può elencare un solo documento (ricevuto %1)</translation>
+    </message>
+    <message>
+        <source>--upcoming: no DOC.kfd given and no document used before</source>
+        <translation>--upcoming: nessun DOC.kfd indicato e nessun documento usato prima</translation>
+    </message>
+    <message>
+        <source>only one document can be watched (got %1)</source>
+        <translation>si può osservare un solo documento (ricevuto %1)</translation>
+    </message>
+    <message>
+        <source>--remind: no document used yet, so no reminders</source>
+        <translation>--remind: nessun documento ancora usato, quindi nessun promemoria</translation>
+    </message>
+    <message>
+        <source>%1; the reminders follow on standard output</source>
+        <translation>%1; i promemoria seguono sullo standard output</translation>
+    </message>
+</context>
+<context>
+    <name>DateCheck</name>
+    <message>
+        <source>1 entry left out, as its date cannot be (mend it with Edit &gt; List)</source>
+        <translation>1 voce tralasciata, perché la sua data non può esistere (correggerla con Modifica &gt; Elenco)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries left out, as their dates cannot be (mend them with Edit &gt; List)</source>
+        <translation>
+            <numerusform>%n voce tralasciata, perché la sua data non può esistere (correggerla con Modifica &gt; Elenco)</numerusform>
+            <numerusform>%n voci tralasciate, perché le loro date non possono esistere (correggerle con Modifica &gt; Elenco)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DavClient</name>
+    <message>
+        <source>cannot reach %1 (no network, or no such server): %2</source>
+        <translation>impossibile raggiungere %1 (nessuna rete, o server inesistente): %2</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: no server runs there</source>
+        <translation>%1 ha rifiutato la connessione: lì non è in esecuzione alcun server</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within 30 seconds</source>
+        <translation>%1 non ha risposto entro 30 secondi</translation>
+    </message>
+    <message>
+        <source>the secure connection to %1 failed, %2 (not accepted)</source>
+        <translation>la connessione sicura a %1 non è riuscita, %2 (non accettato)</translation>
+    </message>
+    <message>
+        <source>%1 broke off the connection: %2</source>
+        <translation>%1 ha interrotto la connessione: %2</translation>
+    </message>
+    <message>
+        <source>%1 refused the user name or password</source>
+        <translation>%1 ha rifiutato il nome utente o la password</translation>
+    </message>
+    <message>
+        <source>%1 does not allow %2 (403 Forbidden)</source>
+        <translation>%1 non consente %2 (403 Forbidden)</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on the server (404 Not Found)</source>
+        <translation>%1 non esiste sul server (404 Not Found)</translation>
+    </message>
+    <message>
+        <source>%1 has no room left for %2 (507 Insufficient Storage)</source>
+        <translation>%1 non ha più spazio per %2 (507 Insufficient Storage)</translation>
+    </message>
+    <message>
+        <source>%1 answered %2 with status %3</source>
+        <translation>%1 ha risposto a %2 con lo stato %3</translation>
+    </message>
+    <message>
+        <source>status %1 instead of a WebDAV multistatus</source>
+        <translation>stato %1 invece di un multistatus WebDAV</translation>
+    </message>
+    <message>
+        <source>the answer of %1 to %2 makes no sense: %3</source>
+        <translation>la risposta di %1 a %2 non ha senso: %3</translation>
+    </message>
+    <message>
+        <source>no CardDAV or CalDAV server answers at %1</source>
+        <translation>nessun server CardDAV o CalDAV risponde a %1</translation>
+    </message>
+    <message>
+        <source>the server keeps no calendars for this user, so the birthdays cannot be published</source>
+        <translation>il server non tiene calendari per questo utente, quindi i compleanni non possono essere pubblicati</translation>
+    </message>
+    <message>
+        <source>%1 is in the way of the calendar &quot;Birthdays&quot; and is no calendar</source>
+        <translation>%1 è d&apos;intralcio al calendario «Birthdays» e non è un calendario</translation>
+    </message>
+    <message>
+        <source>someone else keeps changing %1 on the server; it was left as it is</source>
+        <translation>qualcun altro continua a modificare %1 sul server; è stato lasciato com&apos;è</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 removed, 1 event published</source>
+        <translation>%1 aggiunti, %2 modificati, %3 rimossi, 1 evento pubblicato</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 added, %2 changed, %3 removed, %n events published</source>
+        <translation>
+            <numerusform>%1 aggiunti, %2 modificati, %3 rimossi, %n evento pubblicato</numerusform>
+            <numerusform>%1 aggiunti, %2 modificati, %3 rimossi, %n eventi pubblicati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it is not XML (%1)</source>
+        <translation>non è XML (%1)</translation>
+    </message>
+    <message>
+        <source>it is no WebDAV multistatus</source>
+        <translation>non è un multistatus WebDAV</translation>
+    </message>
+    <message>
+        <source>its XML is broken (%1)</source>
+        <translation>il suo XML è danneggiato (%1)</translation>
+    </message>
+    <message>
+        <source>no secret service runs on this desktop</source>
+        <translation>nessun servizio di segreti è in esecuzione su questo desktop</translation>
+    </message>
+    <message>
+        <source>the server</source>
+        <translation>il server</translation>
+    </message>
+    <message>
+        <source>the certificate of &quot;%1&quot;: %2</source>
+        <translation>il certificato di «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DayCell</name>
+    <message>
+        <source>%1 Birthday</source>
+        <translation>%1: compleanno</translation>
+    </message>
+    <message>
+        <source>%1 Anniversary</source>
+        <translation>%1: anniversario</translation>
+    </message>
+    <message>
+        <source>%1 %2 Birthday</source>
+        <translation>%1: %2° compleanno</translation>
+    </message>
+    <message>
+        <source>%1 %2 Anniversary</source>
+        <translation>%1: %2° anniversario</translation>
+    </message>
+</context>
+<context>
+    <name>FileBytes</name>
+    <message>
+        <source>Cannot read &quot;%1&quot;: it is a folder.</source>
+        <translation>Impossibile leggere «%1»: è una cartella.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>Impossibile aprire «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;.</source>
+        <translation>Impossibile leggere «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>Impossibile scrivere «%1»: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Holiday</name>
+    <message>
+        <source>(not on %1)</source>
+        <translation>(non il %1)</translation>
+    </message>
+    <message>
+        <source>(from %1)</source>
+        <translation>(dal %1)</translation>
+    </message>
+    <message>
+        <source>(until %1)</source>
+        <translation>(fino al %1)</translation>
+    </message>
+    <message>
+        <source>(substitute day)</source>
+        <translation>(giorno sostitutivo)</translation>
+    </message>
+    <message>
+        <source>(observed)</source>
+        <translation>(osservata)</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayImport</name>
+    <message>
+        <source>1 all-day event</source>
+        <translation>1 evento di un giorno intero</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n all-day events</source>
+        <translation>
+            <numerusform>%n evento di un giorno intero</numerusform>
+            <numerusform>%n eventi di un giorno intero</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 holiday from %1</source>
+        <translation>1 festività da %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays from %1</source>
+        <translation>
+            <numerusform>%n festività da %1</numerusform>
+            <numerusform>%n festività da %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, 1 timed event skipped</source>
+        <translation>, 1 evento con orario saltato</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n timed events skipped</source>
+        <translation>
+            <numerusform>, %n evento con orario saltato</numerusform>
+            <numerusform>, %n eventi con orario saltati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, 1 event cut at %1 days</source>
+        <translation>, 1 evento troncato a %1 giorni</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n events cut at %1 days</source>
+        <translation>
+            <numerusform>, %n evento troncato a %1 giorni</numerusform>
+            <numerusform>, %n eventi troncati a %1 giorni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)</source>
+        <translation>non è un file iCalendar (non inizia con BEGIN:VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>is cut short: its END:VCALENDAR is missing</source>
+        <translation>è troncato: manca il suo END:VCALENDAR</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file libical can read</source>
+        <translation>non è un file iCalendar che libical sa leggere</translation>
+    </message>
+    <message>
+        <source>has parts libical cannot read (X-LIC-PARSEERROR)</source>
+        <translation>ha parti che libical non sa leggere (X-LIC-PARSEERROR)</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Festività</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayList</name>
+    <message>
+        <source>New Years Day</source>
+        <translation>Capodanno</translation>
+    </message>
+    <message>
+        <source>Martin Luther King Day</source>
+        <translation>Giorno di Martin Luther King</translation>
+    </message>
+    <message>
+        <source>Presidents Day</source>
+        <translation>Giorno dei Presidenti</translation>
+    </message>
+    <message>
+        <source>Lincoln&apos;s BirthDay</source>
+        <translation>Compleanno di Lincoln</translation>
+    </message>
+    <message>
+        <source>Valentines Day</source>
+        <translation>San Valentino</translation>
+    </message>
+    <message>
+        <source>Washington&apos;s BirthDay</source>
+        <translation>Compleanno di Washington</translation>
+    </message>
+    <message>
+        <source>St. Patrick&apos;s Day</source>
+        <translation>San Patrizio</translation>
+    </message>
+    <message>
+        <source>Tax Day</source>
+        <translation>Giorno delle tasse</translation>
+    </message>
+    <message>
+        <source>Mother&apos;s Day</source>
+        <translation>Festa della mamma</translation>
+    </message>
+    <message>
+        <source>Memorial Day</source>
+        <translation>Memorial Day</translation>
+    </message>
+    <message>
+        <source>Flag Day</source>
+        <translation>Giorno della bandiera</translation>
+    </message>
+    <message>
+        <source>Father&apos;s Day</source>
+        <translation>Festa del papà</translation>
+    </message>
+    <message>
+        <source>Independence Day</source>
+        <translation>Giorno dell&apos;Indipendenza</translation>
+    </message>
+    <message>
+        <source>Labor Day</source>
+        <translation>Festa del lavoro</translation>
+    </message>
+    <message>
+        <source>Columbus Day</source>
+        <translation>Giorno di Colombo</translation>
+    </message>
+    <message>
+        <source>Holloween</source>
+        <translation>Halloween</translation>
+    </message>
+    <message>
+        <source>Veterans Day</source>
+        <translation>Giorno dei veterani</translation>
+    </message>
+    <message>
+        <source>Thanksgiving</source>
+        <translation>Giorno del Ringraziamento</translation>
+    </message>
+    <message>
+        <source>Christmas</source>
+        <translation>Natale</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>&quot;%1&quot; is not a Kinfold document or is damaged.</source>
+        <translation>«%1» non è un documento Kinfold o è danneggiato.</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 è indicato due volte</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>argomento inatteso «%1»</translation>
+    </message>
+    <message>
+        <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
+        <translation>nessun documento in cui salvare: indicare DOC.kfd o --save OUT.kfd</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
+        <translation>«%1» non è né un file GEDCOM né un file vCard</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n entries saved to %2)</source>
+        <translation>
+            <numerusform>%1 (%n voce salvata in %2)</numerusform>
+            <numerusform>%1 (%n voci salvate in %2)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportTexts</name>
+    <message>
+        <source>%1 added, %2 merged, %3 conflicts kept</source>
+        <translation>%1 aggiunti, %2 uniti, %3 conflitti mantenuti</translation>
+    </message>
+    <message>
+        <source>, 1 date with a year outside %1..%2 left out</source>
+        <translation>, 1 data con un anno fuori da %1..%2 tralasciata</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n dates with a year outside %1..%2 left out</source>
+        <translation>
+            <numerusform>, %n data con un anno fuori da %1..%2 tralasciata</numerusform>
+            <numerusform>, %n date con un anno fuori da %1..%2 tralasciate</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MoonDate</name>
+    <message>
+        <source> NM</source>
+        <translation> LN</translation>
+    </message>
+    <message>
+        <source> FQ</source>
+        <translation> PQ</translation>
+    </message>
+    <message>
+        <source> FM</source>
+        <translation> LP</translation>
+    </message>
+    <message>
+        <source> LQ</source>
+        <translation> UQ</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Inverno</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <translation>Primavera</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Estate</translation>
+    </message>
+    <message>
+        <source>Fall</source>
+        <translation>Autunno</translation>
+    </message>
+    <message>
+        <source>Cold Moon</source>
+        <translation>Luna fredda</translation>
+    </message>
+    <message>
+        <source>Bony Moon</source>
+        <translation>Luna delle ossa</translation>
+    </message>
+    <message>
+        <source>Windy Moon</source>
+        <translation>Luna dei venti</translation>
+    </message>
+    <message>
+        <source>Flower Moon</source>
+        <translation>Luna dei fiori</translation>
+    </message>
+    <message>
+        <source>Planting Moon</source>
+        <translation>Luna della semina</translation>
+    </message>
+    <message>
+        <source>Green Corn Moon</source>
+        <translation>Luna del mais verde</translation>
+    </message>
+    <message>
+        <source>Ripe Corn Moon</source>
+        <translation>Luna del mais maturo</translation>
+    </message>
+    <message>
+        <source>Fruit Moon</source>
+        <translation>Luna dei frutti</translation>
+    </message>
+    <message>
+        <source>Nut Moon</source>
+        <translation>Luna delle noci</translation>
+    </message>
+    <message>
+        <source>Harvest Moon</source>
+        <translation>Luna del raccolto</translation>
+    </message>
+    <message>
+        <source>Trading Moon</source>
+        <translation>Luna dei commerci</translation>
+    </message>
+    <message>
+        <source>Snow Moon</source>
+        <translation>Luna della neve</translation>
+    </message>
+    <message>
+        <source>Blue Moon</source>
+        <translation>Luna blu</translation>
+    </message>
+    <message>
+        <source>Rat</source>
+        <translation>Topo</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Bufalo</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tigre</translation>
+    </message>
+    <message>
+        <source>Hare</source>
+        <translation>Lepre</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Drago</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Serpente</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Cavallo</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Capra</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Scimmia</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Gallo</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Cane</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Maiale</translation>
+    </message>
+</context>
+<context>
+    <name>PageLayout</name>
+    <message>
+        <source>BC</source>
+        <translation>a.C.</translation>
+    </message>
+    <message>
+        <source>Julian</source>
+        <translation>giuliano</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>
@@ -1340,6 +2714,93 @@ Prossimi</translation>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Inserire un numero intero.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Inserire un numero intero tra %1 e %2.</translation>
+    </message>
+    <message>
+        <source>The month must be 1 to 12, or 0 with day 0 when it is not known.</source>
+        <translation>Il mese deve essere da 1 a 12, o 0 con il giorno 0 quando non è noto.</translation>
+    </message>
+    <message>
+        <source>The month must be 1 to 12.</source>
+        <translation>Il mese deve essere da 1 a 12.</translation>
+    </message>
+    <message>
+        <source>The month of &quot;%1&quot; must be 1 to 12, or 0 with day 0 when it is not known.</source>
+        <translation>Il mese di «%1» deve essere da 1 a 12, o 0 con il giorno 0 quando non è noto.</translation>
+    </message>
+    <message>
+        <source>The month of &quot;%1&quot; must be 1 to 12.</source>
+        <translation>Il mese di «%1» deve essere da 1 a 12.</translation>
+    </message>
+    <message>
+        <source>%1 without a year</source>
+        <translation>%1 senza anno</translation>
+    </message>
+    <message>
+        <source>The day cannot be %1: %2 has %3 days.</source>
+        <translation>Il giorno non può essere %1: %2 ha %3 giorni.</translation>
+    </message>
+    <message>
+        <source>The day of &quot;%1&quot; cannot be %2: %3 has %4 days.</source>
+        <translation>Il giorno di «%1» non può essere %2: %3 ha %4 giorni.</translation>
+    </message>
+    <message>
+        <source>Use value as currently set.</source>
+        <translation>Usa il valore come è impostato.</translation>
+    </message>
+    <message>
+        <source>Use original value.</source>
+        <translation>Usa il valore originale.</translation>
+    </message>
+    <message>
+        <source>Use original values.</source>
+        <translation>Usa i valori originali.</translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>today</source>
+        <translation>oggi</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>domani</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>tra %n giorno</numerusform>
+            <numerusform>tra %n giorni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays and events coming</source>
+        <translation>
+            <numerusform>%n compleanno o evento in arrivo</numerusform>
+            <numerusform>%n compleanni ed eventi in arrivo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e altro %n</numerusform>
+            <numerusform>e altri %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Upcoming</name>
+    <message>
+        <source>%1 Anniversary</source>
+        <translation>%1 anniversario</translation>
     </message>
 </context>
 </TS>

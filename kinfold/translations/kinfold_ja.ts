@@ -2,6 +2,271 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>AccountSync</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%2 の %1</translation>
+    </message>
+    <message>
+        <source>no password for %1 (none in the secret store; give it with --sync --password-stdin)</source>
+        <translation>%1 のパスワードがありません (キーリングにありません。--sync --password-stdin で指定してください)</translation>
+    </message>
+    <message>
+        <source>--add-account needs --user NAME</source>
+        <translation>--add-account には --user NAME が必要です</translation>
+    </message>
+    <message>
+        <source>--add-account needs the server&apos;s address</source>
+        <translation>--add-account にはサーバーのアドレスが必要です</translation>
+    </message>
+    <message>
+        <source>--user goes with --add-account</source>
+        <translation>--user は --add-account と一緒に使います</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>予期しない引数 %1</translation>
+    </message>
+    <message>
+        <source>only one document can be synced (got %1)</source>
+        <translation>同期できる文書は 1 つだけです (%1 が指定されました)</translation>
+    </message>
+    <message>
+        <source>--remove-account: &quot;%1&quot; is no account number (see kinfold --accounts)</source>
+        <translation>--remove-account: 「%1」はアカウント番号ではありません (kinfold --accounts を参照)</translation>
+    </message>
+    <message>
+        <source>%1; the account was not added</source>
+        <translation>%1。アカウントは追加されませんでした</translation>
+    </message>
+    <message>
+        <source>no address book at %1 and nothing to publish; the account was not added</source>
+        <translation>%1 にアドレス帳がなく、公開するものもありません。アカウントは追加されませんでした</translation>
+    </message>
+    <message>
+        <source>%1 is account %2 already</source>
+        <translation>%1 はすでにアカウント %2 です</translation>
+    </message>
+    <message>
+        <source>the password was not kept (%1); give it at each sync with --sync --password-stdin</source>
+        <translation>パスワードは保存されませんでした (%1)。同期のたびに --sync --password-stdin で指定してください</translation>
+    </message>
+    <message>
+        <source>account %1: %2, 1 address book</source>
+        <translation>アカウント %1: %2、アドレス帳 1 件</translation>
+    </message>
+    <message numerus="yes">
+        <source>account %1: %2, %n address books</source>
+        <translation>
+            <numerusform>アカウント %1: %2、アドレス帳 %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, publishes to &quot;Birthdays&quot;</source>
+        <translation>、「Birthdays」に公開</translation>
+    </message>
+    <message>
+        <source>every address book</source>
+        <translation>すべてのアドレス帳</translation>
+    </message>
+    <message>
+        <source>--remove-account: there is no account %1 (see kinfold --accounts)</source>
+        <translation>--remove-account: アカウント %1 はありません (kinfold --accounts を参照)</translation>
+    </message>
+    <message>
+        <source>account %1 (%2) removed</source>
+        <translation>アカウント %1 (%2) を削除しました</translation>
+    </message>
+    <message>
+        <source>there is no account to sync (add one with --add-account)</source>
+        <translation>同期するアカウントがありません (--add-account で追加してください)</translation>
+    </message>
+    <message>
+        <source>%1: 1 card could not be read and was left out</source>
+        <translation>%1: カード 1 件を読み取れず、除外しました</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n cards could not be read and were left out</source>
+        <translation>
+            <numerusform>%1: カード %n 件を読み取れず、除外しました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address books</source>
+        <translation>
+            <numerusform>アドレス帳 %n 件</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BirthdayImport</name>
+    <message>
+        <source>%1 is neither a GEDCOM file (&quot;0 HEAD&quot;) nor a vCard file (&quot;BEGIN:VCARD&quot;).</source>
+        <translation>%1 は GEDCOM ファイル (「0 HEAD」) でも vCard ファイル (「BEGIN:VCARD」) でもありません。</translation>
+    </message>
+    <message>
+        <source>The file</source>
+        <translation>このファイル</translation>
+    </message>
+</context>
+<context>
+    <name>BirthdayList</name>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>予期しないファイル形式です。</translation>
+    </message>
+</context>
+<context>
+    <name>CAccountEditDlg</name>
+    <message>
+        <source>Add Account</source>
+        <translation>アカウントの追加</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>アカウントの編集</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address (https://dav.example.org/), or the address of one address book.</source>
+        <translation>サーバーのアドレス (https://dav.example.org/)、または 1 つのアドレス帳のアドレス。</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>変更なし</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s secret store, never in a file.</source>
+        <translation>デスクトップのキーリングに保存され、ファイルには保存されません。</translation>
+    </message>
+    <message>
+        <source>Publish the birthdays to the calendar &quot;Birthdays&quot;</source>
+        <translation>誕生日をカレンダー「Birthdays」に公開する</translation>
+    </message>
+    <message>
+        <source>The address books read; when all are ticked, new ones are read too.</source>
+        <translation>読み込むアドレス帳。すべてにチェックを入れると、新しいアドレス帳も読み込みます。</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>アドレス帳を検索(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>サーバー(&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>ユーザー名(&amp;U):</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>パスワード(&amp;P):</translation>
+    </message>
+    <message>
+        <source>Address books:</source>
+        <translation>アドレス帳:</translation>
+    </message>
+    <message>
+        <source>Please give the server&apos;s address and your user name.</source>
+        <translation>サーバーのアドレスとユーザー名を入力してください。</translation>
+    </message>
+    <message>
+        <source>(no address book on this server)</source>
+        <translation>(このサーバーにアドレス帳はありません)</translation>
+    </message>
+    <message>
+        <source>Please tick an address book, or publish the birthdays.</source>
+        <translation>アドレス帳にチェックを入れるか、誕生日を公開してください。</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
+        <translation>パスワードを保存できません: %1。同期のたびに Kinfold がパスワードを尋ねます。</translation>
+    </message>
+</context>
+<context>
+    <name>CAccountsDlg</name>
+    <message>
+        <source>Accounts</source>
+        <translation>アカウント</translation>
+    </message>
+    <message>
+        <source>Address books read into the list, and calendars the birthdays are published to.</source>
+        <translation>一覧に読み込むアドレス帳と、誕生日を公開するカレンダー。</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>追加(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>編集(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>削除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Remove the account %1? The entries it brought stay in the list.</source>
+        <translation>アカウント %1 を削除しますか? このアカウントから取り込んだ項目は一覧に残ります。</translation>
+    </message>
+    <message>
+        <source>every address book</source>
+        <translation>すべてのアドレス帳</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address book(s)</source>
+        <translation>
+            <numerusform>アドレス帳 %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, publishes &quot;Birthdays&quot;</source>
+        <translation>、「Birthdays」を公開</translation>
+    </message>
+    <message>
+        <source>There is no account yet: add one with File &gt; Accounts...</source>
+        <translation>アカウントがまだありません: [ファイル] &gt; [アカウント...] で追加してください</translation>
+    </message>
+    <message>
+        <source>Syncing with the accounts...</source>
+        <translation>アカウントと同期しています...</translation>
+    </message>
+    <message>
+        <source>The server refused the password of %1. Password:</source>
+        <translation>サーバーが %1 のパスワードを拒否しました。パスワード:</translation>
+    </message>
+    <message>
+        <source>Password of %1:</source>
+        <translation>%1 のパスワード:</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>今すぐ同期</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n card(s) could not be read and were left out.</source>
+        <translation>
+            <numerusform>%1: カード %n 件を読み取れず、除外しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sync failed</source>
+        <translation>同期に失敗しました</translation>
+    </message>
+    <message>
+        <source>Synced: %1</source>
+        <translation>同期しました: %1</translation>
+    </message>
+    <message>
+        <source>The sync did not finish; the list keeps what was read, and the next sync goes on from there.</source>
+        <translation>同期は完了しませんでした。一覧には読み込んだ分が残り、次回の同期はそこから続きます。</translation>
+    </message>
+</context>
+<context>
     <name>CBirthdayEditDlg</name>
     <message>
         <source>Birthday Edit</source>
@@ -67,6 +332,58 @@
         <source>Day</source>
         <translation>日</translation>
     </message>
+    <message>
+        <source>Birth year.</source>
+        <translation>生まれた年。</translation>
+    </message>
+    <message>
+        <source>Birth month.</source>
+        <translation>生まれた月。</translation>
+    </message>
+    <message>
+        <source>Birth day of month.</source>
+        <translation>生まれた日。</translation>
+    </message>
+    <message>
+        <source>Marriage year.</source>
+        <translation>結婚した年。</translation>
+    </message>
+    <message>
+        <source>Marriage month.</source>
+        <translation>結婚した月。</translation>
+    </message>
+    <message>
+        <source>Marriage day of month.</source>
+        <translation>結婚した日。</translation>
+    </message>
+    <message>
+        <source>Death year.</source>
+        <translation>亡くなった年。</translation>
+    </message>
+    <message>
+        <source>Death month.</source>
+        <translation>亡くなった月。</translation>
+    </message>
+    <message>
+        <source>Death day of month.</source>
+        <translation>亡くなった日。</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>誕生</translation>
+    </message>
+    <message>
+        <source>Marriage</source>
+        <translation>結婚</translation>
+    </message>
+    <message>
+        <source>Death</source>
+        <translation>死去</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
 </context>
 <context>
     <name>CBirthdayNamesDlg</name>
@@ -110,6 +427,18 @@
         <source>Create a new object.</source>
         <translation>新しい項目を作成します。</translation>
     </message>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Show only the entries whose text or date holds these letters.</source>
+        <translation>テキストまたは日付にこれらの文字を含む項目だけを表示します。</translation>
+    </message>
+    <message>
+        <source>A date of this entry cannot be: Edit to mend it.</source>
+        <translation>この項目の日付はありえません: [編集] で直してください。</translation>
+    </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
@@ -120,6 +449,10 @@
     <message>
         <source>The public holidays of which country.</source>
         <translation>どの国の祝日か。</translation>
+    </message>
+    <message>
+        <source>Please choose a country.</source>
+        <translation>国を選んでください。</translation>
     </message>
 </context>
 <context>
@@ -158,6 +491,67 @@
     <message>
         <source>Set day of month (1-31).</source>
         <translation>日を入力してください (1～31)。</translation>
+    </message>
+</context>
+<context>
+    <name>CExportCalendarDlg</name>
+    <message>
+        <source>Export Calendar</source>
+        <translation>カレンダーのエクスポート</translation>
+    </message>
+    <message>
+        <source>Include</source>
+        <translation>含めるもの</translation>
+    </message>
+    <message>
+        <source>Birthdays</source>
+        <translation>誕生日</translation>
+    </message>
+    <message>
+        <source>The birthdays of the people in the list.</source>
+        <translation>一覧にいる人の誕生日。</translation>
+    </message>
+    <message>
+        <source>Anniversaries</source>
+        <translation>結婚記念日</translation>
+    </message>
+    <message>
+        <source>The wedding days of couples (&quot;Anniversary&quot; on the calendar).</source>
+        <translation>夫婦の結婚記念日 (カレンダーの「結婚記念日」)。</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>The dated notes (&quot;Notes&quot; on the calendar).</source>
+        <translation>日付付きのメモ (カレンダーの「メモ」)。</translation>
+    </message>
+    <message>
+        <source>Birthdays after the death date</source>
+        <translation>亡くなった後の誕生日</translation>
+    </message>
+    <message>
+        <source>Off: a birthday ends at the death date (&quot;Dead&quot; on the calendar).</source>
+        <translation>オフ: 誕生日は亡くなった日で終わります (カレンダーの「故人」)。</translation>
+    </message>
+    <message>
+        <source>Reminders as alarms</source>
+        <translation>リマインダーをアラームとして</translation>
+    </message>
+    <message>
+        <source>One alarm per lead day of the reminders, at their time of day.</source>
+        <translation>リマインダーの事前通知日ごとに 1 つのアラームを、その時刻に。</translation>
+    </message>
+    <message>
+        <source>1 event; %1.</source>
+        <translation>予定 1 件、%1。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events; %1.</source>
+        <translation>
+            <numerusform>予定 %n 件、%1。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -333,6 +727,74 @@
         <source>Last</source>
         <translation>最終</translation>
     </message>
+    <message>
+        <source>Fixed date, on a weekend also the Friday before or Monday after (observed)</source>
+        <translation>固定日。週末なら前の金曜日か次の月曜日も (振替)</translation>
+    </message>
+    <message>
+        <source>Day the season begins (equinox or solstice)</source>
+        <translation>季節が始まる日 (春分・秋分または夏至・冬至)</translation>
+    </message>
+    <message>
+        <source>A holiday on a Sunday: the next free day</source>
+        <translation>日曜日の祝日: 次の休日</translation>
+    </message>
+    <message>
+        <source>A day between two holidays</source>
+        <translation>2 つの祝日にはさまれた日</translation>
+    </message>
+    <message>
+        <source>Not on the date in one year (moved)</source>
+        <translation>ある年だけその日付ではない (移動)</translation>
+    </message>
+    <message>
+        <source>As the United States observe their federal holidays.</source>
+        <translation>米国が連邦の祝日を守るやり方です。</translation>
+    </message>
+    <message>
+        <source>Choose March or September for the equinoxes, June or December for the solstices.</source>
+        <translation>春分・秋分には 3 月か 9 月、夏至・冬至には 6 月か 12 月を選んでください。</translation>
+    </message>
+    <message>
+        <source>For the whole list, as Japan keeps its holidays; the name is the day&apos;s.</source>
+        <translation>一覧全体に。日本が祝日を守るやり方で、名前はその日のものです。</translation>
+    </message>
+    <message>
+        <source>For the whole list; the day of week chosen is left out.</source>
+        <translation>一覧全体に。選んだ曜日は除かれます。</translation>
+    </message>
+    <message>
+        <source>The holiday of this name is not kept on the date in the year given.</source>
+        <translation>この名前の祝日は、指定した年にはその日付ではありません。</translation>
+    </message>
+    <message>
+        <source>Hours from UT of the local time (Japan 9).</source>
+        <translation>現地時刻の UT からの時差 (日本は 9)。</translation>
+    </message>
+    <message>
+        <source>Hours from UT</source>
+        <translation>UT からの時差</translation>
+    </message>
+    <message>
+        <source>First year the holiday is kept; empty for always.</source>
+        <translation>祝日が守られる最初の年。空欄ならいつも。</translation>
+    </message>
+    <message>
+        <source>Last year the holiday is kept; empty for always.</source>
+        <translation>祝日が守られる最後の年。空欄ならいつも。</translation>
+    </message>
+    <message>
+        <source>Kept from year</source>
+        <translation>守られる年: </translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>から</translation>
+    </message>
+    <message>
+        <source>The last year comes before the first.</source>
+        <translation>最後の年が最初の年より前です。</translation>
+    </message>
 </context>
 <context>
     <name>CHolidayListDlg</name>
@@ -391,6 +853,30 @@
     <message>
         <source>Put in the public holidays of a country.</source>
         <translation>ある国の祝日を取り込みます。</translation>
+    </message>
+    <message>
+        <source>From file...</source>
+        <translation>ファイルから...</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of a calendar file (.ics).</source>
+        <translation>カレンダーファイル (.ics) の終日の予定を追加します。</translation>
+    </message>
+    <message>
+        <source>Replace your holidays by those of %1?
+
+Yes replaces the list, No adds them at its end.</source>
+        <translation>祝日を %1 の祝日に置き換えますか?
+
+[はい] で一覧を置き換え、[いいえ] で末尾に追加します。</translation>
+    </message>
+    <message>
+        <source>From file</source>
+        <translation>ファイルから</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics *.ical);;All files (*)</source>
+        <translation>iCalendar ファイル (*.ics *.ical);;すべてのファイル (*)</translation>
     </message>
 </context>
 <context>
@@ -753,6 +1239,36 @@ Print Setup</source>
         <source>iCalendar file (*.ics);;All files (*)</source>
         <translation>iCalendar ファイル (*.ics);;すべてのファイル (*)</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 (%n entries in the list)</source>
+        <translation>
+            <numerusform>%1 (一覧に %n 項目)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event written to %1; %2</source>
+        <translation>予定 1 件を %1 に書き出しました。%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events written to %1; %2</source>
+        <translation>
+            <numerusform>予定 %n 件を %1 に書き出しました。%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Upcoming...</source>
+        <translation>近日の予定...</translation>
+    </message>
+    <message>
+        <source>List the birthdays, anniversaries and notes of the next 30 days
+Upcoming</source>
+        <translation>今後 30 日間の誕生日・結婚記念日・メモを一覧表示
+近日の予定</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>%1 に書き込めません</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -932,6 +1448,34 @@ Print Setup</source>
         <source>Kinfold Help</source>
         <translation>Kinfold ヘルプ</translation>
     </message>
+    <message>
+        <source>Accounts...</source>
+        <translation>アカウント...</translation>
+    </message>
+    <message>
+        <source>Add, change or remove the address books read and the calendar published to</source>
+        <translation>読み込むアドレス帳と公開先のカレンダーを追加・変更・削除します</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>今すぐ同期</translation>
+    </message>
+    <message>
+        <source>Read the accounts&apos; address books into the list and publish its birthdays</source>
+        <translation>アカウントのアドレス帳を一覧に読み込み、その誕生日を公開します</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAPS</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
 </context>
 <context>
     <name>COptions</name>
@@ -981,6 +1525,14 @@ Print Setup</source>
     <message>
         <source>Name of person</source>
         <translation>人の名前</translation>
+    </message>
+    <message>
+        <source>(default)</source>
+        <translation>(既定)</translation>
+    </message>
+    <message>
+        <source>%1, %2 pt</source>
+        <translation>%1、%2 pt</translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1649,81 @@ Print Setup</source>
     </message>
 </context>
 <context>
+    <name>CPPReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>リマインダー</translation>
+    </message>
+    <message>
+        <source>Remind me of birthdays, anniversaries and notes</source>
+        <translation>誕生日・結婚記念日・メモを知らせる</translation>
+    </message>
+    <message>
+        <source>Desktop notifications at login and every hour.</source>
+        <translation>ログイン時と 1 時間ごとのデスクトップ通知。</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>知らせるタイミング</translation>
+    </message>
+    <message>
+        <source>On the day</source>
+        <translation>当日</translation>
+    </message>
+    <message>
+        <source>1 day before</source>
+        <translation>1 日前</translation>
+    </message>
+    <message>
+        <source>3 days before</source>
+        <translation>3 日前</translation>
+    </message>
+    <message>
+        <source>7 days before</source>
+        <translation>7 日前</translation>
+    </message>
+    <message>
+        <source>14 days before</source>
+        <translation>14 日前</translation>
+    </message>
+    <message>
+        <source>30 days before</source>
+        <translation>30 日前</translation>
+    </message>
+    <message>
+        <source>From this time of day:</source>
+        <translation>この時刻から:</translation>
+    </message>
+    <message>
+        <source>A day&apos;s reminders come from this time on.</source>
+        <translation>その日のリマインダーはこの時刻から届きます。</translation>
+    </message>
+    <message>
+        <source>Document watched</source>
+        <translation>見張る文書</translation>
+    </message>
+    <message>
+        <source>The last one used</source>
+        <translation>最後に使った文書</translation>
+    </message>
+    <message>
+        <source>This one:</source>
+        <translation>この文書:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>参照...</translation>
+    </message>
+    <message>
+        <source>Choose the document to be reminded of.</source>
+        <translation>リマインダーの対象にする文書を選びます。</translation>
+    </message>
+    <message>
+        <source>Birthday list (*.kfd);;All files (*)</source>
+        <translation>誕生日一覧 (*.kfd);;すべてのファイル (*)</translation>
+    </message>
+</context>
+<context>
     <name>CPleaseChooseDlg</name>
     <message>
         <source>Please Choose</source>
@@ -1109,6 +1736,45 @@ Print Setup</source>
     <message>
         <source>Please choose the correct one.</source>
         <translation>正しい方を選んでください。</translation>
+    </message>
+    <message>
+        <source>Death</source>
+        <translation>死去</translation>
+    </message>
+    <message>
+        <source>Married</source>
+        <translation>結婚</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>誕生</translation>
+    </message>
+</context>
+<context>
+    <name>CUpcomingDlg</name>
+    <message>
+        <source>Upcoming</source>
+        <translation>近日の予定</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>予定</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>いつ</translation>
+    </message>
+    <message>
+        <source>The birthdays, anniversaries and notes of today and the next 30 days.</source>
+        <translation>今日と今後 30 日間の誕生日・結婚記念日・メモ。</translation>
+    </message>
+    <message>
+        <source>Nothing in the next 30 days</source>
+        <translation>今後 30 日間は何もありません</translation>
     </message>
 </context>
 <context>
@@ -1136,6 +1802,150 @@ Print Setup</source>
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Enter a year from %1 to %2.</source>
+        <translation>%1 から %2 までの年を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDate</name>
+    <message>
+        <source>Jan</source>
+        <translation>1月</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>2月</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>3月</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>4月</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>5月</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>6月</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>7月</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>8月</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>9月</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>10月</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>11月</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>12月</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarExport</name>
+    <message>
+        <source>%1 (birthday)</source>
+        <translation>%1 (誕生日)</translation>
+    </message>
+    <message>
+        <source>Born %1</source>
+        <translation>%1 年生まれ</translation>
+    </message>
+    <message>
+        <source>%1 (anniversary)</source>
+        <translation>%1 (結婚記念日)</translation>
+    </message>
+    <message>
+        <source>Married %1</source>
+        <translation>%1 年結婚</translation>
+    </message>
+    <message>
+        <source>1 birthday</source>
+        <translation>誕生日 1 件</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays</source>
+        <translation>
+            <numerusform>誕生日 %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 anniversary</source>
+        <translation>結婚記念日 1 件</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversaries</source>
+        <translation>
+            <numerusform>結婚記念日 %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 note</source>
+        <translation>メモ 1 件</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>メモ %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <translation>除外: %1</translation>
+    </message>
+    <message>
+        <source>nothing left out</source>
+        <translation>除外なし</translation>
+    </message>
+    <message>
+        <source>1 birthday ends at the death date</source>
+        <translation>誕生日 1 件は亡くなった日で終わります</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays end at the death date</source>
+        <translation>
+            <numerusform>誕生日 %n 件は亡くなった日で終わります</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--export-ics needs the name of the calendar file to write</source>
+        <translation>--export-ics には書き出すカレンダーファイルの名前が必要です</translation>
+    </message>
+    <message>
+        <source>--export-ics writes an iCalendar file, not &quot;%1&quot; (give OUT.ics, then the document)</source>
+        <translation>--export-ics は iCalendar ファイルを書き出します。「%1」ではありません (OUT.ics、次に文書を指定してください)</translation>
+    </message>
+    <message>
+        <source>no DOC.kfd given, and the last document cannot be read: %1</source>
+        <translation>DOC.kfd が指定されず、最後の文書を読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>1 event written to %1 (from %2)</source>
+        <translation>予定 1 件を %1 に書き出しました (元: %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events written to %1 (from %2)</source>
+        <translation>
+            <numerusform>予定 %n 件を %1 に書き出しました (元: %2)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1201,12 +2011,677 @@ Print Setup</source>
         <translation>組み込みの国別祝日セットを 1 行に 1 つずつ一覧表示 (コード、空白、名前)</translation>
     </message>
     <message>
-        <source>Print each holiday of YEAR (1-9999) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
-        <translation>保存された一覧から、YEAR 年 (1～9999) の各祝日を「YYYY-MM-DD 名前」の形で出力</translation>
+        <source>Leave the reminders&apos; alarms out of the events</source>
+        <translation>リマインダーのアラームを予定に含めない</translation>
     </message>
     <message>
-        <source>Holidays of country set CODE (see --holiday-sets) for this run only</source>
-        <translation>今回の実行に限り国別セット CODE (--holiday-sets を参照) の祝日を使う</translation>
+        <source>Print the events of today and the next DAYS days (default 14, at most 366) of DOC.kfd (or the last document)</source>
+        <translation>DOC.kfd (または最後の文書) の今日と今後 DAYS 日間 (既定 14、最大 366) の予定を出力する</translation>
+    </message>
+    <message>
+        <source>Show a desktop notification for every reminder of DOC.kfd (or the watched document) now due</source>
+        <translation>DOC.kfd (または見張る文書) の、今期限になったリマインダーごとにデスクトップ通知を表示する</translation>
+    </message>
+    <message>
+        <source>Take this local date and time (00:00 without one) for now</source>
+        <translation>この現地の日付と時刻 (時刻なしは 00:00) を現在とみなす</translation>
+    </message>
+    <message>
+        <source>Print each holiday of YEAR (-9900 to 11400) as &quot;YYYY-MM-DD name&quot;, from the stored list</source>
+        <translation>YEAR (-9900 から 11400) の祝日を保存した一覧から「YYYY-MM-DD 名前」の形で出力する</translation>
+    </message>
+    <message>
+        <source>Add the all-day events of an iCalendar file to the stored holiday list (timed events are skipped)</source>
+        <translation>iCalendar ファイルの終日の予定を保存した祝日一覧に追加する (時刻付きの予定は飛ばす)</translation>
+    </message>
+    <message>
+        <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
+        <translation>国別セット CODE (--holiday-sets を参照) の祝日を今回だけ使う。--upcoming では「stored」も可</translation>
+    </message>
+    <message>
+        <source>Add a CardDAV/CalDAV account (a server&apos;s root or one collection); the password is read from standard input</source>
+        <translation>CardDAV/CalDAV アカウント (サーバーのルートまたは 1 つのコレクション) を追加する。パスワードは標準入力から読む</translation>
+    </message>
+    <message>
+        <source>The account&apos;s user name</source>
+        <translation>アカウントのユーザー名</translation>
+    </message>
+    <message>
+        <source>Only read the address books, publish no calendar</source>
+        <translation>アドレス帳を読むだけで、カレンダーは公開しない</translation>
+    </message>
+    <message>
+        <source>List the accounts, one a line, with their numbers</source>
+        <translation>アカウントを番号付きで 1 行に 1 つずつ一覧表示する</translation>
+    </message>
+    <message>
+        <source>Remove account N (see --accounts) and its password</source>
+        <translation>アカウント N (--accounts を参照) とそのパスワードを削除する</translation>
+    </message>
+    <message>
+        <source>Read every account&apos;s address books into DOC.kfd (or the last document) and publish its birthdays</source>
+        <translation>各アカウントのアドレス帳を DOC.kfd (または最後の文書) に読み込み、その誕生日を公開する</translation>
+    </message>
+    <message>
+        <source>Read the accounts&apos; passwords from standard input, one a line, instead of the secret store</source>
+        <translation>アカウントのパスワードをキーリングではなく標準入力から 1 行に 1 つずつ読む</translation>
+    </message>
+    <message>
+        <source>only one document can be merged into (got %1)</source>
+        <translation>統合先にできる文書は 1 つだけです (%1 が指定されました)</translation>
+    </message>
+    <message>
+        <source>only one document can be exported (got %1)</source>
+        <translation>エクスポートできる文書は 1 つだけです (%1 が指定されました)</translation>
+    </message>
+    <message>
+        <source>--list-holidays reads no document (got %1)</source>
+        <translation>--list-holidays は文書を読みません (%1 が指定されました)</translation>
+    </message>
+    <message>
+        <source>--import-holidays reads no document (got %1)</source>
+        <translation>--import-holidays は文書を読みません (%1 が指定されました)</translation>
+    </message>
+    <message>
+        <source>%1 (see kinfold --help)</source>
+        <translation>%1 (kinfold --help を参照)</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be used together</source>
+        <translation>%1 と %2 は一緒に使えません</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see kinfold --help)</source>
+        <translation>不明なオプション %1 (kinfold --help を参照)</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a year</source>
+        <translation>%1: 「%2」は年ではありません</translation>
+    </message>
+    <message>
+        <source>%1: there is no year 0 (1 BC is year -1)</source>
+        <translation>%1: 0 年はありません (紀元前 1 年は -1 年です)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the years shown, %3 to %4</source>
+        <translation>%1: %2 は表示できる年 (%3 から %4) の範囲外です</translation>
+    </message>
+    <message>
+        <source>--holidays: no country set &quot;%1&quot; (see kinfold --holiday-sets)</source>
+        <translation>--holidays: 国別セット「%1」はありません (kinfold --holiday-sets を参照)</translation>
+    </message>
+    <message>
+        <source>--print-pdf needs an output file name</source>
+        <translation>--print-pdf には出力ファイル名が必要です</translation>
+    </message>
+    <message>
+        <source>--calendar: &quot;%1&quot; is none of 0 (Current), 1 (Old style), 2 (Moon), 3 (Year of the Snake)</source>
+        <translation>--calendar: 「%1」は 0 (現行暦)、1 (旧暦法)、2 (月暦)、3 (巳年) のどれでもありません</translation>
+    </message>
+    <message>
+        <source>--month: &quot;%1&quot; is no month from 1 to 12, or 13 in a moon year of 13 months</source>
+        <translation>--month: 「%1」は 1 から 12 の月でも、13 か月ある月暦年の 13 でもありません</translation>
+    </message>
+    <message>
+        <source>--month: month 13 is only in the moon calendars (--calendar 2 or 3)</source>
+        <translation>--month: 13 月は月暦 (--calendar 2 または 3) にしかありません</translation>
+    </message>
+    <message>
+        <source>--month: moon year %1 has 12 months</source>
+        <translation>--month: 月暦年 %1 は 12 か月です</translation>
+    </message>
+    <message>
+        <source>--months-per-page: &quot;%1&quot; is none of 1, 6 or 12</source>
+        <translation>--months-per-page: 「%1」は 1、6、12 のどれでもありません</translation>
+    </message>
+    <message>
+        <source>--paper: unknown paper &quot;%1&quot; (try Letter, Legal, A4, A3, A5)</source>
+        <translation>--paper: 不明な用紙「%1」(Letter、Legal、A4、A3、A5 を試してください)</translation>
+    </message>
+    <message>
+        <source>--portrait and --landscape cannot be used together</source>
+        <translation>--portrait と --landscape は一緒に使えません</translation>
+    </message>
+    <message>
+        <source>only one document can be printed (got %1)</source>
+        <translation>印刷できる文書は 1 つだけです (%1 が指定されました)</translation>
+    </message>
+    <message>
+        <source>--now: &quot;%1&quot; is no date YYYY-MM-DD or YYYY-MM-DDTHH:MM</source>
+        <translation>--now: 「%1」は日付 YYYY-MM-DD または YYYY-MM-DDTHH:MM ではありません</translation>
+    </message>
+    <message>
+        <source>--upcoming: &quot;%1&quot; is no number of days from 0 to 366</source>
+        <translation>--upcoming: 「%1」は 0 から 366 の日数ではありません</translation>
+    </message>
+    <message>
+        <source>only one document can be listed (got %1)</source>
+        <translation>一覧表示できる文書は 1 つだけです (%1 が指定されました)</translation>
+    </message>
+    <message>
+        <source>--upcoming: no DOC.kfd given and no document used before</source>
+        <translation>--upcoming: DOC.kfd が指定されず、以前に使った文書もありません</translation>
+    </message>
+    <message>
+        <source>only one document can be watched (got %1)</source>
+        <translation>見張れる文書は 1 つだけです (%1 が指定されました)</translation>
+    </message>
+    <message>
+        <source>--remind: no document used yet, so no reminders</source>
+        <translation>--remind: まだ文書が使われていないので、リマインダーはありません</translation>
+    </message>
+    <message>
+        <source>%1; the reminders follow on standard output</source>
+        <translation>%1。リマインダーは標準出力に続きます</translation>
+    </message>
+</context>
+<context>
+    <name>DateCheck</name>
+    <message>
+        <source>1 entry left out, as its date cannot be (mend it with Edit &gt; List)</source>
+        <translation>日付がありえないため 1 項目を除外しました ([編集] &gt; [一覧] で直してください)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries left out, as their dates cannot be (mend them with Edit &gt; List)</source>
+        <translation>
+            <numerusform>日付がありえないため %n 項目を除外しました ([編集] &gt; [一覧] で直してください)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DavClient</name>
+    <message>
+        <source>cannot reach %1 (no network, or no such server): %2</source>
+        <translation>%1 に接続できません (ネットワークがないか、そのようなサーバーがありません): %2</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: no server runs there</source>
+        <translation>%1 が接続を拒否しました: サーバーが動いていません</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within 30 seconds</source>
+        <translation>%1 が 30 秒以内に応答しませんでした</translation>
+    </message>
+    <message>
+        <source>the secure connection to %1 failed, %2 (not accepted)</source>
+        <translation>%1 への安全な接続に失敗しました。%2 (受け入れられません)</translation>
+    </message>
+    <message>
+        <source>%1 broke off the connection: %2</source>
+        <translation>%1 が接続を切りました: %2</translation>
+    </message>
+    <message>
+        <source>%1 refused the user name or password</source>
+        <translation>%1 がユーザー名またはパスワードを拒否しました</translation>
+    </message>
+    <message>
+        <source>%1 does not allow %2 (403 Forbidden)</source>
+        <translation>%1 は %2 を許可しません (403 Forbidden)</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on the server (404 Not Found)</source>
+        <translation>%1 はサーバーにありません (404 Not Found)</translation>
+    </message>
+    <message>
+        <source>%1 has no room left for %2 (507 Insufficient Storage)</source>
+        <translation>%1 には %2 のための空きがありません (507 Insufficient Storage)</translation>
+    </message>
+    <message>
+        <source>%1 answered %2 with status %3</source>
+        <translation>%1 は %2 に状態 %3 で応答しました</translation>
+    </message>
+    <message>
+        <source>status %1 instead of a WebDAV multistatus</source>
+        <translation>WebDAV マルチステータスではなく状態 %1</translation>
+    </message>
+    <message>
+        <source>the answer of %1 to %2 makes no sense: %3</source>
+        <translation>%2 に対する %1 の応答が不正です: %3</translation>
+    </message>
+    <message>
+        <source>no CardDAV or CalDAV server answers at %1</source>
+        <translation>%1 で応答する CardDAV/CalDAV サーバーがありません</translation>
+    </message>
+    <message>
+        <source>the server keeps no calendars for this user, so the birthdays cannot be published</source>
+        <translation>サーバーにはこのユーザーのカレンダーがないため、誕生日を公開できません</translation>
+    </message>
+    <message>
+        <source>%1 is in the way of the calendar &quot;Birthdays&quot; and is no calendar</source>
+        <translation>%1 がカレンダー「Birthdays」の場所をふさいでいて、カレンダーではありません</translation>
+    </message>
+    <message>
+        <source>someone else keeps changing %1 on the server; it was left as it is</source>
+        <translation>他の誰かがサーバー上の %1 を変更し続けています。そのままにしました</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 removed, 1 event published</source>
+        <translation>追加 %1、変更 %2、削除 %3、公開した予定 1 件</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 added, %2 changed, %3 removed, %n events published</source>
+        <translation>
+            <numerusform>追加 %1、変更 %2、削除 %3、公開した予定 %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it is not XML (%1)</source>
+        <translation>XML ではありません (%1)</translation>
+    </message>
+    <message>
+        <source>it is no WebDAV multistatus</source>
+        <translation>WebDAV マルチステータスではありません</translation>
+    </message>
+    <message>
+        <source>its XML is broken (%1)</source>
+        <translation>XML が壊れています (%1)</translation>
+    </message>
+    <message>
+        <source>no secret service runs on this desktop</source>
+        <translation>このデスクトップではシークレットサービスが動いていません</translation>
+    </message>
+    <message>
+        <source>the server</source>
+        <translation>サーバー</translation>
+    </message>
+    <message>
+        <source>the certificate of &quot;%1&quot;: %2</source>
+        <translation>「%1」の証明書: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DayCell</name>
+    <message>
+        <source>%1 Birthday</source>
+        <translation>%1 の誕生日</translation>
+    </message>
+    <message>
+        <source>%1 Anniversary</source>
+        <translation>%1 の結婚記念日</translation>
+    </message>
+    <message>
+        <source>%1 %2 Birthday</source>
+        <translation>%1 の %2 回目の誕生日</translation>
+    </message>
+    <message>
+        <source>%1 %2 Anniversary</source>
+        <translation>%1 の結婚 %2 周年</translation>
+    </message>
+</context>
+<context>
+    <name>FileBytes</name>
+    <message>
+        <source>Cannot read &quot;%1&quot;: it is a folder.</source>
+        <translation>「%1」を読み込めません: フォルダーです。</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>「%1」を開けません: %2。</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;.</source>
+        <translation>「%1」を読み込めません。</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>「%1」に書き込めません: %2。</translation>
+    </message>
+</context>
+<context>
+    <name>Holiday</name>
+    <message>
+        <source>(not on %1)</source>
+        <translation>(%1 を除く)</translation>
+    </message>
+    <message>
+        <source>(from %1)</source>
+        <translation>(%1 から)</translation>
+    </message>
+    <message>
+        <source>(until %1)</source>
+        <translation>(%1 まで)</translation>
+    </message>
+    <message>
+        <source>(substitute day)</source>
+        <translation>(振替休日)</translation>
+    </message>
+    <message>
+        <source>(observed)</source>
+        <translation>(振替)</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayImport</name>
+    <message>
+        <source>1 all-day event</source>
+        <translation>終日の予定 1 件</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n all-day events</source>
+        <translation>
+            <numerusform>終日の予定 %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 holiday from %1</source>
+        <translation>%1 から祝日 1 件</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays from %1</source>
+        <translation>
+            <numerusform>%1 から祝日 %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, 1 timed event skipped</source>
+        <translation>、時刻付きの予定 1 件を飛ばしました</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n timed events skipped</source>
+        <translation>
+            <numerusform>、時刻付きの予定 %n 件を飛ばしました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, 1 event cut at %1 days</source>
+        <translation>、予定 1 件を %1 日で切りました</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n events cut at %1 days</source>
+        <translation>
+            <numerusform>、予定 %n 件を %1 日で切りました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)</source>
+        <translation>は iCalendar ファイルではありません (BEGIN:VCALENDAR で始まっていません)</translation>
+    </message>
+    <message>
+        <source>is cut short: its END:VCALENDAR is missing</source>
+        <translation>は途中で切れています: END:VCALENDAR がありません</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file libical can read</source>
+        <translation>は libical が読める iCalendar ファイルではありません</translation>
+    </message>
+    <message>
+        <source>has parts libical cannot read (X-LIC-PARSEERROR)</source>
+        <translation>には libical が読めない部分があります (X-LIC-PARSEERROR)</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>祝日</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayList</name>
+    <message>
+        <source>New Years Day</source>
+        <translation>元日</translation>
+    </message>
+    <message>
+        <source>Martin Luther King Day</source>
+        <translation>キング牧師記念日</translation>
+    </message>
+    <message>
+        <source>Presidents Day</source>
+        <translation>大統領の日</translation>
+    </message>
+    <message>
+        <source>Lincoln&apos;s BirthDay</source>
+        <translation>リンカーン誕生日</translation>
+    </message>
+    <message>
+        <source>Valentines Day</source>
+        <translation>バレンタインデー</translation>
+    </message>
+    <message>
+        <source>Washington&apos;s BirthDay</source>
+        <translation>ワシントン誕生日</translation>
+    </message>
+    <message>
+        <source>St. Patrick&apos;s Day</source>
+        <translation>聖パトリックの祝日</translation>
+    </message>
+    <message>
+        <source>Tax Day</source>
+        <translation>納税日</translation>
+    </message>
+    <message>
+        <source>Mother&apos;s Day</source>
+        <translation>母の日</translation>
+    </message>
+    <message>
+        <source>Memorial Day</source>
+        <translation>戦没者追悼記念日</translation>
+    </message>
+    <message>
+        <source>Flag Day</source>
+        <translation>国旗制定記念日</translation>
+    </message>
+    <message>
+        <source>Father&apos;s Day</source>
+        <translation>父の日</translation>
+    </message>
+    <message>
+        <source>Independence Day</source>
+        <translation>独立記念日</translation>
+    </message>
+    <message>
+        <source>Labor Day</source>
+        <translation>レイバー・デー</translation>
+    </message>
+    <message>
+        <source>Columbus Day</source>
+        <translation>コロンブス・デー</translation>
+    </message>
+    <message>
+        <source>Holloween</source>
+        <translation>ハロウィン</translation>
+    </message>
+    <message>
+        <source>Veterans Day</source>
+        <translation>退役軍人の日</translation>
+    </message>
+    <message>
+        <source>Thanksgiving</source>
+        <translation>感謝祭</translation>
+    </message>
+    <message>
+        <source>Christmas</source>
+        <translation>クリスマス</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>&quot;%1&quot; is not a Kinfold document or is damaged.</source>
+        <translation>「%1」は Kinfold の文書ではないか、壊れています。</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 が 2 回指定されています</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>予期しない引数「%1」</translation>
+    </message>
+    <message>
+        <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
+        <translation>保存先の文書がありません: DOC.kfd または --save OUT.kfd を指定してください</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
+        <translation>「%1」は GEDCOM ファイルでも vCard ファイルでもありません</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n entries saved to %2)</source>
+        <translation>
+            <numerusform>%1 (%2 に %n 項目を保存しました)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportTexts</name>
+    <message>
+        <source>%1 added, %2 merged, %3 conflicts kept</source>
+        <translation>追加 %1、統合 %2、競合を保持 %3</translation>
+    </message>
+    <message>
+        <source>, 1 date with a year outside %1..%2 left out</source>
+        <translation>、%1..%2 の範囲外の年を持つ日付 1 件を除外</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n dates with a year outside %1..%2 left out</source>
+        <translation>
+            <numerusform>、%1..%2 の範囲外の年を持つ日付 %n 件を除外</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MoonDate</name>
+    <message>
+        <source> NM</source>
+        <translation> 新月</translation>
+    </message>
+    <message>
+        <source> FQ</source>
+        <translation> 上弦</translation>
+    </message>
+    <message>
+        <source> FM</source>
+        <translation> 満月</translation>
+    </message>
+    <message>
+        <source> LQ</source>
+        <translation> 下弦</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>冬</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <translation>春</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>夏</translation>
+    </message>
+    <message>
+        <source>Fall</source>
+        <translation>秋</translation>
+    </message>
+    <message>
+        <source>Cold Moon</source>
+        <translation>寒い月</translation>
+    </message>
+    <message>
+        <source>Bony Moon</source>
+        <translation>骨の月</translation>
+    </message>
+    <message>
+        <source>Windy Moon</source>
+        <translation>風の月</translation>
+    </message>
+    <message>
+        <source>Flower Moon</source>
+        <translation>花の月</translation>
+    </message>
+    <message>
+        <source>Planting Moon</source>
+        <translation>種まきの月</translation>
+    </message>
+    <message>
+        <source>Green Corn Moon</source>
+        <translation>青いトウモロコシの月</translation>
+    </message>
+    <message>
+        <source>Ripe Corn Moon</source>
+        <translation>熟したトウモロコシの月</translation>
+    </message>
+    <message>
+        <source>Fruit Moon</source>
+        <translation>果実の月</translation>
+    </message>
+    <message>
+        <source>Nut Moon</source>
+        <translation>木の実の月</translation>
+    </message>
+    <message>
+        <source>Harvest Moon</source>
+        <translation>収穫の月</translation>
+    </message>
+    <message>
+        <source>Trading Moon</source>
+        <translation>交易の月</translation>
+    </message>
+    <message>
+        <source>Snow Moon</source>
+        <translation>雪の月</translation>
+    </message>
+    <message>
+        <source>Blue Moon</source>
+        <translation>ブルームーン</translation>
+    </message>
+    <message>
+        <source>Rat</source>
+        <translation>子</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>丑</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>寅</translation>
+    </message>
+    <message>
+        <source>Hare</source>
+        <translation>卯</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>辰</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>巳</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>午</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>未</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>申</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>酉</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>戌</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>亥</translation>
+    </message>
+</context>
+<context>
+    <name>PageLayout</name>
+    <message>
+        <source>BC</source>
+        <translation>紀元前</translation>
+    </message>
+    <message>
+        <source>Julian</source>
+        <translation>ユリウス暦</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +2693,90 @@ Print Setup</source>
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>整数を入力してください。</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>%1 から %2 までの整数を入力してください。</translation>
+    </message>
+    <message>
+        <source>The month must be 1 to 12, or 0 with day 0 when it is not known.</source>
+        <translation>月は 1 から 12、または不明なら日 0 と共に 0 にしてください。</translation>
+    </message>
+    <message>
+        <source>The month must be 1 to 12.</source>
+        <translation>月は 1 から 12 にしてください。</translation>
+    </message>
+    <message>
+        <source>The month of &quot;%1&quot; must be 1 to 12, or 0 with day 0 when it is not known.</source>
+        <translation>「%1」の月は 1 から 12、または不明なら日 0 と共に 0 にしてください。</translation>
+    </message>
+    <message>
+        <source>The month of &quot;%1&quot; must be 1 to 12.</source>
+        <translation>「%1」の月は 1 から 12 にしてください。</translation>
+    </message>
+    <message>
+        <source>%1 without a year</source>
+        <translation>%1 (年なし)</translation>
+    </message>
+    <message>
+        <source>The day cannot be %1: %2 has %3 days.</source>
+        <translation>日を %1 にはできません: %2 は %3 日までです。</translation>
+    </message>
+    <message>
+        <source>The day of &quot;%1&quot; cannot be %2: %3 has %4 days.</source>
+        <translation>「%1」の日を %2 にはできません: %3 は %4 日までです。</translation>
+    </message>
+    <message>
+        <source>Use value as currently set.</source>
+        <translation>現在の設定値を使います。</translation>
+    </message>
+    <message>
+        <source>Use original value.</source>
+        <translation>元の値を使います。</translation>
+    </message>
+    <message>
+        <source>Use original values.</source>
+        <translation>元の値を使います。</translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>today</source>
+        <translation>今日</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>明日</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>%n 日後</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays and events coming</source>
+        <translation>
+            <numerusform>誕生日と予定 %n 件が近づいています</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>ほか %n 件</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Upcoming</name>
+    <message>
+        <source>%1 Anniversary</source>
+        <translation>%1 の結婚記念日</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,276 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>AccountSync</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 op %2</translation>
+    </message>
+    <message>
+        <source>no password for %1 (none in the secret store; give it with --sync --password-stdin)</source>
+        <translation>geen wachtwoord voor %1 (geen in de sleutelbos; geef het op met --sync --password-stdin)</translation>
+    </message>
+    <message>
+        <source>--add-account needs --user NAME</source>
+        <translation>--add-account heeft --user NAME nodig</translation>
+    </message>
+    <message>
+        <source>--add-account needs the server&apos;s address</source>
+        <translation>--add-account heeft het adres van de server nodig</translation>
+    </message>
+    <message>
+        <source>--user goes with --add-account</source>
+        <translation>--user hoort bij --add-account</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>onverwacht argument %1</translation>
+    </message>
+    <message>
+        <source>only one document can be synced (got %1)</source>
+        <translation>slechts één document kan worden gesynchroniseerd (kreeg %1)</translation>
+    </message>
+    <message>
+        <source>--remove-account: &quot;%1&quot; is no account number (see kinfold --accounts)</source>
+        <translation>--remove-account: ‘%1’ is geen accountnummer (zie kinfold --accounts)</translation>
+    </message>
+    <message>
+        <source>%1; the account was not added</source>
+        <translation>%1; het account is niet toegevoegd</translation>
+    </message>
+    <message>
+        <source>no address book at %1 and nothing to publish; the account was not added</source>
+        <translation>geen adresboek op %1 en niets te publiceren; het account is niet toegevoegd</translation>
+    </message>
+    <message>
+        <source>%1 is account %2 already</source>
+        <translation>%1 is al account %2</translation>
+    </message>
+    <message>
+        <source>the password was not kept (%1); give it at each sync with --sync --password-stdin</source>
+        <translation>het wachtwoord is niet bewaard (%1); geef het bij elke synchronisatie op met --sync --password-stdin</translation>
+    </message>
+    <message>
+        <source>account %1: %2, 1 address book</source>
+        <translation>account %1: %2, 1 adresboek</translation>
+    </message>
+    <message numerus="yes">
+        <source>account %1: %2, %n address books</source>
+        <translation>
+            <numerusform>account %1: %2, %n adresboek</numerusform>
+            <numerusform>account %1: %2, %n adresboeken</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, publishes to &quot;Birthdays&quot;</source>
+        <translation>, publiceert naar ‘Birthdays’</translation>
+    </message>
+    <message>
+        <source>every address book</source>
+        <translation>elk adresboek</translation>
+    </message>
+    <message>
+        <source>--remove-account: there is no account %1 (see kinfold --accounts)</source>
+        <translation>--remove-account: er is geen account %1 (zie kinfold --accounts)</translation>
+    </message>
+    <message>
+        <source>account %1 (%2) removed</source>
+        <translation>account %1 (%2) verwijderd</translation>
+    </message>
+    <message>
+        <source>there is no account to sync (add one with --add-account)</source>
+        <translation>er is geen account om te synchroniseren (voeg er een toe met --add-account)</translation>
+    </message>
+    <message>
+        <source>%1: 1 card could not be read and was left out</source>
+        <translation>%1: 1 kaart kon niet worden gelezen en is weggelaten</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n cards could not be read and were left out</source>
+        <translation>
+            <numerusform>%1: %n kaart kon niet worden gelezen en is weggelaten</numerusform>
+            <numerusform>%1: %n kaarten konden niet worden gelezen en zijn weggelaten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address books</source>
+        <translation>
+            <numerusform>%n adresboek</numerusform>
+            <numerusform>%n adresboeken</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BirthdayImport</name>
+    <message>
+        <source>%1 is neither a GEDCOM file (&quot;0 HEAD&quot;) nor a vCard file (&quot;BEGIN:VCARD&quot;).</source>
+        <translation>%1 is geen GEDCOM-bestand (‘0 HEAD’) en geen vCard-bestand (‘BEGIN:VCARD’).</translation>
+    </message>
+    <message>
+        <source>The file</source>
+        <translation>Het bestand</translation>
+    </message>
+</context>
+<context>
+    <name>BirthdayList</name>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>Onverwachte bestandsindeling.</translation>
+    </message>
+</context>
+<context>
+    <name>CAccountEditDlg</name>
+    <message>
+        <source>Add Account</source>
+        <translation>Account toevoegen</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Account bewerken</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address (https://dav.example.org/), or the address of one address book.</source>
+        <translation>Het adres van de server (https://dav.example.org/) of het adres van één adresboek.</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>ongewijzigd</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s secret store, never in a file.</source>
+        <translation>Bewaard in de sleutelbos van de werkomgeving, nooit in een bestand.</translation>
+    </message>
+    <message>
+        <source>Publish the birthdays to the calendar &quot;Birthdays&quot;</source>
+        <translation>De verjaardagen publiceren in de agenda ‘Birthdays’</translation>
+    </message>
+    <message>
+        <source>The address books read; when all are ticked, new ones are read too.</source>
+        <translation>De gelezen adresboeken; als alle zijn aangevinkt, worden nieuwe ook gelezen.</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>Adresboeken &amp;zoeken</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Gebruikersnaam:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>Address books:</source>
+        <translation>Adresboeken:</translation>
+    </message>
+    <message>
+        <source>Please give the server&apos;s address and your user name.</source>
+        <translation>Geef het adres van de server en uw gebruikersnaam op.</translation>
+    </message>
+    <message>
+        <source>(no address book on this server)</source>
+        <translation>(geen adresboek op deze server)</translation>
+    </message>
+    <message>
+        <source>Please tick an address book, or publish the birthdays.</source>
+        <translation>Vink een adresboek aan of publiceer de verjaardagen.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
+        <translation>Het wachtwoord kan niet worden bewaard: %1. Kinfold vraagt er bij elke synchronisatie om.</translation>
+    </message>
+</context>
+<context>
+    <name>CAccountsDlg</name>
+    <message>
+        <source>Accounts</source>
+        <translation>Accounts</translation>
+    </message>
+    <message>
+        <source>Address books read into the list, and calendars the birthdays are published to.</source>
+        <translation>Adresboeken die in de lijst worden gelezen, en agenda&apos;s waarin de verjaardagen worden gepubliceerd.</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Toevoegen…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Bewerken…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Remove the account %1? The entries it brought stay in the list.</source>
+        <translation>Het account %1 verwijderen? De items die het bracht, blijven in de lijst.</translation>
+    </message>
+    <message>
+        <source>every address book</source>
+        <translation>elk adresboek</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address book(s)</source>
+        <translation>
+            <numerusform>%n adresboek</numerusform>
+            <numerusform>%n adresboeken</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, publishes &quot;Birthdays&quot;</source>
+        <translation>, publiceert ‘Birthdays’</translation>
+    </message>
+    <message>
+        <source>There is no account yet: add one with File &gt; Accounts...</source>
+        <translation>Er is nog geen account: voeg er een toe met Bestand &gt; Accounts…</translation>
+    </message>
+    <message>
+        <source>Syncing with the accounts...</source>
+        <translation>Synchroniseren met de accounts…</translation>
+    </message>
+    <message>
+        <source>The server refused the password of %1. Password:</source>
+        <translation>De server heeft het wachtwoord van %1 geweigerd. Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>Password of %1:</source>
+        <translation>Wachtwoord van %1:</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Nu synchroniseren</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n card(s) could not be read and were left out.</source>
+        <translation>
+            <numerusform>%1: %n kaart kon niet worden gelezen en is weggelaten.</numerusform>
+            <numerusform>%1: %n kaarten konden niet worden gelezen en zijn weggelaten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sync failed</source>
+        <translation>Synchronisatie mislukt</translation>
+    </message>
+    <message>
+        <source>Synced: %1</source>
+        <translation>Gesynchroniseerd: %1</translation>
+    </message>
+    <message>
+        <source>The sync did not finish; the list keeps what was read, and the next sync goes on from there.</source>
+        <translation>De synchronisatie is niet voltooid; de lijst houdt wat gelezen is, en de volgende synchronisatie gaat vanaf daar verder.</translation>
+    </message>
+</context>
+<context>
     <name>CBirthdayEditDlg</name>
     <message>
         <source>Birthday Edit</source>
@@ -67,6 +337,58 @@
         <source>Day</source>
         <translation>Dag</translation>
     </message>
+    <message>
+        <source>Birth year.</source>
+        <translation>Geboortejaar.</translation>
+    </message>
+    <message>
+        <source>Birth month.</source>
+        <translation>Geboortemaand.</translation>
+    </message>
+    <message>
+        <source>Birth day of month.</source>
+        <translation>Geboortedag van de maand.</translation>
+    </message>
+    <message>
+        <source>Marriage year.</source>
+        <translation>Trouwjaar.</translation>
+    </message>
+    <message>
+        <source>Marriage month.</source>
+        <translation>Trouwmaand.</translation>
+    </message>
+    <message>
+        <source>Marriage day of month.</source>
+        <translation>Trouwdag van de maand.</translation>
+    </message>
+    <message>
+        <source>Death year.</source>
+        <translation>Sterfjaar.</translation>
+    </message>
+    <message>
+        <source>Death month.</source>
+        <translation>Sterfmaand.</translation>
+    </message>
+    <message>
+        <source>Death day of month.</source>
+        <translation>Sterfdag van de maand.</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Geboorte</translation>
+    </message>
+    <message>
+        <source>Marriage</source>
+        <translation>Huwelijk</translation>
+    </message>
+    <message>
+        <source>Death</source>
+        <translation>Overlijden</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
 </context>
 <context>
     <name>CBirthdayNamesDlg</name>
@@ -118,6 +440,10 @@
         <source>Show only the entries whose text or date holds these letters.</source>
         <translation>Alleen de items tonen waarvan de tekst of datum deze letters bevat.</translation>
     </message>
+    <message>
+        <source>A date of this entry cannot be: Edit to mend it.</source>
+        <translation>Een datum van dit item kan niet bestaan: herstel het met Bewerken.</translation>
+    </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
@@ -128,6 +454,10 @@
     <message>
         <source>The public holidays of which country.</source>
         <translation>De feestdagen van welk land.</translation>
+    </message>
+    <message>
+        <source>Please choose a country.</source>
+        <translation>Kies een land.</translation>
     </message>
 </context>
 <context>
@@ -166,6 +496,68 @@
     <message>
         <source>Set day of month (1-31).</source>
         <translation>Voer de dag van de maand in (1-31).</translation>
+    </message>
+</context>
+<context>
+    <name>CExportCalendarDlg</name>
+    <message>
+        <source>Export Calendar</source>
+        <translation>Agenda exporteren</translation>
+    </message>
+    <message>
+        <source>Include</source>
+        <translation>Opnemen</translation>
+    </message>
+    <message>
+        <source>Birthdays</source>
+        <translation>Verjaardagen</translation>
+    </message>
+    <message>
+        <source>The birthdays of the people in the list.</source>
+        <translation>De verjaardagen van de personen in de lijst.</translation>
+    </message>
+    <message>
+        <source>Anniversaries</source>
+        <translation>Trouwdagen</translation>
+    </message>
+    <message>
+        <source>The wedding days of couples (&quot;Anniversary&quot; on the calendar).</source>
+        <translation>De trouwdagen van paren (‘Trouwdag’ op de kalender).</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notities</translation>
+    </message>
+    <message>
+        <source>The dated notes (&quot;Notes&quot; on the calendar).</source>
+        <translation>De gedateerde notities (‘Notities’ op de kalender).</translation>
+    </message>
+    <message>
+        <source>Birthdays after the death date</source>
+        <translation>Verjaardagen na de sterfdatum</translation>
+    </message>
+    <message>
+        <source>Off: a birthday ends at the death date (&quot;Dead&quot; on the calendar).</source>
+        <translation>Uit: een verjaardag eindigt op de sterfdatum (‘Overleden’ op de kalender).</translation>
+    </message>
+    <message>
+        <source>Reminders as alarms</source>
+        <translation>Herinneringen als alarmen</translation>
+    </message>
+    <message>
+        <source>One alarm per lead day of the reminders, at their time of day.</source>
+        <translation>Eén alarm per dag vooraf van de herinneringen, op hun tijdstip.</translation>
+    </message>
+    <message>
+        <source>1 event; %1.</source>
+        <translation>1 afspraak; %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events; %1.</source>
+        <translation>
+            <numerusform>%n afspraak; %1.</numerusform>
+            <numerusform>%n afspraken; %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -483,6 +875,14 @@
     <message>
         <source>iCalendar files (*.ics *.ical);;All files (*)</source>
         <translation>iCalendar-bestanden (*.ics *.ical);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Replace your holidays by those of %1?
+
+Yes replaces the list, No adds them at its end.</source>
+        <translation>Uw feestdagen vervangen door die van %1?
+
+Ja vervangt de lijst, Nee voegt ze aan het eind toe.</translation>
     </message>
 </context>
 <context>
@@ -855,6 +1255,28 @@ Upcoming</source>
         <translation>De verjaardagen, trouwdagen en notities van de komende 30 dagen tonen
 Binnenkort</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 (%n entries in the list)</source>
+        <translation>
+            <numerusform>%1 (%n item in de lijst)</numerusform>
+            <numerusform>%1 (%n items in de lijst)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event written to %1; %2</source>
+        <translation>1 afspraak naar %1 geschreven; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events written to %1; %2</source>
+        <translation>
+            <numerusform>%n afspraak naar %1 geschreven; %2</numerusform>
+            <numerusform>%n afspraken naar %1 geschreven; %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>Kan %1 niet schrijven</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -1034,6 +1456,34 @@ Binnenkort</translation>
         <source>Kinfold Help</source>
         <translation>Kinfold-help</translation>
     </message>
+    <message>
+        <source>Accounts...</source>
+        <translation>Accounts…</translation>
+    </message>
+    <message>
+        <source>Add, change or remove the address books read and the calendar published to</source>
+        <translation>De gelezen adresboeken en de agenda waarin gepubliceerd wordt toevoegen, wijzigen of verwijderen</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Nu synchroniseren</translation>
+    </message>
+    <message>
+        <source>Read the accounts&apos; address books into the list and publish its birthdays</source>
+        <translation>De adresboeken van de accounts in de lijst lezen en de verjaardagen ervan publiceren</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
 </context>
 <context>
     <name>COptions</name>
@@ -1083,6 +1533,14 @@ Binnenkort</translation>
     <message>
         <source>Name of person</source>
         <translation>Naam van de persoon</translation>
+    </message>
+    <message>
+        <source>(default)</source>
+        <translation>(standaard)</translation>
+    </message>
+    <message>
+        <source>%1, %2 pt</source>
+        <translation>%1, %2 pt</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1657,81 @@ Binnenkort</translation>
     </message>
 </context>
 <context>
+    <name>CPPReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Herinneringen</translation>
+    </message>
+    <message>
+        <source>Remind me of birthdays, anniversaries and notes</source>
+        <translation>Herinner me aan verjaardagen, trouwdagen en notities</translation>
+    </message>
+    <message>
+        <source>Desktop notifications at login and every hour.</source>
+        <translation>Bureaubladmeldingen bij het aanmelden en elk uur.</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Herinner me</translation>
+    </message>
+    <message>
+        <source>On the day</source>
+        <translation>Op de dag zelf</translation>
+    </message>
+    <message>
+        <source>1 day before</source>
+        <translation>1 dag van tevoren</translation>
+    </message>
+    <message>
+        <source>3 days before</source>
+        <translation>3 dagen van tevoren</translation>
+    </message>
+    <message>
+        <source>7 days before</source>
+        <translation>7 dagen van tevoren</translation>
+    </message>
+    <message>
+        <source>14 days before</source>
+        <translation>14 dagen van tevoren</translation>
+    </message>
+    <message>
+        <source>30 days before</source>
+        <translation>30 dagen van tevoren</translation>
+    </message>
+    <message>
+        <source>From this time of day:</source>
+        <translation>Vanaf dit tijdstip:</translation>
+    </message>
+    <message>
+        <source>A day&apos;s reminders come from this time on.</source>
+        <translation>De herinneringen van een dag komen vanaf dit tijdstip.</translation>
+    </message>
+    <message>
+        <source>Document watched</source>
+        <translation>Gevolgd document</translation>
+    </message>
+    <message>
+        <source>The last one used</source>
+        <translation>Het laatst gebruikte</translation>
+    </message>
+    <message>
+        <source>This one:</source>
+        <translation>Dit document:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Bladeren…</translation>
+    </message>
+    <message>
+        <source>Choose the document to be reminded of.</source>
+        <translation>Het document kiezen waaraan herinnerd wordt.</translation>
+    </message>
+    <message>
+        <source>Birthday list (*.kfd);;All files (*)</source>
+        <translation>Verjaardagslijst (*.kfd);;Alle bestanden (*)</translation>
+    </message>
+</context>
+<context>
     <name>CPleaseChooseDlg</name>
     <message>
         <source>Please Choose</source>
@@ -1211,6 +1744,45 @@ Binnenkort</translation>
     <message>
         <source>Please choose the correct one.</source>
         <translation>Kies de juiste.</translation>
+    </message>
+    <message>
+        <source>Death</source>
+        <translation>Overlijden</translation>
+    </message>
+    <message>
+        <source>Married</source>
+        <translation>Huwelijk</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Geboorte</translation>
+    </message>
+</context>
+<context>
+    <name>CUpcomingDlg</name>
+    <message>
+        <source>Upcoming</source>
+        <translation>Binnenkort</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Gebeurtenis</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Wanneer</translation>
+    </message>
+    <message>
+        <source>The birthdays, anniversaries and notes of today and the next 30 days.</source>
+        <translation>De verjaardagen, trouwdagen en notities van vandaag en de komende 30 dagen.</translation>
+    </message>
+    <message>
+        <source>Nothing in the next 30 days</source>
+        <translation>Niets in de komende 30 dagen</translation>
     </message>
 </context>
 <context>
@@ -1238,6 +1810,155 @@ Binnenkort</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Enter a year from %1 to %2.</source>
+        <translation>Voer een jaar in van %1 tot %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDate</name>
+    <message>
+        <source>Jan</source>
+        <translation>jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>mrt</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>apr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mei</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>aug</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>sep</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>okt</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>dec</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarExport</name>
+    <message>
+        <source>%1 (birthday)</source>
+        <translation>%1 (verjaardag)</translation>
+    </message>
+    <message>
+        <source>Born %1</source>
+        <translation>Geboren %1</translation>
+    </message>
+    <message>
+        <source>%1 (anniversary)</source>
+        <translation>%1 (trouwdag)</translation>
+    </message>
+    <message>
+        <source>Married %1</source>
+        <translation>Getrouwd %1</translation>
+    </message>
+    <message>
+        <source>1 birthday</source>
+        <translation>1 verjaardag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays</source>
+        <translation>
+            <numerusform>%n verjaardag</numerusform>
+            <numerusform>%n verjaardagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 anniversary</source>
+        <translation>1 trouwdag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversaries</source>
+        <translation>
+            <numerusform>%n trouwdag</numerusform>
+            <numerusform>%n trouwdagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 note</source>
+        <translation>1 notitie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>%n notitie</numerusform>
+            <numerusform>%n notities</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <translation>weggelaten: %1</translation>
+    </message>
+    <message>
+        <source>nothing left out</source>
+        <translation>niets weggelaten</translation>
+    </message>
+    <message>
+        <source>1 birthday ends at the death date</source>
+        <translation>1 verjaardag eindigt op de sterfdatum</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays end at the death date</source>
+        <translation>
+            <numerusform>%n verjaardag eindigt op de sterfdatum</numerusform>
+            <numerusform>%n verjaardagen eindigen op de sterfdatum</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--export-ics needs the name of the calendar file to write</source>
+        <translation>--export-ics heeft de naam van het te schrijven agendabestand nodig</translation>
+    </message>
+    <message>
+        <source>--export-ics writes an iCalendar file, not &quot;%1&quot; (give OUT.ics, then the document)</source>
+        <translation>--export-ics schrijft een iCalendar-bestand, niet ‘%1’ (geef OUT.ics, dan het document)</translation>
+    </message>
+    <message>
+        <source>no DOC.kfd given, and the last document cannot be read: %1</source>
+        <translation>geen DOC.kfd opgegeven, en het laatste document kan niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>1 event written to %1 (from %2)</source>
+        <translation>1 afspraak naar %1 geschreven (uit %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events written to %1 (from %2)</source>
+        <translation>
+            <numerusform>%n afspraak naar %1 geschreven (uit %2)</numerusform>
+            <numerusform>%n afspraken naar %1 geschreven (uit %2)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1330,6 +2051,659 @@ Binnenkort</translation>
         <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
         <translation>Alleen voor deze keer de feestdagen van de landenset CODE (zie --holiday-sets); met --upcoming ook &quot;stored&quot;</translation>
     </message>
+    <message>
+        <source>Add a CardDAV/CalDAV account (a server&apos;s root or one collection); the password is read from standard input</source>
+        <translation>Een CardDAV/CalDAV-account toevoegen (de basis van een server of één verzameling); het wachtwoord wordt van standaardinvoer gelezen</translation>
+    </message>
+    <message>
+        <source>The account&apos;s user name</source>
+        <translation>De gebruikersnaam van het account</translation>
+    </message>
+    <message>
+        <source>Only read the address books, publish no calendar</source>
+        <translation>Alleen de adresboeken lezen, geen agenda publiceren</translation>
+    </message>
+    <message>
+        <source>List the accounts, one a line, with their numbers</source>
+        <translation>De accounts tonen, één per regel, met hun nummers</translation>
+    </message>
+    <message>
+        <source>Remove account N (see --accounts) and its password</source>
+        <translation>Account N (zie --accounts) en het wachtwoord ervan verwijderen</translation>
+    </message>
+    <message>
+        <source>Read every account&apos;s address books into DOC.kfd (or the last document) and publish its birthdays</source>
+        <translation>De adresboeken van elk account in DOC.kfd (of het laatste document) lezen en de verjaardagen ervan publiceren</translation>
+    </message>
+    <message>
+        <source>Read the accounts&apos; passwords from standard input, one a line, instead of the secret store</source>
+        <translation>De wachtwoorden van de accounts van standaardinvoer lezen, één per regel, in plaats van uit de sleutelbos</translation>
+    </message>
+    <message>
+        <source>only one document can be merged into (got %1)</source>
+        <translation>er kan maar in één document worden samengevoegd (kreeg %1)</translation>
+    </message>
+    <message>
+        <source>only one document can be exported (got %1)</source>
+        <translation>slechts één document kan worden geëxporteerd (kreeg %1)</translation>
+    </message>
+    <message>
+        <source>--list-holidays reads no document (got %1)</source>
+        <translation>--list-holidays leest geen document (kreeg %1)</translation>
+    </message>
+    <message>
+        <source>--import-holidays reads no document (got %1)</source>
+        <translation>--import-holidays leest geen document (kreeg %1)</translation>
+    </message>
+    <message>
+        <source>%1 (see kinfold --help)</source>
+        <translation>%1 (zie kinfold --help)</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be used together</source>
+        <translation>%1 en %2 kunnen niet samen worden gebruikt</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see kinfold --help)</source>
+        <translation>onbekende optie %1 (zie kinfold --help)</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a year</source>
+        <translation>%1: ‘%2’ is geen jaar</translation>
+    </message>
+    <message>
+        <source>%1: there is no year 0 (1 BC is year -1)</source>
+        <translation>%1: er is geen jaar 0 (1 v.Chr. is jaar -1)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the years shown, %3 to %4</source>
+        <translation>%1: %2 ligt buiten de getoonde jaren, %3 tot %4</translation>
+    </message>
+    <message>
+        <source>--holidays: no country set &quot;%1&quot; (see kinfold --holiday-sets)</source>
+        <translation>--holidays: geen landenset ‘%1’ (zie kinfold --holiday-sets)</translation>
+    </message>
+    <message>
+        <source>--print-pdf needs an output file name</source>
+        <translation>--print-pdf heeft een naam voor het uitvoerbestand nodig</translation>
+    </message>
+    <message>
+        <source>--calendar: &quot;%1&quot; is none of 0 (Current), 1 (Old style), 2 (Moon), 3 (Year of the Snake)</source>
+        <translation>--calendar: ‘%1’ is geen van 0 (Huidig), 1 (Oude stijl), 2 (Maan), 3 (Jaar van de Slang)</translation>
+    </message>
+    <message>
+        <source>--month: &quot;%1&quot; is no month from 1 to 12, or 13 in a moon year of 13 months</source>
+        <translation>--month: ‘%1’ is geen maand van 1 tot 12, of 13 in een maanjaar van 13 maanden</translation>
+    </message>
+    <message>
+        <source>--month: month 13 is only in the moon calendars (--calendar 2 or 3)</source>
+        <translation>--month: maand 13 bestaat alleen in de maankalenders (--calendar 2 of 3)</translation>
+    </message>
+    <message>
+        <source>--month: moon year %1 has 12 months</source>
+        <translation>--month: maanjaar %1 heeft 12 maanden</translation>
+    </message>
+    <message>
+        <source>--months-per-page: &quot;%1&quot; is none of 1, 6 or 12</source>
+        <translation>--months-per-page: ‘%1’ is geen van 1, 6 of 12</translation>
+    </message>
+    <message>
+        <source>--paper: unknown paper &quot;%1&quot; (try Letter, Legal, A4, A3, A5)</source>
+        <translation>--paper: onbekend papier ‘%1’ (probeer Letter, Legal, A4, A3, A5)</translation>
+    </message>
+    <message>
+        <source>--portrait and --landscape cannot be used together</source>
+        <translation>--portrait en --landscape kunnen niet samen worden gebruikt</translation>
+    </message>
+    <message>
+        <source>only one document can be printed (got %1)</source>
+        <translation>slechts één document kan worden afgedrukt (kreeg %1)</translation>
+    </message>
+    <message>
+        <source>--now: &quot;%1&quot; is no date YYYY-MM-DD or YYYY-MM-DDTHH:MM</source>
+        <translation>--now: ‘%1’ is geen datum YYYY-MM-DD of YYYY-MM-DDTHH:MM</translation>
+    </message>
+    <message>
+        <source>--upcoming: &quot;%1&quot; is no number of days from 0 to 366</source>
+        <translation>--upcoming: ‘%1’ is geen aantal dagen van 0 tot 366</translation>
+    </message>
+    <message>
+        <source>only one document can be listed (got %1)</source>
+        <translation>slechts één document kan worden getoond (kreeg %1)</translation>
+    </message>
+    <message>
+        <source>--upcoming: no DOC.kfd given and no document used before</source>
+        <translation>--upcoming: geen DOC.kfd opgegeven en eerder geen document gebruikt</translation>
+    </message>
+    <message>
+        <source>only one document can be watched (got %1)</source>
+        <translation>slechts één document kan worden gevolgd (kreeg %1)</translation>
+    </message>
+    <message>
+        <source>--remind: no document used yet, so no reminders</source>
+        <translation>--remind: nog geen document gebruikt, dus geen herinneringen</translation>
+    </message>
+    <message>
+        <source>%1; the reminders follow on standard output</source>
+        <translation>%1; de herinneringen volgen op standaarduitvoer</translation>
+    </message>
+</context>
+<context>
+    <name>DateCheck</name>
+    <message>
+        <source>1 entry left out, as its date cannot be (mend it with Edit &gt; List)</source>
+        <translation>1 item weggelaten, omdat de datum ervan niet kan bestaan (herstel het met Bewerken &gt; Lijst)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries left out, as their dates cannot be (mend them with Edit &gt; List)</source>
+        <translation>
+            <numerusform>%n item weggelaten, omdat de datum ervan niet kan bestaan (herstel het met Bewerken &gt; Lijst)</numerusform>
+            <numerusform>%n items weggelaten, omdat hun datums niet kunnen bestaan (herstel ze met Bewerken &gt; Lijst)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DavClient</name>
+    <message>
+        <source>cannot reach %1 (no network, or no such server): %2</source>
+        <translation>kan %1 niet bereiken (geen netwerk, of geen zulke server): %2</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: no server runs there</source>
+        <translation>%1 weigerde de verbinding: daar draait geen server</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within 30 seconds</source>
+        <translation>%1 antwoordde niet binnen 30 seconden</translation>
+    </message>
+    <message>
+        <source>the secure connection to %1 failed, %2 (not accepted)</source>
+        <translation>de beveiligde verbinding met %1 is mislukt, %2 (niet geaccepteerd)</translation>
+    </message>
+    <message>
+        <source>%1 broke off the connection: %2</source>
+        <translation>%1 verbrak de verbinding: %2</translation>
+    </message>
+    <message>
+        <source>%1 refused the user name or password</source>
+        <translation>%1 weigerde de gebruikersnaam of het wachtwoord</translation>
+    </message>
+    <message>
+        <source>%1 does not allow %2 (403 Forbidden)</source>
+        <translation>%1 staat %2 niet toe (403 Forbidden)</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on the server (404 Not Found)</source>
+        <translation>%1 bestaat niet op de server (404 Not Found)</translation>
+    </message>
+    <message>
+        <source>%1 has no room left for %2 (507 Insufficient Storage)</source>
+        <translation>%1 heeft geen ruimte meer voor %2 (507 Insufficient Storage)</translation>
+    </message>
+    <message>
+        <source>%1 answered %2 with status %3</source>
+        <translation>%1 beantwoordde %2 met status %3</translation>
+    </message>
+    <message>
+        <source>status %1 instead of a WebDAV multistatus</source>
+        <translation>status %1 in plaats van een WebDAV-multistatus</translation>
+    </message>
+    <message>
+        <source>the answer of %1 to %2 makes no sense: %3</source>
+        <translation>het antwoord van %1 op %2 slaat nergens op: %3</translation>
+    </message>
+    <message>
+        <source>no CardDAV or CalDAV server answers at %1</source>
+        <translation>geen CardDAV- of CalDAV-server antwoordt op %1</translation>
+    </message>
+    <message>
+        <source>the server keeps no calendars for this user, so the birthdays cannot be published</source>
+        <translation>de server houdt geen agenda&apos;s bij voor deze gebruiker, dus de verjaardagen kunnen niet worden gepubliceerd</translation>
+    </message>
+    <message>
+        <source>%1 is in the way of the calendar &quot;Birthdays&quot; and is no calendar</source>
+        <translation>%1 staat de agenda ‘Birthdays’ in de weg en is geen agenda</translation>
+    </message>
+    <message>
+        <source>someone else keeps changing %1 on the server; it was left as it is</source>
+        <translation>iemand anders blijft %1 op de server wijzigen; het is gelaten zoals het is</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 removed, 1 event published</source>
+        <translation>%1 toegevoegd, %2 gewijzigd, %3 verwijderd, 1 afspraak gepubliceerd</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 added, %2 changed, %3 removed, %n events published</source>
+        <translation>
+            <numerusform>%1 toegevoegd, %2 gewijzigd, %3 verwijderd, %n afspraak gepubliceerd</numerusform>
+            <numerusform>%1 toegevoegd, %2 gewijzigd, %3 verwijderd, %n afspraken gepubliceerd</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it is not XML (%1)</source>
+        <translation>het is geen XML (%1)</translation>
+    </message>
+    <message>
+        <source>it is no WebDAV multistatus</source>
+        <translation>het is geen WebDAV-multistatus</translation>
+    </message>
+    <message>
+        <source>its XML is broken (%1)</source>
+        <translation>de XML ervan is kapot (%1)</translation>
+    </message>
+    <message>
+        <source>no secret service runs on this desktop</source>
+        <translation>er draait geen geheimendienst op deze werkomgeving</translation>
+    </message>
+    <message>
+        <source>the server</source>
+        <translation>de server</translation>
+    </message>
+    <message>
+        <source>the certificate of &quot;%1&quot;: %2</source>
+        <translation>het certificaat van ‘%1’: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DayCell</name>
+    <message>
+        <source>%1 Birthday</source>
+        <translation>%1 verjaardag</translation>
+    </message>
+    <message>
+        <source>%1 Anniversary</source>
+        <translation>%1 trouwdag</translation>
+    </message>
+    <message>
+        <source>%1 %2 Birthday</source>
+        <translation>%1 %2e verjaardag</translation>
+    </message>
+    <message>
+        <source>%1 %2 Anniversary</source>
+        <translation>%1 %2e trouwdag</translation>
+    </message>
+</context>
+<context>
+    <name>FileBytes</name>
+    <message>
+        <source>Cannot read &quot;%1&quot;: it is a folder.</source>
+        <translation>Kan ‘%1’ niet lezen: het is een map.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>Kan ‘%1’ niet openen: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;.</source>
+        <translation>Kan ‘%1’ niet lezen.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>Kan ‘%1’ niet schrijven: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Holiday</name>
+    <message>
+        <source>(not on %1)</source>
+        <translation>(niet op %1)</translation>
+    </message>
+    <message>
+        <source>(from %1)</source>
+        <translation>(vanaf %1)</translation>
+    </message>
+    <message>
+        <source>(until %1)</source>
+        <translation>(tot %1)</translation>
+    </message>
+    <message>
+        <source>(substitute day)</source>
+        <translation>(vervangende dag)</translation>
+    </message>
+    <message>
+        <source>(observed)</source>
+        <translation>(waargenomen)</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayImport</name>
+    <message>
+        <source>1 all-day event</source>
+        <translation>1 afspraak van een hele dag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n all-day events</source>
+        <translation>
+            <numerusform>%n afspraak van een hele dag</numerusform>
+            <numerusform>%n afspraken van een hele dag</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 holiday from %1</source>
+        <translation>1 feestdag uit %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays from %1</source>
+        <translation>
+            <numerusform>%n feestdag uit %1</numerusform>
+            <numerusform>%n feestdagen uit %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, 1 timed event skipped</source>
+        <translation>, 1 afspraak met tijd overgeslagen</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n timed events skipped</source>
+        <translation>
+            <numerusform>, %n afspraak met tijd overgeslagen</numerusform>
+            <numerusform>, %n afspraken met tijd overgeslagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, 1 event cut at %1 days</source>
+        <translation>, 1 afspraak afgekapt op %1 dagen</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n events cut at %1 days</source>
+        <translation>
+            <numerusform>, %n afspraak afgekapt op %1 dagen</numerusform>
+            <numerusform>, %n afspraken afgekapt op %1 dagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)</source>
+        <translation>is geen iCalendar-bestand (het begint niet met BEGIN:VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>is cut short: its END:VCALENDAR is missing</source>
+        <translation>is afgekapt: de END:VCALENDAR ontbreekt</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file libical can read</source>
+        <translation>is geen iCalendar-bestand dat libical kan lezen</translation>
+    </message>
+    <message>
+        <source>has parts libical cannot read (X-LIC-PARSEERROR)</source>
+        <translation>heeft delen die libical niet kan lezen (X-LIC-PARSEERROR)</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Feestdag</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayList</name>
+    <message>
+        <source>New Years Day</source>
+        <translation>Nieuwjaarsdag</translation>
+    </message>
+    <message>
+        <source>Martin Luther King Day</source>
+        <translation>Martin Luther Kingdag</translation>
+    </message>
+    <message>
+        <source>Presidents Day</source>
+        <translation>Presidentendag</translation>
+    </message>
+    <message>
+        <source>Lincoln&apos;s BirthDay</source>
+        <translation>Lincolns verjaardag</translation>
+    </message>
+    <message>
+        <source>Valentines Day</source>
+        <translation>Valentijnsdag</translation>
+    </message>
+    <message>
+        <source>Washington&apos;s BirthDay</source>
+        <translation>Washingtons verjaardag</translation>
+    </message>
+    <message>
+        <source>St. Patrick&apos;s Day</source>
+        <translation>Sint-Patrick</translation>
+    </message>
+    <message>
+        <source>Tax Day</source>
+        <translation>Belastingdag</translation>
+    </message>
+    <message>
+        <source>Mother&apos;s Day</source>
+        <translation>Moederdag</translation>
+    </message>
+    <message>
+        <source>Memorial Day</source>
+        <translation>Memorial Day</translation>
+    </message>
+    <message>
+        <source>Flag Day</source>
+        <translation>Vlaggendag</translation>
+    </message>
+    <message>
+        <source>Father&apos;s Day</source>
+        <translation>Vaderdag</translation>
+    </message>
+    <message>
+        <source>Independence Day</source>
+        <translation>Onafhankelijkheidsdag</translation>
+    </message>
+    <message>
+        <source>Labor Day</source>
+        <translation>Dag van de Arbeid</translation>
+    </message>
+    <message>
+        <source>Columbus Day</source>
+        <translation>Columbusdag</translation>
+    </message>
+    <message>
+        <source>Holloween</source>
+        <translation>Halloween</translation>
+    </message>
+    <message>
+        <source>Veterans Day</source>
+        <translation>Veteranendag</translation>
+    </message>
+    <message>
+        <source>Thanksgiving</source>
+        <translation>Thanksgiving</translation>
+    </message>
+    <message>
+        <source>Christmas</source>
+        <translation>Kerstmis</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>&quot;%1&quot; is not a Kinfold document or is damaged.</source>
+        <translation>‘%1’ is geen Kinfold-document of is beschadigd.</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 is twee keer opgegeven</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>onverwacht argument ‘%1’</translation>
+    </message>
+    <message>
+        <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
+        <translation>geen document om in op te slaan: geef DOC.kfd of --save OUT.kfd</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
+        <translation>‘%1’ is geen GEDCOM-bestand en geen vCard-bestand</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n entries saved to %2)</source>
+        <translation>
+            <numerusform>%1 (%n item opgeslagen in %2)</numerusform>
+            <numerusform>%1 (%n items opgeslagen in %2)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportTexts</name>
+    <message>
+        <source>%1 added, %2 merged, %3 conflicts kept</source>
+        <translation>%1 toegevoegd, %2 samengevoegd, %3 conflicten behouden</translation>
+    </message>
+    <message>
+        <source>, 1 date with a year outside %1..%2 left out</source>
+        <translation>, 1 datum met een jaar buiten %1..%2 weggelaten</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n dates with a year outside %1..%2 left out</source>
+        <translation>
+            <numerusform>, %n datum met een jaar buiten %1..%2 weggelaten</numerusform>
+            <numerusform>, %n datums met een jaar buiten %1..%2 weggelaten</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MoonDate</name>
+    <message>
+        <source> NM</source>
+        <translation> NM</translation>
+    </message>
+    <message>
+        <source> FQ</source>
+        <translation> EK</translation>
+    </message>
+    <message>
+        <source> FM</source>
+        <translation> VM</translation>
+    </message>
+    <message>
+        <source> LQ</source>
+        <translation> LK</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Winter</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <translation>Lente</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Zomer</translation>
+    </message>
+    <message>
+        <source>Fall</source>
+        <translation>Herfst</translation>
+    </message>
+    <message>
+        <source>Cold Moon</source>
+        <translation>Koude maan</translation>
+    </message>
+    <message>
+        <source>Bony Moon</source>
+        <translation>Bottenmaan</translation>
+    </message>
+    <message>
+        <source>Windy Moon</source>
+        <translation>Windmaan</translation>
+    </message>
+    <message>
+        <source>Flower Moon</source>
+        <translation>Bloemenmaan</translation>
+    </message>
+    <message>
+        <source>Planting Moon</source>
+        <translation>Plantmaan</translation>
+    </message>
+    <message>
+        <source>Green Corn Moon</source>
+        <translation>Groene-maïsmaan</translation>
+    </message>
+    <message>
+        <source>Ripe Corn Moon</source>
+        <translation>Rijpe-maïsmaan</translation>
+    </message>
+    <message>
+        <source>Fruit Moon</source>
+        <translation>Vruchtenmaan</translation>
+    </message>
+    <message>
+        <source>Nut Moon</source>
+        <translation>Notenmaan</translation>
+    </message>
+    <message>
+        <source>Harvest Moon</source>
+        <translation>Oogstmaan</translation>
+    </message>
+    <message>
+        <source>Trading Moon</source>
+        <translation>Handelsmaan</translation>
+    </message>
+    <message>
+        <source>Snow Moon</source>
+        <translation>Sneeuwmaan</translation>
+    </message>
+    <message>
+        <source>Blue Moon</source>
+        <translation>Blauwe maan</translation>
+    </message>
+    <message>
+        <source>Rat</source>
+        <translation>Rat</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Os</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tijger</translation>
+    </message>
+    <message>
+        <source>Hare</source>
+        <translation>Haas</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Draak</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Slang</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Paard</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Geit</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Aap</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Haan</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Hond</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Varken</translation>
+    </message>
+</context>
+<context>
+    <name>PageLayout</name>
+    <message>
+        <source>BC</source>
+        <translation>v.Chr.</translation>
+    </message>
+    <message>
+        <source>Julian</source>
+        <translation>juliaans</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>
@@ -1340,6 +2714,93 @@ Binnenkort</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Voer een geheel getal in.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Voer een geheel getal in tussen %1 en %2.</translation>
+    </message>
+    <message>
+        <source>The month must be 1 to 12, or 0 with day 0 when it is not known.</source>
+        <translation>De maand moet 1 tot 12 zijn, of 0 met dag 0 als die niet bekend is.</translation>
+    </message>
+    <message>
+        <source>The month must be 1 to 12.</source>
+        <translation>De maand moet 1 tot 12 zijn.</translation>
+    </message>
+    <message>
+        <source>The month of &quot;%1&quot; must be 1 to 12, or 0 with day 0 when it is not known.</source>
+        <translation>De maand van ‘%1’ moet 1 tot 12 zijn, of 0 met dag 0 als die niet bekend is.</translation>
+    </message>
+    <message>
+        <source>The month of &quot;%1&quot; must be 1 to 12.</source>
+        <translation>De maand van ‘%1’ moet 1 tot 12 zijn.</translation>
+    </message>
+    <message>
+        <source>%1 without a year</source>
+        <translation>%1 zonder jaar</translation>
+    </message>
+    <message>
+        <source>The day cannot be %1: %2 has %3 days.</source>
+        <translation>De dag kan niet %1 zijn: %2 heeft %3 dagen.</translation>
+    </message>
+    <message>
+        <source>The day of &quot;%1&quot; cannot be %2: %3 has %4 days.</source>
+        <translation>De dag van ‘%1’ kan niet %2 zijn: %3 heeft %4 dagen.</translation>
+    </message>
+    <message>
+        <source>Use value as currently set.</source>
+        <translation>De ingestelde waarde gebruiken.</translation>
+    </message>
+    <message>
+        <source>Use original value.</source>
+        <translation>De oorspronkelijke waarde gebruiken.</translation>
+    </message>
+    <message>
+        <source>Use original values.</source>
+        <translation>De oorspronkelijke waarden gebruiken.</translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>today</source>
+        <translation>vandaag</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>morgen</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>over %n dag</numerusform>
+            <numerusform>over %n dagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays and events coming</source>
+        <translation>
+            <numerusform>%n verjaardag of gebeurtenis op komst</numerusform>
+            <numerusform>%n verjaardagen en gebeurtenissen op komst</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>en nog %n</numerusform>
+            <numerusform>en nog %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Upcoming</name>
+    <message>
+        <source>%1 Anniversary</source>
+        <translation>%1 trouwdag</translation>
     </message>
 </context>
 </TS>

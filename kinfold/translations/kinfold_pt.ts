@@ -2,6 +2,276 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AccountSync</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 em %2</translation>
+    </message>
+    <message>
+        <source>no password for %1 (none in the secret store; give it with --sync --password-stdin)</source>
+        <translation>nenhuma senha para %1 (nenhuma no chaveiro; informe-a com --sync --password-stdin)</translation>
+    </message>
+    <message>
+        <source>--add-account needs --user NAME</source>
+        <translation>--add-account precisa de --user NAME</translation>
+    </message>
+    <message>
+        <source>--add-account needs the server&apos;s address</source>
+        <translation>--add-account precisa do endereço do servidor</translation>
+    </message>
+    <message>
+        <source>--user goes with --add-account</source>
+        <translation>--user acompanha --add-account</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argumento inesperado %1</translation>
+    </message>
+    <message>
+        <source>only one document can be synced (got %1)</source>
+        <translation>só um documento pode ser sincronizado (recebido %1)</translation>
+    </message>
+    <message>
+        <source>--remove-account: &quot;%1&quot; is no account number (see kinfold --accounts)</source>
+        <translation>--remove-account: “%1” não é um número de conta (veja kinfold --accounts)</translation>
+    </message>
+    <message>
+        <source>%1; the account was not added</source>
+        <translation>%1; a conta não foi adicionada</translation>
+    </message>
+    <message>
+        <source>no address book at %1 and nothing to publish; the account was not added</source>
+        <translation>nenhum catálogo de endereços em %1 e nada a publicar; a conta não foi adicionada</translation>
+    </message>
+    <message>
+        <source>%1 is account %2 already</source>
+        <translation>%1 já é a conta %2</translation>
+    </message>
+    <message>
+        <source>the password was not kept (%1); give it at each sync with --sync --password-stdin</source>
+        <translation>a senha não foi guardada (%1); informe-a a cada sincronização com --sync --password-stdin</translation>
+    </message>
+    <message>
+        <source>account %1: %2, 1 address book</source>
+        <translation>conta %1: %2, 1 catálogo de endereços</translation>
+    </message>
+    <message numerus="yes">
+        <source>account %1: %2, %n address books</source>
+        <translation>
+            <numerusform>conta %1: %2, %n catálogo de endereços</numerusform>
+            <numerusform>conta %1: %2, %n catálogos de endereços</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, publishes to &quot;Birthdays&quot;</source>
+        <translation>, publica em “Birthdays”</translation>
+    </message>
+    <message>
+        <source>every address book</source>
+        <translation>todos os catálogos de endereços</translation>
+    </message>
+    <message>
+        <source>--remove-account: there is no account %1 (see kinfold --accounts)</source>
+        <translation>--remove-account: não existe a conta %1 (veja kinfold --accounts)</translation>
+    </message>
+    <message>
+        <source>account %1 (%2) removed</source>
+        <translation>conta %1 (%2) removida</translation>
+    </message>
+    <message>
+        <source>there is no account to sync (add one with --add-account)</source>
+        <translation>não há nenhuma conta para sincronizar (adicione uma com --add-account)</translation>
+    </message>
+    <message>
+        <source>%1: 1 card could not be read and was left out</source>
+        <translation>%1: 1 cartão não pôde ser lido e foi deixado de fora</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n cards could not be read and were left out</source>
+        <translation>
+            <numerusform>%1: %n cartão não pôde ser lido e foi deixado de fora</numerusform>
+            <numerusform>%1: %n cartões não puderam ser lidos e foram deixados de fora</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address books</source>
+        <translation>
+            <numerusform>%n catálogo de endereços</numerusform>
+            <numerusform>%n catálogos de endereços</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BirthdayImport</name>
+    <message>
+        <source>%1 is neither a GEDCOM file (&quot;0 HEAD&quot;) nor a vCard file (&quot;BEGIN:VCARD&quot;).</source>
+        <translation>%1 não é um arquivo GEDCOM (“0 HEAD”) nem um arquivo vCard (“BEGIN:VCARD”).</translation>
+    </message>
+    <message>
+        <source>The file</source>
+        <translation>O arquivo</translation>
+    </message>
+</context>
+<context>
+    <name>BirthdayList</name>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>Formato de arquivo inesperado.</translation>
+    </message>
+</context>
+<context>
+    <name>CAccountEditDlg</name>
+    <message>
+        <source>Add Account</source>
+        <translation>Adicionar conta</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Editar conta</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address (https://dav.example.org/), or the address of one address book.</source>
+        <translation>O endereço do servidor (https://dav.example.org/) ou o endereço de um catálogo de endereços.</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>inalterada</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s secret store, never in a file.</source>
+        <translation>Guardada no chaveiro da área de trabalho, nunca em um arquivo.</translation>
+    </message>
+    <message>
+        <source>Publish the birthdays to the calendar &quot;Birthdays&quot;</source>
+        <translation>Publicar os aniversários no calendário “Birthdays”</translation>
+    </message>
+    <message>
+        <source>The address books read; when all are ticked, new ones are read too.</source>
+        <translation>Os catálogos de endereços lidos; quando todos estão marcados, os novos também são lidos.</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>&amp;Encontrar catálogos de endereços</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Servidor:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nome de &amp;usuário:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>Se&amp;nha:</translation>
+    </message>
+    <message>
+        <source>Address books:</source>
+        <translation>Catálogos de endereços:</translation>
+    </message>
+    <message>
+        <source>Please give the server&apos;s address and your user name.</source>
+        <translation>Informe o endereço do servidor e seu nome de usuário.</translation>
+    </message>
+    <message>
+        <source>(no address book on this server)</source>
+        <translation>(nenhum catálogo de endereços neste servidor)</translation>
+    </message>
+    <message>
+        <source>Please tick an address book, or publish the birthdays.</source>
+        <translation>Marque um catálogo de endereços ou publique os aniversários.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
+        <translation>A senha não pode ser guardada: %1. O Kinfold vai pedi-la a cada sincronização.</translation>
+    </message>
+</context>
+<context>
+    <name>CAccountsDlg</name>
+    <message>
+        <source>Accounts</source>
+        <translation>Contas</translation>
+    </message>
+    <message>
+        <source>Address books read into the list, and calendars the birthdays are published to.</source>
+        <translation>Catálogos de endereços lidos na lista e calendários onde os aniversários são publicados.</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Adicionar…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Editar…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Remover</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Remove the account %1? The entries it brought stay in the list.</source>
+        <translation>Remover a conta %1? As entradas que ela trouxe ficam na lista.</translation>
+    </message>
+    <message>
+        <source>every address book</source>
+        <translation>todos os catálogos de endereços</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address book(s)</source>
+        <translation>
+            <numerusform>%n catálogo de endereços</numerusform>
+            <numerusform>%n catálogos de endereços</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, publishes &quot;Birthdays&quot;</source>
+        <translation>, publica “Birthdays”</translation>
+    </message>
+    <message>
+        <source>There is no account yet: add one with File &gt; Accounts...</source>
+        <translation>Ainda não há nenhuma conta: adicione uma em Arquivo &gt; Contas…</translation>
+    </message>
+    <message>
+        <source>Syncing with the accounts...</source>
+        <translation>Sincronizando com as contas…</translation>
+    </message>
+    <message>
+        <source>The server refused the password of %1. Password:</source>
+        <translation>O servidor recusou a senha de %1. Senha:</translation>
+    </message>
+    <message>
+        <source>Password of %1:</source>
+        <translation>Senha de %1:</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Sincronizar agora</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n card(s) could not be read and were left out.</source>
+        <translation>
+            <numerusform>%1: %n cartão não pôde ser lido e foi deixado de fora.</numerusform>
+            <numerusform>%1: %n cartões não puderam ser lidos e foram deixados de fora.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sync failed</source>
+        <translation>A sincronização falhou</translation>
+    </message>
+    <message>
+        <source>Synced: %1</source>
+        <translation>Sincronizado: %1</translation>
+    </message>
+    <message>
+        <source>The sync did not finish; the list keeps what was read, and the next sync goes on from there.</source>
+        <translation>A sincronização não terminou; a lista mantém o que foi lido, e a próxima sincronização continua daí.</translation>
+    </message>
+</context>
+<context>
     <name>CBirthdayEditDlg</name>
     <message>
         <source>Birthday Edit</source>
@@ -67,6 +337,58 @@
         <source>Day</source>
         <translation>Dia</translation>
     </message>
+    <message>
+        <source>Birth year.</source>
+        <translation>Ano de nascimento.</translation>
+    </message>
+    <message>
+        <source>Birth month.</source>
+        <translation>Mês de nascimento.</translation>
+    </message>
+    <message>
+        <source>Birth day of month.</source>
+        <translation>Dia de nascimento no mês.</translation>
+    </message>
+    <message>
+        <source>Marriage year.</source>
+        <translation>Ano do casamento.</translation>
+    </message>
+    <message>
+        <source>Marriage month.</source>
+        <translation>Mês do casamento.</translation>
+    </message>
+    <message>
+        <source>Marriage day of month.</source>
+        <translation>Dia do casamento no mês.</translation>
+    </message>
+    <message>
+        <source>Death year.</source>
+        <translation>Ano do falecimento.</translation>
+    </message>
+    <message>
+        <source>Death month.</source>
+        <translation>Mês do falecimento.</translation>
+    </message>
+    <message>
+        <source>Death day of month.</source>
+        <translation>Dia do falecimento no mês.</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Nascimento</translation>
+    </message>
+    <message>
+        <source>Marriage</source>
+        <translation>Casamento</translation>
+    </message>
+    <message>
+        <source>Death</source>
+        <translation>Falecimento</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
 </context>
 <context>
     <name>CBirthdayNamesDlg</name>
@@ -118,6 +440,10 @@
         <source>Show only the entries whose text or date holds these letters.</source>
         <translation>Mostrar apenas as entradas cujo texto ou data contém estes caracteres.</translation>
     </message>
+    <message>
+        <source>A date of this entry cannot be: Edit to mend it.</source>
+        <translation>Uma data desta entrada não pode existir: corrija-a com Editar.</translation>
+    </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
@@ -128,6 +454,10 @@
     <message>
         <source>The public holidays of which country.</source>
         <translation>Os feriados de qual país.</translation>
+    </message>
+    <message>
+        <source>Please choose a country.</source>
+        <translation>Escolha um país.</translation>
     </message>
 </context>
 <context>
@@ -166,6 +496,68 @@
     <message>
         <source>Set day of month (1-31).</source>
         <translation>Digite o dia do mês (1-31).</translation>
+    </message>
+</context>
+<context>
+    <name>CExportCalendarDlg</name>
+    <message>
+        <source>Export Calendar</source>
+        <translation>Exportar calendário</translation>
+    </message>
+    <message>
+        <source>Include</source>
+        <translation>Incluir</translation>
+    </message>
+    <message>
+        <source>Birthdays</source>
+        <translation>Aniversários</translation>
+    </message>
+    <message>
+        <source>The birthdays of the people in the list.</source>
+        <translation>Os aniversários das pessoas da lista.</translation>
+    </message>
+    <message>
+        <source>Anniversaries</source>
+        <translation>Bodas</translation>
+    </message>
+    <message>
+        <source>The wedding days of couples (&quot;Anniversary&quot; on the calendar).</source>
+        <translation>Os aniversários de casamento dos casais (“Bodas” no calendário).</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>The dated notes (&quot;Notes&quot; on the calendar).</source>
+        <translation>As notas datadas (“Notas” no calendário).</translation>
+    </message>
+    <message>
+        <source>Birthdays after the death date</source>
+        <translation>Aniversários após a data do falecimento</translation>
+    </message>
+    <message>
+        <source>Off: a birthday ends at the death date (&quot;Dead&quot; on the calendar).</source>
+        <translation>Desligado: um aniversário termina na data do falecimento (“Falecidos” no calendário).</translation>
+    </message>
+    <message>
+        <source>Reminders as alarms</source>
+        <translation>Lembretes como alarmes</translation>
+    </message>
+    <message>
+        <source>One alarm per lead day of the reminders, at their time of day.</source>
+        <translation>Um alarme por dia de antecedência dos lembretes, no horário deles.</translation>
+    </message>
+    <message>
+        <source>1 event; %1.</source>
+        <translation>1 evento; %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events; %1.</source>
+        <translation>
+            <numerusform>%n evento; %1.</numerusform>
+            <numerusform>%n eventos; %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -483,6 +875,14 @@
     <message>
         <source>iCalendar files (*.ics *.ical);;All files (*)</source>
         <translation>Arquivos iCalendar (*.ics *.ical);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Replace your holidays by those of %1?
+
+Yes replaces the list, No adds them at its end.</source>
+        <translation>Substituir seus feriados pelos de %1?
+
+Sim substitui a lista, Não os adiciona ao final.</translation>
     </message>
 </context>
 <context>
@@ -855,6 +1255,28 @@ Upcoming</source>
         <translation>Listar os aniversários, bodas e notas dos próximos 30 dias
 Próximos</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 (%n entries in the list)</source>
+        <translation>
+            <numerusform>%1 (%n entrada na lista)</numerusform>
+            <numerusform>%1 (%n entradas na lista)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event written to %1; %2</source>
+        <translation>1 evento gravado em %1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events written to %1; %2</source>
+        <translation>
+            <numerusform>%n evento gravado em %1; %2</numerusform>
+            <numerusform>%n eventos gravados em %1; %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>Não é possível gravar %1</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -1034,6 +1456,34 @@ Próximos</translation>
         <source>Kinfold Help</source>
         <translation>Ajuda do Kinfold</translation>
     </message>
+    <message>
+        <source>Accounts...</source>
+        <translation>Contas…</translation>
+    </message>
+    <message>
+        <source>Add, change or remove the address books read and the calendar published to</source>
+        <translation>Adicionar, alterar ou remover os catálogos de endereços lidos e o calendário onde publicar</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Sincronizar agora</translation>
+    </message>
+    <message>
+        <source>Read the accounts&apos; address books into the list and publish its birthdays</source>
+        <translation>Ler os catálogos de endereços das contas na lista e publicar seus aniversários</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAPS</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
 </context>
 <context>
     <name>COptions</name>
@@ -1083,6 +1533,14 @@ Próximos</translation>
     <message>
         <source>Name of person</source>
         <translation>Nome da pessoa</translation>
+    </message>
+    <message>
+        <source>(default)</source>
+        <translation>(padrão)</translation>
+    </message>
+    <message>
+        <source>%1, %2 pt</source>
+        <translation>%1, %2 pt</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1657,81 @@ Próximos</translation>
     </message>
 </context>
 <context>
+    <name>CPPReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Lembretes</translation>
+    </message>
+    <message>
+        <source>Remind me of birthdays, anniversaries and notes</source>
+        <translation>Lembrar-me de aniversários, bodas e notas</translation>
+    </message>
+    <message>
+        <source>Desktop notifications at login and every hour.</source>
+        <translation>Notificações da área de trabalho ao entrar e a cada hora.</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Lembrar-me</translation>
+    </message>
+    <message>
+        <source>On the day</source>
+        <translation>No próprio dia</translation>
+    </message>
+    <message>
+        <source>1 day before</source>
+        <translation>1 dia antes</translation>
+    </message>
+    <message>
+        <source>3 days before</source>
+        <translation>3 dias antes</translation>
+    </message>
+    <message>
+        <source>7 days before</source>
+        <translation>7 dias antes</translation>
+    </message>
+    <message>
+        <source>14 days before</source>
+        <translation>14 dias antes</translation>
+    </message>
+    <message>
+        <source>30 days before</source>
+        <translation>30 dias antes</translation>
+    </message>
+    <message>
+        <source>From this time of day:</source>
+        <translation>A partir deste horário:</translation>
+    </message>
+    <message>
+        <source>A day&apos;s reminders come from this time on.</source>
+        <translation>Os lembretes de um dia chegam a partir deste horário.</translation>
+    </message>
+    <message>
+        <source>Document watched</source>
+        <translation>Documento observado</translation>
+    </message>
+    <message>
+        <source>The last one used</source>
+        <translation>O último usado</translation>
+    </message>
+    <message>
+        <source>This one:</source>
+        <translation>Este:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Procurar…</translation>
+    </message>
+    <message>
+        <source>Choose the document to be reminded of.</source>
+        <translation>Escolher o documento do qual receber lembretes.</translation>
+    </message>
+    <message>
+        <source>Birthday list (*.kfd);;All files (*)</source>
+        <translation>Lista de aniversários (*.kfd);;Todos os arquivos (*)</translation>
+    </message>
+</context>
+<context>
     <name>CPleaseChooseDlg</name>
     <message>
         <source>Please Choose</source>
@@ -1211,6 +1744,45 @@ Próximos</translation>
     <message>
         <source>Please choose the correct one.</source>
         <translation>Escolha a correta.</translation>
+    </message>
+    <message>
+        <source>Death</source>
+        <translation>Falecimento</translation>
+    </message>
+    <message>
+        <source>Married</source>
+        <translation>Casamento</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Nascimento</translation>
+    </message>
+</context>
+<context>
+    <name>CUpcomingDlg</name>
+    <message>
+        <source>Upcoming</source>
+        <translation>Próximos</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quando</translation>
+    </message>
+    <message>
+        <source>The birthdays, anniversaries and notes of today and the next 30 days.</source>
+        <translation>Os aniversários, bodas e notas de hoje e dos próximos 30 dias.</translation>
+    </message>
+    <message>
+        <source>Nothing in the next 30 days</source>
+        <translation>Nada nos próximos 30 dias</translation>
     </message>
 </context>
 <context>
@@ -1238,6 +1810,155 @@ Próximos</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Enter a year from %1 to %2.</source>
+        <translation>Digite um ano de %1 a %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDate</name>
+    <message>
+        <source>Jan</source>
+        <translation>jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>fev</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>abr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>ago</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>out</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>dez</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarExport</name>
+    <message>
+        <source>%1 (birthday)</source>
+        <translation>%1 (aniversário)</translation>
+    </message>
+    <message>
+        <source>Born %1</source>
+        <translation>Nasceu em %1</translation>
+    </message>
+    <message>
+        <source>%1 (anniversary)</source>
+        <translation>%1 (bodas)</translation>
+    </message>
+    <message>
+        <source>Married %1</source>
+        <translation>Casaram-se em %1</translation>
+    </message>
+    <message>
+        <source>1 birthday</source>
+        <translation>1 aniversário</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays</source>
+        <translation>
+            <numerusform>%n aniversário</numerusform>
+            <numerusform>%n aniversários</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 anniversary</source>
+        <translation>1 boda</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversaries</source>
+        <translation>
+            <numerusform>%n boda</numerusform>
+            <numerusform>%n bodas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 note</source>
+        <translation>1 nota</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>%n nota</numerusform>
+            <numerusform>%n notas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <translation>deixados de fora: %1</translation>
+    </message>
+    <message>
+        <source>nothing left out</source>
+        <translation>nada deixado de fora</translation>
+    </message>
+    <message>
+        <source>1 birthday ends at the death date</source>
+        <translation>1 aniversário termina na data do falecimento</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays end at the death date</source>
+        <translation>
+            <numerusform>%n aniversário termina na data do falecimento</numerusform>
+            <numerusform>%n aniversários terminam na data do falecimento</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--export-ics needs the name of the calendar file to write</source>
+        <translation>--export-ics precisa do nome do arquivo de calendário a gravar</translation>
+    </message>
+    <message>
+        <source>--export-ics writes an iCalendar file, not &quot;%1&quot; (give OUT.ics, then the document)</source>
+        <translation>--export-ics grava um arquivo iCalendar, não “%1” (informe OUT.ics, depois o documento)</translation>
+    </message>
+    <message>
+        <source>no DOC.kfd given, and the last document cannot be read: %1</source>
+        <translation>nenhum DOC.kfd informado, e o último documento não pode ser lido: %1</translation>
+    </message>
+    <message>
+        <source>1 event written to %1 (from %2)</source>
+        <translation>1 evento gravado em %1 (de %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events written to %1 (from %2)</source>
+        <translation>
+            <numerusform>%n evento gravado em %1 (de %2)</numerusform>
+            <numerusform>%n eventos gravados em %1 (de %2)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1330,6 +2051,659 @@ Próximos</translation>
         <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
         <translation>Feriados do país CODE (veja --holiday-sets) apenas para esta execução; com --upcoming também &quot;stored&quot;</translation>
     </message>
+    <message>
+        <source>Add a CardDAV/CalDAV account (a server&apos;s root or one collection); the password is read from standard input</source>
+        <translation>Adicionar uma conta CardDAV/CalDAV (a raiz de um servidor ou uma coleção); a senha é lida da entrada padrão</translation>
+    </message>
+    <message>
+        <source>The account&apos;s user name</source>
+        <translation>O nome de usuário da conta</translation>
+    </message>
+    <message>
+        <source>Only read the address books, publish no calendar</source>
+        <translation>Só ler os catálogos de endereços, não publicar nenhum calendário</translation>
+    </message>
+    <message>
+        <source>List the accounts, one a line, with their numbers</source>
+        <translation>Listar as contas, uma por linha, com seus números</translation>
+    </message>
+    <message>
+        <source>Remove account N (see --accounts) and its password</source>
+        <translation>Remover a conta N (veja --accounts) e sua senha</translation>
+    </message>
+    <message>
+        <source>Read every account&apos;s address books into DOC.kfd (or the last document) and publish its birthdays</source>
+        <translation>Ler os catálogos de endereços de cada conta em DOC.kfd (ou no último documento) e publicar seus aniversários</translation>
+    </message>
+    <message>
+        <source>Read the accounts&apos; passwords from standard input, one a line, instead of the secret store</source>
+        <translation>Ler as senhas das contas da entrada padrão, uma por linha, em vez do chaveiro</translation>
+    </message>
+    <message>
+        <source>only one document can be merged into (got %1)</source>
+        <translation>só é possível mesclar em um documento (recebido %1)</translation>
+    </message>
+    <message>
+        <source>only one document can be exported (got %1)</source>
+        <translation>só um documento pode ser exportado (recebido %1)</translation>
+    </message>
+    <message>
+        <source>--list-holidays reads no document (got %1)</source>
+        <translation>--list-holidays não lê nenhum documento (recebido %1)</translation>
+    </message>
+    <message>
+        <source>--import-holidays reads no document (got %1)</source>
+        <translation>--import-holidays não lê nenhum documento (recebido %1)</translation>
+    </message>
+    <message>
+        <source>%1 (see kinfold --help)</source>
+        <translation>%1 (veja kinfold --help)</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be used together</source>
+        <translation>%1 e %2 não podem ser usados juntos</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see kinfold --help)</source>
+        <translation>opção desconhecida %1 (veja kinfold --help)</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a year</source>
+        <translation>%1: “%2” não é um ano</translation>
+    </message>
+    <message>
+        <source>%1: there is no year 0 (1 BC is year -1)</source>
+        <translation>%1: não existe o ano 0 (1 a.C. é o ano -1)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the years shown, %3 to %4</source>
+        <translation>%1: %2 está fora dos anos mostrados, %3 a %4</translation>
+    </message>
+    <message>
+        <source>--holidays: no country set &quot;%1&quot; (see kinfold --holiday-sets)</source>
+        <translation>--holidays: nenhum conjunto de país “%1” (veja kinfold --holiday-sets)</translation>
+    </message>
+    <message>
+        <source>--print-pdf needs an output file name</source>
+        <translation>--print-pdf precisa de um nome de arquivo de saída</translation>
+    </message>
+    <message>
+        <source>--calendar: &quot;%1&quot; is none of 0 (Current), 1 (Old style), 2 (Moon), 3 (Year of the Snake)</source>
+        <translation>--calendar: “%1” não é nenhum de 0 (Atual), 1 (Estilo antigo), 2 (Lua), 3 (Ano da Serpente)</translation>
+    </message>
+    <message>
+        <source>--month: &quot;%1&quot; is no month from 1 to 12, or 13 in a moon year of 13 months</source>
+        <translation>--month: “%1” não é um mês de 1 a 12, nem 13 num ano lunar de 13 meses</translation>
+    </message>
+    <message>
+        <source>--month: month 13 is only in the moon calendars (--calendar 2 or 3)</source>
+        <translation>--month: o mês 13 só existe nos calendários lunares (--calendar 2 ou 3)</translation>
+    </message>
+    <message>
+        <source>--month: moon year %1 has 12 months</source>
+        <translation>--month: o ano lunar %1 tem 12 meses</translation>
+    </message>
+    <message>
+        <source>--months-per-page: &quot;%1&quot; is none of 1, 6 or 12</source>
+        <translation>--months-per-page: “%1” não é nenhum de 1, 6 ou 12</translation>
+    </message>
+    <message>
+        <source>--paper: unknown paper &quot;%1&quot; (try Letter, Legal, A4, A3, A5)</source>
+        <translation>--paper: papel desconhecido “%1” (tente Letter, Legal, A4, A3, A5)</translation>
+    </message>
+    <message>
+        <source>--portrait and --landscape cannot be used together</source>
+        <translation>--portrait e --landscape não podem ser usados juntos</translation>
+    </message>
+    <message>
+        <source>only one document can be printed (got %1)</source>
+        <translation>só um documento pode ser impresso (recebido %1)</translation>
+    </message>
+    <message>
+        <source>--now: &quot;%1&quot; is no date YYYY-MM-DD or YYYY-MM-DDTHH:MM</source>
+        <translation>--now: “%1” não é uma data YYYY-MM-DD nem YYYY-MM-DDTHH:MM</translation>
+    </message>
+    <message>
+        <source>--upcoming: &quot;%1&quot; is no number of days from 0 to 366</source>
+        <translation>--upcoming: “%1” não é um número de dias de 0 a 366</translation>
+    </message>
+    <message>
+        <source>only one document can be listed (got %1)</source>
+        <translation>só um documento pode ser listado (recebido %1)</translation>
+    </message>
+    <message>
+        <source>--upcoming: no DOC.kfd given and no document used before</source>
+        <translation>--upcoming: nenhum DOC.kfd informado e nenhum documento usado antes</translation>
+    </message>
+    <message>
+        <source>only one document can be watched (got %1)</source>
+        <translation>só um documento pode ser observado (recebido %1)</translation>
+    </message>
+    <message>
+        <source>--remind: no document used yet, so no reminders</source>
+        <translation>--remind: nenhum documento usado ainda, então não há lembretes</translation>
+    </message>
+    <message>
+        <source>%1; the reminders follow on standard output</source>
+        <translation>%1; os lembretes seguem na saída padrão</translation>
+    </message>
+</context>
+<context>
+    <name>DateCheck</name>
+    <message>
+        <source>1 entry left out, as its date cannot be (mend it with Edit &gt; List)</source>
+        <translation>1 entrada deixada de fora, pois sua data não pode existir (corrija-a com Editar &gt; Lista)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries left out, as their dates cannot be (mend them with Edit &gt; List)</source>
+        <translation>
+            <numerusform>%n entrada deixada de fora, pois sua data não pode existir (corrija-a com Editar &gt; Lista)</numerusform>
+            <numerusform>%n entradas deixadas de fora, pois suas datas não podem existir (corrija-as com Editar &gt; Lista)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DavClient</name>
+    <message>
+        <source>cannot reach %1 (no network, or no such server): %2</source>
+        <translation>não é possível alcançar %1 (sem rede, ou servidor inexistente): %2</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: no server runs there</source>
+        <translation>%1 recusou a conexão: nenhum servidor roda ali</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within 30 seconds</source>
+        <translation>%1 não respondeu em 30 segundos</translation>
+    </message>
+    <message>
+        <source>the secure connection to %1 failed, %2 (not accepted)</source>
+        <translation>a conexão segura com %1 falhou, %2 (não aceito)</translation>
+    </message>
+    <message>
+        <source>%1 broke off the connection: %2</source>
+        <translation>%1 interrompeu a conexão: %2</translation>
+    </message>
+    <message>
+        <source>%1 refused the user name or password</source>
+        <translation>%1 recusou o nome de usuário ou a senha</translation>
+    </message>
+    <message>
+        <source>%1 does not allow %2 (403 Forbidden)</source>
+        <translation>%1 não permite %2 (403 Forbidden)</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on the server (404 Not Found)</source>
+        <translation>%1 não existe no servidor (404 Not Found)</translation>
+    </message>
+    <message>
+        <source>%1 has no room left for %2 (507 Insufficient Storage)</source>
+        <translation>%1 não tem mais espaço para %2 (507 Insufficient Storage)</translation>
+    </message>
+    <message>
+        <source>%1 answered %2 with status %3</source>
+        <translation>%1 respondeu a %2 com o status %3</translation>
+    </message>
+    <message>
+        <source>status %1 instead of a WebDAV multistatus</source>
+        <translation>status %1 em vez de um multistatus WebDAV</translation>
+    </message>
+    <message>
+        <source>the answer of %1 to %2 makes no sense: %3</source>
+        <translation>a resposta de %1 a %2 não faz sentido: %3</translation>
+    </message>
+    <message>
+        <source>no CardDAV or CalDAV server answers at %1</source>
+        <translation>nenhum servidor CardDAV ou CalDAV responde em %1</translation>
+    </message>
+    <message>
+        <source>the server keeps no calendars for this user, so the birthdays cannot be published</source>
+        <translation>o servidor não mantém calendários para este usuário, então os aniversários não podem ser publicados</translation>
+    </message>
+    <message>
+        <source>%1 is in the way of the calendar &quot;Birthdays&quot; and is no calendar</source>
+        <translation>%1 está no caminho do calendário “Birthdays” e não é um calendário</translation>
+    </message>
+    <message>
+        <source>someone else keeps changing %1 on the server; it was left as it is</source>
+        <translation>outra pessoa continua alterando %1 no servidor; ele foi deixado como está</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 removed, 1 event published</source>
+        <translation>%1 adicionados, %2 alterados, %3 removidos, 1 evento publicado</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 added, %2 changed, %3 removed, %n events published</source>
+        <translation>
+            <numerusform>%1 adicionados, %2 alterados, %3 removidos, %n evento publicado</numerusform>
+            <numerusform>%1 adicionados, %2 alterados, %3 removidos, %n eventos publicados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it is not XML (%1)</source>
+        <translation>não é XML (%1)</translation>
+    </message>
+    <message>
+        <source>it is no WebDAV multistatus</source>
+        <translation>não é um multistatus WebDAV</translation>
+    </message>
+    <message>
+        <source>its XML is broken (%1)</source>
+        <translation>seu XML está corrompido (%1)</translation>
+    </message>
+    <message>
+        <source>no secret service runs on this desktop</source>
+        <translation>nenhum serviço de segredos roda nesta área de trabalho</translation>
+    </message>
+    <message>
+        <source>the server</source>
+        <translation>o servidor</translation>
+    </message>
+    <message>
+        <source>the certificate of &quot;%1&quot;: %2</source>
+        <translation>o certificado de “%1”: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DayCell</name>
+    <message>
+        <source>%1 Birthday</source>
+        <translation>%1: aniversário</translation>
+    </message>
+    <message>
+        <source>%1 Anniversary</source>
+        <translation>%1: bodas</translation>
+    </message>
+    <message>
+        <source>%1 %2 Birthday</source>
+        <translation>%1: %2º aniversário</translation>
+    </message>
+    <message>
+        <source>%1 %2 Anniversary</source>
+        <translation>%1: %2º aniversário de casamento</translation>
+    </message>
+</context>
+<context>
+    <name>FileBytes</name>
+    <message>
+        <source>Cannot read &quot;%1&quot;: it is a folder.</source>
+        <translation>Não é possível ler “%1”: é uma pasta.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>Não é possível abrir “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;.</source>
+        <translation>Não é possível ler “%1”.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>Não é possível gravar “%1”: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Holiday</name>
+    <message>
+        <source>(not on %1)</source>
+        <translation>(não em %1)</translation>
+    </message>
+    <message>
+        <source>(from %1)</source>
+        <translation>(a partir de %1)</translation>
+    </message>
+    <message>
+        <source>(until %1)</source>
+        <translation>(até %1)</translation>
+    </message>
+    <message>
+        <source>(substitute day)</source>
+        <translation>(dia substituto)</translation>
+    </message>
+    <message>
+        <source>(observed)</source>
+        <translation>(observado)</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayImport</name>
+    <message>
+        <source>1 all-day event</source>
+        <translation>1 evento de dia inteiro</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n all-day events</source>
+        <translation>
+            <numerusform>%n evento de dia inteiro</numerusform>
+            <numerusform>%n eventos de dia inteiro</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 holiday from %1</source>
+        <translation>1 feriado de %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays from %1</source>
+        <translation>
+            <numerusform>%n feriado de %1</numerusform>
+            <numerusform>%n feriados de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, 1 timed event skipped</source>
+        <translation>, 1 evento com horário ignorado</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n timed events skipped</source>
+        <translation>
+            <numerusform>, %n evento com horário ignorado</numerusform>
+            <numerusform>, %n eventos com horário ignorados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, 1 event cut at %1 days</source>
+        <translation>, 1 evento cortado em %1 dias</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n events cut at %1 days</source>
+        <translation>
+            <numerusform>, %n evento cortado em %1 dias</numerusform>
+            <numerusform>, %n eventos cortados em %1 dias</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)</source>
+        <translation>não é um arquivo iCalendar (não começa com BEGIN:VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>is cut short: its END:VCALENDAR is missing</source>
+        <translation>está cortado: falta seu END:VCALENDAR</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file libical can read</source>
+        <translation>não é um arquivo iCalendar que a libical consiga ler</translation>
+    </message>
+    <message>
+        <source>has parts libical cannot read (X-LIC-PARSEERROR)</source>
+        <translation>tem partes que a libical não consegue ler (X-LIC-PARSEERROR)</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Feriado</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayList</name>
+    <message>
+        <source>New Years Day</source>
+        <translation>Ano-Novo</translation>
+    </message>
+    <message>
+        <source>Martin Luther King Day</source>
+        <translation>Dia de Martin Luther King</translation>
+    </message>
+    <message>
+        <source>Presidents Day</source>
+        <translation>Dia dos Presidentes</translation>
+    </message>
+    <message>
+        <source>Lincoln&apos;s BirthDay</source>
+        <translation>Aniversário de Lincoln</translation>
+    </message>
+    <message>
+        <source>Valentines Day</source>
+        <translation>Dia de São Valentim</translation>
+    </message>
+    <message>
+        <source>Washington&apos;s BirthDay</source>
+        <translation>Aniversário de Washington</translation>
+    </message>
+    <message>
+        <source>St. Patrick&apos;s Day</source>
+        <translation>Dia de São Patrício</translation>
+    </message>
+    <message>
+        <source>Tax Day</source>
+        <translation>Dia dos impostos</translation>
+    </message>
+    <message>
+        <source>Mother&apos;s Day</source>
+        <translation>Dia das Mães</translation>
+    </message>
+    <message>
+        <source>Memorial Day</source>
+        <translation>Memorial Day</translation>
+    </message>
+    <message>
+        <source>Flag Day</source>
+        <translation>Dia da Bandeira</translation>
+    </message>
+    <message>
+        <source>Father&apos;s Day</source>
+        <translation>Dia dos Pais</translation>
+    </message>
+    <message>
+        <source>Independence Day</source>
+        <translation>Dia da Independência</translation>
+    </message>
+    <message>
+        <source>Labor Day</source>
+        <translation>Dia do Trabalho</translation>
+    </message>
+    <message>
+        <source>Columbus Day</source>
+        <translation>Dia de Colombo</translation>
+    </message>
+    <message>
+        <source>Holloween</source>
+        <translation>Halloween</translation>
+    </message>
+    <message>
+        <source>Veterans Day</source>
+        <translation>Dia dos Veteranos</translation>
+    </message>
+    <message>
+        <source>Thanksgiving</source>
+        <translation>Ação de Graças</translation>
+    </message>
+    <message>
+        <source>Christmas</source>
+        <translation>Natal</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>&quot;%1&quot; is not a Kinfold document or is damaged.</source>
+        <translation>“%1” não é um documento do Kinfold ou está danificado.</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 foi informado duas vezes</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>argumento inesperado “%1”</translation>
+    </message>
+    <message>
+        <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
+        <translation>nenhum documento onde salvar: informe DOC.kfd ou --save OUT.kfd</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
+        <translation>“%1” não é um arquivo GEDCOM nem um arquivo vCard</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n entries saved to %2)</source>
+        <translation>
+            <numerusform>%1 (%n entrada salva em %2)</numerusform>
+            <numerusform>%1 (%n entradas salvas em %2)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportTexts</name>
+    <message>
+        <source>%1 added, %2 merged, %3 conflicts kept</source>
+        <translation>%1 adicionadas, %2 mescladas, %3 conflitos mantidos</translation>
+    </message>
+    <message>
+        <source>, 1 date with a year outside %1..%2 left out</source>
+        <translation>, 1 data com um ano fora de %1..%2 deixada de fora</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n dates with a year outside %1..%2 left out</source>
+        <translation>
+            <numerusform>, %n data com um ano fora de %1..%2 deixada de fora</numerusform>
+            <numerusform>, %n datas com um ano fora de %1..%2 deixadas de fora</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MoonDate</name>
+    <message>
+        <source> NM</source>
+        <translation> LN</translation>
+    </message>
+    <message>
+        <source> FQ</source>
+        <translation> QC</translation>
+    </message>
+    <message>
+        <source> FM</source>
+        <translation> LC</translation>
+    </message>
+    <message>
+        <source> LQ</source>
+        <translation> QM</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Inverno</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <translation>Primavera</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Verão</translation>
+    </message>
+    <message>
+        <source>Fall</source>
+        <translation>Outono</translation>
+    </message>
+    <message>
+        <source>Cold Moon</source>
+        <translation>Lua fria</translation>
+    </message>
+    <message>
+        <source>Bony Moon</source>
+        <translation>Lua dos ossos</translation>
+    </message>
+    <message>
+        <source>Windy Moon</source>
+        <translation>Lua dos ventos</translation>
+    </message>
+    <message>
+        <source>Flower Moon</source>
+        <translation>Lua das flores</translation>
+    </message>
+    <message>
+        <source>Planting Moon</source>
+        <translation>Lua do plantio</translation>
+    </message>
+    <message>
+        <source>Green Corn Moon</source>
+        <translation>Lua do milho verde</translation>
+    </message>
+    <message>
+        <source>Ripe Corn Moon</source>
+        <translation>Lua do milho maduro</translation>
+    </message>
+    <message>
+        <source>Fruit Moon</source>
+        <translation>Lua das frutas</translation>
+    </message>
+    <message>
+        <source>Nut Moon</source>
+        <translation>Lua das nozes</translation>
+    </message>
+    <message>
+        <source>Harvest Moon</source>
+        <translation>Lua da colheita</translation>
+    </message>
+    <message>
+        <source>Trading Moon</source>
+        <translation>Lua das trocas</translation>
+    </message>
+    <message>
+        <source>Snow Moon</source>
+        <translation>Lua da neve</translation>
+    </message>
+    <message>
+        <source>Blue Moon</source>
+        <translation>Lua azul</translation>
+    </message>
+    <message>
+        <source>Rat</source>
+        <translation>Rato</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Búfalo</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tigre</translation>
+    </message>
+    <message>
+        <source>Hare</source>
+        <translation>Lebre</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Dragão</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Serpente</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Cavalo</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Cabra</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Macaco</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Galo</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Cão</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Porco</translation>
+    </message>
+</context>
+<context>
+    <name>PageLayout</name>
+    <message>
+        <source>BC</source>
+        <translation>a.C.</translation>
+    </message>
+    <message>
+        <source>Julian</source>
+        <translation>juliano</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>
@@ -1340,6 +2714,93 @@ Próximos</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Digite um número inteiro.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Digite um número inteiro entre %1 e %2.</translation>
+    </message>
+    <message>
+        <source>The month must be 1 to 12, or 0 with day 0 when it is not known.</source>
+        <translation>O mês deve ser de 1 a 12, ou 0 com o dia 0 quando não é conhecido.</translation>
+    </message>
+    <message>
+        <source>The month must be 1 to 12.</source>
+        <translation>O mês deve ser de 1 a 12.</translation>
+    </message>
+    <message>
+        <source>The month of &quot;%1&quot; must be 1 to 12, or 0 with day 0 when it is not known.</source>
+        <translation>O mês de “%1” deve ser de 1 a 12, ou 0 com o dia 0 quando não é conhecido.</translation>
+    </message>
+    <message>
+        <source>The month of &quot;%1&quot; must be 1 to 12.</source>
+        <translation>O mês de “%1” deve ser de 1 a 12.</translation>
+    </message>
+    <message>
+        <source>%1 without a year</source>
+        <translation>%1 sem ano</translation>
+    </message>
+    <message>
+        <source>The day cannot be %1: %2 has %3 days.</source>
+        <translation>O dia não pode ser %1: %2 tem %3 dias.</translation>
+    </message>
+    <message>
+        <source>The day of &quot;%1&quot; cannot be %2: %3 has %4 days.</source>
+        <translation>O dia de “%1” não pode ser %2: %3 tem %4 dias.</translation>
+    </message>
+    <message>
+        <source>Use value as currently set.</source>
+        <translation>Usar o valor como está.</translation>
+    </message>
+    <message>
+        <source>Use original value.</source>
+        <translation>Usar o valor original.</translation>
+    </message>
+    <message>
+        <source>Use original values.</source>
+        <translation>Usar os valores originais.</translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>today</source>
+        <translation>hoje</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>amanhã</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>em %n dia</numerusform>
+            <numerusform>em %n dias</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays and events coming</source>
+        <translation>
+            <numerusform>%n aniversário ou evento chegando</numerusform>
+            <numerusform>%n aniversários e eventos chegando</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e mais %n</numerusform>
+            <numerusform>e mais %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Upcoming</name>
+    <message>
+        <source>%1 Anniversary</source>
+        <translation>%1 bodas</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,276 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sv_SE">
 <context>
+    <name>AccountSync</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 på %2</translation>
+    </message>
+    <message>
+        <source>no password for %1 (none in the secret store; give it with --sync --password-stdin)</source>
+        <translation>inget lösenord för %1 (inget i nyckelringen; ange det med --sync --password-stdin)</translation>
+    </message>
+    <message>
+        <source>--add-account needs --user NAME</source>
+        <translation>--add-account behöver --user NAME</translation>
+    </message>
+    <message>
+        <source>--add-account needs the server&apos;s address</source>
+        <translation>--add-account behöver serverns adress</translation>
+    </message>
+    <message>
+        <source>--user goes with --add-account</source>
+        <translation>--user hör till --add-account</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>oväntat argument %1</translation>
+    </message>
+    <message>
+        <source>only one document can be synced (got %1)</source>
+        <translation>bara ett dokument kan synkroniseras (fick %1)</translation>
+    </message>
+    <message>
+        <source>--remove-account: &quot;%1&quot; is no account number (see kinfold --accounts)</source>
+        <translation>--remove-account: ”%1” är inget kontonummer (se kinfold --accounts)</translation>
+    </message>
+    <message>
+        <source>%1; the account was not added</source>
+        <translation>%1; kontot lades inte till</translation>
+    </message>
+    <message>
+        <source>no address book at %1 and nothing to publish; the account was not added</source>
+        <translation>ingen adressbok på %1 och inget att publicera; kontot lades inte till</translation>
+    </message>
+    <message>
+        <source>%1 is account %2 already</source>
+        <translation>%1 är redan konto %2</translation>
+    </message>
+    <message>
+        <source>the password was not kept (%1); give it at each sync with --sync --password-stdin</source>
+        <translation>lösenordet sparades inte (%1); ange det vid varje synkronisering med --sync --password-stdin</translation>
+    </message>
+    <message>
+        <source>account %1: %2, 1 address book</source>
+        <translation>konto %1: %2, 1 adressbok</translation>
+    </message>
+    <message numerus="yes">
+        <source>account %1: %2, %n address books</source>
+        <translation>
+            <numerusform>konto %1: %2, %n adressbok</numerusform>
+            <numerusform>konto %1: %2, %n adressböcker</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, publishes to &quot;Birthdays&quot;</source>
+        <translation>, publicerar till ”Birthdays”</translation>
+    </message>
+    <message>
+        <source>every address book</source>
+        <translation>alla adressböcker</translation>
+    </message>
+    <message>
+        <source>--remove-account: there is no account %1 (see kinfold --accounts)</source>
+        <translation>--remove-account: det finns inget konto %1 (se kinfold --accounts)</translation>
+    </message>
+    <message>
+        <source>account %1 (%2) removed</source>
+        <translation>konto %1 (%2) borttaget</translation>
+    </message>
+    <message>
+        <source>there is no account to sync (add one with --add-account)</source>
+        <translation>det finns inget konto att synkronisera (lägg till ett med --add-account)</translation>
+    </message>
+    <message>
+        <source>%1: 1 card could not be read and was left out</source>
+        <translation>%1: 1 kort kunde inte läsas och utelämnades</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n cards could not be read and were left out</source>
+        <translation>
+            <numerusform>%1: %n kort kunde inte läsas och utelämnades</numerusform>
+            <numerusform>%1: %n kort kunde inte läsas och utelämnades</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address books</source>
+        <translation>
+            <numerusform>%n adressbok</numerusform>
+            <numerusform>%n adressböcker</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BirthdayImport</name>
+    <message>
+        <source>%1 is neither a GEDCOM file (&quot;0 HEAD&quot;) nor a vCard file (&quot;BEGIN:VCARD&quot;).</source>
+        <translation>%1 är varken en GEDCOM-fil (”0 HEAD”) eller en vCard-fil (”BEGIN:VCARD”).</translation>
+    </message>
+    <message>
+        <source>The file</source>
+        <translation>Filen</translation>
+    </message>
+</context>
+<context>
+    <name>BirthdayList</name>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>Oväntat filformat.</translation>
+    </message>
+</context>
+<context>
+    <name>CAccountEditDlg</name>
+    <message>
+        <source>Add Account</source>
+        <translation>Lägg till konto</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Redigera konto</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address (https://dav.example.org/), or the address of one address book.</source>
+        <translation>Serverns adress (https://dav.example.org/) eller adressen till en adressbok.</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>oförändrat</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s secret store, never in a file.</source>
+        <translation>Sparas i skrivbordets nyckelring, aldrig i en fil.</translation>
+    </message>
+    <message>
+        <source>Publish the birthdays to the calendar &quot;Birthdays&quot;</source>
+        <translation>Publicera födelsedagarna i kalendern ”Birthdays”</translation>
+    </message>
+    <message>
+        <source>The address books read; when all are ticked, new ones are read too.</source>
+        <translation>De adressböcker som läses; när alla är markerade läses även nya.</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>&amp;Hitta adressböcker</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Användarnamn:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Lösenord:</translation>
+    </message>
+    <message>
+        <source>Address books:</source>
+        <translation>Adressböcker:</translation>
+    </message>
+    <message>
+        <source>Please give the server&apos;s address and your user name.</source>
+        <translation>Ange serverns adress och ditt användarnamn.</translation>
+    </message>
+    <message>
+        <source>(no address book on this server)</source>
+        <translation>(ingen adressbok på den här servern)</translation>
+    </message>
+    <message>
+        <source>Please tick an address book, or publish the birthdays.</source>
+        <translation>Markera en adressbok eller publicera födelsedagarna.</translation>
+    </message>
+    <message>
+        <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
+        <translation>Lösenordet kan inte sparas: %1. Kinfold frågar efter det vid varje synkronisering.</translation>
+    </message>
+</context>
+<context>
+    <name>CAccountsDlg</name>
+    <message>
+        <source>Accounts</source>
+        <translation>Konton</translation>
+    </message>
+    <message>
+        <source>Address books read into the list, and calendars the birthdays are published to.</source>
+        <translation>Adressböcker som läses in i listan och kalendrar som födelsedagarna publiceras i.</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Lägg till…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Redigera…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Ta bort</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>Remove the account %1? The entries it brought stay in the list.</source>
+        <translation>Ta bort kontot %1? Posterna det tillförde blir kvar i listan.</translation>
+    </message>
+    <message>
+        <source>every address book</source>
+        <translation>alla adressböcker</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address book(s)</source>
+        <translation>
+            <numerusform>%n adressbok</numerusform>
+            <numerusform>%n adressböcker</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, publishes &quot;Birthdays&quot;</source>
+        <translation>, publicerar ”Birthdays”</translation>
+    </message>
+    <message>
+        <source>There is no account yet: add one with File &gt; Accounts...</source>
+        <translation>Det finns inget konto ännu: lägg till ett med Arkiv &gt; Konton…</translation>
+    </message>
+    <message>
+        <source>Syncing with the accounts...</source>
+        <translation>Synkroniserar med kontona…</translation>
+    </message>
+    <message>
+        <source>The server refused the password of %1. Password:</source>
+        <translation>Servern avvisade lösenordet för %1. Lösenord:</translation>
+    </message>
+    <message>
+        <source>Password of %1:</source>
+        <translation>Lösenord för %1:</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Synkronisera nu</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n card(s) could not be read and were left out.</source>
+        <translation>
+            <numerusform>%1: %n kort kunde inte läsas och utelämnades.</numerusform>
+            <numerusform>%1: %n kort kunde inte läsas och utelämnades.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sync failed</source>
+        <translation>Synkroniseringen misslyckades</translation>
+    </message>
+    <message>
+        <source>Synced: %1</source>
+        <translation>Synkroniserat: %1</translation>
+    </message>
+    <message>
+        <source>The sync did not finish; the list keeps what was read, and the next sync goes on from there.</source>
+        <translation>Synkroniseringen blev inte klar; listan behåller det som lästes, och nästa synkronisering fortsätter därifrån.</translation>
+    </message>
+</context>
+<context>
     <name>CBirthdayEditDlg</name>
     <message>
         <source>Birthday Edit</source>
@@ -67,6 +337,58 @@
         <source>Day</source>
         <translation>Dag</translation>
     </message>
+    <message>
+        <source>Birth year.</source>
+        <translation>Födelseår.</translation>
+    </message>
+    <message>
+        <source>Birth month.</source>
+        <translation>Födelsemånad.</translation>
+    </message>
+    <message>
+        <source>Birth day of month.</source>
+        <translation>Födelsedag i månaden.</translation>
+    </message>
+    <message>
+        <source>Marriage year.</source>
+        <translation>Bröllopsår.</translation>
+    </message>
+    <message>
+        <source>Marriage month.</source>
+        <translation>Bröllopsmånad.</translation>
+    </message>
+    <message>
+        <source>Marriage day of month.</source>
+        <translation>Bröllopsdag i månaden.</translation>
+    </message>
+    <message>
+        <source>Death year.</source>
+        <translation>Dödsår.</translation>
+    </message>
+    <message>
+        <source>Death month.</source>
+        <translation>Dödsmånad.</translation>
+    </message>
+    <message>
+        <source>Death day of month.</source>
+        <translation>Dödsdag i månaden.</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Födelse</translation>
+    </message>
+    <message>
+        <source>Marriage</source>
+        <translation>Giftermål</translation>
+    </message>
+    <message>
+        <source>Death</source>
+        <translation>Död</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
 </context>
 <context>
     <name>CBirthdayNamesDlg</name>
@@ -118,6 +440,10 @@
         <source>Show only the entries whose text or date holds these letters.</source>
         <translation>Visa endast poster vars text eller datum innehåller dessa bokstäver.</translation>
     </message>
+    <message>
+        <source>A date of this entry cannot be: Edit to mend it.</source>
+        <translation>Ett datum i den här posten är omöjligt: rätta det med Redigera.</translation>
+    </message>
 </context>
 <context>
     <name>CCountrySetDlg</name>
@@ -128,6 +454,10 @@
     <message>
         <source>The public holidays of which country.</source>
         <translation>Vilket lands helgdagar.</translation>
+    </message>
+    <message>
+        <source>Please choose a country.</source>
+        <translation>Välj ett land.</translation>
     </message>
 </context>
 <context>
@@ -166,6 +496,68 @@
     <message>
         <source>Set day of month (1-31).</source>
         <translation>Ange dag i månaden (1-31).</translation>
+    </message>
+</context>
+<context>
+    <name>CExportCalendarDlg</name>
+    <message>
+        <source>Export Calendar</source>
+        <translation>Exportera kalender</translation>
+    </message>
+    <message>
+        <source>Include</source>
+        <translation>Ta med</translation>
+    </message>
+    <message>
+        <source>Birthdays</source>
+        <translation>Födelsedagar</translation>
+    </message>
+    <message>
+        <source>The birthdays of the people in the list.</source>
+        <translation>Födelsedagarna för personerna i listan.</translation>
+    </message>
+    <message>
+        <source>Anniversaries</source>
+        <translation>Bröllopsdagar</translation>
+    </message>
+    <message>
+        <source>The wedding days of couples (&quot;Anniversary&quot; on the calendar).</source>
+        <translation>Parens bröllopsdagar (”Bröllopsdag” i kalendern).</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Anteckningar</translation>
+    </message>
+    <message>
+        <source>The dated notes (&quot;Notes&quot; on the calendar).</source>
+        <translation>De daterade anteckningarna (”Anteckningar” i kalendern).</translation>
+    </message>
+    <message>
+        <source>Birthdays after the death date</source>
+        <translation>Födelsedagar efter dödsdatumet</translation>
+    </message>
+    <message>
+        <source>Off: a birthday ends at the death date (&quot;Dead&quot; on the calendar).</source>
+        <translation>Av: en födelsedag upphör vid dödsdatumet (”Avlidna” i kalendern).</translation>
+    </message>
+    <message>
+        <source>Reminders as alarms</source>
+        <translation>Påminnelser som larm</translation>
+    </message>
+    <message>
+        <source>One alarm per lead day of the reminders, at their time of day.</source>
+        <translation>Ett larm per dag i förväg för påminnelserna, vid deras tid på dagen.</translation>
+    </message>
+    <message>
+        <source>1 event; %1.</source>
+        <translation>1 händelse; %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events; %1.</source>
+        <translation>
+            <numerusform>%n händelse; %1.</numerusform>
+            <numerusform>%n händelser; %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -483,6 +875,14 @@
     <message>
         <source>iCalendar files (*.ics *.ical);;All files (*)</source>
         <translation>iCalendar-filer (*.ics *.ical);;Alla filer (*)</translation>
+    </message>
+    <message>
+        <source>Replace your holidays by those of %1?
+
+Yes replaces the list, No adds them at its end.</source>
+        <translation>Ersätta dina helgdagar med dem för %1?
+
+Ja ersätter listan, Nej lägger till dem i slutet.</translation>
     </message>
 </context>
 <context>
@@ -855,6 +1255,28 @@ Upcoming</source>
         <translation>Lista födelsedagarna, bröllopsdagarna och anteckningarna de kommande 30 dagarna
 Kommande</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 (%n entries in the list)</source>
+        <translation>
+            <numerusform>%1 (%n post i listan)</numerusform>
+            <numerusform>%1 (%n poster i listan)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event written to %1; %2</source>
+        <translation>1 händelse skriven till %1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events written to %1; %2</source>
+        <translation>
+            <numerusform>%n händelse skriven till %1; %2</numerusform>
+            <numerusform>%n händelser skrivna till %1; %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>Kan inte skriva %1</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -1034,6 +1456,34 @@ Kommande</translation>
         <source>Kinfold Help</source>
         <translation>Kinfold-hjälp</translation>
     </message>
+    <message>
+        <source>Accounts...</source>
+        <translation>Konton…</translation>
+    </message>
+    <message>
+        <source>Add, change or remove the address books read and the calendar published to</source>
+        <translation>Lägg till, ändra eller ta bort adressböckerna som läses och kalendern som publiceras till</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Synkronisera nu</translation>
+    </message>
+    <message>
+        <source>Read the accounts&apos; address books into the list and publish its birthdays</source>
+        <translation>Läs kontonas adressböcker in i listan och publicera dess födelsedagar</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAPS</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
 </context>
 <context>
     <name>COptions</name>
@@ -1083,6 +1533,14 @@ Kommande</translation>
     <message>
         <source>Name of person</source>
         <translation>Personens namn</translation>
+    </message>
+    <message>
+        <source>(default)</source>
+        <translation>(standard)</translation>
+    </message>
+    <message>
+        <source>%1, %2 pt</source>
+        <translation>%1, %2 pt</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1657,81 @@ Kommande</translation>
     </message>
 </context>
 <context>
+    <name>CPPReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Påminnelser</translation>
+    </message>
+    <message>
+        <source>Remind me of birthdays, anniversaries and notes</source>
+        <translation>Påminn mig om födelsedagar, bröllopsdagar och anteckningar</translation>
+    </message>
+    <message>
+        <source>Desktop notifications at login and every hour.</source>
+        <translation>Skrivbordsaviseringar vid inloggning och varje timme.</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Påminn mig</translation>
+    </message>
+    <message>
+        <source>On the day</source>
+        <translation>På dagen</translation>
+    </message>
+    <message>
+        <source>1 day before</source>
+        <translation>1 dag före</translation>
+    </message>
+    <message>
+        <source>3 days before</source>
+        <translation>3 dagar före</translation>
+    </message>
+    <message>
+        <source>7 days before</source>
+        <translation>7 dagar före</translation>
+    </message>
+    <message>
+        <source>14 days before</source>
+        <translation>14 dagar före</translation>
+    </message>
+    <message>
+        <source>30 days before</source>
+        <translation>30 dagar före</translation>
+    </message>
+    <message>
+        <source>From this time of day:</source>
+        <translation>Från denna tid på dagen:</translation>
+    </message>
+    <message>
+        <source>A day&apos;s reminders come from this time on.</source>
+        <translation>En dags påminnelser kommer från denna tid.</translation>
+    </message>
+    <message>
+        <source>Document watched</source>
+        <translation>Bevakat dokument</translation>
+    </message>
+    <message>
+        <source>The last one used</source>
+        <translation>Det senast använda</translation>
+    </message>
+    <message>
+        <source>This one:</source>
+        <translation>Detta:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Bläddra…</translation>
+    </message>
+    <message>
+        <source>Choose the document to be reminded of.</source>
+        <translation>Välj dokumentet att påminnas om.</translation>
+    </message>
+    <message>
+        <source>Birthday list (*.kfd);;All files (*)</source>
+        <translation>Födelsedagslista (*.kfd);;Alla filer (*)</translation>
+    </message>
+</context>
+<context>
     <name>CPleaseChooseDlg</name>
     <message>
         <source>Please Choose</source>
@@ -1211,6 +1744,45 @@ Kommande</translation>
     <message>
         <source>Please choose the correct one.</source>
         <translation>Välj det rätta.</translation>
+    </message>
+    <message>
+        <source>Death</source>
+        <translation>Död</translation>
+    </message>
+    <message>
+        <source>Married</source>
+        <translation>Gift</translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation>Födelse</translation>
+    </message>
+</context>
+<context>
+    <name>CUpcomingDlg</name>
+    <message>
+        <source>Upcoming</source>
+        <translation>Kommande</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Händelse</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>När</translation>
+    </message>
+    <message>
+        <source>The birthdays, anniversaries and notes of today and the next 30 days.</source>
+        <translation>Födelsedagar, bröllopsdagar och anteckningar i dag och de närmaste 30 dagarna.</translation>
+    </message>
+    <message>
+        <source>Nothing in the next 30 days</source>
+        <translation>Inget de närmaste 30 dagarna</translation>
     </message>
 </context>
 <context>
@@ -1238,6 +1810,155 @@ Kommande</translation>
     <message>
         <source>Cancel</source>
         <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Enter a year from %1 to %2.</source>
+        <translation>Ange ett år från %1 till %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDate</name>
+    <message>
+        <source>Jan</source>
+        <translation>jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>apr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>maj</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>aug</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>sep</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>okt</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>dec</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarExport</name>
+    <message>
+        <source>%1 (birthday)</source>
+        <translation>%1 (födelsedag)</translation>
+    </message>
+    <message>
+        <source>Born %1</source>
+        <translation>Född %1</translation>
+    </message>
+    <message>
+        <source>%1 (anniversary)</source>
+        <translation>%1 (bröllopsdag)</translation>
+    </message>
+    <message>
+        <source>Married %1</source>
+        <translation>Gifta %1</translation>
+    </message>
+    <message>
+        <source>1 birthday</source>
+        <translation>1 födelsedag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays</source>
+        <translation>
+            <numerusform>%n födelsedag</numerusform>
+            <numerusform>%n födelsedagar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 anniversary</source>
+        <translation>1 bröllopsdag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversaries</source>
+        <translation>
+            <numerusform>%n bröllopsdag</numerusform>
+            <numerusform>%n bröllopsdagar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 note</source>
+        <translation>1 anteckning</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>%n anteckning</numerusform>
+            <numerusform>%n anteckningar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <translation>utelämnat: %1</translation>
+    </message>
+    <message>
+        <source>nothing left out</source>
+        <translation>inget utelämnat</translation>
+    </message>
+    <message>
+        <source>1 birthday ends at the death date</source>
+        <translation>1 födelsedag upphör vid dödsdatumet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays end at the death date</source>
+        <translation>
+            <numerusform>%n födelsedag upphör vid dödsdatumet</numerusform>
+            <numerusform>%n födelsedagar upphör vid dödsdatumet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--export-ics needs the name of the calendar file to write</source>
+        <translation>--export-ics behöver namnet på kalenderfilen som ska skrivas</translation>
+    </message>
+    <message>
+        <source>--export-ics writes an iCalendar file, not &quot;%1&quot; (give OUT.ics, then the document)</source>
+        <translation>--export-ics skriver en iCalendar-fil, inte ”%1” (ange OUT.ics, sedan dokumentet)</translation>
+    </message>
+    <message>
+        <source>no DOC.kfd given, and the last document cannot be read: %1</source>
+        <translation>inget DOC.kfd angivet, och det senaste dokumentet kan inte läsas: %1</translation>
+    </message>
+    <message>
+        <source>1 event written to %1 (from %2)</source>
+        <translation>1 händelse skriven till %1 (från %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events written to %1 (from %2)</source>
+        <translation>
+            <numerusform>%n händelse skriven till %1 (från %2)</numerusform>
+            <numerusform>%n händelser skrivna till %1 (från %2)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1330,6 +2051,659 @@ Kommande</translation>
         <source>Holidays of country set CODE (see --holiday-sets) for this run only; with --upcoming also &quot;stored&quot;</source>
         <translation>Helgdagarna i landsuppsättningen CODE (se --holiday-sets) endast för den här körningen; med --upcoming även &quot;stored&quot;</translation>
     </message>
+    <message>
+        <source>Add a CardDAV/CalDAV account (a server&apos;s root or one collection); the password is read from standard input</source>
+        <translation>Lägg till ett CardDAV/CalDAV-konto (en servers rot eller en samling); lösenordet läses från standard in</translation>
+    </message>
+    <message>
+        <source>The account&apos;s user name</source>
+        <translation>Kontots användarnamn</translation>
+    </message>
+    <message>
+        <source>Only read the address books, publish no calendar</source>
+        <translation>Läs bara adressböckerna, publicera ingen kalender</translation>
+    </message>
+    <message>
+        <source>List the accounts, one a line, with their numbers</source>
+        <translation>Lista kontona, ett per rad, med deras nummer</translation>
+    </message>
+    <message>
+        <source>Remove account N (see --accounts) and its password</source>
+        <translation>Ta bort konto N (se --accounts) och dess lösenord</translation>
+    </message>
+    <message>
+        <source>Read every account&apos;s address books into DOC.kfd (or the last document) and publish its birthdays</source>
+        <translation>Läs varje kontos adressböcker in i DOC.kfd (eller det senaste dokumentet) och publicera dess födelsedagar</translation>
+    </message>
+    <message>
+        <source>Read the accounts&apos; passwords from standard input, one a line, instead of the secret store</source>
+        <translation>Läs kontonas lösenord från standard in, ett per rad, i stället för från nyckelringen</translation>
+    </message>
+    <message>
+        <source>only one document can be merged into (got %1)</source>
+        <translation>bara ett dokument kan slås samman till (fick %1)</translation>
+    </message>
+    <message>
+        <source>only one document can be exported (got %1)</source>
+        <translation>bara ett dokument kan exporteras (fick %1)</translation>
+    </message>
+    <message>
+        <source>--list-holidays reads no document (got %1)</source>
+        <translation>--list-holidays läser inget dokument (fick %1)</translation>
+    </message>
+    <message>
+        <source>--import-holidays reads no document (got %1)</source>
+        <translation>--import-holidays läser inget dokument (fick %1)</translation>
+    </message>
+    <message>
+        <source>%1 (see kinfold --help)</source>
+        <translation>%1 (se kinfold --help)</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be used together</source>
+        <translation>%1 och %2 kan inte användas tillsammans</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see kinfold --help)</source>
+        <translation>okänd flagga %1 (se kinfold --help)</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a year</source>
+        <translation>%1: ”%2” är inget år</translation>
+    </message>
+    <message>
+        <source>%1: there is no year 0 (1 BC is year -1)</source>
+        <translation>%1: det finns inget år 0 (1 f.Kr. är år -1)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the years shown, %3 to %4</source>
+        <translation>%1: %2 ligger utanför de visade åren, %3 till %4</translation>
+    </message>
+    <message>
+        <source>--holidays: no country set &quot;%1&quot; (see kinfold --holiday-sets)</source>
+        <translation>--holidays: ingen landsuppsättning ”%1” (se kinfold --holiday-sets)</translation>
+    </message>
+    <message>
+        <source>--print-pdf needs an output file name</source>
+        <translation>--print-pdf behöver ett namn på utdatafilen</translation>
+    </message>
+    <message>
+        <source>--calendar: &quot;%1&quot; is none of 0 (Current), 1 (Old style), 2 (Moon), 3 (Year of the Snake)</source>
+        <translation>--calendar: ”%1” är inget av 0 (Nuvarande), 1 (Gamla stilen), 2 (Måne), 3 (Ormens år)</translation>
+    </message>
+    <message>
+        <source>--month: &quot;%1&quot; is no month from 1 to 12, or 13 in a moon year of 13 months</source>
+        <translation>--month: ”%1” är ingen månad från 1 till 12, eller 13 i ett månår med 13 månader</translation>
+    </message>
+    <message>
+        <source>--month: month 13 is only in the moon calendars (--calendar 2 or 3)</source>
+        <translation>--month: månad 13 finns bara i månkalendrarna (--calendar 2 eller 3)</translation>
+    </message>
+    <message>
+        <source>--month: moon year %1 has 12 months</source>
+        <translation>--month: månåret %1 har 12 månader</translation>
+    </message>
+    <message>
+        <source>--months-per-page: &quot;%1&quot; is none of 1, 6 or 12</source>
+        <translation>--months-per-page: ”%1” är inget av 1, 6 eller 12</translation>
+    </message>
+    <message>
+        <source>--paper: unknown paper &quot;%1&quot; (try Letter, Legal, A4, A3, A5)</source>
+        <translation>--paper: okänt papper ”%1” (prova Letter, Legal, A4, A3, A5)</translation>
+    </message>
+    <message>
+        <source>--portrait and --landscape cannot be used together</source>
+        <translation>--portrait och --landscape kan inte användas tillsammans</translation>
+    </message>
+    <message>
+        <source>only one document can be printed (got %1)</source>
+        <translation>bara ett dokument kan skrivas ut (fick %1)</translation>
+    </message>
+    <message>
+        <source>--now: &quot;%1&quot; is no date YYYY-MM-DD or YYYY-MM-DDTHH:MM</source>
+        <translation>--now: ”%1” är inget datum YYYY-MM-DD eller YYYY-MM-DDTHH:MM</translation>
+    </message>
+    <message>
+        <source>--upcoming: &quot;%1&quot; is no number of days from 0 to 366</source>
+        <translation>--upcoming: ”%1” är inget antal dagar från 0 till 366</translation>
+    </message>
+    <message>
+        <source>only one document can be listed (got %1)</source>
+        <translation>bara ett dokument kan listas (fick %1)</translation>
+    </message>
+    <message>
+        <source>--upcoming: no DOC.kfd given and no document used before</source>
+        <translation>--upcoming: inget DOC.kfd angivet och inget dokument använt tidigare</translation>
+    </message>
+    <message>
+        <source>only one document can be watched (got %1)</source>
+        <translation>bara ett dokument kan bevakas (fick %1)</translation>
+    </message>
+    <message>
+        <source>--remind: no document used yet, so no reminders</source>
+        <translation>--remind: inget dokument använt ännu, alltså inga påminnelser</translation>
+    </message>
+    <message>
+        <source>%1; the reminders follow on standard output</source>
+        <translation>%1; påminnelserna följer på standard ut</translation>
+    </message>
+</context>
+<context>
+    <name>DateCheck</name>
+    <message>
+        <source>1 entry left out, as its date cannot be (mend it with Edit &gt; List)</source>
+        <translation>1 post utelämnad, eftersom dess datum är omöjligt (rätta det med Redigera &gt; Lista)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries left out, as their dates cannot be (mend them with Edit &gt; List)</source>
+        <translation>
+            <numerusform>%n post utelämnad, eftersom dess datum är omöjligt (rätta det med Redigera &gt; Lista)</numerusform>
+            <numerusform>%n poster utelämnade, eftersom deras datum är omöjliga (rätta dem med Redigera &gt; Lista)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DavClient</name>
+    <message>
+        <source>cannot reach %1 (no network, or no such server): %2</source>
+        <translation>kan inte nå %1 (inget nätverk, eller ingen sådan server): %2</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: no server runs there</source>
+        <translation>%1 vägrade anslutningen: ingen server körs där</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within 30 seconds</source>
+        <translation>%1 svarade inte inom 30 sekunder</translation>
+    </message>
+    <message>
+        <source>the secure connection to %1 failed, %2 (not accepted)</source>
+        <translation>den säkra anslutningen till %1 misslyckades, %2 (inte godkänt)</translation>
+    </message>
+    <message>
+        <source>%1 broke off the connection: %2</source>
+        <translation>%1 bröt anslutningen: %2</translation>
+    </message>
+    <message>
+        <source>%1 refused the user name or password</source>
+        <translation>%1 avvisade användarnamnet eller lösenordet</translation>
+    </message>
+    <message>
+        <source>%1 does not allow %2 (403 Forbidden)</source>
+        <translation>%1 tillåter inte %2 (403 Forbidden)</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on the server (404 Not Found)</source>
+        <translation>%1 finns inte på servern (404 Not Found)</translation>
+    </message>
+    <message>
+        <source>%1 has no room left for %2 (507 Insufficient Storage)</source>
+        <translation>%1 har inget utrymme kvar för %2 (507 Insufficient Storage)</translation>
+    </message>
+    <message>
+        <source>%1 answered %2 with status %3</source>
+        <translation>%1 besvarade %2 med status %3</translation>
+    </message>
+    <message>
+        <source>status %1 instead of a WebDAV multistatus</source>
+        <translation>status %1 i stället för en WebDAV-multistatus</translation>
+    </message>
+    <message>
+        <source>the answer of %1 to %2 makes no sense: %3</source>
+        <translation>svaret från %1 på %2 är meningslöst: %3</translation>
+    </message>
+    <message>
+        <source>no CardDAV or CalDAV server answers at %1</source>
+        <translation>ingen CardDAV- eller CalDAV-server svarar på %1</translation>
+    </message>
+    <message>
+        <source>the server keeps no calendars for this user, so the birthdays cannot be published</source>
+        <translation>servern har inga kalendrar för denna användare, så födelsedagarna kan inte publiceras</translation>
+    </message>
+    <message>
+        <source>%1 is in the way of the calendar &quot;Birthdays&quot; and is no calendar</source>
+        <translation>%1 står i vägen för kalendern ”Birthdays” och är ingen kalender</translation>
+    </message>
+    <message>
+        <source>someone else keeps changing %1 on the server; it was left as it is</source>
+        <translation>någon annan ändrar hela tiden %1 på servern; den lämnades som den är</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 removed, 1 event published</source>
+        <translation>%1 tillagda, %2 ändrade, %3 borttagna, 1 händelse publicerad</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 added, %2 changed, %3 removed, %n events published</source>
+        <translation>
+            <numerusform>%1 tillagda, %2 ändrade, %3 borttagna, %n händelse publicerad</numerusform>
+            <numerusform>%1 tillagda, %2 ändrade, %3 borttagna, %n händelser publicerade</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it is not XML (%1)</source>
+        <translation>det är inte XML (%1)</translation>
+    </message>
+    <message>
+        <source>it is no WebDAV multistatus</source>
+        <translation>det är ingen WebDAV-multistatus</translation>
+    </message>
+    <message>
+        <source>its XML is broken (%1)</source>
+        <translation>dess XML är trasig (%1)</translation>
+    </message>
+    <message>
+        <source>no secret service runs on this desktop</source>
+        <translation>ingen nyckeltjänst körs på detta skrivbord</translation>
+    </message>
+    <message>
+        <source>the server</source>
+        <translation>servern</translation>
+    </message>
+    <message>
+        <source>the certificate of &quot;%1&quot;: %2</source>
+        <translation>certifikatet för ”%1”: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DayCell</name>
+    <message>
+        <source>%1 Birthday</source>
+        <translation>%1 födelsedag</translation>
+    </message>
+    <message>
+        <source>%1 Anniversary</source>
+        <translation>%1 bröllopsdag</translation>
+    </message>
+    <message>
+        <source>%1 %2 Birthday</source>
+        <translation>%1 %2-årsdag</translation>
+    </message>
+    <message>
+        <source>%1 %2 Anniversary</source>
+        <translation>%1 %2-årig bröllopsdag</translation>
+    </message>
+</context>
+<context>
+    <name>FileBytes</name>
+    <message>
+        <source>Cannot read &quot;%1&quot;: it is a folder.</source>
+        <translation>Kan inte läsa ”%1”: det är en mapp.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>Kan inte öppna ”%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;.</source>
+        <translation>Kan inte läsa ”%1”.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>Kan inte skriva ”%1”: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Holiday</name>
+    <message>
+        <source>(not on %1)</source>
+        <translation>(inte den %1)</translation>
+    </message>
+    <message>
+        <source>(from %1)</source>
+        <translation>(från %1)</translation>
+    </message>
+    <message>
+        <source>(until %1)</source>
+        <translation>(till %1)</translation>
+    </message>
+    <message>
+        <source>(substitute day)</source>
+        <translation>(ersättningsdag)</translation>
+    </message>
+    <message>
+        <source>(observed)</source>
+        <translation>(observerad)</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayImport</name>
+    <message>
+        <source>1 all-day event</source>
+        <translation>1 heldagshändelse</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n all-day events</source>
+        <translation>
+            <numerusform>%n heldagshändelse</numerusform>
+            <numerusform>%n heldagshändelser</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 holiday from %1</source>
+        <translation>1 helgdag från %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays from %1</source>
+        <translation>
+            <numerusform>%n helgdag från %1</numerusform>
+            <numerusform>%n helgdagar från %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, 1 timed event skipped</source>
+        <translation>, 1 händelse med klockslag överhoppad</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n timed events skipped</source>
+        <translation>
+            <numerusform>, %n händelse med klockslag överhoppad</numerusform>
+            <numerusform>, %n händelser med klockslag överhoppade</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, 1 event cut at %1 days</source>
+        <translation>, 1 händelse avkortad vid %1 dagar</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n events cut at %1 days</source>
+        <translation>
+            <numerusform>, %n händelse avkortad vid %1 dagar</numerusform>
+            <numerusform>, %n händelser avkortade vid %1 dagar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)</source>
+        <translation>är ingen iCalendar-fil (den börjar inte med BEGIN:VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>is cut short: its END:VCALENDAR is missing</source>
+        <translation>är avkortad: dess END:VCALENDAR saknas</translation>
+    </message>
+    <message>
+        <source>is not an iCalendar file libical can read</source>
+        <translation>är ingen iCalendar-fil som libical kan läsa</translation>
+    </message>
+    <message>
+        <source>has parts libical cannot read (X-LIC-PARSEERROR)</source>
+        <translation>har delar som libical inte kan läsa (X-LIC-PARSEERROR)</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Helgdag</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayList</name>
+    <message>
+        <source>New Years Day</source>
+        <translation>Nyårsdagen</translation>
+    </message>
+    <message>
+        <source>Martin Luther King Day</source>
+        <translation>Martin Luther Kings dag</translation>
+    </message>
+    <message>
+        <source>Presidents Day</source>
+        <translation>Presidentdagen</translation>
+    </message>
+    <message>
+        <source>Lincoln&apos;s BirthDay</source>
+        <translation>Lincolns födelsedag</translation>
+    </message>
+    <message>
+        <source>Valentines Day</source>
+        <translation>Alla hjärtans dag</translation>
+    </message>
+    <message>
+        <source>Washington&apos;s BirthDay</source>
+        <translation>Washingtons födelsedag</translation>
+    </message>
+    <message>
+        <source>St. Patrick&apos;s Day</source>
+        <translation>S:t Patricks dag</translation>
+    </message>
+    <message>
+        <source>Tax Day</source>
+        <translation>Skattedagen</translation>
+    </message>
+    <message>
+        <source>Mother&apos;s Day</source>
+        <translation>Mors dag</translation>
+    </message>
+    <message>
+        <source>Memorial Day</source>
+        <translation>Memorial Day</translation>
+    </message>
+    <message>
+        <source>Flag Day</source>
+        <translation>Flaggans dag</translation>
+    </message>
+    <message>
+        <source>Father&apos;s Day</source>
+        <translation>Fars dag</translation>
+    </message>
+    <message>
+        <source>Independence Day</source>
+        <translation>Självständighetsdagen</translation>
+    </message>
+    <message>
+        <source>Labor Day</source>
+        <translation>Arbetets dag</translation>
+    </message>
+    <message>
+        <source>Columbus Day</source>
+        <translation>Columbusdagen</translation>
+    </message>
+    <message>
+        <source>Holloween</source>
+        <translation>Halloween</translation>
+    </message>
+    <message>
+        <source>Veterans Day</source>
+        <translation>Veterandagen</translation>
+    </message>
+    <message>
+        <source>Thanksgiving</source>
+        <translation>Thanksgiving</translation>
+    </message>
+    <message>
+        <source>Christmas</source>
+        <translation>Juldagen</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>&quot;%1&quot; is not a Kinfold document or is damaged.</source>
+        <translation>”%1” är inget Kinfold-dokument eller är skadat.</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 anges två gånger</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>oväntat argument ”%1”</translation>
+    </message>
+    <message>
+        <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
+        <translation>inget dokument att spara till: ange DOC.kfd eller --save OUT.kfd</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
+        <translation>”%1” är varken en GEDCOM-fil eller en vCard-fil</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n entries saved to %2)</source>
+        <translation>
+            <numerusform>%1 (%n post sparad i %2)</numerusform>
+            <numerusform>%1 (%n poster sparade i %2)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportTexts</name>
+    <message>
+        <source>%1 added, %2 merged, %3 conflicts kept</source>
+        <translation>%1 tillagda, %2 sammanslagna, %3 konflikter behållna</translation>
+    </message>
+    <message>
+        <source>, 1 date with a year outside %1..%2 left out</source>
+        <translation>, 1 datum med ett år utanför %1..%2 utelämnat</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n dates with a year outside %1..%2 left out</source>
+        <translation>
+            <numerusform>, %n datum med ett år utanför %1..%2 utelämnat</numerusform>
+            <numerusform>, %n datum med ett år utanför %1..%2 utelämnade</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MoonDate</name>
+    <message>
+        <source> NM</source>
+        <translation> NM</translation>
+    </message>
+    <message>
+        <source> FQ</source>
+        <translation> FK</translation>
+    </message>
+    <message>
+        <source> FM</source>
+        <translation> FM</translation>
+    </message>
+    <message>
+        <source> LQ</source>
+        <translation> SK</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Vinter</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <translation>Vår</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Sommar</translation>
+    </message>
+    <message>
+        <source>Fall</source>
+        <translation>Höst</translation>
+    </message>
+    <message>
+        <source>Cold Moon</source>
+        <translation>Kalla månen</translation>
+    </message>
+    <message>
+        <source>Bony Moon</source>
+        <translation>Benmånen</translation>
+    </message>
+    <message>
+        <source>Windy Moon</source>
+        <translation>Blåsmånen</translation>
+    </message>
+    <message>
+        <source>Flower Moon</source>
+        <translation>Blomstermånen</translation>
+    </message>
+    <message>
+        <source>Planting Moon</source>
+        <translation>Planteringsmånen</translation>
+    </message>
+    <message>
+        <source>Green Corn Moon</source>
+        <translation>Gröna majsens måne</translation>
+    </message>
+    <message>
+        <source>Ripe Corn Moon</source>
+        <translation>Mogna majsens måne</translation>
+    </message>
+    <message>
+        <source>Fruit Moon</source>
+        <translation>Fruktmånen</translation>
+    </message>
+    <message>
+        <source>Nut Moon</source>
+        <translation>Nötmånen</translation>
+    </message>
+    <message>
+        <source>Harvest Moon</source>
+        <translation>Skördemånen</translation>
+    </message>
+    <message>
+        <source>Trading Moon</source>
+        <translation>Handelsmånen</translation>
+    </message>
+    <message>
+        <source>Snow Moon</source>
+        <translation>Snömånen</translation>
+    </message>
+    <message>
+        <source>Blue Moon</source>
+        <translation>Blå månen</translation>
+    </message>
+    <message>
+        <source>Rat</source>
+        <translation>Råtta</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Oxe</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tiger</translation>
+    </message>
+    <message>
+        <source>Hare</source>
+        <translation>Hare</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Drake</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Orm</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Häst</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Get</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Apa</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Tupp</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Hund</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Gris</translation>
+    </message>
+</context>
+<context>
+    <name>PageLayout</name>
+    <message>
+        <source>BC</source>
+        <translation>f.Kr.</translation>
+    </message>
+    <message>
+        <source>Julian</source>
+        <translation>juliansk</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>
@@ -1340,6 +2714,93 @@ Kommande</translation>
     <message>
         <source>Cancel</source>
         <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Ange ett heltal.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Ange ett heltal mellan %1 och %2.</translation>
+    </message>
+    <message>
+        <source>The month must be 1 to 12, or 0 with day 0 when it is not known.</source>
+        <translation>Månaden måste vara 1 till 12, eller 0 med dag 0 när den inte är känd.</translation>
+    </message>
+    <message>
+        <source>The month must be 1 to 12.</source>
+        <translation>Månaden måste vara 1 till 12.</translation>
+    </message>
+    <message>
+        <source>The month of &quot;%1&quot; must be 1 to 12, or 0 with day 0 when it is not known.</source>
+        <translation>Månaden i ”%1” måste vara 1 till 12, eller 0 med dag 0 när den inte är känd.</translation>
+    </message>
+    <message>
+        <source>The month of &quot;%1&quot; must be 1 to 12.</source>
+        <translation>Månaden i ”%1” måste vara 1 till 12.</translation>
+    </message>
+    <message>
+        <source>%1 without a year</source>
+        <translation>%1 utan år</translation>
+    </message>
+    <message>
+        <source>The day cannot be %1: %2 has %3 days.</source>
+        <translation>Dagen kan inte vara %1: %2 har %3 dagar.</translation>
+    </message>
+    <message>
+        <source>The day of &quot;%1&quot; cannot be %2: %3 has %4 days.</source>
+        <translation>Dagen i ”%1” kan inte vara %2: %3 har %4 dagar.</translation>
+    </message>
+    <message>
+        <source>Use value as currently set.</source>
+        <translation>Använd värdet som det är inställt.</translation>
+    </message>
+    <message>
+        <source>Use original value.</source>
+        <translation>Använd det ursprungliga värdet.</translation>
+    </message>
+    <message>
+        <source>Use original values.</source>
+        <translation>Använd de ursprungliga värdena.</translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>today</source>
+        <translation>i dag</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>i morgon</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>om %n dag</numerusform>
+            <numerusform>om %n dagar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthdays and events coming</source>
+        <translation>
+            <numerusform>%n födelsedag eller händelse på väg</numerusform>
+            <numerusform>%n födelsedagar och händelser på väg</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>och %n till</numerusform>
+            <numerusform>och %n till</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Upcoming</name>
+    <message>
+        <source>%1 Anniversary</source>
+        <translation>%1 bröllopsdag</translation>
     </message>
 </context>
 </TS>

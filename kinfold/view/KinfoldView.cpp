@@ -1157,6 +1157,6 @@ QString CKinfoldView::PrintToPdf(const PrintRequest& request)
     printer.setCreator("Kinfold");
     printer.setDocName("Kinfold");
     m_nPageCounter = 0;
-    if (!PrintPages(printer, request.fromPage, request.toPage)) return "Cannot write " + request.outputPdf;
+    if (!PrintPages(printer, request.fromPage, request.toPage)) return tr("Cannot write %1").arg(request.outputPdf);
     return QString();
 }

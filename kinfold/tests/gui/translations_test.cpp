@@ -9,10 +9,15 @@
 #include <QSet>
 #include <memory>
 #include "app/MainFrame.h"
+#include "platform/Translate.h"
+#include "holidays/HolidayList.h"
 #include "platform/Locale.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
+#include "reminders/Reminders.h"
 #include "view/KinfoldDoc.h"
+#include "view/core/DayCell.h"
+#include "view/core/PageLayout.h"
 
 namespace {
 // The letter after a single '&', lower case; 0 when there is none.
@@ -64,6 +69,27 @@ TEST(Translations, EveryShippedLanguageTranslatesTheMenus)
     CMainFrame english(&doc);
     EXPECT_EQ(english.menuBar()->actions().first()->menu()->title(), "&File");
     SetAppSettings(nullptr);
+}
+
+// The Qt-free cores' texts: English as always without translations, the user's language with them.
+TEST(Translations, TheCoresTextsFollowTheLanguage)
+{
+    DisplayOptions seasons;
+    seasons.bSeasons = true;
+    const CalendarDate equinox(3, 20, 2026);
+    auto texts = [&] {
+        return std::vector<std::string>{DayCornerText(equinox, seasons, 0).text, MonthTitle(kChinese, "M", 1, 2025),
+                                        MonthTitle(kCurrent, "M", 1, -44),
+                                        HolidayList::LocaleFactoryList(LocaleChoices::System()).back().name,
+                                        HowFarOff(1, equinox).substr(0, HowFarOff(1, equinox).find(',')),
+                                        TextTranslation::translate("Reminders", "in %n days", nullptr, 5)};
+    };
+    RemoveTranslations();
+    EXPECT_EQ(texts(), (std::vector<std::string>{"Spring", "M 2025 Snake", "M 44 BC", "Christmas", "tomorrow", "in 5 days"}));
+    ASSERT_EQ(InstallTranslationsFor({"kinfold", "kestrum"}, {"de"}), "de");
+    EXPECT_EQ(texts(), (std::vector<std::string>{"Frühling", "M 2025 Schlange", "M 44 v. Chr.", "Weihnachten", "morgen",
+                                                 "in 5 Tagen"}));
+    RemoveTranslations();
 }
 
 TEST(Translations, TheLanguageComesFromTheEnvironment)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/core/CalendarExport.h"
+#include "platform/Translate.h"
 #include <libical/ical.h>
 #include <algorithm>
 #include <cstdio>
@@ -103,12 +104,13 @@ bool MakeEvent(const BirthdayEntry& e, EventKind kind, const CalendarExportOptio
     ev.day = start.day;
     ev.uid = CalendarEventUid(e);
     ev.summary = CalendarText(e.DisplayText());
+    const std::string year = std::to_string(e.year);
     if (kind == EventKind::Birthday) {
-        ev.summary += " (birthday)";
-        if (e.year != 0) ev.description = "Born " + std::to_string(e.year);
+        ev.summary = FillIn(TextTranslation::translate("CalendarExport", "%1 (birthday)"), {ev.summary});
+        if (e.year != 0) ev.description = FillIn(TextTranslation::translate("CalendarExport", "Born %1"), {year});
     } else if (kind == EventKind::Anniversary) {
-        ev.summary += " (anniversary)";
-        if (e.year != 0) ev.description = "Married " + std::to_string(e.year);
+        ev.summary = FillIn(TextTranslation::translate("CalendarExport", "%1 (anniversary)"), {ev.summary});
+        if (e.year != 0) ev.description = FillIn(TextTranslation::translate("CalendarExport", "Married %1"), {year});
     }
     for (int lead : o.alarmDays)
         ev.alarms.push_back(CalendarAlarm{-(int64_t)lead * 86400 + (int64_t)o.alarmMinutes * 60, ev.summary});
@@ -237,18 +239,23 @@ std::string ExportCalendar(const BirthdayList& list, const CalendarExportOptions
 std::string ExportLeftOutText(const CalendarLeftOut& l)
 {
     std::string out;
-    auto add = [&](int n, const char* one, const char* many) {
-        if (n <= 0) return;
-        out += (out.empty() ? "" : ", ") + std::to_string(n) + " " + (n == 1 ? one : many);
+    auto add = [&](int n, const std::string& text) {
+        if (n > 0) out += (out.empty() ? "" : ", ") + text;
     };
-    add(l.birthdays, "birthday", "birthdays");
-    add(l.anniversaries, "anniversary", "anniversaries");
-    add(l.notes, "note", "notes");
-    out = !out.empty() ? "left out: " + out : l.undated > 0 ? "" : "nothing left out";
+    add(l.birthdays, l.birthdays == 1 ? TextTranslation::translate("CalendarExport", "1 birthday")
+                                      : TextTranslation::translate("CalendarExport", "%n birthdays", nullptr, l.birthdays));
+    add(l.anniversaries, l.anniversaries == 1 ? TextTranslation::translate("CalendarExport", "1 anniversary")
+                                              : TextTranslation::translate("CalendarExport", "%n anniversaries", nullptr, l.anniversaries));
+    add(l.notes, l.notes == 1 ? TextTranslation::translate("CalendarExport", "1 note")
+                              : TextTranslation::translate("CalendarExport", "%n notes", nullptr, l.notes));
+    out = !out.empty()    ? FillIn(TextTranslation::translate("CalendarExport", "left out: %1"), {out})
+          : l.undated > 0 ? ""
+                          : TextTranslation::translate("CalendarExport", "nothing left out");
     if (l.undated > 0) out += (out.empty() ? "" : "; ") + LeftOutText(l.undated);
     if (l.endedAtDeath > 0)
-        out += "; " + std::to_string(l.endedAtDeath) + (l.endedAtDeath == 1 ? " birthday ends" : " birthdays end") +
-               " at the death date";
+        out += "; " + (l.endedAtDeath == 1 ? TextTranslation::translate("CalendarExport", "1 birthday ends at the death date")
+                                           : TextTranslation::translate("CalendarExport", "%n birthdays end at the death date", nullptr,
+                                                      l.endedAtDeath));
     return out;
 }
 
@@ -267,12 +274,14 @@ ImportCommandResult RunExportCommand(const std::string& out, const std::string& 
         r.error = message;
         return r;
     };
-    if (out.empty()) return fail(2, "--export-ics needs the name of the calendar file to write");
+    if (out.empty()) return fail(2, TextTranslation::translate("CalendarExport", "--export-ics needs the name of the calendar file to write"));
     // "kinfold --export-ics family.kfd" must not write a calendar over the document.
     std::string lower;
     for (char c : out) lower += (char)(c >= 'A' && c <= 'Z' ? c + 32 : c);
     if (lower.size() >= 4 && lower.compare(lower.size() - 4, 4, ".kfd") == 0)
-        return fail(2, "--export-ics writes an iCalendar file, not \"" + out + "\" (give OUT.ics, then the document)");
+        return fail(2, FillIn(TextTranslation::translate("CalendarExport", "--export-ics writes an iCalendar file, not \"%1\" "
+                                                                   "(give OUT.ics, then the document)"),
+                                        {out}));
     std::string path = doc;
     if (path.empty()) path = store.GetString("Recent File List", "File1", "");
     if (path.empty()) path = "Kinfold.kfd";
@@ -281,7 +290,10 @@ ImportCommandResult RunExportCommand(const std::string& out, const std::string& 
     std::string bytes, error;
     // A start file made empty at the first start is an empty list, as in the window.
     if (!ReadWholeFile(path, bytes, error))
-        return fail(1, doc.empty() ? "no DOC.kfd given, and the last document cannot be read: " + error : error);
+        return fail(1, doc.empty() ? FillIn(TextTranslation::translate("CalendarExport", "no DOC.kfd given, and the last "
+                                                                                 "document cannot be read: %1"),
+                                                      {error})
+                                   : error);
     if (!bytes.empty() && !LoadKfdFile(path, list, error)) return fail(1, error);
 
     DisplayOptions display = LoadDisplayOptions(store, 0);
@@ -296,7 +308,9 @@ ImportCommandResult RunExportCommand(const std::string& out, const std::string& 
     }
     int events = 0;
     if (!ExportCalendarFile(out, list, options, events, error)) return fail(1, error);
-    r.output = std::to_string(events) + (events == 1 ? " event" : " events") + " written to " + out + " (from " + path + ")";
+    r.output = FillIn(events == 1 ? TextTranslation::translate("CalendarExport", "1 event written to %1 (from %2)")
+                                            : TextTranslation::translate("CalendarExport", "%n events written to %1 (from %2)", nullptr, events),
+                                {out, path});
     if (int n = CountOnNoDay(list, options.switches)) r.output += "; " + LeftOutText(n);
     return r;
 }

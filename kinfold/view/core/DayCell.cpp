@@ -4,12 +4,13 @@
 #include <cmath>
 #include <cstdlib>
 #include "calendar/MoonDate.h"
+#include "platform/Translate.h"
 
 CornerText DayCornerText(const CalendarDate& date, const DisplayOptions& o, int calendarType)
 {
     CornerText c;
-    if (o.bSeasons) c.text = SeasonName(date.SeasonStartOn());
-    if (o.bMoonPhase) c.text += QuarterName(date.MoonQuarterOn());
+    if (o.bSeasons) c.text = TextTranslation::translate("MoonDate", SeasonName(date.SeasonStartOn()));
+    if (o.bMoonPhase) c.text += TextTranslation::translate("MoonDate", QuarterName(date.MoonQuarterOn()));
     if (!c.text.empty()) {
         c.kind = CornerKind::SeasonOrMoon;
     } else if (o.bCountdown) {
@@ -44,10 +45,14 @@ CString EntryLabel(const BirthdayEntry& e, int years, bool shortNames, int ageMo
 
 CString EntryTip(const BirthdayEntry& e, int years)
 {
-    const char* what = e.HasKind(BirthdayEntry::Individual) ? "Birthday" : "Anniversary";
+    const bool birthday = e.HasKind(BirthdayEntry::Individual);
     const CString name = e.DisplayText();
-    if (e.year == 0) return StrFormat("%s %s", name.c_str(), what);
-    return StrFormat("%s %d %s", name.c_str(), years, what);
+    if (e.year == 0)
+        return FillIn(birthday ? TextTranslation::translate("DayCell", "%1 Birthday") : TextTranslation::translate("DayCell", "%1 Anniversary"),
+                                {name});
+    const std::string age = std::to_string(years);
+    return FillIn(
+        birthday ? TextTranslation::translate("DayCell", "%1 %2 Birthday") : TextTranslation::translate("DayCell", "%1 %2 Anniversary"), {name, age});
 }
 
 std::vector<int> DayOrderIndex(const BirthdayList& list)

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "calendar/MoonDate.h"
+#include "platform/Translate.h"
 #include "platform/SettingsStore.h"
 
 const DisplayFontKeys kDisplayFontKeys[DisplayFontCount] = {
@@ -23,9 +25,6 @@ const char* const kMonthKeys[14] = {"Error",   "January",  "February", "March", 
 
 namespace {
 
-const char* const kMoonMonthNames[12] = {
-    "Cold Moon",      "Bony Moon",  "Windy Moon", "Flower Moon",  "Planting Moon", "Green Corn Moon",
-    "Ripe Corn Moon", "Fruit Moon", "Nut Moon",   "Harvest Moon", "Trading Moon",  "Snow Moon"};
 
 bool ReadBool(ISettingsStore& store, const CString& section, const char* key, int def) {
     return store.GetInt(section, key, def) != 0;
@@ -55,8 +54,8 @@ const char* DefaultMonthName(int profile, int month) {
     if (month <= 0 || month > 13)
         return kMonthKeys[0];
     if (month == 13)
-        return "Blue Moon";
-    return profile == kMoonProfile ? kMoonMonthNames[month - 1] : kMonthKeys[month];
+        return MoonMonthNames[12];
+    return profile == kMoonProfile ? MoonMonthNames[month - 1] : kMonthKeys[month];
 }
 
 int TargetToStored(double dayNumber) {
@@ -98,7 +97,11 @@ void ApplyLocaleDefaults(DisplayOptions& o, int profile, const LocaleChoices& lo
         o.weekDayNames[i] = locale.HasNames() ? locale.weekDayNames[i % 7] : CString(kWeekDayKeys[i]);
     for (int m = 0; m < 14; ++m) {
         const bool own = locale.HasNames() && profile != kMoonProfile && m >= 1 && m <= 12;
-        o.monthNames[m] = own ? locale.monthNames[m] : CString(DefaultMonthName(profile, m));
+        // The moon months are the program's own words: in the user's language.
+        const bool moon = m == 13 || (profile == kMoonProfile && m >= 1);
+        o.monthNames[m] = own ? locale.monthNames[m]
+                              : moon ? CString(TextTranslation::translate("MoonDate", DefaultMonthName(profile, m)))
+                                     : CString(DefaultMonthName(profile, m));
     }
 }
 

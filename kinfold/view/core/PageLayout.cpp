@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/core/PageLayout.h"
 #include "calendar/CalendarDate.h"
+#include "calendar/MoonDate.h"
+#include "platform/Translate.h"
 #include <algorithm>
 #include <cctype>
 #include <climits>
@@ -227,34 +229,33 @@ int WeekNumber(double dayNumber, bool startMonday)
 
 const char* YearAnimal(int year)
 {
-    static const char* const animals[12] = {"Rat",  "Ox",    "Tiger",  "Hare",    "Dragon", "Snake",
-                                            "Horse", "Sheep", "Monkey", "Rooster", "Dog",    "Pig"};
-    int r = (year + 8) % 12;
-    if (r < 0) r += 12;
-    return animals[r];
+    return AnimalName(year);
 }
 
 CString MonthTitle(int type, const CString& m, int month, int y)
 {
+    // "BC", "Julian" and the animal in the user's language; the English title as always.
+    const std::string bc = " " + TextTranslation::translate("PageLayout", "BC");
     CString t;
     switch (type) {
     case kOldStyle:
         // Dual dating: the old year ran on into March.
         if (month >= 1 && month <= 3) t = StrFormat("%s %d/%d", m.c_str(), std::abs(y - 1), std::abs(y) % 10);
         else t = StrFormat("%s %d", m.c_str(), std::abs(y));
-        if (y < 0) t += " BC";
-        t += " Julian";
+        if (y < 0) t += bc;
+        t += " " + TextTranslation::translate("PageLayout", "Julian");
         break;
     case kMoon:
         t = StrFormat("%s %d", m.c_str(), std::abs(y));
-        if (y < 0) t += " BC";
+        if (y < 0) t += bc;
         break;
     case kChinese:
-        t = StrFormat("%s %d %s", m.c_str(), std::abs(y), YearAnimal(y));
-        if (y < 0) t += " BC";
+        t = StrFormat("%s %d %s", m.c_str(), std::abs(y), TextTranslation::translate("MoonDate", YearAnimal(y)).c_str());
+        if (y < 0) t += bc;
         break;
     default:
-        t = y < 0 ? StrFormat("%s %d BC", m.c_str(), -y) : StrFormat("%s %d", m.c_str(), y);
+        t = StrFormat("%s %d", m.c_str(), std::abs(y));
+        if (y < 0) t += bc;
         break;
     }
     return t;
