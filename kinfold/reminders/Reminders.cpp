@@ -202,6 +202,8 @@ std::string HowFarOff(int daysOff, const CalendarDate& date)
     const std::string when = daysOff == 0   ? TextTranslation::translate("Reminders", "today")
                              : daysOff == 1 ? TextTranslation::translate("Reminders", "tomorrow")
                                             : TextTranslation::translate("Reminders", "in %n days", nullptr, daysOff);
+    const std::string local = TextTranslation::dayInWords(date.year, date.month, date.day);
+    if (!local.empty()) return when + ", " + local;
     CTimeFields f;
     f.month = date.month;
     f.day = date.day;

@@ -89,6 +89,18 @@ TEST(Translations, TheCoresTextsFollowTheLanguage)
     ASSERT_EQ(InstallTranslationsFor({"kinfold", "kestrum"}, {"de"}), "de");
     EXPECT_EQ(texts(), (std::vector<std::string>{"Frühling", "M 2025 Schlange", "M 44 v. Chr.", "Weihnachten", "morgen",
                                                  "in 5 Tagen"}));
+    // The reminder's day in the locale's long form without the year; English keeps its own.
+    const GregorianDate friday(3, 20, 2026);
+    const std::pair<const char*, const char*> days[] = {{"de_DE", "Freitag, 20. März"},
+                                                        {"es_ES", "viernes, 20 de marzo"},
+                                                        {"ja_JP", "3月20日金曜日"},
+                                                        {"en_US", "Friday 20 March"},
+                                                        {"C", "Friday 20 March"}};
+    for (const auto& [locale, day] : days) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+        EXPECT_EQ(HowFarOff(1, friday), "morgen, " + std::string(day)) << locale;
+    }
+    QLocale::setDefault(QLocale::c());
     RemoveTranslations();
 }
 

@@ -5,7 +5,19 @@
 
 namespace {
 std::atomic<TextTranslation::Translator> g_translator{nullptr};
+std::atomic<TextTranslation::DayFormatter> g_dayFormatter{nullptr};
 }  // namespace
+
+void TextTranslation::InstallDayFormatter(DayFormatter formatter)
+{
+    g_dayFormatter = formatter;
+}
+
+std::string TextTranslation::dayInWords(int year, int month, int day)
+{
+    if (const DayFormatter f = g_dayFormatter.load()) return f(year, month, day);
+    return {};
+}
 
 void TextTranslation::Install(Translator translator)
 {

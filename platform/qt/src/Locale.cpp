@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QDate>
 #include <QTranslator>
 #include <memory>
 #include <vector>
@@ -138,6 +140,21 @@ std::string TranslateForCore(const char* context, const char* text, const char* 
 {
     return Translate(context, text, comment, n).toStdString();
 }
+
+// The day in the locale's long date form with the year and what belongs to it taken out
+// ("dddd, d. MMMM yyyy", "dddd, d 'de' MMMM 'de' yyyy", "yyyy年M月d日dddd").
+std::string DayInWordsForCore(int year, int month, int day)
+{
+    const QLocale locale;
+    if (locale.language() == QLocale::C || locale.language() == QLocale::English) return {};
+    const QDate date(year, month, day);
+    if (!date.isValid()) return {};
+    static const QRegularExpression yearPart(QStringLiteral(R"((\s*'[^']*')?\s*[,.]?\s*y+[年년.]?)"));
+    QString format = locale.dateFormat(QLocale::LongFormat).remove(yearPart).trimmed();
+    while (format.endsWith(',')) format.chop(1);
+    while (format.startsWith(',')) format.remove(0, 1);
+    return locale.toString(date, format.trimmed()).toStdString();
+}
 }  // namespace
 
 std::string TranslateToLocal(const char* context, const char* text)
@@ -150,6 +167,7 @@ QString InstallTranslationsFor(const QStringList& catalogs, const QStringList& l
     // The programs ask before their application object exists (--help) and again after: the
     // catalogs read the first time are then installed, not read again.
     TextTranslation::Install(&TranslateForCore);
+    TextTranslation::InstallDayFormatter(&DayInWordsForCore);
     if (!Installed().empty() && Loaded().catalogs == catalogs && Loaded().languages == languages) {
         InstallIntoApplication();
         return Loaded().language;

@@ -21,6 +21,13 @@ public:
     static void Install(Translator translator);
     // The text in the user's language; without a translator the text itself, "%n" filled in.
     static std::string translate(const char* context, const char* text, const char* comment = nullptr, int n = -1);
+
+    // A Gregorian day in the locale's long form without its year ("Freitag, 20. März"); the
+    // formatter gives "" where the system's English form stands (English locales and "C").
+    using DayFormatter = std::string (*)(int year, int month, int day);
+    static void InstallDayFormatter(DayFormatter formatter);
+    // "" without a formatter or where it gives none.
+    static std::string dayInWords(int year, int month, int day);
 };
 
 // `pattern` with %1 to %9 replaced by the arguments in one pass, so that a "%1" inside an
