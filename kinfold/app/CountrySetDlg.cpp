@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CountrySetDlg.h"
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -24,7 +25,8 @@ void CCountrySetDlg::OnInitDialog()
 {
     m_ctlList->clear();
     for (const CountrySet& set : CountrySets())
-        m_ctlList->addItem(QString("%1 (%2)").arg(QString::fromUtf8(set.name), QString::fromUtf8(set.code)));
+        m_ctlList->addItem(QString("%1 (%2)").arg(QCoreApplication::translate("CountrySets", set.name),
+                                                  QString::fromUtf8(set.code)));
     FitListToLines(m_ctlList);
     m_ctlList->setCurrentRow(0);
     m_ctlList->setFocus();

@@ -14,7 +14,7 @@ public:
     // The set chosen on OK; nullptr before.
     const CountrySet* m_pChosen = nullptr;
 
-    QListWidget* m_ctlList = nullptr;  // one line per set, "United Kingdom (GB)", in table order
+    QListWidget* m_ctlList = nullptr;  // one line per set, "United Kingdom (GB)" in the user's language, in table order
     QPushButton* m_btnOk = nullptr;
     QPushButton* m_btnCancel = nullptr;
 

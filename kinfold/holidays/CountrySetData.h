@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "holidays/CountrySets.h"
+#include "platform/Translate.h"  // QT_TRANSLATE_NOOP: the set names are in the catalogs
 
 std::vector<CountrySet> NorthAmericaSets();  // US, CA and its provinces and territories
 std::vector<CountrySet> BritishIslesSets();  // GB and its nations, IE

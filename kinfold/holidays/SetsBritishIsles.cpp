@@ -8,7 +8,7 @@ std::vector<CountrySet> BritishIslesSets() {
         // Sch. 1 and the yearly proclamations (New Year's Day from 1974, the early May bank
         // holiday from 1978; the days moved or added for one year: 1977, 1981, 1995, 1999,
         // 2002, 2011, 2012, 2020, 2022, 2023).
-        {"GB", "United Kingdom", {
+        {"GB", QT_TRANSLATE_NOOP("CountrySets", "United Kingdom"), {
             "Y19740000" "50101New Year's Day",
             "3-02Good Friday",
             "3+01Easter Monday",
@@ -40,7 +40,7 @@ std::vector<CountrySet> BritishIslesSets() {
         // Scotland: the 1971 Act Sch. 1 para. 2 (2 January, the first Monday of August, no
         // Easter Monday); St Andrew's Day Bank Holiday (Scotland) Act 2007 (a weekend 30 November
         // kept on the Monday after); gov.uk/bank-holidays.
-        {"GB-SCT", "United Kingdom, Scotland", {
+        {"GB-SCT", QT_TRANSLATE_NOOP("CountrySets", "United Kingdom, Scotland"), {
             "50101New Year's Day",
             "501022nd January",
             "10811Summer bank holiday",
@@ -48,7 +48,7 @@ std::vector<CountrySet> BritishIslesSets() {
         }, "GB", {"New Year's Day", "Easter Monday", "Summer bank holiday"}},
         // Northern Ireland: the 1971 Act Sch. 1 para. 3 (St Patrick's Day) and the yearly
         // proclamation of 12 July; gov.uk/bank-holidays.
-        {"GB-NIR", "United Kingdom, Northern Ireland", {
+        {"GB-NIR", QT_TRANSLATE_NOOP("CountrySets", "United Kingdom, Northern Ireland"), {
             "50317St Patrick's Day",
             "50712Battle of the Boyne (Orangemen's Day)",
         }, "GB"},
@@ -57,7 +57,7 @@ std::vector<CountrySet> BritishIslesSets() {
         // holiday from 1973, New Year's Day from 1974, October from 1977, May from 1994);
         // the once-off public holiday of 18 March 2022 (gov.ie); citizensinformation.ie. Weekend holidays: the
         // State and banks close the next weekday.
-        {"IE", "Ireland", {
+        {"IE", QT_TRANSLATE_NOOP("CountrySets", "Ireland"), {
             "Y19740000" "50101New Year's Day",
             "Y20230000" "A020115St Brigid's Day",
             "50317St Patrick's Day",

@@ -5,7 +5,7 @@
 std::vector<CountrySet> EuropeSets() {
     return {
         // Feiertagsruhegesetz 1957 § 1 Abs. 1.
-        {"AT", "Austria", {
+        {"AT", QT_TRANSLATE_NOOP("CountrySets", "Austria"), {
             "00101Neujahr",
             "00106Heilige Drei Könige",
             "3+01Ostermontag",
@@ -22,7 +22,7 @@ std::vector<CountrySet> EuropeSets() {
         }},
         // Code du travail, article L3133-1; 8 May not kept from 1975 (by decree) until
         // loi n° 81-893 of 2 October 1981 restored it.
-        {"FR", "France", {
+        {"FR", QT_TRANSLATE_NOOP("CountrySets", "France"), {
             "00101Jour de l'an",
             "3+01Lundi de Pâques",
             "00501Fête du Travail",
@@ -38,7 +38,7 @@ std::vector<CountrySet> EuropeSets() {
         }},
         // Algemene termijnenwet art. 3; rijksoverheid.nl, officiële feestdagen. Koningsdag (from
         // 2014; Koninginnedag on 30 April before) moves to the Saturday when it is a Sunday.
-        {"NL", "Netherlands", {
+        {"NL", QT_TRANSLATE_NOOP("CountrySets", "Netherlands"), {
             "00101Nieuwjaarsdag",
             "3-02Goede Vrijdag",
             "3+00Eerste paasdag",
@@ -55,7 +55,7 @@ std::vector<CountrySet> EuropeSets() {
         // Lag (1989:253) om allmänna helgdagar, as amended by SFS 2004:1320 (the national day a
         // holiday from 2005, Whit Monday none after 2004); the three eves count as holidays under
         // Semesterlag (1977:480).
-        {"SE", "Sweden", {
+        {"SE", QT_TRANSLATE_NOOP("CountrySets", "Sweden"), {
             "00101Nyårsdagen",
             "00106Trettondedag jul",
             "3-02Långfredagen",
@@ -78,7 +78,7 @@ std::vector<CountrySet> EuropeSets() {
         // L. 5 marzo 1977 n. 54 (from 1977 no Epiphany, Ascension, Corpus Domini, 19 March, 29 June,
         // 4 October or 4 November, and the Republic on the first Sunday of June); D.P.R. 28 dicembre
         // 1985 n. 792 (Epiphany again from 1986); L. 20 novembre 2000 n. 336 (2 June again from 2001).
-        {"IT", "Italy", {
+        {"IT", QT_TRANSLATE_NOOP("CountrySets", "Italy"), {
             "00101Capodanno",
             "Y00001976" "00106Epifania",
             "Y19860000" "00106Epifania",
@@ -106,7 +106,7 @@ std::vector<CountrySet> EuropeSets() {
         // Ν. 4468/2017 art. 14, Υ.Α. 59635/1063/2017); moveable days from Orthodox Easter. 1 May
         // moved by the ministry's decision of the year when it fell in Holy Week or on Easter: to
         // 4 May in 2021, to 7 May in 2024.
-        {"GR", "Greece", {
+        {"GR", QT_TRANSLATE_NOOP("CountrySets", "Greece"), {
             "00101Πρωτοχρονιά",
             "00106Θεοφάνεια",
             "4-48Καθαρά Δευτέρα",

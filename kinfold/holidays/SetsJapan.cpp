@@ -11,7 +11,7 @@ std::vector<CountrySet> JapanSets() {
         // holidays is a holiday (Art. 3(3): from 1986, on a Sunday only from 2007). Days of one
         // year: the funeral of 1989, the enthronements of 1990 and 2019, the wedding of 1993, and
         // the Olympic moves of 2020 and 2021 (平成30年法律第57号, 令和2年法律第68号).
-        {"JP", "Japan", {
+        {"JP", QT_TRANSLATE_NOOP("CountrySets", "Japan"), {
             "00101元日",
             "Y00001999" "00115成人の日",
             "Y20000000" "10121成人の日",

@@ -8,7 +8,7 @@ std::vector<CountrySet> MoreEuropeSets() {
         // Estatuto de los Trabajadores art. 37.2 and Real Decreto 2001/1983 art. 45: the days
         // common to the whole country (a community may put another day in place of some of
         // them in its yearly decree).
-        {"ES", "Spain", {
+        {"ES", QT_TRANSLATE_NOOP("CountrySets", "Spain"), {
             "00101Año Nuevo",
             "00106Epifanía del Señor",
             "3-02Viernes Santo",
@@ -22,7 +22,7 @@ std::vector<CountrySet> MoreEuropeSets() {
         }},
         // Código do Trabalho art. 234 (Lei 7/2009); Lei 23/2012 suspended Corpus Christi,
         // 5 October, 1 November and 1 December for 2013 to 2015, Lei 8/2016 restored them.
-        {"PT", "Portugal", {
+        {"PT", QT_TRANSLATE_NOOP("CountrySets", "Portugal"), {
             "00101Ano Novo",
             "3-02Sexta-feira Santa",
             "3+00Domingo de Páscoa",
@@ -46,10 +46,10 @@ std::vector<CountrySet> MoreEuropeSets() {
         // from 1981, the first after its publication); Madeira 1 July (Decreto Regional 27/79/M, from
         // 1980), 26 December (Decreto Legislativo Regional 18/2002/M, from 2002) and 2 April
         // (Decreto Legislativo Regional 17/2024/M, from 2025).
-        {"PT-20", "Portugal, Azores", {
+        {"PT-20", QT_TRANSLATE_NOOP("CountrySets", "Portugal, Azores"), {
             "Y19810000" "3+50Dia da Região Autónoma dos Açores",
         }, "PT"},
-        {"PT-30", "Portugal, Madeira", {
+        {"PT-30", QT_TRANSLATE_NOOP("CountrySets", "Portugal, Madeira"), {
             "Y20250000" "00402Dia da Autonomia",
             "Y19800000" "00701Dia da Região Autónoma da Madeira",
             "Y20020000" "01226Primeira Oitava",
@@ -57,7 +57,7 @@ std::vector<CountrySet> MoreEuropeSets() {
         // Ustawa z dnia 18 stycznia 1951 r. o dniach wolnych od pracy art. 1, as amended: 22 July
         // until 1989, 15 August and 11 November from 1989, 3 May from 1990, 6 January from 2011,
         // 24 December from 2025; 12 November 2018 by the act of 2018 for that year.
-        {"PL", "Poland", {
+        {"PL", QT_TRANSLATE_NOOP("CountrySets", "Poland"), {
             "00101Nowy Rok",
             "Y20110000" "00106Święto Trzech Króli",
             "3+00Pierwszy dzień Wielkiej Nocy",
@@ -77,7 +77,7 @@ std::vector<CountrySet> MoreEuropeSets() {
         }},
         // The Folkekirke's holy days (helligdagsloven); Store Bededag no holiday from 2024 (the
         // act of 2023 that abolished it). Constitution Day (5 June) is no public holiday.
-        {"DK", "Denmark", {
+        {"DK", QT_TRANSLATE_NOOP("CountrySets", "Denmark"), {
             "00101Nytårsdag",
             "3-03Skærtorsdag",
             "3-02Langfredag",
@@ -93,7 +93,7 @@ std::vector<CountrySet> MoreEuropeSets() {
         // The Church Act's holy days (kirkkolaki; Epiphany and Ascension Day on their own days
         // again from 1991; Midsummer Day and All Saints' Day on a Saturday);
         // Vappu and Independence Day by law. Midsummer Eve and Christmas Eve are no public holidays.
-        {"FI", "Finland", {
+        {"FI", QT_TRANSLATE_NOOP("CountrySets", "Finland"), {
             "00101Uudenvuodenpäivä",
             "Y19910000" "00106Loppiainen",
             "3-02Pitkäperjantai",
@@ -114,7 +114,7 @@ std::vector<CountrySet> MoreEuropeSets() {
         // days only for public servants do in every set. Åland's language is
         // Swedish: the national days under their Finland-Swedish names, as the University of
         // Helsinki's almanac office gives them (almanakka.helsinki.fi/sv, Flagg- och festdagar).
-        {"FI-01", "Finland, Åland", {
+        {"FI-01", QT_TRANSLATE_NOOP("CountrySets", "Finland, Åland"), {
             "00101Nyårsdagen",
             "Y19910000" "00106Trettondagen",
             "3-02Långfredagen",
@@ -132,7 +132,7 @@ std::vector<CountrySet> MoreEuropeSets() {
                   "Helatorstai", "Helluntaipäivä", "Juhannuspäivä", "Pyhäinpäivä", "Itsenäisyyspäivä", "Joulupäivä",
                   "Tapaninpäivä"}},
         // Lov om helligdager og helligdagsfred (1995) § 2; lov om 1. og 17. mai som høgtidsdager (1947).
-        {"NO", "Norway", {
+        {"NO", QT_TRANSLATE_NOOP("CountrySets", "Norway"), {
             "00101Første nyttårsdag",
             "3-03Skjærtorsdag",
             "3-02Langfredag",
@@ -149,7 +149,7 @@ std::vector<CountrySet> MoreEuropeSets() {
         // Zákon č. 245/2000 Sb. o státních svátcích (28 September and 17 November from 2000; Good
         // Friday from 2016 by its amendment of 2015); the holidays law of 1990 (5 and 6 July and
         // 24 December from 1990); 8 May in place of 9 May from 1992.
-        {"CZ", "Czechia", {
+        {"CZ", QT_TRANSLATE_NOOP("CountrySets", "Czechia"), {
             "00101Nový rok",
             "Y20160000" "3-02Velký pátek",
             "3+01Velikonoční pondělí",
@@ -167,7 +167,7 @@ std::vector<CountrySet> MoreEuropeSets() {
         }},
         // Loi du 4 janvier 1974 relative aux jours fériés, art. 1 (the Communities' own days are
         // kept by their public services only).
-        {"BE", "Belgium", {
+        {"BE", QT_TRANSLATE_NOOP("CountrySets", "Belgium"), {
             "00101Nouvel An",
             "3+01Lundi de Pâques",
             "00501Fête du Travail",
@@ -181,14 +181,14 @@ std::vector<CountrySet> MoreEuropeSets() {
         }},
         // Loi fédérale sur le travail art. 20a (1 August, kept as a Sunday by every canton, from
         // 1994) and the days every canton keeps under its own law.
-        {"CH", "Switzerland", {
+        {"CH", QT_TRANSLATE_NOOP("CountrySets", "Switzerland"), {
             "00101Neujahrstag",
             "3+39Auffahrt",
             "Y19940000" "00801Bundesfeiertag",
             "01225Weihnachtstag",
         }},
         // Code du travail art. L. 232-2 (Europe Day from 2019).
-        {"LU", "Luxembourg", {
+        {"LU", QT_TRANSLATE_NOOP("CountrySets", "Luxembourg"), {
             "00101Jour de l'an",
             "3+01Lundi de Pâques",
             "00501Fête du Travail",

@@ -8,7 +8,7 @@ std::vector<CountrySet> OceaniaSets() {
         // Territory keeps them. The June Monday of most States, the Queen's Birthday until
         // 2022; the National Day of Mourning of 22 September 2022 (Prime Minister's
         // proclamation, kept by every State and Territory).
-        {"AU", "Australia", {
+        {"AU", QT_TRANSLATE_NOOP("CountrySets", "Australia"), {
             "50101New Year's Day",
             "50126Australia Day",
             "3-02Good Friday",
@@ -27,7 +27,7 @@ std::vector<CountrySet> OceaniaSets() {
         // the Monday after, from 2018, Holidays (Reconciliation Day) Amendment Act 2017). Family and
         // Community Day (2007-2017), on days set year by year, is left out; the August bank holiday
         // is for banks only.
-        {"AU-ACT", "Australia, Australian Capital Territory", {
+        {"AU-ACT", QT_TRANSLATE_NOOP("CountrySets", "Australia, Australian Capital Territory"), {
             "Y00002007" "10331Canberra Day",
             "Y20080000" "10321Canberra Day",
             "3-01Easter Saturday",
@@ -37,7 +37,7 @@ std::vector<CountrySet> OceaniaSets() {
         }, "AU"},
         // New South Wales: Public Holidays Act 2010 (Easter Sunday from 2011; the August bank
         // holiday is for banks only).
-        {"AU-NSW", "Australia, New South Wales", {
+        {"AU-NSW", QT_TRANSLATE_NOOP("CountrySets", "Australia, New South Wales"), {
             "3-01Easter Saturday",
             "Y20110000" "3+00Easter Sunday",
             "11011Labour Day",
@@ -47,7 +47,7 @@ std::vector<CountrySet> OceaniaSets() {
         // s. 6 for 2022 and 2023 (whether for later years too was not found). Anzac Day on a Sunday
         // gives the Monday after (the Commissioner for Public Employment's list of the Act's days),
         // year by year from 2021 to 2100; in 2038 that Monday is Easter Monday.
-        {"AU-NT", "Australia, Northern Territory", {
+        {"AU-NT", QT_TRANSLATE_NOOP("CountrySets", "Australia, Northern Territory"), {
             "3-01Easter Saturday",
             "920220417Easter Sunday",
             "920230409Easter Sunday",
@@ -66,7 +66,7 @@ std::vector<CountrySet> OceaniaSets() {
         // holiday in Brisbane only on a day gazetted each year, is left out. Anzac Day on a Sunday is
         // kept on the Monday after (Schedule, "25 April (Anzac Day)"), year by year from 2021 to 2100
         // (the schedule's earlier wording not read here); in 2038 that Monday is Easter Monday.
-        {"AU-QLD", "Australia, Queensland", {
+        {"AU-QLD", QT_TRANSLATE_NOOP("CountrySets", "Australia, Queensland"), {
             "3-01Easter Saturday",
             "920210426Anzac Day (substitute day)", "920270426Anzac Day (substitute day)",
             "920320426Anzac Day (substitute day)", "920490426Anzac Day (substitute day)",
@@ -90,7 +90,7 @@ std::vector<CountrySet> OceaniaSets() {
         // moved to the second Monday of March by the Governor's proclamations from 2006 (Holidays
         // (Adelaide Cup) Proclamation 2006, and yoursay.sa.gov.au); 26 December is Proclamation Day.
         // The evenings of 24 and 31 December, holidays from 7 pm only, are left out.
-        {"AU-SA", "Australia, South Australia", {
+        {"AU-SA", QT_TRANSLATE_NOOP("CountrySets", "Australia, South Australia"), {
             "Y00002005" "10531Adelaide Cup Day",
             "Y20060000" "10321Adelaide Cup Day",
             "3-01Easter Saturday",
@@ -101,7 +101,7 @@ std::vector<CountrySet> OceaniaSets() {
         // Tasmania: Statutory Holidays Act 2000 s. 4 and Sch. 1 (legislation.tas.gov.au): Eight
         // Hours Day; Royal Hobart Regatta in the south and Recreation Day in the north. Easter
         // Tuesday, kept by the State Service and some awards only, is left out.
-        {"AU-TAS", "Australia, Tasmania", {
+        {"AU-TAS", QT_TRANSLATE_NOOP("CountrySets", "Australia, Tasmania"), {
             "10221Royal Hobart Regatta",
             "10321Eight Hours Day",
             "11111Recreation Day",
@@ -109,7 +109,7 @@ std::vector<CountrySet> OceaniaSets() {
         // Victoria: Public Holidays Act 1993 (Easter Sunday from 2016; the Friday before the AFL
         // Grand Final from 2015, on the day gazetted each year; Melbourne Cup Day in
         // metropolitan Melbourne).
-        {"AU-VIC", "Australia, Victoria", {
+        {"AU-VIC", QT_TRANSLATE_NOOP("CountrySets", "Australia, Victoria"), {
             "10321Labour Day",
             "3-01Saturday before Easter Sunday",
             "Y20160000" "3+00Easter Sunday",
@@ -133,7 +133,7 @@ std::vector<CountrySet> OceaniaSets() {
         // 23 September 2024 (the 2011 date not checked here). The days some districts keep in its
         // place, and the changes a bill of 2025 proposes from 2028, are left out. Anzac Day on a
         // Saturday or a Sunday also gives the Monday after (commerce.wa.gov.au, Anzac Day 2021).
-        {"AU-WA", "Australia, Western Australia", {
+        {"AU-WA", QT_TRANSLATE_NOOP("CountrySets", "Australia, Western Australia"), {
             "50425Anzac Day",
             "10311Labour Day",
             "Y20220000" "3+00Easter Sunday",
@@ -151,7 +151,7 @@ std::vector<CountrySet> OceaniaSets() {
         // on a weekend from 2014: Holidays (Full Recognition of Waitangi Day and ANZAC Day)
         // Amendment Act 2013); New Zealand Day Act 1973 (6 February from 1974); Te Kāhui o
         // Matariki Public Holiday Act 2022 Sch. 1; Queen Elizabeth II Memorial Day Act 2022.
-        {"NZ", "New Zealand", {
+        {"NZ", QT_TRANSLATE_NOOP("CountrySets", "New Zealand"), {
             "50101New Year's Day",
             "50102Day after New Year's Day",
             "Y19742013" "00206Waitangi Day",

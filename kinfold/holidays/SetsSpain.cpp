@@ -53,7 +53,7 @@ std::vector<CountrySet> SpainSets() {
         // 2020 to 2023 by the resolutions: the Mondays of 2 November and 7 December 2020, 28 February
         // 2021 moved to Monday 1 March, the Monday of 16 August 2021, of 2 May and 26 December 2022
         // and of 2 January 2023.
-        {"ES-AN", "Spain, Andalusia", {
+        {"ES-AN", QT_TRANSLATE_NOOP("CountrySets", "Spain, Andalusia"), {
             kMondayAfterAllSaints2020,
             kMondayAfterConstitutionDay2020,
             "F20210228Día de Andalucía",
@@ -74,7 +74,7 @@ std::vector<CountrySet> SpainSets() {
         // and 7 December 2026.
         // 2020 to 2023: the Mondays of 2 November and 7 December 2020, 16 August 2021, 2 May and
         // 26 December 2022, 2 January 2023, and Sunday 23 April 2023 moved to Monday 24 April.
-        {"ES-AR", "Spain, Aragon", {
+        {"ES-AR", QT_TRANSLATE_NOOP("CountrySets", "Spain, Aragon"), {
             kMondayAfterAllSaints2020,
             kMondayAfterConstitutionDay2020,
             kMondayAfterAssumption2021,
@@ -95,7 +95,7 @@ std::vector<CountrySet> SpainSets() {
         // Monday of 9 December; the Mondays of 13 October 2025, 2 November and 7 December 2026.
         // 2020 to 2023: the Mondays of 2 November and 7 December 2020, 16 August 2021, 2 May and
         // 26 December 2022, 2 January 2023.
-        {"ES-AS", "Spain, Asturias", {
+        {"ES-AS", QT_TRANSLATE_NOOP("CountrySets", "Spain, Asturias"), {
             kMondayAfterAllSaints2020,
             kMondayAfterConstitutionDay2020,
             kMondayAfterAssumption2021,
@@ -115,7 +115,7 @@ std::vector<CountrySet> SpainSets() {
         // in place of Sunday 12 October, no Easter Monday); 1 March moved to Monday 2 March in 2026.
         // 2020 to 2023: Easter Monday every year (none in 2025), 26 December in 2020 and, as the
         // Monday after Christmas, 2022; the Monday of 7 December 2020.
-        {"ES-IB", "Spain, Balearic Islands", {
+        {"ES-IB", QT_TRANSLATE_NOOP("CountrySets", "Spain, Balearic Islands"), {
             kMondayAfterConstitutionDay2020,
             "920201226Segunda fiesta de Navidad",
             kMondayAfterChristmas2022,
@@ -135,7 +135,7 @@ std::vector<CountrySet> SpainSets() {
         // 2020 to 2023: Maundy Thursday and 30 May, the Mondays of 7 December 2020, 16 August 2021
         // and 26 December 2022; the islands' own days of those years were not read (they are one of
         // each island's regional days, so the community's list alone is one day short there).
-        {"ES-CN", "Spain, Canary Islands", {
+        {"ES-CN", QT_TRANSLATE_NOOP("CountrySets", "Spain, Canary Islands"), {
             kMondayAfterConstitutionDay2020,
             kMondayAfterAssumption2021,
             kMondayAfterChristmas2022,
@@ -171,7 +171,7 @@ std::vector<CountrySet> SpainSets() {
         // 2020 to 2023: 28 July and 15 September every year, Easter Monday in 2020 only (Orden
         // EPS/22/2020 for 2021; the Consejería de Empleo's order for 2023), the Monday of
         // 26 December 2022.
-        {"ES-CB", "Spain, Cantabria", {
+        {"ES-CB", QT_TRANSLATE_NOOP("CountrySets", "Spain, Cantabria"), {
             "920200413Lunes de Pascua",
             kMondayAfterChristmas2022,
             "920240401Lunes de Pascua",
@@ -186,7 +186,7 @@ std::vector<CountrySet> SpainSets() {
         // 2020 to 2023: the Mondays of 2 November and 7 December 2020, 16 August 2021, 2 May and
         // 26 December 2022, 2 January 2023; in 2023 25 July in place of Sunday 23 April, which was not
         // moved (the Junta's calendar of 2023 as the press gives it).
-        {"ES-CL", "Spain, Castile and León", {
+        {"ES-CL", QT_TRANSLATE_NOOP("CountrySets", "Spain, Castile and León"), {
             kMondayAfterAllSaints2020,
             kMondayAfterConstitutionDay2020,
             kMondayAfterAssumption2021,
@@ -210,7 +210,7 @@ std::vector<CountrySet> SpainSets() {
         // 3 September 2019, as the press gives it; one summary of the 2020 resolution puts the
         // Monday of 2 November there too, which would make thirteen days); the Monday of
         // 26 December 2022.
-        {"ES-CM", "Spain, Castilla-La Mancha", {
+        {"ES-CM", QT_TRANSLATE_NOOP("CountrySets", "Spain, Castilla-La Mancha"), {
             "920200319San José",
             "920200413Lunes de Pascua",
             "F20200531Día de Castilla-La Mancha",
@@ -227,7 +227,7 @@ std::vector<CountrySet> SpainSets() {
         // In Aran 17 June takes the place of 26 December.
         // 2020 to 2023 the same days, and in 2022, with 11 September a Sunday, Whit Monday (Ordre
         // EMT/138/2021, de 25 de juny, DOGC núm. 8446, 30 June 2021).
-        {"ES-CT", "Spain, Catalonia", {
+        {"ES-CT", QT_TRANSLATE_NOOP("CountrySets", "Spain, Catalonia"), {
             "920220606Dilluns de Pasqua Granada",
             "Y20200000" "3+01Dilluns de Pasqua Florida",
             "Y20200000" "00624Sant Joan",
@@ -239,7 +239,7 @@ std::vector<CountrySet> SpainSets() {
         // Monday of 9 December; the Mondays of 13 October 2025, 2 November and 7 December 2026.
         // 2020 to 2023: the Mondays of 2 November and 7 December 2020, 19 March 2021, the Mondays of
         // 2 May and 26 December 2022, Carnival Tuesday (21 February) 2023.
-        {"ES-EX", "Spain, Extremadura", {
+        {"ES-EX", QT_TRANSLATE_NOOP("CountrySets", "Spain, Extremadura"), {
             kMondayAfterAllSaints2020,
             kMondayAfterConstitutionDay2020,
             "920210319San José",
@@ -262,7 +262,7 @@ std::vector<CountrySet> SpainSets() {
         // 19 March and 24 June took the places of Sundays 1 November and 6 December, the Xunta's
         // decree of the 2020 calendar, June 2019, as the press gives it), 19 March in 2021, 24 June
         // in 2022 (Decreto 97/2021, de 10 de junio); Decreto 139/2022, de 21 de julio, for 2023.
-        {"ES-GA", "Spain, Galicia", {
+        {"ES-GA", QT_TRANSLATE_NOOP("CountrySets", "Spain, Galicia"), {
             "920200319San José",
             "920200624San Juan",
             "920210319San José",
@@ -279,7 +279,7 @@ std::vector<CountrySet> SpainSets() {
         // 2020 to 2023: the Mondays of 2 November and 7 December 2020; 19 March and Sunday 2 May
         // moved to Monday 3 May in 2021 (the Consejo de Gobierno's calendar of 2021); 25 July and
         // the Monday of 26 December 2022; the Monday of 20 March 2023.
-        {"ES-MD", "Spain, Madrid", {
+        {"ES-MD", QT_TRANSLATE_NOOP("CountrySets", "Spain, Madrid"), {
             kMondayAfterAllSaints2020,
             kMondayAfterConstitutionDay2020,
             "920210319San José",
@@ -300,7 +300,7 @@ std::vector<CountrySet> SpainSets() {
         // 9 December 2024 and 7 December 2026.
         // 2020 to 2023: 19 March in 2020 and 2021, the Monday of 7 December 2020, of 2 May and
         // 26 December 2022 and of 2 January 2023.
-        {"ES-MC", "Spain, Murcia", {
+        {"ES-MC", QT_TRANSLATE_NOOP("CountrySets", "Spain, Murcia"), {
             "920200319San José",
             kMondayAfterConstitutionDay2020,
             "920210319San José",
@@ -322,7 +322,7 @@ std::vector<CountrySet> SpainSets() {
         // 2020 to 2023: Easter Monday every year, 25 July from 2022 (a Saturday and a Sunday
         // before), 19 March in 2020 and 2021, the Mondays of 7 December 2020 and 26 December 2022
         // (the Gobierno de Navarra's calendar of 2022, May 2021, as the press gives it).
-        {"ES-NC", "Spain, Navarre", {
+        {"ES-NC", QT_TRANSLATE_NOOP("CountrySets", "Spain, Navarre"), {
             "920200319San José",
             kMondayAfterConstitutionDay2020,
             "920210319San José",
@@ -344,7 +344,7 @@ std::vector<CountrySet> SpainSets() {
         // 2020 and from 2022; 6 September 2022 for the fifth centenary of the first voyage round the
         // world, in place of Sunday 25 December (the Consejo de Gobierno's calendar of 2022, approved
         // on 4 May 2021, as the press gives it).
-        {"ES-PV", "Spain, Basque Country", {
+        {"ES-PV", QT_TRANSLATE_NOOP("CountrySets", "Spain, Basque Country"), {
             "920200319San José",
             "920200725Santiago Apóstol",
             "920210319San José",
@@ -361,7 +361,7 @@ std::vector<CountrySet> SpainSets() {
         // of 7 December 2026.
         // 2020 to 2023: Easter Monday and 9 June every year, the Mondays of 7 December 2020 and
         // 26 December 2022.
-        {"ES-RI", "Spain, La Rioja", {
+        {"ES-RI", QT_TRANSLATE_NOOP("CountrySets", "Spain, La Rioja"), {
             kMondayAfterConstitutionDay2020,
             kMondayAfterChristmas2022,
             "920240610Lunes siguiente al Día de La Rioja",
@@ -380,7 +380,7 @@ std::vector<CountrySet> SpainSets() {
         // 2021 (Decreto 158/2020, de 23 de octubre); Maundy Thursday in 2022 only, when Sunday
         // 9 October was not kept (the Consell's decree of 2022); Decreto 130/2022, de 30 de
         // septiembre, for 2023, without Sunday 19 March.
-        {"ES-VC", "Spain, Valencian Community", {
+        {"ES-VC", QT_TRANSLATE_NOOP("CountrySets", "Spain, Valencian Community"), {
             "920200624San Juan",
             "920220414Jueves Santo",
             "920220624San Juan",
@@ -399,7 +399,7 @@ std::vector<CountrySet> SpainSets() {
         // not repeated after 2026. For 2023 the Asamblea's plenary of September 2022 (as the local
         // press gives it: Saturday 2 September a recuperable day, left out here, and the end of
         // Ramadan on the Saturday then foreseen); its 2020 to 2022 calendars were not read.
-        {"ES-CE", "Spain, Ceuta", {
+        {"ES-CE", QT_TRANSLATE_NOOP("CountrySets", "Spain, Ceuta"), {
             "920230406Jueves Santo",
             "920230422Eid al-Fitr",
             "920230613San Antonio",
@@ -424,7 +424,7 @@ std::vector<CountrySet> SpainSets() {
         // 8 September, Saturday 17 September and the Monday of 26 December; for 2023 (its calendar
         // of 29 September 2022, BOME) Maundy Thursday, 13 March, the two Eids and 8 September, not
         // Sunday 17 September; its 2020 and 2021 calendars were not read.
-        {"ES-ML", "Spain, Melilla", {
+        {"ES-ML", QT_TRANSLATE_NOOP("CountrySets", "Spain, Melilla"), {
             "920220414Jueves Santo",
             "920220503Eid al-Fitr",
             "920220711Eid al-Adha",

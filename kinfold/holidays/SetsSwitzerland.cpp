@@ -19,7 +19,7 @@ std::vector<CountrySet> SwitzerlandSets() {
         // lawyer's summary of § 6 gives it; the official text was not read here. 2 January and
         // 26 December are working days when New Year's Day or Christmas falls on a Friday or a
         // Monday (year by year to 2100).
-        {"CH-AG", "Switzerland, Aargau", {
+        {"CH-AG", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Aargau"), {
             "00102Berchtoldstag",
             "3-02Karfreitag",
             "3+01Ostermontag",
@@ -53,7 +53,7 @@ std::vector<CountrySet> SwitzerlandSets() {
         // (ai.ch, Feiertage / Ruhetage): St Stephen's Day not when it would make three rest days in a
         // row (Christmas on a Monday, given here year by year to 2100); the Assumption, All Saints,
         // the Immaculate Conception and, in the inner part, St Maurice are local rest days.
-        {"CH-AI", "Switzerland, Appenzell Innerrhoden", {
+        {"CH-AI", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Appenzell Innerrhoden"), {
             "3-02Karfreitag",
             "3+01Ostermontag",
             "3+50Pfingstmontag",
@@ -72,7 +72,7 @@ std::vector<CountrySet> SwitzerlandSets() {
         // Appenzell Ausserrhoden: the days the canton lists (hallo-ar.ch, Öffnungszeiten /
         // Feiertage) under its ordinance to the Arbeitsgesetz, the text of which was not read here:
         // St Stephen's Day not when Christmas falls on a Monday or a Friday (year by year to 2100).
-        {"CH-AR", "Switzerland, Appenzell Ausserrhoden", {
+        {"CH-AR", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Appenzell Ausserrhoden"), {
             "3-02Karfreitag",
             "3+01Ostermontag",
             "3+50Pfingstmontag",
@@ -89,7 +89,7 @@ std::vector<CountrySet> SwitzerlandSets() {
             "F20991226Stephanstag",
         }, "CH"},
         // Bern: Gesetz über die Ruhe an öffentlichen Feiertagen (BSG 555.1) Art. 2.
-        {"CH-BE", "Switzerland, Bern", {
+        {"CH-BE", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Bern"), {
             "00102Berchtoldstag",
             "3-02Karfreitag",
             "3+01Ostermontag",
@@ -100,7 +100,7 @@ std::vector<CountrySet> SwitzerlandSets() {
         // not read here; the nine days the canton's newcomers' portal lists as equal to Sundays
         // (hallo-baselland.ch, Öffnungszeiten / Feiertage). Corpus Christi, the Assumption and All
         // Saints, which its municipalities may keep as local days, are left out.
-        {"CH-BL", "Switzerland, Basel-Landschaft", {
+        {"CH-BL", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Basel-Landschaft"), {
             "3-02Karfreitag",
             "3+01Ostermontag",
             "00501Tag der Arbeit",
@@ -109,7 +109,7 @@ std::vector<CountrySet> SwitzerlandSets() {
         }, "CH"},
         // Basel-Stadt: the canton's list of its nine legal holidays (bs.ch, Feiertage im Kanton
         // Basel-Stadt).
-        {"CH-BS", "Switzerland, Basel-Stadt", {
+        {"CH-BS", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Basel-Stadt"), {
             "3-02Karfreitag",
             "3+01Ostermontag",
             "00501Tag der Arbeit",
@@ -120,7 +120,7 @@ std::vector<CountrySet> SwitzerlandSets() {
         // Corpus Christi, the Assumption, All Saints and the Immaculate Conception, the Reformed
         // part (Murten, Kerzers and their neighbours) 2 January, Easter Monday, Whit Monday and
         // St Stephen's Day; both are in the set.
-        {"CH-FR", "Switzerland, Fribourg", {
+        {"CH-FR", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Fribourg"), {
             "00101Nouvel An",
             "3+39Ascension",
             "Y19940000" "00801Fête nationale",
@@ -137,7 +137,7 @@ std::vector<CountrySet> SwitzerlandSets() {
         }, "CH", kFederalFour},
         // Geneva: Loi sur les jours fériés (J 1 45) art. 1 (the Jeûne genevois on the Thursday after
         // the first Sunday of September; 31 December for the Restoration of the Republic).
-        {"CH-GE", "Switzerland, Geneva", {
+        {"CH-GE", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Geneva"), {
             "00101Nouvel An",
             "3+39Ascension",
             "Y19940000" "00801Fête nationale",
@@ -152,7 +152,7 @@ std::vector<CountrySet> SwitzerlandSets() {
         // Feiertagsregelung; Whit Monday a rest day only; no 2 January); the Näfelser Fahrt on the
         // first Thursday of April, a week later when that is Maundy Thursday (the government's
         // yearly notice), given here year by year to 2100.
-        {"CH-GL", "Switzerland, Glarus", {
+        {"CH-GL", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Glarus"), {
             "10414Näfelser Fahrt",
             "F19770407Näfelser Fahrt", "919770414Näfelser Fahrt",
             "F19800403Näfelser Fahrt", "919800410Näfelser Fahrt",
@@ -190,7 +190,7 @@ std::vector<CountrySet> SwitzerlandSets() {
         }, "CH"},
         // Graubünden: Ruhetagsgesetz (BR 520.100) Art. 2; its municipalities may add confessional
         // days of their own, which are left out.
-        {"CH-GR", "Switzerland, Graubünden", {
+        {"CH-GR", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Graubünden"), {
             "3-02Karfreitag",
             "3+01Ostermontag",
             "3+50Pfingstmontag",
@@ -198,7 +198,7 @@ std::vector<CountrySet> SwitzerlandSets() {
         }, "CH"},
         // Jura: Loi sur les jours fériés officiels et le repos dominical du 31 août 2022 art. 3 (the
         // 23 June of the 1974 plebiscite kept from the canton's first year, 1979).
-        {"CH-JU", "Switzerland, Jura", {
+        {"CH-JU", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Jura"), {
             "00101Nouvel An",
             "3+39Ascension",
             "Y19940000" "00801Fête nationale",
@@ -219,7 +219,7 @@ std::vector<CountrySet> SwitzerlandSets() {
         // Whit Monday, which are therefore left out though many calendars list them. The list's end
         // was not read here; St Stephen's Day is taken from the canton's published calendars, not
         // from § 1a itself. St Joseph and the patron saints' days are the municipalities' to declare.
-        {"CH-LU", "Switzerland, Lucerne", {
+        {"CH-LU", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Lucerne"), {
             "3-02Karfreitag",
             "3+60Fronleichnam",
             "00815Mariä Himmelfahrt",
@@ -231,7 +231,7 @@ std::vector<CountrySet> SwitzerlandSets() {
         // Republic; 2 January and 26 December only when New Year's Day and Christmas Day fall on a
         // Sunday, given here year by year to 2100). Easter Monday and Whit Monday are no holidays
         // under that law. Corpus Christi, kept in two of its municipalities, is left out.
-        {"CH-NE", "Switzerland, Neuchâtel", {
+        {"CH-NE", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Neuchâtel"), {
             "00101Nouvel An",
             "3+39Ascension",
             "Y19940000" "00801Fête nationale",
@@ -254,7 +254,7 @@ std::vector<CountrySet> SwitzerlandSets() {
         }, "CH", kFederalFour},
         // Nidwalden: Ruhetagsgesetz (NG 921.1) Art. 2 (no Easter Monday, Whit Monday or St Stephen's
         // Day).
-        {"CH-NW", "Switzerland, Nidwalden", {
+        {"CH-NW", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Nidwalden"), {
             "00319Josefstag",
             "3-02Karfreitag",
             "3+60Fronleichnam",
@@ -264,7 +264,7 @@ std::vector<CountrySet> SwitzerlandSets() {
         }, "CH"},
         // Obwalden: Ruhetagsgesetz of 27 April 2007 Art. 2 (Bruder Klaus on 25 September; no Easter
         // Monday, Whit Monday or St Stephen's Day).
-        {"CH-OW", "Switzerland, Obwalden", {
+        {"CH-OW", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Obwalden"), {
             "3-02Karfreitag",
             "3+60Fronleichnam",
             "00815Mariä Himmelfahrt",
@@ -274,7 +274,7 @@ std::vector<CountrySet> SwitzerlandSets() {
         }, "CH"},
         // St. Gallen: Gesetz über Ruhetag und Ladenöffnung vom 29. Juni 2004 (sGS 552.1) Art. 2
         // (Amt für Wirtschaft und Arbeit, awa.sg.ch, Ruhetag und Ladenöffnung).
-        {"CH-SG", "Switzerland, St. Gallen", {
+        {"CH-SG", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, St. Gallen"), {
             "3-02Karfreitag",
             "3+01Ostermontag",
             "3+50Pfingstmontag",
@@ -286,7 +286,7 @@ std::vector<CountrySet> SwitzerlandSets() {
         // in May 2019, keeping 2 January a working day, that the law there is the same as Zurich's
         // (SDA report of 6 May 2019); the days are taken as Zurich's § 1, 1 May among them as the
         // press lists it for Schaffhausen.
-        {"CH-SH", "Switzerland, Schaffhausen", {
+        {"CH-SH", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Schaffhausen"), {
             "3-02Karfreitag",
             "3+01Ostermontag",
             "00501Tag der Arbeit",
@@ -296,7 +296,7 @@ std::vector<CountrySet> SwitzerlandSets() {
         // Solothurn: the canton's holidays kept as Sundays (so.ch, Feiertage im Kanton Solothurn;
         // Gesetz über die öffentlichen Ruhetage): 1 May from noon; Corpus Christi, the Assumption
         // and All Saints everywhere but the Bucheggberg district.
-        {"CH-SO", "Switzerland, Solothurn", {
+        {"CH-SO", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Solothurn"), {
             "3-02Karfreitag",
             "00501Tag der Arbeit (ab 12 Uhr)",
             "3+60Fronleichnam",
@@ -304,7 +304,7 @@ std::vector<CountrySet> SwitzerlandSets() {
             "01101Allerheiligen",
         }, "CH"},
         // Schwyz: Ruhetagsgesetz (SRSZ 545.110) § 2.
-        {"CH-SZ", "Switzerland, Schwyz", {
+        {"CH-SZ", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Schwyz"), {
             "00106Dreikönige",
             "00319St. Josef",
             "3-02Karfreitag",
@@ -317,7 +317,7 @@ std::vector<CountrySet> SwitzerlandSets() {
             "01226Stephanstag",
         }, "CH"},
         // Thurgau: Ruhetagsgesetz (RTG, 822.9) § 1.
-        {"CH-TG", "Switzerland, Thurgau", {
+        {"CH-TG", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Thurgau"), {
             "00102Berchtoldstag",
             "3-02Karfreitag",
             "3+01Ostermontag",
@@ -327,7 +327,7 @@ std::vector<CountrySet> SwitzerlandSets() {
         }, "CH"},
         // Ticino: Legge concernente i giorni festivi ufficiali del 15 dicembre 2009 (RL 10.1.1.1.2)
         // art. 1; Good Friday is no holiday there.
-        {"CH-TI", "Switzerland, Ticino", {
+        {"CH-TI", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Ticino"), {
             "00101Capodanno",
             "3+39Ascensione",
             "Y19940000" "00801Festa nazionale",
@@ -351,7 +351,7 @@ std::vector<CountrySet> SwitzerlandSets() {
         // Whit Monday, Corpus Christi, All Saints, the Immaculate Conception); Easter Monday, the
         // Assumption and St Stephen's Day, holidays by the order of 12 December 1835 (Landbuch),
         // taken to be kept still; Good Friday, a holiday in every canton but Ticino and Valais.
-        {"CH-UR", "Switzerland, Uri", {
+        {"CH-UR", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Uri"), {
             "00106Dreikönigstag",
             "00319Josefstag",
             "3-02Karfreitag",
@@ -368,7 +368,7 @@ std::vector<CountrySet> SwitzerlandSets() {
         // after the Federal Fast, the third Sunday of September); the law that makes them holidays
         // for everyone, not only the canton's staff, was not read here. 26 December is no holiday
         // there (a day off for the cantonal administration only).
-        {"CH-VD", "Switzerland, Vaud", {
+        {"CH-VD", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Vaud"), {
             "00101Nouvel An",
             "3+39Ascension",
             "Y19940000" "00801Fête nationale",
@@ -382,7 +382,7 @@ std::vector<CountrySet> SwitzerlandSets() {
         // Valais: its eight holidays kept as Sundays as the canton's portal lists them
         // (valais4you.ch, Feiertage), named in French; the law's text not read here. Good Friday,
         // Easter Monday, Whit Monday and St Stephen's Day are no legal holidays there.
-        {"CH-VS", "Switzerland, Valais", {
+        {"CH-VS", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Valais"), {
             "00101Nouvel An",
             "3+39Ascension",
             "Y19940000" "00801Fête nationale",
@@ -395,7 +395,7 @@ std::vector<CountrySet> SwitzerlandSets() {
         }, "CH", kFederalFour},
         // Zug: Ruhetags- und Ladenöffnungsgesetz (BGS 942.31) § 1 (no 2 January, Easter Monday, Whit
         // Monday or St Stephen's Day).
-        {"CH-ZG", "Switzerland, Zug", {
+        {"CH-ZG", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Zug"), {
             "3-02Karfreitag",
             "3+60Fronleichnam",
             "00815Maria Himmelfahrt",
@@ -404,7 +404,7 @@ std::vector<CountrySet> SwitzerlandSets() {
         }, "CH"},
         // Zurich: Ruhetags- und Ladenöffnungsgesetz vom 26. Juni 2000 (LS 822.4) § 1 (zhlex.zh.ch), the
         // same days as the Ruhetagsgesetz of 1971 before it; 2 January is no holiday there.
-        {"CH-ZH", "Switzerland, Zurich", {
+        {"CH-ZH", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Zurich"), {
             "3-02Karfreitag",
             "3+01Ostermontag",
             "00501Tag der Arbeit",

@@ -2189,6 +2189,453 @@ Prochainement</translation>
     </message>
 </context>
 <context>
+    <name>CountrySets</name>
+    <message>
+        <source>United Kingdom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>United Kingdom, Scotland</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>United Kingdom, Northern Ireland</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ireland</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sweden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greece</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Germany, Brandenburg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Germany, Berlin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Germany, Baden-Württemberg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Germany, Bavaria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Germany, Bremen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Germany, Hesse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Germany, Hamburg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Germany, Mecklenburg-Vorpommern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Germany, Lower Saxony</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Germany, North Rhine-Westphalia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Germany, Rhineland-Palatinate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Germany, Schleswig-Holstein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Germany, Saarland</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Germany, Saxony</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Germany, Saxony-Anhalt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Germany, Thuringia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Japan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Portugal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Portugal, Azores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Portugal, Madeira</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Denmark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finland</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finland, Åland</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Norway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Czechia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Belgium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Luxembourg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canada, Alberta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canada, British Columbia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canada, Manitoba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canada, New Brunswick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canada, Newfoundland and Labrador</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canada, Nova Scotia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canada, Northwest Territories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canada, Nunavut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canada, Ontario</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canada, Prince Edward Island</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canada, Quebec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canada, Saskatchewan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canada, Yukon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Australia, Australian Capital Territory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Australia, New South Wales</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Australia, Northern Territory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Australia, Queensland</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Australia, South Australia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Australia, Tasmania</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Australia, Victoria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Australia, Western Australia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Zealand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spain, Andalusia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spain, Aragon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spain, Asturias</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spain, Balearic Islands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spain, Canary Islands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spain, Cantabria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spain, Castile and León</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spain, Castilla-La Mancha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spain, Catalonia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spain, Extremadura</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spain, Galicia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spain, Madrid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spain, Murcia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spain, Navarre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spain, Basque Country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spain, La Rioja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spain, Valencian Community</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spain, Ceuta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spain, Melilla</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Aargau</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Appenzell Innerrhoden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Appenzell Ausserrhoden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Bern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Basel-Landschaft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Basel-Stadt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Fribourg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Geneva</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Glarus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Graubünden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Jura</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Lucerne</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Neuchâtel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Nidwalden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Obwalden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, St. Gallen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Schaffhausen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Solothurn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Schwyz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Thurgau</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Ticino</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Uri</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Vaud</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Valais</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Zug</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switzerland, Zurich</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DateCheck</name>
     <message>
         <source>1 entry left out, as its date cannot be (mend it with Edit &gt; List)</source>

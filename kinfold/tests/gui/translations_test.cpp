@@ -8,6 +8,8 @@
 #include <QProcessEnvironment>
 #include <QSet>
 #include <memory>
+#include <QListWidget>
+#include "app/CountrySetDlg.h"
 #include "app/MainFrame.h"
 #include "platform/Translate.h"
 #include "holidays/HolidayList.h"
@@ -101,6 +103,22 @@ TEST(Translations, TheCoresTextsFollowTheLanguage)
         EXPECT_EQ(HowFarOff(1, friday), "morgen, " + std::string(day)) << locale;
     }
     QLocale::setDefault(QLocale::c());
+    RemoveTranslations();
+}
+
+// The Country dialog names the sets in the user's language; the codes stay as they are.
+TEST(Translations, TheCountryDialogNamesTheSetsInTheLanguage)
+{
+    auto bavaria = [] {
+        CCountrySetDlg dlg;
+        dlg.show();
+        const auto found = dlg.m_ctlList->findItems("(DE-BY)", Qt::MatchEndsWith);
+        return found.size() == 1 ? found.front()->text() : QString();
+    };
+    RemoveTranslations();
+    EXPECT_EQ(bavaria(), "Germany, Bavaria (DE-BY)");
+    ASSERT_EQ(InstallTranslationsFor({"kinfold", "kestrum"}, {"de"}), "de");
+    EXPECT_EQ(bavaria(), "Deutschland, Bayern (DE-BY)");
     RemoveTranslations();
 }
 
