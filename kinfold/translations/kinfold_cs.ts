@@ -2205,447 +2205,447 @@ Nadcházející</translation>
     <name>CountrySets</name>
     <message>
         <source>United Kingdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Spojené království</translation>
     </message>
     <message>
         <source>United Kingdom, Scotland</source>
-        <translation type="unfinished"></translation>
+        <translation>Spojené království, Skotsko</translation>
     </message>
     <message>
         <source>United Kingdom, Northern Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Spojené království, Severní Irsko</translation>
     </message>
     <message>
         <source>Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Irsko</translation>
     </message>
     <message>
         <source>Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Rakousko</translation>
     </message>
     <message>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>Francie</translation>
     </message>
     <message>
         <source>Netherlands</source>
-        <translation type="unfinished"></translation>
+        <translation>Nizozemsko</translation>
     </message>
     <message>
         <source>Sweden</source>
-        <translation type="unfinished"></translation>
+        <translation>Švédsko</translation>
     </message>
     <message>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>Itálie</translation>
     </message>
     <message>
         <source>Greece</source>
-        <translation type="unfinished"></translation>
+        <translation>Řecko</translation>
     </message>
     <message>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Německo</translation>
     </message>
     <message>
         <source>Germany, Brandenburg</source>
-        <translation type="unfinished"></translation>
+        <translation>Německo, Braniborsko</translation>
     </message>
     <message>
         <source>Germany, Berlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Německo, Berlín</translation>
     </message>
     <message>
         <source>Germany, Baden-Württemberg</source>
-        <translation type="unfinished"></translation>
+        <translation>Německo, Bádensko-Württembersko</translation>
     </message>
     <message>
         <source>Germany, Bavaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Německo, Bavorsko</translation>
     </message>
     <message>
         <source>Germany, Bremen</source>
-        <translation type="unfinished"></translation>
+        <translation>Německo, Brémy</translation>
     </message>
     <message>
         <source>Germany, Hesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Německo, Hesensko</translation>
     </message>
     <message>
         <source>Germany, Hamburg</source>
-        <translation type="unfinished"></translation>
+        <translation>Německo, Hamburk</translation>
     </message>
     <message>
         <source>Germany, Mecklenburg-Vorpommern</source>
-        <translation type="unfinished"></translation>
+        <translation>Německo, Meklenbursko-Přední Pomořansko</translation>
     </message>
     <message>
         <source>Germany, Lower Saxony</source>
-        <translation type="unfinished"></translation>
+        <translation>Německo, Dolní Sasko</translation>
     </message>
     <message>
         <source>Germany, North Rhine-Westphalia</source>
-        <translation type="unfinished"></translation>
+        <translation>Německo, Severní Porýní-Vestfálsko</translation>
     </message>
     <message>
         <source>Germany, Rhineland-Palatinate</source>
-        <translation type="unfinished"></translation>
+        <translation>Německo, Porýní-Falc</translation>
     </message>
     <message>
         <source>Germany, Schleswig-Holstein</source>
-        <translation type="unfinished"></translation>
+        <translation>Německo, Šlesvicko-Holštýnsko</translation>
     </message>
     <message>
         <source>Germany, Saarland</source>
-        <translation type="unfinished"></translation>
+        <translation>Německo, Sársko</translation>
     </message>
     <message>
         <source>Germany, Saxony</source>
-        <translation type="unfinished"></translation>
+        <translation>Německo, Sasko</translation>
     </message>
     <message>
         <source>Germany, Saxony-Anhalt</source>
-        <translation type="unfinished"></translation>
+        <translation>Německo, Sasko-Anhaltsko</translation>
     </message>
     <message>
         <source>Germany, Thuringia</source>
-        <translation type="unfinished"></translation>
+        <translation>Německo, Durynsko</translation>
     </message>
     <message>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonsko</translation>
     </message>
     <message>
         <source>Spain</source>
-        <translation type="unfinished"></translation>
+        <translation>Španělsko</translation>
     </message>
     <message>
         <source>Portugal</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugalsko</translation>
     </message>
     <message>
         <source>Portugal, Azores</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugalsko, Azory</translation>
     </message>
     <message>
         <source>Portugal, Madeira</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugalsko, Madeira</translation>
     </message>
     <message>
         <source>Poland</source>
-        <translation type="unfinished"></translation>
+        <translation>Polsko</translation>
     </message>
     <message>
         <source>Denmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dánsko</translation>
     </message>
     <message>
         <source>Finland</source>
-        <translation type="unfinished"></translation>
+        <translation>Finsko</translation>
     </message>
     <message>
         <source>Finland, Åland</source>
-        <translation type="unfinished"></translation>
+        <translation>Finsko, Alandy</translation>
     </message>
     <message>
         <source>Norway</source>
-        <translation type="unfinished"></translation>
+        <translation>Norsko</translation>
     </message>
     <message>
         <source>Czechia</source>
-        <translation type="unfinished"></translation>
+        <translation>Česko</translation>
     </message>
     <message>
         <source>Belgium</source>
-        <translation type="unfinished"></translation>
+        <translation>Belgie</translation>
     </message>
     <message>
         <source>Switzerland</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko</translation>
     </message>
     <message>
         <source>Luxembourg</source>
-        <translation type="unfinished"></translation>
+        <translation>Lucembursko</translation>
     </message>
     <message>
         <source>United States</source>
-        <translation type="unfinished"></translation>
+        <translation>Spojené státy</translation>
     </message>
     <message>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada</translation>
     </message>
     <message>
         <source>Canada, Alberta</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Alberta</translation>
     </message>
     <message>
         <source>Canada, British Columbia</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Britská Kolumbie</translation>
     </message>
     <message>
         <source>Canada, Manitoba</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Manitoba</translation>
     </message>
     <message>
         <source>Canada, New Brunswick</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Nový Brunšvik</translation>
     </message>
     <message>
         <source>Canada, Newfoundland and Labrador</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Newfoundland a Labrador</translation>
     </message>
     <message>
         <source>Canada, Nova Scotia</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Nové Skotsko</translation>
     </message>
     <message>
         <source>Canada, Northwest Territories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Severozápadní teritoria</translation>
     </message>
     <message>
         <source>Canada, Nunavut</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Nunavut</translation>
     </message>
     <message>
         <source>Canada, Ontario</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Ontario</translation>
     </message>
     <message>
         <source>Canada, Prince Edward Island</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Ostrov prince Edwarda</translation>
     </message>
     <message>
         <source>Canada, Quebec</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Québec</translation>
     </message>
     <message>
         <source>Canada, Saskatchewan</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Saskatchewan</translation>
     </message>
     <message>
         <source>Canada, Yukon</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Yukon</translation>
     </message>
     <message>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Austrálie</translation>
     </message>
     <message>
         <source>Australia, Australian Capital Territory</source>
-        <translation type="unfinished"></translation>
+        <translation>Austrálie, Teritorium hlavního města Austrálie</translation>
     </message>
     <message>
         <source>Australia, New South Wales</source>
-        <translation type="unfinished"></translation>
+        <translation>Austrálie, Nový Jižní Wales</translation>
     </message>
     <message>
         <source>Australia, Northern Territory</source>
-        <translation type="unfinished"></translation>
+        <translation>Austrálie, Severní teritorium</translation>
     </message>
     <message>
         <source>Australia, Queensland</source>
-        <translation type="unfinished"></translation>
+        <translation>Austrálie, Queensland</translation>
     </message>
     <message>
         <source>Australia, South Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Austrálie, Jižní Austrálie</translation>
     </message>
     <message>
         <source>Australia, Tasmania</source>
-        <translation type="unfinished"></translation>
+        <translation>Austrálie, Tasmánie</translation>
     </message>
     <message>
         <source>Australia, Victoria</source>
-        <translation type="unfinished"></translation>
+        <translation>Austrálie, Victoria</translation>
     </message>
     <message>
         <source>Australia, Western Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Austrálie, Západní Austrálie</translation>
     </message>
     <message>
         <source>New Zealand</source>
-        <translation type="unfinished"></translation>
+        <translation>Nový Zéland</translation>
     </message>
     <message>
         <source>Spain, Andalusia</source>
-        <translation type="unfinished"></translation>
+        <translation>Španělsko, Andalusie</translation>
     </message>
     <message>
         <source>Spain, Aragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Španělsko, Aragonie</translation>
     </message>
     <message>
         <source>Spain, Asturias</source>
-        <translation type="unfinished"></translation>
+        <translation>Španělsko, Asturie</translation>
     </message>
     <message>
         <source>Spain, Balearic Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Španělsko, Baleárské ostrovy</translation>
     </message>
     <message>
         <source>Spain, Canary Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Španělsko, Kanárské ostrovy</translation>
     </message>
     <message>
         <source>Spain, Cantabria</source>
-        <translation type="unfinished"></translation>
+        <translation>Španělsko, Kantábrie</translation>
     </message>
     <message>
         <source>Spain, Castile and León</source>
-        <translation type="unfinished"></translation>
+        <translation>Španělsko, Kastilie a León</translation>
     </message>
     <message>
         <source>Spain, Castilla-La Mancha</source>
-        <translation type="unfinished"></translation>
+        <translation>Španělsko, Kastilie-La Mancha</translation>
     </message>
     <message>
         <source>Spain, Catalonia</source>
-        <translation type="unfinished"></translation>
+        <translation>Španělsko, Katalánsko</translation>
     </message>
     <message>
         <source>Spain, Extremadura</source>
-        <translation type="unfinished"></translation>
+        <translation>Španělsko, Extremadura</translation>
     </message>
     <message>
         <source>Spain, Galicia</source>
-        <translation type="unfinished"></translation>
+        <translation>Španělsko, Galicie</translation>
     </message>
     <message>
         <source>Spain, Madrid</source>
-        <translation type="unfinished"></translation>
+        <translation>Španělsko, Madrid</translation>
     </message>
     <message>
         <source>Spain, Murcia</source>
-        <translation type="unfinished"></translation>
+        <translation>Španělsko, Murcie</translation>
     </message>
     <message>
         <source>Spain, Navarre</source>
-        <translation type="unfinished"></translation>
+        <translation>Španělsko, Navarra</translation>
     </message>
     <message>
         <source>Spain, Basque Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Španělsko, Baskicko</translation>
     </message>
     <message>
         <source>Spain, La Rioja</source>
-        <translation type="unfinished"></translation>
+        <translation>Španělsko, La Rioja</translation>
     </message>
     <message>
         <source>Spain, Valencian Community</source>
-        <translation type="unfinished"></translation>
+        <translation>Španělsko, Valencijské společenství</translation>
     </message>
     <message>
         <source>Spain, Ceuta</source>
-        <translation type="unfinished"></translation>
+        <translation>Španělsko, Ceuta</translation>
     </message>
     <message>
         <source>Spain, Melilla</source>
-        <translation type="unfinished"></translation>
+        <translation>Španělsko, Melilla</translation>
     </message>
     <message>
         <source>Switzerland, Aargau</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Aargau</translation>
     </message>
     <message>
         <source>Switzerland, Appenzell Innerrhoden</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Appenzell Innerrhoden</translation>
     </message>
     <message>
         <source>Switzerland, Appenzell Ausserrhoden</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Appenzell Ausserrhoden</translation>
     </message>
     <message>
         <source>Switzerland, Bern</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Bern</translation>
     </message>
     <message>
         <source>Switzerland, Basel-Landschaft</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Basilej-venkov</translation>
     </message>
     <message>
         <source>Switzerland, Basel-Stadt</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Basilej-město</translation>
     </message>
     <message>
         <source>Switzerland, Fribourg</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Fribourg</translation>
     </message>
     <message>
         <source>Switzerland, Geneva</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Ženeva</translation>
     </message>
     <message>
         <source>Switzerland, Glarus</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Glarus</translation>
     </message>
     <message>
         <source>Switzerland, Graubünden</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Graubünden</translation>
     </message>
     <message>
         <source>Switzerland, Jura</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Jura</translation>
     </message>
     <message>
         <source>Switzerland, Lucerne</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Lucern</translation>
     </message>
     <message>
         <source>Switzerland, Neuchâtel</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Neuchâtel</translation>
     </message>
     <message>
         <source>Switzerland, Nidwalden</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Nidwalden</translation>
     </message>
     <message>
         <source>Switzerland, Obwalden</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Obwalden</translation>
     </message>
     <message>
         <source>Switzerland, St. Gallen</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Sankt Gallen</translation>
     </message>
     <message>
         <source>Switzerland, Schaffhausen</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Schaffhausen</translation>
     </message>
     <message>
         <source>Switzerland, Solothurn</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Solothurn</translation>
     </message>
     <message>
         <source>Switzerland, Schwyz</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Schwyz</translation>
     </message>
     <message>
         <source>Switzerland, Thurgau</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Thurgau</translation>
     </message>
     <message>
         <source>Switzerland, Ticino</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Ticino</translation>
     </message>
     <message>
         <source>Switzerland, Uri</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Uri</translation>
     </message>
     <message>
         <source>Switzerland, Vaud</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Vaud</translation>
     </message>
     <message>
         <source>Switzerland, Valais</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Valais</translation>
     </message>
     <message>
         <source>Switzerland, Zug</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Zug</translation>
     </message>
     <message>
         <source>Switzerland, Zurich</source>
-        <translation type="unfinished"></translation>
+        <translation>Švýcarsko, Curych</translation>
     </message>
 </context>
 <context>

@@ -2192,447 +2192,447 @@ Upcoming</source>
     <name>CountrySets</name>
     <message>
         <source>United Kingdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Ηνωμένο Βασίλειο</translation>
     </message>
     <message>
         <source>United Kingdom, Scotland</source>
-        <translation type="unfinished"></translation>
+        <translation>Ηνωμένο Βασίλειο, Σκωτία</translation>
     </message>
     <message>
         <source>United Kingdom, Northern Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Ηνωμένο Βασίλειο, Βόρεια Ιρλανδία</translation>
     </message>
     <message>
         <source>Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Ιρλανδία</translation>
     </message>
     <message>
         <source>Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυστρία</translation>
     </message>
     <message>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>Γαλλία</translation>
     </message>
     <message>
         <source>Netherlands</source>
-        <translation type="unfinished"></translation>
+        <translation>Ολλανδία</translation>
     </message>
     <message>
         <source>Sweden</source>
-        <translation type="unfinished"></translation>
+        <translation>Σουηδία</translation>
     </message>
     <message>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ιταλία</translation>
     </message>
     <message>
         <source>Greece</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελλάδα</translation>
     </message>
     <message>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Γερμανία</translation>
     </message>
     <message>
         <source>Germany, Brandenburg</source>
-        <translation type="unfinished"></translation>
+        <translation>Γερμανία, Βρανδεμβούργο</translation>
     </message>
     <message>
         <source>Germany, Berlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Γερμανία, Βερολίνο</translation>
     </message>
     <message>
         <source>Germany, Baden-Württemberg</source>
-        <translation type="unfinished"></translation>
+        <translation>Γερμανία, Βάδη-Βυρτεμβέργη</translation>
     </message>
     <message>
         <source>Germany, Bavaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Γερμανία, Βαυαρία</translation>
     </message>
     <message>
         <source>Germany, Bremen</source>
-        <translation type="unfinished"></translation>
+        <translation>Γερμανία, Βρέμη</translation>
     </message>
     <message>
         <source>Germany, Hesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Γερμανία, Έσση</translation>
     </message>
     <message>
         <source>Germany, Hamburg</source>
-        <translation type="unfinished"></translation>
+        <translation>Γερμανία, Αμβούργο</translation>
     </message>
     <message>
         <source>Germany, Mecklenburg-Vorpommern</source>
-        <translation type="unfinished"></translation>
+        <translation>Γερμανία, Μεκλεμβούργο-Δυτική Πομερανία</translation>
     </message>
     <message>
         <source>Germany, Lower Saxony</source>
-        <translation type="unfinished"></translation>
+        <translation>Γερμανία, Κάτω Σαξονία</translation>
     </message>
     <message>
         <source>Germany, North Rhine-Westphalia</source>
-        <translation type="unfinished"></translation>
+        <translation>Γερμανία, Βόρεια Ρηνανία-Βεστφαλία</translation>
     </message>
     <message>
         <source>Germany, Rhineland-Palatinate</source>
-        <translation type="unfinished"></translation>
+        <translation>Γερμανία, Ρηνανία-Παλατινάτο</translation>
     </message>
     <message>
         <source>Germany, Schleswig-Holstein</source>
-        <translation type="unfinished"></translation>
+        <translation>Γερμανία, Σλέσβιχ-Χολστάιν</translation>
     </message>
     <message>
         <source>Germany, Saarland</source>
-        <translation type="unfinished"></translation>
+        <translation>Γερμανία, Σάαρλαντ</translation>
     </message>
     <message>
         <source>Germany, Saxony</source>
-        <translation type="unfinished"></translation>
+        <translation>Γερμανία, Σαξονία</translation>
     </message>
     <message>
         <source>Germany, Saxony-Anhalt</source>
-        <translation type="unfinished"></translation>
+        <translation>Γερμανία, Σαξονία-Άνχαλτ</translation>
     </message>
     <message>
         <source>Germany, Thuringia</source>
-        <translation type="unfinished"></translation>
+        <translation>Γερμανία, Θουριγγία</translation>
     </message>
     <message>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ιαπωνία</translation>
     </message>
     <message>
         <source>Spain</source>
-        <translation type="unfinished"></translation>
+        <translation>Ισπανία</translation>
     </message>
     <message>
         <source>Portugal</source>
-        <translation type="unfinished"></translation>
+        <translation>Πορτογαλία</translation>
     </message>
     <message>
         <source>Portugal, Azores</source>
-        <translation type="unfinished"></translation>
+        <translation>Πορτογαλία, Αζόρες</translation>
     </message>
     <message>
         <source>Portugal, Madeira</source>
-        <translation type="unfinished"></translation>
+        <translation>Πορτογαλία, Μαδέρα</translation>
     </message>
     <message>
         <source>Poland</source>
-        <translation type="unfinished"></translation>
+        <translation>Πολωνία</translation>
     </message>
     <message>
         <source>Denmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Δανία</translation>
     </message>
     <message>
         <source>Finland</source>
-        <translation type="unfinished"></translation>
+        <translation>Φινλανδία</translation>
     </message>
     <message>
         <source>Finland, Åland</source>
-        <translation type="unfinished"></translation>
+        <translation>Φινλανδία, Όλαντ</translation>
     </message>
     <message>
         <source>Norway</source>
-        <translation type="unfinished"></translation>
+        <translation>Νορβηγία</translation>
     </message>
     <message>
         <source>Czechia</source>
-        <translation type="unfinished"></translation>
+        <translation>Τσεχία</translation>
     </message>
     <message>
         <source>Belgium</source>
-        <translation type="unfinished"></translation>
+        <translation>Βέλγιο</translation>
     </message>
     <message>
         <source>Switzerland</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία</translation>
     </message>
     <message>
         <source>Luxembourg</source>
-        <translation type="unfinished"></translation>
+        <translation>Λουξεμβούργο</translation>
     </message>
     <message>
         <source>United States</source>
-        <translation type="unfinished"></translation>
+        <translation>Ηνωμένες Πολιτείες</translation>
     </message>
     <message>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translation>Καναδάς</translation>
     </message>
     <message>
         <source>Canada, Alberta</source>
-        <translation type="unfinished"></translation>
+        <translation>Καναδάς, Αλμπέρτα</translation>
     </message>
     <message>
         <source>Canada, British Columbia</source>
-        <translation type="unfinished"></translation>
+        <translation>Καναδάς, Βρετανική Κολομβία</translation>
     </message>
     <message>
         <source>Canada, Manitoba</source>
-        <translation type="unfinished"></translation>
+        <translation>Καναδάς, Μανιτόμπα</translation>
     </message>
     <message>
         <source>Canada, New Brunswick</source>
-        <translation type="unfinished"></translation>
+        <translation>Καναδάς, Νιου Μπρούνσγουικ</translation>
     </message>
     <message>
         <source>Canada, Newfoundland and Labrador</source>
-        <translation type="unfinished"></translation>
+        <translation>Καναδάς, Νέα Γη και Λαμπραντόρ</translation>
     </message>
     <message>
         <source>Canada, Nova Scotia</source>
-        <translation type="unfinished"></translation>
+        <translation>Καναδάς, Νέα Σκωτία</translation>
     </message>
     <message>
         <source>Canada, Northwest Territories</source>
-        <translation type="unfinished"></translation>
+        <translation>Καναδάς, Βορειοδυτικά Εδάφη</translation>
     </message>
     <message>
         <source>Canada, Nunavut</source>
-        <translation type="unfinished"></translation>
+        <translation>Καναδάς, Νούναβουτ</translation>
     </message>
     <message>
         <source>Canada, Ontario</source>
-        <translation type="unfinished"></translation>
+        <translation>Καναδάς, Οντάριο</translation>
     </message>
     <message>
         <source>Canada, Prince Edward Island</source>
-        <translation type="unfinished"></translation>
+        <translation>Καναδάς, Νήσος Πρίγκιπα Εδουάρδου</translation>
     </message>
     <message>
         <source>Canada, Quebec</source>
-        <translation type="unfinished"></translation>
+        <translation>Καναδάς, Κεμπέκ</translation>
     </message>
     <message>
         <source>Canada, Saskatchewan</source>
-        <translation type="unfinished"></translation>
+        <translation>Καναδάς, Σασκάτσουαν</translation>
     </message>
     <message>
         <source>Canada, Yukon</source>
-        <translation type="unfinished"></translation>
+        <translation>Καναδάς, Γιούκον</translation>
     </message>
     <message>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυστραλία</translation>
     </message>
     <message>
         <source>Australia, Australian Capital Territory</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυστραλία, Επικράτεια Αυστραλιανής Πρωτεύουσας</translation>
     </message>
     <message>
         <source>Australia, New South Wales</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυστραλία, Νέα Νότια Ουαλία</translation>
     </message>
     <message>
         <source>Australia, Northern Territory</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυστραλία, Βόρεια Επικράτεια</translation>
     </message>
     <message>
         <source>Australia, Queensland</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυστραλία, Κουίνσλαντ</translation>
     </message>
     <message>
         <source>Australia, South Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυστραλία, Νότια Αυστραλία</translation>
     </message>
     <message>
         <source>Australia, Tasmania</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυστραλία, Τασμανία</translation>
     </message>
     <message>
         <source>Australia, Victoria</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυστραλία, Βικτώρια</translation>
     </message>
     <message>
         <source>Australia, Western Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυστραλία, Δυτική Αυστραλία</translation>
     </message>
     <message>
         <source>New Zealand</source>
-        <translation type="unfinished"></translation>
+        <translation>Νέα Ζηλανδία</translation>
     </message>
     <message>
         <source>Spain, Andalusia</source>
-        <translation type="unfinished"></translation>
+        <translation>Ισπανία, Ανδαλουσία</translation>
     </message>
     <message>
         <source>Spain, Aragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Ισπανία, Αραγονία</translation>
     </message>
     <message>
         <source>Spain, Asturias</source>
-        <translation type="unfinished"></translation>
+        <translation>Ισπανία, Αστούριας</translation>
     </message>
     <message>
         <source>Spain, Balearic Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Ισπανία, Βαλεαρίδες Νήσοι</translation>
     </message>
     <message>
         <source>Spain, Canary Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Ισπανία, Κανάριοι Νήσοι</translation>
     </message>
     <message>
         <source>Spain, Cantabria</source>
-        <translation type="unfinished"></translation>
+        <translation>Ισπανία, Κανταβρία</translation>
     </message>
     <message>
         <source>Spain, Castile and León</source>
-        <translation type="unfinished"></translation>
+        <translation>Ισπανία, Καστίλη και Λεόν</translation>
     </message>
     <message>
         <source>Spain, Castilla-La Mancha</source>
-        <translation type="unfinished"></translation>
+        <translation>Ισπανία, Καστίλη-Λα Μάντσα</translation>
     </message>
     <message>
         <source>Spain, Catalonia</source>
-        <translation type="unfinished"></translation>
+        <translation>Ισπανία, Καταλονία</translation>
     </message>
     <message>
         <source>Spain, Extremadura</source>
-        <translation type="unfinished"></translation>
+        <translation>Ισπανία, Εστρεμαδούρα</translation>
     </message>
     <message>
         <source>Spain, Galicia</source>
-        <translation type="unfinished"></translation>
+        <translation>Ισπανία, Γαλικία</translation>
     </message>
     <message>
         <source>Spain, Madrid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ισπανία, Μαδρίτη</translation>
     </message>
     <message>
         <source>Spain, Murcia</source>
-        <translation type="unfinished"></translation>
+        <translation>Ισπανία, Μούρθια</translation>
     </message>
     <message>
         <source>Spain, Navarre</source>
-        <translation type="unfinished"></translation>
+        <translation>Ισπανία, Ναβάρρα</translation>
     </message>
     <message>
         <source>Spain, Basque Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Ισπανία, Χώρα των Βάσκων</translation>
     </message>
     <message>
         <source>Spain, La Rioja</source>
-        <translation type="unfinished"></translation>
+        <translation>Ισπανία, Λα Ριόχα</translation>
     </message>
     <message>
         <source>Spain, Valencian Community</source>
-        <translation type="unfinished"></translation>
+        <translation>Ισπανία, Βαλένθια</translation>
     </message>
     <message>
         <source>Spain, Ceuta</source>
-        <translation type="unfinished"></translation>
+        <translation>Ισπανία, Θέουτα</translation>
     </message>
     <message>
         <source>Spain, Melilla</source>
-        <translation type="unfinished"></translation>
+        <translation>Ισπανία, Μελίγια</translation>
     </message>
     <message>
         <source>Switzerland, Aargau</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Άαργκαου</translation>
     </message>
     <message>
         <source>Switzerland, Appenzell Innerrhoden</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Άπεντσελ Εσωτερική Ρόδος</translation>
     </message>
     <message>
         <source>Switzerland, Appenzell Ausserrhoden</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Άπεντσελ Εξωτερική Ρόδος</translation>
     </message>
     <message>
         <source>Switzerland, Bern</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Βέρνη</translation>
     </message>
     <message>
         <source>Switzerland, Basel-Landschaft</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Βασιλεία-Ύπαιθρος</translation>
     </message>
     <message>
         <source>Switzerland, Basel-Stadt</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Βασιλεία-Πόλη</translation>
     </message>
     <message>
         <source>Switzerland, Fribourg</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Φριβούργο</translation>
     </message>
     <message>
         <source>Switzerland, Geneva</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Γενεύη</translation>
     </message>
     <message>
         <source>Switzerland, Glarus</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Γκλάρους</translation>
     </message>
     <message>
         <source>Switzerland, Graubünden</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Γκραουμπύντεν</translation>
     </message>
     <message>
         <source>Switzerland, Jura</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Ζιρά</translation>
     </message>
     <message>
         <source>Switzerland, Lucerne</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Λουκέρνη</translation>
     </message>
     <message>
         <source>Switzerland, Neuchâtel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Νεσατέλ</translation>
     </message>
     <message>
         <source>Switzerland, Nidwalden</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Νίντβαλντεν</translation>
     </message>
     <message>
         <source>Switzerland, Obwalden</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Όμπβαλντεν</translation>
     </message>
     <message>
         <source>Switzerland, St. Gallen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Άγιος Γάλλος</translation>
     </message>
     <message>
         <source>Switzerland, Schaffhausen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Σαφχάουζεν</translation>
     </message>
     <message>
         <source>Switzerland, Solothurn</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Ζολοτούρν</translation>
     </message>
     <message>
         <source>Switzerland, Schwyz</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Σβιτς</translation>
     </message>
     <message>
         <source>Switzerland, Thurgau</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Τουργκάου</translation>
     </message>
     <message>
         <source>Switzerland, Ticino</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Τιτσίνο</translation>
     </message>
     <message>
         <source>Switzerland, Uri</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Ούρι</translation>
     </message>
     <message>
         <source>Switzerland, Vaud</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Βο</translation>
     </message>
     <message>
         <source>Switzerland, Valais</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Βαλέ</translation>
     </message>
     <message>
         <source>Switzerland, Zug</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Τσουγκ</translation>
     </message>
     <message>
         <source>Switzerland, Zurich</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελβετία, Ζυρίχη</translation>
     </message>
 </context>
 <context>

@@ -2192,447 +2192,447 @@ Próximos</translation>
     <name>CountrySets</name>
     <message>
         <source>United Kingdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Reino Unido</translation>
     </message>
     <message>
         <source>United Kingdom, Scotland</source>
-        <translation type="unfinished"></translation>
+        <translation>Reino Unido, Escocia</translation>
     </message>
     <message>
         <source>United Kingdom, Northern Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Reino Unido, Irlanda del Norte</translation>
     </message>
     <message>
         <source>Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Irlanda</translation>
     </message>
     <message>
         <source>Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Austria</translation>
     </message>
     <message>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>Francia</translation>
     </message>
     <message>
         <source>Netherlands</source>
-        <translation type="unfinished"></translation>
+        <translation>Países Bajos</translation>
     </message>
     <message>
         <source>Sweden</source>
-        <translation type="unfinished"></translation>
+        <translation>Suecia</translation>
     </message>
     <message>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>Italia</translation>
     </message>
     <message>
         <source>Greece</source>
-        <translation type="unfinished"></translation>
+        <translation>Grecia</translation>
     </message>
     <message>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania</translation>
     </message>
     <message>
         <source>Germany, Brandenburg</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania, Brandeburgo</translation>
     </message>
     <message>
         <source>Germany, Berlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania, Berlín</translation>
     </message>
     <message>
         <source>Germany, Baden-Württemberg</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania, Baden-Wurtemberg</translation>
     </message>
     <message>
         <source>Germany, Bavaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania, Baviera</translation>
     </message>
     <message>
         <source>Germany, Bremen</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania, Bremen</translation>
     </message>
     <message>
         <source>Germany, Hesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania, Hesse</translation>
     </message>
     <message>
         <source>Germany, Hamburg</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania, Hamburgo</translation>
     </message>
     <message>
         <source>Germany, Mecklenburg-Vorpommern</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania, Mecklemburgo-Pomerania Occidental</translation>
     </message>
     <message>
         <source>Germany, Lower Saxony</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania, Baja Sajonia</translation>
     </message>
     <message>
         <source>Germany, North Rhine-Westphalia</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania, Renania del Norte-Westfalia</translation>
     </message>
     <message>
         <source>Germany, Rhineland-Palatinate</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania, Renania-Palatinado</translation>
     </message>
     <message>
         <source>Germany, Schleswig-Holstein</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania, Schleswig-Holstein</translation>
     </message>
     <message>
         <source>Germany, Saarland</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania, Sarre</translation>
     </message>
     <message>
         <source>Germany, Saxony</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania, Sajonia</translation>
     </message>
     <message>
         <source>Germany, Saxony-Anhalt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania, Sajonia-Anhalt</translation>
     </message>
     <message>
         <source>Germany, Thuringia</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania, Turingia</translation>
     </message>
     <message>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>Japón</translation>
     </message>
     <message>
         <source>Spain</source>
-        <translation type="unfinished"></translation>
+        <translation>España</translation>
     </message>
     <message>
         <source>Portugal</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugal</translation>
     </message>
     <message>
         <source>Portugal, Azores</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugal, Azores</translation>
     </message>
     <message>
         <source>Portugal, Madeira</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugal, Madeira</translation>
     </message>
     <message>
         <source>Poland</source>
-        <translation type="unfinished"></translation>
+        <translation>Polonia</translation>
     </message>
     <message>
         <source>Denmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinamarca</translation>
     </message>
     <message>
         <source>Finland</source>
-        <translation type="unfinished"></translation>
+        <translation>Finlandia</translation>
     </message>
     <message>
         <source>Finland, Åland</source>
-        <translation type="unfinished"></translation>
+        <translation>Finlandia, Åland</translation>
     </message>
     <message>
         <source>Norway</source>
-        <translation type="unfinished"></translation>
+        <translation>Noruega</translation>
     </message>
     <message>
         <source>Czechia</source>
-        <translation type="unfinished"></translation>
+        <translation>Chequia</translation>
     </message>
     <message>
         <source>Belgium</source>
-        <translation type="unfinished"></translation>
+        <translation>Bélgica</translation>
     </message>
     <message>
         <source>Switzerland</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza</translation>
     </message>
     <message>
         <source>Luxembourg</source>
-        <translation type="unfinished"></translation>
+        <translation>Luxemburgo</translation>
     </message>
     <message>
         <source>United States</source>
-        <translation type="unfinished"></translation>
+        <translation>Estados Unidos</translation>
     </message>
     <message>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translation>Canadá</translation>
     </message>
     <message>
         <source>Canada, Alberta</source>
-        <translation type="unfinished"></translation>
+        <translation>Canadá, Alberta</translation>
     </message>
     <message>
         <source>Canada, British Columbia</source>
-        <translation type="unfinished"></translation>
+        <translation>Canadá, Columbia Británica</translation>
     </message>
     <message>
         <source>Canada, Manitoba</source>
-        <translation type="unfinished"></translation>
+        <translation>Canadá, Manitoba</translation>
     </message>
     <message>
         <source>Canada, New Brunswick</source>
-        <translation type="unfinished"></translation>
+        <translation>Canadá, Nuevo Brunswick</translation>
     </message>
     <message>
         <source>Canada, Newfoundland and Labrador</source>
-        <translation type="unfinished"></translation>
+        <translation>Canadá, Terranova y Labrador</translation>
     </message>
     <message>
         <source>Canada, Nova Scotia</source>
-        <translation type="unfinished"></translation>
+        <translation>Canadá, Nueva Escocia</translation>
     </message>
     <message>
         <source>Canada, Northwest Territories</source>
-        <translation type="unfinished"></translation>
+        <translation>Canadá, Territorios del Noroeste</translation>
     </message>
     <message>
         <source>Canada, Nunavut</source>
-        <translation type="unfinished"></translation>
+        <translation>Canadá, Nunavut</translation>
     </message>
     <message>
         <source>Canada, Ontario</source>
-        <translation type="unfinished"></translation>
+        <translation>Canadá, Ontario</translation>
     </message>
     <message>
         <source>Canada, Prince Edward Island</source>
-        <translation type="unfinished"></translation>
+        <translation>Canadá, Isla del Príncipe Eduardo</translation>
     </message>
     <message>
         <source>Canada, Quebec</source>
-        <translation type="unfinished"></translation>
+        <translation>Canadá, Quebec</translation>
     </message>
     <message>
         <source>Canada, Saskatchewan</source>
-        <translation type="unfinished"></translation>
+        <translation>Canadá, Saskatchewan</translation>
     </message>
     <message>
         <source>Canada, Yukon</source>
-        <translation type="unfinished"></translation>
+        <translation>Canadá, Yukon</translation>
     </message>
     <message>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia</translation>
     </message>
     <message>
         <source>Australia, Australian Capital Territory</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia, Territorio de la Capital Australiana</translation>
     </message>
     <message>
         <source>Australia, New South Wales</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia, Nueva Gales del Sur</translation>
     </message>
     <message>
         <source>Australia, Northern Territory</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia, Territorio del Norte</translation>
     </message>
     <message>
         <source>Australia, Queensland</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia, Queensland</translation>
     </message>
     <message>
         <source>Australia, South Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia, Australia Meridional</translation>
     </message>
     <message>
         <source>Australia, Tasmania</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia, Tasmania</translation>
     </message>
     <message>
         <source>Australia, Victoria</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia, Victoria</translation>
     </message>
     <message>
         <source>Australia, Western Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia, Australia Occidental</translation>
     </message>
     <message>
         <source>New Zealand</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva Zelanda</translation>
     </message>
     <message>
         <source>Spain, Andalusia</source>
-        <translation type="unfinished"></translation>
+        <translation>España, Andalucía</translation>
     </message>
     <message>
         <source>Spain, Aragon</source>
-        <translation type="unfinished"></translation>
+        <translation>España, Aragón</translation>
     </message>
     <message>
         <source>Spain, Asturias</source>
-        <translation type="unfinished"></translation>
+        <translation>España, Asturias</translation>
     </message>
     <message>
         <source>Spain, Balearic Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>España, Islas Baleares</translation>
     </message>
     <message>
         <source>Spain, Canary Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>España, Canarias</translation>
     </message>
     <message>
         <source>Spain, Cantabria</source>
-        <translation type="unfinished"></translation>
+        <translation>España, Cantabria</translation>
     </message>
     <message>
         <source>Spain, Castile and León</source>
-        <translation type="unfinished"></translation>
+        <translation>España, Castilla y León</translation>
     </message>
     <message>
         <source>Spain, Castilla-La Mancha</source>
-        <translation type="unfinished"></translation>
+        <translation>España, Castilla-La Mancha</translation>
     </message>
     <message>
         <source>Spain, Catalonia</source>
-        <translation type="unfinished"></translation>
+        <translation>España, Cataluña</translation>
     </message>
     <message>
         <source>Spain, Extremadura</source>
-        <translation type="unfinished"></translation>
+        <translation>España, Extremadura</translation>
     </message>
     <message>
         <source>Spain, Galicia</source>
-        <translation type="unfinished"></translation>
+        <translation>España, Galicia</translation>
     </message>
     <message>
         <source>Spain, Madrid</source>
-        <translation type="unfinished"></translation>
+        <translation>España, Madrid</translation>
     </message>
     <message>
         <source>Spain, Murcia</source>
-        <translation type="unfinished"></translation>
+        <translation>España, Murcia</translation>
     </message>
     <message>
         <source>Spain, Navarre</source>
-        <translation type="unfinished"></translation>
+        <translation>España, Navarra</translation>
     </message>
     <message>
         <source>Spain, Basque Country</source>
-        <translation type="unfinished"></translation>
+        <translation>España, País Vasco</translation>
     </message>
     <message>
         <source>Spain, La Rioja</source>
-        <translation type="unfinished"></translation>
+        <translation>España, La Rioja</translation>
     </message>
     <message>
         <source>Spain, Valencian Community</source>
-        <translation type="unfinished"></translation>
+        <translation>España, Comunidad Valenciana</translation>
     </message>
     <message>
         <source>Spain, Ceuta</source>
-        <translation type="unfinished"></translation>
+        <translation>España, Ceuta</translation>
     </message>
     <message>
         <source>Spain, Melilla</source>
-        <translation type="unfinished"></translation>
+        <translation>España, Melilla</translation>
     </message>
     <message>
         <source>Switzerland, Aargau</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Argovia</translation>
     </message>
     <message>
         <source>Switzerland, Appenzell Innerrhoden</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Appenzell Rodas Interiores</translation>
     </message>
     <message>
         <source>Switzerland, Appenzell Ausserrhoden</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Appenzell Rodas Exteriores</translation>
     </message>
     <message>
         <source>Switzerland, Bern</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Berna</translation>
     </message>
     <message>
         <source>Switzerland, Basel-Landschaft</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Basilea-Campiña</translation>
     </message>
     <message>
         <source>Switzerland, Basel-Stadt</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Basilea-Ciudad</translation>
     </message>
     <message>
         <source>Switzerland, Fribourg</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Friburgo</translation>
     </message>
     <message>
         <source>Switzerland, Geneva</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Ginebra</translation>
     </message>
     <message>
         <source>Switzerland, Glarus</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Glaris</translation>
     </message>
     <message>
         <source>Switzerland, Graubünden</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Grisones</translation>
     </message>
     <message>
         <source>Switzerland, Jura</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Jura</translation>
     </message>
     <message>
         <source>Switzerland, Lucerne</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Lucerna</translation>
     </message>
     <message>
         <source>Switzerland, Neuchâtel</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Neuchâtel</translation>
     </message>
     <message>
         <source>Switzerland, Nidwalden</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Nidwalden</translation>
     </message>
     <message>
         <source>Switzerland, Obwalden</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Obwalden</translation>
     </message>
     <message>
         <source>Switzerland, St. Gallen</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, San Galo</translation>
     </message>
     <message>
         <source>Switzerland, Schaffhausen</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Schaffhausen</translation>
     </message>
     <message>
         <source>Switzerland, Solothurn</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Soleura</translation>
     </message>
     <message>
         <source>Switzerland, Schwyz</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Schwyz</translation>
     </message>
     <message>
         <source>Switzerland, Thurgau</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Turgovia</translation>
     </message>
     <message>
         <source>Switzerland, Ticino</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Tesino</translation>
     </message>
     <message>
         <source>Switzerland, Uri</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Uri</translation>
     </message>
     <message>
         <source>Switzerland, Vaud</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Vaud</translation>
     </message>
     <message>
         <source>Switzerland, Valais</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Valais</translation>
     </message>
     <message>
         <source>Switzerland, Zug</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Zug</translation>
     </message>
     <message>
         <source>Switzerland, Zurich</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza, Zúrich</translation>
     </message>
 </context>
 <context>

@@ -2192,447 +2192,447 @@ Tulossa</translation>
     <name>CountrySets</name>
     <message>
         <source>United Kingdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhdistynyt kuningaskunta</translation>
     </message>
     <message>
         <source>United Kingdom, Scotland</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhdistynyt kuningaskunta, Skotlanti</translation>
     </message>
     <message>
         <source>United Kingdom, Northern Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhdistynyt kuningaskunta, Pohjois-Irlanti</translation>
     </message>
     <message>
         <source>Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Irlanti</translation>
     </message>
     <message>
         <source>Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Itävalta</translation>
     </message>
     <message>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>Ranska</translation>
     </message>
     <message>
         <source>Netherlands</source>
-        <translation type="unfinished"></translation>
+        <translation>Alankomaat</translation>
     </message>
     <message>
         <source>Sweden</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruotsi</translation>
     </message>
     <message>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>Italia</translation>
     </message>
     <message>
         <source>Greece</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreikka</translation>
     </message>
     <message>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Saksa</translation>
     </message>
     <message>
         <source>Germany, Brandenburg</source>
-        <translation type="unfinished"></translation>
+        <translation>Saksa, Brandenburg</translation>
     </message>
     <message>
         <source>Germany, Berlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Saksa, Berlin</translation>
     </message>
     <message>
         <source>Germany, Baden-Württemberg</source>
-        <translation type="unfinished"></translation>
+        <translation>Saksa, Baden-Württemberg</translation>
     </message>
     <message>
         <source>Germany, Bavaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Saksa, Baijeri</translation>
     </message>
     <message>
         <source>Germany, Bremen</source>
-        <translation type="unfinished"></translation>
+        <translation>Saksa, Bremen</translation>
     </message>
     <message>
         <source>Germany, Hesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Saksa, Hessen</translation>
     </message>
     <message>
         <source>Germany, Hamburg</source>
-        <translation type="unfinished"></translation>
+        <translation>Saksa, Hamburg</translation>
     </message>
     <message>
         <source>Germany, Mecklenburg-Vorpommern</source>
-        <translation type="unfinished"></translation>
+        <translation>Saksa, Mecklenburg-Vorpommern</translation>
     </message>
     <message>
         <source>Germany, Lower Saxony</source>
-        <translation type="unfinished"></translation>
+        <translation>Saksa, Ala-Saksi</translation>
     </message>
     <message>
         <source>Germany, North Rhine-Westphalia</source>
-        <translation type="unfinished"></translation>
+        <translation>Saksa, Nordrhein-Westfalen</translation>
     </message>
     <message>
         <source>Germany, Rhineland-Palatinate</source>
-        <translation type="unfinished"></translation>
+        <translation>Saksa, Rheinland-Pfalz</translation>
     </message>
     <message>
         <source>Germany, Schleswig-Holstein</source>
-        <translation type="unfinished"></translation>
+        <translation>Saksa, Schleswig-Holstein</translation>
     </message>
     <message>
         <source>Germany, Saarland</source>
-        <translation type="unfinished"></translation>
+        <translation>Saksa, Saarland</translation>
     </message>
     <message>
         <source>Germany, Saxony</source>
-        <translation type="unfinished"></translation>
+        <translation>Saksa, Saksi</translation>
     </message>
     <message>
         <source>Germany, Saxony-Anhalt</source>
-        <translation type="unfinished"></translation>
+        <translation>Saksa, Sachsen-Anhalt</translation>
     </message>
     <message>
         <source>Germany, Thuringia</source>
-        <translation type="unfinished"></translation>
+        <translation>Saksa, Thüringen</translation>
     </message>
     <message>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>Japani</translation>
     </message>
     <message>
         <source>Spain</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanja</translation>
     </message>
     <message>
         <source>Portugal</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugali</translation>
     </message>
     <message>
         <source>Portugal, Azores</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugali, Azorit</translation>
     </message>
     <message>
         <source>Portugal, Madeira</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugali, Madeira</translation>
     </message>
     <message>
         <source>Poland</source>
-        <translation type="unfinished"></translation>
+        <translation>Puola</translation>
     </message>
     <message>
         <source>Denmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanska</translation>
     </message>
     <message>
         <source>Finland</source>
-        <translation type="unfinished"></translation>
+        <translation>Suomi</translation>
     </message>
     <message>
         <source>Finland, Åland</source>
-        <translation type="unfinished"></translation>
+        <translation>Suomi, Ahvenanmaa</translation>
     </message>
     <message>
         <source>Norway</source>
-        <translation type="unfinished"></translation>
+        <translation>Norja</translation>
     </message>
     <message>
         <source>Czechia</source>
-        <translation type="unfinished"></translation>
+        <translation>Tšekki</translation>
     </message>
     <message>
         <source>Belgium</source>
-        <translation type="unfinished"></translation>
+        <translation>Belgia</translation>
     </message>
     <message>
         <source>Switzerland</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi</translation>
     </message>
     <message>
         <source>Luxembourg</source>
-        <translation type="unfinished"></translation>
+        <translation>Luxemburg</translation>
     </message>
     <message>
         <source>United States</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhdysvallat</translation>
     </message>
     <message>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada</translation>
     </message>
     <message>
         <source>Canada, Alberta</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Alberta</translation>
     </message>
     <message>
         <source>Canada, British Columbia</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Brittiläinen Kolumbia</translation>
     </message>
     <message>
         <source>Canada, Manitoba</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Manitoba</translation>
     </message>
     <message>
         <source>Canada, New Brunswick</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, New Brunswick</translation>
     </message>
     <message>
         <source>Canada, Newfoundland and Labrador</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Newfoundland ja Labrador</translation>
     </message>
     <message>
         <source>Canada, Nova Scotia</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Nova Scotia</translation>
     </message>
     <message>
         <source>Canada, Northwest Territories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Luoteisterritoriot</translation>
     </message>
     <message>
         <source>Canada, Nunavut</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Nunavut</translation>
     </message>
     <message>
         <source>Canada, Ontario</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Ontario</translation>
     </message>
     <message>
         <source>Canada, Prince Edward Island</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Prinssi Edwardin saari</translation>
     </message>
     <message>
         <source>Canada, Quebec</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Québec</translation>
     </message>
     <message>
         <source>Canada, Saskatchewan</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Saskatchewan</translation>
     </message>
     <message>
         <source>Canada, Yukon</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada, Yukon</translation>
     </message>
     <message>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia</translation>
     </message>
     <message>
         <source>Australia, Australian Capital Territory</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia, Australian pääkaupunkiterritorio</translation>
     </message>
     <message>
         <source>Australia, New South Wales</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia, Uusi Etelä-Wales</translation>
     </message>
     <message>
         <source>Australia, Northern Territory</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia, Pohjoisterritorio</translation>
     </message>
     <message>
         <source>Australia, Queensland</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia, Queensland</translation>
     </message>
     <message>
         <source>Australia, South Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia, Etelä-Australia</translation>
     </message>
     <message>
         <source>Australia, Tasmania</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia, Tasmania</translation>
     </message>
     <message>
         <source>Australia, Victoria</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia, Victoria</translation>
     </message>
     <message>
         <source>Australia, Western Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia, Länsi-Australia</translation>
     </message>
     <message>
         <source>New Zealand</source>
-        <translation type="unfinished"></translation>
+        <translation>Uusi-Seelanti</translation>
     </message>
     <message>
         <source>Spain, Andalusia</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanja, Andalusia</translation>
     </message>
     <message>
         <source>Spain, Aragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanja, Aragonia</translation>
     </message>
     <message>
         <source>Spain, Asturias</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanja, Asturia</translation>
     </message>
     <message>
         <source>Spain, Balearic Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanja, Baleaarit</translation>
     </message>
     <message>
         <source>Spain, Canary Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanja, Kanariansaaret</translation>
     </message>
     <message>
         <source>Spain, Cantabria</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanja, Kantabria</translation>
     </message>
     <message>
         <source>Spain, Castile and León</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanja, Kastilia ja León</translation>
     </message>
     <message>
         <source>Spain, Castilla-La Mancha</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanja, Kastilia-La Mancha</translation>
     </message>
     <message>
         <source>Spain, Catalonia</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanja, Katalonia</translation>
     </message>
     <message>
         <source>Spain, Extremadura</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanja, Extremadura</translation>
     </message>
     <message>
         <source>Spain, Galicia</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanja, Galicia</translation>
     </message>
     <message>
         <source>Spain, Madrid</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanja, Madrid</translation>
     </message>
     <message>
         <source>Spain, Murcia</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanja, Murcia</translation>
     </message>
     <message>
         <source>Spain, Navarre</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanja, Navarra</translation>
     </message>
     <message>
         <source>Spain, Basque Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanja, Baskimaa</translation>
     </message>
     <message>
         <source>Spain, La Rioja</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanja, La Rioja</translation>
     </message>
     <message>
         <source>Spain, Valencian Community</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanja, Valencia</translation>
     </message>
     <message>
         <source>Spain, Ceuta</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanja, Ceuta</translation>
     </message>
     <message>
         <source>Spain, Melilla</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanja, Melilla</translation>
     </message>
     <message>
         <source>Switzerland, Aargau</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Aargau</translation>
     </message>
     <message>
         <source>Switzerland, Appenzell Innerrhoden</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Appenzell Innerrhoden</translation>
     </message>
     <message>
         <source>Switzerland, Appenzell Ausserrhoden</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Appenzell Ausserrhoden</translation>
     </message>
     <message>
         <source>Switzerland, Bern</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Bern</translation>
     </message>
     <message>
         <source>Switzerland, Basel-Landschaft</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Basel-Landschaft</translation>
     </message>
     <message>
         <source>Switzerland, Basel-Stadt</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Basel-Stadt</translation>
     </message>
     <message>
         <source>Switzerland, Fribourg</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Fribourg</translation>
     </message>
     <message>
         <source>Switzerland, Geneva</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Geneve</translation>
     </message>
     <message>
         <source>Switzerland, Glarus</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Glarus</translation>
     </message>
     <message>
         <source>Switzerland, Graubünden</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Graubünden</translation>
     </message>
     <message>
         <source>Switzerland, Jura</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Jura</translation>
     </message>
     <message>
         <source>Switzerland, Lucerne</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Luzern</translation>
     </message>
     <message>
         <source>Switzerland, Neuchâtel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Neuchâtel</translation>
     </message>
     <message>
         <source>Switzerland, Nidwalden</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Nidwalden</translation>
     </message>
     <message>
         <source>Switzerland, Obwalden</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Obwalden</translation>
     </message>
     <message>
         <source>Switzerland, St. Gallen</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, St. Gallen</translation>
     </message>
     <message>
         <source>Switzerland, Schaffhausen</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Schaffhausen</translation>
     </message>
     <message>
         <source>Switzerland, Solothurn</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Solothurn</translation>
     </message>
     <message>
         <source>Switzerland, Schwyz</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Schwyz</translation>
     </message>
     <message>
         <source>Switzerland, Thurgau</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Thurgau</translation>
     </message>
     <message>
         <source>Switzerland, Ticino</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Ticino</translation>
     </message>
     <message>
         <source>Switzerland, Uri</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Uri</translation>
     </message>
     <message>
         <source>Switzerland, Vaud</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Vaud</translation>
     </message>
     <message>
         <source>Switzerland, Valais</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Valais</translation>
     </message>
     <message>
         <source>Switzerland, Zug</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Zug</translation>
     </message>
     <message>
         <source>Switzerland, Zurich</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi, Zürich</translation>
     </message>
 </context>
 <context>

@@ -2192,447 +2192,447 @@ Prochainement</translation>
     <name>CountrySets</name>
     <message>
         <source>United Kingdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Royaume-Uni</translation>
     </message>
     <message>
         <source>United Kingdom, Scotland</source>
-        <translation type="unfinished"></translation>
+        <translation>Royaume-Uni, Écosse</translation>
     </message>
     <message>
         <source>United Kingdom, Northern Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Royaume-Uni, Irlande du Nord</translation>
     </message>
     <message>
         <source>Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Irlande</translation>
     </message>
     <message>
         <source>Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Autriche</translation>
     </message>
     <message>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>France</translation>
     </message>
     <message>
         <source>Netherlands</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays-Bas</translation>
     </message>
     <message>
         <source>Sweden</source>
-        <translation type="unfinished"></translation>
+        <translation>Suède</translation>
     </message>
     <message>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>Italie</translation>
     </message>
     <message>
         <source>Greece</source>
-        <translation type="unfinished"></translation>
+        <translation>Grèce</translation>
     </message>
     <message>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemagne</translation>
     </message>
     <message>
         <source>Germany, Brandenburg</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemagne, Brandebourg</translation>
     </message>
     <message>
         <source>Germany, Berlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemagne, Berlin</translation>
     </message>
     <message>
         <source>Germany, Baden-Württemberg</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemagne, Bade-Wurtemberg</translation>
     </message>
     <message>
         <source>Germany, Bavaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemagne, Bavière</translation>
     </message>
     <message>
         <source>Germany, Bremen</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemagne, Brême</translation>
     </message>
     <message>
         <source>Germany, Hesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemagne, Hesse</translation>
     </message>
     <message>
         <source>Germany, Hamburg</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemagne, Hambourg</translation>
     </message>
     <message>
         <source>Germany, Mecklenburg-Vorpommern</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemagne, Mecklembourg-Poméranie-Occidentale</translation>
     </message>
     <message>
         <source>Germany, Lower Saxony</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemagne, Basse-Saxe</translation>
     </message>
     <message>
         <source>Germany, North Rhine-Westphalia</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemagne, Rhénanie-du-Nord-Westphalie</translation>
     </message>
     <message>
         <source>Germany, Rhineland-Palatinate</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemagne, Rhénanie-Palatinat</translation>
     </message>
     <message>
         <source>Germany, Schleswig-Holstein</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemagne, Schleswig-Holstein</translation>
     </message>
     <message>
         <source>Germany, Saarland</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemagne, Sarre</translation>
     </message>
     <message>
         <source>Germany, Saxony</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemagne, Saxe</translation>
     </message>
     <message>
         <source>Germany, Saxony-Anhalt</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemagne, Saxe-Anhalt</translation>
     </message>
     <message>
         <source>Germany, Thuringia</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemagne, Thuringe</translation>
     </message>
     <message>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>Japon</translation>
     </message>
     <message>
         <source>Spain</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne</translation>
     </message>
     <message>
         <source>Portugal</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugal</translation>
     </message>
     <message>
         <source>Portugal, Azores</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugal, Açores</translation>
     </message>
     <message>
         <source>Portugal, Madeira</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugal, Madère</translation>
     </message>
     <message>
         <source>Poland</source>
-        <translation type="unfinished"></translation>
+        <translation>Pologne</translation>
     </message>
     <message>
         <source>Denmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Danemark</translation>
     </message>
     <message>
         <source>Finland</source>
-        <translation type="unfinished"></translation>
+        <translation>Finlande</translation>
     </message>
     <message>
         <source>Finland, Åland</source>
-        <translation type="unfinished"></translation>
+        <translation>Finlande, Åland</translation>
     </message>
     <message>
         <source>Norway</source>
-        <translation type="unfinished"></translation>
+        <translation>Norvège</translation>
     </message>
     <message>
         <source>Czechia</source>
-        <translation type="unfinished"></translation>
+        <translation>Tchéquie</translation>
     </message>
     <message>
         <source>Belgium</source>
-        <translation type="unfinished"></translation>
+        <translation>Belgique</translation>
     </message>
     <message>
         <source>Switzerland</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse</translation>
     </message>
     <message>
         <source>Luxembourg</source>
-        <translation type="unfinished"></translation>
+        <translation>Luxembourg</translation>
     </message>
     <message>
         <source>United States</source>
-        <translation type="unfinished"></translation>
+        <translation>États-Unis</translation>
     </message>
     <message>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada</translation>
     </message>
     <message>
         <source>Canada, Alberta</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada, Alberta</translation>
     </message>
     <message>
         <source>Canada, British Columbia</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada, Colombie-Britannique</translation>
     </message>
     <message>
         <source>Canada, Manitoba</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada, Manitoba</translation>
     </message>
     <message>
         <source>Canada, New Brunswick</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada, Nouveau-Brunswick</translation>
     </message>
     <message>
         <source>Canada, Newfoundland and Labrador</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada, Terre-Neuve-et-Labrador</translation>
     </message>
     <message>
         <source>Canada, Nova Scotia</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada, Nouvelle-Écosse</translation>
     </message>
     <message>
         <source>Canada, Northwest Territories</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada, Territoires du Nord-Ouest</translation>
     </message>
     <message>
         <source>Canada, Nunavut</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada, Nunavut</translation>
     </message>
     <message>
         <source>Canada, Ontario</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada, Ontario</translation>
     </message>
     <message>
         <source>Canada, Prince Edward Island</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada, Île-du-Prince-Édouard</translation>
     </message>
     <message>
         <source>Canada, Quebec</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada, Québec</translation>
     </message>
     <message>
         <source>Canada, Saskatchewan</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada, Saskatchewan</translation>
     </message>
     <message>
         <source>Canada, Yukon</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada, Yukon</translation>
     </message>
     <message>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australie</translation>
     </message>
     <message>
         <source>Australia, Australian Capital Territory</source>
-        <translation type="unfinished"></translation>
+        <translation>Australie, Territoire de la capitale australienne</translation>
     </message>
     <message>
         <source>Australia, New South Wales</source>
-        <translation type="unfinished"></translation>
+        <translation>Australie, Nouvelle-Galles du Sud</translation>
     </message>
     <message>
         <source>Australia, Northern Territory</source>
-        <translation type="unfinished"></translation>
+        <translation>Australie, Territoire du Nord</translation>
     </message>
     <message>
         <source>Australia, Queensland</source>
-        <translation type="unfinished"></translation>
+        <translation>Australie, Queensland</translation>
     </message>
     <message>
         <source>Australia, South Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australie, Australie-Méridionale</translation>
     </message>
     <message>
         <source>Australia, Tasmania</source>
-        <translation type="unfinished"></translation>
+        <translation>Australie, Tasmanie</translation>
     </message>
     <message>
         <source>Australia, Victoria</source>
-        <translation type="unfinished"></translation>
+        <translation>Australie, Victoria</translation>
     </message>
     <message>
         <source>Australia, Western Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australie, Australie-Occidentale</translation>
     </message>
     <message>
         <source>New Zealand</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle-Zélande</translation>
     </message>
     <message>
         <source>Spain, Andalusia</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne, Andalousie</translation>
     </message>
     <message>
         <source>Spain, Aragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne, Aragon</translation>
     </message>
     <message>
         <source>Spain, Asturias</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne, Asturies</translation>
     </message>
     <message>
         <source>Spain, Balearic Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne, Îles Baléares</translation>
     </message>
     <message>
         <source>Spain, Canary Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne, Îles Canaries</translation>
     </message>
     <message>
         <source>Spain, Cantabria</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne, Cantabrie</translation>
     </message>
     <message>
         <source>Spain, Castile and León</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne, Castille-et-León</translation>
     </message>
     <message>
         <source>Spain, Castilla-La Mancha</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne, Castille-La Manche</translation>
     </message>
     <message>
         <source>Spain, Catalonia</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne, Catalogne</translation>
     </message>
     <message>
         <source>Spain, Extremadura</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne, Estrémadure</translation>
     </message>
     <message>
         <source>Spain, Galicia</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne, Galice</translation>
     </message>
     <message>
         <source>Spain, Madrid</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne, Madrid</translation>
     </message>
     <message>
         <source>Spain, Murcia</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne, Murcie</translation>
     </message>
     <message>
         <source>Spain, Navarre</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne, Navarre</translation>
     </message>
     <message>
         <source>Spain, Basque Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne, Pays basque</translation>
     </message>
     <message>
         <source>Spain, La Rioja</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne, La Rioja</translation>
     </message>
     <message>
         <source>Spain, Valencian Community</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne, Communauté valencienne</translation>
     </message>
     <message>
         <source>Spain, Ceuta</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne, Ceuta</translation>
     </message>
     <message>
         <source>Spain, Melilla</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne, Melilla</translation>
     </message>
     <message>
         <source>Switzerland, Aargau</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Argovie</translation>
     </message>
     <message>
         <source>Switzerland, Appenzell Innerrhoden</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Appenzell Rhodes-Intérieures</translation>
     </message>
     <message>
         <source>Switzerland, Appenzell Ausserrhoden</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Appenzell Rhodes-Extérieures</translation>
     </message>
     <message>
         <source>Switzerland, Bern</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Berne</translation>
     </message>
     <message>
         <source>Switzerland, Basel-Landschaft</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Bâle-Campagne</translation>
     </message>
     <message>
         <source>Switzerland, Basel-Stadt</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Bâle-Ville</translation>
     </message>
     <message>
         <source>Switzerland, Fribourg</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Fribourg</translation>
     </message>
     <message>
         <source>Switzerland, Geneva</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Genève</translation>
     </message>
     <message>
         <source>Switzerland, Glarus</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Glaris</translation>
     </message>
     <message>
         <source>Switzerland, Graubünden</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Grisons</translation>
     </message>
     <message>
         <source>Switzerland, Jura</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Jura</translation>
     </message>
     <message>
         <source>Switzerland, Lucerne</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Lucerne</translation>
     </message>
     <message>
         <source>Switzerland, Neuchâtel</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Neuchâtel</translation>
     </message>
     <message>
         <source>Switzerland, Nidwalden</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Nidwald</translation>
     </message>
     <message>
         <source>Switzerland, Obwalden</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Obwald</translation>
     </message>
     <message>
         <source>Switzerland, St. Gallen</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Saint-Gall</translation>
     </message>
     <message>
         <source>Switzerland, Schaffhausen</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Schaffhouse</translation>
     </message>
     <message>
         <source>Switzerland, Solothurn</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Soleure</translation>
     </message>
     <message>
         <source>Switzerland, Schwyz</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Schwytz</translation>
     </message>
     <message>
         <source>Switzerland, Thurgau</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Thurgovie</translation>
     </message>
     <message>
         <source>Switzerland, Ticino</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Tessin</translation>
     </message>
     <message>
         <source>Switzerland, Uri</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Uri</translation>
     </message>
     <message>
         <source>Switzerland, Vaud</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Vaud</translation>
     </message>
     <message>
         <source>Switzerland, Valais</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Valais</translation>
     </message>
     <message>
         <source>Switzerland, Zug</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Zoug</translation>
     </message>
     <message>
         <source>Switzerland, Zurich</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse, Zurich</translation>
     </message>
 </context>
 <context>
