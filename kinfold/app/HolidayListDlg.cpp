@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/HolidayListDlg.h"
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -126,7 +127,7 @@ void CHolidayListDlg::OnCountry()
     if (m_List.GetCount() > 0) {
         answer = AfxMessageBox(FromQt(tr("Replace your holidays by those of %1?\n\n"
                                          "Yes replaces the list, No adds them at its end.")
-                                          .arg(QString::fromUtf8(set.name))),
+                                          .arg(QCoreApplication::translate("CountrySets", set.name))),
                                MB_YESNOCANCEL | MB_ICONQUESTION);
     }
     if (answer != IDYES && answer != IDNO) return;
