@@ -498,6 +498,11 @@ bool ReadGedcomDate(std::string_view value, CalendarDate& date)
         } else if (IEquals(calendar, "JULIAN")) {
             JulianDate julian;
             julian.SetFromText(rest);
+            // Out of range before the sign is turned (a year of -2147483648 has no positive).
+            if (bc && !IsYearInRange(julian.year)) {
+                date.Assign(CalendarDate());
+                return false;
+            }
             if (bc) julian.year = -julian.year;
             bc = false;
             if (DayPrecise(julian) && julian.year != 0 && IsYearInRange(julian.year))
@@ -508,6 +513,10 @@ bool ReadGedcomDate(std::string_view value, CalendarDate& date)
             // A calendar we cannot convert: no date beats a wrong one.
             date.Assign(CalendarDate());
         }
+    }
+    if (bc && !IsYearInRange(date.year)) {
+        date.Assign(CalendarDate());
+        return false;
     }
     if (bc) date.year = -date.year;
     if (date.year != 0 && !IsYearInRange(date.year)) {

@@ -89,3 +89,14 @@ TEST(FuzzFindingsKfd, EntryOfAnyYearFromAFileIsDrawnWithoutOverflow)
     future.year = INT_MAX;
     EXPECT_FALSE(future.ShowsOn(CalendarDate(3, 4, -5), DisplaySwitches(), years));
 }
+
+TEST(FuzzFindingsGedcom, BeforeChristYearsBeyondTheIntRangeMakeNoDate)
+{
+    // The sign of a B.C. year was once turned before its range was checked: -2147483648 has no
+    // positive. Caught under the undefined-behaviour sanitizer.
+    for (const char* text : {"1 JAN -99999999999 B.C.", "@#DJULIAN@ 1 JAN -99999999999 B.C."}) {
+        CalendarDate date;
+        EXPECT_FALSE(ReadGedcomDate(text, date)) << text;
+        EXPECT_EQ(date.year, 0) << text;
+    }
+}
