@@ -3172,6 +3172,11 @@ Nadcházející</translation>
         <source>Julian</source>
         <translation>juliánský</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>month title: the month&apos;s name, the year</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>

@@ -3151,6 +3151,11 @@ Próximos</translation>
         <source>Julian</source>
         <translation>juliano</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>month title: the month&apos;s name, the year</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>

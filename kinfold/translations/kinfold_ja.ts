@@ -3130,6 +3130,11 @@ Upcoming</source>
         <source>Julian</source>
         <translation>ユリウス暦</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>month title: the month&apos;s name, the year</comment>
+        <translation>%2年%1</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>

@@ -3172,6 +3172,11 @@ Nadchodzące</translation>
         <source>Julian</source>
         <translation>juliański</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>month title: the month&apos;s name, the year</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>

@@ -3151,6 +3151,11 @@ Kommande</translation>
         <source>Julian</source>
         <translation>juliansk</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>month title: the month&apos;s name, the year</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>QDialog</name>

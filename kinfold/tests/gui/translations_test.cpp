@@ -103,6 +103,9 @@ TEST(Translations, TheCoresTextsFollowTheLanguage)
         EXPECT_EQ(HowFarOff(1, friday), "morgen, " + std::string(day)) << locale;
     }
     QLocale::setDefault(QLocale::c());
+    // The title's order is the language's.
+    ASSERT_EQ(InstallTranslationsFor({"kinfold", "kestrum"}, {"ja"}), "ja");
+    EXPECT_EQ(MonthTitle(kCurrent, "12月", 12, 2026), "2026年12月");
     RemoveTranslations();
 }
 

@@ -254,7 +254,9 @@ CString MonthTitle(int type, const CString& m, int month, int y)
         if (y < 0) t += bc;
         break;
     default:
-        t = StrFormat("%s %d", m.c_str(), std::abs(y));
+        // The order is the language's: "Dezember 2026", "2026年12月".
+        t = FillIn(TextTranslation::translate("PageLayout", "%1 %2", "month title: the month's name, the year"),
+                   {m, std::to_string(std::abs(y))});
         if (y < 0) t += bc;
         break;
     }
