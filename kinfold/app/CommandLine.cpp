@@ -10,6 +10,7 @@
 #include "dav/AccountSync.h"
 #include "holidays/CountrySets.h"
 #include "holidays/HolidayList.h"
+#include "platform/DisplayChoice.h"
 #include "platform/Locale.h"
 #include "platform/Settings.h"
 #include "platform/Version.h"
@@ -234,6 +235,11 @@ int KinfoldMain(int argc, char** argv)
     }
     // A batch command draws but shows nothing: it needs no display.
     if (command && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The window needs one; without it the toolkit would abort with a page of its own.
+    if (!command) {
+        const DisplayEnvironment displays = DisplayEnvironmentNow();
+        if (PlanDisplay(displays, false) == DisplayPlan::none) return Fail(NoDisplayReason(displays), 1);
+    }
     QApplication app(argc, argv);
     InstallTranslations(catalogs);
     PlatformSetApplication("Kinfold");

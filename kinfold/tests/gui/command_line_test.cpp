@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Kinfold's command line as a user meets it: the built program run without a display.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <QString>
 #include <filesystem>
 #include <fstream>
@@ -68,6 +69,11 @@ TEST_F(KinfoldCommandLine, HelpAndVersionNeedNoDisplayAndWriteNothing)
     EXPECT_EQ(version.out, std::string("kinfold ") + KQ_VERSION + "\n");
     // Help wins over a command, which then does nothing.
     EXPECT_EQ(Run({"--print-pdf", "x.pdf", "--help"}).status, 0);
+    // The window without a display: one line and exit 1, not the toolkit's abort.
+    runprogram::Result window = runprogram::Run(KQ_PROGRAM, {}, dir, {"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM="});
+    EXPECT_EQ(window.status, 1) << window.err;
+    EXPECT_EQ(window.err.rfind("kinfold: ", 0), 0u) << window.err;
+    EXPECT_EQ(std::count(window.err.begin(), window.err.end(), '\n'), 1) << window.err;
     EXPECT_TRUE(Files().empty()) << Files().front();
 }
 
