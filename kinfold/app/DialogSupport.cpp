@@ -5,6 +5,7 @@
 #include "platform/ToolTips.h"
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QScreen>
 #include <QScrollBar>
 #include <algorithm>
@@ -189,9 +190,8 @@ bool CheckDateFields(const QString& date, CSpinEdit* monthField, CSpinEdit* dayF
         Refuse(monthField->Edit(), FromQt(text));
         return false;
     }
-    CTimeFields monthOnly;
-    monthOnly.month = month;
-    const QString name = ToQt(CTime::Format(monthOnly, "%B"));
+    // The month as the rest of the message's language names it ("February" in English and "C").
+    const QString name = QLocale().monthName(month);
     const QString when = year == 0 ? QDialog::tr("%1 without a year").arg(name) : name + " " + QString::number(year);
     const QString days = QString::number(CivilDaysInMonth(month, year));
     Refuse(dayField->Edit(),
