@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Fails when a shipped translation is not fit to ship: a text left unfinished or empty, a
-placeholder (%1, %n) that the translation drops, adds or repeats differently from its source,
+placeholder (%1, %n, %d) that the translation drops, adds or repeats differently from its source,
 or two items of one menu with the same accelerator letter.
 
     tools/check-translations.py FILE.ts...
@@ -23,7 +23,7 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ET
 
-PLACEHOLDER = re.compile(r"%(?:\d+|n|L\d+)")
+PLACEHOLDER = re.compile(r"%(?:\d+|n|L\d+|d)")
 
 
 def accelerator(text):

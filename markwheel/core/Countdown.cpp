@@ -99,7 +99,11 @@ MarkwheelData MarkwheelDefaults(const ITimeSource& time)
     d.year = (int32_t)(f.year + 1);
     d.month = 1;
     d.day = 1;
-    d.title = StrFormat("Year %d", d.year);
+    // In the user's language; the title is the document's own text from then on, so a file shows
+    // the title it was saved with whatever the language it is opened in.
+    std::string title = TextTranslation::translate("CMarkwheelDoc", "Year %d");
+    if (title.find("%d") == std::string::npos) title = "Year %d";   // a translation without the year
+    d.title = title.replace(title.find("%d"), 2, std::to_string(d.year));
     return d;
 }
 

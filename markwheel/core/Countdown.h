@@ -69,7 +69,8 @@ struct MarkwheelData {
 // mode 0-3); years are free and the day is not checked against the month, as older versions wrote.
 bool MarkwheelFieldsInRange(const MarkwheelData& d);
 
-// A new document: 1 January of the next local year at 00:00:00, titled "Year %d", counting down.
+// A new document: 1 January of the next local year at 00:00:00, titled "Year %d" in the user's
+// language, counting down.
 MarkwheelData MarkwheelDefaults(const ITimeSource& time);
 
 // The target's fields are local time; this is the UTC moment they name.

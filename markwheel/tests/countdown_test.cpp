@@ -7,6 +7,7 @@
 #include <string>
 #include "core/Countdown.h"
 #include "platform/CTime.h"
+#include "platform/Translate.h"
 #include "TestTime.h"
 
 namespace {
@@ -280,6 +281,12 @@ TEST(Defaults, NextLocalNewYear)
     d = MarkwheelDefaults(z);
     EXPECT_EQ(d.year, 2028);
     EXPECT_EQ(d.title, "Year 2028");
+    // A new document's title in the user's language.
+    TextTranslation::Install([](const char*, const char* text, const char*, int) {
+        return std::string(text) == "Year %d" ? std::string("Jahr %d") : std::string(text);
+    });
+    EXPECT_EQ(MarkwheelDefaults(z).title, "Jahr 2028");
+    TextTranslation::Install(nullptr);
 }
 
 TEST(SystemTime, UsesTheProcessZoneWithItsDaylightSaving)

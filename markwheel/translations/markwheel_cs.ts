@@ -166,6 +166,13 @@ O aplikaci</translation>
     </message>
 </context>
 <context>
+    <name>CMarkwheelDoc</name>
+    <message>
+        <source>Year %d</source>
+        <translation>Rok %d</translation>
+    </message>
+</context>
+<context>
     <name>CMarkwheelView</name>
     <message>
         <source>%1 solar</source>

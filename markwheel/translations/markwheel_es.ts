@@ -166,6 +166,13 @@ Acerca de</translation>
     </message>
 </context>
 <context>
+    <name>CMarkwheelDoc</name>
+    <message>
+        <source>Year %d</source>
+        <translation>Año %d</translation>
+    </message>
+</context>
+<context>
     <name>CMarkwheelView</name>
     <message>
         <source>%1 solar</source>

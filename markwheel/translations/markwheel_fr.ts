@@ -166,6 +166,13 @@ About</source>
     </message>
 </context>
 <context>
+    <name>CMarkwheelDoc</name>
+    <message>
+        <source>Year %d</source>
+        <translation>Année %d</translation>
+    </message>
+</context>
+<context>
     <name>CMarkwheelView</name>
     <message>
         <source>%1 solar</source>

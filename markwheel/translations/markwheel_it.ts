@@ -166,6 +166,13 @@ Informazioni</translation>
     </message>
 </context>
 <context>
+    <name>CMarkwheelDoc</name>
+    <message>
+        <source>Year %d</source>
+        <translation>Anno %d</translation>
+    </message>
+</context>
+<context>
     <name>CMarkwheelView</name>
     <message>
         <source>%1 solar</source>
