@@ -346,23 +346,38 @@ CString ClockAmPm(int hour)
 CString ClockTill(bool alarmSet, int64_t s)
 {
     if (!alarmSet) return CString();
+    // Each span in the user's language ("2h", "2 Std.", "2時間").
+    auto span = [](const std::string& pattern, long long n) { return " " + FillIn(pattern, {std::to_string(n)}); };
+    auto days = [&](long long n) {
+        return span(TextTranslation::translate("CClockDlg", "%1d", "time to the alarm: days"), n);
+    };
+    auto hours = [&](long long n) {
+        return span(TextTranslation::translate("CClockDlg", "%1h", "time to the alarm: hours"), n);
+    };
+    auto minutes = [&](long long n) {
+        return span(TextTranslation::translate("CClockDlg", "%1m", "time to the alarm: minutes"), n);
+    };
+    auto seconds = [&](long long n) {
+        return span(TextTranslation::translate("CClockDlg", "%1s", "time to the alarm: seconds"), n);
+    };
     const long long d = s / 86400;
-    if (d > 10) return StrFormat(" %lldd", d);
-    if (d >= 1) return StrFormat(" %lldd %lldh", d, (long long)(s / 3600 - d * 24));
+    if (d > 10) return days(d);
+    if (d >= 1) return days(d) + hours(s / 3600 - d * 24);
     const long long h = s / 3600;
     const long long m = s / 60 - (s / 3600) * 60;
-    if (h >= 1) return StrFormat(" %lldh %lldm", h, m);
-    if (m >= 1) return StrFormat(" %lldm %llds", m, (long long)(s % 60));
-    return StrFormat(" %llds", (long long)(s % 60));
+    if (h >= 1) return hours(h) + minutes(m);
+    if (m >= 1) return minutes(m) + seconds(s % 60);
+    return seconds(s % 60);
 }
 
 CString ClockTipText(const CString& name, int64_t now, long clockOffset, long localOffset)
 {
     const long diff = clockOffset - localOffset;
     const long a = diff < 0 ? -diff : diff;
-    CString ahead = diff == 0 ? CString("0 h")
-        : a % 3600 == 0 ? StrFormat("%c%ld h", diff < 0 ? '-' : '+', a / 3600)
-                        : StrFormat("%c%ld:%02ld h", diff < 0 ? '-' : '+', a / 3600, a % 3600 / 60);
+    const CString hours = diff == 0 ? CString("0")
+        : a % 3600 == 0 ? StrFormat("%c%ld", diff < 0 ? '-' : '+', a / 3600)
+                        : StrFormat("%c%ld:%02ld", diff < 0 ? '-' : '+', a / 3600, a % 3600 / 60);
+    const CString ahead = FillIn(TextTranslation::translate("CClockDlg", "%1 h", "hours ahead of local time"), {hours});
     auto dayOf = [](int64_t t) { return t >= 0 ? t / 86400 : -((-t + 86399) / 86400); };
     const int64_t there = now + clockOffset;
     const int64_t days = dayOf(there) - dayOf(now + localOffset);

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "kestrum/clockline.h"
+#include "platform/Translate.h"
 
 TEST(ClockTill, SpansAsTheTitleShowsThem)
 {
@@ -20,6 +21,13 @@ TEST(ClockTill, SpansAsTheTitleShowsThem)
     // An alarm on 1 January 2100 seen from 8 December 2026 neither wraps nor goes negative.
     const int64_t from2026 = 4102444800LL - 1796688000LL;
     EXPECT_EQ(ClockTill(true, from2026), " 26687d");
+    // The units in the user's language, as the Qt part would install it.
+    TextTranslation::Install([](const char*, const char* text, const char*, int) {
+        const std::string t = text;
+        return t == "%1d" ? std::string("%1日") : t == "%1h" ? std::string("%1時間") : t;
+    });
+    EXPECT_EQ(ClockTill(true, 86400 + 2 * 3600), " 1日 2時間");
+    TextTranslation::Install(nullptr);
 }
 
 TEST(ClockFaces, DigitalTextsAtMidnightAndNoon)

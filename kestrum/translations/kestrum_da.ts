@@ -113,6 +113,31 @@
             <numerusform>%n dage senere</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1d</source>
+        <comment>time to the alarm: days</comment>
+        <translation>%1d</translation>
+    </message>
+    <message>
+        <source>%1h</source>
+        <comment>time to the alarm: hours</comment>
+        <translation>%1t</translation>
+    </message>
+    <message>
+        <source>%1m</source>
+        <comment>time to the alarm: minutes</comment>
+        <translation>%1m</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>time to the alarm: seconds</comment>
+        <translation>%1s</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours ahead of local time</comment>
+        <translation>%1 t</translation>
+    </message>
 </context>
 <context>
     <name>CDocFrame</name>

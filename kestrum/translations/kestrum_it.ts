@@ -113,6 +113,31 @@
             <numerusform>%n giorni dopo</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1d</source>
+        <comment>time to the alarm: days</comment>
+        <translation>%1g</translation>
+    </message>
+    <message>
+        <source>%1h</source>
+        <comment>time to the alarm: hours</comment>
+        <translation>%1h</translation>
+    </message>
+    <message>
+        <source>%1m</source>
+        <comment>time to the alarm: minutes</comment>
+        <translation>%1min</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>time to the alarm: seconds</comment>
+        <translation>%1s</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours ahead of local time</comment>
+        <translation>%1 h</translation>
+    </message>
 </context>
 <context>
     <name>CDocFrame</name>

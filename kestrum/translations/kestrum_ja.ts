@@ -111,6 +111,31 @@
             <numerusform>%n 日後</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1d</source>
+        <comment>time to the alarm: days</comment>
+        <translation>%1日</translation>
+    </message>
+    <message>
+        <source>%1h</source>
+        <comment>time to the alarm: hours</comment>
+        <translation>%1時間</translation>
+    </message>
+    <message>
+        <source>%1m</source>
+        <comment>time to the alarm: minutes</comment>
+        <translation>%1分</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>time to the alarm: seconds</comment>
+        <translation>%1秒</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours ahead of local time</comment>
+        <translation>%1時間</translation>
+    </message>
 </context>
 <context>
     <name>CDocFrame</name>
