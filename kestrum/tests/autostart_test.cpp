@@ -77,6 +77,15 @@ TEST(Autostart, TheUsersEntryOverridesTheSystemsAndIsWrittenValid)
     ASSERT_TRUE(SetStartAtLogin(f.places, kClockHostAutostart, true, "/opt/my clocks/dial$wake", error)) << error;
     EXPECT_NE(Read(f.user).find("\nExec=\"/opt/my clocks/dial\\\\$wake\"\n"), std::string::npos) << Read(f.user);
     ExpectValid(f.user);
+    // Described in every shipped language, as the package's own entry is.
+    auto comments = [](const std::string& text) {
+        std::string lines;
+        for (size_t at = text.find("\nComment"); at != std::string::npos; at = text.find("\nComment", at + 1))
+            lines += text.substr(at + 1, text.find('\n', at + 1) - at);
+        return lines;
+    };
+    EXPECT_EQ(comments(Read(f.user)), comments(Read(KQ_PACKAGE_AUTOSTART_ENTRY)));
+    EXPECT_NE(comments(Read(f.user)).find("\nComment[de]="), std::string::npos);
     EXPECT_TRUE(StartsAtLogin(f.places, kClockHostAutostart));
 
     // A user folder that cannot be made is reported, not passed over.

@@ -72,6 +72,25 @@ std::string ExecArgument(const std::string& program)
     return q + '"';
 }
 
+// The Comment lines of the package's own entry (dialwake-autostart.desktop), so that the session
+// settings describe the user's entry in the user's language as they do the package's.
+const char kComment[] =
+    "Comment=Brings back the world clocks that were open\n"
+    "Comment[cs]=Obnoví světové hodiny, které byly otevřené\n"
+    "Comment[da]=Henter de verdensure tilbage, der var åbne\n"
+    "Comment[de]=Holt die Weltuhren zurück, die offen waren\n"
+    "Comment[el]=Επαναφέρει τα ρολόγια του κόσμου που ήταν ανοιχτά\n"
+    "Comment[es]=Recupera los relojes mundiales que estaban abiertos\n"
+    "Comment[fi]=Palauttaa auki olleet maailmankellot\n"
+    "Comment[fr]=Rouvre les horloges mondiales qui étaient ouvertes\n"
+    "Comment[it]=Riapre gli orologi del mondo che erano aperti\n"
+    "Comment[ja]=開いていた世界時計を元に戻します\n"
+    "Comment[nb]=Henter tilbake verdensklokkene som var åpne\n"
+    "Comment[nl]=Brengt de wereldklokken terug die open waren\n"
+    "Comment[pl]=Przywraca zegary świata, które były otwarte\n"
+    "Comment[pt]=Reabre os relógios mundiais que estavam abertos\n"
+    "Comment[sv]=Återställer världsklockorna som var öppna\n";
+
 bool WriteEntry(const fs::path& path, const std::string& text, std::string& error)
 {
     std::error_code ec;
@@ -128,9 +147,8 @@ bool SetStartAtLogin(const AutostartPlaces& places, const std::string& entry, bo
                      std::string& error)
 {
     const fs::path user = fs::path(places.user) / entry;
-    const std::string head = "[Desktop Entry]\nType=Application\nName=Dialwake\n"
-                             "Comment=Brings back the world clocks that were open\nExec=" +
-                             ExecArgument(program) + "\nIcon=dialwake\nTerminal=false\nNoDisplay=true\n";
+    const std::string head = std::string("[Desktop Entry]\nType=Application\nName=Dialwake\n") + kComment +
+                             "Exec=" + ExecArgument(program) + "\nIcon=dialwake\nTerminal=false\nNoDisplay=true\n";
     if (!on) return WriteEntry(user, head + "Hidden=true\n", error);
     std::string system;
     if (SystemEntry(places, entry, system) && Enabled(system)) {
