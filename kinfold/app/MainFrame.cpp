@@ -82,7 +82,7 @@ void CMainFrame::CreateMenus()
     actExit->setStatusTip(tr("Quit the program; prompts to save birthday list"));
     actExit->setToolTip(tr("Exit"));
 
-    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File", "menu bar"));
     file->addAction(actNew);
     file->addAction(actOpen);
     file->addAction(actSave);
@@ -105,7 +105,7 @@ void CMainFrame::CreateMenus()
     file->addAction(actExit);
     AttachRecentFiles(file, exitSeparator);
 
-    QMenu* edit = menuBar()->addMenu(tr("Edit"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit", "menu bar"));
     edit->addAction(v->Action(ID_LIST));
     edit->addAction(v->Action(ID_IMPORT));
     edit->addSeparator();
@@ -120,7 +120,7 @@ void CMainFrame::CreateMenus()
     Disabled(edit, tr("&Copy"), "Ctrl+C|Ctrl+Ins", tr("Copy the selection and put it on the Clipboard"));
     Disabled(edit, tr("&Paste"), "Ctrl+V|Shift+Ins", tr("Insert Clipboard contents"));
 
-    QMenu* view = menuBar()->addMenu(tr("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View", "menu bar"));
     QAction* toolbar = view->addAction(tr("&Toolbar"));
     toolbar->setStatusTip(tr("Show or hide the toolbar"));
     toolbar->setEnabled(false);
@@ -142,7 +142,7 @@ void CMainFrame::CreateMenus()
     QMenu* calendar = view->addMenu(tr("Calendar"));
     for (int id : {ID_CAL_CURRENT, ID_CAL_OLD_STYLE, ID_CAL_MOON, ID_CAL_CHINESE}) calendar->addAction(v->Action(id));
 
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help", "menu bar"));
     help->addAction(v->Action(ID_APP_ABOUT));
     QAction* index = help->addAction(tr("Help Index"));
     index->setStatusTip(tr("Search help Index"));

@@ -1337,14 +1337,6 @@ Nadcházející</translation>
         <translation>Ukončit</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Soubor</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Úpravy</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Zpět</translation>
     </message>
@@ -1377,10 +1369,6 @@ Nadcházející</translation>
         <translation>Vložit obsah schránky</translation>
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation>&amp;Zobrazit</translation>
-    </message>
-    <message>
         <source>&amp;Toolbar</source>
         <translation>&amp;Nástrojová lišta</translation>
     </message>
@@ -1403,10 +1391,6 @@ Nadcházející</translation>
     <message>
         <source>Calendar</source>
         <translation>Kalendář</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Nápo&amp;věda</translation>
     </message>
     <message>
         <source>Help Index</source>
@@ -1491,6 +1475,26 @@ Nadcházející</translation>
     <message>
         <source>SCRL</source>
         <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Soubor</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <comment>menu bar</comment>
+        <translation>Úpr&amp;avy</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Zobrazit</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>Nápo&amp;věda</translation>
     </message>
 </context>
 <context>

@@ -1329,14 +1329,6 @@ Demnächst</translation>
         <translation>Beenden</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Bearbeiten</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
@@ -1369,10 +1361,6 @@ Demnächst</translation>
         <translation>Den Inhalt der Zwischenablage einfügen</translation>
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation>&amp;Ansicht</translation>
-    </message>
-    <message>
         <source>&amp;Toolbar</source>
         <translation>&amp;Werkzeugleiste</translation>
     </message>
@@ -1395,10 +1383,6 @@ Demnächst</translation>
     <message>
         <source>Calendar</source>
         <translation>Kalender</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Help Index</source>
@@ -1483,6 +1467,26 @@ Demnächst</translation>
     <message>
         <source>SCRL</source>
         <translation>RF</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Hilfe</translation>
     </message>
 </context>
 <context>

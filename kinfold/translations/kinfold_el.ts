@@ -1329,14 +1329,6 @@ Upcoming</source>
         <translation>Έξοδος</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Αρχείο</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Επεξεργασία</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Αναίρεση</translation>
     </message>
@@ -1369,10 +1361,6 @@ Upcoming</source>
         <translation>Εισαγωγή των περιεχομένων του πρόχειρου</translation>
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation>&amp;Προβολή</translation>
-    </message>
-    <message>
         <source>&amp;Toolbar</source>
         <translation>&amp;Γραμμή εργαλείων</translation>
     </message>
@@ -1395,10 +1383,6 @@ Upcoming</source>
     <message>
         <source>Calendar</source>
         <translation>Ημερολόγιο</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Βοήθεια</translation>
     </message>
     <message>
         <source>Help Index</source>
@@ -1483,6 +1467,26 @@ Upcoming</source>
     <message>
         <source>SCRL</source>
         <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Αρχείο</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Επεξεργασία</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Προβολή</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Βοήθεια</translation>
     </message>
 </context>
 <context>

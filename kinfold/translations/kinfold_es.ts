@@ -1329,14 +1329,6 @@ Próximos</translation>
         <translation>Salir</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Editar</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Deshacer</translation>
     </message>
@@ -1369,10 +1361,6 @@ Próximos</translation>
         <translation>Insertar el contenido del portapapeles</translation>
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation>&amp;Ver</translation>
-    </message>
-    <message>
         <source>&amp;Toolbar</source>
         <translation>&amp;Barra de herramientas</translation>
     </message>
@@ -1395,10 +1383,6 @@ Próximos</translation>
     <message>
         <source>Calendar</source>
         <translation>Calendario</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>Help Index</source>
@@ -1483,6 +1467,26 @@ Próximos</translation>
     <message>
         <source>SCRL</source>
         <translation>DESPL</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>A&amp;yuda</translation>
     </message>
 </context>
 <context>

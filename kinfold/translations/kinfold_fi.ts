@@ -1329,14 +1329,6 @@ Tulossa</translation>
         <translation>Lopeta</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Tiedosto</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Muokkaa</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Kumoa</translation>
     </message>
@@ -1369,10 +1361,6 @@ Tulossa</translation>
         <translation>Liitä leikepöydän sisältö</translation>
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation>&amp;Näytä</translation>
-    </message>
-    <message>
         <source>&amp;Toolbar</source>
         <translation>&amp;Työkalurivi</translation>
     </message>
@@ -1395,10 +1383,6 @@ Tulossa</translation>
     <message>
         <source>Calendar</source>
         <translation>Kalenteri</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Ohje</translation>
     </message>
     <message>
         <source>Help Index</source>
@@ -1483,6 +1467,26 @@ Tulossa</translation>
     <message>
         <source>SCRL</source>
         <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Tiedosto</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Muokkaa</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Näytä</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Ohje</translation>
     </message>
 </context>
 <context>

@@ -1329,14 +1329,6 @@ Prochainement</translation>
         <translation>Quitter</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Édition</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Annuler</translation>
     </message>
@@ -1369,10 +1361,6 @@ Prochainement</translation>
         <translation>Insérer le contenu du presse-papiers</translation>
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation>&amp;Affichage</translation>
-    </message>
-    <message>
         <source>&amp;Toolbar</source>
         <translation>&amp;Barre d&apos;outils</translation>
     </message>
@@ -1395,10 +1383,6 @@ Prochainement</translation>
     <message>
         <source>Calendar</source>
         <translation>Calendrier</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>Help Index</source>
@@ -1483,6 +1467,26 @@ Prochainement</translation>
     <message>
         <source>SCRL</source>
         <translation>DÉF</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <comment>menu bar</comment>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>A&amp;ide</translation>
     </message>
 </context>
 <context>

@@ -1329,14 +1329,6 @@ Prossimi</translation>
         <translation>Esci</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>F&amp;ile</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Modifica</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Annulla</translation>
     </message>
@@ -1369,10 +1361,6 @@ Prossimi</translation>
         <translation>Inserisce il contenuto degli appunti</translation>
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation>&amp;Visualizza</translation>
-    </message>
-    <message>
         <source>&amp;Toolbar</source>
         <translation>&amp;Barra degli strumenti</translation>
     </message>
@@ -1395,10 +1383,6 @@ Prossimi</translation>
     <message>
         <source>Calendar</source>
         <translation>Calendario</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>Help Index</source>
@@ -1483,6 +1467,26 @@ Prossimi</translation>
     <message>
         <source>SCRL</source>
         <translation>SCORR</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>F&amp;ile</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Aiuto</translation>
     </message>
 </context>
 <context>

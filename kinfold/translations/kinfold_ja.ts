@@ -1321,14 +1321,6 @@ Upcoming</source>
         <translation>終了</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>ファイル(&amp;F)</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>編集</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>元に戻す(&amp;U)</translation>
     </message>
@@ -1361,10 +1353,6 @@ Upcoming</source>
         <translation>クリップボードの内容を挿入します</translation>
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation>表示(&amp;V)</translation>
-    </message>
-    <message>
         <source>&amp;Toolbar</source>
         <translation>ツールバー(&amp;T)</translation>
     </message>
@@ -1387,10 +1375,6 @@ Upcoming</source>
     <message>
         <source>Calendar</source>
         <translation>暦</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>Help Index</source>
@@ -1475,6 +1459,26 @@ Upcoming</source>
     <message>
         <source>SCRL</source>
         <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <comment>menu bar</comment>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <comment>menu bar</comment>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
 </context>
 <context>

@@ -1329,14 +1329,6 @@ Kommende</translation>
         <translation>Avslutt</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Fil</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Rediger</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Angre</translation>
     </message>
@@ -1369,10 +1361,6 @@ Kommende</translation>
         <translation>Sett inn innholdet på utklippstavlen</translation>
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation>&amp;Vis</translation>
-    </message>
-    <message>
         <source>&amp;Toolbar</source>
         <translation>&amp;Verktøylinje</translation>
     </message>
@@ -1395,10 +1383,6 @@ Kommende</translation>
     <message>
         <source>Calendar</source>
         <translation>Kalender</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hjelp</translation>
     </message>
     <message>
         <source>Help Index</source>
@@ -1483,6 +1467,26 @@ Kommende</translation>
     <message>
         <source>SCRL</source>
         <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Fil</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Rediger</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Vis</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Hjelp</translation>
     </message>
 </context>
 <context>

@@ -1329,14 +1329,6 @@ Binnenkort</translation>
         <translation>Afsluiten</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Bestand</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Bewerken</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Ongedaan maken</translation>
     </message>
@@ -1369,10 +1361,6 @@ Binnenkort</translation>
         <translation>De inhoud van het klembord invoegen</translation>
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation>Beel&amp;d</translation>
-    </message>
-    <message>
         <source>&amp;Toolbar</source>
         <translation>&amp;Werkbalk</translation>
     </message>
@@ -1395,10 +1383,6 @@ Binnenkort</translation>
     <message>
         <source>Calendar</source>
         <translation>Kalender</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>Help Index</source>
@@ -1483,6 +1467,26 @@ Binnenkort</translation>
     <message>
         <source>SCRL</source>
         <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <comment>menu bar</comment>
+        <translation>Be&amp;werken</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <comment>menu bar</comment>
+        <translation>Beel&amp;d</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>

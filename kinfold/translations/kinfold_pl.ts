@@ -1337,14 +1337,6 @@ Nadchodzące</translation>
         <translation>Zakończ</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Plik</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Edycja</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Cofnij</translation>
     </message>
@@ -1377,10 +1369,6 @@ Nadchodzące</translation>
         <translation>Wstaw zawartość schowka</translation>
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation>&amp;Widok</translation>
-    </message>
-    <message>
         <source>&amp;Toolbar</source>
         <translation>Pasek &amp;narzędzi</translation>
     </message>
@@ -1403,10 +1391,6 @@ Nadchodzące</translation>
     <message>
         <source>Calendar</source>
         <translation>Kalendarz</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Pomo&amp;c</translation>
     </message>
     <message>
         <source>Help Index</source>
@@ -1491,6 +1475,26 @@ Nadchodzące</translation>
     <message>
         <source>SCRL</source>
         <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Edycja</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Widok</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>Pomo&amp;c</translation>
     </message>
 </context>
 <context>

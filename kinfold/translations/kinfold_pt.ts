@@ -1329,14 +1329,6 @@ Próximos</translation>
         <translation>Sair</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Arquivo</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Editar</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Desfazer</translation>
     </message>
@@ -1369,10 +1361,6 @@ Próximos</translation>
         <translation>Inserir o conteúdo da área de transferência</translation>
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation>E&amp;xibir</translation>
-    </message>
-    <message>
         <source>&amp;Toolbar</source>
         <translation>&amp;Barra de ferramentas</translation>
     </message>
@@ -1395,10 +1383,6 @@ Próximos</translation>
     <message>
         <source>Calendar</source>
         <translation>Calendário</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <source>Help Index</source>
@@ -1483,6 +1467,26 @@ Próximos</translation>
     <message>
         <source>SCRL</source>
         <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <comment>menu bar</comment>
+        <translation>E&amp;xibir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>Aj&amp;uda</translation>
     </message>
 </context>
 <context>

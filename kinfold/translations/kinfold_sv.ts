@@ -1329,14 +1329,6 @@ Kommande</translation>
         <translation>Avsluta</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Arkiv</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Redigera</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Ångra</translation>
     </message>
@@ -1369,10 +1361,6 @@ Kommande</translation>
         <translation>Infoga innehållet i urklipp</translation>
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation>&amp;Visa</translation>
-    </message>
-    <message>
         <source>&amp;Toolbar</source>
         <translation>&amp;Verktygsfält</translation>
     </message>
@@ -1395,10 +1383,6 @@ Kommande</translation>
     <message>
         <source>Calendar</source>
         <translation>Kalender</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hjälp</translation>
     </message>
     <message>
         <source>Help Index</source>
@@ -1483,6 +1467,26 @@ Kommande</translation>
     <message>
         <source>SCRL</source>
         <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Arkiv</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Redigera</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Visa</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu bar</comment>
+        <translation>&amp;Hjälp</translation>
     </message>
 </context>
 <context>
