@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimeEdit>
@@ -33,6 +34,17 @@ QDialogButtonBox* OkCancel(QDialog* dialog, bool withCancel = true)
     QObject::connect(box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     return box;
+}
+
+// The day in the locale's short form ("20.12.26", "2026/12/20"); English and "C" keep the
+// list's ISO form. The rows lie within a month of today, so a two-digit year is never in doubt.
+QString ShortDay(const GregorianDate& date)
+{
+    const QLocale locale;
+    const QDate day(date.year, date.month, date.day);
+    if (locale.language() == QLocale::C || locale.language() == QLocale::English || !day.isValid())
+        return QString::fromStdString(IsoDate(date));
+    return locale.toString(day, QLocale::ShortFormat);
 }
 
 } // namespace
@@ -61,7 +73,7 @@ CUpcomingDlg::CUpcomingDlg(const BirthdayList& list, const EventRules& rules, co
         const int daysOff = (int)std::llround(e.date.DayNumber() - today.DayNumber());
         const std::string when = HowFarOff(daysOff, e.date);
         auto* item = new QTreeWidgetItem(m_ctlEvents);
-        item->setText(0, QString::fromStdString(IsoDate(e.date)));
+        item->setText(0, ShortDay(e.date));
         item->setText(1, QString::fromStdString(BytesToUtf8(e.text)));
         item->setText(2, QString::fromStdString(when));
     }

@@ -76,6 +76,11 @@ TEST_F(ReminderDialogs, UpcomingListsTheNext30DaysAndTheExportSaysWhatItLeavesOu
     const QTreeWidgetItem* row = upcoming.m_ctlEvents->topLevelItem(0);
     EXPECT_EQ(QStringList({row->text(0), row->text(1), row->text(2)}),
               (QStringList{"2027-03-05", "Bob Jones (27)", "in 7 days, Friday 5 March"}));
+    // The date column in the locale's short form beside English; the texts stay English here.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(CUpcomingDlg(list, EventRules{}, GregorianDate(2, 26, 2027)).m_ctlEvents->topLevelItem(0)->text(0),
+              "05.03.27");
+    QLocale::setDefault(QLocale::c());
 
     CalendarExportOptions preset;
     preset.alarmDays = {7, 0};
