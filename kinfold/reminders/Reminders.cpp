@@ -202,13 +202,15 @@ std::string HowFarOff(int daysOff, const CalendarDate& date)
     const std::string when = daysOff == 0   ? TextTranslation::translate("Reminders", "today")
                              : daysOff == 1 ? TextTranslation::translate("Reminders", "tomorrow")
                                             : TextTranslation::translate("Reminders", "in %n days", nullptr, daysOff);
+    // The language's own separator ("15 日後、12月24日木曜日").
+    const std::string joined = TextTranslation::translate("Reminders", "%1, %2", "how far off, the day");
     const std::string local = TextTranslation::dayInWords(date.year, date.month, date.day);
-    if (!local.empty()) return when + ", " + local;
+    if (!local.empty()) return FillIn(joined, {when, local});
     CTimeFields f;
     f.month = date.month;
     f.day = date.day;
     f.dayOfWeek = date.Weekday() % 7 + 1;  // 1 Sunday .. 7 Saturday
-    return when + ", " + CTime::Format(f, "%A %#d %B");
+    return FillIn(joined, {when, CTime::Format(f, "%A %#d %B")});
 }
 
 std::vector<ReminderMessage> ReminderMessages(const std::vector<DueReminder>& due)

@@ -3275,6 +3275,11 @@ Nadcházející</translation>
             <numerusform>a %n dalších</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>how far off, the day</comment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>Upcoming</name>

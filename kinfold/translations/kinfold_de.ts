@@ -3251,6 +3251,11 @@ Demnächst</translation>
             <numerusform>und %n weitere</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>how far off, the day</comment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>Upcoming</name>

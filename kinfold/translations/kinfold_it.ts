@@ -3251,6 +3251,11 @@ Prossimi</translation>
             <numerusform>e altri %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>how far off, the day</comment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>Upcoming</name>

@@ -3227,6 +3227,11 @@ Upcoming</source>
             <numerusform>ほか %n 件</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>how far off, the day</comment>
+        <translation>%1、%2</translation>
+    </message>
 </context>
 <context>
     <name>Upcoming</name>

@@ -3275,6 +3275,11 @@ Nadchodzące</translation>
             <numerusform>i jeszcze %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>how far off, the day</comment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>Upcoming</name>

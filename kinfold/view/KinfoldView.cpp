@@ -1056,6 +1056,13 @@ void CKinfoldView::BeginPrinting(QPrinter& printer)
     QMarginsF margins = portrait ? QMarginsF(0.25, 0.35, 0.25, 0.35) : QMarginsF(0.4, 0.25, 0.4, 0.25);
     printer.setFullPage(false);
     printer.setPageMargins(margins, QPageLayout::Inch);
+    // The same margins in the locale's units (exactly: 0.05 in is 1.27 mm), so that the page
+    // dialogs do not offer inches to a metric user.
+    if (!m_Locale.usPaper) {
+        QPageLayout metric = printer.pageLayout();
+        metric.setUnits(QPageLayout::Millimeter);
+        printer.setPageLayout(metric);
+    }
     // Scaled against the whole page last shown, not one month block of it: the printed font
     // percentages (print scale / 6, / 12 ...) expect a page-to-page scale.
     m_nPrintScale = PrintScaleFor(m_nPrintableWidth, m_nPrintableHeight, m_nLastPageWidth, m_nLastPageHeight);

@@ -107,6 +107,10 @@ TEST(Translations, TheCoresTextsFollowTheLanguage)
     // The title's order is the language's.
     ASSERT_EQ(InstallTranslationsFor({"kinfold", "kestrum"}, {"ja"}), "ja");
     EXPECT_EQ(MonthTitle(kCurrent, "12月", 12, 2026), "2026年12月");
+    // Joined with the language's own separator.
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    EXPECT_EQ(HowFarOff(1, friday), "明日、3月20日金曜日");
+    QLocale::setDefault(QLocale::c());
     RemoveTranslations();
 }
 
