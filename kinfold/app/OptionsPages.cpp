@@ -228,6 +228,9 @@ CPPFont::CPPFont(QWidget* parent) : CPropertyPage(tr("Font"), parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(tr("Press button to change the indicated font, size, and color."), this));
     auto* grid = new QGridLayout;
+    // An em between a text and its sample, so that a long name ("Name des Wochentags") does not
+    // run into the sample beside it.
+    grid->setHorizontalSpacing(fontMetrics().horizontalAdvance(QLatin1Char('M')));
     const char* const labels[DisplayFontCount] = {
         QT_TRANSLATE_NOOP("CPPFont", "Month and Year"), QT_TRANSLATE_NOOP("CPPFont", "Day of Week Name"),
         QT_TRANSLATE_NOOP("CPPFont", "Day number"), QT_TRANSLATE_NOOP("CPPFont", "Day counter"),
