@@ -370,6 +370,21 @@ CString ClockTill(bool alarmSet, int64_t s)
     return seconds(s % 60);
 }
 
+CString ClockSpanText(int64_t t)
+{
+    const int64_t days = t / 86400;
+    const int64_t parts[5] = {days / 365, days % 365, t / 3600 - 24 * days, t / 60 - 60 * (t / 3600), t % 60};
+    const std::string units[5] = {TextTranslation::translate("CClockDlg", "%1y", "time to the alarm: years"),
+                                  TextTranslation::translate("CClockDlg", "%1d", "time to the alarm: days"),
+                                  TextTranslation::translate("CClockDlg", "%1h", "time to the alarm: hours"),
+                                  TextTranslation::translate("CClockDlg", "%1m", "time to the alarm: minutes"),
+                                  TextTranslation::translate("CClockDlg", "%1s", "time to the alarm: seconds")};
+    CString s;
+    for (int i = 0; i < 5; ++i)
+        if (!s.empty() || parts[i] != 0) s += FillIn(units[i], {std::to_string(parts[i])}) + " ";
+    return s;
+}
+
 CString ClockTipText(const CString& name, int64_t now, long clockOffset, long localOffset)
 {
     const long diff = clockOffset - localOffset;

@@ -173,7 +173,7 @@ void CSetAllarm::UpdateRemark(const CTime& now)
     if (span < CTimeSpan(0)) m_strRemark = FromQt(tr("That date/time has already occured"));
     else
         m_strRemark = FromQt(tr("Occurs in %1 from now %2")
-                                 .arg(ToQt(String(span)), LocaleMoment(ZoneFields(m_Zone, now))));
+                                 .arg(ToQt(ClockSpanText(span.GetTotalSeconds())), LocaleMoment(ZoneFields(m_Zone, now))));
     m_RemarkLabel->setText(ToQt(m_strRemark));
 }
 

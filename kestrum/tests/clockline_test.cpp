@@ -21,12 +21,17 @@ TEST(ClockTill, SpansAsTheTitleShowsThem)
     // An alarm on 1 January 2100 seen from 8 December 2026 neither wraps nor goes negative.
     const int64_t from2026 = 4102444800LL - 1796688000LL;
     EXPECT_EQ(ClockTill(true, from2026), " 26687d");
+    // The alarm dialog's span, as String(CTimeSpan) writes it.
+    EXPECT_EQ(ClockSpanText(90061), "1d 1h 1m 1s ");
+    EXPECT_EQ(ClockSpanText(365LL * 86400 + 45), "1y 0d 0h 0m 45s ");
+    EXPECT_EQ(ClockSpanText(0), "");
     // The units in the user's language, as the Qt part would install it.
     TextTranslation::Install([](const char*, const char* text, const char*, int) {
         const std::string t = text;
         return t == "%1d" ? std::string("%1日") : t == "%1h" ? std::string("%1時間") : t;
     });
     EXPECT_EQ(ClockTill(true, 86400 + 2 * 3600), " 1日 2時間");
+    EXPECT_EQ(ClockSpanText(86400 + 2 * 3600 + 5), "1日 2時間 0m 5s ");
     TextTranslation::Install(nullptr);
 }
 

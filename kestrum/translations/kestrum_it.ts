@@ -138,6 +138,11 @@
         <comment>hours ahead of local time</comment>
         <translation>%1 h</translation>
     </message>
+    <message>
+        <source>%1y</source>
+        <comment>time to the alarm: years</comment>
+        <translation>%1a</translation>
+    </message>
 </context>
 <context>
     <name>CDocFrame</name>

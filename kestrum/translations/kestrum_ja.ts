@@ -136,6 +136,11 @@
         <comment>hours ahead of local time</comment>
         <translation>%1時間</translation>
     </message>
+    <message>
+        <source>%1y</source>
+        <comment>time to the alarm: years</comment>
+        <translation>%1年</translation>
+    </message>
 </context>
 <context>
     <name>CDocFrame</name>

@@ -84,6 +84,9 @@ KESTRUM_API CString ClockAmPm(int hour);
 // The time left to the alarm as the title shows it (" 12d", " 3d 4h", " 2h 5m", " 1m 5s", " 9s");
 // empty when no alarm is set.
 KESTRUM_API CString ClockTill(bool alarmSet, int64_t seconds);
+// A non-negative span as String(CTimeSpan) writes it ("1h 59m 44s "), its units in the user's
+// language as the title's are.
+KESTRUM_API CString ClockSpanText(int64_t seconds);
 // The clock's tip: "Tokyo, Japan: +8 h, tomorrow 01:30", the city, how far its time is ahead of
 // the local time (offsets in seconds east of UTC at now) and its day and time of day there.
 KESTRUM_API CString ClockTipText(const CString& name, int64_t now, long clockOffset, long localOffset);
