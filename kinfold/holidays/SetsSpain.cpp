@@ -115,7 +115,9 @@ std::vector<CountrySet> SpainSets() {
         }, "ES"},
         // Illes Balears: Acuerdo del Consejo de Gobierno de 4 de agosto de 2023 (BOIB), the calendar
         // for 2024 (Easter Monday, no 26 December), and de 3 de mayo de 2024 for 2025 (26 December
-        // in place of Sunday 12 October, no Easter Monday); 1 March moved to Monday 2 March in 2026.
+        // in place of Sunday 12 October, no Easter Monday); for 2026 the Conselleria de Trabajo's
+        // resolution of the calendar (BOIB, October 2025, as Europa Press listed it on 3 October
+        // 2025): 1 March moved to Monday 2 March, Easter Monday again, 26 December.
         // 2020 to 2023: Easter Monday every year (none in 2025), 26 December in 2020 and, as the
         // Monday after Christmas, 2022; the Monday of 7 December 2020.
         {"ES-IB", QT_TRANSLATE_NOOP("CountrySets", "Spain, Balearic Islands"), {
@@ -123,6 +125,7 @@ std::vector<CountrySet> SpainSets() {
             "920201226Segunda fiesta de Navidad",
             kMondayAfterChristmas2022,
             "Y20202024" "3+01Lunes de Pascua",
+            "Y20260000" "3+01Lunes de Pascua",
             "Y20200000" "00301Día de las Illes Balears",
             "F20260301Día de las Illes Balears",
             "920260302Día de las Illes Balears",
