@@ -311,10 +311,11 @@ bool Holiday::FromText(const CString& text, Holiday& out) {
             bounds[i / 4] = bounds[i / 4] * 10 + (c - '0');
         }
         Holiday inner;
-        // One prefix only, and no empty range, so every accepted text is written back unchanged.
+        // One prefix only, no empty range, and an inner record that is written back as it stands (the old
+        // kinds read any digits), so every accepted text is written back unchanged.
         const CString rest = text.substr(9);
         if (rest.empty() || rest[0] == kYearsMark || (bounds[0] == 0 && bounds[1] == 0) ||
-            !FromText(rest, inner))
+            !FromText(rest, inner) || inner.ToText() != rest)
             return false;
         out = inner.InYears(bounds[0], bounds[1]);
         return true;

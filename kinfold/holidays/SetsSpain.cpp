@@ -4,27 +4,30 @@
 // Each year the Dirección General de Trabajo publishes in the BOE the fiestas laborales every
 // community and city sent it (Real Decreto 2001/1983 art. 45.4): for 2024 the Resolución de 23 de
 // octubre de 2023 (BOE of 27 October 2023), for 2025 the Resolución de 15 de octubre de 2024 (BOE
-// núm. 252, 18 October 2024, BOE-A-2024-21316,
-// https://www.boe.es/eli/es/res/2024/10/15/(1)), for 2026 the Resolución de 17 de octubre de 2025
-// (BOE of 28 October 2025); for 2020 the resolution in the BOE of 11 October 2019, for 2021 the
-// Resolución de 28 de octubre de 2020 (BOE of 2 November 2020), for 2022 the resolution in the BOE
-// of 21 October 2021, for 2023 the Resolución de 7 de octubre de 2022
-// (https://www.boe.es/eli/es/res/2022/10/07/(2)). The numbers and BOE-A codes of the 2020 to 2023
-// resolutions were not read here, nor their tables: those years' days are the resolutions' as the
-// press and the Administración General del Estado's calendars of días inhábiles (which repeat them)
-// quote them, each community's checked against the twelve days it keeps. A community's set is the
-// ES set and what it chose. The days a community keeps year after year (its own day, Maundy
-// Thursday, Easter Monday...) are rules from the first year read here, 2020 (2024 for Ceuta and the
-// Canary islands' own days, 2025 for Melilla), on, so that the years after the last decree repeat
-// its choices; a day put in for one year only (the Monday after a national day on a Sunday, a day
-// in place of one, the moon-dated feasts of Ceuta and Melilla) is a one-year date, and an own day on
-// a Sunday is cancelled for that year where its calendar moved or left it out. Each community's
-// 2024 to 2026 lists were read from its own decree, order or government announcement as named
-// beside it (mostly as the press and official bulletins' indexes quote them), and which community
-// kept which Monday in those years from the summaries of the three resolutions; those
-// resolutions' own tables were not read here either. Years before 2020 show the national days
-// only, and so do Ceuta's 2020 to 2022 and Melilla's 2020 and 2021 (their moon-dated and own days
-// of those years were not read) and the Canary islands' own days before 2024.
+// núm. 252, 18 October 2024, BOE-A-2024-21316, https://www.boe.es/eli/es/res/2024/10/15/(1)), for
+// 2026 the Resolución de 17 de octubre de 2025 (BOE of 28 October 2025). For 2020 the Resolución de
+// 3 de octubre de 2019 (BOE of 11 October 2019, BOE-A-2019-14552), for 2021 the Resolución de 28 de
+// octubre de 2020 (BOE of 2 November 2020), for 2022 the resolution in the BOE of 21 October 2021
+// (BOE-A-2021-17113), for 2023 the Resolución de 7 de octubre de 2022 (BOE of 14 October 2022,
+// https://www.boe.es/eli/es/res/2022/10/07/(2)); the 2021 resolution's BOE-A code was not read. The
+// tables of those four resolutions were not read here either: each community's 2020 to 2023 days
+// were checked against the summary of each resolution the news agency put out the day it appeared
+// (which day a community moved or kept, as Europa Press listed them), against the community's own
+// decree or order where one is named beside it, and against the twelve days it keeps (fourteen in
+// Ceuta and Melilla); where a summary and a decree differ, the decree is followed and the
+// difference noted. A community's set is the ES set and what it chose. The days a community keeps
+// year after year (its own day, Maundy Thursday, Easter Monday...) are rules from the first year
+// read here, 2020 (2024 for Ceuta and the Canary islands' own days, 2025 for Melilla), on, so that
+// the years after the last decree repeat its choices; a day put in for one year only (the Monday
+// after a national day on a Sunday, a day in place of one, the moon-dated feasts of Ceuta and
+// Melilla, an island's day before 2024) is a one-year date, and an own day on a Sunday is cancelled
+// for that year where its calendar moved or left it out. Each community's 2024 to 2026 lists were
+// read from its own decree, order or government announcement as named beside it (mostly as the
+// press and official bulletins' indexes quote them), and which community kept which Monday in those
+// years from the summaries of the three resolutions. Years before 2020 show the national days only;
+// so does Melilla in 2021 and 2024 (its calendars of those years were not read), Ceuta's 2020 and
+// 2022 show only the days named beside the city's set, and the Canary set of 2022 lacks the
+// islands' own days.
 #include "holidays/CountrySetData.h"
 
 namespace {
@@ -112,7 +115,9 @@ std::vector<CountrySet> SpainSets() {
         }, "ES"},
         // Illes Balears: Acuerdo del Consejo de Gobierno de 4 de agosto de 2023 (BOIB), the calendar
         // for 2024 (Easter Monday, no 26 December), and de 3 de mayo de 2024 for 2025 (26 December
-        // in place of Sunday 12 October, no Easter Monday); 1 March moved to Monday 2 March in 2026.
+        // in place of Sunday 12 October, no Easter Monday); for 2026 the Conselleria de Trabajo's
+        // resolution of the calendar (BOIB, October 2025, as Europa Press listed it on 3 October
+        // 2025): 1 March moved to Monday 2 March, Easter Monday again, 26 December.
         // 2020 to 2023: Easter Monday every year (none in 2025), 26 December in 2020 and, as the
         // Monday after Christmas, 2022; the Monday of 7 December 2020.
         {"ES-IB", QT_TRANSLATE_NOOP("CountrySets", "Spain, Balearic Islands"), {
@@ -120,6 +125,7 @@ std::vector<CountrySet> SpainSets() {
             "920201226Segunda fiesta de Navidad",
             kMondayAfterChristmas2022,
             "Y20202024" "3+01Lunes de Pascua",
+            "Y20260000" "3+01Lunes de Pascua",
             "Y20200000" "00301Día de las Illes Balears",
             "F20260301Día de las Illes Balears",
             "920260302Día de las Illes Balears",
@@ -132,13 +138,40 @@ std::vector<CountrySet> SpainSets() {
         // Each island's own day is kept on that island only: the ones on a fixed date repeat as the
         // last decree places them, a day moved to a Monday is a one-year date, and Fuerteventura's
         // and La Gomera's, on weekdays set each year, are given for 2024 to 2026 only.
-        // 2020 to 2023: Maundy Thursday and 30 May, the Mondays of 7 December 2020, 16 August 2021
-        // and 26 December 2022; the islands' own days of those years were not read (they are one of
-        // each island's regional days, so the community's list alone is one day short there).
+        // 2020 to 2023: Maundy Thursday and 30 May, except 2021, when 30 May was a Sunday and left
+        // out; the Mondays of 7 December 2020, 16 August 2021 and 26 December 2022, no 2 January
+        // 2023 (the resolutions' summaries). The islands' days of 2020 by the decree of that year's
+        // calendar as a labour blog reproduces it (Tenerife's on 7 September, 2 February being a
+        // Sunday), of 2021 and 2023 by the Consejo de Gobierno's projects of decree as the
+        // press gives them (La Provincia, 9 August 2022, for 2023); those of 2022 were not read,
+        // so that year's list is one day short on each island.
         {"ES-CN", QT_TRANSLATE_NOOP("CountrySets", "Spain, Canary Islands"), {
             kMondayAfterConstitutionDay2020,
             kMondayAfterAssumption2021,
+            "920200805Nuestra Señora de las Nieves (La Palma)",
+            "920200907Bajada de la Virgen del Socorro (Tenerife)",
+            "920200908Nuestra Señora del Pino (Gran Canaria)",
+            "920200915Nuestra Señora de los Dolores (Lanzarote)",
+            "920200918Nuestra Señora de la Peña (Fuerteventura)",
+            "920200924Nuestra Señora de los Reyes (El Hierro)",
+            "920201005Nuestra Señora de Guadalupe (La Gomera)",
+            "F20210530Día de Canarias",
+            "920210202Virgen de la Candelaria (Tenerife)",
+            "920210703Bajada de la Virgen de los Reyes (El Hierro)",
+            "920210805Nuestra Señora de las Nieves (La Palma)",
+            "920210908Nuestra Señora del Pino (Gran Canaria)",
+            "920210915Nuestra Señora de los Volcanes (Lanzarote)",
+            "920210917Nuestra Señora de la Peña (Fuerteventura)",
+            "920211004Nuestra Señora de Guadalupe (La Gomera)",
             kMondayAfterChristmas2022,
+            "920230202Virgen de la Candelaria (Tenerife)",
+            "920230805Nuestra Señora de las Nieves (La Palma)",
+            "920230908Nuestra Señora del Pino (Gran Canaria)",
+            // One day names one holiday, so the two islands' feasts of 15 September share it.
+            "920230915Nuestra Señora de los Volcanes (Lanzarote, La Graciosa), "
+            "Nuestra Señora de la Peña (Fuerteventura)",
+            "920230925Nuestra Señora de los Reyes (El Hierro)",
+            "920231009Nuestra Señora de Guadalupe (La Gomera)",
             "920240202Virgen de la Candelaria (Tenerife)",
             "920240909Nuestra Señora del Pino (Gran Canaria)",
             "920240916Nuestra Señora de los Volcanes (Lanzarote, La Graciosa)",
@@ -206,10 +239,10 @@ std::vector<CountrySet> SpainSets() {
         // Christi); Decreto 44/2025, de 17 de junio, for 2026 (31 May a Sunday, so Easter Monday;
         // 2 November).
         // 2020 to 2023: Corpus Christi every year, 31 May from 2021; in 2020, with 31 May a Sunday
-        // and left out, 19 March and Easter Monday (the Consejo de Gobierno's calendar of 2020,
-        // 3 September 2019, as the press gives it; one summary of the 2020 resolution puts the
-        // Monday of 2 November there too, which would make thirteen days); the Monday of
-        // 26 December 2022.
+        // and left out, 19 March and Easter Monday (Decreto 228/2019, DOCM, as the press quotes
+        // it; the 2020 resolution's summary names Castilla-La Mancha among the communities with
+        // the Monday of 2 November, which would make thirteen days, where Castilla y León keeps
+        // it); the Monday of 26 December 2022. In 2026 too 31 May is a Sunday and left out.
         {"ES-CM", QT_TRANSLATE_NOOP("CountrySets", "Spain, Castilla-La Mancha"), {
             "920200319San José",
             "920200413Lunes de Pascua",
@@ -217,6 +250,7 @@ std::vector<CountrySet> SpainSets() {
             kMondayAfterChristmas2022,
             kMaundyThursday,
             "920260406Lunes de Pascua",
+            "F20260531Día de Castilla-La Mancha",
             "Y20200000" "00531Día de Castilla-La Mancha",
             "Y20200000" "3+60Corpus Christi",
             kMondayAfterAllSaints2026,
@@ -226,7 +260,9 @@ std::vector<CountrySet> SpainSets() {
         // here; the 2024 resolution's summary gives it the same days); the Diada by Llei 1/1980.
         // In Aran 17 June takes the place of 26 December.
         // 2020 to 2023 the same days, and in 2022, with 11 September a Sunday, Whit Monday (Ordre
-        // EMT/138/2021, de 25 de juny, DOGC núm. 8446, 30 June 2021).
+        // EMT/138/2021, de 25 de juny, DOGC núm. 8446, 30 June 2021); for 2023 Ordre EMT/81/2022,
+        // de 21 d'abril: thirteen days, one of 6 January, Easter Monday, 24 June and 26 December
+        // recuperable as each workplace chooses, so all four are shown.
         {"ES-CT", QT_TRANSLATE_NOOP("CountrySets", "Spain, Catalonia"), {
             "920220606Dilluns de Pasqua Granada",
             "Y20200000" "3+01Dilluns de Pasqua Florida",
@@ -398,8 +434,25 @@ std::vector<CountrySet> SpainSets() {
         // city's calendar for 2026, with the Día de Ceuta); the two Eids as the city dated them,
         // not repeated after 2026. For 2023 the Asamblea's plenary of September 2022 (as the local
         // press gives it: Saturday 2 September a recuperable day, left out here, and the end of
-        // Ramadan on the Saturday then foreseen); its 2020 to 2022 calendars were not read.
+        // Ramadan on the Saturday then foreseen). For 2021 the Consejería de Hacienda's proposal
+        // to the Pleno (July 2020, as the local press gives it, the days of the years before):
+        // Maundy Thursday, the Monday after San Antonio, Eid al-Adha on 20 July, 5 August and
+        // 2 September. For 2022 the model the Pleno adopted in September 2021 (Reyes, Maundy
+        // Thursday, San Antonio, the Patrona and both Eids every year, no day on a Sunday moved to
+        // the Monday), with the end of Ramadan on 3 May as Melilla's; that year's Eid al-Adha and
+        // Día de Ceuta were not read. For 2020 only the Monday of 7 December, which the
+        // resolution's summary names; the city's calendar of that year was not read.
         {"ES-CE", QT_TRANSLATE_NOOP("CountrySets", "Spain, Ceuta"), {
+            kMondayAfterConstitutionDay2020,
+            "920210401Jueves Santo",
+            "920210614Lunes siguiente a San Antonio",
+            "920210720Eid al-Adha",
+            "920210805Nuestra Señora de África",
+            "920210902Día de Ceuta",
+            "920220414Jueves Santo",
+            "920220503Eid al-Fitr",
+            "920220613San Antonio",
+            "920220805Nuestra Señora de África",
             "920230406Jueves Santo",
             "920230422Eid al-Fitr",
             "920230613San Antonio",
@@ -423,8 +476,17 @@ std::vector<CountrySet> SpainSets() {
         // (the Consejo de Gobierno's calendar as the press gives it) Maundy Thursday, the two Eids,
         // 8 September, Saturday 17 September and the Monday of 26 December; for 2023 (its calendar
         // of 29 September 2022, BOME) Maundy Thursday, 13 March, the two Eids and 8 September, not
-        // Sunday 17 September; its 2020 and 2021 calendars were not read.
+        // Sunday 17 September. For 2020 the Consejo de Gobierno's calendar (as Melilla Hoy gives it,
+        // September 2019): 13 March for the first time, Maundy Thursday, Eid al-Adha on 31 July,
+        // 8 and 17 September and the Monday of 7 December, not that of 2 November. Its 2021
+        // calendar was not read.
         {"ES-ML", QT_TRANSLATE_NOOP("CountrySets", "Spain, Melilla"), {
+            "920200313Día del Estatuto de Autonomía",
+            "920200409Jueves Santo",
+            "920200731Eid al-Adha",
+            "920200908Virgen de la Victoria",
+            "920200917Día de Melilla",
+            kMondayAfterConstitutionDay2020,
             "920220414Jueves Santo",
             "920220503Eid al-Fitr",
             "920220711Eid al-Adha",

@@ -282,7 +282,8 @@ std::vector<CountrySet> SwitzerlandSets() {
             "01226Stephanstag",
         }, "CH"},
         // Schaffhausen: Gesetz betreffend die öffentlichen Ruhetage und den Ladenschluss (SHR 900.200)
-        // Art. 1 (rechtsbuch.sh.ch), whose list was not read here. Its government told the Kantonsrat
+        // Art. 1 (rechtsbuch.sh.ch; "Öffentliche Ruhetage", "Hohe Feiertage"), whose list is lost
+        // from the copy read here (lexaris). Its government told the Kantonsrat
         // in May 2019, keeping 2 January a working day, that the law there is the same as Zurich's
         // (SDA report of 6 May 2019); the days are taken as Zurich's § 1, 1 May among them as the
         // press lists it for Schaffhausen.
@@ -345,8 +346,10 @@ std::vector<CountrySet> SwitzerlandSets() {
             "01226Santo Stefano",
         }, "CH", kFederalFour},
         // Uri: Gesetz über den Ladenschluss und die Sonntagsruhe vom 9. Februar 2003 (RB 70.1421),
-        // which names the public rest days; neither its list nor the canton's overview (ur.ch,
-        // Arbeitszeitbewilligungen, "Feiertage im Kanton Uri") could be read here. The days are those
+        // which by its Art. 1 rules the public rest days, and the Kantonale Arbeitsverordnung of
+        // 26 September 2001 (RB 20.1111) under the Arbeitsgesetz; the copies of both read here
+        // break off before their lists, and the canton's overview (ur.ch,
+        // Arbeitszeitbewilligungen, "Feiertage im Kanton Uri") could not be read. The days are those
         // the Urikon calendar of the canton's customs calls cantonal holidays (Epiphany, St Joseph,
         // Whit Monday, Corpus Christi, All Saints, the Immaculate Conception); Easter Monday, the
         // Assumption and St Stephen's Day, holidays by the order of 12 December 1835 (Landbuch),

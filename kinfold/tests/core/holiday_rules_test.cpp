@@ -374,7 +374,7 @@ TEST(RuleTexts, MalformedNewRecordsAreRejected) {
     for (const char* text : {"3", "302Good Friday", "3-0", "3-0xA", "3-00x", "4 02x", "5122", "512x5x", "70620",
                              "7062", "9202206", "92022a624x", "80524-x", "A02011", "A02011x", "B07", "C03x09",
                              "C03-00x", "E", "F2020050", "Y2021", "Y20210000", "Y00000000" "00930x",
-                             "Y20210000Y2021000000930x", "Y2021000Z00930x"})
+                             "Y20210000Y2021000000930x", "Y2021000Z00930x", "Y20210000" "0", "Y20210000" "1a2b3x"})
         EXPECT_FALSE(Holiday::FromText(text, h)) << text;
 }
 
