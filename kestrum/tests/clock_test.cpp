@@ -1048,8 +1048,8 @@ TEST_F(ClockTest, InGermanTheClockItsMenuAndTheAlarmDialogSpeakGerman)
     const CTime now = Utc(2026, 3, 1, 12, 0, 0);
     dlg.m_Date = dlg.m_Time = now + CTimeSpan(90);
     dlg.UpdateRemark(now);
-    // The date as the locale writes it; the stored moment is untouched.
-    EXPECT_EQ(dlg.m_strRemark, "Tritt in " + String(CTimeSpan(90)) + " ein (jetzt: 01.03.26 21:00:00)");
+    // The span's units and the date as the language and locale write them; the stored moment is untouched.
+    EXPECT_EQ(dlg.m_strRemark, "Tritt in 1min 30s  ein (jetzt: 01.03.26 21:00:00)");
     EXPECT_EQ(dlg.windowTitle(), "Wecker stellen");
 
     if (old) setenv("TZ", saved.c_str(), 1);
