@@ -79,6 +79,30 @@ void CMarkwheelView::OnInitialUpdate()
     Refresh();
 }
 
+namespace {
+// The half of the day ("AM", "PM" of the clock lines) as the locale writes it; Japanese puts it
+// before the time ("午後6:04:21").
+QString LocalDayHalf(QString line, const QLocale& locale)
+{
+    for (const bool pm : {false, true}) {
+        const QString english = pm ? QStringLiteral(" PM") : QStringLiteral(" AM");
+        const QString local = pm ? locale.pmText() : locale.amText();
+        const int at = (int)line.indexOf(english);
+        if (at < 0 || local.isEmpty()) continue;
+        line.remove(at, english.size());
+        if (locale.language() == QLocale::Japanese) {
+            int start = at;
+            while (start > 0 && !line[start - 1].isSpace()) --start;
+            line.insert(start, local);
+        } else {
+            line.insert(at, QLatin1Char(' ') + local);
+        }
+        break;
+    }
+    return line;
+}
+}  // namespace
+
 MarkwheelDisplay CMarkwheelView::CurrentDisplay() const
 {
     MarkwheelDisplay d = ComposeDisplay(m_doc->Data(), m_doc->Time());
@@ -94,6 +118,7 @@ MarkwheelDisplay CMarkwheelView::CurrentDisplay() const
     while (!form.isEmpty() && (form.back() == ',' || form.back() == ' ')) form.chop(1);
     d.lines[0] = FromQt(locale.dayName(date.dayOfWeek(), QLocale::LongFormat));
     d.lines[1] = FromQt(locale.toString(date, form));
+    if (d.lineCount > 2) d.lines[2] = FromQt(LocalDayHalf(ToQt(d.lines[2]), locale));
     return d;
 }
 

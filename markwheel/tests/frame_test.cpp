@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include "MainFrm.h"
 #include "MarkwheelDoc.h"
@@ -21,6 +22,7 @@
 #include "platform/Locale.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
+#include "platform/TextCodec.h"
 #include "TestTime.h"
 
 namespace {
@@ -303,6 +305,15 @@ TEST_F(Frame, CalendarLinesInTheLocalesWords)
     EXPECT_EQ(d.lines[1], "9. Dezember 2026");
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     EXPECT_EQ(frame.GetView()->CurrentDisplay().lines[1], "9 grudnia 2026");
+    // The twelve-hour clock and the solar time with the locale's half of the day.
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    for (int mode : {2, 3}) {
+        frame.actMode[mode]->trigger();
+        const QString line = ToQt(frame.GetView()->CurrentDisplay().lines[2]);
+        EXPECT_FALSE(line.contains("AM") || line.contains("PM")) << line.toStdString();
+        EXPECT_TRUE(line.contains(QRegularExpression("(午前|午後)\\d"))) << line.toStdString();
+    }
+    frame.actMode[1]->trigger();
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(frame.GetView()->CurrentDisplay().lines[1], "December 09, 2026");
     QLocale::setDefault(QLocale::c());
