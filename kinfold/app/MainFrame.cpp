@@ -105,7 +105,8 @@ void CMainFrame::CreateMenus()
     file->addAction(actExit);
     AttachRecentFiles(file, exitSeparator);
 
-    QMenu* edit = menuBar()->addMenu(tr("&Edit", "menu bar"));
+    // "Edit" has never had an accelerator in English; the translations give it one of its own.
+    QMenu* edit = menuBar()->addMenu(tr("Edit", "menu bar"));
     edit->addAction(v->Action(ID_LIST));
     edit->addAction(v->Action(ID_IMPORT));
     edit->addSeparator();

@@ -1482,7 +1482,7 @@ Nadcházející</translation>
         <translation>&amp;Soubor</translation>
     </message>
     <message>
-        <source>&amp;Edit</source>
+        <source>Edit</source>
         <comment>menu bar</comment>
         <translation>Úpr&amp;avy</translation>
     </message>

@@ -1474,7 +1474,7 @@ Demnächst</translation>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <source>&amp;Edit</source>
+        <source>Edit</source>
         <comment>menu bar</comment>
         <translation>&amp;Bearbeiten</translation>
     </message>

@@ -1474,7 +1474,7 @@ Upcoming</source>
         <translation>&amp;Αρχείο</translation>
     </message>
     <message>
-        <source>&amp;Edit</source>
+        <source>Edit</source>
         <comment>menu bar</comment>
         <translation>&amp;Επεξεργασία</translation>
     </message>

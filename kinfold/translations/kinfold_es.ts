@@ -1474,7 +1474,7 @@ Próximos</translation>
         <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <source>&amp;Edit</source>
+        <source>Edit</source>
         <comment>menu bar</comment>
         <translation>&amp;Editar</translation>
     </message>

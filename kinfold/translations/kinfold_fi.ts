@@ -1474,7 +1474,7 @@ Tulossa</translation>
         <translation>&amp;Tiedosto</translation>
     </message>
     <message>
-        <source>&amp;Edit</source>
+        <source>Edit</source>
         <comment>menu bar</comment>
         <translation>&amp;Muokkaa</translation>
     </message>

@@ -1474,7 +1474,7 @@ Prochainement</translation>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <source>&amp;Edit</source>
+        <source>Edit</source>
         <comment>menu bar</comment>
         <translation>É&amp;dition</translation>
     </message>

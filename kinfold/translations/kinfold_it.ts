@@ -1474,7 +1474,7 @@ Prossimi</translation>
         <translation>F&amp;ile</translation>
     </message>
     <message>
-        <source>&amp;Edit</source>
+        <source>Edit</source>
         <comment>menu bar</comment>
         <translation>&amp;Modifica</translation>
     </message>

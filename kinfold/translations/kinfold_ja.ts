@@ -1466,7 +1466,7 @@ Upcoming</source>
         <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
-        <source>&amp;Edit</source>
+        <source>Edit</source>
         <comment>menu bar</comment>
         <translation>編集(&amp;E)</translation>
     </message>

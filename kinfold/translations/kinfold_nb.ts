@@ -1474,7 +1474,7 @@ Kommende</translation>
         <translation>&amp;Fil</translation>
     </message>
     <message>
-        <source>&amp;Edit</source>
+        <source>Edit</source>
         <comment>menu bar</comment>
         <translation>&amp;Rediger</translation>
     </message>

@@ -1474,7 +1474,7 @@ Binnenkort</translation>
         <translation>&amp;Bestand</translation>
     </message>
     <message>
-        <source>&amp;Edit</source>
+        <source>Edit</source>
         <comment>menu bar</comment>
         <translation>Be&amp;werken</translation>
     </message>

@@ -1482,7 +1482,7 @@ Nadchodzące</translation>
         <translation>&amp;Plik</translation>
     </message>
     <message>
-        <source>&amp;Edit</source>
+        <source>Edit</source>
         <comment>menu bar</comment>
         <translation>&amp;Edycja</translation>
     </message>

@@ -1474,7 +1474,7 @@ Kommande</translation>
         <translation>&amp;Arkiv</translation>
     </message>
     <message>
-        <source>&amp;Edit</source>
+        <source>Edit</source>
         <comment>menu bar</comment>
         <translation>&amp;Redigera</translation>
     </message>
