@@ -25,9 +25,8 @@
 // read from its own decree, order or government announcement as named beside it (mostly as the
 // press and official bulletins' indexes quote them), and which community kept which Monday in those
 // years from the summaries of the three resolutions. Years before 2020 show the national days only;
-// so does Melilla in 2021 and 2024 (its calendars of those years were not read), Ceuta's 2020 and
-// 2022 show only the days named beside the city's set, and the Canary set of 2022 lacks the
-// islands' own days.
+// so does Melilla in 2021 and 2024 (its calendars of those years were not read), and Ceuta's 2020
+// and 2022 show only the days named beside the city's set (2022 without its Eid al-Adha).
 #include "holidays/CountrySetData.h"
 
 namespace {
@@ -143,8 +142,11 @@ std::vector<CountrySet> SpainSets() {
         // 2023 (the resolutions' summaries). The islands' days of 2020 by the decree of that year's
         // calendar as a labour blog reproduces it (Tenerife's on 7 September, 2 February being a
         // Sunday), of 2021 and 2023 by the Consejo de Gobierno's projects of decree as the
-        // press gives them (La Provincia, 9 August 2022, for 2023); those of 2022 were not read,
-        // so that year's list is one day short on each island.
+        // press gives them (La Provincia, 9 August 2022, for 2023; for 2022 the project the
+        // Consejo de Gobierno approved on 23 June 2021, as Secret Tenerife reported it the next
+        // day: Fuerteventura's on Friday 16 September, La Gomera's on Monday 3 October, El
+        // Hierro's on Saturday 24 September; Gran Canaria's 8 September as La Vanguardia's 2022
+        // calendar of that island gives it).
         {"ES-CN", QT_TRANSLATE_NOOP("CountrySets", "Spain, Canary Islands"), {
             kMondayAfterConstitutionDay2020,
             kMondayAfterAssumption2021,
@@ -164,6 +166,13 @@ std::vector<CountrySet> SpainSets() {
             "920210917Nuestra Señora de la Peña (Fuerteventura)",
             "920211004Nuestra Señora de Guadalupe (La Gomera)",
             kMondayAfterChristmas2022,
+            "920220202Virgen de la Candelaria (Tenerife)",
+            "920220805Nuestra Señora de las Nieves (La Palma)",
+            "920220908Nuestra Señora del Pino (Gran Canaria)",
+            "920220915Nuestra Señora de los Volcanes (Lanzarote, La Graciosa)",
+            "920220916Nuestra Señora de la Peña (Fuerteventura)",
+            "920220924Nuestra Señora de los Reyes (El Hierro)",
+            "920221003Nuestra Señora de Guadalupe (La Gomera)",
             "920230202Virgen de la Candelaria (Tenerife)",
             "920230805Nuestra Señora de las Nieves (La Palma)",
             "920230908Nuestra Señora del Pino (Gran Canaria)",
@@ -439,9 +448,12 @@ std::vector<CountrySet> SpainSets() {
         // Maundy Thursday, the Monday after San Antonio, Eid al-Adha on 20 July, 5 August and
         // 2 September. For 2022 the model the Pleno adopted in September 2021 (Reyes, Maundy
         // Thursday, San Antonio, the Patrona and both Eids every year, no day on a Sunday moved to
-        // the Monday), with the end of Ramadan on 3 May as Melilla's; that year's Eid al-Adha and
-        // Día de Ceuta were not read. For 2020 only the Monday of 7 December, which the
-        // resolution's summary names; the city's calendar of that year was not read.
+        // the Monday), with the end of Ramadan on 3 May as Melilla's. Its President's decree
+        // of that year's twelve other days (El Faro de Ceuta, on Vox's appeal of it to the TSJA,
+        // 2022) named Reyes, Maundy Thursday, the Eid al-Adha, the Patrona and the Día de Ceuta
+        // (Friday 2 September); the date it gave the Eid was not read, so that day is missing.
+        // For 2020 only the Monday of 7 December, which the resolution's summary names; the
+        // city's calendar of that year was not read.
         {"ES-CE", QT_TRANSLATE_NOOP("CountrySets", "Spain, Ceuta"), {
             kMondayAfterConstitutionDay2020,
             "920210401Jueves Santo",
@@ -453,6 +465,7 @@ std::vector<CountrySet> SpainSets() {
             "920220503Eid al-Fitr",
             "920220613San Antonio",
             "920220805Nuestra Señora de África",
+            "920220902Día de Ceuta",
             "920230406Jueves Santo",
             "920230422Eid al-Fitr",
             "920230613San Antonio",
