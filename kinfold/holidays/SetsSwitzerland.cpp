@@ -286,7 +286,8 @@ std::vector<CountrySet> SwitzerlandSets() {
         // from the copy read here (lexaris). Its government told the Kantonsrat
         // in May 2019, keeping 2 January a working day, that the law there is the same as Zurich's
         // (SDA report of 6 May 2019); the days are taken as Zurich's § 1, 1 May among them as the
-        // press lists it for Schaffhausen.
+        // press lists it for Schaffhausen. The SDA's comparison of the legal holidays of the
+        // cantonal capitals (watson.ch, 28 December 2014) counts nine for Schaffhausen, as here.
         {"CH-SH", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Schaffhausen"), {
             "3-02Karfreitag",
             "3+01Ostermontag",
@@ -354,6 +355,9 @@ std::vector<CountrySet> SwitzerlandSets() {
         // Whit Monday, Corpus Christi, All Saints, the Immaculate Conception); Easter Monday, the
         // Assumption and St Stephen's Day, holidays by the order of 12 December 1835 (Landbuch),
         // taken to be kept still; Good Friday, a holiday in every canton but Ticino and Valais.
+        // The SDA's comparison of the cantonal capitals (watson.ch, 28 December 2014) and FM1Today
+        // count thirteen days for Uri, one fewer than here; which one they leave out was not read,
+        // so the list stands until the canton's own list is.
         {"CH-UR", QT_TRANSLATE_NOOP("CountrySets", "Switzerland, Uri"), {
             "00106Dreikönigstag",
             "00319Josefstag",

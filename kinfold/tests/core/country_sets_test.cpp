@@ -212,9 +212,10 @@ const YearDays kYearDays[] = {
     // 17 April, 2023 on 9 April): Andalusia's Mondays after Sundays 1 November and 6 December
     // 2020; Madrid's Sunday 2 May 2021 moved to Monday 3 May; Catalonia's Whit Monday 2022;
     // Aragon's Sunday 23 April 2023 moved to the Monday, Castile and León's dropped for 25 July;
-    // each Canary island's day in 2020 and 2021 (Tenerife's on 7 September 2020, El Hierro's
+    // each Canary island's day in 2020 to 2022 (Tenerife's on 7 September 2020, El Hierro's
     // Bajada on 3 July 2021) and Sunday 30 May 2021 left out; Ceuta's Monday after San Antonio
-    // and Eid al-Adha in 2021; Melilla's 13 March and Eid al-Adha in 2020, no Monday of 2 November.
+    // and Eid al-Adha in 2021, its Día de Ceuta on Friday 2 September 2022; Melilla's 13 March
+    // and Eid al-Adha in 2020, no Monday of 2 November.
     {"ES-AN", 2020, "01-01 01-06 02-28 04-09 04-10 05-01 08-15 10-12 11-01 11-02 12-06 12-07 12-08 12-25"},
     {"ES-MD", 2021, "01-01 01-06 03-19 04-01 04-02 05-01 05-03 08-15 10-12 11-01 12-06 12-08 12-25"},
     {"ES-CT", 2022, "01-01 01-06 04-15 04-18 05-01 06-06 06-24 08-15 09-11 10-12 11-01 12-06 12-08 12-25 12-26"},
@@ -225,7 +226,10 @@ const YearDays kYearDays[] = {
                     "11-01 12-06 12-07 12-08 12-25"},
     {"ES-CN", 2021, "01-01 01-06 02-02 04-01 04-02 05-01 07-03 08-05 08-15 08-16 09-08 09-15 09-17 10-04 10-12 "
                     "11-01 12-06 12-08 12-25"},
+    {"ES-CN", 2022, "01-01 01-06 02-02 04-14 04-15 05-01 05-30 08-05 08-15 09-08 09-15 09-16 09-24 10-03 10-12 "
+                    "11-01 12-06 12-08 12-25 12-26"},
     {"ES-CE", 2021, "01-01 01-06 04-01 04-02 05-01 06-14 07-20 08-05 08-15 09-02 10-12 11-01 12-06 12-08 12-25"},
+    {"ES-CE", 2022, "01-01 01-06 04-14 04-15 05-01 05-03 06-13 08-05 08-15 09-02 10-12 11-01 12-06 12-08 12-25"},  // Eid al-Adha unread
     {"ES-ML", 2020, "01-01 01-06 03-13 04-09 04-10 05-01 07-31 08-15 09-08 09-17 10-12 11-01 12-06 12-07 12-08 "
                     "12-25"},
     {"AU-NT", 2025, "01-01 01-26 01-27 04-18 04-19 04-21 04-25 05-05 06-09 08-04 12-25 12-26"},
