@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // File > "Accounts..." and "Sync Now" as a new user meets them: an account added in the dialog,
 // a sync, a card edited on the server, a sync again; a refused password asked for again.
+#include <memory>
 #include <QCheckBox>
 #include <QInputDialog>
 #include <QListWidget>
@@ -97,7 +98,8 @@ TEST_F(AccountsDialog, AnAccountAddedInTheDialogSyncsTheList)
     // The settings hold everything but the password.
     for (const auto& kv : store.values) EXPECT_EQ(kv.second.find("secret"), std::string::npos) << kv.first.second;
 
-    auto* doc = new CKinfoldDoc;
+    auto docOwner = std::make_unique<CKinfoldDoc>();  // outlives the frame, which does not own it
+    CKinfoldDoc* doc = docOwner.get();
     CMainFrame frame(doc);
     frame.SyncNow(false);
     EXPECT_TRUE(messages.empty()) << messages.front();

@@ -528,7 +528,9 @@ TEST_F(ImportCommand, AddressBooksAreToldByTheirContentNotTheirName)
 TEST_F(ImportCommand, TheWindowSaysTheCountsTheCommandLinePrints)
 {
     CDocFrame::fileDialogHook = {};
-    auto* frameDoc = new CKinfoldDoc;
+    // The frame does not own its document; this outlives it.
+    auto frameDocOwner = std::make_unique<CKinfoldDoc>();
+    CKinfoldDoc* frameDoc = frameDocOwner.get();
     frameDoc->List().AddOrMerge(Person(3, 4, 1952, "Mary /Jones/"));
     CMainFrame frame(frameDoc);
     // The file dialog is the Import's own.
@@ -610,7 +612,9 @@ TEST_F(ViewCommands, FileMenuExportSaysHowManyEventsItWrote)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    auto* frameDoc = new CKinfoldDoc;
+    // The frame does not own its document; this outlives it.
+    auto frameDocOwner = std::make_unique<CKinfoldDoc>();
+    CKinfoldDoc* frameDoc = frameDocOwner.get();
     frameDoc->List().AddOrMerge(Person(1, 12, 1950, "Ann Smith"));
     CMainFrame frame(frameDoc);
     QAction* exportAction = nullptr;
@@ -630,7 +634,9 @@ TEST_F(ViewCommands, PrintPreviewAndExportSayHowManyEntriesTheyLeaveOut)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    auto* frameDoc = new CKinfoldDoc;
+    // The frame does not own its document; this outlives it.
+    auto frameDocOwner = std::make_unique<CKinfoldDoc>();
+    CKinfoldDoc* frameDoc = frameDocOwner.get();
     frameDoc->List().AddOrMerge(Person(1, 12, 1950, "Ann Smith"));
     frameDoc->List().AddOrMerge(Person(2, 30, 1950, "From an old file"));
     CMainFrame frame(frameDoc);
