@@ -343,45 +343,43 @@ CString ClockAmPm(int hour)
     return hour < 12 ? "AM" : "PM";
 }
 
+namespace {
+// One part of a span in the user's language ("2h", "2 Std.", "2時間"); unit is one of "ydhms".
+std::string SpanPart(char unit, long long n)
+{
+    std::string pattern;
+    switch (unit) {
+    case 'y': pattern = TextTranslation::translate("CClockDlg", "%1y", "time to the alarm: years"); break;
+    case 'd': pattern = TextTranslation::translate("CClockDlg", "%1d", "time to the alarm: days"); break;
+    case 'h': pattern = TextTranslation::translate("CClockDlg", "%1h", "time to the alarm: hours"); break;
+    case 'm': pattern = TextTranslation::translate("CClockDlg", "%1m", "time to the alarm: minutes"); break;
+    default: pattern = TextTranslation::translate("CClockDlg", "%1s", "time to the alarm: seconds"); break;
+    }
+    return FillIn(pattern, {std::to_string(n)});
+}
+}  // namespace
+
 CString ClockTill(bool alarmSet, int64_t s)
 {
     if (!alarmSet) return CString();
-    // Each span in the user's language ("2h", "2 Std.", "2時間").
-    auto span = [](const std::string& pattern, long long n) { return " " + FillIn(pattern, {std::to_string(n)}); };
-    auto days = [&](long long n) {
-        return span(TextTranslation::translate("CClockDlg", "%1d", "time to the alarm: days"), n);
-    };
-    auto hours = [&](long long n) {
-        return span(TextTranslation::translate("CClockDlg", "%1h", "time to the alarm: hours"), n);
-    };
-    auto minutes = [&](long long n) {
-        return span(TextTranslation::translate("CClockDlg", "%1m", "time to the alarm: minutes"), n);
-    };
-    auto seconds = [&](long long n) {
-        return span(TextTranslation::translate("CClockDlg", "%1s", "time to the alarm: seconds"), n);
-    };
+    auto part = [](char unit, long long n) { return " " + SpanPart(unit, n); };
     const long long d = s / 86400;
-    if (d > 10) return days(d);
-    if (d >= 1) return days(d) + hours(s / 3600 - d * 24);
+    if (d > 10) return part('d', d);
+    if (d >= 1) return part('d', d) + part('h', s / 3600 - d * 24);
     const long long h = s / 3600;
     const long long m = s / 60 - (s / 3600) * 60;
-    if (h >= 1) return hours(h) + minutes(m);
-    if (m >= 1) return minutes(m) + seconds(s % 60);
-    return seconds(s % 60);
+    if (h >= 1) return part('h', h) + part('m', m);
+    if (m >= 1) return part('m', m) + part('s', s % 60);
+    return part('s', s % 60);
 }
 
 CString ClockSpanText(int64_t t)
 {
     const int64_t days = t / 86400;
     const int64_t parts[5] = {days / 365, days % 365, t / 3600 - 24 * days, t / 60 - 60 * (t / 3600), t % 60};
-    const std::string units[5] = {TextTranslation::translate("CClockDlg", "%1y", "time to the alarm: years"),
-                                  TextTranslation::translate("CClockDlg", "%1d", "time to the alarm: days"),
-                                  TextTranslation::translate("CClockDlg", "%1h", "time to the alarm: hours"),
-                                  TextTranslation::translate("CClockDlg", "%1m", "time to the alarm: minutes"),
-                                  TextTranslation::translate("CClockDlg", "%1s", "time to the alarm: seconds")};
     CString s;
     for (int i = 0; i < 5; ++i)
-        if (!s.empty() || parts[i] != 0) s += FillIn(units[i], {std::to_string(parts[i])}) + " ";
+        if (!s.empty() || parts[i] != 0) s += SpanPart("ydhms"[i], parts[i]) + " ";
     return s;
 }
 
