@@ -79,36 +79,20 @@ void CMarkwheelView::OnInitialUpdate()
     Refresh();
 }
 
-namespace {
-// The half of the day ("AM", "PM" of the clock lines) as the locale writes it; Japanese puts it
-// before the time ("午後6:04:21").
-QString LocalDayHalf(QString line, const QLocale& locale)
-{
-    for (const bool pm : {false, true}) {
-        const QString english = pm ? QStringLiteral(" PM") : QStringLiteral(" AM");
-        const QString local = pm ? locale.pmText() : locale.amText();
-        const int at = (int)line.indexOf(english);
-        if (at < 0 || local.isEmpty()) continue;
-        line.remove(at, english.size());
-        if (locale.language() == QLocale::Japanese) {
-            int start = at;
-            while (start > 0 && !line[start - 1].isSpace()) --start;
-            line.insert(start, local);
-        } else {
-            line.insert(at, QLatin1Char(' ') + local);
-        }
-        break;
-    }
-    return line;
-}
-}  // namespace
-
 MarkwheelDisplay CMarkwheelView::CurrentDisplay() const
 {
-    MarkwheelDisplay d = ComposeDisplay(m_doc->Data(), m_doc->Time());
-    // The day and the date in the locale's words; "C" and English keep the program's own lines.
+    // The day, the date and the half of the day in the locale's words; "C" and English keep the
+    // program's own lines.
     const QLocale locale;
-    if (d.month == 0 || locale.language() == QLocale::C || locale.language() == QLocale::English) return d;
+    const bool local = locale.language() != QLocale::C && locale.language() != QLocale::English;
+    DayHalfWords words;
+    if (local) {
+        if (!locale.amText().isEmpty()) words.am = FromQt(locale.amText());
+        if (!locale.pmText().isEmpty()) words.pm = FromQt(locale.pmText());
+        words.before = locale.language() == QLocale::Japanese;
+    }
+    MarkwheelDisplay d = ComposeDisplay(m_doc->Data(), m_doc->Time(), words);
+    if (d.month == 0 || !local) return d;
     const QDate date((int)d.year, d.month, d.day);
     if (!date.isValid()) return d;
     // The long date without its weekday, which line 1 shows.
@@ -118,7 +102,6 @@ MarkwheelDisplay CMarkwheelView::CurrentDisplay() const
     while (!form.isEmpty() && (form.back() == ',' || form.back() == ' ')) form.chop(1);
     d.lines[0] = FromQt(locale.dayName(date.dayOfWeek(), QLocale::LongFormat));
     d.lines[1] = FromQt(locale.toString(date, form));
-    if (d.lineCount > 2) d.lines[2] = FromQt(LocalDayHalf(ToQt(d.lines[2]), locale));
     return d;
 }
 

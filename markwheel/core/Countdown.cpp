@@ -163,21 +163,32 @@ static int Hour12(int hour)
     return h == 0 ? 12 : h;
 }
 
-CString AmPmText(int hour, int minute, int second)
+// "h:mm:ss" with the half of the day; `pad` right-aligns a one-digit hour with a space, which stays
+// in front of a word that comes first.
+static CString TwelveHourText(int hour, int minute, int second, const DayHalfWords& words, bool pad)
 {
-    return StrFormat("%2d:%02d:%02d %s", Hour12(hour), minute, second, hour < 12 ? "AM" : "PM");
+    const CString& half = hour < 12 ? words.am : words.pm;
+    const int h = Hour12(hour);
+    const CString time = StrFormat("%d:%02d:%02d", h, minute, second);
+    const CString lead = pad && h < 10 ? " " : "";
+    return words.before ? lead + half + time : lead + time + " " + half;
 }
 
-CString SolarText(int64_t utcSeconds, int64_t offsetSeconds)
+CString AmPmText(int hour, int minute, int second, const DayHalfWords& words)
+{
+    return TwelveHourText(hour, minute, second, words, true);
+}
+
+CString SolarText(int64_t utcSeconds, int64_t offsetSeconds, const DayHalfWords& words)
 {
     // Noon when the sun stands highest; wraps at midnight.
     int64_t x = ((utcSeconds + offsetSeconds) % 86400 + 86400) % 86400;
-    int u = (int)(x / 3600);
-    const CString time = StrFormat("%d:%02d:%02d %s", Hour12(u), (int)(x / 60 % 60), (int)(x % 60), u < 12 ? "AM" : "PM");
+    const CString time = TwelveHourText((int)(x / 3600), (int)(x / 60 % 60), (int)(x % 60), words, false);
     return FillIn(TextTranslation::translate("CMarkwheelView", "%1 solar"), {time});
 }
 
-MarkwheelDisplay ComposeDisplay(const MarkwheelData& d, int64_t nowUtcMs, const ITimeSource& zone)
+MarkwheelDisplay ComposeDisplay(const MarkwheelData& d, int64_t nowUtcMs, const ITimeSource& zone,
+                                const DayHalfWords& words)
 {
     MarkwheelDisplay out;
     if (d.mode != modeCalendarClock && d.mode != modeCalendarClockAmPm && d.mode != modeSolarTime) {
@@ -203,13 +214,14 @@ MarkwheelDisplay ComposeDisplay(const MarkwheelData& d, int64_t nowUtcMs, const 
         out.colour = kMwBlack;
         break;
     case modeCalendarClockAmPm:
-        out.lines[2] = AmPmText(f.hour, f.minute, f.second);
+        out.lines[2] = AmPmText(f.hour, f.minute, f.second, words);
         out.colour = kMwBlack;
         break;
     default: {
         double east = 0;
-        out.lines[2] = zone.ZoneLongitude(east) ? SolarText(nowS, std::llround(SolarOffsetSeconds(nowS, east)))
-                                                : SolarText(nowS);
+        out.lines[2] = SolarText(nowS, zone.ZoneLongitude(east) ? std::llround(SolarOffsetSeconds(nowS, east))
+                                                                : kMwFixedSolarOffset,
+                                 words);
         out.colour = kMwBlue;
         break;
     }

@@ -95,16 +95,25 @@ struct MarkwheelDisplay {
     int month = 0, day = 0;
     bool operator==(const MarkwheelDisplay&) const = default;
 };
-MarkwheelDisplay ComposeDisplay(const MarkwheelData& d, int64_t nowUtcMs, const ITimeSource& zone);
-inline MarkwheelDisplay ComposeDisplay(const MarkwheelData& d, const ITimeSource& time)
+
+// The words for the two halves of the day on the twelve-hour lines, as the user's locale writes them;
+// Japanese puts its word before the time ("午後6:04:21").
+struct DayHalfWords {
+    CString am = "AM", pm = "PM";
+    bool before = false;
+};
+
+MarkwheelDisplay ComposeDisplay(const MarkwheelData& d, int64_t nowUtcMs, const ITimeSource& zone,
+                                const DayHalfWords& words = {});
+inline MarkwheelDisplay ComposeDisplay(const MarkwheelData& d, const ITimeSource& time, const DayHalfWords& words = {})
 {
-    return ComposeDisplay(d, time.NowUtcMs(), time);
+    return ComposeDisplay(d, time.NowUtcMs(), time, words);
 }
 
 inline constexpr int64_t kMwFixedSolarOffset = 1618;
 // Line 3 of modes 2 and 3.
-CString AmPmText(int hour, int minute, int second);
+CString AmPmText(int hour, int minute, int second, const DayHalfWords& words = {});
 // Solar time `offsetSeconds` ahead of UTC; without one, a fixed 26 min 58 s (for a zone not known).
-CString SolarText(int64_t utcSeconds, int64_t offsetSeconds = kMwFixedSolarOffset);
+CString SolarText(int64_t utcSeconds, int64_t offsetSeconds = kMwFixedSolarOffset, const DayHalfWords& words = {});
 
 inline constexpr const char* kMwClockTitle = "by Ardel Quorvanth";

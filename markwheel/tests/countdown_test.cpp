@@ -234,6 +234,15 @@ TEST(ClockModes, TwelveHourClock)
     EXPECT_EQ(line3(11, 59, 59), "11:59:59 AM");
     EXPECT_EQ(line3(23, 59, 59), "11:59:59 PM");
     EXPECT_EQ(ComposeDisplay(d, Utc(2026, 12, 9) * 1000, z).colour, kMwBlack);
+
+    // A locale's own words: after the time, or before it with the one-digit hour's padding kept in front.
+    const DayHalfWords after{"vorm.", "nachm.", false}, before{"午前", "午後", true};
+    EXPECT_EQ(ComposeDisplay(d, Utc(2026, 12, 9, 18, 4, 21) * 1000, z, after).lines[2], " 6:04:21 nachm.");
+    EXPECT_EQ(ComposeDisplay(d, Utc(2026, 12, 9, 18, 4, 21) * 1000, z, before).lines[2], " 午後6:04:21");
+    EXPECT_EQ(ComposeDisplay(d, Utc(2026, 12, 9, 0, 4, 21) * 1000, z, before).lines[2], "午前12:04:21");
+    d.mode = modeSolarTime;
+    EXPECT_EQ(ComposeDisplay(d, Utc(2026, 12, 9, 10) * 1000, z, before).lines[2], "午前10:26:58 solar");
+    EXPECT_EQ(ComposeDisplay(d, Utc(2026, 12, 9, 12, 40) * 1000, z, after).lines[2], "1:06:58 nachm. solar");
 }
 
 TEST(ClockModes, SolarTimeIsUtcPlusFixedOffsetOnTwelveHours)
