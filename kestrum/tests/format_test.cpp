@@ -125,6 +125,9 @@ TEST(Decode, UnitsFractionsAndExponents)
     EXPECT_DOUBLE_EQ(Decode("1.5:30"), 2.0);  // 1.5 hours, then 30 minutes
     EXPECT_DOUBLE_EQ(Decode("7;comment"), 7);
     EXPECT_DOUBLE_EQ(Decode("1:2:3:4"), 1 + 2 / 60.0 + 3 / 3600.0);
+    // An exponent beyond the range of a double on a zero or an ignored field is still a number.
+    EXPECT_DOUBLE_EQ(Decode("0.0e400"), 0);
+    EXPECT_DOUBLE_EQ(Decode("1:2:3:4.5e400"), 1 + 2 / 60.0 + 3 / 3600.0);
 }
 
 TEST(Decode, HexAndTruth)

@@ -287,7 +287,9 @@ double Decode(CString text)
                     exponent = eneg ? -ev : ev;
                 }
             }
-            a += (n + frac) * std::pow(10.0, exponent) * Scale(level);
+            // A zero, or a field past the seconds, adds nothing whatever its exponent (0 x inf is NaN).
+            const double mantissa = n + frac, scale = Scale(level);
+            if (mantissa != 0 && scale != 0) a += mantissa * std::pow(10.0, exponent) * scale;
             size_t run = 0;
             while (run < text.size() && OneOf(text[run], ".0123456789dDeE+-")) ++run;
             if (run < text.size() && text[run] == ':') {
