@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include "platform/Document.h"
+#include "platform/DurableFile.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
@@ -286,6 +287,20 @@ TEST_F(Framework, SettingsStayInTheFolderTheTestChose)
     EXPECT_TRUE(s.Contains("Options", "Number"));
     s.RemoveSection("Options");
     EXPECT_FALSE(s.Contains("Options", "Number"));
+}
+
+TEST_F(Framework, AReplacedFileKeepsItsPermissions)
+{
+    const QString path = dir.path() + "/private.kfd";
+    std::string why;
+    ASSERT_TRUE(ReplaceFileDurably(path.toStdString(), "old", why)) << why;
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    ASSERT_TRUE(ReplaceFileDurably(path.toStdString(), "new", why)) << why;
+    EXPECT_EQ(Read(path), "new");
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
+                                      QFile::WriteOther | QFile::ExeOther;
+    EXPECT_EQ(QFile::permissions(path) & others, QFile::Permissions());
+    EXPECT_TRUE(QFile::permissions(path) & QFile::WriteOwner);
 }
 
 TEST(UserFolders, DataFolderFollowsXdg)

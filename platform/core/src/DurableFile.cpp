@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -63,6 +64,10 @@ bool ReplaceFileDurably(const std::string& path, const std::string& bytes, std::
         error = std::strerror(errno);
         return false;
     }
+    // The new file takes the old one's permissions, so that a private file stays private. Where
+    // the file system keeps no permissions the change is refused, and that is no reason to fail.
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) (void)::fchmod(fd, old.st_mode & 0777);
     bool ok = WriteAll(fd, bytes) && SyncFd(fd);
     int err = errno;
     if (::close(fd) != 0 && ok) ok = false, err = errno;
