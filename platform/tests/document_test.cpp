@@ -289,7 +289,7 @@ TEST_F(Framework, SettingsStayInTheFolderTheTestChose)
     EXPECT_FALSE(s.Contains("Options", "Number"));
 }
 
-TEST_F(Framework, AReplacedFileKeepsItsPermissions)
+TEST_F(Framework, AReplacedFileKeepsItsPermissionsAndItsLink)
 {
     const QString path = dir.path() + "/private.kfd";
     std::string why;
@@ -301,6 +301,14 @@ TEST_F(Framework, AReplacedFileKeepsItsPermissions)
                                       QFile::WriteOther | QFile::ExeOther;
     EXPECT_EQ(QFile::permissions(path) & others, QFile::Permissions());
     EXPECT_TRUE(QFile::permissions(path) & QFile::WriteOwner);
+
+    // Saved through a symbolic link, the linked file takes the bytes and the link stays.
+    const QString link = dir.path() + "/link.kfd";
+    ASSERT_TRUE(QFile::link(path, link));
+    ASSERT_TRUE(ReplaceFileDurably(link.toStdString(), "through the link", why)) << why;
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(Read(path), "through the link");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden).size(), 2);
 }
 
 TEST(UserFolders, DataFolderFollowsXdg)

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -54,9 +55,18 @@ bool SyncFolderOf(const std::string& path)
     return ok;
 }
 
-bool ReplaceFileDurably(const std::string& path, const std::string& bytes, std::string& error)
+bool ReplaceFileDurably(const std::string& name, const std::string& bytes, std::string& error)
 {
     static std::atomic<unsigned> serial{0};
+    // A symbolic link stays a link (into a synchronised folder, say): the file it names is replaced.
+    std::string path = name;
+    struct stat link {};
+    if (::lstat(name.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        if (char* target = ::realpath(name.c_str(), nullptr)) {
+            path = target;
+            std::free(target);
+        }
+    }
     // Beside the target, so that the rename stays within one file system.
     const std::string tmp = path + ".tmp" + std::to_string((long)::getpid()) + "-" + std::to_string(serial++);
     int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

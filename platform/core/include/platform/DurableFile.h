@@ -5,8 +5,9 @@
 // name, reaches the disk too. Until the rename the old file is untouched.
 #include <string>
 
-// Replaces the file at path with bytes. On failure the old file is whole, nothing is left
-// beside it, and error (and errno) hold the system's reason.
+// Replaces the file at path with bytes (the file a symbolic link names, leaving the link). On
+// failure the old file is whole, nothing is left beside it, and error (and errno) hold the
+// system's reason.
 bool ReplaceFileDurably(const std::string& path, const std::string& bytes, std::string& error);
 
 // Appends bytes to the file at path (made when missing) and brings them to the disk.
