@@ -169,14 +169,17 @@ bool DialwakeHost::ListenForLaterStarts(const QString& path)
                 HandOverParse parse = DecodeHandOver(*buffer, args);
                 // A restart line is at most a few kilobytes; far more is no later start of ours.
                 if (parse == HandOverParse::incomplete && buffer->size() < (64u << 20)) return;
+                QStringList commands;
                 if (parse == HandOverParse::complete) {
                     socket->write(kHandOverTaken);
                     socket->flush();
-                    QStringList commands;
                     for (const std::string& a : args) commands << QString::fromLocal8Bit(a.data(), (qsizetype)a.size());
-                    Receive(commands);
                 }
                 socket->disconnectFromServer();
+                // Made after this handler has returned: a clock that asks for its city (or reports a
+                // fault) waits for the user, and meanwhile the socket is closed and deleted.
+                if (parse == HandOverParse::complete)
+                    QTimer::singleShot(0, this, [this, commands] { Receive(commands); });
             });
         }
     });

@@ -7,12 +7,14 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QListWidget>
+#include <QLocalSocket>
 #include <QLocale>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include "DialwakeHost.h"
+#include "HostInstance.h"
 #include "SoundsWindow.h"
 #include "kestrum/tree.h"
 #include <QKeyEvent>
@@ -251,6 +253,39 @@ TEST_F(HostTest, ALaterStartMakesItsClocksOrAsksForOne)
     for (int i = 0; i < 100 && !asked; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     EXPECT_TRUE(asked);
     EXPECT_EQ(Names(), (std::vector<CString> {"Oslo, Norway"}));
+}
+
+TEST_F(HostTest, AHandOverIsClosedBeforeItsClockAsksForTheCity)
+{
+    // No home city: the clock handed over asks for one. The later start is answered and let go
+    // first; a chooser run inside the socket's handler outlived the socket and then used it.
+    const QString path = Temp().path() + "/handover.socket";
+    ASSERT_TRUE(host.ListenForLaterStarts(path));
+    QLocalSocket client;
+    client.connectToServer(path);
+    ASSERT_TRUE(client.waitForConnected(2000));
+    const std::string message = EncodeHandOver({"/o4"});
+    client.write(message.data(), (qint64)message.size());
+    client.flush();
+    bool asked = false, closedFirst = false;
+    int ticks = 0;
+    QTimer timer;
+    timer.setInterval(5);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto* d = qobject_cast<CWhatCity*>(QApplication::activeModalWidget());
+        if (!d) return;
+        asked = true;
+        closedFirst = client.state() == QLocalSocket::UnconnectedState;
+        if (closedFirst || ++ticks > 100) d->reject();
+    });
+    timer.start();
+    for (int i = 0; i < 300 && !asked; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    for (int i = 0; i < 20; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(closedFirst);
+    EXPECT_EQ(client.readAll().toStdString(), std::string(kHandOverTaken));
+    QCoreApplication::sendPostedEvents(&host);
+    EXPECT_TRUE(Names().empty());
 }
 
 TEST_F(HostTest, SoundChoicesAreRemembered)

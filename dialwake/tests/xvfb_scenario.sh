@@ -30,7 +30,7 @@ if [ "$phase" = first ]; then
   xdotool type --delay 60 "Tokyo"; xdotool key Tab Tab Tab Tab Tab Tab; xdotool type D; sleep 0.2
   xdotool key shift+Tab shift+Tab shift+Tab space; sleep 1.5
   shot 3-tokyo-new
-  # Still in the chooser: New York with an alarm about a minute and a half away, then OK.
+  # Still in the chooser: New York with an alarm two minutes on (under two from now), then OK.
   xdotool key shift+Tab shift+Tab shift+Tab ctrl+a; xdotool type --delay 60 "New York"
   xdotool key Tab Tab Tab Tab Tab space; sleep 1.5
   win geometry "^Set Alarm"
@@ -57,7 +57,7 @@ if [ "$phase" = first ]; then
   sleep 1; shot 5-three-clocks
   echo "titles:"; titles
   echo "restart file:"; cat $XDG_DATA_HOME/Dialwake/Startup.File
-  echo "waiting for the alarm"; sleep 100
+  echo "waiting for the alarm"; sleep 125
   shot 6-alarm-fired
   echo "titles:"; titles
   echo "restart file after the alarm:"; cat $XDG_DATA_HOME/Dialwake/Startup.File

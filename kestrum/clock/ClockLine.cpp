@@ -122,6 +122,20 @@ CString MakeClockPlacement(int left, int top, int width, int height)
     return StrFormat("%d,%d,%d,%d", left, top, width, height);
 }
 
+namespace {
+
+// A line break in a message or a name (a pasted text, a clock given on the command line) would
+// split the clock's line in two: neither half is a clock, and the clock would never find its
+// line again. A blank stands in for it.
+CString OnOneLine(CString text)
+{
+    for (char& c : text)
+        if (c == '\n' || c == '\r') c = ' ';
+    return text;
+}
+
+}  // namespace
+
 CString MakeRestartLine(const CString& program, const CString& place, int face, const CString& zoneTag,
                         const CString* alarmTag, const CString& name)
 {
@@ -130,7 +144,7 @@ CString MakeRestartLine(const CString& program, const CString& place, int face, 
     line += "/tz(" + zoneTag + ")";
     if (alarmTag) line += "/a(" + *alarmTag + ")";
     line += "/n(" + name + ")";
-    return line;
+    return OnOneLine(std::move(line));
 }
 
 CString MakeNewClockCommand(int face, const CString& zoneTag, const CString* alarmTag, const CString& city)
@@ -138,7 +152,7 @@ CString MakeNewClockCommand(int face, const CString& zoneTag, const CString* ala
     CString cmd = "/o" + std::to_string(face) + "/tz(" + zoneTag + ")";
     if (alarmTag) cmd += "/a(" + *alarmTag + ")";
     cmd += "/n(" + city + ")";
-    return cmd;
+    return OnOneLine(std::move(cmd));
 }
 
 namespace {

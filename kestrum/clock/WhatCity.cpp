@@ -251,8 +251,13 @@ void CWhatCity::OnClockNew()
     QObject* target = m_pHost ? m_pHost.data() : QCoreApplication::instance();
     // The new clock goes beside this dialog: over it, it would hide the buttons (it stays on top).
     if (target) QCoreApplication::postEvent(target, new CClockMessage(WM_CLOCK_NEW, command, nullptr, frameGeometry()));
-    // Back to the current clock's own city and face.
+    // Back to the current clock's own city and face. A search that hides that city is cleared,
+    // or OK would find nothing selected and do nothing.
     SelectCurrent(true);
+    if (QListWidgetItem* current = m_List->currentItem(); current && current->isHidden()) {
+        m_Search->clear();
+        SelectCurrent(false);
+    }
     m_Faces->setCurrentIndex(m_nFace >= 0 && m_nFace < m_Faces->count() ? m_nFace : -1);
 }
 

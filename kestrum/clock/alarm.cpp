@@ -14,7 +14,11 @@ CString CAlarm::GetTag() const
 
 void CAlarm::SetTag(const CString& tag)
 {
-    moment = CTime::FromSeconds(TzLeadingInt(tag));
+    // Kept to the years the alarm dialog can show (1 to 9999): a damaged tag's moment near the
+    // ends of 64 bits would overflow once the zone's offset or its daylight-saving rule is
+    // applied to it.
+    const int64_t first = -62135596800LL, last = 253402300799LL;
+    moment = CTime::FromSeconds(std::clamp<int64_t>(TzLeadingInt(tag), first, last));
     size_t bar = tag.find('|');
     message = bar == CString::npos ? tag : tag.substr(bar + 1);
     set = message.empty() ? 0 : 1;

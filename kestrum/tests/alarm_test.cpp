@@ -52,6 +52,24 @@ TEST(AlarmValue, SetTagArmsOnlyWithAMessage)
     EXPECT_EQ(a.set, 0);
 }
 
+TEST(AlarmValue, DamagedMomentsStayWithinTheDialogsYears)
+{
+    // A zone with daylight saving, as the alarm dialog and the clock apply it to the moment.
+    CTimeZone zone;
+    zone.SetTag("50400|US3600|131274|131785");
+    CAlarm a;
+    a.SetTag("9223372036854775807|far");
+    EXPECT_EQ(a.set, 1);
+    EXPECT_EQ(a.moment.GetUtcFields().year, 9999);
+    EXPECT_EQ(a.moment.GetFieldsAt(zone.GetOffset(a.moment)).year, 10000);
+    a.SetTag("-9223372036854775807|early");
+    EXPECT_EQ(a.moment.GetUtcFields().year, 1);
+    EXPECT_EQ(a.moment.GetFieldsAt(zone.GetOffset(a.moment)).year, 1);
+    CAlarm back;
+    back.SetTag(a.GetTag());
+    EXPECT_EQ(back.moment, a.moment);
+}
+
 TEST(AlarmValue, CompareAndCopy)
 {
     CAlarm a;

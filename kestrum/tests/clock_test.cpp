@@ -618,6 +618,19 @@ TEST_F(ClockTest, ChooserNewPostsAFragmentAndReturnsToTheClock)
     host.Take();
     ASSERT_EQ(host.fragments.size(), 2u);
     EXPECT_EQ(host.fragments[1], "/o2/tz(0|nu0)/a(946684800|Test)/n(London)");
+
+    // Found by a search that hides the clock's own city: that city is shown and selected again,
+    // so that OK still sets the clock.
+    dlg.GetSearch()->setText("york");
+    dlg.OnClockNew();
+    host.Take();
+    ASSERT_EQ(host.fragments.size(), 3u);
+    EXPECT_EQ(host.fragments[2], "/o2/tz(" + dlg.m_Table.GetZone("New York").GetTag() + ")/a(946684800|Test)/n(New York)");
+    EXPECT_EQ(dlg.SelectedCity(), "London");
+    EXPECT_TRUE(dlg.GetSearch()->text().isEmpty());
+    dlg.OnOK();
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(dlg.m_strCity, "London");
 }
 
 TEST_F(ClockTest, ChooserWithoutSelectionDoesNothing)

@@ -181,6 +181,18 @@ TEST(RestartLine, MadeAndReadBack)
     // A name holding ')' comes back cut at it.
     line = MakeRestartLine("/usr/bin/dialwake", "1,2,3,4", 0, "0|nu0", nullptr, "Odd) Name");
     EXPECT_EQ(ParseClockCommand(line).name, "Odd");
+
+    // Line breaks in a message or a name become blanks: the clock stays one line, which the
+    // next rewrite finds and replaces instead of adding another.
+    alarm = "5|first\nsecond\r";
+    line = MakeRestartLine("/usr/bin/dialwake", "1,2,3,4", 0, "0|nu0", &alarm, "Lon\ndon");
+    EXPECT_EQ(line, "/usr/bin/dialwake /p(1,2,3,4)/tz(0|nu0)/a(5|first second )/n(Lon don)");
+    CString file = "/usr/bin/dialwake /p(9,9,9,9)/tz(0|nu0)/n(Paris)\n";
+    EXPECT_TRUE(SwapRestartLine(file, CString(), line));
+    const CString moved = MakeRestartLine("/usr/bin/dialwake", "5,6,7,8", 0, "0|nu0", &alarm, "Lon\ndon");
+    EXPECT_TRUE(SwapRestartLine(file, line, moved));
+    EXPECT_EQ(file, "/usr/bin/dialwake /p(9,9,9,9)/tz(0|nu0)/n(Paris)\n" + moved + "\n");
+    EXPECT_EQ(MakeNewClockCommand(0, "0|nu0", &alarm, "a\rb"), "/o0/tz(0|nu0)/a(5|first second )/n(a b)");
 }
 
 TEST(RestartLine, Placement)

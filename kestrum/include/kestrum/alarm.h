@@ -15,8 +15,8 @@ public:
 
     // "946684800|Happy new year": the moment in whole seconds (any size, signed) and the message.
     CString GetTag() const;
-    // Moment from the leading integer, message from the text after the first '|' (the whole
-    // tag without one); armed exactly when the message is not empty.
+    // Moment from the leading integer (held to the years 1 to 9999), message from the text
+    // after the first '|' (the whole tag without one); armed exactly when the message is not empty.
     void SetTag(const CString& tag);
     // Seconds from now to the alarm (negative once it has passed); moments beyond 2^61 seconds
     // either way count as 2^61, so that a damaged tag cannot overflow the difference.
