@@ -280,3 +280,23 @@ TEST_F(KfdFiles, BatchSavesReachTheDiskBeforeAndAfterTheRename)
     // Nothing is left beside the document.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
+
+TEST_F(KfdFiles, BatchSavesGoThroughLinksAndKeepPermissions)
+{
+    WriteFile(P("a.ged"), kSmallGedcom);
+    BirthdayList list;
+    std::string err;
+    ASSERT_TRUE(SaveKfdFile(P("real.kfd"), list, err)) << err;
+    fs::permissions(P("real.kfd"), fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_directories(dir / "links");
+    fs::create_symlink("../real.kfd", dir / "links" / "doc.kfd");
+
+    ImportCommandResult r = RunImportCommand({"--import", P("a.ged"), (dir / "links" / "doc.kfd").string()});
+    ASSERT_EQ(r.exitCode, 0) << r.error;
+    // The link still names the document, which holds the merged list and stays private.
+    EXPECT_TRUE(fs::is_symlink(dir / "links" / "doc.kfd"));
+    ASSERT_TRUE(LoadKfdFile(P("real.kfd"), list, err)) << err;
+    EXPECT_EQ(list.GetCount(), 3);
+    EXPECT_EQ(fs::status(P("real.kfd")).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "links"), fs::directory_iterator()), 1);
+}

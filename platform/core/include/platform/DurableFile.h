@@ -5,7 +5,8 @@
 // name, reaches the disk too. Until the rename the old file is untouched.
 #include <string>
 
-// Replaces the file at path with bytes. On failure the old file is whole, nothing is left
+// Replaces the file at path with bytes; a symbolic link at path stays, and the file it names is
+// replaced. The new file keeps the old one's permissions. On failure the old file is whole, nothing is left
 // beside it, and error (and errno) hold the system's reason.
 bool ReplaceFileDurably(const std::string& path, const std::string& bytes, std::string& error);
 
