@@ -126,8 +126,10 @@ std::string CheckPrintPdf(const CommandArgs& args)
     return ReadPrintPdfOptions(args, o).toLocal8Bit().toStdString();
 }
 
-int RunHolidaySets(const CommandArgs&)
+int RunHolidaySets(const CommandArgs& args)
 {
+    if (!args.Files().empty())
+        return Fail(FillIn(TextTranslation::translate("CommandLine", "--holiday-sets reads no document (got %1)"), {args.Files()[0]}));
     for (const CountrySet& set : CountrySets()) std::printf("%s %s\n", set.code, set.name);
     return 0;
 }

@@ -2109,6 +2109,10 @@ Nadcházející</translation>
         <translation>--list-holidays nečte žádný dokument (zadáno %1)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>--holiday-sets nečte žádný dokument (zadáno %1)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays nečte žádný dokument (zadáno %1)</translation>
     </message>

@@ -2096,6 +2096,10 @@ Demnächst</translation>
         <translation>--list-holidays liest kein Dokument (erhalten: %1)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>--holiday-sets liest kein Dokument (erhalten: %1)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays liest kein Dokument (erhalten: %1)</translation>
     </message>

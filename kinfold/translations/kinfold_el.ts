@@ -2096,6 +2096,10 @@ Upcoming</source>
         <translation>το --list-holidays δεν διαβάζει έγγραφο (δόθηκε %1)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>το --holiday-sets δεν διαβάζει έγγραφο (δόθηκε %1)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>το --import-holidays δεν διαβάζει έγγραφο (δόθηκε %1)</translation>
     </message>

@@ -2096,6 +2096,10 @@ Próximos</translation>
         <translation>--list-holidays no lee ningún documento (se recibió %1)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>--holiday-sets no lee ningún documento (se recibió %1)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays no lee ningún documento (se recibió %1)</translation>
     </message>

@@ -2096,6 +2096,10 @@ Tulossa</translation>
         <translation>--list-holidays ei lue asiakirjaa (saatiin %1)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>--holiday-sets ei lue asiakirjaa (saatiin %1)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays ei lue asiakirjaa (saatiin %1)</translation>
     </message>

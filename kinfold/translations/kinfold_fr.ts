@@ -2096,6 +2096,10 @@ Prochainement</translation>
         <translation>--list-holidays ne lit aucun document (reçu %1)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>--holiday-sets ne lit aucun document (reçu %1)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays ne lit aucun document (reçu %1)</translation>
     </message>

@@ -2096,6 +2096,10 @@ Prossimi</translation>
         <translation>--list-holidays non legge alcun documento (ricevuto %1)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>--holiday-sets non legge alcun documento (ricevuto %1)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays non legge alcun documento (ricevuto %1)</translation>
     </message>

@@ -2083,6 +2083,10 @@ Upcoming</source>
         <translation>--list-holidays は文書を読みません (%1 が指定されました)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>--holiday-sets は文書を読みません (%1 が指定されました)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays は文書を読みません (%1 が指定されました)</translation>
     </message>

@@ -2096,6 +2096,10 @@ Kommende</translation>
         <translation>--list-holidays leser ikke noe dokument (fikk %1)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>--holiday-sets leser ikke noe dokument (fikk %1)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays leser ikke noe dokument (fikk %1)</translation>
     </message>

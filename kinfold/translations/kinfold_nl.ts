@@ -2096,6 +2096,10 @@ Binnenkort</translation>
         <translation>--list-holidays leest geen document (kreeg %1)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>--holiday-sets leest geen document (kreeg %1)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays leest geen document (kreeg %1)</translation>
     </message>

@@ -2109,6 +2109,10 @@ Nadchodzące</translation>
         <translation>--list-holidays nie czyta dokumentu (podano %1)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>--holiday-sets nie czyta dokumentu (podano %1)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays nie czyta dokumentu (podano %1)</translation>
     </message>

@@ -2096,6 +2096,10 @@ Próximos</translation>
         <translation>--list-holidays não lê nenhum documento (recebido %1)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>--holiday-sets não lê nenhum documento (recebido %1)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays não lê nenhum documento (recebido %1)</translation>
     </message>

@@ -2096,6 +2096,10 @@ Kommande</translation>
         <translation>--list-holidays läser inget dokument (fick %1)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>--holiday-sets läser inget dokument (fick %1)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays läser inget dokument (fick %1)</translation>
     </message>

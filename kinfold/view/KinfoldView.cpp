@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QMouseEvent>
@@ -1164,6 +1165,15 @@ QString CKinfoldView::PrintToPdf(const PrintRequest& request)
     printer.setCreator("Kinfold");
     printer.setDocName("Kinfold");
     m_nPageCounter = 0;
-    if (!PrintPages(printer, request.fromPage, request.toPage)) return tr("Cannot write %1").arg(request.outputPdf);
+    // Tried first, for the system's reason: the painter would only add a warning of its own.
+    QFile out(request.outputPdf);
+    const bool existed = out.exists();
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Append))
+        return QString("%1: %2").arg(tr("Cannot write %1").arg(request.outputPdf), out.errorString());
+    out.close();
+    if (!PrintPages(printer, request.fromPage, request.toPage)) {
+        if (!existed) out.remove();
+        return tr("Cannot write %1").arg(request.outputPdf);
+    }
     return QString();
 }

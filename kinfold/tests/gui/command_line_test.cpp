@@ -90,6 +90,7 @@ TEST_F(KinfoldCommandLine, BadOptionsAreOneLineAndExitTwoWithoutWritingAFile)
         {"--print-pdf", "x.pdf", "--import", "a.ged"},
         {"--import", "a.ged", "--save", "a.kfd", "--save", "b.kfd"},
         {"--import", "a.ged", "-save", "a.kfd"},  // one dash: no toolkit takes it
+        {"--holiday-sets", "x.kfd"},              // reads no document
     };
     for (const auto& args : bad) {
         runprogram::Result r = Run(args);
@@ -195,6 +196,15 @@ TEST_F(KinfoldCommandLine, ADamagedDocumentOrAFolderIsRefusedInTheSameWordsByEve
     }
     EXPECT_FALSE(fs::exists(P("out.ics")));
     EXPECT_FALSE(fs::exists(P("out.pdf")));
+
+    // A PDF that cannot be written: one line with the reason, nothing left behind.
+    for (const std::string& pdf : {P("folder.kfd"), P("no/such/out.pdf")}) {
+        runprogram::Result r = Run({"--print-pdf", pdf});
+        EXPECT_EQ(r.status, 1) << pdf;
+        EXPECT_EQ(r.err.rfind("kinfold: Cannot write " + pdf + ": ", 0), 0u) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+    EXPECT_FALSE(fs::exists(dir / "no"));
 }
 
 TEST_F(KinfoldCommandLine, PrintAndExportSayHowManyEntriesTheyLeaveOut)
