@@ -189,8 +189,41 @@ QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& o, double 
     return QString();
 }
 
+namespace {
+// The user's settings with every write dropped: a print changes none of them (the view puts the
+// factory holidays into the store it loads from when none are stored).
+class ReadOnlySettings : public ISettingsStore {
+public:
+    explicit ReadOnlySettings(ISettingsStore& base) : m_base(base) {}
+    int GetInt(const CString& section, const CString& key, int def) override { return m_base.GetInt(section, key, def); }
+    CString GetString(const CString& section, const CString& key, const CString& def) override
+    {
+        return m_base.GetString(section, key, def);
+    }
+    void WriteInt(const CString&, const CString&, int) override {}
+    void WriteString(const CString&, const CString&, const CString&) override {}
+    bool Contains(const CString& section, const CString& key) override { return m_base.Contains(section, key); }
+    void RemoveSection(const CString&) override {}
+
+private:
+    ISettingsStore& m_base;
+};
+
+// The store in effect while it lives.
+class ScopedSettings {
+public:
+    explicit ScopedSettings(ISettingsStore& store) : m_previous(AppSettings()) { SetAppSettings(&store); }
+    ~ScopedSettings() { SetAppSettings(&m_previous); }
+
+private:
+    ISettingsStore& m_previous;
+};
+}  // namespace
+
 QString PrintPdf(const PrintPdfOptions& o, int* leftOut)
 {
+    ReadOnlySettings readOnly(AppSettings());
+    ScopedSettings reading(readOnly);
     CKinfoldDoc doc;
     doc.OnNewDocument();
     std::string error;

@@ -130,6 +130,11 @@ TEST_F(KinfoldCommandLine, BatchCommandsRunWithoutADisplay)
     // The toolkit's own options still reach it.
     EXPECT_EQ(Run({"-platform", "offscreen", "--print-pdf", "b.pdf", "--year", "2026", "--months-per-page", "12"}).status, 0);
     EXPECT_TRUE(fs::exists(P("b.pdf")));
+    // Printing changes no setting, not even by putting in the factory holidays.
+    EXPECT_FALSE(fs::exists(SettingsFile()));
+    StoreSettings("[Hollidays]\nNumber=3\nNumber001=01225Christmas\n");
+    EXPECT_EQ(Run({"--print-pdf", "c.pdf", "--year", "2026"}).status, 0);
+    EXPECT_EQ(SettingsText(), "[Hollidays]\nNumber=3\nNumber001=01225Christmas\n");
 }
 
 TEST_F(KinfoldCommandLine, AddressBooksInAndCalendarsOut)
