@@ -125,6 +125,25 @@ std::string AddHolidaysFromFile(const std::string& path, HolidayList& list, std:
     return "";
 }
 
+void PrintTerminalLine(const std::string& line)
+{
+    std::string out;
+    out.reserve(line.size());
+    for (size_t i = 0; i < line.size(); ++i) {
+        const unsigned char c = (unsigned char)line[i];
+        if (c < 0x20 || c == 0x7F) {
+            out += ' ';
+        } else if (c == 0xC2 && i + 1 < line.size() && (unsigned char)line[i + 1] >= 0x80 &&
+                   (unsigned char)line[i + 1] <= 0x9F) {
+            out += ' ';
+            ++i;
+        } else {
+            out += (char)c;
+        }
+    }
+    std::printf("%s\n", out.c_str());
+}
+
 void StoredHolidays(HolidayList& list)
 {
     // A copy to read from: loading puts the factory list in when none is stored, and says so

@@ -25,28 +25,6 @@ int Fail(const std::string& message, int status)
     return status;
 }
 
-// A line for the terminal: a text read from a file may hold control characters (an escape
-// sequence in a name would retitle or recolour the terminal, or worse); each becomes a blank,
-// the C1 controls of UTF-8 (U+0080 to U+009F) too.
-void PrintLine(const std::string& line)
-{
-    std::string out;
-    out.reserve(line.size());
-    for (size_t i = 0; i < line.size(); ++i) {
-        const unsigned char c = (unsigned char)line[i];
-        if (c < 0x20 || c == 0x7F) {
-            out += ' ';
-        } else if (c == 0xC2 && i + 1 < line.size() && (unsigned char)line[i + 1] >= 0x80 &&
-                   (unsigned char)line[i + 1] <= 0x9F) {
-            out += ' ';
-            ++i;
-        } else {
-            out += (char)c;
-        }
-    }
-    std::printf("%s\n", out.c_str());
-}
-
 bool AllDigits(const std::string& s)
 {
     return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos;
@@ -168,7 +146,7 @@ int RunUpcoming(const CommandArgs& args)
         else HolidaySetByCode(args.Value("--holidays"), holidays);
     }
     for (const DayEvent& e : EventsOfDays(list, StoredEventRules(store), now.date, days, withHolidays ? &holidays : nullptr))
-        PrintLine(UpcomingLine(e));
+        PrintTerminalLine(UpcomingLine(e));
     return 0;
 }
 
@@ -211,7 +189,7 @@ int RunRemind(const CommandArgs& args)
         n.desktopEntry = "kinfold";
         return notifier->Notify(n, why);
     };
-    out.print = [](const std::string& line) { PrintLine(line); };
+    out.print = [](const std::string& line) { PrintTerminalLine(line); };
     out.warn = [](const std::string& why) {
         Fail(FillIn(TextTranslation::translate("CommandLine", "%1; the reminders follow on standard output"), {why}), 0);
     };
