@@ -83,7 +83,7 @@ bool ReplaceFileDurably(const std::string& path, const std::string& bytes, std::
     }
     // The new file keeps the old one's permissions: a list kept private stays private.
     struct stat old;
-    if (::stat(target.c_str(), &old) == 0) (void)::fchmod(fd, old.st_mode & 07777);
+    if (::stat(target.c_str(), &old) == 0) (void)::fchmod(fd, old.st_mode & 0777);
     bool ok = WriteAll(fd, bytes) && SyncFd(fd);
     int err = errno;
     if (::close(fd) != 0 && ok) ok = false, err = errno;
