@@ -3004,6 +3004,10 @@ Nadcházející</translation>
         <translation>žádný dokument k uložení: zadejte DOC.kfd nebo --save OUT.kfd</translation>
     </message>
     <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 je importovaný soubor; --save potřebuje jiný název</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
         <translation>„%1“ není soubor GEDCOM ani soubor vCard</translation>
     </message>

@@ -2985,6 +2985,10 @@ Kommende</translation>
         <translation>intet dokument at gemme i: angiv DOC.kfd eller --save OUT.kfd</translation>
     </message>
     <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 er filen, der importeres; --save skal have et andet navn</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
         <translation>“%1” er hverken en GEDCOM-fil eller en vCard-fil</translation>
     </message>

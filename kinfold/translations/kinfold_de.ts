@@ -2985,6 +2985,10 @@ Demnächst</translation>
         <translation>kein Dokument zum Speichern: DOC.kfd oder --save OUT.kfd angeben</translation>
     </message>
     <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 ist die Datei, die eingelesen wird; --save braucht einen anderen Namen</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
         <translation>„%1“ ist weder eine GEDCOM-Datei noch eine vCard-Datei</translation>
     </message>

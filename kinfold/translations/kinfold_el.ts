@@ -2985,6 +2985,10 @@ Upcoming</source>
         <translation>κανένα έγγραφο για αποθήκευση: δώστε DOC.kfd ή --save OUT.kfd</translation>
     </message>
     <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>το %1 είναι το αρχείο που εισάγεται· το --save χρειάζεται άλλο όνομα</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
         <translation>το «%1» δεν είναι ούτε αρχείο GEDCOM ούτε αρχείο vCard</translation>
     </message>

@@ -2985,6 +2985,10 @@ Próximos</translation>
         <translation>no hay documento donde guardar: indique DOC.kfd o --save OUT.kfd</translation>
     </message>
     <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 es el archivo que se importa; --save necesita otro nombre</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
         <translation>«%1» no es ni un archivo GEDCOM ni un archivo vCard</translation>
     </message>

@@ -2985,6 +2985,10 @@ Tulossa</translation>
         <translation>ei asiakirjaa, johon tallentaa: anna DOC.kfd tai --save OUT.kfd</translation>
     </message>
     <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 on tuotava tiedosto; --save tarvitsee toisen nimen</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
         <translation>”%1” ei ole GEDCOM-tiedosto eikä vCard-tiedosto</translation>
     </message>

@@ -2985,6 +2985,10 @@ Prochainement</translation>
         <translation>pas de document où enregistrer&#xa0;: donnez DOC.kfd ou --save OUT.kfd</translation>
     </message>
     <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 est le fichier importé ; --save demande un autre nom</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
         <translation>«&#xa0;%1&#xa0;» n’est ni un fichier GEDCOM ni un fichier vCard</translation>
     </message>

@@ -2985,6 +2985,10 @@ Prossimi</translation>
         <translation>nessun documento in cui salvare: indicare DOC.kfd o --save OUT.kfd</translation>
     </message>
     <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 è il file che si importa; --save vuole un altro nome</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
         <translation>«%1» non è né un file GEDCOM né un file vCard</translation>
     </message>

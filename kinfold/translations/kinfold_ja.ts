@@ -2966,6 +2966,10 @@ Upcoming</source>
         <translation>保存先の文書がありません: DOC.kfd または --save OUT.kfd を指定してください</translation>
     </message>
     <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 は読み込むファイルです。--save には別の名前を指定してください</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
         <translation>「%1」は GEDCOM ファイルでも vCard ファイルでもありません</translation>
     </message>

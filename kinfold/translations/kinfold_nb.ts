@@ -2985,6 +2985,10 @@ Kommende</translation>
         <translation>ikke noe dokument å lagre i: oppgi DOC.kfd eller --save OUT.kfd</translation>
     </message>
     <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 er filen som importeres; --save trenger et annet navn</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
         <translation>«%1» er verken en GEDCOM-fil eller en vCard-fil</translation>
     </message>

@@ -2985,6 +2985,10 @@ Binnenkort</translation>
         <translation>geen document om in op te slaan: geef DOC.kfd of --save OUT.kfd</translation>
     </message>
     <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 is het bestand dat wordt geïmporteerd; --save heeft een andere naam nodig</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
         <translation>‘%1’ is geen GEDCOM-bestand en geen vCard-bestand</translation>
     </message>

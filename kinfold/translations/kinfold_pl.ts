@@ -3004,6 +3004,10 @@ Nadchodzące</translation>
         <translation>brak dokumentu do zapisania: podaj DOC.kfd lub --save OUT.kfd</translation>
     </message>
     <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 to importowany plik; --save wymaga innej nazwy</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
         <translation>„%1” nie jest ani plikiem GEDCOM, ani plikiem vCard</translation>
     </message>

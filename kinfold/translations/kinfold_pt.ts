@@ -2985,6 +2985,10 @@ Próximos</translation>
         <translation>nenhum documento onde salvar: informe DOC.kfd ou --save OUT.kfd</translation>
     </message>
     <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 é o ficheiro a importar; --save precisa de outro nome</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
         <translation>“%1” não é um arquivo GEDCOM nem um arquivo vCard</translation>
     </message>

@@ -2985,6 +2985,10 @@ Kommande</translation>
         <translation>inget dokument att spara till: ange DOC.kfd eller --save OUT.kfd</translation>
     </message>
     <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 är filen som importeras; --save behöver ett annat namn</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>
         <translation>”%1” är varken en GEDCOM-fil eller en vCard-fil</translation>
     </message>

@@ -247,6 +247,16 @@ TEST_F(KfdFiles, ImportCommandFailuresWriteNothing)
     EXPECT_FALSE(fs::exists(P("out.kfd")));
     EXPECT_EQ(ReadFile(P("bad.kfd")).size(), 4u);
 
+    // Never saved over the file it reads, under the same name or another.
+    fs::create_symlink(P("a.ged"), P("same.kfd"));
+    for (const char* save : {"a.ged", "same.kfd"}) {
+        r = RunImportCommand({"--import", P("a.ged"), "--save", P(save)});
+        EXPECT_EQ(r.exitCode, 2) << save;
+        EXPECT_NE(r.error.find(P(save)), std::string::npos) << r.error;
+    }
+    EXPECT_EQ(ReadFile(P("a.ged")), kSmallGedcom);
+    fs::remove(P("same.kfd"));
+
     EXPECT_EQ(RunImportCommand({"--import", P("a.ged")}).exitCode, 2);
     EXPECT_EQ(RunImportCommand({P("doc.kfd")}).exitCode, 2);
     EXPECT_EQ(RunImportCommand({"--import", P("a.ged"), "x.kfd", "y.kfd"}).exitCode, 2);
