@@ -158,6 +158,10 @@ QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& o, double 
     auto q = [](const std::string& s) { return QString::fromLocal8Bit(s); };
     o.output = q(args.Value("--print-pdf"));
     if (o.output.isEmpty()) return Q8(TextTranslation::translate("CommandLine", "--print-pdf needs an output file name"));
+    // "kinfold --print-pdf family.kfd" must not print over the document.
+    if (o.output.endsWith(".kfd", Qt::CaseInsensitive))
+        return Q8(TextTranslation::translate("CommandLine", "--print-pdf writes a PDF file, not \"%1\" (give OUT.pdf, then the document)"))
+            .arg(o.output);
     if (args.Has("--year")) {
         const QString problem = ReadYearOption("--year", args.Value("--year"), o.year);
         if (!problem.isEmpty()) return problem;

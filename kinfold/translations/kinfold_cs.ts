@@ -2113,6 +2113,10 @@ Nadcházející</translation>
         <translation>--holiday-sets nečte žádný dokument (zadáno %1)</translation>
     </message>
     <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>--print-pdf zapisuje soubor PDF, ne „%1“ (zadejte OUT.pdf, potom dokument)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays nečte žádný dokument (zadáno %1)</translation>
     </message>

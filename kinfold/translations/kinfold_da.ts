@@ -2100,6 +2100,10 @@ Kommende</translation>
         <translation>--holiday-sets læser intet dokument (fik %1)</translation>
     </message>
     <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>--print-pdf skriver en PDF-fil, ikke “%1” (angiv OUT.pdf, derefter dokumentet)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays læser intet dokument (fik %1)</translation>
     </message>

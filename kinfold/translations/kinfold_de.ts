@@ -2100,6 +2100,10 @@ Demnächst</translation>
         <translation>--holiday-sets liest kein Dokument (erhalten: %1)</translation>
     </message>
     <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>--print-pdf schreibt eine PDF-Datei, nicht „%1“ (erst OUT.pdf angeben, dann das Dokument)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays liest kein Dokument (erhalten: %1)</translation>
     </message>

@@ -2100,6 +2100,10 @@ Upcoming</source>
         <translation>το --holiday-sets δεν διαβάζει έγγραφο (δόθηκε %1)</translation>
     </message>
     <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>το --print-pdf γράφει αρχείο PDF, όχι το «%1» (δώστε OUT.pdf και μετά το έγγραφο)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>το --import-holidays δεν διαβάζει έγγραφο (δόθηκε %1)</translation>
     </message>

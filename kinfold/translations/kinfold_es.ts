@@ -2100,6 +2100,10 @@ Próximos</translation>
         <translation>--holiday-sets no lee ningún documento (se recibió %1)</translation>
     </message>
     <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>--print-pdf escribe un archivo PDF, no «%1» (indique OUT.pdf y luego el documento)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays no lee ningún documento (se recibió %1)</translation>
     </message>

@@ -2100,6 +2100,10 @@ Tulossa</translation>
         <translation>--holiday-sets ei lue asiakirjaa (saatiin %1)</translation>
     </message>
     <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>--print-pdf kirjoittaa PDF-tiedoston, ei tiedostoa ”%1” (anna ensin OUT.pdf, sitten asiakirja)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays ei lue asiakirjaa (saatiin %1)</translation>
     </message>

@@ -2100,6 +2100,10 @@ Prochainement</translation>
         <translation>--holiday-sets ne lit aucun document (reçu %1)</translation>
     </message>
     <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>--print-pdf écrit un fichier PDF, pas «&#xa0;%1&#xa0;» (donnez OUT.pdf, puis le document)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays ne lit aucun document (reçu %1)</translation>
     </message>

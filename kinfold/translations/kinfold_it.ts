@@ -2100,6 +2100,10 @@ Prossimi</translation>
         <translation>--holiday-sets non legge alcun documento (ricevuto %1)</translation>
     </message>
     <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>--print-pdf scrive un file PDF, non «%1» (indicare OUT.pdf, poi il documento)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays non legge alcun documento (ricevuto %1)</translation>
     </message>

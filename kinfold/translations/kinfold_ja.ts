@@ -2087,6 +2087,10 @@ Upcoming</source>
         <translation>--holiday-sets は文書を読みません (%1 が指定されました)</translation>
     </message>
     <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>--print-pdf は PDF ファイルを書き出します。「%1」ではありません (OUT.pdf、次に文書を指定してください)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays は文書を読みません (%1 が指定されました)</translation>
     </message>

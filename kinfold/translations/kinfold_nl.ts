@@ -2100,6 +2100,10 @@ Binnenkort</translation>
         <translation>--holiday-sets leest geen document (kreeg %1)</translation>
     </message>
     <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>--print-pdf schrijft een PDF-bestand, niet ‘%1’ (geef OUT.pdf, dan het document)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays leest geen document (kreeg %1)</translation>
     </message>

@@ -2113,6 +2113,10 @@ Nadchodzące</translation>
         <translation>--holiday-sets nie czyta dokumentu (podano %1)</translation>
     </message>
     <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>--print-pdf zapisuje plik PDF, nie „%1” (podaj OUT.pdf, potem dokument)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays nie czyta dokumentu (podano %1)</translation>
     </message>

@@ -2100,6 +2100,10 @@ Próximos</translation>
         <translation>--holiday-sets não lê nenhum documento (recebido %1)</translation>
     </message>
     <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>--print-pdf grava um arquivo PDF, não “%1” (informe OUT.pdf, depois o documento)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays não lê nenhum documento (recebido %1)</translation>
     </message>

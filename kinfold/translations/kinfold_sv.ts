@@ -2100,6 +2100,10 @@ Kommande</translation>
         <translation>--holiday-sets läser inget dokument (fick %1)</translation>
     </message>
     <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>--print-pdf skriver en PDF-fil, inte ”%1” (ange OUT.pdf, sedan dokumentet)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays läser inget dokument (fick %1)</translation>
     </message>

@@ -91,6 +91,7 @@ TEST_F(KinfoldCommandLine, BadOptionsAreOneLineAndExitTwoWithoutWritingAFile)
         {"--import", "a.ged", "--save", "a.kfd", "--save", "b.kfd"},
         {"--import", "a.ged", "-save", "a.kfd"},  // one dash: no toolkit takes it
         {"--holiday-sets", "x.kfd"},              // reads no document
+        {"--print-pdf", "x.kfd"},                 // would print over the document
     };
     for (const auto& args : bad) {
         runprogram::Result r = Run(args);
@@ -203,7 +204,7 @@ TEST_F(KinfoldCommandLine, ADamagedDocumentOrAFolderIsRefusedInTheSameWordsByEve
     EXPECT_FALSE(fs::exists(P("out.pdf")));
 
     // A PDF that cannot be written: one line with the reason, nothing left behind.
-    for (const std::string& pdf : {P("folder.kfd"), P("no/such/out.pdf")}) {
+    for (const std::string& pdf : {dir.string(), P("no/such/out.pdf")}) {
         runprogram::Result r = Run({"--print-pdf", pdf});
         EXPECT_EQ(r.status, 1) << pdf;
         EXPECT_EQ(r.err.rfind("kinfold: Cannot write " + pdf + ": ", 0), 0u) << r.err;
