@@ -89,6 +89,14 @@ CKinfoldView::CKinfoldView(CKinfoldDoc* doc, QWidget* parent) : QWidget(parent),
         if (!m_strTip.isEmpty() && underMouse())
             QToolTip::showText(mapToGlobal(m_ptMouse), m_strTip, this, QRect(), 5000);
     });
+    // Past midnight today's outline (and the day count) moves on by itself: a mouse move shows
+    // the page kept from the last drawing, which still marks yesterday.
+    auto* dayTimer = new QTimer(this);
+    dayTimer->setInterval(60 * 1000);
+    connect(dayTimer, &QTimer::timeout, this, [this] {
+        if (TodayDate().Compare(m_Today) != 0 || TodayDate().year != m_Today.year) Redraw();
+    });
+    dayTimer->start();
     CreateActions();
     m_nFontPercent = -1;
     SetFontScale(100);
