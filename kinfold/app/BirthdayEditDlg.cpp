@@ -145,9 +145,11 @@ bool CBirthdayEditDlg::OnOK()
             if (!ReadIntegerField(m_ctlDate[c][f], v[c][f])) return false;
         }
     // A date that cannot be would never be drawn. The marriage and death may be missing or
-    // partial; the columns a kind hides keep what they held and are not asked about.
+    // partial; the columns a kind hides keep what they held and are not asked about. An entry
+    // to be deleted is not asked about either: an impossible date must not keep it in the list.
     const int kind = SelectedKind();
-    for (int c = 0; c < (kind == KindIndividual ? 3 : 1); ++c)
+    const int checked = m_ctlDelete->isChecked() ? 0 : (kind == KindIndividual ? 3 : 1);
+    for (int c = 0; c < checked; ++c)
         if (!CheckDateFields(m_ctlColumn[c]->title(), m_ctlDate[c][1], m_ctlDate[c][2], v[c][1], v[c][2], v[c][0],
                              c > 0))
             return false;

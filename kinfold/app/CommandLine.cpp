@@ -126,8 +126,10 @@ std::string CheckPrintPdf(const CommandArgs& args)
     return ReadPrintPdfOptions(args, o).toLocal8Bit().toStdString();
 }
 
-int RunHolidaySets(const CommandArgs&)
+int RunHolidaySets(const CommandArgs& args)
 {
+    if (!args.Files().empty())
+        return Fail(FillIn(TextTranslation::translate("CommandLine", "--holiday-sets reads no document (got %1)"), {args.Files()[0]}));
     for (const CountrySet& set : CountrySets()) std::printf("%s %s\n", set.code, set.name);
     return 0;
 }
@@ -145,9 +147,12 @@ int RunListHolidays(const CommandArgs& args)
     int year = 0;
     const std::string problem = ReadListHolidaysOptions(args, year, list);
     if (!problem.empty()) return Fail(problem);
-    for (const DatedHoliday& d : list.HolidaysInYear(year))
-        std::printf("%s%04d-%02d-%02d %s\n", d.year < 0 ? "-" : "", d.year < 0 ? -d.year : d.year, d.month, d.day,
-                    d.name.c_str());
+    char date[32];
+    for (const DatedHoliday& d : list.HolidaysInYear(year)) {
+        std::snprintf(date, sizeof date, "%s%04d-%02d-%02d ", d.year < 0 ? "-" : "", d.year < 0 ? -d.year : d.year,
+                      d.month, d.day);
+        PrintTerminalLine(date + d.name);
+    }
     return 0;
 }
 

@@ -125,6 +125,25 @@ std::string AddHolidaysFromFile(const std::string& path, HolidayList& list, std:
     return "";
 }
 
+void PrintTerminalLine(const std::string& line)
+{
+    std::string out;
+    out.reserve(line.size());
+    for (size_t i = 0; i < line.size(); ++i) {
+        const unsigned char c = (unsigned char)line[i];
+        if (c < 0x20 || c == 0x7F) {
+            out += ' ';
+        } else if (c == 0xC2 && i + 1 < line.size() && (unsigned char)line[i + 1] >= 0x80 &&
+                   (unsigned char)line[i + 1] <= 0x9F) {
+            out += ' ';
+            ++i;
+        } else {
+            out += (char)c;
+        }
+    }
+    std::printf("%s\n", out.c_str());
+}
+
 void StoredHolidays(HolidayList& list)
 {
     // A copy to read from: loading puts the factory list in when none is stored, and says so
@@ -139,6 +158,10 @@ QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& o, double 
     auto q = [](const std::string& s) { return QString::fromLocal8Bit(s); };
     o.output = q(args.Value("--print-pdf"));
     if (o.output.isEmpty()) return Q8(TextTranslation::translate("CommandLine", "--print-pdf needs an output file name"));
+    // "kinfold --print-pdf family.kfd" must not print over the document.
+    if (o.output.endsWith(".kfd", Qt::CaseInsensitive))
+        return Q8(TextTranslation::translate("CommandLine", "--print-pdf writes a PDF file, not \"%1\" (give OUT.pdf, then the document)"))
+            .arg(o.output);
     if (args.Has("--year")) {
         const QString problem = ReadYearOption("--year", args.Value("--year"), o.year);
         if (!problem.isEmpty()) return problem;
@@ -189,8 +212,41 @@ QString ReadPrintPdfOptions(const CommandArgs& args, PrintPdfOptions& o, double 
     return QString();
 }
 
+namespace {
+// The user's settings with every write dropped: a print changes none of them (the view puts the
+// factory holidays into the store it loads from when none are stored).
+class ReadOnlySettings : public ISettingsStore {
+public:
+    explicit ReadOnlySettings(ISettingsStore& base) : m_base(base) {}
+    int GetInt(const CString& section, const CString& key, int def) override { return m_base.GetInt(section, key, def); }
+    CString GetString(const CString& section, const CString& key, const CString& def) override
+    {
+        return m_base.GetString(section, key, def);
+    }
+    void WriteInt(const CString&, const CString&, int) override {}
+    void WriteString(const CString&, const CString&, const CString&) override {}
+    bool Contains(const CString& section, const CString& key) override { return m_base.Contains(section, key); }
+    void RemoveSection(const CString&) override {}
+
+private:
+    ISettingsStore& m_base;
+};
+
+// The store in effect while it lives.
+class ScopedSettings {
+public:
+    explicit ScopedSettings(ISettingsStore& store) : m_previous(AppSettings()) { SetAppSettings(&store); }
+    ~ScopedSettings() { SetAppSettings(&m_previous); }
+
+private:
+    ISettingsStore& m_previous;
+};
+}  // namespace
+
 QString PrintPdf(const PrintPdfOptions& o, int* leftOut)
 {
+    ReadOnlySettings readOnly(AppSettings());
+    ScopedSettings reading(readOnly);
     CKinfoldDoc doc;
     doc.OnNewDocument();
     std::string error;

@@ -41,6 +41,10 @@ std::string HolidaySetByCode(const std::string& code, HolidayList& list);
 // The stored holiday list as the calendar reads it, without writing to the store (no factory
 // list is stored on the way).
 void StoredHolidays(HolidayList& list);
+// Prints a line on standard output with its control characters as blanks: a text read from a
+// file (a name, a holiday) may hold an escape sequence that would retitle, recolour or command
+// the terminal. The C1 controls of UTF-8 (U+0080 to U+009F) count too.
+void PrintTerminalLine(const std::string& line);
 // Appends the all-day events of the iCalendar file at `path` to `list`. On success "" and the
 // counts' line ("FILE: 12 holidays from ..."); else the reason, with `status` 1 for a file that
 // cannot be read and 2 for one that is no sound iCalendar file, and the list untouched.

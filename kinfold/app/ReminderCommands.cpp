@@ -146,7 +146,7 @@ int RunUpcoming(const CommandArgs& args)
         else HolidaySetByCode(args.Value("--holidays"), holidays);
     }
     for (const DayEvent& e : EventsOfDays(list, StoredEventRules(store), now.date, days, withHolidays ? &holidays : nullptr))
-        std::printf("%s\n", UpcomingLine(e).c_str());
+        PrintTerminalLine(UpcomingLine(e));
     return 0;
 }
 
@@ -189,7 +189,7 @@ int RunRemind(const CommandArgs& args)
         n.desktopEntry = "kinfold";
         return notifier->Notify(n, why);
     };
-    out.print = [](const std::string& line) { std::printf("%s\n", line.c_str()); };
+    out.print = [](const std::string& line) { PrintTerminalLine(line); };
     out.warn = [](const std::string& why) {
         Fail(FillIn(TextTranslation::translate("CommandLine", "%1; the reminders follow on standard output"), {why}), 0);
     };

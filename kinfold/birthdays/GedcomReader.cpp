@@ -477,6 +477,32 @@ std::string_view FirstDate(std::string_view text, bool& bc)
     return start == std::string_view::npos ? std::string_view() : text.substr(start, end - start);
 }
 
+// A day of the French Republican calendar in the years it was kept (I to XIV, from 22 September
+// 1792 to 1805), as the civil day it names; false for a month or a year alone and for later years,
+// whose leap years no law fixed.
+bool FrenchRepublicanDay(std::string_view text, CalendarDate& date)
+{
+    static constexpr std::string_view kMonths[] = {"VEND", "BRUM", "FRIM", "NIVO", "PLUV", "VENT", "GERM",
+                                                   "FLOR", "PRAI", "MESS", "THER", "FRUC", "COMP"};
+    size_t i = 0;
+    long long day = 0, year = 0;
+    if (!ScanInt(text, i, day)) return false;
+    const std::string_view word = ScanWord(text, i);
+    int month = 0;
+    for (int m = 0; m < 13; ++m)
+        if (IEquals(word, kMonths[m])) month = m + 1;
+    if (month == 0 || !ScanInt(text, i, year) || !ScanWord(text, i).empty()) return false;
+    if (year < 1 || year > 14) return false;
+    // Years III, VII and XI had a sixth complementary day.
+    const bool sextile = year == 3 || year == 7 || year == 11;
+    if (day < 1 || day > (month == 13 ? (sextile ? 6 : 5) : 30)) return false;
+    const int sextilesBefore = (year > 3) + (year > 7) + (year > 11);
+    const double firstDay = GregorianDate(9, 22, 1792).DayNumber();  // 1 Vendémiaire I
+    date.SetFromDayNumber(firstDay + 365.0 * (double)(year - 1) + sextilesBefore + (month - 1) * 30 + (double)(day - 1),
+                          ReformAware);
+    return true;
+}
+
 } // namespace
 
 bool ReadGedcomDate(std::string_view value, CalendarDate& date)
@@ -509,6 +535,9 @@ bool ReadGedcomDate(std::string_view value, CalendarDate& date)
                 date.SetFromDayNumber(julian.DayNumber(), ReformAware);
             else
                 date.Assign(julian);
+        } else if (IEquals(calendar, "FRENCH R") && !bc) {
+            // A death in these years must not leave the person shown as living.
+            if (!FrenchRepublicanDay(rest, date)) date.Assign(CalendarDate());
         } else {
             // A calendar we cannot convert: no date beats a wrong one.
             date.Assign(CalendarDate());

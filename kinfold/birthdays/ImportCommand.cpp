@@ -5,6 +5,7 @@
 #include "birthdays/FileBytes.h"
 #include "birthdays/GedcomReader.h"
 #include "platform/Archive.h"
+#include <filesystem>
 
 namespace {
 
@@ -68,6 +69,13 @@ ImportCommandResult RunImportCommand(const std::string& ged, const std::string& 
         return r;
     }
     const std::string save = saveTo.empty() ? doc : saveTo;
+    // "--import family.ged --save family.ged" would put the list in place of the family tree.
+    std::error_code same;
+    if (std::filesystem::equivalent(ged, save, same)) {
+        r.exitCode = 2;
+        r.error = FillIn(TextTranslation::translate("ImportCommand", "%1 is the file being imported; --save needs another name"), {save});
+        return r;
+    }
 
     BirthdayList list;
     if (!doc.empty() && !LoadKfdFile(doc, list, r.error)) {

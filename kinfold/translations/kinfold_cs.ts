@@ -2109,6 +2109,14 @@ Nadcházející</translation>
         <translation>--list-holidays nečte žádný dokument (zadáno %1)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>--holiday-sets nečte žádný dokument (zadáno %1)</translation>
+    </message>
+    <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>--print-pdf zapisuje soubor PDF, ne „%1“ (zadejte OUT.pdf, potom dokument)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays nečte žádný dokument (zadáno %1)</translation>
     </message>
@@ -2998,6 +3006,10 @@ Nadcházející</translation>
     <message>
         <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
         <translation>žádný dokument k uložení: zadejte DOC.kfd nebo --save OUT.kfd</translation>
+    </message>
+    <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 je importovaný soubor; --save potřebuje jiný název</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>

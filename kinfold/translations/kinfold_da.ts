@@ -2096,6 +2096,14 @@ Kommende</translation>
         <translation>--list-holidays læser intet dokument (fik %1)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>--holiday-sets læser intet dokument (fik %1)</translation>
+    </message>
+    <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>--print-pdf skriver en PDF-fil, ikke “%1” (angiv OUT.pdf, derefter dokumentet)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays læser intet dokument (fik %1)</translation>
     </message>
@@ -2979,6 +2987,10 @@ Kommende</translation>
     <message>
         <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
         <translation>intet dokument at gemme i: angiv DOC.kfd eller --save OUT.kfd</translation>
+    </message>
+    <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 er filen, der importeres; --save skal have et andet navn</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>

@@ -2096,6 +2096,14 @@ Demnächst</translation>
         <translation>--list-holidays liest kein Dokument (erhalten: %1)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>--holiday-sets liest kein Dokument (erhalten: %1)</translation>
+    </message>
+    <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>--print-pdf schreibt eine PDF-Datei, nicht „%1“ (erst OUT.pdf angeben, dann das Dokument)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays liest kein Dokument (erhalten: %1)</translation>
     </message>
@@ -2979,6 +2987,10 @@ Demnächst</translation>
     <message>
         <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
         <translation>kein Dokument zum Speichern: DOC.kfd oder --save OUT.kfd angeben</translation>
+    </message>
+    <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 ist die Datei, die eingelesen wird; --save braucht einen anderen Namen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>

@@ -2096,6 +2096,14 @@ Upcoming</source>
         <translation>το --list-holidays δεν διαβάζει έγγραφο (δόθηκε %1)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>το --holiday-sets δεν διαβάζει έγγραφο (δόθηκε %1)</translation>
+    </message>
+    <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>το --print-pdf γράφει αρχείο PDF, όχι το «%1» (δώστε OUT.pdf και μετά το έγγραφο)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>το --import-holidays δεν διαβάζει έγγραφο (δόθηκε %1)</translation>
     </message>
@@ -2979,6 +2987,10 @@ Upcoming</source>
     <message>
         <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
         <translation>κανένα έγγραφο για αποθήκευση: δώστε DOC.kfd ή --save OUT.kfd</translation>
+    </message>
+    <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>το %1 είναι το αρχείο που εισάγεται· το --save χρειάζεται άλλο όνομα</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>

@@ -2096,6 +2096,14 @@ Próximos</translation>
         <translation>--list-holidays no lee ningún documento (se recibió %1)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>--holiday-sets no lee ningún documento (se recibió %1)</translation>
+    </message>
+    <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>--print-pdf escribe un archivo PDF, no «%1» (indique OUT.pdf y luego el documento)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays no lee ningún documento (se recibió %1)</translation>
     </message>
@@ -2979,6 +2987,10 @@ Próximos</translation>
     <message>
         <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
         <translation>no hay documento donde guardar: indique DOC.kfd o --save OUT.kfd</translation>
+    </message>
+    <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 es el archivo que se importa; --save necesita otro nombre</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>

@@ -2096,6 +2096,14 @@ Tulossa</translation>
         <translation>--list-holidays ei lue asiakirjaa (saatiin %1)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>--holiday-sets ei lue asiakirjaa (saatiin %1)</translation>
+    </message>
+    <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>--print-pdf kirjoittaa PDF-tiedoston, ei tiedostoa ”%1” (anna ensin OUT.pdf, sitten asiakirja)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays ei lue asiakirjaa (saatiin %1)</translation>
     </message>
@@ -2979,6 +2987,10 @@ Tulossa</translation>
     <message>
         <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
         <translation>ei asiakirjaa, johon tallentaa: anna DOC.kfd tai --save OUT.kfd</translation>
+    </message>
+    <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 on tuotava tiedosto; --save tarvitsee toisen nimen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>

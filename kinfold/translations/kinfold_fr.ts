@@ -2096,6 +2096,14 @@ Prochainement</translation>
         <translation>--list-holidays ne lit aucun document (reçu %1)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>--holiday-sets ne lit aucun document (reçu %1)</translation>
+    </message>
+    <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>--print-pdf écrit un fichier PDF, pas «&#xa0;%1&#xa0;» (donnez OUT.pdf, puis le document)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays ne lit aucun document (reçu %1)</translation>
     </message>
@@ -2979,6 +2987,10 @@ Prochainement</translation>
     <message>
         <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
         <translation>pas de document où enregistrer&#xa0;: donnez DOC.kfd ou --save OUT.kfd</translation>
+    </message>
+    <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 est le fichier importé ; --save demande un autre nom</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>

@@ -2096,6 +2096,14 @@ Prossimi</translation>
         <translation>--list-holidays non legge alcun documento (ricevuto %1)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>--holiday-sets non legge alcun documento (ricevuto %1)</translation>
+    </message>
+    <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>--print-pdf scrive un file PDF, non «%1» (indicare OUT.pdf, poi il documento)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays non legge alcun documento (ricevuto %1)</translation>
     </message>
@@ -2979,6 +2987,10 @@ Prossimi</translation>
     <message>
         <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
         <translation>nessun documento in cui salvare: indicare DOC.kfd o --save OUT.kfd</translation>
+    </message>
+    <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 è il file che si importa; --save vuole un altro nome</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>

@@ -2083,6 +2083,14 @@ Upcoming</source>
         <translation>--list-holidays は文書を読みません (%1 が指定されました)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>--holiday-sets は文書を読みません (%1 が指定されました)</translation>
+    </message>
+    <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>--print-pdf は PDF ファイルを書き出します。「%1」ではありません (OUT.pdf、次に文書を指定してください)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays は文書を読みません (%1 が指定されました)</translation>
     </message>
@@ -2960,6 +2968,10 @@ Upcoming</source>
     <message>
         <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
         <translation>保存先の文書がありません: DOC.kfd または --save OUT.kfd を指定してください</translation>
+    </message>
+    <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 は読み込むファイルです。--save には別の名前を指定してください</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>

@@ -2096,6 +2096,14 @@ Binnenkort</translation>
         <translation>--list-holidays leest geen document (kreeg %1)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>--holiday-sets leest geen document (kreeg %1)</translation>
+    </message>
+    <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>--print-pdf schrijft een PDF-bestand, niet ‘%1’ (geef OUT.pdf, dan het document)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays leest geen document (kreeg %1)</translation>
     </message>
@@ -2979,6 +2987,10 @@ Binnenkort</translation>
     <message>
         <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
         <translation>geen document om in op te slaan: geef DOC.kfd of --save OUT.kfd</translation>
+    </message>
+    <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 is het bestand dat wordt geïmporteerd; --save heeft een andere naam nodig</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>

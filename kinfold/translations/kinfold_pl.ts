@@ -2109,6 +2109,14 @@ Nadchodzące</translation>
         <translation>--list-holidays nie czyta dokumentu (podano %1)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>--holiday-sets nie czyta dokumentu (podano %1)</translation>
+    </message>
+    <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>--print-pdf zapisuje plik PDF, nie „%1” (podaj OUT.pdf, potem dokument)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays nie czyta dokumentu (podano %1)</translation>
     </message>
@@ -2998,6 +3006,10 @@ Nadchodzące</translation>
     <message>
         <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
         <translation>brak dokumentu do zapisania: podaj DOC.kfd lub --save OUT.kfd</translation>
+    </message>
+    <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 to importowany plik; --save wymaga innej nazwy</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>

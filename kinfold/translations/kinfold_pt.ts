@@ -2096,6 +2096,14 @@ Próximos</translation>
         <translation>--list-holidays não lê nenhum documento (recebido %1)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>--holiday-sets não lê nenhum documento (recebido %1)</translation>
+    </message>
+    <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>--print-pdf grava um arquivo PDF, não “%1” (informe OUT.pdf, depois o documento)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays não lê nenhum documento (recebido %1)</translation>
     </message>
@@ -2979,6 +2987,10 @@ Próximos</translation>
     <message>
         <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
         <translation>nenhum documento onde salvar: informe DOC.kfd ou --save OUT.kfd</translation>
+    </message>
+    <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 é o ficheiro a importar; --save precisa de outro nome</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>

@@ -2096,6 +2096,14 @@ Kommande</translation>
         <translation>--list-holidays läser inget dokument (fick %1)</translation>
     </message>
     <message>
+        <source>--holiday-sets reads no document (got %1)</source>
+        <translation>--holiday-sets läser inget dokument (fick %1)</translation>
+    </message>
+    <message>
+        <source>--print-pdf writes a PDF file, not &quot;%1&quot; (give OUT.pdf, then the document)</source>
+        <translation>--print-pdf skriver en PDF-fil, inte ”%1” (ange OUT.pdf, sedan dokumentet)</translation>
+    </message>
+    <message>
         <source>--import-holidays reads no document (got %1)</source>
         <translation>--import-holidays läser inget dokument (fick %1)</translation>
     </message>
@@ -2979,6 +2987,10 @@ Kommande</translation>
     <message>
         <source>no document to save to: give DOC.kfd or --save OUT.kfd</source>
         <translation>inget dokument att spara till: ange DOC.kfd eller --save OUT.kfd</translation>
+    </message>
+    <message>
+        <source>%1 is the file being imported; --save needs another name</source>
+        <translation>%1 är filen som importeras; --save behöver ett annat namn</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a GEDCOM file nor a vCard file</source>

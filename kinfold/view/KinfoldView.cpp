@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QMouseEvent>
@@ -88,6 +89,14 @@ CKinfoldView::CKinfoldView(CKinfoldDoc* doc, QWidget* parent) : QWidget(parent),
         if (!m_strTip.isEmpty() && underMouse())
             QToolTip::showText(mapToGlobal(m_ptMouse), m_strTip, this, QRect(), 5000);
     });
+    // Past midnight today's outline (and the day count) moves on by itself: a mouse move shows
+    // the page kept from the last drawing, which still marks yesterday.
+    auto* dayTimer = new QTimer(this);
+    dayTimer->setInterval(60 * 1000);
+    connect(dayTimer, &QTimer::timeout, this, [this] {
+        if (TodayDate().Compare(m_Today) != 0 || TodayDate().year != m_Today.year) Redraw();
+    });
+    dayTimer->start();
     CreateActions();
     m_nFontPercent = -1;
     SetFontScale(100);
@@ -1164,6 +1173,15 @@ QString CKinfoldView::PrintToPdf(const PrintRequest& request)
     printer.setCreator("Kinfold");
     printer.setDocName("Kinfold");
     m_nPageCounter = 0;
-    if (!PrintPages(printer, request.fromPage, request.toPage)) return tr("Cannot write %1").arg(request.outputPdf);
+    // Tried first, for the system's reason: the painter would only add a warning of its own.
+    QFile out(request.outputPdf);
+    const bool existed = out.exists();
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Append))
+        return QString("%1: %2").arg(tr("Cannot write %1").arg(request.outputPdf), out.errorString());
+    out.close();
+    if (!PrintPages(printer, request.fromPage, request.toPage)) {
+        if (!existed) out.remove();
+        return tr("Cannot write %1").arg(request.outputPdf);
+    }
     return QString();
 }

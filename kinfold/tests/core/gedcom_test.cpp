@@ -455,8 +455,20 @@ TEST(GedcomQuirks, CalendarEscapes)
     ExpectDate(d, 1, 1, 1700);
     ReadGedcomDate("@#DHEBREW@ 5 TSH 5700", d);
     EXPECT_TRUE(d.IsEmpty());
+    // The Republican days of the years the calendar was kept; other years and partial dates stay out.
     ReadGedcomDate("@#DFRENCH R@ 2 PLUV 1", d);
-    ExpectDate(d, 0, 0, 0);
+    ExpectDate(d, 1, 21, 1793);
+    ReadGedcomDate("@#DFRENCH R@ 25 VEND 2", d);
+    ExpectDate(d, 10, 16, 1793);
+    ReadGedcomDate("@#DFRENCH R@ 6 COMP 11", d);
+    ExpectDate(d, 9, 23, 1803);
+    ReadGedcomDate("@#DFRENCH R@ 1 VEND 14", d);
+    ExpectDate(d, 9, 23, 1805);
+    for (const char* text : {"@#DFRENCH R@ 6 COMP 12", "@#DFRENCH R@ 1 FLOR 79", "@#DFRENCH R@ PLUV 1", "@#DFRENCH R@ 3"}) {
+        d = CalendarDate(1, 1, 1);
+        ReadGedcomDate(text, d);
+        ExpectDate(d, 0, 0, 0);
+    }
     ReadGedcomDate("ABT @#DROMAN@ 5 MAY 700", d);
     ExpectDate(d, 0, 0, 0);
 
@@ -466,7 +478,7 @@ TEST(GedcomQuirks, CalendarEscapes)
     ASSERT_EQ(list.GetCount(), 2);
     ExpectDate(list[0], 1, 4, 1643);
     ExpectDate(list[0].endDate, 3, 31, 1726);
-    EXPECT_TRUE(list[1].endDate.IsEmpty());
+    ExpectDate(list[1].endDate, 1, 21, 1793);
 }
 
 TEST(GedcomQuirks, FamiliesBeforeTheirPartners)
@@ -612,7 +624,10 @@ TEST_F(GedcomFiles, KnownPeopleAndCouples)
     ExpectDate(mt->otherDate, 6, 9, 1660);
     const BirthdayEntry* louis16 = Find(bourbon, "Louis XVI /CAPET/");
     ASSERT_TRUE(louis16);
-    EXPECT_TRUE(louis16->endDate.IsEmpty());  // a Republican-calendar death date
+    ExpectDate(louis16->endDate, 1, 21, 1793);  // 2 Pluviôse I
+    const BirthdayEntry* antoinette = Find(bourbon, "Marie Antoinette /DE HASBOURG-LORRAINE/");
+    ASSERT_TRUE(antoinette);
+    ExpectDate(antoinette->endDate, 10, 16, 1793);  // 25 Vendémiaire II
     const BirthdayEntry* louis14 = Find(bourbon, "Louis+Fran\xC3\xA7oise /CAPET/");
     ASSERT_TRUE(louis14);
     ExpectDate(louis14->endDate, 9, 1, 1715);

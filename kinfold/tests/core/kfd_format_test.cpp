@@ -247,6 +247,16 @@ TEST_F(KfdFiles, ImportCommandFailuresWriteNothing)
     EXPECT_FALSE(fs::exists(P("out.kfd")));
     EXPECT_EQ(ReadFile(P("bad.kfd")).size(), 4u);
 
+    // Never saved over the file it reads, under the same name or another.
+    fs::create_symlink(P("a.ged"), P("same.kfd"));
+    for (const char* save : {"a.ged", "same.kfd"}) {
+        r = RunImportCommand({"--import", P("a.ged"), "--save", P(save)});
+        EXPECT_EQ(r.exitCode, 2) << save;
+        EXPECT_NE(r.error.find(P(save)), std::string::npos) << r.error;
+    }
+    EXPECT_EQ(ReadFile(P("a.ged")), kSmallGedcom);
+    fs::remove(P("same.kfd"));
+
     EXPECT_EQ(RunImportCommand({"--import", P("a.ged")}).exitCode, 2);
     EXPECT_EQ(RunImportCommand({P("doc.kfd")}).exitCode, 2);
     EXPECT_EQ(RunImportCommand({"--import", P("a.ged"), "x.kfd", "y.kfd"}).exitCode, 2);
@@ -279,4 +289,24 @@ TEST_F(KfdFiles, BatchSavesReachTheDiskBeforeAndAfterTheRename)
     EXPECT_TRUE(syncrec::ReplacedDurably(first, ReadFile(P("doc.kfd"))));
     // Nothing is left beside the document.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(KfdFiles, BatchSavesGoThroughLinksAndKeepPermissions)
+{
+    WriteFile(P("a.ged"), kSmallGedcom);
+    BirthdayList list;
+    std::string err;
+    ASSERT_TRUE(SaveKfdFile(P("real.kfd"), list, err)) << err;
+    fs::permissions(P("real.kfd"), fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_directories(dir / "links");
+    fs::create_symlink("../real.kfd", dir / "links" / "doc.kfd");
+
+    ImportCommandResult r = RunImportCommand({"--import", P("a.ged"), (dir / "links" / "doc.kfd").string()});
+    ASSERT_EQ(r.exitCode, 0) << r.error;
+    // The link still names the document, which holds the merged list and stays private.
+    EXPECT_TRUE(fs::is_symlink(dir / "links" / "doc.kfd"));
+    ASSERT_TRUE(LoadKfdFile(P("real.kfd"), list, err)) << err;
+    EXPECT_EQ(list.GetCount(), 3);
+    EXPECT_EQ(fs::status(P("real.kfd")).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "links"), fs::directory_iterator()), 1);
 }

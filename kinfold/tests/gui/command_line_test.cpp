@@ -90,6 +90,8 @@ TEST_F(KinfoldCommandLine, BadOptionsAreOneLineAndExitTwoWithoutWritingAFile)
         {"--print-pdf", "x.pdf", "--import", "a.ged"},
         {"--import", "a.ged", "--save", "a.kfd", "--save", "b.kfd"},
         {"--import", "a.ged", "-save", "a.kfd"},  // one dash: no toolkit takes it
+        {"--holiday-sets", "x.kfd"},              // reads no document
+        {"--print-pdf", "x.kfd"},                 // would print over the document
     };
     for (const auto& args : bad) {
         runprogram::Result r = Run(args);
@@ -129,6 +131,11 @@ TEST_F(KinfoldCommandLine, BatchCommandsRunWithoutADisplay)
     // The toolkit's own options still reach it.
     EXPECT_EQ(Run({"-platform", "offscreen", "--print-pdf", "b.pdf", "--year", "2026", "--months-per-page", "12"}).status, 0);
     EXPECT_TRUE(fs::exists(P("b.pdf")));
+    // Printing changes no setting, not even by putting in the factory holidays.
+    EXPECT_FALSE(fs::exists(SettingsFile()));
+    StoreSettings("[Hollidays]\nNumber=3\nNumber001=01225Christmas\n");
+    EXPECT_EQ(Run({"--print-pdf", "c.pdf", "--year", "2026"}).status, 0);
+    EXPECT_EQ(SettingsText(), "[Hollidays]\nNumber=3\nNumber001=01225Christmas\n");
 }
 
 TEST_F(KinfoldCommandLine, AddressBooksInAndCalendarsOut)
@@ -195,6 +202,15 @@ TEST_F(KinfoldCommandLine, ADamagedDocumentOrAFolderIsRefusedInTheSameWordsByEve
     }
     EXPECT_FALSE(fs::exists(P("out.ics")));
     EXPECT_FALSE(fs::exists(P("out.pdf")));
+
+    // A PDF that cannot be written: one line with the reason, nothing left behind.
+    for (const std::string& pdf : {dir.string(), P("no/such/out.pdf")}) {
+        runprogram::Result r = Run({"--print-pdf", pdf});
+        EXPECT_EQ(r.status, 1) << pdf;
+        EXPECT_EQ(r.err.rfind("kinfold: Cannot write " + pdf + ": ", 0), 0u) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+    EXPECT_FALSE(fs::exists(dir / "no"));
 }
 
 TEST_F(KinfoldCommandLine, PrintAndExportSayHowManyEntriesTheyLeaveOut)

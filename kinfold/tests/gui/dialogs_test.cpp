@@ -396,6 +396,17 @@ TEST_F(Dialogs, BirthdayEditRefusesDatesThatCannotBeNamingTheField)
     WhenModal<CBirthdayEditDlg>([](CBirthdayEditDlg* d) { d->m_btnOk->click(); });
     ASSERT_EQ(dlg.exec(), QDialog::Accepted);
     EXPECT_TRUE(messages.empty());
+
+    // An impossible date from an older list does not stand in the way of deleting the entry.
+    dlg.m_Entry = Person(2, 31, 1990, "Ida");
+    dlg.m_bDelete = true;
+    WhenModal<CBirthdayEditDlg>([](CBirthdayEditDlg* d) {
+        d->m_btnOk->click();
+        if (d->isVisible()) d->m_btnCancel->click();
+    });
+    ASSERT_EQ(dlg.exec(), QDialog::Accepted);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(dlg.m_bDelete);
 }
 
 TEST_F(Dialogs, BirthdayEditRefusesTextInNumberFieldsAndCancelChangesNothing)

@@ -153,4 +153,12 @@ TEST_F(HolidayCommands, ImportOfACalendarFileAddsToTheListInEffect)
     r = Run({"--import-holidays", data + "holidays.ics"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(SettingsText().find("Number=32\n"), std::string::npos);
+
+    // A name from the file cannot send the terminal an escape sequence.
+    std::ofstream(dir / "odd.ics", std::ios::binary)
+        << "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//t//EN\r\nBEGIN:VEVENT\r\nUID:o\r\n"
+           "DTSTART;VALUE=DATE:20240303\r\nSUMMARY:Odd\x1b[31mDay\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+    ASSERT_EQ(Run({"--import-holidays", (dir / "odd.ics").string()}).status, 0);
+    r = Run({"--list-holidays", "2024"});
+    EXPECT_NE(r.out.find("2024-03-03 Odd [31mDay\n"), std::string::npos) << r.out;
 }

@@ -94,7 +94,7 @@ TEST_F(LocalePages, NamesWeekStartPaperAndHolidaysFollowTheLocale)
     }
     // Nothing of the locale was stored: the next locale brings its own again.
     EXPECT_FALSE(store.Contains("Options", "StartWeekMonday"));
-    EXPECT_EQ(store.GetInt("Hollidays", "Number", 0), -1);
+    EXPECT_LT(store.GetInt("Hollidays", "Number", -1), 0);
 }
 
 TEST_F(LocalePages, StoredNamesWeekStartAndPaperStillWin)

@@ -98,6 +98,14 @@ TEST_F(ReminderCommands, UpcomingListsTheDaysAsTheCalendarShowsThem)
     r = Run({"--upcoming"});
     EXPECT_EQ(r.status, 2) << "no document named, none used before";
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+
+    // A name from an imported file cannot send the terminal an escape sequence.
+    BirthdayList list;
+    list.AddOrMerge(Person(3, 5, 2000, "Eve\x1b]0;title\x07\x1b[31m\xC2\x9B" "2J /Red/"));
+    std::string error;
+    ASSERT_TRUE(SaveKfdFile((dir / "odd.kfd").string(), list, error)) << error;
+    r = Run({"--upcoming", "1", "--now", "2027-03-05", "odd.kfd"});
+    EXPECT_EQ(r.out, "2027-03-05 Eve ]0;title  [31m 2J Red (27)\n") << r.err;
 }
 
 TEST_F(ReminderCommands, NotificationsComeOnTheirDaysOnceAndLateAfterAGap)
