@@ -11,6 +11,7 @@
 #include "dav/KeychainSecrets.h"
 #include "dav/QtDavTransport.h"
 #include "platform/Settings.h"
+#include "reminders/Reminders.h"
 #include "view/core/CalendarExport.h"
 #include "view/core/DisplayOptions.h"
 
@@ -60,6 +61,12 @@ std::vector<AccountOutcome> SyncAllAccounts(BirthdayList& list, ISettingsStore& 
     options.switches = display.switches;
     options.leapDay = display.leapDay;
     options.stamp = now;
+    // The phone reminds as the desktop does: the reminders go along as alarms, as in the export.
+    const ReminderSettings reminders = LoadReminderSettings(store);
+    if (reminders.enabled) {
+        options.alarmDays = reminders.leadDays;
+        options.alarmMinutes = reminders.minutes;
+    }
     auto exportIcs = [&](const BirthdayList& l) { return ExportCalendar(l, options); };
 
     for (size_t i = 0; i < accounts.size(); ++i) {
