@@ -107,6 +107,8 @@ std::string CheckAccountCommand(const CommandArgs& args)
     if (args.Has("--add-account")) {
         if (!args.Has("--user") || args.Value("--user").empty()) return TextTranslation::translate("AccountSync", "--add-account needs --user NAME");
         if (args.Value("--add-account").empty()) return TextTranslation::translate("AccountSync", "--add-account needs the server's address");
+        if (AddressHasPassword(args.Value("--add-account")))
+            return TextTranslation::translate("AccountSync", "--add-account: the address must not hold the password; give it on standard input");
     } else if (args.Has("--user")) {
         return TextTranslation::translate("AccountSync", "--user goes with --add-account");
     }
