@@ -97,6 +97,11 @@ bool CAccountEditDlg::Find()
         AfxMessageBox(FromQt(tr("Please give the server's address and your user name.")));
         return false;
     }
+    if (AddressHasPassword(server)) {
+        AfxMessageBox(FromQt(tr("Please take the password out of the server's address and give it under Password.")));
+        m_ctlServer->setFocus();
+        return false;
+    }
     DavFindings found;
     DavFault fault;
     {

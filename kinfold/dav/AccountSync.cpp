@@ -11,6 +11,7 @@
 #include "dav/KeychainSecrets.h"
 #include "dav/QtDavTransport.h"
 #include "platform/Settings.h"
+#include "reminders/Reminders.h"
 #include "view/core/CalendarExport.h"
 #include "view/core/DisplayOptions.h"
 
@@ -60,6 +61,12 @@ std::vector<AccountOutcome> SyncAllAccounts(BirthdayList& list, ISettingsStore& 
     options.switches = display.switches;
     options.leapDay = display.leapDay;
     options.stamp = now;
+    // The phone reminds as the desktop does: the reminders go along as alarms, as in the export.
+    const ReminderSettings reminders = LoadReminderSettings(store);
+    if (reminders.enabled) {
+        options.alarmDays = reminders.leadDays;
+        options.alarmMinutes = reminders.minutes;
+    }
     auto exportIcs = [&](const BirthdayList& l) { return ExportCalendar(l, options); };
 
     for (size_t i = 0; i < accounts.size(); ++i) {
@@ -100,6 +107,8 @@ std::string CheckAccountCommand(const CommandArgs& args)
     if (args.Has("--add-account")) {
         if (!args.Has("--user") || args.Value("--user").empty()) return TextTranslation::translate("AccountSync", "--add-account needs --user NAME");
         if (args.Value("--add-account").empty()) return TextTranslation::translate("AccountSync", "--add-account needs the server's address");
+        if (AddressHasPassword(args.Value("--add-account")))
+            return TextTranslation::translate("AccountSync", "--add-account: the address must not hold the password; give it on standard input");
     } else if (args.Has("--user")) {
         return TextTranslation::translate("AccountSync", "--user goes with --add-account");
     }

@@ -21,9 +21,10 @@ struct AccountOutcome {
 };
 
 // Every account of `store` in turn: its address books into the list, the list's events (the
-// calendar export with display profile 0 of `store`, stamped `now`) onto its calendar. The
-// accounts' states are written back to the store as each ends. With `keepAsked`, a password
-// asked for that the server took goes into the secret store (where there is one).
+// calendar export with display profile 0 of `store` and the reminders' alarms, stamped `now`)
+// onto its calendar. The accounts' states are written back to the store as each ends. With
+// `keepAsked`, a password asked for that the server took goes into the secret store (where
+// there is one).
 std::vector<AccountOutcome> SyncAllAccounts(BirthdayList& list, ISettingsStore& store, ISecretStore& secrets,
                                             const PasswordAsker& ask, int64_t now, bool keepAsked = false);
 

@@ -126,10 +126,13 @@ void ReminderRecord::Read(const std::string& text)
         if (end == std::string::npos) end = text.size();
         const std::string item = text.substr(i, end - i);
         size_t eq = item.rfind('=');
+        // The date has eight digits, nine for the years after 9999 that a lead day reaches.
+        const size_t colon = item.find(':');
         int lead = 0;
-        if (eq != std::string::npos && eq >= 10 && item[8] == ':' && ReadNumber(item.substr(eq + 1), 0, kMaxLeadDays, lead)) {
+        if (eq != std::string::npos && (colon == 8 || colon == 9) && eq > colon + 1 &&
+            ReadNumber(item.substr(eq + 1), 0, kMaxLeadDays, lead)) {
             int date = 0;
-            if (ReadNumber(item.substr(0, 8), 10101, 99991231, date)) Mark(item.substr(0, eq), lead);
+            if (ReadNumber(item.substr(0, colon), 10101, 114001231, date)) Mark(item.substr(0, eq), lead);
         }
         i = end + 1;
     }
@@ -160,7 +163,7 @@ void ReminderRecord::Mark(const std::string& key, int lead)
 void ReminderRecord::ForgetBefore(const GregorianDate& date)
 {
     const int first = DateNumber(date);
-    std::erase_if(m_shown, [&](const auto& item) { return std::stoi(item.first.substr(0, 8)) < first; });
+    std::erase_if(m_shown, [&](const auto& item) { return std::stoi(item.first.substr(0, item.first.find(':'))) < first; });
 }
 
 std::string ReminderKey(const BirthdayEntry& e, const GregorianDate& day)

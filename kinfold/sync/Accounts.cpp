@@ -58,6 +58,16 @@ CollectionTags LoadCollectionTags(std::string_view text)
     return out;
 }
 
+bool AddressHasPassword(std::string_view address)
+{
+    const size_t scheme = address.find("://");
+    const size_t start = scheme == std::string_view::npos ? 0 : scheme + 3;
+    std::string_view authority = address.substr(start);
+    authority = authority.substr(0, authority.find_first_of("/?#"));
+    const size_t at = authority.rfind('@');
+    return at != std::string_view::npos && authority.substr(0, at).find(':') != std::string_view::npos;
+}
+
 std::vector<Account> LoadAccounts(ISettingsStore& store)
 {
     std::vector<Account> out;

@@ -39,6 +39,10 @@ using CollectionTags = std::map<std::string, CollectionTag>;  // by the collecti
 std::string StoreCollectionTags(const CollectionTags& tags);
 CollectionTags LoadCollectionTags(std::string_view text);
 
+// True when the address carries a password ("https://ann:pw@dav.example.org/"): kept as the
+// account's address, it would sit in the settings and every message that names the account.
+bool AddressHasPassword(std::string_view address);
+
 std::vector<Account> LoadAccounts(ISettingsStore& store);
 void SaveAccounts(ISettingsStore& store, const std::vector<Account>& accounts);
 // Rewrites only account i (1-based) of what is stored, as a sync leaves it.

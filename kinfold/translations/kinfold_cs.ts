@@ -103,6 +103,10 @@
             <numerusform>%n adresářů</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--add-account: the address must not hold the password; give it on standard input</source>
+        <translation>--add-account: adresa nesmí obsahovat heslo; zadejte ho na standardním vstupu</translation>
+    </message>
 </context>
 <context>
     <name>BirthdayImport</name>
@@ -187,6 +191,10 @@
     <message>
         <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
         <translation>Heslo nelze uložit: %1. Kinfold se na ně zeptá při každé synchronizaci.</translation>
+    </message>
+    <message>
+        <source>Please take the password out of the server&apos;s address and give it under Password.</source>
+        <translation>Odstraňte prosím heslo z adresy serveru a zadejte ho do pole Heslo.</translation>
     </message>
 </context>
 <context>

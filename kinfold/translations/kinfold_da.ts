@@ -100,6 +100,10 @@
             <numerusform>%n adressebøger</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--add-account: the address must not hold the password; give it on standard input</source>
+        <translation>--add-account: adressen må ikke indeholde adgangskoden; angiv den på standardinput</translation>
+    </message>
 </context>
 <context>
     <name>BirthdayImport</name>
@@ -184,6 +188,10 @@
     <message>
         <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
         <translation>Adgangskoden kan ikke gemmes: %1. Kinfold spørger efter den ved hver synkronisering.</translation>
+    </message>
+    <message>
+        <source>Please take the password out of the server&apos;s address and give it under Password.</source>
+        <translation>Fjern adgangskoden fra serverens adresse, og skriv den under Adgangskode.</translation>
     </message>
 </context>
 <context>

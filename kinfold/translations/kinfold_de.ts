@@ -100,6 +100,10 @@
             <numerusform>%n Adressbücher</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--add-account: the address must not hold the password; give it on standard input</source>
+        <translation>--add-account: die Adresse darf das Passwort nicht enthalten; geben Sie es über die Standardeingabe an</translation>
+    </message>
 </context>
 <context>
     <name>BirthdayImport</name>
@@ -184,6 +188,10 @@
     <message>
         <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
         <translation>Das Passwort kann nicht gespeichert werden: %1. Kinfold fragt bei jedem Abgleich danach.</translation>
+    </message>
+    <message>
+        <source>Please take the password out of the server&apos;s address and give it under Password.</source>
+        <translation>Bitte nehmen Sie das Passwort aus der Adresse des Servers und geben Sie es unter Passwort ein.</translation>
     </message>
 </context>
 <context>

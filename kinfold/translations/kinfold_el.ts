@@ -100,6 +100,10 @@
             <numerusform>%n βιβλία διευθύνσεων</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--add-account: the address must not hold the password; give it on standard input</source>
+        <translation>--add-account: η διεύθυνση δεν πρέπει να περιέχει τον κωδικό· δώστε τον στην τυπική είσοδο</translation>
+    </message>
 </context>
 <context>
     <name>BirthdayImport</name>
@@ -184,6 +188,10 @@
     <message>
         <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
         <translation>Ο κωδικός δεν μπορεί να φυλαχτεί: %1. Το Kinfold θα τον ζητά σε κάθε συγχρονισμό.</translation>
+    </message>
+    <message>
+        <source>Please take the password out of the server&apos;s address and give it under Password.</source>
+        <translation>Αφαιρέστε τον κωδικό από τη διεύθυνση του διακομιστή και δώστε τον στο πεδίο Κωδικός.</translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,10 @@
             <numerusform>%n libretas de direcciones</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--add-account: the address must not hold the password; give it on standard input</source>
+        <translation>--add-account: la dirección no debe contener la contraseña; indíquela por la entrada estándar</translation>
+    </message>
 </context>
 <context>
     <name>BirthdayImport</name>
@@ -184,6 +188,10 @@
     <message>
         <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
         <translation>La contraseña no se puede guardar: %1. Kinfold la pedirá en cada sincronización.</translation>
+    </message>
+    <message>
+        <source>Please take the password out of the server&apos;s address and give it under Password.</source>
+        <translation>Quite la contraseña de la dirección del servidor e indíquela en Contraseña.</translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,10 @@
             <numerusform>%n osoitekirjaa</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--add-account: the address must not hold the password; give it on standard input</source>
+        <translation>--add-account: osoitteessa ei saa olla salasanaa; anna se vakiosyötteessä</translation>
+    </message>
 </context>
 <context>
     <name>BirthdayImport</name>
@@ -184,6 +188,10 @@
     <message>
         <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
         <translation>Salasanaa ei voi tallentaa: %1. Kinfold kysyy sitä jokaisella synkronoinnilla.</translation>
+    </message>
+    <message>
+        <source>Please take the password out of the server&apos;s address and give it under Password.</source>
+        <translation>Poista salasana palvelimen osoitteesta ja anna se Salasana-kenttään.</translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,10 @@
             <numerusform>%n carnets d’adresses</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--add-account: the address must not hold the password; give it on standard input</source>
+        <translation>--add-account&#xa0;: l’adresse ne doit pas contenir le mot de passe&#xa0;; donnez-le sur l’entrée standard</translation>
+    </message>
 </context>
 <context>
     <name>BirthdayImport</name>
@@ -184,6 +188,10 @@
     <message>
         <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
         <translation>Le mot de passe ne peut pas être conservé&#xa0;: %1. Kinfold le demandera à chaque synchronisation.</translation>
+    </message>
+    <message>
+        <source>Please take the password out of the server&apos;s address and give it under Password.</source>
+        <translation>Retirez le mot de passe de l’adresse du serveur et indiquez-le dans Mot de passe.</translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,10 @@
             <numerusform>%n rubriche</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--add-account: the address must not hold the password; give it on standard input</source>
+        <translation>--add-account: l&apos;indirizzo non deve contenere la password; indicarla sullo standard input</translation>
+    </message>
 </context>
 <context>
     <name>BirthdayImport</name>
@@ -184,6 +188,10 @@
     <message>
         <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
         <translation>La password non può essere conservata: %1. Kinfold la chiederà a ogni sincronizzazione.</translation>
+    </message>
+    <message>
+        <source>Please take the password out of the server&apos;s address and give it under Password.</source>
+        <translation>Togliere la password dall&apos;indirizzo del server e indicarla in Password.</translation>
     </message>
 </context>
 <context>

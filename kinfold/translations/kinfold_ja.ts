@@ -97,6 +97,10 @@
             <numerusform>アドレス帳 %n 件</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--add-account: the address must not hold the password; give it on standard input</source>
+        <translation>--add-account: アドレスにパスワードを含めないでください。パスワードは標準入力で指定してください</translation>
+    </message>
 </context>
 <context>
     <name>BirthdayImport</name>
@@ -181,6 +185,10 @@
     <message>
         <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
         <translation>パスワードを保存できません: %1。同期のたびに Kinfold がパスワードを尋ねます。</translation>
+    </message>
+    <message>
+        <source>Please take the password out of the server&apos;s address and give it under Password.</source>
+        <translation>サーバーのアドレスからパスワードを取り除き、[パスワード] 欄に入力してください。</translation>
     </message>
 </context>
 <context>

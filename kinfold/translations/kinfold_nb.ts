@@ -100,6 +100,10 @@
             <numerusform>%n adressebøker</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--add-account: the address must not hold the password; give it on standard input</source>
+        <translation>--add-account: adressen må ikke inneholde passordet; oppgi det på standard inn</translation>
+    </message>
 </context>
 <context>
     <name>BirthdayImport</name>
@@ -184,6 +188,10 @@
     <message>
         <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
         <translation>Passordet kan ikke lagres: %1. Kinfold spør etter det ved hver synkronisering.</translation>
+    </message>
+    <message>
+        <source>Please take the password out of the server&apos;s address and give it under Password.</source>
+        <translation>Fjern passordet fra serverens adresse, og skriv det under Passord.</translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,10 @@
             <numerusform>%n adresboeken</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--add-account: the address must not hold the password; give it on standard input</source>
+        <translation>--add-account: het adres mag het wachtwoord niet bevatten; geef het op via standaardinvoer</translation>
+    </message>
 </context>
 <context>
     <name>BirthdayImport</name>
@@ -184,6 +188,10 @@
     <message>
         <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
         <translation>Het wachtwoord kan niet worden bewaard: %1. Kinfold vraagt er bij elke synchronisatie om.</translation>
+    </message>
+    <message>
+        <source>Please take the password out of the server&apos;s address and give it under Password.</source>
+        <translation>Haal het wachtwoord uit het adres van de server en vul het in bij Wachtwoord.</translation>
     </message>
 </context>
 <context>

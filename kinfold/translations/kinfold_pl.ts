@@ -103,6 +103,10 @@
             <numerusform>%n książek adresowych</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--add-account: the address must not hold the password; give it on standard input</source>
+        <translation>--add-account: adres nie może zawierać hasła; podaj je na standardowym wejściu</translation>
+    </message>
 </context>
 <context>
     <name>BirthdayImport</name>
@@ -187,6 +191,10 @@
     <message>
         <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
         <translation>Nie można zachować hasła: %1. Kinfold zapyta o nie przy każdej synchronizacji.</translation>
+    </message>
+    <message>
+        <source>Please take the password out of the server&apos;s address and give it under Password.</source>
+        <translation>Usuń hasło z adresu serwera i wpisz je w polu Hasło.</translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,10 @@
             <numerusform>%n catálogos de endereços</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--add-account: the address must not hold the password; give it on standard input</source>
+        <translation>--add-account: o endereço não deve conter a senha; informe-a pela entrada padrão</translation>
+    </message>
 </context>
 <context>
     <name>BirthdayImport</name>
@@ -184,6 +188,10 @@
     <message>
         <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
         <translation>A senha não pode ser guardada: %1. O Kinfold vai pedi-la a cada sincronização.</translation>
+    </message>
+    <message>
+        <source>Please take the password out of the server&apos;s address and give it under Password.</source>
+        <translation>Retire a senha do endereço do servidor e informe-a em Senha.</translation>
     </message>
 </context>
 <context>

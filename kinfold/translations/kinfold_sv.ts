@@ -100,6 +100,10 @@
             <numerusform>%n adressböcker</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--add-account: the address must not hold the password; give it on standard input</source>
+        <translation>--add-account: adressen får inte innehålla lösenordet; ange det på standard in</translation>
+    </message>
 </context>
 <context>
     <name>BirthdayImport</name>
@@ -184,6 +188,10 @@
     <message>
         <source>The password cannot be kept: %1. Kinfold will ask for it at each sync.</source>
         <translation>Lösenordet kan inte sparas: %1. Kinfold frågar efter det vid varje synkronisering.</translation>
+    </message>
+    <message>
+        <source>Please take the password out of the server&apos;s address and give it under Password.</source>
+        <translation>Ta bort lösenordet från serverns adress och ange det under Lösenord.</translation>
     </message>
 </context>
 <context>

@@ -285,6 +285,16 @@ TEST_F(Framework, SettingsStayInTheFolderTheTestChose)
     EXPECT_TRUE(file.startsWith(dir.path())) << file.toStdString();
     EXPECT_TRUE(file.endsWith("Quorvanth Software/Kinfold.conf")) << file.toStdString();
     EXPECT_TRUE(s.Contains("Options", "Number"));
+    // Texts with commas, as written by the program and as written by hand without quotes.
+    s.WriteString("Names", "Comma", "7,1,0");
+    EXPECT_EQ(s.GetString("Names", "Comma", ""), "7,1,0");
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        f.write("\n[Typed]\nDays=30,0\nName=Day, Evening\n");
+    }
+    EXPECT_EQ(s.GetString("Typed", "Days", ""), "30, 0");
+    EXPECT_EQ(s.GetString("Typed", "Name", ""), "Day, Evening");
     s.RemoveSection("Options");
     EXPECT_FALSE(s.Contains("Options", "Number"));
 }

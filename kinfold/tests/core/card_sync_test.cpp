@@ -190,3 +190,12 @@ TEST(Accounts, ASyncThatChangedNothingWritesNoSetting)
     EXPECT_EQ(tags[kBook].ctag, "\"ctag\"");
     EXPECT_EQ(tags[kBook].state, 42u);
 }
+
+TEST(Accounts, AnAddressWithAPasswordIsToldApart)
+{
+    EXPECT_TRUE(AddressHasPassword("https://ann:pw@dav.test/"));
+    EXPECT_TRUE(AddressHasPassword("ann:p@ss@dav.test"));
+    EXPECT_FALSE(AddressHasPassword("https://ann@dav.test:8443/"));
+    EXPECT_FALSE(AddressHasPassword("https://dav.test:8443/dav/ann@example.org/"));
+    EXPECT_FALSE(AddressHasPassword("https://dav.test/x?a=b:c@d"));
+}

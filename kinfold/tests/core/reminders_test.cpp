@@ -68,6 +68,15 @@ TEST_F(Reminding, AGapShowsOneCatchUpSayingHowFarOffItIsNow)
     EXPECT_EQ(Run("2027-03-05T09:00"), Lines{}) << "the 0-day reminder was covered by the late one";
 }
 
+TEST_F(Reminding, AYearEndIntoTheYear10000RemindsOnce)
+{
+    list.AddOrMerge(Person(1, 1, 9990, "Nina Late"));
+    EXPECT_EQ(Run("9999-12-28T10:00"), Lines{"Nina Late (10) | in 4 days, Saturday 1 January"});
+    EXPECT_EQ(Run("9999-12-28T11:00"), Lines{});
+    EXPECT_EQ(Run("9999-12-31T10:00"), Lines{"Nina Late (10) | tomorrow, Saturday 1 January"});
+    EXPECT_EQ(Run("9999-12-31T11:00"), Lines{});
+}
+
 TEST_F(Reminding, TheCalendarsRulesDecideWhatIsReminded)
 {
     list.AddOrMerge(Person(2, 29, 2000, "Leap Lea"));

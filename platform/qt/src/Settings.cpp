@@ -54,8 +54,11 @@ CString QtSettingsStore::GetString(const CString& section, const CString& key, c
     KQ_SETTINGS;
     QVariant v = s.value(Key(section, key));
     if (!v.isValid()) return def;
+    // A value written by hand with a comma and no quotes ("Days=7,1,0") comes back as a list,
+    // which reads as no text at all; QSettings drops the blanks around its commas.
+    const QString text = v.userType() == QMetaType::QStringList ? v.toStringList().join(", ") : v.toString();
     // Bytes are kept as they were written; QSettings stores text as UTF-8.
-    QByteArray b = v.toString().toUtf8();
+    QByteArray b = text.toUtf8();
     return CString(b.constData(), (size_t)b.size());
 }
 
