@@ -787,8 +787,12 @@ void CKinfoldView::DrawHeadings(QPainter& dc)
     SelectStyle(dc, TitleFont);
     int month = m_PageDate.month;
     CString name = month >= 0 && month <= 13 ? m_Options.monthNames[month] : m_Options.monthNames[0];
-    dc.drawText(Box(x0, y0 + D, x0 + 5 * cw, y0 + D + rh), Qt::AlignCenter | Qt::TextSingleLine,
-                ToQt(MonthTitle(m_nCalendarType, name, month, m_PageDate.year)));
+    // A long title (a BC year of the Old style, a large font, a narrow block on paper) shrinks to
+    // its area instead of losing its first and last letters at the area's edges.
+    const QRect titleBox = Box(x0, y0 + D, x0 + 5 * cw, y0 + D + rh);
+    const QString title = ToQt(MonthTitle(m_nCalendarType, name, month, m_PageDate.year));
+    dc.drawText(titleBox, Qt::AlignCenter | Qt::TextSingleLine,
+                FitOneLine(dc, m_Options.fonts[TitleFont].face, m_nEffectiveSize[TitleFont], titleBox, title));
 }
 
 void CKinfoldView::DrawDayCell(QPainter& dc, int cell, int day, const CalendarDate& date)

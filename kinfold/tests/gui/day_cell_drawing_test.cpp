@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the view draws in a day cell: 29 February in common years (drawing, tip, click and the
 // options sheet), fonts that stay scaled across reloads, text fitted to its line on screen and in
-// PDF, and a full cell that stays below its day number.
+// PDF, a title fitted to its area, and a full cell that stays below its day number.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -307,6 +307,25 @@ TEST_F(DayCellDrawing, PdfShowsACutNameWithAnEllipsisNotClippedLetters)
     EXPECT_FALSE(page.contains("Old Harbour"));
     EXPECT_TRUE(page.contains("Marie-")) << page.toStdString();
     EXPECT_GE(page.count(QChar(0x2026)), 2);
+}
+
+TEST_F(DayCellDrawing, ALongTitleShrinksToItsAreaInsteadOfLosingItsEnds)
+{
+    // Black, so that the title's letters count as ink; large, so that "December 1 BC Julian"
+    // is wider than the five columns of the title area (in the Old style's profile).
+    store.WriteInt("FontColor1", "Month", 0);
+    store.WriteInt("FontSize1", "Month", 900);
+    view->LoadDisplayOptions();
+    view->Holidays().RemoveAll();
+    view->m_nYear = -1;
+    view->m_nMonth = 12;
+    const QImage img = Render();
+    const QRect left = view->CellRect(0), right = view->CellRect(4);
+    const QRect title(left.topLeft(), right.bottomRight());
+    EXPECT_GT(InkIn(img, title), 0);
+    // Centred text that fits leaves the area's outer edges clear.
+    EXPECT_EQ(InkIn(img, QRect(title.left(), title.top(), 4, title.height())), 0);
+    EXPECT_EQ(InkIn(img, QRect(title.right() - 3, title.top(), 4, title.height())), 0);
 }
 
 TEST_F(DayCellDrawing, AFullCellLeavesItsDayNumberAndTheRowAboveClear)
