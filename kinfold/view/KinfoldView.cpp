@@ -610,7 +610,7 @@ void CKinfoldView::PreparePrintedPage(int& W, int& H)
 {
     m_nLineWidth = PrintLineWidth(m_nPrintScale);
     int m = m_PageDate.month, y = m_PageDate.year;
-    PrintedPageMonth(m, y, m_nPageCounter, m_nMonthsPerPage);
+    PrintedPageMonth(m, y, m_nPageCounter, m_nMonthsPerPage, [this](int year) { return MonthsInYear(year); });
     m_PageDate = CalendarDate(m, 1, y);
     ++m_nPageCounter;
     W = m_nPrintableWidth;
