@@ -488,6 +488,19 @@ TEST_F(ViewTest, PdfOfASmallList)
     EXPECT_TRUE(PdfPageText(o.output, 2).contains("June 2027"));
     EXPECT_TRUE(PdfPageText(o.output, 3).isEmpty());
 
+    // A PDF named as the document itself, or as a link to it, is refused and the list kept.
+    const QByteArray before = ar.Buffer().empty() ? QByteArray() : QByteArray(ar.Buffer().data(), (qsizetype)ar.Buffer().size());
+    const QString link = dir.filePath("link.pdf");
+    ASSERT_TRUE(QFile::link(kfd, link));
+    for (const QString& out : {kfd, link}) {
+        o.output = out;
+        EXPECT_NE(PrintPdf(o), QString()) << out.toStdString();
+        QFile again(kfd);
+        ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+        EXPECT_EQ(again.readAll(), before);
+    }
+
+    o.output = dir.filePath("half.pdf");
     o.document = dir.filePath("missing.kfd");
     EXPECT_NE(PrintPdf(o), QString());
 }
