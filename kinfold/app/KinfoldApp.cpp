@@ -245,6 +245,11 @@ private:
 
 QString PrintPdf(const PrintPdfOptions& o, int* leftOut)
 {
+    // Written over the document (the same file, or a link to it), the PDF would lose the list.
+    if (!o.document.isEmpty() && QFileInfo::exists(o.output) && QFileInfo::exists(o.document) &&
+        QFileInfo(o.output).canonicalFilePath() == QFileInfo(o.document).canonicalFilePath())
+        return Q8(TextTranslation::translate("CommandLine", "%1 is the document itself; the PDF would replace it"))
+            .arg(o.output);
     ReadOnlySettings readOnly(AppSettings());
     ScopedSettings reading(readOnly);
     CKinfoldDoc doc;

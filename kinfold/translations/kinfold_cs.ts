@@ -1989,6 +1989,10 @@ Nadcházející</translation>
 <context>
     <name>CommandLine</name>
     <message>
+        <source>%1 is the document itself; the PDF would replace it</source>
+        <translation>%1 je samotný dokument; PDF by jej nahradilo</translation>
+    </message>
+    <message>
         <source>Show this help and exit</source>
         <translation>Zobrazit tuto nápovědu a skončit</translation>
     </message>

@@ -1976,6 +1976,10 @@ Kommende</translation>
 <context>
     <name>CommandLine</name>
     <message>
+        <source>%1 is the document itself; the PDF would replace it</source>
+        <translation>%1 er selve dokumentet; PDF-filen ville erstatte det</translation>
+    </message>
+    <message>
         <source>Show this help and exit</source>
         <translation>Vis denne hjælp og afslut</translation>
     </message>

@@ -1976,6 +1976,10 @@ Demnächst</translation>
 <context>
     <name>CommandLine</name>
     <message>
+        <source>%1 is the document itself; the PDF would replace it</source>
+        <translation>%1 ist das Dokument selbst; das PDF würde es ersetzen</translation>
+    </message>
+    <message>
         <source>Show this help and exit</source>
         <translation>Diese Hilfe zeigen und beenden</translation>
     </message>

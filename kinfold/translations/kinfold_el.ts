@@ -1976,6 +1976,10 @@ Upcoming</source>
 <context>
     <name>CommandLine</name>
     <message>
+        <source>%1 is the document itself; the PDF would replace it</source>
+        <translation>Το %1 είναι το ίδιο το έγγραφο· το PDF θα το αντικαθιστούσε</translation>
+    </message>
+    <message>
         <source>Show this help and exit</source>
         <translation>Εμφάνιση αυτής της βοήθειας και έξοδος</translation>
     </message>

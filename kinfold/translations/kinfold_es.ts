@@ -1976,6 +1976,10 @@ Próximos</translation>
 <context>
     <name>CommandLine</name>
     <message>
+        <source>%1 is the document itself; the PDF would replace it</source>
+        <translation>%1 es el propio documento; el PDF lo reemplazaría</translation>
+    </message>
+    <message>
         <source>Show this help and exit</source>
         <translation>Mostrar esta ayuda y salir</translation>
     </message>

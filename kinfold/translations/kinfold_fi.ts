@@ -1976,6 +1976,10 @@ Tulossa</translation>
 <context>
     <name>CommandLine</name>
     <message>
+        <source>%1 is the document itself; the PDF would replace it</source>
+        <translation>%1 on itse asiakirja; PDF korvaisi sen</translation>
+    </message>
+    <message>
         <source>Show this help and exit</source>
         <translation>Näytä tämä ohje ja lopeta</translation>
     </message>

@@ -1976,6 +1976,10 @@ Prochainement</translation>
 <context>
     <name>CommandLine</name>
     <message>
+        <source>%1 is the document itself; the PDF would replace it</source>
+        <translation>%1 est le document lui-même ; le PDF le remplacerait</translation>
+    </message>
+    <message>
         <source>Show this help and exit</source>
         <translation>Afficher cette aide et quitter</translation>
     </message>

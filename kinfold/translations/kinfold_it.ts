@@ -1976,6 +1976,10 @@ Prossimi</translation>
 <context>
     <name>CommandLine</name>
     <message>
+        <source>%1 is the document itself; the PDF would replace it</source>
+        <translation>%1 è il documento stesso; il PDF lo sostituirebbe</translation>
+    </message>
+    <message>
         <source>Show this help and exit</source>
         <translation>Mostra questo aiuto ed esce</translation>
     </message>

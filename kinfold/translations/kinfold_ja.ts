@@ -1963,6 +1963,10 @@ Upcoming</source>
 <context>
     <name>CommandLine</name>
     <message>
+        <source>%1 is the document itself; the PDF would replace it</source>
+        <translation>%1 は文書そのものです。PDF で置き換えられてしまいます</translation>
+    </message>
+    <message>
         <source>Show this help and exit</source>
         <translation>このヘルプを表示して終了</translation>
     </message>

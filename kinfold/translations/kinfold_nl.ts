@@ -1976,6 +1976,10 @@ Binnenkort</translation>
 <context>
     <name>CommandLine</name>
     <message>
+        <source>%1 is the document itself; the PDF would replace it</source>
+        <translation>%1 is het document zelf; de pdf zou het vervangen</translation>
+    </message>
+    <message>
         <source>Show this help and exit</source>
         <translation>Deze hulp tonen en afsluiten</translation>
     </message>

@@ -1989,6 +1989,10 @@ Nadchodzące</translation>
 <context>
     <name>CommandLine</name>
     <message>
+        <source>%1 is the document itself; the PDF would replace it</source>
+        <translation>%1 to sam dokument; plik PDF by go zastąpił</translation>
+    </message>
+    <message>
         <source>Show this help and exit</source>
         <translation>Pokaż tę pomoc i zakończ</translation>
     </message>

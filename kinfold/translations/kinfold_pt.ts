@@ -1976,6 +1976,10 @@ Próximos</translation>
 <context>
     <name>CommandLine</name>
     <message>
+        <source>%1 is the document itself; the PDF would replace it</source>
+        <translation>%1 é o próprio documento; o PDF substituí-lo-ia</translation>
+    </message>
+    <message>
         <source>Show this help and exit</source>
         <translation>Mostrar esta ajuda e sair</translation>
     </message>

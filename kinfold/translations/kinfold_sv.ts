@@ -1976,6 +1976,10 @@ Kommande</translation>
 <context>
     <name>CommandLine</name>
     <message>
+        <source>%1 is the document itself; the PDF would replace it</source>
+        <translation>%1 är själva dokumentet; PDF-filen skulle ersätta det</translation>
+    </message>
+    <message>
         <source>Show this help and exit</source>
         <translation>Visa den här hjälpen och avsluta</translation>
     </message>

@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <cmath>
 #include <cstdlib>
 #include <ctime>
 #include <random>
@@ -619,7 +620,7 @@ void CKinfoldView::PreparePrintedPage(int& W, int& H)
 {
     m_nLineWidth = PrintLineWidth(m_nPrintScale);
     int m = m_PageDate.month, y = m_PageDate.year;
-    PrintedPageMonth(m, y, m_nPageCounter, m_nMonthsPerPage);
+    PrintedPageMonth(m, y, m_nPageCounter, m_nMonthsPerPage, [this](int year) { return MonthsInYear(year); });
     m_PageDate = CalendarDate(m, 1, y);
     ++m_nPageCounter;
     W = m_nPrintableWidth;
@@ -790,14 +791,29 @@ void CKinfoldView::DrawHeadings(QPainter& dc)
     const int x0 = m_x0, y0 = m_y0, D = m_nDayNameHeight, cw = m_nColumnWidth, rh = m_nRowHeight;
     SelectStyle(dc, DayNameFont);
     int first = m_Options.bStartMonday ? 1 : 0;
+    // Names wider than their columns (a narrow page, a long name) shrink, all seven to the same
+    // size, rather than run into each other.
+    const CString& dayFace = m_Options.fonts[DayNameFont].face;
+    int daySize = m_nEffectiveSize[DayNameFont];
+    auto dayBox = [&](int i) { return Box(x0 + i * cw, y0, x0 + (i + 1) * cw, y0 + D); };
+    if (daySize > 0) {
+        for (int i = 0; i < 7; ++i) {
+            FitOneLine(dc, dayFace, m_nEffectiveSize[DayNameFont], dayBox(i), ToQt(m_Options.weekDayNames[first + i]));
+            daySize = std::min(daySize, (int)std::lround(dc.font().pointSizeF() * 10));
+        }
+    }
     for (int i = 0; i < 7; ++i)
-        dc.drawText(Box(x0 + i * cw, y0, x0 + (i + 1) * cw, y0 + D), Qt::AlignCenter | Qt::TextSingleLine,
-                    ToQt(m_Options.weekDayNames[first + i]));
+        dc.drawText(dayBox(i), Qt::AlignCenter | Qt::TextSingleLine,
+                    FitOneLine(dc, dayFace, daySize, dayBox(i), ToQt(m_Options.weekDayNames[first + i])));
     SelectStyle(dc, TitleFont);
     int month = m_PageDate.month;
     CString name = month >= 0 && month <= 13 ? m_Options.monthNames[month] : m_Options.monthNames[0];
-    dc.drawText(Box(x0, y0 + D, x0 + 5 * cw, y0 + D + rh), Qt::AlignCenter | Qt::TextSingleLine,
-                ToQt(MonthTitle(m_nCalendarType, name, month, m_PageDate.year)));
+    // A long title (a BC year of the Old style, a large font, a narrow block on paper) shrinks to
+    // its area instead of losing its first and last letters at the area's edges.
+    const QRect titleBox = Box(x0, y0 + D, x0 + 5 * cw, y0 + D + rh);
+    const QString title = ToQt(MonthTitle(m_nCalendarType, name, month, m_PageDate.year));
+    dc.drawText(titleBox, Qt::AlignCenter | Qt::TextSingleLine,
+                FitOneLine(dc, m_Options.fonts[TitleFont].face, m_nEffectiveSize[TitleFont], titleBox, title));
 }
 
 void CKinfoldView::DrawDayCell(QPainter& dc, int cell, int day, const CalendarDate& date)

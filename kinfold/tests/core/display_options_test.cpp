@@ -219,6 +219,22 @@ TEST(DisplayOptionsTest, AgeModeOutsideZeroAndOneMeansNoAges) {
     EXPECT_EQ(LoadDisplayOptions(store, 0).nAgeMode, 2);
 }
 
+TEST(DisplayOptionsTest, HugeMarginsAreHeldSoThatThePageArithmeticCannotOverflow) {
+    MemorySettingsStore store;
+    store.WriteInt("Margins2", "Top", 2147483647);
+    store.WriteInt("Margins2", "Left", -2147483647 - 1);
+    store.WriteInt("Margins2", "Right", 100);
+    store.WriteInt("Margins2", "Bottom", -7);
+    store.WriteInt("Margins2", "Header", 2000000000);
+    const DisplayOptions o = LoadDisplayOptions(store, 2);
+    EXPECT_EQ(o.nTop, DisplayOptions::kLargestMargin);
+    EXPECT_EQ(o.nLeft, -DisplayOptions::kLargestMargin);
+    EXPECT_EQ(o.nHeader, DisplayOptions::kLargestMargin);
+    // What a page can use is kept as it is.
+    EXPECT_EQ(o.nRight, 100);
+    EXPECT_EQ(o.nBottom, -7);
+}
+
 TEST(DisplayOptionsTest, SaveWritesTheSwitchesButNotMoonPhaseOrSeasons) {
     for (int p = 0; p <= 3; ++p) {
         RecordingStore store;

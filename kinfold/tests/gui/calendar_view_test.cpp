@@ -488,8 +488,46 @@ TEST_F(ViewTest, PdfOfASmallList)
     EXPECT_TRUE(PdfPageText(o.output, 2).contains("June 2027"));
     EXPECT_TRUE(PdfPageText(o.output, 3).isEmpty());
 
+    // A PDF named as the document itself, or as a link to it, is refused and the list kept.
+    const QByteArray before = ar.Buffer().empty() ? QByteArray() : QByteArray(ar.Buffer().data(), (qsizetype)ar.Buffer().size());
+    const QString link = dir.filePath("link.pdf");
+    ASSERT_TRUE(QFile::link(kfd, link));
+    for (const QString& out : {kfd, link}) {
+        o.output = out;
+        EXPECT_NE(PrintPdf(o), QString()) << out.toStdString();
+        QFile again(kfd);
+        ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+        EXPECT_EQ(again.readAll(), before);
+    }
+
+    o.output = dir.filePath("half.pdf");
     o.document = dir.filePath("missing.kfd");
     EXPECT_NE(PrintPdf(o), QString());
+}
+
+TEST_F(ViewTest, PrintedMoonYearsKeepTheirThirteenthMonth)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+    QTemporaryDir dir;
+    PrintPdfOptions o;
+    o.calendar = kMoon;
+    o.year = 2000;  // a moon year of thirteen months
+    o.month = 12;
+    o.output = dir.filePath("moon.pdf");
+    ASSERT_EQ(PrintPdf(o), QString());
+    EXPECT_TRUE(PdfPageText(o.output, 1).contains("Snow Moon 2000"));
+    EXPECT_TRUE(PdfPageText(o.output, 2).contains("Blue Moon 2000")) << PdfPageText(o.output, 2).toStdString();
+    EXPECT_TRUE(PdfPageText(o.output, 3).contains("Cold Moon 2001"));
+
+    // A print that starts at the thirteenth month shows it first.
+    o.month = 13;
+    o.monthsPerPage = 6;
+    o.output = dir.filePath("blue.pdf");
+    ASSERT_EQ(PrintPdf(o), QString());
+    const QString first = PdfPageText(o.output, 1);
+    EXPECT_TRUE(first.contains("Blue Moon 2000")) << first.toStdString();
+    EXPECT_TRUE(first.contains("Planting Moon 2001"));
+    EXPECT_TRUE(PdfPageText(o.output, 2).contains("Green Corn Moon 2001"));
 }
 
 int main(int argc, char** argv)

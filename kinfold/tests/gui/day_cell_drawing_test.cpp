@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the view draws in a day cell: 29 February in common years (drawing, tip, click and the
 // options sheet), fonts that stay scaled across reloads, text fitted to its line on screen and in
-// PDF, and a full cell that stays below its day number.
+// PDF, a title and day names fitted to their areas, and a full cell that stays below its day number.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -307,6 +307,44 @@ TEST_F(DayCellDrawing, PdfShowsACutNameWithAnEllipsisNotClippedLetters)
     EXPECT_FALSE(page.contains("Old Harbour"));
     EXPECT_TRUE(page.contains("Marie-")) << page.toStdString();
     EXPECT_GE(page.count(QChar(0x2026)), 2);
+}
+
+TEST_F(DayCellDrawing, ALongTitleShrinksToItsAreaInsteadOfLosingItsEnds)
+{
+    // Black, so that the title's letters count as ink; large, so that "December 1 BC Julian"
+    // is wider than the five columns of the title area (in the Old style's profile).
+    store.WriteInt("FontColor1", "Month", 0);
+    store.WriteInt("FontSize1", "Month", 900);
+    view->LoadDisplayOptions();
+    view->Holidays().RemoveAll();
+    view->m_nYear = -1;
+    view->m_nMonth = 12;
+    const QImage img = Render();
+    const QRect left = view->CellRect(0), right = view->CellRect(4);
+    const QRect title(left.topLeft(), right.bottomRight());
+    EXPECT_GT(InkIn(img, title), 0);
+    // Centred text that fits leaves the area's outer edges clear.
+    EXPECT_EQ(InkIn(img, QRect(title.left(), title.top(), 4, title.height())), 0);
+    EXPECT_EQ(InkIn(img, QRect(title.right() - 3, title.top(), 4, title.height())), 0);
+}
+
+TEST_F(DayCellDrawing, DayNamesWiderThanTheirColumnsStayInsideThem)
+{
+    store.WriteInt("FontColor", "DayName", 0);  // black, to count as ink
+    view->LoadDisplayOptions();
+    view->resize(420, 400);  // "Wednesday" at 12 points is wider than a seventh of this
+    view->m_nYear = 2027;
+    view->m_nMonth = 3;
+    const QImage img = Render();
+    const int left = view->m_Options.nLeft, cw = view->ColumnWidth(), top = view->m_Options.nTop;
+    const int rowHeight = view->DayNameHeight();
+    EXPECT_GT(InkIn(img, QRect(left, top, 7 * cw, rowHeight)), 0);
+    // A name cut at its box has ink on both of the box's edges; a fitted one, centred, has not.
+    for (int i = 0; i < 7; ++i) {
+        const bool atLeft = InkIn(img, QRect(left + i * cw, top, 1, rowHeight)) > 0;
+        const bool atRight = InkIn(img, QRect(left + (i + 1) * cw - 1, top, 1, rowHeight)) > 0;
+        EXPECT_FALSE(atLeft && atRight) << "column " << i + 1;
+    }
 }
 
 TEST_F(DayCellDrawing, AFullCellLeavesItsDayNumberAndTheRowAboveClear)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/core/DisplayOptions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -109,11 +110,15 @@ void LoadDisplayOptions(ISettingsStore& store, int profile, DisplayOptions& o, c
     const DisplaySections s = DisplaySectionsFor(profile);
     ApplyLocaleDefaults(o, profile, locale);
 
-    o.nTop = store.GetInt(s.margins, "Top", 5);
-    o.nBottom = store.GetInt(s.margins, "Bottom", 5);
-    o.nLeft = store.GetInt(s.margins, "Left", 5);
-    o.nRight = store.GetInt(s.margins, "Right", 5);
-    o.nHeader = store.GetInt(s.margins, "Header", 20);
+    auto margin = [&](const char* key, int def) {
+        return std::clamp(store.GetInt(s.margins, key, def), -DisplayOptions::kLargestMargin,
+                          DisplayOptions::kLargestMargin);
+    };
+    o.nTop = margin("Top", 5);
+    o.nBottom = margin("Bottom", 5);
+    o.nLeft = margin("Left", 5);
+    o.nRight = margin("Right", 5);
+    o.nHeader = margin("Header", 20);
 
     auto readSwitch = [&](int n, const char* key) {
         if (ReadBool(store, s.options, key, 0))

@@ -79,6 +79,9 @@ double TargetFromStored(int stored);
 struct DisplayOptions {
     // Margins in the surface's logical units; nHeader maps mouse clicks to the day-name row.
     int nTop = 5, nBottom = 5, nLeft = 5, nRight = 5, nHeader = 20;
+    // Margins read are held to this many units either way (far beyond any page), so that the
+    // page arithmetic cannot overflow whatever the settings file or the Margins page holds.
+    static constexpr int kLargestMargin = 100000;
 
     // Switch 0 includes the dead, 1 shows anniversaries, 2 shows notes ("IncludeDead",
     // "Marriage", "Notes").

@@ -62,6 +62,13 @@ void PrevMonthOf(int& month, int& year, MonthsIn monthsIn)
 
 // The month a printed page starts at: the page date advanced by counter × months per page.
 void PrintedPageMonth(int& month, int& year, int pageCounter, int monthsPerPage);
+// The same in a calendar whose years have monthsIn(year) months, so that a moon year's
+// thirteenth month gets its page too (and a print may start at it).
+template <class MonthsIn>
+void PrintedPageMonth(int& month, int& year, int pageCounter, int monthsPerPage, MonthsIn monthsIn)
+{
+    for (int k = pageCounter * monthsPerPage; k > 0; --k) NextMonthOf(month, year, monthsIn(year));
+}
 
 // Line width on a printed page for a print scale.
 int PrintLineWidth(int printScale);
