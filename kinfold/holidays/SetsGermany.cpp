@@ -4,6 +4,7 @@
 
 std::vector<CountrySet> GermanySets() {
     return {
+        // Gesetz über den Tag der deutschen Einheit of 4 August 1953 (17 June from 1954);
         // Einigungsvertrag Art. 2 (3 October from 1990, and no 17 June after 1990) and the
         // Feiertagsgesetze of all sixteen Länder (the Day of Repentance kept by all until 1994, and
         // 31 October 2017 by all for the five hundredth year of the Reformation).
@@ -14,7 +15,7 @@ std::vector<CountrySet> GermanySets() {
             "00501Tag der Arbeit",
             "3+39Christi Himmelfahrt",
             "3+50Pfingstmontag",
-            "Y00001990" "00617Tag der deutschen Einheit",
+            "Y19541990" "00617Tag der deutschen Einheit",
             "Y19900000" "01003Tag der Deutschen Einheit",
             "920171031Reformationstag",
             "Y00001994" "811223Buß- und Bettag",
