@@ -66,6 +66,15 @@ for _ in $(seq 150); do [ "$(x_clocks)" = 2 ] && break; sleep 0.1; done
 [ "$(x_clocks)" = 2 ] || fail "the clocks are no X11 windows with XWayland there: $(cat "$work/xwayland.log")"
 [ "$(told xwayland.log)" = 0 ] || fail "said places cannot be kept although XWayland runs"
 kill -0 "$dialwake_pid" || fail "dialwake ended"
+# weston puts every window in the middle and draws a frame with a shadow: neither the place nor
+# a size shrunk by that frame replaces what the user had, once the clocks have settled.
+sleep 3
+for place in "300,200,140,140)/tz(0|nu0)/n(London)" "600,200,140,140)/o4/tz(32400|nu0)/n(Tokyo, Japan)"; do
+  grep -qF "/p($place" "$home/.local/share/Dialwake/Startup.File" \
+    || fail "the stored place of $place was replaced: $(cat "$home/.local/share/Dialwake/Startup.File")"
+done
+sizes="$(xwininfo -display "$display" -root -tree | grep -E '"(London|Tokyo)": \("dialwake"' | grep -c ' 140x140+')"
+[ "$sizes" = 2 ] || fail "the clocks are not 140 pixels square: $(xwininfo -display "$display" -root -tree | grep dialwake)"
 stop
 
 # No X server: Wayland, said once for both clocks.

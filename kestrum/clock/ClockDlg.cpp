@@ -10,8 +10,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QTimerEvent>
 #include <algorithm>
+#include <chrono>
 #include <cerrno>
 #include <memory>
 #include <ctime>
@@ -57,6 +59,12 @@ QString DayHalf(int hour)
     return hour < 12 ? locale.amText() : locale.pmText();
 }
 
+int64_t MonotonicMs()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
 // The clocks of this process, oldest first.
 std::vector<CClockDlg*>& LiveClocks()
 {
@@ -96,6 +104,7 @@ CClockDlg::CClockDlg(QWidget* parent)
         r.moveTop(std::max(avail.top(), std::min(r.top(), avail.bottom() - kStartSide)));
     }
     move(r.topLeft());
+    m_Place.Unsettle();
     LiveClocks().push_back(this);
     UpdateTip();
     InstallClockMenu(this);
@@ -118,14 +127,41 @@ QIcon CClockDlg::Icon()
 
 CString CClockDlg::GetTag() const
 {
-    QRect f = frameGeometry();
+    if (m_Place.HasKept()) {
+        const ClockRect& k = m_Place.Kept();
+        return MakeClockPlacement(k.left, k.top, k.width, k.height);
+    }
+    const QRect f = OuterFrame();
     return MakeClockPlacement(f.left(), f.top(), f.width(), f.height());
+}
+
+QMargins CClockDlg::UsableMargins() const
+{
+    const QRect f = frameGeometry(), g = geometry();
+    const ClockFrame usable = ClockUsableFrame(
+        {g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom()});
+    return QMargins(usable.left, usable.top, usable.right, usable.bottom);
+}
+
+QRect CClockDlg::OuterFrame() const
+{
+    return geometry().marginsAdded(UsableMargins());
+}
+
+void CClockDlg::MoveOuterTo(const QPoint& outer)
+{
+    // move() places Qt's frame; where that frame holds a shadow, the client area is the outer frame.
+    const QMargins usable = UsableMargins();
+    move(outer - (geometry().topLeft() - frameGeometry().topLeft()) + QPoint(usable.left(), usable.top()));
 }
 
 void CClockDlg::SetTag(const CString& tag)
 {
     int l = 0, t = 0, w = 0, h = 0;
-    const QSize margins = frameGeometry().size() - size();
+    const QMargins usable = UsableMargins();
+    const QSize margins(usable.left() + usable.right(), usable.top() + usable.bottom());
+    // What the window system does with this place until it settles is not the user's doing.
+    m_Place.Unsettle();
     QScreen* screen = nullptr;
     bool read = ParseClockPlacement(tag, l, t, w, h);
     if (read) {
@@ -151,14 +187,14 @@ void CClockDlg::SetTag(const CString& tag)
         // clock does not grow by its frame at every start.
         m_PendingFrame = margins.isNull() ? QSize(r.width, r.height) : QSize();
         if (seen) {
-            move(r.left, r.top);
+            MoveOuterTo(QPoint(r.left, r.top));
             raise();
             return;
         }
     }
     // A place that cannot be read or cannot be seen: the middle of the screen.
-    QSize outer = m_PendingFrame.isValid() ? m_PendingFrame : frameGeometry().size();
-    move(avail.center() - QPoint(outer.width() / 2, outer.height() / 2));
+    QSize outer = m_PendingFrame.isValid() ? m_PendingFrame : OuterFrame().size();
+    MoveOuterTo(avail.center() - QPoint(outer.width() / 2, outer.height() / 2));
     raise();
 }
 
@@ -168,11 +204,12 @@ void CClockDlg::PlaceBeside(const QRect& other)
     if (!s) s = QGuiApplication::primaryScreen();
     if (!s) return;
     const QRect avail = s->availableGeometry();
-    const QSize outer = frameGeometry().size();
+    const QSize outer = OuterFrame().size();
     m_bPlacedBeside = true;
+    m_Place.Unsettle();
     ClockRect r = PlaceClockBeside({other.left(), other.top(), other.width(), other.height()}, outer.width(),
                                    outer.height(), {avail.left(), avail.top(), avail.width(), avail.height()});
-    move(r.left, r.top);
+    MoveOuterTo(QPoint(r.left, r.top));
 }
 
 // ---- restart file --------------------------------------------------------------------------------
@@ -455,14 +492,15 @@ void CClockDlg::PlaceNewClock()
     std::vector<ClockRect> others;
     for (CClockDlg* c : LiveClocks()) {
         if (c == this || c->m_bQuit) continue;
-        const QRect f = c->frameGeometry();
+        const QRect f = c->OuterFrame();
         others.push_back({f.left(), f.top(), f.width(), f.height()});
         last = c;
     }
-    QRect f = frameGeometry();
+    m_Place.Unsettle();
+    QRect f = OuterFrame();
     if (m_PendingFrame.isValid()) f.setSize(m_PendingFrame);
     // The title bar's height, so that each clock of the cascade shows its title.
-    const int step = std::max(24, frameGeometry().height() - height());
+    const int step = std::max(24, f.height() - height());
     ClockRect want{f.left(), f.top(), f.width(), f.height()};
     auto areaAt = [](const QRect& r) {
         QScreen* s = QGuiApplication::screenAt(r.center());
@@ -472,12 +510,12 @@ void CClockDlg::PlaceNewClock()
     };
     // In a row beside the last clock, so that every face stays in view.
     if (!m_bPlacedBeside && last) {
-        const QRect l = last->frameGeometry();
+        const QRect l = last->OuterFrame();
         want = NextClockPlace({l.left(), l.top(), l.width(), l.height()}, want.width, want.height, areaAt(l), 8);
     }
     const ClockRect area = areaAt(QRect(want.left, want.top, want.width, want.height));
     ClockRect r = CascadeClockPlace(want, others, area, step);
-    move(r.left, r.top);
+    MoveOuterTo(QPoint(r.left, r.top));
 }
 
 int CClockDlg::SetName()
@@ -734,6 +772,15 @@ void CClockDlg::InitBitmap()
 void CClockDlg::paintEvent(QPaintEvent*)
 {
     if (m_nPaintCount < 10) ++m_nPaintCount;
+    if (m_Place.Painted(MonotonicMs())) {
+        // Once the window system has had its say, the clock asks once more for its place, in
+        // case a window manager placed it before it heard the place asked for.
+        QTimer::singleShot(ClockPlaceKeeper::kSettleMs + 100, this, [this] {
+            const QRect f = OuterFrame();
+            if (m_bQuit || !m_Place.AskAgain({f.left(), f.top(), f.width(), f.height()}, MonotonicMs())) return;
+            MoveOuterTo(QPoint(m_Place.Kept().left, m_Place.Kept().top));
+        });
+    }
     QPainter dc(this);
     DrawClock(dc);
 }
@@ -904,16 +951,25 @@ void CClockDlg::mouseReleaseEvent(QMouseEvent* e)
 void CClockDlg::FitPendingFrame()
 {
     if (!m_PendingFrame.isValid()) return;
-    const QSize margins = frameGeometry().size() - size();
+    const QMargins usable = UsableMargins();
+    const QSize margins(usable.left() + usable.right(), usable.top() + usable.bottom());
     if (margins.isNull()) return;
     const QSize frame = m_PendingFrame;
     m_PendingFrame = QSize();
     resize(std::max(1, frame.width() - margins.width()), std::max(1, frame.height() - margins.height()));
 }
 
+void CClockDlg::KeepPlace(bool own, bool moved, bool resized)
+{
+    const QRect f = OuterFrame();
+    m_Place.Changed({f.left(), f.top(), f.width(), f.height()}, own, moved, resized, MonotonicMs());
+}
+
 void CClockDlg::moveEvent(QMoveEvent* e)
 {
     QDialog::moveEvent(e);
+    // Qt reports the program's own moves at once, the window system's as spontaneous events.
+    KeepPlace(!e->spontaneous(), true, false);
     FitPendingFrame();
     UpdateRestart();
 }
@@ -921,10 +977,17 @@ void CClockDlg::moveEvent(QMoveEvent* e)
 void CClockDlg::resizeEvent(QResizeEvent* e)
 {
     QDialog::resizeEvent(e);
+    KeepPlace(!e->spontaneous(), false, true);
     FitPendingFrame();
     // The fonts follow the window's size; the new size belongs in the restart line.
     DiscardFonts();
     UpdateRestart();
+}
+
+void CClockDlg::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    m_Place.Unsettle();
 }
 
 void CClockDlg::closeEvent(QCloseEvent* e)

@@ -293,6 +293,64 @@ ClockRect ClampClockPlace(const ClockRect& place, const ClockRect& area)
     return r;
 }
 
+ClockFrame ClockUsableFrame(const ClockFrame& frame)
+{
+    // Borders beyond these are shadows or a broken report: thick borders of today's themes are
+    // under 10 pixels, title bars under 60.
+    const int kSide = 24, kTop = 96;
+    auto within = [](int v, int most) { return v >= 0 && v <= most; };
+    if (within(frame.left, kSide) && within(frame.right, kSide) && within(frame.bottom, kSide) && within(frame.top, kTop))
+        return frame;
+    return ClockFrame{};
+}
+
+void ClockPlaceKeeper::Unsettle()
+{
+    m_paintedAt = -1;
+    m_mayAskAgain = true;
+}
+
+bool ClockPlaceKeeper::Painted(int64_t nowMs)
+{
+    if (m_paintedAt >= 0) return false;
+    m_paintedAt = nowMs;
+    return true;
+}
+
+bool ClockPlaceKeeper::Settled(int64_t nowMs) const
+{
+    return m_paintedAt >= 0 && nowMs - m_paintedAt >= kSettleMs;
+}
+
+bool ClockPlaceKeeper::Changed(const ClockRect& frame, bool own, bool moved, bool resized, int64_t nowMs)
+{
+    const ClockRect before = m_kept;
+    if (!m_hasKept) {
+        m_kept = frame;
+        m_hasKept = true;
+        return true;
+    }
+    if (!own && !Settled(nowMs)) return false;
+    if (!own) {
+        m_kept = frame;
+    } else {
+        // The program's resize keeps the place, and its move the size, whatever the window
+        // system did to the other meanwhile.
+        if (moved) m_kept.left = frame.left, m_kept.top = frame.top;
+        if (resized) m_kept.width = frame.width, m_kept.height = frame.height;
+    }
+    return !(m_kept == before);
+}
+
+bool ClockPlaceKeeper::AskAgain(const ClockRect& frame, int64_t nowMs)
+{
+    if (!m_mayAskAgain || !m_hasKept || !Settled(nowMs)) return false;
+    m_mayAskAgain = false;
+    if (frame.left == m_kept.left && frame.top == m_kept.top) return false;
+    m_paintedAt = nowMs;
+    return true;
+}
+
 ClockRect NextClockPlace(const ClockRect& last, int width, int height, const ClockRect& area, int gap)
 {
     const int64_t areaRight = (int64_t)area.left + area.width, areaBottom = (int64_t)area.top + area.height;

@@ -294,6 +294,52 @@ TEST(ClockPlace, NewClocksGoBesideTheChooser)
     EXPECT_LE(r.left + r.width, 1280);
 }
 
+TEST(ClockPlace, OnlyTheProgramAndTheUserMoveTheKeptPlace)
+{
+    ClockPlaceKeeper k;
+    const ClockRect stored{300, 200, 140, 140};
+    k.Changed(stored, true, true, true, 0);
+    k.Unsettle();
+    // A compositor that puts every new window in the middle, before and after the first paint.
+    EXPECT_FALSE(k.Changed({0, 0, 140, 140}, false, true, false, 10));
+    k.Painted(50);
+    EXPECT_FALSE(k.Changed({548, 420, 64, 43}, false, true, true, 130));
+    EXPECT_EQ(k.Kept(), stored);
+    // The program's own resize keeps the kept place, and its move the kept size.
+    EXPECT_TRUE(k.Changed({548, 420, 150, 150}, true, false, true, 140));
+    EXPECT_EQ(k.Kept(), (ClockRect{300, 200, 150, 150}));
+    k.Changed({548, 420, 140, 140}, true, false, true, 150);
+    // Once settled the clock asks for its place once more; the answer has a settling time too.
+    EXPECT_FALSE(k.AskAgain({548, 420, 140, 140}, 1000));
+    EXPECT_TRUE(k.AskAgain({548, 420, 140, 140}, 2100));
+    EXPECT_FALSE(k.AskAgain({548, 420, 140, 140}, 2200));
+    EXPECT_FALSE(k.Changed({560, 430, 140, 140}, false, true, false, 3000));
+    EXPECT_EQ(k.Kept(), stored);
+    // Later the user drags it by its title and resizes it: kept.
+    EXPECT_TRUE(k.Changed({700, 500, 140, 140}, false, true, false, 4200));
+    EXPECT_TRUE(k.Changed({700, 500, 180, 170}, false, false, true, 5000));
+    EXPECT_EQ(k.Kept(), (ClockRect{700, 500, 180, 170}));
+    // A drag by the face is the program's move, kept at once even right after a placement.
+    k.Unsettle();
+    EXPECT_TRUE(k.Changed({720, 520, 180, 170}, true, true, false, 5100));
+    EXPECT_EQ(k.Kept(), (ClockRect{720, 520, 180, 170}));
+    // A window system that grants the place asked for is not asked again.
+    k.Painted(5200);
+    EXPECT_FALSE(k.AskAgain({720, 520, 180, 170}, 8000));
+}
+
+TEST(ClockPlace, FramesWithShadowsDoNotShrinkTheClock)
+{
+    // Window managers' frames: kept.
+    EXPECT_EQ(ClockUsableFrame({1, 20, 1, 1}), (ClockFrame{1, 20, 1, 1}));
+    EXPECT_EQ(ClockUsableFrame({4, 37, 4, 4}), (ClockFrame{4, 37, 4, 4}));
+    EXPECT_EQ(ClockUsableFrame({}), (ClockFrame{}));
+    // weston's frame counts its shadow in; a negative border is no frame.
+    EXPECT_EQ(ClockUsableFrame({38, 59, 38, 38}), (ClockFrame{}));
+    EXPECT_EQ(ClockUsableFrame({2, 200, 2, 2}), (ClockFrame{}));
+    EXPECT_EQ(ClockUsableFrame({-5, 20, 1, 1}), (ClockFrame{}));
+}
+
 TEST(ClockPlace, NewClocksCascadeAndNeverCoverAnother)
 {
     const ClockRect screen{0, 0, 1280, 1024};

@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QFont>
 #include <QIcon>
+#include <QMargins>
 #include <QPixmap>
 #include <QPointer>
 #include <QRect>
@@ -63,7 +64,8 @@ public:
     // city element, from the host's "Home" settings or the city chooser. Writes the clock's line.
     void SetZone(const CString& command);
 
-    // Window placement "left,top,width,height" of the outer frame.
+    // Window placement "left,top,width,height" of the outer frame, as the restart line keeps it:
+    // where the program or the user put the clock, not a place the window system chose alone.
     CString GetTag() const;
     // Places the window, fitted to the screen it is on; a tag without four numbers, or a place
     // off every screen, centres it on the primary screen.
@@ -153,6 +155,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool event(QEvent* e) override;
     void reject() override;
@@ -160,6 +163,11 @@ protected:
 private:
     void DiscardFonts();
     void FitPendingFrame();
+    // The frame's borders and the outer frame, as stored sizes measure them (ClockUsableFrame).
+    QMargins UsableMargins() const;
+    QRect OuterFrame() const;
+    void MoveOuterTo(const QPoint& outer);
+    void KeepPlace(bool own, bool moved, bool resized);
     void PostToHost(int type, const CString& text);
     void SwapRestart(const CString& line);
     void PlaceNewClock();
@@ -193,6 +201,7 @@ private:
     QBasicTimer m_Timer;
     QPointer<QObject> m_pHost;
     QSize m_PendingFrame;   // outer size still to apply once the frame is known
+    ClockPlaceKeeper m_Place;   // the place the restart line keeps
     CWhatCity* m_pChooser = nullptr;   // this clock's chooser while it is open
     CString m_strStoredLine;   // the text of this clock's line in the restart file; empty: none yet
     bool m_bClaimLine = false;   // the stored line is the command the clock came from, not yet checked

@@ -79,6 +79,46 @@ KESTRUM_API ClockRect CascadeClockPlace(const ClockRect& want, const std::vector
 // other as the area allows.
 KESTRUM_API ClockRect PlaceClockBeside(const ClockRect& other, int width, int height, const ClockRect& area);
 
+// The borders a window frame adds around the client area, in pixels.
+struct KESTRUM_API ClockFrame {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const ClockFrame&) const = default;
+};
+// The frame a clock's outer size is measured with: the window system's own, unless it is wider
+// than any border or title bar would be (a compositor that counts its drop shadow in), when the
+// client area stands for the outer frame, so that a stored size never shrinks the clock.
+KESTRUM_API ClockFrame ClockUsableFrame(const ClockFrame& frame);
+
+// Which place a clock's restart line keeps. Some window systems put a new window where they
+// like, whatever it asked for; such a place is not the user's and must not replace the stored
+// one. The program's own moves and resizes (its placements, a drag by the face) are always kept;
+// those the window system reports are kept once the window has settled, kSettleMs after it was
+// first painted since it was shown or placed, as when the user drags it by its title or resizes it.
+class KESTRUM_API ClockPlaceKeeper {
+public:
+    static constexpr int64_t kSettleMs = 2000;
+    // The window is shown or placed: what the window system does until it has settled is its
+    // answer, not the user's.
+    void Unsettle();
+    // The window was painted at nowMs (a monotonic clock); true when this starts the settling.
+    bool Painted(int64_t nowMs);
+    bool Settled(int64_t nowMs) const;
+    // The window's outer frame became frame: made by the program (own), or reported by the
+    // window system. moved and resized tell what changed. True when the kept place changed.
+    bool Changed(const ClockRect& frame, bool own, bool moved, bool resized, int64_t nowMs);
+    // Once settled, and once per Unsettle: true when the window stands elsewhere than kept, so it
+    // should ask for the kept place again; the answer to that gets a settling time of its own.
+    bool AskAgain(const ClockRect& frame, int64_t nowMs);
+    bool HasKept() const { return m_hasKept; }
+    const ClockRect& Kept() const { return m_kept; }
+
+private:
+    ClockRect m_kept;
+    bool m_hasKept = false;
+    int64_t m_paintedAt = -1;   // first paint since the last Unsettle; -1 while none
+    bool m_mayAskAgain = false;
+};
+
 // "AM" before noon, else "PM".
 KESTRUM_API CString ClockAmPm(int hour);
 // The time left to the alarm as the title shows it (" 12d", " 3d 4h", " 2h 5m", " 1m 5s", " 9s");
