@@ -862,7 +862,12 @@ void CClockDlg::DrawClock(QPainter& dc)
     case 4:
     case 5: {
         QString text = ToQt(ClockDigitalText(m_nFace, t.hour, t.minute, t.second));
-        if (m_nFace == 4) text = text.left(text.lastIndexOf(' ') + 1) + DayHalf(t.hour);
+        if (m_nFace == 4) {
+            const QString time = text.left(text.lastIndexOf(' '));
+            // Japanese writes the half of the day before the time ("午後6:04:21").
+            if (QLocale().language() == QLocale::Japanese) text = DayHalf(t.hour) + time.trimmed();
+            else text = time + QLatin1Char(' ') + DayHalf(t.hour);
+        }
         if (m_nSecondFontFace != m_nFace) {
             int size = ClockFitFontSize(W, H, [&](int tenths, int& tw, int& th) {
                 QFontMetrics fm(DefaultFontAt(tenths), this);
