@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/KinfoldApp.h"
+#include <filesystem>
 #include "platform/Translate.h"
 #include <QApplication>
 #include <QDate>
@@ -246,8 +247,9 @@ private:
 QString PrintPdf(const PrintPdfOptions& o, int* leftOut)
 {
     // Written over the document (the same file, or a link to it), the PDF would lose the list.
-    if (!o.document.isEmpty() && QFileInfo::exists(o.output) && QFileInfo::exists(o.document) &&
-        QFileInfo(o.output).canonicalFilePath() == QFileInfo(o.document).canonicalFilePath())
+    std::error_code unknown;
+    if (!o.document.isEmpty() && std::filesystem::equivalent(QFile::encodeName(o.output).toStdString(),
+                                                             QFile::encodeName(o.document).toStdString(), unknown))
         return Q8(TextTranslation::translate("CommandLine", "%1 is the document itself; the PDF would replace it"))
             .arg(o.output);
     ReadOnlySettings readOnly(AppSettings());

@@ -11,9 +11,7 @@
 #include "dav/KeychainSecrets.h"
 #include "dav/QtDavTransport.h"
 #include "platform/Settings.h"
-#include "reminders/Reminders.h"
 #include "view/core/CalendarExport.h"
-#include "view/core/DisplayOptions.h"
 
 namespace {
 
@@ -56,17 +54,8 @@ std::vector<AccountOutcome> SyncAllAccounts(BirthdayList& list, ISettingsStore& 
 {
     std::vector<AccountOutcome> out;
     std::vector<Account> accounts = LoadAccounts(store);
-    CalendarExportOptions options;
-    const DisplayOptions display = LoadDisplayOptions(store, 0);
-    options.switches = display.switches;
-    options.leapDay = display.leapDay;
-    options.stamp = now;
     // The phone reminds as the desktop does: the reminders go along as alarms, as in the export.
-    const ReminderSettings reminders = LoadReminderSettings(store);
-    if (reminders.enabled) {
-        options.alarmDays = reminders.leadDays;
-        options.alarmMinutes = reminders.minutes;
-    }
+    const CalendarExportOptions options = StoredExportOptions(store, now);
     auto exportIcs = [&](const BirthdayList& l) { return ExportCalendar(l, options); };
 
     for (size_t i = 0; i < accounts.size(); ++i) {

@@ -95,7 +95,8 @@ CKinfoldView::CKinfoldView(CKinfoldDoc* doc, QWidget* parent) : QWidget(parent),
     auto* dayTimer = new QTimer(this);
     dayTimer->setInterval(60 * 1000);
     connect(dayTimer, &QTimer::timeout, this, [this] {
-        if (TodayDate().Compare(m_Today) != 0 || TodayDate().year != m_Today.year) Redraw();
+        const auto today = TodayDate();
+        if (today.Compare(m_Today) != 0 || today.year != m_Today.year) Redraw();
     });
     dayTimer->start();
     CreateActions();

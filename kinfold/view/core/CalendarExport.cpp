@@ -265,6 +265,21 @@ bool ExportCalendarFile(const std::string& path, const BirthdayList& list, const
     return WriteWholeFile(path, ExportCalendar(list, options, &events), error);
 }
 
+CalendarExportOptions StoredExportOptions(ISettingsStore& store, int64_t now, bool alarms)
+{
+    const DisplayOptions display = LoadDisplayOptions(store, 0);
+    CalendarExportOptions options;
+    options.switches = display.switches;
+    options.leapDay = display.leapDay;
+    options.stamp = now;
+    const ReminderSettings reminders = LoadReminderSettings(store);
+    if (alarms && reminders.enabled) {
+        options.alarmDays = reminders.leadDays;
+        options.alarmMinutes = reminders.minutes;
+    }
+    return options;
+}
+
 ImportCommandResult RunExportCommand(const std::string& out, const std::string& doc, ISettingsStore& store, int64_t now,
                                      bool alarms)
 {
@@ -296,16 +311,7 @@ ImportCommandResult RunExportCommand(const std::string& out, const std::string& 
                                    : error);
     if (!bytes.empty() && !LoadKfdFile(path, list, error)) return fail(1, error);
 
-    DisplayOptions display = LoadDisplayOptions(store, 0);
-    CalendarExportOptions options;
-    options.switches = display.switches;
-    options.leapDay = display.leapDay;
-    options.stamp = now;
-    const ReminderSettings reminders = LoadReminderSettings(store);
-    if (alarms && reminders.enabled) {
-        options.alarmDays = reminders.leadDays;
-        options.alarmMinutes = reminders.minutes;
-    }
+    const CalendarExportOptions options = StoredExportOptions(store, now, alarms);
     int events = 0;
     if (!ExportCalendarFile(out, list, options, events, error)) return fail(1, error);
     r.output = FillIn(events == 1 ? TextTranslation::translate("CalendarExport", "1 event written to %1 (from %2)")

@@ -69,6 +69,10 @@ std::string ExportCalendar(const BirthdayList& list, const CalendarExportOptions
 bool ExportCalendarFile(const std::string& path, const BirthdayList& list, const CalendarExportOptions& options,
                         int& events, std::string& error);
 
+// The options of the export and of the published calendars: the display options of profile 0
+// in `store`, and the reminders' alarms when reminders are on and `alarms` is true; stamped `now`.
+CalendarExportOptions StoredExportOptions(ISettingsStore& store, int64_t now, bool alarms = true);
+
 // kinfold --export-ics OUT.ics [--no-alarms] [DOC.kfd]: the entries of DOC.kfd (else of the
 // document the program opens at start) with the display options of profile 0 in `store`, and
 // the reminders' alarms when reminders are on and `alarms` is true; stamped `now`. Nothing is
